@@ -1,0 +1,227 @@
+#pragma once
+
+// Every message of the game protocol is built and parsed here and nowhere else. A message is
+// "CMD_" and its name, "+", the payload fields joined by "+", then the terminator byte.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace pictova {
+
+namespace cmd {
+// Sent by clients.
+inline const QString logininfo = QStringLiteral("CMD_logininfo");
+inline const QString kickhim = QStringLiteral("CMD_kickhim");
+inline const QString chat = QStringLiteral("CMD_chat");
+inline const QString action = QStringLiteral("CMD_action");
+inline const QString startgame = QStringLiteral("CMD_startgame");
+inline const QString draw = QStringLiteral("CMD_draw");
+inline const QString clearmain = QStringLiteral("CMD_clearmain");
+inline const QString answer = QStringLiteral("CMD_answer");
+inline const QString moveit = QStringLiteral("CMD_moveit");
+inline const QString pickcatagory = QStringLiteral("CMD_pickcatagory");
+inline const QString pass = QStringLiteral("CMD_pass");
+inline const QString justwatch = QStringLiteral("CMD_justwatch");
+// Sent by the server (chat, action, startgame, draw, moveit, clearmain and pickcatagory too).
+inline const QString sendlogininfo = QStringLiteral("CMD_sendlogininfo");
+inline const QString full = QStringLiteral("CMD_full");
+inline const QString newplayerinfo = QStringLiteral("CMD_newplayerinfo");
+inline const QString existingplayers = QStringLiteral("CMD_existingplayers");
+inline const QString havewrongversion = QStringLiteral("CMD_havewrongversion");
+inline const QString wrongversion = QStringLiteral("CMD_wrongversion");
+inline const QString nextplayer = QStringLiteral("CMD_nextplayer");
+inline const QString gamestats = QStringLiteral("CMD_gamestats");
+inline const QString playerdisconnected = QStringLiteral("CMD_playerdisconnected");
+inline const QString justwatching = QStringLiteral("CMD_justwatching");
+inline const QString updateanswer = QStringLiteral("CMD_updateanswer");
+inline const QString passed = QStringLiteral("CMD_passed");
+inline const QString givedraweranswer = QStringLiteral("CMD_givedraweranswer");
+inline const QString guessed = QStringLiteral("CMD_guessed");
+inline const QString myguessed = QStringLiteral("CMD_myguessed");
+inline const QString teamscore = QStringLiteral("CMD_teamscore");
+inline const QString correctanswer = QStringLiteral("CMD_correctanswer");
+inline const QString refreshplayerlist = QStringLiteral("CMD_refreshplayerlist");
+inline const QString winner = QStringLiteral("CMD_winner");
+inline const QString updatetime = QStringLiteral("CMD_updatetime");
+} // namespace cmd
+
+using SeatScores = std::array<qint32, 10>;
+
+// The message text (without terminator) from a name and its fields.
+QString composeMessage(const QString& name, const QStringList& fields);
+// The same with the terminator: ready for the transport.
+QByteArray frameMessage(const QString& name, const QStringList& fields);
+// An entry stored without its terminator (the drawing log) made ready for the transport.
+QByteArray frameEntry(const QString& entry);
+
+// ---- client to server ----------------------------------------------------------------------
+namespace toserver {
+// The name is sent followed by one extra terminator, so the message ends with two of them and
+// the server sees an empty entry after it.
+QByteArray logininfo(int seat, const QString& version, const QString& name);
+QByteArray kickhim(int sender, int target);
+QByteArray chat(int seat, const QString& text, const QString& colour);
+QByteArray action(int seat, const QString& text, const QString& colour);
+QByteArray startgame(int seat, bool team, const QString& playto, const QString& seconds);
+// `points` is empty or a run of "+X,Y" items; the batch always ends with one more "+".
+QByteArray draw(int seat, const QString& colour, const QString& width, const QString& points);
+QByteArray clearmain(int seat);
+QByteArray answer(int seat, const QString& guess);
+QByteArray moveit(int seat, const QString& colour, const QString& width, int x, int y);
+QByteArray pickcatagory(int seat, int category);
+QByteArray pass(int seat);
+QByteArray justwatch(int seat, bool watch);
+} // namespace toserver
+
+// ---- server to client ----------------------------------------------------------------------
+namespace toclient {
+QByteArray sendlogininfo(int seat);
+QByteArray full();
+QByteArray newplayerinfo(int seat, const QString& name);
+QByteArray existingplayers(int seat, const QString& name);
+QByteArray havewrongversion(const QString& name);
+QByteArray wrongversion();
+QByteArray nextplayer(int drawer, int category, const QString& hint);
+QByteArray gamestats(int playto, int seconds, const SeatScores& scores);
+QByteArray playerdisconnected(int seat, const QString& name);
+QByteArray justwatching(int seat, bool watching);
+// `flag` is "false", "true" or the drawer's seat in decimal.
+QByteArray updateanswer(const QString& flag, const QString& text);
+QByteArray passed(int seat, int score);
+QByteArray givedraweranswer(const QString& phrase);
+QByteArray guessed(int seat, const QString& guess);
+QByteArray myguessed(int seat, const QString& guess);
+QByteArray teamscore(const SeatScores& scores);
+QByteArray correctanswer(int guesser, int guesserScore, int drawer, int drawerScore, const QString& phrase);
+// Relays send a received payload on byte for byte.
+QByteArray relay(const QString& name, const QString& payload);
+QByteArray startgame(const QString& starterSeat, bool team, int playto, int seconds);
+QByteArray refreshplayerlist(int seat, const QString& name);
+QByteArray chat(const QString& name, const QString& textAndColour);
+QByteArray action(const QString& name, const QString& textAndColour);
+QByteArray winner(const QString& winner);
+QByteArray pickcatagory(int drawer);
+QByteArray updatetime(int value);
+} // namespace toclient
+
+// ---- parsing ------------------------------------------------------------------------------
+// Parsers take the payload (command name already removed) and throw PictovaError on a field that
+// must be a number and is not. Seat ranges are the handler's business.
+namespace parse {
+
+struct SeatAndText
+{
+    qint32 seat = 0;
+    QString text; // the rest of the payload
+};
+// logininfo: seat, version, name.
+struct LoginInfo
+{
+    qint32 seat = 0;
+    QString version;
+    QString name;
+};
+struct KickHim
+{
+    qint32 sender = 0;
+    qint32 target = 0;
+};
+struct StartGameRequest
+{
+    qint32 seat = 0;
+    QString teamFlag;
+    qint32 playto = 0;
+    qint32 seconds = 0;
+};
+struct StartGameAnnounce
+{
+    qint32 seat = 0;
+    bool team = false;
+    qint32 playto = 0;
+    qint32 seconds = 0;
+};
+// The stroke messages keep their colour and width as texts: the relay passes them on unchanged
+// and the board converts them when it draws.
+struct StrokeStart
+{
+    qint32 seat = 0;
+    QString colour;
+    QString width;
+    QString x;
+    QString y;
+};
+struct StrokeBatch
+{
+    qint32 seat = 0;
+    QString colour;
+    QString width;
+    QString points;
+};
+struct SeatAndNumber
+{
+    qint32 seat = 0;
+    qint32 number = 0;
+};
+struct NextPlayer
+{
+    qint32 drawer = 0;
+    qint32 category = 0;
+    QString hint;
+};
+struct GameStats
+{
+    qint32 playto = 0;
+    qint32 seconds = 0;
+    QList<qint32> scores;
+};
+struct UpdateAnswer
+{
+    QString flag;
+    QString text;
+};
+struct CorrectAnswer
+{
+    qint32 guesser = 0;
+    qint32 guesserScore = 0;
+    qint32 drawer = 0;
+    qint32 drawerScore = 0;
+    QString phrase;
+};
+
+qint32 seatOnly(const QString& payload);               // clearmain, pass, pickcatagory (server to client)
+SeatAndText seatAndText(const QString& payload);       // chat, action, answer, names, justwatch, justwatching
+LoginInfo logininfo(const QString& payload);
+KickHim kickhim(const QString& payload);
+StartGameRequest startgameRequest(const QString& payload);
+StartGameAnnounce startgameAnnounce(const QString& payload);
+StrokeStart moveit(const QString& payload);
+StrokeBatch draw(const QString& payload);
+SeatAndNumber seatAndNumber(const QString& payload);   // pickcatagory request, passed
+NextPlayer nextplayer(const QString& payload);
+GameStats gamestats(const QString& payload);
+QList<qint32> teamscore(const QString& payload);
+UpdateAnswer updateanswer(const QString& payload);
+CorrectAnswer correctanswer(const QString& payload);
+
+// The points of a batch: "+X,Y" items ended by "+"; empty items are skipped. At most
+// `maxPoints` are returned; the rest of a huge batch is ignored.
+struct Point
+{
+    qint32 x = 0;
+    qint32 y = 0;
+};
+QList<Point> strokePoints(const QString& points, qsizetype maxPoints = 100000);
+
+// A relayed chat or action line: the text before the first "|" and the colour text after it.
+struct ChatLine
+{
+    QString text;
+    QString colour;
+    bool hasColour = false;
+};
+ChatLine chatLine(const QString& payload);
+
+} // namespace parse
+} // namespace pictova

@@ -1,0 +1,51 @@
+#include "messaging/receivequeue.h"
+
+namespace pictova {
+
+void ReceiveQueue::push(ConnectionId origin, const QString& text)
+{
+    m_byOrigin[origin].push_back(Entry{m_sequence++, text});
+    ++m_size;
+}
+
+std::optional<QueuedMessage> ReceiveQueue::take()
+{
+    if (m_size == 0)
+        return std::nullopt;
+    auto chosen = m_byOrigin.end();
+    if (m_order == Order::Arrival) {
+        for (auto it = m_byOrigin.begin(); it != m_byOrigin.end(); ++it)
+            if (chosen == m_byOrigin.end() || it->second.front().sequence < chosen->second.front().sequence)
+                chosen = it;
+    } else {
+        // The next connection after the one served last, wrapping round.
+        chosen = m_servedAny ? m_byOrigin.upper_bound(m_lastServed) : m_byOrigin.begin();
+        if (chosen == m_byOrigin.end())
+            chosen = m_byOrigin.begin();
+    }
+    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
+    chosen->second.pop_front();
+    if (chosen->second.empty())
+        m_byOrigin.erase(chosen);
+    --m_size;
+    m_lastServed = message.origin;
+    m_servedAny = true;
+    return message;
+}
+
+void ReceiveQueue::dropFrom(ConnectionId origin)
+{
+    auto it = m_byOrigin.find(origin);
+    if (it == m_byOrigin.end())
+        return;
+    m_size -= static_cast<qsizetype>(it->second.size());
+    m_byOrigin.erase(it);
+}
+
+qsizetype ReceiveQueue::countFrom(ConnectionId origin) const
+{
+    auto it = m_byOrigin.find(origin);
+    return it == m_byOrigin.end() ? 0 : static_cast<qsizetype>(it->second.size());
+}
+
+} // namespace pictova

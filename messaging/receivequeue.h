@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <map>
+#include <optional>
+
+namespace pictova {
+
+// Identifies the connection a message arrived on. The server answers only to the seat that the
+// connection holds, so every queued message remembers where it came from.
+using ConnectionId = quint64;
+
+struct QueuedMessage
+{
+    ConnectionId origin = 0;
+    QString text;
+};
+
+// The receive queue. Each connection's messages keep their order. In round-robin order the queue
+// takes from the connections in turn, so one busy connection cannot hold back everyone else.
+class ReceiveQueue
+{
+public:
+    enum class Order { Arrival, RoundRobin };
+
+    explicit ReceiveQueue(Order order = Order::Arrival) : m_order(order) {}
+
+    void push(ConnectionId origin, const QString& text);
+    std::optional<QueuedMessage> take();
+    void dropFrom(ConnectionId origin);
+
+    bool isEmpty() const { return m_size == 0; }
+    qsizetype size() const { return m_size; }
+    qsizetype countFrom(ConnectionId origin) const;
+
+private:
+    Order m_order;
+    qsizetype m_size = 0;
+    quint64 m_sequence = 0;
+    struct Entry
+    {
+        quint64 sequence;
+        QString text;
+    };
+    std::map<ConnectionId, std::deque<Entry>> m_byOrigin;
+    ConnectionId m_lastServed = 0;
+    bool m_servedAny = false;
+};
+
+} // namespace pictova

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "messaging/errors.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QString>
+
+class QTcpServer;
+
+
+namespace pictova {
+
+// Kinds of info report, by ordinal.
+enum class SocketInfo {
+    Notice = 0,
+    Connected = 1,
+    Closed = 2,
+    Listening = 3,
+    Incoming = 4,
+    Outgoing = 5,
+    Accept = 6,
+    Error = 7,
+};
+
+// The game's socket component: one TCP client connection, a listener, or a connection the
+// listener accepted. It never blocks, reports what happens as signals on the GUI thread, and
+// buffers both directions.
+class TSock : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TSock(QObject* parent = nullptr);
+    ~TSock() override;
+
+    QString HostName;
+    QString PortName;
+    int Tag = 0;
+
+    // Client side: resolves the host and port and starts the connect. Returns the connected flag;
+    // does nothing when the component already holds a socket.
+    bool open();
+    // Makes the component a listener on every local address at PortName, or stops listening.
+    void setListen(bool listen);
+    // Takes a waiting connection off a listener; the new component starts connected.
+    TSock* accept(QObject* parent = nullptr);
+    // Queues text for the peer; bytes leave in order and the call never blocks.
+    void send(const QByteArray& bytes);
+    // Hands over everything received and not yet taken.
+    QByteArray receive();
+    // Closes the system socket (reporting "Socket Closed" unless it was listening).
+    bool close();
+
+    bool connected() const { return m_connected; }
+    bool listening() const { return m_server != nullptr; }
+    bool holdsSocket() const { return m_socket != nullptr || m_server != nullptr; }
+    quint16 localPort() const;
+    QString peerAddress() const { return m_peerAddress; }
+    qsizetype outgoingSize() const;
+    qsizetype incomingSize() const { return m_incoming.size(); }
+
+    // Forgets resolved host names (tests).
+    static void clearNameCache();
+    static int resolverCalls();
+
+signals:
+    void onConnect(pictova::TSock* sender);
+    void onDisconnect(pictova::TSock* sender);
+    void onInfo(pictova::TSock* sender, pictova::SocketInfo kind, const QString& message);
+    void onRead(pictova::TSock* sender, qsizetype count);
+    void onWrite(pictova::TSock* sender);
+    void onAccept(pictova::TSock* sender);
+
+private:
+    void adopt(QTcpSocket* socket);
+    void readArrived();
+    void peerClosed();
+    void socketError(int error);
+    void flushPending();
+    void report(SocketInfo kind, const QString& message);
+    quint16 resolvePort() const;
+    QHostAddress resolveHost();
+
+    QPointer<QTcpSocket> m_socket;
+    QTcpServer* m_server = nullptr;
+    bool m_connected = false;
+    bool m_closing = false;
+    QByteArray m_incoming;
+    QByteArray m_pending; // queued before the connect completed
+    QString m_peerAddress;
+};
+
+// Turns on TCP keep-alive with short timers, so a peer that vanished without closing is noticed
+// within about a minute.
+void enableQuickKeepAlive(QTcpSocket* socket);
+
+} // namespace pictova

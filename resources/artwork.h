@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+namespace pictova::artwork {
+
+// Every picture of the game is drawn here in code; nothing comes from outside files.
+
+// The tiled background of the game window and its secondary windows (a small tile, repeated).
+QPixmap backgroundTile();
+// Category banner 100 x 15: the category's name in white on a red bar.
+// Names for 0..6: "General", "Action", "Phrase", "Music", "Movies", "TV Shows", "Food & Drink".
+QPixmap categoryBanner(int category);
+// Small maroon arrow pointing right, marks the drawer's seat row (about 12 x 11).
+QPixmap drawerArrow();
+// A small pair of eyes, shown beside a seat that only watches (about 14 x 10).
+QPixmap watchingEyes();
+// Button faces of 100 x 15: the words "Start Game" and "Pass".
+QPixmap startFace();
+QPixmap passFace();
+// A small camera glyph (about 16 x 13) for the snapshot button.
+QPixmap camera();
+// The winner animation: 5 frames of 181 x 153 side by side (905 x 153). Each frame shows a banner
+// "The Winner" at the top and four smiley faces at the bottom; frames 1..4 colour the first
+// 1..4 faces, frame 5 none.
+QPixmap winnerStrip();
+inline constexpr int kWinnerFrames = 5;
+inline constexpr int kWinnerFrameWidth = 181;
+inline constexpr int kWinnerFrameHeight = 153;
+// Picture of the About box, 202 x 203.
+QPixmap aboutPicture();
+// Advertising picture of the lobby download dialog, 400 x 339.
+QPixmap lobbyAdvert();
+// Small glyphs for the snapshot viewer's previous and next buttons (about 16 x 16).
+QPixmap previousGlyph();
+QPixmap nextGlyph();
+// Ten small faces for the phrase buttons (25 x 19 buttons; glyphs about 21 x 15), index 1..10.
+QPixmap phraseGlyph(int index);
+// The window icon, 64 x 64.
+QPixmap appIcon();
+
+} // namespace pictova::artwork

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, test and run, skipping what is there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+    libjpeg62-turbo-dev libcurl4-openssl-dev
+    libgtest-dev libgmock-dev
+    xvfb xauth xdotool imagemagick x11-utils
+    fonts-dejavu-core
+)
+if [ "${PICTOVA_FUZZ:-}" = "1" ]; then
+    packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
