@@ -133,14 +133,14 @@ wah() {
 }
 wah n1 0.00 0.34 311.13
 wah n2 0.33 0.34 293.66
-wah n3 0.66 0.62 277.18-233.08
+wah n3 0.66 0.62 277.18-220.00
 mix noanswer "$work"/n?.wav
 finish noanswer 8 22050
 
 # --- pass: a short whoosh of filtered noise under a falling blip ----------------------------
-raw -n -r $RATE -c 1 -b 16 "$work/p1.wav" synth 0.26 pinknoise highpass 500 lowpass 3000 \
-    fade h 0.09 0.26 0.16
-raw -n -r $RATE -c 1 -b 16 "$work/p2.wav" synth 0.16 sine 1400-500 fade q 0.005 0.16 0.08 vol 0.5
+raw -n -r $RATE -c 1 -b 16 "$work/p1.wav" synth 0.30 pinknoise highpass 500 lowpass 3000 \
+    fade h 0.09 0.30 0.18
+raw -n -r $RATE -c 1 -b 16 "$work/p2.wav" synth 0.18 sine 1400-500 fade q 0.005 0.18 0.09 vol 0.5
 mix pass "$work/p1.wav" "$work/p2.wav"
 finish pass 8 22050
 

@@ -1,0 +1,131 @@
+#include "messaging/catalogue.h"
+#include "messaging/errors.h"
+#include "messaging/wire.h"
+
+#include <gtest/gtest.h>
+
+using namespace pictova;
+
+namespace {
+QByteArray wire(const char* text) { return QByteArray(text) + '\xff'; }
+} // namespace
+
+TEST(Catalogue, ClientMessagesOnTheWire)
+{
+    EXPECT_EQ(toserver::logininfo(7, "2.2.4", "Ann"), QByteArray("CMD_logininfo+7+2.2.4+Ann\xff\xff"));
+    EXPECT_EQ(toserver::kickhim(1, 4), wire("CMD_kickhim+1+4+"));
+    EXPECT_EQ(toserver::chat(3, "hello", "clMaroon"), wire("CMD_chat+3+hello|clMaroon"));
+    EXPECT_EQ(toserver::action(3, "says: Hi", "clBlack"), wire("CMD_action+3+says: Hi|clBlack"));
+    EXPECT_EQ(toserver::startgame(1, false, "20", "120"), wire("CMD_startgame+1+false+20+120"));
+    EXPECT_EQ(toserver::draw(2, "clBlack", "3", "+120,45+121,47"), wire("CMD_draw+2+clBlack+3++120,45+121,47+"));
+    EXPECT_EQ(toserver::draw(2, "clBlack", "3", ""), wire("CMD_draw+2+clBlack+3++"));
+    EXPECT_EQ(toserver::moveit(2, "clBlack", "3", 120, 45), wire("CMD_moveit+2+clBlack+3+120+45"));
+    EXPECT_EQ(toserver::clearmain(2), wire("CMD_clearmain+2"));
+    EXPECT_EQ(toserver::answer(4, "cat"), wire("CMD_answer+4+cat"));
+    EXPECT_EQ(toserver::pickcatagory(2, 5), wire("CMD_pickcatagory+2+5"));
+    EXPECT_EQ(toserver::pass(2), wire("CMD_pass+2"));
+    EXPECT_EQ(toserver::justwatch(7, true), wire("CMD_justwatch+7+1"));
+    EXPECT_EQ(toserver::justwatch(7, false), wire("CMD_justwatch+7+2"));
+}
+
+TEST(Catalogue, ServerMessagesOnTheWire)
+{
+    EXPECT_EQ(toclient::full(), wire("CMD_full+"));
+    EXPECT_EQ(toclient::wrongversion(), wire("CMD_wrongversion+"));
+    EXPECT_EQ(toclient::sendlogininfo(3), wire("CMD_sendlogininfo+3"));
+    EXPECT_EQ(toclient::chat("Ann", "a+b|clBlack"), wire("CMD_chat+Ann chats: a+b|clBlack"));
+    EXPECT_EQ(toclient::action("Ann", "says: Hi|clRed"), wire("CMD_action+Ann says: Hi|clRed"));
+    EXPECT_EQ(toclient::gamestats(20, 120, {3, 0, 5, 0, 0, 0, 0, 0, 0, 0}),
+              wire("CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0"));
+    EXPECT_EQ(toclient::teamscore({1, 2, 1, 2, 1, 2, 1, 2, 1, 2}), wire("CMD_teamscore+1+2+1+2+1+2+1+2+1+2"));
+    EXPECT_EQ(toclient::correctanswer(2, 6, 1, 4, "FAN"), wire("CMD_correctanswer+2+6+1+4+FAN"));
+    EXPECT_EQ(toclient::nextplayer(3, 100, ""), wire("CMD_nextplayer+3+100+"));
+    EXPECT_EQ(toclient::updateanswer("true", "FAN"), wire("CMD_updateanswer+true+FAN"));
+    EXPECT_EQ(toclient::startgame("1", true, 20, 120), wire("CMD_startgame+1+true+20+120"));
+    EXPECT_EQ(toclient::justwatching(2, true), wire("CMD_justwatching+2+1"));
+    EXPECT_EQ(toclient::relay(cmd::draw, "2+clBlack+3++1,2+"), wire("CMD_draw+2+clBlack+3++1,2+"));
+    EXPECT_EQ(toclient::updatetime(-2), wire("CMD_updatetime+-2"));
+    EXPECT_EQ(toclient::guessed(4, "CAT"), wire("CMD_guessed+4+CAT"));
+}
+
+TEST(Catalogue, ParsersTakeFieldsAndTheLastTakesTheRest)
+{
+    const auto login = parse::logininfo("7+2.2.4+A+B name");
+    EXPECT_EQ(login.seat, 7);
+    EXPECT_EQ(login.version, "2.2.4");
+    EXPECT_EQ(login.name, "A+B name");
+
+    const auto chat = parse::seatAndText("3+a+b|clBlack");
+    EXPECT_EQ(chat.seat, 3);
+    EXPECT_EQ(chat.text, "a+b|clBlack");
+
+    const auto next = parse::nextplayer("2+4+___ ___ ");
+    EXPECT_EQ(next.drawer, 2);
+    EXPECT_EQ(next.category, 4);
+    EXPECT_EQ(next.hint, "___ ___ ");
+
+    const auto right = parse::correctanswer("2+6+1+4+FAN+CLUB");
+    EXPECT_EQ(right.guesser, 2);
+    EXPECT_EQ(right.drawerScore, 4);
+    EXPECT_EQ(right.phrase, "FAN+CLUB");
+
+    const auto stats = parse::gamestats("20+120+3+0+5+0+0+0+0+0+0+0+9");
+    EXPECT_EQ(stats.playto, 20);
+    EXPECT_EQ(stats.scores.size(), 10);
+    EXPECT_EQ(stats.scores[2], 5);
+
+    const auto stroke = parse::moveit("2+clBlack+3+120+45");
+    EXPECT_EQ(stroke.colour, "clBlack");
+    EXPECT_EQ(stroke.y, "45");
+
+    const auto kick = parse::kickhim("1+4+");
+    EXPECT_EQ(kick.sender, 1);
+    EXPECT_EQ(kick.target, 4);
+
+    const auto answer = parse::updateanswer("true");
+    EXPECT_EQ(answer.flag, "true");
+    EXPECT_EQ(answer.text, "");
+}
+
+TEST(Catalogue, MalformedNumbersFail)
+{
+    EXPECT_THROW(parse::seatAndText("x+hi"), PictovaError);
+    EXPECT_THROW(parse::seatAndText(""), PictovaError);
+    EXPECT_THROW(parse::correctanswer("2+6+one+4+FAN"), PictovaError);
+    EXPECT_THROW(parse::teamscore("1+2+x"), PictovaError);
+    EXPECT_THROW(parse::kickhim("1"), PictovaError);
+    EXPECT_THROW(parse::startgameRequest("1+true+20+"), PictovaError);
+}
+
+TEST(Catalogue, StrokePoints)
+{
+    auto points = parse::strokePoints("+120,45+121,47+");
+    ASSERT_EQ(points.size(), 2);
+    EXPECT_EQ(points[1].x, 121);
+    EXPECT_EQ(points[1].y, 47);
+    EXPECT_TRUE(parse::strokePoints("+").isEmpty());
+    EXPECT_TRUE(parse::strokePoints("").isEmpty());
+    EXPECT_EQ(parse::strokePoints("++1,2++3,4").size(), 2); // empty items skipped, no final "+" tolerated
+    EXPECT_EQ(parse::strokePoints("+-5,-7+").front().x, -5);
+    EXPECT_THROW(parse::strokePoints("+12+"), PictovaError);
+    EXPECT_THROW(parse::strokePoints("+1,x+"), PictovaError);
+    QString many;
+    for (int i = 0; i < 1000; ++i)
+        many += "+1,1";
+    EXPECT_EQ(parse::strokePoints(many, 100).size(), 100);
+}
+
+TEST(Catalogue, ChatLineSplitsAtTheFirstBar)
+{
+    const auto line = parse::chatLine("Ann chats: a|b|clRed");
+    EXPECT_EQ(line.text, "Ann chats: a");
+    EXPECT_EQ(line.colour, "b|clRed");
+    EXPECT_FALSE(parse::chatLine("no bar").hasColour);
+}
+
+TEST(Wire, UpperCaseTouchesOnlyAsciiLettersAndTerminatorIsRemoved)
+{
+    EXPECT_EQ(upperAsciiLetters(QString::fromLatin1("gr\xe4" "ndma's 2x")), QString::fromLatin1("GR\xe4" "NDMA'S 2X"));
+    EXPECT_EQ(withoutTerminator(QString::fromLatin1("a\xff" "b")), "ab");
+    EXPECT_EQ(fromWire(toWire(QString::fromLatin1("\x92\xff"))), QString::fromLatin1("\x92\xff"));
+}
