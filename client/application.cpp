@@ -1,5 +1,17 @@
 #include "client/application.h"
 
+#include "board/tsnapshot.h"
+#include "chat/tphrases.h"
+#include "client/spylist.h"
+#include "client/tchat.h"
+#include "server/tserver.h"
+#include "shell/about.h"
+#include "shell/download.h"
+#include "shell/errorbox.h"
+#include "shell/gamestartform.h"
+#include "shell/help.h"
+#include "shell/singleinstance.h"
+
 #include <QApplication>
 
 namespace pictova {
@@ -7,7 +19,50 @@ namespace pictova {
 int runApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("pictova"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    // The windows in the order the program has always created them; only the game window shows.
+    Tchat chat;
+    installErrorBox(&chat);
+    TServer server;
+    Thelp help;
+    Tabout about;
+    Tspylist spylist;
+    Tgamestartform gamestartform;
+    Tsnapshot snapshots;
+    Tphrases phrases(*chat.phraseButtons());
+    Tdownload download;
+
+    SecondaryWindows windows;
+    windows.server = &server;
+    windows.help = &help;
+    windows.about = &about;
+    windows.spylist = &spylist;
+    windows.gamestartform = &gamestartform;
+    windows.snapshots = &snapshots;
+    windows.phrases = &phrases;
+    windows.download = &download;
+    chat.attachWindows(windows);
+
+    QObject::connect(&help, &Thelp::aboutRequested, &about, [&about] {
+        about.show();
+        about.raise();
+    });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &chat, [&chat] {
+        if (chat.isMinimized())
+            chat.showNormal();
+        chat.raise();
+        chat.activateWindow();
+    });
+    QObject::connect(&chat, &Tchat::closing, &app, &QApplication::quit, Qt::QueuedConnection);
+
+    chat.show();
+    return app.exec();
 }
 
 } // namespace pictova

@@ -306,6 +306,37 @@ QList<Point> strokePoints(const QString& points, qsizetype maxPoints)
     return result;
 }
 
+PointsPrefix strokePointsPrefix(const QString& points, qsizetype maxPoints)
+{
+    PointsPrefix result;
+    qsizetype start = 0;
+    const qsizetype n = points.size();
+    while (start <= n && result.points.size() < maxPoints) {
+        qsizetype end = points.indexOf(QLatin1Char('+'), start);
+        if (end < 0)
+            end = n;
+        if (end > start) {
+            const QStringView item = QStringView(points).mid(start, end - start);
+            const qsizetype comma = item.indexOf(QLatin1Char(','));
+            if (comma < 0) {
+                result.offending = item.toString();
+                break;
+            }
+            const QString xText = item.left(comma).toString();
+            const QString yText = item.mid(comma + 1).toString();
+            const auto x = tryParseInteger(xText);
+            const auto y = tryParseInteger(yText);
+            if (!x || !y) {
+                result.offending = !x ? xText : yText;
+                break;
+            }
+            result.points.append({*x, *y});
+        }
+        start = end + 1;
+    }
+    return result;
+}
+
 ChatLine chatLine(const QString& payload)
 {
     const qsizetype bar = payload.indexOf(QLatin1Char('|'));

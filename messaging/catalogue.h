@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace pictova {
 
@@ -213,6 +214,15 @@ struct Point
     qint32 y = 0;
 };
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints = 100000);
+// The same without throwing: the points before the first item that is not a point, so a
+// receiver can keep what a malformed batch drew before the fault, and the text that failed to
+// convert (unset when every item was a point).
+struct PointsPrefix
+{
+    QList<Point> points;
+    std::optional<QString> offending;
+};
+PointsPrefix strokePointsPrefix(const QString& points, qsizetype maxPoints = 100000);
 
 // A relayed chat or action line: the text before the first "|" and the colour text after it.
 struct ChatLine

@@ -94,8 +94,8 @@ void centredText(QPainter& p, const QRectF& box, const QString& text, const QFon
 }
 
 // Big lettering for the pictures: an outlined, filled path reads at any size over busy art.
-void outlinedText(QPainter& p, const QPointF& centre, const QString& text, const QFont& font, const QColor& fill,
-                  const QColor& outline, qreal outlineWidth)
+void outlinedText(QPainter& p, const QPointF& centre, const QString& text, const QFont& font,
+                  const QColor& fill, const QColor& outline, qreal outlineWidth)
 {
     const QFontMetricsF metrics(font);
     QPainterPath path;
@@ -164,7 +164,7 @@ void drawPencil(QPainter& p, const QPointF& tip, qreal angle, qreal length, qrea
     p.restore();
 }
 
-enum class Mood { Smile, Grin, Wink, Surprised, Sad };
+enum class Mood { Smile, Grin, Wink, Surprised };
 
 // A round face; a transparent fill leaves an uncoloured outline face.
 void drawFace(QPainter& p, const QRectF& r, const QColor& fill, const QColor& line, Mood mood = Mood::Smile)
@@ -219,9 +219,6 @@ void drawFace(QPainter& p, const QRectF& r, const QColor& fill, const QColor& li
         p.setBrush(QColor(0x9A, 0x22, 0x22));
         p.drawEllipse(QRectF(c.x() - d * 0.09, c.y() + d * 0.1, d * 0.18, d * 0.22));
         break;
-    case Mood::Sad:
-        p.drawArc(QRectF(c.x() - d * 0.22, c.y() + d * 0.14, d * 0.44, d * 0.34), 25 * 16, 130 * 16);
-        break;
     }
     p.restore();
 }
@@ -273,7 +270,8 @@ QPixmap buttonFace(const QString& text, const QColor& base)
 }
 
 // Soft radiating stripes, the backdrop of old game-show posters.
-void sunburst(QPainter& p, const QRectF& area, const QPointF& centre, const QColor& a, const QColor& b, int rays)
+void sunburst(QPainter& p, const QRectF& area, const QPointF& centre, const QColor& a, const QColor& b,
+              int rays)
 {
     p.save();
     p.setClipRect(area);
@@ -346,8 +344,8 @@ QPixmap backgroundTile()
 QPixmap categoryBanner(int category)
 {
     static const std::array<QString, 7> names = {
-        QStringLiteral("General"), QStringLiteral("Action"),   QStringLiteral("Phrase"),
-        QStringLiteral("Music"),   QStringLiteral("Movies"),   QStringLiteral("TV Shows"),
+        QStringLiteral("General"),      QStringLiteral("Action"), QStringLiteral("Phrase"),
+        QStringLiteral("Music"),        QStringLiteral("Movies"), QStringLiteral("TV Shows"),
         QStringLiteral("Food & Drink"),
     };
     static std::array<QPixmap, 7> banners;
@@ -449,81 +447,80 @@ QPixmap camera()
 
 QPixmap winnerStrip()
 {
-    static const QPixmap strip = drawn(QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), [](QPainter& p) {
-        const QFont titleFont = fittedFont(QStringLiteral("The Winner"), QSizeF(118, 14), 18);
-        const QColor confetti[] = {QColor(0xE0, 0x30, 0x30), QColor(0x30, 0x90, 0xE0), QColor(0x40, 0xB0, 0x40),
-                                   QColor(0xF0, 0xA0, 0x20), QColor(0xB0, 0x50, 0xD0)};
-        for (int frame = 0; frame < kWinnerFrames; ++frame) {
-            p.save();
-            p.translate(frame * kWinnerFrameWidth, 0);
-            const qreal w = kWinnerFrameWidth, h = kWinnerFrameHeight;
-
-            // A cream card, so the winner's name written across the middle stands out.
-            QLinearGradient card(0, 0, 0, h);
-            card.setColorAt(0.0, QColor(0xFF, 0xF8, 0xE2));
-            card.setColorAt(1.0, QColor(0xF3, 0xE9, 0xC8));
-            p.setPen(QPen(QColor(0x8A, 0x5A, 0x20), 2));
-            p.setBrush(card);
-            p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 9, 9);
-            p.setPen(QPen(QColor(0xC8, 0xA4, 0x60), 1, Qt::DashLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(QRectF(5.5, 5.5, w - 11, h - 11), 6, 6);
-
-            // Confetti only at the top corners; it twinkles by moving a little from frame to frame.
-            Scatter rng(77 + frame);
-            p.setPen(Qt::NoPen);
-            for (int i = 0; i < 10; ++i) {
-                p.setBrush(confetti[(i + frame) % 5]);
-                const qreal x = (i % 2) ? 9 + rng.below(12) : w - 21 + rng.below(12);
-                const qreal y = 9 + rng.below(32);
+    static const QPixmap strip =
+        drawn(QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), [](QPainter& p) {
+            const QFont titleFont = fittedFont(QStringLiteral("The Winner"), QSizeF(104, 14), 18);
+            const QColor confetti[] = {QColor(0xE0, 0x30, 0x30), QColor(0x30, 0x90, 0xE0),
+                                       QColor(0x40, 0xB0, 0x40), QColor(0xF0, 0xA0, 0x20),
+                                       QColor(0xB0, 0x50, 0xD0)};
+            for (int frame = 0; frame < kWinnerFrames; ++frame) {
                 p.save();
-                p.translate(x, y);
-                p.rotate(rng.below(180));
-                p.drawRect(QRectF(-2, -1, 4, 2));
+                p.translate(frame * kWinnerFrameWidth, 0);
+                const qreal w = kWinnerFrameWidth, h = kWinnerFrameHeight;
+
+                // A cream card, so the winner's name written across the middle stands out.
+                QLinearGradient card(0, 0, 0, h);
+                card.setColorAt(0.0, QColor(0xFF, 0xF8, 0xE2));
+                card.setColorAt(1.0, QColor(0xF3, 0xE9, 0xC8));
+                p.setPen(QPen(QColor(0x8A, 0x5A, 0x20), 2));
+                p.setBrush(card);
+                p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 9, 9);
+                p.setPen(QPen(QColor(0xC8, 0xA4, 0x60), 1, Qt::DashLine));
+                p.setBrush(Qt::NoBrush);
+                p.drawRoundedRect(QRectF(5.5, 5.5, w - 11, h - 11), 6, 6);
+
+                // The ribbon: folded tails behind, then the bar with the title.
+                const QRectF bar(32, 10, w - 64, 26);
+                const QColor red(0xC8, 0x10, 0x10);
+                for (int side : {-1, 1}) {
+                    const qreal inner = side < 0 ? bar.left() + 6 : bar.right() - 6;
+                    const qreal outer = side < 0 ? bar.left() - 12 : bar.right() + 12;
+                    QPolygonF tail;
+                    tail << QPointF(inner, bar.top() + 6) << QPointF(outer, bar.top() + 6)
+                         << QPointF(outer + side * -7, bar.top() + 19) << QPointF(outer, bar.bottom() + 6)
+                         << QPointF(inner, bar.bottom() + 6);
+                    p.setPen(QPen(red.darker(200), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                    p.setBrush(red.darker(135));
+                    p.drawPolygon(tail);
+                }
+                QLinearGradient ribbon(0, bar.top(), 0, bar.bottom());
+                ribbon.setColorAt(0.0, QColor(0xF0, 0x40, 0x30));
+                ribbon.setColorAt(0.5, red);
+                ribbon.setColorAt(1.0, red.darker(130));
+                p.setPen(QPen(red.darker(200), 1.2));
+                p.setBrush(ribbon);
+                p.drawRect(bar);
+                centredText(p, bar, QStringLiteral("The Winner"), titleFont, Qt::white,
+                            QColor(0x60, 0x00, 0x00));
+
+                // Confetti only at the top corners; it twinkles by moving a little from frame to frame.
+                Scatter rng(77 + frame);
+                p.setPen(Qt::NoPen);
+                for (int i = 0; i < 10; ++i) {
+                    p.setBrush(confetti[(i + frame) % 5]);
+                    const qreal x = (i % 2) ? 8 + rng.below(9) : w - 17 + rng.below(9);
+                    const qreal y = 9 + rng.below(40);
+                    p.save();
+                    p.translate(x, y);
+                    p.rotate(rng.below(180));
+                    p.drawRect(QRectF(-2, -1, 4, 2));
+                    p.restore();
+                }
+
+                // Four faces light up one after another; the last frame has them all dark again.
+                const qreal d = 30, gap = 12;
+                const qreal left = (w - (4 * d + 3 * gap)) / 2;
+                const int lit = frame + 1 < kWinnerFrames ? frame + 1 : 0;
+                for (int face = 0; face < 4; ++face) {
+                    const QRectF r(left + face * (d + gap), h - d - 12, d, d);
+                    if (face < lit)
+                        drawFace(p, r, kSmileyYellow, QColor(0x5A, 0x3C, 0x00), Mood::Grin);
+                    else
+                        drawFace(p, r, Qt::transparent, QColor(0x9C, 0x92, 0x78), Mood::Smile);
+                }
                 p.restore();
             }
-
-            // The ribbon: folded tails behind, then the bar with the title.
-            const QRectF bar(24, 10, w - 48, 26);
-            const QColor red(0xC8, 0x10, 0x10);
-            for (int side : {-1, 1}) {
-                const qreal inner = side < 0 ? bar.left() + 6 : bar.right() - 6;
-                const qreal outer = side < 0 ? bar.left() - 14 : bar.right() + 14;
-                QPolygonF tail;
-                tail << QPointF(inner, bar.top() + 6) << QPointF(outer, bar.top() + 6)
-                     << QPointF(outer + side * -7, bar.top() + 19) << QPointF(outer, bar.bottom() + 6)
-                     << QPointF(inner, bar.bottom() + 6);
-                p.setPen(QPen(red.darker(200), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.setBrush(red.darker(135));
-                p.drawPolygon(tail);
-            }
-            QLinearGradient ribbon(0, bar.top(), 0, bar.bottom());
-            ribbon.setColorAt(0.0, QColor(0xF0, 0x40, 0x30));
-            ribbon.setColorAt(0.5, red);
-            ribbon.setColorAt(1.0, red.darker(130));
-            p.setPen(QPen(red.darker(200), 1.2));
-            p.setBrush(ribbon);
-            p.drawRect(bar);
-            centredText(p, bar, QStringLiteral("The Winner"), titleFont, Qt::white, QColor(0x60, 0x00, 0x00));
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0xFF, 0xD8, 0x40));
-            fillStar(p, QPointF(bar.left() + 9, bar.center().y()), 5, 2.2);
-            fillStar(p, QPointF(bar.right() - 9, bar.center().y()), 5, 2.2);
-
-            // Four faces light up one after another; the last frame has them all dark again.
-            const qreal d = 30, gap = 12;
-            const qreal left = (w - (4 * d + 3 * gap)) / 2;
-            const int lit = frame + 1 < kWinnerFrames ? frame + 1 : 0;
-            for (int face = 0; face < 4; ++face) {
-                const QRectF r(left + face * (d + gap), h - d - 12, d, d);
-                if (face < lit)
-                    drawFace(p, r, kSmileyYellow, QColor(0x5A, 0x3C, 0x00), Mood::Grin);
-                else
-                    drawFace(p, r, Qt::transparent, QColor(0x9C, 0x92, 0x78), Mood::Smile);
-            }
-            p.restore();
-        }
-    });
+        });
     return strip;
 }
 
@@ -558,7 +555,8 @@ QPixmap aboutPicture()
         for (qreal y = sheet.top() + 26; y < sheet.bottom() - 6; y += 14)
             p.drawLine(QPointF(sheet.left() + 4, y), QPointF(sheet.right() - 4, y));
         p.setPen(QPen(QColor(0xF0, 0xA0, 0xA0, 150), 1));
-        p.drawLine(QPointF(sheet.left() + 18, sheet.top() + 2), QPointF(sheet.left() + 18, sheet.bottom() - 2));
+        p.drawLine(QPointF(sheet.left() + 18, sheet.top() + 2),
+                   QPointF(sheet.left() + 18, sheet.bottom() - 2));
 
         // A few faint pencil doodles in the corners, well away from where the credits go.
         p.setPen(QPen(QColor(0x70, 0x70, 0x78, 120), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -567,17 +565,19 @@ QPixmap aboutPicture()
         p.drawEllipse(sun, 6, 6);
         for (int i = 0; i < 8; ++i) {
             const qreal a = i * M_PI / 4;
-            p.drawLine(sun + QPointF(9 * std::cos(a), 9 * std::sin(a)), sun + QPointF(12 * std::cos(a), 12 * std::sin(a)));
+            p.drawLine(sun + QPointF(9 * std::cos(a), 9 * std::sin(a)),
+                       sun + QPointF(12 * std::cos(a), 12 * std::sin(a)));
         }
         const QPointF house(sheet.left() + 30, sheet.bottom() - 12);
         p.drawRect(QRectF(house.x(), house.y() - 16, 20, 16));
-        p.drawPolyline(QPolygonF{house + QPointF(-3, -15), house + QPointF(10, -27), house + QPointF(23, -15)});
+        p.drawPolyline(
+            QPolygonF{house + QPointF(-3, -15), house + QPointF(10, -27), house + QPointF(23, -15)});
         p.drawRect(QRectF(house.x() + 8, house.y() - 8, 5, 8));
         QPainterPath squiggle;
         squiggle.moveTo(sheet.left() + 60, sheet.bottom() - 14);
         for (int i = 0; i < 4; ++i)
-            squiggle.quadTo(sheet.left() + 66 + i * 12, sheet.bottom() - (i % 2 ? 4 : 22), sheet.left() + 72 + i * 12,
-                            sheet.bottom() - 14);
+            squiggle.quadTo(sheet.left() + 66 + i * 12, sheet.bottom() - (i % 2 ? 4 : 22),
+                            sheet.left() + 72 + i * 12, sheet.bottom() - 14);
         p.drawPath(squiggle);
 
         // The clip.
@@ -641,9 +641,12 @@ QPixmap lobbyAdvert()
             int doodle;
         };
         const Player players[3] = {
-            {QColor(0xD8, 0x3A, 0x3A), QColor(0xF3, 0xC8, 0x98), QColor(0x5A, 0x34, 0x1C), QStringLiteral("A house?"), 0},
-            {QColor(0x3A, 0x8A, 0xD8), QColor(0xC8, 0x8C, 0x5C), QColor(0x24, 0x1C, 0x18), QStringLiteral("A cat!"), 1},
-            {QColor(0x3A, 0xA8, 0x58), QColor(0xF6, 0xD4, 0xB0), QColor(0xE0, 0xA8, 0x3A), QStringLiteral("Got it!"), 2},
+            {QColor(0xD8, 0x3A, 0x3A), QColor(0xF3, 0xC8, 0x98), QColor(0x5A, 0x34, 0x1C),
+             QStringLiteral("A house?"), 0},
+            {QColor(0x3A, 0x8A, 0xD8), QColor(0xC8, 0x8C, 0x5C), QColor(0x24, 0x1C, 0x18),
+             QStringLiteral("A cat!"), 1},
+            {QColor(0x3A, 0xA8, 0x58), QColor(0xF6, 0xD4, 0xB0), QColor(0xE0, 0xA8, 0x3A),
+             QStringLiteral("Got it!"), 2},
         };
         for (int i = 0; i < 3; ++i) {
             const Player& who = players[i];
@@ -655,16 +658,29 @@ QPixmap lobbyAdvert()
             p.setPen(outline);
             p.setBrush(who.shirt);
             QPainterPath body;
-            body.moveTo(head.x() - 30, 272);
-            body.cubicTo(head.x() - 30, head.y() + 22, head.x() + 30, head.y() + 22, head.x() + 30, 272);
+            // The curve's top lands at a quarter of the desk height plus three quarters of the control.
+            const qreal shoulders = (head.y() + 14 - 0.25 * 272) / 0.75;
+            body.moveTo(head.x() - 32, 272);
+            body.cubicTo(head.x() - 34, shoulders, head.x() + 34, shoulders, head.x() + 32, 272);
             body.closeSubpath();
             p.drawPath(body);
+            // An arm reaching round the monitor for the keyboard.
+            QPainterPath arm;
+            arm.moveTo(head.x() + 18, head.y() + 40);
+            arm.cubicTo(head.x() + 34, head.y() + 60, screen.x() - 30, 268, screen.x() - 18, 284);
+            p.setPen(QPen(kInk, 12, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(arm);
+            p.setPen(QPen(who.shirt, 8, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(arm);
+            p.setPen(outline);
             p.setBrush(who.skin);
             p.drawEllipse(head, 19, 21);
             p.setBrush(who.hair);
             QPainterPath hair;
             hair.moveTo(head.x() - 19, head.y() - 2);
-            hair.cubicTo(head.x() - 20, head.y() - 30, head.x() + 20, head.y() - 30, head.x() + 19, head.y() - 2);
+            hair.cubicTo(head.x() - 20, head.y() - 30, head.x() + 20, head.y() - 30, head.x() + 19,
+                         head.y() - 2);
             hair.quadTo(head.x() + 4, head.y() - 14, head.x() - 19, head.y() - 2);
             p.drawPath(hair);
             p.setPen(Qt::NoPen);
@@ -721,12 +737,15 @@ QPixmap lobbyAdvert()
             p.setPen(QPen(kInk, 1.5));
             p.setBrush(QColor(0xDC, 0xD8, 0xCC));
             QPolygonF keys;
-            keys << QPointF(screen.x() - 30, 282) << QPointF(screen.x() + 30, 282) << QPointF(screen.x() + 36, 296)
-                 << QPointF(screen.x() - 36, 296);
+            keys << QPointF(screen.x() - 30, 282) << QPointF(screen.x() + 30, 282)
+                 << QPointF(screen.x() + 36, 296) << QPointF(screen.x() - 36, 296);
             p.drawPolygon(keys);
             p.setPen(QPen(QColor(0x90, 0x8C, 0x80), 1));
             for (int k = -4; k <= 4; ++k)
                 p.drawLine(QPointF(screen.x() + k * 7, 284), QPointF(screen.x() + k * 7.8, 294));
+            p.setPen(QPen(kInk, 1.5));
+            p.setBrush(who.skin);
+            p.drawEllipse(QPointF(screen.x() - 17, 286), 5.5, 4.5);
 
             speechBubble(p, QRectF(head.x() - 38 + (i == 0 ? 14 : 0), 100 + (i == 1 ? -10 : 0), 90, 34),
                          head + QPointF(4, -28), who.words, 15);
@@ -795,23 +814,9 @@ QPixmap phraseGlyph(int index)
     glyph = drawn(QSize(21, 15), [index](QPainter& p) {
         const QRectF face(3.5, 0.5, 14, 14);
         const QColor line(0x4A, 0x34, 0x00);
+        // In the order of the chat's built-in phrases, each glyph hinting at its phrase.
         switch (index) {
-        case 1:
-            drawFace(p, face, kSmileyYellow, line, Mood::Smile);
-            break;
-        case 2:
-            drawFace(p, face, kSmileyYellow, line, Mood::Grin);
-            break;
-        case 3:
-            drawFace(p, face, kSmileyYellow, line, Mood::Wink);
-            break;
-        case 4:
-            drawFace(p, face, kSmileyYellow, line, Mood::Surprised);
-            break;
-        case 5:
-            drawFace(p, face, QColor(0x9C, 0xC8, 0xF0), QColor(0x1C, 0x34, 0x5A), Mood::Sad);
-            break;
-        case 6: { // thumbs up
+        case 1: { // "Way to go": thumbs up
             const QPen pen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
             p.setBrush(QColor(0x3A, 0x6A, 0xC8));
@@ -823,7 +828,13 @@ QPixmap phraseGlyph(int index)
             p.drawLine(QPointF(12.5, 11.8), QPointF(17, 11.8));
             break;
         }
-        case 7: { // star
+        case 2: // "Good one": a laugh
+            drawFace(p, face, kSmileyYellow, line, Mood::Grin);
+            break;
+        case 3: // "Nice try": a wink
+            drawFace(p, face, kSmileyYellow, line, Mood::Wink);
+            break;
+        case 4: { // "Excellent": a gold star
             p.setPen(QPen(QColor(0x9A, 0x60, 0x00), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             QRadialGradient g(QPointF(9.5, 6), 8);
             g.setColorAt(0.0, QColor(0xFF, 0xF0, 0x80));
@@ -832,24 +843,7 @@ QPixmap phraseGlyph(int index)
             fillStar(p, QPointF(10.5, 8), 7.5, 3.2);
             break;
         }
-        case 8: { // heart
-            QLinearGradient g(0, 1, 0, 14);
-            g.setColorAt(0.0, QColor(0xFF, 0x60, 0x70));
-            g.setColorAt(1.0, QColor(0xC0, 0x10, 0x28));
-            p.setPen(QPen(QColor(0x70, 0x00, 0x10), 1));
-            p.setBrush(g);
-            p.drawPath(heartPath(QRectF(3.5, 1.5, 14, 12.5)));
-            break;
-        }
-        case 9: { // question mark in a bubble
-            p.setPen(QPen(QColor(0x1C, 0x44, 0x80), 1));
-            p.setBrush(QColor(0x7A, 0xB4, 0xF0));
-            p.drawEllipse(face);
-            centredText(p, face.adjusted(0, -0.5, 0, -0.5), QStringLiteral("?"), uiFont(11), Qt::white,
-                        QColor(0x1C, 0x44, 0x80));
-            break;
-        }
-        case 10: { // light bulb: a bright idea
+        case 5: { // "Brilliant": a light bulb
             p.setPen(QPen(QColor(0x8A, 0x6A, 0x00), 1));
             QRadialGradient g(QPointF(9.5, 4.5), 7);
             g.setColorAt(0.0, QColor(0xFF, 0xFF, 0xD0));
@@ -870,6 +864,54 @@ QPixmap phraseGlyph(int index)
             p.drawLine(QPointF(18.5, 5), QPointF(20.2, 4.5));
             p.drawLine(QPointF(3.5, 1.5), QPointF(2.2, 0.5));
             p.drawLine(QPointF(17.5, 1.5), QPointF(18.8, 0.5));
+            break;
+        }
+        case 6: // "Wow": open-mouthed
+            drawFace(p, face, kSmileyYellow, line, Mood::Surprised);
+            break;
+        case 7: { // "Thanks": a heart
+            QLinearGradient g(0, 1, 0, 14);
+            g.setColorAt(0.0, QColor(0xFF, 0x60, 0x70));
+            g.setColorAt(1.0, QColor(0xC0, 0x10, 0x28));
+            p.setPen(QPen(QColor(0x70, 0x00, 0x10), 1));
+            p.setBrush(g);
+            p.drawPath(heartPath(QRectF(3.5, 1.5, 14, 12.5)));
+            break;
+        }
+        case 8: { // "Nice roll": a die showing five
+            p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1));
+            QLinearGradient g(0, 0, 0, 15);
+            g.setColorAt(0.0, Qt::white);
+            g.setColorAt(1.0, QColor(0xD8, 0xD8, 0xE0));
+            p.setBrush(g);
+            p.drawRoundedRect(QRectF(3.5, 0.5, 14, 14), 3, 3);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xC0, 0x10, 0x20));
+            for (const QPointF& pip :
+                 {QPointF(7, 4), QPointF(14, 4), QPointF(10.5, 7.5), QPointF(7, 11), QPointF(14, 11)})
+                p.drawEllipse(pip, 1.4, 1.4);
+            break;
+        }
+        case 9: // "Good game, everyone": a big smile
+            drawFace(p, face, kSmileyYellow, line, Mood::Smile);
+            break;
+        case 10: { // "See ya": a waving hand
+            const QColor skin(0xF4, 0xC4, 0x8C);
+            p.setPen(QPen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(skin);
+            p.save();
+            p.translate(10.5, 8);
+            p.rotate(-12);
+            for (int f = 0; f < 4; ++f)
+                p.drawRoundedRect(QRectF(-5 + f * 2.6, -7.5 + (f == 0 || f == 3 ? 1.5 : 0), 2.6, 8), 1.3,
+                                  1.3);
+            p.drawRoundedRect(QRectF(-5.2, -1.5, 10.8, 8.5), 3, 3);
+            p.drawRoundedRect(QRectF(3.6, -1, 4.5, 2.4), 1.2, 1.2);
+            p.restore();
+            p.setPen(QPen(QColor(0x5A, 0x86, 0xC0), 1, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(0.5, 1.5, 6, 10), 110 * 16, 90 * 16);
+            p.drawArc(QRectF(14.5, 1.5, 6, 10), -70 * 16, 90 * 16);
             break;
         }
         }

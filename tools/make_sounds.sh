@@ -21,7 +21,7 @@ if ((${#need_packages[@]})); then
     sudo=()
     [[ $(id -u) -eq 0 ]] || sudo=(sudo)
     "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${need_packages[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need_packages[@]}"
 fi
 
 mkdir -p "$out"

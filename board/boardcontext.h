@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+namespace pictova {
+
+// What the board needs from the game window. Unset entries read as 0, false or nothing to do.
+struct BoardContext
+{
+    std::function<int()> myseat;
+    std::function<int()> drawerseat;
+    std::function<bool()> loggedin;
+    std::function<void(const QByteArray&)> send; // a complete framed message
+    std::function<void()> hidePassButton;
+};
+
+} // namespace pictova

@@ -1,0 +1,183 @@
+#include "board/boardcontroller.h"
+
+#include "board/boardcanvas.h"
+#include "board/drawertoolbar.h"
+#include "messaging/catalogue.h"
+#include "messaging/colourtext.h"
+#include "messaging/errors.h"
+#include "messaging/integer.h"
+
+namespace pictova {
+
+BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
+                                 QObject* parent)
+    : QObject(parent), m_canvas(canvas), m_toolbar(toolbar), m_context(std::move(context))
+{
+    connect(canvas, &BoardCanvas::mouseDown, this, &BoardController::image_mainMouseDown);
+    connect(canvas, &BoardCanvas::mouseMove, this, &BoardController::image_mainMouseMove);
+    connect(canvas, &BoardCanvas::mouseUp, this, &BoardController::image_mainMouseUp);
+    connect(toolbar, &DrawerToolbar::clearClicked, this, &BoardController::clearClick);
+}
+
+int BoardController::myseat() const
+{
+    return m_context.myseat ? m_context.myseat() : 0;
+}
+
+bool BoardController::mayDraw() const
+{
+    const int drawer = m_context.drawerseat ? m_context.drawerseat() : 0;
+    return myseat() == drawer;
+}
+
+bool BoardController::loggedin() const
+{
+    return m_context.loggedin && m_context.loggedin();
+}
+
+void BoardController::send(const QByteArray& message) const
+{
+    if (m_context.send)
+        m_context.send(message);
+}
+
+// ---- the local player's strokes --------------------------------------------------------------
+
+void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    // Touching the board gives up the chance to pass, drawer or not.
+    if (m_context.hidePassButton)
+        m_context.hidePassButton();
+    if (!mayDraw())
+        return;
+    m_pendown = true;
+    try {
+        pressAt(x, y);
+    } catch (const PictovaError& error) {
+        reportError(error.text());
+    }
+}
+
+void BoardController::pressAt(int x, int y)
+{
+    const ColourValue colour = m_toolbar->brushColour();
+    Surface& view = m_canvas->view();
+    view.moveTo(x, y);
+    view.setPenColour(colour);
+    view.setPenWidth(parseInteger(m_toolbar->widthText()));
+    view.lineTo(x, y);
+
+    Surface& backup = m_canvas->backupSurface();
+    backup.moveTo(x, y);
+    backup.setPenColour(colour);
+    backup.setPenWidth(parseInteger(m_toolbar->widthText()));
+    backup.lineTo(x, y);
+
+    if (loggedin())
+        send(toserver::moveit(myseat(), colourtext::write(colour), m_toolbar->widthText(), x, y));
+    m_strokepoints.clear();
+    m_strokecount = 0;
+}
+
+void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y)
+{
+    if (!m_pendown || !mayDraw())
+        return;
+    if (!(buttons & Qt::LeftButton)) {
+        // The stroke ended without a release we could use (another button, or the release of a
+        // press that moved nowhere): flush what is pending.
+        if (loggedin()) {
+            sendBatch();
+            m_pendown = false;
+        }
+        return;
+    }
+    m_canvas->view().lineTo(x, y);
+    m_canvas->backupSurface().lineTo(x, y);
+    ++m_strokecount;
+    m_strokepoints += QLatin1Char('+') + QString::number(x) + QLatin1Char(',') + QString::number(y);
+    if (m_strokecount >= kBatchPoints && loggedin())
+        sendBatch();
+}
+
+void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    if (m_pendown && mayDraw() && m_strokecount > 0 && loggedin()) {
+        sendBatch();
+        m_pendown = false;
+    }
+}
+
+void BoardController::sendBatch()
+{
+    send(toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()), m_toolbar->widthText(),
+                        m_strokepoints));
+    m_strokepoints.clear();
+    m_strokecount = 0;
+}
+
+void BoardController::clearClick()
+{
+    if (!mayDraw())
+        return;
+    m_canvas->clearBoard();
+    if (loggedin())
+        send(toserver::clearmain(myseat()));
+}
+
+void BoardController::startTurn()
+{
+    m_canvas->clearBoard();
+    m_toolbar->resetBrush();
+}
+
+// ---- the drawer's strokes from the server ----------------------------------------------------
+// Only the current drawer's strokes are relayed, so the drawer's seat is not checked here; our
+// own strokes are already on the board.
+
+void BoardController::moveit(const QString& payload)
+{
+    const parse::StrokeStart start = parse::moveit(payload);
+    if (start.seat == myseat())
+        return;
+    Surface& view = m_canvas->view();
+    view.setPenColour(colourtext::read(start.colour));
+    view.setPenWidth(parseInteger(start.width));
+    const qint32 x = parseInteger(start.x);
+    const qint32 y = parseInteger(start.y);
+    view.moveTo(x, y);
+    view.lineTo(x, y);
+
+    Surface& backup = m_canvas->backupSurface();
+    backup.setPen(view.pen());
+    backup.moveTo(x, y);
+    backup.lineTo(x, y);
+}
+
+void BoardController::drawit(const QString& payload)
+{
+    const parse::StrokeBatch batch = parse::draw(payload);
+    if (batch.seat == myseat())
+        return;
+    Surface& view = m_canvas->view();
+    view.setPenColour(colourtext::read(batch.colour));
+    view.setPenWidth(parseInteger(batch.width));
+    Surface& backup = m_canvas->backupSurface();
+    backup.setPen(view.pen());
+
+    // What a malformed batch drew before its bad item stays drawn.
+    const parse::PointsPrefix points = parse::strokePointsPrefix(batch.points);
+    view.lineThrough(points.points);
+    backup.lineThrough(points.points);
+    if (points.offending)
+        throw ConversionError(*points.offending);
+}
+
+void BoardController::clearmain(const QString& payload)
+{
+    if (parse::seatOnly(payload) == myseat())
+        return;
+    m_canvas->clearBoard();
+}
+
+} // namespace pictova

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "messaging/colourtext.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace pictova {
+
+class ColourButton;
+class UpDown;
+
+// The drawer's tools under the board, `panel_toolbar`: the guesses made this turn, the brush
+// colour, the brush width and the trash button. It holds no stroke logic; the board controller
+// reads the brush from it and listens to the trash button.
+class DrawerToolbar : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 535;
+    static constexpr int kHeight = 77;
+    // Guesses are typed by peers; the list keeps the latest ones only.
+    static constexpr int kMaxGuessLines = 1000;
+
+    explicit DrawerToolbar(QWidget* parent = nullptr);
+
+    void addGuessLine(const QString& line);
+    void clearGuesses();
+
+    ColourValue brushColour() const;
+    void setBrushColour(ColourValue colour);
+    QString widthText() const;
+    void setWidthText(const QString& text);
+    // Black and "3", as at every turn start.
+    void resetBrush();
+
+    QPlainTextEdit* memo_guessed() const { return m_guessed; }
+    ColourButton* colorButton() const { return m_colour; }
+    QLineEdit* penw() const { return m_width; }
+    UpDown* upDown1() const { return m_upDown; }
+    QToolButton* clearButton() const { return m_clear; }
+
+signals:
+    void clearClicked();
+
+private:
+    QPlainTextEdit* m_guessed;
+    ColourButton* m_colour;
+    QLineEdit* m_width;
+    UpDown* m_upDown;
+    QToolButton* m_clear;
+};
+
+} // namespace pictova

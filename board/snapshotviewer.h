@@ -1,0 +1,53 @@
+#pragma once
+
+#include "board/snapshotbrowser.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QMenu;
+class QToolButton;
+
+namespace pictova {
+
+// The snapshot viewer "Pictova - Snap Shots": the list of saved snapshots at the left, the one
+// selected at the right, previous and next buttons, and a pop-up menu to delete a file. Created
+// once and only shown and hidden; the list is rebuilt each time it is shown.
+class Tsnapshot : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tsnapshot(QWidget* parent = nullptr);
+
+    void setFolder(const QString& folder);
+    const SnapshotBrowser& browser() const { return m_browser; }
+
+    void FormShow();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void listbox_snapshotsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void Delete1Click();
+
+    QListWidget* listbox_snapshots() const { return m_list; }
+    QLabel* image_snapshot() const { return m_picture; }
+    QMenu* deleteMenu() const { return m_menu; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showSelection();
+    void showSelectedFile();
+
+    SnapshotBrowser m_browser;
+    QLabel* m_heading;
+    QToolButton* m_previous;
+    QToolButton* m_next;
+    QListWidget* m_list;
+    QLabel* m_picture;
+    QMenu* m_menu;
+};
+
+} // namespace pictova

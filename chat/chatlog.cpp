@@ -1,0 +1,280 @@
+#include "chat/chatlog.h"
+
+#include "chat/links.h"
+#include "resources/syscolours.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace pictova {
+
+namespace {
+constexpr int kDesignedPointSize = 10;
+
+// A line break inside a peer's text would start what looks like a line of its own (a forged
+// status line); control characters show as blanks, so one call always makes one line.
+QString asOneLine(const QString& text)
+{
+    QString line = text;
+    for (QChar& c : line)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::ParagraphSeparator ||
+            c == QChar::LineSeparator)
+            c = QLatin1Char(' ');
+    return line;
+}
+} // namespace
+
+ChatLog::ChatLog(QWidget* parent)
+    : QTextEdit(parent), m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    setObjectName(QStringLiteral("mainchat"));
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false); // an undo history of appended lines would only grow
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    viewport()->setMouseTracking(true);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    // The selection stays visible when the log loses the focus.
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+
+    QFont designed = font();
+    designed.setPointSize(kDesignedPointSize);
+    setFont(designed);
+
+    buildMenu();
+}
+
+void ChatLog::buildMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+
+    QAction* copy = m_menu->addAction(tr("Copy"));
+    copy->setObjectName(QStringLiteral("Copy1"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &ChatLog::copySelection);
+
+    QAction* clear = m_menu->addAction(tr("Clear Main Chat"));
+    clear->setObjectName(QStringLiteral("ClearMainChat2"));
+    connect(clear, &QAction::triggered, this, &ChatLog::clearLog);
+
+    m_menu->addSeparator();
+
+    m_scrollAction = m_menu->addAction(tr("Scroll Chat Off"));
+    m_scrollAction->setObjectName(QStringLiteral("ScrollChatOff2"));
+    m_scrollAction->setCheckable(true);
+    connect(m_scrollAction, &QAction::toggled, this, &ChatLog::setScrollLocked);
+}
+
+void ChatLog::setScrollLocked(bool locked)
+{
+    if (locked == m_scrollLocked)
+        return;
+    m_scrollLocked = locked;
+    m_scrollAction->setChecked(locked);
+    emit scrollLockChanged(locked);
+}
+
+void ChatLog::setTextSize(int points)
+{
+    if (points <= 0)
+        return;
+    QFont sized = font();
+    sized.setPointSize(points);
+    setFont(sized);
+}
+
+int ChatLog::textSize() const
+{
+    return font().pointSize();
+}
+
+void ChatLog::clearLog()
+{
+    clear();
+}
+
+void ChatLog::copySelection()
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    QGuiApplication::clipboard()->setText(cursor.selection().toPlainText());
+}
+
+QMimeData* ChatLog::createMimeDataFromSelection() const
+{
+    // Copy and drag carry plain text only.
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText());
+    return data;
+}
+
+int ChatLog::lineCount() const
+{
+    return document()->blockCount() - 1;
+}
+
+void ChatLog::setLineLimit(int lines, int characters)
+{
+    m_lineLimit = std::max(1, lines);
+    m_characterLimit = std::max(1, characters);
+}
+
+void ChatLog::setUrlOpener(UrlOpener opener)
+{
+    m_openUrl = std::move(opener);
+}
+
+void ChatLog::addlinetochat(const QString& text, ColourValue colour)
+{
+    appendLine(text, toQColor(colour));
+}
+
+void ChatLog::appendLine(const QString& raw, const QColor& colour)
+{
+    const QString text = asOneLine(raw);
+    setUpdatesEnabled(false);
+
+    QScrollBar* bar = verticalScrollBar();
+    const int keptScroll = bar->value();
+    const QTextCursor caret = textCursor();
+    const int keptAnchor = caret.anchor();
+    const int keptPosition = caret.position();
+
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    QTextCharFormat format;
+    format.setForeground(colour);
+
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    const QString head = colon < 0 ? QString() : text.left(colon + 1);
+    const QString rest = colon < 0 ? text : text.mid(colon + 1);
+    end.beginEditBlock();
+    if (!head.isEmpty()) {
+        format.setFontWeight(QFont::Bold);
+        end.insertText(head, format);
+    }
+    format.setFontWeight(QFont::Normal);
+    end.insertText(rest, format);
+    end.insertBlock(QTextBlockFormat(), format);
+    end.endEditBlock();
+
+    const Trimmed removed = trimOldest();
+
+    if (m_scrollLocked) {
+        QTextCursor restored(document());
+        restored.setPosition(std::max(0, keptAnchor - removed.characters));
+        restored.setPosition(std::max(0, keptPosition - removed.characters), QTextCursor::KeepAnchor);
+        // The caret first: placing it scrolls to it, and the remembered view must win.
+        setTextCursor(restored);
+        bar->setValue(keptScroll - removed.height);
+    } else {
+        QTextCursor atEnd(document());
+        atEnd.movePosition(QTextCursor::End);
+        setTextCursor(atEnd);
+        ensureCursorVisible();
+        bar->setValue(bar->maximum());
+    }
+
+    setUpdatesEnabled(true);
+    viewport()->update();
+}
+
+ChatLog::Trimmed ChatLog::trimOldest()
+{
+    QTextDocument* doc = document();
+    int dropBlocks = std::max(0, lineCount() - m_lineLimit);
+    int characters = doc->characterCount();
+    QTextBlock block = doc->firstBlock();
+    for (int i = 0; i < dropBlocks && block.isValid(); ++i) {
+        characters -= block.length();
+        block = block.next();
+    }
+    // The newest line always stays, however long it is.
+    while (characters > m_characterLimit && block.isValid() && block.next().isValid() &&
+           block.next().next().isValid()) {
+        characters -= block.length();
+        block = block.next();
+        ++dropBlocks;
+    }
+    if (dropBlocks == 0 || !block.isValid())
+        return {};
+
+    // Measured before the lines go, so a locked view can stay on the same line.
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    Trimmed trimmed;
+    trimmed.height =
+        qRound(layout->blockBoundingRect(block).top() - layout->blockBoundingRect(doc->firstBlock()).top());
+    trimmed.characters = block.position();
+    QTextCursor cut(doc);
+    cut.setPosition(0);
+    cut.setPosition(trimmed.characters, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    return trimmed;
+}
+
+std::optional<ChatLog::FoundLink> ChatLog::linkUnder(const QPoint& viewportPos) const
+{
+    const QPoint documentPos =
+        viewportPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    // Only a pointer over the text itself, not beside a line's end or below the last line.
+    const int hit = document()->documentLayout()->hitTest(documentPos, Qt::ExactHit);
+    if (hit < 0)
+        return std::nullopt;
+    const QTextBlock block = document()->findBlock(hit);
+    if (!block.isValid())
+        return std::nullopt;
+    const std::optional<LinkSpan> link = linkAt(block.text(), hit - block.position());
+    if (!link)
+        return std::nullopt;
+    return FoundLink{block.position() + static_cast<int>(link->start), link->text};
+}
+
+void ChatLog::mouseMoveEvent(QMouseEvent* event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    viewport()->setCursor(linkUnder(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void ChatLog::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const std::optional<FoundLink> link = linkUnder(event->position().toPoint())) {
+            QTextCursor selection(document());
+            selection.setPosition(link->documentStart);
+            selection.setPosition(link->documentStart + link->text.size(), QTextCursor::KeepAnchor);
+            setTextCursor(selection);
+            if (const std::optional<QUrl> url = urlToOpen(link->text))
+                m_openUrl(*url);
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void ChatLog::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->exec(event->globalPos());
+    event->accept();
+}
+
+} // namespace pictova

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "messaging/colourtext.h"
+
+#include <QTextEdit>
+#include <QUrl>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+
+namespace pictova {
+
+// The chat log "mainchat": every chat, action and status line of the game, read-only, with a
+// scroll lock, a text size, a context menu and clickable links.
+class ChatLog : public QTextEdit
+{
+    Q_OBJECT
+public:
+    // A peer could otherwise grow the log without end; the oldest lines go first.
+    static constexpr int kDefaultLineLimit = 5000;
+    static constexpr int kDefaultCharacterLimit = 2'000'000;
+
+    explicit ChatLog(QWidget* parent = nullptr);
+
+    // Appends one line: the head up to and including the first ":" in bold, the rest regular,
+    // both in `colour`. The text is shown as it stands, never read as markup; control characters
+    // (line breaks included) show as blanks.
+    void addlinetochat(const QString& text, ColourValue colour);
+
+    void setScrollLocked(bool locked);
+    bool scrollLocked() const { return m_scrollLocked; }
+
+    void setTextSize(int points);
+    int textSize() const;
+
+    void clearLog();
+    void copySelection();
+
+    // Number of lines held (each added line ends with a line break).
+    int lineCount() const;
+    void setLineLimit(int lines, int characters = kDefaultCharacterLimit);
+
+    // How links are opened; the desktop's handler unless a test puts its own in place.
+    using UrlOpener = std::function<void(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener);
+
+    QMenu* contextMenu() const { return m_menu; }
+    QAction* scrollLockAction() const { return m_scrollAction; }
+
+signals:
+    // Emitted whenever the lock changes, so the window's own menu item can show the same state.
+    void scrollLockChanged(bool locked);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+
+private:
+    struct FoundLink
+    {
+        int documentStart = 0;
+        QString text;
+    };
+    std::optional<FoundLink> linkUnder(const QPoint& viewportPos) const;
+    void appendLine(const QString& text, const QColor& colour);
+    struct Trimmed
+    {
+        int characters = 0;
+        int height = 0; // pixels the remaining lines moved up
+    };
+    // Drops the oldest lines past the limits.
+    Trimmed trimOldest();
+    void buildMenu();
+
+    bool m_scrollLocked = false;
+    int m_lineLimit = kDefaultLineLimit;
+    int m_characterLimit = kDefaultCharacterLimit;
+    UrlOpener m_openUrl;
+    QMenu* m_menu = nullptr;
+    QAction* m_scrollAction = nullptr;
+};
+
+} // namespace pictova

@@ -1,0 +1,42 @@
+#include "chat/outgoing.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/wire.h"
+
+namespace pictova {
+
+namespace {
+bool isMeCommand(const QString& text)
+{
+    return text.startsWith(QStringLiteral("/me"));
+}
+
+// "/me" and the one character after it (normally the blank) go; "/mewaves" leaves "aves".
+QString afterMeCommand(const QString& text)
+{
+    return text.mid(4);
+}
+} // namespace
+
+std::optional<QByteArray> typedLineMessage(const QString& typed, int seat, ColourValue textColour,
+                                           ColourValue actionColour)
+{
+    // The terminator byte would end the message early and let the rest pose as a new command.
+    const QString text = withoutTerminator(typed);
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!text.startsWith(QLatin1Char('/')))
+        return toserver::chat(seat, text, colourtext::write(textColour));
+    if (isMeCommand(text))
+        return toserver::action(seat, afterMeCommand(text), colourtext::write(actionColour));
+    return std::nullopt;
+}
+
+QByteArray phraseMessage(const QString& phrase, int seat, ColourValue actionColour)
+{
+    const QString text = withoutTerminator(phrase);
+    const QString action = isMeCommand(text) ? afterMeCommand(text) : QStringLiteral("says: ") + text;
+    return toserver::action(seat, action, colourtext::write(actionColour));
+}
+
+} // namespace pictova

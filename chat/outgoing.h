@@ -1,0 +1,22 @@
+#pragma once
+
+#include "messaging/colourtext.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace pictova {
+
+// The text the chat field shows until the player starts typing.
+inline const QString kChatPrompt = QStringLiteral("<Enter Chat Here>");
+
+// The message a typed line becomes: a chat line, an action for "/me", or nothing for an empty
+// line and for any other "/" command.
+std::optional<QByteArray> typedLineMessage(const QString& typed, int seat, ColourValue textColour,
+                                           ColourValue actionColour);
+
+// The action a phrase button sends: "says: " and the phrase, or the phrase's own action for "/me".
+QByteArray phraseMessage(const QString& phrase, int seat, ColourValue actionColour);
+
+} // namespace pictova

@@ -1,0 +1,103 @@
+#include "chat/tphrases.h"
+
+#include "chat/phrasebuttons.h"
+#include "messaging/errors.h"
+#include "resources/artwork.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+Tphrases::Tphrases(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m_buttons(buttons)
+{
+    setObjectName(QStringLiteral("Tphrases"));
+    setWindowTitle(QStringLiteral("Pictova - Phrase Buttons"));
+    setModal(false);
+
+    auto* column = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    for (int n = 1; n <= PhraseButtons::kCount; ++n) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("phrase%1").arg(n));
+        edit->setMaxLength(kMaxPhraseLength);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 32);
+        // The tenth button sits on the key 0, after 9.
+        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n % 10), this);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        m_fields[n - 1] = edit;
+    }
+    column->addLayout(form);
+
+    m_done = new QPushButton(QStringLiteral("Done"), this);
+    m_done->setObjectName(QStringLiteral("SelButton8"));
+    m_done->setAutoDefault(false);
+    connect(m_done, &QPushButton::clicked, this, &Tphrases::SelButton8Click);
+    column->addWidget(m_done, 0, Qt::AlignHCenter);
+
+    applyBackground();
+}
+
+QLineEdit* Tphrases::field(int n) const
+{
+    return n >= 1 && n <= PhraseButtons::kCount ? m_fields[n - 1] : nullptr;
+}
+
+void Tphrases::applyBackground()
+{
+    const QPixmap tile = artwork::backgroundTile();
+    if (tile.isNull())
+        return;
+    QPalette colours = palette();
+    colours.setBrush(QPalette::Window, QBrush(tile));
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void Tphrases::showPhrases()
+{
+    for (int n = 1; n <= PhraseButtons::kCount; ++n)
+        m_fields[n - 1]->setText(m_buttons.phraseText(n));
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tphrases::SelButton8Click()
+{
+    QStringList texts;
+    for (int n = 1; n <= PhraseButtons::kCount; ++n) {
+        m_buttons.setPhraseText(n, m_fields[n - 1]->text());
+        texts << m_fields[n - 1]->text();
+    }
+    if (m_storePhrases) {
+        try {
+            m_storePhrases(texts);
+        } catch (const PictovaError& error) {
+            // The buttons keep the new texts for this run; the editor stays open to try again.
+            reportError(error.text());
+            return;
+        }
+    }
+    hide();
+}
+
+void Tphrases::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        applyBackground();
+}
+
+void Tphrases::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    applyBackground();
+}
+
+} // namespace pictova

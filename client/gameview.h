@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QWidget;
+class QFrame;
+
+namespace pictova {
+
+class BoardController;
+class ChatLog;
+class Countdown;
+class DrawerToolbar;
+class SoundCues;
+class Tgamestartform;
+class Tspylist;
+class WinnerPanel;
+
+// The widgets of the game window that the client handlers read and change. The window builds them
+// and fills this in; the handlers never build widgets themselves.
+struct GameView
+{
+    // Seats 1..10 at index 1..10 (index 0 unused).
+    std::array<QLabel*, 11> label_playername{};
+    std::array<QLabel*, 11> label_score{};
+    std::array<QLabel*, 11> image_eyes{};
+    QLabel* image_arrow = nullptr;
+    QLabel* label_turn = nullptr;
+    QLabel* label_adrawer = nullptr;
+    QLabel* label_aguesser = nullptr;
+
+    QFrame* panel_pickcatagory = nullptr;
+    QLabel* label_pickcatagory = nullptr;
+    QLabel* label_pickcatagory1 = nullptr;
+    std::array<QToolButton*, 7> button_cat{};
+    QLabel* image_cat = nullptr;
+
+    QLabel* label_answer = nullptr;
+    QLabel* label_fullanswer = nullptr;
+    DrawerToolbar* panel_toolbar = nullptr;
+    QWidget* panel_answer = nullptr;
+    QLineEdit* edit_answer = nullptr;
+    QLabel* label_answerlabel = nullptr;
+    QListWidget* memo_myguessed = nullptr;
+    QToolButton* button_pass = nullptr;
+    QToolButton* button_start = nullptr;
+    QWidget* button_snapshot = nullptr;
+    QLabel* playtoscore = nullptr; // status bar
+    QLabel* timeperturn = nullptr; // status bar
+
+    QAction* StartGame1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    QMenu* popup_Kick = nullptr;
+    QAction* removefromgame1 = nullptr;
+    QAction* SettoJustWatch1 = nullptr;
+    QAction* UnsetJustWatch1 = nullptr;
+
+    ChatLog* mainchat = nullptr;
+    Countdown* countdown = nullptr;
+    WinnerPanel* winner = nullptr;
+    BoardController* board = nullptr;
+    Tgamestartform* gamestartform = nullptr;
+    Tspylist* spylist = nullptr;
+    SoundCues* sounds = nullptr;
+
+    // Closes the game window, which ends the program.
+    std::function<void()> closeWindow;
+    // Reads the settings file; called at the own "You are Connected.".
+    std::function<void()> loadinifile;
+    // Shows a message box that does not hold up the game; `then` runs when it is dismissed.
+    std::function<void(const QString& text, std::function<void()> then)> message;
+};
+
+} // namespace pictova

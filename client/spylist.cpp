@@ -1,0 +1,111 @@
+#include "client/spylist.h"
+
+#include "messaging/integer.h"
+#include "resources/artwork.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+
+namespace pictova {
+
+Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Tspylist"));
+    setWindowTitle(QStringLiteral("Pictova - Spys"));
+    setFixedSize(170, 195);
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Window, QBrush(artwork::backgroundTile()));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto* caption = new QLabel(QStringLiteral("Spy List"), this);
+    caption->setObjectName(QStringLiteral("Label1"));
+    caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    caption->setGeometry(8, 4, 154, 18);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("listbox_spys"));
+    m_list->setGeometry(8, 24, 154, 130);
+    m_list->setMouseTracking(true);
+    m_list->viewport()->setMouseTracking(true);
+    m_list->viewport()->installEventFilter(this);
+    m_list->setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("popup_kick"));
+    m_kickAction = m_menu->addAction(QStringLiteral("Remove From Game"), this, &Tspylist::popup_kickhimClick);
+    m_kickAction->setObjectName(QStringLiteral("popup_kickhim"));
+    m_kickAction->setEnabled(false);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setGeometry(50, 162, 70, 24);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Tspylist::addSpy(int seat, const QString& name)
+{
+    auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(seat).arg(name), m_list);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+}
+
+bool Tspylist::removeSpy(int seat, const QString& name)
+{
+    const QString entry = QStringLiteral("%1: %2").arg(seat).arg(name);
+    for (int i = 0; i < m_list->count(); ++i) {
+        if (m_list->item(i)->text() == entry) {
+            delete m_list->takeItem(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList Tspylist::entries() const
+{
+    QStringList lines;
+    for (int i = 0; i < m_list->count(); ++i)
+        lines << m_list->item(i)->text();
+    return lines;
+}
+
+void Tspylist::setRemovalEnabled(bool enabled) { m_kickAction->setEnabled(enabled); }
+
+void Tspylist::listbox_spysMouseMove(const QPoint& pos)
+{
+    QListWidgetItem* item = m_list->itemAt(pos);
+    m_hovered = item ? m_list->row(item) : -1;
+}
+
+void Tspylist::popup_kickhimClick()
+{
+    // The remembered line may be stale: the list can change while the menu is open.
+    if (m_hovered < 0 || m_hovered >= m_list->count())
+        return;
+    const QString text = m_list->item(m_hovered)->text();
+    const auto seat = tryParseInteger(text.section(QLatin1Char(':'), 0, 0));
+    if (seat && m_kicking)
+        m_kicking(*seat);
+}
+
+bool Tspylist::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list->viewport()) {
+        if (event->type() == QEvent::MouseMove)
+            listbox_spysMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        else if (event->type() == QEvent::ContextMenu) {
+            auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+            listbox_spysMouseMove(menuEvent->pos());
+            m_menu->popup(menuEvent->globalPos());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pictova

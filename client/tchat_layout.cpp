@@ -1,0 +1,406 @@
+// Builds the game window's widgets at their places and sizes. Wiring lives in tchat.cpp.
+#include "board/boardcanvas.h"
+#include "board/boardcontroller.h"
+#include "board/drawertoolbar.h"
+#include "chat/chatinput.h"
+#include "chat/chatlog.h"
+#include "chat/phrasebuttons.h"
+#include "client/countdown.h"
+#include "client/soundcues.h"
+#include "client/tchat.h"
+#include "client/winnerpanel.h"
+#include "resources/artwork.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace pictova {
+
+namespace {
+QFrame* panel(const QString& name, QWidget* parent, const QRect& geometry, QFrame::Shape shape = QFrame::Panel)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(shape | QFrame::Sunken);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent, const QRect& geometry)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    // Names, hints and guesses come from other players: never read them as markup.
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+void setColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBold(QWidget* widget, int pixelSize, bool bold = true)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    font.setPixelSize(pixelSize);
+    widget->setFont(font);
+}
+
+QToolButton* pictureButton(const QString& name, const QPixmap& face, QWidget* parent, const QRect& geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIcon(face);
+    button->setIconSize(QSize(100, 15));
+    button->setAutoRaise(true);
+    return button;
+}
+
+const QColor kMaroon(0x80, 0, 0);
+} // namespace
+
+void Tchat::buildWindow()
+{
+    setObjectName(QStringLiteral("Tchat"));
+    setWindowTitle(QStringLiteral("Pictova - Quorix Software"));
+    setWindowIcon(artwork::appIcon());
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientarea"));
+    client->setFixedSize(784, 518);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(0xAC, 0xAA, 0x8A));
+    const QPixmap tile = artwork::backgroundTile();
+    if (!tile.isNull())
+        palette.setBrush(QPalette::Window, QBrush(QColor(0xAC, 0xAA, 0x8A), tile));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    auto* board = new QWidget(client);
+    board->setObjectName(QStringLiteral("panel_board"));
+    board->setGeometry(0, 0, 537, 518);
+    buildTopPanel(panel(QStringLiteral("Panel_top"), board, QRect(1, 1, 535, 68)));
+    buildDrawingPanel(panel(QStringLiteral("panel_drawing"), board, QRect(1, 70, 535, 371)));
+    buildBottomPanel(panel(QStringLiteral("FlatPanel2"), board, QRect(1, 441, 535, 77)));
+
+    auto* chat = new QWidget(client);
+    chat->setObjectName(QStringLiteral("panel_chat"));
+    chat->setGeometry(537, 0, 247, 518);
+    buildChatColumn(chat);
+
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tchat::buildTopPanel(QWidget* top)
+{
+    m_view.label_fullanswer = label(QStringLiteral("label_fullanswer"), QStringLiteral("Welcome To"), top,
+                                    QRect(106, 2, 323, 22));
+    m_view.label_fullanswer->setAlignment(Qt::AlignCenter);
+    setBold(m_view.label_fullanswer, 16);
+    setColour(m_view.label_fullanswer, kMaroon);
+
+    m_view.label_answer = label(QStringLiteral("label_answer"), QStringLiteral("Pictova By Quorix Software"), top,
+                                QRect(4, 24, 527, 22));
+    m_view.label_answer->setAlignment(Qt::AlignCenter);
+    setBold(m_view.label_answer, 17);
+    QFont mono = m_view.label_answer->font();
+    mono.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    m_view.label_answer->setFont(mono);
+
+    m_view.button_start = pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
+    m_view.button_start->setToolTip(QStringLiteral("Start Game"));
+    m_view.button_start->hide();
+    m_view.button_pass = pictureButton(QStringLiteral("button_pass"), artwork::passFace(), top, QRect(431, 4, 102, 17));
+    m_view.button_pass->setToolTip(QStringLiteral("Pass"));
+    m_view.button_pass->hide();
+
+    auto* strip = panel(QStringLiteral("FlatPanel1"), top, QRect(1, 46, 533, 21));
+    m_view.image_cat = label(QStringLiteral("image_cat"), QString(), strip, QRect(3, 3, 100, 15));
+    m_view.playtoscore = label(QStringLiteral("playtoscore"), QStringLiteral("Player To Score: 20"), strip,
+                               QRect(112, 2, 130, 17));
+    m_view.timeperturn = label(QStringLiteral("timeperturn"), QStringLiteral("Time Per Turn: 60"), strip,
+                               QRect(246, 2, 130, 17));
+    for (QLabel* l : {m_view.playtoscore, m_view.timeperturn}) {
+        setBold(l, 11);
+        setColour(l, kMaroon);
+    }
+    auto* timeCaption = label(QStringLiteral("label_timecaption"), QStringLiteral("Time:"), strip, QRect(388, 2, 36, 17));
+    setBold(timeCaption, 11);
+    auto* barBack = new QFrame(strip);
+    barBack->setObjectName(QStringLiteral("timer_back"));
+    barBack->setGeometry(428, 3, 100, 15);
+    barBack->setStyleSheet(QStringLiteral("background: #6E6C52;"));
+    auto* bar = new QLabel(barBack);
+    bar->setObjectName(QStringLiteral("image_timer"));
+    bar->setGeometry(0, 0, 100, 15);
+    bar->setStyleSheet(QStringLiteral("background: #800000;"));
+    auto* timerText = label(QStringLiteral("label_timer"), QStringLiteral("0"), barBack, QRect(0, 0, 100, 15));
+    timerText->setAlignment(Qt::AlignCenter);
+    setBold(timerText, 11);
+    timerText->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    m_view.countdown = new Countdown(timerText, bar, this);
+}
+
+void Tchat::buildDrawingPanel(QWidget* drawing)
+{
+    m_canvas = new BoardCanvas(drawing);
+    m_canvas->move(1, 1);
+
+    m_view.winner = new WinnerPanel(drawing);
+    m_view.winner->move((535 - 192) / 2, (371 - 161) / 2);
+
+    auto* pick = new QFrame(drawing);
+    pick->setObjectName(QStringLiteral("panel_pickcatagory"));
+    pick->setGeometry((535 - 206) / 2, (371 - 225) / 2, 206, 225);
+    pick->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* picture = new QLabel(pick);
+    picture->setObjectName(QStringLiteral("Image3"));
+    picture->setGeometry(0, 0, 206, 225);
+    const QPixmap tile = artwork::backgroundTile();
+    if (!tile.isNull()) {
+        QPixmap filled(206, 225);
+        QPainter painter(&filled);
+        painter.fillRect(filled.rect(), QBrush(tile));
+        painter.end();
+        picture->setPixmap(filled);
+    }
+    m_view.panel_pickcatagory = pick;
+    m_view.label_pickcatagory = label(QStringLiteral("label_pickcatagory"), QString(), pick, QRect(3, 6, 200, 18));
+    m_view.label_pickcatagory1 = label(QStringLiteral("label_pickcatagory1"), QStringLiteral("is picking a catagory"),
+                                       pick, QRect(3, 24, 200, 18));
+    for (QLabel* l : {m_view.label_pickcatagory, m_view.label_pickcatagory1}) {
+        l->setAlignment(Qt::AlignCenter);
+        setBold(l, 14);
+        setColour(l, kMaroon);
+    }
+    auto* group = new QButtonGroup(pick);
+    group->setExclusive(true);
+    for (int row = 0; row < 7; ++row) {
+        const int category = kCategoryButtonOrder[row];
+        auto* button = pictureButton(QStringLiteral("button_cat%1").arg(category), artwork::categoryBanner(category),
+                                     pick, QRect(51, 50 + row * 24, 104, 19));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setProperty("category", category);
+        connect(button, &QToolButton::clicked, this, [this, category] {
+            guarded([this, category] { m_rounds.button_cat1Click(category); });
+        });
+        m_view.button_cat[category] = button;
+    }
+    pick->hide();
+}
+
+void Tchat::buildBottomPanel(QWidget* bottom)
+{
+    auto* answer = new QWidget(bottom);
+    answer->setObjectName(QStringLiteral("panel_answer"));
+    answer->setGeometry(1, 1, 533, 75);
+    m_view.panel_answer = answer;
+    m_view.label_answerlabel = label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"), answer,
+                                     QRect(6, 6, 160, 18));
+    setBold(m_view.label_answerlabel, 13);
+    setColour(m_view.label_answerlabel, kMaroon);
+    m_view.edit_answer = new QLineEdit(answer);
+    m_view.edit_answer->setObjectName(QStringLiteral("edit_answer"));
+    m_view.edit_answer->setGeometry(6, 28, 168, 24);
+    m_view.edit_answer->setMaxLength(200);
+    m_view.edit_answer->installEventFilter(this);
+    m_view.memo_myguessed = new QListWidget(answer);
+    m_view.memo_myguessed->setObjectName(QStringLiteral("memo_myguessed"));
+    m_view.memo_myguessed->setGeometry(180, 2, 351, 70);
+    m_view.memo_myguessed->setFocusPolicy(Qt::NoFocus);
+    m_view.memo_myguessed->setSelectionMode(QAbstractItemView::NoSelection);
+    answer->hide();
+
+    m_view.panel_toolbar = new DrawerToolbar(bottom);
+    m_view.panel_toolbar->move(0, 0);
+    m_view.panel_toolbar->hide();
+}
+
+void Tchat::buildScorePanel(QWidget* score)
+{
+    m_view.image_arrow = new QLabel(score);
+    m_view.image_arrow->setObjectName(QStringLiteral("image_arrow"));
+    m_view.image_arrow->setPixmap(artwork::drawerArrow());
+    m_view.image_arrow->setGeometry(22, 8, 14, 13);
+    for (int seat = 1; seat <= kPlayerSeats; ++seat) {
+        const int top = 6 + (seat - 1) * 17;
+        auto* eyes = new QLabel(score);
+        eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
+        eyes->setPixmap(artwork::watchingEyes());
+        eyes->setGeometry(4, top + 2, 16, 12);
+        eyes->hide();
+        m_view.image_eyes[seat] = eyes;
+        auto* name = label(QStringLiteral("label_playername%1").arg(seat), QStringLiteral("<Waiting>"), score,
+                           QRect(38, top, 150, 16));
+        auto* points = label(QStringLiteral("label_score%1").arg(seat), QStringLiteral("0"), score,
+                             QRect(190, top, 30, 16));
+        points->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (QLabel* l : {name, points}) {
+            setBold(l, 12);
+            setColour(l, kMaroon);
+        }
+        if (seat > 1) {
+            name->setProperty("seat", seat);
+            name->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(name, &QLabel::customContextMenuRequested, this, [this, name, seat](const QPoint& pos) {
+                m_watchers.label_playername1ContextPopup(seat);
+                m_view.popup_Kick->popup(name->mapToGlobal(pos));
+            });
+        }
+        m_view.label_playername[seat] = name;
+        m_view.label_score[seat] = points;
+    }
+    m_view.label_adrawer = label(QStringLiteral("label_adrawer"), QStringLiteral("+1"), score, QRect(222, 6, 22, 16));
+    m_view.label_aguesser = label(QStringLiteral("label_aguesser"), QStringLiteral("+2"), score, QRect(222, 6, 22, 16));
+    for (QLabel* l : {m_view.label_adrawer, m_view.label_aguesser}) {
+        setBold(l, 11);
+        setColour(l, QColor(0, 0x80, 0));
+        l->hide();
+    }
+
+    auto* snapshot = new QToolButton(score);
+    snapshot->setObjectName(QStringLiteral("button_snapshot"));
+    snapshot->setText(QStringLiteral("Take A Snap Shot"));
+    snapshot->setIcon(artwork::camera());
+    snapshot->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    snapshot->setToolTip(QStringLiteral("Take a Snapshot"));
+    snapshot->setAutoRaise(true);
+    snapshot->setGeometry(52, 180, 140, 22);
+    setBold(snapshot, 12);
+    setColour(snapshot, kMaroon);
+    QPalette buttonPalette = snapshot->palette();
+    buttonPalette.setColor(QPalette::ButtonText, kMaroon);
+    snapshot->setPalette(buttonPalette);
+    snapshot->hide();
+    connect(snapshot, &QToolButton::clicked, this, &Tchat::button_snapshotClick);
+    m_view.button_snapshot = snapshot;
+
+    m_view.label_turn = label(QStringLiteral("label_turn"), QString(), score, QRect(2, 206, 241, 18));
+    m_view.label_turn->setAlignment(Qt::AlignCenter);
+    setBold(m_view.label_turn, 13);
+    setColour(m_view.label_turn, kMaroon);
+}
+
+void Tchat::buildChatColumn(QWidget* column)
+{
+    buildScorePanel(panel(QStringLiteral("panel_score"), column, QRect(1, 1, 245, 228)));
+    m_phrases = new PhraseButtons(column);
+    m_phrases->setGeometry(1, 231, 245, 19);
+    m_view.mainchat = new ChatLog(column);
+    m_view.mainchat->setGeometry(1, 251, 245, 244);
+    m_mychat = new ChatInput(column);
+    m_mychat->setGeometry(1, 496, 244, 22);
+}
+
+void Tchat::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto item = [this](QMenu* menu, const QString& name, const QString& text, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, slot] { guarded([this, slot] { slot(); }); });
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    m_view.StartGame1 = item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), [this] { button_startClick(); });
+    m_view.StartGame1->setEnabled(false);
+    file->addSeparator();
+    item(file, QStringLiteral("Exit1"), QStringLiteral("Exit"), [this] { close(); });
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    m_PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    m_PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
+    m_PlaySounds1->setCheckable(true);
+    m_PlaySounds1->setChecked(true);
+    connect(m_PlaySounds1, &QAction::triggered, this, [this] { PlaySounds1Click(); });
+    options->addSeparator();
+    item(options, QStringLiteral("TextColor1"), QStringLiteral("Text Color"), [this] { TextColor1Click(); });
+    QMenu* sizes = options->addMenu(QStringLiteral("Text Size"));
+    for (int size : {8, 10, 12, 14}) {
+        QAction* action = sizes->addAction(QString::number(size));
+        action->setObjectName(QStringLiteral("N%1").arg(size));
+        action->setCheckable(true);
+        // Choosing a size does not tick it; only loading the settings does.
+        connect(action, &QAction::triggered, this, [this, action, size](bool checked) {
+            action->setChecked(!checked);
+            guarded([this, size] { N14Click(size); });
+        });
+        m_textSizeItems << action;
+    }
+    item(options, QStringLiteral("ActionColor1"), QStringLiteral("Action Color"), [this] { ActionColor1Click(); });
+    m_ScrollChatOff1 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    m_ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
+    m_ScrollChatOff1->setCheckable(true);
+    m_ScrollChatOff1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(m_ScrollChatOff1, &QAction::toggled, this, [this](bool on) { m_view.mainchat->setScrollLocked(on); });
+    connect(m_view.mainchat, &ChatLog::scrollLockChanged, m_ScrollChatOff1, &QAction::setChecked);
+    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"), [this] { m_view.mainchat->clearLog(); });
+    options->addSeparator();
+    m_view.JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
+    m_view.JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
+    m_view.JustWatch1->setCheckable(true);
+    connect(m_view.JustWatch1, &QAction::triggered, this, [this](bool checked) {
+        // The tick follows the server's confirmation, not the click.
+        m_view.JustWatch1->setChecked(!checked);
+        guarded([this] { m_watchers.JustWatch1Click(); });
+    });
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    item(view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), [this] { SnapShots1Click(); });
+    item(view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"), [this] {
+        if (m_view.spylist) {
+            m_view.spylist->show();
+            m_view.spylist->raise();
+        }
+    });
+    item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"), [this] { PhraseLists1Click(); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"), [this] {
+        if (m_windows.help) {
+            reinterpret_cast<QWidget*>(m_windows.help)->show();
+            reinterpret_cast<QWidget*>(m_windows.help)->raise();
+        }
+    });
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    item(help, QStringLiteral("About1"), QStringLiteral("About"), [this] {
+        if (m_windows.about) {
+            reinterpret_cast<QWidget*>(m_windows.about)->show();
+            reinterpret_cast<QWidget*>(m_windows.about)->raise();
+        }
+    });
+
+    m_view.popup_Kick = new QMenu(this);
+    m_view.popup_Kick->setObjectName(QStringLiteral("popup_Kick"));
+    m_view.removefromgame1 = m_view.popup_Kick->addAction(QStringLiteral("Remove From Game"));
+    m_view.removefromgame1->setObjectName(QStringLiteral("removefromgame1"));
+    connect(m_view.removefromgame1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.RemoveFromGame1Click(); }); });
+    m_view.popup_Kick->addSeparator();
+    m_view.SettoJustWatch1 = m_view.popup_Kick->addAction(QStringLiteral("Set to Just Watch"));
+    m_view.SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
+    connect(m_view.SettoJustWatch1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.SettoJustWatch1Click(); }); });
+    m_view.UnsetJustWatch1 = m_view.popup_Kick->addAction(QStringLiteral("Unset Just Watch"));
+    m_view.UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
+    connect(m_view.UnsetJustWatch1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.UnsetJustWatch1Click(); }); });
+}
+
+} // namespace pictova

@@ -1,0 +1,62 @@
+#include "client/winnerpanel.h"
+
+#include "resources/artwork.h"
+
+#include <QLabel>
+
+namespace pictova {
+
+WinnerPanel::WinnerPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("panel_winner1"));
+    setFixedSize(192, 161);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    auto* inner = new QFrame(this);
+    inner->setObjectName(QStringLiteral("panel_winner"));
+    inner->setGeometry(4, 4, 184, 153);
+    m_image = new QLabel(inner);
+    m_image->setObjectName(QStringLiteral("image_winner"));
+    m_image->setGeometry(1, 0, artwork::kWinnerFrameWidth, artwork::kWinnerFrameHeight);
+    m_label = new QLabel(QStringLiteral("The Winner!"), inner);
+    m_label->setObjectName(QStringLiteral("label_winner"));
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setGeometry(1, 62, artwork::kWinnerFrameWidth, 26);
+    QFont font = m_label->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    font.setPixelSize(15);
+    m_label->setFont(font);
+    m_label->setStyleSheet(QStringLiteral("color: #800000; background: transparent;"));
+    m_animation.setInterval(500);
+    connect(&m_animation, &QTimer::timeout, this, &WinnerPanel::nextFrame);
+    hide();
+}
+
+void WinnerPanel::nextFrame()
+{
+    const QPixmap strip = artwork::winnerStrip();
+    if (!strip.isNull())
+        m_image->setPixmap(strip.copy(m_frame * artwork::kWinnerFrameWidth, 0, artwork::kWinnerFrameWidth,
+                                      artwork::kWinnerFrameHeight));
+    m_frame = (m_frame + 1) % artwork::kWinnerFrames;
+}
+
+void WinnerPanel::showWinner(const QString& name)
+{
+    m_label->setText(name);
+    m_frame = 0;
+    nextFrame();
+    show();
+    raise();
+    m_animation.start();
+}
+
+void WinnerPanel::hideAndStop()
+{
+    m_animation.stop();
+    hide();
+}
+
+} // namespace pictova

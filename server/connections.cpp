@@ -1,0 +1,182 @@
+#include "server/connections.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/errors.h"
+#include "messaging/wire.h"
+
+#include <QTimer>
+
+namespace pictova {
+
+ServerConnections::ServerConnections(PlayerTable& players, std::function<void(int seat)> departure,
+                                     std::function<void()> arrived, QObject* parent)
+    : QObject(parent), m_players(players), m_departure(std::move(departure)), m_arrived(std::move(arrived))
+{
+    m_sock1.PortName = QStringLiteral("7772");
+    connect(&m_sock1, &TSock::onAccept, this, &ServerConnections::Sock1Accept);
+}
+
+ServerConnections::~ServerConnections()
+{
+    // Going down is no departure: nobody is left to tell.
+    for (auto& [seat, link] : m_links) {
+        link->sock->disconnect(this);
+        delete link->sock;
+    }
+}
+
+void ServerConnections::startListening() { m_sock1.setListen(true); }
+
+void ServerConnections::Sock1Accept(TSock*)
+{
+    const std::optional<int> seat = m_players.takeSeat();
+    if (!seat) {
+        refuseFull();
+        return;
+    }
+    TSock* sock = m_sock1.accept(this);
+    if (!sock)
+        return;
+    auto link = std::make_unique<Link>();
+    link->sock = sock;
+    link->id = m_nextId++;
+    sock->Tag = *seat;
+    connect(sock, &TSock::onRead, this, &ServerConnections::Sock1Read);
+    connect(sock, &TSock::onDisconnect, this, &ServerConnections::tempsockDisconnect);
+    connect(sock, &TSock::onInfo, this, &ServerConnections::tempsockInfo);
+
+    tplayer& player = m_players.at(*seat);
+    player.connected = true;
+    player.connection = link->id;
+    m_seatOf[link->id] = *seat;
+    m_links[*seat] = std::move(link);
+    sendToSeat(*seat, toclient::sendlogininfo(*seat));
+}
+
+void ServerConnections::refuseFull()
+{
+    // Entry 16: told why, then closed. The close lets the notice reach the peer first.
+    TSock* sock = m_sock1.accept(this);
+    if (!sock)
+        return;
+    sock->Tag = PlayerTable::kSeats + 1;
+    sock->send(toclient::full());
+    sock->close();
+    sock->deleteLater();
+}
+
+ServerConnections::Link* ServerConnections::linkOf(TSock* sender)
+{
+    auto it = m_links.find(sender->Tag);
+    if (it == m_links.end() || it->second->sock != sender)
+        return nullptr;
+    return it->second.get();
+}
+
+void ServerConnections::Sock1Read(TSock* sender, qsizetype)
+{
+    Link* link = linkOf(sender);
+    if (!link)
+        return;
+    const int seat = sender->Tag;
+    QList<QByteArray> messages;
+    const bool withinCap = link->framer.feed(sender->receive(), messages);
+    bool queued = false;
+    for (const QByteArray& message : messages) {
+        m_receivedlist.push(link->id, fromWire(message));
+        link->queuedBytes += message.size();
+        queued = true;
+    }
+    if (queued)
+        m_arrived();
+    if (!withinCap) {
+        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("message longer than the limit"));
+        disconnectsock(seat);
+    } else if (m_receivedlist.countFrom(link->id) > kMaxQueuedMessages || link->queuedBytes > kMaxQueuedBytes) {
+        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("sends faster than it is served"));
+        disconnectsock(seat);
+    }
+}
+
+std::optional<ServerConnections::Request> ServerConnections::takeRequest()
+{
+    std::optional<QueuedMessage> message = m_receivedlist.take();
+    if (!message)
+        return std::nullopt;
+    auto seat = m_seatOf.find(message->origin);
+    if (seat == m_seatOf.end())
+        return Request{0, message->text}; // cannot happen: a departed connection's queue is dropped
+    Link& link = *m_links.at(seat->second);
+    link.queuedBytes -= message->text.size();
+    return Request{seat->second, std::move(message->text)};
+}
+
+void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
+{
+    auto it = m_links.find(seat);
+    if (it == m_links.end())
+        return;
+    TSock* sock = it->second->sock;
+    try {
+        sock->send(bytes);
+    } catch (const ESockException&) {
+        return; // the connection is already going; its departure is on its way
+    }
+    if (sock->outgoingSize() > kMaxOutgoingBytes)
+        dropLater(seat, it->second->id);
+}
+
+void ServerConnections::dropLater(int seat, ConnectionId id)
+{
+    // Not now: the sender may be in the middle of a message to every seat.
+    QTimer::singleShot(0, this, [this, seat, id] {
+        auto it = m_links.find(seat);
+        if (it == m_links.end() || it->second->id != id)
+            return;
+        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("does not read what it is sent"));
+        disconnectsock(seat);
+    });
+}
+
+void ServerConnections::disconnectsock(int seat)
+{
+    auto it = m_links.find(seat);
+    if (it != m_links.end())
+        it->second->sock->close();
+}
+
+void ServerConnections::tempsockDisconnect(TSock* sender)
+{
+    if (linkOf(sender))
+        sender->close();
+}
+
+void ServerConnections::tempsockInfo(TSock* sender, SocketInfo kind, const QString& message)
+{
+    Link* link = linkOf(sender);
+    if (!link)
+        return;
+    if (kind == SocketInfo::Error) {
+        // A connection that failed (a reset, a peer gone silent) is as gone as a closed one.
+        sender->close();
+        return;
+    }
+    if (message != QLatin1String("Socket Closed"))
+        return;
+    const int seat = sender->Tag;
+    const ConnectionId id = link->id;
+    m_receivedlist.dropFrom(id);
+    m_seatOf.erase(id);
+    m_links.erase(seat);
+    sender->disconnect(this);
+    sender->deleteLater();
+    m_departure(seat);
+    // The seat shows as free only once the others have been told who left.
+    tplayer& player = m_players.at(seat);
+    if (player.connection == id) {
+        player.connected = false;
+        player.connection = 0;
+    }
+}
+
+} // namespace pictova

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "messaging/framing.h"
+#include "messaging/receivequeue.h"
+#include "messaging/tsock.h"
+#include "server/playertable.h"
+
+#include <QObject>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace pictova {
+
+// The server's side of the transport: the listener `Sock1`, one connection per seat, the cutting
+// of each connection's bytes into messages and the shared receive queue `receivedlist`. It
+// gives each connection its seat and frees the seat when the connection goes, however it goes.
+class ServerConnections : public QObject
+{
+    Q_OBJECT
+public:
+    // A connection past either limit is cut off: one client must not starve the others nor
+    // make the server hold its backlog for ever.
+    static constexpr qsizetype kMaxQueuedMessages = 500;
+    static constexpr qsizetype kMaxQueuedBytes = 1024 * 1024;
+    // A client that stops reading is cut off once this much waits to be sent to it.
+    static constexpr qsizetype kMaxOutgoingBytes = 16 * 1024 * 1024;
+
+    // `departure` is told each seat whose connection has closed, while the seat still shows as
+    // occupied; `arrived` is told when messages wait in the queue.
+    ServerConnections(PlayerTable& players, std::function<void(int seat)> departure, std::function<void()> arrived,
+                      QObject* parent = nullptr);
+    ~ServerConnections() override;
+
+    void setPortName(const QString& port) { m_sock1.PortName = port; }
+    // Throws ESockException("Listen - Error Binding Socket") when the port is taken.
+    void startListening();
+    quint16 listeningPort() const { return m_sock1.localPort(); }
+
+    // One queued message with the seat of the connection it came from.
+    struct Request
+    {
+        int seat = 0;
+        QString text;
+    };
+    std::optional<Request> takeRequest();
+    bool hasRequests() const { return !m_receivedlist.isEmpty(); }
+    qsizetype queuedRequests() const { return m_receivedlist.size(); }
+
+    void sendToSeat(int seat, const QByteArray& bytes);
+    // Closes the seat's connection; its departure follows before this returns.
+    void disconnectsock(int seat);
+
+private:
+    struct Link
+    {
+        TSock* sock = nullptr;
+        ConnectionId id = 0;
+        MessageFramer framer;
+        qsizetype queuedBytes = 0;
+    };
+
+    void Sock1Accept(TSock* sender);
+    void Sock1Read(TSock* sender, qsizetype count);
+    void tempsockDisconnect(TSock* sender);
+    void tempsockInfo(TSock* sender, SocketInfo kind, const QString& message);
+    void refuseFull();
+    Link* linkOf(TSock* sender);
+    void dropLater(int seat, ConnectionId id);
+
+    PlayerTable& m_players;
+    std::function<void(int)> m_departure;
+    std::function<void()> m_arrived;
+    TSock m_sock1;
+    std::map<int, std::unique_ptr<Link>> m_links; // by seat
+    std::map<ConnectionId, int> m_seatOf;
+    ReceiveQueue m_receivedlist{ReceiveQueue::Order::RoundRobin};
+    ConnectionId m_nextId = 1;
+};
+
+} // namespace pictova

@@ -1,0 +1,186 @@
+#include "server/gameflow.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/errors.h"
+#include "server/drawinglog.h"
+#include "server/outbox.h"
+#include "server/playertable.h"
+#include "server/scoring.h"
+#include "server/seats.h"
+#include "server/wordchoice.h"
+
+namespace pictova {
+
+GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
+                   DrawingLog& drawing)
+    : m_players(players), m_game(game), m_outbox(outbox), m_words(words), m_drawing(drawing),
+      m_roundtime([this] { roundtimeTimer(); })
+{
+}
+
+void GameFlow::startgame(const QString& payload)
+{
+    const parse::StartGameRequest request = parse::startgameRequest(payload);
+    // Checked before anything changes, so a bad request leaves the running game as it was.
+    if (request.playto < 1 || request.playto > kMaxPlayTo || request.seconds < 1 ||
+        request.seconds > kMaxTurnSeconds)
+        throw PictovaError(QStringLiteral("game settings %1 and %2 are out of range")
+                               .arg(request.playto)
+                               .arg(request.seconds));
+    m_players.clearit1();
+    SeatKeeper::refreshplayerlist(m_players, m_outbox);
+    m_game.teamgame = request.teamFlag == QLatin1String("true");
+    m_game.playto = request.playto;
+    m_game.turnseconds = request.seconds;
+    m_outbox.sendAll(
+        toclient::startgame(QString::number(request.seat), m_game.teamgame, m_game.playto, m_game.turnseconds));
+    m_game.drawer = 0;
+    findplayer();
+    m_game.gamerunning = true;
+}
+
+bool GameFlow::chooseNextDrawer()
+{
+    // Spectators never draw. The search goes round the seats once at most: when nobody can
+    // draw, it gives up instead of looking for ever.
+    const int last = m_players.seatcount();
+    int candidate = m_game.drawer;
+    for (int step = 0; step < last; ++step) {
+        ++candidate;
+        if (candidate > last)
+            candidate = 1;
+        const tplayer& player = m_players.at(candidate);
+        if (PlayerTable::isBoardSeat(candidate) && player.connected && !player.watching) {
+            m_game.drawer = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+void GameFlow::startPhase(Phase phase, int countdown)
+{
+    m_game.phase = phase;
+    m_game.countdown = countdown;
+    m_roundtime.setEnabled(true);
+}
+
+void GameFlow::findplayer()
+{
+    m_drawing.clear();
+    m_game.phase = Phase::Picking;
+    m_game.category = kCategoryNotPicked;
+    // When nobody may draw, the pick phase runs without a drawer and looks again at its end.
+    if (m_players.occupied(1) && !chooseNextDrawer())
+        m_game.drawer = 0;
+    if (m_game.drawer != 0)
+        m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));
+    startPhase(Phase::Picking, kPickTicks);
+}
+
+void GameFlow::pickcatagory(const QString& payload)
+{
+    const parse::SeatAndNumber pick = parse::seatAndNumber(payload);
+    if (m_game.phase != Phase::Picking || pick.seat != m_game.drawer || !WordChoice::isCategory(pick.number))
+        return;
+    m_game.category = m_words.isEmpty(pick.number) ? 1 : pick.number;
+}
+
+void GameFlow::findphrases()
+{
+    const std::optional<WordChoice::Choice> choice =
+        m_words.choose(m_game.category, WordChoice::Mode::Deal, sologame());
+    if (!choice) {
+        // Only lists made entirely of refused entries get here: skip the drawing.
+        reportPeerError(QStringLiteral("deal"), QStringLiteral("no word list has a phrase to deal"));
+        startPhase(Phase::Break, kBreakTicks);
+        return;
+    }
+    m_game.category = choice->category;
+    m_game.phrase = choice->phrase;
+    m_game.hint = choice->hint;
+    m_game.answered = false;
+    m_outbox.sendAll(toclient::nextplayer(m_game.drawer, m_game.category, m_game.hint));
+    m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
+    startPhase(Phase::Drawing, m_game.turnseconds + kDrawingExtraTicks);
+    m_game.gamerunning = true;
+}
+
+void GameFlow::pass(const QString& payload)
+{
+    const qint32 seat = parse::seatOnly(payload);
+    // A finished game's last drawer no longer holds a turn to pass.
+    if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
+        return;
+    const std::optional<WordChoice::Choice> choice =
+        m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame());
+    if (!choice)
+        return; // the list has nothing left: the drawer keeps the phrase and the point
+    m_game.category = choice->category;
+    m_game.phrase = choice->phrase;
+    m_game.hint = choice->hint;
+    m_game.answered = false;
+    scoring::penalise(m_players, m_game.drawer);
+    const int score = m_players.at(m_game.drawer).score;
+    for (int addressee : m_players.occupiedSeats()) {
+        m_outbox.sendTo(addressee, toclient::updateanswer(QString::number(m_game.drawer), m_game.hint));
+        m_outbox.sendTo(addressee, toclient::passed(m_game.drawer, score));
+    }
+    m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
+}
+
+void GameFlow::phraseFound(int guesser)
+{
+    m_game.answered = true;
+    m_roundtime.setEnabled(false);
+    scoring::awardPhrase(m_players, m_game.teamgame, guesser, m_game.drawer);
+    if (m_game.teamgame)
+        m_outbox.sendAll(toclient::teamscore(m_players.boardScores()));
+    m_outbox.sendAll(toclient::correctanswer(guesser, m_players.at(guesser).score, m_game.drawer,
+                                             m_players.at(m_game.drawer).score, m_game.phrase));
+    startPhase(Phase::Break, kBreakTicks);
+}
+
+void GameFlow::drawerGone()
+{
+    if (m_game.gamerunning && m_players.occupied(1))
+        findplayer();
+}
+
+void GameFlow::roundtimeTimer()
+{
+    --m_game.countdown;
+    if (m_game.countdown >= 0) {
+        if (m_game.countdown % 10 == 0)
+            m_outbox.sendAll(toclient::updatetime(m_game.countdown - 2));
+        return;
+    }
+    m_roundtime.setEnabled(false);
+    switch (m_game.phase) {
+    case Phase::Drawing:
+        // Time is up and nobody found the phrase. The game itself goes on.
+        m_outbox.sendAll(toclient::updateanswer(QStringLiteral("true"), m_game.phrase));
+        scoring::penalise(m_players, m_game.drawer);
+        startPhase(Phase::Break, kBreakTicks);
+        break;
+    case Phase::Break:
+        if (const std::optional<QString> winner = scoring::checkforwin(m_players, m_game.teamgame, m_game.playto)) {
+            m_game.gamerunning = false;
+            m_game.phase = Phase::None;
+            m_outbox.sendAll(toclient::winner(*winner));
+        } else {
+            findplayer();
+        }
+        break;
+    case Phase::Picking:
+        if (m_game.drawer == 0)
+            findplayer();
+        else
+            findphrases();
+        break;
+    case Phase::None:
+        break;
+    }
+}
+
+} // namespace pictova

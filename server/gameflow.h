@@ -1,0 +1,67 @@
+#pragma once
+
+#include "server/gamestate.h"
+#include "server/roundtimer.h"
+
+#include <QString>
+#include <functional>
+
+namespace pictova {
+
+class DrawingLog;
+class Outbox;
+class PlayerTable;
+class WordChoice;
+
+// The course of a game: the start, who draws each turn, the category pick, the deal, the pass,
+// the one-second countdown through the pick, drawing and break phases, and the end.
+class GameFlow
+{
+public:
+    // Bounds of a start request; the host's dialog offers 20..100 points and 60..120 seconds.
+    static constexpr int kMaxPlayTo = 10000;
+    static constexpr int kMaxTurnSeconds = 3600;
+    // Ticks of each phase, counted down below 0.
+    static constexpr int kPickTicks = 10;
+    static constexpr int kBreakTicks = 10;
+    static constexpr int kDrawingExtraTicks = 4;
+
+    GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words, DrawingLog& drawing);
+
+    // The host window's solo-game flag, read at every deal.
+    void setSoloGameSource(std::function<bool()> source) { m_sologame = std::move(source); }
+    RoundTimer& roundtime() { return m_roundtime; }
+    const RoundTimer& roundtime() const { return m_roundtime; }
+
+    // Handlers of the requests; the sender's seat has been checked against its connection.
+    void startgame(const QString& payload);
+    void pickcatagory(const QString& payload);
+    void pass(const QString& payload);
+
+    // One second of the turn timer.
+    void roundtimeTimer();
+
+    // Starts a turn: the next drawer picks a category.
+    void findplayer();
+    // Deals the turn's phrase and starts the drawing.
+    void findphrases();
+    // The guesser completed the phrase: points, the answer for all, then the break.
+    void phraseFound(int guesser);
+    // The drawer's seat has left or started watching during a game.
+    void drawerGone();
+
+private:
+    bool chooseNextDrawer();
+    bool sologame() const { return m_sologame && m_sologame(); }
+    void startPhase(Phase phase, int countdown);
+
+    PlayerTable& m_players;
+    GameState& m_game;
+    const Outbox& m_outbox;
+    WordChoice& m_words;
+    DrawingLog& m_drawing;
+    RoundTimer m_roundtime;
+    std::function<bool()> m_sologame;
+};
+
+} // namespace pictova

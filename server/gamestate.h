@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace pictova {
+
+// The stages of a turn; None while no game is on.
+enum class Phase { None, Picking, Drawing, Break };
+
+// The category of a turn whose drawer has not picked one.
+inline constexpr int kCategoryNotPicked = 100;
+
+// What the server knows about the game in progress. Plain data, shared by the game logic.
+struct GameState
+{
+    bool gamerunning = false;
+    Phase phase = Phase::None;
+    int countdown = 0;
+    int drawer = 0; // 0: nobody may draw
+    int category = 0;
+    bool teamgame = false;
+    int playto = 0;
+    int turnseconds = 0;
+    QString phrase;
+    QString hint;
+    bool answered = false;
+};
+
+// "picking", "drawing", "break" or empty, for logs and tests.
+QString phaseName(Phase phase);
+
+} // namespace pictova

@@ -1,0 +1,52 @@
+#include "server/guessing.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/wire.h"
+#include "server/gameflow.h"
+#include "server/gamestate.h"
+#include "server/judge.h"
+#include "server/outbox.h"
+#include "server/playertable.h"
+
+namespace pictova {
+
+Guessing::Guessing(const PlayerTable& players, GameState& game, const Outbox& outbox, GameFlow& flow)
+    : m_players(players), m_game(game), m_outbox(outbox), m_flow(flow)
+{
+}
+
+bool Guessing::mayGuess(int guesser) const
+{
+    // Only while the phrase is still secret: after a time-out everyone has been shown it.
+    if (m_game.answered || m_game.phase != Phase::Drawing)
+        return false;
+    // The drawer knows the phrase, and spectators hold no score on the board.
+    return guesser != m_game.drawer && PlayerTable::isBoardSeat(guesser);
+}
+
+void Guessing::answer(const QString& payload)
+{
+    const parse::SeatAndText request = parse::seatAndText(payload);
+    if (!mayGuess(request.seat))
+        return;
+    const QString guess = upperAsciiLetters(request.text);
+    for (int seat : m_players.occupiedSeats())
+        m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(request.seat, guess)
+                                                    : toclient::myguessed(request.seat, guess));
+    for (const QString& word : guess.split(QLatin1Char(' '))) {
+        const QString before = m_game.hint;
+        if (!judge::reveal(m_game.phrase, m_game.hint, word))
+            continue;
+        if (!judge::isComplete(m_game.hint)) {
+            // A word already shown changes nothing; telling everyone again would let one long
+            // guess of repeated words flood every player.
+            if (m_game.hint != before)
+                m_outbox.sendAll(toclient::updateanswer(QStringLiteral("false"), m_game.hint));
+            continue;
+        }
+        m_flow.phraseFound(request.seat);
+        break;
+    }
+}
+
+} // namespace pictova

@@ -1,0 +1,79 @@
+#include "server/relay.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/integer.h"
+#include "server/drawinglog.h"
+#include "server/gameflow.h"
+#include "server/gamestate.h"
+#include "server/outbox.h"
+#include "server/playertable.h"
+
+namespace pictova {
+
+Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing, GameFlow& flow)
+    : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow)
+{
+}
+
+void Relay::chat(const QString& payload)
+{
+    const parse::SeatAndText line = parse::seatAndText(payload);
+    m_outbox.sendAll(toclient::chat(m_players.at(line.seat).name, line.text));
+}
+
+void Relay::action(const QString& payload)
+{
+    const parse::SeatAndText line = parse::seatAndText(payload);
+    m_outbox.sendAll(toclient::action(m_players.at(line.seat).name, line.text));
+}
+
+void Relay::relayStroke(const QString& name, const QString& payload, qint32 seat)
+{
+    // Only the drawer's strokes during a game reach the board, so only they are kept for
+    // newcomers: a newcomer then sees what everyone else sees.
+    if (!m_game.gamerunning || seat != m_game.drawer)
+        return;
+    m_drawing.append(name + QLatin1Char('+') + payload);
+    m_outbox.sendAllBut(seat, toclient::relay(name, payload));
+}
+
+void Relay::drawit(const QString& payload) { relayStroke(cmd::draw, payload, parse::draw(payload).seat); }
+
+void Relay::moveit(const QString& payload) { relayStroke(cmd::moveit, payload, parse::moveit(payload).seat); }
+
+void Relay::clearmain(const QString& payload)
+{
+    const qint32 seat = parse::seatOnly(payload);
+    if (!m_game.gamerunning || seat != m_game.drawer)
+        return;
+    m_drawing.clear();
+    m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
+}
+
+void Relay::justwatch(const QString& payload)
+{
+    const parse::SeatAndText request = parse::seatAndText(payload);
+    const int seat = request.seat;
+    // A free seat has nobody to watch; a flag left on it would bench whoever sits down next.
+    if (!m_players.occupied(seat))
+        return;
+    if (request.text == QLatin1String("2")) {
+        m_players.at(seat).watching = false;
+        m_outbox.sendAll(toclient::justwatching(seat, false));
+        return;
+    }
+    if (request.text != QLatin1String("1"))
+        return;
+    // Someone among the board seats must still be playing.
+    bool anotherPlays = false;
+    for (int other = 1; other <= PlayerTable::kBoardSeats && !anotherPlays; ++other)
+        anotherPlays = other != seat && m_players.occupied(other) && !m_players.at(other).watching;
+    if (!anotherPlays)
+        return;
+    m_players.at(seat).watching = true;
+    m_outbox.sendAll(toclient::justwatching(seat, true));
+    if (seat == m_game.drawer)
+        m_flow.drawerGone();
+}
+
+} // namespace pictova

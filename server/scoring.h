@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace pictova {
+
+class PlayerTable;
+
+// Points and the win test. In a team game the odd board seats are the "Black Team" and the even
+// ones the "Maroon Team"; a team's points live in seat 1 or seat 2 and are copied to its other
+// seats, so every seat of a team shows the team's points.
+namespace scoring {
+
+inline constexpr int kGuesserPoints = 2;
+inline constexpr int kDrawerPoints = 1;
+
+// The phrase was found by `guesser` while `drawer` drew.
+void awardPhrase(PlayerTable& players, bool teamgame, int guesser, int drawer);
+
+// A pass or a time-out costs the drawer's own seat one point, never going below 0.
+void penalise(PlayerTable& players, int drawer);
+
+// The winner's name, "Black Team" or "Maroon Team"; nothing while nobody has reached `playto`
+// or, in a game of single players, while the highest score is shared. The name is empty when
+// the winning seat's player has left.
+std::optional<QString> checkforwin(const PlayerTable& players, bool teamgame, int playto);
+
+} // namespace scoring
+} // namespace pictova

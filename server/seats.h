@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace pictova {
+
+class DrawingLog;
+class GameFlow;
+class Outbox;
+class PlayerTable;
+struct GameState;
+
+// Who sits where: the log-in with its version check and the catch-up of a newcomer, departures,
+// removal by the host, and the player list.
+class SeatKeeper
+{
+public:
+    using CloseSeat = std::function<void(int seat)>;
+
+    SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
+               GameFlow& flow, CloseSeat disconnectsock);
+
+    // CMD_logininfo: seat, version text, name.
+    void receivedlogininfo(const QString& payload);
+    // CMD_kickhim: sender seat, seat to remove. Only the host may remove players.
+    void kickhim(const QString& payload);
+
+    // The seat's connection has closed: tell the others, free the seat, replace a drawer.
+    void seatFreed(int seat);
+
+    // Every occupied seat is sent the name of every occupied seat.
+    static void refreshplayerlist(const PlayerTable& players, const Outbox& outbox);
+
+private:
+    PlayerTable& m_players;
+    const GameState& m_game;
+    const Outbox& m_outbox;
+    const DrawingLog& m_drawing;
+    GameFlow& m_flow;
+    CloseSeat m_disconnectsock;
+};
+
+} // namespace pictova

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "messaging/dispatcher.h"
+#include "messaging/drain.h"
+#include "server/connections.h"
+#include "server/drawinglog.h"
+#include "server/gameflow.h"
+#include "server/gamestate.h"
+#include "server/guessing.h"
+#include "server/outbox.h"
+#include "server/playertable.h"
+#include "server/relay.h"
+#include "server/seats.h"
+#include "server/wordchoice.h"
+
+#include <QObject>
+#include <functional>
+
+namespace pictova {
+
+// The game server of the hosting instance. Never shown; it runs on the GUI thread and talks to
+// every client, the host's own included, only through its TCP connections.
+class TServer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TServer(QObject* parent = nullptr);
+    ~TServer() override;
+
+    // Port text for the listener, "7772" unless set (tests use "0").
+    void setPortName(const QString& port);
+    // Starts listening. Throws ESockException("Listen - Error Binding Socket") when the port is taken.
+    void startListening();
+    quint16 listeningPort() const;
+    // The host window's solo-game flag, read at every word choice.
+    void setSoloGameSource(std::function<bool()> source);
+
+    // Test hooks: stop the real timers and drive them by hand.
+    void setManualTimers(bool manual);
+    bool socktimerTimer();  // handles one queued entry; returns whether more wait
+    void roundtimeTimer();  // one tick of the one-second turn timer (only acts while enabled)
+
+    // Tests bring their own word lists and a fixed random seed.
+    void setWordLists(const WordLists& lists);
+    void setRandomSeed(quint32 seed);
+
+    // Read-only inspection.
+    const PlayerTable& players() const { return m_players; }
+    int seatcount() const { return m_players.seatcount(); }
+    const GameState& game() const { return m_game; }
+    const DrawingLog& drawingLog() const { return m_drawing; }
+    const WordChoice& words() const { return m_words; }
+    bool roundtimeEnabled() const { return m_flow.roundtime().isEnabled(); }
+    qsizetype queuedRequests() const { return m_connections.queuedRequests(); }
+
+private:
+    void buildCommandTable();
+
+    PlayerTable m_players;
+    GameState m_game;
+    WordChoice m_words;
+    DrawingLog m_drawing;
+    ServerConnections m_connections;
+    Outbox m_outbox;
+    GameFlow m_flow;
+    Guessing m_guessing;
+    Relay m_relay;
+    SeatKeeper m_seats;
+    CommandTable m_commands;
+    DrainTimer m_socktimer;
+};
+
+} // namespace pictova

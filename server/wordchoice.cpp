@@ -1,0 +1,134 @@
+#include "server/wordchoice.h"
+
+#include "messaging/wire.h"
+
+#include <QDateTime>
+
+namespace pictova {
+
+WordChoice::WordChoice() : m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+{
+    WordLists lists;
+    for (int category = 0; category < kCategoryCount; ++category)
+        lists[category] = loadWordList(category);
+    setLists(lists);
+}
+
+void WordChoice::setLists(const WordLists& lists)
+{
+    for (int category = 0; category < kCategoryCount; ++category)
+        m_lists[category] = cleanEntries(lists[category]);
+    m_original = m_lists;
+}
+
+QStringList WordChoice::cleanEntries(const QStringList& entries)
+{
+    QStringList cleaned;
+    for (QString entry : entries) {
+        // A tab or other control character at the end can never be typed into a guess, so the
+        // phrase could never be completed. Trailing blanks stay: they are part of the entry.
+        while (!entry.isEmpty() && entry.back().unicode() < 0x20)
+            entry.chop(1);
+        if (!entry.trimmed().isEmpty())
+            cleaned << entry;
+    }
+    return cleaned;
+}
+
+int WordChoice::randomBelow(int n)
+{
+    if (n <= 1)
+        return 0;
+    return std::uniform_int_distribution<int>(0, n - 1)(m_random);
+}
+
+bool WordChoice::repeatsAWord(const QString& phrase)
+{
+    const QStringList pieces = phrase.split(QLatin1Char(' '));
+    qsizetype offset = 0; // where the current piece starts in the phrase
+    for (const QString& piece : pieces) {
+        const qsizetype after = offset + piece.size() + 1;
+        if (!piece.isEmpty() && after <= phrase.size() && phrase.mid(after).contains(piece))
+            return true;
+        offset = after;
+    }
+    return false;
+}
+
+QString WordChoice::sortphrase(const QString& phrase)
+{
+    QString hint;
+    hint.reserve(phrase.size() + 1);
+    for (const QString& piece : phrase.split(QLatin1Char(' '))) {
+        hint += QString(piece.size(), QLatin1Char('_'));
+        hint += QLatin1Char(' ');
+    }
+    return hint;
+}
+
+std::optional<int> WordChoice::dealableCategory(int category, bool& refilled)
+{
+    if (!isEmpty(category))
+        return category;
+    if (!isEmpty(0))
+        return 0;
+    // Category 0 has run out too: any list that still holds entries will do.
+    for (int other = 1; other < kCategoryCount; ++other)
+        if (!isEmpty(other))
+            return other;
+    // Every list has been dealt to the end: start them all afresh rather than deal nothing.
+    // Lists made only of refused entries are refilled once, not for ever.
+    if (refilled)
+        return std::nullopt;
+    refilled = true;
+    m_lists = m_original;
+    if (!isEmpty(category))
+        return category;
+    for (int other = 0; other < kCategoryCount; ++other)
+        if (!isEmpty(other))
+            return other;
+    return std::nullopt;
+}
+
+QString WordChoice::takeFrom(int category, bool sologame)
+{
+    QStringList& entries = m_lists[category];
+    if (sologame) {
+        // A practice game keeps to the first ten entries of each list and never uses them up.
+        const int limit = static_cast<int>(std::min<qsizetype>(10, entries.size()));
+        return entries.at(randomBelow(limit));
+    }
+    while (!entries.isEmpty()) {
+        const QString entry = entries.takeAt(randomBelow(static_cast<int>(entries.size())));
+        if (!repeatsAWord(entry))
+            return entry;
+    }
+    return {};
+}
+
+std::optional<WordChoice::Choice> WordChoice::choose(int category, Mode mode, bool sologame)
+{
+    if (!isCategory(category))
+        category = randomBelow(kCategoryCount);
+    QString phrase;
+    bool refilled = false;
+    for (;;) {
+        if (mode == Mode::Deal) {
+            const std::optional<int> usable = dealableCategory(category, refilled);
+            if (!usable)
+                return std::nullopt;
+            category = *usable;
+        } else if (isEmpty(category)) {
+            return std::nullopt;
+        }
+        phrase = takeFrom(category, sologame);
+        if (!phrase.isEmpty())
+            break;
+        // Every remaining entry of the list was refused by the filter; a re-deal stops here.
+        if (mode == Mode::Redeal)
+            return std::nullopt;
+    }
+    return Choice{category, upperAsciiLetters(phrase), sortphrase(phrase)};
+}
+
+} // namespace pictova

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "resources/wordlists.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <random>
+
+namespace pictova {
+
+using WordLists = std::array<QStringList, kCategoryCount>;
+
+// The seven word lists and the rules for taking a phrase from them. Entries dealt in a
+// multi-player game leave the list for as long as the server runs.
+class WordChoice
+{
+public:
+    // Seeded from the clock; the lists start as the compiled-in ones.
+    WordChoice();
+
+    // Tests bring their own lists and a fixed seed.
+    void setLists(const WordLists& lists);
+    void seed(quint32 value) { m_random.seed(value); }
+    const QStringList& list(int category) const { return m_lists.at(static_cast<size_t>(category)); }
+
+    static bool isCategory(int category) { return category >= 0 && category < kCategoryCount; }
+    bool isEmpty(int category) const { return !isCategory(category) || list(category).isEmpty(); }
+
+    struct Choice
+    {
+        int category = 0;
+        QString phrase; // upper case (a..z only)
+        QString hint;
+    };
+    enum class Mode {
+        Deal,   // end of the pick: an exhausted list falls back to another one
+        Redeal, // a pass: only the turn's category will do
+    };
+    // Takes a phrase. A category outside 0..6 (not picked) becomes a random one. Nothing when the
+    // list to deal from is exhausted and no fallback applies.
+    std::optional<Choice> choose(int category, Mode mode, bool sologame);
+
+    int randomBelow(int n);
+
+    // The repeated-word filter: a phrase in which a word occurs again later, as a word or inside
+    // one, would make the judging of that word ambiguous.
+    static bool repeatsAWord(const QString& phrase);
+    // The hint: every non-blank character becomes "_", blanks stay, one blank is added.
+    static QString sortphrase(const QString& phrase);
+    // Entries as they are stored, with what no guess could ever match taken off their end.
+    static QStringList cleanEntries(const QStringList& entries);
+
+private:
+    std::optional<int> dealableCategory(int category, bool& refilled);
+    QString takeFrom(int category, bool sologame);
+
+    WordLists m_lists;
+    WordLists m_original;
+    std::mt19937 m_random;
+};
+
+} // namespace pictova

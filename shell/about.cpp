@@ -1,0 +1,114 @@
+#include "shell/about.h"
+
+#include "messaging/version.h"
+#include "resources/artwork.h"
+#include "shell/background.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <functional>
+
+namespace pictova {
+
+namespace {
+
+// A label that acts on a left click, as the web address does.
+class ClickLabel : public QLabel
+{
+public:
+    ClickLabel(const QString& text, QWidget* parent, std::function<void()> action)
+        : QLabel(text, parent), m_action(std::move(action))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && m_action)
+            m_action();
+        QLabel::mousePressEvent(event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+QLabel* place(QLabel* label, const QString& name, const QRect& where, int pointSize, bool bold, bool italic,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    label->setObjectName(name);
+    label->setGeometry(where);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("about"));
+    setWindowTitle(QStringLiteral("Pictova - About"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, kMaroon);
+    colours.setColor(QPalette::ButtonText, kMaroon);
+    setPalette(colours);
+
+    m_url1.setObjectName(QStringLiteral("URL1"));
+    m_url1.setURL(QString::fromLatin1(kWebAddress));
+    m_url1.setURLType(utHttp);
+
+    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 6, 202, 38), 22, true, true,
+          Qt::AlignCenter);
+    QLabel* web = place(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { Label9Click(); }),
+                        QStringLiteral("Label9"), QRect(0, 44, 202, 18), 9, true, true, Qt::AlignCenter);
+    QFont underlined = web->font();
+    underlined.setUnderline(true);
+    web->setFont(underlined);
+
+    const char* credits[] = {"Game design and code:", "the Pictova team", "Pictures and sounds:",
+                             "made for Pictova", "Thanks to every tester!"};
+    int y = 74;
+    for (int i = 0; i < int(std::size(credits)); ++i, y += 17)
+        place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("Label%1").arg(i + 2),
+              QRect(0, y, 202, 16), 7, true, false, Qt::AlignCenter);
+
+    place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("Label7"), QRect(8, 176, 44, 18), 8, true, false);
+    m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"), QRect(52, 176, 32, 18),
+                      8, true, false);
+    m_version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("Label8"), QRect(84, 176, 16, 18), 8, true, false);
+
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("SelButton8"));
+    done->setGeometry(138, 173, 56, 24);
+    connect(done, &QPushButton::clicked, this, &Tabout::SelButton8Click);
+}
+
+QString Tabout::versionText() const { return m_version->text(); }
+
+void Tabout::Label9Click() { m_url1.open(); }
+
+void Tabout::SelButton8Click() { hide(); }
+
+void Tabout::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    static const QPixmap picture = artwork::aboutPicture();
+    if (picture.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawPixmap(rect(), picture);
+}
+
+} // namespace pictova

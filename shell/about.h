@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/turl.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace pictova {
+
+// The small About box: product name, the maker's web address (a link), credits and version.
+class Tabout : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tabout(QWidget* parent = nullptr);
+
+    TURL& URL1() { return m_url1; }
+    QString versionText() const; // the protocol version, as the `version` label shows it
+
+    void Label9Click();
+    void SelButton8Click();
+
+    static constexpr int kClientWidth = 202;
+    static constexpr int kClientHeight = 203;
+    static constexpr const char* kWebAddress = "www.quorix.example";
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TURL m_url1;
+    QLabel* m_version;
+};
+
+} // namespace pictova

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/lobbydownloader.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace pictova {
+
+// The window that offers a solo player the Quorix Lobby: download and install it, play on
+// alone, or close the game and open the installed lobby.
+class Tdownload : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tdownload(QWidget* parent = nullptr);
+
+    LobbyDownloader& downloader() { return m_downloader; }
+
+    void getbuttonClick();
+    void abortbuttonClick();
+    void Button1Click();
+    void Button2Click();
+
+    static constexpr int kClientWidth = 724;
+    static constexpr int kClientHeight = 500;
+
+signals:
+    void closeGameRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showState();
+
+    LobbyDownloader m_downloader;
+    QLabel* m_infolabel;
+    QLabel* m_infolabel2;
+    QLabel* m_infolabel3;
+    QPushButton* m_getbutton;
+    QPushButton* m_abortbutton;
+    bool m_placed = false;
+};
+
+} // namespace pictova

@@ -1,0 +1,133 @@
+#include "shell/help.h"
+
+#include "shell/background.h"
+#include "shell/helppages.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+namespace {
+
+const char* kTagProperty = "tag";
+const QColor kPanelColour{0xB3, 0xB4, 0x9A};
+
+QPushButton* flatButton(const QString& text, const QString& name, int tag, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setProperty(kTagProperty, tag);
+    button->setFlat(true);
+    button->setFixedHeight(24);
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::ButtonText, kMaroon);
+    button->setPalette(colours);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+} // namespace
+
+Thelp::Thelp(QWidget* parent)
+    : QWidget(parent, Qt::Window), m_caption(new QLabel(QStringLiteral("Overview"), this)),
+      m_pages(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Pictova - Help File"));
+    setFixedSize(kWidth, kHeight);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(0, 0, kPanelWidth, kHeight);
+    panel->setAutoFillBackground(true);
+    QPalette panelColours = panel->palette();
+    panelColours.setColor(QPalette::Window, kPanelColour);
+    panel->setPalette(panelColours);
+    auto* buttons = new QVBoxLayout(panel);
+    buttons->setContentsMargins(6, 10, 6, 10);
+    buttons->setSpacing(4);
+
+    for (const HelpPage& help : helpPages()) {
+        auto* browser = new QTextBrowser(m_pages);
+        browser->setObjectName(QStringLiteral("memo%1").arg(help.tag));
+        browser->setOpenLinks(false);
+        browser->setHtml(help.html);
+        m_pages->addWidget(browser);
+        QPushButton* button = flatButton(help.title, QStringLiteral("SelButton%1").arg(help.tag), help.tag, panel);
+        connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
+        buttons->addWidget(button);
+    }
+    buttons->addSpacing(10);
+    QPushButton* about = flatButton(QStringLiteral("About"), QStringLiteral("SelButton7"), 7, panel);
+    connect(about, &QPushButton::clicked, this, &Thelp::SelButton7Click);
+    buttons->addWidget(about);
+
+    auto* credits = new QLabel(QStringLiteral("Pictova\nA drawing and guessing game\nby the Pictova team"), panel);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setTextFormat(Qt::PlainText);
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setWordWrap(true);
+    QFont small = credits->font();
+    small.setPointSize(7);
+    credits->setFont(small);
+    buttons->addStretch();
+    buttons->addWidget(credits);
+    buttons->addSpacing(8);
+
+    QPushButton* done = flatButton(QStringLiteral("Done"), QStringLiteral("SelButton8"), 10, panel);
+    connect(done, &QPushButton::clicked, this, &Thelp::SelButton8Click);
+    buttons->addWidget(done);
+
+    m_caption->setObjectName(QStringLiteral("label_caption"));
+    m_caption->setGeometry(kPanelWidth + 8, 8, kWidth - kPanelWidth - 16, 24);
+    m_caption->setAlignment(Qt::AlignCenter);
+    QFont bold = m_caption->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 3);
+    m_caption->setFont(bold);
+    QPalette captionColours = m_caption->palette();
+    captionColours.setColor(QPalette::WindowText, kMaroon);
+    m_caption->setPalette(captionColours);
+
+    m_pages->setGeometry(kPanelWidth + 8, 38, kWidth - kPanelWidth - 16, kHeight - 46);
+    showPage(1, QStringLiteral("Overview"));
+}
+
+void Thelp::SelButton1Click(QAbstractButton* button)
+{
+    if (button)
+        showPage(button->property(kTagProperty).toInt(), button->text());
+}
+
+void Thelp::SelButton7Click() { emit aboutRequested(); }
+
+void Thelp::SelButton8Click() { hide(); }
+
+void Thelp::showPage(int tag, const QString& caption)
+{
+    auto* page = m_pages->findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(tag));
+    if (!page)
+        return;
+    m_pages->setCurrentWidget(page);
+    m_caption->setText(caption);
+}
+
+QTextBrowser* Thelp::currentPage() const { return qobject_cast<QTextBrowser*>(m_pages->currentWidget()); }
+
+QString Thelp::caption() const { return m_caption->text(); }
+
+void Thelp::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintTiledBackground(painter, rect(), Qt::white);
+}
+
+} // namespace pictova

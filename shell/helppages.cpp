@@ -1,0 +1,130 @@
+#include "shell/helppages.h"
+
+namespace pictova {
+
+namespace {
+
+QString page(const char* title, const char* body)
+{
+    return QStringLiteral("<h3>%1</h3>").arg(QString::fromLatin1(title)) + QString::fromUtf8(body);
+}
+
+const char* kOverview = R"(
+<p>Pictova is a drawing and guessing game for up to 10 players, with room for 5 more who just
+look on. The players take turns at drawing: the drawer is given a secret word or phrase and
+draws it on the board with the mouse, while everybody else tries to guess what is being
+drawn by typing guesses.</p>
+<p>Games against other people are arranged through the Quorix Lobby, where players meet,
+pick a host and start a game together.</p>
+<p>If you just want to practise your drawing, start Pictova on its own: it opens a solo game
+with a limited set of phrases, which needs no lobby and no network at all.</p>
+<p>Beside the board you will find the chat, ten phrase buttons with ready-made cheers, and the
+score of every seat.</p>
+)";
+
+const char* kConnecting = R"(
+<p><b>Solo games.</b> Start Pictova without any arguments. It sets up a game on your own
+computer under the name "You"; press the <b>Start Game</b> button to begin. A solo game
+can be played offline.</p>
+<p><b>Games with others.</b> Multi-player games are normally set up through the Quorix Lobby,
+which can be downloaded from our web site (a solo game offers to fetch it for you). The lobby
+starts Pictova for every player with the right settings.</p>
+<p>You can also start a game by hand from a terminal. One player hosts:</p>
+<p><tt>pictova &lt;name&gt; &lt;host address&gt; true</tt></p>
+<p>and the others join that host:</p>
+<p><tt>pictova &lt;name&gt; &lt;host address&gt;</tt></p>
+<p>The host's computer must accept connections on TCP port 7772. Only the host can start a
+game, with the <b>Start Game</b> button or File &gt; Start Game.</p>
+)";
+
+const char* kGamePlay = R"(
+<p>The phrase to draw is shown only to the drawer, at the very top of the drawing screen. The
+other players see one blank line for each word of it.</p>
+<p>At the start of a turn the drawer picks a category, which is then shown to everybody in a
+red box. The categories are General, Actions, Phrases, Music, Movies, TV Shows, and Food and
+Drink.</p>
+<p>A drawer who does not like the phrase may press <b>PASS</b> for a new one, before starting
+to draw. Each pass costs the drawer 1 point.</p>
+<p>The drawer's tools are the pen colour, the pen width and the trash can, which clears the
+whole picture.</p>
+<p>Everybody else types guesses in the answer field at the bottom of the screen and presses
+Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.</p>
+<p>A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
+time, the turn ends and no points are given.</p>
+)";
+
+const char* kScoring = R"(
+<p>Whoever completes the phrase scores 2 points, and the drawer scores 1 point for a drawing
+that was guessed.</p>
+<p>The drawer loses 1 point for every pass, and 1 point when the time runs out with nobody
+guessing the phrase (a score never goes below 0).</p>
+<p>The host decides how many points win the game, from 20 up to 100. The first player to
+reach that score, with nobody else level on points, wins the game.</p>
+<p>In a team game the odd seats (1, 3, 5, 7, 9) play as the Black Team against the even seats
+(2, 4, 6, 8, 10) as the Maroon Team, and the points go to the teams.</p>
+<p>Games of only two people are not much fun: the same two players just take turns drawing for
+each other. Three or more is better.</p>
+)";
+
+const char* kSnapShots = R"(
+<p>After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
+with the little camera on it.</p>
+<p>The picture is saved together with the date, the drawer's name and the answer, in the folder
+"snapshots" next to your settings.</p>
+<p>Choose View &gt; Snap Shots to look at your collection. Step through it with the arrow
+buttons or pick a picture from the list. Pictures you no longer want can be deleted there.</p>
+)";
+
+const char* kDocumentation = R"(
+<p>Pictova started as an evening project: a few friends wanted a drawing game they could play
+across the office network at lunch, and it grew from there. Many thanks to everybody who
+played the early versions, sent in phrases for the word lists and told us what broke.</p>
+<p><b>Changes</b></p>
+<p><b>2.2.4.1</b> - Settings are saved safely: a full disk can no longer leave a broken
+settings file. The lobby download can be stopped at any moment.</p>
+<p><b>2.2.4</b> - Players who run a different version are told so when they join.
+Snapshots remember the drawer's name.</p>
+<p><b>2.2.3</b> - Team games: odd seats against even seats. The host can put a player in
+watching mode or remove a player from the game.</p>
+<p><b>2.2.0</b> - Spectators: up to five more people can look on. New Spy List window.</p>
+<p><b>2.1.2</b> - Phrase buttons can be edited and are kept in the settings.</p>
+<p><b>2.1.0</b> - Snapshots of finished drawings, and the snapshot viewer.</p>
+<p><b>2.0.0</b> - Sounds for the main events of a game, and a switch to turn them off.
+Chat text size and colours are kept between games.</p>
+<p><b>1.5.0</b> - The Food and Drink category. Passing now costs a point.</p>
+<p><b>1.2.0</b> - Guesses are judged word by word, and found words are shown to everybody.</p>
+<p><b>1.0.0</b> - First public release: seven categories, chat and scores.</p>
+<p><b>0.9 beta</b> - Solo practice games and the Start Game window.</p>
+<p><b>0.1 alpha</b> - First alpha release: one board, one word list, two players.</p>
+)";
+
+const char* kLicense = R"(
+<p>Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
+to friends, as long as you pass it on whole and unchanged and do not charge for it.</p>
+<p>You may not sell Pictova, or pass off any part of it as your own work.</p>
+<p><b>No warranty.</b> Pictova is provided "as is", without warranty of any kind, express or
+implied, including but not limited to the warranties of merchantability, fitness for a
+particular purpose and non-infringement. In no event shall the authors be liable for any
+claim, damages or other liability, whether in an action of contract, tort or otherwise,
+arising from, out of or in connection with the game or its use. You use it at your own
+risk.</p>
+<p>By using Pictova you agree to these terms.</p>
+)";
+
+} // namespace
+
+const QList<HelpPage>& helpPages()
+{
+    static const QList<HelpPage> pages = {
+        {1, QStringLiteral("Overview"), page("Overview", kOverview)},
+        {2, QStringLiteral("Connecting"), page("Connecting", kConnecting)},
+        {3, QStringLiteral("Game Play"), page("Game Play", kGamePlay)},
+        {4, QStringLiteral("Scoring"), page("Scoring", kScoring)},
+        {9, QStringLiteral("Snap Shots"), page("Snap Shots", kSnapShots)},
+        {6, QStringLiteral("Documentation"), page("Documentation", kDocumentation)},
+        {5, QStringLiteral("License"), page("License", kLicense)},
+    };
+    return pages;
+}
+
+} // namespace pictova

@@ -1,0 +1,147 @@
+#include "shell/lobbydownloader.h"
+
+#include "messaging/errors.h"
+#include "shell/apppaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace pictova {
+
+namespace {
+
+const QString kAborted = QStringLiteral("Download Aborted");
+const QString kStartFailed = QStringLiteral("An Error has Occurred.");
+const QString kNoLobby = QStringLiteral(
+    "Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's "
+    "start-up menu.");
+
+} // namespace
+
+LobbyDownloader::LobbyDownloader(QObject* parent) : QObject(parent), m_url(defaultUrl())
+{
+    connect(&m_http, &HttpDownload::headerLine, this, [this] {
+        setInfo(m_info + QLatin1Char('.'));
+    });
+    connect(&m_http, &HttpDownload::documentBegin, this, [this] {
+        m_phase = QStringLiteral("Downloading: ") + m_fileName;
+        emit changed();
+    });
+    connect(&m_http, &HttpDownload::documentData, this,
+            [this](qint64 total) { setInfo(QString::number(total) + QStringLiteral(" bytes")); });
+    connect(&m_http, &HttpDownload::finished, this, [this](bool ok, int, const QString&) { ended(ok); });
+}
+
+LobbyDownloader::~LobbyDownloader()
+{
+    // The transfer must stop writing before the file goes.
+    m_http.blockSignals(true);
+    m_http.abort();
+}
+
+QString LobbyDownloader::defaultUrl()
+{
+    const QString overridden = qEnvironmentVariable("PICTOVA_LOBBY_URL");
+    return overridden.isEmpty() ? QString::fromLatin1(kDefaultUrl) : overridden;
+}
+
+QString LobbyDownloader::fileNameFromUrl(const QString& url)
+{
+    const QString path = QUrl(url).path();
+    // Only the last part, never "..": the server's choice of name must not pick our folder.
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("download");
+    return name;
+}
+
+QString LobbyDownloader::filePath() const
+{
+    return QDir(m_folder.isEmpty() ? dataFolder() : m_folder).filePath(m_fileName);
+}
+
+void LobbyDownloader::setInfo(const QString& text)
+{
+    m_info = text;
+    emit changed();
+}
+
+void LobbyDownloader::download()
+{
+    if (m_http.isRunning())
+        return;
+    m_state = Started;
+    m_fileName = fileNameFromUrl(m_url);
+    auto file = std::make_unique<QFile>(filePath());
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        emit changed();
+        reportError(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(filePath()));
+        return;
+    }
+    m_file = std::move(file);
+    m_getEnabled = false;
+    m_abortEnabled = true;
+    m_info = QStringLiteral("Loading");
+    emit changed();
+    if (!m_http.start(m_url, m_file.get()))
+        ended(false);
+}
+
+void LobbyDownloader::stop()
+{
+    // Ending a running download reports its end through `ended`, after the texts below, so the
+    // status line finishes on "Download Aborted".
+    m_info = QStringLiteral("Download has been aborted.");
+    m_state = Stopped;
+    m_phase = kAborted;
+    emit changed();
+    m_http.abort();
+}
+
+void LobbyDownloader::ended(bool ok)
+{
+    if (ok && m_file) {
+        m_file->flush();
+        m_info = QStringLiteral("Received ") + QString::number(m_file->size()) + QStringLiteral(" bytes");
+    } else {
+        m_info = kAborted;
+        m_state = Stopped;
+    }
+    m_getEnabled = true;
+    m_abortEnabled = false;
+    const QString path = filePath();
+    if (m_file)
+        m_file->close();
+    m_file.reset();
+    emit changed();
+
+    if (m_state == Stopped)
+        return;
+    m_phase = QStringLiteral("Installing");
+    emit changed();
+    if (!m_opener || !m_opener(QUrl::fromLocalFile(path))) {
+        if (m_message)
+            m_message(kStartFailed);
+        return;
+    }
+    emit closeGameRequested();
+}
+
+void LobbyDownloader::openLobby()
+{
+    if (!QFileInfo::exists(m_lobbyPath)) {
+        if (m_message)
+            m_message(kNoLobby);
+        return;
+    }
+    // A lobby that will not start must not take the game down with it.
+    if (!m_launcher || !m_launcher(m_lobbyPath)) {
+        if (m_message)
+            m_message(kStartFailed);
+        return;
+    }
+    emit closeGameRequested();
+}
+
+} // namespace pictova

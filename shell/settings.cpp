@@ -1,0 +1,68 @@
+#include "shell/settings.h"
+
+#include "messaging/errors.h"
+#include "shell/inifile.h"
+
+namespace pictova {
+
+namespace {
+
+const QString kSection = QString::fromLatin1(kSettingsSection);
+
+// A font size outside this range cannot be drawn (zero or less) or would bury the chat log.
+constexpr int kSmallestTextsize = 1;
+constexpr int kLargestTextsize = 72;
+
+ColourValue readColour(const IniFile& ini, const QString& key, const QString& missing, ColourValue unreadable)
+{
+    try {
+        return colourtext::read(ini.readString(kSection, key, missing));
+    } catch (const PictovaError&) {
+        return unreadable;
+    }
+}
+
+QString phraseKey(int number) { return QStringLiteral("Phrase%1").arg(number); }
+
+} // namespace
+
+LoadedSettings loadSettings(const QString& path, int currentSnapcount)
+{
+    const IniFile ini(path);
+    LoadedSettings loaded;
+
+    loaded.textsize = ini.readInteger(kSection, QStringLiteral("Textsize"), 8);
+    if (loaded.textsize < kSmallestTextsize || loaded.textsize > kLargestTextsize)
+        loaded.textsize = 8;
+    loaded.textsizeItemExists = loaded.textsize == 8 || loaded.textsize == 10 || loaded.textsize == 12 ||
+                                loaded.textsize == 14;
+    loaded.snapcount = ini.readInteger(kSection, QStringLiteral("Snapcount"), currentSnapcount);
+    loaded.textcolour = readColour(ini, QStringLiteral("Textcolor"), QStringLiteral("clmaroon"), rgbColour(0x80, 0, 0));
+    loaded.actioncolour = readColour(ini, QStringLiteral("Actioncolor"), QStringLiteral("clblack"), rgbColour(0, 0, 0));
+    for (int n = 1; n <= kPhraseCount; ++n)
+        loaded.phrases.append(ini.readString(kSection, phraseKey(n), QString()));
+    loaded.playsounds = ini.readString(kSection, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
+    return loaded;
+}
+
+void saveSettings(const QString& path, const SavedSettings& settings)
+{
+    IniFile ini(path);
+    ini.writeString(kSection, QStringLiteral("Textsize"), QString::number(settings.textsize));
+    ini.writeString(kSection, QStringLiteral("Snapcount"), QString::number(settings.snapcount));
+    ini.writeString(kSection, QStringLiteral("Textcolor"), colourtext::write(settings.textcolour));
+    ini.writeString(kSection, QStringLiteral("Actioncolor"), colourtext::write(settings.actioncolour));
+    ini.writeString(kSection, QStringLiteral("Playsounds"),
+                    settings.playsounds ? QStringLiteral("true") : QStringLiteral("false"));
+    ini.save();
+}
+
+void savePhrases(const QString& path, const QStringList& phrases)
+{
+    IniFile ini(path);
+    for (int n = 1; n <= kPhraseCount; ++n)
+        ini.writeString(kSection, phraseKey(n), n <= phrases.size() ? phrases[n - 1] : QString());
+    ini.save();
+}
+
+} // namespace pictova

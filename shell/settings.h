@@ -1,0 +1,45 @@
+#pragma once
+
+#include "messaging/colourtext.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pictova {
+
+// The player's preferences in "orvilobby.ini", section "Pictova".
+inline constexpr const char* kSettingsSection = "Pictova";
+inline constexpr int kPhraseCount = 10;
+
+struct LoadedSettings
+{
+    int textsize = 8;
+    bool textsizeItemExists = true; // the "Text Size" menu has items 8, 10, 12 and 14 only
+    int snapcount = 0;
+    ColourValue textcolour = rgbColour(0x80, 0, 0);
+    ColourValue actioncolour = rgbColour(0, 0, 0);
+    QStringList phrases; // kPhraseCount entries; an empty one keeps the built-in text
+    bool playsounds = true;
+};
+
+// Every key with its default when missing and its fallback when unreadable; never throws.
+LoadedSettings loadSettings(const QString& path, int currentSnapcount);
+
+struct SavedSettings
+{
+    int textsize = 8;
+    int snapcount = 0;
+    ColourValue textcolour = rgbColour(0x80, 0, 0);
+    ColourValue actioncolour = rgbColour(0, 0, 0);
+    bool playsounds = true;
+};
+
+// Writes Textsize, Snapcount, Textcolor, Actioncolor and Playsounds, keeping everything else in
+// the file. The file is replaced whole or not at all; a failure throws
+// PictovaError("Unable to write to <path>").
+void saveSettings(const QString& path, const SavedSettings& settings);
+
+// Writes "Phrase1".."Phrase10", empty ones included; the same failure as saveSettings.
+void savePhrases(const QString& path, const QStringList& phrases);
+
+} // namespace pictova

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "client/tchat.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace pictova::test {
+
+// A real game window, offscreen, whose sends are captured and whose queue is drained by hand.
+class ClientFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Queues server messages and drains them all.
+    void receive(const QStringList& entries);
+    void receive(const QString& entry) { receive(QStringList{entry}); }
+    // Logs in as `seat` named `name`, with the given other players present.
+    void logIn(int seat, const QString& name = QStringLiteral("Me"));
+    QStringList sentEntries() const;
+    QStringList chatLines() const;
+    QString lastChatLine() const;
+
+    QTemporaryDir m_data;
+    std::unique_ptr<Tchat> m_chat;
+    std::unique_ptr<Tspylist> m_spylist;
+    std::unique_ptr<Tgamestartform> m_startform;
+    QList<QByteArray> m_sent;
+};
+
+} // namespace pictova::test

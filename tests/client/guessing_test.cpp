@@ -1,0 +1,124 @@
+#include "tests/client/clientfixture.h"
+
+#include "board/drawertoolbar.h"
+#include "client/soundcues.h"
+#include "client/winnerpanel.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+using namespace pictova;
+using pictova::test::ClientFixture;
+
+namespace {
+class Guessing : public ClientFixture
+{
+protected:
+    void SetUp() override
+    {
+        ClientFixture::SetUp();
+        logIn(2, "Me");
+        receive({"CMD_existingplayers+1+Ann", "CMD_newplayerinfo+3+Cid", "CMD_pickcatagory+1",
+                 "CMD_nextplayer+1+0+___ "});
+        m_sent.clear();
+    }
+    GameView& v() { return m_chat->view(); }
+    void pressEnter()
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(v().edit_answer, &press);
+    }
+};
+} // namespace
+
+TEST_F(Guessing, EnterSendsTheGuessAndEmptiesTheField)
+{
+    v().edit_answer->setText(QString::fromLatin1("fan\xff" "s"));
+    pressEnter();
+    EXPECT_EQ(sentEntries(), QStringList{"CMD_answer+2+fans"});
+    EXPECT_TRUE(v().edit_answer->text().isEmpty());
+    EXPECT_EQ(v().memo_myguessed->count(), 0);
+
+    m_chat->state().loggedin = false;
+    v().edit_answer->setText("offline");
+    pressEnter();
+    EXPECT_EQ(m_sent.size(), 1);
+    EXPECT_TRUE(v().edit_answer->text().isEmpty());
+}
+
+TEST_F(Guessing, EchoesGoToTheirListsWithTheGuessersName)
+{
+    receive({"CMD_myguessed+3+CAT", "CMD_guessed+3+DOG"});
+    ASSERT_EQ(v().memo_myguessed->count(), 1);
+    EXPECT_EQ(v().memo_myguessed->item(0)->text(), "Cid answered: CAT");
+    receive("CMD_nextplayer+1+0+___ ");
+    EXPECT_EQ(v().memo_myguessed->count(), 0);
+}
+
+TEST_F(Guessing, TimeOutRevealsTheAnswerAndOffersTheSnapshot)
+{
+    receive("CMD_updateanswer+false+F__ ");
+    EXPECT_EQ(v().label_answer->text(), "F__ ");
+    EXPECT_TRUE(v().panel_answer->isVisible());
+    receive("CMD_updateanswer+true+FAN");
+    EXPECT_EQ(v().label_answer->text(), "FAN");
+    EXPECT_EQ(lastChatLine(), "No one guessed!");
+    EXPECT_EQ(m_chat->state().drawerseat, 0);
+    EXPECT_FALSE(v().panel_answer->isVisible());
+    EXPECT_TRUE(v().button_snapshot->isVisible());
+    EXPECT_TRUE(m_chat->state().turncaption.endsWith(": Ann-FAN"));
+    EXPECT_EQ(m_chat->sounds().history().last(), "noanswer");
+    EXPECT_FALSE(v().label_adrawer->isVisible());
+}
+
+TEST_F(Guessing, CorrectAnswerScoresLabelsAndTheCueForTheTwoInvolved)
+{
+    receive("CMD_correctanswer+3+6+1+4+FAN");
+    EXPECT_EQ(v().label_score[3]->text(), "6");
+    EXPECT_EQ(v().label_score[1]->text(), "4");
+    EXPECT_EQ(lastChatLine(), "Cid has guessed the answer!");
+    EXPECT_FALSE(m_chat->sounds().history().contains("correct"));
+    EXPECT_TRUE(v().label_adrawer->isVisible());
+    EXPECT_TRUE(v().label_aguesser->isVisible());
+    EXPECT_EQ(v().label_aguesser->y(), v().label_playername[3]->y());
+    EXPECT_EQ(v().label_answer->text(), "FAN");
+    EXPECT_TRUE(m_chat->state().turncaption.endsWith(": Ann-FAN"));
+
+    receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+2+2+1+5+FAN"});
+    EXPECT_EQ(m_chat->sounds().history().last(), "correct");
+}
+
+TEST_F(Guessing, TeamScoresAndGameStatsFillTenSeats)
+{
+    receive("CMD_teamscore+1+2+3+4+5+6+7+8+9+10+11");
+    EXPECT_EQ(v().label_score[10]->text(), "10");
+    receive("CMD_gamestats+30+90+5+0+5+0+0+0+0+0+0+0");
+    EXPECT_EQ(v().playtoscore->text(), "Play to Score: 30");
+    EXPECT_EQ(v().timeperturn->text(), "Time Per Turn: 90");
+    EXPECT_EQ(v().label_score[3]->text(), "5");
+    receive("CMD_teamscore+9+x");
+    EXPECT_EQ(v().label_score[1]->text(), "5");
+}
+
+TEST_F(Guessing, WinnerPanelAnimatesAndTheHostGetsTheStartButtonBack)
+{
+    receive("CMD_winner+Black Team");
+    EXPECT_EQ(lastChatLine(), "Black Team has Won the Game!");
+    EXPECT_TRUE(v().winner->isVisible());
+    EXPECT_TRUE(v().winner->animating());
+    EXPECT_EQ(v().winner->label_winner()->text(), "Black Team");
+    EXPECT_FALSE(v().button_start->isVisible());
+    EXPECT_EQ(m_chat->sounds().history().last(), "gameover");
+    receive("CMD_pickcatagory+1");
+    EXPECT_FALSE(v().winner->isVisible());
+    EXPECT_FALSE(v().winner->animating());
+
+    m_chat->state().ishost = true;
+    receive("CMD_winner+Ann");
+    EXPECT_TRUE(v().button_start->isVisible());
+    EXPECT_TRUE(v().StartGame1->isEnabled());
+}

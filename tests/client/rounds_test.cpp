@@ -1,0 +1,176 @@
+#include "tests/client/clientfixture.h"
+
+#include "client/countdown.h"
+#include "client/soundcues.h"
+#include "client/winnerpanel.h"
+#include "board/drawertoolbar.h"
+#include "shell/gamestartform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace pictova;
+using pictova::test::ClientFixture;
+
+namespace {
+class Rounds : public ClientFixture
+{
+protected:
+    void SetUp() override
+    {
+        ClientFixture::SetUp();
+        logIn(2, "Me");
+        receive({"CMD_existingplayers+1+Ann", "CMD_newplayerinfo+3+Cid"});
+        m_sent.clear();
+    }
+    GameView& v() { return m_chat->view(); }
+};
+
+QColor textColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+} // namespace
+
+TEST_F(Rounds, TeamGameColoursOddSeatsBlackAndDisablesJustWatch)
+{
+    receive("CMD_startgame+1+true+25+90");
+    EXPECT_EQ(lastChatLine(), "Ann has started a TEAM game.");
+    EXPECT_EQ(textColour(v().label_playername[1]), QColor(Qt::black));
+    EXPECT_EQ(textColour(v().label_score[3]), QColor(Qt::black));
+    EXPECT_EQ(textColour(v().label_playername[2]), QColor(0x80, 0, 0));
+    EXPECT_FALSE(v().JustWatch1->isEnabled());
+    EXPECT_EQ(v().playtoscore->text(), "Play to score: 25");
+    EXPECT_EQ(v().timeperturn->text(), "Time per turn: 90");
+    EXPECT_EQ(m_startform->playtoText(), "25");
+    EXPECT_EQ(m_startform->timeText(), "90");
+
+    receive("CMD_startgame+1+TRUE+20+120");
+    EXPECT_EQ(lastChatLine(), "Ann has started a game.");
+    EXPECT_EQ(textColour(v().label_playername[1]), QColor(0x80, 0, 0));
+    EXPECT_TRUE(v().JustWatch1->isEnabled());
+}
+
+TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
+{
+    receive("CMD_pickcatagory+1");
+    EXPECT_FALSE(v().panel_pickcatagory->isVisible());
+    EXPECT_EQ(m_chat->state().drawerseat, 1);
+    EXPECT_EQ(v().image_arrow->y(), v().label_playername[1]->y() + 2);
+    EXPECT_FALSE(m_chat->sounds().history().contains("turn"));
+
+    receive("CMD_pickcatagory+2");
+    EXPECT_TRUE(v().panel_pickcatagory->isVisible());
+    EXPECT_EQ(v().label_pickcatagory->text(), "Your turn to");
+    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a catagory");
+    EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
+    EXPECT_EQ(v().countdown->countdownphase(), Countdown::Pause);
+    EXPECT_EQ(v().countdown->secondsleft(), 10);
+}
+
+TEST_F(Rounds, CategoryButtonsInTheirOrderAndOnlyTheDrawerSends)
+{
+    const int order[] = {0, 6, 1, 3, 4, 5, 2};
+    for (int row = 1; row < 7; ++row)
+        EXPECT_EQ(v().button_cat[order[row]]->y() - v().button_cat[order[row - 1]]->y(), 24);
+    receive("CMD_pickcatagory+1");
+    v().button_cat[3]->click();
+    EXPECT_FALSE(v().button_cat[3]->isChecked());
+    EXPECT_TRUE(m_sent.isEmpty());
+    receive("CMD_pickcatagory+2");
+    v().button_cat[3]->click();
+    v().button_cat[5]->click();
+    EXPECT_TRUE(v().button_cat[5]->isChecked());
+    EXPECT_FALSE(v().button_cat[3]->isChecked());
+    EXPECT_EQ(sentEntries(), (QStringList{"CMD_pickcatagory+2+3", "CMD_pickcatagory+2+5"}));
+}
+
+TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
+{
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+3+___ ____ ", "CMD_givedraweranswer+ABC DEFG"});
+    EXPECT_EQ(v().label_turn->text(), "Your turn to draw");
+    EXPECT_TRUE(v().label_fullanswer->isVisible());
+    EXPECT_EQ(v().label_fullanswer->text(), "ABC DEFG");
+    EXPECT_TRUE(v().panel_toolbar->isVisible());
+    EXPECT_FALSE(v().panel_answer->isVisible());
+    EXPECT_TRUE(v().button_pass->isVisible());
+    EXPECT_FALSE(v().panel_pickcatagory->isVisible());
+    EXPECT_EQ(v().label_answer->text(), "___ ____ ");
+    EXPECT_EQ(v().label_aguesser->text(), "+3");
+    EXPECT_TRUE(m_chat->sounds().history().contains("cat3"));
+    EXPECT_EQ(v().countdown->countdownphase(), Countdown::Drawing);
+
+    receive("CMD_nextplayer+1+6+_____ ");
+    EXPECT_EQ(v().label_turn->text(), "Ann's turn to draw.");
+    EXPECT_FALSE(v().label_fullanswer->isVisible());
+    EXPECT_FALSE(v().panel_toolbar->isVisible());
+    EXPECT_TRUE(v().panel_answer->isVisible());
+    EXPECT_TRUE(v().edit_answer->isVisible());
+    EXPECT_FALSE(v().button_pass->isVisible());
+    EXPECT_EQ(v().label_aguesser->text(), "+2");
+    EXPECT_EQ(v().label_adrawer->text(), "+1");
+    EXPECT_EQ(v().label_adrawer->y(), v().label_playername[1]->y());
+
+    m_chat->state().myseat = 12;
+    receive("CMD_nextplayer+1+0+_____ ");
+    EXPECT_TRUE(v().panel_answer->isVisible());
+    EXPECT_FALSE(v().edit_answer->isVisible());
+    EXPECT_FALSE(v().label_answerlabel->isVisible());
+}
+
+TEST_F(Rounds, PassIsSentOnceAndThePassNoticeUpdatesTheScore)
+{
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+1+____ "});
+    v().button_pass->click();
+    EXPECT_FALSE(v().button_pass->isVisible());
+    EXPECT_EQ(sentEntries(), QStringList{"CMD_pass+2"});
+    receive("CMD_passed+2+4");
+    EXPECT_EQ(v().label_score[2]->text(), "4");
+    EXPECT_EQ(lastChatLine(), "Me has bought a different phrase for one point.");
+    EXPECT_EQ(m_chat->sounds().history().last(), "pass");
+
+    m_sent.clear();
+    receive("CMD_nextplayer+1+1+____ ");
+    m_chat->rounds().button_passClick();
+    EXPECT_TRUE(m_sent.isEmpty());
+}
+
+TEST(Countdown, TextAndBarFollowTheirRules)
+{
+    EXPECT_EQ(Countdown::formatTime(125), "2:05");
+    EXPECT_EQ(Countdown::formatTime(119), "1:59");
+    EXPECT_EQ(Countdown::formatTime(65), "1:05");
+    EXPECT_EQ(Countdown::formatTime(60), "1:00");
+    EXPECT_EQ(Countdown::formatTime(9), "0:09");
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Pause, 9, 100), 90);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Pause, 0, 10), 0);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 119, 0), 100);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 100, 100), 100);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 99, 100), 98);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 0), 59);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 61), 59);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 62), 60);
+}
+
+TEST(Countdown, TicksDownAndStopsBelowZero)
+{
+    QLabel text, bar;
+    bar.setFixedWidth(100);
+    Countdown countdown(&text, &bar);
+    countdown.restart(Countdown::Pause, 1);
+    countdown.timer2Timer();
+    EXPECT_EQ(text.text(), "0:00");
+    EXPECT_EQ(bar.width(), 0);
+    EXPECT_TRUE(countdown.running());
+    countdown.timer2Timer();
+    EXPECT_EQ(text.text(), "0:00");
+    EXPECT_FALSE(countdown.running());
+    // A 120-second turn keeps the full bar for the first twenty ticks.
+    countdown.restart(Countdown::Drawing, 120);
+    bar.setFixedWidth(100);
+    for (int i = 0; i < 20; ++i)
+        countdown.timer2Timer();
+    EXPECT_EQ(bar.width(), 100);
+    countdown.timer2Timer();
+    EXPECT_EQ(bar.width(), 98);
+}

@@ -1,0 +1,109 @@
+#include "tests/client/clientfixture.h"
+
+#include "client/soundcues.h"
+#include "client/spylist.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
+using namespace pictova;
+using pictova::test::ClientFixture;
+
+using Seats = ClientFixture;
+
+TEST_F(Seats, LogInReplySendsSeatVersionAndNameWithTwoTerminators)
+{
+    m_chat->state().loginname = "Ann";
+    receive("CMD_sendlogininfo+7");
+    ASSERT_EQ(m_sent.size(), 1);
+    EXPECT_EQ(m_sent[0], QByteArray("CMD_logininfo+7+2.2.4+Ann\xff\xff"));
+    EXPECT_EQ(m_chat->state().myseat, 7);
+    EXPECT_TRUE(m_chat->state().loggedin);
+}
+
+TEST_F(Seats, JoinsFillSeatLabelsAndPlayTheEnteredCue)
+{
+    logIn(2, "Me");
+    EXPECT_EQ(lastChatLine(), "You are Connected.");
+    receive({"CMD_existingplayers+1+Host", "CMD_newplayerinfo+3+A+B"});
+    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Host");
+    EXPECT_EQ(m_chat->view().label_playername[2]->text(), "Me");
+    EXPECT_EQ(m_chat->view().label_playername[3]->text(), "A+B");
+    EXPECT_EQ(lastChatLine(), "A+B is Connected.");
+    EXPECT_EQ(m_chat->sounds().history().count("entered"), 3);
+}
+
+TEST_F(Seats, SpectatorsGoToTheSpyListNotTheSeats)
+{
+    logIn(12, "Bob");
+    EXPECT_TRUE(chatLines().contains("You are spying."));
+    EXPECT_EQ(m_spylist->entries(), QStringList{"12: Bob"});
+    for (int seat = 1; seat <= 10; ++seat)
+        EXPECT_EQ(m_chat->view().label_playername[seat]->text(), "<Waiting>");
+    receive({"CMD_newplayerinfo+13+Eve", "CMD_playerdisconnected+13+Eve"});
+    EXPECT_TRUE(chatLines().contains("Eve is spying."));
+    EXPECT_EQ(lastChatLine(), "Eve has left.");
+    EXPECT_EQ(m_spylist->entries(), QStringList{"12: Bob"});
+}
+
+TEST_F(Seats, LeavingAnnouncesTheLabelTextOnceAndKeepsTheScore)
+{
+    logIn(1, "Host");
+    receive({"CMD_newplayerinfo+4+Dan", "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
+    const int before = chatLines().size();
+    receive("CMD_playerdisconnected+4+Somebody");
+    EXPECT_EQ(lastChatLine(), "Dan disconnected.");
+    EXPECT_EQ(m_chat->view().label_playername[4]->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->view().label_score[4]->text(), "7");
+    receive("CMD_playerdisconnected+4+Dan");
+    EXPECT_EQ(chatLines().size(), before + 1);
+}
+
+TEST_F(Seats, OwnDisconnectOrAClosedSocketClosesTheWindow)
+{
+    logIn(3);
+    receive("CMD_playerdisconnected+3+Me");
+    EXPECT_FALSE(m_chat->state().loggedin);
+    EXPECT_TRUE(m_chat->closeRequested());
+
+    ClientFixture::TearDown();
+    ClientFixture::SetUp();
+    m_chat->seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
+    EXPECT_FALSE(m_chat->closeRequested());
+    m_chat->seats().sockInfo(SocketInfo::Closed, "Socket Closed");
+    EXPECT_TRUE(m_chat->closeRequested());
+}
+
+TEST_F(Seats, GameIsFullShowsAMessageThenCloses)
+{
+    receive("CMD_full+");
+    QMessageBox* box = m_chat->findChild<QMessageBox*>("messagebox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Game is full");
+    EXPECT_FALSE(m_chat->closeRequested());
+    box->accept();
+    EXPECT_TRUE(m_chat->closeRequested());
+}
+
+TEST_F(Seats, VersionWarningsAndMalformedSeatsChangeNothingElse)
+{
+    logIn(1, "Host");
+    receive({"CMD_havewrongversion+Old", "CMD_wrongversion+"});
+    EXPECT_TRUE(chatLines().contains("Old has a different version of the game then you."));
+    EXPECT_EQ(lastChatLine(), "You have a different version of the game then the host.");
+    receive({"CMD_newplayerinfo+x+Bad", "CMD_newplayerinfo+99+Far", "CMD_newplayerinfo+-3+Neg",
+             "CMD_refreshplayerlist+12+Spy", "CMD_playerdisconnected+0+"});
+    for (int seat = 2; seat <= 10; ++seat)
+        EXPECT_EQ(m_chat->view().label_playername[seat]->text(), "<Waiting>");
+    receive("CMD_refreshplayerlist+1+Renamed");
+    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Renamed");
+}
+
+TEST_F(Seats, NamesFromPeersAreShownAsPlainText)
+{
+    logIn(1, "Host");
+    receive("CMD_newplayerinfo+2+<b>bold</b>");
+    EXPECT_EQ(m_chat->view().label_playername[2]->textFormat(), Qt::PlainText);
+    EXPECT_EQ(lastChatLine(), "<b>bold</b> is Connected.");
+}

@@ -1,0 +1,469 @@
+// The course of a game on a real server: start, rotation, phases, pass, time-out, win.
+#include "messaging/catalogue.h"
+#include "tests/server/serverfixture.h"
+
+namespace pictova::test {
+namespace {
+
+using ServerGame = ServerFixture;
+
+TEST_F(ServerGame, AStartSendsThePlayerListTheSettingsAndTheFirstDrawer)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    clearAll();
+    startGame(false, 20, 120);
+    barrier();
+    const QStringList expected = {"CMD_refreshplayerlist+1+Ann", "CMD_refreshplayerlist+2+Bob",
+                                  "CMD_startgame+1+false+20+120", "CMD_pickcatagory+1"};
+    EXPECT_EQ(log(ann), expected);
+    EXPECT_EQ(log(bob), expected);
+    EXPECT_TRUE(server->game().gamerunning);
+    EXPECT_EQ(server->game().category, kCategoryNotPicked);
+    EXPECT_TRUE(server->roundtimeEnabled());
+
+    // A team flag other than exactly "true" starts a game of single players.
+    clearAll();
+    send(ann, "CMD_startgame+1+TRUE+25+90\xFF");
+    barrier();
+    EXPECT_EQ(named(bob, cmd::startgame), QStringList({"CMD_startgame+1+false+25+90"}));
+    EXPECT_FALSE(server->game().teamgame);
+}
+
+TEST_F(ServerGame, ThePhasesLastTheirTicksAndAnnounceTheTime)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 20);
+    send(ann, toserver::pickcatagory(1, 0));
+    clearAll();
+
+    tick(10);
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_updatetime+-2"}));
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    tick(1);
+    barrier();
+    EXPECT_EQ(named(bob, cmd::nextplayer), QStringList({"CMD_nextplayer+1+0+___ "}));
+    EXPECT_EQ(named(ann, cmd::givedraweranswer), QStringList({"CMD_givedraweranswer+FAN"}));
+    EXPECT_TRUE(named(bob, cmd::givedraweranswer).isEmpty());
+
+    clearAll();
+    tick(24);
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_updatetime+18", "CMD_updatetime+8", "CMD_updatetime+-2"}));
+    EXPECT_EQ(server->game().phase, Phase::Drawing);
+    tick(1);
+    barrier();
+    EXPECT_EQ(log(bob).last(), QStringLiteral("CMD_updateanswer+true+FAN"));
+    EXPECT_EQ(server->game().phase, Phase::Break);
+
+    clearAll();
+    tick(10);
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_updatetime+-2"}));
+    tick(1);
+    barrier();
+    EXPECT_EQ(log(bob).last(), QStringLiteral("CMD_pickcatagory+2"));
+}
+
+TEST_F(ServerGame, TheDrawersGoRoundTheActiveSeats)
+{
+    ProtoClient* ann = join("Ann");
+    join("Bob");
+    join("Cat");
+    join("Dan");
+    leave(clients[3]); // seat 4 has been used: the seat count stays 4
+    startGame(false, 100, 60);
+    QList<int> drawers;
+    for (int turn = 0; turn < 4; ++turn) {
+        drawers << server->game().drawer;
+        tickToDeal();
+        tickToTimeOut();
+        tickThroughBreak();
+    }
+    EXPECT_EQ(drawers, QList<int>({1, 2, 3, 1}));
+
+    // A watching seat is skipped.
+    startGame(false, 100, 60);
+    send(clients[1], toserver::justwatch(2, true));
+    drawers.clear();
+    for (int turn = 0; turn < 4; ++turn) {
+        drawers << server->game().drawer;
+        tickToDeal();
+        tickToTimeOut();
+        tickThroughBreak();
+    }
+    EXPECT_EQ(drawers, QList<int>({1, 3, 1, 3}));
+    barrier(ann);
+}
+
+TEST_F(ServerGame, TheDrawerPicksTheCategoryOnlyDuringThePick)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tick(2);
+    send(bob, toserver::pickcatagory(2, 4)); // not the drawer
+    send(ann, toserver::pickcatagory(1, 7)); // no such list
+    send(ann, "CMD_pickcatagory+1+-1\xFF");
+    EXPECT_EQ(server->game().category, kCategoryNotPicked);
+    send(ann, toserver::pickcatagory(1, 3));
+    send(ann, toserver::pickcatagory(1, 5)); // the drawer may change his mind
+    EXPECT_EQ(server->game().category, 5);
+    barrier();
+    EXPECT_TRUE(named(bob, cmd::nextplayer).isEmpty());
+    // The pick phase runs its full length all the same.
+    tick(8);
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    tick(1);
+    barrier();
+    EXPECT_EQ(named(bob, cmd::nextplayer), QStringList({"CMD_nextplayer+1+5+___ "}));
+    send(ann, toserver::pickcatagory(1, 2)); // too late
+    EXPECT_EQ(server->game().category, 5);
+}
+
+TEST_F(ServerGame, WithoutAPickTheDealTakesARandomCategory)
+{
+    join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 100, 60);
+    for (int turn = 0; turn < 6; ++turn) {
+        tickToDeal();
+        EXPECT_GE(server->game().category, 0);
+        EXPECT_LE(server->game().category, 6);
+        tickToTimeOut();
+        tickThroughBreak();
+    }
+    barrier();
+    for (const QString& message : named(bob, cmd::nextplayer))
+        EXPECT_NE(message.section(QLatin1Char('+'), 2, 2), QStringLiteral("100"));
+}
+
+TEST_F(ServerGame, APassDealsAgainForOnePointAndLeavesTheClockAlone)
+{
+    server->setWordLists(listsOf(QStringLiteral("dip stick  "), 20));
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 100, 60);
+    tickToDeal();
+    tick(30);
+    const int countdown = server->game().countdown;
+    clearAll();
+
+    send(bob, toserver::pass(2)); // not the drawer
+    send(ann, toserver::pass(1)); // no points to lose
+    barrier();
+    const QStringList expected = {"CMD_updateanswer+1+___ _____   ", "CMD_passed+1+0"};
+    EXPECT_EQ(log(bob), expected);
+    EXPECT_EQ(log(ann), expected + QStringList({"CMD_givedraweranswer+DIP STICK  "}));
+    EXPECT_EQ(server->game().countdown, countdown);
+    EXPECT_EQ(server->game().phase, Phase::Drawing);
+    EXPECT_EQ(server->words().list(server->game().category).size(), 18);
+}
+
+TEST_F(ServerGame, APassDuringThePickDealsAtOnceAndThePickDealsAgain)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 100, 60);
+    send(ann, toserver::pickcatagory(1, 2));
+    clearAll();
+    send(ann, toserver::pass(1));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_updateanswer+1+___ ", "CMD_passed+1+0"}));
+    EXPECT_EQ(server->words().list(2).size(), 99);
+    tickToDeal();
+    EXPECT_EQ(server->words().list(2).size(), 98);
+}
+
+TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
+{
+    WordLists lists = listsOf(QStringLiteral("fan"), 5);
+    lists[3] = QStringList({"cello"});
+    server->setWordLists(lists);
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 100, 60);
+    send(ann, toserver::pickcatagory(1, 3));
+    tickToDeal();
+    EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
+    clearAll();
+    send(ann, toserver::pass(1));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+    EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
+}
+
+TEST_F(ServerGame, ATimeOutRevealsThePhraseAndCostsTheDrawerAPoint)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 100, 60);
+    // Turn 1: Ann draws, nobody guesses; she has nothing to lose.
+    tickToDeal();
+    tickToTimeOut();
+    EXPECT_EQ(server->players().at(1).score, 0);
+    barrier();
+    EXPECT_EQ(named(bob, cmd::updateanswer), QStringList({"CMD_updateanswer+true+FAN"}));
+    // The phrase is known to all now: it no longer scores.
+    guess(bob, "fan");
+    EXPECT_EQ(server->players().at(2).score, 0);
+    tickThroughBreak();
+
+    // Turn 2: Bob draws, Ann guesses: Bob has 1. Turn 3: Ann draws, Bob guesses: Bob has 3.
+    tickToDeal();
+    guess(ann, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    guess(bob, "fan");
+    tickThroughBreak();
+    ASSERT_EQ(server->players().at(2).score, 3);
+    // Turn 4: Bob draws and time runs out. Nobody is told.
+    tickToDeal();
+    clearAll();
+    tickToTimeOut();
+    barrier();
+    EXPECT_EQ(server->players().at(2).score, 2);
+    EXPECT_TRUE(named(ann, cmd::passed).isEmpty());
+    // The game goes on after a time-out: a newcomer is caught up.
+    EXPECT_TRUE(server->game().gamerunning);
+}
+
+TEST_F(ServerGame, ADrawerWhoLeavesIsReplacedAtOnce)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    ProtoClient* cat = join("Cat");
+    startGame(false, 20, 60);
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    tickToDeal();
+    ASSERT_EQ(server->game().drawer, 2);
+    clearAll();
+    leave(bob);
+    barrier();
+    const QStringList expected = {"CMD_playerdisconnected+2+Bob", "CMD_pickcatagory+3"};
+    EXPECT_EQ(log(ann), expected);
+    EXPECT_EQ(log(cat), expected);
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+}
+
+TEST_F(ServerGame, ADrawerWhoStartsWatchingHandsTheTurnOn)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    clearAll();
+    send(ann, toserver::justwatch(1, true));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_justwatching+1+1", "CMD_pickcatagory+2"}));
+    // The last player still playing cannot start watching.
+    clearAll();
+    send(bob, toserver::justwatch(2, true));
+    barrier();
+    EXPECT_EQ(log(ann), QStringList());
+    EXPECT_FALSE(server->players().at(2).watching);
+}
+
+TEST_F(ServerGame, WhenNobodyMayDrawThePickWaitsForSomeone)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    ProtoClient* cat = join("Cat");
+    startGame(false, 20, 60);
+    send(ann, toserver::justwatch(1, true)); // Ann hands the turn to Bob
+    send(ann, toserver::justwatch(3, true)); // and sets Cat to watch
+    ASSERT_EQ(server->game().drawer, 2);
+    clearAll();
+    leave(bob);
+    barrier();
+    EXPECT_EQ(log(ann), QStringList({"CMD_playerdisconnected+2+Bob"}));
+    EXPECT_EQ(server->game().drawer, 0);
+    // Nobody is dealt a phrase, nor may anyone pass or draw.
+    tickToDeal();
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    send(ann, toserver::pass(1));
+    barrier();
+    EXPECT_TRUE(named(cat, cmd::nextplayer).isEmpty());
+    EXPECT_TRUE(named(cat, cmd::passed).isEmpty());
+
+    send(cat, toserver::justwatch(3, false));
+    tickToDeal();
+    barrier();
+    EXPECT_EQ(named(ann, cmd::pickcatagory), QStringList({"CMD_pickcatagory+3"}));
+}
+
+TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    ProtoClient* cat = join("Cat");
+    startGame(false, 20, 120);
+    // Turn 1: Ann draws, Cat guesses. Turn 2: Bob draws, time runs out. Turn 3: Cat draws, Ann
+    // guesses. Turn 4: Ann passes, then Cat guesses: Ann 3, Bob 0, Cat 5.
+    tickToDeal();
+    guess(cat, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    send(ann, toserver::pass(1));
+    guess(cat, "fan");
+    tickThroughBreak();
+    ASSERT_EQ(server->game().drawer, 2);
+
+    // Bob draws; a newcomer arrives mid-drawing.
+    send(bob, toserver::pickcatagory(2, 0));
+    tickToDeal();
+    send(bob, toserver::moveit(2, QStringLiteral("clBlack"), QStringLiteral("3"), 120, 45));
+    send(bob, toserver::draw(2, QStringLiteral("clBlack"), QStringLiteral("3"), QStringLiteral("+121,47+125,50")));
+    ProtoClient* dan = join("Dan");
+    barrier();
+    EXPECT_EQ(log(dan), QStringList({"CMD_sendlogininfo+4", "CMD_newplayerinfo+4+Dan", "CMD_existingplayers+1+Ann",
+                                     "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
+                                     "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
+                                     "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
+}
+
+TEST_F(ServerGame, ANewcomerDuringThePickSeesCategoryNotPicked)
+{
+    join("Ann");
+    startGame(false, 20, 60);
+    ProtoClient* bob = join("Bob");
+    barrier();
+    // No phrase has been dealt yet, so the hint is empty.
+    EXPECT_EQ(named(bob, cmd::nextplayer), QStringList({"CMD_nextplayer+1+100+"}));
+}
+
+TEST_F(ServerGame, AGameIsWonByTheOnlyPlayerWithTheMostPoints)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 3, 60);
+    // Ann draws, Bob guesses: 1 and 2. Bob draws, Ann guesses: 3 and 3, a tie at the goal.
+    tickToDeal();
+    guess(bob, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan");
+    barrier();
+    tickThroughBreak();
+    barrier();
+    EXPECT_TRUE(named(ann, cmd::winner).isEmpty());
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    // Ann draws, Bob guesses: Bob 5 alone at the top.
+    tickToDeal();
+    guess(bob, "fan");
+    barrier();
+    EXPECT_EQ(named(ann, cmd::correctanswer).last(), QStringLiteral("CMD_correctanswer+2+5+1+4+FAN"));
+    tickThroughBreak();
+    barrier();
+    EXPECT_EQ(named(ann, cmd::winner), QStringList({"CMD_winner+Bob"}));
+    EXPECT_EQ(named(bob, cmd::winner), QStringList({"CMD_winner+Bob"}));
+    EXPECT_FALSE(server->game().gamerunning);
+    EXPECT_EQ(server->game().phase, Phase::None);
+    EXPECT_FALSE(server->roundtimeEnabled());
+    // A finished game takes no more passes.
+    clearAll();
+    send(ann, toserver::pass(1));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+}
+
+TEST_F(ServerGame, AWholeGameGivesTheScoresOnTheWire)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 120);
+    // Ann draws, Bob guesses: Ann 1, Bob 2. Bob draws, Ann guesses: 3 and 3. Ann draws, Bob
+    // guesses: 4 and 5. Bob draws, time runs out: Bob 4. Ann passes (3), then Bob guesses.
+    tickToDeal();
+    guess(bob, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    guess(bob, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    tickToDeal();
+    send(ann, toserver::pass(1));
+    clearAll();
+    guess(bob, "fan");
+    barrier();
+    const QStringList expected = {"CMD_myguessed+2+FAN", "CMD_correctanswer+2+6+1+4+FAN"};
+    EXPECT_EQ(log(bob), expected);
+    EXPECT_EQ(log(ann), QStringList({"CMD_guessed+2+FAN", "CMD_correctanswer+2+6+1+4+FAN"}));
+    EXPECT_TRUE(bob->rawReceived().contains(QByteArray("CMD_correctanswer+2+6+1+4+FAN\xFF")));
+    // Once found, further guesses are not even shown.
+    clearAll();
+    guess(bob, "fan");
+    barrier();
+    EXPECT_EQ(log(ann), QStringList());
+}
+
+TEST_F(ServerGame, TeamsShareTheirPoints)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    ProtoClient* cat = join("Cat");
+    startGame(true, 5, 60);
+    tickToDeal();
+    clearAll();
+    guess(cat, "fan"); // drawer seat 1 and guesser seat 3 are both on the Black Team
+    barrier();
+    EXPECT_EQ(log(bob), QStringList({"CMD_myguessed+3+FAN", "CMD_teamscore+3+0+3+0+3+0+3+0+3+0",
+                                     "CMD_correctanswer+3+3+1+3+FAN"}));
+    tickThroughBreak();
+    // Bob draws and passes: only his own seat pays. Ann guesses: Black 5, Maroon 1.
+    tickToDeal();
+    send(bob, toserver::pass(2));
+    clearAll();
+    guess(ann, "fan");
+    barrier();
+    EXPECT_EQ(named(cat, cmd::teamscore), QStringList({"CMD_teamscore+5+1+5+1+5+1+5+1+5+1"}));
+    tickThroughBreak();
+    barrier();
+    EXPECT_EQ(named(cat, cmd::winner), QStringList({"CMD_winner+Black Team"}));
+}
+
+TEST_F(ServerGame, EqualTeamsAtTheGoalGoToTheMaroonTeam)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(true, 3, 60);
+    tickToDeal();
+    guess(bob, "fan"); // Black 1, Maroon 2
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan"); // Maroon 3, Black 3
+    tickThroughBreak();
+    barrier();
+    EXPECT_EQ(named(ann, cmd::winner), QStringList({"CMD_winner+Maroon Team"}));
+}
+
+TEST_F(ServerGame, OnlyTheHostStartsAGameAndOnlyWithSaneSettings)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    clearAll();
+    send(bob, toserver::startgame(2, false, QStringLiteral("20"), QStringLiteral("120")));
+    send(ann, toserver::startgame(1, false, QStringLiteral("20"), QStringLiteral("99999")));
+    send(ann, toserver::startgame(1, false, QStringLiteral("-5"), QStringLiteral("120")));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+    EXPECT_EQ(server->game().phase, Phase::None);
+}
+
+} // namespace
+} // namespace pictova::test

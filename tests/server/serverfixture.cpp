@@ -1,0 +1,177 @@
+#include "tests/server/serverfixture.h"
+
+#include "messaging/catalogue.h"
+#include "tests/support/waitfor.h"
+
+namespace pictova::test {
+
+namespace {
+const QString kBarrierMark = QStringLiteral("#barrier#");
+}
+
+void ServerFixture::SetUp()
+{
+    server = std::make_unique<TServer>();
+    server->setPortName(QStringLiteral("0"));
+    server->setManualTimers(true);
+    server->setWordLists(listsOf(QStringLiteral("fan")));
+    server->setRandomSeed(7);
+    server->startListening();
+    port = server->listeningPort();
+    ASSERT_NE(port, 0);
+}
+
+void ServerFixture::TearDown()
+{
+    for (ProtoClient* client : clients) {
+        client->abort();
+        delete client;
+    }
+    clients.clear();
+    server.reset();
+}
+
+WordLists ServerFixture::listsOf(const QString& phrase, int copies)
+{
+    WordLists lists;
+    for (QStringList& list : lists)
+        for (int i = 0; i < copies; ++i)
+            list << phrase;
+    return lists;
+}
+
+bool ServerFixture::settle(const std::function<bool()>& condition, int timeoutMs)
+{
+    return waitFor(
+        [&] {
+            while (server->socktimerTimer()) {
+            }
+            return condition();
+        },
+        timeoutMs);
+}
+
+ProtoClient* ServerFixture::connectClient()
+{
+    auto* client = new ProtoClient;
+    clients.push_back(client);
+    EXPECT_TRUE(client->connectTo(port));
+    EXPECT_TRUE(settle([&] { return !client->messagesNamed(cmd::sendlogininfo).isEmpty() || client->wasClosed(); }));
+    const QStringList seatMessages = client->messagesNamed(cmd::sendlogininfo);
+    seats[client] = seatMessages.isEmpty() ? 0 : seatMessages.first().section(QLatin1Char('+'), 1).toInt();
+    return client;
+}
+
+ProtoClient* ServerFixture::join(const QString& name, const QString& version)
+{
+    ProtoClient* client = connectClient();
+    const int seat = seatOf(client);
+    if (seat == 0)
+        return client;
+    client->send(toserver::logininfo(seat, version, name));
+    const QString announced = QStringLiteral("%1+%2+%3").arg(cmd::newplayerinfo).arg(seat).arg(name);
+    EXPECT_TRUE(settle([&] { return client->received().contains(announced); })) << name.toStdString();
+    return client;
+}
+
+void ServerFixture::barrier(ProtoClient* via)
+{
+    if (!via)
+        via = clients.front();
+    const int seat = seatOf(via);
+    const QString mark = kBarrierMark + QString::number(++barriers);
+    via->send(toserver::chat(seat, mark, QStringLiteral("clBlack")));
+    EXPECT_TRUE(settle([&] {
+        for (ProtoClient* client : clients) {
+            if (!client->isConnected())
+                continue;
+            bool seen = false;
+            for (const QString& message : client->received())
+                seen = seen || message.contains(mark);
+            if (!seen)
+                return false;
+        }
+        return true;
+    }));
+}
+
+void ServerFixture::clearAll(ProtoClient* via)
+{
+    barrier(via);
+    for (ProtoClient* client : clients)
+        client->clearReceived();
+}
+
+QStringList ServerFixture::log(const ProtoClient* client)
+{
+    QStringList messages;
+    for (const QString& message : client->received())
+        if (!message.contains(kBarrierMark))
+            messages << message;
+    return messages;
+}
+
+QStringList ServerFixture::named(const ProtoClient* client, const QString& name)
+{
+    QStringList matching;
+    for (const QString& message : client->messagesNamed(name))
+        if (!message.contains(kBarrierMark))
+            matching << message;
+    return matching;
+}
+
+void ServerFixture::tick(int seconds)
+{
+    for (int i = 0; i < seconds; ++i)
+        server->roundtimeTimer();
+}
+
+void ServerFixture::leave(ProtoClient* client)
+{
+    const int seat = seatOf(client);
+    const ConnectionId connection = server->players().at(seat).connection;
+    client->close();
+    EXPECT_TRUE(settle([&] { return server->players().at(seat).connection != connection; }));
+}
+
+void ServerFixture::send(ProtoClient* client, const QByteArray& bytes)
+{
+    const qsizetype before = server->queuedRequests();
+    client->send(bytes);
+    // Handled once it has arrived: wait for the queue to take it, then drain.
+    waitFor([&] { return server->queuedRequests() > before; });
+    while (server->socktimerTimer()) {
+    }
+}
+
+void ServerFixture::startGame(bool team, int playto, int seconds)
+{
+    send(clients.front(), toserver::startgame(1, team, QString::number(playto), QString::number(seconds)));
+    ASSERT_EQ(server->game().phase, Phase::Picking);
+}
+
+void ServerFixture::tickToDeal()
+{
+    ASSERT_EQ(server->game().phase, Phase::Picking);
+    tick(GameFlow::kPickTicks + 1);
+}
+
+void ServerFixture::tickToTimeOut()
+{
+    ASSERT_EQ(server->game().phase, Phase::Drawing);
+    tick(server->game().countdown + 1);
+    ASSERT_EQ(server->game().phase, Phase::Break);
+}
+
+void ServerFixture::tickThroughBreak()
+{
+    ASSERT_EQ(server->game().phase, Phase::Break);
+    tick(GameFlow::kBreakTicks + 1);
+}
+
+void ServerFixture::guess(ProtoClient* client, const QString& text)
+{
+    send(client, toserver::answer(seatOf(client), text));
+}
+
+} // namespace pictova::test

@@ -1,0 +1,146 @@
+#include "messaging/version.h"
+#include "shell/about.h"
+#include "shell/help.h"
+#include "shell/helppages.h"
+#include "shell/turl.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+using namespace pictova;
+
+namespace {
+
+QPushButton* buttonNamed(QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+TEST(TURL, emptyAddressesAreRefusedAndEveryTypeGetsItsPrefix)
+{
+    TURL link;
+    QStringList handed;
+    bool accepts = true;
+    link.setOpener([&](const QUrl& url) {
+        handed.append(url.toString());
+        return accepts;
+    });
+    EXPECT_EQ(link.URLType(), utHttp);
+    EXPECT_FALSE(link.open());
+    EXPECT_TRUE(handed.isEmpty());
+
+    link.setURL("www.quorix.example");
+    EXPECT_TRUE(link.open());
+    accepts = false;
+    EXPECT_FALSE(link.open());
+    EXPECT_EQ(handed, QStringList({"http://www.quorix.example", "http://www.quorix.example"}));
+
+    const QList<QPair<TURLType, QString>> prefixes = {
+        {utFile, "file://"},   {utFtp, "ftp://"},       {utGopher, "gopher://"}, {utHttp, "http://"},
+        {utHttps, "https://"}, {utMailto, "mailto:"},   {utNews, "news:"},       {utTelnet, "telnet:"},
+        {utWais, "wais:"},     {utnone, ""},
+    };
+    for (const auto& [type, prefix] : prefixes) {
+        link.setURLType(type);
+        EXPECT_EQ(link.fullAddress(), prefix + "www.quorix.example") << prefix.toStdString();
+    }
+    link.setURLType(utnone);
+    link.setURL("https://example.org/a?b=c");
+    handed.clear();
+    link.open();
+    EXPECT_EQ(handed, QStringList{"https://example.org/a?b=c"});
+}
+
+TEST(About, showsTheVersionAndOpensTheWebAddress)
+{
+    Tabout about;
+    EXPECT_EQ(about.windowTitle(), "Pictova - About");
+    EXPECT_EQ(about.size(), QSize(202, 203));
+    EXPECT_EQ(about.versionText(), QString(kVersion));
+    EXPECT_EQ(about.findChild<QLabel*>("version")->text(), "2.2.4");
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>())
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains("Pictova"));
+    EXPECT_TRUE(texts.contains("Version"));
+    EXPECT_TRUE(texts.contains(".1"));
+
+    QStringList opened;
+    about.URL1().setOpener([&](const QUrl& url) {
+        opened.append(url.toString());
+        return true;
+    });
+    about.show();
+    auto* web = about.findChild<QLabel*>("Label9");
+    ASSERT_NE(web, nullptr);
+    EXPECT_TRUE(web->font().underline() && web->font().bold() && web->font().italic());
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{"http://www.quorix.example"});
+
+    buttonNamed(about, "Done")->click();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(Help, opensOnTheOverviewAndSwitchesPagesByTag)
+{
+    Thelp help;
+    EXPECT_EQ(help.windowTitle(), "Pictova - Help File");
+    EXPECT_EQ(help.caption(), "Overview");
+    EXPECT_EQ(help.currentPage()->objectName(), "memo1");
+
+    const QList<QPair<QString, QString>> pages = {
+        {"Overview", "memo1"},   {"Connecting", "memo2"},    {"Game Play", "memo3"}, {"Scoring", "memo4"},
+        {"Snap Shots", "memo9"}, {"Documentation", "memo6"}, {"License", "memo5"},
+    };
+    for (const auto& [title, memo] : pages) {
+        SCOPED_TRACE(title.toStdString());
+        QPushButton* button = buttonNamed(help, title);
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_EQ(help.caption(), title);
+        EXPECT_EQ(help.currentPage()->objectName(), memo);
+        EXPECT_TRUE(help.currentPage()->isReadOnly());
+        // Each page opens by repeating its title.
+        EXPECT_TRUE(help.currentPage()->toPlainText().startsWith(title));
+    }
+
+    // The window reopens on the page shown last.
+    help.hide();
+    help.show();
+    EXPECT_EQ(help.currentPage()->objectName(), "memo5");
+}
+
+TEST(Help, aboutAndDoneButtons)
+{
+    Thelp help;
+    help.show();
+    QSignalSpy about(&help, &Thelp::aboutRequested);
+    buttonNamed(help, "About")->click();
+    EXPECT_EQ(about.count(), 1);
+    buttonNamed(help, "Done")->click();
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST(Help, theChangeHistoryRunsFromThisVersionBackToTheFirstAlpha)
+{
+    QString documentation;
+    for (const HelpPage& page : helpPages())
+        if (page.tag == 6)
+            documentation = page.html;
+    const qsizetype newest = documentation.indexOf("2.2.4.1");
+    const qsizetype oldest = documentation.indexOf("alpha");
+    ASSERT_GE(newest, 0);
+    ASSERT_GE(oldest, 0);
+    EXPECT_LT(newest, oldest);
+}
+
+} // namespace

@@ -1,0 +1,300 @@
+#include "messaging/errors.h"
+#include "shell/downloaddialog.h"
+#include "shell/lobbydownloader.h"
+#include "tests/shell/httpstub.h"
+#include "tests/support/waitfor.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace pictova;
+using pictova::test::HttpStub;
+using pictova::test::waitFor;
+
+namespace {
+
+QByteArray sampleBody(int size)
+{
+    QByteArray body;
+    body.reserve(size);
+    for (int i = 0; i < size; ++i)
+        body.append(static_cast<char>((i * 7 + i / 251) & 0xFF));
+    return body;
+}
+
+// A downloader with the desktop replaced: opening, launching and messages are only recorded.
+class LobbyDownload : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_downloader.setFolder(m_folder.path());
+        m_downloader.setOpener([this](const QUrl& url) {
+            m_opened.append(url);
+            return m_openSucceeds;
+        });
+        m_downloader.setLauncher([this](const QString& program) {
+            m_launched.append(program);
+            return m_launchSucceeds;
+        });
+        m_downloader.setMessageSink([this](const QString& text) { m_messages.append(text); });
+        QObject::connect(&m_downloader, &LobbyDownloader::changed, [this] {
+            if (m_infoTexts.isEmpty() || m_infoTexts.last() != m_downloader.infoText())
+                m_infoTexts.append(m_downloader.infoText());
+        });
+        QObject::connect(&m_downloader, &LobbyDownloader::closeGameRequested, [this] { ++m_closeRequests; });
+    }
+
+    bool runToEnd() { return waitFor([this] { return !m_downloader.isDownloading(); }, 10000); }
+    QByteArray fileBytes() const
+    {
+        QFile file(m_downloader.filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void expectIdleButtons() const
+    {
+        EXPECT_TRUE(m_downloader.getEnabled());
+        EXPECT_FALSE(m_downloader.abortEnabled());
+    }
+
+    QTemporaryDir m_folder;
+    LobbyDownloader m_downloader;
+    QList<QUrl> m_opened;
+    QStringList m_launched;
+    QStringList m_messages;
+    QStringList m_infoTexts;
+    int m_closeRequests = 0;
+    bool m_openSucceeds = true;
+    bool m_launchSucceeds = true;
+};
+
+TEST_F(LobbyDownload, fetchesTheInstallerWithTheExpectedRequestAndInstallsIt)
+{
+    const QByteArray body = sampleBody(300 * 1024);
+    HttpStub server(HttpStub::Serve, body);
+    m_downloader.setUrl(server.url());
+
+    m_downloader.download();
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Started);
+    EXPECT_EQ(m_downloader.fileName(), "zvmsetup.exe");
+    EXPECT_FALSE(m_downloader.getEnabled());
+    EXPECT_TRUE(m_downloader.abortEnabled());
+    ASSERT_TRUE(runToEnd());
+
+    const QByteArray request = server.request();
+    EXPECT_TRUE(request.startsWith("GET /lobby/zvmsetup.exe HTTP/1.0\r\n")) << request.constData();
+    EXPECT_TRUE(request.contains("\r\nUser-Agent: Mozilla/3.0 (compatible)\r\n")) << request.constData();
+    EXPECT_TRUE(request.contains("\r\nAccept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n"))
+        << request.constData();
+    EXPECT_EQ(request.count("Accept:"), 1);
+
+    EXPECT_EQ(fileBytes(), body);
+    // One dot per header line of the reply, then the running count of body bytes.
+    ASSERT_GE(m_infoTexts.size(), 5);
+    EXPECT_EQ(m_infoTexts.mid(0, 4), QStringList({"Loading", "Loading.", "Loading..", "Loading..."}));
+    EXPECT_TRUE(m_infoTexts.contains(QString::number(body.size()) + " bytes"));
+    EXPECT_EQ(m_downloader.infoText(), QString("Received %1 bytes").arg(body.size()));
+    EXPECT_EQ(m_downloader.phaseText(), "Installing");
+    expectIdleButtons();
+    ASSERT_EQ(m_opened.size(), 1);
+    EXPECT_EQ(m_opened.first(), QUrl::fromLocalFile(m_downloader.filePath()));
+    EXPECT_EQ(m_closeRequests, 1);
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(LobbyDownload, anInstallerTheDesktopCannotOpenLeavesTheGameRunning)
+{
+    m_openSucceeds = false;
+    HttpStub server(HttpStub::Serve, sampleBody(1000));
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(m_opened.size(), 1);
+    EXPECT_EQ(m_messages, QStringList{"An Error has Occurred."});
+    EXPECT_EQ(m_closeRequests, 0);
+    expectIdleButtons();
+}
+
+TEST_F(LobbyDownload, failedDownloadsEndAbortedAndInstallNothing)
+{
+    struct Case
+    {
+        const char* name;
+        HttpStub::Mode mode;
+        QByteArray stored; // an error page is not the installer; a cut-off body keeps what arrived
+    };
+    for (const Case& c : {Case{"404", HttpStub::NotFound, {}}, Case{"closed early", HttpStub::CloseEarly, sampleBody(5000)}}) {
+        SCOPED_TRACE(c.name);
+        HttpStub server(c.mode, sampleBody(5000));
+        m_downloader.setUrl(server.url());
+        m_downloader.download();
+        ASSERT_TRUE(runToEnd());
+        EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+        EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+        expectIdleButtons();
+        EXPECT_TRUE(m_opened.isEmpty());
+        EXPECT_EQ(m_closeRequests, 0);
+        EXPECT_EQ(fileBytes(), c.stored);
+    }
+}
+
+TEST_F(LobbyDownload, anUnreachableServerEndsAborted)
+{
+    quint16 closedPort;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    m_downloader.setUrl(QString("http://127.0.0.1:%1/lobby/zvmsetup.exe").arg(closedPort));
+    m_downloader.download();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+    EXPECT_TRUE(m_opened.isEmpty());
+    expectIdleButtons();
+}
+
+TEST_F(LobbyDownload, stopEndsAHangingDownloadAtOnce)
+{
+    HttpStub server(HttpStub::Silent);
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    ASSERT_TRUE(waitFor([&] { return server.request().contains("\r\n\r\n"); }));
+
+    m_downloader.stop();
+    EXPECT_FALSE(m_downloader.isDownloading());
+    EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+    EXPECT_EQ(m_downloader.phaseText(), "Download Aborted");
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+    EXPECT_TRUE(m_infoTexts.contains("Download has been aborted."));
+    expectIdleButtons();
+    EXPECT_TRUE(waitFor([&] { return !server.clientConnected(); }));
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_EQ(m_closeRequests, 0);
+}
+
+TEST_F(LobbyDownload, stopBeforeAnyDownloadOnlySetsTheTextsAndAFollowingDownloadWorks)
+{
+    m_downloader.stop();
+    EXPECT_EQ(m_downloader.infoText(), "Download has been aborted.");
+    EXPECT_EQ(m_downloader.phaseText(), "Download Aborted");
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+
+    HttpStub server(HttpStub::Serve, sampleBody(100));
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Started);
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(m_downloader.infoText(), "Received 100 bytes");
+    EXPECT_EQ(m_opened.size(), 1);
+}
+
+TEST_F(LobbyDownload, aFileThatCannotBeCreatedIsReportedBeforeAnythingChanges)
+{
+    QStringList errors;
+    setErrorReporter([&](const QString& text) { errors.append(text); });
+    HttpStub server(HttpStub::Serve, sampleBody(100));
+    m_downloader.setFolder(m_folder.filePath("no/such/folder"));
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    setErrorReporter(nullptr);
+
+    EXPECT_EQ(errors, QStringList{"Cannot create file " + m_folder.filePath("no/such/folder/zvmsetup.exe")});
+    EXPECT_FALSE(m_downloader.isDownloading());
+    EXPECT_TRUE(m_downloader.getEnabled());
+    test::pump(50);
+    EXPECT_EQ(server.connections(), 0);
+}
+
+TEST_F(LobbyDownload, playWithOthersStartsAnInstalledLobbyOnly)
+{
+    const QString lobby = m_folder.filePath("QuorixLobby");
+    m_downloader.setLobbyPath(lobby);
+    m_downloader.openLobby();
+    EXPECT_EQ(m_messages, QStringList{"Please close the game and open the Quorix Lobby using the icon on your desktop "
+                                      "or using the your Window's start-up menu."});
+    EXPECT_TRUE(m_launched.isEmpty());
+    EXPECT_EQ(m_closeRequests, 0);
+
+    QFile file(lobby);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_messages.clear();
+    m_launchSucceeds = false;
+    m_downloader.openLobby();
+    EXPECT_EQ(m_launched, QStringList{lobby});
+    EXPECT_EQ(m_messages, QStringList{"An Error has Occurred."});
+    EXPECT_EQ(m_closeRequests, 0);
+
+    m_launchSucceeds = true;
+    m_downloader.openLobby();
+    EXPECT_EQ(m_closeRequests, 1);
+}
+
+TEST(LobbyDownloadNames, fileNameIsTheLastPathPartAndNeverLeavesTheFolder)
+{
+    EXPECT_EQ(LobbyDownloader::fileNameFromUrl("http://host/lobby/zvmsetup.exe"), "zvmsetup.exe");
+    EXPECT_EQ(LobbyDownloader::fileNameFromUrl("http://host/lobby/"), "download");
+    EXPECT_EQ(LobbyDownloader::fileNameFromUrl("http://host/lobby/.."), "download");
+    EXPECT_EQ(LobbyDownloader::fileNameFromUrl("http://host/a/%2E%2E"), "download");
+    EXPECT_EQ(LobbyDownloader::fileNameFromUrl("http://host/a%2F..%2Fb"), "b");
+
+    qputenv("PICTOVA_LOBBY_URL", "http://127.0.0.1:1/x/setup.bin");
+    EXPECT_EQ(LobbyDownloader::defaultUrl(), "http://127.0.0.1:1/x/setup.bin");
+    qunsetenv("PICTOVA_LOBBY_URL");
+    EXPECT_EQ(LobbyDownloader::defaultUrl(), "http://lobby.quorix.example/lobby/zvmsetup.exe");
+}
+
+TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
+{
+    QTemporaryDir folder;
+    HttpStub server(HttpStub::Serve, sampleBody(2048));
+    Tdownload dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Download The Quorix Lobby");
+    EXPECT_EQ(dialog.size(), QSize(724, 500));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    QStringList buttonTexts;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        buttonTexts.append(button->text());
+    for (const char* text : {"Download And Install The Quorix Lobby Now", "Stop Download", "Play Solo Game",
+                             "Play with Others"})
+        EXPECT_TRUE(buttonTexts.contains(text)) << text;
+    QStringList labelTexts;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        labelTexts.append(label->text());
+    EXPECT_TRUE(labelTexts.contains("Download The Quorix Lobby Now to play this  and other exciting games online with "
+                                    "other players!"));
+
+    int openCount = 0;
+    dialog.downloader().setFolder(folder.path());
+    dialog.downloader().setUrl(server.url());
+    dialog.downloader().setOpener([&](const QUrl&) { return ++openCount, true; });
+    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    dialog.show();
+    auto* get = dialog.findChild<QPushButton*>("getbutton");
+    auto* abort = dialog.findChild<QPushButton*>("abortbutton");
+    auto* info = dialog.findChild<QLabel*>("infolabel");
+    auto* info3 = dialog.findChild<QLabel*>("infolabel3");
+    ASSERT_TRUE(get && abort && info && info3);
+    EXPECT_TRUE(abort->isEnabled());
+
+    get->click();
+    EXPECT_FALSE(get->isEnabled());
+    dialog.findChild<QPushButton*>("Button1")->click(); // "Play Solo Game" only hides the window
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(waitFor([&] { return closeGame.count() == 1; }, 10000));
+    EXPECT_EQ(info->text(), "Received 2048 bytes");
+    EXPECT_EQ(info3->text(), "Installing");
+    EXPECT_EQ(dialog.findChild<QLabel*>("infolabel2")->text(), "zvmsetup.exe");
+    EXPECT_TRUE(get->isEnabled());
+    EXPECT_FALSE(abort->isEnabled());
+    EXPECT_EQ(openCount, 1);
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+#include "tests/shell/httpstub.h"
+
+namespace pictova::test {
+
+HttpStub::HttpStub(Mode mode, QByteArray body, QObject* parent)
+    : QObject(parent), m_mode(mode), m_body(std::move(body))
+{
+    m_server.listen(QHostAddress::LocalHost, 0);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            ++m_connections;
+            m_client = socket;
+            m_request.clear();
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                m_request += socket->readAll();
+                if (m_request.contains("\r\n\r\n") && socket == m_client)
+                    answer();
+            });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+QString HttpStub::url(const QString& path) const
+{
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
+}
+
+int HttpStub::replyHeaderLines() const { return 3; }
+
+void HttpStub::answer()
+{
+    QByteArray reply;
+    switch (m_mode) {
+    case Serve:
+        reply = "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body;
+        break;
+    case NotFound:
+        reply = "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: 9\r\n\r\nnot found";
+        break;
+    case CloseEarly:
+        reply = "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                QByteArray::number(m_body.size() * 10) + "\r\n\r\n" + m_body;
+        break;
+    case Silent:
+        return;
+    }
+    m_client->write(reply);
+    m_client->disconnectFromHost();
+}
+
+} // namespace pictova::test

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace pictova::test {
+
+// A tiny HTTP server on a loopback port that answers every request in one scripted way.
+class HttpStub : public QObject
+{
+    Q_OBJECT
+public:
+    enum Mode {
+        Serve,      // 200 with the body
+        NotFound,   // 404 with a short error page
+        CloseEarly, // 200 announcing more bytes than it sends, then hangs up
+        Silent,     // reads the request and never answers
+    };
+
+    explicit HttpStub(Mode mode, QByteArray body = {}, QObject* parent = nullptr);
+
+    quint16 port() const { return m_server.serverPort(); }
+    QString url(const QString& path = QStringLiteral("/lobby/zvmsetup.exe")) const;
+
+    QByteArray request() const { return m_request; }
+    int connections() const { return m_connections; }
+    bool clientConnected() const { return m_client && m_client->state() == QAbstractSocket::ConnectedState; }
+    // Header lines of the reply, the status line included.
+    int replyHeaderLines() const;
+
+private:
+    void answer();
+
+    Mode m_mode;
+    QByteArray m_body;
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_client;
+    QByteArray m_request;
+    int m_connections = 0;
+};
+
+} // namespace pictova::test

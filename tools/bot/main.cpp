@@ -1,0 +1,131 @@
+// pictova-bot: scripted players for trying games by hand and for load and soak runs.
+#include "resources/wordlists.h"
+#include "tools/bot/bot.h"
+#include "tools/bot/botcommands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+using pictova::bot::Bot;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pictova-bot"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Connects scripted players to a Pictova game. Commands are read from standard input, one a "
+        "line (type help); with --random the bots also play on their own."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("host"), QStringLiteral("Host address (default 127.0.0.1)."));
+    parser.addPositionalArgument(QStringLiteral("port"), QStringLiteral("Port (default 7772)."));
+    const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("Player name (numbered with --count)."),
+                                        QStringLiteral("name"), QStringLiteral("Bot"));
+    const QCommandLineOption countOption(QStringLiteral("count"), QStringLiteral("How many bots to run."),
+                                         QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption randomOption(QStringLiteral("random"),
+                                          QStringLiteral("Play at random, this many actions a second per bot."),
+                                          QStringLiteral("rate"));
+    const QCommandLineOption durationOption(QStringLiteral("duration"),
+                                            QStringLiteral("Leave and stop after this many seconds."),
+                                            QStringLiteral("seconds"));
+    const QCommandLineOption quietOption(QStringLiteral("quiet"),
+                                         QStringLiteral("Do not print received messages; print totals at the end."));
+    parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption});
+    parser.process(app);
+
+    const QStringList positional = parser.positionalArguments();
+    const QString host = positional.value(0, QStringLiteral("127.0.0.1"));
+    const QString port = positional.value(1, QStringLiteral("7772"));
+    bool ok = false;
+    const int count = parser.value(countOption).toInt(&ok);
+    if (!ok || count < 1 || count > 1000) {
+        std::fprintf(stderr, "pictova-bot: --count must be 1..1000\n");
+        return 2;
+    }
+    double rate = 0;
+    if (parser.isSet(randomOption)) {
+        rate = parser.value(randomOption).toDouble(&ok);
+        if (!ok || rate <= 0 || rate > 1000) {
+            std::fprintf(stderr, "pictova-bot: --random needs a rate above 0 (actions a second)\n");
+            return 2;
+        }
+    }
+    const bool quiet = parser.isSet(quietOption);
+
+    QTextStream out(stdout);
+    QStringList guessWords;
+    for (int category = 0; category < pictova::kCategoryCount; ++category)
+        for (const QString& entry : pictova::loadWordList(category))
+            guessWords << entry.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+    QList<Bot*> bots;
+    int open = 0;
+    for (int i = 1; i <= count; ++i) {
+        const QString name = count == 1 ? parser.value(nameOption) : parser.value(nameOption) + QString::number(i);
+        auto print = [&out, quiet, name](const QString& line) {
+            if (quiet)
+                return;
+            out << '[' << name << "] " << line << Qt::endl;
+        };
+        auto* bot = new Bot(name, host, port, print, &app);
+        bot->setGuessWords(guessWords);
+        QObject::connect(bot, &Bot::closed, &app, [&open] {
+            if (--open <= 0)
+                QCoreApplication::quit();
+        });
+        bots << bot;
+        ++open;
+        bot->connectToServer();
+        if (rate > 0)
+            bot->setRandomRate(rate);
+    }
+
+    bool quitRequested = false;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QTextStream in(stdin);
+    const bool keepGoingWithoutInput = rate > 0 || parser.isSet(durationOption);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        QString line;
+        if (!in.readLineInto(&line)) {
+            input.setEnabled(false);
+            if (!keepGoingWithoutInput)
+                QCoreApplication::quit();
+            return;
+        }
+        const QString reply = pictova::bot::runCommand(line, bots, quitRequested);
+        if (!reply.isEmpty())
+            out << reply << Qt::endl;
+        if (quitRequested)
+            QTimer::singleShot(200, &app, &QCoreApplication::quit);
+    });
+
+    if (parser.isSet(durationOption)) {
+        const int seconds = parser.value(durationOption).toInt(&ok);
+        if (!ok || seconds < 1) {
+            std::fprintf(stderr, "pictova-bot: --duration needs a number of seconds\n");
+            return 2;
+        }
+        QTimer::singleShot(seconds * 1000, &app, [&] {
+            for (Bot* bot : bots)
+                bot->leave();
+            QTimer::singleShot(200, &app, &QCoreApplication::quit);
+        });
+    }
+
+    const int status = app.exec();
+    quint64 sent = 0, received = 0;
+    for (Bot* bot : bots) {
+        sent += bot->sentCount();
+        received += bot->receivedCount();
+    }
+    if (quiet || count > 1)
+        out << "bots " << count << ", sent " << sent << ", received " << received << Qt::endl;
+    return status;
+}
