@@ -1,7 +1,7 @@
 #include "board/drawertoolbar.h"
 
 #include "board/colourbutton.h"
-#include "board/updown.h"
+#include "board/fieldupdown.h"
 
 #include <QIntValidator>
 #include <QLabel>
@@ -52,7 +52,7 @@ QLabel* captionOver(const QString& text, const QString& name, QWidget* parent, c
 
 DrawerToolbar::DrawerToolbar(QWidget* parent)
     : QWidget(parent), m_guessed(new QPlainTextEdit(this)), m_colour(new ColourButton(this)),
-      m_width(new QLineEdit(this)), m_upDown(new UpDown(0, 100, kDefaultWidth, this)),
+      m_width(new QLineEdit(this)), m_upDown(new FieldUpDown(0, 100, kDefaultWidth, this)),
       m_clear(new QToolButton(this))
 {
     setObjectName(QStringLiteral("panel_toolbar"));
@@ -61,6 +61,8 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     m_guessed->setObjectName(QStringLiteral("memo_guessed"));
     m_guessed->setReadOnly(true);
     m_guessed->setMaximumBlockCount(kMaxGuessLines);
+    m_guessed->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_guessed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_guessed->setGeometry(3, 3, 351, 70);
 
     const QRect colourPlace(362, 32, 45, 22);

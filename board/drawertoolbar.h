@@ -12,7 +12,7 @@ class QToolButton;
 namespace pictova {
 
 class ColourButton;
-class UpDown;
+class FieldUpDown;
 
 // The drawer's tools under the board, `panel_toolbar`: the guesses made this turn, the brush
 // colour, the brush width and the trash button. It holds no stroke logic; the board controller
@@ -41,7 +41,7 @@ public:
     QPlainTextEdit* memo_guessed() const { return m_guessed; }
     ColourButton* colorButton() const { return m_colour; }
     QLineEdit* penw() const { return m_width; }
-    UpDown* upDown1() const { return m_upDown; }
+    FieldUpDown* upDown1() const { return m_upDown; }
     QToolButton* clearButton() const { return m_clear; }
 
 signals:
@@ -51,7 +51,7 @@ private:
     QPlainTextEdit* m_guessed;
     ColourButton* m_colour;
     QLineEdit* m_width;
-    UpDown* m_upDown;
+    FieldUpDown* m_upDown;
     QToolButton* m_clear;
 };
 

@@ -87,6 +87,7 @@ Tsnapshot::Tsnapshot(QWidget* parent)
 void Tsnapshot::setFolder(const QString& folder)
 {
     m_browser.setFolder(folder);
+    m_folderChosen = true;
 }
 
 void Tsnapshot::showEvent(QShowEvent* event)
@@ -99,6 +100,9 @@ void Tsnapshot::showEvent(QShowEvent* event)
 
 void Tsnapshot::FormShow()
 {
+    // Unless told otherwise, follow wherever the game keeps its files at the time of showing.
+    if (!m_folderChosen)
+        m_browser.setFolder(snapshotFolder());
     m_browser.fill();
     const QSignalBlocker blocker(m_list);
     m_list->clear();

@@ -20,6 +20,7 @@ class Tsnapshot : public QWidget
 public:
     explicit Tsnapshot(QWidget* parent = nullptr);
 
+    // The folder listed; until one is set, the game's snapshot folder at each showing.
     void setFolder(const QString& folder);
     const SnapshotBrowser& browser() const { return m_browser; }
 
@@ -42,6 +43,7 @@ private:
     void showSelectedFile();
 
     SnapshotBrowser m_browser;
+    bool m_folderChosen = false;
     QLabel* m_heading;
     QToolButton* m_previous;
     QToolButton* m_next;

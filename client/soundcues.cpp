@@ -1,5 +1,6 @@
 #include "client/soundcues.h"
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>

@@ -4,7 +4,7 @@
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
 #include "board/snapshot.h"
-#include "board/tsnapshot.h"
+#include "board/snapshotviewer.h"
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
@@ -19,12 +19,13 @@
 #include "messaging/wire.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
-#include "shell/download.h"
+#include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
 #include "shell/settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>

@@ -7,12 +7,18 @@
 #include "chat/phrasebuttons.h"
 #include "client/countdown.h"
 #include "client/soundcues.h"
+#include "client/spylist.h"
 #include "client/tchat.h"
 #include "client/winnerpanel.h"
 #include "resources/artwork.h"
+#include "shell/about.h"
+#include "shell/help.h"
+
+#include <QPainter>
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -376,16 +382,16 @@ void Tchat::buildMenus()
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"), [this] {
         if (m_windows.help) {
-            reinterpret_cast<QWidget*>(m_windows.help)->show();
-            reinterpret_cast<QWidget*>(m_windows.help)->raise();
+            m_windows.help->show();
+            m_windows.help->raise();
         }
     });
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     item(help, QStringLiteral("About1"), QStringLiteral("About"), [this] {
         if (m_windows.about) {
-            reinterpret_cast<QWidget*>(m_windows.about)->show();
-            reinterpret_cast<QWidget*>(m_windows.about)->raise();
+            m_windows.about->show();
+            m_windows.about->raise();
         }
     });
 

@@ -25,18 +25,21 @@ ServerConnections::~ServerConnections()
     }
 }
 
-void ServerConnections::startListening() { m_sock1.setListen(true); }
+void ServerConnections::startListening()
+{
+    m_sock1.setListen(true);
+}
 
 void ServerConnections::Sock1Accept(TSock*)
 {
-    const std::optional<int> seat = m_players.takeSeat();
-    if (!seat) {
-        refuseFull();
-        return;
-    }
     TSock* sock = m_sock1.accept(this);
     if (!sock)
         return;
+    const std::optional<int> seat = m_players.takeSeat();
+    if (!seat) {
+        refuseFull(sock);
+        return;
+    }
     auto link = std::make_unique<Link>();
     link->sock = sock;
     link->id = m_nextId++;
@@ -53,12 +56,9 @@ void ServerConnections::Sock1Accept(TSock*)
     sendToSeat(*seat, toclient::sendlogininfo(*seat));
 }
 
-void ServerConnections::refuseFull()
+void ServerConnections::refuseFull(TSock* sock)
 {
     // Entry 16: told why, then closed. The close lets the notice reach the peer first.
-    TSock* sock = m_sock1.accept(this);
-    if (!sock)
-        return;
     sock->Tag = PlayerTable::kSeats + 1;
     sock->send(toclient::full());
     sock->close();
@@ -92,8 +92,10 @@ void ServerConnections::Sock1Read(TSock* sender, qsizetype)
     if (!withinCap) {
         reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("message longer than the limit"));
         disconnectsock(seat);
-    } else if (m_receivedlist.countFrom(link->id) > kMaxQueuedMessages || link->queuedBytes > kMaxQueuedBytes) {
-        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("sends faster than it is served"));
+    } else if (m_receivedlist.countFrom(link->id) > kMaxQueuedMessages ||
+               link->queuedBytes > kMaxQueuedBytes) {
+        reportPeerError(QStringLiteral("seat %1").arg(seat),
+                        QStringLiteral("sends faster than it is served"));
         disconnectsock(seat);
     }
 }
@@ -122,8 +124,10 @@ void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
     } catch (const ESockException&) {
         return; // the connection is already going; its departure is on its way
     }
-    if (sock->outgoingSize() > kMaxOutgoingBytes)
+    if (sock->outgoingSize() > kMaxOutgoingBytes && !it->second->dropping) {
+        it->second->dropping = true;
         dropLater(seat, it->second->id);
+    }
 }
 
 void ServerConnections::dropLater(int seat, ConnectionId id)

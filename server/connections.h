@@ -29,8 +29,8 @@ public:
 
     // `departure` is told each seat whose connection has closed, while the seat still shows as
     // occupied; `arrived` is told when messages wait in the queue.
-    ServerConnections(PlayerTable& players, std::function<void(int seat)> departure, std::function<void()> arrived,
-                      QObject* parent = nullptr);
+    ServerConnections(PlayerTable& players, std::function<void(int seat)> departure,
+                      std::function<void()> arrived, QObject* parent = nullptr);
     ~ServerConnections() override;
 
     void setPortName(const QString& port) { m_sock1.PortName = port; }
@@ -59,13 +59,14 @@ private:
         ConnectionId id = 0;
         MessageFramer framer;
         qsizetype queuedBytes = 0;
+        bool dropping = false;
     };
 
     void Sock1Accept(TSock* sender);
     void Sock1Read(TSock* sender, qsizetype count);
     void tempsockDisconnect(TSock* sender);
     void tempsockInfo(TSock* sender, SocketInfo kind, const QString& message);
-    void refuseFull();
+    void refuseFull(TSock* sock);
     Link* linkOf(TSock* sender);
     void dropLater(int seat, ConnectionId id);
 

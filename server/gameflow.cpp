@@ -32,8 +32,8 @@ void GameFlow::startgame(const QString& payload)
     m_game.teamgame = request.teamFlag == QLatin1String("true");
     m_game.playto = request.playto;
     m_game.turnseconds = request.seconds;
-    m_outbox.sendAll(
-        toclient::startgame(QString::number(request.seat), m_game.teamgame, m_game.playto, m_game.turnseconds));
+    m_outbox.sendAll(toclient::startgame(QString::number(request.seat), m_game.teamgame, m_game.playto,
+                                         m_game.turnseconds));
     m_game.drawer = 0;
     findplayer();
     m_game.gamerunning = true;
@@ -164,7 +164,8 @@ void GameFlow::roundtimeTimer()
         startPhase(Phase::Break, kBreakTicks);
         break;
     case Phase::Break:
-        if (const std::optional<QString> winner = scoring::checkforwin(m_players, m_game.teamgame, m_game.playto)) {
+        if (const std::optional<QString> winner =
+                scoring::checkforwin(m_players, m_game.teamgame, m_game.playto)) {
             m_game.gamerunning = false;
             m_game.phase = Phase::None;
             m_outbox.sendAll(toclient::winner(*winner));

@@ -26,7 +26,8 @@ public:
     static constexpr int kBreakTicks = 10;
     static constexpr int kDrawingExtraTicks = 4;
 
-    GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words, DrawingLog& drawing);
+    GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
+             DrawingLog& drawing);
 
     // The host window's solo-game flag, read at every deal.
     void setSoloGameSource(std::function<bool()> source) { m_sologame = std::move(source); }

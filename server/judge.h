@@ -21,7 +21,10 @@ bool isWholeWord(const QString& phrase, qsizetype position, qsizetype length);
 bool reveal(const QString& phrase, QString& hint, const QString& word);
 
 // The phrase is found once no "_" is left in the hint.
-inline bool isComplete(const QString& hint) { return !hint.contains(QLatin1Char('_')); }
+inline bool isComplete(const QString& hint)
+{
+    return !hint.contains(QLatin1Char('_'));
+}
 
 } // namespace judge
 } // namespace pictova

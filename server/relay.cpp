@@ -10,7 +10,8 @@
 
 namespace pictova {
 
-Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing, GameFlow& flow)
+Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
+             GameFlow& flow)
     : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow)
 {
 }
@@ -37,9 +38,15 @@ void Relay::relayStroke(const QString& name, const QString& payload, qint32 seat
     m_outbox.sendAllBut(seat, toclient::relay(name, payload));
 }
 
-void Relay::drawit(const QString& payload) { relayStroke(cmd::draw, payload, parse::draw(payload).seat); }
+void Relay::drawit(const QString& payload)
+{
+    relayStroke(cmd::draw, payload, parse::draw(payload).seat);
+}
 
-void Relay::moveit(const QString& payload) { relayStroke(cmd::moveit, payload, parse::moveit(payload).seat); }
+void Relay::moveit(const QString& payload)
+{
+    relayStroke(cmd::moveit, payload, parse::moveit(payload).seat);
+}
 
 void Relay::clearmain(const QString& payload)
 {

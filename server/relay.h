@@ -15,7 +15,8 @@ struct GameState;
 class Relay
 {
 public:
-    Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing, GameFlow& flow);
+    Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
+          GameFlow& flow);
 
     void chat(const QString& payload);
     void action(const QString& payload);

@@ -2,7 +2,8 @@
 
 namespace pictova {
 
-RoundTimer::RoundTimer(std::function<void()> onTick, QObject* parent) : QObject(parent), m_onTick(std::move(onTick))
+RoundTimer::RoundTimer(std::function<void()> onTick, QObject* parent)
+    : QObject(parent), m_onTick(std::move(onTick))
 {
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &RoundTimer::tick);

@@ -44,7 +44,8 @@ std::optional<QString> checkforwin(const PlayerTable& players, bool teamgame, in
     if (best == 0 || players.at(best).score < playto)
         return std::nullopt;
     if (teamgame)
-        return players.at(1).score > players.at(2).score ? QStringLiteral("Black Team") : QStringLiteral("Maroon Team");
+        return players.at(1).score > players.at(2).score ? QStringLiteral("Black Team")
+                                                         : QStringLiteral("Maroon Team");
     for (int seat = 1; seat <= last; ++seat)
         if (seat != best && players.at(seat).score == players.at(best).score)
             return std::nullopt; // a tie: the game goes on

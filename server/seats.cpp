@@ -10,8 +10,8 @@
 
 namespace pictova {
 
-SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
-                       GameFlow& flow, CloseSeat disconnectsock)
+SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox,
+                       const DrawingLog& drawing, GameFlow& flow, CloseSeat disconnectsock)
     : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow),
       m_disconnectsock(std::move(disconnectsock))
 {

@@ -10,15 +10,17 @@ namespace {
 // The host's own client always connects first, so it holds seat 1.
 constexpr int kHostSeat = 1;
 
-SenderVerdict refuse(const QString& error) { return {false, error}; }
+SenderVerdict refuse(const QString& error)
+{
+    return {false, error};
+}
 } // namespace
 
 SenderVerdict checkSender(const QString& command, const QString& payload, int originSeat)
 {
-    static const QStringList kSeatFirst = {cmd::logininfo,   cmd::kickhim,      cmd::chat, cmd::action,
-                                           cmd::startgame,   cmd::draw,         cmd::clearmain,
-                                           cmd::answer,      cmd::moveit,       cmd::pickcatagory,
-                                           cmd::pass,        cmd::justwatch};
+    static const QStringList kSeatFirst = {cmd::logininfo, cmd::kickhim,      cmd::chat,      cmd::action,
+                                           cmd::startgame, cmd::draw,         cmd::clearmain, cmd::answer,
+                                           cmd::moveit,    cmd::pickcatagory, cmd::pass,      cmd::justwatch};
     if (!kSeatFirst.contains(command))
         return {true, {}}; // unknown names are the dispatcher's to drop
 
@@ -33,11 +35,13 @@ SenderVerdict checkSender(const QString& command, const QString& payload, int or
     if (command == cmd::justwatch) {
         // The host may set any seat to watch; everyone else only their own.
         if (!own && originSeat != kHostSeat)
-            return refuse(QStringLiteral("seat %1 may not set the watch state of seat %2").arg(originSeat).arg(seat));
+            return refuse(
+                QStringLiteral("seat %1 may not set the watch state of seat %2").arg(originSeat).arg(seat));
         return {true, {}};
     }
     if (!own)
-        return refuse(QStringLiteral("seat %1 sent a request in the name of seat %2").arg(originSeat).arg(seat));
+        return refuse(
+            QStringLiteral("seat %1 sent a request in the name of seat %2").arg(originSeat).arg(seat));
     if ((command == cmd::kickhim || command == cmd::startgame) && originSeat != kHostSeat)
         return refuse(QStringLiteral("only the host may do that, not seat %1").arg(originSeat));
     return {true, {}};

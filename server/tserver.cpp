@@ -13,10 +13,13 @@ TServer::TServer(QObject* parent)
     : QObject(parent),
       m_connections(
           m_players, [this](int seat) { m_seats.seatFreed(seat); }, [this] { m_socktimer.wake(); }),
-      m_outbox(m_players, [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
-      m_flow(m_players, m_game, m_outbox, m_words, m_drawing), m_guessing(m_players, m_game, m_outbox, m_flow),
+      m_outbox(m_players,
+               [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
+      m_flow(m_players, m_game, m_outbox, m_words, m_drawing),
+      m_guessing(m_players, m_game, m_outbox, m_flow),
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
-      m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, [this](int seat) { m_connections.disconnectsock(seat); }),
+      m_seats(m_players, m_game, m_outbox, m_drawing, m_flow,
+              [this](int seat) { m_connections.disconnectsock(seat); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return socktimerTimer(); })
 {
     buildCommandTable();
@@ -40,13 +43,25 @@ void TServer::buildCommandTable()
     m_commands.add(cmd::justwatch, [this](const QString& p) { m_relay.justwatch(p); });
 }
 
-void TServer::setPortName(const QString& port) { m_connections.setPortName(port); }
+void TServer::setPortName(const QString& port)
+{
+    m_connections.setPortName(port);
+}
 
-void TServer::startListening() { m_connections.startListening(); }
+void TServer::startListening()
+{
+    m_connections.startListening();
+}
 
-quint16 TServer::listeningPort() const { return m_connections.listeningPort(); }
+quint16 TServer::listeningPort() const
+{
+    return m_connections.listeningPort();
+}
 
-void TServer::setSoloGameSource(std::function<bool()> source) { m_flow.setSoloGameSource(std::move(source)); }
+void TServer::setSoloGameSource(std::function<bool()> source)
+{
+    m_flow.setSoloGameSource(std::move(source));
+}
 
 void TServer::setManualTimers(bool manual)
 {
@@ -72,10 +87,19 @@ bool TServer::socktimerTimer()
     return m_connections.hasRequests();
 }
 
-void TServer::roundtimeTimer() { m_flow.roundtime().tick(); }
+void TServer::roundtimeTimer()
+{
+    m_flow.roundtime().tick();
+}
 
-void TServer::setWordLists(const WordLists& lists) { m_words.setLists(lists); }
+void TServer::setWordLists(const WordLists& lists)
+{
+    m_words.setLists(lists);
+}
 
-void TServer::setRandomSeed(quint32 seed) { m_words.seed(seed); }
+void TServer::setRandomSeed(quint32 seed)
+{
+    m_words.seed(seed);
+}
 
 } // namespace pictova

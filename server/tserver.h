@@ -37,8 +37,8 @@ public:
 
     // Test hooks: stop the real timers and drive them by hand.
     void setManualTimers(bool manual);
-    bool socktimerTimer();  // handles one queued entry; returns whether more wait
-    void roundtimeTimer();  // one tick of the one-second turn timer (only acts while enabled)
+    bool socktimerTimer(); // handles one queued entry; returns whether more wait
+    void roundtimeTimer(); // one tick of the one-second turn timer (only acts while enabled)
 
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);

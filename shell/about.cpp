@@ -68,26 +68,34 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     m_url1.setURL(QString::fromLatin1(kWebAddress));
     m_url1.setURLType(utHttp);
 
-    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 6, 202, 38), 22, true, true,
-          Qt::AlignCenter);
+    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 6, 202, 38), 22,
+          true, true, Qt::AlignCenter);
     QLabel* web = place(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { Label9Click(); }),
                         QStringLiteral("Label9"), QRect(0, 44, 202, 18), 9, true, true, Qt::AlignCenter);
     QFont underlined = web->font();
     underlined.setUnderline(true);
     web->setFont(underlined);
 
-    const char* credits[] = {"Game design and code:", "the Pictova team", "Pictures and sounds:",
-                             "made for Pictova", "Thanks to every tester!"};
+    const char* credits[] = {"Game design and code:", "the Pictova team",
+                             "Pictures and sounds:", "made for Pictova", "Thanks to every tester!"};
     int y = 74;
     for (int i = 0; i < int(std::size(credits)); ++i, y += 17)
         place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("Label%1").arg(i + 2),
               QRect(0, y, 202, 16), 7, true, false, Qt::AlignCenter);
 
-    place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("Label7"), QRect(8, 176, 44, 18), 8, true, false);
-    m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"), QRect(52, 176, 32, 18),
-                      8, true, false);
-    m_version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("Label8"), QRect(84, 176, 16, 18), 8, true, false);
+    // "Version", the protocol version and ".1" sit close together so they read as one number.
+    QLabel* caption = place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("Label7"),
+                            QRect(8, 176, 0, 18), 8, true, false);
+    m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"),
+                      QRect(0, 176, 0, 18), 8, true, false);
+    QLabel* build = place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("Label8"),
+                          QRect(0, 176, 0, 18), 8, true, false);
+    int x = 8;
+    for (QLabel* part : {caption, m_version, build}) {
+        const int width = part->fontMetrics().horizontalAdvance(part->text());
+        part->setGeometry(x, 176, width + 1, 18);
+        x += width + (part == caption ? part->fontMetrics().horizontalAdvance(QLatin1Char(' ')) : 0);
+    }
 
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("SelButton8"));
@@ -95,11 +103,20 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     connect(done, &QPushButton::clicked, this, &Tabout::SelButton8Click);
 }
 
-QString Tabout::versionText() const { return m_version->text(); }
+QString Tabout::versionText() const
+{
+    return m_version->text();
+}
 
-void Tabout::Label9Click() { m_url1.open(); }
+void Tabout::Label9Click()
+{
+    m_url1.open();
+}
 
-void Tabout::SelButton8Click() { hide(); }
+void Tabout::SelButton8Click()
+{
+    hide();
+}
 
 void Tabout::paintEvent(QPaintEvent*)
 {

@@ -6,13 +6,20 @@
 
 namespace pictova {
 
-bool openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool openWithDesktop(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
 
-bool launchDetached(const QString& program) { return QProcess::startDetached(program, {}); }
+bool launchDetached(const QString& program)
+{
+    return QProcess::startDetached(program, {});
+}
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), text, QMessageBox::Ok, parent);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);

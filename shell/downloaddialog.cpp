@@ -85,47 +85,67 @@ Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
     advert->setObjectName(QStringLiteral("Image1"));
     advert->setGeometry(12, 4, 400, 339);
     advert->setPixmap(artwork::lobbyAdvert());
-    explanation(left,
-                QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games online with "
-                               "other players!"),
-                QRect(8, 345, 408, 56));
-    m_getbutton = bigButton(left, QStringLiteral("getbutton"), QStringLiteral("Download And Install The Quorix Lobby Now"),
-                            QRect(52, 403, 320, 24));
+    explanation(
+        left,
+        QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games online with "
+                       "other players!"),
+        QRect(8, 345, 408, 56));
+    m_getbutton =
+        bigButton(left, QStringLiteral("getbutton"),
+                  QStringLiteral("Download And Install The Quorix Lobby Now"), QRect(52, 403, 320, 24));
     m_infolabel = statusLabel(left, QStringLiteral("infolabel"), QRect(8, 429, 408, 16));
     m_infolabel3 = statusLabel(left, QStringLiteral("infolabel3"), QRect(8, 445, 408, 16));
     m_infolabel2 = statusLabel(left, QStringLiteral("infolabel2"), QRect(8, 445, 408, 16));
     m_infolabel2->hide();
-    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"), QRect(137, 463, 150, 22));
+    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"),
+                              QRect(137, 463, 150, 22));
 
     QFrame* top = panel(this, QStringLiteral("Panel2"), QRect(434, 4, 286, 244));
-    explanation(top,
-                QStringLiteral("To proceed to the game without the ability to play against others click the button below."),
-                QRect(12, 24, 262, 120));
+    explanation(
+        top,
+        QStringLiteral(
+            "To proceed to the game without the ability to play against others click the button below."),
+        QRect(12, 24, 262, 120));
     bigButton(top, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"), QRect(53, 170, 180, 30));
 
     QFrame* bottom = panel(this, QStringLiteral("Panel3"), QRect(434, 252, 286, 244));
-    explanation(bottom,
-                QStringLiteral("If you already have The Quorix Lobby and you wish to play with others then click the "
-                               "button below to close this game and open The Quorix Lobby."),
-                QRect(12, 14, 262, 140));
+    explanation(
+        bottom,
+        QStringLiteral("If you already have The Quorix Lobby and you wish to play with others then click the "
+                       "button below to close this game and open The Quorix Lobby."),
+        QRect(12, 14, 262, 140));
     bigButton(bottom, QStringLiteral("Button2"), QStringLiteral("Play with Others"), QRect(53, 170, 180, 30));
 
     connect(m_getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     connect(m_abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
-    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, &Tdownload::Button1Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this, &Tdownload::Button2Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this,
+            &Tdownload::Button1Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
+            &Tdownload::Button2Click);
     connect(&m_downloader, &LobbyDownloader::changed, this, &Tdownload::showState);
     connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &Tdownload::closeGameRequested);
     showState();
 }
 
-void Tdownload::getbuttonClick() { m_downloader.download(); }
+void Tdownload::getbuttonClick()
+{
+    m_downloader.download();
+}
 
-void Tdownload::abortbuttonClick() { m_downloader.stop(); }
+void Tdownload::abortbuttonClick()
+{
+    m_downloader.stop();
+}
 
-void Tdownload::Button1Click() { hide(); }
+void Tdownload::Button1Click()
+{
+    hide();
+}
 
-void Tdownload::Button2Click() { m_downloader.openLobby(); }
+void Tdownload::Button2Click()
+{
+    m_downloader.openLobby();
+}
 
 void Tdownload::showState()
 {

@@ -12,7 +12,8 @@ namespace pictova {
 
 ErrorBox::ErrorBox(QWidget* mainWindow) : QObject(mainWindow ? static_cast<QObject*>(mainWindow) : qApp)
 {
-    m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pictova"), QString(), QMessageBox::Ok, mainWindow);
+    m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pictova"), QString(), QMessageBox::Ok,
+                            mainWindow);
     m_box->setObjectName(QStringLiteral("errorbox"));
     m_box->setModal(false);
     m_box->setWindowModality(Qt::NonModal);
@@ -20,7 +21,10 @@ ErrorBox::ErrorBox(QWidget* mainWindow) : QObject(mainWindow ? static_cast<QObje
     m_box->setTextFormat(Qt::PlainText);
 }
 
-QMessageBox* ErrorBox::box() const { return m_box.data(); }
+QMessageBox* ErrorBox::box() const
+{
+    return m_box.data();
+}
 
 ErrorBox::~ErrorBox()
 {
@@ -28,9 +32,15 @@ ErrorBox::~ErrorBox()
         delete m_box;
 }
 
-bool ErrorBox::isOpen() const { return m_box && m_box->isVisible(); }
+bool ErrorBox::isOpen() const
+{
+    return m_box && m_box->isVisible();
+}
 
-QString ErrorBox::text() const { return m_lines.join(QLatin1Char('\n')); }
+QString ErrorBox::text() const
+{
+    return m_lines.join(QLatin1Char('\n'));
+}
 
 void ErrorBox::report(const QString& text)
 {

@@ -64,10 +64,22 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     m_flatButton1->setFlat(true);
     m_flatButton1->setAutoFillBackground(false);
 
-    connect(m_upDown1, &UpDown::up, this, [this] { m_playto.stepUp(); showValues(); });
-    connect(m_upDown1, &UpDown::down, this, [this] { m_playto.stepDown(); showValues(); });
-    connect(m_upDown2, &UpDown::up, this, [this] { m_time.stepUp(); showValues(); });
-    connect(m_upDown2, &UpDown::down, this, [this] { m_time.stepDown(); showValues(); });
+    connect(m_upDown1, &UpDown::up, this, [this] {
+        m_playto.stepUp();
+        showValues();
+    });
+    connect(m_upDown1, &UpDown::down, this, [this] {
+        m_playto.stepDown();
+        showValues();
+    });
+    connect(m_upDown2, &UpDown::up, this, [this] {
+        m_time.stepUp();
+        showValues();
+    });
+    connect(m_upDown2, &UpDown::down, this, [this] {
+        m_time.stepDown();
+        showValues();
+    });
     connect(m_flatButton1, &QPushButton::clicked, this, &Tgamestartform::FlatButton1Click);
 
     setTabOrder(m_team, m_flatButton1);
@@ -76,11 +88,20 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     showValues();
 }
 
-QString Tgamestartform::playtoText() const { return m_playtoscore->text(); }
+QString Tgamestartform::playtoText() const
+{
+    return m_playtoscore->text();
+}
 
-QString Tgamestartform::timeText() const { return m_timeperturn->text(); }
+QString Tgamestartform::timeText() const
+{
+    return m_timeperturn->text();
+}
 
-bool Tgamestartform::teamChecked() const { return m_team->isChecked(); }
+bool Tgamestartform::teamChecked() const
+{
+    return m_team->isChecked();
+}
 
 void Tgamestartform::setAnnounced(int playto, int seconds)
 {

@@ -61,7 +61,8 @@ Thelp::Thelp(QWidget* parent)
         browser->setOpenLinks(false);
         browser->setHtml(help.html);
         m_pages->addWidget(browser);
-        QPushButton* button = flatButton(help.title, QStringLiteral("SelButton%1").arg(help.tag), help.tag, panel);
+        QPushButton* button =
+            flatButton(help.title, QStringLiteral("SelButton%1").arg(help.tag), help.tag, panel);
         connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
         buttons->addWidget(button);
     }
@@ -70,7 +71,8 @@ Thelp::Thelp(QWidget* parent)
     connect(about, &QPushButton::clicked, this, &Thelp::SelButton7Click);
     buttons->addWidget(about);
 
-    auto* credits = new QLabel(QStringLiteral("Pictova\nA drawing and guessing game\nby the Pictova team"), panel);
+    auto* credits =
+        new QLabel(QStringLiteral("Pictova\nA drawing and guessing game\nby the Pictova team"), panel);
     credits->setObjectName(QStringLiteral("credits"));
     credits->setTextFormat(Qt::PlainText);
     credits->setAlignment(Qt::AlignCenter);
@@ -107,9 +109,15 @@ void Thelp::SelButton1Click(QAbstractButton* button)
         showPage(button->property(kTagProperty).toInt(), button->text());
 }
 
-void Thelp::SelButton7Click() { emit aboutRequested(); }
+void Thelp::SelButton7Click()
+{
+    emit aboutRequested();
+}
 
-void Thelp::SelButton8Click() { hide(); }
+void Thelp::SelButton8Click()
+{
+    hide();
+}
 
 void Thelp::showPage(int tag, const QString& caption)
 {
@@ -120,9 +128,15 @@ void Thelp::showPage(int tag, const QString& caption)
     m_caption->setText(caption);
 }
 
-QTextBrowser* Thelp::currentPage() const { return qobject_cast<QTextBrowser*>(m_pages->currentWidget()); }
+QTextBrowser* Thelp::currentPage() const
+{
+    return qobject_cast<QTextBrowser*>(m_pages->currentWidget());
+}
 
-QString Thelp::caption() const { return m_caption->text(); }
+QString Thelp::caption() const
+{
+    return m_caption->text();
+}
 
 void Thelp::paintEvent(QPaintEvent*)
 {

@@ -103,7 +103,8 @@ struct HttpDownload::Transfer
         if (line.startsWith("HTTP/")) {
             const QList<QByteArray> parts = line.split(' ');
             t->status = parts.size() > 1 ? parts[1].toInt() : 0;
-            const qsizetype reasonStart = parts.size() > 2 ? parts[0].size() + parts[1].size() + 2 : line.size();
+            const qsizetype reasonStart =
+                parts.size() > 2 ? parts[0].size() + parts[1].size() + 2 : line.size();
             t->reason = QString::fromLatin1(line.mid(reasonStart).left(kMaxHeaderLineLength));
         }
         if (++t->headerLines > HttpDownload::kMaxHeaderLines) {
@@ -175,13 +176,22 @@ struct HttpDownload::Transfer
     }
 };
 
-HttpDownload::HttpDownload(QObject* parent) : QObject(parent) { initialiseCurlOnce(); }
+HttpDownload::HttpDownload(QObject* parent) : QObject(parent)
+{
+    initialiseCurlOnce();
+}
 
 HttpDownload::~HttpDownload() = default;
 
-bool HttpDownload::isRunning() const { return m_transfer != nullptr; }
+bool HttpDownload::isRunning() const
+{
+    return m_transfer != nullptr;
+}
 
-qint64 HttpDownload::bodyBytes() const { return m_transfer ? m_transfer->bytes : 0; }
+qint64 HttpDownload::bodyBytes() const
+{
+    return m_transfer ? m_transfer->bytes : 0;
+}
 
 bool HttpDownload::start(const QString& url, QIODevice* body)
 {
@@ -279,9 +289,15 @@ void HttpDownload::afterCurl(std::uint64_t generation)
         const Transfer::Event event = m_transfer->pending.front();
         m_transfer->pending.pop_front();
         switch (event.kind) {
-        case Transfer::Event::Header: emit headerLine(event.line); break;
-        case Transfer::Event::Begin: emit documentBegin(); break;
-        case Transfer::Event::Data: emit documentData(event.total); break;
+        case Transfer::Event::Header:
+            emit headerLine(event.line);
+            break;
+        case Transfer::Event::Begin:
+            emit documentBegin();
+            break;
+        case Transfer::Event::Data:
+            emit documentData(event.total);
+            break;
         }
     }
     if (!current())
@@ -299,7 +315,8 @@ void HttpDownload::afterCurl(std::uint64_t generation)
         if (t.status >= 400)
             finish(false, t.status, t.reason);
         else if (result != CURLE_OK)
-            finish(false, 404, t.failure.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : t.failure);
+            finish(false, 404,
+                   t.failure.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : t.failure);
         else {
             if (!t.begun)
                 emit documentBegin();

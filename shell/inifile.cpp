@@ -11,7 +11,10 @@ namespace pictova {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 QByteArray trimmed(QByteArrayView bytes)
 {
@@ -65,7 +68,8 @@ std::optional<KeyLine> keyLine(const QByteArray& line)
     const qsizetype equals = text.indexOf('=');
     if (equals <= 0)
         return std::nullopt;
-    return KeyLine{trimmed(QByteArrayView(text).first(equals)), trimmed(QByteArrayView(text).sliced(equals + 1))};
+    return KeyLine{trimmed(QByteArrayView(text).first(equals)),
+                   trimmed(QByteArrayView(text).sliced(equals + 1))};
 }
 
 // A value must stay on its own line, or it would break the file apart for every later read.

@@ -42,7 +42,7 @@ private:
 
     QString m_path;
     QList<QByteArray> m_lines; // each with its own line ending, so untouched lines stay exact
-    QByteArray m_eol = "\n";  // for lines we add: the file's own CRLF or LF
+    QByteArray m_eol = "\n";   // for lines we add: the file's own CRLF or LF
     bool m_unreadable = false; // a file we could not read must not be replaced by our few keys
 };
 

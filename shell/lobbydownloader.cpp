@@ -13,17 +13,15 @@ namespace {
 
 const QString kAborted = QStringLiteral("Download Aborted");
 const QString kStartFailed = QStringLiteral("An Error has Occurred.");
-const QString kNoLobby = QStringLiteral(
-    "Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's "
-    "start-up menu.");
+const QString kNoLobby = QStringLiteral("Please close the game and open the Quorix Lobby using the icon on "
+                                        "your desktop or using the your Window's "
+                                        "start-up menu.");
 
 } // namespace
 
 LobbyDownloader::LobbyDownloader(QObject* parent) : QObject(parent), m_url(defaultUrl())
 {
-    connect(&m_http, &HttpDownload::headerLine, this, [this] {
-        setInfo(m_info + QLatin1Char('.'));
-    });
+    connect(&m_http, &HttpDownload::headerLine, this, [this] { setInfo(m_info + QLatin1Char('.')); });
     connect(&m_http, &HttpDownload::documentBegin, this, [this] {
         m_phase = QStringLiteral("Downloading: ") + m_fileName;
         emit changed();
@@ -51,7 +49,8 @@ QString LobbyDownloader::fileNameFromUrl(const QString& url)
     const QString path = QUrl(url).path();
     // Only the last part, never "..": the server's choice of name must not pick our folder.
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('\\')))
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('\\')))
         return QStringLiteral("download");
     return name;
 }

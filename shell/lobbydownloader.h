@@ -41,9 +41,9 @@ public:
     void openLobby();
 
     State state() const { return m_state; }
-    QString infoText() const { return m_info; }       // infolabel
-    QString fileName() const { return m_fileName; }   // infolabel2
-    QString phaseText() const { return m_phase; }     // infolabel3
+    QString infoText() const { return m_info; }     // infolabel
+    QString fileName() const { return m_fileName; } // infolabel2
+    QString phaseText() const { return m_phase; }   // infolabel3
     bool getEnabled() const { return m_getEnabled; }
     bool abortEnabled() const { return m_abortEnabled; }
     bool isDownloading() const { return m_http.isRunning(); }

@@ -22,7 +22,10 @@ ColourValue readColour(const IniFile& ini, const QString& key, const QString& mi
     }
 }
 
-QString phraseKey(int number) { return QStringLiteral("Phrase%1").arg(number); }
+QString phraseKey(int number)
+{
+    return QStringLiteral("Phrase%1").arg(number);
+}
 
 } // namespace
 
@@ -34,14 +37,17 @@ LoadedSettings loadSettings(const QString& path, int currentSnapcount)
     loaded.textsize = ini.readInteger(kSection, QStringLiteral("Textsize"), 8);
     if (loaded.textsize < kSmallestTextsize || loaded.textsize > kLargestTextsize)
         loaded.textsize = 8;
-    loaded.textsizeItemExists = loaded.textsize == 8 || loaded.textsize == 10 || loaded.textsize == 12 ||
-                                loaded.textsize == 14;
+    loaded.textsizeItemExists =
+        loaded.textsize == 8 || loaded.textsize == 10 || loaded.textsize == 12 || loaded.textsize == 14;
     loaded.snapcount = ini.readInteger(kSection, QStringLiteral("Snapcount"), currentSnapcount);
-    loaded.textcolour = readColour(ini, QStringLiteral("Textcolor"), QStringLiteral("clmaroon"), rgbColour(0x80, 0, 0));
-    loaded.actioncolour = readColour(ini, QStringLiteral("Actioncolor"), QStringLiteral("clblack"), rgbColour(0, 0, 0));
+    loaded.textcolour =
+        readColour(ini, QStringLiteral("Textcolor"), QStringLiteral("clmaroon"), rgbColour(0x80, 0, 0));
+    loaded.actioncolour =
+        readColour(ini, QStringLiteral("Actioncolor"), QStringLiteral("clblack"), rgbColour(0, 0, 0));
     for (int n = 1; n <= kPhraseCount; ++n)
         loaded.phrases.append(ini.readString(kSection, phraseKey(n), QString()));
-    loaded.playsounds = ini.readString(kSection, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
+    loaded.playsounds =
+        ini.readString(kSection, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
     return loaded;
 }
 

@@ -25,9 +25,15 @@ QString SingleInstance::defaultRuntimeFolder()
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
-QString SingleInstance::lockPath() const { return QDir(m_folder).filePath(QStringLiteral("kavrel.lock")); }
+QString SingleInstance::lockPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("kavrel.lock"));
+}
 
-QString SingleInstance::socketPath() const { return QDir(m_folder).filePath(QStringLiteral("kavrel.socket")); }
+QString SingleInstance::socketPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("kavrel.socket"));
+}
 
 bool SingleInstance::acquire()
 {

@@ -5,7 +5,8 @@
 namespace pictova {
 
 SteppedRange::SteppedRange(int minimum, int maximum, int step, int position)
-    : m_minimum(minimum), m_maximum(std::max(minimum, maximum)), m_step(std::max(1, step)), m_position(minimum)
+    : m_minimum(minimum), m_maximum(std::max(minimum, maximum)), m_step(std::max(1, step)),
+      m_position(minimum)
 {
     // The top must itself lie on a step, or stepping up could never reach it exactly.
     m_maximum = m_minimum + (m_maximum - m_minimum) / m_step * m_step;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "client/spylist.h"
 #include "client/tchat.h"
+#include "shell/gamestartform.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "client/winnerpanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

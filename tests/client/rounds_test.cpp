@@ -146,7 +146,8 @@ TEST(Countdown, TextAndBarFollowTheirRules)
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Pause, 0, 10), 0);
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 119, 0), 100);
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 100, 100), 100);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 99, 100), 98);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 99, 100), 99);
+    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 97, 100), 98);
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 0), 59);
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 61), 59);
     EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 62), 60);
@@ -172,5 +173,5 @@ TEST(Countdown, TicksDownAndStopsBelowZero)
         countdown.timer2Timer();
     EXPECT_EQ(bar.width(), 100);
     countdown.timer2Timer();
-    EXPECT_EQ(bar.width(), 98);
+    EXPECT_EQ(bar.width(), 99);
 }

@@ -228,6 +228,14 @@ TEST_F(ServerGame, ATimeOutRevealsThePhraseAndCostsTheDrawerAPoint)
     EXPECT_TRUE(named(ann, cmd::passed).isEmpty());
     // The game goes on after a time-out: a newcomer is caught up.
     EXPECT_TRUE(server->game().gamerunning);
+    ProtoClient* cat = join("Cat");
+    barrier();
+    EXPECT_EQ(named(cat, cmd::gamestats), QStringList({"CMD_gamestats+100+60+3+2+0+0+0+0+0+0+0+0"}));
+    // and a drawer who leaves in the break is replaced at once.
+    clearAll();
+    leave(bob);
+    barrier();
+    EXPECT_EQ(log(ann), QStringList({"CMD_playerdisconnected+2+Bob", "CMD_pickcatagory+3"}));
 }
 
 TEST_F(ServerGame, ADrawerWhoLeavesIsReplacedAtOnce)
@@ -323,13 +331,15 @@ TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
     send(bob, toserver::pickcatagory(2, 0));
     tickToDeal();
     send(bob, toserver::moveit(2, QStringLiteral("clBlack"), QStringLiteral("3"), 120, 45));
-    send(bob, toserver::draw(2, QStringLiteral("clBlack"), QStringLiteral("3"), QStringLiteral("+121,47+125,50")));
+    send(bob,
+         toserver::draw(2, QStringLiteral("clBlack"), QStringLiteral("3"), QStringLiteral("+121,47+125,50")));
     ProtoClient* dan = join("Dan");
     barrier();
-    EXPECT_EQ(log(dan), QStringList({"CMD_sendlogininfo+4", "CMD_newplayerinfo+4+Dan", "CMD_existingplayers+1+Ann",
-                                     "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
-                                     "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
-                                     "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
+    EXPECT_EQ(log(dan),
+              QStringList({"CMD_sendlogininfo+4", "CMD_newplayerinfo+4+Dan", "CMD_existingplayers+1+Ann",
+                           "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
+                           "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
+                           "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
 }
 
 TEST_F(ServerGame, ANewcomerDuringThePickSeesCategoryNotPicked)
@@ -410,6 +420,46 @@ TEST_F(ServerGame, AWholeGameGivesTheScoresOnTheWire)
     guess(bob, "fan");
     barrier();
     EXPECT_EQ(log(ann), QStringList());
+}
+
+TEST_F(ServerGame, AGuessIsJudgedWordByWord)
+{
+    WordLists lists = listsOf(QStringLiteral("fan"), 5);
+    lists[1] = QStringList({"back light"});
+    server->setWordLists(lists);
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    send(ann, toserver::pickcatagory(1, 1));
+    tickToDeal();
+    clearAll();
+    guess(ann, "back light"); // the drawer knows it
+    guess(bob, "fans");
+    guess(bob, "ligh");
+    guess(bob, "light back");
+    barrier();
+    EXPECT_EQ(log(bob),
+              QStringList({"CMD_myguessed+2+FANS", "CMD_myguessed+2+LIGH", "CMD_myguessed+2+LIGHT BACK",
+                           "CMD_updateanswer+false+____ LIGHT ", "CMD_correctanswer+2+2+1+1+BACK LIGHT"}));
+    EXPECT_EQ(named(ann, cmd::guessed).size(), 3);
+    EXPECT_TRUE(named(ann, cmd::myguessed).isEmpty());
+}
+
+TEST_F(ServerGame, AGuessThatRevealsNothingNewSendsNoUpdate)
+{
+    WordLists lists = listsOf(QStringLiteral("dip stick  "), 5);
+    server->setWordLists(lists);
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    clearAll();
+    guess(bob, "dip ");
+    guess(bob, "dip dip dip");
+    guess(bob, "stick  ");
+    barrier();
+    EXPECT_EQ(named(ann, cmd::updateanswer), QStringList({"CMD_updateanswer+false+DIP _____   "}));
+    EXPECT_EQ(named(ann, cmd::correctanswer), QStringList({"CMD_correctanswer+2+2+1+1+DIP STICK  "}));
 }
 
 TEST_F(ServerGame, TeamsShareTheirPoints)

@@ -8,7 +8,10 @@
 namespace pictova {
 namespace {
 
-QString underscores(int n) { return QString(n, QLatin1Char('_')); }
+QString underscores(int n)
+{
+    return QString(n, QLatin1Char('_'));
+}
 
 // A table with seats 1..n taken.
 void seat(PlayerTable& players, int n)
@@ -59,22 +62,6 @@ TEST(Judge, RevealsOnlyWholeWords)
     EXPECT_EQ(hint3, QStringLiteral("___ _____   "));
 }
 
-TEST(Scoring, SinglePlayersScoreForThemselves)
-{
-    PlayerTable players;
-    seat(players, 4);
-    players.at(2).score = 4;
-    players.at(1).score = 3;
-    scoring::awardPhrase(players, false, 2, 1);
-    EXPECT_EQ(players.at(2).score, 6);
-    EXPECT_EQ(players.at(1).score, 4);
-
-    scoring::penalise(players, 3);
-    EXPECT_EQ(players.at(3).score, 0);
-    scoring::penalise(players, 1);
-    EXPECT_EQ(players.at(1).score, 3);
-}
-
 TEST(Scoring, TeamsShareTheirPointsAndSpectatorsHaveNoTeam)
 {
     PlayerTable players;
@@ -114,22 +101,6 @@ TEST(Scoring, TheWinTestFindsASingleLeaderOrTheStrongerTeam)
     EXPECT_EQ(scoring::checkforwin(teams, true, 20), QStringLiteral("Maroon Team"));
     teams.at(1).score = 21;
     EXPECT_EQ(scoring::checkforwin(teams, true, 20), QStringLiteral("Black Team"));
-}
-
-TEST(PlayerTable, RefusesTheSixteenthSeatAndReusesTheLowest)
-{
-    PlayerTable players;
-    for (int seat = 1; seat <= 15; ++seat) {
-        ASSERT_EQ(players.takeSeat(), seat);
-        players.at(seat).connected = true;
-    }
-    EXPECT_EQ(players.takeSeat(), std::nullopt);
-    players.at(9).connected = false;
-    players.at(4).connected = false;
-    EXPECT_EQ(players.takeSeat(), 4);
-    EXPECT_THROW(players.at(17), std::out_of_range);
-    EXPECT_FALSE(players.occupied(16));
-    EXPECT_FALSE(players.occupied(-1));
 }
 
 } // namespace

@@ -25,7 +25,8 @@ TEST_F(ServerRelay, ChatAndActionLinesReachEveryoneUnderTheSendersName)
     clearAll();
     bob->send(QByteArray("CMD_chat+2+caf\xE9 <b>x</b> \x92|clRed\xFF"));
     barrier();
-    EXPECT_TRUE(ann->rawReceived().startsWith(QByteArray("CMD_chat+Bob chats: caf\xE9 <b>x</b> \x92|clRed\xFF")));
+    EXPECT_TRUE(
+        ann->rawReceived().startsWith(QByteArray("CMD_chat+Bob chats: caf\xE9 <b>x</b> \x92|clRed\xFF")));
 }
 
 TEST_F(ServerRelay, TheDrawersStrokesReachTheOthersByteForByteAndAreLogged)
@@ -48,7 +49,8 @@ TEST_F(ServerRelay, TheDrawersStrokesReachTheOthersByteForByteAndAreLogged)
     const QByteArray batch("CMD_draw+1+clBlack+3++121,47+125,50+\xFF");
     send(ann, start);
     send(ann, batch);
-    send(bob, toserver::draw(2, QStringLiteral("clRed"), QStringLiteral("3"), QStringLiteral("+1,1"))); // not the drawer
+    send(bob, toserver::draw(2, QStringLiteral("clRed"), QStringLiteral("3"),
+                             QStringLiteral("+1,1"))); // not the drawer
     barrier();
     EXPECT_EQ(bob->rawReceived().left(start.size() + batch.size()), start + batch);
     EXPECT_EQ(cat->rawReceived().left(start.size() + batch.size()), start + batch);

@@ -37,12 +37,13 @@ TEST_F(ServerSeats, LoginIsAnnouncedToAllAndTheNewcomerLearnsWhoIsThere)
     ProtoClient* cat = join("Cat");
     barrier();
 
-    EXPECT_EQ(named(ann, cmd::newplayerinfo), QStringList({"CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+3+Cat"}));
+    EXPECT_EQ(named(ann, cmd::newplayerinfo),
+              QStringList({"CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+3+Cat"}));
     EXPECT_EQ(named(bob, cmd::newplayerinfo), QStringList({"CMD_newplayerinfo+3+Cat"}));
     // The newcomer's own notice, then one line per other seat in seat order; a seat whose
     // log-in has not arrived is listed without a name. No game runs, so nothing follows.
-    EXPECT_EQ(log(cat), QStringList({"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cat", "CMD_existingplayers+1+Ann",
-                                     "CMD_existingplayers+2+"}));
+    EXPECT_EQ(log(cat), QStringList({"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cat",
+                                     "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+"}));
     EXPECT_TRUE(named(ann, cmd::existingplayers).isEmpty());
 }
 
@@ -120,12 +121,16 @@ TEST_F(ServerSeats, AResetConnectionFreesItsSeat)
     ASSERT_TRUE(settle([&] { return server->players().at(2).name == QStringLiteral("Rex"); }));
 
     // A zero linger time makes the close a reset rather than an orderly goodbye.
-    const struct linger hard{1, 0};
+    const struct linger hard
+    {
+        1, 0
+    };
     ::setsockopt(static_cast<int>(raw.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
     raw.abort();
 
     ASSERT_TRUE(settle([&] { return !server->players().occupied(2); }));
-    EXPECT_TRUE(settle([&] { return named(ann, cmd::playerdisconnected).contains("CMD_playerdisconnected+2+Rex"); }));
+    EXPECT_TRUE(
+        settle([&] { return named(ann, cmd::playerdisconnected).contains("CMD_playerdisconnected+2+Rex"); }));
 }
 
 TEST_F(ServerSeats, OnlyTheHostRemovesAPlayer)
@@ -216,6 +221,26 @@ TEST_F(ServerSeats, AFloodingClientIsCutOffWhileOthersAreServed)
     EXPECT_TRUE(log(ann).contains("CMD_playerdisconnected+2+Flood"));
 }
 
+TEST_F(ServerSeats, AClientThatStopsReadingIsCutOff)
+{
+    ProtoClient* ann = join("Ann");
+    QTcpSocket deaf;
+    deaf.connectToHost(QStringLiteral("127.0.0.1"), port);
+    ASSERT_TRUE(settle([&] { return server->players().occupied(2); }));
+    // It takes nothing more off the wire once its first bytes are in.
+    deaf.setReadBufferSize(1);
+
+    const QString line(60000, QLatin1Char('x'));
+    for (int round = 0; round < 100 && server->players().occupied(2); ++round) {
+        for (int i = 0; i < 10; ++i)
+            ann->send(toserver::chat(1, line, QStringLiteral("clBlack")));
+        // Served before the next ten, or the sender would be the one cut off.
+        ASSERT_TRUE(settle([&] { return named(ann, cmd::chat).size() == 10 * (round + 1); }));
+    }
+    EXPECT_TRUE(settle([&] { return !server->players().occupied(2); }));
+    EXPECT_TRUE(server->players().occupied(1));
+}
+
 TEST_F(ServerSeats, AMessageWithoutEndIsCutOffAtTheFragmentLimit)
 {
     join("Ann");
@@ -233,16 +258,27 @@ TEST_F(ServerSeats, MalformedRequestsChangeNothing)
     ProtoClient* ann = join("Ann");
     join("Bob");
     clearAll();
-    for (const char* text : {"CMD_kickhim+1+\xFF", "CMD_kickhim+1+abc+\xFF", "CMD_startgame+1+true+lots+120\xFF",
-                             "CMD_startgame+1+true+20+\xFF", "CMD_startgame+1+true+20+2147483647\xFF",
-                             "CMD_startgame+1+true+0+120\xFF", "CMD_pickcatagory+1+\xFF", "CMD_pass+\xFF",
-                             "CMD_clearmain+1x\xFF", "CMD_justwatch+1\xFF", "CMD_answer+\xFF", "CMD_chat\xFF",
-                             "cmd_chat+1+x|clRed\xFF", "+\xFF", "\xFF\xFF", "CMD_logininfo+\xFF"})
+    for (const char* text :
+         {"CMD_kickhim+1+\xFF", "CMD_kickhim+1+abc+\xFF", "CMD_startgame+1+true+lots+120\xFF",
+          "CMD_startgame+1+true+20+\xFF", "CMD_startgame+1+true+20+2147483647\xFF",
+          "CMD_startgame+1+true+0+120\xFF", "CMD_pickcatagory+1+\xFF", "CMD_pass+\xFF",
+          "CMD_clearmain+1x\xFF", "CMD_justwatch+1\xFF", "CMD_answer+\xFF", "CMD_chat\xFF",
+          "cmd_chat+1+x|clRed\xFF", "+\xFF", "\xFF\xFF", "CMD_logininfo+\xFF"})
         send(ann, text);
     barrier();
     EXPECT_EQ(log(ann), QStringList());
     EXPECT_EQ(server->game().phase, Phase::None);
     EXPECT_EQ(server->players().occupiedSeats(), QList<int>({1, 2}));
+}
+
+TEST_F(ServerSeats, WithRealTimersTheQueueDrainsByItself)
+{
+    ProtoClient* ann = join("Ann");
+    server->setManualTimers(false);
+    ann->send(toserver::chat(1, QStringLiteral("on my own"), QStringLiteral("clBlack")));
+    // Only the event loop runs here: the server's own drain timer must deliver the line.
+    EXPECT_TRUE(waitFor([&] { return log(ann).contains("CMD_chat+Ann chats: on my own|clBlack"); }));
+    EXPECT_EQ(server->queuedRequests(), 0);
 }
 
 TEST_F(ServerSeats, SpectatorsSeeEverythingButNeverDraw)

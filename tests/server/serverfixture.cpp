@@ -56,7 +56,8 @@ ProtoClient* ServerFixture::connectClient()
     auto* client = new ProtoClient;
     clients.push_back(client);
     EXPECT_TRUE(client->connectTo(port));
-    EXPECT_TRUE(settle([&] { return !client->messagesNamed(cmd::sendlogininfo).isEmpty() || client->wasClosed(); }));
+    EXPECT_TRUE(
+        settle([&] { return !client->messagesNamed(cmd::sendlogininfo).isEmpty() || client->wasClosed(); }));
     const QStringList seatMessages = client->messagesNamed(cmd::sendlogininfo);
     seats[client] = seatMessages.isEmpty() ? 0 : seatMessages.first().section(QLatin1Char('+'), 1).toInt();
     return client;

@@ -5,8 +5,8 @@
 
 #include <QStringList>
 #include <functional>
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <vector>
 

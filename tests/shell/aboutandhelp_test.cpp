@@ -45,8 +45,8 @@ TEST(TURL, emptyAddressesAreRefusedAndEveryTypeGetsItsPrefix)
     EXPECT_EQ(handed, QStringList({"http://www.quorix.example", "http://www.quorix.example"}));
 
     const QList<QPair<TURLType, QString>> prefixes = {
-        {utFile, "file://"},   {utFtp, "ftp://"},       {utGopher, "gopher://"}, {utHttp, "http://"},
-        {utHttps, "https://"}, {utMailto, "mailto:"},   {utNews, "news:"},       {utTelnet, "telnet:"},
+        {utFile, "file://"},   {utFtp, "ftp://"},     {utGopher, "gopher://"}, {utHttp, "http://"},
+        {utHttps, "https://"}, {utMailto, "mailto:"}, {utNews, "news:"},       {utTelnet, "telnet:"},
         {utWais, "wais:"},     {utnone, ""},
     };
     for (const auto& [type, prefix] : prefixes) {

@@ -51,7 +51,10 @@ protected:
         QObject::connect(&m_downloader, &LobbyDownloader::closeGameRequested, [this] { ++m_closeRequests; });
     }
 
-    bool runToEnd() { return waitFor([this] { return !m_downloader.isDownloading(); }, 10000); }
+    bool runToEnd()
+    {
+        return waitFor([this] { return !m_downloader.isDownloading(); }, 10000);
+    }
     QByteArray fileBytes() const
     {
         QFile file(m_downloader.filePath());
@@ -129,7 +132,8 @@ TEST_F(LobbyDownload, failedDownloadsEndAbortedAndInstallNothing)
         HttpStub::Mode mode;
         QByteArray stored; // an error page is not the installer; a cut-off body keeps what arrived
     };
-    for (const Case& c : {Case{"404", HttpStub::NotFound, {}}, Case{"closed early", HttpStub::CloseEarly, sampleBody(5000)}}) {
+    for (const Case& c : {Case{"404", HttpStub::NotFound, {}},
+                          Case{"closed early", HttpStub::CloseEarly, sampleBody(5000)}}) {
         SCOPED_TRACE(c.name);
         HttpStub server(c.mode, sampleBody(5000));
         m_downloader.setUrl(server.url());
@@ -217,8 +221,9 @@ TEST_F(LobbyDownload, playWithOthersStartsAnInstalledLobbyOnly)
     const QString lobby = m_folder.filePath("QuorixLobby");
     m_downloader.setLobbyPath(lobby);
     m_downloader.openLobby();
-    EXPECT_EQ(m_messages, QStringList{"Please close the game and open the Quorix Lobby using the icon on your desktop "
-                                      "or using the your Window's start-up menu."});
+    EXPECT_EQ(m_messages,
+              QStringList{"Please close the game and open the Quorix Lobby using the icon on your desktop "
+                          "or using the your Window's start-up menu."});
     EXPECT_TRUE(m_launched.isEmpty());
     EXPECT_EQ(m_closeRequests, 0);
 
@@ -262,14 +267,15 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
     QStringList buttonTexts;
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
         buttonTexts.append(button->text());
-    for (const char* text : {"Download And Install The Quorix Lobby Now", "Stop Download", "Play Solo Game",
-                             "Play with Others"})
+    for (const char* text :
+         {"Download And Install The Quorix Lobby Now", "Stop Download", "Play Solo Game", "Play with Others"})
         EXPECT_TRUE(buttonTexts.contains(text)) << text;
     QStringList labelTexts;
     for (QLabel* label : dialog.findChildren<QLabel*>())
         labelTexts.append(label->text());
-    EXPECT_TRUE(labelTexts.contains("Download The Quorix Lobby Now to play this  and other exciting games online with "
-                                    "other players!"));
+    EXPECT_TRUE(labelTexts.contains(
+        "Download The Quorix Lobby Now to play this  and other exciting games online with "
+        "other players!"));
 
     int openCount = 0;
     dialog.downloader().setFolder(folder.path());

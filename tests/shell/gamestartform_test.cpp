@@ -3,12 +3,12 @@
 #include "shell/updown.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 

@@ -26,7 +26,10 @@ QString HttpStub::url(const QString& path) const
     return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
 }
 
-int HttpStub::replyHeaderLines() const { return 3; }
+int HttpStub::replyHeaderLines() const
+{
+    return 3;
+}
 
 void HttpStub::answer()
 {

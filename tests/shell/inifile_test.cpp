@@ -101,7 +101,8 @@ TEST_F(IniFileTest, aNewFileGetsUnixLineEndsAndValuesCannotBreakLines)
     ini.writeString("Pictova", "Phrase1", "two\nlines\r\nhere");
     ini.writeString("Pictova", "Phrase2", "Grüße");
     ini.save();
-    EXPECT_EQ(read(), QByteArray("[Pictova]\nPhrase1=two lines  here\nPhrase2=Gr\xC3\xBC\xC3\x9F" "e\n"));
+    EXPECT_EQ(read(), QByteArray("[Pictova]\nPhrase1=two lines  here\nPhrase2=Gr\xC3\xBC\xC3\x9F"
+                                 "e\n"));
     EXPECT_EQ(IniFile(path()).readString("pictova", "phrase2", ""), "Grüße");
 }
 

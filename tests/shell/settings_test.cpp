@@ -126,8 +126,9 @@ TEST_F(SettingsTest, phrasesAreWrittenAllTenEmptyOnesIncluded)
     phrases[5] = "Wow, WTG!";
     savePhrases(path(), phrases);
     const QByteArray text = read();
-    EXPECT_TRUE(text.startsWith("[Pictova]\nTextsize=8\nSnapcount=0\nTextcolor=clMaroon\nActioncolor=clBlack\n"
-                                "Playsounds=true\nPhrase1=Way To Go!\nPhrase2=\n"));
+    EXPECT_TRUE(
+        text.startsWith("[Pictova]\nTextsize=8\nSnapcount=0\nTextcolor=clMaroon\nActioncolor=clBlack\n"
+                        "Playsounds=true\nPhrase1=Way To Go!\nPhrase2=\n"));
     EXPECT_TRUE(text.endsWith("Phrase6=Wow, WTG!\nPhrase7=\nPhrase8=\nPhrase9=\nPhrase10=\n"));
     EXPECT_EQ(loadSettings(path(), 0).phrases, phrases);
 }

@@ -30,7 +30,8 @@ QString printable(const QString& text)
 }
 
 Bot::Bot(const QString& name, const QString& host, const QString& port, Printer print, QObject* parent)
-    : QObject(parent), m_name(name), m_print(std::move(print)), m_random(QRandomGenerator::global()->generate())
+    : QObject(parent), m_name(name), m_print(std::move(print)),
+      m_random(QRandomGenerator::global()->generate())
 {
     m_sock.HostName = host;
     m_sock.PortName = port;
@@ -107,8 +108,12 @@ void Bot::handle(const QString& message)
                 m_drawerseat = 0;
             else
                 m_hint = update.text;
+        } else if (entry.name == cmd::startgame) {
+            m_gameOn = true;
         } else if (entry.name == cmd::correctanswer || entry.name == cmd::winner) {
             m_drawerseat = 0;
+            if (entry.name == cmd::winner)
+                m_gameOn = false;
         } else if (entry.name == cmd::justwatching) {
             const parse::SeatAndText watch = parse::seatAndText(entry.payload);
             if (watch.seat == m_seat)
@@ -276,6 +281,11 @@ void Bot::randomStep()
     if (!m_open || !m_loggedin)
         return;
     const int roll = m_random.bounded(100);
+    // The host's bot keeps games coming, so a random run never runs out of play.
+    if (m_seat == 1 && !m_gameOn && roll < 20) {
+        start(false, 20, 60);
+        return;
+    }
     if (isDrawer()) {
         if (m_picking)
             pick(m_random.bounded(7));
@@ -297,7 +307,8 @@ void Bot::randomStep()
     } else if (roll < 85) {
         chat(kChatLines.at(m_random.bounded(static_cast<int>(kChatLines.size()))));
     } else if (roll < 95) {
-        action(QStringLiteral("says: ") + kChatLines.at(m_random.bounded(static_cast<int>(kChatLines.size()))));
+        action(QStringLiteral("says: ") +
+               kChatLines.at(m_random.bounded(static_cast<int>(kChatLines.size()))));
     } else if (m_seat <= 10) {
         watch(!m_watching);
     }

@@ -20,7 +20,8 @@ class Bot : public QObject
 public:
     using Printer = std::function<void(const QString& line)>;
 
-    Bot(const QString& name, const QString& host, const QString& port, Printer print, QObject* parent = nullptr);
+    Bot(const QString& name, const QString& host, const QString& port, Printer print,
+        QObject* parent = nullptr);
 
     void connectToServer();
     QString name() const { return m_name; }
@@ -74,6 +75,7 @@ private:
     int m_drawerseat = 0;
     bool m_picking = false;
     bool m_watching = false;
+    bool m_gameOn = false;
     QString m_hint;
     quint64 m_sent = 0;
     quint64 m_received = 0;

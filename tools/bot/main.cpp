@@ -1,5 +1,7 @@
 // pictova-bot: scripted players for trying games by hand and for load and soak runs.
+#include "messaging/errors.h"
 #include "resources/wordlists.h"
+#include "server/tserver.h"
 #include "tools/bot/bot.h"
 #include "tools/bot/botcommands.h"
 
@@ -9,6 +11,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 using pictova::bot::Bot;
@@ -25,19 +28,22 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("host"), QStringLiteral("Host address (default 127.0.0.1)."));
     parser.addPositionalArgument(QStringLiteral("port"), QStringLiteral("Port (default 7772)."));
-    const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("Player name (numbered with --count)."),
+    const QCommandLineOption nameOption(QStringLiteral("name"),
+                                        QStringLiteral("Player name (numbered with --count)."),
                                         QStringLiteral("name"), QStringLiteral("Bot"));
     const QCommandLineOption countOption(QStringLiteral("count"), QStringLiteral("How many bots to run."),
                                          QStringLiteral("n"), QStringLiteral("1"));
-    const QCommandLineOption randomOption(QStringLiteral("random"),
-                                          QStringLiteral("Play at random, this many actions a second per bot."),
-                                          QStringLiteral("rate"));
+    const QCommandLineOption randomOption(
+        QStringLiteral("random"), QStringLiteral("Play at random, this many actions a second per bot."),
+        QStringLiteral("rate"));
     const QCommandLineOption durationOption(QStringLiteral("duration"),
                                             QStringLiteral("Leave and stop after this many seconds."),
                                             QStringLiteral("seconds"));
-    const QCommandLineOption quietOption(QStringLiteral("quiet"),
-                                         QStringLiteral("Do not print received messages; print totals at the end."));
-    parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption});
+    const QCommandLineOption quietOption(
+        QStringLiteral("quiet"), QStringLiteral("Do not print received messages; print totals at the end."));
+    const QCommandLineOption serveOption(
+        QStringLiteral("serve"), QStringLiteral("Also host the game server in this process, on the port."));
+    parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption, serveOption});
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
@@ -60,6 +66,20 @@ int main(int argc, char** argv)
     const bool quiet = parser.isSet(quietOption);
 
     QTextStream out(stdout);
+    // A headless host: the bots reach it over the loopback like any client, the first in seat 1.
+    std::unique_ptr<pictova::TServer> server;
+    if (parser.isSet(serveOption)) {
+        server = std::make_unique<pictova::TServer>();
+        server->setPortName(port);
+        try {
+            server->startListening();
+        } catch (const pictova::PictovaError& error) {
+            std::fprintf(stderr, "pictova-bot: %s\n", error.text().toLocal8Bit().constData());
+            return 1;
+        }
+        out << "serving on port " << server->listeningPort() << Qt::endl;
+    }
+    const QString botPort = server ? QString::number(server->listeningPort()) : port;
     QStringList guessWords;
     for (int category = 0; category < pictova::kCategoryCount; ++category)
         for (const QString& entry : pictova::loadWordList(category))
@@ -68,13 +88,14 @@ int main(int argc, char** argv)
     QList<Bot*> bots;
     int open = 0;
     for (int i = 1; i <= count; ++i) {
-        const QString name = count == 1 ? parser.value(nameOption) : parser.value(nameOption) + QString::number(i);
+        const QString name =
+            count == 1 ? parser.value(nameOption) : parser.value(nameOption) + QString::number(i);
         auto print = [&out, quiet, name](const QString& line) {
             if (quiet)
                 return;
             out << '[' << name << "] " << line << Qt::endl;
         };
-        auto* bot = new Bot(name, host, port, print, &app);
+        auto* bot = new Bot(name, host, botPort, print, &app);
         bot->setGuessWords(guessWords);
         QObject::connect(bot, &Bot::closed, &app, [&open] {
             if (--open <= 0)

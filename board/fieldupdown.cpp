@@ -1,4 +1,4 @@
-#include "board/updown.h"
+#include "board/fieldupdown.h"
 
 #include "messaging/integer.h"
 
@@ -10,7 +10,7 @@
 
 namespace pictova {
 
-UpDown::UpDown(int minimum, int maximum, int position, QWidget* parent)
+FieldUpDown::FieldUpDown(int minimum, int maximum, int position, QWidget* parent)
     : QWidget(parent), m_minimum(minimum), m_maximum(maximum),
       m_position(std::clamp(position, minimum, maximum)), m_up(new QToolButton(this)),
       m_down(new QToolButton(this))
@@ -27,11 +27,11 @@ UpDown::UpDown(int minimum, int maximum, int position, QWidget* parent)
     }
     m_up->setObjectName(QStringLiteral("up"));
     m_down->setObjectName(QStringLiteral("down"));
-    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(m_up, &QToolButton::clicked, this, &FieldUpDown::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &FieldUpDown::stepDown);
 }
 
-void UpDown::setAssociate(QLineEdit* field)
+void FieldUpDown::setAssociate(QLineEdit* field)
 {
     if (m_field)
         m_field->removeEventFilter(this);
@@ -42,14 +42,14 @@ void UpDown::setAssociate(QLineEdit* field)
     }
 }
 
-void UpDown::setPosition(int position)
+void FieldUpDown::setPosition(int position)
 {
     m_position = std::clamp(position, m_minimum, m_maximum);
     if (m_field)
         m_field->setText(QString::number(m_position));
 }
 
-void UpDown::step(int delta)
+void FieldUpDown::step(int delta)
 {
     if (m_field) {
         if (const auto typed = tryParseInteger(m_field->text()))
@@ -59,7 +59,7 @@ void UpDown::step(int delta)
 }
 
 // The arrow keys in the field step too.
-bool UpDown::eventFilter(QObject* watched, QEvent* event)
+bool FieldUpDown::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_field && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -10,11 +10,11 @@ namespace pictova {
 // An up-down control bound to a text field: each step starts from the number in the field (or
 // the last position when the field holds no number), stays within its range without wrapping,
 // and writes the new position back into the field.
-class UpDown : public QWidget
+class FieldUpDown : public QWidget
 {
     Q_OBJECT
 public:
-    UpDown(int minimum, int maximum, int position, QWidget* parent = nullptr);
+    FieldUpDown(int minimum, int maximum, int position, QWidget* parent = nullptr);
 
     void setAssociate(QLineEdit* field);
     int position() const { return m_position; }
