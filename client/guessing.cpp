@@ -50,6 +50,8 @@ void GuessingHandler::endOfTurn()
     m_ctx.state.drawerseat = 0;
     m_ctx.view.panel_answer->hide();
     m_ctx.view.button_snapshot->show();
+    // The turn is over: a pass now would only cost the drawer a point.
+    m_ctx.view.button_pass->hide();
 }
 
 void GuessingHandler::updateanswer(const QString& payload)

@@ -261,11 +261,7 @@ void Tchat::button_startClick()
         showMessage(QStringLiteral("You are not connected"), {});
         return;
     }
-    if (m_view.gamestartform) {
-        m_view.gamestartform->show();
-        m_view.gamestartform->raise();
-        m_view.gamestartform->activateWindow();
-    }
+    presentWindow(m_view.gamestartform);
     m_view.button_start->hide();
 }
 
@@ -327,8 +323,10 @@ void Tchat::ActionColor1Click() { m_mychat->chooseActionColour(); }
 
 void Tchat::PhraseLists1Click()
 {
-    if (m_windows.phrases)
-        m_windows.phrases->showPhrases();
+    if (!m_windows.phrases)
+        return;
+    m_windows.phrases->showPhrases();
+    presentWindow(m_windows.phrases);
 }
 
 void Tchat::SnapShots1Click()
@@ -336,9 +334,7 @@ void Tchat::SnapShots1Click()
     if (!m_windows.snapshots)
         return;
     // Already open: only bring it forward, without rebuilding its list.
-    m_windows.snapshots->show();
-    m_windows.snapshots->raise();
-    m_windows.snapshots->activateWindow();
+    presentWindow(m_windows.snapshots);
 }
 
 void Tchat::button_snapshotClick()
@@ -374,6 +370,21 @@ void Tchat::showMessage(const QString& text, std::function<void()> then)
     if (then)
         connect(box, &QMessageBox::finished, this, [then] { then(); });
     box->show();
+}
+
+void Tchat::presentWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    if (!window->property("placed").toBool()) {
+        window->setProperty("placed", true);
+        window->adjustSize();
+        const QRect frame = frameGeometry();
+        window->move(frame.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Tchat::closeWindow() { close(); }

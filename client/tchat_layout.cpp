@@ -126,7 +126,7 @@ void Tchat::buildTopPanel(QWidget* top)
     m_view.label_answer->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_answer, 17);
     QFont mono = m_view.label_answer->font();
-    mono.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    mono.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     m_view.label_answer->setFont(mono);
 
     m_view.button_start = pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
@@ -372,27 +372,18 @@ void Tchat::buildMenus()
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     item(view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), [this] { SnapShots1Click(); });
     item(view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"), [this] {
-        if (m_view.spylist) {
-            m_view.spylist->show();
-            m_view.spylist->raise();
-        }
+        presentWindow(m_view.spylist);
     });
     item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"), [this] { PhraseLists1Click(); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"), [this] {
-        if (m_windows.help) {
-            m_windows.help->show();
-            m_windows.help->raise();
-        }
+        presentWindow(m_windows.help);
     });
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     item(help, QStringLiteral("About1"), QStringLiteral("About"), [this] {
-        if (m_windows.about) {
-            m_windows.about->show();
-            m_windows.about->raise();
-        }
+        presentWindow(m_windows.about);
     });
 
     m_view.popup_Kick = new QMenu(this);
