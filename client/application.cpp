@@ -49,10 +49,7 @@ int runApplication(int argc, char** argv)
     windows.download = &download;
     chat.attachWindows(windows);
 
-    QObject::connect(&help, &Thelp::aboutRequested, &about, [&about] {
-        about.show();
-        about.raise();
-    });
+    QObject::connect(&help, &Thelp::aboutRequested, &about, [&chat, &about] { chat.presentWindow(&about); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &chat, [&chat] {
         if (chat.isMinimized())
             chat.showNormal();

@@ -378,7 +378,6 @@ void Tchat::presentWindow(QWidget* window)
         return;
     if (!window->property("placed").toBool()) {
         window->setProperty("placed", true);
-        window->adjustSize();
         const QRect frame = frameGeometry();
         window->move(frame.center() - QPoint(window->width() / 2, window->height() / 2));
     }

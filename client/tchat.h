@@ -97,6 +97,9 @@ public:
 
     bool closeRequested() const { return m_closeRequested; }
 
+    // Shows a secondary window; the first time, centred over the game window.
+    void presentWindow(QWidget* window);
+
 signals:
     void closing();
 
@@ -118,8 +121,6 @@ private:
     void sockRead();
     void closeWindow();
     void showMessage(const QString& text, std::function<void()> then);
-    // Shows a secondary window; the first time, centred over the game window.
-    void presentWindow(QWidget* window);
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
 
