@@ -9,11 +9,17 @@ static void registerSoundResources() { Q_INIT_RESOURCE(sound_files); }
 
 namespace pictova {
 
-SoundCues::SoundCues(QObject* parent) : QObject(parent)
+SoundCues::SoundCues(QObject* parent) : QObject(parent) { registerSoundResources(); }
+
+bool SoundCues::silent()
 {
-    registerSoundResources();
+    // Asked on the first cue rather than at start-up: opening the audio system takes a while.
     // Without an audio device there is nothing to play on; stay quiet instead of complaining.
-    m_silent = qEnvironmentVariableIsSet("PICTOVA_NO_SOUND") || QMediaDevices::audioOutputs().isEmpty();
+    if (!m_silenceKnown) {
+        m_silent = qEnvironmentVariableIsSet("PICTOVA_NO_SOUND") || QMediaDevices::audioOutputs().isEmpty();
+        m_silenceKnown = true;
+    }
+    return m_silent;
 }
 
 QStringList SoundCues::cueNames()
@@ -41,7 +47,9 @@ void SoundCues::playsounds(const QString& name)
     if (!m_enabled)
         return;
     m_history << name.toLower();
-    if (m_silent)
+    if (m_history.size() > 100)
+        m_history.removeFirst();
+    if (silent())
         return;
     QSoundEffect* sound = effect(name);
     if (!sound)

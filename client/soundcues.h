@@ -21,16 +21,18 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     bool enabled() const { return m_enabled; }
 
-    // Every cue asked for while enabled, in order (tests and diagnostics).
+    // The latest cues asked for while enabled, oldest first (tests and diagnostics).
     const QStringList& history() const { return m_history; }
 
     static QStringList cueNames();
 
 private:
     QSoundEffect* effect(const QString& name);
+    bool silent();
 
     bool m_enabled = true;
     bool m_silent = false;
+    bool m_silenceKnown = false;
     QHash<QString, QSoundEffect*> m_effects;
     QSoundEffect* m_playing = nullptr;
     QStringList m_history;

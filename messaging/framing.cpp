@@ -13,15 +13,17 @@ bool MessageFramer::feed(const QByteArray& bytes, QList<QByteArray>& messages)
         const qsizetype end = bytes.indexOf(kTerminator, start);
         if (end < 0)
             break;
+        // The same limit whether the message came in one read or many: how the bytes happened
+        // to be cut must not decide whether a peer is cut off.
+        if (m_pendingfragment.size() + (end - start) > kFragmentCap) {
+            m_overflowed = true;
+            m_pendingfragment.clear();
+            return false;
+        }
         if (m_pendingfragment.isEmpty()) {
             messages.append(bytes.mid(start, end - start));
         } else {
             m_pendingfragment.append(bytes.constData() + start, end - start);
-            if (m_pendingfragment.size() > kFragmentCap) {
-                m_overflowed = true;
-                m_pendingfragment.clear();
-                return false;
-            }
             messages.append(m_pendingfragment);
             m_pendingfragment.clear();
         }

@@ -20,6 +20,8 @@ ServerConnections::~ServerConnections()
 {
     // Going down is no departure: nobody is left to tell.
     for (auto& [seat, link] : m_links) {
+        if (!link->sock)
+            continue;
         link->sock->disconnect(this);
         delete link->sock;
     }
@@ -40,20 +42,47 @@ void ServerConnections::Sock1Accept(TSock*)
         refuseFull(sock);
         return;
     }
-    auto link = std::make_unique<Link>();
-    link->sock = sock;
-    link->id = m_nextId++;
     sock->Tag = *seat;
     connect(sock, &TSock::onRead, this, &ServerConnections::Sock1Read);
     connect(sock, &TSock::onDisconnect, this, &ServerConnections::tempsockDisconnect);
     connect(sock, &TSock::onInfo, this, &ServerConnections::tempsockInfo);
+    admit(*seat, sock);
+}
 
-    tplayer& player = m_players.at(*seat);
+int ServerConnections::admit(int seat, TSock* sock)
+{
+    auto link = std::make_unique<Link>();
+    link->sock = sock;
+    link->id = m_nextId++;
+    tplayer& player = m_players.at(seat);
     player.connected = true;
     player.connection = link->id;
-    m_seatOf[link->id] = *seat;
-    m_links[*seat] = std::move(link);
-    sendToSeat(*seat, toclient::sendlogininfo(*seat));
+    m_seatOf[link->id] = seat;
+    m_links[seat] = std::move(link);
+    sendToSeat(seat, toclient::sendlogininfo(seat));
+    return seat;
+}
+
+std::optional<int> ServerConnections::attachTestConnection()
+{
+    const std::optional<int> seat = m_players.takeSeat();
+    if (!seat)
+        return std::nullopt;
+    return admit(*seat, nullptr);
+}
+
+void ServerConnections::feedTestConnection(int seat, const QByteArray& bytes)
+{
+    auto it = m_links.find(seat);
+    if (it != m_links.end() && !it->second->sock)
+        received(seat, *it->second, bytes);
+}
+
+void ServerConnections::closeTestConnection(int seat)
+{
+    auto it = m_links.find(seat);
+    if (it != m_links.end() && !it->second->sock)
+        departed(seat);
 }
 
 void ServerConnections::refuseFull(TSock* sock)
@@ -75,16 +104,18 @@ ServerConnections::Link* ServerConnections::linkOf(TSock* sender)
 
 void ServerConnections::Sock1Read(TSock* sender, qsizetype)
 {
-    Link* link = linkOf(sender);
-    if (!link)
-        return;
-    const int seat = sender->Tag;
+    if (Link* link = linkOf(sender))
+        received(sender->Tag, *link, sender->receive());
+}
+
+void ServerConnections::received(int seat, Link& link, const QByteArray& bytes)
+{
     QList<QByteArray> messages;
-    const bool withinCap = link->framer.feed(sender->receive(), messages);
+    const bool withinCap = link.framer.feed(bytes, messages);
     bool queued = false;
     for (const QByteArray& message : messages) {
-        m_receivedlist.push(link->id, fromWire(message));
-        link->queuedBytes += message.size();
+        m_receivedlist.push(link.id, fromWire(message));
+        link.queuedBytes += message.size();
         queued = true;
     }
     if (queued)
@@ -92,8 +123,7 @@ void ServerConnections::Sock1Read(TSock* sender, qsizetype)
     if (!withinCap) {
         reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("message longer than the limit"));
         disconnectsock(seat);
-    } else if (m_receivedlist.countFrom(link->id) > kMaxQueuedMessages ||
-               link->queuedBytes > kMaxQueuedBytes) {
+    } else if (m_receivedlist.countFrom(link.id) > kMaxQueuedMessages || link.queuedBytes > kMaxQueuedBytes) {
         reportPeerError(QStringLiteral("seat %1").arg(seat),
                         QStringLiteral("sends faster than it is served"));
         disconnectsock(seat);
@@ -119,6 +149,11 @@ void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
     if (it == m_links.end())
         return;
     TSock* sock = it->second->sock;
+    if (!sock) {
+        if (m_testSink)
+            m_testSink(seat, bytes);
+        return;
+    }
     try {
         sock->send(bytes);
     } catch (const ESockException&) {
@@ -145,8 +180,12 @@ void ServerConnections::dropLater(int seat, ConnectionId id)
 void ServerConnections::disconnectsock(int seat)
 {
     auto it = m_links.find(seat);
-    if (it != m_links.end())
+    if (it == m_links.end())
+        return;
+    if (it->second->sock)
         it->second->sock->close();
+    else
+        departed(seat);
 }
 
 void ServerConnections::tempsockDisconnect(TSock* sender)
@@ -167,13 +206,17 @@ void ServerConnections::tempsockInfo(TSock* sender, SocketInfo kind, const QStri
     }
     if (message != QLatin1String("Socket Closed"))
         return;
-    const int seat = sender->Tag;
-    const ConnectionId id = link->id;
+    sender->disconnect(this);
+    sender->deleteLater();
+    departed(sender->Tag);
+}
+
+void ServerConnections::departed(int seat)
+{
+    const ConnectionId id = m_links.at(seat)->id;
     m_receivedlist.dropFrom(id);
     m_seatOf.erase(id);
     m_links.erase(seat);
-    sender->disconnect(this);
-    sender->deleteLater();
     m_departure(seat);
     // The seat shows as free only once the others have been told who left.
     tplayer& player = m_players.at(seat);

@@ -52,10 +52,21 @@ public:
     // Closes the seat's connection; its departure follows before this returns.
     void disconnectsock(int seat);
 
+    // Socketless connections for fuzzing and tests: each gets a seat exactly as an accepted
+    // connection does, its bytes go through the same framing, limits and queue, and what the
+    // server sends it goes to the sink. Nothing in the game itself creates one.
+    using TestSink = std::function<void(int seat, const QByteArray& bytes)>;
+    void setTestSink(TestSink sink) { m_testSink = std::move(sink); }
+    // The seat given, or nothing when the game is full.
+    std::optional<int> attachTestConnection();
+    void feedTestConnection(int seat, const QByteArray& bytes);
+    // The peer closes: the same departure as a socket that closes.
+    void closeTestConnection(int seat);
+
 private:
     struct Link
     {
-        TSock* sock = nullptr;
+        TSock* sock = nullptr; // none for a test connection
         ConnectionId id = 0;
         MessageFramer framer;
         qsizetype queuedBytes = 0;
@@ -63,7 +74,10 @@ private:
     };
 
     void Sock1Accept(TSock* sender);
+    int admit(int seat, TSock* sock);
     void Sock1Read(TSock* sender, qsizetype count);
+    void received(int seat, Link& link, const QByteArray& bytes);
+    void departed(int seat);
     void tempsockDisconnect(TSock* sender);
     void tempsockInfo(TSock* sender, SocketInfo kind, const QString& message);
     void refuseFull(TSock* sock);
@@ -78,6 +92,7 @@ private:
     std::map<ConnectionId, int> m_seatOf;
     ReceiveQueue m_receivedlist{ReceiveQueue::Order::RoundRobin};
     ConnectionId m_nextId = 1;
+    TestSink m_testSink;
 };
 
 } // namespace pictova

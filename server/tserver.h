@@ -40,6 +40,13 @@ public:
     bool socktimerTimer(); // handles one queued entry; returns whether more wait
     void roundtimeTimer(); // one tick of the one-second turn timer (only acts while enabled)
 
+    // Socketless connections for fuzzing and tests (see ServerConnections): a seat as an accepted
+    // connection would get, bytes received on it, its peer closing, and where its sends go.
+    std::optional<int> attachTestConnection() { return m_connections.attachTestConnection(); }
+    void feedTestConnection(int seat, const QByteArray& bytes) { m_connections.feedTestConnection(seat, bytes); }
+    void closeTestConnection(int seat) { m_connections.closeTestConnection(seat); }
+    void setTestSink(ServerConnections::TestSink sink) { m_connections.setTestSink(std::move(sink)); }
+
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);
     void setRandomSeed(quint32 seed);

@@ -1,0 +1,309 @@
+// The server: requests from several connections fed through its framing, queue and dispatcher,
+// with drain steps and turn-timer ticks between them. The connections are the server's own
+// socketless test connections, so every byte takes the path a socket's bytes take. After each
+// step the player table and the game state are checked against what must always hold.
+
+#include "fuzz/fuzzsupport.h"
+#include "messaging/catalogue.h"
+#include "messaging/version.h"
+#include "messaging/wire.h"
+#include "server/tserver.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <set>
+
+using namespace pictova;
+
+namespace {
+
+// Short lists of short phrases, so a guess can find them; a few entries are there to trip the
+// judging (blanks at either end, doubled blanks, letters other than a..z).
+WordLists fuzzLists()
+{
+    WordLists lists;
+    lists[0] = {"fan", "big dog", "cat"};
+    lists[1] = {"run", "jump high"};
+    lists[2] = {"a b", "x-ray vision", " lead"};
+    lists[3] = {"rock  roll", "pop"};
+    lists[4] = {"jaws", "the end "};
+    lists[5] = {"news"};
+    lists[6] = {"tea", "caf\u00e9 au lait"};
+    return lists;
+}
+
+const QStringList kWords = {"FAN", "BIG", "DOG", "CAT", "RUN", "JUMP", "HIGH", "A", "B", "X-RAY", "VISION",
+                            "LEAD", "ROCK", "ROLL", "POP", "JAWS", "THE", "END", "NEWS", "TEA", "", " ", "_"};
+
+const QStringList kClientCommands = {
+    cmd::sendlogininfo, cmd::chat,        cmd::action,       cmd::newplayerinfo,    cmd::existingplayers,
+    cmd::playerdisconnected, cmd::startgame, cmd::nextplayer, cmd::winner,          cmd::full,
+    cmd::draw,          cmd::moveit,      cmd::clearmain,    cmd::correctanswer,    cmd::updateanswer,
+    cmd::givedraweranswer, cmd::guessed,  cmd::pickcatagory, cmd::myguessed,        cmd::passed,
+    cmd::refreshplayerlist, cmd::havewrongversion, cmd::wrongversion, cmd::justwatching, cmd::teamscore,
+    cmd::gamestats,     cmd::updatetime};
+
+QString text(FuzzedDataProvider& input, size_t max = 24)
+{
+    return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(max)));
+}
+
+// A number field: usually a sensible one, sometimes a limit, sometimes anything at all.
+QString number(FuzzedDataProvider& input, int low, int high)
+{
+    static const QStringList edges = {"-1", "0", "2147483647", "-2147483648", "2147483648", "$7FFFFFFF",
+                                      "0x10", " 3", "", "+", "10000", "10001", "3600", "3601", "100"};
+    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0:
+        return edges[input.ConsumeIntegralInRange<qsizetype>(0, edges.size() - 1)];
+    case 1:
+        return text(input, 8);
+    default:
+        return QString::number(input.ConsumeIntegralInRange<int>(low, high));
+    }
+}
+
+QString seatField(FuzzedDataProvider& input, int own)
+{
+    return input.ConsumeIntegralInRange<int>(0, 7) == 0 ? number(input, 0, 17) : QString::number(own);
+}
+
+QString colour(FuzzedDataProvider& input)
+{
+    static const QStringList names = {"clBlack", "clred", "$00FF00", "536870911", "-1", "clNone", "clBtnFace"};
+    return input.ConsumeBool() ? names[input.ConsumeIntegralInRange<qsizetype>(0, names.size() - 1)]
+                               : text(input, 10);
+}
+
+QString points(FuzzedDataProvider& input)
+{
+    QString all;
+    const int count = input.ConsumeIntegralInRange<int>(0, 12);
+    for (int i = 0; i < count; ++i)
+        all += QLatin1Char('+') + number(input, -50, 600) + QLatin1Char(',') + number(input, -50, 400);
+    return all + QLatin1Char('+');
+}
+
+// One request as a client would compose it, mostly in its own name.
+QString request(FuzzedDataProvider& input, int own)
+{
+    const QString seat = seatField(input, own);
+    QStringList fields{seat};
+    QString name;
+    switch (input.ConsumeIntegralInRange<int>(0, 12)) {
+    case 0:
+        name = cmd::logininfo;
+        fields << (input.ConsumeBool() ? QString::fromLatin1(kVersion) : text(input, 6)) << text(input);
+        break;
+    case 1:
+        name = cmd::kickhim;
+        fields << number(input, 0, 16) << QString();
+        break;
+    case 2:
+        name = cmd::chat;
+        fields << text(input) + QLatin1Char('|') + colour(input);
+        break;
+    case 3:
+        name = cmd::action;
+        fields << text(input);
+        break;
+    case 4:
+        name = cmd::startgame;
+        fields << (input.ConsumeBool() ? QStringLiteral("true") : QStringLiteral("false")) << number(input, 1, 6)
+               << number(input, 1, 40);
+        break;
+    case 5:
+        name = cmd::draw;
+        fields << colour(input) << number(input, 0, 20);
+        return name + QLatin1Char('+') + fields.join(QLatin1Char('+')) + points(input);
+    case 6:
+        name = cmd::clearmain;
+        break;
+    case 7: {
+        name = cmd::answer;
+        QStringList guess;
+        const int words = input.ConsumeIntegralInRange<int>(0, 4);
+        for (int i = 0; i < words; ++i)
+            guess << (input.ConsumeBool() ? kWords[input.ConsumeIntegralInRange<qsizetype>(0, kWords.size() - 1)]
+                                          : text(input, 8));
+        fields << guess.join(QLatin1Char(' '));
+        break;
+    }
+    case 8:
+        name = cmd::moveit;
+        fields << colour(input) << number(input, 0, 20) << number(input, -50, 600) << number(input, -50, 400);
+        break;
+    case 9:
+        name = cmd::pickcatagory;
+        fields << number(input, -1, 7);
+        break;
+    case 10:
+        name = cmd::pass;
+        break;
+    case 11:
+        name = cmd::justwatch;
+        fields << (input.ConsumeBool() ? QStringLiteral("1") : input.ConsumeBool() ? QStringLiteral("2") : text(input, 3));
+        break;
+    default:
+        // Names that only clients know, other letter case, no "+" at all.
+        return input.ConsumeBool() ? QStringLiteral("CMD_nextplayer+1+0+_ ") : text(input);
+    }
+    return name + QLatin1Char('+') + fields.join(QLatin1Char('+'));
+}
+
+// Everything the server sends is one whole message of a command some client handles.
+void checkSent(const TServer& server, int seat, const QByteArray& bytes)
+{
+    FUZZ_CHECK(server.players().occupied(seat));
+    FUZZ_CHECK(bytes.endsWith(kTerminator));
+    FUZZ_CHECK(bytes.indexOf(kTerminator) == bytes.size() - 1);
+    const QString entry = fromWire(bytes.chopped(1));
+    const qsizetype plus = entry.indexOf(QLatin1Char('+'));
+    FUZZ_CHECK(plus > 0);
+    FUZZ_CHECK(kClientCommands.contains(entry.left(plus)));
+}
+
+struct Model
+{
+    int seatcount = 0;
+    std::set<int> live; // seats of our connections that the server has not closed
+};
+
+enum class Step { Connect, Close, Feed, Drain, Tick };
+
+void checkTable(const TServer& server, Model& model, Step step)
+{
+    const PlayerTable& players = server.players();
+    const GameState& game = server.game();
+    FUZZ_CHECK(server.seatcount() >= model.seatcount && server.seatcount() <= PlayerTable::kSeats);
+    model.seatcount = server.seatcount();
+
+    std::set<ConnectionId> connections;
+    for (int seat = 0; seat <= PlayerTable::kSeats + 1; ++seat) {
+        const tplayer& player = players.at(seat);
+        const bool beyond = seat == 0 || seat > server.seatcount();
+        if (beyond)
+            FUZZ_CHECK(!player.connected && player.score == 0);
+        if (!player.connected) {
+            // No seat both free and named, nor free and benched.
+            FUZZ_CHECK(player.name.isEmpty() && !player.watching && player.connection == 0);
+            // Only the server's own closing, or the peer's, frees a seat.
+            if (model.live.count(seat)) {
+                FUZZ_CHECK(step != Step::Connect && step != Step::Tick);
+                model.live.erase(seat);
+            }
+        } else {
+            FUZZ_CHECK(PlayerTable::isSeat(seat));
+            FUZZ_CHECK(model.live.count(seat)); // nobody sits down without connecting
+            FUZZ_CHECK(player.connection != 0 && connections.insert(player.connection).second);
+        }
+    }
+
+    FUZZ_CHECK(game.drawer == 0 || PlayerTable::isBoardSeat(game.drawer));
+    FUZZ_CHECK(game.gamerunning == (game.phase != Phase::None));
+    FUZZ_CHECK(server.roundtimeEnabled() == (game.phase != Phase::None));
+    FUZZ_CHECK(server.drawingLog().bytes() <= DrawingLog::kByteCap);
+    FUZZ_CHECK(server.queuedRequests() <= PlayerTable::kSeats * (ServerConnections::kMaxQueuedMessages + 1));
+    if (game.phase == Phase::Drawing) {
+        // The hint shows the phrase with only unfound characters hidden, plus one blank.
+        FUZZ_CHECK(game.hint.size() == game.phrase.size() + 1 && game.hint.endsWith(QLatin1Char(' ')));
+        for (qsizetype i = 0; i < game.phrase.size(); ++i)
+            FUZZ_CHECK(game.hint[i] == game.phrase[i] || game.hint[i] == QLatin1Char('_'));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    fuzz::startCoreApplication(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    TServer server;
+    server.setManualTimers(true);
+    server.setWordLists(fuzzLists());
+    server.setRandomSeed(input.ConsumeIntegral<quint32>());
+    const bool solo = input.ConsumeBool();
+    server.setSoloGameSource([solo] { return solo; });
+    server.setTestSink([&server](int seat, const QByteArray& bytes) { checkSent(server, seat, bytes); });
+    Model model;
+
+    while (input.remaining_bytes() > 0) {
+        const auto op = input.ConsumeIntegral<uint8_t>();
+        const std::vector<int> live(model.live.begin(), model.live.end());
+        const int seat = live.empty() ? 0 : live[op % live.size()];
+        Step step = Step::Feed;
+        switch ((op >> 4) % 8) {
+        case 0: {
+            step = Step::Connect;
+            // The lowest free seat, or a new one above all others, or none when all are taken.
+            std::optional<int> expected;
+            for (int s = 1; s <= PlayerTable::kSeats && !expected; ++s)
+                if (!model.live.count(s))
+                    expected = s;
+            const std::optional<int> given = server.attachTestConnection();
+            FUZZ_CHECK(given == expected);
+            if (given)
+                model.live.insert(*given);
+            break;
+        }
+        case 1:
+            step = Step::Close;
+            if (seat)
+                server.closeTestConnection(seat);
+            break;
+        case 2: // raw bytes in any cut, or more than the server takes from one peer
+            if (!seat)
+                break;
+            switch (input.ConsumeIntegralInRange<int>(0, 7)) {
+            case 0:
+                server.feedTestConnection(seat, QByteArray(MessageFramer::kFragmentCap - 1 +
+                                                               input.ConsumeIntegralInRange<int>(0, 2),
+                                                           'x'));
+                break;
+            case 1:
+                server.feedTestConnection(
+                    seat, QByteArray(ServerConnections::kMaxQueuedMessages - 1 + input.ConsumeIntegralInRange<int>(0, 2),
+                                     kTerminator));
+                break;
+            default:
+                server.feedTestConnection(seat, QByteArray::fromStdString(input.ConsumeRandomLengthString(64)));
+                break;
+            }
+            break;
+        case 3:
+        case 4: { // well-formed requests, one or a burst
+            if (!seat)
+                break;
+            QByteArray bytes;
+            const int count = input.ConsumeIntegralInRange<int>(1, 3);
+            for (int i = 0; i < count; ++i)
+                bytes += toWire(request(input, seat)) + kTerminator;
+            server.feedTestConnection(seat, bytes);
+            break;
+        }
+        case 5:
+            step = Step::Drain;
+            server.socktimerTimer();
+            break;
+        case 6:
+            step = Step::Drain;
+            while (server.socktimerTimer()) {
+            }
+            break;
+        default: {
+            step = Step::Tick;
+            static const int kTicks[] = {1, 1, 3, 11, 15, 45};
+            for (int i = kTicks[input.ConsumeIntegralInRange<int>(0, 5)]; i > 0; --i)
+                server.roundtimeTimer();
+            break;
+        }
+        }
+        checkTable(server, model, step);
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+#include "fuzz/fuzzsupport.h"
+
+#include "messaging/errors.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace pictova::fuzz {
+
+namespace {
+
+QStringList& reported()
+{
+    static QStringList errors;
+    return errors;
+}
+
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "qFatal: %s\n", message.toLocal8Bit().constData());
+        std::abort();
+    }
+}
+
+void prepare()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("PICTOVA_NO_SOUND", "1");
+    qInstallMessageHandler(quietMessages);
+}
+
+} // namespace
+
+void startCoreApplication(int* argc, char*** argv)
+{
+    prepare();
+    new QCoreApplication(*argc, *argv);
+}
+
+void startGuiApplication(int* argc, char*** argv)
+{
+    prepare();
+    new QApplication(*argc, *argv);
+}
+
+void captureReportedErrors()
+{
+    setErrorReporter([](const QString& text) { reported().append(text); });
+}
+
+QStringList takeReportedErrors()
+{
+    QStringList taken;
+    taken.swap(reported());
+    return taken;
+}
+
+} // namespace pictova::fuzz
