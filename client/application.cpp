@@ -13,11 +13,37 @@
 #include "shell/singleinstance.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
 
 namespace pictova {
 
+namespace {
+// PICTOVA_REPORT_STARTUP=1: the start-up benchmark learns on stderr when the game window first
+// paints.
+class FirstPaintReport : public QObject
+{
+public:
+    explicit FirstPaintReport(const QElapsedTimer& started) : m_started(started) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            std::fprintf(stderr, "pictova: window shown %lld ms into main\n",
+                         static_cast<long long>(m_started.elapsed()));
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer m_started;
+};
+} // namespace
+
 int runApplication(int argc, char** argv)
 {
+    QElapsedTimer started;
+    started.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pictova"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -58,6 +84,9 @@ int runApplication(int argc, char** argv)
     });
     QObject::connect(&chat, &Tchat::closing, &app, &QApplication::quit, Qt::QueuedConnection);
 
+    FirstPaintReport firstPaint(started);
+    if (qEnvironmentVariableIsSet("PICTOVA_REPORT_STARTUP"))
+        chat.installEventFilter(&firstPaint);
     chat.show();
     return app.exec();
 }

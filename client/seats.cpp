@@ -33,7 +33,8 @@ void SeatsHandler::newplayerinfo(const QString& payload)
         m_ctx.statusLine(joined.text + QStringLiteral(" is Connected."));
     }
     if (joined.seat > kPlayerSeats) {
-        if (m_ctx.view.spylist)
+        // No seat lies above 15: a list fed every number a server names would grow for ever.
+        if (m_ctx.view.spylist && joined.seat <= kHighestSeat)
             m_ctx.view.spylist->addSpy(joined.seat, joined.text);
         m_ctx.statusLine(me ? QStringLiteral("You are spying.") : joined.text + QStringLiteral(" is spying."));
     } else if (isPlayerSeat(joined.seat)) {

@@ -50,6 +50,11 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 
 void Tspylist::addSpy(int seat, const QString& name)
 {
+    // One line per seat: a seat announced again has a new occupant, whose line replaces the old.
+    const QString prefix = QStringLiteral("%1: ").arg(seat);
+    for (int i = m_list->count() - 1; i >= 0; --i)
+        if (m_list->item(i)->text().startsWith(prefix))
+            delete m_list->takeItem(i);
     auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(seat).arg(name), m_list);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
 }

@@ -363,6 +363,12 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
 
 void Tchat::showMessage(const QString& text, std::function<void()> then)
 {
+    // A notice already on screen is not opened again: a server repeating a message must not be
+    // able to bury the screen in boxes. The open one does what this one would do.
+    for (QMessageBox* open :
+         findChildren<QMessageBox*>(QStringLiteral("messagebox"), Qt::FindDirectChildrenOnly))
+        if (open->isVisible() && open->text() == text)
+            return;
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("messagebox"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,1 +1,204 @@
-extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }
+// The client: server messages fed to the real game window, offscreen, through its receive queue
+// and command table, with a few of the player's own actions between them. Whatever the server
+// sends, the window must not crash, must keep its lists bounded and must only ever send the
+// server whole messages.
+
+#include "chat/chatlog.h"
+#include "client/spylist.h"
+#include "client/tchat.h"
+#include "fuzz/fuzzsupport.h"
+#include "messaging/catalogue.h"
+#include "messaging/wire.h"
+#include "shell/apppaths.h"
+#include "shell/gamestartform.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace pictova;
+
+namespace {
+
+struct Client
+{
+    Tspylist spylist;
+    Tgamestartform startform;
+    Tchat chat;
+    QList<QByteArray> sent;
+
+    Client()
+    {
+        chat.setProperty("noParams", true);
+        SecondaryWindows windows;
+        windows.spylist = &spylist;
+        windows.gamestartform = &startform;
+        chat.attachWindows(windows);
+        chat.setManualDrain(true);
+        chat.setSendOverride([this](const QByteArray& bytes) { sent << bytes; });
+    }
+};
+
+Client* client = nullptr;
+
+const QStringList kCommands = {cmd::sendlogininfo,
+                               cmd::chat,
+                               cmd::action,
+                               cmd::newplayerinfo,
+                               cmd::existingplayers,
+                               cmd::playerdisconnected,
+                               cmd::startgame,
+                               cmd::nextplayer,
+                               cmd::winner,
+                               cmd::full,
+                               cmd::draw,
+                               cmd::moveit,
+                               cmd::clearmain,
+                               cmd::correctanswer,
+                               cmd::updateanswer,
+                               cmd::givedraweranswer,
+                               cmd::guessed,
+                               cmd::pickcatagory,
+                               cmd::myguessed,
+                               cmd::passed,
+                               cmd::refreshplayerlist,
+                               cmd::havewrongversion,
+                               cmd::wrongversion,
+                               cmd::justwatching,
+                               cmd::teamscore,
+                               cmd::gamestats,
+                               cmd::updatetime};
+
+QString text(FuzzedDataProvider& input, size_t max = 24)
+{
+    return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(max)));
+}
+
+// One field: mostly a seat-sized number, else a limit, a word the handlers look for, or anything.
+QString field(FuzzedDataProvider& input)
+{
+    static const QStringList tokens = {
+        "-1", "0",     "2147483647", "-2147483648", "99999", "true",        "false",        "1",
+        "2",  "clRed", "$00FF00",    "_ _ _ ",      "FAN",   "<b>bold</b>", "http://x.y/z", "10,20"};
+    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0:
+        return tokens[input.ConsumeIntegralInRange<qsizetype>(0, tokens.size() - 1)];
+    case 1:
+        return text(input);
+    default:
+        return QString::number(input.ConsumeIntegralInRange<int>(-1, 16));
+    }
+}
+
+QString message(FuzzedDataProvider& input)
+{
+    if (input.ConsumeIntegralInRange<int>(0, 9) == 0)
+        return text(input, 64);
+    QStringList fields;
+    const int count = input.ConsumeIntegralInRange<int>(0, 12);
+    for (int i = 0; i < count; ++i)
+        fields << field(input);
+    return kCommands[input.ConsumeIntegralInRange<qsizetype>(0, kCommands.size() - 1)] + QLatin1Char('+') +
+           fields.join(QLatin1Char('+'));
+}
+
+// The player's own actions, which act on whatever the server's messages made of the window.
+void playerAction(FuzzedDataProvider& input)
+{
+    Tchat& chat = client->chat;
+    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0:
+        chat.rounds().button_passClick();
+        break;
+    case 1:
+        chat.rounds().button_cat1Click(input.ConsumeIntegralInRange<int>(-1, 7));
+        break;
+    case 2:
+        chat.view().edit_answer->setText(text(input));
+        chat.guessing().edit_answerKeyPress();
+        break;
+    case 3:
+        chat.watchers().JustWatch1Click();
+        break;
+    case 4:
+        chat.watchers().label_playername1ContextPopup(input.ConsumeIntegralInRange<int>(0, 11));
+        chat.watchers().RemoveFromGame1Click();
+        break;
+    default:
+        chat.startgame();
+        break;
+    }
+}
+
+void checkWindow()
+{
+    Tchat& chat = client->chat;
+    // One line per spectator seat at most, and the other lists stay within their limits.
+    FUZZ_CHECK(client->spylist.entries().size() <= kHighestSeat - kPlayerSeats);
+    FUZZ_CHECK(chat.view().memo_myguessed->count() <= 500);
+    FUZZ_CHECK(chat.view().mainchat->lineCount() <= 10000);
+    // A message box per message would bury the screen: the same notice is shown once.
+    QStringList shown;
+    for (QMessageBox* box : chat.findChildren<QMessageBox*>())
+        if (box->isVisible()) {
+            FUZZ_CHECK(!shown.contains(box->text()));
+            shown << box->text();
+        }
+    // Whatever the window sends is whole messages; only the log-in carries an extra terminator.
+    for (const QByteArray& bytes : client->sent) {
+        FUZZ_CHECK(bytes.endsWith(kTerminator));
+        const QByteArray body = bytes.chopped(1);
+        FUZZ_CHECK(!body.contains(kTerminator) ||
+                   (body.startsWith("CMD_logininfo+") && body.indexOf(kTerminator) == body.size() - 1));
+    }
+    client->sent.clear();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    fuzz::startGuiApplication(argc, argv);
+    fuzz::captureReportedErrors();
+    static QTemporaryDir data(fuzz::scratchTemplate());
+    overrideDataFolder(data.path());
+    client = new Client;
+    client->chat.show();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    Tchat& chat = client->chat;
+    // Each input starts from a window that has not logged in yet, as a new connection would.
+    ClientState& state = chat.state();
+    state = ClientState{};
+    state.loginname = QStringLiteral("Me");
+    state.ishost = input.ConsumeBool();
+    if (!chat.isVisible())
+        chat.show();
+
+    while (input.remaining_bytes() > 0) {
+        if (input.ConsumeIntegralInRange<int>(0, 7) == 0) {
+            playerAction(input);
+        } else {
+            const int burst = input.ConsumeIntegralInRange<int>(1, 3);
+            for (int i = 0; i < burst; ++i)
+                chat.queueEntry(message(input));
+            while (chat.pendingEntries() > 0)
+                chat.processsocktimer();
+        }
+        checkWindow();
+    }
+    // Let the window lay itself out and paint what it was sent.
+    QApplication::processEvents();
+    fuzz::takeReportedErrors();
+    checkWindow();
+    return 0;
+}

@@ -1,1 +1,119 @@
-extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }
+// The stroke payloads: the drawer's CMD_moveit, CMD_draw and CMD_clearmain as the board receives
+// them, parsed and drawn on a real board (view and backing bitmap). The two points parsers must
+// agree, a bad payload may only fail with the game's own error, and the board keeps its size.
+
+#include "board/boardcanvas.h"
+#include "board/boardcontroller.h"
+#include "board/drawertoolbar.h"
+#include "fuzz/fuzzsupport.h"
+#include "messaging/catalogue.h"
+#include "messaging/errors.h"
+#include "messaging/wire.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+using namespace pictova;
+
+namespace {
+
+constexpr int kMySeat = 2;
+
+struct Board
+{
+    BoardCanvas canvas;
+    DrawerToolbar toolbar;
+    BoardController controller;
+
+    Board() : controller(&canvas, &toolbar, context()) {}
+
+    static BoardContext context()
+    {
+        BoardContext board;
+        board.myseat = [] { return kMySeat; };
+        board.drawerseat = [] { return 1; };
+        board.loggedin = [] { return true; };
+        return board;
+    }
+};
+
+Board* board = nullptr;
+
+// Whatever the text, the throwing parser and the prefix parser see the same points and stop at
+// the same item.
+void checkPoints(const QString& points, qsizetype maxPoints)
+{
+    const parse::PointsPrefix prefix = parse::strokePointsPrefix(points, maxPoints);
+    FUZZ_CHECK(prefix.points.size() <= maxPoints);
+    try {
+        const QList<parse::Point> all = parse::strokePoints(points, maxPoints);
+        FUZZ_CHECK(!prefix.offending.has_value());
+        FUZZ_CHECK(all.size() == prefix.points.size());
+        for (qsizetype i = 0; i < all.size(); ++i)
+            FUZZ_CHECK(all[i].x == prefix.points[i].x && all[i].y == prefix.points[i].y);
+    } catch (const ConversionError& error) {
+        FUZZ_CHECK(prefix.offending.has_value());
+        FUZZ_CHECK(error.text() == ConversionError(*prefix.offending).text());
+    }
+}
+
+QString payloadFrom(FuzzedDataProvider& input)
+{
+    if (input.ConsumeBool())
+        return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(512)));
+    // Mostly well-formed: a seat, a colour, a width and points, each now and then replaced.
+    const QString seat =
+        input.ConsumeIntegralInRange<int>(0, 3) == 0 ? QString::number(kMySeat) : QStringLiteral("1");
+    const QString colour = fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(12)));
+    const QString width = QString::number(input.ConsumeIntegral<qint32>());
+    QString points;
+    const int count = input.ConsumeIntegralInRange<int>(0, 40);
+    for (int i = 0; i < count; ++i)
+        points += QStringLiteral("+%1,%2")
+                      .arg(input.ConsumeIntegral<qint32>())
+                      .arg(input.ConsumeIntegral<qint32>());
+    return seat + QLatin1Char('+') + colour + QLatin1Char('+') + width + points + QLatin1Char('+');
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    fuzz::startGuiApplication(argc, argv);
+    board = new Board;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    board->controller.startTurn();
+    while (input.remaining_bytes() > 0) {
+        const int kind = input.ConsumeIntegralInRange<int>(0, 3);
+        const QString payload = payloadFrom(input);
+        try {
+            switch (kind) {
+            case 0:
+                board->controller.moveit(payload);
+                break;
+            case 1:
+                board->controller.clearmain(payload);
+                break;
+            default: {
+                const qsizetype limit = input.ConsumeIntegralInRange<qsizetype>(0, 8);
+                checkPoints(payload, 100000);
+                checkPoints(payload, limit);
+                const parse::StrokeBatch batch = parse::draw(payload);
+                checkPoints(batch.points, 100000);
+                checkPoints(batch.points, limit);
+                board->controller.drawit(payload);
+                break;
+            }
+            }
+        } catch (const PictovaError&) {
+            // A malformed payload ends its handler with the game's own error; nothing else may escape.
+        }
+        FUZZ_CHECK(board->canvas.backup().size() == QSize(BoardCanvas::kWidth, BoardCanvas::kHeight));
+        FUZZ_CHECK(board->canvas.backup().format() == QImage::Format_RGB32);
+    }
+    return 0;
+}

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace pictova::fuzz {
 
@@ -42,6 +44,13 @@ void startGuiApplication(int* argc, char*** argv)
 {
     prepare();
     new QApplication(*argc, *argv);
+}
+
+QString scratchTemplate()
+{
+    const QString ram = QStringLiteral("/dev/shm");
+    const QString base = QFileInfo(ram).isWritable() ? ram : QDir::tempPath();
+    return base + QStringLiteral("/pictova-fuzz-XXXXXX");
 }
 
 void captureReportedErrors()

@@ -13,6 +13,10 @@ namespace pictova::fuzz {
 void startCoreApplication(int* argc, char*** argv);
 void startGuiApplication(int* argc, char*** argv);
 
+// A QTemporaryDir template in memory when the system has a RAM disk: every input writes a file,
+// and saving one syncs it to disk.
+QString scratchTemplate();
+
 // What reportError() and reportPeerError() were given since the last call; the game's own
 // reporter is replaced so nothing reaches a terminal.
 QStringList takeReportedErrors();
@@ -30,8 +34,8 @@ void captureReportedErrors();
 
 } // namespace pictova::fuzz
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            ::pictova::fuzz::fail(__FILE__, __LINE__, #condition);                                 \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            ::pictova::fuzz::fail(__FILE__, __LINE__, #condition);                                           \
     } while (false)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -7,7 +8,9 @@
 namespace pictova {
 
 // Calls one drain step per tick while work waits, and sleeps otherwise: an idle program must
-// cost next to nothing, so the timer runs only while the step reports more to do.
+// cost next to nothing, so the timer runs only while the step reports more to do. Work that
+// arrives after a rest is taken on the next turn of the event loop, as a timer that never
+// stopped would take it at its next tick; the pace stays one step per interval.
 class DrainTimer : public QObject
 {
     Q_OBJECT
@@ -27,6 +30,8 @@ public:
 private:
     QTimer m_timer;
     std::function<bool()> m_step;
+    int m_intervalMs;
+    QElapsedTimer m_lastStep;
     bool m_manual = false;
 };
 

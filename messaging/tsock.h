@@ -93,8 +93,8 @@ private:
     QString m_peerAddress;
 };
 
-// Turns on TCP keep-alive with short timers, so a peer that vanished without closing is noticed
-// within about a minute.
+// Turns on TCP keep-alive with short timers, and bounds how long sent data may go unacknowledged,
+// so a peer that vanished without closing is noticed within about a minute, idle or not.
 void enableQuickKeepAlive(QTcpSocket* socket);
 
 } // namespace pictova

@@ -143,6 +143,20 @@ std::optional<ServerConnections::Request> ServerConnections::takeRequest()
     return Request{seat->second, std::move(message->text)};
 }
 
+qsizetype ServerConnections::connectionsWaiting() const
+{
+    qsizetype waiting = 0;
+    for (const auto& [seat, link] : m_links)
+        waiting += m_receivedlist.countFrom(link->id) > 0 ? 1 : 0;
+    return waiting;
+}
+
+void ServerConnections::setQueueOrder(ReceiveQueue::Order order)
+{
+    if (m_receivedlist.isEmpty())
+        m_receivedlist = ReceiveQueue(order);
+}
+
 void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
 {
     auto it = m_links.find(seat);

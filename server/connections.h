@@ -46,7 +46,12 @@ public:
     };
     std::optional<Request> takeRequest();
     bool hasRequests() const { return !m_receivedlist.isEmpty(); }
+    // How many connections have messages waiting.
+    qsizetype connectionsWaiting() const;
     qsizetype queuedRequests() const { return m_receivedlist.size(); }
+
+    // Takes effect only while the queue is empty.
+    void setQueueOrder(ReceiveQueue::Order order);
 
     void sendToSeat(int seat, const QByteArray& bytes);
     // Closes the seat's connection; its departure follows before this returns.

@@ -31,7 +31,9 @@ SeatScores PlayerTable::boardScores() const
 
 void PlayerTable::clearit1()
 {
-    for (int seat = 1; seat <= m_seatcount; ++seat) {
+    // Every seat, not only those handed out so far: a team game's points reach the team's empty
+    // seats too, and whoever sits down there later must not start the next game with them.
+    for (int seat = 1; seat <= kSeats; ++seat) {
         m_players[seat].score = 0;
         m_players[seat].watching = false;
     }

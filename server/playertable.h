@@ -49,7 +49,7 @@ public:
     // The scores of seats 1..10, occupied or not.
     SeatScores boardScores() const;
 
-    // Every seat up to seatcount starts the new game with no points and playing.
+    // Every seat starts the new game with no points and playing.
     void clearit1();
 
 private:

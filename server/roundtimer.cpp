@@ -24,6 +24,11 @@ void RoundTimer::setManual(bool manual)
     sync();
 }
 
+void RoundTimer::setIntervalMs(int ms)
+{
+    m_timer.setInterval(ms);
+}
+
 void RoundTimer::tick()
 {
     if (m_enabled)

@@ -18,6 +18,8 @@ public:
     bool isEnabled() const { return m_enabled; }
 
     void setManual(bool manual);
+    // The length of one tick; a second unless a soak run asks for shorter turns.
+    void setIntervalMs(int ms);
     // One second has passed: runs the tick handler if the timer is enabled.
     void tick();
 

@@ -20,7 +20,7 @@ TServer::TServer(QObject* parent)
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow,
               [this](int seat) { m_connections.disconnectsock(seat); }),
-      m_socktimer(kSocktimerIntervalMs, [this] { return socktimerTimer(); })
+      m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildCommandTable();
 }
@@ -87,9 +87,32 @@ bool TServer::socktimerTimer()
     return m_connections.hasRequests();
 }
 
+bool TServer::drainTick()
+{
+    if (m_oneEntryPerTick)
+        return socktimerTimer();
+    // A connection's share is one message a tick however many the others hold, so a busy or
+    // hostile sender holds nobody else back by more than one tick. The queue takes from the
+    // connections in turn, so as many takes as connections waiting serve each of them once.
+    for (qsizetype turns = m_connections.connectionsWaiting(); turns > 0; --turns)
+        if (!socktimerTimer())
+            break;
+    return m_connections.hasRequests();
+}
+
 void TServer::roundtimeTimer()
 {
     m_flow.roundtime().tick();
+}
+
+void TServer::setRoundtimeIntervalMs(int ms)
+{
+    m_flow.roundtime().setIntervalMs(ms);
+}
+
+void TServer::setQueueOrder(ReceiveQueue::Order order)
+{
+    m_connections.setQueueOrder(order);
 }
 
 void TServer::setWordLists(const WordLists& lists)

@@ -38,6 +38,9 @@ public:
     // Test hooks: stop the real timers and drive them by hand.
     void setManualTimers(bool manual);
     bool socktimerTimer(); // handles one queued entry; returns whether more wait
+    // One tick of the drain timer: one entry from each connection that has any waiting, in
+    // turn. Returns whether more wait.
+    bool drainTick();
     void roundtimeTimer(); // one tick of the one-second turn timer (only acts while enabled)
 
     // Socketless connections for fuzzing and tests (see ServerConnections): a seat as an accepted
@@ -46,6 +49,13 @@ public:
     void feedTestConnection(int seat, const QByteArray& bytes) { m_connections.feedTestConnection(seat, bytes); }
     void closeTestConnection(int seat) { m_connections.closeTestConnection(seat); }
     void setTestSink(ServerConnections::TestSink sink) { m_connections.setTestSink(std::move(sink)); }
+
+    // Soak runs play fast games: each second of every phase lasts this long. Not for real games.
+    void setRoundtimeIntervalMs(int ms);
+    // Benchmarks compare the fair queue with plain arrival order (only while nothing waits), and
+    // one entry per tick for all connections together with one per waiting connection.
+    void setQueueOrder(ReceiveQueue::Order order);
+    void setOneEntryPerTick(bool one) { m_oneEntryPerTick = one; }
 
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);
@@ -75,6 +85,7 @@ private:
     SeatKeeper m_seats;
     CommandTable m_commands;
     DrainTimer m_socktimer;
+    bool m_oneEntryPerTick = false;
 };
 
 } // namespace pictova

@@ -6,12 +6,25 @@
 
 namespace pictova {
 
-WordChoice::WordChoice() : m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+namespace {
+// The compiled-in lists never change, so they are read and cleaned once; every server then
+// starts from its own copy.
+const WordLists& builtInLists()
 {
-    WordLists lists;
-    for (int category = 0; category < kCategoryCount; ++category)
-        lists[category] = loadWordList(category);
-    setLists(lists);
+    static const WordLists lists = [] {
+        WordLists cleaned;
+        for (int category = 0; category < kCategoryCount; ++category)
+            cleaned[category] = WordChoice::cleanEntries(loadWordList(category));
+        return cleaned;
+    }();
+    return lists;
+}
+} // namespace
+
+WordChoice::WordChoice()
+    : m_lists(builtInLists()), m_original(m_lists),
+      m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+{
 }
 
 void WordChoice::setLists(const WordLists& lists)

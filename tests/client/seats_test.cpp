@@ -86,6 +86,26 @@ TEST_F(Seats, GameIsFullShowsAMessageThenCloses)
     EXPECT_TRUE(m_chat->closeRequested());
 }
 
+TEST_F(Seats, ARepeatedGameIsFullOpensOneBox)
+{
+    receive({"CMD_full+", "CMD_full+", "CMD_full+"});
+    const auto boxes = m_chat->findChildren<QMessageBox*>("messagebox");
+    ASSERT_EQ(boxes.size(), 1);
+    boxes[0]->accept();
+    EXPECT_TRUE(m_chat->closeRequested());
+}
+
+TEST_F(Seats, TheSpyListHoldsOneLinePerSpectatorSeatOnly)
+{
+    logIn(1, "Host");
+    receive({"CMD_newplayerinfo+12+Bob", "CMD_existingplayers+12+Bob", "CMD_newplayerinfo+12+Eve",
+             "CMD_newplayerinfo+16+Far", "CMD_newplayerinfo+2147483647+Farther",
+             "CMD_newplayerinfo+15+Last"});
+    EXPECT_EQ(m_spylist->entries(), (QStringList{"12: Eve", "15: Last"}));
+    receive("CMD_playerdisconnected+12+Eve");
+    EXPECT_EQ(m_spylist->entries(), QStringList{"15: Last"});
+}
+
 TEST_F(Seats, VersionWarningsAndMalformedSeatsChangeNothingElse)
 {
     logIn(1, "Host");

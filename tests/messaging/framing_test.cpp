@@ -79,6 +79,29 @@ TEST(Framing, FragmentCapHoldsExactlyAtTheLimitAndFailsOneBytePast)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST(Framing, AMessagePastTheCapIsRefusedHoweverItsBytesAreCut)
+{
+    const QByteArray atCap = QByteArray(MessageFramer::kFragmentCap, 'a') + '\xff';
+    const QByteArray pastCap = QByteArray(MessageFramer::kFragmentCap + 1, 'a') + '\xff';
+    for (const qsizetype cut : {qsizetype(0), qsizetype(1), MessageFramer::kFragmentCap, pastCap.size()}) {
+        MessageFramer accepted;
+        QList<QByteArray> messages;
+        EXPECT_TRUE(accepted.feed(QByteArray("CMD_a+1\xff", 8) + atCap.left(cut), messages));
+        EXPECT_TRUE(accepted.feed(atCap.mid(cut), messages));
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_EQ(messages[1].size(), MessageFramer::kFragmentCap);
+
+        MessageFramer refused;
+        messages.clear();
+        const bool first = refused.feed(QByteArray("CMD_a+1\xff", 8) + pastCap.left(cut), messages);
+        const bool second = refused.feed(pastCap.mid(cut), messages);
+        EXPECT_FALSE(first && second) << cut;
+        EXPECT_TRUE(refused.overflowed()) << cut;
+        // What came before the long message still counts.
+        EXPECT_EQ(messages, QList<QByteArray>{"CMD_a+1"}) << cut;
+    }
+}
+
 TEST(Framing, ConnectionsNeverShareAFragment)
 {
     MessageFramer first, second;

@@ -502,6 +502,31 @@ TEST_F(ServerGame, EqualTeamsAtTheGoalGoToTheMaroonTeam)
     EXPECT_EQ(named(ann, cmd::winner), QStringList({"CMD_winner+Maroon Team"}));
 }
 
+TEST_F(ServerGame, ANewcomerAfterATeamGameStartsTheNextGameWithoutItsPoints)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(true, 3, 60);
+    tickToDeal();
+    guess(bob, "fan");
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan");
+    tickThroughBreak(); // Maroon 3, Black 3: the team points reached the empty seats as well
+    startGame(false, 3, 60);
+    ProtoClient* cat = join("Cat");
+    ASSERT_EQ(seatOf(cat), 3);
+    barrier();
+    EXPECT_EQ(named(cat, cmd::gamestats), QStringList({"CMD_gamestats+3+60+0+0+0+0+0+0+0+0+0+0"}));
+    // With three old points Cat would win at the end of the first turn without playing.
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    barrier();
+    EXPECT_TRUE(named(cat, cmd::winner).isEmpty());
+    EXPECT_TRUE(server->game().gamerunning);
+}
+
 TEST_F(ServerGame, OnlyTheHostStartsAGameAndOnlyWithSaneSettings)
 {
     ProtoClient* ann = join("Ann");

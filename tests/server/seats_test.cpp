@@ -309,5 +309,34 @@ TEST_F(ServerSeats, SpectatorsSeeEverythingButNeverDraw)
     EXPECT_FALSE(server->game().answered);
 }
 
+// The socketless connections the fuzzer drives take the same path as sockets: seats, framing,
+// the sender check, removal and departure.
+TEST_F(ServerSeats, TestConnectionsSitPlayAndLeaveLikeSockets)
+{
+    std::map<int, QByteArray> sent;
+    server->setTestSink([&](int seat, const QByteArray& bytes) { sent[seat] += bytes; });
+    ASSERT_EQ(server->attachTestConnection(), 1);
+    ASSERT_EQ(server->attachTestConnection(), 2);
+    EXPECT_EQ(sent[2], toclient::sendlogininfo(2));
+
+    server->feedTestConnection(2, "CMD_logininfo+2+2.2.4+B");
+    server->feedTestConnection(2, QByteArray("ob\xff\xff", 4));
+    server->feedTestConnection(1, toserver::logininfo(1, "2.2.4", "Ann"));
+    while (server->socktimerTimer()) {
+    }
+    EXPECT_EQ(server->players().at(2).name, "Bob");
+    EXPECT_TRUE(sent[1].contains(toclient::newplayerinfo(2, "Bob")));
+
+    server->feedTestConnection(1, toserver::kickhim(1, 2));
+    server->socktimerTimer();
+    EXPECT_FALSE(server->players().occupied(2));
+    EXPECT_TRUE(sent[1].endsWith(toclient::playerdisconnected(2, "Bob")));
+
+    server->closeTestConnection(1);
+    EXPECT_FALSE(server->players().occupied(1));
+    EXPECT_EQ(server->attachTestConnection(), 1);
+    EXPECT_EQ(server->seatcount(), 2);
+}
+
 } // namespace
 } // namespace pictova::test

@@ -7,6 +7,9 @@
 #include "messaging/version.h"
 #include "messaging/wire.h"
 
+#include <QAbstractSocket>
+#include <sys/socket.h>
+
 namespace pictova::bot {
 
 namespace {
@@ -14,6 +17,10 @@ const QStringList kChatLines = {"hello", "nice one", "what is that?", "haha", "s
 const QStringList kColours = {"clBlack", "clMaroon", "clNavy", "clGreen", "clRed", "$00BFD7BF"};
 constexpr int kBoardWidth = 400;
 constexpr int kBoardHeight = 300;
+const QString kMark = QStringLiteral("#mark");
+// A chat line with a NUL, a control byte and markup in it.
+constexpr char kControls[] = "+nul\0and\x01"
+                             "ctl <b>bold</b>|clRed\xFF";
 } // namespace
 
 QString printable(const QString& text)
@@ -92,8 +99,21 @@ void Bot::handle(const QString& message)
     try {
         if (entry.name == cmd::sendlogininfo) {
             m_seat = parse::seatOnly(entry.payload);
+            m_seatView.clear();
             send(toserver::logininfo(m_seat, QString::fromLatin1(kVersion), m_name));
             m_loggedin = true;
+        } else if (entry.name == cmd::newplayerinfo || entry.name == cmd::existingplayers ||
+                   entry.name == cmd::refreshplayerlist) {
+            const parse::SeatAndText seat = parse::seatAndText(entry.payload);
+            m_seatView.insert(seat.seat, seat.text);
+        } else if (entry.name == cmd::playerdisconnected) {
+            m_seatView.remove(parse::seatAndText(entry.payload).seat);
+        } else if (entry.name == cmd::chat) {
+            const qsizetype at = entry.payload.indexOf(kMark);
+            if (at >= 0)
+                m_marksSeen.insert(entry.payload.mid(at + kMark.size()).section(QLatin1Char('|'), 0, 0));
+        } else if (entry.name == cmd::givedraweranswer) {
+            m_phrase = entry.payload;
         } else if (entry.name == cmd::pickcatagory) {
             m_drawerseat = parse::seatOnly(entry.payload);
             m_picking = true;
@@ -104,16 +124,21 @@ void Bot::handle(const QString& message)
             m_picking = false;
         } else if (entry.name == cmd::updateanswer) {
             const parse::UpdateAnswer update = parse::updateanswer(entry.payload);
-            if (update.flag == QLatin1String("true"))
+            if (update.flag == QLatin1String("true")) {
                 m_drawerseat = 0;
-            else
+                ++m_timedOut;
+            } else
                 m_hint = update.text;
         } else if (entry.name == cmd::startgame) {
             m_gameOn = true;
         } else if (entry.name == cmd::correctanswer || entry.name == cmd::winner) {
             m_drawerseat = 0;
-            if (entry.name == cmd::winner)
+            if (entry.name == cmd::correctanswer)
+                ++m_found;
+            if (entry.name == cmd::winner) {
                 m_gameOn = false;
+                ++m_winners;
+            }
         } else if (entry.name == cmd::justwatching) {
             const parse::SeatAndText watch = parse::seatAndText(entry.payload);
             if (watch.seat == m_seat)
@@ -246,6 +271,83 @@ void Bot::leave()
         m_sock.close();
 }
 
+void Bot::reset()
+{
+    m_randomTimer.stop();
+    // With a zero linger time the close discards what waits and sends a reset, as a crashed
+    // client's system does.
+    if (auto* socket = m_sock.findChild<QAbstractSocket*>(); socket && socket->socketDescriptor() >= 0) {
+        const linger hard{1, 0};
+        ::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    }
+    if (m_sock.holdsSocket())
+        m_sock.close();
+}
+
+QString Bot::markChat(const QString& tag)
+{
+    // Noise sent as garbage may have left an unfinished message on the server's side of the
+    // connection, which would swallow the marker: a lone terminator ends it first.
+    if (QString error = needSeat(); !error.isEmpty())
+        return error;
+    send(QByteArray(1, kTerminator));
+    return chat(kMark + tag);
+}
+
+QString Bot::garbage()
+{
+    if (QString error = needSeat(); !error.isEmpty())
+        return error;
+    const QString seat = QString::number(m_seat);
+    const QString other = QString::number(1 + m_random.bounded(15));
+    // Odd and malformed messages; every one must leave the server serving and the game as it was
+    // (or changed only as this seat's own request may change it).
+    const QList<QByteArray> kinds = {
+        QByteArray("CMD_nosuchthing+") + seat.toLatin1() + "+x\xFF",
+        QByteArray("cmd_chat+") + seat.toLatin1() + "+wrong case|clRed\xFF",
+        QByteArray("CMD_chat\xFF"),
+        QByteArray("\xFF\xFF\xFF"),
+        QByteArray("+\xFF"),
+        QByteArray("CMD_chat+") + other.toLatin1() + "+in another's name|clRed\xFF",
+        QByteArray("CMD_chat+99+out of range|clRed\xFF"),
+        QByteArray("CMD_chat+-1+negative|clRed\xFF"),
+        QByteArray("CMD_answer+4294967297+overflow\xFF"),
+        QByteArray("CMD_answer+abc+not a number\xFF"),
+        QByteArray("CMD_startgame+") + seat.toLatin1() + "+true+999999999+0\xFF",
+        QByteArray("CMD_startgame+") + seat.toLatin1() + "+maybe+x+y\xFF",
+        QByteArray("CMD_kickhim+") + seat.toLatin1() + "+" + other.toLatin1() + "+\xFF",
+        QByteArray("CMD_kickhim+") + seat.toLatin1() + "+77+\xFF",
+        QByteArray("CMD_draw+") + seat.toLatin1() + "+clBlack+3++a,b+999999999,5+,+\xFF",
+        QByteArray("CMD_draw+") + seat.toLatin1() + "+notacolour+-5++1,1+\xFF",
+        QByteArray("CMD_moveit+") + seat.toLatin1() + "+clRed+99999999+1\xFF",
+        QByteArray("CMD_moveit+") + seat.toLatin1() + "\xFF",
+        QByteArray("CMD_pickcatagory+") + seat.toLatin1() + "+100\xFF",
+        QByteArray("CMD_pickcatagory+") + seat.toLatin1() + "+-7\xFF",
+        QByteArray("CMD_justwatch+") + seat.toLatin1() + "+7\xFF",
+        QByteArray("CMD_justwatch+") + other.toLatin1() + "+1\xFF",
+        QByteArray("CMD_pass+") + other.toLatin1() + "\xFF",
+        QByteArray("CMD_clearmain+") + other.toLatin1() + "\xFF",
+        QByteArray("CMD_logininfo+") + other.toLatin1() + "+2.2.4+Impostor\xFF\xFF",
+        QByteArray("CMD_chat+") + seat.toLatin1() + QByteArray(kControls, sizeof kControls - 1),
+        QByteArray("CMD_chat+") + seat.toLatin1() + "+" + QByteArray(8000, 'w') + "|clRed\xFF",
+    };
+    QByteArray bytes = kinds.at(m_random.bounded(static_cast<int>(kinds.size())));
+    if (m_random.bounded(20) == 0) {
+        // Random bytes: any terminators among them cut it into nonsense messages, and what
+        // follows the last one is left unfinished on the server's side.
+        bytes = QByteArray(1 + m_random.bounded(400), '\0');
+        for (char& byte : bytes)
+            byte = static_cast<char>(m_random.bounded(256));
+    }
+    try {
+        m_sock.send(bytes);
+        ++m_sent;
+    } catch (const PictovaError& error) {
+        return error.text();
+    }
+    return {};
+}
+
 QString Bot::status() const
 {
     return QStringLiteral("seat %1, %2, drawer %3%4, hint \"%5\", sent %6, received %7")
@@ -283,7 +385,11 @@ void Bot::randomStep()
     const int roll = m_random.bounded(100);
     // The host's bot keeps games coming, so a random run never runs out of play.
     if (m_seat == 1 && !m_gameOn && roll < 20) {
-        start(false, 20, 60);
+        start(false, m_playto, m_seconds);
+        return;
+    }
+    if (m_mischief > 0 && m_random.bounded(100) < m_mischief) {
+        garbage();
         return;
     }
     if (isDrawer()) {
@@ -300,9 +406,13 @@ void Bot::randomStep()
         return;
     }
     if (roll < 60 && m_drawerseat != 0) {
-        const QString word = m_guessWords.isEmpty()
-                                 ? QStringLiteral("guess")
-                                 : m_guessWords.at(m_random.bounded(static_cast<int>(m_guessWords.size())));
+        QString word = m_guessWords.isEmpty()
+                           ? QStringLiteral("guess")
+                           : m_guessWords.at(m_random.bounded(static_cast<int>(m_guessWords.size())));
+        if (m_answer && m_random.bounded(100) < m_answerPercent) {
+            if (const QString answer = m_answer(); !answer.isEmpty())
+                word = answer.toLower();
+        }
         guess(word);
     } else if (roll < 85) {
         chat(kChatLines.at(m_random.bounded(static_cast<int>(kChatLines.size()))));

@@ -21,6 +21,9 @@ QString commandHelp()
                           "  kick SEAT        remove a player (host only)\n"
                           "  status           where each bot stands\n"
                           "  leave            close the connection\n"
+                          "  reset            drop the connection with a TCP reset\n"
+                          "  garbage          send one odd or malformed message\n"
+                          "  host             the hosted server's seats (with --serve)\n"
                           "  quit             leave and end the program");
 }
 
@@ -70,6 +73,12 @@ QString runOne(Bot* bot, const QString& verb, const QString& rest, const QString
         bot->leave();
         return {};
     }
+    if (verb == QLatin1String("reset")) {
+        bot->reset();
+        return {};
+    }
+    if (verb == QLatin1String("garbage"))
+        return bot->garbage();
     return QStringLiteral("unknown command \"%1\"; try help").arg(verb);
 }
 } // namespace

@@ -11,10 +11,27 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <malloc.h>
 #include <memory>
 #include <unistd.h>
 
 using pictova::bot::Bot;
+
+namespace {
+// The hosted server's own view, one line: "host seats N=name ...; queued Q; drawing D; heap H"
+// (H: bytes the process has allocated and not freed, which resident memory only hints at).
+QString hostReport(const pictova::TServer& server)
+{
+    QString line = QStringLiteral("host seats");
+    for (int seat : server.players().occupiedSeats())
+        line +=
+            QStringLiteral(" %1=%2").arg(seat).arg(pictova::bot::printable(server.players().at(seat).name));
+    return line + QStringLiteral("; queued %1; drawing %2; heap %3")
+                      .arg(server.queuedRequests())
+                      .arg(server.drawingLog().size())
+                      .arg(static_cast<qulonglong>(mallinfo2().uordblks));
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,7 +60,23 @@ int main(int argc, char** argv)
         QStringLiteral("quiet"), QStringLiteral("Do not print received messages; print totals at the end."));
     const QCommandLineOption serveOption(
         QStringLiteral("serve"), QStringLiteral("Also host the game server in this process, on the port."));
-    parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption, serveOption});
+    const QCommandLineOption secondOption(
+        QStringLiteral("second-ms"),
+        QStringLiteral("With --serve: how long each second of a turn's phases lasts (soak runs play fast "
+                       "games; real games use 1000)."),
+        QStringLiteral("ms"), QStringLiteral("1000"));
+    const QCommandLineOption queueOption(
+        QStringLiteral("queue"),
+        QStringLiteral("With --serve: \"fair\" (connections in turn, the game's own) or \"arrival\" "
+                       "(benchmarks compare the two)."),
+        QStringLiteral("order"), QStringLiteral("fair"));
+    const QCommandLineOption drainOption(
+        QStringLiteral("drain"),
+        QStringLiteral("With --serve: \"round\" (each tick one message from every connection with some "
+                       "waiting, the game's own) or \"one\" (one message a tick in all; for benchmarks)."),
+        QStringLiteral("mode"), QStringLiteral("round"));
+    parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption, serveOption,
+                       secondOption, queueOption, drainOption});
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
@@ -51,8 +84,25 @@ int main(int argc, char** argv)
     const QString port = positional.value(1, QStringLiteral("7772"));
     bool ok = false;
     const int count = parser.value(countOption).toInt(&ok);
-    if (!ok || count < 1 || count > 1000) {
-        std::fprintf(stderr, "pictova-bot: --count must be 1..1000\n");
+    // A host alone (--serve --count 0) is what soak runs and benchmarks play against.
+    const int fewest = parser.isSet(serveOption) ? 0 : 1;
+    if (!ok || count < fewest || count > 1000) {
+        std::fprintf(stderr, "pictova-bot: --count must be %d..1000\n", fewest);
+        return 2;
+    }
+    const int secondMs = parser.value(secondOption).toInt(&ok);
+    if (!ok || secondMs < 10 || secondMs > 1000) {
+        std::fprintf(stderr, "pictova-bot: --second-ms must be 10..1000\n");
+        return 2;
+    }
+    const QString drainMode = parser.value(drainOption);
+    if (drainMode != QLatin1String("round") && drainMode != QLatin1String("one")) {
+        std::fprintf(stderr, "pictova-bot: --drain must be round or one\n");
+        return 2;
+    }
+    const QString queueOrder = parser.value(queueOption);
+    if (queueOrder != QLatin1String("fair") && queueOrder != QLatin1String("arrival")) {
+        std::fprintf(stderr, "pictova-bot: --queue must be fair or arrival\n");
         return 2;
     }
     double rate = 0;
@@ -71,6 +121,10 @@ int main(int argc, char** argv)
     if (parser.isSet(serveOption)) {
         server = std::make_unique<pictova::TServer>();
         server->setPortName(port);
+        server->setRoundtimeIntervalMs(secondMs);
+        if (queueOrder == QLatin1String("arrival"))
+            server->setQueueOrder(pictova::ReceiveQueue::Order::Arrival);
+        server->setOneEntryPerTick(drainMode == QLatin1String("one"));
         try {
             server->startListening();
         } catch (const pictova::PictovaError& error) {
@@ -118,6 +172,10 @@ int main(int argc, char** argv)
             input.setEnabled(false);
             if (!keepGoingWithoutInput)
                 QCoreApplication::quit();
+            return;
+        }
+        if (server && line.trimmed() == QLatin1String("host")) {
+            out << hostReport(*server) << Qt::endl;
             return;
         }
         const QString reply = pictova::bot::runCommand(line, bots, quitRequested);

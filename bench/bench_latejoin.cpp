@@ -1,0 +1,132 @@
+// A late joiner: a drawer has drawn for two minutes (about 1,500 batches of 11 points), then a
+// real game window joins. Measures the time from its log-in to the last stroke standing on its
+// board. The host runs in its own process; the newcomer's window runs here, offscreen.
+#include "bench/benchsupport.h"
+#include "board/boardcanvas.h"
+#include "client/tchat.h"
+#include "messaging/catalogue.h"
+#include "tools/soak/hostprocess.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+using namespace pictova;
+using namespace pictova::bench;
+
+namespace {
+constexpr int kBatches = 1500;
+constexpr int kBatchesPerStroke = 25;
+constexpr int kSendPerSecond = 90; // under the host's pace for one connection, so none is cut off
+// The last stroke is drawn in a colour no other stroke uses, where the newcomer can look for it.
+constexpr int kMarkX = 500, kMarkY = 350;
+const QColor kMarkColour(0, 255, 0);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("PICTOVA_NO_SOUND", "1");
+    QTemporaryDir data;
+    qputenv("PICTOVA_DATA_DIR", data.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+
+    soak::HostProcess host;
+    if (!host.start(siblingProgram(QStringLiteral("pictova-bot")))) {
+        std::fprintf(stderr, "bench_latejoin: the host did not start\n");
+        return 1;
+    }
+    qputenv("PICTOVA_PORT", QByteArray::number(host.port()));
+    Peer drawer;
+    drawer.join(host.port(), QStringLiteral("Drawer"));
+    drawer.send(toserver::startgame(1, false, QStringLiteral("100"), QStringLiteral("3600")));
+    std::printf("waiting for the deal (the pick phase lasts 11 s)...\n");
+    if (!waitUntil([&] { return !drawer.kept.filter(cmd::givedraweranswer).isEmpty(); }, 20000)) {
+        std::fprintf(stderr, "bench_latejoin: no deal\n");
+        return 1;
+    }
+    drawer.keep = false;
+
+    // The drawing: strokes of random colours (never the mark's) wandering over the board.
+    const QStringList colours = {"clBlack", "clRed", "clBlue", "$00BFD7BF", "clMaroon", "clNavy"};
+    QRandomGenerator random(7);
+    QList<QByteArray> drawing;
+    int x = 260, y = 180;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        const QString colour = colours.at((batch / kBatchesPerStroke) % colours.size());
+        if (batch % kBatchesPerStroke == 0)
+            drawing << toserver::moveit(1, colour, QStringLiteral("5"), x, y);
+        QString points;
+        for (int i = 0; i < 11; ++i) {
+            x = std::clamp(x + random.bounded(-9, 10), 0, 532);
+            y = std::clamp(y + random.bounded(-9, 10), 0, 368);
+            points += QStringLiteral("+%1,%2").arg(x).arg(y);
+        }
+        drawing << toserver::draw(1, colour, QStringLiteral("5"), points);
+    }
+    drawing << toserver::moveit(1, QStringLiteral("clLime"), QStringLiteral("9"), kMarkX - 5, kMarkY);
+    drawing << toserver::draw(
+        1, QStringLiteral("clLime"), QStringLiteral("9"),
+        QStringLiteral("+%1,%2+%3,%4").arg(kMarkX).arg(kMarkY).arg(kMarkX + 5).arg(kMarkY));
+    std::printf("drawing %lld messages at %d a second...\n", static_cast<long long>(drawing.size()),
+                kSendPerSecond);
+    for (qsizetype i = 0; i < drawing.size(); ++i) {
+        drawer.send(drawing[i]);
+        if (i % (kSendPerSecond / 10) == 0)
+            pumpFor(100);
+    }
+    const QString logged = QStringLiteral("drawing %1").arg(drawing.size());
+    if (!waitUntil(
+            [&] {
+                const auto seats = host.querySeats(2000);
+                return seats.has_value();
+            },
+            5000)) {
+        std::fprintf(stderr, "bench_latejoin: the host does not answer\n");
+        return 1;
+    }
+    pumpFor(3000); // the host has handled the last of it
+
+    std::vector<qint64> fromLogin, fromConnect;
+    for (int run = 0; run < runs; ++run) {
+        Tchat window;
+        window.setProperty("noParams", true);
+        window.show();
+        window.state().playername = QStringLiteral("Late%1").arg(run + 1);
+        window.state().hostaddress = QStringLiteral("127.0.0.1");
+        qint64 loggedInAt = 0, drawnAt = 0;
+        QTimer watch;
+        watch.setTimerType(Qt::PreciseTimer);
+        watch.setInterval(1);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (loggedInAt == 0 && window.state().loggedin)
+                loggedInAt = nowNs();
+            if (loggedInAt != 0 && drawnAt == 0 &&
+                window.canvas()->backup().pixelColor(kMarkX, kMarkY) == kMarkColour)
+                drawnAt = nowNs();
+        });
+        watch.start();
+        const qint64 connectAt = nowNs();
+        window.joinpress();
+        if (!waitUntil([&] { return drawnAt != 0; }, 20000)) {
+            std::fprintf(stderr, "bench_latejoin: the last stroke never showed\n");
+            return 1;
+        }
+        fromLogin.push_back(drawnAt - loggedInAt);
+        fromConnect.push_back(drawnAt - connectAt);
+        std::printf("  run %d: log-in to last stroke %.0f ms (connect to last stroke %.0f ms)\n", run + 1,
+                    (drawnAt - loggedInAt) / 1e6, (drawnAt - connectAt) / 1e6);
+        window.sock().close();
+        pumpFor(300);
+    }
+    std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer\n", kBatches,
+                static_cast<long long>(drawing.size()));
+    std::printf("  log-in to last stroke drawn: %s\n", qPrintable(describe(summarise(fromLogin))));
+    std::printf("  connect to last stroke drawn: %s\n", qPrintable(describe(summarise(fromConnect))));
+    host.stop();
+    return 0;
+}
