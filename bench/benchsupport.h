@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/soak/eventwait.h"
+
 #include "messaging/framing.h"
 
 #include <QByteArray>
@@ -17,8 +19,8 @@ namespace pictova::bench {
 qint64 nowNs();
 
 // Runs the event loop until `condition` holds or `timeoutMs` passes; returns the condition.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
-void pumpFor(int ms);
+using soak::pumpFor;
+using soak::waitUntil;
 
 // Where the other programs are: beside this one, or one folder up (benchmarks live in bench/).
 QString siblingProgram(const QString& name);

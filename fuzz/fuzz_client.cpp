@@ -46,33 +46,7 @@ struct Client
 
 Client* client = nullptr;
 
-const QStringList kCommands = {cmd::sendlogininfo,
-                               cmd::chat,
-                               cmd::action,
-                               cmd::newplayerinfo,
-                               cmd::existingplayers,
-                               cmd::playerdisconnected,
-                               cmd::startgame,
-                               cmd::nextplayer,
-                               cmd::winner,
-                               cmd::full,
-                               cmd::draw,
-                               cmd::moveit,
-                               cmd::clearmain,
-                               cmd::correctanswer,
-                               cmd::updateanswer,
-                               cmd::givedraweranswer,
-                               cmd::guessed,
-                               cmd::pickcatagory,
-                               cmd::myguessed,
-                               cmd::passed,
-                               cmd::refreshplayerlist,
-                               cmd::havewrongversion,
-                               cmd::wrongversion,
-                               cmd::justwatching,
-                               cmd::teamscore,
-                               cmd::gamestats,
-                               cmd::updatetime};
+const QStringList& kCommands = toClientCommands();
 
 QString text(FuzzedDataProvider& input, size_t max = 24)
 {

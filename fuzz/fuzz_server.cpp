@@ -36,33 +36,7 @@ const QStringList kWords = {"FAN", "BIG",   "DOG",    "CAT",  "RUN",  "JUMP", "H
                             "B",   "X-RAY", "VISION", "LEAD", "ROCK", "ROLL", "POP",  "JAWS",
                             "THE", "END",   "NEWS",   "TEA",  "",     " ",    "_"};
 
-const QStringList kClientCommands = {cmd::sendlogininfo,
-                                     cmd::chat,
-                                     cmd::action,
-                                     cmd::newplayerinfo,
-                                     cmd::existingplayers,
-                                     cmd::playerdisconnected,
-                                     cmd::startgame,
-                                     cmd::nextplayer,
-                                     cmd::winner,
-                                     cmd::full,
-                                     cmd::draw,
-                                     cmd::moveit,
-                                     cmd::clearmain,
-                                     cmd::correctanswer,
-                                     cmd::updateanswer,
-                                     cmd::givedraweranswer,
-                                     cmd::guessed,
-                                     cmd::pickcatagory,
-                                     cmd::myguessed,
-                                     cmd::passed,
-                                     cmd::refreshplayerlist,
-                                     cmd::havewrongversion,
-                                     cmd::wrongversion,
-                                     cmd::justwatching,
-                                     cmd::teamscore,
-                                     cmd::gamestats,
-                                     cmd::updatetime};
+const QStringList& kClientCommands = toClientCommands();
 
 QString text(FuzzedDataProvider& input, size_t max = 24)
 {

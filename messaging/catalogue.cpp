@@ -19,6 +19,18 @@ QStringList scoreFields(const SeatScores& scores)
 }
 } // namespace
 
+const QStringList& toClientCommands()
+{
+    static const QStringList commands = {
+        cmd::sendlogininfo, cmd::chat,          cmd::action,        cmd::newplayerinfo,  cmd::existingplayers,
+        cmd::playerdisconnected, cmd::startgame, cmd::nextplayer,   cmd::winner,         cmd::full,
+        cmd::draw,          cmd::moveit,        cmd::clearmain,     cmd::correctanswer,  cmd::updateanswer,
+        cmd::givedraweranswer, cmd::guessed,    cmd::pickcatagory,  cmd::myguessed,      cmd::passed,
+        cmd::refreshplayerlist, cmd::havewrongversion, cmd::wrongversion, cmd::justwatching, cmd::teamscore,
+        cmd::gamestats,     cmd::updatetime};
+    return commands;
+}
+
 QString composeMessage(const QString& name, const QStringList& fields)
 {
     return name + QLatin1Char('+') + fields.join(QLatin1Char('+'));

@@ -50,6 +50,9 @@ inline const QString updatetime = QStringLiteral("CMD_updatetime");
 
 using SeatScores = std::array<qint32, 10>;
 
+// The 27 commands a server sends, in the order a client's table compares them (updatetime last).
+const QStringList& toClientCommands();
+
 // The message text (without terminator) from a name and its fields.
 QString composeMessage(const QString& name, const QStringList& fields);
 // The same with the terminator: ready for the transport.

@@ -2,6 +2,7 @@
 #include "messaging/errors.h"
 #include "messaging/wire.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace pictova;
@@ -128,4 +129,12 @@ TEST(Wire, UpperCaseTouchesOnlyAsciiLettersAndTerminatorIsRemoved)
     EXPECT_EQ(upperAsciiLetters(QString::fromLatin1("gr\xe4" "ndma's 2x")), QString::fromLatin1("GR\xe4" "NDMA'S 2X"));
     EXPECT_EQ(withoutTerminator(QString::fromLatin1("a\xff" "b")), "ab");
     EXPECT_EQ(fromWire(toWire(QString::fromLatin1("\x92\xff"))), QString::fromLatin1("\x92\xff"));
+}
+
+TEST(Catalogue, TwentySevenServerCommandsEachOnce)
+{
+    const QStringList& commands = toClientCommands();
+    EXPECT_EQ(commands.size(), 27);
+    EXPECT_EQ(QSet<QString>(commands.begin(), commands.end()).size(), 27);
+    EXPECT_EQ(commands.last(), cmd::updatetime);
 }

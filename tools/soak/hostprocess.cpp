@@ -1,4 +1,5 @@
 #include "tools/soak/hostprocess.h"
+#include "tools/soak/eventwait.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -10,19 +11,6 @@ namespace pictova::soak {
 namespace {
 constexpr int kKeptErrors = 8;
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
 } // namespace
 
 HostProcess::HostProcess(QObject* parent) : QObject(parent)

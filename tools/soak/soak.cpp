@@ -1,4 +1,5 @@
 #include "tools/soak/soak.h"
+#include "tools/soak/eventwait.h"
 
 #include "resources/wordlists.h"
 #include "tools/bot/bot.h"
@@ -16,27 +17,6 @@ constexpr int kAnswerPercent = 6;
 constexpr int kMischiefPercent = 30;
 constexpr int kSampleMs = 10000;
 constexpr int kSettleMs = 1500;
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-void pumpFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 QString describe(const QMap<int, QString>& seats)
 {
