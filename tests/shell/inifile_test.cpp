@@ -1,5 +1,6 @@
 #include "messaging/errors.h"
 #include "shell/inifile.h"
+#include "tests/shell/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,24 +12,7 @@ using namespace pictova;
 
 namespace {
 
-class IniFileTest : public ::testing::Test
-{
-protected:
-    QString path() const { return m_dir.filePath("orvilobby.ini"); }
-    void write(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
-};
+using IniFileTest = test::SettingsFileTest;
 
 TEST_F(IniFileTest, readsNamesWithoutRegardToCaseAndValuesRaw)
 {

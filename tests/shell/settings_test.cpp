@@ -1,5 +1,6 @@
 #include "messaging/errors.h"
 #include "shell/settings.h"
+#include "tests/shell/settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,24 +15,7 @@ constexpr ColourValue kMaroonValue = 0x000080;
 constexpr ColourValue kRedValue = 0x0000FF;
 constexpr ColourValue kBlackValue = 0;
 
-class SettingsTest : public ::testing::Test
-{
-protected:
-    QString path() const { return m_dir.filePath("orvilobby.ini"); }
-    void write(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
-};
+using SettingsTest = test::SettingsFileTest;
 
 TEST_F(SettingsTest, aMissingFileGivesEveryDefault)
 {
