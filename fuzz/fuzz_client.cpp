@@ -157,6 +157,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     state.ishost = input.ConsumeBool();
     if (!chat.isVisible())
         chat.show();
+    // A log kept across inputs would sit at its cap, and laying out thousands of lines made each
+    // input slow while testing nothing new: the cap has its own tests.
+    chat.view().mainchat->clearLog();
 
     while (input.remaining_bytes() > 0) {
         if (input.ConsumeIntegralInRange<int>(0, 7) == 0) {
