@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace pictova {
 
 namespace {
@@ -16,7 +18,9 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-QByteArray trimmed(QByteArrayView bytes)
+// Views into the file's lines: reading the fifteen keys of our section scans the file fifteen
+// times, and copying every line on each pass made a read cost far more than the file is worth.
+QByteArrayView trimmed(QByteArrayView bytes)
 {
     qsizetype begin = 0;
     qsizetype end = bytes.size();
@@ -24,11 +28,11 @@ QByteArray trimmed(QByteArrayView bytes)
         ++begin;
     while (end > begin && isBlank(bytes[end - 1]))
         --end;
-    return bytes.sliced(begin, end - begin).toByteArray();
+    return bytes.sliced(begin, end - begin);
 }
 
 // Settings written by us are UTF-8; a file edited with an older tool may hold Latin-1.
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -37,39 +41,55 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-bool sameName(const QByteArray& bytes, const QString& name)
+char asciiLower(char16_t c)
 {
-    return decode(bytes).compare(name, Qt::CaseInsensitive) == 0;
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+}
+
+bool sameName(QByteArrayView bytes, const QString& name)
+{
+    // Names are nearly always plain ASCII on both sides, and then a byte-wise comparison gives
+    // what the full case folding below gives.
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<uchar>(c) < 0x80; }) &&
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii)
+        return decode(bytes).compare(name, Qt::CaseInsensitive) == 0;
+    if (bytes.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (asciiLower(static_cast<uchar>(bytes[i])) != asciiLower(name[i].unicode()))
+            return false;
+    return true;
 }
 
 // The section name of a header line, or nothing for any other line.
-std::optional<QByteArray> headerName(const QByteArray& line)
+std::optional<QByteArrayView> headerName(QByteArrayView line)
 {
-    const QByteArray text = trimmed(line);
+    const QByteArrayView text = trimmed(line);
     if (!text.startsWith('['))
         return std::nullopt;
     qsizetype close = text.indexOf(']');
     if (close < 0)
         close = text.size();
-    return trimmed(QByteArrayView(text).sliced(1, close - 1));
+    return trimmed(text.sliced(1, close - 1));
 }
 
 struct KeyLine
 {
-    QByteArray key;
-    QByteArray value;
+    QByteArrayView key;
+    QByteArrayView value;
 };
 
-std::optional<KeyLine> keyLine(const QByteArray& line)
+std::optional<KeyLine> keyLine(QByteArrayView line)
 {
-    const QByteArray text = trimmed(line);
+    const QByteArrayView text = trimmed(line);
     if (text.isEmpty() || text.startsWith(';'))
         return std::nullopt;
     const qsizetype equals = text.indexOf('=');
     if (equals <= 0)
         return std::nullopt;
-    return KeyLine{trimmed(QByteArrayView(text).first(equals)),
-                   trimmed(QByteArrayView(text).sliced(equals + 1))};
+    return KeyLine{trimmed(text.first(equals)), trimmed(text.sliced(equals + 1))};
 }
 
 // A value must stay on its own line, or it would break the file apart for every later read.
@@ -83,6 +103,19 @@ QByteArray oneLine(const QString& value)
 }
 
 } // namespace
+
+// Each line is read once, when it enters the file: a read of our fifteen keys then compares
+// names instead of parsing every line fifteen times over.
+IniFile::Line IniFile::parsed(QByteArray raw)
+{
+    Line line;
+    if (const auto header = headerName(raw))
+        line.section = header->toByteArray();
+    else if (const auto entry = keyLine(raw))
+        line.key = entry->key.toByteArray();
+    line.raw = std::move(raw);
+    return line;
+}
 
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
@@ -100,7 +133,7 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
-        m_lines.append(bytes.sliced(start, end - start));
+        m_lines.append(parsed(bytes.sliced(start, end - start)));
         start = end;
     }
 }
@@ -108,7 +141,7 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
 std::optional<qsizetype> IniFile::findSection(const QString& section) const
 {
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const auto name = headerName(m_lines[i]);
+        const auto& name = m_lines[i].section;
         if (name && sameName(*name, section))
             return i;
     }
@@ -118,7 +151,7 @@ std::optional<qsizetype> IniFile::findSection(const QString& section) const
 qsizetype IniFile::sectionEnd(qsizetype header) const
 {
     qsizetype i = header + 1;
-    while (i < m_lines.size() && !headerName(m_lines[i]))
+    while (i < m_lines.size() && !m_lines[i].section)
         ++i;
     return i;
 }
@@ -127,8 +160,8 @@ std::optional<qsizetype> IniFile::findKey(qsizetype header, const QString& key) 
 {
     const qsizetype end = sectionEnd(header);
     for (qsizetype i = header + 1; i < end; ++i) {
-        const auto entry = keyLine(m_lines[i]);
-        if (entry && sameName(entry->key, key))
+        const auto& name = m_lines[i].key;
+        if (name && sameName(*name, key))
             return i;
     }
     return std::nullopt;
@@ -142,7 +175,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     const auto line = findKey(*header, key);
     if (!line)
         return fallback;
-    return decode(keyLine(m_lines[*line])->value);
+    return decode(keyLine(m_lines[*line].raw)->value);
 }
 
 qint32 IniFile::readInteger(const QString& section, const QString& key, qint32 fallback) const
@@ -156,40 +189,40 @@ qint32 IniFile::readInteger(const QString& section, const QString& key, qint32 f
 void IniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
     const auto endLine = [this](qsizetype index) {
-        if (index >= 0 && index < m_lines.size() && !m_lines[index].endsWith('\n'))
-            m_lines[index].append(m_eol);
+        if (index >= 0 && index < m_lines.size() && !m_lines[index].raw.endsWith('\n'))
+            m_lines[index].raw.append(m_eol);
     };
     const QByteArray encodedValue = oneLine(value);
 
     const auto header = findSection(section);
     if (!header) {
         endLine(m_lines.size() - 1);
-        m_lines.append('[' + oneLine(section) + ']' + m_eol);
-        m_lines.append(oneLine(key) + '=' + encodedValue + m_eol);
+        m_lines.append(parsed('[' + oneLine(section) + ']' + m_eol));
+        m_lines.append(parsed(oneLine(key) + '=' + encodedValue + m_eol));
         return;
     }
     if (const auto line = findKey(*header, key)) {
-        QByteArray& raw = m_lines[*line];
+        QByteArray& raw = m_lines[*line].raw;
         const QByteArray ending = raw.endsWith("\r\n") ? QByteArray("\r\n")
                                   : raw.endsWith('\n') ? QByteArray("\n")
                                                        : QByteArray();
-        raw = keyLine(raw)->key + '=' + encodedValue + ending;
+        raw = keyLine(raw)->key.toByteArray() + '=' + encodedValue + ending;
         return;
     }
     // After the section's last non-blank line, so blank lines that part it from the next
     // section stay where they are.
     qsizetype last = sectionEnd(*header) - 1;
-    while (last > *header && trimmed(m_lines[last]).isEmpty())
+    while (last > *header && trimmed(m_lines[last].raw).isEmpty())
         --last;
     endLine(last);
-    m_lines.insert(last + 1, oneLine(key) + '=' + encodedValue + m_eol);
+    m_lines.insert(last + 1, parsed(oneLine(key) + '=' + encodedValue + m_eol));
 }
 
 QByteArray IniFile::contents() const
 {
     QByteArray all;
-    for (const QByteArray& line : m_lines)
-        all.append(line);
+    for (const Line& line : m_lines)
+        all.append(line.raw);
     return all;
 }
 

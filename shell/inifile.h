@@ -40,8 +40,16 @@ private:
     qsizetype sectionEnd(qsizetype header) const;
     std::optional<qsizetype> findKey(qsizetype header, const QString& key) const;
 
+    struct Line
+    {
+        QByteArray raw;                    // with its own line ending, so untouched lines stay exact
+        std::optional<QByteArray> section; // the name, on a section header
+        std::optional<QByteArray> key;     // the key, on a "key=value" line
+    };
+    static Line parsed(QByteArray raw);
+
     QString m_path;
-    QList<QByteArray> m_lines; // each with its own line ending, so untouched lines stay exact
+    QList<Line> m_lines;
     QByteArray m_eol = "\n";   // for lines we add: the file's own CRLF or LF
     bool m_unreadable = false; // a file we could not read must not be replaced by our few keys
 };

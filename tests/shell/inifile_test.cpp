@@ -46,6 +46,37 @@ TEST_F(IniFileTest, readsNamesWithoutRegardToCaseAndValuesRaw)
     EXPECT_EQ(ini.readString("Other", "Textsize", ""), "99");
 }
 
+TEST_F(IniFileTest, namesMatchWholeAndWithoutCaseBeyondAsciiToo)
+{
+    write("[Gr\xC3\xBC\xC3\x9F"
+          "e]\n"
+          "Sch\xC3\xB6n=1\n"
+          "Textsize2=5\n"
+          "[ pictova \n"
+          "Textsize=6\n");
+    IniFile ini(path());
+    EXPECT_EQ(ini.readString(QString::fromUtf8("GR\xC3\x9C\xC3\x9F"
+                                               "E"),
+                             QString::fromUtf8("SCH\xC3\x96N"), ""),
+              "1");
+    EXPECT_EQ(ini.readString(QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                                               "e"),
+                             "Textsize", "none"),
+              "none");
+    EXPECT_EQ(ini.readString("Pictova", "TEXTSIZE", ""), "6");
+
+    // What is written is found again by the same reader, before and after a save.
+    ini.writeString("pictova", "Phrase1", "hello");
+    ini.writeString("Fresh", "Key", "new");
+    ini.writeString("PICTOVA", "textsize", "9");
+    EXPECT_EQ(ini.readString("Pictova", "phrase1", ""), "hello");
+    EXPECT_EQ(ini.readString("fresh", "key", ""), "new");
+    EXPECT_EQ(ini.readInteger("Pictova", "Textsize", 0), 9);
+    ini.save();
+    EXPECT_EQ(IniFile(path()).readString("FRESH", "KEY", ""), "new");
+    EXPECT_EQ(IniFile(path()).readInteger("pictova", "textsize", 0), 9);
+}
+
 TEST_F(IniFileTest, writesOnlyWhatChangedAndKeepsEverythingElseByteForByte)
 {
     const QByteArray before = "; kept comment\r\n"
