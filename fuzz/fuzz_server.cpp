@@ -38,6 +38,11 @@ const QStringList kWords = {"FAN", "BIG",   "DOG",    "CAT",  "RUN",  "JUMP", "H
 
 const QStringList& kClientCommands = toClientCommands();
 
+// The limits on what waits from one connection, low enough that a few messages reach them: at
+// the real limits every input that found them spent its time draining hundreds of messages.
+constexpr int kQueueLimit = 12;
+constexpr int kByteLimit = 4096;
+
 QString text(FuzzedDataProvider& input, size_t max = 24)
 {
     return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(max)));
@@ -207,7 +212,7 @@ void checkTable(const TServer& server, Model& model, Step step)
     FUZZ_CHECK(game.gamerunning == (game.phase != Phase::None));
     FUZZ_CHECK(server.roundtimeEnabled() == (game.phase != Phase::None));
     FUZZ_CHECK(server.drawingLog().bytes() <= DrawingLog::kByteCap);
-    FUZZ_CHECK(server.queuedRequests() <= PlayerTable::kSeats * (ServerConnections::kMaxQueuedMessages + 1));
+    FUZZ_CHECK(server.queuedRequests() <= PlayerTable::kSeats * (kQueueLimit + 1));
     if (game.phase == Phase::Drawing) {
         // The hint shows the phrase with only unfound characters hidden, plus one blank.
         FUZZ_CHECK(game.hint.size() == game.phrase.size() + 1 && game.hint.endsWith(QLatin1Char(' ')));
@@ -229,6 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     TServer server;
     server.setManualTimers(true);
+    server.setQueueLimits(kQueueLimit, kByteLimit);
     server.setWordLists(fuzzLists());
     server.setRandomSeed(input.ConsumeIntegral<quint32>());
     const bool solo = input.ConsumeBool();
@@ -269,11 +275,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                                input.ConsumeIntegralInRange<int>(0, 2),
                                                            'x'));
                 break;
-            case 1:
-                server.feedTestConnection(seat, QByteArray(ServerConnections::kMaxQueuedMessages - 1 +
-                                                               input.ConsumeIntegralInRange<int>(0, 2),
-                                                           kTerminator));
+            case 1: // right at the limit on waiting messages
+                server.feedTestConnection(
+                    seat, QByteArray(kQueueLimit - 1 + input.ConsumeIntegralInRange<int>(0, 2), kTerminator));
                 break;
+            case 2: { // right at the limit on waiting bytes, in four messages
+                const int each = kByteLimit / 4 - 1 + input.ConsumeIntegralInRange<int>(0, 2);
+                server.feedTestConnection(seat, (QByteArray(each, 'y') + kTerminator).repeated(4));
+                break;
+            }
             default:
                 server.feedTestConnection(seat,
                                           QByteArray::fromStdString(input.ConsumeRandomLengthString(64)));

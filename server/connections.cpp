@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace pictova {
 
 ServerConnections::ServerConnections(PlayerTable& players, std::function<void(int seat)> departure,
@@ -123,11 +125,18 @@ void ServerConnections::received(int seat, Link& link, const QByteArray& bytes)
     if (!withinCap) {
         reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("message longer than the limit"));
         disconnectsock(seat);
-    } else if (m_receivedlist.countFrom(link.id) > kMaxQueuedMessages || link.queuedBytes > kMaxQueuedBytes) {
+    } else if (m_receivedlist.countFrom(link.id) > m_maxQueuedMessages ||
+               link.queuedBytes > m_maxQueuedBytes) {
         reportPeerError(QStringLiteral("seat %1").arg(seat),
                         QStringLiteral("sends faster than it is served"));
         disconnectsock(seat);
     }
+}
+
+void ServerConnections::setQueueLimits(qsizetype messages, qsizetype bytes)
+{
+    m_maxQueuedMessages = std::max<qsizetype>(1, messages);
+    m_maxQueuedBytes = std::max<qsizetype>(1, bytes);
 }
 
 std::optional<ServerConnections::Request> ServerConnections::takeRequest()

@@ -52,6 +52,9 @@ public:
 
     // Takes effect only while the queue is empty.
     void setQueueOrder(ReceiveQueue::Order order);
+    // Fuzzing reaches the limits with a few messages instead of hundreds.
+    void setQueueLimits(qsizetype messages, qsizetype bytes);
+    qsizetype maxQueuedMessages() const { return m_maxQueuedMessages; }
 
     void sendToSeat(int seat, const QByteArray& bytes);
     // Closes the seat's connection; its departure follows before this returns.
@@ -98,6 +101,8 @@ private:
     ReceiveQueue m_receivedlist{ReceiveQueue::Order::RoundRobin};
     ConnectionId m_nextId = 1;
     TestSink m_testSink;
+    qsizetype m_maxQueuedMessages = kMaxQueuedMessages;
+    qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
 };
 
 } // namespace pictova

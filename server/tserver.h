@@ -56,6 +56,8 @@ public:
     // one entry per tick for all connections together with one per waiting connection.
     void setQueueOrder(ReceiveQueue::Order order);
     void setOneEntryPerTick(bool one) { m_oneEntryPerTick = one; }
+    // Fuzzing lowers the per-connection limits on waiting messages and bytes.
+    void setQueueLimits(qsizetype messages, qsizetype bytes) { m_connections.setQueueLimits(messages, bytes); }
 
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);
