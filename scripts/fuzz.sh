@@ -3,12 +3,21 @@
 # and runs each for ${PICTOVA_FUZZ_SECONDS:-30} seconds on a copy of its seed corpus in fuzz/corpus.
 # Fails when any target finds a crash, a hang, a leak or a broken invariant; the input that did
 # it is kept under <build folder>/fuzz-artifacts. Arguments name the targets to run (default all).
+# A long run: PICTOVA_FUZZ_RUNS=10000000 runs that many inputs instead of a time, and
+# PICTOVA_FUZZ_MAX_LEN=256 keeps inputs short (a few dozen steps each, many more inputs a second).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PICTOVA_FUZZ=1 scripts/install-deps.sh
 
 dir="${PICTOVA_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${PICTOVA_FUZZ_SECONDS:-30}"
+length=()
+[ -n "${PICTOVA_FUZZ_MAX_LEN:-}" ] && length=(-max_len="$PICTOVA_FUZZ_MAX_LEN")
+if [ -n "${PICTOVA_FUZZ_RUNS:-}" ]; then
+    budget=(-runs="$PICTOVA_FUZZ_RUNS")
+else
+    budget=(-max_total_time="$seconds")
+fi
 CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DPICTOVA_FUZZ=ON -DPICTOVA_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" --target fuzzers -j"$(nproc)"
@@ -43,8 +52,8 @@ for target in "${targets[@]}"; do
     # The program's own stderr is closed (a peer's malformed messages are logged there by
     # design); crash reports and libFuzzer's own lines still come through.
     common=(-timeout=25 -rss_limit_mb=4096 -close_fd_mask=2 -artifact_prefix="$artifacts/$target-")
-    if "$dir/fuzz/fuzz_$target" "$work/$target" -max_total_time="$seconds" -print_final_stats=1 \
-        "${common[@]}" "${search[@]}" >"$log" 2>&1 &&
+    if "$dir/fuzz/fuzz_$target" "$work/$target" "${budget[@]}" -print_final_stats=1 \
+        "${common[@]}" "${length[@]}" "${search[@]}" >"$log" 2>&1 &&
         "$dir/fuzz/fuzz_$target" "$work/$target" -runs=0 -detect_leaks=1 "${common[@]}" >>"$log" 2>&1; then
         passed=$((passed + 1))
         runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
