@@ -18,8 +18,7 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Views into the file's lines: reading the fifteen keys of our section scans the file fifteen
-// times, and copying every line on each pass made a read cost far more than the file is worth.
+// A view into the line, not a copy.
 QByteArrayView trimmed(QByteArrayView bytes)
 {
     qsizetype begin = 0;
