@@ -96,14 +96,14 @@ int main(int argc, char** argv)
         Tchat window;
         window.setProperty("noParams", true);
         window.show();
-        window.state().playername = QStringLiteral("Late%1").arg(run + 1);
-        window.state().hostaddress = QStringLiteral("127.0.0.1");
+        window.session().setPlayerName(QStringLiteral("Late%1").arg(run + 1));
+        window.session().setHostAddress(QStringLiteral("127.0.0.1"));
         qint64 loggedInAt = 0, drawnAt = 0;
         QTimer watch;
         watch.setTimerType(Qt::PreciseTimer);
         watch.setInterval(1);
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (loggedInAt == 0 && window.state().loggedin)
+            if (loggedInAt == 0 && window.model().loggedIn())
                 loggedInAt = nowNs();
             if (loggedInAt != 0 && drawnAt == 0 &&
                 window.canvas()->backup().pixelColor(kMarkX, kMarkY) == kMarkColour)
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
         fromConnect.push_back(drawnAt - connectAt);
         std::printf("  run %d: log-in to last stroke %.0f ms (connect to last stroke %.0f ms)\n", run + 1,
                     (drawnAt - loggedInAt) / 1e6, (drawnAt - connectAt) / 1e6);
-        window.sock().close();
+        window.session().sock().close();
         pumpFor(300);
     }
     std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer\n", kBatches,

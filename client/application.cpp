@@ -4,7 +4,6 @@
 #include "chat/tphrases.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
-#include "server/tserver.h"
 #include "shell/about.h"
 #include "shell/downloaddialog.h"
 #include "shell/errorbox.h"
@@ -55,7 +54,6 @@ int runApplication(int argc, char** argv)
     // The windows in the order the program has always created them; only the game window shows.
     Tchat chat;
     installErrorBox(&chat);
-    TServer server;
     Thelp help;
     Tabout about;
     Tspylist spylist;
@@ -65,7 +63,6 @@ int runApplication(int argc, char** argv)
     Tdownload download;
 
     SecondaryWindows windows;
-    windows.server = &server;
     windows.help = &help;
     windows.about = &about;
     windows.spylist = &spylist;

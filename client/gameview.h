@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -18,15 +17,14 @@ namespace pictova {
 
 class BoardController;
 class ChatLog;
-class Countdown;
 class DrawerToolbar;
 class SoundCues;
 class Tgamestartform;
 class Tspylist;
 class WinnerPanel;
 
-// The widgets of the game window that the client handlers read and change. The window builds them
-// and fills this in; the handlers never build widgets themselves.
+// The widgets of the game window that show the game model. The window builds them and fills this
+// in; the views keep them in step with the model.
 struct GameView
 {
     // Seats 1..10 at index 1..10 (index 0 unused).
@@ -54,6 +52,8 @@ struct GameView
     QToolButton* button_pass = nullptr;
     QToolButton* button_start = nullptr;
     QWidget* button_snapshot = nullptr;
+    QLabel* label_timer = nullptr;
+    QLabel* image_timer = nullptr;
     QLabel* playtoscore = nullptr; // status bar
     QLabel* timeperturn = nullptr; // status bar
 
@@ -65,19 +65,14 @@ struct GameView
     QAction* UnsetJustWatch1 = nullptr;
 
     ChatLog* mainchat = nullptr;
-    Countdown* countdown = nullptr;
     WinnerPanel* winner = nullptr;
     BoardController* board = nullptr;
     Tgamestartform* gamestartform = nullptr;
     Tspylist* spylist = nullptr;
     SoundCues* sounds = nullptr;
-
-    // Closes the game window, which ends the program.
-    std::function<void()> closeWindow;
-    // Reads the settings file; called at the own "You are Connected.".
-    std::function<void()> loadinifile;
-    // Shows a message box that does not hold up the game; `then` runs when it is dismissed.
-    std::function<void(const QString& text, std::function<void()> then)> message;
 };
+
+// The category buttons from the top of the pick panel down.
+inline constexpr int kCategoryButtonOrder[7] = {0, 6, 1, 3, 4, 5, 2};
 
 } // namespace pictova

@@ -5,11 +5,17 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-static void registerSoundResources() { Q_INIT_RESOURCE(sound_files); }
+static void registerSoundResources()
+{
+    Q_INIT_RESOURCE(sound_files);
+}
 
 namespace pictova {
 
-SoundCues::SoundCues(QObject* parent) : QObject(parent) { registerSoundResources(); }
+SoundCues::SoundCues(QObject* parent) : QObject(parent)
+{
+    registerSoundResources();
+}
 
 bool SoundCues::silent()
 {
@@ -24,7 +30,7 @@ bool SoundCues::silent()
 
 QStringList SoundCues::cueNames()
 {
-    return {"cat0", "cat1", "cat2", "cat3", "cat4", "cat5", "cat6",
+    return {"cat0",    "cat1",    "cat2",     "cat3",     "cat4", "cat5", "cat6",
             "correct", "entered", "gameover", "noanswer", "pass", "turn"};
 }
 

@@ -48,27 +48,14 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void Tspylist::addSpy(int seat, const QString& name)
+void Tspylist::showSpectators(const QMap<int, QString>& spectators)
 {
-    // One line per seat: a seat announced again has a new occupant, whose line replaces the old.
-    const QString prefix = QStringLiteral("%1: ").arg(seat);
-    for (int i = m_list->count() - 1; i >= 0; --i)
-        if (m_list->item(i)->text().startsWith(prefix))
-            delete m_list->takeItem(i);
-    auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(seat).arg(name), m_list);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-}
-
-bool Tspylist::removeSpy(int seat, const QString& name)
-{
-    const QString entry = QStringLiteral("%1: %2").arg(seat).arg(name);
-    for (int i = 0; i < m_list->count(); ++i) {
-        if (m_list->item(i)->text() == entry) {
-            delete m_list->takeItem(i);
-            return true;
-        }
+    m_list->clear();
+    for (auto spectator = spectators.cbegin(); spectator != spectators.cend(); ++spectator) {
+        auto* item =
+            new QListWidgetItem(QStringLiteral("%1: %2").arg(spectator.key()).arg(spectator.value()), m_list);
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     }
-    return false;
 }
 
 QStringList Tspylist::entries() const
@@ -79,7 +66,10 @@ QStringList Tspylist::entries() const
     return lines;
 }
 
-void Tspylist::setRemovalEnabled(bool enabled) { m_kickAction->setEnabled(enabled); }
+void Tspylist::setRemovalEnabled(bool enabled)
+{
+    m_kickAction->setEnabled(enabled);
+}
 
 void Tspylist::listbox_spysMouseMove(const QPoint& pos)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QWidget>
 #include <functional>
 
@@ -16,9 +17,8 @@ class Tspylist : public QWidget
 public:
     explicit Tspylist(QWidget* parent = nullptr);
 
-    void addSpy(int seat, const QString& name);
-    // Removes the entry "seat: name" if present; returns whether it was there.
-    bool removeSpy(int seat, const QString& name);
+    // Lists the spectators, one line "seat: name" each.
+    void showSpectators(const QMap<int, QString>& spectators);
     QStringList entries() const;
 
     // Hosting enables removal from the list.

@@ -11,13 +11,14 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/countdown.h"
+#include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
+#include "client/turnview.h"
 #include "client/winnerpanel.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "messaging/wire.h"
-#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
@@ -30,56 +31,42 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QToolButton>
 
 namespace pictova {
 
-Tchat::Tchat(QWidget* parent)
-    : QMainWindow(parent),
-      m_ctx{m_state, m_view, [this](const QByteArray& bytes) { sendToServer(bytes); }},
-      m_seats(m_ctx),
-      m_rounds(m_ctx),
-      m_guessing(m_ctx),
-      m_watchers(m_ctx),
-      m_receivedlist(ReceiveQueue::Order::Arrival)
+Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
 {
     m_sounds = new SoundCues(this);
     m_view.sounds = m_sounds;
     buildWindow();
-
-    m_view.closeWindow = [this] { closeWindow(); };
-    m_view.loadinifile = [this] { loadinifile(); };
-    m_view.message = [this](const QString& text, std::function<void()> then) { showMessage(text, std::move(then)); };
+    GameModel& model = m_session.model();
+    new SeatPanelView(model, m_view, this);
+    new TurnView(model, m_view, this);
 
     BoardContext board;
-    board.myseat = [this] { return m_state.myseat; };
-    board.drawerseat = [this] { return m_state.drawerseat; };
-    board.loggedin = [this] { return m_state.loggedin; };
-    board.send = [this](const QByteArray& bytes) { sendToServer(bytes); };
-    board.hidePassButton = [this] { m_view.button_pass->hide(); };
+    board.myseat = [this] { return m_session.model().mySeat(); };
+    board.drawerseat = [this] { return m_session.model().drawer(); };
+    board.loggedin = [this] { return m_session.model().loggedIn(); };
+    board.send = [this](const QByteArray& bytes) { m_session.send(bytes); };
+    board.hidePassButton = [this] { m_session.model().setPassOffered(false); };
     m_view.board = new BoardController(m_canvas, m_view.panel_toolbar, board, this);
 
     ChatContext chat;
-    chat.loggedin = [this] { return m_state.loggedin; };
-    chat.myseat = [this] { return m_state.myseat; };
-    chat.send = [this](const QByteArray& bytes) { sendToServer(bytes); };
+    chat.loggedin = [this] { return m_session.model().loggedIn(); };
+    chat.myseat = [this] { return m_session.model().mySeat(); };
+    chat.send = [this](const QByteArray& bytes) { m_session.send(bytes); };
     m_mychat->setContext(chat);
     m_phrases->setContext(chat);
     m_phrases->setActionColourSource([this] { return m_mychat->actionColour(); });
 
-    connect(m_view.button_pass, &QToolButton::clicked, this, [this] { guarded([this] { m_rounds.button_passClick(); }); });
-    connect(m_view.button_start, &QToolButton::clicked, this, [this] { guarded([this] { button_startClick(); }); });
-
-    m_sock.PortName = gamePort();
-    connect(&m_sock, &TSock::onRead, this, [this](TSock*, qsizetype) { sockRead(); });
-    connect(&m_sock, &TSock::onInfo, this,
-            [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
-    m_Sock11.HostName = QStringLiteral("127.0.0.1");
-    m_Sock11.PortName = QStringLiteral("9001");
-
-    m_Timer1 = new DrainTimer(1, [this] { return processsocktimer(); }, this);
-    buildCommandTable();
+    connect(m_view.button_pass, &QToolButton::clicked, this,
+            [this] { guarded([this] { m_session.pass(); }); });
+    connect(m_view.button_start, &QToolButton::clicked, this,
+            [this] { guarded([this] { button_startClick(); }); });
+    wireSession();
 }
 
 Tchat::~Tchat() = default;
@@ -90,63 +77,61 @@ QString Tchat::gamePort()
     return port.isEmpty() ? QStringLiteral("7772") : port;
 }
 
+void Tchat::wireSession()
+{
+    // Messages for the board and the chat log, which are widgets of their own.
+    m_session.routeToView(cmd::chat, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
+    m_session.routeToView(cmd::action, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
+    m_session.routeToView(cmd::draw, [this](const QString& p) { m_view.board->drawit(p); });
+    m_session.routeToView(cmd::moveit, [this](const QString& p) { m_view.board->moveit(p); });
+    m_session.routeToView(cmd::clearmain, [this](const QString& p) { m_view.board->clearmain(p); });
+
+    connect(&m_session, &ClientSession::chatLine, this,
+            [this](const QString& text, quint32 colour) { m_view.mainchat->addlinetochat(text, colour); });
+    connect(&m_session, &ClientSession::soundCue, m_sounds, &SoundCues::playsounds);
+    connect(&m_session, &ClientSession::drawerGuessLine, m_view.panel_toolbar, &DrawerToolbar::addGuessLine);
+    connect(&m_session, &ClientSession::guesserGuessLine, this, [this](const QString& line) {
+        m_view.memo_myguessed->addItem(line);
+        // A long turn of guesses stays bounded; the oldest go first.
+        while (m_view.memo_myguessed->count() > 500)
+            delete m_view.memo_myguessed->takeItem(0);
+        m_view.memo_myguessed->scrollToBottom();
+    });
+    connect(&m_session, &ClientSession::turnStarted, this, [this] {
+        m_view.memo_myguessed->clear();
+        m_view.panel_toolbar->clearGuesses();
+        // Clears the board and puts the brush back to black, width 3.
+        m_view.board->startTurn();
+    });
+    connect(&m_session, &ClientSession::strokeAbandoned, m_view.board, &BoardController::cancelStroke);
+    connect(&m_session, &ClientSession::ownArrival, this, &Tchat::loadinifile);
+    connect(&m_session, &ClientSession::notice, this, [this](const QString& text, bool endsGame) {
+        showMessage(text,
+                    endsGame ? std::function<void()>([this] { closeWindow(); }) : std::function<void()>());
+    });
+    connect(&m_session, &ClientSession::ended, this, &Tchat::closeWindow);
+    new CountdownView(m_session.countdown(), m_view.label_timer, m_view.image_timer, this);
+}
+
 void Tchat::attachWindows(const SecondaryWindows& windows)
 {
     m_windows = windows;
     m_view.spylist = windows.spylist;
     m_view.gamestartform = windows.gamestartform;
-    if (windows.spylist)
-        windows.spylist->setKicker([this](int seat) { guarded([this, seat] { m_watchers.kicking(seat); }); });
+    if (windows.spylist) {
+        windows.spylist->setKicker(
+            [this](int seat) { guarded([this, seat] { m_session.removePlayer(seat); }); });
+        connect(&m_session.model(), &GameModel::spectatorsChanged, windows.spylist,
+                [this] { m_windows.spylist->showSpectators(m_session.model().spectators()); });
+    }
     if (windows.gamestartform)
-        connect(windows.gamestartform, &Tgamestartform::startRequested, this, [this] { guarded([this] { startgame(); }); });
+        connect(windows.gamestartform, &Tgamestartform::startRequested, this,
+                [this] { guarded([this] { startgame(); }); });
     if (windows.phrases)
-        windows.phrases->setStorePhrases([](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
+        windows.phrases->setStorePhrases(
+            [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
     if (windows.download)
         connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);
-    if (windows.server)
-        windows.server->setSoloGameSource([this] { return m_state.sologame; });
-}
-
-void Tchat::buildCommandTable()
-{
-    auto add = [this](const QString& name, std::function<void(const QString&)> handler) {
-        m_commands.add(name, std::move(handler));
-    };
-    add(cmd::sendlogininfo, [this](const QString& p) { m_seats.sendloginfo(p); });
-    add(cmd::chat, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
-    add(cmd::action, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
-    add(cmd::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    add(cmd::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    add(cmd::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
-    add(cmd::startgame, [this](const QString& p) { m_rounds.startthegame(p); });
-    add(cmd::nextplayer, [this](const QString& p) { m_rounds.getnextplayer(p); });
-    add(cmd::winner, [this](const QString& p) { m_guessing.winner(p); });
-    add(cmd::full, [this](const QString& p) { m_seats.full(p); });
-    add(cmd::draw, [this](const QString& p) { m_view.board->drawit(p); });
-    add(cmd::moveit, [this](const QString& p) { m_view.board->moveit(p); });
-    add(cmd::clearmain, [this](const QString& p) { m_view.board->clearmain(p); });
-    add(cmd::correctanswer, [this](const QString& p) { m_guessing.correctanswer(p); });
-    add(cmd::updateanswer, [this](const QString& p) { m_guessing.updateanswer(p); });
-    add(cmd::givedraweranswer, [this](const QString& p) { m_rounds.givedraweranswer(p); });
-    add(cmd::guessed, [this](const QString& p) { m_guessing.guessed(p); });
-    add(cmd::pickcatagory, [this](const QString& p) { m_rounds.pickcatagory(p); });
-    add(cmd::myguessed, [this](const QString& p) { m_guessing.myguessed(p); });
-    add(cmd::passed, [this](const QString& p) { m_rounds.passed(p); });
-    add(cmd::refreshplayerlist, [this](const QString& p) { m_seats.refreshplayerlist(p); });
-    add(cmd::havewrongversion, [this](const QString& p) { m_seats.havewrongversion(p); });
-    add(cmd::wrongversion, [this](const QString& p) { m_seats.wrongversion(p); });
-    add(cmd::justwatching, [this](const QString& p) { m_watchers.justwatching(p); });
-    add(cmd::teamscore, [this](const QString& p) { m_guessing.teamscore(p); });
-    add(cmd::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
-}
-
-void Tchat::sendToServer(const QByteArray& bytes)
-{
-    if (m_sendOverride) {
-        m_sendOverride(bytes);
-        return;
-    }
-    m_sock.send(bytes);
 }
 
 void Tchat::guarded(const std::function<void()>& action)
@@ -156,32 +141,6 @@ void Tchat::guarded(const std::function<void()>& action)
     } catch (const PictovaError& error) {
         reportError(error.text());
     }
-}
-
-void Tchat::sockRead()
-{
-    QList<QByteArray> messages;
-    const bool ok = m_framer.feed(m_sock.receive(), messages);
-    for (const QByteArray& message : messages)
-        m_receivedlist.push(0, fromWire(message));
-    if (!m_receivedlist.isEmpty())
-        m_Timer1->wake();
-    // A server that sends endless text without a terminator is broken; the game cannot go on.
-    if (!ok)
-        m_sock.close();
-}
-
-void Tchat::queueEntry(const QString& entry)
-{
-    m_receivedlist.push(0, entry);
-    m_Timer1->wake();
-}
-
-bool Tchat::processsocktimer()
-{
-    if (auto entry = m_receivedlist.take())
-        m_commands.dispatch(entry->text);
-    return !m_receivedlist.isEmpty();
 }
 
 void Tchat::showEvent(QShowEvent* event)
@@ -198,87 +157,110 @@ void Tchat::showEvent(QShowEvent* event)
 
 void Tchat::processparams(const QStringList& params)
 {
-    m_view.button_start->hide();
-    m_view.StartGame1->setEnabled(false);
-    m_state.loginname.clear();
+    GameModel& model = m_session.model();
+    model.setStartOffered(false);
+    model.setStartMenuEnabled(false);
+    m_session.setLoginName({});
     if (params.isEmpty()) {
-        m_ctx.statusLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_view.mainchat->addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kStatusColour);
         if (m_windows.download) {
             m_windows.download->show();
             m_windows.download->raise();
         }
-        m_state.hostaddress = QStringLiteral("127.0.0.1");
-        m_state.playername = QStringLiteral("You");
-        m_state.sologame = true;
+        m_session.setHostAddress(QStringLiteral("127.0.0.1"));
+        m_session.setPlayerName(QStringLiteral("You"));
+        model.setSolo(true);
         hostpress();
         return;
     }
-    m_ctx.statusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    m_view.mainchat->addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kStatusColour);
     // The terminator byte cannot travel inside a message.
-    m_state.playername = withoutTerminator(params.value(0));
+    m_session.setPlayerName(withoutTerminator(params.value(0)));
     if (params.size() >= 2)
-        m_state.hostaddress = params.value(1);
+        m_session.setHostAddress(params.value(1));
     if (params.size() >= 3) {
         if (params.value(2) == QLatin1String("true"))
             hostpress();
         else
             joinpress();
-        guarded([this] { m_Sock11.open(); });
+        guarded([this] { m_session.openSideChannel(); });
     }
 }
 
 void Tchat::hostpress()
 {
     try {
-        if (m_windows.server) {
-            m_windows.server->setPortName(gamePort());
-            m_windows.server->startListening();
-        }
+        m_session.startHosting(gamePort());
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;
     }
-    m_state.loginname = m_state.playername;
-    m_state.ishost = true;
-    m_sock.HostName = QStringLiteral("127.0.0.1");
-    guarded([this] { m_sock.open(); });
-    m_view.button_start->show();
-    m_view.StartGame1->setEnabled(true);
-    if (m_view.spylist)
-        m_view.spylist->setRemovalEnabled(true);
+    GameModel& model = m_session.model();
+    m_session.setLoginName(m_session.playerName());
+    model.setHosting(true);
+    guarded([this] { m_session.connectTo(QStringLiteral("127.0.0.1"), gamePort()); });
+    model.setStartOffered(true);
+    model.setStartMenuEnabled(true);
 }
 
 void Tchat::joinpress()
 {
-    m_state.loginname = m_state.playername;
-    m_sock.HostName = m_state.hostaddress;
-    guarded([this] { m_sock.open(); });
+    m_session.setLoginName(m_session.playerName());
+    guarded([this] { m_session.connectTo(m_session.hostAddress(), gamePort()); });
 }
 
 void Tchat::button_startClick()
 {
-    if (!m_state.loggedin) {
+    if (!m_session.model().loggedIn()) {
         showMessage(QStringLiteral("You are not connected"), {});
         return;
     }
     presentWindow(m_view.gamestartform);
-    m_view.button_start->hide();
+    m_session.model().setStartOffered(false);
 }
 
 void Tchat::startgame()
 {
-    if (!m_state.loggedin || !m_view.gamestartform)
+    if (!m_view.gamestartform)
         return;
-    sendToServer(toserver::startgame(m_state.myseat, m_view.gamestartform->teamChecked(),
-                                     m_view.gamestartform->playtoText(), m_view.gamestartform->timeText()));
+    m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
+                           m_view.gamestartform->timeText());
+}
+
+void Tchat::edit_answerKeyPress()
+{
+    m_session.guess(m_view.edit_answer->text());
+    m_view.edit_answer->clear();
+}
+
+void Tchat::button_cat1Click(int category)
+{
+    if (category < 0 || category > 6)
+        return;
+    if (m_session.pickCategory(category))
+        return;
+    // Only the drawer picks: the button must not stay pressed for anyone else.
+    QToolButton* button = m_view.button_cat[category];
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+void Tchat::label_playername1ContextPopup(int seat)
+{
+    WatchersHandler& watchers = m_session.watchers();
+    watchers.label_playername1ContextPopup(seat);
+    m_view.removefromgame1->setEnabled(watchers.mayRemovePopupSeat());
+    m_view.SettoJustWatch1->setEnabled(watchers.maySetWatching());
+    m_view.UnsetJustWatch1->setEnabled(watchers.maySetWatching());
 }
 
 void Tchat::loadinifile()
 {
-    const LoadedSettings loaded = loadSettings(settingsFilePath(), m_state.snapshotcounter);
+    const LoadedSettings loaded = loadSettings(settingsFilePath(), m_snapshotcounter);
     for (QAction* item : m_textSizeItems)
         item->setChecked(item->text().toInt() == loaded.textsize);
-    m_state.snapshotcounter = loaded.snapcount;
+    m_snapshotcounter = loaded.snapcount;
     m_mychat->setTextColour(loaded.textcolour);
     m_view.mainchat->setTextSize(loaded.textsize);
     m_mychat->setActionColour(loaded.actioncolour);
@@ -293,7 +275,7 @@ void Tchat::saveinifile()
 {
     SavedSettings saved;
     saved.textsize = m_view.mainchat->textSize();
-    saved.snapcount = m_state.snapshotcounter;
+    saved.snapcount = m_snapshotcounter;
     saved.textcolour = m_mychat->textColour();
     saved.actioncolour = m_mychat->actionColour();
     saved.playsounds = m_PlaySounds1->isChecked();
@@ -319,7 +301,10 @@ void Tchat::TextColor1Click()
     saveinifile();
 }
 
-void Tchat::ActionColor1Click() { m_mychat->chooseActionColour(); }
+void Tchat::ActionColor1Click()
+{
+    m_mychat->chooseActionColour();
+}
 
 void Tchat::PhraseLists1Click()
 {
@@ -339,12 +324,13 @@ void Tchat::SnapShots1Click()
 
 void Tchat::button_snapshotClick()
 {
-    if (m_state.turncaption.isEmpty())
+    const QString caption = m_session.model().turnCaption();
+    if (caption.isEmpty())
         return;
-    ++m_state.snapshotcounter;
-    guarded([this] {
+    ++m_snapshotcounter;
+    guarded([this, caption] {
         QDir().mkpath(snapshotFolder());
-        takeSnapshot(*m_canvas, m_state.turncaption, m_state.snapshotcounter, snapshotFolder());
+        takeSnapshot(*m_canvas, caption, m_snapshotcounter, snapshotFolder());
         saveinifile();
     });
 }
@@ -354,7 +340,7 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_view.edit_answer && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            guarded([this] { m_guessing.edit_answerKeyPress(); });
+            guarded([this] { edit_answerKeyPress(); });
             return true;
         }
     }
@@ -392,7 +378,10 @@ void Tchat::presentWindow(QWidget* window)
     window->activateWindow();
 }
 
-void Tchat::closeWindow() { close(); }
+void Tchat::closeWindow()
+{
+    close();
+}
 
 void Tchat::closeEvent(QCloseEvent* event)
 {

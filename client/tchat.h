@@ -1,17 +1,7 @@
 #pragma once
 
-#include "client/clientlink.h"
-#include "client/clientstate.h"
 #include "client/gameview.h"
-#include "client/guessing.h"
-#include "client/rounds.h"
-#include "client/seats.h"
-#include "client/watchers.h"
-#include "messaging/dispatcher.h"
-#include "messaging/drain.h"
-#include "messaging/framing.h"
-#include "messaging/receivequeue.h"
-#include "messaging/tsock.h"
+#include "client/model/clientsession.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -23,7 +13,6 @@ namespace pictova {
 class BoardCanvas;
 class ChatInput;
 class PhraseButtons;
-class TServer;
 class Tabout;
 class Tdownload;
 class Thelp;
@@ -33,7 +22,6 @@ class Tsnapshot;
 // The other windows of the program, created once at start-up and only shown and hidden.
 struct SecondaryWindows
 {
-    TServer* server = nullptr;
     Thelp* help = nullptr;
     Tabout* about = nullptr;
     Tspylist* spylist = nullptr;
@@ -43,7 +31,8 @@ struct SecondaryWindows
     Tdownload* download = nullptr;
 };
 
-// The game window: it holds the widgets, wires them to the handlers and talks to the server.
+// The game window: it builds the widgets, lets them show the session's game model, and forwards
+// what the player does to the session.
 class Tchat : public QMainWindow
 {
     Q_OBJECT
@@ -61,27 +50,19 @@ public:
     // The port of the game, "7772" unless PICTOVA_PORT says otherwise (tests run copies side by side).
     static QString gamePort();
 
-    const ClientState& state() const { return m_state; }
-    ClientState& state() { return m_state; }
+    ClientSession& session() { return m_session; }
+    GameModel& model() { return m_session.model(); }
     GameView& view() { return m_view; }
     SoundCues& sounds() { return *m_sounds; }
     BoardCanvas* canvas() const { return m_canvas; }
     ChatInput* chatInput() const { return m_mychat; }
     PhraseButtons* phraseButtons() const { return m_phrases; }
-    SeatsHandler& seats() { return m_seats; }
-    RoundsHandler& rounds() { return m_rounds; }
-    GuessingHandler& guessing() { return m_guessing; }
-    WatchersHandler& watchers() { return m_watchers; }
-    TSock& sock() { return m_sock; }
+    int snapshotCounter() const { return m_snapshotcounter; }
 
-    // The receive side: queue an entry as if it had arrived, and drain one entry.
-    void queueEntry(const QString& entry);
-    bool processsocktimer();
-    void setManualDrain(bool manual) { m_Timer1->setManual(manual); }
-    qsizetype pendingEntries() const { return m_receivedlist.size(); }
-
-    // Tests capture what the window sends instead of writing to a socket.
-    void setSendOverride(std::function<void(const QByteArray&)> send) { m_sendOverride = std::move(send); }
+    // The player's actions the window forwards.
+    void edit_answerKeyPress();
+    void button_cat1Click(int category);
+    void label_playername1ContextPopup(int seat);
 
     void loadinifile();
     void saveinifile();
@@ -116,29 +97,15 @@ private:
     void buildDrawingPanel(QWidget* panel);
     void buildBottomPanel(QWidget* panel);
     void buildChatColumn(QWidget* column);
-    void buildCommandTable();
-    void sendToServer(const QByteArray& bytes);
-    void sockRead();
+    void wireSession();
     void closeWindow();
     void showMessage(const QString& text, std::function<void()> then);
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
 
-    ClientState m_state;
+    ClientSession m_session;
     GameView m_view;
-    ClientContext m_ctx;
-    SeatsHandler m_seats;
-    RoundsHandler m_rounds;
-    GuessingHandler m_guessing;
-    WatchersHandler m_watchers;
-
-    TSock m_sock;
-    TSock m_Sock11;
-    MessageFramer m_framer;
-    ReceiveQueue m_receivedlist;
-    DrainTimer* m_Timer1 = nullptr;
-    CommandTable m_commands;
-    std::function<void(const QByteArray&)> m_sendOverride;
+    int m_snapshotcounter = 0;
 
     SoundCues* m_sounds = nullptr;
     BoardCanvas* m_canvas = nullptr;

@@ -5,7 +5,6 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
-#include "client/countdown.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
@@ -18,9 +17,9 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QLayout>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -30,7 +29,8 @@
 namespace pictova {
 
 namespace {
-QFrame* panel(const QString& name, QWidget* parent, const QRect& geometry, QFrame::Shape shape = QFrame::Panel)
+QFrame* panel(const QString& name, QWidget* parent, const QRect& geometry,
+              QFrame::Shape shape = QFrame::Panel)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
@@ -115,24 +115,26 @@ void Tchat::buildWindow()
 
 void Tchat::buildTopPanel(QWidget* top)
 {
-    m_view.label_fullanswer = label(QStringLiteral("label_fullanswer"), QStringLiteral("Welcome To"), top,
-                                    QRect(106, 2, 323, 22));
+    m_view.label_fullanswer =
+        label(QStringLiteral("label_fullanswer"), QStringLiteral("Welcome To"), top, QRect(106, 2, 323, 22));
     m_view.label_fullanswer->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_fullanswer, 16);
     setColour(m_view.label_fullanswer, kMaroon);
 
-    m_view.label_answer = label(QStringLiteral("label_answer"), QStringLiteral("Pictova By Quorix Software"), top,
-                                QRect(4, 24, 527, 22));
+    m_view.label_answer = label(QStringLiteral("label_answer"), QStringLiteral("Pictova By Quorix Software"),
+                                top, QRect(4, 24, 527, 22));
     m_view.label_answer->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_answer, 17);
     QFont mono = m_view.label_answer->font();
     mono.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     m_view.label_answer->setFont(mono);
 
-    m_view.button_start = pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
+    m_view.button_start =
+        pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
     m_view.button_start->setToolTip(QStringLiteral("Start Game"));
     m_view.button_start->hide();
-    m_view.button_pass = pictureButton(QStringLiteral("button_pass"), artwork::passFace(), top, QRect(431, 4, 102, 17));
+    m_view.button_pass =
+        pictureButton(QStringLiteral("button_pass"), artwork::passFace(), top, QRect(431, 4, 102, 17));
     m_view.button_pass->setToolTip(QStringLiteral("Pass"));
     m_view.button_pass->hide();
 
@@ -146,7 +148,8 @@ void Tchat::buildTopPanel(QWidget* top)
         setBold(l, 11);
         setColour(l, kMaroon);
     }
-    auto* timeCaption = label(QStringLiteral("label_timecaption"), QStringLiteral("Time:"), strip, QRect(388, 2, 36, 17));
+    auto* timeCaption =
+        label(QStringLiteral("label_timecaption"), QStringLiteral("Time:"), strip, QRect(388, 2, 36, 17));
     setBold(timeCaption, 11);
     auto* barBack = new QFrame(strip);
     barBack->setObjectName(QStringLiteral("timer_back"));
@@ -156,11 +159,13 @@ void Tchat::buildTopPanel(QWidget* top)
     bar->setObjectName(QStringLiteral("image_timer"));
     bar->setGeometry(0, 0, 100, 15);
     bar->setStyleSheet(QStringLiteral("background: #800000;"));
-    auto* timerText = label(QStringLiteral("label_timer"), QStringLiteral("0"), barBack, QRect(0, 0, 100, 15));
+    auto* timerText =
+        label(QStringLiteral("label_timer"), QStringLiteral("0"), barBack, QRect(0, 0, 100, 15));
     timerText->setAlignment(Qt::AlignCenter);
     setBold(timerText, 11);
     timerText->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    m_view.countdown = new Countdown(timerText, bar, this);
+    m_view.label_timer = timerText;
+    m_view.image_timer = bar;
 }
 
 void Tchat::buildDrawingPanel(QWidget* drawing)
@@ -187,9 +192,10 @@ void Tchat::buildDrawingPanel(QWidget* drawing)
         picture->setPixmap(filled);
     }
     m_view.panel_pickcatagory = pick;
-    m_view.label_pickcatagory = label(QStringLiteral("label_pickcatagory"), QString(), pick, QRect(3, 6, 200, 18));
-    m_view.label_pickcatagory1 = label(QStringLiteral("label_pickcatagory1"), QStringLiteral("is picking a catagory"),
-                                       pick, QRect(3, 24, 200, 18));
+    m_view.label_pickcatagory =
+        label(QStringLiteral("label_pickcatagory"), QString(), pick, QRect(3, 6, 200, 18));
+    m_view.label_pickcatagory1 = label(QStringLiteral("label_pickcatagory1"),
+                                       QStringLiteral("is picking a catagory"), pick, QRect(3, 24, 200, 18));
     for (QLabel* l : {m_view.label_pickcatagory, m_view.label_pickcatagory1}) {
         l->setAlignment(Qt::AlignCenter);
         setBold(l, 14);
@@ -199,14 +205,14 @@ void Tchat::buildDrawingPanel(QWidget* drawing)
     group->setExclusive(true);
     for (int row = 0; row < 7; ++row) {
         const int category = kCategoryButtonOrder[row];
-        auto* button = pictureButton(QStringLiteral("button_cat%1").arg(category), artwork::categoryBanner(category),
-                                     pick, QRect(51, 50 + row * 24, 104, 19));
+        auto* button =
+            pictureButton(QStringLiteral("button_cat%1").arg(category), artwork::categoryBanner(category),
+                          pick, QRect(51, 50 + row * 24, 104, 19));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setProperty("category", category);
-        connect(button, &QToolButton::clicked, this, [this, category] {
-            guarded([this, category] { m_rounds.button_cat1Click(category); });
-        });
+        connect(button, &QToolButton::clicked, this,
+                [this, category] { guarded([this, category] { button_cat1Click(category); }); });
         m_view.button_cat[category] = button;
     }
     pick->hide();
@@ -218,8 +224,8 @@ void Tchat::buildBottomPanel(QWidget* bottom)
     answer->setObjectName(QStringLiteral("panel_answer"));
     answer->setGeometry(1, 1, 533, 75);
     m_view.panel_answer = answer;
-    m_view.label_answerlabel = label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"), answer,
-                                     QRect(6, 6, 160, 18));
+    m_view.label_answerlabel = label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"),
+                                     answer, QRect(6, 6, 160, 18));
     setBold(m_view.label_answerlabel, 13);
     setColour(m_view.label_answerlabel, kMaroon);
     m_view.edit_answer = new QLineEdit(answer);
@@ -266,15 +272,17 @@ void Tchat::buildScorePanel(QWidget* score)
             name->setProperty("seat", seat);
             name->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(name, &QLabel::customContextMenuRequested, this, [this, name, seat](const QPoint& pos) {
-                m_watchers.label_playername1ContextPopup(seat);
+                label_playername1ContextPopup(seat);
                 m_view.popup_Kick->popup(name->mapToGlobal(pos));
             });
         }
         m_view.label_playername[seat] = name;
         m_view.label_score[seat] = points;
     }
-    m_view.label_adrawer = label(QStringLiteral("label_adrawer"), QStringLiteral("+1"), score, QRect(222, 6, 22, 16));
-    m_view.label_aguesser = label(QStringLiteral("label_aguesser"), QStringLiteral("+2"), score, QRect(222, 6, 22, 16));
+    m_view.label_adrawer =
+        label(QStringLiteral("label_adrawer"), QStringLiteral("+1"), score, QRect(222, 6, 22, 16));
+    m_view.label_aguesser =
+        label(QStringLiteral("label_aguesser"), QStringLiteral("+2"), score, QRect(222, 6, 22, 16));
     for (QLabel* l : {m_view.label_adrawer, m_view.label_aguesser}) {
         setBold(l, 11);
         setColour(l, QColor(0, 0x80, 0));
@@ -326,7 +334,8 @@ void Tchat::buildMenus()
     };
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    m_view.StartGame1 = item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), [this] { button_startClick(); });
+    m_view.StartGame1 = item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"),
+                             [this] { button_startClick(); });
     m_view.StartGame1->setEnabled(false);
     file->addSeparator();
     item(file, QStringLiteral("Exit1"), QStringLiteral("Exit"), [this] { close(); });
@@ -351,14 +360,17 @@ void Tchat::buildMenus()
         });
         m_textSizeItems << action;
     }
-    item(options, QStringLiteral("ActionColor1"), QStringLiteral("Action Color"), [this] { ActionColor1Click(); });
+    item(options, QStringLiteral("ActionColor1"), QStringLiteral("Action Color"),
+         [this] { ActionColor1Click(); });
     m_ScrollChatOff1 = options->addAction(QStringLiteral("Scroll Chat Off"));
     m_ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
     m_ScrollChatOff1->setCheckable(true);
     m_ScrollChatOff1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(m_ScrollChatOff1, &QAction::toggled, this, [this](bool on) { m_view.mainchat->setScrollLocked(on); });
+    connect(m_ScrollChatOff1, &QAction::toggled, this,
+            [this](bool on) { m_view.mainchat->setScrollLocked(on); });
     connect(m_view.mainchat, &ChatLog::scrollLockChanged, m_ScrollChatOff1, &QAction::setChecked);
-    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"), [this] { m_view.mainchat->clearLog(); });
+    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"),
+         [this] { m_view.mainchat->clearLog(); });
     options->addSeparator();
     m_view.JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
     m_view.JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
@@ -366,38 +378,38 @@ void Tchat::buildMenus()
     connect(m_view.JustWatch1, &QAction::triggered, this, [this](bool checked) {
         // The tick follows the server's confirmation, not the click.
         m_view.JustWatch1->setChecked(!checked);
-        guarded([this] { m_watchers.JustWatch1Click(); });
+        guarded([this] { m_session.toggleJustWatch(); });
     });
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     item(view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), [this] { SnapShots1Click(); });
-    item(view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"), [this] {
-        presentWindow(m_view.spylist);
-    });
-    item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"), [this] { PhraseLists1Click(); });
+    item(view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"),
+         [this] { presentWindow(m_view.spylist); });
+    item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"),
+         [this] { PhraseLists1Click(); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"), [this] {
-        presentWindow(m_windows.help);
-    });
+    QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"),
+                             [this] { presentWindow(m_windows.help); });
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    item(help, QStringLiteral("About1"), QStringLiteral("About"), [this] {
-        presentWindow(m_windows.about);
-    });
+    item(help, QStringLiteral("About1"), QStringLiteral("About"), [this] { presentWindow(m_windows.about); });
 
     m_view.popup_Kick = new QMenu(this);
     m_view.popup_Kick->setObjectName(QStringLiteral("popup_Kick"));
     m_view.removefromgame1 = m_view.popup_Kick->addAction(QStringLiteral("Remove From Game"));
     m_view.removefromgame1->setObjectName(QStringLiteral("removefromgame1"));
-    connect(m_view.removefromgame1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.RemoveFromGame1Click(); }); });
+    connect(m_view.removefromgame1, &QAction::triggered, this,
+            [this] { guarded([this] { m_session.watchers().RemoveFromGame1Click(); }); });
     m_view.popup_Kick->addSeparator();
     m_view.SettoJustWatch1 = m_view.popup_Kick->addAction(QStringLiteral("Set to Just Watch"));
     m_view.SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
-    connect(m_view.SettoJustWatch1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.SettoJustWatch1Click(); }); });
+    connect(m_view.SettoJustWatch1, &QAction::triggered, this,
+            [this] { guarded([this] { m_session.watchers().SettoJustWatch1Click(); }); });
     m_view.UnsetJustWatch1 = m_view.popup_Kick->addAction(QStringLiteral("Unset Just Watch"));
     m_view.UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
-    connect(m_view.UnsetJustWatch1, &QAction::triggered, this, [this] { guarded([this] { m_watchers.UnsetJustWatch1Click(); }); });
+    connect(m_view.UnsetJustWatch1, &QAction::triggered, this,
+            [this] { guarded([this] { m_session.watchers().UnsetJustWatch1Click(); }); });
 }
 
 } // namespace pictova

@@ -39,8 +39,8 @@ struct Client
         windows.spylist = &spylist;
         windows.gamestartform = &startform;
         chat.attachWindows(windows);
-        chat.setManualDrain(true);
-        chat.setSendOverride([this](const QByteArray& bytes) { sent << bytes; });
+        chat.session().setManualDrain(true);
+        chat.session().setSendOverride([this](const QByteArray& bytes) { sent << bytes; });
     }
 };
 
@@ -87,21 +87,21 @@ void playerAction(FuzzedDataProvider& input)
     Tchat& chat = client->chat;
     switch (input.ConsumeIntegralInRange<int>(0, 5)) {
     case 0:
-        chat.rounds().button_passClick();
+        chat.session().pass();
         break;
     case 1:
-        chat.rounds().button_cat1Click(input.ConsumeIntegralInRange<int>(-1, 7));
+        chat.button_cat1Click(input.ConsumeIntegralInRange<int>(-1, 7));
         break;
     case 2:
         chat.view().edit_answer->setText(text(input));
-        chat.guessing().edit_answerKeyPress();
+        chat.edit_answerKeyPress();
         break;
     case 3:
-        chat.watchers().JustWatch1Click();
+        chat.session().toggleJustWatch();
         break;
     case 4:
-        chat.watchers().label_playername1ContextPopup(input.ConsumeIntegralInRange<int>(0, 11));
-        chat.watchers().RemoveFromGame1Click();
+        chat.label_playername1ContextPopup(input.ConsumeIntegralInRange<int>(0, 11));
+        chat.session().watchers().RemoveFromGame1Click();
         break;
     default:
         chat.startgame();
@@ -151,10 +151,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     Tchat& chat = client->chat;
     // Each input starts from a window that has not logged in yet, as a new connection would.
-    ClientState& state = chat.state();
-    state = ClientState{};
-    state.loginname = QStringLiteral("Me");
-    state.ishost = input.ConsumeBool();
+    GameModel& model = chat.model();
+    model.setMySeat(0);
+    model.setLoggedIn(false);
+    model.setDrawer(0);
+    model.setTurnCaption({});
+    model.setHosting(input.ConsumeBool());
+    chat.session().setLoginName(QStringLiteral("Me"));
     if (!chat.isVisible())
         chat.show();
     // A log kept across inputs would sit at its cap, and laying out thousands of lines made each
@@ -167,9 +170,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } else {
             const int burst = input.ConsumeIntegralInRange<int>(1, 3);
             for (int i = 0; i < burst; ++i)
-                chat.queueEntry(message(input));
-            while (chat.pendingEntries() > 0)
-                chat.processsocktimer();
+                chat.session().queueEntry(message(input));
+            while (chat.session().pendingEntries() > 0)
+                chat.session().processsocktimer();
         }
         checkWindow();
     }

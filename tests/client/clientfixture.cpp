@@ -21,8 +21,8 @@ void ClientFixture::SetUp()
     windows.spylist = m_spylist.get();
     windows.gamestartform = m_startform.get();
     m_chat->attachWindows(windows);
-    m_chat->setManualDrain(true);
-    m_chat->setSendOverride([this](const QByteArray& bytes) { m_sent << bytes; });
+    m_chat->session().setManualDrain(true);
+    m_chat->session().setSendOverride([this](const QByteArray& bytes) { m_sent << bytes; });
     m_chat->show();
 }
 
@@ -35,14 +35,14 @@ void ClientFixture::TearDown()
 void ClientFixture::receive(const QStringList& entries)
 {
     for (const QString& entry : entries)
-        m_chat->queueEntry(entry);
-    while (m_chat->pendingEntries() > 0)
-        m_chat->processsocktimer();
+        m_chat->session().queueEntry(entry);
+    while (m_chat->session().pendingEntries() > 0)
+        m_chat->session().processsocktimer();
 }
 
 void ClientFixture::logIn(int seat, const QString& name)
 {
-    m_chat->state().loginname = name;
+    m_chat->session().setLoginName(name);
     receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat), QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
     m_sent.clear();
 }

@@ -44,7 +44,7 @@ TEST_F(Guessing, EnterSendsTheGuessAndEmptiesTheField)
     EXPECT_TRUE(v().edit_answer->text().isEmpty());
     EXPECT_EQ(v().memo_myguessed->count(), 0);
 
-    m_chat->state().loggedin = false;
+    m_chat->model().setLoggedIn(false);
     v().edit_answer->setText("offline");
     pressEnter();
     EXPECT_EQ(m_sent.size(), 1);
@@ -68,10 +68,10 @@ TEST_F(Guessing, TimeOutRevealsTheAnswerAndOffersTheSnapshot)
     receive("CMD_updateanswer+true+FAN");
     EXPECT_EQ(v().label_answer->text(), "FAN");
     EXPECT_EQ(lastChatLine(), "No one guessed!");
-    EXPECT_EQ(m_chat->state().drawerseat, 0);
+    EXPECT_EQ(m_chat->model().drawer(), 0);
     EXPECT_FALSE(v().panel_answer->isVisible());
     EXPECT_TRUE(v().button_snapshot->isVisible());
-    EXPECT_TRUE(m_chat->state().turncaption.endsWith(": Ann-FAN"));
+    EXPECT_TRUE(m_chat->model().turnCaption().endsWith(": Ann-FAN"));
     EXPECT_EQ(m_chat->sounds().history().last(), "noanswer");
     EXPECT_FALSE(v().label_adrawer->isVisible());
 }
@@ -87,7 +87,7 @@ TEST_F(Guessing, CorrectAnswerScoresLabelsAndTheCueForTheTwoInvolved)
     EXPECT_TRUE(v().label_aguesser->isVisible());
     EXPECT_EQ(v().label_aguesser->y(), v().label_playername[3]->y());
     EXPECT_EQ(v().label_answer->text(), "FAN");
-    EXPECT_TRUE(m_chat->state().turncaption.endsWith(": Ann-FAN"));
+    EXPECT_TRUE(m_chat->model().turnCaption().endsWith(": Ann-FAN"));
 
     receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+2+2+1+5+FAN"});
     EXPECT_EQ(m_chat->sounds().history().last(), "correct");
@@ -118,7 +118,7 @@ TEST_F(Guessing, WinnerPanelAnimatesAndTheHostGetsTheStartButtonBack)
     EXPECT_FALSE(v().winner->isVisible());
     EXPECT_FALSE(v().winner->animating());
 
-    m_chat->state().ishost = true;
+    m_chat->model().setHosting(true);
     receive("CMD_winner+Ann");
     EXPECT_TRUE(v().button_start->isVisible());
     EXPECT_TRUE(v().StartGame1->isEnabled());

@@ -1,6 +1,7 @@
 #include "tests/client/clientfixture.h"
 
 #include "client/countdown.h"
+#include "client/model/countdownclock.h"
 #include "client/soundcues.h"
 #include "client/winnerpanel.h"
 #include "board/drawertoolbar.h"
@@ -55,7 +56,7 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
 {
     receive("CMD_pickcatagory+1");
     EXPECT_FALSE(v().panel_pickcatagory->isVisible());
-    EXPECT_EQ(m_chat->state().drawerseat, 1);
+    EXPECT_EQ(m_chat->model().drawer(), 1);
     EXPECT_EQ(v().image_arrow->y(), v().label_playername[1]->y() + 2);
     EXPECT_FALSE(m_chat->sounds().history().contains("turn"));
 
@@ -64,8 +65,8 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
     EXPECT_EQ(v().label_pickcatagory->text(), "Your turn to");
     EXPECT_EQ(v().label_pickcatagory1->text(), "choose a catagory");
     EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
-    EXPECT_EQ(v().countdown->countdownphase(), Countdown::Pause);
-    EXPECT_EQ(v().countdown->secondsleft(), 10);
+    EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
+    EXPECT_EQ(m_chat->session().countdown().secondsleft(), 10);
 }
 
 TEST_F(Rounds, CategoryButtonsInTheirOrderAndOnlyTheDrawerSends)
@@ -98,7 +99,7 @@ TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
     EXPECT_EQ(v().label_answer->text(), "___ ____ ");
     EXPECT_EQ(v().label_aguesser->text(), "+3");
     EXPECT_TRUE(m_chat->sounds().history().contains("cat3"));
-    EXPECT_EQ(v().countdown->countdownphase(), Countdown::Drawing);
+    EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Drawing);
 
     receive("CMD_nextplayer+1+6+_____ ");
     EXPECT_EQ(v().label_turn->text(), "Ann's turn to draw.");
@@ -111,7 +112,7 @@ TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
     EXPECT_EQ(v().label_adrawer->text(), "+1");
     EXPECT_EQ(v().label_adrawer->y(), v().label_playername[1]->y());
 
-    m_chat->state().myseat = 12;
+    m_chat->model().setMySeat(12);
     receive("CMD_nextplayer+1+0+_____ ");
     EXPECT_TRUE(v().panel_answer->isVisible());
     EXPECT_FALSE(v().edit_answer->isVisible());
@@ -131,34 +132,35 @@ TEST_F(Rounds, PassIsSentOnceAndThePassNoticeUpdatesTheScore)
 
     m_sent.clear();
     receive("CMD_nextplayer+1+1+____ ");
-    m_chat->rounds().button_passClick();
+    m_chat->session().rounds().button_passClick();
     EXPECT_TRUE(m_sent.isEmpty());
 }
 
-TEST(Countdown, TextAndBarFollowTheirRules)
+TEST(CountdownClock, TextAndBarFollowTheirRules)
 {
-    EXPECT_EQ(Countdown::formatTime(125), "2:05");
-    EXPECT_EQ(Countdown::formatTime(119), "1:59");
-    EXPECT_EQ(Countdown::formatTime(65), "1:05");
-    EXPECT_EQ(Countdown::formatTime(60), "1:00");
-    EXPECT_EQ(Countdown::formatTime(9), "0:09");
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Pause, 9, 100), 90);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Pause, 0, 10), 0);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 119, 0), 100);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 100, 100), 100);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 99, 100), 99);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 97, 100), 98);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 0), 59);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 61), 59);
-    EXPECT_EQ(Countdown::nextBarWidth(Countdown::Drawing, 59, 62), 60);
+    EXPECT_EQ(CountdownClock::formatTime(125), "2:05");
+    EXPECT_EQ(CountdownClock::formatTime(119), "1:59");
+    EXPECT_EQ(CountdownClock::formatTime(65), "1:05");
+    EXPECT_EQ(CountdownClock::formatTime(60), "1:00");
+    EXPECT_EQ(CountdownClock::formatTime(9), "0:09");
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Pause, 9, 100), 90);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Pause, 0, 10), 0);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 119, 0), 100);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 100, 100), 100);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 99, 100), 99);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 97, 100), 98);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 59, 0), 59);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 59, 61), 59);
+    EXPECT_EQ(CountdownClock::nextBarWidth(CountdownClock::Drawing, 59, 62), 60);
 }
 
 TEST(Countdown, TicksDownAndStopsBelowZero)
 {
     QLabel text, bar;
     bar.setFixedWidth(100);
-    Countdown countdown(&text, &bar);
-    countdown.restart(Countdown::Pause, 1);
+    CountdownClock countdown;
+    CountdownView shown(countdown, &text, &bar);
+    countdown.restart(CountdownClock::Pause, 1);
     countdown.timer2Timer();
     EXPECT_EQ(text.text(), "0:00");
     EXPECT_EQ(bar.width(), 0);
@@ -167,8 +169,7 @@ TEST(Countdown, TicksDownAndStopsBelowZero)
     EXPECT_EQ(text.text(), "0:00");
     EXPECT_FALSE(countdown.running());
     // A 120-second turn keeps the full bar for the first twenty ticks.
-    countdown.restart(Countdown::Drawing, 120);
-    bar.setFixedWidth(100);
+    countdown.restart(CountdownClock::Drawing, 120);
     for (int i = 0; i < 20; ++i)
         countdown.timer2Timer();
     EXPECT_EQ(bar.width(), 100);

@@ -14,12 +14,12 @@ using Seats = ClientFixture;
 
 TEST_F(Seats, LogInReplySendsSeatVersionAndNameWithTwoTerminators)
 {
-    m_chat->state().loginname = "Ann";
+    m_chat->session().setLoginName("Ann");
     receive("CMD_sendlogininfo+7");
     ASSERT_EQ(m_sent.size(), 1);
     EXPECT_EQ(m_sent[0], QByteArray("CMD_logininfo+7+2.2.4+Ann\xff\xff"));
-    EXPECT_EQ(m_chat->state().myseat, 7);
-    EXPECT_TRUE(m_chat->state().loggedin);
+    EXPECT_EQ(m_chat->model().mySeat(), 7);
+    EXPECT_TRUE(m_chat->model().loggedIn());
 }
 
 TEST_F(Seats, JoinsFillSeatLabelsAndPlayTheEnteredCue)
@@ -64,14 +64,14 @@ TEST_F(Seats, OwnDisconnectOrAClosedSocketClosesTheWindow)
 {
     logIn(3);
     receive("CMD_playerdisconnected+3+Me");
-    EXPECT_FALSE(m_chat->state().loggedin);
+    EXPECT_FALSE(m_chat->model().loggedIn());
     EXPECT_TRUE(m_chat->closeRequested());
 
     ClientFixture::TearDown();
     ClientFixture::SetUp();
-    m_chat->seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
+    m_chat->session().seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
     EXPECT_FALSE(m_chat->closeRequested());
-    m_chat->seats().sockInfo(SocketInfo::Closed, "Socket Closed");
+    m_chat->session().seats().sockInfo(SocketInfo::Closed, "Socket Closed");
     EXPECT_TRUE(m_chat->closeRequested());
 }
 

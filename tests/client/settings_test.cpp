@@ -43,7 +43,7 @@ TEST_F(ClientSettings, ReadAtTheOwnLogInBeforeItsEnteredCue)
     EXPECT_EQ(m_chat->chatInput()->textColour(), rgbColour(0xFF, 0, 0));
     EXPECT_EQ(m_chat->phraseButtons()->phraseText(3), "/me dances");
     EXPECT_EQ(m_chat->phraseButtons()->phraseText(4), "Excellent!");
-    EXPECT_EQ(m_chat->state().snapshotcounter, 41);
+    EXPECT_EQ(m_chat->snapshotCounter(), 41);
     EXPECT_FALSE(action("PlaySounds1")->isChecked());
     // The settings came before the log-in's own "entered" cue, which therefore stays silent.
     EXPECT_TRUE(m_chat->sounds().history().isEmpty());

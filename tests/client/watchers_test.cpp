@@ -46,47 +46,48 @@ TEST_F(Watchers, JustWatchAsksAndTheTickFollowsTheServer)
 
 TEST_F(Watchers, SpiesCannotUseJustWatch)
 {
-    m_chat->state().myseat = 11;
-    m_chat->watchers().JustWatch1Click();
+    m_chat->model().setMySeat(11);
+    m_chat->session().watchers().JustWatch1Click();
     EXPECT_TRUE(m_sent.isEmpty());
 }
 
 TEST_F(Watchers, SeatMenuIsGreyedForPlayersAndRemovalNeedsAnOccupiedSeat)
 {
-    m_chat->watchers().label_playername1ContextPopup(7);
+    m_chat->label_playername1ContextPopup(7);
     EXPECT_FALSE(v().removefromgame1->isEnabled());
     EXPECT_FALSE(v().SettoJustWatch1->isEnabled());
-    m_chat->state().ishost = true;
-    m_chat->watchers().label_playername1ContextPopup(5);
+    m_chat->model().setHosting(true);
+    m_chat->label_playername1ContextPopup(5);
     EXPECT_FALSE(v().removefromgame1->isEnabled());
     EXPECT_TRUE(v().SettoJustWatch1->isEnabled());
     EXPECT_TRUE(v().UnsetJustWatch1->isEnabled());
-    m_chat->watchers().label_playername1ContextPopup(7);
+    m_chat->label_playername1ContextPopup(7);
     EXPECT_TRUE(v().removefromgame1->isEnabled());
     EXPECT_EQ(v().label_playername[1]->contextMenuPolicy(), Qt::DefaultContextMenu);
 }
 
 TEST_F(Watchers, HostRequestsCarryTheRememberedSeat)
 {
-    m_chat->state().ishost = true;
-    m_chat->state().myseat = 1;
-    m_chat->watchers().label_playername1ContextPopup(7);
+    m_chat->model().setHosting(true);
+    m_chat->model().setMySeat(1);
+    m_chat->label_playername1ContextPopup(7);
     v().SettoJustWatch1->trigger();
     v().UnsetJustWatch1->trigger();
-    m_chat->watchers().label_playername1ContextPopup(4);
-    m_chat->watchers().kicking(4);
+    m_chat->label_playername1ContextPopup(4);
+    m_chat->session().watchers().kicking(4);
     EXPECT_EQ(sentEntries(), (QStringList{"CMD_justwatch+7+1", "CMD_justwatch+7+2", "CMD_kickhim+1+4+"}));
-    m_chat->state().ishost = false;
-    m_chat->watchers().kicking(4);
+    m_chat->model().setHosting(false);
+    m_chat->session().watchers().kicking(4);
     EXPECT_EQ(m_sent.size(), 3);
 }
 
 TEST_F(Watchers, SpyListRemovalActsOnTheLineUnderThePointerOnly)
 {
-    m_chat->state().ishost = true;
-    m_chat->state().myseat = 1;
+    m_chat->model().setHosting(true);
+    m_chat->model().setMySeat(1);
     m_spylist->setRemovalEnabled(true);
-    m_spylist->addSpy(12, "Bob");
+    receive("CMD_newplayerinfo+12+Bob");
+    m_sent.clear();
     m_spylist->popup_kickhimClick();
     EXPECT_TRUE(m_sent.isEmpty());
     m_spylist->show();
@@ -95,7 +96,7 @@ TEST_F(Watchers, SpyListRemovalActsOnTheLineUnderThePointerOnly)
     EXPECT_EQ(m_spylist->hoveredIndex(), 0);
     m_spylist->popup_kickhimClick();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_kickhim+1+12+"});
-    m_spylist->removeSpy(12, "Bob");
+    receive("CMD_playerdisconnected+12+Bob");
     m_spylist->popup_kickhimClick();
     EXPECT_EQ(m_sent.size(), 1);
 }

@@ -1,17 +1,20 @@
 #pragma once
 
-#include "client/clientlink.h"
+#include <QList>
+#include <QString>
 
 namespace pictova {
+
+class ClientSession;
 
 // Guesses, the hint, the answer, the scores and the winner.
 class GuessingHandler
 {
 public:
-    explicit GuessingHandler(ClientContext& context) : m_ctx(context) {}
+    explicit GuessingHandler(ClientSession& session) : m_session(session) {}
 
-    // Enter in the answer field.
-    void edit_answerKeyPress();
+    // The player's guess from the answer field.
+    void sendGuess(const QString& text);
 
     void guessed(const QString& payload);
     void myguessed(const QString& payload);
@@ -27,7 +30,7 @@ private:
     void setScores(const QList<qint32>& scores);
     void endOfTurn();
 
-    ClientContext& m_ctx;
+    ClientSession& m_session;
 };
 
 } // namespace pictova

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "client/clientlink.h"
 #include "messaging/tsock.h"
 
+#include <QString>
+
 namespace pictova {
+
+class ClientSession;
 
 // Log-in and the seats: who sits where, who joins and leaves, and the end of the connection.
 class SeatsHandler
 {
 public:
-    explicit SeatsHandler(ClientContext& context) : m_ctx(context) {}
+    explicit SeatsHandler(ClientSession& session) : m_session(session) {}
 
     void sendloginfo(const QString& payload);
     void newplayerinfo(const QString& payload);
@@ -21,7 +24,7 @@ public:
     void sockInfo(SocketInfo kind, const QString& message);
 
 private:
-    ClientContext& m_ctx;
+    ClientSession& m_session;
 };
 
 } // namespace pictova

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "client/model/countdownclock.h"
+#include "client/model/gamemodel.h"
+#include "client/model/guessing.h"
+#include "client/model/rounds.h"
+#include "client/model/seats.h"
+#include "client/model/watchers.h"
+#include "messaging/dispatcher.h"
+#include "messaging/drain.h"
+#include "messaging/framing.h"
+#include "messaging/receivequeue.h"
+#include "messaging/tsock.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace pictova {
+
+class TServer;
+
+// The client's end of a game: the connection, its framing and receive queue, the command table
+// and the handlers. It turns server messages into changes of the game model and the player's
+// intents into messages. No widgets: the window observes the model and the signals below.
+class ClientSession : public QObject
+{
+    Q_OBJECT
+public:
+    // Entries waiting to be handled before the server counts as flooding us. A newcomer's
+    // catch-up of a full drawing log (2 MiB of the shortest stroke messages) stays below it.
+    static constexpr qsizetype kMaxWaitingEntries = 200000;
+
+    explicit ClientSession(QObject* parent = nullptr);
+    ~ClientSession() override;
+
+    GameModel& model() { return m_model; }
+    const GameModel& model() const { return m_model; }
+    CountdownClock& countdown() { return m_countdown; }
+    SeatsHandler& seats() { return m_seats; }
+    RoundsHandler& rounds() { return m_rounds; }
+    GuessingHandler& guessing() { return m_guessing; }
+    WatchersHandler& watchers() { return m_watchers; }
+    TSock& sock() { return m_sock; }
+
+    // The player's name, and the name the log-in sends (set when a connection starts).
+    QString playerName() const { return m_playerName; }
+    void setPlayerName(const QString& name) { m_playerName = name; }
+    QString loginName() const { return m_loginName; }
+    void setLoginName(const QString& name) { m_loginName = name; }
+    QString hostAddress() const { return m_hostAddress; }
+    void setHostAddress(const QString& address) { m_hostAddress = address; }
+
+    // Starts this copy's own game server on `port`; throws ESockException when it cannot listen.
+    void startHosting(const QString& port);
+    TServer* hostedServer() const { return m_server.get(); }
+    // Connects to `host` at `port`; throws ESockException on a failure the socket reports at once.
+    void connectTo(const QString& host, const QString& port);
+    // The side channel a copy opens next to a command-line game; nothing listens there today.
+    void openSideChannel();
+
+    // A message from the server for a part of the window outside the model (board, chat log).
+    // A handler may throw on a malformed payload; the message is then dropped.
+    void routeToView(const QString& command, CommandTable::Handler handler);
+
+    // Sends a complete framed message to the server; throws ESockException when that fails.
+    void send(const QByteArray& bytes);
+    // Tests capture what the session sends instead of writing to a socket.
+    void setSendOverride(std::function<void(const QByteArray&)> send) { m_sendOverride = std::move(send); }
+
+    // The receive side: queue an entry as if it had arrived, and handle one entry.
+    void queueEntry(const QString& entry);
+    bool processsocktimer();
+    void setManualDrain(bool manual) { m_Timer1->setManual(manual); }
+    qsizetype pendingEntries() const { return m_receivedlist.size(); }
+
+    // ---- what the player asks for ----
+    // Returns whether the pick went out (only the drawer may pick).
+    bool pickCategory(int category) { return m_rounds.button_cat1Click(category); }
+    void pass() { m_rounds.button_passClick(); }
+    void guess(const QString& text) { m_guessing.sendGuess(text); }
+    void requestStart(bool team, const QString& playto, const QString& seconds);
+    void toggleJustWatch() { m_watchers.JustWatch1Click(); }
+    void removePlayer(int seat) { m_watchers.kicking(seat); }
+
+signals:
+    // A line for the chat log in one of the status colours.
+    void chatLine(const QString& text, quint32 colour);
+    void soundCue(const QString& name);
+    // A guess line for the drawer's list, and one for a guesser's own list.
+    void drawerGuessLine(const QString& line);
+    void guesserGuessLine(const QString& line);
+    // A new turn: guess lists, the board and the brush start afresh.
+    void turnStarted();
+    // The category pick abandons any stroke in progress.
+    void strokeAbandoned();
+    // The server confirmed this copy's own arrival.
+    void ownArrival();
+    // A notice the player must read; `endsGame` closes the window once it is dismissed.
+    void notice(const QString& text, bool endsGame);
+    // The game is over for this copy: the window ends.
+    void ended();
+
+private:
+    void buildCommandTable();
+    void sockRead();
+
+    GameModel m_model;
+    CountdownClock m_countdown;
+    SeatsHandler m_seats;
+    RoundsHandler m_rounds;
+    GuessingHandler m_guessing;
+    WatchersHandler m_watchers;
+
+    QString m_playerName;
+    QString m_loginName;
+    QString m_hostAddress;
+
+    std::unique_ptr<TServer> m_server;
+    TSock m_sock;
+    TSock m_Sock11;
+    MessageFramer m_framer;
+    ReceiveQueue m_receivedlist;
+    DrainTimer* m_Timer1 = nullptr;
+    CommandTable m_commands;
+    std::function<void(const QByteArray&)> m_sendOverride;
+};
+
+} // namespace pictova

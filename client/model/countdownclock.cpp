@@ -1,0 +1,55 @@
+#include "client/model/countdownclock.h"
+
+namespace pictova {
+
+CountdownClock::CountdownClock(QObject* parent) : QObject(parent)
+{
+    m_timer2.setInterval(1000);
+    connect(&m_timer2, &QTimer::timeout, this, &CountdownClock::timer2Timer);
+}
+
+void CountdownClock::restart(Phase phase, int seconds)
+{
+    m_timer2.stop();
+    m_phase = phase;
+    m_secondsleft = seconds;
+    m_timer2.start();
+}
+
+void CountdownClock::continueWith(Phase phase, int seconds)
+{
+    m_phase = phase;
+    m_secondsleft = seconds;
+    if (!m_timer2.isActive())
+        m_timer2.start();
+}
+
+QString CountdownClock::formatTime(int seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+int CountdownClock::nextBarWidth(int phase, int secondsleft, int currentWidth)
+{
+    if (phase == Pause)
+        return qBound(0, secondsleft * 10, kFullBar);
+    if (secondsleft > kFullBar)
+        return kFullBar;
+    if (currentWidth > secondsleft + 1)
+        return currentWidth - 2;
+    return qMax(0, secondsleft);
+}
+
+void CountdownClock::timer2Timer()
+{
+    --m_secondsleft;
+    m_caption = formatTime(qMax(0, m_secondsleft));
+    m_barWidth = nextBarWidth(m_phase, m_secondsleft, m_barWidth);
+    if (m_secondsleft < 0) {
+        m_caption = QStringLiteral("0:00");
+        m_timer2.stop();
+    }
+    emit ticked();
+}
+
+} // namespace pictova

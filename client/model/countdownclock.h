@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace pictova {
+
+// The turn countdown the window shows. The server decides when phases end; this only counts the
+// seconds down once a second and works out the bar's width.
+class CountdownClock : public QObject
+{
+    Q_OBJECT
+public:
+    enum Phase { Pause = 0, Drawing = 1 };
+    static constexpr int kFullBar = 100;
+
+    explicit CountdownClock(QObject* parent = nullptr);
+
+    // A fresh one-second period from `seconds`.
+    void restart(Phase phase, int seconds);
+    // Keeps the running one-second rhythm if the clock already runs.
+    void continueWith(Phase phase, int seconds);
+
+    // One second has passed (the clock's own timer, or a test).
+    void timer2Timer();
+
+    int secondsleft() const { return m_secondsleft; }
+    int countdownphase() const { return m_phase; }
+    bool running() const { return m_timer2.isActive(); }
+    int barWidth() const { return m_barWidth; }
+    // What the countdown's caption reads.
+    QString caption() const { return m_caption; }
+
+    // "m:ss" by integer division and remainder.
+    static QString formatTime(int seconds);
+    // The bar's next width after a tick.
+    static int nextBarWidth(int phase, int secondsleft, int currentWidth);
+
+signals:
+    void ticked();
+
+private:
+    QTimer m_timer2;
+    int m_secondsleft = 0;
+    int m_phase = Pause;
+    int m_barWidth = kFullBar;
+    QString m_caption = QStringLiteral("0");
+};
+
+} // namespace pictova

@@ -1,0 +1,179 @@
+#include "client/model/gamemodel.h"
+
+namespace pictova {
+
+namespace {
+const PlayerSeat kNoSeat;
+}
+
+GameModel::GameModel(QObject* parent) : QObject(parent) {}
+
+const PlayerSeat& GameModel::seat(int seat) const
+{
+    return isPlayerSeat(seat) ? m_seats[seat] : kNoSeat;
+}
+
+QString GameModel::seatName(int seat) const
+{
+    return isPlayerSeat(seat) ? m_seats[seat].name : QString();
+}
+
+void GameModel::takeSeat(int seat, const QString& name)
+{
+    if (!isPlayerSeat(seat))
+        return;
+    m_seats[seat].taken = true;
+    m_seats[seat].name = name;
+    emit seatChanged(seat);
+}
+
+void GameModel::renameSeat(int seat, const QString& name)
+{
+    // A name the server refreshes is a seat someone holds.
+    takeSeat(seat, name);
+}
+
+void GameModel::freeSeat(int seat)
+{
+    if (!isPlayerSeat(seat))
+        return;
+    m_seats[seat].taken = false;
+    m_seats[seat].watching = false;
+    emit seatChanged(seat);
+}
+
+void GameModel::setPoints(int seat, int points)
+{
+    if (!isPlayerSeat(seat))
+        return;
+    m_seats[seat].points = points;
+    emit seatChanged(seat);
+}
+
+void GameModel::setWatching(int seat, bool watching)
+{
+    if (!isPlayerSeat(seat))
+        return;
+    m_seats[seat].watching = watching;
+    emit seatChanged(seat);
+}
+
+void GameModel::addSpectator(int seat, const QString& name)
+{
+    // No seat lies above 15: a list fed every number a server names would grow for ever.
+    if (seat <= kPlayerSeats || seat > kHighestSeat)
+        return;
+    m_spectators.insert(seat, name);
+    emit spectatorsChanged();
+}
+
+bool GameModel::removeSpectator(int seat, const QString& name)
+{
+    const auto found = m_spectators.constFind(seat);
+    if (found == m_spectators.constEnd() || *found != name)
+        return false;
+    m_spectators.remove(seat);
+    emit spectatorsChanged();
+    return true;
+}
+
+void GameModel::setMySeat(int seat)
+{
+    m_mySeat = seat;
+    emit mySeatChanged();
+}
+
+void GameModel::setLoggedIn(bool loggedIn)
+{
+    m_loggedIn = loggedIn;
+    emit loggedInChanged();
+}
+
+void GameModel::setHosting(bool hosting)
+{
+    m_hosting = hosting;
+    emit hostingChanged();
+}
+
+void GameModel::setPhase(GamePhase phase)
+{
+    m_phase = phase;
+    emit phaseChanged();
+}
+
+void GameModel::setDrawer(int seat)
+{
+    m_drawer = seat;
+    emit drawerChanged();
+}
+
+void GameModel::setTurnSeat(int seat)
+{
+    m_turnSeat = seat;
+    emit turnSeatChanged();
+}
+
+void GameModel::setCategory(int category)
+{
+    m_category = category;
+    emit categoryChanged();
+}
+
+void GameModel::setHint(const QString& hint)
+{
+    m_hint = hint;
+    emit hintChanged();
+}
+
+void GameModel::setFullAnswer(const QString& answer)
+{
+    m_fullAnswer = answer;
+    emit fullAnswerChanged();
+}
+
+void GameModel::announceSettings(SettingsAnnouncement by, int playTo, int secondsPerTurn, bool team)
+{
+    m_announcement = by;
+    m_playTo = playTo;
+    m_secondsPerTurn = secondsPerTurn;
+    m_team = team;
+    emit settingsChanged();
+}
+
+void GameModel::setWinner(const QString& name)
+{
+    m_winner = name;
+    emit winnerChanged();
+}
+
+void GameModel::setAward(const TurnAward& award)
+{
+    m_award = award;
+    emit awardChanged();
+}
+
+void GameModel::setPassOffered(bool offered)
+{
+    m_passOffered = offered;
+    emit passOfferedChanged();
+}
+
+void GameModel::setStartOffered(bool offered)
+{
+    m_startOffered = offered;
+    emit startOfferedChanged();
+}
+
+void GameModel::setStartMenuEnabled(bool enabled)
+{
+    m_startMenuEnabled = enabled;
+    emit startOfferedChanged();
+}
+
+void GameModel::setTurnCaption(const QString& caption)
+{
+    m_turnCaption = caption;
+    emit turnCaptionChanged();
+}
+
+} // namespace pictova

@@ -1,0 +1,116 @@
+#include "client/model/guessing.h"
+
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "messaging/wire.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace pictova {
+
+QString GuessingHandler::today()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void GuessingHandler::sendGuess(const QString& text)
+{
+    const GameModel& model = m_session.model();
+    if (model.loggedIn())
+        m_session.send(toserver::answer(model.mySeat(), withoutTerminator(text)));
+}
+
+void GuessingHandler::guessed(const QString& payload)
+{
+    const parse::SeatAndText guess = parse::seatAndText(payload);
+    emit m_session.drawerGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" guessed: ") +
+                                   guess.text);
+}
+
+void GuessingHandler::myguessed(const QString& payload)
+{
+    const parse::SeatAndText guess = parse::seatAndText(payload);
+    emit m_session.guesserGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" answered: ") +
+                                    guess.text);
+}
+
+void GuessingHandler::endOfTurn()
+{
+    GameModel& model = m_session.model();
+    model.setDrawer(0);
+    // The turn is over: a pass now would only cost the drawer a point.
+    model.setPassOffered(false);
+    model.setPhase(GamePhase::Break);
+}
+
+void GuessingHandler::updateanswer(const QString& payload)
+{
+    const parse::UpdateAnswer update = parse::updateanswer(payload);
+    GameModel& model = m_session.model();
+    if (update.flag == QLatin1String("true")) {
+        emit m_session.soundCue(QStringLiteral("noanswer"));
+        emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
+        model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
+                             QLatin1Char('-') + update.text);
+        endOfTurn();
+        m_session.countdown().restart(CountdownClock::Pause, 10);
+    }
+    model.setHint(update.text);
+}
+
+void GuessingHandler::correctanswer(const QString& payload)
+{
+    const parse::CorrectAnswer right = parse::correctanswer(payload);
+    GameModel& model = m_session.model();
+    model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) + QLatin1Char('-') +
+                         right.phrase);
+    m_session.countdown().restart(CountdownClock::Pause, 10);
+    endOfTurn();
+    model.setPoints(right.guesser, right.guesserScore);
+    model.setPoints(right.drawer, right.drawerScore);
+    emit m_session.chatLine(model.seatName(right.guesser) + QStringLiteral(" has guessed the answer!"),
+                            kStatusColour);
+    if (right.guesser == model.mySeat() || right.drawer == model.mySeat())
+        emit m_session.soundCue(QStringLiteral("correct"));
+    TurnAward award = model.award();
+    if (isPlayerSeat(right.guesser))
+        award.guesserSeat = right.guesser;
+    award.shown = true;
+    model.setAward(award);
+    model.setHint(right.phrase);
+}
+
+void GuessingHandler::setScores(const QList<qint32>& scores)
+{
+    for (int i = 0; i < scores.size() && i < kPlayerSeats; ++i)
+        m_session.model().setPoints(i + 1, scores[i]);
+}
+
+void GuessingHandler::teamscore(const QString& payload)
+{
+    setScores(parse::teamscore(payload));
+}
+
+void GuessingHandler::gamestats(const QString& payload)
+{
+    const parse::GameStats stats = parse::gamestats(payload);
+    GameModel& model = m_session.model();
+    model.announceSettings(SettingsAnnouncement::CatchUp, stats.playto, stats.seconds, model.teamGame());
+    setScores(stats.scores);
+}
+
+void GuessingHandler::winner(const QString& payload)
+{
+    GameModel& model = m_session.model();
+    emit m_session.soundCue(QStringLiteral("gameover"));
+    emit m_session.chatLine(payload + QStringLiteral(" has Won the Game!"), kStatusColour);
+    model.setWinner(payload);
+    model.setPhase(GamePhase::Won);
+    if (model.hosting()) {
+        model.setStartOffered(true);
+        model.setStartMenuEnabled(true);
+    }
+}
+
+} // namespace pictova

@@ -1,0 +1,103 @@
+#include "client/model/rounds.h"
+
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "messaging/integer.h"
+
+namespace pictova {
+
+QString guesserPoints(int category)
+{
+    return category >= 2 && category <= 5 ? QStringLiteral("+3") : QStringLiteral("+2");
+}
+
+void RoundsHandler::startthegame(const QString& payload)
+{
+    const parse::StartGameAnnounce game = parse::startgameAnnounce(payload);
+    GameModel& model = m_session.model();
+    model.setAward({});
+    model.setStartOffered(false);
+    for (int seat = 1; seat <= kPlayerSeats; ++seat) {
+        model.setPoints(seat, 0);
+        model.setWatching(seat, false);
+    }
+    model.announceSettings(SettingsAnnouncement::GameStart, game.playto, game.seconds, game.team);
+    model.setWinner({});
+    model.setPhase(GamePhase::Break);
+    const QString announcement =
+        game.team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
+    emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" has ") + announcement, kWatchColour);
+}
+
+void RoundsHandler::pickcatagory(const QString& payload)
+{
+    const int drawer = parseInteger(payload);
+    GameModel& model = m_session.model();
+    emit m_session.strokeAbandoned();
+    model.setDrawer(drawer);
+    model.setTurnSeat(drawer);
+    model.setPhase(GamePhase::Picking);
+    if (drawer == model.mySeat())
+        emit m_session.soundCue(QStringLiteral("turn"));
+    m_session.countdown().restart(CountdownClock::Pause, 10);
+}
+
+bool RoundsHandler::button_cat1Click(int category)
+{
+    const GameModel& model = m_session.model();
+    if (category < 0 || category > 6 || model.drawer() != model.mySeat())
+        return false;
+    if (model.loggedIn())
+        m_session.send(toserver::pickcatagory(model.mySeat(), category));
+    return true;
+}
+
+void RoundsHandler::getnextplayer(const QString& payload)
+{
+    const parse::NextPlayer next = parse::nextplayer(payload);
+    GameModel& model = m_session.model();
+    model.setFullAnswer({});
+    model.setTurnCaption({});
+    // Clears the guess lists, the board, and puts the brush back to black, width 3.
+    emit m_session.turnStarted();
+
+    model.setDrawer(next.drawer);
+    emit m_session.soundCue(QStringLiteral("cat%1").arg(next.category));
+    TurnAward award;
+    award.drawerSeat = next.drawer;
+    award.guesserText = guesserPoints(next.category);
+    model.setAward(award);
+    model.setCategory(next.category);
+    model.setHint(next.hint);
+    model.setPassOffered(next.drawer == model.mySeat());
+    if (next.drawer == model.mySeat())
+        model.setTurnSeat(next.drawer);
+    model.setPhase(GamePhase::Drawing);
+    m_session.countdown().continueWith(CountdownClock::Drawing, model.secondsPerTurn());
+}
+
+void RoundsHandler::givedraweranswer(const QString& payload)
+{
+    m_session.model().setFullAnswer(payload);
+}
+
+void RoundsHandler::button_passClick()
+{
+    GameModel& model = m_session.model();
+    if (model.drawer() == model.mySeat() && model.loggedIn())
+        m_session.send(toserver::pass(model.mySeat()));
+    model.setPassOffered(false);
+}
+
+void RoundsHandler::passed(const QString& payload)
+{
+    const parse::SeatAndNumber pass = parse::seatAndNumber(payload);
+    GameModel& model = m_session.model();
+    emit m_session.soundCue(QStringLiteral("pass"));
+    model.setPoints(pass.seat, pass.number);
+    emit m_session.chatLine(model.seatName(pass.seat) +
+                                QStringLiteral(" has bought a different phrase for one point."),
+                            kStatusColour);
+}
+
+} // namespace pictova

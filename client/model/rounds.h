@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace pictova {
+
+class ClientSession;
+
+// The flow of a game: the start, the category pick, the turn, the pass.
+class RoundsHandler
+{
+public:
+    explicit RoundsHandler(ClientSession& session) : m_session(session) {}
+
+    void startthegame(const QString& payload);
+    void pickcatagory(const QString& payload);
+    void getnextplayer(const QString& payload);
+    void givedraweranswer(const QString& payload);
+    void passed(const QString& payload);
+
+    // Returns whether the pick went out: only the drawer picks.
+    bool button_cat1Click(int category);
+    void button_passClick();
+
+private:
+    ClientSession& m_session;
+};
+
+// The points a guesser earns in a category, as the badge shows them.
+QString guesserPoints(int category);
+
+} // namespace pictova

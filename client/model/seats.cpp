@@ -1,0 +1,88 @@
+#include "client/model/seats.h"
+
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "messaging/integer.h"
+#include "messaging/version.h"
+
+namespace pictova {
+
+void SeatsHandler::sendloginfo(const QString& payload)
+{
+    GameModel& model = m_session.model();
+    model.setMySeat(parseInteger(payload));
+    model.setLoggedIn(true);
+    m_session.send(toserver::logininfo(model.mySeat(), QString::fromLatin1(kVersion), m_session.loginName()));
+}
+
+void SeatsHandler::newplayerinfo(const QString& payload)
+{
+    const parse::SeatAndText joined = parse::seatAndText(payload);
+    GameModel& model = m_session.model();
+    const bool me = joined.seat == model.mySeat();
+    if (me) {
+        emit m_session.chatLine(QStringLiteral("You are Connected."), kStatusColour);
+        emit m_session.ownArrival();
+    } else {
+        emit m_session.chatLine(joined.text + QStringLiteral(" is Connected."), kStatusColour);
+    }
+    if (joined.seat > kPlayerSeats) {
+        model.addSpectator(joined.seat, joined.text);
+        emit m_session.chatLine(me ? QStringLiteral("You are spying.")
+                                   : joined.text + QStringLiteral(" is spying."),
+                                kStatusColour);
+    } else {
+        model.takeSeat(joined.seat, joined.text);
+    }
+    emit m_session.soundCue(QStringLiteral("entered"));
+}
+
+void SeatsHandler::playerdisconnected(const QString& payload)
+{
+    const parse::SeatAndText left = parse::seatAndText(payload);
+    GameModel& model = m_session.model();
+    if (left.seat == model.mySeat()) {
+        model.setLoggedIn(false);
+        emit m_session.ended();
+    }
+    if (isPlayerSeat(left.seat)) {
+        // The name the seat showed is announced, not the name in the message.
+        if (model.seat(left.seat).taken)
+            emit m_session.chatLine(model.seatName(left.seat) + QStringLiteral(" disconnected."),
+                                    kStatusColour);
+        model.freeSeat(left.seat);
+    }
+    if (model.removeSpectator(left.seat, left.text))
+        emit m_session.chatLine(left.text + QStringLiteral(" has left."), kStatusColour);
+}
+
+void SeatsHandler::refreshplayerlist(const QString& payload)
+{
+    const parse::SeatAndText seat = parse::seatAndText(payload);
+    m_session.model().renameSeat(seat.seat, seat.text);
+}
+
+void SeatsHandler::full(const QString&)
+{
+    emit m_session.notice(QStringLiteral("Game is full"), true);
+}
+
+void SeatsHandler::havewrongversion(const QString& payload)
+{
+    emit m_session.chatLine(payload + QStringLiteral(" has a different version of the game then you."),
+                            kAlertColour);
+}
+
+void SeatsHandler::wrongversion(const QString&)
+{
+    emit m_session.chatLine(QStringLiteral("You have a different version of the game then the host."),
+                            kAlertColour);
+}
+
+void SeatsHandler::sockInfo(SocketInfo, const QString& message)
+{
+    if (message == QLatin1String("Socket Closed"))
+        emit m_session.ended();
+}
+
+} // namespace pictova

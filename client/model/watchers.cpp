@@ -1,0 +1,60 @@
+#include "client/model/watchers.h"
+
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+
+namespace pictova {
+
+void WatchersHandler::JustWatch1Click()
+{
+    const GameModel& model = m_session.model();
+    if (!model.loggedIn() || !isPlayerSeat(model.mySeat()))
+        return;
+    // The tick follows the server's answer, not the click.
+    m_session.send(toserver::justwatch(model.mySeat(), !model.seat(model.mySeat()).watching));
+}
+
+void WatchersHandler::justwatching(const QString& payload)
+{
+    const parse::SeatAndText watch = parse::seatAndText(payload);
+    if (!isPlayerSeat(watch.seat))
+        return;
+    GameModel& model = m_session.model();
+    const bool watching = watch.text == QLatin1String("1");
+    emit m_session.chatLine(model.seatName(watch.seat) + (watching ? QStringLiteral(" is just watching")
+                                                                   : QStringLiteral(" now playing again")),
+                            kWatchColour);
+    model.setWatching(watch.seat, watching);
+}
+
+bool WatchersHandler::mayRemovePopupSeat() const
+{
+    const GameModel& model = m_session.model();
+    return model.hosting() && (!isPlayerSeat(m_popupSeat) || model.seat(m_popupSeat).taken);
+}
+
+bool WatchersHandler::maySetWatching() const
+{
+    return m_session.model().hosting();
+}
+
+void WatchersHandler::SettoJustWatch1Click()
+{
+    if (m_session.model().loggedIn())
+        m_session.send(toserver::justwatch(m_popupSeat, true));
+}
+
+void WatchersHandler::UnsetJustWatch1Click()
+{
+    if (m_session.model().loggedIn())
+        m_session.send(toserver::justwatch(m_popupSeat, false));
+}
+
+void WatchersHandler::kicking(int seat)
+{
+    const GameModel& model = m_session.model();
+    if (model.hosting() && model.loggedIn())
+        m_session.send(toserver::kickhim(model.mySeat(), seat));
+}
+
+} // namespace pictova

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace pictova {
+
+class ClientSession;
+
+// Just watching, the host's seat menu and removals.
+class WatchersHandler
+{
+public:
+    explicit WatchersHandler(ClientSession& session) : m_session(session) {}
+
+    void JustWatch1Click();
+    void justwatching(const QString& payload);
+
+    // Right-click on a seat name: remembers the seat the menu acts on.
+    void label_playername1ContextPopup(int seat) { m_popupSeat = seat; }
+    // What the seat menu offers for the remembered seat.
+    bool mayRemovePopupSeat() const;
+    bool maySetWatching() const;
+    void RemoveFromGame1Click() { kicking(m_popupSeat); }
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void kicking(int seat);
+
+    int popupSeat() const { return m_popupSeat; }
+
+private:
+    ClientSession& m_session;
+    int m_popupSeat = 0;
+};
+
+} // namespace pictova

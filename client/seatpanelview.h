@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+namespace pictova {
+
+class GameModel;
+struct GameView;
+
+// Keeps the score panel in step with the model: names, points, the watching eyes, the turn
+// marker, the points badges and the team colours.
+class SeatPanelView : public QObject
+{
+    Q_OBJECT
+public:
+    SeatPanelView(const GameModel& model, GameView& view, QObject* parent = nullptr);
+
+private:
+    void showSeat(int seat);
+    void showTurnSeat();
+    void showAward();
+    void showTeamColours();
+    void moveToRow(QWidget* widget, int seat, int offset) const;
+
+    const GameModel& m_model;
+    GameView& m_view;
+};
+
+} // namespace pictova

@@ -1,0 +1,130 @@
+#include "client/turnview.h"
+
+#include "board/drawertoolbar.h"
+#include "client/gameview.h"
+#include "client/model/gamemodel.h"
+#include "client/spylist.h"
+#include "client/winnerpanel.h"
+#include "resources/artwork.h"
+#include "shell/gamestartform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace pictova {
+
+TurnView::TurnView(const GameModel& model, GameView& view, QObject* parent)
+    : QObject(parent), m_model(model), m_view(view)
+{
+    connect(&model, &GameModel::phaseChanged, this, &TurnView::showPhase);
+    connect(&model, &GameModel::hintChanged, this, [this] { m_view.label_answer->setText(m_model.hint()); });
+    connect(&model, &GameModel::fullAnswerChanged, this,
+            [this] { m_view.label_fullanswer->setText(m_model.fullAnswer()); });
+    connect(&model, &GameModel::categoryChanged, this, &TurnView::showCategory);
+    connect(&model, &GameModel::settingsChanged, this, &TurnView::showSettings);
+    connect(&model, &GameModel::passOfferedChanged, this,
+            [this] { m_view.button_pass->setVisible(m_model.passOffered()); });
+    connect(&model, &GameModel::startOfferedChanged, this, &TurnView::showStartOffer);
+    connect(&model, &GameModel::turnCaptionChanged, this,
+            [this] { m_view.button_snapshot->setVisible(!m_model.turnCaption().isEmpty()); });
+    connect(&model, &GameModel::hostingChanged, this, [this] {
+        if (m_view.spylist)
+            m_view.spylist->setRemovalEnabled(m_model.hosting());
+    });
+}
+
+void TurnView::showPhase()
+{
+    switch (m_model.phase()) {
+    case GamePhase::NoGame:
+        break;
+    case GamePhase::Break:
+        m_view.winner->hideAndStop();
+        m_view.panel_answer->hide();
+        break;
+    case GamePhase::Picking:
+        showPicking();
+        break;
+    case GamePhase::Drawing:
+        showDrawing();
+        break;
+    case GamePhase::Won:
+        m_view.winner->showWinner(m_model.winner());
+        break;
+    }
+}
+
+void TurnView::resetCategoryButtons()
+{
+    for (QToolButton* button : m_view.button_cat) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+void TurnView::showPicking()
+{
+    m_view.winner->hideAndStop();
+    resetCategoryButtons();
+    if (m_model.drawer() != m_model.mySeat())
+        return;
+    m_view.label_pickcatagory->setText(QStringLiteral("Your turn to"));
+    m_view.label_pickcatagory1->setText(QStringLiteral("choose a catagory"));
+    m_view.panel_pickcatagory->show();
+    m_view.panel_pickcatagory->raise();
+}
+
+void TurnView::showDrawing()
+{
+    GameView& v = m_view;
+    v.winner->hideAndStop();
+    v.panel_pickcatagory->hide();
+    const bool drawing = m_model.isDrawing();
+    v.label_turn->setText(drawing ? QStringLiteral("Your turn to draw")
+                                  : m_model.seatName(m_model.drawer()) + QStringLiteral("'s turn to draw."));
+    v.label_fullanswer->setVisible(drawing);
+    if (v.panel_toolbar)
+        v.panel_toolbar->setVisible(drawing);
+    v.panel_answer->setVisible(!drawing);
+    if (!drawing) {
+        const bool player = m_model.mySeat() <= kPlayerSeats;
+        v.edit_answer->setVisible(player);
+        v.label_answerlabel->setVisible(player);
+    }
+}
+
+void TurnView::showCategory()
+{
+    const int category = m_model.category();
+    m_view.image_cat->setPixmap(category >= 0 && category <= 6 ? artwork::categoryBanner(category)
+                                                               : QPixmap());
+}
+
+void TurnView::showSettings()
+{
+    const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
+    // A game's start and a newcomer's catch-up word the same figures differently.
+    m_view.playtoscore->setText(
+        (started ? QStringLiteral("Play to score: %1") : QStringLiteral("Play to Score: %1"))
+            .arg(m_model.playTo()));
+    m_view.timeperturn->setText(
+        (started ? QStringLiteral("Time per turn: %1") : QStringLiteral("Time Per Turn: %1"))
+            .arg(m_model.secondsPerTurn()));
+    if (!started)
+        return;
+    if (m_view.gamestartform)
+        m_view.gamestartform->setAnnounced(m_model.playTo(), m_model.secondsPerTurn());
+    m_view.JustWatch1->setEnabled(!m_model.teamGame());
+}
+
+void TurnView::showStartOffer()
+{
+    m_view.button_start->setVisible(m_model.startOffered());
+    m_view.StartGame1->setEnabled(m_model.startMenuEnabled());
+}
+
+} // namespace pictova

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+namespace pictova {
+
+class GameModel;
+struct GameView;
+
+// Keeps the board's surroundings in step with the model's game: the hint and answer, the
+// category, the pick panel, the drawer's tools or the answer field, the winner, the Start and
+// Pass buttons, and the game's settings in the status strip.
+class TurnView : public QObject
+{
+    Q_OBJECT
+public:
+    TurnView(const GameModel& model, GameView& view, QObject* parent = nullptr);
+
+private:
+    void showPhase();
+    void showPicking();
+    void showDrawing();
+    void showCategory();
+    void showSettings();
+    void showStartOffer();
+    void resetCategoryButtons();
+
+    const GameModel& m_model;
+    GameView& m_view;
+};
+
+} // namespace pictova
