@@ -1,0 +1,204 @@
+// The client's game model and session, driven by scripted server messages with no window.
+#include "client/model/clientsession.h"
+#include "messaging/wire.h"
+#include "tests/support/waitfor.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+
+using namespace pictova;
+
+namespace {
+class Session : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_session.setManualDrain(true);
+        m_session.setSendOverride([this](const QByteArray& bytes) { m_sent << fromWire(bytes.chopped(1)); });
+        QObject::connect(&m_session, &ClientSession::chatLine, [this](const QString& text, quint32) { m_lines << text; });
+        QObject::connect(&m_session, &ClientSession::ended, [this] { ++m_ended; });
+        QObject::connect(&m_session, &ClientSession::notice,
+                         [this](const QString& text, bool ends) { m_notices << text + (ends ? "!" : ""); });
+    }
+    void receive(const QStringList& entries)
+    {
+        for (const QString& entry : entries)
+            m_session.queueEntry(entry);
+        while (m_session.pendingEntries() > 0)
+            m_session.processsocktimer();
+    }
+    void logIn(int seat, const QString& name)
+    {
+        m_session.setLoginName(name);
+        receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat), QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
+        m_sent.clear();
+    }
+    GameModel& model() { return m_session.model(); }
+
+    ClientSession m_session;
+    QStringList m_sent;
+    QStringList m_lines;
+    QStringList m_notices;
+    int m_ended = 0;
+};
+} // namespace
+
+TEST_F(Session, LogInTakesTheSeatAndAnswersWithVersionAndName)
+{
+    m_session.setLoginName("Ann");
+    receive({"CMD_sendlogininfo+3"});
+    EXPECT_EQ(model().mySeat(), 3);
+    EXPECT_TRUE(model().loggedIn());
+    // The log-in alone carries a second terminator.
+    EXPECT_EQ(m_sent, QStringList{QStringLiteral("CMD_logininfo+3+2.2.4+Ann") + QChar(0xFF)});
+}
+
+TEST_F(Session, SeatsFollowJoinsRenamesAndDepartures)
+{
+    logIn(2, "Me");
+    receive({"CMD_existingplayers+1+Host", "CMD_newplayerinfo+4+Dan", "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
+    EXPECT_TRUE(model().seat(4).taken);
+    EXPECT_EQ(model().seatName(4), "Dan");
+    EXPECT_EQ(model().seat(4).points, 7);
+    receive({"CMD_justwatching+4+1", "CMD_refreshplayerlist+4+Daniel"});
+    EXPECT_TRUE(model().seat(4).watching);
+    EXPECT_EQ(model().seatName(4), "Daniel");
+
+    receive({"CMD_playerdisconnected+4+Someone else"});
+    EXPECT_FALSE(model().seat(4).taken);
+    EXPECT_FALSE(model().seat(4).watching);
+    EXPECT_EQ(m_lines.last(), "Daniel disconnected.");
+    // A seat already free is not announced again.
+    const qsizetype lines = m_lines.size();
+    receive({"CMD_playerdisconnected+4+Daniel"});
+    EXPECT_EQ(m_lines.size(), lines);
+    EXPECT_EQ(m_ended, 0);
+}
+
+TEST_F(Session, SpectatorsAreKeptOnlyForTheSeatsAboveThePlayers)
+{
+    logIn(1, "Host");
+    receive({"CMD_newplayerinfo+10+Ten", "CMD_newplayerinfo+11+Eleven", "CMD_newplayerinfo+15+Last",
+             "CMD_newplayerinfo+16+Beyond", "CMD_newplayerinfo+11+Newer"});
+    EXPECT_EQ(model().spectators(), (QMap<int, QString>{{11, "Newer"}, {15, "Last"}}));
+    EXPECT_TRUE(model().seat(10).taken);
+    receive({"CMD_playerdisconnected+15+Wrong name", "CMD_playerdisconnected+11+Newer"});
+    EXPECT_EQ(model().spectators(), (QMap<int, QString>{{15, "Last"}}));
+}
+
+TEST_F(Session, TheOwnDepartureAFullGameAndAClosedSocketEndTheGame)
+{
+    logIn(3, "Me");
+    receive({"CMD_playerdisconnected+3+Me"});
+    EXPECT_FALSE(model().loggedIn());
+    EXPECT_EQ(m_ended, 1);
+    receive({"CMD_full+"});
+    EXPECT_EQ(m_notices, QStringList{"Game is full!"});
+    m_session.seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
+    EXPECT_EQ(m_ended, 1);
+    m_session.seats().sockInfo(SocketInfo::Closed, "Socket Closed");
+    EXPECT_EQ(m_ended, 2);
+}
+
+TEST_F(Session, ATurnGoesFromPickToDrawingToItsEnd)
+{
+    logIn(2, "Me");
+    receive({"CMD_existingplayers+1+Ann", "CMD_startgame+1+true+25+90"});
+    EXPECT_EQ(model().phase(), GamePhase::Break);
+    EXPECT_TRUE(model().teamGame());
+    EXPECT_EQ(model().playTo(), 25);
+    EXPECT_EQ(model().secondsPerTurn(), 90);
+    EXPECT_EQ(m_lines.last(), "Ann has started a TEAM game.");
+
+    receive({"CMD_pickcatagory+1"});
+    EXPECT_EQ(model().phase(), GamePhase::Picking);
+    EXPECT_EQ(model().drawer(), 1);
+    EXPECT_EQ(m_session.countdown().secondsleft(), 10);
+    EXPECT_FALSE(m_session.pickCategory(3));
+    EXPECT_TRUE(m_sent.isEmpty());
+
+    receive({"CMD_nextplayer+1+4+___ "});
+    EXPECT_EQ(model().phase(), GamePhase::Drawing);
+    EXPECT_EQ(model().category(), 4);
+    EXPECT_EQ(model().hint(), "___ ");
+    EXPECT_FALSE(model().passOffered());
+    EXPECT_EQ(model().award().guesserText, "+3");
+    EXPECT_EQ(m_session.countdown().countdownphase(), CountdownClock::Drawing);
+    EXPECT_EQ(m_session.countdown().secondsleft(), 90);
+
+    m_session.guess("fan");
+    EXPECT_EQ(m_sent, QStringList{"CMD_answer+2+fan"});
+    receive({"CMD_correctanswer+2+3+1+1+FAN"});
+    EXPECT_EQ(model().phase(), GamePhase::Break);
+    EXPECT_EQ(model().drawer(), 0);
+    EXPECT_EQ(model().seat(2).points, 3);
+    EXPECT_EQ(model().seat(1).points, 1);
+    EXPECT_TRUE(model().award().shown);
+    EXPECT_EQ(model().award().guesserSeat, 2);
+    EXPECT_EQ(model().award().drawerSeat, 1);
+    EXPECT_EQ(model().hint(), "FAN");
+    EXPECT_TRUE(model().turnCaption().endsWith(": Ann-FAN"));
+}
+
+TEST_F(Session, TheDrawerPicksAndPassesOthersCannot)
+{
+    logIn(2, "Me");
+    receive({"CMD_pickcatagory+2"});
+    EXPECT_TRUE(m_session.pickCategory(5));
+    EXPECT_FALSE(m_session.pickCategory(7));
+    receive({"CMD_nextplayer+2+5+____ "});
+    EXPECT_TRUE(model().passOffered());
+    m_session.pass();
+    EXPECT_FALSE(model().passOffered());
+    EXPECT_EQ(m_sent, (QStringList{"CMD_pickcatagory+2+5", "CMD_pass+2"}));
+    receive({"CMD_updateanswer+true+FISH"});
+    EXPECT_EQ(model().phase(), GamePhase::Break);
+    m_session.pass();
+    EXPECT_EQ(m_sent.size(), 2);
+}
+
+TEST_F(Session, OnlyAHostingCopyIsOfferedTheStartAfterAWin)
+{
+    logIn(2, "Me");
+    receive({"CMD_winner+Ann"});
+    EXPECT_EQ(model().phase(), GamePhase::Won);
+    EXPECT_EQ(model().winner(), "Ann");
+    EXPECT_FALSE(model().startOffered());
+    model().setHosting(true);
+    receive({"CMD_winner+Ann"});
+    EXPECT_TRUE(model().startOffered());
+    EXPECT_TRUE(model().startMenuEnabled());
+}
+
+TEST_F(Session, MalformedMessagesChangeNothing)
+{
+    logIn(2, "Me");
+    receive({"CMD_teamscore+9+x", "CMD_nextplayer+x+1+___", "CMD_pickcatagory+", "CMD_newplayerinfo+-3+Neg",
+             "CMD_correctanswer+2+3", "CMD_unknown+1"});
+    EXPECT_EQ(model().phase(), GamePhase::NoGame);
+    EXPECT_EQ(model().seat(1).points, 0);
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        EXPECT_EQ(model().seat(seat).taken, seat == 2);
+}
+
+// A server whose messages pile up faster than the client handles them is cut off, as the server
+// cuts off a flooding client.
+TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingLimit)
+{
+    for (const qsizetype count : {ClientSession::kMaxWaitingEntries, ClientSession::kMaxWaitingEntries + 1}) {
+        QTcpServer listener;
+        ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+        ClientSession session;
+        session.setManualDrain(true);
+        session.connectTo("127.0.0.1", QString::number(listener.serverPort()));
+        ASSERT_TRUE(test::waitFor([&] { return listener.hasPendingConnections(); }));
+        QTcpSocket* server = listener.nextPendingConnection();
+        const QByteArray message("CMD_x+\xff");
+        server->write(message.repeated(count));
+        ASSERT_TRUE(test::waitFor([&] { return session.pendingEntries() == count || !session.sock().connected(); }, 10000));
+        test::pump(50);
+        EXPECT_EQ(session.sock().connected(), count == ClientSession::kMaxWaitingEntries) << count;
+    }
+}
