@@ -58,6 +58,8 @@ void SeatPanelView::showAward()
     const TurnAward& award = m_model.award();
     moveToRow(m_view.label_adrawer, award.drawerSeat, 0);
     moveToRow(m_view.label_aguesser, award.guesserSeat, 0);
+    if (!award.drawerText.isEmpty())
+        m_view.label_adrawer->setText(award.drawerText);
     if (!award.guesserText.isEmpty())
         m_view.label_aguesser->setText(award.guesserText);
     m_view.label_adrawer->setVisible(award.shown);

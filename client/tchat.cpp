@@ -124,9 +124,16 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
         connect(&m_session.model(), &GameModel::spectatorsChanged, windows.spylist,
                 [this] { m_windows.spylist->showSpectators(m_session.model().spectators()); });
     }
-    if (windows.gamestartform)
+    if (windows.gamestartform) {
         connect(windows.gamestartform, &Tgamestartform::startRequested, this,
                 [this] { guarded([this] { startgame(); }); });
+        // Closing the form without a start leaves the host a way back to it.
+        connect(windows.gamestartform, &Tgamestartform::dismissed, this, [this] {
+            GameModel& model = m_session.model();
+            if (model.hosting() && (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
+                model.setStartOffered(true);
+        });
+    }
     if (windows.phrases)
         windows.phrases->setStorePhrases(
             [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });

@@ -238,6 +238,9 @@ void Tchat::buildBottomPanel(QWidget* bottom)
     m_view.memo_myguessed->setGeometry(180, 2, 351, 70);
     m_view.memo_myguessed->setFocusPolicy(Qt::NoFocus);
     m_view.memo_myguessed->setSelectionMode(QAbstractItemView::NoSelection);
+    // Long guesses wrap, as they do in the drawer's list.
+    m_view.memo_myguessed->setWordWrap(true);
+    m_view.memo_myguessed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     answer->hide();
 
     m_view.panel_toolbar = new DrawerToolbar(bottom);

@@ -1,5 +1,6 @@
 #include "client/turnview.h"
 
+#include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
@@ -53,6 +54,7 @@ void TurnView::showPhase()
         break;
     case GamePhase::Won:
         m_view.winner->showWinner(m_model.winner());
+        m_view.label_turn->setText(m_model.winner() + QStringLiteral(" won the game!"));
         break;
     }
 }
@@ -70,7 +72,16 @@ void TurnView::showPicking()
 {
     m_view.winner->hideAndStop();
     resetCategoryButtons();
-    if (m_model.drawer() != m_model.mySeat())
+    // The last turn is over for everyone: its word, drawing and tools go while the next drawer
+    // chooses.
+    hideTurnTools();
+    if (m_view.board)
+        m_view.board->startTurn();
+    const bool choosing = m_model.drawer() == m_model.mySeat();
+    m_view.label_turn->setText(choosing ? QStringLiteral("Your turn to choose a category")
+                                        : m_model.seatName(m_model.drawer()) +
+                                              QStringLiteral(" is choosing a category"));
+    if (!choosing)
         return;
     m_view.label_pickcatagory->setText(QStringLiteral("Your turn to"));
     m_view.label_pickcatagory1->setText(QStringLiteral("choose a catagory"));
@@ -94,7 +105,19 @@ void TurnView::showDrawing()
         const bool player = m_model.mySeat() <= kPlayerSeats;
         v.edit_answer->setVisible(player);
         v.label_answerlabel->setVisible(player);
+        // Ready to type a guess, unless the player is in the middle of a chat line.
+        auto* typing = qobject_cast<QLineEdit*>(v.edit_answer->window()->focusWidget());
+        if (player && (!typing || typing->text().isEmpty()))
+            v.edit_answer->setFocus();
     }
+}
+
+void TurnView::hideTurnTools()
+{
+    m_view.label_fullanswer->hide();
+    if (m_view.panel_toolbar)
+        m_view.panel_toolbar->hide();
+    m_view.panel_answer->hide();
 }
 
 void TurnView::showCategory()
@@ -116,6 +139,11 @@ void TurnView::showSettings()
             .arg(m_model.secondsPerTurn()));
     if (!started)
         return;
+    // A new game: nothing of the last one stays on the board or in the status.
+    hideTurnTools();
+    m_view.label_turn->clear();
+    if (m_view.board)
+        m_view.board->startTurn();
     if (m_view.gamestartform)
         m_view.gamestartform->setAnnounced(m_model.playTo(), m_model.secondsPerTurn());
     m_view.JustWatch1->setEnabled(!m_model.teamGame());

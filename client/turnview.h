@@ -24,6 +24,7 @@ private:
     void showSettings();
     void showStartOffer();
     void resetCategoryButtons();
+    void hideTurnTools();
 
     const GameModel& m_model;
     GameView& m_view;

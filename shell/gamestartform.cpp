@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -126,6 +127,12 @@ void Tgamestartform::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintTiledBackground(painter, rect(), kDialogBase);
+}
+
+void Tgamestartform::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit dismissed();
 }
 
 void Tgamestartform::showEvent(QShowEvent* event)

@@ -36,9 +36,12 @@ public:
 signals:
     // "Start Game" was pressed; the game window sends the request from the fields.
     void startRequested();
+    // Closed with its close box: no game was asked for.
+    void dismissed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

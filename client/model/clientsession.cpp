@@ -43,6 +43,7 @@ void ClientSession::buildCommandTable()
     add(cmd::pickcatagory, [this](const QString& p) { m_rounds.pickcatagory(p); });
     add(cmd::myguessed, [this](const QString& p) { m_guessing.myguessed(p); });
     add(cmd::passed, [this](const QString& p) { m_rounds.passed(p); });
+    add(cmd::updatetime, [this](const QString& p) { m_rounds.updatetime(p); });
     add(cmd::refreshplayerlist, [this](const QString& p) { m_seats.refreshplayerlist(p); });
     add(cmd::havewrongversion, [this](const QString& p) { m_seats.havewrongversion(p); });
     add(cmd::wrongversion, [this](const QString& p) { m_seats.wrongversion(p); });

@@ -14,6 +14,7 @@ void CountdownClock::restart(Phase phase, int seconds)
     m_phase = phase;
     m_secondsleft = seconds;
     m_timer2.start();
+    showStart();
 }
 
 void CountdownClock::continueWith(Phase phase, int seconds)
@@ -22,6 +23,24 @@ void CountdownClock::continueWith(Phase phase, int seconds)
     m_secondsleft = seconds;
     if (!m_timer2.isActive())
         m_timer2.start();
+    showStart();
+}
+
+void CountdownClock::correctTo(int seconds)
+{
+    if (seconds < 0)
+        return;
+    m_timer2.stop();
+    m_secondsleft = seconds;
+    m_timer2.start();
+    showStart();
+}
+
+void CountdownClock::showStart()
+{
+    m_caption = formatTime(qMax(0, m_secondsleft));
+    m_barWidth = nextBarWidth(m_phase, m_secondsleft, m_secondsleft);
+    emit ticked();
 }
 
 QString CountdownClock::formatTime(int seconds)

@@ -22,6 +22,10 @@ public:
     // Keeps the running one-second rhythm if the clock already runs.
     void continueWith(Phase phase, int seconds);
 
+    // The server says how many seconds are left: count from there, in a fresh one-second period,
+    // so that every window shows the same time.
+    void correctTo(int seconds);
+
     // One second has passed (the clock's own timer, or a test).
     void timer2Timer();
 
@@ -41,6 +45,9 @@ signals:
     void ticked();
 
 private:
+    // A new phase shows its own time at once, not what the last one ended on.
+    void showStart();
+
     QTimer m_timer2;
     int m_secondsleft = 0;
     int m_phase = Pause;

@@ -22,6 +22,8 @@ void GameModel::takeSeat(int seat, const QString& name)
 {
     if (!isPlayerSeat(seat))
         return;
+    if (!m_seats[seat].taken)
+        m_seats[seat] = PlayerSeat{};
     m_seats[seat].taken = true;
     m_seats[seat].name = name;
     emit seatChanged(seat);
@@ -29,8 +31,12 @@ void GameModel::takeSeat(int seat, const QString& name)
 
 void GameModel::renameSeat(int seat, const QString& name)
 {
+    if (!isPlayerSeat(seat))
+        return;
     // A name the server refreshes is a seat someone holds.
-    takeSeat(seat, name);
+    m_seats[seat].taken = true;
+    m_seats[seat].name = name;
+    emit seatChanged(seat);
 }
 
 void GameModel::freeSeat(int seat)

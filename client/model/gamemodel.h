@@ -40,7 +40,9 @@ struct TurnAward
 {
     int drawerSeat = 0;
     int guesserSeat = 0;
-    QString guesserText; // "+2" or "+3", as the category pays
+    // What the turn changed the two scores by, "+2" and the like.
+    QString drawerText;
+    QString guesserText;
     bool shown = false;
 };
 
@@ -56,6 +58,7 @@ public:
     const PlayerSeat& seat(int seat) const;
     // The seat's name, empty for a seat that is not a player seat.
     QString seatName(int seat) const;
+    // A player arriving on a free seat starts from nothing, whoever sat there before.
     void takeSeat(int seat, const QString& name);
     void renameSeat(int seat, const QString& name);
     void freeSeat(int seat);

@@ -53,6 +53,10 @@ void GuessingHandler::updateanswer(const QString& payload)
         emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
                              QLatin1Char('-') + update.text);
+        // The server takes a point from the drawer without saying so; the seat must show it.
+        const int drawer = model.drawer();
+        if (!model.teamGame() && model.seat(drawer).points > 0)
+            model.setPoints(drawer, model.seat(drawer).points - 1);
         endOfTurn();
         m_session.countdown().restart(CountdownClock::Pause, 10);
     }
@@ -76,9 +80,21 @@ void GuessingHandler::correctanswer(const QString& payload)
     TurnAward award = model.award();
     if (isPlayerSeat(right.guesser))
         award.guesserSeat = right.guesser;
+    const auto gain = [this, &model](int seat) {
+        return QString::asprintf("%+d",
+                                 model.seat(seat).points - m_turnStartPoints[isPlayerSeat(seat) ? seat : 0]);
+    };
+    award.drawerText = gain(award.drawerSeat);
+    award.guesserText = gain(award.guesserSeat);
     award.shown = true;
     model.setAward(award);
     model.setHint(right.phrase);
+}
+
+void GuessingHandler::rememberTurnStartPoints()
+{
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        m_turnStartPoints[seat] = m_session.model().seat(seat).points;
 }
 
 void GuessingHandler::setScores(const QList<qint32>& scores)
@@ -106,6 +122,7 @@ void GuessingHandler::winner(const QString& payload)
     emit m_session.soundCue(QStringLiteral("gameover"));
     emit m_session.chatLine(payload + QStringLiteral(" has Won the Game!"), kStatusColour);
     model.setWinner(payload);
+    model.setPassOffered(false);
     model.setPhase(GamePhase::Won);
     if (model.hosting()) {
         model.setStartOffered(true);

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <array>
+
+#include "client/model/gamemodel.h"
 
 namespace pictova {
 
@@ -26,11 +29,15 @@ public:
 
     static QString today();
 
+    // The points each seat holds as a turn starts: the badges show what the turn changed.
+    void rememberTurnStartPoints();
+
 private:
     void setScores(const QList<qint32>& scores);
     void endOfTurn();
 
     ClientSession& m_session;
+    std::array<int, kPlayerSeats + 1> m_turnStartPoints{};
 };
 
 } // namespace pictova

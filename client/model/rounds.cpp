@@ -17,6 +17,7 @@ void RoundsHandler::startthegame(const QString& payload)
     GameModel& model = m_session.model();
     model.setAward({});
     model.setStartOffered(false);
+    model.setPassOffered(false);
     for (int seat = 1; seat <= kPlayerSeats; ++seat) {
         model.setPoints(seat, 0);
         model.setWatching(seat, false);
@@ -34,6 +35,9 @@ void RoundsHandler::pickcatagory(const QString& payload)
     const int drawer = parseInteger(payload);
     GameModel& model = m_session.model();
     emit m_session.strokeAbandoned();
+    model.setTurnCaption({});
+    model.setHint({});
+    model.setFullAnswer({});
     model.setDrawer(drawer);
     model.setTurnSeat(drawer);
     model.setPhase(GamePhase::Picking);
@@ -65,13 +69,13 @@ void RoundsHandler::getnextplayer(const QString& payload)
     emit m_session.soundCue(QStringLiteral("cat%1").arg(next.category));
     TurnAward award;
     award.drawerSeat = next.drawer;
-    award.guesserText = guesserPoints(next.category);
     model.setAward(award);
+    m_session.guessing().rememberTurnStartPoints();
     model.setCategory(next.category);
     model.setHint(next.hint);
     model.setPassOffered(next.drawer == model.mySeat());
-    if (next.drawer == model.mySeat())
-        model.setTurnSeat(next.drawer);
+    // A newcomer's catch-up names the drawer here without a pick before it.
+    model.setTurnSeat(next.drawer);
     model.setPhase(GamePhase::Drawing);
     m_session.countdown().continueWith(CountdownClock::Drawing, model.secondsPerTurn());
 }
@@ -98,6 +102,25 @@ void RoundsHandler::passed(const QString& payload)
     emit m_session.chatLine(model.seatName(pass.seat) +
                                 QStringLiteral(" has bought a different phrase for one point."),
                             kStatusColour);
+}
+
+} // namespace pictova
+
+namespace pictova {
+
+namespace {
+// The server counts a drawing phase four seconds longer than the turn it announces, and tells
+// the time two seconds short of its own count; pauses it counts as announced.
+constexpr int kDrawingTimeOffset = -2;
+constexpr int kPauseTimeOffset = 2;
+} // namespace
+
+void RoundsHandler::updatetime(const QString& payload)
+{
+    CountdownClock& clock = m_session.countdown();
+    const int told = parseInteger(payload);
+    clock.correctTo(
+        told + (clock.countdownphase() == CountdownClock::Drawing ? kDrawingTimeOffset : kPauseTimeOffset));
 }
 
 } // namespace pictova

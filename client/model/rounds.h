@@ -17,6 +17,8 @@ public:
     void getnextplayer(const QString& payload);
     void givedraweranswer(const QString& payload);
     void passed(const QString& payload);
+    // The server's periodic word on the time left in the phase.
+    void updatetime(const QString& payload);
 
     // Returns whether the pick went out: only the drawer picks.
     bool button_cat1Click(int category);
@@ -25,8 +27,5 @@ public:
 private:
     ClientSession& m_session;
 };
-
-// The points a guesser earns in a category, as the badge shows them.
-QString guesserPoints(int category);
 
 } // namespace pictova

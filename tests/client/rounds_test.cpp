@@ -97,7 +97,6 @@ TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
     EXPECT_TRUE(v().button_pass->isVisible());
     EXPECT_FALSE(v().panel_pickcatagory->isVisible());
     EXPECT_EQ(v().label_answer->text(), "___ ____ ");
-    EXPECT_EQ(v().label_aguesser->text(), "+3");
     EXPECT_TRUE(m_chat->sounds().history().contains("cat3"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Drawing);
 
@@ -108,8 +107,6 @@ TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
     EXPECT_TRUE(v().panel_answer->isVisible());
     EXPECT_TRUE(v().edit_answer->isVisible());
     EXPECT_FALSE(v().button_pass->isVisible());
-    EXPECT_EQ(v().label_aguesser->text(), "+2");
-    EXPECT_EQ(v().label_adrawer->text(), "+1");
     EXPECT_EQ(v().label_adrawer->y(), v().label_playername[1]->y());
 
     m_chat->model().setMySeat(12);

@@ -17,7 +17,8 @@ protected:
     {
         m_session.setManualDrain(true);
         m_session.setSendOverride([this](const QByteArray& bytes) { m_sent << fromWire(bytes.chopped(1)); });
-        QObject::connect(&m_session, &ClientSession::chatLine, [this](const QString& text, quint32) { m_lines << text; });
+        QObject::connect(&m_session, &ClientSession::chatLine,
+                         [this](const QString& text, quint32) { m_lines << text; });
         QObject::connect(&m_session, &ClientSession::ended, [this] { ++m_ended; });
         QObject::connect(&m_session, &ClientSession::notice,
                          [this](const QString& text, bool ends) { m_notices << text + (ends ? "!" : ""); });
@@ -32,7 +33,8 @@ protected:
     void logIn(int seat, const QString& name)
     {
         m_session.setLoginName(name);
-        receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat), QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
+        receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat),
+                 QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
         m_sent.clear();
     }
     GameModel& model() { return m_session.model(); }
@@ -58,7 +60,8 @@ TEST_F(Session, LogInTakesTheSeatAndAnswersWithVersionAndName)
 TEST_F(Session, SeatsFollowJoinsRenamesAndDepartures)
 {
     logIn(2, "Me");
-    receive({"CMD_existingplayers+1+Host", "CMD_newplayerinfo+4+Dan", "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
+    receive({"CMD_existingplayers+1+Host", "CMD_newplayerinfo+4+Dan",
+             "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
     EXPECT_TRUE(model().seat(4).taken);
     EXPECT_EQ(model().seatName(4), "Dan");
     EXPECT_EQ(model().seat(4).points, 7);
@@ -124,18 +127,19 @@ TEST_F(Session, ATurnGoesFromPickToDrawingToItsEnd)
     EXPECT_EQ(model().category(), 4);
     EXPECT_EQ(model().hint(), "___ ");
     EXPECT_FALSE(model().passOffered());
-    EXPECT_EQ(model().award().guesserText, "+3");
     EXPECT_EQ(m_session.countdown().countdownphase(), CountdownClock::Drawing);
     EXPECT_EQ(m_session.countdown().secondsleft(), 90);
 
     m_session.guess("fan");
     EXPECT_EQ(m_sent, QStringList{"CMD_answer+2+fan"});
-    receive({"CMD_correctanswer+2+3+1+1+FAN"});
+    receive({"CMD_correctanswer+2+2+1+1+FAN"});
     EXPECT_EQ(model().phase(), GamePhase::Break);
     EXPECT_EQ(model().drawer(), 0);
-    EXPECT_EQ(model().seat(2).points, 3);
+    EXPECT_EQ(model().seat(2).points, 2);
     EXPECT_EQ(model().seat(1).points, 1);
     EXPECT_TRUE(model().award().shown);
+    EXPECT_EQ(model().award().guesserText, "+2");
+    EXPECT_EQ(model().award().drawerText, "+1");
     EXPECT_EQ(model().award().guesserSeat, 2);
     EXPECT_EQ(model().award().drawerSeat, 1);
     EXPECT_EQ(model().hint(), "FAN");
@@ -197,8 +201,62 @@ TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingLimit)
         QTcpSocket* server = listener.nextPendingConnection();
         const QByteArray message("CMD_x+\xff");
         server->write(message.repeated(count));
-        ASSERT_TRUE(test::waitFor([&] { return session.pendingEntries() == count || !session.sock().connected(); }, 10000));
+        ASSERT_TRUE(test::waitFor(
+            [&] { return session.pendingEntries() == count || !session.sock().connected(); }, 10000));
         test::pump(50);
         EXPECT_EQ(session.sock().connected(), count == ClientSession::kMaxWaitingEntries) << count;
     }
+}
+
+TEST_F(Session, ANewcomerOnAFreedSeatStartsFromNothing)
+{
+    logIn(1, "Host");
+    receive({"CMD_newplayerinfo+2+Bob", "CMD_correctanswer+2+4+1+1+FAN", "CMD_playerdisconnected+2+Bob"});
+    receive({"CMD_newplayerinfo+2+Dee"});
+    EXPECT_EQ(model().seat(2).points, 0);
+    // A renamed player keeps the points.
+    receive({"CMD_passed+2+3", "CMD_refreshplayerlist+2+Dee"});
+    EXPECT_EQ(model().seat(2).points, 3);
+}
+
+TEST_F(Session, TheBadgesShowWhatTheTurnChangedAndATimeOutCostsTheDrawerAPoint)
+{
+    logIn(1, "Host");
+    receive({"CMD_newplayerinfo+2+Bob", "CMD_gamestats+20+120+5+4+0+0+0+0+0+0+0+0", "CMD_pickcatagory+1",
+             "CMD_nextplayer+1+3+___ "});
+    // A category of three is still two points for the guesser.
+    receive({"CMD_correctanswer+2+6+1+6+FAN"});
+    EXPECT_EQ(model().award().guesserText, "+2");
+    EXPECT_EQ(model().award().drawerText, "+1");
+
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ", "CMD_updateanswer+true+DOG"});
+    EXPECT_EQ(model().seat(2).points, 5);
+    receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+2+7+1+7+CAT"});
+    EXPECT_EQ(model().award().guesserText, "+2");
+    // Nobody goes below nothing; a team game's shown points are the team's and stay.
+    receive({"CMD_gamestats+20+120+0+0+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
+             "CMD_updateanswer+true+EEL"});
+    EXPECT_EQ(model().seat(2).points, 0);
+    receive({"CMD_startgame+1+true+20+120", "CMD_teamscore+3+3+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2",
+             "CMD_nextplayer+2+0+___ ", "CMD_updateanswer+true+EEL"});
+    EXPECT_EQ(model().seat(2).points, 3);
+}
+
+TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
+{
+    logIn(3, "Late");
+    // A newcomer's catch-up starts the countdown from the turn's full length...
+    receive(
+        {"CMD_existingplayers+1+Ann", "CMD_nextplayer+1+0+___ ", "CMD_gamestats+20+60+0+0+0+0+0+0+0+0+0+0"});
+    EXPECT_EQ(m_session.countdown().secondsleft(), 120);
+    // ...until the server says how long is left: it counts a drawing four seconds long and tells
+    // its count less two.
+    receive({"CMD_updatetime+48"});
+    EXPECT_EQ(m_session.countdown().secondsleft(), 46);
+    EXPECT_EQ(m_session.countdown().caption(), "0:46");
+    receive({"CMD_correctanswer+3+2+1+1+FAN", "CMD_updatetime+-2"});
+    EXPECT_EQ(m_session.countdown().countdownphase(), CountdownClock::Pause);
+    EXPECT_EQ(m_session.countdown().secondsleft(), 0);
+    receive({"CMD_updatetime+x", "CMD_updatetime+-5"});
+    EXPECT_EQ(m_session.countdown().secondsleft(), 0);
 }
