@@ -1,3 +1,4 @@
+#include "chat/phrasebuttons.h"
 #include "messaging/version.h"
 #include "shell/about.h"
 #include "shell/help.h"
@@ -7,15 +8,29 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
 using namespace pictova;
 
 namespace {
+
+QString helpText(const QString& title)
+{
+    for (const HelpPage& page : helpPages()) {
+        if (page.title == title) {
+            QTextDocument document;
+            document.setHtml(page.html);
+            return document.toPlainText();
+        }
+    }
+    return {};
+}
 
 QPushButton* buttonNamed(QWidget& window, const QString& text)
 {
@@ -117,6 +132,35 @@ TEST(Help, opensOnTheOverviewAndSwitchesPagesByTag)
     help.hide();
     help.show();
     EXPECT_EQ(help.currentPage()->objectName(), "memo5");
+}
+
+TEST(HelpPages, connectingGivesCommandLinesThatConnect)
+{
+    const QString text = helpText("Connecting");
+    QStringList commands;
+    for (const QString& line : text.split('\n'))
+        if (line.trimmed().startsWith("pictova "))
+            commands.append(line.trimmed());
+    // A name and a host alone open a window that never connects: a third word is needed.
+    ASSERT_EQ(commands.size(), 2) << text.toStdString();
+    for (const QString& command : commands)
+        EXPECT_EQ(command.split(' ', Qt::SkipEmptyParts).size(), 4) << command.toStdString();
+    EXPECT_EQ(commands[0], "pictova Name 127.0.0.1 true");
+    EXPECT_EQ(commands[1], "pictova Name host join");
+}
+
+TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
+{
+    const QString text = helpText("Overview");
+    // Every line quoted for a phrase button is one the buttons carry, and the way to change
+    // them is the menu item's own name.
+    const QRegularExpression quoted("\"([^\"]+)\"");
+    int found = 0;
+    for (auto match = quoted.globalMatch(text); match.hasNext(); ++found)
+        EXPECT_TRUE(PhraseButtons::builtInTexts().contains(match.next().captured(1)))
+            << match.peekNext().captured(1).toStdString();
+    EXPECT_GE(found, 2);
+    EXPECT_TRUE(text.contains("View > Phrase Lists")) << text.toStdString();
 }
 
 TEST(Help, aboutAndDoneButtons)
