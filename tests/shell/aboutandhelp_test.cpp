@@ -1,5 +1,6 @@
 #include "chat/phrasebuttons.h"
 #include "messaging/version.h"
+#include "resources/artwork.h"
 #include "shell/about.h"
 #include "shell/help.h"
 #include "shell/helppages.h"
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -161,6 +163,47 @@ TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
             << match.peekNext().captured(1).toStdString();
     EXPECT_GE(found, 2);
     EXPECT_TRUE(text.contains("View > Phrase Lists")) << text.toStdString();
+}
+
+TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
+{
+    Tabout about;
+    about.show();
+    const QPainterPath marks = artwork::aboutPictureMarks();
+    ASSERT_FALSE(marks.isEmpty());
+    struct Part
+    {
+        QString name;
+        QRect place; // where it may not meet the picture's marks
+        QRect ink;   // what may not meet another part
+    };
+    QList<Part> parts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&about) || label->text().isEmpty())
+            continue;
+        // The line box where the label puts its text, and the ink of the glyphs drawn from it.
+        const QFontMetrics metrics(label->font());
+        const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                               metrics.size(0, label->text()), label->geometry());
+        const QRect ink =
+            metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
+        EXPECT_TRUE(label->geometry().contains(line))
+            << label->text().toStdString() << " does not fit its place";
+        parts.append({label->text(), line.united(ink), ink});
+    }
+    QPushButton* done = buttonNamed(about, "Done");
+    ASSERT_NE(done, nullptr);
+    parts.append({"Done", done->geometry(), done->geometry()});
+    ASSERT_GE(parts.size(), 9);
+    for (int i = 0; i < parts.size(); ++i) {
+        const Part& part = parts[i];
+        EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
+        EXPECT_FALSE(marks.intersects(QRectF(part.place)))
+            << part.name.toStdString() << " lies over the picture";
+        for (int j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(part.ink.intersects(parts[j].ink))
+                << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
+    }
 }
 
 TEST(Help, aboutAndDoneButtons)
