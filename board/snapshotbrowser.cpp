@@ -60,7 +60,9 @@ void SnapshotBrowser::deleteSelected()
     if (QFile::exists(path))
         QFile::remove(path);
     m_entries.removeAt(m_selected);
-    m_selected = -1;
+    // The entry after it moves into its place; past the end, the one before it.
+    if (m_selected >= m_entries.size())
+        m_selected = int(m_entries.size()) - 1;
 }
 
 QImage SnapshotBrowser::load(const QString& path)

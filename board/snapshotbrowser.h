@@ -34,7 +34,8 @@ public:
     QString pathOf(int index) const;
     QString selectedPath() const { return pathOf(m_selected); }
 
-    // Deletes the selected file (if it still exists) and its entry; nothing is selected after.
+    // Deletes the selected file (if it still exists) and its entry; the next entry is selected
+    // after it (the previous one when it was the last, none when the list is empty).
     // With nothing selected it fails with "List index out of bounds (-1)" and changes nothing.
     void deleteSelected();
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QToolButton>
@@ -82,6 +83,11 @@ Tsnapshot::Tsnapshot(QWidget* parent)
 
     m_picture->setObjectName(QStringLiteral("image_snapshot"));
     m_picture->move(134, 58);
+
+    m_confirmDelete = [this](const QString& question) {
+        return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
 }
 
 void Tsnapshot::setFolder(const QString& folder)
@@ -142,15 +148,24 @@ void Tsnapshot::listbox_snapshotsMouseDown(Qt::MouseButton, Qt::KeyboardModifier
 void Tsnapshot::Delete1Click()
 {
     const int row = m_browser.selected();
+    if (row >= 0 && row < m_browser.entries().size() && m_confirmDelete &&
+        !m_confirmDelete(QStringLiteral("Delete the snapshot %1?").arg(m_browser.entries().at(row))))
+        return;
     try {
         m_browser.deleteSelected();
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;
     }
-    const QSignalBlocker blocker(m_list);
-    delete m_list->takeItem(row);
+    {
+        const QSignalBlocker blocker(m_list);
+        delete m_list->takeItem(row);
+    }
     showSelection();
+    // The deleted picture must not stay on display: the next one, or none.
+    m_picture->clear();
+    if (m_browser.selected() >= 0)
+        showSelectedFile();
 }
 
 void Tsnapshot::showSelection()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -23,6 +25,9 @@ public:
     // The folder listed; until one is set, the game's snapshot folder at each showing.
     void setFolder(const QString& folder);
     const SnapshotBrowser& browser() const { return m_browser; }
+    // Asked before a file is deleted; true goes ahead. A question box unless a test answers.
+    using DeleteConfirmation = std::function<bool(const QString& question)>;
+    void setDeleteConfirmation(DeleteConfirmation confirm) { m_confirmDelete = std::move(confirm); }
 
     void FormShow();
     void BitBtn1Click();
@@ -43,6 +48,7 @@ private:
     void showSelectedFile();
 
     SnapshotBrowser m_browser;
+    DeleteConfirmation m_confirmDelete;
     bool m_folderChosen = false;
     QLabel* m_heading;
     QToolButton* m_previous;

@@ -96,9 +96,27 @@ void ChatLog::setTextSize(int points)
 {
     if (points <= 0)
         return;
+    // Re-laying out the text moves the view; the reader keeps the line they were on, or the
+    // newest line while the log follows it.
+    const QTextBlock topBlock = cursorForPosition(QPoint(0, 0)).block();
+    const QRectF oldPlace = document()->documentLayout()->blockBoundingRect(topBlock);
+    // How far into its top line the view starts, as a share of that line's height.
+    const qreal into =
+        oldPlace.height() > 0 ? (verticalScrollBar()->value() - oldPlace.top()) / oldPlace.height() : 0.0;
     QFont sized = font();
     sized.setPointSize(points);
     setFont(sized);
+
+    // The new layout is made lazily; laying out to the end gives the scroll bar its real range.
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    layout->blockBoundingRect(document()->lastBlock());
+    QScrollBar* bar = verticalScrollBar();
+    if (!m_scrollLocked || !topBlock.isValid()) {
+        bar->setValue(bar->maximum());
+        return;
+    }
+    const QRectF place = layout->blockBoundingRect(topBlock);
+    bar->setValue(qRound(place.top() + into * place.height()));
 }
 
 int ChatLog::textSize() const

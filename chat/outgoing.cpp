@@ -32,10 +32,14 @@ std::optional<QByteArray> typedLineMessage(const QString& typed, int seat, Colou
     return std::nullopt;
 }
 
-QByteArray phraseMessage(const QString& phrase, int seat, ColourValue actionColour)
+std::optional<QByteArray> phraseMessage(const QString& phrase, int seat, ColourValue actionColour)
 {
     const QString text = withoutTerminator(phrase);
-    const QString action = isMeCommand(text) ? afterMeCommand(text) : QStringLiteral("says: ") + text;
+    const QString said = isMeCommand(text) ? afterMeCommand(text) : text;
+    // A button left empty would put a bare "says:" line in everyone's chat.
+    if (said.trimmed().isEmpty())
+        return std::nullopt;
+    const QString action = isMeCommand(text) ? said : QStringLiteral("says: ") + said;
     return toserver::action(seat, action, colourtext::write(actionColour));
 }
 

@@ -16,7 +16,8 @@ inline const QString kChatPrompt = QStringLiteral("<Enter Chat Here>");
 std::optional<QByteArray> typedLineMessage(const QString& typed, int seat, ColourValue textColour,
                                            ColourValue actionColour);
 
-// The action a phrase button sends: "says: " and the phrase, or the phrase's own action for "/me".
-QByteArray phraseMessage(const QString& phrase, int seat, ColourValue actionColour);
+// The action a phrase button sends: "says: " and the phrase, or the phrase's own action for "/me";
+// nothing when the phrase has nothing to say.
+std::optional<QByteArray> phraseMessage(const QString& phrase, int seat, ColourValue actionColour);
 
 } // namespace pictova

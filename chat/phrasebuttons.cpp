@@ -76,10 +76,13 @@ void PhraseButtons::b_phrase1Click(int n)
         return;
     const int seat = m_context.myseat ? m_context.myseat() : 0;
     const ColourValue colour = m_actionColour ? m_actionColour() : ColourValue(0);
+    const std::optional<QByteArray> message = phraseMessage(phraseText(n), seat, colour);
+    if (!message)
+        return;
     try {
         if (!m_context.send)
             throw ESockException(QStringLiteral("Send - Socket Not Connected"));
-        m_context.send(phraseMessage(phraseText(n), seat, colour));
+        m_context.send(*message);
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;

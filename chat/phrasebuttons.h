@@ -36,6 +36,8 @@ public:
     // send is reported and does not start the cool-down.
     void b_phrase1Click(int n);
     bool phraseready() const { return m_cooldown.ready(); }
+    // The cool-down's clock in milliseconds; a steady clock unless a test drives its own.
+    void setCooldownClock(PhraseCooldown::Clock clock) { m_cooldown.setClock(std::move(clock)); }
 
     QToolButton* button(int n) const;
 

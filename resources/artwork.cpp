@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <array>
 #include <cmath>
@@ -524,6 +525,60 @@ QPixmap winnerStrip()
     return strip;
 }
 
+namespace {
+
+// The About picture's marks over its sheet, in one place for drawing them and for keeping
+// text clear of them.
+struct AboutMarks
+{
+    QRectF sheet{14, 20, 174, 166};
+    QPainterPath clip;
+    QPointF sun;
+    qreal sunRadius = 4;
+    qreal sunRays = 9;
+    QPointF pencilTip;
+    qreal pencilAngle = 0;
+    qreal pencilLength = 0;
+    qreal pencilWidth = 0;
+};
+
+AboutMarks aboutMarks()
+{
+    AboutMarks m;
+    m.clip.moveTo(62, 32);
+    m.clip.lineTo(70, 12);
+    m.clip.quadTo(72, 8, 78, 8);
+    m.clip.lineTo(124, 8);
+    m.clip.quadTo(130, 8, 132, 12);
+    m.clip.lineTo(140, 32);
+    m.clip.closeSubpath();
+    // The sun in the top right corner, beside the title; the pencil lies in the gap between
+    // the credits and the version line.
+    m.sun = QPointF(m.sheet.right() - 13, m.sheet.top() + 23);
+    m.pencilTip = QPointF(48, 165);
+    m.pencilAngle = 0;
+    m.pencilLength = 106;
+    m.pencilWidth = 8;
+    return m;
+}
+
+} // namespace
+
+QPainterPath aboutPictureMarks()
+{
+    const AboutMarks m = aboutMarks();
+    QPainterPath marks = m.clip;
+    const qreal sunReach = m.sunRays + 1;
+    marks.addEllipse(m.sun, sunReach, sunReach);
+    QTransform pencil;
+    pencil.translate(m.pencilTip.x(), m.pencilTip.y());
+    pencil.rotate(m.pencilAngle);
+    QPainterPath body;
+    body.addRect(QRectF(-1, -m.pencilWidth / 2 - 1, m.pencilLength + 2, m.pencilWidth + 2));
+    marks.addPath(pencil.map(body));
+    return marks.simplified();
+}
+
 QPixmap aboutPicture()
 {
     static const QPixmap picture = drawn(QSize(202, 203), [](QPainter& p) {
@@ -544,7 +599,8 @@ QPixmap aboutPicture()
             p.drawPath(grain);
         }
 
-        const QRectF sheet(14, 20, 174, 166);
+        const AboutMarks m = aboutMarks();
+        const QRectF sheet = m.sheet;
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 55));
         p.drawRect(sheet.translated(3, 3));
@@ -558,27 +614,15 @@ QPixmap aboutPicture()
         p.drawLine(QPointF(sheet.left() + 18, sheet.top() + 2),
                    QPointF(sheet.left() + 18, sheet.bottom() - 2));
 
-        // A few faint pencil doodles in the corners, well away from where the credits go.
+        // A faint pencil doodle, away from where the text goes.
         p.setPen(QPen(QColor(0x70, 0x70, 0x78, 120), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        const QPointF sun(sheet.right() - 18, sheet.top() + 22);
-        p.drawEllipse(sun, 6, 6);
+        p.drawEllipse(m.sun, m.sunRadius, m.sunRadius);
         for (int i = 0; i < 8; ++i) {
             const qreal a = i * M_PI / 4;
-            p.drawLine(sun + QPointF(9 * std::cos(a), 9 * std::sin(a)),
-                       sun + QPointF(12 * std::cos(a), 12 * std::sin(a)));
+            p.drawLine(m.sun + QPointF((m.sunRays - 3) * std::cos(a), (m.sunRays - 3) * std::sin(a)),
+                       m.sun + QPointF(m.sunRays * std::cos(a), m.sunRays * std::sin(a)));
         }
-        const QPointF house(sheet.left() + 30, sheet.bottom() - 12);
-        p.drawRect(QRectF(house.x(), house.y() - 16, 20, 16));
-        p.drawPolyline(
-            QPolygonF{house + QPointF(-3, -15), house + QPointF(10, -27), house + QPointF(23, -15)});
-        p.drawRect(QRectF(house.x() + 8, house.y() - 8, 5, 8));
-        QPainterPath squiggle;
-        squiggle.moveTo(sheet.left() + 60, sheet.bottom() - 14);
-        for (int i = 0; i < 4; ++i)
-            squiggle.quadTo(sheet.left() + 66 + i * 12, sheet.bottom() - (i % 2 ? 4 : 22),
-                            sheet.left() + 72 + i * 12, sheet.bottom() - 14);
-        p.drawPath(squiggle);
 
         // The clip.
         QLinearGradient steel(0, 6, 0, 34);
@@ -587,19 +631,11 @@ QPixmap aboutPicture()
         steel.setColorAt(1.0, QColor(0x78, 0x78, 0x84));
         p.setPen(QPen(QColor(0x44, 0x44, 0x4E), 1.4));
         p.setBrush(steel);
-        QPainterPath clip;
-        clip.moveTo(62, 32);
-        clip.lineTo(70, 12);
-        clip.quadTo(72, 8, 78, 8);
-        clip.lineTo(124, 8);
-        clip.quadTo(130, 8, 132, 12);
-        clip.lineTo(140, 32);
-        clip.closeSubpath();
-        p.drawPath(clip);
+        p.drawPath(m.clip);
         p.setBrush(QColor(0x9C, 0x64, 0x34));
         p.drawRoundedRect(QRectF(90, 12, 22, 8), 4, 4);
 
-        drawPencil(p, QPointF(118, 170), -28, 104, 11);
+        drawPencil(p, m.pencilTip, m.pencilAngle, m.pencilLength, m.pencilWidth);
     });
     return picture;
 }

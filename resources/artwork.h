@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QString>
 
@@ -31,6 +32,9 @@ inline constexpr int kWinnerFrameWidth = 181;
 inline constexpr int kWinnerFrameHeight = 153;
 // Picture of the About box, 202 x 203.
 QPixmap aboutPicture();
+// Where the About picture has marks over its sheet of paper (the clip and the doodles), in the
+// picture's pixels: text laid over the picture keeps out of these.
+QPainterPath aboutPictureMarks();
 // Advertising picture of the lobby download dialog, 400 x 339.
 QPixmap lobbyAdvert();
 // Small glyphs for the snapshot viewer's previous and next buttons (about 16 x 16).

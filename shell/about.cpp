@@ -37,7 +37,9 @@ private:
     std::function<void()> m_action;
 };
 
-QLabel* place(QLabel* label, const QString& name, const QRect& where, int pointSize, bool bold, bool italic,
+// Sizes are in pixels, as the box and its picture are: text in points would grow past its place
+// on a screen of more dots per inch.
+QLabel* place(QLabel* label, const QString& name, const QRect& where, int pixelSize, bool bold, bool italic,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     label->setObjectName(name);
@@ -45,7 +47,7 @@ QLabel* place(QLabel* label, const QString& name, const QRect& where, int pointS
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(pointSize);
+    font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
@@ -68,28 +70,29 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     m_url1.setURL(QString::fromLatin1(kWebAddress));
     m_url1.setURLType(utHttp);
 
-    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 6, 202, 38), 22,
+    // Everything sits below the picture's clip and keeps clear of its doodles.
+    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 32, 202, 34), 26,
           true, true, Qt::AlignCenter);
     QLabel* web = place(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { Label9Click(); }),
-                        QStringLiteral("Label9"), QRect(0, 44, 202, 18), 9, true, true, Qt::AlignCenter);
+                        QStringLiteral("Label9"), QRect(0, 66, 202, 16), 12, true, true, Qt::AlignCenter);
     QFont underlined = web->font();
     underlined.setUnderline(true);
     web->setFont(underlined);
 
     const char* credits[] = {"Game design and code:", "the Pictova team",
                              "Pictures and sounds:", "made for Pictova", "Thanks to every tester!"};
-    int y = 74;
-    for (int i = 0; i < int(std::size(credits)); ++i, y += 17)
+    int y = 86;
+    for (int i = 0; i < int(std::size(credits)); ++i, y += 14)
         place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("Label%1").arg(i + 2),
-              QRect(0, y, 202, 16), 7, true, false, Qt::AlignCenter);
+              QRect(0, y, 202, 14), 10, true, false, Qt::AlignCenter);
 
     // "Version", the protocol version and ".1" sit close together so they read as one number.
     QLabel* caption = place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("Label7"),
-                            QRect(8, 176, 0, 18), 8, true, false);
+                            QRect(8, 176, 0, 18), 11, true, false);
     m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"),
-                      QRect(0, 176, 0, 18), 8, true, false);
+                      QRect(0, 176, 0, 18), 11, true, false);
     QLabel* build = place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("Label8"),
-                          QRect(0, 176, 0, 18), 8, true, false);
+                          QRect(0, 176, 0, 18), 11, true, false);
     int x = 8;
     for (QLabel* part : {caption, m_version, build}) {
         const int width = part->fontMetrics().horizontalAdvance(part->text());

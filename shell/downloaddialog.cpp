@@ -71,6 +71,14 @@ QPushButton* bigButton(QWidget* parent, const QString& name, const QString& text
     return button;
 }
 
+// Lets a long path wrap at its separators; a path has no spaces to wrap at.
+QString wrappablePath(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    return shown;
+}
+
 } // namespace
 
 Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
@@ -100,6 +108,13 @@ Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
     m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"),
                               QRect(137, 463, 150, 22));
 
+    m_savedPanel = panel(left, QStringLiteral("savedpanel"), QRect(12, 247, 400, 96));
+    m_savedLabel = statusLabel(m_savedPanel, QStringLiteral("savedlabel"), QRect(8, 4, 384, 58));
+    m_savedLabel->setWordWrap(true);
+    auto* showFolder = bigButton(m_savedPanel, QStringLiteral("showfolderbutton"),
+                                 QStringLiteral("Show in Folder"), QRect(125, 66, 150, 24));
+    m_savedPanel->hide();
+
     QFrame* top = panel(this, QStringLiteral("Panel2"), QRect(434, 4, 286, 244));
     explanation(
         top,
@@ -122,6 +137,7 @@ Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
             &Tdownload::Button1Click);
     connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
             &Tdownload::Button2Click);
+    connect(showFolder, &QPushButton::clicked, this, &Tdownload::showFolderClick);
     connect(&m_downloader, &LobbyDownloader::changed, this, &Tdownload::showState);
     connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &Tdownload::closeGameRequested);
     showState();
@@ -147,8 +163,16 @@ void Tdownload::Button2Click()
     m_downloader.openLobby();
 }
 
+void Tdownload::showFolderClick()
+{
+    m_downloader.showInFolder();
+}
+
 void Tdownload::showState()
 {
+    m_savedLabel->setText(wrappablePath(m_downloader.savedText()));
+    m_savedLabel->setToolTip(m_downloader.savedText());
+    m_savedPanel->setVisible(m_downloader.hasSavedFile());
     m_infolabel->setText(m_downloader.infoText());
     m_infolabel2->setText(m_downloader.fileName());
     m_infolabel3->setText(m_downloader.phaseText());

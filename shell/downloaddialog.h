@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace pictova {
 
-// The window that offers a solo player the Quorix Lobby: download and install it, play on
+// The window that offers a solo player the Quorix Lobby: download its installer, play on
 // alone, or close the game and open the installed lobby.
 class Tdownload : public QWidget
 {
@@ -23,6 +24,7 @@ public:
     void abortbuttonClick();
     void Button1Click();
     void Button2Click();
+    void showFolderClick();
 
     static constexpr int kClientWidth = 724;
     static constexpr int kClientHeight = 500;
@@ -42,6 +44,9 @@ private:
     QLabel* m_infolabel3;
     QPushButton* m_getbutton;
     QPushButton* m_abortbutton;
+    // Shown over the foot of the advert once a file is saved: where it is, and its folder.
+    QFrame* m_savedPanel;
+    QLabel* m_savedLabel;
     bool m_placed = false;
 };
 

@@ -18,8 +18,10 @@ drawn by typing guesses.</p>
 pick a host and start a game together.</p>
 <p>If you just want to practise your drawing, start Pictova on its own: it opens a solo game
 with a limited set of phrases, which needs no lobby and no network at all.</p>
-<p>Beside the board you will find the chat, ten phrase buttons with ready-made cheers, and the
-score of every seat.</p>
+<p>Beside the board you will find the chat, the score of every seat, and a row of ten phrase
+buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
+"Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
+line, and change the lines with View &gt; Phrase Lists.</p>
 )";
 
 const char* kConnecting = R"(
@@ -29,12 +31,16 @@ can be played offline.</p>
 <p><b>Games with others.</b> Multi-player games are normally set up through the Quorix Lobby,
 which can be downloaded from our web site (a solo game offers to fetch it for you). The lobby
 starts Pictova for every player with the right settings.</p>
-<p>You can also start a game by hand from a terminal. One player hosts:</p>
-<p><tt>pictova &lt;name&gt; &lt;host address&gt; true</tt></p>
-<p>and the others join that host:</p>
-<p><tt>pictova &lt;name&gt; &lt;host address&gt;</tt></p>
-<p>The host's computer must accept connections on TCP port 7772. Only the host can start a
-game, with the <b>Start Game</b> button or File &gt; Start Game.</p>
+<p>You can also start a game by hand from a terminal, always with three words after the
+program's name: your name, the host's address, and <tt>true</tt> for the player who hosts or
+<tt>join</tt> for everyone else. The host, Ann for example, runs:</p>
+<p><tt>pictova Name 127.0.0.1 true</tt></p>
+<p>with her own name for Name, and the others join her, each with their own name and the
+address of Ann's computer for host (such as 192.168.1.20):</p>
+<p><tt>pictova Name host join</tt></p>
+<p>With only a name, or a name and an address, the window opens but connects to nobody. The
+host's computer must accept connections on TCP port 7772. Only the host can start a game, with
+the <b>Start Game</b> button or File &gt; Start Game.</p>
 )";
 
 const char* kGamePlay = R"(

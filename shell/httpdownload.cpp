@@ -3,9 +3,11 @@
 #include <QIODevice>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QUrl>
 
 #include <curl/curl.h>
 
+#include <cerrno>
 #include <deque>
 #include <map>
 
@@ -18,6 +20,35 @@ constexpr long kConnectTimeoutSeconds = 30;
 // A server that stops sending for this long has let the download die.
 constexpr long kStallSeconds = 60;
 constexpr int kMaxHeaderLineLength = 1024;
+
+// The server's reason phrase is its own text: only a short piece of it reaches the status line.
+constexpr int kMaxShownReasonLength = 60;
+
+QString describeCurlFailure(CURLcode result, long osError)
+{
+    switch (result) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return QStringLiteral("could not resolve the server's name");
+    case CURLE_COULDNT_CONNECT:
+        return osError == ECONNREFUSED ? QStringLiteral("connection refused")
+                                       : QStringLiteral("could not reach the server");
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("timed out");
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return QStringLiteral("the server's certificate is not trusted");
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("no secure connection could be made");
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+        return QStringLiteral("the server closed the connection early");
+    case CURLE_FILESIZE_EXCEEDED:
+        return QStringLiteral("The file is too large");
+    default:
+        return QString::fromUtf8(curl_easy_strerror(result));
+    }
+}
 
 void initialiseCurlOnce()
 {
@@ -193,10 +224,16 @@ qint64 HttpDownload::bodyBytes() const
     return m_transfer ? m_transfer->bytes : 0;
 }
 
+bool HttpDownload::isSecure(const QString& url)
+{
+    return QUrl(url).scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
 bool HttpDownload::start(const QString& url, QIODevice* body)
 {
     if (m_transfer || !body)
         return false;
+    m_failureText.clear();
     auto t = std::make_unique<Transfer>(this);
     t->body = body;
     t->multi = curl_multi_init();
@@ -214,7 +251,12 @@ bool HttpDownload::start(const QString& url, QIODevice* body)
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, t->headers);
     curl_easy_setopt(easy, CURLOPT_PROXY, "");
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // A download that began over https never continues over plain http.
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, isSecure(url) ? "https" : "http,https");
+    // Libcurl's defaults, set again so the file cannot come from a server whose certificate
+    // does not check out: the file is a program the player may run.
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -255,7 +297,7 @@ void HttpDownload::abort()
         m_transfer->aborted = true;
         return;
     }
-    finish(false, 404, kAbortedReason);
+    finish(false, 404, kAbortedReason, QStringLiteral("aborted on request"));
 }
 
 void HttpDownload::socketReady(long long socket, int direction)
@@ -303,7 +345,7 @@ void HttpDownload::afterCurl(std::uint64_t generation)
     if (!current())
         return;
     if (m_transfer->aborted) {
-        finish(false, 404, kAbortedReason);
+        finish(false, 404, kAbortedReason, QStringLiteral("aborted on request"));
         return;
     }
     int left = 0;
@@ -312,23 +354,30 @@ void HttpDownload::afterCurl(std::uint64_t generation)
             continue;
         const CURLcode result = message->data.result;
         Transfer& t = *m_transfer;
-        if (t.status >= 400)
-            finish(false, t.status, t.reason);
-        else if (result != CURLE_OK)
-            finish(false, 404,
-                   t.failure.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : t.failure);
-        else {
+        if (t.status >= 400) {
+            const QString shown = QStringLiteral("HTTP %1 %2")
+                                      .arg(t.status)
+                                      .arg(t.reason.left(kMaxShownReasonLength))
+                                      .trimmed();
+            finish(false, t.status, t.reason, shown);
+        } else if (result != CURLE_OK) {
+            long osError = 0;
+            curl_easy_getinfo(t.easy, CURLINFO_OS_ERRNO, &osError);
+            const QString why = t.failure.isEmpty() ? describeCurlFailure(result, osError) : t.failure;
+            finish(false, 404, why, why);
+        } else {
             if (!t.begun)
                 emit documentBegin();
             if (current())
-                finish(true, t.status, t.reason);
+                finish(true, t.status, t.reason, {});
         }
         return;
     }
 }
 
-void HttpDownload::finish(bool ok, int status, const QString& reason)
+void HttpDownload::finish(bool ok, int status, const QString& reason, const QString& failureText)
 {
+    m_failureText = failureText;
     m_transfer.reset();
     ++m_generation;
     emit finished(ok, status, reason);

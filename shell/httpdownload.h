@@ -28,6 +28,11 @@ public:
 
     bool isRunning() const;
     qint64 bodyBytes() const;
+    // Why the last download failed, in a few words for the player ("connection refused",
+    // "HTTP 404 Not Found", "aborted"); empty after a download that succeeded.
+    QString failureText() const { return m_failureText; }
+    // An https address is only fetched from a server whose certificate the system trusts.
+    static bool isSecure(const QString& url);
 
     static constexpr const char* kUserAgent = "Mozilla/3.0 (compatible)";
     static constexpr const char* kAccept = "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
@@ -48,10 +53,11 @@ private:
     void socketReady(long long socket, int direction);
     void timeoutReached();
     void afterCurl(std::uint64_t generation);
-    void finish(bool ok, int status, const QString& reason);
+    void finish(bool ok, int status, const QString& reason, const QString& failureText);
 
     std::unique_ptr<Transfer> m_transfer;
     std::uint64_t m_generation = 0;
+    QString m_failureText;
 };
 
 } // namespace pictova

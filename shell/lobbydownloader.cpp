@@ -16,6 +16,7 @@ const QString kStartFailed = QStringLiteral("An Error has Occurred.");
 const QString kNoLobby = QStringLiteral("Please close the game and open the Quorix Lobby using the icon on "
                                         "your desktop or using the your Window's "
                                         "start-up menu.");
+const QString kComplete = QStringLiteral("Download Complete");
 
 } // namespace
 
@@ -55,9 +56,14 @@ QString LobbyDownloader::fileNameFromUrl(const QString& url)
     return name;
 }
 
+QString LobbyDownloader::folderPath() const
+{
+    return m_folder.isEmpty() ? dataFolder() : m_folder;
+}
+
 QString LobbyDownloader::filePath() const
 {
-    return QDir(m_folder.isEmpty() ? dataFolder() : m_folder).filePath(m_fileName);
+    return QDir(folderPath()).filePath(m_fileName);
 }
 
 void LobbyDownloader::setInfo(const QString& text)
@@ -72,8 +78,11 @@ void LobbyDownloader::download()
         return;
     m_state = Started;
     m_fileName = fileNameFromUrl(m_url);
-    auto file = std::make_unique<QFile>(filePath());
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    m_saved.clear();
+    auto file = std::make_unique<QSaveFile>(filePath());
+    // Only a rename into place counts: never write straight into the target.
+    file->setDirectWriteFallback(false);
+    if (!file->open(QIODevice::WriteOnly)) {
         emit changed();
         reportError(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(filePath()));
         return;
@@ -100,31 +109,43 @@ void LobbyDownloader::stop()
 
 void LobbyDownloader::ended(bool ok)
 {
-    if (ok && m_file) {
-        m_file->flush();
-        m_info = QStringLiteral("Received ") + QString::number(m_file->size()) + QStringLiteral(" bytes");
+    const QString path = filePath();
+    if (ok && m_file && m_state != Stopped) {
+        const qint64 size = m_file->size();
+        if (m_file->commit()) {
+            m_info = QStringLiteral("Received ") + QString::number(size) + QStringLiteral(" bytes");
+            m_phase = kComplete;
+            const QString shownPath = QDir::toNativeSeparators(path);
+            m_saved = QStringLiteral("Saved to ") + shownPath +
+                      (HttpDownload::isSecure(m_url)
+                           ? QString()
+                           : QStringLiteral(" (fetched over plain http: anyone on the way could have "
+                                            "changed it)")) +
+                      QStringLiteral(". Check it before you run it.");
+        } else {
+            m_info = kAborted + QStringLiteral(": the file could not be saved");
+            m_state = Stopped;
+        }
     } else {
-        m_info = kAborted;
+        const QString why = m_http.failureText();
+        m_info = why.isEmpty() ? kAborted : kAborted + QStringLiteral(": ") + why;
         m_state = Stopped;
     }
     m_getEnabled = true;
     m_abortEnabled = false;
-    const QString path = filePath();
-    if (m_file)
-        m_file->close();
+    // Without a commit the partial file is removed here.
     m_file.reset();
     emit changed();
+}
 
-    if (m_state == Stopped)
+void LobbyDownloader::showInFolder()
+{
+    if (m_saved.isEmpty())
         return;
-    m_phase = QStringLiteral("Installing");
-    emit changed();
-    if (!m_opener || !m_opener(QUrl::fromLocalFile(path))) {
+    if (!m_opener || !m_opener(QUrl::fromLocalFile(folderPath()))) {
         if (m_message)
             m_message(kStartFailed);
-        return;
     }
-    emit closeGameRequested();
 }
 
 void LobbyDownloader::openLobby()

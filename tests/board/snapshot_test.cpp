@@ -130,12 +130,18 @@ struct Viewer : ::testing::Test
 {
     QTemporaryDir temp;
     QStringList errors;
+    QStringList asked;
+    bool answerYes = true;
     Tsnapshot viewer;
 
     void SetUp() override
     {
         setErrorReporter([this](const QString& text) { errors << text; });
         viewer.setFolder(temp.path());
+        viewer.setDeleteConfirmation([this](const QString& question) {
+            asked << question;
+            return answerYes;
+        });
     }
     void TearDown() override { setErrorReporter(nullptr); }
 
@@ -199,23 +205,62 @@ TEST_F(Viewer, PreviousNextAndThePointerSelectAndLoad)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(Viewer, DeleteRemovesTheFileAndNeedsASelection)
+TEST_F(Viewer, DeleteAsksFirstThenShowsTheNextPictureOrNone)
+{
+    addPictures("abc");
+    viewer.FormShow();
+    const QStringList names = viewer.browser().entries();
+    viewer.BitBtn2Click(); // the middle one
+
+    answerYes = false;
+    viewer.findChild<QAction*>("Delete1")->trigger();
+    EXPECT_EQ(asked, QStringList{"Delete the snapshot " + names[1] + "?"});
+    EXPECT_TRUE(QFile::exists(temp.filePath(names[1])));
+    EXPECT_EQ(viewer.listbox_snapshots()->count(), 3);
+    EXPECT_EQ(viewer.browser().selected(), 1);
+
+    // The one after the deleted one moves into its place and is shown.
+    answerYes = true;
+    viewer.findChild<QAction*>("Delete1")->trigger();
+    EXPECT_FALSE(QFile::exists(temp.filePath(names[1])));
+    EXPECT_EQ(viewer.browser().entries(), QStringList({names[0], names[2]}));
+    EXPECT_EQ(viewer.listbox_snapshots()->count(), 2);
+    EXPECT_EQ(viewer.listbox_snapshots()->currentRow(), 1);
+    EXPECT_EQ(selectedName(), names[2]);
+    EXPECT_TRUE(showsSelected());
+
+    // Deleting the last entry shows the one before it.
+    viewer.Delete1Click();
+    EXPECT_EQ(selectedName(), names[0]);
+    EXPECT_EQ(viewer.listbox_snapshots()->currentRow(), 0);
+    EXPECT_TRUE(showsSelected());
+
+    // Deleting the only one leaves no picture.
+    viewer.Delete1Click();
+    EXPECT_EQ(viewer.listbox_snapshots()->count(), 0);
+    EXPECT_EQ(viewer.browser().selected(), -1);
+    EXPECT_TRUE(viewer.image_snapshot()->pixmap().isNull());
+    EXPECT_TRUE(errors.isEmpty());
+
+    asked.clear();
+    viewer.Delete1Click();
+    EXPECT_EQ(errors, QStringList({"List index out of bounds (-1)"}));
+    EXPECT_TRUE(asked.isEmpty()); // nothing to ask about
+}
+
+TEST_F(Viewer, DeletingAnEntryWhoseFileIsGoneOrCannotBeReadGoesOn)
 {
     addPictures("ab");
     viewer.FormShow();
-    const QString first = selectedName();
-    viewer.findChild<QAction*>("Delete1")->trigger();
-    EXPECT_FALSE(QFile::exists(temp.filePath(first)));
-    EXPECT_EQ(viewer.listbox_snapshots()->count(), 1);
-    EXPECT_EQ(viewer.listbox_snapshots()->currentRow(), -1);
-
+    const QStringList names = viewer.browser().entries();
+    ASSERT_TRUE(QFile::remove(temp.filePath(names[0])));
+    writeFile(temp.filePath(names[1]), "not a picture");
     viewer.Delete1Click();
-    EXPECT_EQ(errors, QStringList({"List index out of bounds (-1)"}));
-    EXPECT_EQ(viewer.listbox_snapshots()->count(), 1);
-    viewer.BitBtn1Click();
-    EXPECT_EQ(viewer.browser().selected(), -1);
-    viewer.BitBtn2Click();
-    EXPECT_EQ(viewer.browser().selected(), 0);
+    EXPECT_EQ(viewer.browser().entries(), QStringList{names[1]});
+    EXPECT_EQ(selectedName(), names[1]);
+    ASSERT_EQ(errors.size(), 1); // the next file cannot be decoded: reported, nothing stale shown
+    EXPECT_TRUE(kJpegError.match(errors.first()).hasMatch()) << errors.first().toStdString();
+    EXPECT_TRUE(viewer.image_snapshot()->pixmap().isNull());
 }
 
 TEST_F(Viewer, ACorruptFileReportsTheJpegErrorAndTheViewerGoesOn)

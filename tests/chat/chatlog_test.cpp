@@ -278,6 +278,37 @@ TEST(ChatLog, TextSizeAppliesToEveryLine)
     EXPECT_EQ(log.textSize(), 9);
 }
 
+TEST(ChatLog, ANewTextSizeKeepsTheBottomInViewWhileScrollingIsOn)
+{
+    ShownLog shown;
+    shown.fill(120);
+    QScrollBar* bar = shown.log.verticalScrollBar();
+    const QTextBlock newest = shown.log.document()->findBlockByNumber(119);
+    for (int points : {14, 8, 11}) {
+        shown.log.setTextSize(points);
+        EXPECT_GT(bar->maximum(), 0) << points;
+        EXPECT_EQ(bar->value(), bar->maximum()) << points;
+        const QRectF place =
+            shown.log.document()->documentLayout()->blockBoundingRect(newest).translated(0, -bar->value());
+        EXPECT_TRUE(QRectF(shown.log.viewport()->rect()).contains(place)) << points;
+    }
+}
+
+TEST(ChatLog, ANewTextSizeKeepsTheLockedViewOnItsLine)
+{
+    ShownLog shown;
+    shown.fill(120);
+    shown.log.setScrollLocked(true);
+    QScrollBar* bar = shown.log.verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QString topLine = firstVisibleLine(shown.log);
+    ASSERT_NE(topLine, QStringLiteral("line 0"));
+    for (int points : {14, 8, 11}) {
+        shown.log.setTextSize(points);
+        EXPECT_EQ(firstVisibleLine(shown.log), topLine) << points;
+    }
+}
+
 TEST(ChatLog, ClearEmptiesTheLogFromEitherPlace)
 {
     ChatLog log;

@@ -1,4 +1,6 @@
+#include "chat/phrasebuttons.h"
 #include "messaging/version.h"
+#include "resources/artwork.h"
 #include "shell/about.h"
 #include "shell/help.h"
 #include "shell/helppages.h"
@@ -7,15 +9,30 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
 using namespace pictova;
 
 namespace {
+
+QString helpText(const QString& title)
+{
+    for (const HelpPage& page : helpPages()) {
+        if (page.title == title) {
+            QTextDocument document;
+            document.setHtml(page.html);
+            return document.toPlainText();
+        }
+    }
+    return {};
+}
 
 QPushButton* buttonNamed(QWidget& window, const QString& text)
 {
@@ -117,6 +134,76 @@ TEST(Help, opensOnTheOverviewAndSwitchesPagesByTag)
     help.hide();
     help.show();
     EXPECT_EQ(help.currentPage()->objectName(), "memo5");
+}
+
+TEST(HelpPages, connectingGivesCommandLinesThatConnect)
+{
+    const QString text = helpText("Connecting");
+    QStringList commands;
+    for (const QString& line : text.split('\n'))
+        if (line.trimmed().startsWith("pictova "))
+            commands.append(line.trimmed());
+    // A name and a host alone open a window that never connects: a third word is needed.
+    ASSERT_EQ(commands.size(), 2) << text.toStdString();
+    for (const QString& command : commands)
+        EXPECT_EQ(command.split(' ', Qt::SkipEmptyParts).size(), 4) << command.toStdString();
+    EXPECT_EQ(commands[0], "pictova Name 127.0.0.1 true");
+    EXPECT_EQ(commands[1], "pictova Name host join");
+}
+
+TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
+{
+    const QString text = helpText("Overview");
+    // Every line quoted for a phrase button is one the buttons carry, and the way to change
+    // them is the menu item's own name.
+    const QRegularExpression quoted("\"([^\"]+)\"");
+    int found = 0;
+    for (auto match = quoted.globalMatch(text); match.hasNext(); ++found)
+        EXPECT_TRUE(PhraseButtons::builtInTexts().contains(match.next().captured(1)))
+            << match.peekNext().captured(1).toStdString();
+    EXPECT_GE(found, 2);
+    EXPECT_TRUE(text.contains("View > Phrase Lists")) << text.toStdString();
+}
+
+TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
+{
+    Tabout about;
+    about.show();
+    const QPainterPath marks = artwork::aboutPictureMarks();
+    ASSERT_FALSE(marks.isEmpty());
+    struct Part
+    {
+        QString name;
+        QRect place; // where it may not meet the picture's marks
+        QRect ink;   // what may not meet another part
+    };
+    QList<Part> parts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&about) || label->text().isEmpty())
+            continue;
+        // The line box where the label puts its text, and the ink of the glyphs drawn from it.
+        const QFontMetrics metrics(label->font());
+        const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                               metrics.size(0, label->text()), label->geometry());
+        const QRect ink =
+            metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
+        EXPECT_TRUE(label->geometry().contains(line))
+            << label->text().toStdString() << " does not fit its place";
+        parts.append({label->text(), line.united(ink), ink});
+    }
+    QPushButton* done = buttonNamed(about, "Done");
+    ASSERT_NE(done, nullptr);
+    parts.append({"Done", done->geometry(), done->geometry()});
+    ASSERT_GE(parts.size(), 9);
+    for (int i = 0; i < parts.size(); ++i) {
+        const Part& part = parts[i];
+        EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
+        EXPECT_FALSE(marks.intersects(QRectF(part.place)))
+            << part.name.toStdString() << " lies over the picture";
+        for (int j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(part.ink.intersects(parts[j].ink))
+                << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
+    }
 }
 
 TEST(Help, aboutAndDoneButtons)

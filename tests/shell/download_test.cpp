@@ -4,11 +4,19 @@
 #include "tests/shell/httpstub.h"
 #include "tests/support/waitfor.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +33,41 @@ QByteArray sampleBody(int size)
     for (int i = 0; i < size; ++i)
         body.append(static_cast<char>((i * 7 + i / 251) & 0xFF));
     return body;
+}
+
+// A certificate for 127.0.0.1 that no authority signed, made fresh for the test run.
+std::optional<QSslConfiguration> selfSignedTls(const QString& folder)
+{
+    const QString openssl = QStandardPaths::findExecutable("openssl");
+    if (openssl.isEmpty())
+        return std::nullopt;
+    const QString certPath = folder + "/cert.pem";
+    const QString keyPath = folder + "/key.pem";
+    QProcess make;
+    make.start(openssl, {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                         "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                         "subjectAltName=IP:127.0.0.1", "-keyout", keyPath, "-out", certPath});
+    if (!make.waitForFinished(30000) || make.exitCode() != 0)
+        return std::nullopt;
+    QFile certFile(certPath);
+    QFile keyFile(keyPath);
+    if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QSslCertificate cert(certFile.readAll(), QSsl::Pem);
+    const QSslKey key(keyFile.readAll(), QSsl::Ec, QSsl::Pem);
+    if (cert.isNull() || key.isNull())
+        return std::nullopt;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(cert);
+    tls.setPrivateKey(key);
+    tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+    return tls;
+}
+
+// Everything in a folder, hidden and temporary files included.
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 // A downloader with the desktop replaced: opening, launching and messages are only recorded.
@@ -77,7 +120,7 @@ protected:
     bool m_launchSucceeds = true;
 };
 
-TEST_F(LobbyDownload, fetchesTheInstallerWithTheExpectedRequestAndInstallsIt)
+TEST_F(LobbyDownload, fetchesTheInstallerWithTheExpectedRequestAndOnlyKeepsIt)
 {
     const QByteArray body = sampleBody(300 * 1024);
     HttpStub server(HttpStub::Serve, body);
@@ -98,57 +141,98 @@ TEST_F(LobbyDownload, fetchesTheInstallerWithTheExpectedRequestAndInstallsIt)
     EXPECT_EQ(request.count("Accept:"), 1);
 
     EXPECT_EQ(fileBytes(), body);
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{"zvmsetup.exe"});
     // One dot per header line of the reply, then the running count of body bytes.
     ASSERT_GE(m_infoTexts.size(), 5);
     EXPECT_EQ(m_infoTexts.mid(0, 4), QStringList({"Loading", "Loading.", "Loading..", "Loading..."}));
     EXPECT_TRUE(m_infoTexts.contains(QString::number(body.size()) + " bytes"));
     EXPECT_EQ(m_downloader.infoText(), QString("Received %1 bytes").arg(body.size()));
-    EXPECT_EQ(m_downloader.phaseText(), "Installing");
+    EXPECT_EQ(m_downloader.phaseText(), "Download Complete");
     expectIdleButtons();
-    ASSERT_EQ(m_opened.size(), 1);
-    EXPECT_EQ(m_opened.first(), QUrl::fromLocalFile(m_downloader.filePath()));
-    EXPECT_EQ(m_closeRequests, 1);
+
+    // Nothing is opened or run, and the game stays.
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_launched.isEmpty());
+    EXPECT_EQ(m_closeRequests, 0);
     EXPECT_TRUE(m_messages.isEmpty());
+    ASSERT_TRUE(m_downloader.hasSavedFile());
+    EXPECT_EQ(m_downloader.savedText(),
+              "Saved to " + m_downloader.filePath() +
+                  " (fetched over plain http: anyone on the way could have changed it). Check it "
+                  "before you run it.");
+
+    // The folder is offered, never the file.
+    m_downloader.showInFolder();
+    EXPECT_EQ(m_opened, QList<QUrl>{QUrl::fromLocalFile(m_folder.path())});
+    EXPECT_EQ(m_closeRequests, 0);
+    EXPECT_EQ(fileBytes(), body);
 }
 
-TEST_F(LobbyDownload, anInstallerTheDesktopCannotOpenLeavesTheGameRunning)
+TEST_F(LobbyDownload, aFolderTheDesktopCannotOpenLeavesTheGameRunning)
 {
     m_openSucceeds = false;
     HttpStub server(HttpStub::Serve, sampleBody(1000));
     m_downloader.setUrl(server.url());
+    m_downloader.showInFolder(); // nothing saved yet: nothing to show
+    EXPECT_TRUE(m_opened.isEmpty());
     m_downloader.download();
     ASSERT_TRUE(runToEnd());
+    EXPECT_TRUE(m_opened.isEmpty());
+    m_downloader.showInFolder();
     EXPECT_EQ(m_opened.size(), 1);
     EXPECT_EQ(m_messages, QStringList{"An Error has Occurred."});
     EXPECT_EQ(m_closeRequests, 0);
     expectIdleButtons();
 }
 
-TEST_F(LobbyDownload, failedDownloadsEndAbortedAndInstallNothing)
+TEST_F(LobbyDownload, failedDownloadsEndAbortedWithTheReasonAndLeaveNoFile)
 {
     struct Case
     {
         const char* name;
         HttpStub::Mode mode;
-        QByteArray stored; // an error page is not the installer; a cut-off body keeps what arrived
+        const char* status;
     };
-    for (const Case& c : {Case{"404", HttpStub::NotFound, {}},
-                          Case{"closed early", HttpStub::CloseEarly, sampleBody(5000)}}) {
+    for (const Case& c : {Case{"404", HttpStub::NotFound, "Download Aborted: HTTP 404 Not Found"},
+                          Case{"closed early", HttpStub::CloseEarly,
+                               "Download Aborted: the server closed the connection early"}}) {
         SCOPED_TRACE(c.name);
         HttpStub server(c.mode, sampleBody(5000));
         m_downloader.setUrl(server.url());
         m_downloader.download();
         ASSERT_TRUE(runToEnd());
-        EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+        EXPECT_EQ(m_downloader.infoText(), c.status);
         EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+        EXPECT_FALSE(m_downloader.hasSavedFile());
         expectIdleButtons();
         EXPECT_TRUE(m_opened.isEmpty());
         EXPECT_EQ(m_closeRequests, 0);
-        EXPECT_EQ(fileBytes(), c.stored);
+        EXPECT_EQ(folderEntries(m_folder.path()), QStringList{});
     }
 }
 
-TEST_F(LobbyDownload, anUnreachableServerEndsAborted)
+TEST_F(LobbyDownload, aFailedDownloadKeepsAnEarlierCompleteCopyWhole)
+{
+    const QByteArray body = sampleBody(4000);
+    {
+        HttpStub server(HttpStub::Serve, body);
+        m_downloader.setUrl(server.url());
+        m_downloader.download();
+        ASSERT_TRUE(runToEnd());
+        ASSERT_TRUE(m_downloader.hasSavedFile());
+    }
+    HttpStub server(HttpStub::CloseEarly, sampleBody(300));
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    EXPECT_FALSE(m_downloader.hasSavedFile()); // the old notice goes with the new start
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+    EXPECT_FALSE(m_downloader.hasSavedFile());
+    EXPECT_EQ(fileBytes(), body);
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{"zvmsetup.exe"});
+}
+
+TEST_F(LobbyDownload, anUnreachableServerEndsAbortedWithTheReason)
 {
     quint16 closedPort;
     {
@@ -159,9 +243,32 @@ TEST_F(LobbyDownload, anUnreachableServerEndsAborted)
     m_downloader.setUrl(QString("http://127.0.0.1:%1/lobby/zvmsetup.exe").arg(closedPort));
     m_downloader.download();
     ASSERT_TRUE(runToEnd());
-    EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+    EXPECT_EQ(m_downloader.infoText(), "Download Aborted: connection refused");
     EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{});
     expectIdleButtons();
+}
+
+TEST_F(LobbyDownload, httpsToAServerWithAnUntrustedCertificateIsRefused)
+{
+    QTemporaryDir certFolder;
+    ASSERT_TRUE(certFolder.isValid());
+    const std::optional<QSslConfiguration> tls = selfSignedTls(certFolder.path());
+    if (!tls)
+        GTEST_SKIP() << "openssl cannot make a test certificate here";
+    HttpStub server(HttpStub::Serve, sampleBody(1000), *tls);
+    ASSERT_TRUE(server.url().startsWith("https://127.0.0.1:"));
+    m_downloader.setUrl(server.url());
+    m_downloader.download();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_EQ(m_downloader.infoText(), "Download Aborted: the server's certificate is not trusted");
+    EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
+    // The handshake was tried and the request never sent.
+    EXPECT_GE(server.handshakes(), 1);
+    EXPECT_TRUE(server.request().isEmpty());
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_FALSE(m_downloader.hasSavedFile());
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{});
 }
 
 TEST_F(LobbyDownload, stopEndsAHangingDownloadAtOnce)
@@ -173,7 +280,8 @@ TEST_F(LobbyDownload, stopEndsAHangingDownloadAtOnce)
 
     m_downloader.stop();
     EXPECT_FALSE(m_downloader.isDownloading());
-    EXPECT_EQ(m_downloader.infoText(), "Download Aborted");
+    EXPECT_EQ(m_downloader.infoText(), "Download Aborted: aborted on request");
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{});
     EXPECT_EQ(m_downloader.phaseText(), "Download Aborted");
     EXPECT_EQ(m_downloader.state(), LobbyDownloader::Stopped);
     EXPECT_TRUE(m_infoTexts.contains("Download has been aborted."));
@@ -196,7 +304,8 @@ TEST_F(LobbyDownload, stopBeforeAnyDownloadOnlySetsTheTextsAndAFollowingDownload
     EXPECT_EQ(m_downloader.state(), LobbyDownloader::Started);
     ASSERT_TRUE(runToEnd());
     EXPECT_EQ(m_downloader.infoText(), "Received 100 bytes");
-    EXPECT_EQ(m_opened.size(), 1);
+    EXPECT_TRUE(m_downloader.hasSavedFile());
+    EXPECT_TRUE(m_opened.isEmpty());
 }
 
 TEST_F(LobbyDownload, aFileThatCannotBeCreatedIsReportedBeforeAnythingChanges)
@@ -277,30 +386,68 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
         "Download The Quorix Lobby Now to play this  and other exciting games online with "
         "other players!"));
 
-    int openCount = 0;
+    QList<QUrl> opened;
     dialog.downloader().setFolder(folder.path());
     dialog.downloader().setUrl(server.url());
-    dialog.downloader().setOpener([&](const QUrl&) { return ++openCount, true; });
+    dialog.downloader().setOpener([&](const QUrl& url) { return opened.append(url), true; });
     QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
     dialog.show();
     auto* get = dialog.findChild<QPushButton*>("getbutton");
     auto* abort = dialog.findChild<QPushButton*>("abortbutton");
     auto* info = dialog.findChild<QLabel*>("infolabel");
     auto* info3 = dialog.findChild<QLabel*>("infolabel3");
-    ASSERT_TRUE(get && abort && info && info3);
+    auto* savedPanel = dialog.findChild<QFrame*>("savedpanel");
+    auto* saved = dialog.findChild<QLabel*>("savedlabel");
+    auto* showFolder = dialog.findChild<QPushButton*>("showfolderbutton");
+    ASSERT_TRUE(get && abort && info && info3 && savedPanel && saved && showFolder);
     EXPECT_TRUE(abort->isEnabled());
+    EXPECT_FALSE(savedPanel->isVisibleTo(&dialog));
 
     get->click();
     EXPECT_FALSE(get->isEnabled());
     dialog.findChild<QPushButton*>("Button1")->click(); // "Play Solo Game" only hides the window
     EXPECT_FALSE(dialog.isVisible());
-    ASSERT_TRUE(waitFor([&] { return closeGame.count() == 1; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return get->isEnabled(); }, 10000));
     EXPECT_EQ(info->text(), "Received 2048 bytes");
-    EXPECT_EQ(info3->text(), "Installing");
+    EXPECT_EQ(info3->text(), "Download Complete");
     EXPECT_EQ(dialog.findChild<QLabel*>("infolabel2")->text(), "zvmsetup.exe");
-    EXPECT_TRUE(get->isEnabled());
     EXPECT_FALSE(abort->isEnabled());
-    EXPECT_EQ(openCount, 1);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(closeGame.count(), 0);
+
+    EXPECT_TRUE(savedPanel->isVisibleTo(&dialog));
+    const QString shown = saved->text().remove(QChar(0x200B));
+    EXPECT_TRUE(shown.startsWith("Saved to " + folder.filePath("zvmsetup.exe") + " (fetched over plain http"))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(". Check it before you run it.")) << shown.toStdString();
+    showFolder->click();
+    EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(folder.path())});
+    EXPECT_EQ(closeGame.count(), 0);
+}
+
+TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
+{
+    QTemporaryDir folder;
+    Tdownload dialog;
+    dialog.downloader().setFolder(folder.path());
+    dialog.downloader().setOpener([](const QUrl&) { return true; });
+    auto* info = dialog.findChild<QLabel*>("infolabel");
+    auto* savedPanel = dialog.findChild<QFrame*>("savedpanel");
+    ASSERT_TRUE(info && savedPanel);
+    {
+        HttpStub server(HttpStub::Serve, sampleBody(10));
+        dialog.downloader().setUrl(server.url());
+        dialog.getbuttonClick();
+        ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
+        EXPECT_TRUE(savedPanel->isVisibleTo(&dialog));
+    }
+    HttpStub server(HttpStub::NotFound);
+    dialog.downloader().setUrl(server.url("/lobby/other.exe"));
+    dialog.getbuttonClick();
+    ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
+    EXPECT_EQ(info->text(), "Download Aborted: HTTP 404 Not Found");
+    EXPECT_FALSE(savedPanel->isVisibleTo(&dialog));
+    EXPECT_FALSE(QFile::exists(folder.filePath("other.exe")));
 }
 
 } // namespace

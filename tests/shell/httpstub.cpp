@@ -1,29 +1,51 @@
 #include "tests/shell/httpstub.h"
 
+#include <QSslServer>
+
 namespace pictova::test {
 
 HttpStub::HttpStub(Mode mode, QByteArray body, QObject* parent)
-    : QObject(parent), m_mode(mode), m_body(std::move(body))
+    : QObject(parent), m_mode(mode), m_body(std::move(body)), m_server(std::make_unique<QTcpServer>())
 {
-    m_server.listen(QHostAddress::LocalHost, 0);
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-            ++m_connections;
-            m_client = socket;
-            m_request.clear();
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-                m_request += socket->readAll();
-                if (m_request.contains("\r\n\r\n") && socket == m_client)
-                    answer();
-            });
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        }
-    });
+    listen();
+}
+
+HttpStub::HttpStub(Mode mode, QByteArray body, const QSslConfiguration& tls, QObject* parent)
+    : QObject(parent), m_mode(mode), m_body(std::move(body)), m_tls(true)
+{
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    connect(server.get(), &QSslServer::startedEncryptionHandshake, this, [this] { ++m_handshakes; });
+    m_server = std::move(server);
+    listen();
+}
+
+void HttpStub::listen()
+{
+    m_server->listen(QHostAddress::LocalHost, 0);
+    // A TLS connection is only handed over once its handshake has succeeded.
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpStub::accept);
+    connect(m_server.get(), &QTcpServer::newConnection, this, &HttpStub::accept);
+}
+
+void HttpStub::accept()
+{
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+        ++m_connections;
+        m_client = socket;
+        m_request.clear();
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            m_request += socket->readAll();
+            if (m_request.contains("\r\n\r\n") && socket == m_client)
+                answer();
+        });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
 }
 
 QString HttpStub::url(const QString& path) const
 {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
+    return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_tls ? "https" : "http").arg(port()).arg(path);
 }
 
 int HttpStub::replyHeaderLines() const
