@@ -1,0 +1,167 @@
+#include "shell/playtogetherdialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+namespace {
+constexpr int kLongestName = 32;
+
+QLineEdit* nameField(QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("playerName"));
+    field->setMaxLength(kLongestName);
+    field->setPlaceholderText(QStringLiteral("Your name"));
+    return field;
+}
+} // namespace
+
+HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("HostDialog"));
+    setWindowTitle(QStringLiteral("Pictova - Host a Game"));
+    m_name = nameField(this);
+    m_port = new QSpinBox(this);
+    m_port->setObjectName(QStringLiteral("port"));
+    m_port->setRange(1, 65535);
+    m_port->setValue(7772);
+    m_announce = new QCheckBox(QStringLiteral("Announce this game on the local network"), this);
+    m_announce->setObjectName(QStringLiteral("announce"));
+    m_announce->setChecked(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Player name:"), m_name);
+    form->addRow(QStringLiteral("Port:"), m_port);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_host = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::AcceptRole);
+    m_host->setObjectName(QStringLiteral("hostButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_name, &QLineEdit::textChanged, this, &HostDialog::updateButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_announce);
+    layout->addWidget(new QLabel(QStringLiteral("Friends on the internet reach this game at this computer's "
+                                                "address and port; the router may need to forward the port."),
+                                 this));
+    layout->itemAt(layout->count() - 1)->widget()->setProperty("wordWrap", true);
+    layout->addWidget(buttons);
+    updateButton();
+}
+
+void HostDialog::setChoices(const QString& name, quint16 port, bool announce)
+{
+    m_name->setText(name);
+    m_port->setValue(port);
+    m_announce->setChecked(announce);
+}
+
+QString HostDialog::playerName() const { return m_name->text().trimmed(); }
+quint16 HostDialog::port() const { return static_cast<quint16>(m_port->value()); }
+bool HostDialog::announce() const { return m_announce->isChecked(); }
+
+void HostDialog::updateButton() { m_host->setEnabled(!playerName().isEmpty()); }
+
+JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("JoinDialog"));
+    setWindowTitle(QStringLiteral("Pictova - Join a Game"));
+    resize(560, 380);
+    m_name = nameField(this);
+
+    m_games = new QTreeWidget(this);
+    m_games->setObjectName(QStringLiteral("foundGames"));
+    m_games->setRootIsDecorated(false);
+    m_games->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Players"), QStringLiteral("Free seats"),
+                              QStringLiteral("State"), QStringLiteral("Address")});
+    m_games->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    connect(m_games, &QTreeWidget::itemSelectionChanged, this, &JoinDialog::pickListed);
+    connect(m_games, &QTreeWidget::itemDoubleClicked, this, [this] {
+        pickListed();
+        if (m_join->isEnabled())
+            m_join->click();
+    });
+
+    m_address = new QComboBox(this);
+    m_address->setObjectName(QStringLiteral("address"));
+    m_address->setEditable(true);
+    m_address->setInsertPolicy(QComboBox::NoInsert);
+    m_address->lineEdit()->setPlaceholderText(QStringLiteral("host name or address, optionally :port"));
+    connect(m_address, &QComboBox::editTextChanged, this, &JoinDialog::updateButton);
+    connect(m_name, &QLineEdit::textChanged, this, &JoinDialog::updateButton);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_join = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    m_join->setObjectName(QStringLiteral("joinButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        accept();
+        emit joinRequested();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* nameRow = new QFormLayout;
+    nameRow->addRow(QStringLiteral("Player name:"), m_name);
+    layout->addLayout(nameRow);
+    layout->addWidget(new QLabel(QStringLiteral("Games on the local network (double-click to join):"), this));
+    layout->addWidget(m_games, 1);
+    auto* addressRow = new QFormLayout;
+    addressRow->addRow(QStringLiteral("Address:"), m_address);
+    layout->addLayout(addressRow);
+    layout->addWidget(buttons);
+    updateButton();
+}
+
+void JoinDialog::setChoices(const QString& name, const QStringList& recentAddresses)
+{
+    m_name->setText(name);
+    m_address->clear();
+    m_address->addItems(recentAddresses);
+    m_address->setCurrentIndex(recentAddresses.isEmpty() ? -1 : 0);
+    updateButton();
+}
+
+void JoinDialog::showGames(const QList<ListedGame>& games)
+{
+    QString selected;
+    if (QTreeWidgetItem* current = m_games->currentItem())
+        selected = current->text(4);
+    m_listed = games;
+    m_games->clear();
+    for (const ListedGame& game : games) {
+        const QString where = QStringLiteral("%1:%2").arg(game.address).arg(game.port);
+        auto* item = new QTreeWidgetItem(
+            m_games, {game.name, QString::number(game.players), QString::number(game.freeSeats),
+                      game.running ? QStringLiteral("game running") : QStringLiteral("waiting"), where});
+        item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));
+        if (where == selected)
+            m_games->setCurrentItem(item);
+    }
+}
+
+void JoinDialog::pickListed()
+{
+    QTreeWidgetItem* current = m_games->currentItem();
+    if (!current)
+        return;
+    m_address->setEditText(current->text(4));
+}
+
+QString JoinDialog::playerName() const { return m_name->text().trimmed(); }
+QString JoinDialog::address() const { return m_address->currentText().trimmed(); }
+
+void JoinDialog::updateButton() { m_join->setEnabled(!playerName().isEmpty() && !address().isEmpty()); }
+
+} // namespace pictova

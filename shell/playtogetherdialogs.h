@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class QCheckBox;
+class QPushButton;
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+class QTreeWidget;
+
+namespace pictova {
+
+// Asks how to host a game: the player's name, the port and whether to announce the game on the
+// local network.
+class HostDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit HostDialog(QWidget* parent = nullptr);
+
+    void setChoices(const QString& name, quint16 port, bool announce);
+    QString playerName() const;
+    quint16 port() const;
+    bool announce() const;
+
+private:
+    void updateButton();
+
+    QLineEdit* m_name;
+    QSpinBox* m_port;
+    QCheckBox* m_announce;
+    QPushButton* m_host = nullptr;
+};
+
+// A game another copy announces on the local network, as the join dialog lists it.
+struct ListedGame
+{
+    QString name;
+    QString address;
+    quint16 port = 0;
+    int players = 0;
+    int freeSeats = 0;
+    bool running = false;
+    QString version;
+};
+
+// Asks which game to join: a game found on the local network, or an address typed or picked from
+// the recent ones.
+class JoinDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit JoinDialog(QWidget* parent = nullptr);
+
+    void setChoices(const QString& name, const QStringList& recentAddresses);
+    // The games found on the network; the list keeps the selection where it can.
+    void showGames(const QList<ListedGame>& games);
+    QString playerName() const;
+    // The address to join as typed ("host" or "host:port").
+    QString address() const;
+
+signals:
+    // The player chose a game: the dialog has closed with the name and address filled in.
+    void joinRequested();
+
+private:
+    void updateButton();
+    void pickListed();
+
+    QLineEdit* m_name;
+    QTreeWidget* m_games;
+    QComboBox* m_address;
+    QPushButton* m_join = nullptr;
+    QList<ListedGame> m_listed;
+};
+
+} // namespace pictova
