@@ -161,37 +161,37 @@ SeatAndText seatAndText(const QString& payload)
     return result;
 }
 
-LoginInfo logininfo(const QString& payload)
+LoginFields loginFields(const QString& afterSeat)
 {
-    FieldReader reader(payload);
-    LoginInfo result;
-    result.seat = reader.integer();
-    reader.finish();
+    FieldReader reader(afterSeat);
+    LoginFields result;
     result.version = reader.field();
     result.name = reader.rest();
     return result;
 }
 
-KickHim kickhim(const QString& payload)
+qint32 kickTarget(const QString& afterSeat)
 {
-    FieldReader reader(payload);
-    KickHim result;
-    result.sender = reader.integer();
-    result.target = reader.integer();
+    FieldReader reader(afterSeat);
+    const qint32 target = reader.integer();
     reader.finish();
-    return result;
+    return target;
 }
 
-StartGameRequest startgameRequest(const QString& payload)
+StartGameFields startgameFields(const QString& afterSeat)
 {
-    FieldReader reader(payload);
-    StartGameRequest result;
-    result.seat = reader.integer();
+    FieldReader reader(afterSeat);
+    StartGameFields result;
     result.teamFlag = reader.field();
     result.playto = reader.integer();
     result.seconds = parseInteger(reader.rest());
     reader.finish();
     return result;
+}
+
+qint32 pickedCategory(const QString& afterSeat)
+{
+    return parseInteger(afterSeat);
 }
 
 StartGameAnnounce startgameAnnounce(const QString& payload)
@@ -299,23 +299,10 @@ CorrectAnswer correctanswer(const QString& payload)
 
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints)
 {
-    QList<Point> result;
-    qsizetype start = 0;
-    const qsizetype n = points.size();
-    while (start <= n && result.size() < maxPoints) {
-        qsizetype end = points.indexOf(QLatin1Char('+'), start);
-        if (end < 0)
-            end = n;
-        if (end > start) {
-            const QStringView item = QStringView(points).mid(start, end - start);
-            const qsizetype comma = item.indexOf(QLatin1Char(','));
-            if (comma < 0)
-                throw ConversionError(item.toString());
-            result.append({parseInteger(item.left(comma).toString()), parseInteger(item.mid(comma + 1).toString())});
-        }
-        start = end + 1;
-    }
-    return result;
+    PointsPrefix prefix = strokePointsPrefix(points, maxPoints);
+    if (prefix.offending)
+        throw ConversionError(*prefix.offending);
+    return std::move(prefix.points);
 }
 
 PointsPrefix strokePointsPrefix(const QString& points, qsizetype maxPoints)
