@@ -15,9 +15,7 @@ QImage whiteBoard()
 }
 } // namespace
 
-BoardCanvas::BoardCanvas(QWidget* parent)
-    : QWidget(parent), m_backup(whiteBoard()), m_view(m_backup.size(), nullptr),
-      m_backupSurface(m_backup.size(), &m_backup)
+BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent), m_backup(whiteBoard()), m_backupSurface(m_backup)
 {
     setObjectName(QStringLiteral("image_main"));
     setFixedSize(kWidth, kHeight);
@@ -25,14 +23,11 @@ BoardCanvas::BoardCanvas(QWidget* parent)
     setMouseTracking(true);
     // The bitmap covers every pixel: nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const auto repaint = [this](const QRect& dirty) { update(dirty); };
-    m_view.setDrawnCallback(repaint);
-    m_backupSurface.setDrawnCallback(repaint);
+    m_backupSurface.setDrawnCallback([this](const QRect& dirty) { update(dirty); });
 }
 
 void BoardCanvas::clearBoard()
 {
-    m_view.clear();
     m_backupSurface.clear();
 }
 

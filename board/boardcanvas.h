@@ -7,9 +7,9 @@
 
 namespace pictova {
 
-// The board view `image_main` and its backing bitmap `image_backup`. Everything drawn goes
-// through the two surfaces; the view is repainted by copying the bitmap, never by replaying
-// strokes. The widget only reports pointer actions; what they mean is the controller's business.
+// The board view `image_main` and its backing bitmap `image_backup`. Everything is drawn once,
+// on the bitmap; the view repaints the touched rectangle by copying it from there, never by
+// replaying strokes. The widget only reports pointer actions; what they mean is the controller's business.
 class BoardCanvas : public QWidget
 {
     Q_OBJECT
@@ -21,10 +21,9 @@ public:
 
     QImage& backup() { return m_backup; }
     const QImage& backup() const { return m_backup; }
-    Surface& view() { return m_view; }
     Surface& backupSurface() { return m_backupSurface; }
 
-    // White over the whole board, view and backing bitmap.
+    // White over the whole board.
     void clearBoard();
 
 signals:
@@ -42,7 +41,6 @@ private:
     void image_mainPaint(const QRect& dirty);
 
     QImage m_backup;
-    Surface m_view;
     Surface m_backupSurface;
 };
 

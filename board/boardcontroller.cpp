@@ -61,20 +61,14 @@ void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers
 void BoardController::pressAt(int x, int y)
 {
     const ColourValue colour = m_toolbar->brushColour();
-    Surface& view = m_canvas->view();
-    view.moveTo(x, y);
-    view.setPenColour(colour);
-    view.setPenWidth(parseInteger(m_toolbar->widthText()));
-    view.lineTo(x, y);
-
-    Surface& backup = m_canvas->backupSurface();
-    backup.moveTo(x, y);
-    backup.setPenColour(colour);
-    backup.setPenWidth(parseInteger(m_toolbar->widthText()));
-    backup.lineTo(x, y);
+    const QString widthText = m_toolbar->widthText();
+    Surface& board = m_canvas->backupSurface();
+    board.moveTo(x, y);
+    board.setPen(Pen{colour, parseInteger(widthText)});
+    board.lineTo(x, y);
 
     if (loggedin())
-        send(toserver::moveit(myseat(), colourtext::write(colour), m_toolbar->widthText(), x, y));
+        send(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y));
     m_strokepoints.clear();
     m_strokecount = 0;
 }
@@ -92,7 +86,6 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         }
         return;
     }
-    m_canvas->view().lineTo(x, y);
     m_canvas->backupSurface().lineTo(x, y);
     ++m_strokecount;
     m_strokepoints += QLatin1Char('+') + QString::number(x) + QLatin1Char(',') + QString::number(y);
@@ -133,25 +126,21 @@ void BoardController::startTurn()
 
 // ---- the drawer's strokes from the server ----------------------------------------------------
 // Only the current drawer's strokes are relayed, so the drawer's seat is not checked here; our
-// own strokes are already on the board.
+// own strokes are already on the board. Every field is read before the pen changes, so a
+// malformed message leaves the pen as it was.
 
 void BoardController::moveit(const QString& payload)
 {
     const parse::StrokeStart start = parse::moveit(payload);
     if (start.seat == myseat())
         return;
-    Surface& view = m_canvas->view();
-    view.setPenColour(colourtext::read(start.colour));
-    view.setPenWidth(parseInteger(start.width));
+    const Pen pen{colourtext::read(start.colour), parseInteger(start.width)};
     const qint32 x = parseInteger(start.x);
     const qint32 y = parseInteger(start.y);
-    view.moveTo(x, y);
-    view.lineTo(x, y);
-
-    Surface& backup = m_canvas->backupSurface();
-    backup.setPen(view.pen());
-    backup.moveTo(x, y);
-    backup.lineTo(x, y);
+    Surface& board = m_canvas->backupSurface();
+    board.setPen(pen);
+    board.moveTo(x, y);
+    board.lineTo(x, y);
 }
 
 void BoardController::drawit(const QString& payload)
@@ -159,16 +148,13 @@ void BoardController::drawit(const QString& payload)
     const parse::StrokeBatch batch = parse::draw(payload);
     if (batch.seat == myseat())
         return;
-    Surface& view = m_canvas->view();
-    view.setPenColour(colourtext::read(batch.colour));
-    view.setPenWidth(parseInteger(batch.width));
-    Surface& backup = m_canvas->backupSurface();
-    backup.setPen(view.pen());
+    const Pen pen{colourtext::read(batch.colour), parseInteger(batch.width)};
+    Surface& board = m_canvas->backupSurface();
+    board.setPen(pen);
 
     // What a malformed batch drew before its bad item stays drawn.
     const parse::PointsPrefix points = parse::strokePointsPrefix(batch.points);
-    view.lineThrough(points.points);
-    backup.lineThrough(points.points);
+    board.lineThrough(points.points);
     if (points.offending)
         throw ConversionError(*points.offending);
 }
