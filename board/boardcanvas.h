@@ -2,8 +2,12 @@
 
 #include "board/surface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace pictova {
 
@@ -16,6 +20,8 @@ class BoardCanvas : public QWidget
 public:
     static constexpr int kWidth = 533;
     static constexpr int kHeight = 369;
+    // The view repaints at most once a screen frame, however many messages drew in it.
+    static constexpr int kFrameMs = 16;
 
     explicit BoardCanvas(QWidget* parent = nullptr);
 
@@ -26,7 +32,18 @@ public:
     // White over the whole board.
     void clearBoard();
 
+    // Benchmarks compare with a repaint for every drawing: 0 repaints at once.
+    void setFrameMs(int ms) { m_frameMs = ms; }
+    // Tests drive the frames by hand: `nowMs` replaces the steady clock and no timer runs; the
+    // test calls repaintIfDue() where the frame timer would.
+    void setManualClock(std::function<qint64()> nowMs);
+    // The frame timer's work: asks for the owed repaint once a frame has passed since the last.
+    void repaintIfDue();
+
 signals:
+    // The backing bitmap changed within `dirty` (the view follows within a frame).
+    void bitmapChanged(const QRect& dirty);
+
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -39,9 +56,19 @@ protected:
 
 private:
     void image_mainPaint(const QRect& dirty);
+    void bitmapDrawn(const QRect& dirty);
+    void repaintDirty();
+    qint64 nowMs() const;
 
     QImage m_backup;
     Surface m_backupSurface;
+    int m_frameMs = kFrameMs;
+    QRegion m_dirty;               // drawn since the last repaint was asked for
+    bool m_repaintOwed = false;    // the frame timer (or the test) will ask for it
+    qint64 m_lastRepaintAt = -kFrameMs;
+    QElapsedTimer m_steady;
+    std::function<qint64()> m_manualClock;
+    QTimer m_frameTimer;
 };
 
 } // namespace pictova

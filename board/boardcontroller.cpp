@@ -7,6 +7,8 @@
 #include "messaging/errors.h"
 #include "messaging/integer.h"
 
+#include <algorithm>
+
 namespace pictova {
 
 BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
@@ -17,6 +19,33 @@ BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, Bo
     connect(canvas, &BoardCanvas::mouseMove, this, &BoardController::image_mainMouseMove);
     connect(canvas, &BoardCanvas::mouseUp, this, &BoardController::image_mainMouseUp);
     connect(toolbar, &DrawerToolbar::clearClicked, this, &BoardController::clearClick);
+    m_steady.start();
+    m_ageTimer.setSingleShot(true);
+    m_ageTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_ageTimer, &QTimer::timeout, this, &BoardController::sendIfDue);
+}
+
+void BoardController::setManualClock(std::function<qint64()> nowMs)
+{
+    m_manualClock = std::move(nowMs);
+    m_ageTimer.stop();
+}
+
+qint64 BoardController::nowMs() const
+{
+    return m_manualClock ? m_manualClock() : m_steady.elapsed();
+}
+
+bool BoardController::oldestIsDue() const
+{
+    return m_batchAgeMs > 0 && m_strokecount > 0 && nowMs() - m_oldestAt >= m_batchAgeMs;
+}
+
+void BoardController::armAgeTimer(qint64 waitMs)
+{
+    if (m_manualClock || m_batchAgeMs <= 0)
+        return;
+    m_ageTimer.start(static_cast<int>(std::clamp<qint64>(waitMs, 1, m_batchAgeMs)));
 }
 
 int BoardController::myseat() const
@@ -71,6 +100,7 @@ void BoardController::pressAt(int x, int y)
         send(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y));
     m_strokepoints.clear();
     m_strokecount = 0;
+    m_ageTimer.stop();
 }
 
 void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y)
@@ -87,10 +117,25 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         return;
     }
     m_canvas->backupSurface().lineTo(x, y);
+    if (m_strokecount == 0) {
+        m_oldestAt = nowMs();
+        armAgeTimer(m_batchAgeMs);
+    }
     ++m_strokecount;
     m_strokepoints += QLatin1Char('+') + QString::number(x) + QLatin1Char(',') + QString::number(y);
-    if (m_strokecount >= kBatchPoints && loggedin())
+    if ((m_strokecount >= kBatchPoints || oldestIsDue()) && loggedin())
         sendBatch();
+}
+
+void BoardController::sendIfDue()
+{
+    // A stroke given up (a category pick) or ended keeps its points to itself, as it always has.
+    if (!m_pendown || !mayDraw() || !loggedin() || m_strokecount == 0)
+        return;
+    if (oldestIsDue())
+        sendBatch();
+    else
+        armAgeTimer(m_oldestAt + m_batchAgeMs - nowMs());
 }
 
 void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
@@ -107,6 +152,7 @@ void BoardController::sendBatch()
                         m_strokepoints));
     m_strokepoints.clear();
     m_strokecount = 0;
+    m_ageTimer.stop();
 }
 
 void BoardController::clearClick()

@@ -1,6 +1,8 @@
 // Strokes received from the drawer: fed to the real board, checked on the backing bitmap.
 #include "boardfixture.h"
 
+#include <QPaintEvent>
+
 using namespace pictova;
 using namespace pictova::test;
 
@@ -162,4 +164,51 @@ TEST_F(ReceivedStrokes, TheViewIsRepaintedFromTheBitmap)
     rig.controller.moveit("5+clNavy+6+40+40");
     rig.controller.drawit("5+clNavy+6++400,300+");
     EXPECT_EQ(rig.canvas.grab().toImage().convertToFormat(QImage::Format_RGB32), rig.bitmap());
+}
+
+namespace {
+// Counts the view's repaints and keeps the region of the last.
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    QRegion last;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            last = static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(ReceivedStrokes, TheViewRepaintsAtMostOnceAFrameWithAllThatWasDrawnInIt)
+{
+    qint64 now = 1000;
+    rig.canvas.setManualClock([&] { return now; });
+    rig.canvas.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    rig.canvas.installEventFilter(&counter);
+
+    rig.controller.moveit("5+clBlack+3+10+10"); // a frame since the last: at once
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    now += 5;
+    rig.controller.drawit("5+clBlack+3++100,10+");
+    QCoreApplication::processEvents();
+    now += 5;
+    rig.controller.drawit("5+clBlack+3++100,200+");
+    rig.canvas.repaintIfDue();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+
+    now += BoardCanvas::kFrameMs - 10; // a frame after the first
+    rig.canvas.repaintIfDue();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+    EXPECT_TRUE(counter.last.contains(QPoint(50, 10)) && counter.last.contains(QPoint(100, 150)));
+    EXPECT_TRUE(isInk(rig.bitmap(), 100, 150)); // the bitmap never waits for the view
+    rig.canvas.removeEventFilter(&counter);
 }
