@@ -141,11 +141,8 @@ RunResult runStroke(Tchat& drawer, Tchat& guesser, Peer& watcher, int rate, int 
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("PICTOVA_NO_SOUND", "1");
     QTemporaryDir data;
-    qputenv("PICTOVA_DATA_DIR", data.path().toLocal8Bit());
+    prepareInProcessWindows(data.path());
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::clamp(atoi(argv[1]), 20, 2000) : 300;
     const int ageMs = argc > 2 ? std::clamp(atoi(argv[2]), 1, 1000) : BoardController::kBatchAgeMs;

@@ -12,16 +12,15 @@
 namespace pictova {
 
 // The board view `image_main` and its backing bitmap `image_backup`. Everything is drawn once,
-// on the bitmap; the view repaints the touched rectangle by copying it from there, never by
-// replaying strokes. The widget only reports pointer actions; what they mean is the controller's business.
+// on the bitmap; the view repaints the touched rectangles by copying them from there, never by
+// replaying strokes. The widget only reports pointer actions; what they mean is the
+// controller's business.
 class BoardCanvas : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int kWidth = 533;
     static constexpr int kHeight = 369;
-    // The view repaints at most once a screen frame, however many messages drew in it.
-    static constexpr int kFrameMs = 16;
 
     explicit BoardCanvas(QWidget* parent = nullptr);
 
@@ -32,6 +31,8 @@ public:
     // White over the whole board.
     void clearBoard();
 
+    // The view repaints at most once a screen frame, however many messages drew in it.
+    static constexpr int kFrameMs = 16;
     // Benchmarks compare with a repaint for every drawing: 0 repaints at once.
     void setFrameMs(int ms) { m_frameMs = ms; }
     // Tests drive the frames by hand: `nowMs` replaces the steady clock and no timer runs; the

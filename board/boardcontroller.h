@@ -23,8 +23,6 @@ class BoardController : public QObject
 public:
     // A stroke's moved points go out in batches of at most this many...
     static constexpr int kBatchPoints = 11;
-    // ...and none waits longer than a screen frame.
-    static constexpr int kBatchAgeMs = 16;
 
     BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
                     QObject* parent = nullptr);
@@ -39,6 +37,8 @@ public:
     // A category pick abandons any stroke in progress.
     void cancelStroke() { m_pendown = false; }
 
+    // ...and none waits longer than a screen frame.
+    static constexpr int kBatchAgeMs = 16;
     // Tests drive time by hand: `nowMs` is read instead of the steady clock and no timer runs; the
     // test calls sendIfDue() where the timer would.
     void setManualClock(std::function<qint64()> nowMs);
