@@ -127,7 +127,7 @@ int main(int argc, char** argv)
             for (int i = 0; i < perRun; ++i)
                 board.controller.drawit(payloads[i % 2]);
         });
-        std::printf("  received batch of 11 points, width %3d, view + bitmap: %8.1f us per batch\n", width,
+        std::printf("  received batch of 11 points, width %3d, on the board: %8.1f us per batch\n", width,
                     micros / perRun);
     }
 

@@ -27,11 +27,8 @@ const QColor kMarkColour(0, 255, 0);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("PICTOVA_NO_SOUND", "1");
     QTemporaryDir data;
-    qputenv("PICTOVA_DATA_DIR", data.path().toLocal8Bit());
+    prepareInProcessWindows(data.path());
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
 

@@ -42,6 +42,14 @@ quint16 freePort()
     return probe.serverPort();
 }
 
+void prepareInProcessWindows(const QString& dataFolder)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("PICTOVA_NO_SOUND", "1");
+    qputenv("PICTOVA_DATA_DIR", dataFolder.toLocal8Bit());
+}
+
 QProcessEnvironment gameEnvironment(const QString& root, quint16 port)
 {
     QDir(root).mkpath(QStringLiteral("run"));

@@ -31,6 +31,9 @@ quint16 freePort();
 // offscreen platform (unless QT_QPA_PLATFORM says otherwise), no sound, its own runtime and data
 // folders under `root`, its own game port, and a lobby address that fails at once.
 QProcessEnvironment gameEnvironment(const QString& root, quint16 port);
+// The same for game windows made in this process, with their data in `dataFolder`. Call before
+// the application object is made.
+void prepareInProcessWindows(const QString& dataFolder);
 
 // p50, p99 and max of a sample, in milliseconds from nanoseconds.
 struct Summary

@@ -15,9 +15,7 @@ QImage whiteBoard()
 }
 } // namespace
 
-BoardCanvas::BoardCanvas(QWidget* parent)
-    : QWidget(parent), m_backup(whiteBoard()), m_view(m_backup.size(), nullptr),
-      m_backupSurface(m_backup.size(), &m_backup)
+BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent), m_backup(whiteBoard()), m_backupSurface(m_backup)
 {
     setObjectName(QStringLiteral("image_main"));
     setFixedSize(kWidth, kHeight);
@@ -25,15 +23,66 @@ BoardCanvas::BoardCanvas(QWidget* parent)
     setMouseTracking(true);
     // The bitmap covers every pixel: nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const auto repaint = [this](const QRect& dirty) { update(dirty); };
-    m_view.setDrawnCallback(repaint);
-    m_backupSurface.setDrawnCallback(repaint);
+    m_backupSurface.setDrawnCallback([this](const QRect& dirty) { bitmapDrawn(dirty); });
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &BoardCanvas::repaintIfDue);
+    m_steady.start();
 }
 
 void BoardCanvas::clearBoard()
 {
-    m_view.clear();
     m_backupSurface.clear();
+}
+
+void BoardCanvas::setManualClock(std::function<qint64()> clock)
+{
+    m_manualClock = std::move(clock);
+    m_frameTimer.stop();
+    m_lastRepaintAt = nowMs() - m_frameMs;
+}
+
+qint64 BoardCanvas::nowMs() const
+{
+    return m_manualClock ? m_manualClock() : m_steady.elapsed();
+}
+
+void BoardCanvas::bitmapDrawn(const QRect& dirty)
+{
+    m_dirty += dirty;
+    emit bitmapChanged(dirty);
+    if (m_repaintOwed)
+        return;
+    const qint64 sinceLast = nowMs() - m_lastRepaintAt;
+    if (sinceLast >= m_frameMs) {
+        repaintDirty();
+        return;
+    }
+    m_repaintOwed = true;
+    if (!m_manualClock)
+        m_frameTimer.start(static_cast<int>(m_frameMs - sinceLast));
+}
+
+void BoardCanvas::repaintIfDue()
+{
+    if (!m_repaintOwed)
+        return;
+    const qint64 sinceLast = nowMs() - m_lastRepaintAt;
+    if (sinceLast < m_frameMs) {
+        if (!m_manualClock)
+            m_frameTimer.start(static_cast<int>(m_frameMs - sinceLast));
+        return;
+    }
+    m_repaintOwed = false;
+    repaintDirty();
+}
+
+void BoardCanvas::repaintDirty()
+{
+    // Qt paints on its next pass through the event loop, joining whatever else is owed by then.
+    update(m_dirty);
+    m_dirty = QRegion();
+    m_lastRepaintAt = nowMs();
 }
 
 void BoardCanvas::image_mainPaint(const QRect& dirty)

@@ -2,14 +2,19 @@
 
 #include "board/surface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace pictova {
 
-// The board view `image_main` and its backing bitmap `image_backup`. Everything drawn goes
-// through the two surfaces; the view is repainted by copying the bitmap, never by replaying
-// strokes. The widget only reports pointer actions; what they mean is the controller's business.
+// The board view `image_main` and its backing bitmap `image_backup`. Everything is drawn once,
+// on the bitmap; the view repaints the touched rectangles by copying them from there, never by
+// replaying strokes. The widget only reports pointer actions; what they mean is the
+// controller's business.
 class BoardCanvas : public QWidget
 {
     Q_OBJECT
@@ -21,13 +26,25 @@ public:
 
     QImage& backup() { return m_backup; }
     const QImage& backup() const { return m_backup; }
-    Surface& view() { return m_view; }
     Surface& backupSurface() { return m_backupSurface; }
 
-    // White over the whole board, view and backing bitmap.
+    // White over the whole board.
     void clearBoard();
 
+    // The view repaints at most once a screen frame, however many messages drew in it.
+    static constexpr int kFrameMs = 16;
+    // Benchmarks compare with a repaint for every drawing: 0 repaints at once.
+    void setFrameMs(int ms) { m_frameMs = ms; }
+    // Tests drive the frames by hand: `nowMs` replaces the steady clock and no timer runs; the
+    // test calls repaintIfDue() where the frame timer would.
+    void setManualClock(std::function<qint64()> nowMs);
+    // The frame timer's work: asks for the owed repaint once a frame has passed since the last.
+    void repaintIfDue();
+
 signals:
+    // The backing bitmap changed within `dirty` (the view follows within a frame).
+    void bitmapChanged(const QRect& dirty);
+
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -40,10 +57,19 @@ protected:
 
 private:
     void image_mainPaint(const QRect& dirty);
+    void bitmapDrawn(const QRect& dirty);
+    void repaintDirty();
+    qint64 nowMs() const;
 
     QImage m_backup;
-    Surface m_view;
     Surface m_backupSurface;
+    int m_frameMs = kFrameMs;
+    QRegion m_dirty;               // drawn since the last repaint was asked for
+    bool m_repaintOwed = false;    // the frame timer (or the test) will ask for it
+    qint64 m_lastRepaintAt = -kFrameMs;
+    QElapsedTimer m_steady;
+    std::function<qint64()> m_manualClock;
+    QTimer m_frameTimer;
 };
 
 } // namespace pictova

@@ -7,6 +7,8 @@
 #include "messaging/errors.h"
 #include "messaging/integer.h"
 
+#include <algorithm>
+
 namespace pictova {
 
 BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
@@ -17,6 +19,33 @@ BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, Bo
     connect(canvas, &BoardCanvas::mouseMove, this, &BoardController::image_mainMouseMove);
     connect(canvas, &BoardCanvas::mouseUp, this, &BoardController::image_mainMouseUp);
     connect(toolbar, &DrawerToolbar::clearClicked, this, &BoardController::clearClick);
+    m_steady.start();
+    m_ageTimer.setSingleShot(true);
+    m_ageTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_ageTimer, &QTimer::timeout, this, &BoardController::sendIfDue);
+}
+
+void BoardController::setManualClock(std::function<qint64()> nowMs)
+{
+    m_manualClock = std::move(nowMs);
+    m_ageTimer.stop();
+}
+
+qint64 BoardController::nowMs() const
+{
+    return m_manualClock ? m_manualClock() : m_steady.elapsed();
+}
+
+bool BoardController::oldestIsDue() const
+{
+    return m_batchAgeMs > 0 && m_strokecount > 0 && nowMs() - m_oldestAt >= m_batchAgeMs;
+}
+
+void BoardController::armAgeTimer(qint64 waitMs)
+{
+    if (m_manualClock || m_batchAgeMs <= 0)
+        return;
+    m_ageTimer.start(static_cast<int>(std::clamp<qint64>(waitMs, 1, m_batchAgeMs)));
 }
 
 int BoardController::myseat() const
@@ -61,22 +90,17 @@ void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers
 void BoardController::pressAt(int x, int y)
 {
     const ColourValue colour = m_toolbar->brushColour();
-    Surface& view = m_canvas->view();
-    view.moveTo(x, y);
-    view.setPenColour(colour);
-    view.setPenWidth(parseInteger(m_toolbar->widthText()));
-    view.lineTo(x, y);
-
-    Surface& backup = m_canvas->backupSurface();
-    backup.moveTo(x, y);
-    backup.setPenColour(colour);
-    backup.setPenWidth(parseInteger(m_toolbar->widthText()));
-    backup.lineTo(x, y);
+    const QString widthText = m_toolbar->widthText();
+    Surface& board = m_canvas->backupSurface();
+    board.moveTo(x, y);
+    board.setPen(Pen{colour, parseInteger(widthText)});
+    board.lineTo(x, y);
 
     if (loggedin())
-        send(toserver::moveit(myseat(), colourtext::write(colour), m_toolbar->widthText(), x, y));
+        send(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y));
     m_strokepoints.clear();
     m_strokecount = 0;
+    m_ageTimer.stop();
 }
 
 void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y)
@@ -92,12 +116,26 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         }
         return;
     }
-    m_canvas->view().lineTo(x, y);
     m_canvas->backupSurface().lineTo(x, y);
+    if (m_strokecount == 0) {
+        m_oldestAt = nowMs();
+        armAgeTimer(m_batchAgeMs);
+    }
     ++m_strokecount;
     m_strokepoints += QLatin1Char('+') + QString::number(x) + QLatin1Char(',') + QString::number(y);
-    if (m_strokecount >= kBatchPoints && loggedin())
+    if ((m_strokecount >= kBatchPoints || oldestIsDue()) && loggedin())
         sendBatch();
+}
+
+void BoardController::sendIfDue()
+{
+    // A stroke given up (a category pick) or ended keeps its points to itself, as it always has.
+    if (!m_pendown || !mayDraw() || !loggedin() || m_strokecount == 0)
+        return;
+    if (oldestIsDue())
+        sendBatch();
+    else
+        armAgeTimer(m_oldestAt + m_batchAgeMs - nowMs());
 }
 
 void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
@@ -114,6 +152,7 @@ void BoardController::sendBatch()
                         m_strokepoints));
     m_strokepoints.clear();
     m_strokecount = 0;
+    m_ageTimer.stop();
 }
 
 void BoardController::clearClick()
@@ -133,25 +172,21 @@ void BoardController::startTurn()
 
 // ---- the drawer's strokes from the server ----------------------------------------------------
 // Only the current drawer's strokes are relayed, so the drawer's seat is not checked here; our
-// own strokes are already on the board.
+// own strokes are already on the board. Every field is read before the pen changes, so a
+// malformed message leaves the pen as it was.
 
 void BoardController::moveit(const QString& payload)
 {
     const parse::StrokeStart start = parse::moveit(payload);
     if (start.seat == myseat())
         return;
-    Surface& view = m_canvas->view();
-    view.setPenColour(colourtext::read(start.colour));
-    view.setPenWidth(parseInteger(start.width));
+    const Pen pen{colourtext::read(start.colour), parseInteger(start.width)};
     const qint32 x = parseInteger(start.x);
     const qint32 y = parseInteger(start.y);
-    view.moveTo(x, y);
-    view.lineTo(x, y);
-
-    Surface& backup = m_canvas->backupSurface();
-    backup.setPen(view.pen());
-    backup.moveTo(x, y);
-    backup.lineTo(x, y);
+    Surface& board = m_canvas->backupSurface();
+    board.setPen(pen);
+    board.moveTo(x, y);
+    board.lineTo(x, y);
 }
 
 void BoardController::drawit(const QString& payload)
@@ -159,16 +194,13 @@ void BoardController::drawit(const QString& payload)
     const parse::StrokeBatch batch = parse::draw(payload);
     if (batch.seat == myseat())
         return;
-    Surface& view = m_canvas->view();
-    view.setPenColour(colourtext::read(batch.colour));
-    view.setPenWidth(parseInteger(batch.width));
-    Surface& backup = m_canvas->backupSurface();
-    backup.setPen(view.pen());
+    const Pen pen{colourtext::read(batch.colour), parseInteger(batch.width)};
+    Surface& board = m_canvas->backupSurface();
+    board.setPen(pen);
 
     // What a malformed batch drew before its bad item stays drawn.
     const parse::PointsPrefix points = parse::strokePointsPrefix(batch.points);
-    view.lineThrough(points.points);
-    backup.lineThrough(points.points);
+    board.lineThrough(points.points);
     if (points.offending)
         throw ConversionError(*points.offending);
 }

@@ -2,8 +2,11 @@
 
 #include "board/boardcontext.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <functional>
 
 namespace pictova {
 
@@ -11,12 +14,14 @@ class BoardCanvas;
 class DrawerToolbar;
 
 // The stroke logic of the board: the local player's strokes and wipes (drawn at once and sent in
-// batches), and the strokes and wipes of the drawer received from the server.
+// batches), and the strokes and wipes of the drawer received from the server. A batch goes out when
+// it holds kBatchPoints points, when its oldest point has waited kBatchAgeMs, or at the release,
+// so a slow stroke reaches the others point by point and a fast one in few messages.
 class BoardController : public QObject
 {
     Q_OBJECT
 public:
-    // A stroke's moved points go out in batches of this many.
+    // A stroke's moved points go out in batches of at most this many...
     static constexpr int kBatchPoints = 11;
 
     BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
@@ -31,6 +36,16 @@ public:
     void startTurn();
     // A category pick abandons any stroke in progress.
     void cancelStroke() { m_pendown = false; }
+
+    // ...and none waits longer than a screen frame.
+    static constexpr int kBatchAgeMs = 16;
+    // Tests drive time by hand: `nowMs` is read instead of the steady clock and no timer runs; the
+    // test calls sendIfDue() where the timer would.
+    void setManualClock(std::function<qint64()> nowMs);
+    // The timer's work: sends the waiting points once the oldest has waited kBatchAgeMs.
+    void sendIfDue();
+    // Benchmarks compare with batches by count alone: 0 lets points wait for ever.
+    void setBatchAgeMs(int ms) { m_batchAgeMs = ms; }
 
     bool pendown() const { return m_pendown; }
     QString strokepoints() const { return m_strokepoints; }
@@ -49,6 +64,9 @@ private:
     void send(const QByteArray& message) const;
     void pressAt(int x, int y);
     void sendBatch();
+    qint64 nowMs() const;
+    bool oldestIsDue() const;
+    void armAgeTimer(qint64 waitMs);
 
     BoardCanvas* m_canvas;
     DrawerToolbar* m_toolbar;
@@ -56,6 +74,12 @@ private:
     bool m_pendown = false;
     QString m_strokepoints;
     int m_strokecount = 0;
+
+    int m_batchAgeMs = kBatchAgeMs;
+    qint64 m_oldestAt = 0; // when the oldest waiting point was drawn
+    QElapsedTimer m_steady;
+    std::function<qint64()> m_manualClock;
+    QTimer m_ageTimer;
 };
 
 } // namespace pictova

@@ -66,10 +66,10 @@ void drawRun(QImage& image, const Pen& pen, const QPolygonF& run)
     raster::fillPolyline(image, run.translated(shift), radius, rgb);
 }
 
-// Draws a polyline from `start` (when there is an image) and returns the pixels it may have
-// touched. Runs of segments near the board are drawn as they are; a segment that reaches far
-// outside is cut at a margin wider than the pen, where its round end cannot show.
-QRect strokePath(QImage* image, const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize size)
+// Draws a polyline from `start` and returns the pixels it may have touched. Runs of segments near
+// the board are drawn as they are; a segment that reaches far outside is cut at a margin wider
+// than the pen, where its round end cannot show.
+QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize size)
 {
     const qint32 width = drawnWidth(pen.width);
     const double margin = width / 2.0 + 2.0;
@@ -80,11 +80,9 @@ QRect strokePath(QImage* image, const Pen& pen, QPoint start, const QList<parse:
         if (run.isEmpty())
             return;
         const QRectF bounds = run.boundingRect();
-        if (image) {
-            if (bounds.width() == 0.0 && bounds.height() == 0.0)
-                run.resize(1);
-            drawRun(*image, pen, run);
-        }
+        if (bounds.width() == 0.0 && bounds.height() == 0.0)
+            run.resize(1);
+        drawRun(image, pen, run);
         touched = touched.united(bounds.adjusted(-margin, -margin, margin, margin));
         run.clear();
     };
@@ -111,7 +109,7 @@ QRect strokePath(QImage* image, const Pen& pen, QPoint start, const QList<parse:
 
 } // namespace
 
-Surface::Surface(QSize size, QImage* image) : m_size(size), m_image(image) {}
+Surface::Surface(QImage& image) : m_size(image.size()), m_image(&image) {}
 
 void Surface::lineTo(qint32 x, qint32 y)
 {
@@ -122,9 +120,9 @@ void Surface::lineThrough(const QList<parse::Point>& points)
 {
     if (points.isEmpty())
         return;
-    if (m_image && m_image->format() != QImage::Format_RGB32)
+    if (m_image->format() != QImage::Format_RGB32)
         *m_image = m_image->convertToFormat(QImage::Format_RGB32);
-    const QRect touched = strokePath(m_image, m_pen, m_position, points, m_size);
+    const QRect touched = strokePath(*m_image, m_pen, m_position, points, m_size);
     m_position = QPoint(points.last().x, points.last().y);
     if (m_drawn && !touched.isEmpty())
         m_drawn(touched);
@@ -133,10 +131,8 @@ void Surface::lineThrough(const QList<parse::Point>& points)
 void Surface::clear()
 {
     const QRect all(QPoint(0, 0), m_size);
-    if (m_image) {
-        QPainter painter(m_image);
-        painter.fillRect(all, Qt::white);
-    }
+    QPainter painter(m_image);
+    painter.fillRect(all, Qt::white);
     if (m_drawn)
         m_drawn(all);
 }

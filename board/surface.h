@@ -12,16 +12,15 @@
 
 namespace pictova {
 
-// One drawing surface of the board: a pen, a current position and, for the backing bitmap, the
-// image it paints on. The view surface has no image of its own (it is repainted from the
-// bitmap), but keeps its own pen and position and reports what it touched so the widget can
-// repaint just that.
+// The board's drawing surface: the backing bitmap it paints on, a pen and a current position. It
+// reports the rectangle each drawing touched, so the widget repaints just that from the bitmap.
 class Surface
 {
 public:
     using DrawnCallback = std::function<void(const QRect&)>;
 
-    Surface(QSize size, QImage* image);
+    // `image` must outlive the surface; its size is the surface's.
+    explicit Surface(QImage& image);
 
     void setDrawnCallback(DrawnCallback callback) { m_drawn = std::move(callback); }
 

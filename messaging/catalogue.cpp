@@ -149,59 +149,41 @@ QByteArray updatetime(int value) { return frameMessage(cmd::updatetime, {num(val
 
 namespace parse {
 
+// Each parser lists its fields in order inside one braced initialiser, which C++ evaluates left to
+// right, so the fields are read off the front in turn. A number read with `integer()` fails late
+// (at the next `checkedInteger()` or `finish()`); `checkedInteger()` throws at once.
+
 qint32 seatOnly(const QString& payload) { return parseInteger(payload); }
 
 SeatAndText seatAndText(const QString& payload)
 {
     FieldReader reader(payload);
-    SeatAndText result;
-    result.seat = reader.integer();
-    reader.finish();
-    result.text = reader.rest();
-    return result;
+    return {reader.checkedInteger(), reader.rest()};
 }
 
-LoginInfo logininfo(const QString& payload)
+LoginFields loginFields(const QString& afterSeat)
 {
-    FieldReader reader(payload);
-    LoginInfo result;
-    result.seat = reader.integer();
-    reader.finish();
-    result.version = reader.field();
-    result.name = reader.rest();
-    return result;
+    FieldReader reader(afterSeat);
+    return {reader.field(), reader.rest()};
 }
 
-KickHim kickhim(const QString& payload)
+qint32 kickTarget(const QString& afterSeat) { return FieldReader(afterSeat).checkedInteger(); }
+
+StartGameFields startgameFields(const QString& afterSeat)
 {
-    FieldReader reader(payload);
-    KickHim result;
-    result.sender = reader.integer();
-    result.target = reader.integer();
+    FieldReader reader(afterSeat);
+    StartGameFields result{reader.field(), reader.integer(), parseInteger(reader.rest())};
     reader.finish();
     return result;
 }
 
-StartGameRequest startgameRequest(const QString& payload)
-{
-    FieldReader reader(payload);
-    StartGameRequest result;
-    result.seat = reader.integer();
-    result.teamFlag = reader.field();
-    result.playto = reader.integer();
-    result.seconds = parseInteger(reader.rest());
-    reader.finish();
-    return result;
-}
+qint32 pickedCategory(const QString& afterSeat) { return parseInteger(afterSeat); }
 
 StartGameAnnounce startgameAnnounce(const QString& payload)
 {
     FieldReader reader(payload);
-    StartGameAnnounce result;
-    result.seat = reader.integer();
-    result.team = reader.field() == QLatin1String("true");
-    result.playto = reader.integer();
-    result.seconds = parseInteger(reader.rest());
+    StartGameAnnounce result{reader.integer(), reader.field() == QLatin1String("true"), reader.integer(),
+                             parseInteger(reader.rest())};
     reader.finish();
     return result;
 }
@@ -209,59 +191,34 @@ StartGameAnnounce startgameAnnounce(const QString& payload)
 StrokeStart moveit(const QString& payload)
 {
     FieldReader reader(payload);
-    StrokeStart result;
-    result.seat = reader.integer();
-    reader.finish();
-    result.colour = reader.field();
-    result.width = reader.field();
-    result.x = reader.field();
-    result.y = reader.rest();
-    return result;
+    return {reader.checkedInteger(), reader.field(), reader.field(), reader.field(), reader.rest()};
 }
 
 StrokeBatch draw(const QString& payload)
 {
     FieldReader reader(payload);
-    StrokeBatch result;
-    result.seat = reader.integer();
-    reader.finish();
-    result.colour = reader.field();
-    result.width = reader.field();
-    result.points = reader.rest();
-    return result;
+    return {reader.checkedInteger(), reader.field(), reader.field(), reader.rest()};
 }
 
 SeatAndNumber seatAndNumber(const QString& payload)
 {
     FieldReader reader(payload);
-    SeatAndNumber result;
-    result.seat = reader.integer();
-    reader.finish();
-    result.number = parseInteger(reader.rest());
-    return result;
+    return {reader.checkedInteger(), parseInteger(reader.rest())};
 }
 
 NextPlayer nextplayer(const QString& payload)
 {
     FieldReader reader(payload);
-    NextPlayer result;
-    result.drawer = reader.integer();
-    result.category = reader.integer();
-    reader.finish();
-    result.hint = reader.rest();
-    return result;
+    return {reader.integer(), reader.checkedInteger(), reader.rest()};
 }
 
 GameStats gamestats(const QString& payload)
 {
     FieldReader reader(payload);
-    GameStats result;
-    result.playto = reader.integer();
-    result.seconds = reader.integer();
-    reader.finish();
-    const QString rest = reader.rest();
-    if (!rest.isEmpty())
-        result.scores = teamscore(rest);
+    GameStats result{reader.integer(), reader.checkedInteger(), {}};
+    const QString scores = reader.rest();
+    if (!scores.isEmpty())
+        result.scores = teamscore(scores);
     return result;
 }
 
@@ -278,44 +235,21 @@ QList<qint32> teamscore(const QString& payload)
 UpdateAnswer updateanswer(const QString& payload)
 {
     FieldReader reader(payload);
-    UpdateAnswer result;
-    result.flag = reader.field();
-    result.text = reader.rest();
-    return result;
+    return {reader.field(), reader.rest()};
 }
 
 CorrectAnswer correctanswer(const QString& payload)
 {
     FieldReader reader(payload);
-    CorrectAnswer result;
-    result.guesser = reader.integer();
-    result.guesserScore = reader.integer();
-    result.drawer = reader.integer();
-    result.drawerScore = reader.integer();
-    reader.finish();
-    result.phrase = reader.rest();
-    return result;
+    return {reader.integer(), reader.integer(), reader.integer(), reader.checkedInteger(), reader.rest()};
 }
 
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints)
 {
-    QList<Point> result;
-    qsizetype start = 0;
-    const qsizetype n = points.size();
-    while (start <= n && result.size() < maxPoints) {
-        qsizetype end = points.indexOf(QLatin1Char('+'), start);
-        if (end < 0)
-            end = n;
-        if (end > start) {
-            const QStringView item = QStringView(points).mid(start, end - start);
-            const qsizetype comma = item.indexOf(QLatin1Char(','));
-            if (comma < 0)
-                throw ConversionError(item.toString());
-            result.append({parseInteger(item.left(comma).toString()), parseInteger(item.mid(comma + 1).toString())});
-        }
-        start = end + 1;
-    }
-    return result;
+    PointsPrefix prefix = strokePointsPrefix(points, maxPoints);
+    if (prefix.offending)
+        throw ConversionError(*prefix.offending);
+    return std::move(prefix.points);
 }
 
 PointsPrefix strokePointsPrefix(const QString& points, qsizetype maxPoints)

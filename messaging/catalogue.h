@@ -120,21 +120,15 @@ struct SeatAndText
     qint32 seat = 0;
     QString text; // the rest of the payload
 };
-// logininfo: seat, version, name.
-struct LoginInfo
+// A client request's first field, the sender's seat, is read once by the server's request table;
+// these structs hold the fields after it.
+struct LoginFields // logininfo: version, name (rest)
 {
-    qint32 seat = 0;
     QString version;
     QString name;
 };
-struct KickHim
+struct StartGameFields // startgame: team flag, score to play to, seconds per turn (rest)
 {
-    qint32 sender = 0;
-    qint32 target = 0;
-};
-struct StartGameRequest
-{
-    qint32 seat = 0;
     QString teamFlag;
     qint32 playto = 0;
     qint32 seconds = 0;
@@ -196,9 +190,11 @@ struct CorrectAnswer
 
 qint32 seatOnly(const QString& payload);               // clearmain, pass, pickcatagory (server to client)
 SeatAndText seatAndText(const QString& payload);       // chat, action, answer, names, justwatch, justwatching
-LoginInfo logininfo(const QString& payload);
-KickHim kickhim(const QString& payload);
-StartGameRequest startgameRequest(const QString& payload);
+// Client requests after the sender's seat (see above).
+LoginFields loginFields(const QString& afterSeat);
+qint32 kickTarget(const QString& afterSeat);
+StartGameFields startgameFields(const QString& afterSeat);
+qint32 pickedCategory(const QString& afterSeat);
 StartGameAnnounce startgameAnnounce(const QString& payload);
 StrokeStart moveit(const QString& payload);
 StrokeBatch draw(const QString& payload);

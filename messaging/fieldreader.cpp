@@ -34,6 +34,13 @@ qint32 FieldReader::integer()
     return 0;
 }
 
+qint32 FieldReader::checkedInteger()
+{
+    const qint32 value = integer();
+    finish();
+    return value;
+}
+
 qint32 FieldReader::integerIn(qint32 low, qint32 high)
 {
     const QString text = field();

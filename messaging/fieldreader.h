@@ -14,6 +14,8 @@ public:
     QString field();
     QString rest();
     qint32 integer();
+    // A number, then `finish()`: throws at once on this or any earlier error.
+    qint32 checkedInteger();
     // A number in [low, high]; outside it the reader fails.
     qint32 integerIn(qint32 low, qint32 high);
 

@@ -18,9 +18,8 @@ GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, 
 {
 }
 
-void GameFlow::startgame(const QString& payload)
+void GameFlow::startgame(int seat, const parse::StartGameFields& request)
 {
-    const parse::StartGameRequest request = parse::startgameRequest(payload);
     // Checked before anything changes, so a bad request leaves the running game as it was.
     if (request.playto < 1 || request.playto > kMaxPlayTo || request.seconds < 1 ||
         request.seconds > kMaxTurnSeconds)
@@ -32,8 +31,8 @@ void GameFlow::startgame(const QString& payload)
     m_game.teamgame = request.teamFlag == QLatin1String("true");
     m_game.playto = request.playto;
     m_game.turnseconds = request.seconds;
-    m_outbox.sendAll(toclient::startgame(QString::number(request.seat), m_game.teamgame, m_game.playto,
-                                         m_game.turnseconds));
+    m_outbox.sendAll(
+        toclient::startgame(QString::number(seat), m_game.teamgame, m_game.playto, m_game.turnseconds));
     m_game.drawer = 0;
     findplayer();
     m_game.gamerunning = true;
@@ -78,12 +77,11 @@ void GameFlow::findplayer()
     startPhase(Phase::Picking, kPickTicks);
 }
 
-void GameFlow::pickcatagory(const QString& payload)
+void GameFlow::pickcatagory(int seat, qint32 category)
 {
-    const parse::SeatAndNumber pick = parse::seatAndNumber(payload);
-    if (m_game.phase != Phase::Picking || pick.seat != m_game.drawer || !WordChoice::isCategory(pick.number))
+    if (m_game.phase != Phase::Picking || seat != m_game.drawer || !WordChoice::isCategory(category))
         return;
-    m_game.category = m_words.isEmpty(pick.number) ? 1 : pick.number;
+    m_game.category = m_words.isEmpty(category) ? 1 : category;
 }
 
 void GameFlow::findphrases()
@@ -106,9 +104,8 @@ void GameFlow::findphrases()
     m_game.gamerunning = true;
 }
 
-void GameFlow::pass(const QString& payload)
+void GameFlow::pass(int seat)
 {
-    const qint32 seat = parse::seatOnly(payload);
     // A finished game's last drawer no longer holds a turn to pass.
     if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/catalogue.h"
 #include "server/gamestate.h"
 #include "server/roundtimer.h"
 
@@ -35,9 +36,9 @@ public:
     const RoundTimer& roundtime() const { return m_roundtime; }
 
     // Handlers of the requests; the sender's seat has been checked against its connection.
-    void startgame(const QString& payload);
-    void pickcatagory(const QString& payload);
-    void pass(const QString& payload);
+    void startgame(int seat, const parse::StartGameFields& settings);
+    void pickcatagory(int seat, qint32 category);
+    void pass(int seat);
 
     // One second of the turn timer.
     void roundtimeTimer();

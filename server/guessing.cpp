@@ -24,15 +24,14 @@ bool Guessing::mayGuess(int guesser) const
     return guesser != m_game.drawer && PlayerTable::isBoardSeat(guesser);
 }
 
-void Guessing::answer(const QString& payload)
+void Guessing::answer(int guesser, const QString& text)
 {
-    const parse::SeatAndText request = parse::seatAndText(payload);
-    if (!mayGuess(request.seat))
+    if (!mayGuess(guesser))
         return;
-    const QString guess = upperAsciiLetters(request.text);
+    const QString guess = upperAsciiLetters(text);
     for (int seat : m_players.occupiedSeats())
-        m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(request.seat, guess)
-                                                    : toclient::myguessed(request.seat, guess));
+        m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(guesser, guess)
+                                                    : toclient::myguessed(guesser, guess));
     for (const QString& word : guess.split(QLatin1Char(' '))) {
         const QString before = m_game.hint;
         if (!judge::reveal(m_game.phrase, m_game.hint, word))
@@ -44,7 +43,7 @@ void Guessing::answer(const QString& payload)
                 m_outbox.sendAll(toclient::updateanswer(QStringLiteral("false"), m_game.hint));
             continue;
         }
-        m_flow.phraseFound(request.seat);
+        m_flow.phraseFound(guesser);
         break;
     }
 }

@@ -15,8 +15,8 @@ class Guessing
 public:
     Guessing(const PlayerTable& players, GameState& game, const Outbox& outbox, GameFlow& flow);
 
-    // CMD_answer: guesser's seat, the guess as typed.
-    void answer(const QString& payload);
+    // CMD_answer from `guesser`: the guess as typed.
+    void answer(int guesser, const QString& text);
 
 private:
     bool mayGuess(int guesser) const;

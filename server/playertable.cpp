@@ -12,6 +12,14 @@ std::optional<int> PlayerTable::takeSeat()
     return std::nullopt;
 }
 
+int PlayerTable::gameMaster() const
+{
+    for (int seat = 1; seat <= kBoardSeats; ++seat)
+        if (occupied(seat))
+            return seat;
+    return 0;
+}
+
 QList<int> PlayerTable::occupiedSeats() const
 {
     QList<int> seats;

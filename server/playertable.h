@@ -44,6 +44,10 @@ public:
     // nothing when all fifteen are taken.
     std::optional<int> takeSeat();
 
+    // The seat that may start games and remove players: seat 1 (the host's own client) while it
+    // is occupied, otherwise the lowest occupied board seat; 0 when no board seat is occupied.
+    int gameMaster() const;
+
     // Occupied seats in seat order.
     QList<int> occupiedSeats() const;
     // The scores of seats 1..10, occupied or not.

@@ -1,7 +1,6 @@
 #include "server/relay.h"
 
 #include "messaging/catalogue.h"
-#include "messaging/integer.h"
 #include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
@@ -16,19 +15,17 @@ Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, 
 {
 }
 
-void Relay::chat(const QString& payload)
+void Relay::chat(int seat, const QString& textAndColour)
 {
-    const parse::SeatAndText line = parse::seatAndText(payload);
-    m_outbox.sendAll(toclient::chat(m_players.at(line.seat).name, line.text));
+    m_outbox.sendAll(toclient::chat(m_players.at(seat).name, textAndColour));
 }
 
-void Relay::action(const QString& payload)
+void Relay::action(int seat, const QString& textAndColour)
 {
-    const parse::SeatAndText line = parse::seatAndText(payload);
-    m_outbox.sendAll(toclient::action(m_players.at(line.seat).name, line.text));
+    m_outbox.sendAll(toclient::action(m_players.at(seat).name, textAndColour));
 }
 
-void Relay::relayStroke(const QString& name, const QString& payload, qint32 seat)
+void Relay::relayStroke(const QString& name, const QString& payload, int seat)
 {
     // Only the drawer's strokes during a game reach the board, so only they are kept for
     // newcomers: a newcomer then sees what everyone else sees.
@@ -38,38 +35,35 @@ void Relay::relayStroke(const QString& name, const QString& payload, qint32 seat
     m_outbox.sendAllBut(seat, toclient::relay(name, payload));
 }
 
-void Relay::drawit(const QString& payload)
+void Relay::drawit(int seat, const QString& payload)
 {
-    relayStroke(cmd::draw, payload, parse::draw(payload).seat);
+    relayStroke(cmd::draw, payload, seat);
 }
 
-void Relay::moveit(const QString& payload)
+void Relay::moveit(int seat, const QString& payload)
 {
-    relayStroke(cmd::moveit, payload, parse::moveit(payload).seat);
+    relayStroke(cmd::moveit, payload, seat);
 }
 
-void Relay::clearmain(const QString& payload)
+void Relay::clearmain(int seat, const QString& payload)
 {
-    const qint32 seat = parse::seatOnly(payload);
     if (!m_game.gamerunning || seat != m_game.drawer)
         return;
     m_drawing.clear();
     m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
 }
 
-void Relay::justwatch(const QString& payload)
+void Relay::justwatch(int seat, const QString& flag)
 {
-    const parse::SeatAndText request = parse::seatAndText(payload);
-    const int seat = request.seat;
     // A free seat has nobody to watch; a flag left on it would bench whoever sits down next.
     if (!m_players.occupied(seat))
         return;
-    if (request.text == QLatin1String("2")) {
+    if (flag == QLatin1String("2")) {
         m_players.at(seat).watching = false;
         m_outbox.sendAll(toclient::justwatching(seat, false));
         return;
     }
-    if (request.text != QLatin1String("1"))
+    if (flag != QLatin1String("1"))
         return;
     // Someone among the board seats must still be playing.
     bool anotherPlays = false;

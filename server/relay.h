@@ -18,15 +18,18 @@ public:
     Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
           GameFlow& flow);
 
-    void chat(const QString& payload);
-    void action(const QString& payload);
-    void drawit(const QString& payload);
-    void moveit(const QString& payload);
-    void clearmain(const QString& payload);
-    void justwatch(const QString& payload);
+    // `seat` is the sender's, checked against its connection (or any seat from the game master,
+    // for justwatch); a stroke's or wipe's `payload` is relayed byte for byte.
+    void chat(int seat, const QString& textAndColour);
+    void action(int seat, const QString& textAndColour);
+    void drawit(int seat, const QString& payload);
+    void moveit(int seat, const QString& payload);
+    void clearmain(int seat, const QString& payload);
+    // `flag` is "1" to watch, "2" to play; anything else is ignored.
+    void justwatch(int seat, const QString& flag);
 
 private:
-    void relayStroke(const QString& name, const QString& payload, qint32 seat);
+    void relayStroke(const QString& name, const QString& payload, int seat);
 
     PlayerTable& m_players;
     const GameState& m_game;

@@ -17,10 +17,8 @@ SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox
 {
 }
 
-void SeatKeeper::receivedlogininfo(const QString& payload)
+void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
 {
-    const parse::LoginInfo login = parse::logininfo(payload);
-    const int seat = login.seat;
     // Only the seat's own live connection gets here, so the seat is occupied already.
     if (!m_players.occupied(seat))
         return;
@@ -45,13 +43,10 @@ void SeatKeeper::receivedlogininfo(const QString& payload)
         m_outbox.sendTo(seat, frameEntry(entry));
 }
 
-void SeatKeeper::kickhim(const QString& payload)
+void SeatKeeper::kickhim(int target)
 {
-    const parse::KickHim request = parse::kickhim(payload);
-    if (request.sender != 1 || !PlayerTable::isSeat(request.target))
-        return;
-    if (m_players.occupied(request.target))
-        m_disconnectsock(request.target);
+    if (m_players.occupied(target))
+        m_disconnectsock(target);
 }
 
 void SeatKeeper::seatFreed(int seat)

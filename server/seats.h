@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messaging/catalogue.h"
+
 #include <QString>
 #include <functional>
 
@@ -21,10 +23,10 @@ public:
     SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
                GameFlow& flow, CloseSeat disconnectsock);
 
-    // CMD_logininfo: seat, version text, name.
-    void receivedlogininfo(const QString& payload);
-    // CMD_kickhim: sender seat, seat to remove. Only the host may remove players.
-    void kickhim(const QString& payload);
+    // CMD_logininfo from `seat`: version text, name.
+    void receivedlogininfo(int seat, const parse::LoginFields& login);
+    // CMD_kickhim from the game master: the seat to remove.
+    void kickhim(int target);
 
     // The seat's connection has closed: tell the others, free the seat, replace a drawer.
     void seatFreed(int seat);

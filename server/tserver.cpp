@@ -1,7 +1,6 @@
 #include "server/tserver.h"
 
-#include "messaging/errors.h"
-#include "server/senderrule.h"
+#include "messaging/catalogue.h"
 
 namespace pictova {
 
@@ -22,25 +21,35 @@ TServer::TServer(QObject* parent)
               [this](int seat) { m_connections.disconnectsock(seat); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
-    buildCommandTable();
+    buildRequestTable();
 }
 
 TServer::~TServer() = default;
 
-void TServer::buildCommandTable()
+void TServer::buildRequestTable()
 {
-    m_commands.add(cmd::logininfo, [this](const QString& p) { m_seats.receivedlogininfo(p); });
-    m_commands.add(cmd::kickhim, [this](const QString& p) { m_seats.kickhim(p); });
-    m_commands.add(cmd::chat, [this](const QString& p) { m_relay.chat(p); });
-    m_commands.add(cmd::action, [this](const QString& p) { m_relay.action(p); });
-    m_commands.add(cmd::startgame, [this](const QString& p) { m_flow.startgame(p); });
-    m_commands.add(cmd::draw, [this](const QString& p) { m_relay.drawit(p); });
-    m_commands.add(cmd::clearmain, [this](const QString& p) { m_relay.clearmain(p); });
-    m_commands.add(cmd::answer, [this](const QString& p) { m_guessing.answer(p); });
-    m_commands.add(cmd::moveit, [this](const QString& p) { m_relay.moveit(p); });
-    m_commands.add(cmd::pickcatagory, [this](const QString& p) { m_flow.pickcatagory(p); });
-    m_commands.add(cmd::pass, [this](const QString& p) { m_flow.pass(p); });
-    m_commands.add(cmd::justwatch, [this](const QString& p) { m_relay.justwatch(p); });
+    using R = const ClientRequest&;
+    constexpr SeatField first = SeatField::First;
+    constexpr SeatField whole = SeatField::Whole;
+    m_requests.add(cmd::logininfo, Sender::OwnSeat, first,
+                   [this](R r) { m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat)); });
+    m_requests.add(cmd::kickhim, Sender::GameMaster, first,
+                   [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
+    m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) { m_relay.chat(r.seat, r.afterSeat); });
+    m_requests.add(cmd::action, Sender::OwnSeat, first, [this](R r) { m_relay.action(r.seat, r.afterSeat); });
+    m_requests.add(cmd::startgame, Sender::GameMaster, first,
+                   [this](R r) { m_flow.startgame(r.seat, parse::startgameFields(r.afterSeat)); });
+    m_requests.add(cmd::draw, Sender::OwnSeat, first, [this](R r) { m_relay.drawit(r.seat, r.payload); });
+    m_requests.add(cmd::clearmain, Sender::OwnSeat, whole,
+                   [this](R r) { m_relay.clearmain(r.seat, r.payload); });
+    m_requests.add(cmd::answer, Sender::OwnSeat, first,
+                   [this](R r) { m_guessing.answer(r.seat, r.afterSeat); });
+    m_requests.add(cmd::moveit, Sender::OwnSeat, first, [this](R r) { m_relay.moveit(r.seat, r.payload); });
+    m_requests.add(cmd::pickcatagory, Sender::OwnSeat, first,
+                   [this](R r) { m_flow.pickcatagory(r.seat, parse::pickedCategory(r.afterSeat)); });
+    m_requests.add(cmd::pass, Sender::OwnSeat, whole, [this](R r) { m_flow.pass(r.seat); });
+    m_requests.add(cmd::justwatch, Sender::OwnSeatOrGameMaster, first,
+                   [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
 }
 
 void TServer::setPortName(const QString& port)
@@ -76,14 +85,7 @@ bool TServer::socktimerTimer()
     const std::optional<ServerConnections::Request> request = m_connections.takeRequest();
     if (!request)
         return false;
-    const SplitEntry entry = splitEntry(request->text);
-    if (!entry.name.isEmpty()) {
-        const SenderVerdict verdict = checkSender(entry.name, entry.payload, request->seat);
-        if (verdict.accepted)
-            m_commands.dispatch(request->text);
-        else
-            reportPeerError(entry.name, verdict.error);
-    }
+    m_requests.handle(request->text, request->seat, m_players);
     return m_connections.hasRequests();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "messaging/dispatcher.h"
 #include "messaging/drain.h"
 #include "server/connections.h"
 #include "server/drawinglog.h"
@@ -10,6 +9,7 @@
 #include "server/outbox.h"
 #include "server/playertable.h"
 #include "server/relay.h"
+#include "server/requesttable.h"
 #include "server/seats.h"
 #include "server/wordchoice.h"
 
@@ -73,7 +73,7 @@ public:
     qsizetype queuedRequests() const { return m_connections.queuedRequests(); }
 
 private:
-    void buildCommandTable();
+    void buildRequestTable();
 
     PlayerTable m_players;
     GameState m_game;
@@ -85,7 +85,7 @@ private:
     Guessing m_guessing;
     Relay m_relay;
     SeatKeeper m_seats;
-    CommandTable m_commands;
+    RequestTable m_requests;
     DrainTimer m_socktimer;
     bool m_oneEntryPerTick = false;
 };

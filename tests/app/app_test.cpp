@@ -44,8 +44,25 @@ public:
     void start(const QStringList& args) { m_process.start(PICTOVA_BINARY, args); }
     QProcess& process() { return m_process; }
 
+    // The copy reports on stderr when its window first paints, by which time it has acted on its
+    // command line. Call before start().
+    void reportStartup()
+    {
+        QProcessEnvironment env = m_process.processEnvironment();
+        env.insert("PICTOVA_REPORT_STARTUP", "1");
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        QObject::connect(&m_process, &QProcess::readyReadStandardError,
+                         [this] { m_stderr += m_process.readAllStandardError(); });
+    }
+    bool waitForWindow(int timeoutMs)
+    {
+        return waitFor([this] { return m_stderr.contains("pictova: window shown"); }, timeoutMs);
+    }
+
 private:
     QProcess m_process;
+    QByteArray m_stderr;
 };
 } // namespace
 
@@ -79,7 +96,7 @@ TEST(App, HostServesProtocolClientsAndASecondCopyDefersToTheFirst)
 
 TEST(App, AJoinerLogsInAndLeavesWhenTheHostRemovesIt)
 {
-    QTemporaryDir hostRuntime, joinRuntime, data;
+    QTemporaryDir hostRuntime, idleRuntime, joinRuntime, data;
     const quint16 port = freePort();
     Copy host(hostRuntime.path(), data.path(), port);
     host.start({"Host", "127.0.0.1", "true"});
@@ -88,20 +105,26 @@ TEST(App, AJoinerLogsInAndLeavesWhenTheHostRemovesIt)
     ASSERT_FALSE(watcher.waitForMessage("CMD_sendlogininfo+2", 5000).isEmpty());
     watcher.send(toserver::logininfo(2, "2.2.4", "Watcher"));
 
-    Copy joiner(joinRuntime.path(), data.path(), port);
-    joiner.start({"Joe", "127.0.0.1"});
-    ASSERT_TRUE(joiner.process().waitForStarted());
-    // Two parameters: no connection at all.
-    ASSERT_FALSE(joiner.process().waitForFinished(1500));
-    joiner.process().kill();
-    joiner.process().waitForFinished();
+    // Two parameters: the window opens, with no connection at all. It stays up while the next
+    // copy joins, which therefore gets seat 3.
+    Copy idle(idleRuntime.path(), data.path(), port);
+    idle.reportStartup();
+    idle.start({"Idle", "127.0.0.1"});
+    ASSERT_TRUE(idle.waitForWindow(15000));
+    EXPECT_EQ(idle.process().state(), QProcess::Running);
 
     Copy joiner2(joinRuntime.path(), data.path(), port);
     joiner2.start({"Joe", "127.0.0.1", "false"});
     EXPECT_FALSE(watcher.waitForMessage("CMD_newplayerinfo+3+Joe", 15000).isEmpty());
-    // Only seat 1 may remove players: a request from seat 2 changes nothing.
+    EXPECT_TRUE(watcher.messagesNamed(cmd::newplayerinfo).filter("Idle").isEmpty());
+    EXPECT_EQ(idle.process().state(), QProcess::Running);
+    // Only seat 1 may remove players: a request from seat 2 changes nothing. The server handles
+    // a connection's requests in order, so the chat line after it comes back only afterwards.
     watcher.send(toserver::kickhim(2, 3));
-    EXPECT_FALSE(joiner2.process().waitForFinished(1000));
+    watcher.send(toserver::chat(2, "after the removal", "clRed"));
+    EXPECT_FALSE(watcher.waitForMessage("CMD_chat+Watcher chats: after the removal|clRed", 10000).isEmpty());
+    EXPECT_TRUE(watcher.messagesNamed(cmd::playerdisconnected).isEmpty());
+    EXPECT_EQ(joiner2.process().state(), QProcess::Running);
     joiner2.process().kill();
     EXPECT_FALSE(watcher.waitForMessage("CMD_playerdisconnected+3+Joe", 10000).isEmpty());
 }

@@ -24,6 +24,7 @@ struct BoardRig
     int passHidden = 0;
     QStringList sent;
     QStringList errors;
+    qint64 nowMs = 0; // the board's clock: still unless a test moves it
 
     BoardCanvas canvas;
     DrawerToolbar toolbar;
@@ -40,6 +41,7 @@ struct BoardRig
                                   [this] { ++passHidden; }})
     {
         setErrorReporter([this](const QString& text) { errors << text; });
+        controller.setManualClock([this] { return nowMs; });
     }
     ~BoardRig() { setErrorReporter(nullptr); }
 

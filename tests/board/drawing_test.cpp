@@ -2,6 +2,8 @@
 // board hands to the connection, and the pixels it leaves.
 #include "boardfixture.h"
 
+#include "tests/support/waitfor.h"
+
 #include <QToolButton>
 
 using namespace pictova;
@@ -125,7 +127,6 @@ TEST_F(LocalStrokes, ThePenIsSetAtThePressAndTheMessagesCarryTheBrushOfTheirMome
     rig.toolbar.setBrushColour(rgbColour(0x7F, 0, 0));
     rig.toolbar.setWidthText("12");
     rig.press(QPoint(100, 100));
-    EXPECT_EQ(rig.canvas.view().pen(), (Pen{127, 12}));
     EXPECT_EQ(rig.canvas.backupSurface().pen(), (Pen{127, 12}));
     dragPoints(2);
     rig.toolbar.setBrushColour(rgbColour(0, 0xFF, 0));
@@ -174,4 +175,87 @@ TEST_F(LocalStrokes, TurnStartClearsTheBoardAndResetsTheBrush)
     EXPECT_TRUE(allWhite(rig.bitmap()));
     EXPECT_EQ(rig.toolbar.brushColour(), 0u);
     EXPECT_EQ(rig.toolbar.widthText(), "3");
+}
+
+namespace {
+// A stroke of `count` moves, one every `gapMs`, with time driven a millisecond at a time and the
+// board's timer run at every step. For each point: how long it waited to go out, and the size of
+// the batch it went in.
+struct Paced
+{
+    QList<qint64> waitedMs;
+    QList<int> batchSizes;
+};
+Paced paceStroke(BoardRig& rig, int count, int gapMs)
+{
+    rig.press(QPoint(10, 100));
+    rig.sent.clear();
+    Paced paced;
+    QList<qint64> movedAt;
+    const auto collect = [&] {
+        while (paced.batchSizes.size() < rig.sent.size()) {
+            const int size = static_cast<int>(rig.sent[paced.batchSizes.size()].count(QLatin1Char(',')));
+            paced.batchSizes << size;
+            for (int i = 0; i < size; ++i)
+                paced.waitedMs << rig.nowMs - movedAt[paced.waitedMs.size()];
+        }
+    };
+    for (int i = 1; i <= count; ++i) {
+        for (int step = 0; step < gapMs; ++step) {
+            ++rig.nowMs;
+            rig.controller.sendIfDue();
+            collect();
+        }
+        movedAt << rig.nowMs;
+        rig.drag(QPoint(10 + i, 100));
+        collect();
+    }
+    for (int step = 0; step <= BoardController::kBatchAgeMs; ++step) {
+        ++rig.nowMs;
+        rig.controller.sendIfDue();
+        collect();
+    }
+    return paced;
+}
+} // namespace
+
+TEST_F(LocalStrokes, ASlowStrokeGoesOutPointByPointWithinAFrame)
+{
+    const Paced paced = paceStroke(rig, 20, 40);
+    EXPECT_EQ(paced.batchSizes, QList<int>(20, 1));
+    EXPECT_EQ(paced.waitedMs, QList<qint64>(20, BoardController::kBatchAgeMs));
+    EXPECT_EQ(rig.sent.first(), "CMD_draw+2+clBlack+3++11,100+");
+}
+
+TEST_F(LocalStrokes, AFastStrokeStillGoesOutInBatchesOfAtMostEleven)
+{
+    // A thousand moves a second: full batches, each out as its eleventh point arrives.
+    Paced paced = paceStroke(rig, 30, 1);
+    EXPECT_EQ(paced.batchSizes, QList<int>({11, 11, 8}));
+    EXPECT_EQ(paced.waitedMs.first(), 10);
+    EXPECT_EQ(paced.waitedMs.last(), BoardController::kBatchAgeMs - 7);
+
+    // 125 a second: a batch whenever its oldest point is a frame old (the timer runs just before
+    // the move that falls in the same millisecond).
+    rig.release(QPoint(0, 0));
+    paced = paceStroke(rig, 30, 8);
+    EXPECT_EQ(paced.batchSizes, QList<int>(15, 2));
+    for (qint64 waited : paced.waitedMs)
+        EXPECT_LE(waited, BoardController::kBatchAgeMs);
+}
+
+TEST_F(LocalStrokes, TheFrameTimerSendsALonePointWithoutAnotherMove)
+{
+    rig.controller.setManualClock(nullptr); // the steady clock and the real timer
+    rig.press(QPoint(100, 100));
+    rig.drag(QPoint(101, 100));
+    ASSERT_EQ(rig.sent.size(), 1);
+    EXPECT_TRUE(test::waitFor([&] { return rig.sent.size() == 2; }));
+    EXPECT_EQ(rig.sent.last(), batch(1, 1));
+
+    // A stroke given up keeps its waiting points, as before.
+    rig.drag(QPoint(102, 100));
+    rig.controller.cancelStroke();
+    test::pump(3 * BoardController::kBatchAgeMs);
+    EXPECT_EQ(rig.sent.size(), 2);
 }

@@ -1,6 +1,8 @@
 // Strokes received from the drawer: fed to the real board, checked on the backing bitmap.
 #include "boardfixture.h"
 
+#include <QPaintEvent>
+
 using namespace pictova;
 using namespace pictova::test;
 
@@ -11,7 +13,7 @@ struct ReceivedStrokes : ::testing::Test
 };
 } // namespace
 
-TEST_F(ReceivedStrokes, StartDotIsRoundAndBothPensFollowTheMessage)
+TEST_F(ReceivedStrokes, StartDotIsRoundAndThePenFollowsTheMessage)
 {
     rig.controller.moveit("5+clBlack+10+100+100");
     const QImage& image = rig.bitmap();
@@ -20,7 +22,6 @@ TEST_F(ReceivedStrokes, StartDotIsRoundAndBothPensFollowTheMessage)
     EXPECT_TRUE(isInk(image, 103, 103));
     EXPECT_TRUE(isWhite(image, 104, 104)); // round, not square
     EXPECT_TRUE(isWhite(image, 106, 100) && isWhite(image, 94, 100) && isWhite(image, 100, 106));
-    EXPECT_EQ(rig.canvas.view().pen(), (Pen{0, 10}));
     EXPECT_EQ(rig.canvas.backupSurface().pen(), (Pen{0, 10}));
     EXPECT_EQ(rig.canvas.backupSurface().position(), QPoint(100, 100));
 }
@@ -138,10 +139,10 @@ TEST_F(ReceivedStrokes, MalformedFieldsStopTheMessageAndKeepWhatWasDone)
     } catch (const PictovaError& error) {
         EXPECT_EQ(error.text(), "'blackish' is not a valid integer value");
     }
-    // The view's colour was set before the width failed; the bitmap's pen is left alone.
+    // A message that fails part-way leaves the pen as it was.
     EXPECT_THROW(rig.controller.moveit("5+clRed+wide+1+1"), PictovaError);
-    EXPECT_EQ(rig.canvas.view().pen().colour, 0xFFu);
-    EXPECT_EQ(rig.canvas.backupSurface().pen().colour, 0u);
+    EXPECT_THROW(rig.controller.moveit("5+clRed+4+1+y"), PictovaError);
+    EXPECT_EQ(rig.canvas.backupSurface().pen(), (Pen{0, 1}));
     EXPECT_TRUE(allWhite(rig.bitmap()));
 
     // Points before a bad item stay drawn; the error names the bad text.
@@ -163,4 +164,51 @@ TEST_F(ReceivedStrokes, TheViewIsRepaintedFromTheBitmap)
     rig.controller.moveit("5+clNavy+6+40+40");
     rig.controller.drawit("5+clNavy+6++400,300+");
     EXPECT_EQ(rig.canvas.grab().toImage().convertToFormat(QImage::Format_RGB32), rig.bitmap());
+}
+
+namespace {
+// Counts the view's repaints and keeps the region of the last.
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    QRegion last;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            last = static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(ReceivedStrokes, TheViewRepaintsAtMostOnceAFrameWithAllThatWasDrawnInIt)
+{
+    qint64 now = 1000;
+    rig.canvas.setManualClock([&] { return now; });
+    rig.canvas.show();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    rig.canvas.installEventFilter(&counter);
+
+    rig.controller.moveit("5+clBlack+3+10+10"); // a frame since the last: at once
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    now += 5;
+    rig.controller.drawit("5+clBlack+3++100,10+");
+    QCoreApplication::processEvents();
+    now += 5;
+    rig.controller.drawit("5+clBlack+3++100,200+");
+    rig.canvas.repaintIfDue();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+
+    now += BoardCanvas::kFrameMs - 10; // a frame after the first
+    rig.canvas.repaintIfDue();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+    EXPECT_TRUE(counter.last.contains(QPoint(50, 10)) && counter.last.contains(QPoint(100, 150)));
+    EXPECT_TRUE(isInk(rig.bitmap(), 100, 150)); // the bitmap never waits for the view
+    rig.canvas.removeEventFilter(&counter);
 }

@@ -51,8 +51,7 @@ TEST(Catalogue, ServerMessagesOnTheWire)
 
 TEST(Catalogue, ParsersTakeFieldsAndTheLastTakesTheRest)
 {
-    const auto login = parse::logininfo("7+2.2.4+A+B name");
-    EXPECT_EQ(login.seat, 7);
+    const auto login = parse::loginFields("2.2.4+A+B name");
     EXPECT_EQ(login.version, "2.2.4");
     EXPECT_EQ(login.name, "A+B name");
 
@@ -79,9 +78,12 @@ TEST(Catalogue, ParsersTakeFieldsAndTheLastTakesTheRest)
     EXPECT_EQ(stroke.colour, "clBlack");
     EXPECT_EQ(stroke.y, "45");
 
-    const auto kick = parse::kickhim("1+4+");
-    EXPECT_EQ(kick.sender, 1);
-    EXPECT_EQ(kick.target, 4);
+    EXPECT_EQ(parse::kickTarget("4+"), 4);
+
+    const auto start = parse::startgameFields("true+20+120");
+    EXPECT_EQ(start.teamFlag, "true");
+    EXPECT_EQ(start.playto, 20);
+    EXPECT_EQ(start.seconds, 120);
 
     const auto answer = parse::updateanswer("true");
     EXPECT_EQ(answer.flag, "true");
@@ -94,8 +96,9 @@ TEST(Catalogue, MalformedNumbersFail)
     EXPECT_THROW(parse::seatAndText(""), PictovaError);
     EXPECT_THROW(parse::correctanswer("2+6+one+4+FAN"), PictovaError);
     EXPECT_THROW(parse::teamscore("1+2+x"), PictovaError);
-    EXPECT_THROW(parse::kickhim("1"), PictovaError);
-    EXPECT_THROW(parse::startgameRequest("1+true+20+"), PictovaError);
+    EXPECT_THROW(parse::kickTarget(""), PictovaError);
+    EXPECT_THROW(parse::startgameFields("true+20+"), PictovaError);
+    EXPECT_THROW(parse::pickedCategory("3+"), PictovaError);
 }
 
 TEST(Catalogue, StrokePoints)

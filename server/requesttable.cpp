@@ -1,0 +1,114 @@
+#include "server/requesttable.h"
+
+#include "messaging/errors.h"
+#include "messaging/fieldreader.h"
+#include "messaging/integer.h"
+#include "server/playertable.h"
+
+#include <exception>
+
+namespace pictova {
+
+namespace {
+
+struct SeatVerdict
+{
+    int seat = 0;
+    QString afterSeat;
+    QString error; // empty when the seat was read
+};
+
+SeatVerdict readSeat(const QString& payload, SeatField seatField)
+{
+    const auto outside = [](qint32 seat) {
+        return QStringLiteral("%1 is outside %2..%3").arg(seat).arg(1).arg(PlayerTable::kSeats);
+    };
+    if (seatField == SeatField::Whole) {
+        const std::optional<qint32> seat = tryParseInteger(payload);
+        if (!seat)
+            return {0, {}, ConversionError(payload).text()};
+        if (!PlayerTable::isSeat(*seat))
+            return {0, {}, outside(*seat)};
+        return {*seat, {}, {}};
+    }
+    FieldReader reader(payload);
+    const qint32 seat = reader.integerIn(1, PlayerTable::kSeats);
+    if (!reader.ok())
+        return {0, {}, reader.error()};
+    return {seat, reader.rest(), {}};
+}
+
+// Why `origin` may not send a request naming `seat`; empty when it may.
+QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& players)
+{
+    const bool own = seat == origin;
+    const bool gameMaster = origin == players.gameMaster();
+    switch (sender) {
+    case Sender::OwnSeat:
+        break;
+    case Sender::OwnSeatOrGameMaster:
+        if (own || gameMaster)
+            return {};
+        return QStringLiteral("seat %1 may not do that for seat %2").arg(origin).arg(seat);
+    case Sender::GameMaster:
+        if (own && !gameMaster)
+            return QStringLiteral("only the game master may do that, not seat %1").arg(origin);
+        break;
+    }
+    if (!own)
+        return QStringLiteral("seat %1 sent a request in the name of seat %2").arg(origin).arg(seat);
+    return {};
+}
+
+} // namespace
+
+void RequestTable::add(const QString& name, Sender sender, SeatField seatField, Handler handler)
+{
+    m_entries.push_back({name, sender, seatField, std::move(handler)});
+}
+
+const RequestTable::Entry* RequestTable::find(const QString& name) const
+{
+    for (const Entry& entry : m_entries)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+bool RequestTable::handle(const QString& entry, int originSeat, const PlayerTable& players) const
+{
+    const qsizetype plus = entry.indexOf(QLatin1Char('+'));
+    // Empty messages and noise without a name are dropped without a word.
+    if (plus <= 0)
+        return false;
+    const QString name = entry.left(plus);
+    const Entry* known = find(name);
+    if (!known) {
+        reportPeerError(name, QStringLiteral("not a request of this game"));
+        return false;
+    }
+    ClientRequest request;
+    request.payload = entry.mid(plus + 1);
+    const SeatVerdict seat = readSeat(request.payload, known->seatField);
+    if (!seat.error.isEmpty()) {
+        reportPeerError(name, seat.error);
+        return false;
+    }
+    const QString refusal = senderRefusal(known->sender, seat.seat, originSeat, players);
+    if (!refusal.isEmpty()) {
+        reportPeerError(name, refusal);
+        return false;
+    }
+    request.seat = seat.seat;
+    request.afterSeat = seat.afterSeat;
+    try {
+        known->handler(request);
+    } catch (const PictovaError& error) {
+        reportPeerError(name, error.text());
+    } catch (const std::exception& error) {
+        reportPeerError(name, QString::fromLocal8Bit(error.what()));
+    }
+    return true;
+}
+
+} // namespace pictova
