@@ -3,7 +3,13 @@
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "messaging/wire.h"
+#include "messaging/version.h"
+#include "messaging/version.h"
 #include "server/tserver.h"
+
+#include <QHostInfo>
+
+#include <QHostInfo>
 
 namespace pictova {
 
@@ -19,6 +25,31 @@ ClientSession::ClientSession(QObject* parent)
     m_Timer1 = new DrainTimer(
         1, [this] { return processsocktimer(); }, this);
     buildCommandTable();
+
+    m_joinTimer.setSingleShot(true);
+    m_joinTimer.setInterval(kJoinTimeoutMs);
+    connect(&m_joinTimer, &QTimer::timeout, this, [this] {
+        failJoin(JoinProblem::NoAnswer, QStringLiteral("No answer from %1 within %2 seconds.")
+                                            .arg(m_joinTarget)
+                                            .arg(m_joinTimer.interval() / 1000));
+    });
+    connect(this, &ClientSession::ownArrival, this, [this] {
+        if (m_joinState != JoinState::Joining)
+            return;
+        m_joinTimer.stop();
+        m_joinState = JoinState::Joined;
+        emit joined();
+    });
+    m_resolver = [this](const QString& host, std::function<void(const QString&)> found) {
+        QHostInfo::lookupHost(host, this, [found](const QHostInfo& info) {
+            // The game's sockets speak IPv4 first, as the command line does.
+            QString address;
+            for (const QHostAddress& candidate : info.addresses())
+                if (address.isEmpty() || candidate.protocol() == QAbstractSocket::IPv4Protocol)
+                    address = candidate.toString();
+            found(address);
+        });
+    };
 }
 
 ClientSession::~ClientSession() = default;
@@ -118,6 +149,143 @@ bool ClientSession::processsocktimer()
     if (auto entry = m_receivedlist.take())
         m_commands.dispatch(entry->text);
     return !m_receivedlist.isEmpty();
+}
+
+JoinProblem joinProblemOf(const QString& socketError)
+{
+    if (socketError.contains(QLatin1String("10061")))
+        return JoinProblem::Refused;
+    if (socketError.contains(QLatin1String("10060")))
+        return JoinProblem::NoAnswer;
+    return JoinProblem::Unreachable;
+}
+
+void ClientSession::startJoin(const QString& host, quint16 port)
+{
+    m_joinState = JoinState::Joining;
+    m_joinTarget = port == 7772 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
+    m_joinTimer.start();
+    m_resolver(host, [this, host, port](const QString& address) {
+        if (m_joinState != JoinState::Joining)
+            return;
+        if (address.isEmpty()) {
+            failJoin(JoinProblem::UnknownHost, QStringLiteral("No computer called \"%1\" was found.").arg(host));
+            return;
+        }
+        try {
+            connectTo(address, QString::number(port));
+        } catch (const PictovaError& error) {
+            failJoin(JoinProblem::Unreachable,
+                     QStringLiteral("%1 cannot be reached (%2).").arg(m_joinTarget, error.text()));
+        }
+    });
+}
+
+void ClientSession::failJoin(JoinProblem problem, const QString& text)
+{
+    if (m_joinState != JoinState::Joining)
+        return;
+    m_joinTimer.stop();
+    // Closing the socket reports its close; the failure is what the player must read.
+    m_joinState = JoinState::CommandLine;
+    m_leaving = true;
+    m_sock.close();
+    m_leaving = false;
+    m_model.setLoggedIn(false);
+    while (m_receivedlist.take()) {
+    }
+    emit joinFailed(problem, text);
+}
+
+void ClientSession::connectionClosed()
+{
+    if (m_leaving)
+        return;
+    // What the server said before it closed (full, another version, removed) says why.
+    const JoinState before = m_joinState;
+    while (m_joinState != JoinState::CommandLine && !m_receivedlist.isEmpty())
+        processsocktimer();
+    if (before != JoinState::CommandLine && m_joinState == JoinState::CommandLine)
+        return; // what was drained has ended the game already
+    switch (m_joinState) {
+    case JoinState::CommandLine:
+        emit ended();
+        break;
+    case JoinState::Joining:
+        failJoin(JoinProblem::Closed,
+                 QStringLiteral("%1 closed the connection before the game let you in.").arg(m_joinTarget));
+        break;
+    case JoinState::Joined:
+        m_joinState = JoinState::CommandLine;
+        m_model.setLoggedIn(false);
+        emit connectionLost(QStringLiteral("The connection to the game was closed."));
+        break;
+    }
+}
+
+void ClientSession::connectionFailed(const QString& socketError)
+{
+    if (m_joinState != JoinState::Joining)
+        return;
+    switch (joinProblemOf(socketError)) {
+    case JoinProblem::Refused:
+        failJoin(JoinProblem::Refused,
+                 QStringLiteral("%1 refused the connection: no game is hosted there.").arg(m_joinTarget));
+        break;
+    case JoinProblem::NoAnswer:
+        failJoin(JoinProblem::NoAnswer, QStringLiteral("No answer from %1.").arg(m_joinTarget));
+        break;
+    default:
+        failJoin(JoinProblem::Unreachable,
+                 QStringLiteral("%1 cannot be reached (%2).").arg(m_joinTarget, socketError));
+        break;
+    }
+}
+
+void ClientSession::gameFull()
+{
+    if (m_joinState == JoinState::Joining) {
+        failJoin(JoinProblem::Full, QStringLiteral("The game at %1 is full.").arg(m_joinTarget));
+        return;
+    }
+    emit notice(QStringLiteral("Game is full"), true);
+}
+
+void ClientSession::versionRefused()
+{
+    if (m_joinState == JoinState::Joining)
+        failJoin(JoinProblem::WrongVersion,
+                 QStringLiteral("The game at %1 runs a different version of Pictova than yours (%2).")
+                     .arg(m_joinTarget, QString::fromLatin1(kVersion)));
+}
+
+void ClientSession::removedFromGame()
+{
+    if (m_joinState == JoinState::CommandLine) {
+        emit ended();
+        return;
+    }
+    m_joinState = JoinState::CommandLine;
+    m_joinTimer.stop();
+    m_leaving = true;
+    m_sock.close();
+    m_leaving = false;
+    emit connectionLost(QStringLiteral("You were removed from the game."));
+}
+
+void ClientSession::leaveGame()
+{
+    m_joinTimer.stop();
+    m_joinState = JoinState::CommandLine;
+    m_leaving = true;
+    m_sock.close();
+    m_server.reset();
+    m_leaving = false;
+    while (m_receivedlist.take()) {
+    }
+    m_framer.reset();
+    m_countdown.stop();
+    m_model.reset();
 }
 
 } // namespace pictova

@@ -13,12 +13,19 @@
 #include "messaging/tsock.h"
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
 namespace pictova {
 
 class TServer;
+
+// Why a join from the window did not get into the game.
+enum class JoinProblem { UnknownHost, Refused, Unreachable, NoAnswer, Full, WrongVersion, Closed };
+
+// What a socket error report means for a connection being made.
+JoinProblem joinProblemOf(const QString& socketError);
 
 // The client's end of a game: the connection, its framing and receive queue, the command table
 // and the handlers. It turns server messages into changes of the game model and the player's
@@ -58,6 +65,28 @@ public:
     void connectTo(const QString& host, const QString& port);
     // The side channel a copy opens next to a command-line game; nothing listens there today.
     void openSideChannel();
+
+    // ---- games started from the window ----
+    // Looks the host up without holding up the window, connects, and logs in; a failure within
+    // the join timeout ends in joinFailed, success in joined. Once in, losing the connection ends
+    // in connectionLost, not in the window closing.
+    void startJoin(const QString& host, quint16 port);
+    // Leaves the current game in order: the connection closes and this copy's server, if it hosts
+    // one, closes every connection; the model starts afresh.
+    void leaveGame();
+    bool joining() const { return m_joinState == JoinState::Joining; }
+    // Tests replace the name lookup and shorten the wait for an answer.
+    using Resolver = std::function<void(const QString& host, std::function<void(const QString& address)> found)>;
+    void setResolver(Resolver resolver) { m_resolver = std::move(resolver); }
+    void setJoinTimeoutMs(int ms) { m_joinTimer.setInterval(ms); }
+    static constexpr int kJoinTimeoutMs = 8000;
+
+    // What the handlers report about the connection; each ends the game as the way in demands.
+    void connectionClosed();
+    void connectionFailed(const QString& socketError);
+    void gameFull();
+    void versionRefused();
+    void removedFromGame();
 
     // A message from the server for a part of the window outside the model (board, chat log).
     // A handler may throw on a malformed payload; the message is then dropped.
@@ -100,10 +129,18 @@ signals:
     void notice(const QString& text, bool endsGame);
     // The game is over for this copy: the window ends.
     void ended();
+    // A join from the window failed; `text` says why, for the player.
+    void joinFailed(pictova::JoinProblem problem, const QString& text);
+    void joined();
+    // A game joined from the window is over for this copy; `text` says why.
+    void connectionLost(const QString& text);
 
 private:
     void buildCommandTable();
     void sockRead();
+    void failJoin(JoinProblem problem, const QString& text);
+    // Where the current connection came from decides how its end is shown.
+    enum class JoinState { CommandLine, Joining, Joined };
 
     GameModel m_model;
     CountdownClock m_countdown;
@@ -124,6 +161,12 @@ private:
     DrainTimer* m_Timer1 = nullptr;
     CommandTable m_commands;
     std::function<void(const QByteArray&)> m_sendOverride;
+
+    JoinState m_joinState = JoinState::CommandLine;
+    QString m_joinTarget;
+    QTimer m_joinTimer;
+    Resolver m_resolver;
+    bool m_leaving = false;
 };
 
 } // namespace pictova

@@ -36,6 +36,16 @@ void CountdownClock::correctTo(int seconds)
     showStart();
 }
 
+void CountdownClock::stop()
+{
+    m_timer2.stop();
+    m_phase = Pause;
+    m_secondsleft = 0;
+    m_barWidth = kFullBar;
+    m_caption = QStringLiteral("0");
+    emit ticked();
+}
+
 void CountdownClock::showStart()
 {
     m_caption = formatTime(qMax(0, m_secondsleft));

@@ -26,6 +26,9 @@ public:
     // so that every window shows the same time.
     void correctTo(int seconds);
 
+    // No phase runs: the clock stands at its start.
+    void stop();
+
     // One second has passed (the clock's own timer, or a test).
     void timer2Timer();
 

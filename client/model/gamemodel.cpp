@@ -8,6 +8,33 @@ const PlayerSeat kNoSeat;
 
 GameModel::GameModel(QObject* parent) : QObject(parent) {}
 
+void GameModel::reset()
+{
+    for (int seat = 1; seat <= kPlayerSeats; ++seat) {
+        m_seats[seat] = PlayerSeat{};
+        emit seatChanged(seat);
+    }
+    m_spectators.clear();
+    emit spectatorsChanged();
+    m_solo = false;
+    setMySeat(0);
+    setLoggedIn(false);
+    setHosting(false);
+    setDrawer(0);
+    setTurnSeat(0);
+    setCategory(-1);
+    setHint({});
+    setFullAnswer({});
+    announceSettings(SettingsAnnouncement::None, 20, 120, false);
+    setWinner({});
+    setAward({});
+    setPassOffered(false);
+    setStartOffered(false);
+    setStartMenuEnabled(false);
+    setTurnCaption({});
+    setPhase(GamePhase::NoGame);
+}
+
 const PlayerSeat& GameModel::seat(int seat) const
 {
     return isPlayerSeat(seat) ? m_seats[seat] : kNoSeat;

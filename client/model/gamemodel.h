@@ -54,6 +54,9 @@ class GameModel : public QObject
 public:
     explicit GameModel(QObject* parent = nullptr);
 
+    // Forgets the game and this copy's place in it, as before a first connection.
+    void reset();
+
     // ---- seats ----
     const PlayerSeat& seat(int seat) const;
     // The seat's name, empty for a seat that is not a player seat.

@@ -43,7 +43,7 @@ void SeatsHandler::playerdisconnected(const QString& payload)
     GameModel& model = m_session.model();
     if (left.seat == model.mySeat()) {
         model.setLoggedIn(false);
-        emit m_session.ended();
+        m_session.removedFromGame();
     }
     if (isPlayerSeat(left.seat)) {
         // The name the seat showed is announced, not the name in the message.
@@ -64,7 +64,7 @@ void SeatsHandler::refreshplayerlist(const QString& payload)
 
 void SeatsHandler::full(const QString&)
 {
-    emit m_session.notice(QStringLiteral("Game is full"), true);
+    m_session.gameFull();
 }
 
 void SeatsHandler::havewrongversion(const QString& payload)
@@ -77,12 +77,15 @@ void SeatsHandler::wrongversion(const QString&)
 {
     emit m_session.chatLine(QStringLiteral("You have a different version of the game then the host."),
                             kAlertColour);
+    m_session.versionRefused();
 }
 
-void SeatsHandler::sockInfo(SocketInfo, const QString& message)
+void SeatsHandler::sockInfo(SocketInfo kind, const QString& message)
 {
     if (message == QLatin1String("Socket Closed"))
-        emit m_session.ended();
+        m_session.connectionClosed();
+    else if (kind == SocketInfo::Error)
+        m_session.connectionFailed(message);
 }
 
 } // namespace pictova

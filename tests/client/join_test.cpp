@@ -1,0 +1,155 @@
+// Joining a game from the window: each way it can fail says why, and a game joined that way ends
+// with a reason instead of closing the window.
+#include "client/model/clientsession.h"
+#include "server/tserver.h"
+#include "tests/support/protoclient.h"
+#include "tests/support/waitfor.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+#include <optional>
+
+using namespace pictova;
+using pictova::test::waitFor;
+
+namespace {
+class Join : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_listener.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&m_session, &ClientSession::joinFailed, [this](JoinProblem problem, const QString& text) {
+            m_problem = problem;
+            m_text = text;
+        });
+        QObject::connect(&m_session, &ClientSession::joined, [this] { ++m_joined; });
+        QObject::connect(&m_session, &ClientSession::connectionLost, [this](const QString& text) { m_lost = text; });
+        QObject::connect(&m_session, &ClientSession::ended, [this] { ++m_ended; });
+        QObject::connect(&m_session, &ClientSession::notice, [this] { ++m_notices; });
+        m_session.setLoginName("Bob");
+    }
+    quint16 port() const { return m_listener.serverPort(); }
+    // Accepts the session's connection and says `bytes` to it.
+    QTcpSocket* answer(const QByteArray& bytes)
+    {
+        if (!waitFor([&] { return m_listener.hasPendingConnections(); }))
+            return nullptr;
+        QTcpSocket* peer = m_listener.nextPendingConnection();
+        peer->write(bytes);
+        return peer;
+    }
+    void expectNothingElse()
+    {
+        EXPECT_EQ(m_ended, 0);
+        EXPECT_EQ(m_notices, 0);
+        EXPECT_FALSE(m_session.joining());
+    }
+
+    QTcpServer m_listener;
+    ClientSession m_session;
+    std::optional<JoinProblem> m_problem;
+    QString m_text;
+    QString m_lost;
+    int m_joined = 0;
+    int m_ended = 0;
+    int m_notices = 0;
+};
+} // namespace
+
+TEST_F(Join, AnUnknownHostName)
+{
+    m_session.setResolver([](const QString&, std::function<void(const QString&)> found) { found(QString()); });
+    m_session.startJoin("nowhere.example", 7772);
+    ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
+    EXPECT_EQ(*m_problem, JoinProblem::UnknownHost);
+    EXPECT_EQ(m_text, "No computer called \"nowhere.example\" was found.");
+    expectNothingElse();
+}
+
+TEST_F(Join, ARefusedAddress)
+{
+    const quint16 closed = port();
+    m_listener.close();
+    m_session.startJoin("127.0.0.1", closed);
+    ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
+    EXPECT_EQ(*m_problem, JoinProblem::Refused);
+    EXPECT_TRUE(m_text.contains("refused the connection")) << m_text.toStdString();
+    expectNothingElse();
+}
+
+TEST_F(Join, NoAnswerInTime)
+{
+    m_session.setJoinTimeoutMs(200);
+    m_session.startJoin("127.0.0.1", port());
+    ASSERT_NE(answer({}), nullptr);
+    ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
+    EXPECT_EQ(*m_problem, JoinProblem::NoAnswer);
+    expectNothingElse();
+}
+
+TEST_F(Join, AFullGameAndAnotherVersion)
+{
+    m_session.startJoin("127.0.0.1", port());
+    QTcpSocket* peer = answer("CMD_full+\xff");
+    ASSERT_NE(peer, nullptr);
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
+    EXPECT_EQ(*m_problem, JoinProblem::Full) << m_text.toStdString();
+
+    m_problem.reset();
+    m_session.startJoin("127.0.0.1", port());
+    ASSERT_NE(answer("CMD_sendlogininfo+2\xff" "CMD_wrongversion+\xff"), nullptr);
+    ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
+    EXPECT_EQ(*m_problem, JoinProblem::WrongVersion);
+    expectNothingElse();
+}
+
+TEST_F(Join, AGameJoinedFromTheWindowEndsWithAReason)
+{
+    m_session.startJoin("127.0.0.1", port());
+    QTcpSocket* peer = answer("CMD_sendlogininfo+2\xff" "CMD_newplayerinfo+2+Bob\xff");
+    ASSERT_NE(peer, nullptr);
+    ASSERT_TRUE(waitFor([&] { return m_joined == 1; }));
+    EXPECT_TRUE(m_session.model().loggedIn());
+    peer->write("CMD_playerdisconnected+2+Bob\xff");
+    ASSERT_TRUE(waitFor([&] { return !m_lost.isEmpty(); }));
+    EXPECT_EQ(m_lost, "You were removed from the game.");
+
+    m_lost.clear();
+    m_session.leaveGame();
+    m_session.startJoin("127.0.0.1", port());
+    peer = answer("CMD_sendlogininfo+3\xff" "CMD_newplayerinfo+3+Bob\xff");
+    ASSERT_TRUE(waitFor([&] { return m_joined == 2; }));
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitFor([&] { return !m_lost.isEmpty(); }));
+    EXPECT_EQ(m_lost, "The connection to the game was closed.");
+    EXPECT_FALSE(m_problem.has_value());
+    EXPECT_EQ(m_ended, 0);
+}
+
+TEST(LeaveGame, AHostLeavingClosesItsServerAndStartsAfresh)
+{
+    ClientSession host;
+    host.setLoginName("Ann");
+    host.startHosting("0");
+    const quint16 port = host.hostedServer()->listeningPort();
+    host.model().setHosting(true);
+    host.connectTo("127.0.0.1", QString::number(port));
+    test::ProtoClient guest;
+    ASSERT_TRUE(guest.joinAs(port, "Bob"));
+    ASSERT_TRUE(waitFor([&] { return host.model().seat(2).taken; }));
+    int ended = 0;
+    QObject::connect(&host, &ClientSession::ended, [&] { ++ended; });
+
+    host.leaveGame();
+    EXPECT_EQ(host.hostedServer(), nullptr);
+    EXPECT_TRUE(guest.waitForClose());
+    EXPECT_FALSE(host.model().loggedIn());
+    EXPECT_FALSE(host.model().hosting());
+    EXPECT_FALSE(host.model().seat(1).taken);
+    EXPECT_FALSE(host.model().seat(2).taken);
+    test::pump(50);
+    EXPECT_EQ(ended, 0);
+}
