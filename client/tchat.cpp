@@ -130,7 +130,7 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
         // Closing the form without a start leaves the host a way back to it.
         connect(windows.gamestartform, &Tgamestartform::dismissed, this, [this] {
             GameModel& model = m_session.model();
-            if (model.hosting() && (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
+            if (model.isGameMaster() && (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
                 model.setStartOffered(true);
         });
     }

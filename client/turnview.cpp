@@ -31,9 +31,9 @@ TurnView::TurnView(const GameModel& model, GameView& view, QObject* parent)
     connect(&model, &GameModel::startOfferedChanged, this, &TurnView::showStartOffer);
     connect(&model, &GameModel::turnCaptionChanged, this,
             [this] { m_view.button_snapshot->setVisible(!m_model.turnCaption().isEmpty()); });
-    connect(&model, &GameModel::hostingChanged, this, [this] {
+    connect(&model, &GameModel::gameMasterChanged, this, [this] {
         if (m_view.spylist)
-            m_view.spylist->setRemovalEnabled(m_model.hosting());
+            m_view.spylist->setRemovalEnabled(m_model.isGameMaster());
     });
 }
 

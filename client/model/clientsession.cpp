@@ -26,6 +26,19 @@ ClientSession::ClientSession(QObject* parent)
         1, [this] { return processsocktimer(); }, this);
     buildCommandTable();
 
+    // Whoever becomes game master between games is offered the start; whoever stops being it
+    // loses the offer.
+    connect(&m_model, &GameModel::gameMasterChanged, this, [this] {
+        const bool between = m_model.phase() == GamePhase::NoGame || m_model.phase() == GamePhase::Won;
+        if (m_model.isGameMaster()) {
+            if (between)
+                m_model.setStartOffered(true);
+            m_model.setStartMenuEnabled(true);
+        } else if (!m_model.hosting()) {
+            m_model.setStartOffered(false);
+            m_model.setStartMenuEnabled(false);
+        }
+    });
     m_joinTimer.setSingleShot(true);
     m_joinTimer.setInterval(kJoinTimeoutMs);
     connect(&m_joinTimer, &QTimer::timeout, this, [this] {

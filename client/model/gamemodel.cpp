@@ -6,7 +6,25 @@ namespace {
 const PlayerSeat kNoSeat;
 }
 
-GameModel::GameModel(QObject* parent) : QObject(parent) {}
+GameModel::GameModel(QObject* parent) : QObject(parent)
+{
+    connect(this, &GameModel::seatChanged, this, &GameModel::updateGameMaster);
+    connect(this, &GameModel::mySeatChanged, this, &GameModel::updateGameMaster);
+    connect(this, &GameModel::loggedInChanged, this, &GameModel::updateGameMaster);
+}
+
+bool GameModel::isGameMaster() const { return m_gameMaster; }
+
+void GameModel::updateGameMaster()
+{
+    bool master = m_loggedIn && isPlayerSeat(m_mySeat);
+    for (int seat = 1; master && seat < m_mySeat; ++seat)
+        master = !m_seats[seat].taken;
+    if (master == m_gameMaster)
+        return;
+    m_gameMaster = master;
+    emit gameMasterChanged();
+}
 
 void GameModel::reset()
 {

@@ -82,6 +82,9 @@ public:
     bool solo() const { return m_solo; }
     void setSolo(bool solo) { m_solo = solo; }
     bool isDrawing() const { return m_drawer != 0 && m_drawer == m_mySeat; }
+    // The game master starts games and removes players: seat 1, or while seat 1 is free the
+    // lowest seat a player holds.
+    bool isGameMaster() const;
 
     // ---- the game ----
     GamePhase phase() const { return m_phase; }
@@ -137,6 +140,7 @@ signals:
     void passOfferedChanged();
     void startOfferedChanged();
     void turnCaptionChanged();
+    void gameMasterChanged();
 
 private:
     std::array<PlayerSeat, kPlayerSeats + 1> m_seats{};
@@ -162,6 +166,9 @@ private:
     bool m_startOffered = false;
     bool m_startMenuEnabled = false;
     QString m_turnCaption;
+    bool m_gameMaster = false;
+
+    void updateGameMaster();
 };
 
 } // namespace pictova

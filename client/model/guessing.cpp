@@ -124,7 +124,7 @@ void GuessingHandler::winner(const QString& payload)
     model.setWinner(payload);
     model.setPassOffered(false);
     model.setPhase(GamePhase::Won);
-    if (model.hosting()) {
+    if (model.isGameMaster()) {
         model.setStartOffered(true);
         model.setStartMenuEnabled(true);
     }

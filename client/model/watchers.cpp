@@ -30,12 +30,12 @@ void WatchersHandler::justwatching(const QString& payload)
 bool WatchersHandler::mayRemovePopupSeat() const
 {
     const GameModel& model = m_session.model();
-    return model.hosting() && (!isPlayerSeat(m_popupSeat) || model.seat(m_popupSeat).taken);
+    return model.isGameMaster() && (!isPlayerSeat(m_popupSeat) || model.seat(m_popupSeat).taken);
 }
 
 bool WatchersHandler::maySetWatching() const
 {
-    return m_session.model().hosting();
+    return m_session.model().isGameMaster();
 }
 
 void WatchersHandler::SettoJustWatch1Click()
@@ -53,7 +53,7 @@ void WatchersHandler::UnsetJustWatch1Click()
 void WatchersHandler::kicking(int seat)
 {
     const GameModel& model = m_session.model();
-    if (model.hosting() && model.loggedIn())
+    if (model.isGameMaster() && model.loggedIn())
         m_session.send(toserver::kickhim(model.mySeat(), seat));
 }
 

@@ -118,7 +118,7 @@ TEST_F(Guessing, WinnerPanelAnimatesAndTheHostGetsTheStartButtonBack)
     EXPECT_FALSE(v().winner->isVisible());
     EXPECT_FALSE(v().winner->animating());
 
-    m_chat->model().setHosting(true);
+    m_chat->model().setMySeat(1);
     receive("CMD_winner+Ann");
     EXPECT_TRUE(v().button_start->isVisible());
     EXPECT_TRUE(v().StartGame1->isEnabled());

@@ -102,8 +102,9 @@ TEST_F(PhaseView, LongGuessesWrapInTheGuessersList)
 
 TEST_F(PhaseView, ClosingTheStartFormGivesTheHostTheStartButtonBack)
 {
-    m_chat->model().setHosting(true);
-    m_chat->model().setStartOffered(true);
+    // Seat 1 has left: this copy is the game master now.
+    receive("CMD_playerdisconnected+1+Ann");
+    EXPECT_TRUE(v().button_start->isVisible());
     v().button_start->click();
     EXPECT_FALSE(v().button_start->isVisible());
     m_startform->close();

@@ -163,17 +163,37 @@ TEST_F(Session, TheDrawerPicksAndPassesOthersCannot)
     EXPECT_EQ(m_sent.size(), 2);
 }
 
-TEST_F(Session, OnlyAHostingCopyIsOfferedTheStartAfterAWin)
+TEST_F(Session, OnlyTheGameMasterIsOfferedTheStart)
 {
     logIn(2, "Me");
-    receive({"CMD_winner+Ann"});
+    receive({"CMD_existingplayers+1+Ann", "CMD_newplayerinfo+3+Cid", "CMD_winner+Ann"});
     EXPECT_EQ(model().phase(), GamePhase::Won);
     EXPECT_EQ(model().winner(), "Ann");
+    EXPECT_FALSE(model().isGameMaster());
     EXPECT_FALSE(model().startOffered());
-    model().setHosting(true);
-    receive({"CMD_winner+Ann"});
+    EXPECT_FALSE(model().startMenuEnabled());
+
+    // Seat 1 leaves a headless server's game: the lowest seat a player holds takes over.
+    receive({"CMD_playerdisconnected+1+Ann"});
+    EXPECT_TRUE(model().isGameMaster());
     EXPECT_TRUE(model().startOffered());
     EXPECT_TRUE(model().startMenuEnabled());
+    m_session.removePlayer(3);
+    EXPECT_EQ(m_sent, QStringList{"CMD_kickhim+2+3+"});
+
+    // Somebody takes seat 1 again: the offer moves there.
+    receive({"CMD_newplayerinfo+1+Dee"});
+    EXPECT_FALSE(model().isGameMaster());
+    EXPECT_FALSE(model().startOffered());
+    m_session.removePlayer(3);
+    EXPECT_EQ(m_sent.size(), 1);
+
+    // During a game the new game master gets the menu, and the button only after the win.
+    receive({"CMD_startgame+1+false+20+120", "CMD_pickcatagory+1", "CMD_playerdisconnected+1+Dee"});
+    EXPECT_TRUE(model().startMenuEnabled());
+    EXPECT_FALSE(model().startOffered());
+    receive({"CMD_winner+Me"});
+    EXPECT_TRUE(model().startOffered());
 }
 
 TEST_F(Session, MalformedMessagesChangeNothing)

@@ -56,7 +56,8 @@ TEST_F(Watchers, SeatMenuIsGreyedForPlayersAndRemovalNeedsAnOccupiedSeat)
     m_chat->label_playername1ContextPopup(7);
     EXPECT_FALSE(v().removefromgame1->isEnabled());
     EXPECT_FALSE(v().SettoJustWatch1->isEnabled());
-    m_chat->model().setHosting(true);
+    // The game master's menu: seat 1 has left, so seat 2 is the lowest a player holds.
+    receive("CMD_playerdisconnected+1+Ann");
     m_chat->label_playername1ContextPopup(5);
     EXPECT_FALSE(v().removefromgame1->isEnabled());
     EXPECT_TRUE(v().SettoJustWatch1->isEnabled());
@@ -76,7 +77,7 @@ TEST_F(Watchers, HostRequestsCarryTheRememberedSeat)
     m_chat->label_playername1ContextPopup(4);
     m_chat->session().watchers().kicking(4);
     EXPECT_EQ(sentEntries(), (QStringList{"CMD_justwatch+7+1", "CMD_justwatch+7+2", "CMD_kickhim+1+4+"}));
-    m_chat->model().setHosting(false);
+    m_chat->model().setMySeat(2);
     m_chat->session().watchers().kicking(4);
     EXPECT_EQ(m_sent.size(), 3);
 }
