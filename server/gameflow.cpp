@@ -7,14 +7,15 @@
 #include "server/playertable.h"
 #include "server/scoring.h"
 #include "server/seats.h"
+#include "server/serverevents.h"
 #include "server/wordchoice.h"
 
 namespace pictova {
 
 GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
-                   DrawingLog& drawing)
+                   DrawingLog& drawing, ServerEvents& events)
     : m_players(players), m_game(game), m_outbox(outbox), m_words(words), m_drawing(drawing),
-      m_roundtime([this] { roundtimeTimer(); })
+      m_events(events), m_roundtime([this] { roundtimeTimer(); })
 {
 }
 
@@ -37,6 +38,7 @@ void GameFlow::startgame(const QString& payload)
     m_game.drawer = 0;
     findplayer();
     m_game.gamerunning = true;
+    emit m_events.gameStarted(request.seat, m_game.teamgame, m_game.playto, m_game.turnseconds);
 }
 
 bool GameFlow::chooseNextDrawer()
@@ -120,7 +122,7 @@ void GameFlow::pass(const QString& payload)
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;
     m_game.answered = false;
-    scoring::penalise(m_players, m_game.drawer);
+    scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
     const int score = m_players.at(m_game.drawer).score;
     for (int addressee : m_players.occupiedSeats()) {
         m_outbox.sendTo(addressee, toclient::updateanswer(QString::number(m_game.drawer), m_game.hint));
@@ -160,7 +162,7 @@ void GameFlow::roundtimeTimer()
     case Phase::Drawing:
         // Time is up and nobody found the phrase. The game itself goes on.
         m_outbox.sendAll(toclient::updateanswer(QStringLiteral("true"), m_game.phrase));
-        scoring::penalise(m_players, m_game.drawer);
+        scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
         startPhase(Phase::Break, kBreakTicks);
         break;
     case Phase::Break:
@@ -169,6 +171,7 @@ void GameFlow::roundtimeTimer()
             m_game.gamerunning = false;
             m_game.phase = Phase::None;
             m_outbox.sendAll(toclient::winner(*winner));
+            emit m_events.gameWon(*winner);
         } else {
             findplayer();
         }

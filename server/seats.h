@@ -9,6 +9,7 @@ class DrawingLog;
 class GameFlow;
 class Outbox;
 class PlayerTable;
+class ServerEvents;
 struct GameState;
 
 // Who sits where: the log-in with its version check and the catch-up of a newcomer, departures,
@@ -19,13 +20,16 @@ public:
     using CloseSeat = std::function<void(int seat)>;
 
     SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
-               GameFlow& flow, CloseSeat disconnectsock);
+               GameFlow& flow, ServerEvents& events, CloseSeat disconnectsock);
 
     // CMD_logininfo: seat, version text, name.
     void receivedlogininfo(const QString& payload);
     // CMD_kickhim: sender seat, seat to remove. Only the host may remove players.
     void kickhim(const QString& payload);
 
+    // A new connection has taken the seat. It starts with no points, whatever the seat's last
+    // occupant had; the others, who were shown those points, are sent the scores again.
+    void seatTaken(int seat);
     // The seat's connection has closed: tell the others, free the seat, replace a drawer.
     void seatFreed(int seat);
 
@@ -38,6 +42,7 @@ private:
     const Outbox& m_outbox;
     const DrawingLog& m_drawing;
     GameFlow& m_flow;
+    ServerEvents& m_events;
     CloseSeat m_disconnectsock;
 };
 

@@ -145,6 +145,11 @@ void ServerFixture::send(ProtoClient* client, const QByteArray& bytes)
     }
 }
 
+void ServerFixture::logIn(ProtoClient* client, const QString& name)
+{
+    send(client, toserver::logininfo(seatOf(client), QStringLiteral("2.2.4"), name));
+}
+
 void ServerFixture::startGame(bool team, int playto, int seconds)
 {
     send(clients.front(), toserver::startgame(1, team, QString::number(playto), QString::number(seconds)));

@@ -53,6 +53,8 @@ protected:
     // A guess from `client`; handled once it is queued.
     void guess(ProtoClient* client, const QString& text);
     void send(ProtoClient* client, const QByteArray& bytes);
+    // A log-in on the client's own seat under any name, handled once it is queued.
+    void logIn(ProtoClient* client, const QString& name);
     int seatOf(const ProtoClient* client) const { return seats.at(client); }
 
     std::unique_ptr<TServer> server;
