@@ -21,7 +21,8 @@ QString quoted(const QString& text)
     return out + QLatin1Char('"');
 }
 
-EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent) : QObject(parent), m_write(std::move(write))
+EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent)
+    : QObject(parent), m_write(std::move(write))
 {
     connect(&events, &ServerEvents::connected, this, [this](int seat, const QString& address) {
         m_write(QStringLiteral("connection from %1 on seat %2").arg(address).arg(seat));
@@ -29,12 +30,14 @@ EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent) : QObjec
     connect(&events, &ServerEvents::refusedFull, this, [this](const QString& address) {
         m_write(QStringLiteral("connection from %1 refused: all seats taken").arg(address));
     });
-    connect(&events, &ServerEvents::loggedIn, this, [this](int seat, const QString& name, const QString& address) {
-        m_write(QStringLiteral("login seat %1 %2 from %3").arg(seat).arg(quoted(name), address));
-    });
+    connect(&events, &ServerEvents::loggedIn, this,
+            [this](int seat, const QString& name, const QString& address) {
+                m_write(QStringLiteral("login seat %1 %2 from %3").arg(seat).arg(quoted(name), address));
+            });
     connect(&events, &ServerEvents::departed, this,
             [this](int seat, const QString& name, const QString& address, Departure reason) {
-                const QString who = name.isEmpty() ? QStringLiteral("(no log-in) from ") + address : quoted(name);
+                const QString who =
+                    name.isEmpty() ? QStringLiteral("(no log-in) from ") + address : quoted(name);
                 m_write(QStringLiteral("left seat %1 %2: %3").arg(seat).arg(who, departureText(reason)));
             });
     connect(&events, &ServerEvents::cutOff, this, [this](int, const QString& address, const QString& limit) {

@@ -63,8 +63,9 @@ int main(int argc, char** argv)
     try {
         server.startListening();
     } catch (const PictovaError&) {
-        printLine(stderr, QStringLiteral("pictova-server: cannot listen on port %1: it is in use or not allowed")
-                              .arg(options.port));
+        printLine(stderr,
+                  QStringLiteral("pictova-server: cannot listen on port %1: it is in use or not allowed")
+                      .arg(options.port));
         return 1;
     }
     log.listening(server.listeningPort(), options.name);

@@ -51,7 +51,8 @@ ServerOptions parseOptions(const QStringList& arguments)
             bool ok = false;
             const uint port = text->toUInt(&ok);
             if (!ok || port > 65535)
-                return failed(QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"").arg(text->left(20)));
+                return failed(
+                    QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"").arg(text->left(20)));
             options.port = static_cast<quint16>(port);
         } else if (argument == QLatin1String("--name")) {
             const std::optional<QString> text = value();
