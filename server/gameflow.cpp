@@ -73,7 +73,8 @@ void GameFlow::findplayer()
     m_game.phase = Phase::Picking;
     m_game.category = kCategoryNotPicked;
     // When nobody may draw, the pick phase runs without a drawer and looks again at its end.
-    if (m_players.occupied(1) && !chooseNextDrawer())
+    // A game goes on while it has a game master, seat 1 or whoever took over from seat 1.
+    if (m_players.gameMaster() != 0 && !chooseNextDrawer())
         m_game.drawer = 0;
     if (m_game.drawer != 0)
         m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));
@@ -145,7 +146,7 @@ void GameFlow::phraseFound(int guesser)
 
 void GameFlow::drawerGone()
 {
-    if (m_game.gamerunning && m_players.occupied(1))
+    if (m_game.gamerunning && m_players.gameMaster() != 0)
         findplayer();
 }
 

@@ -21,6 +21,14 @@ QList<int> PlayerTable::occupiedSeats() const
     return seats;
 }
 
+int PlayerTable::gameMaster() const
+{
+    for (int seat = 1; seat <= m_seatcount; ++seat)
+        if (m_players[seat].connected)
+            return seat;
+    return 0;
+}
+
 SeatScores PlayerTable::boardScores() const
 {
     SeatScores scores{};

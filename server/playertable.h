@@ -48,6 +48,9 @@ public:
 
     // Occupied seats in seat order.
     QList<int> occupiedSeats() const;
+    // The game master: seat 1 (a hosting copy's own player, or the first to join a server with
+    // no window), or while seat 1 is free the lowest occupied seat; 0 when nobody is seated.
+    int gameMaster() const;
     // The scores of seats 1..10, occupied or not.
     SeatScores boardScores() const;
 

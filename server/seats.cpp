@@ -40,7 +40,8 @@ void SeatKeeper::receivedlogininfo(const QString& payload)
             m_outbox.sendTo(seat, toclient::existingplayers(other, m_players.at(other).name));
 
     if (login.version != QLatin1String(kVersion)) {
-        m_outbox.sendTo(1, toclient::havewrongversion(name));
+        if (m_players.gameMaster() != seat)
+            m_outbox.sendTo(m_players.gameMaster(), toclient::havewrongversion(name));
         m_outbox.sendTo(seat, toclient::wrongversion());
     }
 
@@ -56,7 +57,7 @@ void SeatKeeper::receivedlogininfo(const QString& payload)
 void SeatKeeper::kickhim(const QString& payload)
 {
     const parse::KickHim request = parse::kickhim(payload);
-    if (request.sender != 1 || !PlayerTable::isSeat(request.target))
+    if (request.sender != m_players.gameMaster() || !PlayerTable::isSeat(request.target))
         return;
     if (m_players.occupied(request.target))
         m_disconnectsock(request.target);

@@ -168,6 +168,40 @@ TEST_F(ServerAdmission, ANewcomerInATeamGameStartsAtZeroAndTheTeamKeepsItsPoints
     EXPECT_EQ(named(ann, cmd::teamscore), QStringList({"CMD_teamscore+2+3+2+3+2+3+2+3+2+3"}));
 }
 
+// A server with no window has no player who is always there: when seat 1 leaves, the lowest
+// occupied seat runs the game.
+TEST_F(ServerAdmission, WhenSeatOneLeavesTheLowestSeatTakesOver)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    ProtoClient* cat = join("Cat");
+    startGame(false, 20, 60);
+    tickToDeal();
+    ASSERT_EQ(server->game().drawer, 1);
+    clearAll(bob);
+    leave(ann); // the drawer and the game master
+    barrier(bob);
+    EXPECT_EQ(server->players().gameMaster(), 2);
+    EXPECT_EQ(log(cat), QStringList({"CMD_playerdisconnected+1+Ann", "CMD_pickcatagory+2"}));
+    EXPECT_EQ(server->game().drawer, 2);
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+
+    // The turns still go round, and the game master hears of a log-in with another version.
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    EXPECT_EQ(server->game().drawer, 3);
+    clearAll(bob);
+    send(cat, toserver::logininfo(3, QStringLiteral("2.2.3"), QStringLiteral("Cat")));
+    barrier(bob);
+    EXPECT_EQ(named(bob, cmd::havewrongversion), QStringList({"CMD_havewrongversion+Cat"}));
+    EXPECT_EQ(named(cat, cmd::wrongversion), QStringList({"CMD_wrongversion+"}));
+
+    // Whoever sits down in seat 1 is the game master again.
+    join("Dee");
+    EXPECT_EQ(server->players().gameMaster(), 1);
+}
+
 TEST_F(ServerAdmission, EventsTellWhatHappens)
 {
     QStringList events;
