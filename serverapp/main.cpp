@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 using namespace pictova;
@@ -29,8 +30,10 @@ int main(int argc, char** argv)
 {
     // Before anything can start a thread: every thread must inherit the blocked stop signals.
     StopSignals::blockStopSignals();
-    // One event a line, written as it happens, also when the output is a pipe or a journal.
+    // One event a line, written as it happens, also when the output is a pipe or a journal; a
+    // log reader that goes away must not take the server with it.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::signal(SIGPIPE, SIG_IGN);
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
