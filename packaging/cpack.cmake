@@ -18,17 +18,17 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
 set(CPACK_DEBIAN_GAME_PACKAGE_NAME pictova)
-set(CPACK_COMPONENT_GAME_DESCRIPTION "drawing and guessing party game\n"
-    " Up to ten players take turns drawing a secret word or phrase on a shared board while the\n"
-    " others type guesses; five more may watch. Each copy is a game window; the hosting copy also\n"
-    " runs the game server.")
+set(CPACK_COMPONENT_GAME_DESCRIPTION "drawing and guessing party game
+Up to ten players take turns drawing a secret word or phrase on a shared board while the
+others type guesses; five more may watch. Each copy is a game window; the hosting copy also
+runs the game server.")
 # The pictures are drawn with this font; the shared libraries do not say so.
 set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "fonts-dejavu-core")
 
 set(CPACK_DEBIAN_SERVER_PACKAGE_NAME pictova-server)
 set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION games)
-set(CPACK_COMPONENT_SERVER_DESCRIPTION "game server for Pictova, without a window\n"
-    " Hosts a Pictova game on a machine without a screen, for players who join from their game\n"
-    " windows over the internet. Comes with a hardened systemd unit.")
+set(CPACK_COMPONENT_SERVER_DESCRIPTION "game server for Pictova, without a window
+Hosts a Pictova game on a machine without a screen, for players who join from their game
+windows over the internet. Comes with a hardened systemd unit.")
 
 include(CPack)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, test, package and run, skipping what is
-# there. dpkg-dev (with file) reads the packages' dependencies from the binaries; desktop-file-utils and
-# appstream validate the desktop entry and the metadata.
+# there. dpkg-dev (with file) reads the packages' dependencies from the binaries;
+# desktop-file-utils and appstream validate the desktop entry and the metadata.
 set -euo pipefail
 
 packages=(

@@ -34,14 +34,14 @@ trap cleanup EXIT
 dpkg-deb -c "$game_deb" | awk '{print $6}' >"$work/game.list"
 dpkg-deb -c "$server_deb" | awk '{print $6}' >"$work/server.list"
 for path in ./usr/bin/pictova ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml \
-    ./usr/share/man/man6/pictova.6; do
+    ./usr/share/man/man6/pictova.6.gz; do
     grep -qx "$path" "$work/game.list" || fail "$game_deb lacks $path"
 done
 for size in 16 32 48 64 128 256; do
     grep -qx "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" "$work/game.list" ||
         fail "$game_deb lacks the ${size}x${size} icon"
 done
-for path in ./usr/bin/pictova-server ./usr/share/man/man6/pictova-server.6 \
+for path in ./usr/bin/pictova-server ./usr/share/man/man6/pictova-server.6.gz \
     ./usr/lib/systemd/system/pictova-server.service ./usr/lib/systemd/system/pictova-server@.service; do
     grep -qx "$path" "$work/server.list" || fail "$server_deb lacks $path"
 done
