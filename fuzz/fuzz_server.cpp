@@ -7,10 +7,13 @@
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
+#include "server/logindeadline.h"
+#include "server/playernames.h"
 #include "server/tserver.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <map>
 #include <set>
 
 using namespace pictova;
@@ -172,9 +175,11 @@ struct Model
 {
     int seatcount = 0;
     std::set<int> live; // seats of our connections that the server has not closed
+    qint64 now = 0;     // the log-in deadline's clock
+    std::map<int, qint64> connectedAt;
 };
 
-enum class Step { Connect, Close, Feed, Drain, Tick };
+enum class Step { Connect, Close, Feed, Drain, Tick, Deadline };
 
 void checkTable(const TServer& server, Model& model, Step step)
 {
@@ -205,7 +210,19 @@ void checkTable(const TServer& server, Model& model, Step step)
             FUZZ_CHECK(PlayerTable::isSeat(seat));
             FUZZ_CHECK(model.live.count(seat)); // nobody sits down without connecting
             FUZZ_CHECK(player.connection != 0 && connections.insert(player.connection).second);
+            // Past the deadline only connections that logged in keep their seats.
+            if (step == Step::Deadline && !player.loggedIn)
+                FUZZ_CHECK(model.now - model.connectedAt[seat] < LoginDeadline::kLimitMs);
         }
+    }
+    // Names as seated: never blank, never long, never two alike.
+    std::set<QString> names;
+    for (int seat : players.occupiedSeats()) {
+        const tplayer& player = players.at(seat);
+        if (!player.loggedIn)
+            continue;
+        FUZZ_CHECK(!player.name.trimmed().isEmpty() && player.name.size() <= playernames::kMaxLength);
+        FUZZ_CHECK(names.insert(player.name).second);
     }
 
     FUZZ_CHECK(game.drawer == 0 || PlayerTable::isBoardSeat(game.drawer));
@@ -241,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     server.setSoloGameSource([solo] { return solo; });
     server.setTestSink([&server](int seat, const QByteArray& bytes) { checkSent(server, seat, bytes); });
     Model model;
+    server.setLoginClock([&model] { return model.now; });
 
     while (input.remaining_bytes() > 0) {
         const auto op = input.ConsumeIntegral<uint8_t>();
@@ -257,8 +275,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     expected = s;
             const std::optional<int> given = server.attachTestConnection();
             FUZZ_CHECK(given == expected);
-            if (given)
+            if (given) {
                 model.live.insert(*given);
+                model.connectedAt[*given] = model.now;
+            }
             break;
         }
         case 1:
@@ -314,6 +334,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
             break;
         default: {
+            if (input.ConsumeIntegralInRange<int>(0, 3) == 0) {
+                // Time passes for the log-in deadline, to just before it, at it or well past.
+                step = Step::Deadline;
+                static const qint64 kSteps[] = {1, 999, LoginDeadline::kLimitMs - 1, LoginDeadline::kLimitMs};
+                model.now += kSteps[input.ConsumeIntegralInRange<int>(0, 3)];
+                server.checkLoginDeadline();
+                break;
+            }
             step = Step::Tick;
             static const int kTicks[] = {1, 1, 3, 11, 15, 45};
             for (int i = kTicks[input.ConsumeIntegralInRange<int>(0, 5)]; i > 0; --i)

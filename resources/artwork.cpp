@@ -955,30 +955,46 @@ QPixmap phraseGlyph(int index)
     return glyph;
 }
 
+namespace {
+// The icon on a 64-unit square: a little drawing board with a doodle, the pencil across it.
+void paintAppIcon(QPainter& p)
+{
+    QLinearGradient frame(0, 0, 64, 64);
+    frame.setColorAt(0.0, QColor(0xC8, 0x8A, 0x4C));
+    frame.setColorAt(1.0, QColor(0x8A, 0x54, 0x26));
+    p.setPen(QPen(QColor(0x4E, 0x2C, 0x10), 2));
+    p.setBrush(frame);
+    p.drawRoundedRect(QRectF(2, 4, 56, 52), 7, 7);
+    p.setPen(QPen(QColor(0x6E, 0x46, 0x22), 1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(8, 10, 44, 40));
+    p.setPen(QPen(QColor(0xD0, 0x28, 0x28), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(22, 24), 7, 7);
+    p.setPen(QPen(QColor(0x28, 0x70, 0xD0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath wave;
+    wave.moveTo(13, 42);
+    wave.cubicTo(19, 32, 25, 50, 31, 40);
+    p.drawPath(wave);
+    drawPencil(p, QPointF(34, 42), -45, 40, 9);
+}
+} // namespace
+
 QPixmap appIcon()
 {
-    static const QPixmap icon = drawn(QSize(64, 64), [](QPainter& p) {
-        // A little drawing board with a doodle, the pencil across it.
-        QLinearGradient frame(0, 0, 64, 64);
-        frame.setColorAt(0.0, QColor(0xC8, 0x8A, 0x4C));
-        frame.setColorAt(1.0, QColor(0x8A, 0x54, 0x26));
-        p.setPen(QPen(QColor(0x4E, 0x2C, 0x10), 2));
-        p.setBrush(frame);
-        p.drawRoundedRect(QRectF(2, 4, 56, 52), 7, 7);
-        p.setPen(QPen(QColor(0x6E, 0x46, 0x22), 1));
-        p.setBrush(kPaper);
-        p.drawRect(QRectF(8, 10, 44, 40));
-        p.setPen(QPen(QColor(0xD0, 0x28, 0x28), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(22, 24), 7, 7);
-        p.setPen(QPen(QColor(0x28, 0x70, 0xD0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        QPainterPath wave;
-        wave.moveTo(13, 42);
-        wave.cubicTo(19, 32, 25, 50, 31, 40);
-        p.drawPath(wave);
-        drawPencil(p, QPointF(34, 42), -45, 40, 9);
-    });
+    static const QPixmap icon = QPixmap::fromImage(appIconImage(64));
     return icon;
+}
+
+QImage appIconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    paintAppIcon(p);
+    return image;
 }
 
 } // namespace pictova::artwork

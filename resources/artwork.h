@@ -44,5 +44,8 @@ QPixmap nextGlyph();
 QPixmap phraseGlyph(int index);
 // The window icon, 64 x 64.
 QPixmap appIcon();
+// The same picture drawn afresh at `size` x `size` pixels, for the icon files an installed
+// game brings with it. Needs no screen.
+QImage appIconImage(int size);
 
 } // namespace pictova::artwork

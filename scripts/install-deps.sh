@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run, skipping what is there.
+# Installs the Debian packages the game needs to build, test, package and run, skipping what is
+# there. dpkg-dev (with file) reads the packages' dependencies from the binaries;
+# desktop-file-utils and appstream validate the desktop entry and the metadata.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick x11-utils
     fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream
 )
 if [ "${PICTOVA_FUZZ:-}" = "1" ]; then
     packages+=(clang libclang-rt-dev)

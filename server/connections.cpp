@@ -10,9 +10,13 @@
 
 namespace pictova {
 
-ServerConnections::ServerConnections(PlayerTable& players, std::function<void(int seat)> departure,
-                                     std::function<void()> arrived, QObject* parent)
-    : QObject(parent), m_players(players), m_departure(std::move(departure)), m_arrived(std::move(arrived))
+ServerConnections::ServerConnections(PlayerTable& players, ServerEvents& events,
+                                     std::function<void(int seat)> seatTaken,
+                                     std::function<void(int seat)> departure, std::function<void()> arrived,
+                                     QObject* parent)
+    : QObject(parent), m_players(players), m_events(events), m_seatTaken(std::move(seatTaken)),
+      m_departure(std::move(departure)), m_arrived(std::move(arrived)),
+      m_loginDeadline([this](qint64 now) { closeSilent(now); })
 {
     m_sock1.PortName = QStringLiteral("7772");
     connect(&m_sock1, &TSock::onAccept, this, &ServerConnections::Sock1Accept);
@@ -41,6 +45,7 @@ void ServerConnections::Sock1Accept(TSock*)
         return;
     const std::optional<int> seat = m_players.takeSeat();
     if (!seat) {
+        emit m_events.refusedFull(sock->peerAddress());
         refuseFull(sock);
         return;
     }
@@ -56,13 +61,54 @@ int ServerConnections::admit(int seat, TSock* sock)
     auto link = std::make_unique<Link>();
     link->sock = sock;
     link->id = m_nextId++;
+    link->acceptedAt = m_loginDeadline.now();
     tplayer& player = m_players.at(seat);
     player.connected = true;
     player.connection = link->id;
+    player.loggedIn = false;
+    player.address = addressOf(*link);
     m_seatOf[link->id] = seat;
+    const qint64 deadline = link->acceptedAt + LoginDeadline::kLimitMs;
     m_links[seat] = std::move(link);
+    emit m_events.connected(seat, player.address);
     sendToSeat(seat, toclient::sendlogininfo(seat));
+    m_seatTaken(seat);
+    m_loginDeadline.schedule(deadline);
     return seat;
+}
+
+QString ServerConnections::addressOf(const Link& link) const
+{
+    return link.sock ? link.sock->peerAddress() : QStringLiteral("test connection %1").arg(link.id);
+}
+
+void ServerConnections::closeSilent(qint64 now)
+{
+    std::optional<qint64> next;
+    QList<int> silent;
+    for (const auto& [seat, link] : m_links) {
+        if (m_players.at(seat).loggedIn || link->closing)
+            continue;
+        const qint64 deadline = link->acceptedAt + LoginDeadline::kLimitMs;
+        if (now >= deadline)
+            silent << seat;
+        else if (!next || deadline < *next)
+            next = deadline;
+    }
+    for (int seat : silent)
+        disconnectsock(seat, Departure::TimedOut);
+    if (next)
+        m_loginDeadline.schedule(*next);
+}
+
+void ServerConnections::closeAll()
+{
+    m_sock1.setListen(false);
+    QList<int> seats;
+    for (const auto& [seat, link] : m_links)
+        seats << seat;
+    for (int seat : seats)
+        disconnectsock(seat, Departure::Shutdown);
 }
 
 std::optional<int> ServerConnections::attachTestConnection()
@@ -122,15 +168,17 @@ void ServerConnections::received(int seat, Link& link, const QByteArray& bytes)
     }
     if (queued)
         m_arrived();
-    if (!withinCap) {
-        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("message longer than the limit"));
-        disconnectsock(seat);
-    } else if (m_receivedlist.countFrom(link.id) > m_maxQueuedMessages ||
-               link.queuedBytes > m_maxQueuedBytes) {
-        reportPeerError(QStringLiteral("seat %1").arg(seat),
-                        QStringLiteral("sends faster than it is served"));
-        disconnectsock(seat);
-    }
+    if (!withinCap)
+        cutOff(seat, QStringLiteral("message longer than the limit"));
+    else if (m_receivedlist.countFrom(link.id) > m_maxQueuedMessages || link.queuedBytes > m_maxQueuedBytes)
+        cutOff(seat, QStringLiteral("sends faster than it is served"));
+}
+
+void ServerConnections::cutOff(int seat, const QString& limit)
+{
+    reportPeerError(QStringLiteral("seat %1").arg(seat), limit);
+    emit m_events.cutOff(seat, m_players.at(seat).address, limit);
+    disconnectsock(seat, Departure::CutOff);
 }
 
 void ServerConnections::setQueueLimits(qsizetype messages, qsizetype bytes)
@@ -195,16 +243,17 @@ void ServerConnections::dropLater(int seat, ConnectionId id)
         auto it = m_links.find(seat);
         if (it == m_links.end() || it->second->id != id)
             return;
-        reportPeerError(QStringLiteral("seat %1").arg(seat), QStringLiteral("does not read what it is sent"));
-        disconnectsock(seat);
+        cutOff(seat, QStringLiteral("does not read what it is sent"));
     });
 }
 
-void ServerConnections::disconnectsock(int seat)
+void ServerConnections::disconnectsock(int seat, Departure reason)
 {
     auto it = m_links.find(seat);
     if (it == m_links.end())
         return;
+    if (!it->second->closing)
+        it->second->closing = reason;
     if (it->second->sock)
         it->second->sock->close();
     else
@@ -237,6 +286,11 @@ void ServerConnections::tempsockInfo(TSock* sender, SocketInfo kind, const QStri
 void ServerConnections::departed(int seat)
 {
     const ConnectionId id = m_links.at(seat)->id;
+    {
+        const tplayer& player = m_players.at(seat);
+        emit m_events.departed(seat, player.loggedIn ? player.name : QString(), player.address,
+                               m_links.at(seat)->closing.value_or(Departure::Disconnected));
+    }
     m_receivedlist.dropFrom(id);
     m_seatOf.erase(id);
     m_links.erase(seat);

@@ -3,7 +3,9 @@
 #include "messaging/framing.h"
 #include "messaging/receivequeue.h"
 #include "messaging/tsock.h"
+#include "server/logindeadline.h"
 #include "server/playertable.h"
+#include "server/serverevents.h"
 
 #include <QObject>
 #include <functional>
@@ -27,16 +29,24 @@ public:
     // A client that stops reading is cut off once this much waits to be sent to it.
     static constexpr qsizetype kMaxOutgoingBytes = 16 * 1024 * 1024;
 
-    // `departure` is told each seat whose connection has closed, while the seat still shows as
-    // occupied; `arrived` is told when messages wait in the queue.
-    ServerConnections(PlayerTable& players, std::function<void(int seat)> departure,
-                      std::function<void()> arrived, QObject* parent = nullptr);
+    // `seatTaken` is told each seat a new connection takes; `departure` each seat whose
+    // connection has closed, while the seat still shows as occupied; `arrived` is told when
+    // messages wait in the queue. What happens is also reported to `events`.
+    ServerConnections(PlayerTable& players, ServerEvents& events, std::function<void(int seat)> seatTaken,
+                      std::function<void(int seat)> departure, std::function<void()> arrived,
+                      QObject* parent = nullptr);
     ~ServerConnections() override;
 
     void setPortName(const QString& port) { m_sock1.PortName = port; }
     // Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const { return m_sock1.localPort(); }
+    // Stops taking connections and closes every one in seat order, each departure told to
+    // those still there.
+    void closeAll();
+
+    // Connections that have not logged in within LoginDeadline::kLimitMs are closed.
+    LoginDeadline& loginDeadline() { return m_loginDeadline; }
 
     // One queued message with the seat of the connection it came from.
     struct Request
@@ -57,8 +67,9 @@ public:
     qsizetype maxQueuedMessages() const { return m_maxQueuedMessages; }
 
     void sendToSeat(int seat, const QByteArray& bytes);
-    // Closes the seat's connection; its departure follows before this returns.
-    void disconnectsock(int seat);
+    // Closes the seat's connection; its departure follows before this returns. The first reason
+    // given for a connection is the one reported.
+    void disconnectsock(int seat, Departure reason = Departure::Removed);
 
     // Socketless connections for fuzzing and tests: each gets a seat exactly as an accepted
     // connection does, its bytes go through the same framing, limits and queue, and what the
@@ -79,6 +90,8 @@ private:
         MessageFramer framer;
         qsizetype queuedBytes = 0;
         bool dropping = false;
+        qint64 acceptedAt = 0; // on the login deadline's clock
+        std::optional<Departure> closing;
     };
 
     void Sock1Accept(TSock* sender);
@@ -91,8 +104,13 @@ private:
     void refuseFull(TSock* sock);
     Link* linkOf(TSock* sender);
     void dropLater(int seat, ConnectionId id);
+    void cutOff(int seat, const QString& limit);
+    void closeSilent(qint64 now);
+    QString addressOf(const Link& link) const;
 
     PlayerTable& m_players;
+    ServerEvents& m_events;
+    std::function<void(int)> m_seatTaken;
     std::function<void(int)> m_departure;
     std::function<void()> m_arrived;
     TSock m_sock1;
@@ -103,6 +121,7 @@ private:
     TestSink m_testSink;
     qsizetype m_maxQueuedMessages = kMaxQueuedMessages;
     qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
+    LoginDeadline m_loginDeadline;
 };
 
 } // namespace pictova

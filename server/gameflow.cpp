@@ -7,14 +7,15 @@
 #include "server/playertable.h"
 #include "server/scoring.h"
 #include "server/seats.h"
+#include "server/serverevents.h"
 #include "server/wordchoice.h"
 
 namespace pictova {
 
 GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
-                   DrawingLog& drawing)
+                   DrawingLog& drawing, ServerEvents& events)
     : m_players(players), m_game(game), m_outbox(outbox), m_words(words), m_drawing(drawing),
-      m_roundtime([this] { roundtimeTimer(); })
+      m_events(events), m_roundtime([this] { roundtimeTimer(); })
 {
 }
 
@@ -36,6 +37,7 @@ void GameFlow::startgame(int seat, const parse::StartGameFields& request)
     m_game.drawer = 0;
     findplayer();
     m_game.gamerunning = true;
+    emit m_events.gameStarted(seat, m_game.teamgame, m_game.playto, m_game.turnseconds);
 }
 
 bool GameFlow::chooseNextDrawer()
@@ -70,7 +72,8 @@ void GameFlow::findplayer()
     m_game.phase = Phase::Picking;
     m_game.category = kCategoryNotPicked;
     // When nobody may draw, the pick phase runs without a drawer and looks again at its end.
-    if (m_players.occupied(1) && !chooseNextDrawer())
+    // A game goes on while it has a game master, seat 1 or whoever took over from seat 1.
+    if (m_players.gameMaster() != 0 && !chooseNextDrawer())
         m_game.drawer = 0;
     if (m_game.drawer != 0)
         m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));
@@ -117,7 +120,7 @@ void GameFlow::pass(int seat)
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;
     m_game.answered = false;
-    scoring::penalise(m_players, m_game.drawer);
+    scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
     const int score = m_players.at(m_game.drawer).score;
     for (int addressee : m_players.occupiedSeats()) {
         m_outbox.sendTo(addressee, toclient::updateanswer(QString::number(m_game.drawer), m_game.hint));
@@ -140,7 +143,7 @@ void GameFlow::phraseFound(int guesser)
 
 void GameFlow::drawerGone()
 {
-    if (m_game.gamerunning && m_players.occupied(1))
+    if (m_game.gamerunning && m_players.gameMaster() != 0)
         findplayer();
 }
 
@@ -157,7 +160,7 @@ void GameFlow::roundtimeTimer()
     case Phase::Drawing:
         // Time is up and nobody found the phrase. The game itself goes on.
         m_outbox.sendAll(toclient::updateanswer(QStringLiteral("true"), m_game.phrase));
-        scoring::penalise(m_players, m_game.drawer);
+        scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
         startPhase(Phase::Break, kBreakTicks);
         break;
     case Phase::Break:
@@ -166,6 +169,7 @@ void GameFlow::roundtimeTimer()
             m_game.gamerunning = false;
             m_game.phase = Phase::None;
             m_outbox.sendAll(toclient::winner(*winner));
+            emit m_events.gameWon(*winner);
         } else {
             findplayer();
         }

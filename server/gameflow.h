@@ -12,6 +12,7 @@ namespace pictova {
 class DrawingLog;
 class Outbox;
 class PlayerTable;
+class ServerEvents;
 class WordChoice;
 
 // The course of a game: the start, who draws each turn, the category pick, the deal, the pass,
@@ -28,7 +29,7 @@ public:
     static constexpr int kDrawingExtraTicks = 4;
 
     GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
-             DrawingLog& drawing);
+             DrawingLog& drawing, ServerEvents& events);
 
     // The host window's solo-game flag, read at every deal.
     void setSoloGameSource(std::function<bool()> source) { m_sologame = std::move(source); }
@@ -62,6 +63,7 @@ private:
     const Outbox& m_outbox;
     WordChoice& m_words;
     DrawingLog& m_drawing;
+    ServerEvents& m_events;
     RoundTimer m_roundtime;
     std::function<bool()> m_sologame;
 };

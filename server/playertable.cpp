@@ -45,6 +45,7 @@ void PlayerTable::clearit1()
         m_players[seat].score = 0;
         m_players[seat].watching = false;
     }
+    m_teamPoints = {};
 }
 
 } // namespace pictova

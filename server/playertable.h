@@ -20,6 +20,8 @@ struct tplayer
     ConnectionId connection = 0;
     qint32 score = 0;
     bool watching = false;
+    bool loggedIn = false; // a log-in has been accepted on this connection
+    QString address;       // the peer's address, for the server's log
 };
 
 // The seats. Seats 1..15 hold players; entry 16 exists only to refuse a sixteenth connection,
@@ -56,8 +58,15 @@ public:
     // Every seat starts the new game with no points and playing.
     void clearit1();
 
+    // A team game's points: the odd board seats' team ("Black Team") or the even seats'. They are
+    // kept apart from the seats, so a newcomer who sits down in seat 1 or 2 does not take over
+    // (or wipe out) the team's points; each seat of the team shows a copy.
+    qint32& teamPoints(int seat) { return m_teamPoints[seat % 2 == 1 ? 0 : 1]; }
+    qint32 teamPoints(int seat) const { return m_teamPoints[seat % 2 == 1 ? 0 : 1]; }
+
 private:
     std::array<tplayer, kSeats + 2> m_players{};
+    std::array<qint32, 2> m_teamPoints{};
     int m_seatcount = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include "server/playertable.h"
 
+#include <algorithm>
+
 namespace pictova::scoring {
 
 namespace {
@@ -9,10 +11,10 @@ void addToTeam(PlayerTable& players, int seat, int points)
 {
     if (!PlayerTable::isBoardSeat(seat))
         return; // spectators belong to no team
-    const int first = seat % 2 == 1 ? 1 : 2;
-    players.at(first).score += points;
-    for (int member = first + 2; member <= PlayerTable::kBoardSeats; member += 2)
-        players.at(member).score = players.at(first).score;
+    qint32& team = players.teamPoints(seat);
+    team += points;
+    for (int member = seat % 2 == 1 ? 1 : 2; member <= PlayerTable::kBoardSeats; member += 2)
+        players.at(member).score = team;
 }
 } // namespace
 
@@ -27,11 +29,14 @@ void awardPhrase(PlayerTable& players, bool teamgame, int guesser, int drawer)
     players.at(drawer).score += kDrawerPoints;
 }
 
-void penalise(PlayerTable& players, int drawer)
+void penalise(PlayerTable& players, bool teamgame, int drawer)
 {
     qint32& score = players.at(drawer).score;
     if (score > 0)
         --score;
+    qint32& team = players.teamPoints(drawer);
+    if (teamgame && (drawer == 1 || drawer == 2) && team > 0)
+        --team;
 }
 
 std::optional<QString> checkforwin(const PlayerTable& players, bool teamgame, int playto)
@@ -41,11 +46,16 @@ std::optional<QString> checkforwin(const PlayerTable& players, bool teamgame, in
     for (int seat = 1; seat <= last; ++seat)
         if (best == 0 || players.at(seat).score > players.at(best).score)
             best = seat;
+    if (teamgame) {
+        const qint32 black = players.teamPoints(1);
+        const qint32 maroon = players.teamPoints(2);
+        const qint32 top = std::max({black, maroon, best == 0 ? 0 : players.at(best).score});
+        if (top < playto)
+            return std::nullopt;
+        return black > maroon ? QStringLiteral("Black Team") : QStringLiteral("Maroon Team");
+    }
     if (best == 0 || players.at(best).score < playto)
         return std::nullopt;
-    if (teamgame)
-        return players.at(1).score > players.at(2).score ? QStringLiteral("Black Team")
-                                                         : QStringLiteral("Maroon Team");
     for (int seat = 1; seat <= last; ++seat)
         if (seat != best && players.at(seat).score == players.at(best).score)
             return std::nullopt; // a tie: the game goes on

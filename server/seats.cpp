@@ -6,13 +6,16 @@
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/outbox.h"
+#include "server/playernames.h"
 #include "server/playertable.h"
+#include "server/serverevents.h"
 
 namespace pictova {
 
 SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox,
-                       const DrawingLog& drawing, GameFlow& flow, CloseSeat disconnectsock)
-    : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow),
+                       const DrawingLog& drawing, GameFlow& flow, ServerEvents& events,
+                       CloseSeat disconnectsock)
+    : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow), m_events(events),
       m_disconnectsock(std::move(disconnectsock))
 {
 }
@@ -22,15 +25,21 @@ void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
     // Only the seat's own live connection gets here, so the seat is occupied already.
     if (!m_players.occupied(seat))
         return;
-    m_players.at(seat).name = login.name;
+    // The newcomer learns the name it was seated under from its own notice.
+    const QString name = playernames::settle(login.name, seat, m_players);
+    tplayer& player = m_players.at(seat);
+    player.name = name;
+    player.loggedIn = true;
+    emit m_events.loggedIn(seat, name, player.address);
 
-    m_outbox.sendAll(toclient::newplayerinfo(seat, login.name));
+    m_outbox.sendAll(toclient::newplayerinfo(seat, name));
     for (int other : m_players.occupiedSeats())
         if (other != seat)
             m_outbox.sendTo(seat, toclient::existingplayers(other, m_players.at(other).name));
 
     if (login.version != QLatin1String(kVersion)) {
-        m_outbox.sendTo(1, toclient::havewrongversion(login.name));
+        if (m_players.gameMaster() != seat)
+            m_outbox.sendTo(m_players.gameMaster(), toclient::havewrongversion(name));
         m_outbox.sendTo(seat, toclient::wrongversion());
     }
 
@@ -45,8 +54,17 @@ void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
 
 void SeatKeeper::kickhim(int target)
 {
-    if (m_players.occupied(target))
+    if (PlayerTable::isSeat(target) && m_players.occupied(target))
         m_disconnectsock(target);
+}
+
+void SeatKeeper::seatTaken(int seat)
+{
+    tplayer& player = m_players.at(seat);
+    const bool shownPoints = player.score != 0;
+    player.score = 0;
+    if (shownPoints && PlayerTable::isBoardSeat(seat))
+        m_outbox.sendAllBut(seat, toclient::teamscore(m_players.boardScores()));
 }
 
 void SeatKeeper::seatFreed(int seat)
@@ -59,6 +77,8 @@ void SeatKeeper::seatFreed(int seat)
     player.connection = 0;
     player.name.clear();
     player.watching = false;
+    player.loggedIn = false;
+    player.address.clear();
     if (seat == m_game.drawer)
         m_flow.drawerGone();
 }

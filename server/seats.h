@@ -11,6 +11,7 @@ class DrawingLog;
 class GameFlow;
 class Outbox;
 class PlayerTable;
+class ServerEvents;
 struct GameState;
 
 // Who sits where: the log-in with its version check and the catch-up of a newcomer, departures,
@@ -21,13 +22,16 @@ public:
     using CloseSeat = std::function<void(int seat)>;
 
     SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
-               GameFlow& flow, CloseSeat disconnectsock);
+               GameFlow& flow, ServerEvents& events, CloseSeat disconnectsock);
 
     // CMD_logininfo from `seat`: version text, name.
     void receivedlogininfo(int seat, const parse::LoginFields& login);
     // CMD_kickhim from the game master: the seat to remove.
     void kickhim(int target);
 
+    // A new connection has taken the seat. It starts with no points, whatever the seat's last
+    // occupant had; the others, who were shown those points, are sent the scores again.
+    void seatTaken(int seat);
     // The seat's connection has closed: tell the others, free the seat, replace a drawer.
     void seatFreed(int seat);
 
@@ -40,6 +44,7 @@ private:
     const Outbox& m_outbox;
     const DrawingLog& m_drawing;
     GameFlow& m_flow;
+    ServerEvents& m_events;
     CloseSeat m_disconnectsock;
 };
 

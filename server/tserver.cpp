@@ -9,15 +9,15 @@ constexpr int kSocktimerIntervalMs = 10;
 }
 
 TServer::TServer(QObject* parent)
-    : QObject(parent),
-      m_connections(
-          m_players, [this](int seat) { m_seats.seatFreed(seat); }, [this] { m_socktimer.wake(); }),
+    : QObject(parent), m_connections(
+                           m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
+                           [this](int seat) { m_seats.seatFreed(seat); }, [this] { m_socktimer.wake(); }),
       m_outbox(m_players,
                [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
-      m_flow(m_players, m_game, m_outbox, m_words, m_drawing),
+      m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
       m_guessing(m_players, m_game, m_outbox, m_flow),
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
-      m_seats(m_players, m_game, m_outbox, m_drawing, m_flow,
+      m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
@@ -76,6 +76,7 @@ void TServer::setManualTimers(bool manual)
 {
     m_socktimer.setManual(manual);
     m_flow.roundtime().setManual(manual);
+    m_connections.loginDeadline().setManual(manual);
     if (!manual && m_connections.hasRequests())
         m_socktimer.wake();
 }

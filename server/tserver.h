@@ -11,6 +11,7 @@
 #include "server/relay.h"
 #include "server/requesttable.h"
 #include "server/seats.h"
+#include "server/serverevents.h"
 #include "server/wordchoice.h"
 
 #include <QObject>
@@ -32,6 +33,10 @@ public:
     // Starts listening. Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const;
+    // Stops listening and closes every connection in seat order (a server that is stopping).
+    void closeAllConnections() { m_connections.closeAll(); }
+    // What happens, for a server's log.
+    ServerEvents* events() { return &m_events; }
     // The host window's solo-game flag, read at every word choice.
     void setSoloGameSource(std::function<bool()> source);
 
@@ -42,11 +47,20 @@ public:
     // turn. Returns whether more wait.
     bool drainTick();
     void roundtimeTimer(); // one tick of the one-second turn timer (only acts while enabled)
+    // The clock of the log-in deadline (milliseconds, never going back), and one check of it.
+    void setLoginClock(LoginDeadline::Clock clock)
+    {
+        m_connections.loginDeadline().setClock(std::move(clock));
+    }
+    void checkLoginDeadline() { m_connections.loginDeadline().check(); }
 
     // Socketless connections for fuzzing and tests (see ServerConnections): a seat as an accepted
     // connection would get, bytes received on it, its peer closing, and where its sends go.
     std::optional<int> attachTestConnection() { return m_connections.attachTestConnection(); }
-    void feedTestConnection(int seat, const QByteArray& bytes) { m_connections.feedTestConnection(seat, bytes); }
+    void feedTestConnection(int seat, const QByteArray& bytes)
+    {
+        m_connections.feedTestConnection(seat, bytes);
+    }
     void closeTestConnection(int seat) { m_connections.closeTestConnection(seat); }
     void setTestSink(ServerConnections::TestSink sink) { m_connections.setTestSink(std::move(sink)); }
 
@@ -57,7 +71,10 @@ public:
     void setQueueOrder(ReceiveQueue::Order order);
     void setOneEntryPerTick(bool one) { m_oneEntryPerTick = one; }
     // Fuzzing lowers the per-connection limits on waiting messages and bytes.
-    void setQueueLimits(qsizetype messages, qsizetype bytes) { m_connections.setQueueLimits(messages, bytes); }
+    void setQueueLimits(qsizetype messages, qsizetype bytes)
+    {
+        m_connections.setQueueLimits(messages, bytes);
+    }
 
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);
@@ -79,6 +96,7 @@ private:
     GameState m_game;
     WordChoice m_words;
     DrawingLog m_drawing;
+    ServerEvents m_events;
     ServerConnections m_connections;
     Outbox m_outbox;
     GameFlow m_flow;

@@ -113,6 +113,24 @@ TEST_F(Artwork, EveryPictureHasItsSizeAndIsNotBlank)
     }
 }
 
+// The installed icon files are the window icon drawn at other sizes: the same picture, filling
+// the same share of the square at every size, with a transparent surround.
+TEST_F(Artwork, TheIconScalesToEveryInstalledSize)
+{
+    EXPECT_EQ(artwork::appIconImage(64).convertToFormat(QImage::Format_ARGB32), argb(artwork::appIcon()));
+    const QImage reference = artwork::appIconImage(256);
+    const int referenceCover = countIn(reference, reference.rect(), [](QRgb p) { return qAlpha(p) > 128; });
+    for (int size : {16, 32, 48, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon = artwork::appIconImage(size);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        const int cover = countIn(icon, icon.rect(), [](QRgb p) { return qAlpha(p) > 128; });
+        EXPECT_NEAR(double(cover) / (size * size), double(referenceCover) / (256 * 256), 0.05);
+        EXPECT_GE(distinctColours(icon), 4);
+    }
+}
+
 TEST_F(Artwork, PhraseGlyphsFitTheirButtonsAndAreAllDifferent)
 {
     std::vector<QImage> glyphs;

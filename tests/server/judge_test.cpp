@@ -96,11 +96,38 @@ TEST(Scoring, TheWinTestFindsASingleLeaderOrTheStrongerTeam)
 
     PlayerTable teams;
     seat(teams, 2);
-    teams.at(1).score = 20;
-    teams.at(2).score = 20;
+    teams.teamPoints(1) = 20;
+    teams.teamPoints(2) = 20;
     EXPECT_EQ(scoring::checkforwin(teams, true, 20), QStringLiteral("Maroon Team"));
-    teams.at(1).score = 21;
+    teams.teamPoints(1) = 21;
     EXPECT_EQ(scoring::checkforwin(teams, true, 20), QStringLiteral("Black Team"));
+    teams.teamPoints(1) = 19;
+    teams.teamPoints(2) = 19;
+    EXPECT_EQ(scoring::checkforwin(teams, true, 20), std::nullopt);
+}
+
+// The team's points are the team's: a newcomer in seat 1 or 2 with no points of its own
+// leaves them as they were, and the team's next points reach the newcomer's seat too.
+TEST(Scoring, ATeamKeepsItsPointsWhenItsFirstSeatChangesHands)
+{
+    PlayerTable players;
+    seat(players, 4);
+    scoring::awardPhrase(players, true, 4, 1); // Black 1, Maroon 2
+    players.at(2).score = 0;                   // a newcomer took seat 2
+    scoring::awardPhrase(players, true, 2, 3); // Black 2, Maroon 4
+    for (int seat : {2, 4, 6, 8, 10})
+        EXPECT_EQ(players.at(seat).score, 4);
+    EXPECT_EQ(players.teamPoints(1), 2);
+    // A penalty in seat 2 costs the team; in seat 4 only that seat's copy.
+    scoring::penalise(players, true, 2);
+    scoring::penalise(players, true, 4);
+    EXPECT_EQ(players.teamPoints(2), 3);
+    EXPECT_EQ(players.at(2).score, 3);
+    EXPECT_EQ(players.at(4).score, 3);
+    EXPECT_EQ(players.at(6).score, 4);
+    players.clearit1();
+    EXPECT_EQ(players.teamPoints(1), 0);
+    EXPECT_EQ(players.teamPoints(2), 0);
 }
 
 } // namespace

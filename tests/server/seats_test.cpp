@@ -82,7 +82,7 @@ TEST_F(ServerSeats, TheSixteenthConnectionIsToldTheGameIsFullAndClosed)
     EXPECT_FALSE(next->wasClosed());
 }
 
-TEST_F(ServerSeats, ADepartureIsToldToTheOthersAndKeepsTheScore)
+TEST_F(ServerSeats, ADepartureIsToldToTheOthersAndANewcomerStartsAtZero)
 {
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
@@ -103,11 +103,26 @@ TEST_F(ServerSeats, ADepartureIsToldToTheOthersAndKeepsTheScore)
     EXPECT_TRUE(seat2.name.isEmpty());
     EXPECT_EQ(seat2.score, 2);
 
-    // Whoever takes the seat over shows the former occupant's score until the next game.
+    // Whoever takes the seat over starts with no points, on the server and on every screen.
+    clearAll();
     ProtoClient* dan = join("Dan");
     EXPECT_EQ(seatOf(dan), 2);
+    EXPECT_EQ(server->players().at(2).score, 0);
+    barrier();
+    EXPECT_EQ(named(dan, cmd::gamestats).value(0), QStringLiteral("CMD_gamestats+20+60+1+0+0+0+0+0+0+0+0+0"));
+    for (ProtoClient* other : {ann, cat})
+        EXPECT_EQ(named(other, cmd::teamscore), QStringList({"CMD_teamscore+1+0+0+0+0+0+0+0+0+0"}));
+    EXPECT_TRUE(named(dan, cmd::teamscore).isEmpty());
+
+    // Dan's first find is worth 2 to Dan, not 2 on top of Bob's.
+    tickThroughBreak();
+    tickToDeal(); // Dan draws: seat 2 is next
+    ASSERT_EQ(server->game().drawer, 2);
+    tickToTimeOut();
+    tickThroughBreak();
+    tickToDeal(); // Cat draws
+    guess(dan, "fan");
     EXPECT_EQ(server->players().at(2).score, 2);
-    EXPECT_EQ(named(dan, cmd::gamestats).value(0), QStringLiteral("CMD_gamestats+20+60+1+2+0+0+0+0+0+0+0+0"));
 }
 
 TEST_F(ServerSeats, AResetConnectionFreesItsSeat)

@@ -3,6 +3,9 @@
 #include "messaging/catalogue.h"
 #include "tests/support/waitfor.h"
 
+#include <QRegularExpression>
+#include <csignal>
+
 namespace pictova::test {
 
 namespace {
@@ -145,6 +148,11 @@ void ServerFixture::send(ProtoClient* client, const QByteArray& bytes)
     }
 }
 
+void ServerFixture::logIn(ProtoClient* client, const QString& name)
+{
+    send(client, toserver::logininfo(seatOf(client), QStringLiteral("2.2.4"), name));
+}
+
 void ServerFixture::startGame(bool team, int playto, int seconds)
 {
     send(clients.front(), toserver::startgame(1, team, QString::number(playto), QString::number(seconds)));
@@ -173,6 +181,88 @@ void ServerFixture::tickThroughBreak()
 void ServerFixture::guess(ProtoClient* client, const QString& text)
 {
     send(client, toserver::answer(seatOf(client), text));
+}
+
+QString serverProgramPath()
+{
+    return QStringLiteral(PICTOVA_SERVER_PROGRAM);
+}
+
+ServerTarget::~ServerTarget()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        ::kill(static_cast<pid_t>(m_process->processId()), SIGTERM);
+        if (!m_process->waitForFinished(5000))
+            m_process->kill();
+    }
+}
+
+bool ServerTarget::start()
+{
+    if (m_kind == Kind::InProcess) {
+        m_server = std::make_unique<TServer>();
+        m_server->setPortName(QStringLiteral("0"));
+        m_server->setManualTimers(true);
+        m_server->startListening();
+        m_port = m_server->listeningPort();
+        return m_port != 0;
+    }
+    m_process = std::make_unique<QProcess>();
+    // The program needs no display: run it without one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    m_process->setProcessEnvironment(environment);
+    m_process->start(serverProgramPath(), {QStringLiteral("--port"), QStringLiteral("0")});
+    if (!m_process->waitForStarted(5000)) {
+        m_failure = m_process->errorString();
+        return false;
+    }
+    static const QRegularExpression listening(QStringLiteral("^listening on port (\\d+)$"));
+    waitFor(
+        [&] {
+            for (const QString& line : logLines())
+                if (const QRegularExpressionMatch match = listening.match(line); match.hasMatch())
+                    m_port = static_cast<quint16>(match.captured(1).toUInt());
+            return m_port != 0 || m_process->state() == QProcess::NotRunning;
+        },
+        5000);
+    if (m_port == 0)
+        m_failure = QString::fromLocal8Bit(m_process->readAllStandardError());
+    return m_port != 0;
+}
+
+bool ServerTarget::settle(const std::function<bool()>& condition, int timeoutMs)
+{
+    return waitFor(
+        [&] {
+            if (m_server)
+                while (m_server->socktimerTimer()) {
+                }
+            return condition();
+        },
+        timeoutMs);
+}
+
+bool ServerTarget::passSeconds(int seconds, const std::function<bool()>& condition)
+{
+    if (m_server) {
+        for (int i = 0; i < seconds; ++i)
+            m_server->roundtimeTimer();
+        return settle(condition);
+    }
+    // A margin over the seconds asked for: the program's clock started a little before ours.
+    return settle(condition, (seconds + 5) * 1000);
+}
+
+QStringList ServerTarget::logLines() const
+{
+    if (!m_process)
+        return {};
+    // Read without taking: the output stays in the process's buffer for later calls.
+    const QByteArray output = m_process->peek(m_process->bytesAvailable());
+    return QString::fromLocal8Bit(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace pictova::test

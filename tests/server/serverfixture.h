@@ -3,6 +3,7 @@
 #include "server/tserver.h"
 #include "tests/support/protoclient.h"
 
+#include <QProcess>
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
@@ -53,6 +54,8 @@ protected:
     // A guess from `client`; handled once it is queued.
     void guess(ProtoClient* client, const QString& text);
     void send(ProtoClient* client, const QByteArray& bytes);
+    // A log-in on the client's own seat under any name, handled once it is queued.
+    void logIn(ProtoClient* client, const QString& name);
     int seatOf(const ProtoClient* client) const { return seats.at(client); }
 
     std::unique_ptr<TServer> server;
@@ -61,5 +64,40 @@ protected:
     std::map<const ProtoClient*, int> seats; // as the server gave them
     int barriers = 0;
 };
+
+// The server a scenario runs against: this process's own TServer with its timers driven by
+// hand, or the real pictova-server program on a free loopback port with its own clock. Both
+// must answer the same bytes.
+class ServerTarget
+{
+public:
+    enum class Kind { InProcess, Program };
+    explicit ServerTarget(Kind kind) : m_kind(kind) {}
+    ~ServerTarget();
+
+    // Starts the server; false (with the reason in `failure`) when it did not come up.
+    bool start();
+    quint16 port() const { return m_port; }
+    Kind kind() const { return m_kind; }
+    QString failure() const { return m_failure; }
+
+    // Runs the event loop (and, in process, the server's queue) until `condition` holds.
+    bool settle(const std::function<bool()>& condition, int timeoutMs = 5000);
+    // Lets `seconds` of the turn timer pass and waits for `condition`: in process by ticks, for
+    // the program by its own clock.
+    bool passSeconds(int seconds, const std::function<bool()>& condition);
+    // The program's log so far (empty in process).
+    QStringList logLines() const;
+
+private:
+    Kind m_kind;
+    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<QProcess> m_process;
+    quint16 m_port = 0;
+    QString m_failure;
+};
+
+// Where the build put pictova-server.
+QString serverProgramPath();
 
 } // namespace pictova::test

@@ -1,0 +1,94 @@
+// pictova-server: the game server with no window, for a machine without a screen.
+#include "messaging/errors.h"
+#include "messaging/version.h"
+#include "server/tserver.h"
+#include "serverapp/eventlog.h"
+#include "serverapp/options.h"
+#include "serverapp/stopsignals.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+
+using namespace pictova;
+using namespace pictova::serverapp;
+
+namespace {
+// How long closing connections get to hand their last bytes to the system before the process
+// ends; the system then sends them on by itself.
+constexpr int kCloseGraceMs = 200;
+
+void printLine(std::FILE* stream, const QString& line)
+{
+    std::fputs(line.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Before anything can start a thread: every thread must inherit the blocked stop signals.
+    StopSignals::blockStopSignals();
+    // One event a line, written as it happens, also when the output is a pipe or a journal; a
+    // log reader that goes away must not take the server with it.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ServerOptions options = parseOptions(arguments);
+    switch (options.action) {
+    case ServerOptions::Action::Help:
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case ServerOptions::Action::Version:
+        std::printf("pictova-server %s\n", kVersion);
+        return 0;
+    case ServerOptions::Action::Fail:
+        printLine(stderr, QStringLiteral("pictova-server: %1 (see --help)").arg(options.error));
+        return 2;
+    case ServerOptions::Action::Serve:
+        break;
+    }
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pictova-server"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    if (options.announce)
+        printLine(stderr, QStringLiteral("pictova-server: --announce: announcing on the local network is not "
+                                         "available in this build; serving without it"));
+
+    TServer server;
+    EventLog log(*server.events(), [](const QString& line) { printLine(stdout, line); });
+    server.setPortName(QString::number(options.port));
+    try {
+        server.startListening();
+    } catch (const PictovaError&) {
+        printLine(stderr,
+                  QStringLiteral("pictova-server: cannot listen on port %1: it is in use or not allowed")
+                      .arg(options.port));
+        return 1;
+    }
+    log.listening(server.listeningPort(), options.name);
+
+    StopSignals stop;
+    if (!stop.isValid()) {
+        printLine(stderr, QStringLiteral("pictova-server: cannot watch for stop signals"));
+        return 1;
+    }
+    QObject::connect(&stop, &StopSignals::stopRequested, &app, [&](const QString& why) {
+        static bool stopping = false;
+        if (stopping)
+            return;
+        stopping = true;
+        log.stopping(why);
+        server.closeAllConnections();
+        QTimer::singleShot(kCloseGraceMs, &app, [&] {
+            log.stopped();
+            QCoreApplication::exit(0);
+        });
+    });
+    return app.exec();
+}

@@ -1,0 +1,90 @@
+#include "serverapp/options.h"
+
+#include <optional>
+
+namespace pictova::serverapp {
+
+namespace {
+// A server name is shown in logs (and, once servers announce themselves, to players).
+constexpr qsizetype kMaxNameLength = 32;
+
+ServerOptions failed(const QString& error)
+{
+    ServerOptions options;
+    options.action = ServerOptions::Action::Fail;
+    options.error = error;
+    return options;
+}
+} // namespace
+
+ServerOptions parseOptions(const QStringList& arguments)
+{
+    ServerOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        std::optional<QString> attached;
+        if (argument.startsWith(QLatin1String("--")) && argument.contains(QLatin1Char('='))) {
+            attached = argument.section(QLatin1Char('='), 1);
+            argument = argument.section(QLatin1Char('='), 0, 0);
+        }
+        auto value = [&]() -> std::optional<QString> {
+            if (attached)
+                return attached;
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            return std::nullopt;
+        };
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.action = ServerOptions::Action::Help;
+            return options;
+        }
+        if (argument == QLatin1String("--version")) {
+            options.action = ServerOptions::Action::Version;
+            return options;
+        }
+        if (argument == QLatin1String("--announce") && !attached) {
+            options.announce = true;
+        } else if (argument == QLatin1String("--port")) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return failed(QStringLiteral("--port needs a port number"));
+            bool ok = false;
+            const uint port = text->toUInt(&ok);
+            if (!ok || port > 65535)
+                return failed(
+                    QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"").arg(text->left(20)));
+            options.port = static_cast<quint16>(port);
+        } else if (argument == QLatin1String("--name")) {
+            const std::optional<QString> text = value();
+            if (!text || text->trimmed().isEmpty())
+                return failed(QStringLiteral("--name needs a text"));
+            if (text->size() > kMaxNameLength)
+                return failed(QStringLiteral("--name is longer than %1 characters").arg(kMaxNameLength));
+            for (const QChar c : *text)
+                if (c.category() == QChar::Other_Control)
+                    return failed(QStringLiteral("--name must not hold control characters"));
+            options.name = *text;
+        } else {
+            return failed(QStringLiteral("unknown argument \"%1\"").arg(arguments[i].left(40)));
+        }
+    }
+    return options;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: pictova-server [--port N] [--name TEXT] [--announce]\n"
+        "Hosts a Pictova game with no window: players join it from their game window.\n"
+        "\n"
+        "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
+        "  --name TEXT   the game's name in the log (at most 32 characters)\n"
+        "  --announce    announce the game on the local network (not available in this build)\n"
+        "  --help        show this text\n"
+        "  --version     show the version\n"
+        "\n"
+        "The first player to join takes seat 1 and is the game master. One line per event goes to\n"
+        "standard output. SIGTERM or SIGINT closes every connection and stops the server.\n");
+}
+
+} // namespace pictova::serverapp

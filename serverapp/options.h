@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pictova::serverapp {
+
+inline constexpr quint16 kDefaultPort = 7772;
+
+// What the command line asks of pictova-server.
+struct ServerOptions
+{
+    enum class Action { Serve, Help, Version, Fail };
+    Action action = Action::Serve;
+    quint16 port = kDefaultPort; // 0: any free port (the log tells which)
+    QString name;                // the game's name in the log
+    bool announce = false;
+    QString error; // one line, for Action::Fail
+};
+
+// Parses the arguments after the program name.
+ServerOptions parseOptions(const QStringList& arguments);
+
+// The text --help prints.
+QString helpText();
+
+} // namespace pictova::serverapp

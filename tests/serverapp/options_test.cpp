@@ -1,0 +1,56 @@
+// The command line of pictova-server.
+#include "serverapp/options.h"
+
+#include <gtest/gtest.h>
+
+namespace pictova::serverapp {
+namespace {
+
+using Action = ServerOptions::Action;
+
+TEST(ServerOptions, DefaultsAndEveryOption)
+{
+    const ServerOptions none = parseOptions({});
+    EXPECT_EQ(none.action, Action::Serve);
+    EXPECT_EQ(none.port, 7772);
+    EXPECT_TRUE(none.name.isEmpty());
+    EXPECT_FALSE(none.announce);
+
+    const ServerOptions all = parseOptions({"--port", "65535", "--name", "Friday game", "--announce"});
+    EXPECT_EQ(all.action, Action::Serve);
+    EXPECT_EQ(all.port, 65535);
+    EXPECT_EQ(all.name, QStringLiteral("Friday game"));
+    EXPECT_TRUE(all.announce);
+    EXPECT_EQ(parseOptions({"--port=0"}).port, 0);
+    EXPECT_EQ(parseOptions({"--name=A"}).name, QStringLiteral("A"));
+
+    EXPECT_EQ(parseOptions({"--port", "1", "--help"}).action, Action::Help);
+    EXPECT_EQ(parseOptions({"--version"}).action, Action::Version);
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--announce")));
+}
+
+TEST(ServerOptions, BadArgumentsFailWithOneLine)
+{
+    for (const QStringList& arguments : QList<QStringList>{{"--port"},
+                                                           {"--port", "65536"},
+                                                           {"--port", "-1"},
+                                                           {"--port", "seven"},
+                                                           {"--port", ""},
+                                                           {"--name"},
+                                                           {"--name", "  "},
+                                                           {"--name", QString(33, QLatin1Char('n'))},
+                                                           {"--name", "two\nlines"},
+                                                           {"--frobnicate"},
+                                                           {"7772"},
+                                                           {"--announce=yes"}}) {
+        const ServerOptions options = parseOptions(arguments);
+        EXPECT_EQ(options.action, Action::Fail) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(options.error.isEmpty());
+        EXPECT_FALSE(options.error.contains(QLatin1Char('\n')));
+    }
+    // The longest name allowed passes.
+    EXPECT_EQ(parseOptions({"--name", QString(32, QLatin1Char('n'))}).action, Action::Serve);
+}
+
+} // namespace
+} // namespace pictova::serverapp

@@ -1,0 +1,168 @@
+// The pictova-server program itself, started as a separate process with no display.
+#include "messaging/catalogue.h"
+#include "tests/support/protoclient.h"
+#include "tests/support/waitfor.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace pictova::test {
+namespace {
+
+class ServerProgram : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+
+    void start(const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PICTOVA_SERVER_PROGRAM), arguments);
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+
+    // Runs to the end; the exit code, or -1 when it crashed or did not end.
+    int finish(int timeoutMs = 5000)
+    {
+        if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit)
+            return -1;
+        out += QString::fromLocal8Bit(process.readAllStandardOutput());
+        err += QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitCode();
+    }
+
+    QStringList outLines()
+    {
+        out += QString::fromLocal8Bit(process.readAllStandardOutput());
+        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList errLines()
+    {
+        err += QString::fromLocal8Bit(process.readAllStandardError());
+        return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // Waits for the log line that names the port.
+    quint16 listeningPort()
+    {
+        static const QRegularExpression listening(QStringLiteral("^listening on port (\\d+)"));
+        quint16 port = 0;
+        waitFor(
+            [&] {
+                for (const QString& line : outLines())
+                    if (const QRegularExpressionMatch match = listening.match(line); match.hasMatch())
+                        port = static_cast<quint16>(match.captured(1).toUInt());
+                return port != 0;
+            },
+            5000);
+        return port;
+    }
+
+    bool logged(const QString& line)
+    {
+        return waitFor([&] { return outLines().contains(line); }, 5000);
+    }
+
+    QProcess process;
+    QString out;
+    QString err;
+};
+
+TEST_F(ServerProgram, AStopSignalClosesEveryConnectionInOrderAndEndsWithZero)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        out.clear();
+        err.clear();
+        start({QStringLiteral("--port"), QStringLiteral("0")});
+        const quint16 port = listeningPort();
+        ASSERT_NE(port, 0);
+        ProtoClient ann;
+        ProtoClient bob;
+        ASSERT_TRUE(ann.joinAs(port, QStringLiteral("Ann")));
+        ASSERT_TRUE(bob.joinAs(port, QStringLiteral("Bob")));
+        ASSERT_TRUE(logged(QStringLiteral("login seat 2 \"Bob\" from 127.0.0.1")));
+
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        EXPECT_EQ(finish(), 0);
+        EXPECT_TRUE(ann.waitForClose());
+        EXPECT_TRUE(bob.waitForClose());
+        // Seat 1 went first, and Bob was told before his own connection closed.
+        EXPECT_TRUE(waitFor([&] { return !bob.messagesNamed(cmd::playerdisconnected).isEmpty(); }));
+        EXPECT_EQ(bob.messagesNamed(cmd::playerdisconnected), QStringList({"CMD_playerdisconnected+1+Ann"}));
+        const QStringList lines = outLines();
+        const qsizetype first = lines.indexOf(QStringLiteral("left seat 1 \"Ann\": server stopping"));
+        const qsizetype second = lines.indexOf(QStringLiteral("left seat 2 \"Bob\": server stopping"));
+        EXPECT_GE(first, 0);
+        EXPECT_GT(second, first);
+        EXPECT_EQ(lines.last(), QStringLiteral("stopped"));
+        EXPECT_TRUE(errLines().isEmpty()) << err.toStdString();
+    }
+}
+
+TEST_F(ServerProgram, APortInUseEndsWithOneLineOnStandardError)
+{
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::AnyIPv4, 0));
+    start({QStringLiteral("--port"), QString::number(holder.serverPort())});
+    EXPECT_EQ(finish(), 1);
+    ASSERT_EQ(errLines().size(), 1) << err.toStdString();
+    EXPECT_TRUE(
+        errLines().first().contains(QStringLiteral("cannot listen on port %1").arg(holder.serverPort())));
+    EXPECT_TRUE(outLines().isEmpty());
+}
+
+TEST_F(ServerProgram, ABadOptionEndsWithOneLineOnStandardError)
+{
+    for (const QStringList& arguments :
+         QList<QStringList>{{"--port", "70000"}, {"--frobnicate"}, {"--name"}}) {
+        err.clear();
+        out.clear();
+        start(arguments);
+        EXPECT_EQ(finish(), 2);
+        ASSERT_EQ(errLines().size(), 1) << err.toStdString();
+        EXPECT_TRUE(errLines().first().startsWith(QStringLiteral("pictova-server: ")));
+        EXPECT_TRUE(outLines().isEmpty());
+    }
+}
+
+TEST_F(ServerProgram, HelpAndVersion)
+{
+    start({QStringLiteral("--help")});
+    EXPECT_EQ(finish(), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: pictova-server")));
+    out.clear();
+    start({QStringLiteral("--version")});
+    EXPECT_EQ(finish(), 0);
+    EXPECT_EQ(out, QStringLiteral("pictova-server 2.2.4\n"));
+}
+
+TEST_F(ServerProgram, AnnouncingIsRefusedWithOneLineAndTheServerRunsOn)
+{
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--announce"),
+           QStringLiteral("--name"), QStringLiteral("Friday")});
+    const quint16 port = listeningPort();
+    ASSERT_NE(port, 0);
+    EXPECT_TRUE(outLines().contains(QStringLiteral("listening on port %1 as \"Friday\"").arg(port)));
+    ASSERT_EQ(errLines().size(), 1);
+    EXPECT_TRUE(errLines().first().contains(QStringLiteral("not available in this build")));
+    ProtoClient ann;
+    EXPECT_TRUE(ann.joinAs(port, QStringLiteral("Ann")));
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    EXPECT_EQ(finish(), 0);
+}
+
+} // namespace
+} // namespace pictova::test
