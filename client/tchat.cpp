@@ -11,6 +11,7 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/countdown.h"
+#include "client/gamechooser.h"
 #include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
@@ -62,6 +63,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     m_phrases->setContext(chat);
     m_phrases->setActionColourSource([this] { return m_mychat->actionColour(); });
 
+    m_chooser = new GameChooser(m_session, m_drawingPanel, [this] { clearForNewGame(); }, this);
     connect(m_view.button_pass, &QToolButton::clicked, this,
             [this] { guarded([this] { m_session.pass(); }); });
     connect(m_view.button_start, &QToolButton::clicked, this,
@@ -111,6 +113,19 @@ void Tchat::wireSession()
     });
     connect(&m_session, &ClientSession::ended, this, &Tchat::closeWindow);
     new CountdownView(m_session.countdown(), m_view.label_timer, m_view.image_timer, this);
+}
+
+void Tchat::clearForNewGame()
+{
+    m_view.memo_myguessed->clear();
+    m_view.panel_toolbar->clearGuesses();
+    m_view.board->startTurn();
+    m_view.panel_toolbar->hide();
+    m_view.panel_answer->hide();
+    m_view.panel_pickcatagory->hide();
+    m_view.winner->hideAndStop();
+    m_view.label_turn->clear();
+    m_view.label_fullanswer->clear();
 }
 
 void Tchat::attachWindows(const SecondaryWindows& windows)

@@ -11,6 +11,7 @@ class QActionGroup;
 namespace pictova {
 
 class BoardCanvas;
+class GameChooser;
 class ChatInput;
 class PhraseButtons;
 class Tabout;
@@ -58,6 +59,7 @@ public:
     ChatInput* chatInput() const { return m_mychat; }
     PhraseButtons* phraseButtons() const { return m_phrases; }
     int snapshotCounter() const { return m_snapshotcounter; }
+    GameChooser* gameChooser() const { return m_chooser; }
 
     // The player's actions the window forwards.
     void edit_answerKeyPress();
@@ -98,6 +100,8 @@ private:
     void buildBottomPanel(QWidget* panel);
     void buildChatColumn(QWidget* column);
     void wireSession();
+    // The window's own parts start afresh for another game in the same run.
+    void clearForNewGame();
     void closeWindow();
     void showMessage(const QString& text, std::function<void()> then);
     // Runs a user action; an error it raises goes to the error box.
@@ -112,6 +116,8 @@ private:
     ChatInput* m_mychat = nullptr;
     PhraseButtons* m_phrases = nullptr;
     SecondaryWindows m_windows;
+    GameChooser* m_chooser = nullptr;
+    QWidget* m_drawingPanel = nullptr;
 
     QAction* m_PlaySounds1 = nullptr;
     QAction* m_ScrollChatOff1 = nullptr;

@@ -5,6 +5,7 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
+#include "client/gamechooser.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
@@ -170,6 +171,7 @@ void Tchat::buildTopPanel(QWidget* top)
 
 void Tchat::buildDrawingPanel(QWidget* drawing)
 {
+    m_drawingPanel = drawing;
     m_canvas = new BoardCanvas(drawing);
     m_canvas->move(1, 1);
 
@@ -337,6 +339,13 @@ void Tchat::buildMenus()
     };
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QAction* host = item(file, QStringLiteral("HostAGame1"), QStringLiteral("Host a Game…"),
+                         [this] { m_chooser->openHostDialog(); });
+    host->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction* join = item(file, QStringLiteral("JoinAGame1"), QStringLiteral("Join a Game…"),
+                         [this] { m_chooser->openJoinDialog(); });
+    join->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    file->addSeparator();
     m_view.StartGame1 = item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"),
                              [this] { button_startClick(); });
     m_view.StartGame1->setEnabled(false);

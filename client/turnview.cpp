@@ -129,6 +129,12 @@ void TurnView::showCategory()
 
 void TurnView::showSettings()
 {
+    if (m_model.settingsAnnouncement() == SettingsAnnouncement::None) {
+        // No game announced yet: the strip reads as it did when the window opened.
+        m_view.playtoscore->setText(QStringLiteral("Player To Score: 20"));
+        m_view.timeperturn->setText(QStringLiteral("Time Per Turn: 60"));
+        return;
+    }
     const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
     // A game's start and a newcomer's catch-up word the same figures differently.
     m_view.playtoscore->setText(

@@ -159,9 +159,14 @@ void ClientSession::queueEntry(const QString& entry)
 
 bool ClientSession::processsocktimer()
 {
-    if (auto entry = m_receivedlist.take())
+    if (auto entry = m_receivedlist.take()) {
+        m_model.holdGameMaster(true);
         m_commands.dispatch(entry->text);
-    return !m_receivedlist.isEmpty();
+    }
+    const bool more = !m_receivedlist.isEmpty();
+    if (!more)
+        m_model.holdGameMaster(false);
+    return more;
 }
 
 JoinProblem joinProblemOf(const QString& socketError)

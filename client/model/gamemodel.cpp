@@ -15,8 +15,16 @@ GameModel::GameModel(QObject* parent) : QObject(parent)
 
 bool GameModel::isGameMaster() const { return m_gameMaster; }
 
+void GameModel::holdGameMaster(bool hold)
+{
+    m_holdGameMaster = hold;
+    updateGameMaster();
+}
+
 void GameModel::updateGameMaster()
 {
+    if (m_holdGameMaster)
+        return;
     bool master = m_loggedIn && isPlayerSeat(m_mySeat);
     for (int seat = 1; master && seat < m_mySeat; ++seat)
         master = !m_seats[seat].taken;

@@ -85,6 +85,9 @@ public:
     // The game master starts games and removes players: seat 1, or while seat 1 is free the
     // lowest seat a player holds.
     bool isGameMaster() const;
+    // While messages wait to be handled, who is game master is left as it was: a newcomer learns
+    // of the seats below its own only after its own arrival.
+    void holdGameMaster(bool hold);
 
     // ---- the game ----
     GamePhase phase() const { return m_phase; }
@@ -167,6 +170,7 @@ private:
     bool m_startMenuEnabled = false;
     QString m_turnCaption;
     bool m_gameMaster = false;
+    bool m_holdGameMaster = false;
 
     void updateGameMaster();
 };

@@ -280,3 +280,14 @@ TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
     receive({"CMD_updatetime+x", "CMD_updatetime+-5"});
     EXPECT_EQ(m_session.countdown().secondsleft(), 0);
 }
+
+TEST_F(Session, ANewcomerIsNeverGameMasterForAMomentBeforeItsCatchUpArrives)
+{
+    int offered = 0;
+    QObject::connect(&model(), &GameModel::startOfferedChanged, [&] { offered += model().startOffered(); });
+    m_session.setLoginName("Late");
+    receive({"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Late", "CMD_existingplayers+1+Ann",
+             "CMD_existingplayers+2+Bob"});
+    EXPECT_FALSE(model().isGameMaster());
+    EXPECT_EQ(offered, 0);
+}

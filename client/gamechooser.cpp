@@ -1,0 +1,244 @@
+#include "client/gamechooser.h"
+
+#include "client/model/gamemodel.h"
+#include "messaging/errors.h"
+#include "server/tserver.h"
+#include "shell/apppaths.h"
+#include "shell/playtogether.h"
+#include "shell/playtogetherdialogs.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+namespace {
+const QString kLocalHost = QStringLiteral("127.0.0.1");
+
+void saveQuietly(const PlayTogetherSettings& settings)
+{
+    // Not being able to remember the choice must not stop the game.
+    try {
+        savePlayTogether(settingsFilePath(), settings);
+    } catch (const PictovaError& error) {
+        reportError(error.text());
+    }
+}
+} // namespace
+
+BoardNotice::BoardNotice(QWidget* board) : QFrame(board)
+{
+    setObjectName(QStringLiteral("boardNotice"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("noticeText"));
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignCenter);
+    m_retry = new QPushButton(QStringLiteral("Try Again"), this);
+    m_retry->setObjectName(QStringLiteral("retryButton"));
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back->setObjectName(QStringLiteral("backButton"));
+    connect(m_retry, &QPushButton::clicked, this, &BoardNotice::retryRequested);
+    connect(m_back, &QPushButton::clicked, this, &BoardNotice::backRequested);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_retry);
+    buttons->addWidget(m_back);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    hide();
+}
+
+void BoardNotice::showNotice(const QString& text, bool offerRetry)
+{
+    m_text->setText(text);
+    m_retry->setVisible(offerRetry);
+    const QSize size(qMin(parentWidget()->width() - 40, 420), 120);
+    setGeometry((parentWidget()->width() - size.width()) / 2, (parentWidget()->height() - size.height()) / 2,
+                size.width(), size.height());
+    show();
+    raise();
+}
+
+QString BoardNotice::text() const { return m_text->text(); }
+
+GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<void()> prepareForNewGame,
+                         QObject* parent)
+    : QObject(parent), m_session(session), m_board(board), m_prepareForNewGame(std::move(prepareForNewGame))
+{
+    m_notice = new BoardNotice(board);
+    connect(m_notice, &BoardNotice::retryRequested, this, &GameChooser::retry);
+    connect(m_notice, &BoardNotice::backRequested, this, &GameChooser::back);
+
+    m_startButtons = new QWidget(board);
+    m_startButtons->setObjectName(QStringLiteral("playTogetherButtons"));
+    auto* host = new QPushButton(QStringLiteral("Host a Game…"), m_startButtons);
+    host->setObjectName(QStringLiteral("hostGameButton"));
+    auto* join = new QPushButton(QStringLiteral("Join a Game…"), m_startButtons);
+    join->setObjectName(QStringLiteral("joinGameButton"));
+    connect(host, &QPushButton::clicked, this, &GameChooser::openHostDialog);
+    connect(join, &QPushButton::clicked, this, &GameChooser::openJoinDialog);
+    auto* row = new QHBoxLayout(m_startButtons);
+    row->addWidget(host);
+    row->addWidget(join);
+    m_startButtons->adjustSize();
+    m_startButtons->move((board->width() - m_startButtons->width()) / 2, board->height() - m_startButtons->height() - 12);
+
+    GameModel& model = session.model();
+    connect(&model, &GameModel::phaseChanged, this, &GameChooser::showStartButtons);
+    connect(&model, &GameModel::loggedInChanged, this, &GameChooser::showStartButtons);
+    connect(&session, &ClientSession::joinFailed, this,
+            [this](JoinProblem, const QString& text) { showProblem(text, true); });
+    connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
+    connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
+        if (m_announcer)
+            m_announcer(false, {}, 0);
+        showProblem(text, m_lastAttempt == Attempt::Join);
+    });
+    showStartButtons();
+}
+
+void GameChooser::showStartButtons()
+{
+    const GameModel& model = m_session.model();
+    // Between games, and whenever this copy plays alone or is in no game at all.
+    m_startButtons->setVisible(model.phase() == GamePhase::NoGame && (model.solo() || !model.loggedIn()));
+}
+
+void GameChooser::openHostDialog()
+{
+    const PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
+    if (!m_hostDialog) {
+        m_hostDialog = new HostDialog(m_board->window());
+        connect(m_hostDialog, &QDialog::accepted, this, [this] {
+            hostGame(m_hostDialog->playerName(), m_hostDialog->port(), m_hostDialog->announce());
+        });
+    }
+    m_hostDialog->setChoices(remembered.playerName.isEmpty() ? m_session.playerName() : remembered.playerName,
+                             remembered.hostPort, remembered.announce);
+    m_hostDialog->open();
+}
+
+void GameChooser::openJoinDialog()
+{
+    const PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
+    if (!m_joinDialog) {
+        m_joinDialog = new JoinDialog(m_board->window());
+        connect(m_joinDialog, &JoinDialog::joinRequested, this,
+                [this] { joinGame(m_joinDialog->playerName(), m_joinDialog->address()); });
+    }
+    m_joinDialog->setChoices(remembered.playerName.isEmpty() ? m_session.playerName() : remembered.playerName,
+                             remembered.recentAddresses);
+    m_joinDialog->open();
+}
+
+void GameChooser::showFoundGames(const QList<ListedGame>& games)
+{
+    if (m_joinDialog)
+        m_joinDialog->showGames(games);
+}
+
+void GameChooser::leaveCurrentGame()
+{
+    if (m_announcer)
+        m_announcer(false, {}, 0);
+    m_session.leaveGame();
+    if (m_prepareForNewGame)
+        m_prepareForNewGame();
+}
+
+void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
+{
+    m_lastAttempt = Attempt::Host;
+    m_lastName = name;
+    m_lastPort = port;
+    m_lastAnnounce = announce;
+    PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
+    remembered.playerName = name;
+    remembered.hostPort = port;
+    remembered.announce = announce;
+    saveQuietly(remembered);
+
+    leaveCurrentGame();
+    m_notice->hide();
+    try {
+        m_session.startHosting(QString::number(port));
+    } catch (const PictovaError& error) {
+        showProblem(QStringLiteral("This computer cannot host a game on port %1 (%2): another program, or "
+                                   "another copy of the game, may be using it.")
+                        .arg(port)
+                        .arg(error.text()),
+                    true);
+        return;
+    }
+    GameModel& model = m_session.model();
+    m_session.setPlayerName(name);
+    m_session.setLoginName(name);
+    model.setHosting(true);
+    model.setStartOffered(true);
+    model.setStartMenuEnabled(true);
+    m_session.startJoin(kLocalHost, port);
+    emit m_session.chatLine(QStringLiteral("Hosting a game as %1 on port %2.").arg(name).arg(port), kStatusColour);
+    if (m_announcer)
+        m_announcer(announce, name, port);
+}
+
+void GameChooser::joinGame(const QString& name, const QString& address)
+{
+    m_lastAttempt = Attempt::Join;
+    m_lastName = name;
+    m_lastAddress = address;
+    PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
+    const std::optional<GameAddress> target = parseGameAddress(address, PlayTogetherSettings::kDefaultPort);
+    if (!target) {
+        showProblem(QStringLiteral("\"%1\" is not an address: give a computer's name or address, and a "
+                                   "port after a colon if it is not 7772.")
+                        .arg(address),
+                    false);
+        return;
+    }
+    remembered.playerName = name;
+    remembered.rememberAddress(address);
+    saveQuietly(remembered);
+
+    leaveCurrentGame();
+    m_session.setPlayerName(name);
+    m_session.setLoginName(name);
+    showProblem(QStringLiteral("Joining %1…").arg(address), false);
+    m_notice->backButton()->setText(QStringLiteral("Cancel"));
+    m_session.startJoin(target->host, target->port);
+}
+
+void GameChooser::showProblem(const QString& text, bool offerRetry)
+{
+    m_notice->backButton()->setText(QStringLiteral("Back"));
+    m_notice->showNotice(text, offerRetry);
+}
+
+void GameChooser::retry()
+{
+    m_notice->hide();
+    if (m_lastAttempt == Attempt::Host)
+        hostGame(m_lastName, m_lastPort, m_lastAnnounce);
+    else if (m_lastAttempt == Attempt::Join)
+        joinGame(m_lastName, m_lastAddress);
+}
+
+void GameChooser::back()
+{
+    m_notice->hide();
+    if (m_session.joining())
+        leaveCurrentGame();
+    if (m_lastAttempt == Attempt::Host)
+        openHostDialog();
+    else if (m_lastAttempt == Attempt::Join)
+        openJoinDialog();
+}
+
+} // namespace pictova
