@@ -39,25 +39,27 @@ bool GameBrowser::start(const QHostAddress& address, quint16 port)
     stop();
     m_error.clear();
     const bool multicast = address.isMulticast();
+    const QList<QNetworkInterface> interfaces = multicast ? lanInterfaces() : QList<QNetworkInterface>();
+    if (multicast && interfaces.isEmpty()) {
+        m_error = qEnvironmentVariableIsEmpty(kInterfaceVariable)
+                      ? tr("No network interface can receive games on the local network.")
+                      : tr("No network interface matches %1=%2.")
+                            .arg(QLatin1String(kInterfaceVariable), qEnvironmentVariable(kInterfaceVariable));
+        return false;
+    }
     // Every copy on this machine listens on the same port; the group's datagrams reach them all.
     const QHostAddress bindAddress = multicast ? QHostAddress(QHostAddress::AnyIPv4) : address;
     if (!m_socket.bind(bindAddress, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         m_error = m_socket.errorString();
         return false;
     }
-    if (multicast) {
-        int joined = 0;
-        for (const QNetworkInterface& networkInterface : lanInterfaces())
-            joined += m_socket.joinMulticastGroup(address, networkInterface);
-        if (joined == 0) {
-            m_error =
-                qEnvironmentVariableIsEmpty(kInterfaceVariable)
-                    ? tr("No network interface can receive games on the local network.")
-                    : tr("No network interface matches %1=%2.")
-                          .arg(QLatin1String(kInterfaceVariable), qEnvironmentVariable(kInterfaceVariable));
-            m_socket.close();
-            return false;
-        }
+    int joined = 0;
+    for (const QNetworkInterface& networkInterface : interfaces)
+        joined += m_socket.joinMulticastGroup(address, networkInterface);
+    if (multicast && joined == 0) {
+        m_error = tr("Could not join the local-network group: %1").arg(m_socket.errorString());
+        m_socket.close();
+        return false;
     }
     m_expiryTimer.start();
     return true;
@@ -67,6 +69,12 @@ void GameBrowser::stop()
 {
     m_expiryTimer.stop();
     m_socket.close();
+    m_senders.clear();
+    // Nothing is heard any more, so nothing listed can be trusted to be there.
+    if (!m_games.isEmpty()) {
+        m_games.clear();
+        emit gamesChanged();
+    }
 }
 
 QList<FoundGame> GameBrowser::games() const

@@ -61,6 +61,7 @@ public:
     // errorString()) when the port cannot be bound or no group could be joined.
     bool start();
     bool start(const QHostAddress& address, quint16 port);
+    // Stops listening and empties the list.
     void stop();
     quint16 localPort() const { return m_socket.localPort(); }
     QString errorString() const { return m_error; }

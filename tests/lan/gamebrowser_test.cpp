@@ -73,6 +73,10 @@ TEST(GameBrowser, AnnouncerIsFoundOverUdpOnLoopback)
     announcer.stop();
     EXPECT_FALSE(announcer.isActive());
     EXPECT_EQ(announcer.announceNow(), 0);
+    // A browser that stops listening lists nothing it can no longer hear.
+    browser.stop();
+    EXPECT_TRUE(browser.games().isEmpty());
+    EXPECT_EQ(changed.size(), 3);
 }
 
 TEST(GameBrowser, AnnouncerRepeatsOnItsInterval)
