@@ -17,7 +17,7 @@ namespace pictova::lan {
 // One game found on the local network.
 struct FoundGame
 {
-    QString hostName;
+    QString hostName;     // anyone's text from the network: show it as plain text
     QHostAddress address; // where the announcement came from: the address to connect to
     quint16 port = 0;     // the game's TCP port
     int players = 0;
@@ -40,7 +40,7 @@ struct FoundGame
 // every interface lanInterfaces() picks. Each datagram is untrusted: only a valid announcement
 // (parseAnnouncement()) of at most kMaxDatagramSize bytes counts. A game is known by its sender's
 // address and its TCP port; a sender may be heard at most kMaxDatagramsPerSecond times a second
-// (the rest is dropped unread), at most kMaxGames games are listed (a new one beyond that is
+// (the rest is dropped without being parsed), at most kMaxGames games are listed (a new one beyond that is
 // refused until one vanishes), and a game vanishes once more than kExpiryMs have passed since its
 // last announcement.
 class GameBrowser : public QObject
