@@ -113,9 +113,9 @@ void GameFlow::pass(const QString& payload)
     if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
         return;
     const std::optional<WordChoice::Choice> choice =
-        m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame());
+        m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame(), m_game.phrase);
     if (!choice)
-        return; // the list has nothing left: the drawer keeps the phrase and the point
+        return; // nothing else to deal: the drawer keeps the phrase and the point
     m_game.category = choice->category;
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;

@@ -195,6 +195,61 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
     EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
 }
 
+TEST_F(ServerGame, ASoloPassDealsAnotherOfTheFirstTenEntries)
+{
+    // Ten distinct entries and more behind them: a practice game deals only from the first ten.
+    QStringList entries;
+    for (const char* word :
+         {"ant", "bee", "cat", "dog", "eel", "fox", "gnu", "hen", "ibis", "jay", "kiwi", "lark"})
+        entries << QString::fromLatin1(word);
+    WordLists lists;
+    lists.fill(entries);
+    server->setWordLists(lists);
+    server->setSoloGameSource([] { return true; });
+    ProtoClient* you = join("You");
+    startGame(false, 20, 120);
+    send(you, toserver::pickcatagory(1, 4));
+    tickToDeal();
+    const QString first = server->game().phrase;
+    ASSERT_FALSE(first.isEmpty());
+
+    QSet<QString> dealt = {first};
+    for (int pass = 0; pass < 20; ++pass) {
+        const QString before = server->game().phrase;
+        clearAll();
+        send(you, toserver::pass(1));
+        barrier();
+        const QString after = server->game().phrase;
+        EXPECT_NE(after, before) << "pass " << pass;
+        EXPECT_EQ(log(you),
+                  QStringList({QStringLiteral("CMD_updateanswer+1+") + WordChoice::sortphrase(after),
+                               "CMD_passed+1+0", "CMD_givedraweranswer+" + after}));
+        dealt << after;
+    }
+    for (const QString& phrase : dealt)
+        EXPECT_TRUE(entries.mid(0, 10).contains(phrase.toLower())) << phrase.toStdString();
+    EXPECT_EQ(server->words().list(4).size(), 12);
+}
+
+TEST_F(ServerGame, ASoloPassWithNoOtherPhraseAmongTheFirstTenIsRefused)
+{
+    // The first ten entries are one phrase; the different one behind them is out of reach.
+    WordLists lists = listsOf(QStringLiteral("owl"), 10);
+    for (QStringList& list : lists)
+        list << QStringLiteral("yak");
+    server->setWordLists(lists);
+    server->setSoloGameSource([] { return true; });
+    ProtoClient* you = join("You");
+    startGame(false, 20, 120);
+    tickToDeal();
+    clearAll();
+    send(you, toserver::pass(1));
+    barrier();
+    EXPECT_EQ(log(you), QStringList());
+    EXPECT_EQ(server->game().phrase, QStringLiteral("OWL"));
+    EXPECT_EQ(server->game().phase, Phase::Drawing);
+}
+
 TEST_F(ServerGame, ATimeOutRevealsThePhraseAndCostsTheDrawerAPoint)
 {
     ProtoClient* ann = join("Ann");
