@@ -24,9 +24,18 @@ SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* pa
     : QObject(parent), m_model(model), m_view(view)
 {
     connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showSeat);
+    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showTeams);
+    connect(&model, &GameModel::mySeatChanged, this, &SeatPanelView::showTeams);
+    connect(&model, &GameModel::turnCaptionChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::turnSeatChanged, this, &SeatPanelView::showTurnSeat);
     connect(&model, &GameModel::awardChanged, this, &SeatPanelView::showAward);
-    connect(&model, &GameModel::settingsChanged, this, &SeatPanelView::showTeamColours);
+    connect(&model, &GameModel::settingsChanged, this, [this] {
+        showTeamColours();
+        // Whether empty seats show points depends on the kind of game.
+        for (int seat = 1; seat <= kPlayerSeats; ++seat)
+            showSeat(seat);
+        showTeams();
+    });
 }
 
 void SeatPanelView::showSeat(int seat)
@@ -35,10 +44,50 @@ void SeatPanelView::showSeat(int seat)
         return;
     const PlayerSeat& shown = m_model.seat(seat);
     m_view.label_playername[seat]->setText(shown.taken ? shown.name : QStringLiteral("<Waiting>"));
-    m_view.label_score[seat]->setText(QString::number(shown.points));
+    // A team game copies the team's points into every seat of the side, empty ones too; a seat
+    // nobody plays on shows none.
+    const bool pointless = m_model.teamGame() && !shown.taken;
+    m_view.label_score[seat]->setText(pointless ? QString() : QString::number(shown.points));
     m_view.image_eyes[seat]->setVisible(shown.watching);
     if (seat == m_model.mySeat())
         m_view.JustWatch1->setChecked(shown.watching);
+}
+
+void SeatPanelView::showTeams()
+{
+    QLabel* totals = m_view.label_teamtotals;
+    QLabel* mine = m_view.label_myteam;
+    if (!totals || !mine)
+        return;
+    const bool team = m_model.teamGame();
+    // The snapshot button offered after a turn lies on the same line; the seats still show the
+    // points meanwhile.
+    totals->setVisible(team && m_model.turnCaption().isEmpty());
+    const Team myTeam = team ? GameModel::teamOf(m_model.mySeat()) : Team::None;
+    mine->setText(GameModel::teamName(myTeam));
+    mine->setVisible(myTeam != Team::None);
+    setTextColour(mine, myTeam == Team::Black ? kBlack : kMaroon);
+    if (!team) {
+        totals->clear();
+        totals->setToolTip({});
+        return;
+    }
+    QStringList scores;
+    QStringList rosters;
+    for (Team side : {Team::Black, Team::Maroon}) {
+        const TeamStanding standing = m_model.teamStanding(side);
+        scores << QStringLiteral("%1 %2").arg(standing.name).arg(standing.points);
+        // Names come from peers: the tip is rich text, so they are escaped.
+        rosters << QStringLiteral("%1 (%2): %3")
+                       .arg(standing.name)
+                       .arg(standing.points)
+                       .arg(standing.members.join(QStringLiteral(", ")).toHtmlEscaped());
+    }
+    totals->setText(scores.join(QStringLiteral(" \u00b7 ")));
+    totals->setToolTip(QStringLiteral("<qt>") + rosters.join(QStringLiteral("<br>")) +
+                       QStringLiteral("</qt>"));
+    mine->setToolTip(QStringLiteral("<qt>") + rosters.value(myTeam == Team::Black ? 0 : 1) +
+                     QStringLiteral("</qt>"));
 }
 
 void SeatPanelView::moveToRow(QWidget* widget, int seat, int offset) const

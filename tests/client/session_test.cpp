@@ -260,3 +260,37 @@ TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
     receive({"CMD_updatetime+x", "CMD_updatetime+-5"});
     EXPECT_EQ(m_session.countdown().secondsleft(), 0);
 }
+
+TEST_F(Session, ATeamGamesStandingsComeFromTheFirstSeatsAndNameTheSeatedMembers)
+{
+    logIn(1, "Ann");
+    receive({"CMD_newplayerinfo+2+Bob", "CMD_newplayerinfo+3+Cid", "CMD_startgame+1+true+20+120",
+             "CMD_teamscore+4+6+4+6+4+6+4+6+4+6"});
+    EXPECT_EQ(GameModel::teamOf(9), Team::Black);
+    EXPECT_EQ(GameModel::teamOf(10), Team::Maroon);
+    EXPECT_EQ(GameModel::teamOf(11), Team::None);
+    const TeamStanding black = model().teamStanding(Team::Black);
+    EXPECT_EQ(black.name, "Black Team");
+    EXPECT_EQ(black.points, 4);
+    EXPECT_EQ(black.members, QStringList({"Ann", "Cid"}));
+    const TeamStanding maroon = model().teamStanding(Team::Maroon);
+    EXPECT_EQ(maroon.name, "Maroon Team");
+    EXPECT_EQ(maroon.points, 6);
+    EXPECT_EQ(maroon.members, QStringList({"Bob"}));
+
+    // Cid's pass lowers only his own copy; the team keeps what the server judges by.
+    receive({"CMD_passed+3+3", "CMD_playerdisconnected+2+Bob"});
+    EXPECT_EQ(model().teamStanding(Team::Black).points, 4);
+    EXPECT_TRUE(model().teamStanding(Team::Maroon).members.isEmpty());
+    EXPECT_EQ(model().teamStanding(Team::Maroon).points, 6);
+    // A newcomer joins a side and shows its points, the first seat included.
+    receive({"CMD_newplayerinfo+4+Dee", "CMD_newplayerinfo+2+Eve"});
+    EXPECT_EQ(model().seat(4).points, 6);
+    EXPECT_EQ(model().seat(2).points, 6);
+    EXPECT_EQ(model().teamStanding(Team::Maroon).members, QStringList({"Eve", "Dee"}));
+
+    // A game of single players has no sides.
+    receive({"CMD_startgame+1+false+20+120", "CMD_correctanswer+2+2+1+1+FAN", "CMD_playerdisconnected+2+Eve",
+             "CMD_newplayerinfo+2+Fay"});
+    EXPECT_EQ(model().seat(2).points, 0);
+}
