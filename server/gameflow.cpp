@@ -114,8 +114,14 @@ void GameFlow::pass(const QString& payload)
         return;
     const std::optional<WordChoice::Choice> choice =
         m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame(), m_game.phrase);
-    if (!choice)
-        return; // nothing else to deal: the drawer keeps the phrase and the point
+    if (!choice) {
+        // Nothing else to deal: the drawer keeps the phrase and the point, and is told so by the
+        // phrase itself, which a client takes as it took the first one. Outside the drawing the
+        // phrase held may be an earlier turn's, which is nobody's to be told.
+        if (m_game.phase == Phase::Drawing)
+            m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
+        return;
+    }
     m_game.category = choice->category;
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;

@@ -294,3 +294,30 @@ TEST_F(Session, ATeamGamesStandingsComeFromTheFirstSeatsAndNameTheSeatedMembers)
              "CMD_newplayerinfo+2+Fay"});
     EXPECT_EQ(model().seat(2).points, 0);
 }
+
+TEST_F(Session, ARefusedPassIsExplainedAndAnAcceptedOneIsNot)
+{
+    logIn(2, "Me");
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ", "CMD_givedraweranswer+FISH"});
+    m_session.pass();
+    // The server keeps the phrase: it tells the drawer the phrase again and nothing else.
+    receive({"CMD_givedraweranswer+FISH"});
+    EXPECT_FALSE(model().passOffered());
+    EXPECT_EQ(model().fullAnswer(), "FISH");
+    EXPECT_EQ(m_lines.last(), "No other phrase is left to deal in this category: keep drawing this one.");
+
+    // An accepted pass: only the purchase is told.
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ", "CMD_givedraweranswer+FISH"});
+    const qsizetype before = m_lines.size();
+    m_session.pass();
+    receive({"CMD_updateanswer+2+___ ", "CMD_passed+2+0", "CMD_givedraweranswer+EEL"});
+    EXPECT_EQ(m_lines.mid(before), QStringList({"Me has bought a different phrase for one point."}));
+    EXPECT_EQ(model().fullAnswer(), "EEL");
+    // The phrase of a later turn is no answer to a pass sent in an earlier one.
+    m_lines.clear();
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ "});
+    m_session.pass();
+    receive({"CMD_updateanswer+true+FISH", "CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ",
+             "CMD_givedraweranswer+FISH"});
+    EXPECT_TRUE(m_lines.filter("No other phrase").isEmpty());
+}

@@ -181,6 +181,7 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
 {
     WordLists lists = listsOf(QStringLiteral("fan"), 5);
     lists[3] = QStringList({"cello"});
+    lists[1].clear(); // where a pick from an empty list goes
     server->setWordLists(lists);
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
@@ -192,7 +193,20 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
     send(ann, toserver::pass(1));
     barrier();
     EXPECT_EQ(log(bob), QStringList());
+    // The drawer alone hears that the phrase stays.
+    EXPECT_EQ(log(ann), QStringList({"CMD_givedraweranswer+CELLO"}));
     EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
+
+    // The next drawer, refused during the pick, is not told the phrase of the turn before.
+    tickToTimeOut();
+    tickThroughBreak();
+    ASSERT_EQ(server->game().drawer, 2);
+    send(bob, toserver::pickcatagory(2, 3));
+    clearAll();
+    send(bob, toserver::pass(2));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+    EXPECT_EQ(log(ann), QStringList());
 }
 
 TEST_F(ServerGame, ASoloPassDealsAnotherOfTheFirstTenEntries)
@@ -245,7 +259,7 @@ TEST_F(ServerGame, ASoloPassWithNoOtherPhraseAmongTheFirstTenIsRefused)
     clearAll();
     send(you, toserver::pass(1));
     barrier();
-    EXPECT_EQ(log(you), QStringList());
+    EXPECT_EQ(log(you), QStringList({"CMD_givedraweranswer+OWL"}));
     EXPECT_EQ(server->game().phrase, QStringLiteral("OWL"));
     EXPECT_EQ(server->game().phase, Phase::Drawing);
 }
