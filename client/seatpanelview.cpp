@@ -23,7 +23,13 @@ void setTextColour(QLabel* label, const QColor& colour)
 SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* parent)
     : QObject(parent), m_model(model), m_view(view)
 {
-    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showSeat);
+    connect(&model, &GameModel::seatChanged, this, [this](int seat) {
+        // A side's points live in its first seat and show on every seat of the side.
+        if (m_model.teamGame())
+            showSeats();
+        else
+            showSeat(seat);
+    });
     connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::mySeatChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::turnCaptionChanged, this, &SeatPanelView::showTeams);
@@ -32,8 +38,7 @@ SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* pa
     connect(&model, &GameModel::settingsChanged, this, [this] {
         showTeamColours();
         // Whether empty seats show points depends on the kind of game.
-        for (int seat = 1; seat <= kPlayerSeats; ++seat)
-            showSeat(seat);
+        showSeats();
         showTeams();
     });
 }
@@ -44,13 +49,22 @@ void SeatPanelView::showSeat(int seat)
         return;
     const PlayerSeat& shown = m_model.seat(seat);
     m_view.label_playername[seat]->setText(shown.taken ? shown.name : QStringLiteral("<Waiting>"));
-    // A team game copies the team's points into every seat of the side, empty ones too; a seat
-    // nobody plays on shows none.
-    const bool pointless = m_model.teamGame() && !shown.taken;
-    m_view.label_score[seat]->setText(pointless ? QString() : QString::number(shown.points));
+    // In a team game a seat shows its side's points, and a seat nobody plays on shows none: the
+    // server's copies in the other seats lag behind a pass or a time-out, and reach empty seats.
+    QString points = QString::number(shown.points);
+    if (m_model.teamGame())
+        points =
+            shown.taken ? QString::number(m_model.teamStanding(GameModel::teamOf(seat)).points) : QString();
+    m_view.label_score[seat]->setText(points);
     m_view.image_eyes[seat]->setVisible(shown.watching);
     if (seat == m_model.mySeat())
         m_view.JustWatch1->setChecked(shown.watching);
+}
+
+void SeatPanelView::showSeats()
+{
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        showSeat(seat);
 }
 
 void SeatPanelView::showTeams()

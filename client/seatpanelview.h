@@ -17,6 +17,7 @@ public:
 
 private:
     void showSeat(int seat);
+    void showSeats();
     void showTurnSeat();
     void showAward();
     void showTeamColours();

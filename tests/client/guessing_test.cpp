@@ -169,3 +169,20 @@ TEST_F(Guessing, ATeamGameShowsPointsOnTakenSeatsOnlyAndTheTeamsAboveTheStatusLi
     EXPECT_FALSE(totals->isVisible());
     EXPECT_EQ(v().label_myteam->text(), "");
 }
+
+TEST_F(Guessing, ATeamGamesRowsShowWhatTheSideHasAfterPassesAndTimeOuts)
+{
+    receive({"CMD_newplayerinfo+4+Dee", "CMD_startgame+1+true+50+60", "CMD_teamscore+4+6+4+6+4+6+4+6+4+6"});
+    // Dee's pass lowers only her seat's copy on the server: her side keeps its points.
+    receive({"CMD_pickcatagory+4", "CMD_nextplayer+4+0+___ ", "CMD_passed+4+5"});
+    EXPECT_EQ(m_chat->model().seat(4).points, 5);
+    EXPECT_EQ(v().label_score[4]->text(), "6");
+    EXPECT_EQ(v().label_score[2]->text(), "6");
+    // Time runs out on the drawer in seat 2: the Maroon Team pays, on every row of the side.
+    receive({"CMD_updateanswer+true+FAN", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
+             "CMD_updateanswer+true+EEL", "CMD_pickcatagory+1"});
+    EXPECT_EQ(v().label_score[2]->text(), "5");
+    EXPECT_EQ(v().label_score[4]->text(), "5");
+    EXPECT_EQ(v().label_score[1]->text(), "4");
+    EXPECT_EQ(v().label_teamtotals->text(), "Black Team 4 \u00b7 Maroon Team 5");
+}

@@ -233,13 +233,15 @@ TEST_F(Session, TheBadgesShowWhatTheTurnChangedAndATimeOutCostsTheDrawerAPoint)
     EXPECT_EQ(model().seat(2).points, 5);
     receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+2+7+1+7+CAT"});
     EXPECT_EQ(model().award().guesserText, "+2");
-    // Nobody goes below nothing; a team game's shown points are the team's and stay.
+    // Nobody goes below nothing; in a team game the drawer's seat pays as well, as on the server
+    // (for seats 1 and 2 that is the side's points).
     receive({"CMD_gamestats+20+120+0+0+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
              "CMD_updateanswer+true+EEL"});
     EXPECT_EQ(model().seat(2).points, 0);
     receive({"CMD_startgame+1+true+20+120", "CMD_teamscore+3+3+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2",
              "CMD_nextplayer+2+0+___ ", "CMD_updateanswer+true+EEL"});
-    EXPECT_EQ(model().seat(2).points, 3);
+    EXPECT_EQ(model().seat(2).points, 2);
+    EXPECT_EQ(model().teamStanding(Team::Maroon).points, 2);
 }
 
 TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)

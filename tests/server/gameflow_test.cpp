@@ -556,6 +556,44 @@ TEST_F(ServerGame, TeamsShareTheirPoints)
     EXPECT_EQ(named(cat, cmd::winner), QStringList({"CMD_winner+Black Team"}));
 }
 
+TEST_F(ServerGame, ATeamPaysForATimeOutOnlyThroughItsFirstSeat)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    join("Cat");
+    ProtoClient* dee = join("Dee");
+    startGame(true, 50, 60);
+    tickToDeal();
+    guess(bob, "fan"); // Black 1, Maroon 2
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan"); // Maroon 3, Black 3
+    tickThroughBreak();
+    tickToDeal();      // Cat draws
+    guess(dee, "fan"); // Black 4, Maroon 5
+    tickThroughBreak();
+    // Dee (seat 4) draws and time runs out: her copy pays, the Maroon Team does not.
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    // Ann draws, passes and runs out of time: the Black Team pays twice through seat 1.
+    tickToDeal();
+    send(ann, toserver::pass(1));
+    tickToTimeOut();
+    tickThroughBreak();
+    // Bob draws and time runs out: the Maroon Team pays through seat 2.
+    ASSERT_EQ(server->game().drawer, 2);
+    tickToDeal();
+    tickToTimeOut();
+    ProtoClient* eve = join("Eve");
+    barrier();
+    // The sides' points are seats 1 and 2 (Black 2, Maroon 4); the other seats hold copies of
+    // their side's points from its last scoring, Dee's lowered by her own time-out.
+    EXPECT_EQ(named(eve, cmd::gamestats), QStringList({"CMD_gamestats+50+60+2+4+4+4+4+5+4+5+4+5"}));
+    EXPECT_EQ(server->players().at(1).score, 2);
+    EXPECT_EQ(server->players().at(2).score, 4);
+}
+
 TEST_F(ServerGame, EqualTeamsAtTheGoalGoToTheMaroonTeam)
 {
     ProtoClient* ann = join("Ann");
