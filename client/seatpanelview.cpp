@@ -84,6 +84,7 @@ void SeatPanelView::showTeams()
     if (!team) {
         totals->clear();
         totals->setToolTip({});
+        mine->setToolTip({});
         return;
     }
     QStringList scores;
@@ -100,8 +101,9 @@ void SeatPanelView::showTeams()
     totals->setText(scores.join(QStringLiteral(" \u00b7 ")));
     totals->setToolTip(QStringLiteral("<qt>") + rosters.join(QStringLiteral("<br>")) +
                        QStringLiteral("</qt>"));
-    mine->setToolTip(QStringLiteral("<qt>") + rosters.value(myTeam == Team::Black ? 0 : 1) +
-                     QStringLiteral("</qt>"));
+    if (myTeam != Team::None)
+        mine->setToolTip(QStringLiteral("<qt>") + rosters.value(myTeam == Team::Black ? 0 : 1) +
+                         QStringLiteral("</qt>"));
 }
 
 void SeatPanelView::moveToRow(QWidget* widget, int seat, int offset) const
