@@ -33,6 +33,40 @@ std::optional<QueuedMessage> ReceiveQueue::take()
     return message;
 }
 
+std::optional<QueuedMessage> ReceiveQueue::take(const std::function<bool(ConnectionId)>& allowed)
+{
+    if (m_size == 0)
+        return std::nullopt;
+    // The same turn order as take(), passing over the connections that may not be served now.
+    auto start = m_servedAny ? m_byOrigin.upper_bound(m_lastServed) : m_byOrigin.begin();
+    auto chosen = m_byOrigin.end();
+    for (auto it = start; it != m_byOrigin.end() && chosen == m_byOrigin.end(); ++it)
+        if (allowed(it->first))
+            chosen = it;
+    for (auto it = m_byOrigin.begin(); it != start && chosen == m_byOrigin.end(); ++it)
+        if (allowed(it->first))
+            chosen = it;
+    if (chosen == m_byOrigin.end())
+        return std::nullopt;
+    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
+    chosen->second.pop_front();
+    if (chosen->second.empty())
+        m_byOrigin.erase(chosen);
+    --m_size;
+    m_lastServed = message.origin;
+    m_servedAny = true;
+    return message;
+}
+
+std::vector<ConnectionId> ReceiveQueue::waitingOrigins() const
+{
+    std::vector<ConnectionId> origins;
+    origins.reserve(m_byOrigin.size());
+    for (const auto& [origin, entries] : m_byOrigin)
+        origins.push_back(origin);
+    return origins;
+}
+
 void ReceiveQueue::dropFrom(ConnectionId origin)
 {
     auto it = m_byOrigin.find(origin);

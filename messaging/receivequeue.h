@@ -3,7 +3,9 @@
 #include <QString>
 #include <deque>
 #include <map>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace pictova {
 
@@ -28,6 +30,10 @@ public:
 
     void push(ConnectionId origin, const QString& text);
     std::optional<QueuedMessage> take();
+    // As take(), from the connections `allowed` says yes to only; nothing when none of them waits.
+    std::optional<QueuedMessage> take(const std::function<bool(ConnectionId)>& allowed);
+    // The connections with messages waiting, in connection order.
+    std::vector<ConnectionId> waitingOrigins() const;
     void dropFrom(ConnectionId origin);
 
     bool isEmpty() const { return m_size == 0; }
