@@ -23,14 +23,7 @@ std::optional<QueuedMessage> ReceiveQueue::take()
         if (chosen == m_byOrigin.end())
             chosen = m_byOrigin.begin();
     }
-    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
-    chosen->second.pop_front();
-    if (chosen->second.empty())
-        m_byOrigin.erase(chosen);
-    --m_size;
-    m_lastServed = message.origin;
-    m_servedAny = true;
-    return message;
+    return takeFrom(chosen);
 }
 
 std::optional<QueuedMessage> ReceiveQueue::take(const std::function<bool(ConnectionId)>& allowed)
@@ -48,14 +41,7 @@ std::optional<QueuedMessage> ReceiveQueue::take(const std::function<bool(Connect
             chosen = it;
     if (chosen == m_byOrigin.end())
         return std::nullopt;
-    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
-    chosen->second.pop_front();
-    if (chosen->second.empty())
-        m_byOrigin.erase(chosen);
-    --m_size;
-    m_lastServed = message.origin;
-    m_servedAny = true;
-    return message;
+    return takeFrom(chosen);
 }
 
 std::vector<ConnectionId> ReceiveQueue::waitingOrigins() const
@@ -65,6 +51,18 @@ std::vector<ConnectionId> ReceiveQueue::waitingOrigins() const
     for (const auto& [origin, entries] : m_byOrigin)
         origins.push_back(origin);
     return origins;
+}
+
+QueuedMessage ReceiveQueue::takeFrom(std::map<ConnectionId, std::deque<Entry>>::iterator chosen)
+{
+    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
+    chosen->second.pop_front();
+    if (chosen->second.empty())
+        m_byOrigin.erase(chosen);
+    --m_size;
+    m_lastServed = message.origin;
+    m_servedAny = true;
+    return message;
 }
 
 void ReceiveQueue::dropFrom(ConnectionId origin)

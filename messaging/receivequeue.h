@@ -50,6 +50,8 @@ private:
         QString text;
     };
     std::map<ConnectionId, std::deque<Entry>> m_byOrigin;
+    // Takes the first entry of `chosen`, which the turn order picked.
+    QueuedMessage takeFrom(std::map<ConnectionId, std::deque<Entry>>::iterator chosen);
     ConnectionId m_lastServed = 0;
     bool m_servedAny = false;
 };

@@ -161,6 +161,8 @@ TEST_F(ServerProgram, AnAnnouncementThatCannotBeMadeIsOneLineAndTheServerRunsOn)
     const quint16 port = listeningPort();
     ASSERT_NE(port, 0);
     EXPECT_TRUE(outLines().contains(QStringLiteral("listening on port %1 as \"Friday\"").arg(port)));
+    // The refusal follows the listening line.
+    ASSERT_TRUE(waitFor([&] { return !errLines().isEmpty(); }, 5000));
     ASSERT_EQ(errLines().size(), 1);
     EXPECT_TRUE(errLines().first().contains(QStringLiteral("serving without announcing")));
     ProtoClient ann;
