@@ -132,7 +132,8 @@ int main(int argc, char** argv)
     } variants[] = {
         {"arrival order, one message a tick", {"--queue", "arrival", "--drain", "one"}},
         {"in turn, one message a tick", {"--queue", "fair", "--drain", "one"}},
-        {"in turn, one a tick from each (now)", {"--queue", "fair", "--drain", "round"}},
+        {"in turn, one a tick from each", {"--queue", "fair", "--drain", "tick"}},
+        {"in turn, as they arrive (now)", {"--queue", "fair", "--drain", "round"}},
     };
     for (const auto& variant : variants) {
         const Result r = runOnce(variant.args, seconds);
