@@ -79,7 +79,7 @@ public:
     // A game joined from the window whose connection was lost (not by a removal) tries to get back
     // in on a ReconnectSchedule, logging in under the same name and, where the server gave this
     // copy a rejoin token, presenting it to get the score back.
-    bool reconnecting() const { return m_joinState == JoinState::Reconnecting; }
+    bool isReconnecting() const { return m_joinState == JoinState::Reconnecting; }
     // Stops trying to get back in: the game ends as a lost connection does.
     void giveUp();
     // Tests drive the schedule's clock and start each attempt by hand.
