@@ -41,6 +41,8 @@ public:
     // The server is closing every connection in order: the clients that would try to come back
     // are told not to.
     void closingInOrder();
+    // A new game starts with every score at 0: a score kept from the last game is no use.
+    void newGame() { m_kept.clear(); }
     // The seat's connection has closed; its player still sits there.
     void departed(int seat, Departure reason);
 

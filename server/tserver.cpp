@@ -26,6 +26,7 @@ TServer::TServer(QObject* parent)
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
+    connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
 }
 
 TServer::~TServer() = default;

@@ -227,3 +227,23 @@ TEST_F(ServerRejoin, AtMostFifteenDroppedPlayersAreKept)
     EXPECT_TRUE(sent[seat].contains("CMD_action+Newcomer is back.|clGreen"));
     EXPECT_EQ(server->rejoins().keptCount(), 14);
 }
+
+TEST_F(ServerRejoin, ANewGameForgetsTheKeptScores)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    ASSERT_GT(scoreFor(ann, bob), 0);
+    drop(bob);
+    ASSERT_EQ(server->rejoins().keptCount(), 1);
+    startGame(false, 20, 60); // everyone starts again at 0
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+
+    ProtoClient* back = nullptr;
+    joinAnnouncing(back, "Bob");
+    clearAll(ann);
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_EQ(server->players().at(seatOf(back)).score, 0);
+    EXPECT_TRUE(log(ann).isEmpty());
+}
