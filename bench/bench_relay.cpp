@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -26,6 +28,32 @@ constexpr int kBatchPoints = 11;
 constexpr int kStrokePoints = 250; // two seconds of drawing, then the pen lifts
 constexpr int kChatMs = 2000;
 } // namespace
+
+// The plain loopback round trip through Qt's sockets on this machine: one byte out to an echo
+// and back, one at a time. The relay's figures are read against it.
+Summary loopbackRoundTrip(int rounds)
+{
+    QTcpServer echo;
+    echo.listen(QHostAddress::LocalHost, 0);
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, echo.serverPort());
+    client.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (!waitUntil([&] { return echo.hasPendingConnections(); }, 3000))
+        return {};
+    QTcpSocket* peer = echo.nextPendingConnection();
+    peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    QObject::connect(peer, &QTcpSocket::readyRead, [peer] { peer->write(peer->readAll()); });
+    std::vector<qint64> samples;
+    for (int i = 0; i < rounds; ++i) {
+        const qint64 sent = nowNs();
+        client.write("x", 1);
+        if (!waitUntil([&] { return client.bytesAvailable() > 0; }, 1000))
+            break;
+        client.readAll();
+        samples.push_back(nowNs() - sent);
+    }
+    return summarise(samples);
+}
 
 int main(int argc, char** argv)
 {
@@ -197,6 +225,12 @@ int main(int argc, char** argv)
                 (bytesAfter - bytesBefore) / elapsed);
     std::printf("  (this benchmark's own CPU: %.2f %% of one core)\n",
                 100.0 * (selfAfter.cpuSeconds - selfBefore.cpuSeconds) / elapsed);
+    const Summary loopback = loopbackRoundTrip(2000);
+    const Summary strokes = summarise(strokeLatency);
+    std::printf("  plain loopback round trip: %s\n", qPrintable(describe(loopback)));
+    if (loopback.p50 > 0)
+        std::printf("  strokes against it: p50 %.1fx, p99 %.1fx the loopback p50\n", strokes.p50 / loopback.p50,
+                    strokes.p99 / loopback.p50);
     host.stop();
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "client/gamechooser.h"
 
+#include "client/hostedannouncement.h"
 #include "client/model/gamemodel.h"
+#include "lan/gamebrowser.h"
 #include "messaging/errors.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
@@ -66,12 +68,18 @@ void BoardNotice::showNotice(const QString& text, bool offerRetry)
     raise();
 }
 
-QString BoardNotice::text() const { return m_text->text(); }
+QString BoardNotice::text() const
+{
+    return m_text->text();
+}
 
 GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<void()> prepareForNewGame,
                          QObject* parent)
     : QObject(parent), m_session(session), m_board(board), m_prepareForNewGame(std::move(prepareForNewGame))
 {
+    m_announcement = new HostedAnnouncement(session.model(), this);
+    m_browser = new lan::GameBrowser(this);
+    connect(m_browser, &lan::GameBrowser::gamesChanged, this, &GameChooser::listFoundGames);
     m_notice = new BoardNotice(board);
     connect(m_notice, &BoardNotice::retryRequested, this, &GameChooser::retry);
     connect(m_notice, &BoardNotice::backRequested, this, &GameChooser::back);
@@ -88,7 +96,8 @@ GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<v
     row->addWidget(host);
     row->addWidget(join);
     m_startButtons->adjustSize();
-    m_startButtons->move((board->width() - m_startButtons->width()) / 2, board->height() - m_startButtons->height() - 12);
+    m_startButtons->move((board->width() - m_startButtons->width()) / 2,
+                         board->height() - m_startButtons->height() - 12);
 
     GameModel& model = session.model();
     connect(&model, &GameModel::phaseChanged, this, &GameChooser::showStartButtons);
@@ -98,8 +107,7 @@ GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<v
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
     connect(&session, &ClientSession::reconnecting, this, &GameChooser::showStartButtons);
     connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
-        if (m_announcer)
-            m_announcer(false, {}, 0);
+        m_announcement->stop();
         showProblem(text, m_lastAttempt == Attempt::Join);
     });
     showStartButtons();
@@ -135,10 +143,39 @@ void GameChooser::openJoinDialog()
         m_joinDialog = new JoinDialog(m_board->window());
         connect(m_joinDialog, &JoinDialog::joinRequested, this,
                 [this] { joinGame(m_joinDialog->playerName(), m_joinDialog->address()); });
+        // The network is listened to only while the dialog shows what it finds.
+        connect(m_joinDialog, &QDialog::finished, m_browser, &lan::GameBrowser::stop);
     }
+    if (!m_browser->start())
+        m_joinDialog->setListNote(
+            QStringLiteral("Games on the local network cannot be listed: %1").arg(m_browser->errorString()));
+    else
+        m_joinDialog->setListNote({});
+    listFoundGames();
     m_joinDialog->setChoices(remembered.playerName.isEmpty() ? m_session.playerName() : remembered.playerName,
                              remembered.recentAddresses);
     m_joinDialog->open();
+}
+
+void GameChooser::listFoundGames()
+{
+    QList<ListedGame> listed;
+    for (const lan::FoundGame& found : m_browser->games()) {
+        ListedGame game;
+        game.name = found.hostName;
+        QHostAddress address = found.address;
+        // An IPv4 sender arrives as an IPv6-mapped address on a dual-stack socket.
+        bool isV4 = false;
+        const quint32 v4 = address.toIPv4Address(&isV4);
+        game.address = isV4 ? QHostAddress(v4).toString() : address.toString();
+        game.port = found.port;
+        game.players = found.players;
+        game.freeSeats = found.freeSeats;
+        game.running = found.running;
+        game.version = found.version;
+        listed << game;
+    }
+    showFoundGames(listed);
 }
 
 void GameChooser::showFoundGames(const QList<ListedGame>& games)
@@ -149,8 +186,7 @@ void GameChooser::showFoundGames(const QList<ListedGame>& games)
 
 void GameChooser::leaveCurrentGame()
 {
-    if (m_announcer)
-        m_announcer(false, {}, 0);
+    m_announcement->stop();
     m_session.leaveGame();
     if (m_prepareForNewGame)
         m_prepareForNewGame();
@@ -187,9 +223,12 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     model.setStartOffered(true);
     model.setStartMenuEnabled(true);
     m_session.startJoin(kLocalHost, port);
-    emit m_session.chatLine(QStringLiteral("Hosting a game as %1 on port %2.").arg(name).arg(port), kStatusColour);
-    if (m_announcer)
-        m_announcer(announce, name, port);
+    emit m_session.chatLine(QStringLiteral("Hosting a game as %1 on port %2.").arg(name).arg(port),
+                            kStatusColour);
+    if (announce && !m_announcement->start(name, port))
+        emit m_session.chatLine(QStringLiteral("This game cannot be announced on the local network (%1).")
+                                    .arg(m_announcement->errorString()),
+                                kAlertColour);
 }
 
 void GameChooser::joinGame(const QString& name, const QString& address)

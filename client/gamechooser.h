@@ -12,6 +12,10 @@ class QPushButton;
 
 namespace pictova {
 
+class HostedAnnouncement;
+namespace lan {
+class GameBrowser;
+}
 
 // A notice over the board with a way forward and a way back.
 class BoardNotice : public QFrame
@@ -56,11 +60,7 @@ public:
 
     // The games found on the local network, for the join dialog while it is open.
     void showFoundGames(const QList<ListedGame>& games);
-    // Called with `true` while this copy hosts a game it should announce, with `false` when not.
-    void setAnnouncer(std::function<void(bool announce, const QString& name, quint16 port)> announcer)
-    {
-        m_announcer = std::move(announcer);
-    }
+    HostedAnnouncement& announcement() { return *m_announcement; }
 
     BoardNotice* notice() const { return m_notice; }
     QWidget* startButtons() const { return m_startButtons; }
@@ -75,11 +75,13 @@ private:
     void retry();
     void back();
     void showStartButtons();
+    void listFoundGames();
 
     ClientSession& m_session;
     QWidget* m_board;
     std::function<void()> m_prepareForNewGame;
-    std::function<void(bool, const QString&, quint16)> m_announcer;
+    HostedAnnouncement* m_announcement;
+    lan::GameBrowser* m_browser;
     BoardNotice* m_notice;
     QWidget* m_startButtons;
     QPointer<HostDialog> m_hostDialog;

@@ -33,6 +33,9 @@ struct GameView
     std::array<QLabel*, 11> image_eyes{};
     QLabel* image_arrow = nullptr;
     QLabel* label_turn = nullptr;
+    // A team game's sides: their points and, on hover, their members; and this player's side.
+    QLabel* label_teamtotals = nullptr;
+    QLabel* label_myteam = nullptr;
     QLabel* label_adrawer = nullptr;
     QLabel* label_aguesser = nullptr;
 

@@ -23,10 +23,24 @@ void setTextColour(QLabel* label, const QColor& colour)
 SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* parent)
     : QObject(parent), m_model(model), m_view(view)
 {
-    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showSeat);
+    connect(&model, &GameModel::seatChanged, this, [this](int seat) {
+        // A side's points live in its first seat and show on every seat of the side.
+        if (m_model.teamGame())
+            showSeats();
+        else
+            showSeat(seat);
+    });
+    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showTeams);
+    connect(&model, &GameModel::mySeatChanged, this, &SeatPanelView::showTeams);
+    connect(&model, &GameModel::turnCaptionChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::turnSeatChanged, this, &SeatPanelView::showTurnSeat);
     connect(&model, &GameModel::awardChanged, this, &SeatPanelView::showAward);
-    connect(&model, &GameModel::settingsChanged, this, &SeatPanelView::showTeamColours);
+    connect(&model, &GameModel::settingsChanged, this, [this] {
+        showTeamColours();
+        // Whether empty seats show points depends on the kind of game.
+        showSeats();
+        showTeams();
+    });
 }
 
 void SeatPanelView::showSeat(int seat)
@@ -35,10 +49,61 @@ void SeatPanelView::showSeat(int seat)
         return;
     const PlayerSeat& shown = m_model.seat(seat);
     m_view.label_playername[seat]->setText(shown.taken ? shown.name : QStringLiteral("<Waiting>"));
-    m_view.label_score[seat]->setText(QString::number(shown.points));
+    // In a team game a seat shows its side's points, and a seat nobody plays on shows none: the
+    // server's copies in the other seats lag behind a pass or a time-out, and reach empty seats.
+    QString points = QString::number(shown.points);
+    if (m_model.teamGame())
+        points =
+            shown.taken ? QString::number(m_model.teamStanding(GameModel::teamOf(seat)).points) : QString();
+    m_view.label_score[seat]->setText(points);
     m_view.image_eyes[seat]->setVisible(shown.watching);
     if (seat == m_model.mySeat())
         m_view.JustWatch1->setChecked(shown.watching);
+}
+
+void SeatPanelView::showSeats()
+{
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        showSeat(seat);
+}
+
+void SeatPanelView::showTeams()
+{
+    QLabel* totals = m_view.label_teamtotals;
+    QLabel* mine = m_view.label_myteam;
+    if (!totals || !mine)
+        return;
+    const bool team = m_model.teamGame();
+    // The snapshot button offered after a turn lies on the same line; the seats still show the
+    // points meanwhile.
+    totals->setVisible(team && m_model.turnCaption().isEmpty());
+    const Team myTeam = team ? GameModel::teamOf(m_model.mySeat()) : Team::None;
+    mine->setText(GameModel::teamName(myTeam));
+    mine->setVisible(myTeam != Team::None);
+    setTextColour(mine, myTeam == Team::Black ? kBlack : kMaroon);
+    if (!team) {
+        totals->clear();
+        totals->setToolTip({});
+        mine->setToolTip({});
+        return;
+    }
+    QStringList scores;
+    QStringList rosters;
+    for (Team side : {Team::Black, Team::Maroon}) {
+        const TeamStanding standing = m_model.teamStanding(side);
+        scores << QStringLiteral("%1 %2").arg(standing.name).arg(standing.points);
+        // Names come from peers: the tip is rich text, so they are escaped.
+        rosters << QStringLiteral("%1 (%2): %3")
+                       .arg(standing.name)
+                       .arg(standing.points)
+                       .arg(standing.members.join(QStringLiteral(", ")).toHtmlEscaped());
+    }
+    totals->setText(scores.join(QStringLiteral(" \u00b7 ")));
+    totals->setToolTip(QStringLiteral("<qt>") + rosters.join(QStringLiteral("<br>")) +
+                       QStringLiteral("</qt>"));
+    if (myTeam != Team::None)
+        mine->setToolTip(QStringLiteral("<qt>") + rosters.value(myTeam == Team::Black ? 0 : 1) +
+                         QStringLiteral("</qt>"));
 }
 
 void SeatPanelView::moveToRow(QWidget* widget, int seat, int offset) const

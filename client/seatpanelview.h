@@ -8,7 +8,7 @@ class GameModel;
 struct GameView;
 
 // Keeps the score panel in step with the model: names, points, the watching eyes, the turn
-// marker, the points badges and the team colours.
+// marker, the points badges, the team colours and a team game's standings.
 class SeatPanelView : public QObject
 {
     Q_OBJECT
@@ -17,9 +17,12 @@ public:
 
 private:
     void showSeat(int seat);
+    void showSeats();
     void showTurnSeat();
     void showAward();
     void showTeamColours();
+    // The sides' points and members, and this player's side; hidden outside team games.
+    void showTeams();
     void moveToRow(QWidget* widget, int seat, int offset) const;
 
     const GameModel& m_model;

@@ -130,6 +130,11 @@ void Tchat::buildTopPanel(QWidget* top)
     mono.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     m_view.label_answer->setFont(mono);
 
+    // The own side sits where the Start button does, which no running game shows.
+    m_view.label_myteam = label(QStringLiteral("label_myteam"), QString(), top, QRect(2, 4, 102, 17));
+    m_view.label_myteam->setAlignment(Qt::AlignCenter);
+    setBold(m_view.label_myteam, 12);
+    m_view.label_myteam->hide();
     m_view.button_start =
         pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
     m_view.button_start->setToolTip(QStringLiteral("Start Game"));
@@ -293,6 +298,14 @@ void Tchat::buildScorePanel(QWidget* score)
         setColour(l, QColor(0, 0x80, 0));
         l->hide();
     }
+
+    // Below the seats, where the snapshot button is offered between turns.
+    m_view.label_teamtotals =
+        label(QStringLiteral("label_teamtotals"), QString(), score, QRect(2, 182, 241, 18));
+    m_view.label_teamtotals->setAlignment(Qt::AlignCenter);
+    setBold(m_view.label_teamtotals, 12);
+    setColour(m_view.label_teamtotals, kMaroon);
+    m_view.label_teamtotals->hide();
 
     auto* snapshot = new QToolButton(score);
     snapshot->setObjectName(QStringLiteral("button_snapshot"));

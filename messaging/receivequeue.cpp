@@ -23,6 +23,38 @@ std::optional<QueuedMessage> ReceiveQueue::take()
         if (chosen == m_byOrigin.end())
             chosen = m_byOrigin.begin();
     }
+    return takeFrom(chosen);
+}
+
+std::optional<QueuedMessage> ReceiveQueue::take(const std::function<bool(ConnectionId)>& allowed)
+{
+    if (m_size == 0)
+        return std::nullopt;
+    // The same turn order as take(), passing over the connections that may not be served now.
+    auto start = m_servedAny ? m_byOrigin.upper_bound(m_lastServed) : m_byOrigin.begin();
+    auto chosen = m_byOrigin.end();
+    for (auto it = start; it != m_byOrigin.end() && chosen == m_byOrigin.end(); ++it)
+        if (allowed(it->first))
+            chosen = it;
+    for (auto it = m_byOrigin.begin(); it != start && chosen == m_byOrigin.end(); ++it)
+        if (allowed(it->first))
+            chosen = it;
+    if (chosen == m_byOrigin.end())
+        return std::nullopt;
+    return takeFrom(chosen);
+}
+
+std::vector<ConnectionId> ReceiveQueue::waitingOrigins() const
+{
+    std::vector<ConnectionId> origins;
+    origins.reserve(m_byOrigin.size());
+    for (const auto& [origin, entries] : m_byOrigin)
+        origins.push_back(origin);
+    return origins;
+}
+
+QueuedMessage ReceiveQueue::takeFrom(std::map<ConnectionId, std::deque<Entry>>::iterator chosen)
+{
     QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
     chosen->second.pop_front();
     if (chosen->second.empty())

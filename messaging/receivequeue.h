@@ -3,7 +3,9 @@
 #include <QString>
 #include <deque>
 #include <map>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace pictova {
 
@@ -28,6 +30,10 @@ public:
 
     void push(ConnectionId origin, const QString& text);
     std::optional<QueuedMessage> take();
+    // As take(), from the connections `allowed` says yes to only; nothing when none of them waits.
+    std::optional<QueuedMessage> take(const std::function<bool(ConnectionId)>& allowed);
+    // The connections with messages waiting, in connection order.
+    std::vector<ConnectionId> waitingOrigins() const;
     void dropFrom(ConnectionId origin);
 
     bool isEmpty() const { return m_size == 0; }
@@ -44,6 +50,8 @@ private:
         QString text;
     };
     std::map<ConnectionId, std::deque<Entry>> m_byOrigin;
+    // Takes the first entry of `chosen`, which the turn order picked.
+    QueuedMessage takeFrom(std::map<ConnectionId, std::deque<Entry>>::iterator chosen);
     ConnectionId m_lastServed = 0;
     bool m_servedAny = false;
 };

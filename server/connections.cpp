@@ -192,7 +192,17 @@ void ServerConnections::setQueueLimits(qsizetype messages, qsizetype bytes)
 
 std::optional<ServerConnections::Request> ServerConnections::takeRequest()
 {
-    std::optional<QueuedMessage> message = m_receivedlist.take();
+    return requestOf(m_receivedlist.take());
+}
+
+std::optional<ServerConnections::Request>
+ServerConnections::takeRequest(const std::function<bool(ConnectionId)>& allowed)
+{
+    return requestOf(m_receivedlist.take(allowed));
+}
+
+std::optional<ServerConnections::Request> ServerConnections::requestOf(std::optional<QueuedMessage> message)
+{
     if (!message)
         return std::nullopt;
     auto seat = m_seatOf.find(message->origin);
@@ -200,7 +210,7 @@ std::optional<ServerConnections::Request> ServerConnections::takeRequest()
         return Request{0, message->text}; // cannot happen: a departed connection's queue is dropped
     Link& link = *m_links.at(seat->second);
     link.queuedBytes -= message->text.size();
-    return Request{seat->second, std::move(message->text)};
+    return Request{seat->second, std::move(message->text), message->origin};
 }
 
 qsizetype ServerConnections::connectionsWaiting() const

@@ -53,8 +53,17 @@ public:
     {
         int seat = 0;
         QString text;
+        ConnectionId origin = 0;
     };
     std::optional<Request> takeRequest();
+    // As takeRequest(), from the connections `allowed` says yes to only.
+    std::optional<Request> takeRequest(const std::function<bool(ConnectionId)>& allowed);
+    std::vector<ConnectionId> waitingConnections() const { return m_receivedlist.waitingOrigins(); }
+
+private:
+    std::optional<Request> requestOf(std::optional<QueuedMessage> message);
+
+public:
     bool hasRequests() const { return !m_receivedlist.isEmpty(); }
     // How many connections have messages waiting.
     qsizetype connectionsWaiting() const;

@@ -113,9 +113,15 @@ void GameFlow::pass(int seat)
     if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
         return;
     const std::optional<WordChoice::Choice> choice =
-        m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame());
-    if (!choice)
-        return; // the list has nothing left: the drawer keeps the phrase and the point
+        m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame(), m_game.phrase);
+    if (!choice) {
+        // Nothing else to deal: the drawer keeps the phrase and the point, and is told so by the
+        // phrase itself, which a client takes as it took the first one. Outside the drawing the
+        // phrase held may be an earlier turn's, which is nobody's to be told.
+        if (m_game.phase == Phase::Drawing)
+            m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
+        return;
+    }
     m_game.category = choice->category;
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;

@@ -14,7 +14,8 @@ TServer::TServer(QObject* parent)
                            [this](int seat, Departure reason) {
                                m_rejoin.departed(seat, reason);
                                m_seats.seatFreed(seat);
-                           }, [this] { m_socktimer.wake(); }),
+                           },
+                           [this] { requestsArrived(); }),
       m_outbox(m_players,
                [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
       m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
@@ -27,6 +28,39 @@ TServer::TServer(QObject* parent)
 {
     buildRequestTable();
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
+    m_servePass.setSingleShot(true);
+    m_servePass.setTimerType(Qt::PreciseTimer);
+    connect(&m_servePass, &QTimer::timeout, this, &TServer::servePass);
+    m_serveClock.start();
+}
+
+void TServer::requestsArrived()
+{
+    if (!m_serveOnArrival || m_oneEntryPerTick) {
+        m_socktimer.wake();
+        return;
+    }
+    if (!m_manualTimers && !m_servePass.isActive())
+        m_servePass.start(0);
+}
+
+void TServer::servePass()
+{
+    // Every connection with a request waiting and some allowance left is served once; a
+    // connection past its allowance waits for its next serving while the others go on.
+    qint64 now = m_serveClock.elapsed();
+    for (qsizetype turns = m_connections.connectionsWaiting(); turns > 0; --turns) {
+        const std::optional<ServerConnections::Request> request =
+            m_connections.takeRequest([this, now](ConnectionId id) { return m_allowance.mayServe(id, now); });
+        if (!request)
+            break;
+        m_allowance.spend(request->origin, now);
+        m_requests.handle(request->text, request->seat, m_players);
+    }
+    if (!m_connections.hasRequests())
+        return;
+    now = m_serveClock.elapsed();
+    m_servePass.start(static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
 }
 
 TServer::~TServer() = default;
@@ -88,10 +122,13 @@ void TServer::setSoloGameSource(std::function<bool()> source)
 void TServer::setManualTimers(bool manual)
 {
     m_socktimer.setManual(manual);
+    m_manualTimers = manual;
+    if (manual)
+        m_servePass.stop();
     m_flow.roundtime().setManual(manual);
     m_connections.loginDeadline().setManual(manual);
     if (!manual && m_connections.hasRequests())
-        m_socktimer.wake();
+        requestsArrived();
 }
 
 bool TServer::socktimerTimer()

@@ -12,10 +12,13 @@
 #include "server/relay.h"
 #include "server/requesttable.h"
 #include "server/seats.h"
+#include "server/serveallowance.h"
 #include "server/serverevents.h"
 #include "server/wordchoice.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 namespace pictova {
@@ -82,6 +85,9 @@ public:
     // one entry per tick for all connections together with one per waiting connection.
     void setQueueOrder(ReceiveQueue::Order order);
     void setOneEntryPerTick(bool one) { m_oneEntryPerTick = one; }
+    // Requests are served as they arrive, within each connection's allowance; benchmarks compare
+    // that with serving on a 10 ms tick.
+    void setServeOnArrival(bool onArrival) { m_serveOnArrival = onArrival; }
     // Fuzzing lowers the per-connection limits on waiting messages and bytes.
     void setQueueLimits(qsizetype messages, qsizetype bytes)
     {
@@ -119,6 +125,14 @@ private:
     RequestTable m_requests;
     DrainTimer m_socktimer;
     bool m_oneEntryPerTick = false;
+    bool m_serveOnArrival = true;
+    bool m_manualTimers = false;
+    ServeAllowance m_allowance;
+    QTimer m_servePass;
+    QElapsedTimer m_serveClock;
+
+    void requestsArrived();
+    void servePass();
 };
 
 } // namespace pictova

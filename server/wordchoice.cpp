@@ -103,13 +103,19 @@ std::optional<int> WordChoice::dealableCategory(int category, bool& refilled)
     return std::nullopt;
 }
 
-QString WordChoice::takeFrom(int category, bool sologame)
+QString WordChoice::takeFrom(int category, bool sologame, const QString& avoid)
 {
     QStringList& entries = m_lists[category];
     if (sologame) {
         // A practice game keeps to the first ten entries of each list and never uses them up.
-        const int limit = static_cast<int>(std::min<qsizetype>(10, entries.size()));
-        return entries.at(randomBelow(limit));
+        const int limit = static_cast<int>(std::min<qsizetype>(kSoloEntries, entries.size()));
+        if (avoid.isEmpty())
+            return entries.at(randomBelow(limit));
+        QStringList others;
+        for (int i = 0; i < limit; ++i)
+            if (upperAsciiLetters(entries.at(i)) != avoid)
+                others << entries.at(i);
+        return others.isEmpty() ? QString() : others.at(randomBelow(static_cast<int>(others.size())));
     }
     while (!entries.isEmpty()) {
         const QString entry = entries.takeAt(randomBelow(static_cast<int>(entries.size())));
@@ -119,7 +125,8 @@ QString WordChoice::takeFrom(int category, bool sologame)
     return {};
 }
 
-std::optional<WordChoice::Choice> WordChoice::choose(int category, Mode mode, bool sologame)
+std::optional<WordChoice::Choice> WordChoice::choose(int category, Mode mode, bool sologame,
+                                                     const QString& current)
 {
     if (!isCategory(category))
         category = randomBelow(kCategoryCount);
@@ -134,7 +141,7 @@ std::optional<WordChoice::Choice> WordChoice::choose(int category, Mode mode, bo
         } else if (isEmpty(category)) {
             return std::nullopt;
         }
-        phrase = takeFrom(category, sologame);
+        phrase = takeFrom(category, sologame, mode == Mode::Redeal ? current : QString());
         if (!phrase.isEmpty())
             break;
         // Every remaining entry of the list was refused by the filter; a re-deal stops here.

@@ -17,6 +17,9 @@ using WordLists = std::array<QStringList, kCategoryCount>;
 class WordChoice
 {
 public:
+    // A solo game deals only from this many entries at the top of each list.
+    static constexpr int kSoloEntries = 10;
+
     // Seeded from the clock; the lists start as the compiled-in ones.
     WordChoice();
 
@@ -39,8 +42,10 @@ public:
         Redeal, // a pass: only the turn's category will do
     };
     // Takes a phrase. A category outside 0..6 (not picked) becomes a random one. Nothing when the
-    // list to deal from is exhausted and no fallback applies.
-    std::optional<Choice> choose(int category, Mode mode, bool sologame);
+    // list to deal from is exhausted and no fallback applies. A re-deal in a solo game never hands
+    // back `current` (upper case): its entries stay in the list, so the pass could otherwise cost a
+    // point for the very phrase the drawer gave up; with no other entry it deals nothing.
+    std::optional<Choice> choose(int category, Mode mode, bool sologame, const QString& current = {});
 
     int randomBelow(int n);
 
@@ -54,7 +59,7 @@ public:
 
 private:
     std::optional<int> dealableCategory(int category, bool& refilled);
-    QString takeFrom(int category, bool sologame);
+    QString takeFrom(int category, bool sologame, const QString& avoid);
 
     WordLists m_lists;
     WordLists m_original;

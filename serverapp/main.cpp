@@ -4,9 +4,11 @@
 #include "server/tserver.h"
 #include "serverapp/eventlog.h"
 #include "serverapp/options.h"
+#include "serverapp/serverannouncement.h"
 #include "serverapp/stopsignals.h"
 
 #include <QCoreApplication>
+#include <QSysInfo>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -56,9 +58,6 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pictova-server"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    if (options.announce)
-        printLine(stderr, QStringLiteral("pictova-server: --announce: announcing on the local network is not "
-                                         "available in this build; serving without it"));
 
     TServer server;
     EventLog log(*server.events(), [](const QString& line) { printLine(stdout, line); });
@@ -72,6 +71,12 @@ int main(int argc, char** argv)
         return 1;
     }
     log.listening(server.listeningPort(), options.name);
+
+    // The game is announced under its name, or this machine's.
+    ServerAnnouncement announcement(server, options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
+    if (options.announce && !announcement.start(server.listeningPort()))
+        printLine(stderr, QStringLiteral("pictova-server: --announce: %1; serving without announcing")
+                              .arg(announcement.errorString()));
 
     StopSignals stop;
     if (!stop.isValid()) {

@@ -5,7 +5,7 @@
 namespace pictova::serverapp {
 
 namespace {
-// A server name is shown in logs (and, once servers announce themselves, to players).
+// A server name is shown in logs and, with --announce, to players looking for games.
 constexpr qsizetype kMaxNameLength = 32;
 
 ServerOptions failed(const QString& error)
@@ -79,7 +79,8 @@ QString helpText()
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
         "  --name TEXT   the game's name in the log (at most 32 characters)\n"
-        "  --announce    announce the game on the local network (not available in this build)\n"
+        "  --announce    announce the game on the local network (PICTOVA_LAN_INTERFACE picks the\n"
+        "                interface, e.g. lo; every multicast interface otherwise)\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"

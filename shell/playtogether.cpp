@@ -16,7 +16,10 @@ const QChar kSeparator = QLatin1Char(' ');
 constexpr int kLongestName = 32;
 constexpr int kLongestAddress = 255;
 
-bool validPort(qint64 port) { return port >= 1 && port <= 65535; }
+bool validPort(qint64 port)
+{
+    return port >= 1 && port <= 65535;
+}
 } // namespace
 
 void PlayTogetherSettings::rememberAddress(const QString& address)
@@ -38,7 +41,8 @@ PlayTogetherSettings loadPlayTogether(const QString& path)
     const qint32 port = ini.readInteger(kSection, kPortKey, PlayTogetherSettings::kDefaultPort);
     loaded.hostPort = validPort(port) ? static_cast<quint16>(port) : PlayTogetherSettings::kDefaultPort;
     loaded.announce = ini.readString(kSection, kAnnounceKey, QString()) != QLatin1String("false");
-    const QStringList recent = ini.readString(kSection, kRecentKey, QString()).split(kSeparator, Qt::SkipEmptyParts);
+    const QStringList recent =
+        ini.readString(kSection, kRecentKey, QString()).split(kSeparator, Qt::SkipEmptyParts);
     // Oldest first, so that the newest ends up in front.
     for (auto address = recent.crbegin(); address != recent.crend(); ++address)
         loaded.rememberAddress(*address);
@@ -50,8 +54,10 @@ void savePlayTogether(const QString& path, const PlayTogetherSettings& settings)
     IniFile ini(path);
     ini.writeString(kSection, kNameKey, settings.playerName.left(kLongestName));
     ini.writeString(kSection, kPortKey, QString::number(settings.hostPort));
-    ini.writeString(kSection, kAnnounceKey, settings.announce ? QStringLiteral("true") : QStringLiteral("false"));
-    ini.writeString(kSection, kRecentKey, settings.recentAddresses.mid(0, PlayTogetherSettings::kRecentAddresses).join(kSeparator));
+    ini.writeString(kSection, kAnnounceKey,
+                    settings.announce ? QStringLiteral("true") : QStringLiteral("false"));
+    ini.writeString(kSection, kRecentKey,
+                    settings.recentAddresses.mid(0, PlayTogetherSettings::kRecentAddresses).join(kSeparator));
     ini.save();
 }
 

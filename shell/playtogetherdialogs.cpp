@@ -1,5 +1,7 @@
 #include "shell/playtogetherdialogs.h"
 
+#include "messaging/version.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,11 +70,23 @@ void HostDialog::setChoices(const QString& name, quint16 port, bool announce)
     m_announce->setChecked(announce);
 }
 
-QString HostDialog::playerName() const { return m_name->text().trimmed(); }
-quint16 HostDialog::port() const { return static_cast<quint16>(m_port->value()); }
-bool HostDialog::announce() const { return m_announce->isChecked(); }
+QString HostDialog::playerName() const
+{
+    return m_name->text().trimmed();
+}
+quint16 HostDialog::port() const
+{
+    return static_cast<quint16>(m_port->value());
+}
+bool HostDialog::announce() const
+{
+    return m_announce->isChecked();
+}
 
-void HostDialog::updateButton() { m_host->setEnabled(!playerName().isEmpty()); }
+void HostDialog::updateButton()
+{
+    m_host->setEnabled(!playerName().isEmpty());
+}
 
 JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
 {
@@ -117,6 +131,12 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(nameRow);
     layout->addWidget(new QLabel(QStringLiteral("Games on the local network (double-click to join):"), this));
     layout->addWidget(m_games, 1);
+    m_listNote = new QLabel(this);
+    m_listNote->setObjectName(QStringLiteral("listNote"));
+    m_listNote->setWordWrap(true);
+    m_listNote->setTextFormat(Qt::PlainText);
+    m_listNote->hide();
+    layout->addWidget(m_listNote);
     auto* addressRow = new QFormLayout;
     addressRow->addRow(QStringLiteral("Address:"), m_address);
     layout->addLayout(addressRow);
@@ -142,9 +162,13 @@ void JoinDialog::showGames(const QList<ListedGame>& games)
     m_games->clear();
     for (const ListedGame& game : games) {
         const QString where = QStringLiteral("%1:%2").arg(game.address).arg(game.port);
-        auto* item = new QTreeWidgetItem(
-            m_games, {game.name, QString::number(game.players), QString::number(game.freeSeats),
-                      game.running ? QStringLiteral("game running") : QStringLiteral("waiting"), where});
+        const bool sameVersion = game.version == QString::fromLatin1(kVersion);
+        const QString state = !sameVersion   ? QStringLiteral("version %1").arg(game.version)
+                              : game.running ? QStringLiteral("game running")
+                                             : QStringLiteral("waiting");
+        auto* item = new QTreeWidgetItem(m_games, {game.name.isEmpty() ? where : game.name,
+                                                   QString::number(game.players),
+                                                   QString::number(game.freeSeats), state, where});
         item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));
         if (where == selected)
             m_games->setCurrentItem(item);
@@ -159,9 +183,24 @@ void JoinDialog::pickListed()
     m_address->setEditText(current->text(4));
 }
 
-QString JoinDialog::playerName() const { return m_name->text().trimmed(); }
-QString JoinDialog::address() const { return m_address->currentText().trimmed(); }
+void JoinDialog::setListNote(const QString& note)
+{
+    m_listNote->setText(note);
+    m_listNote->setVisible(!note.isEmpty());
+}
 
-void JoinDialog::updateButton() { m_join->setEnabled(!playerName().isEmpty() && !address().isEmpty()); }
+QString JoinDialog::playerName() const
+{
+    return m_name->text().trimmed();
+}
+QString JoinDialog::address() const
+{
+    return m_address->currentText().trimmed();
+}
+
+void JoinDialog::updateButton()
+{
+    m_join->setEnabled(!playerName().isEmpty() && !address().isEmpty());
+}
 
 } // namespace pictova

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QPushButton;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTreeWidget;
@@ -61,6 +62,8 @@ public:
     QString playerName() const;
     // The address to join as typed ("host" or "host:port").
     QString address() const;
+    // A line under the list of games found, e.g. why none can be found; empty hides it.
+    void setListNote(const QString& note);
 
 signals:
     // The player chose a game: the dialog has closed with the name and address filled in.
@@ -72,6 +75,7 @@ private:
 
     QLineEdit* m_name;
     QTreeWidget* m_games;
+    QLabel* m_listNote = nullptr;
     QComboBox* m_address;
     QPushButton* m_join = nullptr;
     QList<ListedGame> m_listed;

@@ -6,6 +6,7 @@
 #include "messaging/version.h"
 #include "server/tserver.h"
 
+#include <QElapsedTimer>
 #include <QHostInfo>
 
 namespace pictova {
@@ -19,8 +20,7 @@ ClientSession::ClientSession(QObject* parent)
             [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
     m_Sock11.HostName = QStringLiteral("127.0.0.1");
     m_Sock11.PortName = QStringLiteral("9001");
-    m_Timer1 = new DrainTimer(
-        1, [this] { return processsocktimer(); }, this);
+    m_Timer1 = new DrainTimer(1, [this] { return drainForAWhile(); }, this);
     buildCommandTable();
 
     // Whoever becomes game master between games is offered the start; whoever stops being it
@@ -194,6 +194,18 @@ void ClientSession::queueEntry(const QString& entry)
 {
     m_receivedlist.push(0, entry);
     m_Timer1->wake();
+}
+
+bool ClientSession::drainForAWhile()
+{
+    // Everything waiting is handled at once, up to a slice of time that keeps the window
+    // answering: a newcomer's catch-up of a whole drawing is on its board within a few ticks.
+    QElapsedTimer slice;
+    slice.start();
+    bool more = processsocktimer();
+    while (more && slice.elapsed() < kDrainSliceMs)
+        more = processsocktimer();
+    return more;
 }
 
 bool ClientSession::processsocktimer()

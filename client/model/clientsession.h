@@ -114,6 +114,9 @@ public:
     // The receive side: queue an entry as if it had arrived, and handle one entry.
     void queueEntry(const QString& entry);
     bool processsocktimer();
+    // Handles waiting entries for up to kDrainSliceMs; returns whether more wait.
+    bool drainForAWhile();
+    static constexpr int kDrainSliceMs = 8;
     void setManualDrain(bool manual) { m_Timer1->setManual(manual); }
     qsizetype pendingEntries() const { return m_receivedlist.size(); }
 

@@ -71,12 +71,51 @@ QString GameModel::seatName(int seat) const
     return isPlayerSeat(seat) ? m_seats[seat].name : QString();
 }
 
+Team GameModel::teamOf(int seat)
+{
+    if (!isPlayerSeat(seat))
+        return Team::None;
+    return seat % 2 == 1 ? Team::Black : Team::Maroon;
+}
+
+QString GameModel::teamName(Team team)
+{
+    switch (team) {
+    case Team::Black:
+        return QStringLiteral("Black Team");
+    case Team::Maroon:
+        return QStringLiteral("Maroon Team");
+    case Team::None:
+        break;
+    }
+    return {};
+}
+
+TeamStanding GameModel::teamStanding(Team team) const
+{
+    TeamStanding standing;
+    if (team == Team::None)
+        return standing;
+    standing.team = team;
+    standing.name = teamName(team);
+    const int first = team == Team::Black ? 1 : 2;
+    standing.points = m_seats[first].points;
+    for (int seat = first; seat <= kPlayerSeats; seat += 2)
+        if (m_seats[seat].taken)
+            standing.members << m_seats[seat].name;
+    return standing;
+}
+
 void GameModel::takeSeat(int seat, const QString& name)
 {
     if (!isPlayerSeat(seat))
         return;
-    if (!m_seats[seat].taken)
+    if (!m_seats[seat].taken) {
+        // In a team game a newcomer joins a side that already has points: the seat shows them.
+        const int teamPoints = m_team ? teamStanding(teamOf(seat)).points : 0;
         m_seats[seat] = PlayerSeat{};
+        m_seats[seat].points = teamPoints;
+    }
     m_seats[seat].taken = true;
     m_seats[seat].name = name;
     emit seatChanged(seat);

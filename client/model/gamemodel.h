@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace pictova {
@@ -30,6 +31,18 @@ struct PlayerSeat
 };
 
 enum class GamePhase { NoGame, Break, Picking, Drawing, Won };
+
+// The two sides of a team game: the odd seats and the even seats.
+enum class Team { None, Black, Maroon };
+
+// A team as its players see it: the points the server keeps for it and who plays on it.
+struct TeamStanding
+{
+    Team team = Team::None;
+    QString name;
+    int points = 0;
+    QStringList members; // names of the seats taken, in seat order
+};
 
 // Which message last announced the score to play to and the time per turn; each words its
 // caption its own way.
@@ -67,6 +80,12 @@ public:
     void freeSeat(int seat);
     void setPoints(int seat, int points);
     void setWatching(int seat, bool watching);
+    // The team a player seat belongs to in a team game; spectators' seats belong to none.
+    static Team teamOf(int seat);
+    static QString teamName(Team team);
+    // The team's points live in its first seat (1 or 2), where the server scores and judges
+    // them; the other seats hold copies that a pass or a time-out may leave behind.
+    TeamStanding teamStanding(Team team) const;
     // Seats above the players: seat number to name.
     const QMap<int, QString>& spectators() const { return m_spectators; }
     void addSpectator(int seat, const QString& name);

@@ -53,9 +53,10 @@ void GuessingHandler::updateanswer(const QString& payload)
         emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
                              QLatin1Char('-') + update.text);
-        // The server takes a point from the drawer without saying so; the seat must show it.
+        // The server takes a point from the drawer's seat without saying so; the model must hold
+        // it. In a team game that seat is the side's points for seats 1 and 2, a copy elsewhere.
         const int drawer = model.drawer();
-        if (!model.teamGame() && model.seat(drawer).points > 0)
+        if (model.seat(drawer).points > 0)
             model.setPoints(drawer, model.seat(drawer).points - 1);
         endOfTurn();
         m_session.countdown().restart(CountdownClock::Pause, 10);

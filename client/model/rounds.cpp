@@ -15,6 +15,7 @@ void RoundsHandler::startthegame(const QString& payload)
 {
     const parse::StartGameAnnounce game = parse::startgameAnnounce(payload);
     GameModel& model = m_session.model();
+    m_passAwaited = false;
     model.setAward({});
     model.setStartOffered(false);
     model.setPassOffered(false);
@@ -34,6 +35,7 @@ void RoundsHandler::pickcatagory(const QString& payload)
 {
     const int drawer = parseInteger(payload);
     GameModel& model = m_session.model();
+    m_passAwaited = false;
     emit m_session.strokeAbandoned();
     model.setTurnCaption({});
     model.setHint({});
@@ -60,6 +62,7 @@ void RoundsHandler::getnextplayer(const QString& payload)
 {
     const parse::NextPlayer next = parse::nextplayer(payload);
     GameModel& model = m_session.model();
+    m_passAwaited = false;
     model.setFullAnswer({});
     model.setTurnCaption({});
     // Clears the guess lists, the board, and puts the brush back to black, width 3.
@@ -83,13 +86,21 @@ void RoundsHandler::getnextplayer(const QString& payload)
 void RoundsHandler::givedraweranswer(const QString& payload)
 {
     m_session.model().setFullAnswer(payload);
+    if (!m_passAwaited)
+        return;
+    m_passAwaited = false;
+    emit m_session.chatLine(
+        QStringLiteral("No other phrase is left to deal in this category: keep drawing this one."),
+        kStatusColour);
 }
 
 void RoundsHandler::button_passClick()
 {
     GameModel& model = m_session.model();
-    if (model.drawer() == model.mySeat() && model.loggedIn())
+    if (model.drawer() == model.mySeat() && model.loggedIn()) {
         m_session.send(toserver::pass(model.mySeat()));
+        m_passAwaited = true;
+    }
     model.setPassOffered(false);
 }
 
@@ -97,6 +108,8 @@ void RoundsHandler::passed(const QString& payload)
 {
     const parse::SeatAndNumber pass = parse::seatAndNumber(payload);
     GameModel& model = m_session.model();
+    if (pass.seat == model.mySeat())
+        m_passAwaited = false;
     emit m_session.soundCue(QStringLiteral("pass"));
     model.setPoints(pass.seat, pass.number);
     emit m_session.chatLine(model.seatName(pass.seat) +

@@ -26,6 +26,9 @@ public:
 
 private:
     ClientSession& m_session;
+    // A pass went out this turn and the server has not answered it yet. A server that keeps the
+    // phrase answers with the phrase alone, without the purchase notice.
+    bool m_passAwaited = false;
 };
 
 } // namespace pictova

@@ -80,7 +80,8 @@ TEST_F(Chooser, APortInUseShowsWhyAndTryAgainHostsOnceItIsFree)
     const quint16 port = blocker->serverPort();
     chooser().hostGame("Ann", port, false);
     ASSERT_TRUE(notice().isVisible());
-    EXPECT_TRUE(notice().text().startsWith(QStringLiteral("This computer cannot host a game on port %1").arg(port)));
+    EXPECT_TRUE(
+        notice().text().startsWith(QStringLiteral("This computer cannot host a game on port %1").arg(port)));
     EXPECT_TRUE(notice().retryButton()->isVisible());
 
     blocker.reset();

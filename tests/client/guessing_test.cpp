@@ -38,7 +38,8 @@ protected:
 
 TEST_F(Guessing, EnterSendsTheGuessAndEmptiesTheField)
 {
-    v().edit_answer->setText(QString::fromLatin1("fan\xff" "s"));
+    v().edit_answer->setText(QString::fromLatin1("fan\xff"
+                                                 "s"));
     pressEnter();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_answer+2+fans"});
     EXPECT_TRUE(v().edit_answer->text().isEmpty());
@@ -122,4 +123,66 @@ TEST_F(Guessing, WinnerPanelAnimatesAndTheHostGetsTheStartButtonBack)
     receive("CMD_winner+Ann");
     EXPECT_TRUE(v().button_start->isVisible());
     EXPECT_TRUE(v().StartGame1->isEnabled());
+}
+
+TEST_F(Guessing, ATeamGameShowsPointsOnTakenSeatsOnlyAndTheTeamsAboveTheStatusLine)
+{
+    QLabel* totals = v().label_teamtotals;
+    ASSERT_NE(totals, nullptr);
+    EXPECT_FALSE(totals->isVisible());
+    receive({"CMD_startgame+1+true+20+120", "CMD_teamscore+20+4+20+4+20+4+20+4+20+4"});
+    // Seats 1..3 are taken (Ann, Me, Cid); the rest wait for players and show no points.
+    EXPECT_EQ(v().label_score[1]->text(), "20");
+    EXPECT_EQ(v().label_score[2]->text(), "4");
+    EXPECT_EQ(v().label_score[3]->text(), "20");
+    for (int seat = 4; seat <= 10; ++seat) {
+        EXPECT_EQ(v().label_playername[seat]->text(), "<Waiting>");
+        EXPECT_EQ(v().label_score[seat]->text(), "") << seat;
+    }
+    EXPECT_TRUE(totals->isVisible());
+    EXPECT_EQ(totals->text(), "Black Team 20 \u00b7 Maroon Team 4");
+    EXPECT_EQ(totals->toolTip(), "<qt>Black Team (20): Ann, Cid<br>Maroon Team (4): Me</qt>");
+    // The own side is named in the status strip.
+    EXPECT_EQ(v().label_myteam->text(), "Maroon Team");
+
+    // The snapshot offer after a turn takes the line; the next pick gives it back.
+    receive({"CMD_teamscore+23+4+23+4+23+4+23+4+23+4", "CMD_correctanswer+3+23+1+23+FAN"});
+    EXPECT_TRUE(v().button_snapshot->isVisible());
+    EXPECT_FALSE(totals->isVisible());
+    receive("CMD_pickcatagory+2");
+    EXPECT_TRUE(totals->isVisible());
+    EXPECT_EQ(totals->text(), "Black Team 23 \u00b7 Maroon Team 4");
+
+    // A player who leaves takes the points off the row and the name off the team.
+    receive("CMD_playerdisconnected+3+Cid");
+    EXPECT_EQ(v().label_score[3]->text(), "");
+    EXPECT_EQ(totals->toolTip(), "<qt>Black Team (23): Ann<br>Maroon Team (4): Me</qt>");
+    // Names are shown as they were typed, never as markup.
+    receive({"CMD_newplayerinfo+5+<b>Eve", "CMD_teamscore+21+7+21+7+21+7+21+7+21+7"});
+    EXPECT_EQ(totals->toolTip(), "<qt>Black Team (21): Ann, &lt;b&gt;Eve<br>Maroon Team (7): Me</qt>");
+    EXPECT_EQ(v().label_score[5]->text(), "21");
+    EXPECT_EQ(totals->text(), "Black Team 21 \u00b7 Maroon Team 7");
+
+    // The next game of single players shows every seat's number again and no teams.
+    receive("CMD_startgame+1+false+20+120");
+    EXPECT_EQ(v().label_score[4]->text(), "0");
+    EXPECT_FALSE(totals->isVisible());
+    EXPECT_EQ(v().label_myteam->text(), "");
+}
+
+TEST_F(Guessing, ATeamGamesRowsShowWhatTheSideHasAfterPassesAndTimeOuts)
+{
+    receive({"CMD_newplayerinfo+4+Dee", "CMD_startgame+1+true+50+60", "CMD_teamscore+4+6+4+6+4+6+4+6+4+6"});
+    // Dee's pass lowers only her seat's copy on the server: her side keeps its points.
+    receive({"CMD_pickcatagory+4", "CMD_nextplayer+4+0+___ ", "CMD_passed+4+5"});
+    EXPECT_EQ(m_chat->model().seat(4).points, 5);
+    EXPECT_EQ(v().label_score[4]->text(), "6");
+    EXPECT_EQ(v().label_score[2]->text(), "6");
+    // Time runs out on the drawer in seat 2: the Maroon Team pays, on every row of the side.
+    receive({"CMD_updateanswer+true+FAN", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
+             "CMD_updateanswer+true+EEL", "CMD_pickcatagory+1"});
+    EXPECT_EQ(v().label_score[2]->text(), "5");
+    EXPECT_EQ(v().label_score[4]->text(), "5");
+    EXPECT_EQ(v().label_score[1]->text(), "4");
+    EXPECT_EQ(v().label_teamtotals->text(), "Black Team 4 \u00b7 Maroon Team 5");
 }

@@ -20,12 +20,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_listener.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&m_session, &ClientSession::joinFailed, [this](JoinProblem problem, const QString& text) {
-            m_problem = problem;
-            m_text = text;
-        });
+        QObject::connect(&m_session, &ClientSession::joinFailed,
+                         [this](JoinProblem problem, const QString& text) {
+                             m_problem = problem;
+                             m_text = text;
+                         });
         QObject::connect(&m_session, &ClientSession::joined, [this] { ++m_joined; });
-        QObject::connect(&m_session, &ClientSession::connectionLost, [this](const QString& text) { m_lost = text; });
+        QObject::connect(&m_session, &ClientSession::connectionLost,
+                         [this](const QString& text) { m_lost = text; });
         QObject::connect(&m_session, &ClientSession::ended, [this] { ++m_ended; });
         QObject::connect(&m_session, &ClientSession::notice, [this] { ++m_notices; });
         m_session.setLoginName("Bob");
@@ -60,7 +62,8 @@ protected:
 
 TEST_F(Join, AnUnknownHostName)
 {
-    m_session.setResolver([](const QString&, std::function<void(const QString&)> found) { found(QString()); });
+    m_session.setResolver(
+        [](const QString&, std::function<void(const QString&)> found) { found(QString()); });
     m_session.startJoin("nowhere.example", 7772);
     ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
     EXPECT_EQ(*m_problem, JoinProblem::UnknownHost);
@@ -100,7 +103,9 @@ TEST_F(Join, AFullGameAndAnotherVersion)
 
     m_problem.reset();
     m_session.startJoin("127.0.0.1", port());
-    ASSERT_NE(answer("CMD_sendlogininfo+2\xff" "CMD_wrongversion+\xff"), nullptr);
+    ASSERT_NE(answer("CMD_sendlogininfo+2\xff"
+                     "CMD_wrongversion+\xff"),
+              nullptr);
     ASSERT_TRUE(waitFor([&] { return m_problem.has_value(); }));
     EXPECT_EQ(*m_problem, JoinProblem::WrongVersion);
     expectNothingElse();
@@ -109,7 +114,8 @@ TEST_F(Join, AFullGameAndAnotherVersion)
 TEST_F(Join, AGameJoinedFromTheWindowEndsWithAReason)
 {
     m_session.startJoin("127.0.0.1", port());
-    QTcpSocket* peer = answer("CMD_sendlogininfo+2\xff" "CMD_newplayerinfo+2+Bob\xff");
+    QTcpSocket* peer = answer("CMD_sendlogininfo+2\xff"
+                              "CMD_newplayerinfo+2+Bob\xff");
     ASSERT_NE(peer, nullptr);
     ASSERT_TRUE(waitFor([&] { return m_joined == 1; }));
     EXPECT_TRUE(m_session.model().loggedIn());
@@ -121,7 +127,9 @@ TEST_F(Join, AGameJoinedFromTheWindowEndsWithAReason)
     m_session.leaveGame();
     m_session.startJoin("127.0.0.1", port());
     // A server of this program says when its game closes for good; the copy does not come back.
-    peer = answer("CMD_sendlogininfo+3\xff" "CMD_features+rejoin\xff" "CMD_newplayerinfo+3+Bob\xff");
+    peer = answer("CMD_sendlogininfo+3\xff"
+                  "CMD_features+rejoin\xff"
+                  "CMD_newplayerinfo+3+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return m_joined == 2; }));
     peer->write("CMD_gameclosed+\xff");
     peer->disconnectFromHost();

@@ -253,13 +253,15 @@ TEST_F(Session, TheBadgesShowWhatTheTurnChangedAndATimeOutCostsTheDrawerAPoint)
     EXPECT_EQ(model().seat(2).points, 5);
     receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+2+7+1+7+CAT"});
     EXPECT_EQ(model().award().guesserText, "+2");
-    // Nobody goes below nothing; a team game's shown points are the team's and stay.
+    // Nobody goes below nothing; in a team game the drawer's seat pays as well, as on the server
+    // (for seats 1 and 2 that is the side's points).
     receive({"CMD_gamestats+20+120+0+0+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
              "CMD_updateanswer+true+EEL"});
     EXPECT_EQ(model().seat(2).points, 0);
     receive({"CMD_startgame+1+true+20+120", "CMD_teamscore+3+3+0+0+0+0+0+0+0+0", "CMD_pickcatagory+2",
              "CMD_nextplayer+2+0+___ ", "CMD_updateanswer+true+EEL"});
-    EXPECT_EQ(model().seat(2).points, 3);
+    EXPECT_EQ(model().seat(2).points, 2);
+    EXPECT_EQ(model().teamStanding(Team::Maroon).points, 2);
 }
 
 TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
@@ -290,4 +292,65 @@ TEST_F(Session, ANewcomerIsNeverGameMasterForAMomentBeforeItsCatchUpArrives)
              "CMD_existingplayers+2+Bob"});
     EXPECT_FALSE(model().isGameMaster());
     EXPECT_EQ(offered, 0);
+}
+
+TEST_F(Session, ATeamGamesStandingsComeFromTheFirstSeatsAndNameTheSeatedMembers)
+{
+    logIn(1, "Ann");
+    receive({"CMD_newplayerinfo+2+Bob", "CMD_newplayerinfo+3+Cid", "CMD_startgame+1+true+20+120",
+             "CMD_teamscore+4+6+4+6+4+6+4+6+4+6"});
+    EXPECT_EQ(GameModel::teamOf(9), Team::Black);
+    EXPECT_EQ(GameModel::teamOf(10), Team::Maroon);
+    EXPECT_EQ(GameModel::teamOf(11), Team::None);
+    const TeamStanding black = model().teamStanding(Team::Black);
+    EXPECT_EQ(black.name, "Black Team");
+    EXPECT_EQ(black.points, 4);
+    EXPECT_EQ(black.members, QStringList({"Ann", "Cid"}));
+    const TeamStanding maroon = model().teamStanding(Team::Maroon);
+    EXPECT_EQ(maroon.name, "Maroon Team");
+    EXPECT_EQ(maroon.points, 6);
+    EXPECT_EQ(maroon.members, QStringList({"Bob"}));
+
+    // Cid's pass lowers only his own copy; the team keeps what the server judges by.
+    receive({"CMD_passed+3+3", "CMD_playerdisconnected+2+Bob"});
+    EXPECT_EQ(model().teamStanding(Team::Black).points, 4);
+    EXPECT_TRUE(model().teamStanding(Team::Maroon).members.isEmpty());
+    EXPECT_EQ(model().teamStanding(Team::Maroon).points, 6);
+    // A newcomer joins a side and shows its points, the first seat included.
+    receive({"CMD_newplayerinfo+4+Dee", "CMD_newplayerinfo+2+Eve"});
+    EXPECT_EQ(model().seat(4).points, 6);
+    EXPECT_EQ(model().seat(2).points, 6);
+    EXPECT_EQ(model().teamStanding(Team::Maroon).members, QStringList({"Eve", "Dee"}));
+
+    // A game of single players has no sides.
+    receive({"CMD_startgame+1+false+20+120", "CMD_correctanswer+2+2+1+1+FAN", "CMD_playerdisconnected+2+Eve",
+             "CMD_newplayerinfo+2+Fay"});
+    EXPECT_EQ(model().seat(2).points, 0);
+}
+
+TEST_F(Session, ARefusedPassIsExplainedAndAnAcceptedOneIsNot)
+{
+    logIn(2, "Me");
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ", "CMD_givedraweranswer+FISH"});
+    m_session.pass();
+    // The server keeps the phrase: it tells the drawer the phrase again and nothing else.
+    receive({"CMD_givedraweranswer+FISH"});
+    EXPECT_FALSE(model().passOffered());
+    EXPECT_EQ(model().fullAnswer(), "FISH");
+    EXPECT_EQ(m_lines.last(), "No other phrase is left to deal in this category: keep drawing this one.");
+
+    // An accepted pass: only the purchase is told.
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ", "CMD_givedraweranswer+FISH"});
+    const qsizetype before = m_lines.size();
+    m_session.pass();
+    receive({"CMD_updateanswer+2+___ ", "CMD_passed+2+0", "CMD_givedraweranswer+EEL"});
+    EXPECT_EQ(m_lines.mid(before), QStringList({"Me has bought a different phrase for one point."}));
+    EXPECT_EQ(model().fullAnswer(), "EEL");
+    // The phrase of a later turn is no answer to a pass sent in an earlier one.
+    m_lines.clear();
+    receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ "});
+    m_session.pass();
+    receive({"CMD_updateanswer+true+FISH", "CMD_pickcatagory+2", "CMD_nextplayer+2+5+____ ",
+             "CMD_givedraweranswer+FISH"});
+    EXPECT_TRUE(m_lines.filter("No other phrase").isEmpty());
 }

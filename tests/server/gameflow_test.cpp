@@ -181,6 +181,7 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
 {
     WordLists lists = listsOf(QStringLiteral("fan"), 5);
     lists[3] = QStringList({"cello"});
+    lists[1].clear(); // where a pick from an empty list goes
     server->setWordLists(lists);
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
@@ -192,7 +193,75 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
     send(ann, toserver::pass(1));
     barrier();
     EXPECT_EQ(log(bob), QStringList());
+    // The drawer alone hears that the phrase stays.
+    EXPECT_EQ(log(ann), QStringList({"CMD_givedraweranswer+CELLO"}));
     EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
+
+    // The next drawer, refused during the pick, is not told the phrase of the turn before.
+    tickToTimeOut();
+    tickThroughBreak();
+    ASSERT_EQ(server->game().drawer, 2);
+    send(bob, toserver::pickcatagory(2, 3));
+    clearAll();
+    send(bob, toserver::pass(2));
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+    EXPECT_EQ(log(ann), QStringList());
+}
+
+TEST_F(ServerGame, ASoloPassDealsAnotherOfTheFirstTenEntries)
+{
+    // Ten distinct entries and more behind them: a practice game deals only from the first ten.
+    QStringList entries;
+    for (const char* word :
+         {"ant", "bee", "cat", "dog", "eel", "fox", "gnu", "hen", "ibis", "jay", "kiwi", "lark"})
+        entries << QString::fromLatin1(word);
+    WordLists lists;
+    lists.fill(entries);
+    server->setWordLists(lists);
+    server->setSoloGameSource([] { return true; });
+    ProtoClient* you = join("You");
+    startGame(false, 20, 120);
+    send(you, toserver::pickcatagory(1, 4));
+    tickToDeal();
+    const QString first = server->game().phrase;
+    ASSERT_FALSE(first.isEmpty());
+
+    QSet<QString> dealt = {first};
+    for (int pass = 0; pass < 20; ++pass) {
+        const QString before = server->game().phrase;
+        clearAll();
+        send(you, toserver::pass(1));
+        barrier();
+        const QString after = server->game().phrase;
+        EXPECT_NE(after, before) << "pass " << pass;
+        EXPECT_EQ(log(you),
+                  QStringList({QStringLiteral("CMD_updateanswer+1+") + WordChoice::sortphrase(after),
+                               "CMD_passed+1+0", "CMD_givedraweranswer+" + after}));
+        dealt << after;
+    }
+    for (const QString& phrase : dealt)
+        EXPECT_TRUE(entries.mid(0, 10).contains(phrase.toLower())) << phrase.toStdString();
+    EXPECT_EQ(server->words().list(4).size(), 12);
+}
+
+TEST_F(ServerGame, ASoloPassWithNoOtherPhraseAmongTheFirstTenIsRefused)
+{
+    // The first ten entries are one phrase; the different one behind them is out of reach.
+    WordLists lists = listsOf(QStringLiteral("owl"), 10);
+    for (QStringList& list : lists)
+        list << QStringLiteral("yak");
+    server->setWordLists(lists);
+    server->setSoloGameSource([] { return true; });
+    ProtoClient* you = join("You");
+    startGame(false, 20, 120);
+    tickToDeal();
+    clearAll();
+    send(you, toserver::pass(1));
+    barrier();
+    EXPECT_EQ(log(you), QStringList({"CMD_givedraweranswer+OWL"}));
+    EXPECT_EQ(server->game().phrase, QStringLiteral("OWL"));
+    EXPECT_EQ(server->game().phase, Phase::Drawing);
 }
 
 TEST_F(ServerGame, ATimeOutRevealsThePhraseAndCostsTheDrawerAPoint)
@@ -485,6 +554,45 @@ TEST_F(ServerGame, TeamsShareTheirPoints)
     tickThroughBreak();
     barrier();
     EXPECT_EQ(named(cat, cmd::winner), QStringList({"CMD_winner+Black Team"}));
+}
+
+TEST_F(ServerGame, ATeamPaysForATimeOutOnlyThroughItsFirstSeat)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    join("Cat");
+    ProtoClient* dee = join("Dee");
+    startGame(true, 50, 60);
+    tickToDeal();
+    guess(bob, "fan"); // Black 1, Maroon 2
+    tickThroughBreak();
+    tickToDeal();
+    guess(ann, "fan"); // Maroon 3, Black 3
+    tickThroughBreak();
+    tickToDeal();      // Cat draws
+    guess(dee, "fan"); // Black 4, Maroon 5
+    tickThroughBreak();
+    // Dee (seat 4) draws and time runs out: her copy pays, the Maroon Team does not.
+    tickToDeal();
+    tickToTimeOut();
+    tickThroughBreak();
+    // Ann draws, passes and runs out of time: the Black Team pays twice through seat 1.
+    tickToDeal();
+    send(ann, toserver::pass(1));
+    tickToTimeOut();
+    tickThroughBreak();
+    // Bob draws and time runs out: the Maroon Team pays through seat 2.
+    ASSERT_EQ(server->game().drawer, 2);
+    tickToDeal();
+    tickToTimeOut();
+    ProtoClient* eve = join("Eve");
+    barrier();
+    // The sides' points are seats 1 and 2 (Black 2, Maroon 4); the other seats hold copies of
+    // their side's points from its last scoring, Dee's lowered by her own time-out, and Eve, new
+    // on seat 5, starts from nothing.
+    EXPECT_EQ(named(eve, cmd::gamestats), QStringList({"CMD_gamestats+50+60+2+4+4+4+0+5+4+5+4+5"}));
+    EXPECT_EQ(server->players().at(1).score, 2);
+    EXPECT_EQ(server->players().at(2).score, 4);
 }
 
 TEST_F(ServerGame, EqualTeamsAtTheGoalGoToTheMaroonTeam)

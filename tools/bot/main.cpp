@@ -72,8 +72,9 @@ int main(int argc, char** argv)
         QStringLiteral("order"), QStringLiteral("fair"));
     const QCommandLineOption drainOption(
         QStringLiteral("drain"),
-        QStringLiteral("With --serve: \"round\" (each tick one message from every connection with some "
-                       "waiting, the game's own) or \"one\" (one message a tick in all; for benchmarks)."),
+        QStringLiteral("With --serve: \"round\" (every waiting connection served in turn as messages "
+                       "arrive, within its allowance: the game's own), \"tick\" (the same on a 10 ms tick) or "
+                       "\"one\" (one message a tick in all); the last two for benchmarks."),
         QStringLiteral("mode"), QStringLiteral("round"));
     parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption, serveOption,
                        secondOption, queueOption, drainOption});
@@ -96,8 +97,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString drainMode = parser.value(drainOption);
-    if (drainMode != QLatin1String("round") && drainMode != QLatin1String("one")) {
-        std::fprintf(stderr, "pictova-bot: --drain must be round or one\n");
+    if (drainMode != QLatin1String("round") && drainMode != QLatin1String("one") &&
+        drainMode != QLatin1String("tick")) {
+        std::fprintf(stderr, "pictova-bot: --drain must be round, tick or one\n");
         return 2;
     }
     const QString queueOrder = parser.value(queueOption);
@@ -125,6 +127,7 @@ int main(int argc, char** argv)
         if (queueOrder == QLatin1String("arrival"))
             server->setQueueOrder(pictova::ReceiveQueue::Order::Arrival);
         server->setOneEntryPerTick(drainMode == QLatin1String("one"));
+        server->setServeOnArrival(drainMode == QLatin1String("round"));
         try {
             server->startListening();
         } catch (const pictova::PictovaError& error) {
