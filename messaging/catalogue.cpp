@@ -266,8 +266,7 @@ std::optional<QStringList> featureWords(const QString& payload)
     // The whole list is one field: a "+" is no character of a word, so it fails below.
     FieldReader reader(payload);
     const QString list = reader.rest();
-    constexpr qsizetype longest =
-        qsizetype(feature::kMaxFeatureWords) * (feature::kMaxFeatureWordLength + 1);
+    constexpr qsizetype longest = qsizetype(feature::kMaxFeatureWords) * (feature::kMaxFeatureWordLength + 1);
     if (list.size() > longest)
         return std::nullopt;
     QStringList words;

@@ -13,8 +13,7 @@ namespace pictova {
 ServerConnections::ServerConnections(PlayerTable& players, ServerEvents& events,
                                      std::function<void(int seat)> seatTaken,
                                      std::function<void(int seat, Departure reason)> departure,
-                                     std::function<void()> arrived,
-                                     QObject* parent)
+                                     std::function<void()> arrived, QObject* parent)
     : QObject(parent), m_players(players), m_events(events), m_seatTaken(std::move(seatTaken)),
       m_departure(std::move(departure)), m_arrived(std::move(arrived)),
       m_loginDeadline([this](qint64 now) { closeSilent(now); })

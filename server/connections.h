@@ -33,8 +33,8 @@ public:
     // connection has closed and why, while the seat still shows as occupied; `arrived` is told when
     // messages wait in the queue. What happens is also reported to `events`.
     ServerConnections(PlayerTable& players, ServerEvents& events, std::function<void(int seat)> seatTaken,
-                      std::function<void(int seat, Departure reason)> departure, std::function<void()> arrived,
-                      QObject* parent = nullptr);
+                      std::function<void(int seat, Departure reason)> departure,
+                      std::function<void()> arrived, QObject* parent = nullptr);
     ~ServerConnections() override;
 
     void setPortName(const QString& port) { m_sock1.PortName = port; }

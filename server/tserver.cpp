@@ -23,8 +23,7 @@ TServer::TServer(QObject* parent)
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
-      m_rejoin(m_players, m_game, m_outbox),
-      m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
+      m_rejoin(m_players, m_game, m_outbox), m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
@@ -70,11 +69,10 @@ void TServer::buildRequestTable()
     using R = const ClientRequest&;
     constexpr SeatField first = SeatField::First;
     constexpr SeatField whole = SeatField::Whole;
-    m_requests.add(cmd::logininfo, Sender::OwnSeat, first,
-                   [this](R r) {
-                       m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
-                       m_rejoin.loggedIn(r.seat);
-                   });
+    m_requests.add(cmd::logininfo, Sender::OwnSeat, first, [this](R r) {
+        m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
+        m_rejoin.loggedIn(r.seat);
+    });
     m_requests.add(cmd::kickhim, Sender::GameMaster, first,
                    [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
     m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) { m_relay.chat(r.seat, r.afterSeat); });

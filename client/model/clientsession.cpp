@@ -2,8 +2,8 @@
 
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
-#include "messaging/wire.h"
 #include "messaging/version.h"
+#include "messaging/wire.h"
 #include "server/tserver.h"
 
 #include <QElapsedTimer>
@@ -418,8 +418,9 @@ void ClientSession::gameFull()
 void ClientSession::versionRefused()
 {
     if (m_joinState == JoinState::Reconnecting) {
-        endReconnecting(QStringLiteral("The game at %1 now runs a different version of Pictova than yours (%2).")
-                            .arg(m_joinTarget, QString::fromLatin1(kVersion)));
+        endReconnecting(
+            QStringLiteral("The game at %1 now runs a different version of Pictova than yours (%2).")
+                .arg(m_joinTarget, QString::fromLatin1(kVersion)));
         return;
     }
     if (m_joinState == JoinState::Joining)
