@@ -105,6 +105,7 @@ GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<v
     connect(&session, &ClientSession::joinFailed, this,
             [this](JoinProblem, const QString& text) { showProblem(text, true); });
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
+    connect(&session, &ClientSession::reconnecting, this, &GameChooser::showStartButtons);
     connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
         m_announcement->stop();
         showProblem(text, m_lastAttempt == Attempt::Join);
@@ -115,8 +116,10 @@ GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<v
 void GameChooser::showStartButtons()
 {
     const GameModel& model = m_session.model();
-    // Between games, and whenever this copy plays alone or is in no game at all.
-    m_startButtons->setVisible(model.phase() == GamePhase::NoGame && (model.solo() || !model.loggedIn()));
+    // Between games, and whenever this copy plays alone or is in no game at all (not while it
+    // tries to get back into one).
+    m_startButtons->setVisible(model.phase() == GamePhase::NoGame && (model.solo() || !model.loggedIn()) &&
+                               !m_session.isReconnecting());
 }
 
 void GameChooser::openHostDialog()

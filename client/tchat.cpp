@@ -12,6 +12,7 @@
 #include "chat/tphrases.h"
 #include "client/countdown.h"
 #include "client/gamechooser.h"
+#include "client/reconnectbanner.h"
 #include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
@@ -64,6 +65,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     m_phrases->setActionColourSource([this] { return m_mychat->actionColour(); });
 
     m_chooser = new GameChooser(m_session, m_drawingPanel, [this] { clearForNewGame(); }, this);
+    m_reconnectBanner = new ReconnectBanner(m_session, m_drawingPanel);
     connect(m_view.button_pass, &QToolButton::clicked, this,
             [this] { guarded([this] { m_session.pass(); }); });
     connect(m_view.button_start, &QToolButton::clicked, this,

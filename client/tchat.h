@@ -12,6 +12,7 @@ namespace pictova {
 
 class BoardCanvas;
 class GameChooser;
+class ReconnectBanner;
 class ChatInput;
 class PhraseButtons;
 class Tabout;
@@ -60,6 +61,7 @@ public:
     PhraseButtons* phraseButtons() const { return m_phrases; }
     int snapshotCounter() const { return m_snapshotcounter; }
     GameChooser* gameChooser() const { return m_chooser; }
+    ReconnectBanner* reconnectBanner() const { return m_reconnectBanner; }
 
     // The player's actions the window forwards.
     void edit_answerKeyPress();
@@ -117,6 +119,7 @@ private:
     PhraseButtons* m_phrases = nullptr;
     SecondaryWindows m_windows;
     GameChooser* m_chooser = nullptr;
+    ReconnectBanner* m_reconnectBanner = nullptr;
     QWidget* m_drawingPanel = nullptr;
 
     QAction* m_PlaySounds1 = nullptr;

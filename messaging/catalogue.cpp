@@ -48,6 +48,12 @@ QByteArray frameEntry(const QString& entry)
     return bytes;
 }
 
+const QStringList& feature::ours()
+{
+    static const QStringList words = {feature::rejoin};
+    return words;
+}
+
 namespace toserver {
 QByteArray logininfo(int seat, const QString& version, const QString& name)
 {
@@ -86,6 +92,11 @@ QByteArray justwatch(int seat, bool watch)
 {
     return frameMessage(cmd::justwatch, {num(seat), watch ? QStringLiteral("1") : QStringLiteral("2")});
 }
+QByteArray features(int seat, const QStringList& words)
+{
+    return frameMessage(cmd::features, {num(seat), words.join(QLatin1Char(','))});
+}
+QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
 } // namespace toserver
 
 namespace toclient {
@@ -145,6 +156,12 @@ QByteArray action(const QString& name, const QString& textAndColour)
 QByteArray winner(const QString& winner) { return frameMessage(cmd::winner, {winner}); }
 QByteArray pickcatagory(int drawer) { return frameMessage(cmd::pickcatagory, {num(drawer)}); }
 QByteArray updatetime(int value) { return frameMessage(cmd::updatetime, {num(value)}); }
+QByteArray features(const QStringList& words)
+{
+    return frameMessage(cmd::features, {words.join(QLatin1Char(','))});
+}
+QByteArray rejointoken(const QString& token) { return frameMessage(cmd::rejointoken, {token}); }
+QByteArray gameclosed() { return frameMessage(cmd::gameclosed, {}); }
 } // namespace toclient
 
 namespace parse {
@@ -242,6 +259,48 @@ CorrectAnswer correctanswer(const QString& payload)
 {
     FieldReader reader(payload);
     return {reader.integer(), reader.integer(), reader.integer(), reader.checkedInteger(), reader.rest()};
+}
+
+std::optional<QStringList> featureWords(const QString& payload)
+{
+    // The whole list is one field: a "+" is no character of a word, so it fails below.
+    FieldReader reader(payload);
+    const QString list = reader.rest();
+    constexpr qsizetype longest = qsizetype(feature::kMaxFeatureWords) * (feature::kMaxFeatureWordLength + 1);
+    if (list.size() > longest)
+        return std::nullopt;
+    QStringList words;
+    if (list.isEmpty())
+        return words;
+    const QStringList given = list.split(QLatin1Char(','));
+    if (given.size() > feature::kMaxFeatureWords)
+        return std::nullopt;
+    for (const QString& word : given) {
+        if (word.isEmpty() || word.size() > feature::kMaxFeatureWordLength)
+            return std::nullopt;
+        for (QChar c : word) {
+            const char16_t u = c.unicode();
+            if (!((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-'))
+                return std::nullopt;
+        }
+        if (!words.contains(word))
+            words << word;
+    }
+    return words;
+}
+
+std::optional<QString> rejoinToken(const QString& payload)
+{
+    FieldReader reader(payload);
+    const QString token = reader.rest();
+    if (token.size() != kRejoinTokenLength)
+        return std::nullopt;
+    for (QChar c : token) {
+        const char16_t u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f')))
+            return std::nullopt;
+    }
+    return token;
 }
 
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints)

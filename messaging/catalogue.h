@@ -46,7 +46,26 @@ inline const QString correctanswer = QStringLiteral("CMD_correctanswer");
 inline const QString refreshplayerlist = QStringLiteral("CMD_refreshplayerlist");
 inline const QString winner = QStringLiteral("CMD_winner");
 inline const QString updatetime = QStringLiteral("CMD_updatetime");
+// Known only to this program's own peers; a first-version peer drops them as unknown. The
+// server sends its features right after the seat number, a client answers with its own; a
+// server gives a client that knows "rejoin" a token, which brings back a dropped player's score,
+// and tells it when the game closes in order, so that it does not try to come back.
+inline const QString features = QStringLiteral("CMD_features"); // both ways
+inline const QString rejointoken = QStringLiteral("CMD_rejointoken");
+inline const QString rejoin = QStringLiteral("CMD_rejoin");
+inline const QString gameclosed = QStringLiteral("CMD_gameclosed");
 } // namespace cmd
+
+// The feature words of a capability message: [a-z0-9-], at most kMaxFeatureWords words of at
+// most kMaxFeatureWordLength characters, joined by ",".
+namespace feature {
+inline constexpr int kMaxFeatureWords = 16;
+inline constexpr int kMaxFeatureWordLength = 24;
+// Tokens for coming back after a drop, and the notice of an orderly close.
+inline const QString rejoin = QStringLiteral("rejoin");
+// What this program's server and client both understand.
+const QStringList& ours();
+} // namespace feature
 
 using SeatScores = std::array<qint32, 10>;
 
@@ -77,6 +96,8 @@ QByteArray moveit(int seat, const QString& colour, const QString& width, int x, 
 QByteArray pickcatagory(int seat, int category);
 QByteArray pass(int seat);
 QByteArray justwatch(int seat, bool watch);
+QByteArray features(int seat, const QStringList& words);
+QByteArray rejoin(int seat, const QString& token);
 } // namespace toserver
 
 // ---- server to client ----------------------------------------------------------------------
@@ -108,6 +129,9 @@ QByteArray action(const QString& name, const QString& textAndColour);
 QByteArray winner(const QString& winner);
 QByteArray pickcatagory(int drawer);
 QByteArray updatetime(int value);
+QByteArray features(const QStringList& words);
+QByteArray rejointoken(const QString& token);
+QByteArray gameclosed();
 } // namespace toclient
 
 // ---- parsing ------------------------------------------------------------------------------
@@ -204,6 +228,12 @@ GameStats gamestats(const QString& payload);
 QList<qint32> teamscore(const QString& payload);
 UpdateAnswer updateanswer(const QString& payload);
 CorrectAnswer correctanswer(const QString& payload);
+// The words of a capability message (the server's whole payload, or a client's fields after its
+// seat); nothing when the list breaks any rule of `feature`. An empty list is valid.
+std::optional<QStringList> featureWords(const QString& payload);
+// A rejoin token: kRejoinTokenLength lower-case hex digits, nothing else.
+inline constexpr int kRejoinTokenLength = 32;
+std::optional<QString> rejoinToken(const QString& payload);
 
 // The points of a batch: "+X,Y" items ended by "+"; empty items are skipped. At most
 // `maxPoints` are returned; the rest of a huge batch is ignored.

@@ -12,8 +12,8 @@ namespace pictova {
 
 ServerConnections::ServerConnections(PlayerTable& players, ServerEvents& events,
                                      std::function<void(int seat)> seatTaken,
-                                     std::function<void(int seat)> departure, std::function<void()> arrived,
-                                     QObject* parent)
+                                     std::function<void(int seat, Departure reason)> departure,
+                                     std::function<void()> arrived, QObject* parent)
     : QObject(parent), m_players(players), m_events(events), m_seatTaken(std::move(seatTaken)),
       m_departure(std::move(departure)), m_arrived(std::move(arrived)),
       m_loginDeadline([this](qint64 now) { closeSilent(now); })
@@ -72,6 +72,8 @@ int ServerConnections::admit(int seat, TSock* sock)
     m_links[seat] = std::move(link);
     emit m_events.connected(seat, player.address);
     sendToSeat(seat, toclient::sendlogininfo(seat));
+    // A first-version client drops this as unknown; ours answers with its own.
+    sendToSeat(seat, toclient::features(feature::ours()));
     m_seatTaken(seat);
     m_loginDeadline.schedule(deadline);
     return seat;
@@ -296,15 +298,15 @@ void ServerConnections::tempsockInfo(TSock* sender, SocketInfo kind, const QStri
 void ServerConnections::departed(int seat)
 {
     const ConnectionId id = m_links.at(seat)->id;
+    const Departure reason = m_links.at(seat)->closing.value_or(Departure::Disconnected);
     {
         const tplayer& player = m_players.at(seat);
-        emit m_events.departed(seat, player.loggedIn ? player.name : QString(), player.address,
-                               m_links.at(seat)->closing.value_or(Departure::Disconnected));
+        emit m_events.departed(seat, player.loggedIn ? player.name : QString(), player.address, reason);
     }
     m_receivedlist.dropFrom(id);
     m_seatOf.erase(id);
     m_links.erase(seat);
-    m_departure(seat);
+    m_departure(seat, reason);
     // The seat shows as free only once the others have been told who left.
     tplayer& player = m_players.at(seat);
     if (player.connection == id) {

@@ -30,11 +30,11 @@ public:
     static constexpr qsizetype kMaxOutgoingBytes = 16 * 1024 * 1024;
 
     // `seatTaken` is told each seat a new connection takes; `departure` each seat whose
-    // connection has closed, while the seat still shows as occupied; `arrived` is told when
+    // connection has closed and why, while the seat still shows as occupied; `arrived` is told when
     // messages wait in the queue. What happens is also reported to `events`.
     ServerConnections(PlayerTable& players, ServerEvents& events, std::function<void(int seat)> seatTaken,
-                      std::function<void(int seat)> departure, std::function<void()> arrived,
-                      QObject* parent = nullptr);
+                      std::function<void(int seat, Departure reason)> departure,
+                      std::function<void()> arrived, QObject* parent = nullptr);
     ~ServerConnections() override;
 
     void setPortName(const QString& port) { m_sock1.PortName = port; }
@@ -120,7 +120,7 @@ private:
     PlayerTable& m_players;
     ServerEvents& m_events;
     std::function<void(int)> m_seatTaken;
-    std::function<void(int)> m_departure;
+    std::function<void(int, Departure)> m_departure;
     std::function<void()> m_arrived;
     TSock m_sock1;
     std::map<int, std::unique_ptr<Link>> m_links; // by seat

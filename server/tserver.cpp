@@ -11,7 +11,11 @@ constexpr int kSocktimerIntervalMs = 10;
 TServer::TServer(QObject* parent)
     : QObject(parent), m_connections(
                            m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
-                           [this](int seat) { m_seats.seatFreed(seat); }, [this] { requestsArrived(); }),
+                           [this](int seat, Departure reason) {
+                               m_rejoin.departed(seat, reason);
+                               m_seats.seatFreed(seat);
+                           },
+                           [this] { requestsArrived(); }),
       m_outbox(m_players,
                [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
       m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
@@ -19,9 +23,10 @@ TServer::TServer(QObject* parent)
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
-      m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
+      m_rejoin(m_players, m_game, m_outbox), m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
+    connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
     m_servePass.setSingleShot(true);
     m_servePass.setTimerType(Qt::PreciseTimer);
     connect(&m_servePass, &QTimer::timeout, this, &TServer::servePass);
@@ -64,8 +69,10 @@ void TServer::buildRequestTable()
     using R = const ClientRequest&;
     constexpr SeatField first = SeatField::First;
     constexpr SeatField whole = SeatField::Whole;
-    m_requests.add(cmd::logininfo, Sender::OwnSeat, first,
-                   [this](R r) { m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat)); });
+    m_requests.add(cmd::logininfo, Sender::OwnSeat, first, [this](R r) {
+        m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
+        m_rejoin.loggedIn(r.seat);
+    });
     m_requests.add(cmd::kickhim, Sender::GameMaster, first,
                    [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
     m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) { m_relay.chat(r.seat, r.afterSeat); });
@@ -83,6 +90,11 @@ void TServer::buildRequestTable()
     m_requests.add(cmd::pass, Sender::OwnSeat, whole, [this](R r) { m_flow.pass(r.seat); });
     m_requests.add(cmd::justwatch, Sender::OwnSeatOrGameMaster, first,
                    [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
+    // Only this program's clients send these.
+    m_requests.add(cmd::features, Sender::OwnSeat, first,
+                   [this](R r) { m_rejoin.receivedFeatures(r.seat, r.afterSeat); });
+    m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
+                   [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
 }
 
 void TServer::setPortName(const QString& port)

@@ -8,6 +8,7 @@
 #include "server/guessing.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
+#include "server/rejoin.h"
 #include "server/relay.h"
 #include "server/requesttable.h"
 #include "server/seats.h"
@@ -37,7 +38,11 @@ public:
     void startListening();
     quint16 listeningPort() const;
     // Stops listening and closes every connection in seat order (a server that is stopping).
-    void closeAllConnections() { m_connections.closeAll(); }
+    void closeAllConnections()
+    {
+        m_rejoin.closingInOrder();
+        m_connections.closeAll();
+    }
     // What happens, for a server's log.
     ServerEvents* events() { return &m_events; }
     // The host window's solo-game flag, read at every word choice.
@@ -56,6 +61,13 @@ public:
         m_connections.loginDeadline().setClock(std::move(clock));
     }
     void checkLoginDeadline() { m_connections.loginDeadline().check(); }
+
+    // The clock of the rejoin tokens (milliseconds, never going back).
+    void setRejoinClock(RejoinKeeper::Clock clock) { m_rejoin.setClock(std::move(clock)); }
+    const RejoinKeeper& rejoins() const { return m_rejoin; }
+    // Closes the seat's connection from this end as a network failure would end it: the player
+    // counts as dropped, not removed.
+    void dropConnection(int seat) { m_connections.disconnectsock(seat, Departure::Disconnected); }
 
     // Socketless connections for fuzzing and tests (see ServerConnections): a seat as an accepted
     // connection would get, bytes received on it, its peer closing, and where its sends go.
@@ -109,6 +121,7 @@ private:
     Guessing m_guessing;
     Relay m_relay;
     SeatKeeper m_seats;
+    RejoinKeeper m_rejoin;
     RequestTable m_requests;
     DrainTimer m_socktimer;
     bool m_oneEntryPerTick = false;

@@ -2,13 +2,9 @@
 
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "messaging/version.h"
 #include "messaging/wire.h"
-#include "messaging/version.h"
-#include "messaging/version.h"
 #include "server/tserver.h"
-
-#include <QElapsedTimer>
-#include <QHostInfo>
 
 #include <QElapsedTimer>
 #include <QHostInfo>
@@ -43,11 +39,28 @@ ClientSession::ClientSession(QObject* parent)
     m_joinTimer.setSingleShot(true);
     m_joinTimer.setInterval(kJoinTimeoutMs);
     connect(&m_joinTimer, &QTimer::timeout, this, [this] {
+        if (m_joinState == JoinState::Reconnecting) {
+            closeQuietly();
+            retryLater();
+            return;
+        }
         failJoin(JoinProblem::NoAnswer, QStringLiteral("No answer from %1 within %2 seconds.")
                                             .arg(m_joinTarget)
                                             .arg(m_joinTimer.interval() / 1000));
     });
+    m_reconnectTimer.setSingleShot(true);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &ClientSession::reconnectNow);
     connect(this, &ClientSession::ownArrival, this, [this] {
+        if (m_joinState == JoinState::Reconnecting) {
+            m_joinTimer.stop();
+            m_joinState = JoinState::Joined;
+            // Only to a server that said it knows the message.
+            if (!m_tokenToPresent.isEmpty() && m_serverFeatures.contains(feature::rejoin))
+                send(toserver::rejoin(m_model.mySeat(), m_tokenToPresent));
+            m_tokenToPresent.clear();
+            emit reconnected();
+            return;
+        }
         if (m_joinState != JoinState::Joining)
             return;
         m_joinTimer.stop();
@@ -95,6 +108,28 @@ void ClientSession::buildCommandTable()
     add(cmd::justwatching, [this](const QString& p) { m_watchers.justwatching(p); });
     add(cmd::teamscore, [this](const QString& p) { m_guessing.teamscore(p); });
     add(cmd::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
+    add(cmd::features, [this](const QString& p) { receivedFeatures(p); });
+    add(cmd::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
+    add(cmd::gameclosed, [this](const QString&) { m_closedInOrder = true; });
+}
+
+void ClientSession::receivedFeatures(const QString& payload)
+{
+    const std::optional<QStringList> words = parse::featureWords(payload);
+    // Answered once a connection, and only once the seat is known.
+    if (!words || m_featuresAnswered || m_model.mySeat() == 0)
+        return;
+    m_serverFeatures = *words;
+    m_featuresAnswered = true;
+    send(toserver::features(m_model.mySeat(), feature::ours()));
+}
+
+void ClientSession::receivedRejoinToken(const QString& payload)
+{
+    if (!m_serverFeatures.contains(feature::rejoin))
+        return;
+    if (const std::optional<QString> token = parse::rejoinToken(payload))
+        m_rejoinToken = *token;
 }
 
 void ClientSession::routeToView(const QString& command, CommandTable::Handler handler)
@@ -113,6 +148,9 @@ void ClientSession::startHosting(const QString& port)
 
 void ClientSession::connectTo(const QString& host, const QString& port)
 {
+    m_serverFeatures.clear();
+    m_featuresAnswered = false;
+    m_closedInOrder = false;
     m_sock.HostName = host;
     m_sock.PortName = port;
     m_sock.open();
@@ -194,6 +232,8 @@ JoinProblem joinProblemOf(const QString& socketError)
 void ClientSession::startJoin(const QString& host, quint16 port)
 {
     m_joinState = JoinState::Joining;
+    m_rejoinToken.clear();
+    m_tokenToPresent.clear();
     m_joinTarget = port == 7772 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
     m_joinTimer.start();
     m_resolver(host, [this, host, port](const QString& address) {
@@ -203,6 +243,8 @@ void ClientSession::startJoin(const QString& host, quint16 port)
             failJoin(JoinProblem::UnknownHost, QStringLiteral("No computer called \"%1\" was found.").arg(host));
             return;
         }
+        m_joinAddress = address;
+        m_joinPort = port;
         try {
             connectTo(address, QString::number(port));
         } catch (const PictovaError& error) {
@@ -247,15 +289,103 @@ void ClientSession::connectionClosed()
                  QStringLiteral("%1 closed the connection before the game let you in.").arg(m_joinTarget));
         break;
     case JoinState::Joined:
-        m_joinState = JoinState::CommandLine;
-        m_model.setLoggedIn(false);
-        emit connectionLost(QStringLiteral("The connection to the game was closed."));
+        if (m_closedInOrder) {
+            m_joinState = JoinState::CommandLine;
+            m_model.setLoggedIn(false);
+            emit connectionLost(QStringLiteral("The connection to the game was closed."));
+            break;
+        }
+        // Neither removed nor told the game closed (either arrives first and is drained above):
+        // the network or the host's end failed, and the game may still be there.
+        startReconnecting();
+        break;
+    case JoinState::Reconnecting:
+        retryLater();
         break;
     }
 }
 
+void ClientSession::closeQuietly()
+{
+    m_leaving = true;
+    m_sock.close();
+    m_leaving = false;
+}
+
+void ClientSession::startReconnecting()
+{
+    closeQuietly();
+    m_joinState = JoinState::Reconnecting;
+    m_model.setLoggedIn(false);
+    // A token is kept only from a server that announced it knows tokens (see receivedRejoinToken).
+    if (!m_rejoinToken.isEmpty())
+        m_tokenToPresent = m_rejoinToken;
+    m_rejoinToken.clear();
+    m_reconnect.start();
+    retryLater();
+}
+
+void ClientSession::retryLater()
+{
+    m_joinTimer.stop();
+    const std::optional<qint64> delay = m_reconnect.next();
+    if (!delay) {
+        endReconnecting(QStringLiteral("The connection to the game was lost and could not be made again."));
+        return;
+    }
+    emit reconnecting(m_reconnect.attempt());
+    if (!m_manualReconnect)
+        m_reconnectTimer.start(static_cast<int>(*delay));
+}
+
+void ClientSession::reconnectNow()
+{
+    if (m_joinState != JoinState::Reconnecting)
+        return;
+    m_reconnectTimer.stop();
+    closeQuietly();
+    while (m_receivedlist.take()) {
+    }
+    m_framer.reset();
+    m_countdown.stop();
+    // The new log-in tells everything again: who sits where, the turn and its drawing.
+    m_model.reset();
+    m_joinTimer.start();
+    try {
+        connectTo(m_joinAddress, QString::number(m_joinPort));
+    } catch (const PictovaError&) {
+        retryLater();
+    }
+}
+
+void ClientSession::endReconnecting(const QString& text)
+{
+    m_reconnectTimer.stop();
+    m_joinTimer.stop();
+    m_joinState = JoinState::CommandLine;
+    m_tokenToPresent.clear();
+    closeQuietly();
+    m_model.setLoggedIn(false);
+    emit connectionLost(text);
+}
+
+void ClientSession::giveUp()
+{
+    if (m_joinState == JoinState::Reconnecting)
+        endReconnecting(QStringLiteral("The connection to the game was lost."));
+}
+
 void ClientSession::connectionFailed(const QString& socketError)
 {
+    if (m_joinState == JoinState::Joined) {
+        startReconnecting();
+        return;
+    }
+    if (m_joinState == JoinState::Reconnecting) {
+        closeQuietly();
+        retryLater();
+        return;
+    }
     if (m_joinState != JoinState::Joining)
         return;
     switch (joinProblemOf(socketError)) {
@@ -275,6 +405,9 @@ void ClientSession::connectionFailed(const QString& socketError)
 
 void ClientSession::gameFull()
 {
+    // The seat may come free again: the close that follows tries later.
+    if (m_joinState == JoinState::Reconnecting)
+        return;
     if (m_joinState == JoinState::Joining) {
         failJoin(JoinProblem::Full, QStringLiteral("The game at %1 is full.").arg(m_joinTarget));
         return;
@@ -284,6 +417,12 @@ void ClientSession::gameFull()
 
 void ClientSession::versionRefused()
 {
+    if (m_joinState == JoinState::Reconnecting) {
+        endReconnecting(
+            QStringLiteral("The game at %1 now runs a different version of Pictova than yours (%2).")
+                .arg(m_joinTarget, QString::fromLatin1(kVersion)));
+        return;
+    }
     if (m_joinState == JoinState::Joining)
         failJoin(JoinProblem::WrongVersion,
                  QStringLiteral("The game at %1 runs a different version of Pictova than yours (%2).")
@@ -297,6 +436,7 @@ void ClientSession::removedFromGame()
         return;
     }
     m_joinState = JoinState::CommandLine;
+    m_reconnectTimer.stop();
     m_joinTimer.stop();
     m_leaving = true;
     m_sock.close();
@@ -307,8 +447,13 @@ void ClientSession::removedFromGame()
 void ClientSession::leaveGame()
 {
     m_joinTimer.stop();
+    m_reconnectTimer.stop();
+    m_rejoinToken.clear();
+    m_tokenToPresent.clear();
     m_joinState = JoinState::CommandLine;
     m_leaving = true;
+    if (m_server)
+        m_server->closeAllConnections(); // the others are told the game is over, not lost
     m_sock.close();
     m_server.reset();
     m_leaving = false;

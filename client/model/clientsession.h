@@ -3,6 +3,7 @@
 #include "client/model/countdownclock.h"
 #include "client/model/gamemodel.h"
 #include "client/model/guessing.h"
+#include "client/model/reconnectschedule.h"
 #include "client/model/rounds.h"
 #include "client/model/seats.h"
 #include "client/model/watchers.h"
@@ -75,6 +76,19 @@ public:
     // one, closes every connection; the model starts afresh.
     void leaveGame();
     bool joining() const { return m_joinState == JoinState::Joining; }
+    // A game joined from the window whose connection was lost (not by a removal) tries to get back
+    // in on a ReconnectSchedule, logging in under the same name and, where the server gave this
+    // copy a rejoin token, presenting it to get the score back.
+    bool isReconnecting() const { return m_joinState == JoinState::Reconnecting; }
+    // Stops trying to get back in: the game ends as a lost connection does.
+    void giveUp();
+    // Tests drive the schedule's clock and start each attempt by hand.
+    void setReconnectClock(ReconnectSchedule::Clock clock) { m_reconnect.setClock(std::move(clock)); }
+    void setManualReconnect(bool manual) { m_manualReconnect = manual; }
+    void reconnectNow();
+    // What the server of the current connection announced, and the token it gave this copy.
+    QStringList serverFeatures() const { return m_serverFeatures; }
+    QString rejoinToken() const { return m_rejoinToken; }
     // Tests replace the name lookup and shorten the wait for an answer.
     using Resolver = std::function<void(const QString& host, std::function<void(const QString& address)> found)>;
     void setResolver(Resolver resolver) { m_resolver = std::move(resolver); }
@@ -137,13 +151,23 @@ signals:
     void joined();
     // A game joined from the window is over for this copy; `text` says why.
     void connectionLost(const QString& text);
+    // A game joined from the window lost its connection; attempt `attempt` starts soon.
+    void reconnecting(int attempt);
+    // It is back in the game.
+    void reconnected();
 
 private:
     void buildCommandTable();
     void sockRead();
     void failJoin(JoinProblem problem, const QString& text);
+    void receivedFeatures(const QString& payload);
+    void receivedRejoinToken(const QString& payload);
+    void closeQuietly();
+    void startReconnecting();
+    void retryLater();
+    void endReconnecting(const QString& text);
     // Where the current connection came from decides how its end is shown.
-    enum class JoinState { CommandLine, Joining, Joined };
+    enum class JoinState { CommandLine, Joining, Joined, Reconnecting };
 
     GameModel m_model;
     CountdownClock m_countdown;
@@ -170,6 +194,17 @@ private:
     QTimer m_joinTimer;
     Resolver m_resolver;
     bool m_leaving = false;
+
+    QString m_joinAddress; // as resolved, for getting back in
+    quint16 m_joinPort = 0;
+    QStringList m_serverFeatures;
+    bool m_featuresAnswered = false;
+    bool m_closedInOrder = false; // the server said the game is over for good
+    QString m_rejoinToken;
+    QString m_tokenToPresent; // the lost connection's token, until the new one is in
+    ReconnectSchedule m_reconnect;
+    QTimer m_reconnectTimer;
+    bool m_manualReconnect = false;
 };
 
 } // namespace pictova

@@ -2,6 +2,7 @@
 // its reason with a way back, and one copy can go from game to game in the same run.
 #include "client/gamechooser.h"
 #include "client/tchat.h"
+#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
@@ -131,6 +132,8 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     EXPECT_EQ(m_window->model().seatName(1), "Cid");
     EXPECT_FALSE(m_window->model().startOffered());
     EXPECT_TRUE(waitFor([&] { return other.model().seatName(2) == "Ann"; }));
+    // Its features are in: it will be told the game closes rather than lost.
+    EXPECT_TRUE(waitFor([&] { return !other.session().hostedServer()->rejoins().featuresOf(2).isEmpty(); }));
 
     // The host goes: the joined copy stays open and says so.
     other.gameChooser()->hostGame("Cid", freePort(), false);

@@ -126,9 +126,12 @@ TEST_F(Join, AGameJoinedFromTheWindowEndsWithAReason)
     m_lost.clear();
     m_session.leaveGame();
     m_session.startJoin("127.0.0.1", port());
+    // A server of this program says when its game closes for good; the copy does not come back.
     peer = answer("CMD_sendlogininfo+3\xff"
+                  "CMD_features+rejoin\xff"
                   "CMD_newplayerinfo+3+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return m_joined == 2; }));
+    peer->write("CMD_gameclosed+\xff");
     peer->disconnectFromHost();
     ASSERT_TRUE(waitFor([&] { return !m_lost.isEmpty(); }));
     EXPECT_EQ(m_lost, "The connection to the game was closed.");

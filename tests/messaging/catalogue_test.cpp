@@ -141,3 +141,37 @@ TEST(Catalogue, TwentySevenServerCommandsEachOnce)
     EXPECT_EQ(QSet<QString>(commands.begin(), commands.end()).size(), 27);
     EXPECT_EQ(commands.last(), cmd::updatetime);
 }
+
+TEST(Catalogue, CapabilityAndRejoinMessagesOnTheWire)
+{
+    EXPECT_EQ(toclient::features({"rejoin", "x-2"}), wire("CMD_features+rejoin,x-2"));
+    EXPECT_EQ(toclient::features({}), wire("CMD_features+"));
+    EXPECT_EQ(toserver::features(3, {"rejoin"}), wire("CMD_features+3+rejoin"));
+    EXPECT_EQ(toclient::rejointoken("00ff"), wire("CMD_rejointoken+00ff"));
+    EXPECT_EQ(toserver::rejoin(3, "00ff"), wire("CMD_rejoin+3+00ff"));
+    EXPECT_EQ(toclient::gameclosed(), wire("CMD_gameclosed+"));
+    // None of them is a command a first-version client knows: it drops them.
+    for (const QString& name : {cmd::features, cmd::rejointoken, cmd::gameclosed})
+        EXPECT_FALSE(toClientCommands().contains(name));
+}
+
+TEST(Catalogue, FeatureListsAndTokensAreTakenWholeOrNotAtAll)
+{
+    QStringList sixteen;
+    for (int i = 0; i < 16; ++i)
+        sixteen << QString(24, QChar('a' + i));
+    EXPECT_EQ(parse::featureWords(sixteen.join(',')), sixteen);
+    EXPECT_EQ(parse::featureWords(""), QStringList());
+    EXPECT_EQ(parse::featureWords("a,b,a"), QStringList({"a", "b"}));
+    EXPECT_FALSE(parse::featureWords(sixteen.join(',') + ",q")); // 17 words
+    EXPECT_FALSE(parse::featureWords(QString(25, 'a')));         // 25 characters
+    for (const char* bad : {"A", "a b", "a_b", "a,", ",a", "a,,b", "a+b", "é"})
+        EXPECT_FALSE(parse::featureWords(QString::fromUtf8(bad))) << bad;
+
+    const QString token = "0123456789abcdef0123456789abcdef";
+    EXPECT_EQ(parse::rejoinToken(token), token);
+    EXPECT_FALSE(parse::rejoinToken(token.left(31)));
+    EXPECT_FALSE(parse::rejoinToken(token + "0"));
+    EXPECT_FALSE(parse::rejoinToken(token.toUpper()));
+    EXPECT_FALSE(parse::rejoinToken(QString(32, 'g')));
+}

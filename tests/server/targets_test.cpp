@@ -44,11 +44,11 @@ TEST_P(ServerTargets, ALogInAStartAndATurnGiveTheSameBytes)
     ProtoClient bob;
     ASSERT_TRUE(join(target, ann, QStringLiteral("Ann")));
     ASSERT_TRUE(join(target, bob, QStringLiteral("Bob")));
-    ASSERT_TRUE(target.settle([&] { return ann.received().size() == 3; }));
-    EXPECT_EQ(ann.rawReceived(), toclient::sendlogininfo(1) + toclient::newplayerinfo(1, "Ann") +
-                                     toclient::newplayerinfo(2, "Bob"));
-    EXPECT_EQ(bob.rawReceived(), toclient::sendlogininfo(2) + toclient::newplayerinfo(2, "Bob") +
-                                     toclient::existingplayers(1, "Ann"));
+    ASSERT_TRUE(target.settle([&] { return ann.received().size() == 4; }));
+    EXPECT_EQ(ann.rawReceived(), toclient::sendlogininfo(1) + toclient::features({"rejoin"}) +
+                                     toclient::newplayerinfo(1, "Ann") + toclient::newplayerinfo(2, "Bob"));
+    EXPECT_EQ(bob.rawReceived(), toclient::sendlogininfo(2) + toclient::features({"rejoin"}) +
+                                     toclient::newplayerinfo(2, "Bob") + toclient::existingplayers(1, "Ann"));
 
     ann.clearReceived();
     bob.clearReceived();

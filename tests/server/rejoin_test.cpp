@@ -1,0 +1,249 @@
+// Capabilities and coming back after a drop: who gets a token, what a token restores, and that a
+// first-version peer sees nothing of it but the one capability message it drops.
+#include "messaging/catalogue.h"
+#include "tests/server/serverfixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace pictova;
+using namespace pictova::test;
+
+namespace {
+
+class ServerRejoin : public ServerFixture
+{
+protected:
+    void SetUp() override
+    {
+        ServerFixture::SetUp();
+        server->setRejoinClock([this] { return now; });
+    }
+
+    // Joins as this program's client does: log-in, then the features; returns the token.
+    QString joinAnnouncing(ProtoClient*& client, const QString& name)
+    {
+        client = join(name);
+        send(client, toserver::features(seatOf(client), {"rejoin"}));
+        const QString token = client->waitForMessage(cmd::rejointoken + "+");
+        return token.section('+', 1);
+    }
+
+    // Ann (seat 1) starts a game and guesses or draws until `player` has points; returns them.
+    int scoreFor(ProtoClient* ann, ProtoClient* player)
+    {
+        startGame(false, 20, 60);
+        tickToDeal();
+        ProtoClient* guesser = server->game().drawer == seatOf(ann) ? player : ann;
+        guess(guesser, "fan");
+        return server->players().at(seatOf(player)).score;
+    }
+
+    // The connection fails without a word, as a reset does.
+    void drop(ProtoClient* client)
+    {
+        const int seat = seatOf(client);
+        client->abort();
+        EXPECT_TRUE(settle([&] { return !server->players().occupied(seat); }));
+    }
+
+    qint64 now = 1000000;
+};
+
+} // namespace
+
+TEST_F(ServerRejoin, OnlyAClientThatAnnouncesRejoinGetsAToken)
+{
+    // A first-version peer logs in and is told its seat, the features it drops, and nothing new.
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    EXPECT_TRUE(parse::rejoinToken(token).has_value()) << token.toStdString();
+    ProtoClient* cat = join("Cat");
+    send(cat, toserver::features(seatOf(cat), {"something-else", "x1"}));
+    barrier();
+    EXPECT_EQ(server->rejoins().featuresOf(seatOf(cat)), QStringList({"something-else", "x1"}));
+    EXPECT_EQ(log(ann), QStringList({"CMD_sendlogininfo+1", "CMD_features+rejoin", "CMD_newplayerinfo+1+Ann",
+                                     "CMD_newplayerinfo+2+Bob", "CMD_newplayerinfo+3+Cat"}));
+    EXPECT_TRUE(named(cat, cmd::rejointoken).isEmpty());
+    EXPECT_FALSE(server->rejoins().hasToken(seatOf(ann)));
+    EXPECT_FALSE(server->rejoins().hasToken(seatOf(cat)));
+    // One token a connection, however often the features come.
+    send(bob, toserver::features(seatOf(bob), {"rejoin"}));
+    barrier();
+    EXPECT_EQ(named(bob, cmd::rejointoken).size(), 1);
+    // Two connections never share a token.
+    ProtoClient* dan = nullptr;
+    EXPECT_NE(joinAnnouncing(dan, "Dan"), token);
+}
+
+TEST_F(ServerRejoin, MalformedFeaturesChangeNothing)
+{
+    ProtoClient* ann = join("Ann");
+    const int seat = seatOf(ann);
+    const QString word24(24, 'a');
+    QStringList sixteen;
+    for (int i = 0; i < 16; ++i)
+        sixteen << QStringLiteral("w%1").arg(i);
+    send(ann, toserver::features(seat, sixteen));
+    EXPECT_EQ(server->rejoins().featuresOf(seat), sixteen);
+    send(ann, toserver::features(seat, {word24, "rejoin"}));
+    EXPECT_EQ(server->rejoins().featuresOf(seat), QStringList({word24, "rejoin"}));
+    // Each of these is dropped whole: what was recorded stays.
+    for (const QString& bad :
+         {sixteen.join(',') + ",w16", word24 + "a,x", QString("Rejoin"), QString("re join"), QString("a,,b"),
+          QString(","), QString("a+b"), QString("rejoin\u00e9")})
+        send(ann, frameEntry(composeMessage(cmd::features, {QString::number(seat), bad})));
+    EXPECT_EQ(server->rejoins().featuresOf(seat), QStringList({word24, "rejoin"}));
+    // Only once logged in: the token went out at the first list that named rejoin.
+    barrier();
+    EXPECT_EQ(named(ann, cmd::rejointoken).size(), 1);
+    // Features in another seat's name are refused by the request table.
+    ProtoClient* bob = join("Bob");
+    send(bob, toserver::features(seat, {"other"}));
+    EXPECT_EQ(server->rejoins().featuresOf(seat), QStringList({word24, "rejoin"}));
+}
+
+TEST_F(ServerRejoin, ComingBackWithinTwoMinutesRestoresTheScoreForEveryoneToSee)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    const int points = scoreFor(ann, bob);
+    ASSERT_GT(points, 0);
+    drop(bob);
+    EXPECT_EQ(server->rejoins().keptCount(), 1);
+
+    now += 120000; // exactly the limit
+    ProtoClient* back = nullptr;
+    const QString newToken = joinAnnouncing(back, "Bob");
+    EXPECT_NE(newToken, token);
+    EXPECT_EQ(server->players().at(seatOf(back)).score, 0);
+    clearAll(ann);
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_EQ(server->players().at(seatOf(back)).score, points);
+    SeatScores scores = server->players().boardScores();
+    EXPECT_EQ(scores[seatOf(back) - 1], points);
+    for (ProtoClient* client : {ann, back}) {
+        EXPECT_EQ(log(client), QStringList({composeMessage(cmd::teamscore,
+                                                           [&] {
+                                                               QStringList fields;
+                                                               for (qint32 score : scores)
+                                                                   fields << QString::number(score);
+                                                               return fields;
+                                                           }()),
+                                            "CMD_action+Bob is back.|clGreen"}));
+    }
+    // Nothing else moves: the turn and the drawer stay as they were.
+    EXPECT_EQ(server->game().phase, Phase::Break);
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+
+    // Used once: the same token again is a plain log-in.
+    drop(back);
+    ProtoClient* again = join("Bob");
+    clearAll(ann);
+    send(again, toserver::rejoin(seatOf(again), token));
+    barrier();
+    EXPECT_EQ(server->players().at(seatOf(again)).score, 0);
+    EXPECT_TRUE(log(ann).isEmpty());
+}
+
+TEST_F(ServerRejoin, AnExpiredWrongOrForeignTokenIsAPlainLogIn)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    ASSERT_GT(scoreFor(ann, bob), 0);
+    drop(bob);
+
+    ProtoClient* back = nullptr;
+    joinAnnouncing(back, "Bob");
+    clearAll(ann);
+    QString wrong = token;
+    wrong[0] = wrong[0] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+    for (const QString& bad : {wrong, token.toUpper(), token + "0", token.left(31), QString()})
+        send(back, frameEntry(composeMessage(cmd::rejoin, {QString::number(seatOf(back)), bad})));
+    // In another seat's name: refused before it is looked at.
+    send(ann, toserver::rejoin(seatOf(back), token));
+    now += 120001; // one past the limit
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_EQ(server->players().at(seatOf(back)).score, 0);
+    EXPECT_TRUE(log(ann).isEmpty());
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+}
+
+TEST_F(ServerRejoin, ARemovalOrAnOrderlyCloseKeepsNothing)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    joinAnnouncing(bob, "Bob");
+    send(ann, toserver::kickhim(1, seatOf(bob)));
+    EXPECT_TRUE(settle([&] { return !server->players().occupied(2); }));
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+
+    // Closing the game tells only the clients that know it; a first-version peer sees nothing.
+    ProtoClient* cat = nullptr;
+    joinAnnouncing(cat, "Cat");
+    barrier();
+    server->closeAllConnections();
+    EXPECT_TRUE(cat->waitForClose());
+    EXPECT_TRUE(ann->waitForClose());
+    EXPECT_TRUE(cat->received().contains("CMD_gameclosed+"));
+    EXPECT_TRUE(named(ann, cmd::gameclosed).isEmpty());
+}
+
+TEST_F(ServerRejoin, AtMostFifteenDroppedPlayersAreKept)
+{
+    std::map<int, QByteArray> sent;
+    server->setTestSink([&](int seat, const QByteArray& bytes) { sent[seat] += bytes; });
+    QStringList tokens;
+    for (int i = 0; i < 16; ++i) {
+        const std::optional<int> seat = server->attachTestConnection();
+        ASSERT_TRUE(seat.has_value());
+        sent[*seat].clear();
+        server->feedTestConnection(*seat, toserver::logininfo(*seat, "2.2.4", QStringLiteral("P%1").arg(i)));
+        server->feedTestConnection(*seat, toserver::features(*seat, {"rejoin"}));
+        while (server->socktimerTimer()) {
+        }
+        const qsizetype at = sent[*seat].indexOf("CMD_rejointoken+");
+        ASSERT_GE(at, 0);
+        tokens << QString::fromLatin1(sent[*seat].mid(at + 16, 32));
+        now += 1;
+        server->closeTestConnection(*seat);
+    }
+    EXPECT_EQ(server->rejoins().keptCount(), 15);
+
+    // The oldest made room: its token is a plain log-in, the next one still works.
+    const int seat = *server->attachTestConnection();
+    server->feedTestConnection(seat, toserver::logininfo(seat, "2.2.4", "Newcomer"));
+    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[0]));
+    while (server->socktimerTimer()) {
+    }
+    EXPECT_FALSE(sent[seat].contains("is back."));
+    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[1]));
+    while (server->socktimerTimer()) {
+    }
+    EXPECT_TRUE(sent[seat].contains("CMD_action+Newcomer is back.|clGreen"));
+    EXPECT_EQ(server->rejoins().keptCount(), 14);
+}
+
+TEST_F(ServerRejoin, ANewGameForgetsTheKeptScores)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    ASSERT_GT(scoreFor(ann, bob), 0);
+    drop(bob);
+    ASSERT_EQ(server->rejoins().keptCount(), 1);
+    startGame(false, 20, 60); // everyone starts again at 0
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+
+    ProtoClient* back = nullptr;
+    joinAnnouncing(back, "Bob");
+    clearAll(ann);
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_EQ(server->players().at(seatOf(back)).score, 0);
+    EXPECT_TRUE(log(ann).isEmpty());
+}
