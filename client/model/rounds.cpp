@@ -40,6 +40,9 @@ void RoundsHandler::pickcatagory(const QString& payload)
     model.setTurnCaption({});
     model.setHint({});
     model.setFullAnswer({});
+    TurnAward lastTurn = model.award();
+    lastTurn.shown = false;
+    model.setAward(lastTurn);
     model.setDrawer(drawer);
     model.setTurnSeat(drawer);
     model.setPhase(GamePhase::Picking);

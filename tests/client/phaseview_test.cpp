@@ -57,8 +57,11 @@ TEST_F(PhaseView, WhileADrawerChoosesTheLastTurnIsGoneEverywhere)
     receive("CMD_correctanswer+1+2+2+1+FAN");
     EXPECT_TRUE(v().button_snapshot->isVisible());
 
+    EXPECT_TRUE(v().label_aguesser->isVisible());
     receive("CMD_pickcatagory+4");
     EXPECT_EQ(v().label_turn->text(), "Dee is choosing a category");
+    EXPECT_FALSE(v().label_aguesser->isVisible());
+    EXPECT_FALSE(v().label_adrawer->isVisible());
     EXPECT_FALSE(v().panel_toolbar->isVisible());
     EXPECT_FALSE(v().label_fullanswer->isVisible());
     EXPECT_TRUE(v().label_answer->text().isEmpty());
