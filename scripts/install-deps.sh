@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils
     fonts-dejavu-core
     dpkg-dev file desktop-file-utils appstream
+    openssl
 )
 if [ "${PICTOVA_FUZZ:-}" = "1" ]; then
     packages+=(clang libclang-rt-dev)
