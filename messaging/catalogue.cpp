@@ -162,6 +162,7 @@ QByteArray features(const QStringList& words)
 }
 QByteArray rejointoken(const QString& token) { return frameMessage(cmd::rejointoken, {token}); }
 QByteArray gameclosed() { return frameMessage(cmd::gameclosed, {}); }
+QByteArray teamgame() { return frameMessage(cmd::teamgame, {}); }
 } // namespace toclient
 
 namespace parse {

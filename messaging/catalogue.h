@@ -54,6 +54,8 @@ inline const QString features = QStringLiteral("CMD_features"); // both ways
 inline const QString rejointoken = QStringLiteral("CMD_rejointoken");
 inline const QString rejoin = QStringLiteral("CMD_rejoin");
 inline const QString gameclosed = QStringLiteral("CMD_gameclosed");
+// A newcomer's catch-up says a team game runs: the first version's catch-up does not tell.
+inline const QString teamgame = QStringLiteral("CMD_teamgame");
 } // namespace cmd
 
 // The feature words of a capability message: [a-z0-9-], at most kMaxFeatureWords words of at
@@ -132,6 +134,7 @@ QByteArray updatetime(int value);
 QByteArray features(const QStringList& words);
 QByteArray rejointoken(const QString& token);
 QByteArray gameclosed();
+QByteArray teamgame();
 } // namespace toclient
 
 // ---- parsing ------------------------------------------------------------------------------

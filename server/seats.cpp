@@ -48,6 +48,8 @@ void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
     // The turn first, then its strokes: a client clears its board when a turn is announced.
     m_outbox.sendTo(seat, toclient::nextplayer(m_game.drawer, m_game.category, m_game.hint));
     m_outbox.sendTo(seat, toclient::gamestats(m_game.playto, m_game.turnseconds, m_players.boardScores()));
+    if (m_game.teamgame)
+        m_outbox.sendTo(seat, toclient::teamgame());
     for (const QString& entry : m_drawing.entries())
         m_outbox.sendTo(seat, frameEntry(entry));
 }

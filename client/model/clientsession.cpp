@@ -111,6 +111,9 @@ void ClientSession::buildCommandTable()
     add(cmd::features, [this](const QString& p) { receivedFeatures(p); });
     add(cmd::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
     add(cmd::gameclosed, [this](const QString&) { m_closedInOrder = true; });
+    add(cmd::teamgame, [this](const QString&) {
+        m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(), true);
+    });
 }
 
 void ClientSession::receivedFeatures(const QString& payload)

@@ -354,3 +354,15 @@ TEST_F(Session, ARefusedPassIsExplainedAndAnAcceptedOneIsNot)
              "CMD_givedraweranswer+FISH"});
     EXPECT_TRUE(m_lines.filter("No other phrase").isEmpty());
 }
+
+TEST_F(Session, ANewcomerToATeamGameKnowsItIsOne)
+{
+    logIn(3, "Late");
+    receive({"CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob", "CMD_nextplayer+1+0+___ ",
+             "CMD_gamestats+20+120+3+0+3+0+3+0+3+0+3+0"});
+    EXPECT_FALSE(model().teamGame());
+    receive({"CMD_teamgame+"});
+    EXPECT_TRUE(model().teamGame());
+    EXPECT_EQ(model().teamStanding(Team::Black).points, 3);
+    EXPECT_EQ(model().playTo(), 20);
+}

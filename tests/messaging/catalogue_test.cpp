@@ -150,8 +150,9 @@ TEST(Catalogue, CapabilityAndRejoinMessagesOnTheWire)
     EXPECT_EQ(toclient::rejointoken("00ff"), wire("CMD_rejointoken+00ff"));
     EXPECT_EQ(toserver::rejoin(3, "00ff"), wire("CMD_rejoin+3+00ff"));
     EXPECT_EQ(toclient::gameclosed(), wire("CMD_gameclosed+"));
+    EXPECT_EQ(toclient::teamgame(), wire("CMD_teamgame+"));
     // None of them is a command a first-version client knows: it drops them.
-    for (const QString& name : {cmd::features, cmd::rejointoken, cmd::gameclosed})
+    for (const QString& name : {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame})
         EXPECT_FALSE(toClientCommands().contains(name));
 }
 

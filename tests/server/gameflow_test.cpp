@@ -2,6 +2,8 @@
 #include "messaging/catalogue.h"
 #include "tests/server/serverfixture.h"
 
+#include <QRegularExpression>
+
 namespace pictova::test {
 namespace {
 
@@ -410,6 +412,27 @@ TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
                            "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
                            "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
                            "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
+}
+
+TEST_F(ServerGame, ANewcomerToATeamGameIsToldItIsOne)
+{
+    join("Ann");
+    join("Bob");
+    startGame(true, 20, 120);
+    tickToDeal();
+    ProtoClient* cat = join("Cat");
+    barrier();
+    const QStringList seen = log(cat);
+    const qsizetype stats = seen.indexOf(QRegularExpression(QStringLiteral("^CMD_gamestats\\+.*")));
+    ASSERT_GE(stats, 0);
+    EXPECT_EQ(seen.value(stats + 1), "CMD_teamgame+");
+
+    // A game of single players says nothing new.
+    startGame(false, 20, 120);
+    tickToDeal();
+    ProtoClient* dee = join("Dee");
+    barrier();
+    EXPECT_TRUE(log(dee).filter(QStringLiteral("CMD_teamgame")).isEmpty());
 }
 
 TEST_F(ServerGame, ANewcomerDuringThePickSeesCategoryNotPicked)
