@@ -31,6 +31,12 @@ const QStringList& toClientCommands()
     return commands;
 }
 
+const QStringList& ownPeerToClientCommands()
+{
+    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame};
+    return commands;
+}
+
 QString composeMessage(const QString& name, const QStringList& fields)
 {
     return name + QLatin1Char('+') + fields.join(QLatin1Char('+'));

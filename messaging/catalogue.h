@@ -73,6 +73,8 @@ using SeatScores = std::array<qint32, 10>;
 
 // The 27 commands a server sends, in the order a client's table compares them (updatetime last).
 const QStringList& toClientCommands();
+// The commands a server sends that only this program's clients know, which others drop.
+const QStringList& ownPeerToClientCommands();
 
 // The message text (without terminator) from a name and its fields.
 QString composeMessage(const QString& name, const QStringList& fields);

@@ -152,8 +152,10 @@ TEST(Catalogue, CapabilityAndRejoinMessagesOnTheWire)
     EXPECT_EQ(toclient::gameclosed(), wire("CMD_gameclosed+"));
     EXPECT_EQ(toclient::teamgame(), wire("CMD_teamgame+"));
     // None of them is a command a first-version client knows: it drops them.
-    for (const QString& name : {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame})
+    for (const QString& name : {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame}) {
         EXPECT_FALSE(toClientCommands().contains(name));
+        EXPECT_TRUE(ownPeerToClientCommands().contains(name));
+    }
 }
 
 TEST(Catalogue, FeatureListsAndTokensAreTakenWholeOrNotAtAll)
