@@ -64,7 +64,8 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     m_phrases->setContext(chat);
     m_phrases->setActionColourSource([this] { return m_mychat->actionColour(); });
 
-    m_chooser = new GameChooser(m_session, m_drawingPanel, [this] { clearForNewGame(); }, this);
+    m_chooser = new GameChooser(
+        m_session, m_drawingPanel, [this] { clearForNewGame(); }, this);
     m_reconnectBanner = new ReconnectBanner(m_session, m_drawingPanel);
     connect(m_view.button_pass, &QToolButton::clicked, this,
             [this] { guarded([this] { m_session.pass(); }); });
@@ -127,7 +128,11 @@ void Tchat::clearForNewGame()
     m_view.panel_pickcatagory->hide();
     m_view.winner->hideAndStop();
     m_view.label_turn->clear();
-    m_view.label_fullanswer->clear();
+    m_view.image_cat->clear();
+    // Until the new game's first turn the board greets as it did when the window opened.
+    m_view.label_fullanswer->setText(QStringLiteral("Welcome To"));
+    m_view.label_fullanswer->show();
+    m_view.label_answer->setText(QStringLiteral("Pictova By Quorix Software"));
 }
 
 void Tchat::attachWindows(const SecondaryWindows& windows)
@@ -147,7 +152,8 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
         // Closing the form without a start leaves the host a way back to it.
         connect(windows.gamestartform, &Tgamestartform::dismissed, this, [this] {
             GameModel& model = m_session.model();
-            if (model.isGameMaster() && (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
+            if (model.isGameMaster() &&
+                (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
                 model.setStartOffered(true);
         });
     }

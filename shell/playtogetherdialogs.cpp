@@ -55,10 +55,11 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_announce);
-    layout->addWidget(new QLabel(QStringLiteral("Friends on the internet reach this game at this computer's "
-                                                "address and port; the router may need to forward the port."),
-                                 this));
-    layout->itemAt(layout->count() - 1)->widget()->setProperty("wordWrap", true);
+    auto* internet = new QLabel(QStringLiteral("Friends on the internet reach this game at this computer's "
+                                               "address and port; the router may need to forward the port."),
+                                this);
+    internet->setWordWrap(true);
+    layout->addWidget(internet);
     layout->addWidget(buttons);
     updateButton();
 }

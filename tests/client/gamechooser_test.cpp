@@ -131,6 +131,9 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     EXPECT_EQ(m_window->session().hostedServer(), nullptr);
     EXPECT_EQ(m_window->model().seatName(1), "Cid");
     EXPECT_FALSE(m_window->model().startOffered());
+    // The board greets the new game as a new window does.
+    EXPECT_EQ(m_window->view().label_fullanswer->text(), "Welcome To");
+    EXPECT_EQ(m_window->view().label_answer->text(), "Pictova By Quorix Software");
     EXPECT_TRUE(waitFor([&] { return other.model().seatName(2) == "Ann"; }));
     // Its features are in: it will be told the game closes rather than lost.
     EXPECT_TRUE(waitFor([&] { return !other.session().hostedServer()->rejoins().featuresOf(2).isEmpty(); }));
