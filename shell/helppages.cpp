@@ -31,6 +31,14 @@ can be played offline.</p>
 <p><b>Games with others.</b> Multi-player games are normally set up through the Quorix Lobby,
 which can be downloaded from our web site (a solo game offers to fetch it for you). The lobby
 starts Pictova for every player with the right settings.</p>
+<p><b>Games with friends from the window.</b> <b>File &gt; Host a Game…</b> hosts a game on
+your computer: give your name and a port (7772 unless you choose another) and leave the box to
+announce the game on the local network ticked, so that players nearby find it.
+<b>File &gt; Join a Game…</b> lists the games announced on your local network: double-click one
+to join it, or type the host's name or address, with <tt>:port</tt> after it when the port is not
+7772. The same two buttons sit on the board while no game runs. If a join fails, the window says
+why and offers to try again; if a joined game loses its connection, Pictova tries to get you back
+in, with your points, for two minutes.</p>
 <p>You can also start a game by hand from a terminal, always with three words after the
 program's name: your name, the host's address, and <tt>true</tt> for the player who hosts or
 <tt>join</tt> for everyone else. The host, Ann for example, runs:</p>
@@ -39,8 +47,9 @@ program's name: your name, the host's address, and <tt>true</tt> for the player 
 address of Ann's computer for host (such as 192.168.1.20):</p>
 <p><tt>pictova Name host join</tt></p>
 <p>With only a name, or a name and an address, the window opens but connects to nobody. The
-host's computer must accept connections on TCP port 7772. Only the host can start a game, with
-the <b>Start Game</b> button or File &gt; Start Game.</p>
+host's computer must accept connections on TCP port 7772. Only the game master can start a game,
+with the <b>Start Game</b> button or File &gt; Start Game: the host, or on a server without a
+window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).</p>
 )";
 
 const char* kGamePlay = R"(
