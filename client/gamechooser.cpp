@@ -159,29 +159,8 @@ void GameChooser::openJoinDialog()
 
 void GameChooser::listFoundGames()
 {
-    QList<ListedGame> listed;
-    for (const lan::FoundGame& found : m_browser->games()) {
-        ListedGame game;
-        game.name = found.hostName;
-        QHostAddress address = found.address;
-        // An IPv4 sender arrives as an IPv6-mapped address on a dual-stack socket.
-        bool isV4 = false;
-        const quint32 v4 = address.toIPv4Address(&isV4);
-        game.address = isV4 ? QHostAddress(v4).toString() : address.toString();
-        game.port = found.port;
-        game.players = found.players;
-        game.freeSeats = found.freeSeats;
-        game.running = found.running;
-        game.version = found.version;
-        listed << game;
-    }
-    showFoundGames(listed);
-}
-
-void GameChooser::showFoundGames(const QList<ListedGame>& games)
-{
     if (m_joinDialog)
-        m_joinDialog->showGames(games);
+        m_joinDialog->showGames(m_browser->games());
 }
 
 void GameChooser::leaveCurrentGame()

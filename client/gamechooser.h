@@ -58,8 +58,6 @@ public:
     void hostGame(const QString& name, quint16 port, bool announce);
     void joinGame(const QString& name, const QString& address);
 
-    // The games found on the local network, for the join dialog while it is open.
-    void showFoundGames(const QList<ListedGame>& games);
     HostedAnnouncement& announcement() { return *m_announcement; }
 
     BoardNotice* notice() const { return m_notice; }

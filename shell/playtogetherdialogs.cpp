@@ -154,20 +154,19 @@ void JoinDialog::setChoices(const QString& name, const QStringList& recentAddres
     updateButton();
 }
 
-void JoinDialog::showGames(const QList<ListedGame>& games)
+void JoinDialog::showGames(const QList<lan::FoundGame>& games)
 {
     QString selected;
     if (QTreeWidgetItem* current = m_games->currentItem())
         selected = current->text(4);
-    m_listed = games;
     m_games->clear();
-    for (const ListedGame& game : games) {
-        const QString where = QStringLiteral("%1:%2").arg(game.address).arg(game.port);
+    for (const lan::FoundGame& game : games) {
+        const QString where = QStringLiteral("%1:%2").arg(game.address.toString()).arg(game.port);
         const bool sameVersion = game.version == QString::fromLatin1(kVersion);
         const QString state = !sameVersion   ? QStringLiteral("version %1").arg(game.version)
                               : game.running ? QStringLiteral("game running")
                                              : QStringLiteral("waiting");
-        auto* item = new QTreeWidgetItem(m_games, {game.name.isEmpty() ? where : game.name,
+        auto* item = new QTreeWidgetItem(m_games, {game.hostName.isEmpty() ? where : game.hostName,
                                                    QString::number(game.players),
                                                    QString::number(game.freeSeats), state, where});
         item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lan/gamebrowser.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -36,18 +38,6 @@ private:
     QPushButton* m_host = nullptr;
 };
 
-// A game another copy announces on the local network, as the join dialog lists it.
-struct ListedGame
-{
-    QString name;
-    QString address;
-    quint16 port = 0;
-    int players = 0;
-    int freeSeats = 0;
-    bool running = false;
-    QString version;
-};
-
 // Asks which game to join: a game found on the local network, or an address typed or picked from
 // the recent ones.
 class JoinDialog : public QDialog
@@ -58,7 +48,7 @@ public:
 
     void setChoices(const QString& name, const QStringList& recentAddresses);
     // The games found on the network; the list keeps the selection where it can.
-    void showGames(const QList<ListedGame>& games);
+    void showGames(const QList<lan::FoundGame>& games);
     QString playerName() const;
     // The address to join as typed ("host" or "host:port").
     QString address() const;
@@ -78,7 +68,6 @@ private:
     QLabel* m_listNote = nullptr;
     QComboBox* m_address;
     QPushButton* m_join = nullptr;
-    QList<ListedGame> m_listed;
 };
 
 } // namespace pictova
