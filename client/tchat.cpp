@@ -130,9 +130,9 @@ void Tchat::clearForNewGame()
     m_view.label_turn->clear();
     m_view.image_cat->clear();
     // Until the new game's first turn the board greets as it did when the window opened.
-    m_view.label_fullanswer->setText(QStringLiteral("Welcome To"));
+    m_view.label_fullanswer->setText(kGreetingLine);
     m_view.label_fullanswer->show();
-    m_view.label_answer->setText(QStringLiteral("Pictova By Quorix Software"));
+    m_view.label_answer->setText(kTitleLine);
 }
 
 void Tchat::attachWindows(const SecondaryWindows& windows)

@@ -117,13 +117,12 @@ void Tchat::buildWindow()
 void Tchat::buildTopPanel(QWidget* top)
 {
     m_view.label_fullanswer =
-        label(QStringLiteral("label_fullanswer"), QStringLiteral("Welcome To"), top, QRect(106, 2, 323, 22));
+        label(QStringLiteral("label_fullanswer"), kGreetingLine, top, QRect(106, 2, 323, 22));
     m_view.label_fullanswer->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_fullanswer, 16);
     setColour(m_view.label_fullanswer, kMaroon);
 
-    m_view.label_answer = label(QStringLiteral("label_answer"), QStringLiteral("Pictova By Quorix Software"),
-                                top, QRect(4, 24, 527, 22));
+    m_view.label_answer = label(QStringLiteral("label_answer"), kTitleLine, top, QRect(4, 24, 527, 22));
     m_view.label_answer->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_answer, 17);
     QFont mono = m_view.label_answer->font();
@@ -146,10 +145,10 @@ void Tchat::buildTopPanel(QWidget* top)
 
     auto* strip = panel(QStringLiteral("FlatPanel1"), top, QRect(1, 46, 533, 21));
     m_view.image_cat = label(QStringLiteral("image_cat"), QString(), strip, QRect(3, 3, 100, 15));
-    m_view.playtoscore = label(QStringLiteral("playtoscore"), QStringLiteral("Player To Score: 20"), strip,
-                               QRect(112, 2, 130, 17));
-    m_view.timeperturn = label(QStringLiteral("timeperturn"), QStringLiteral("Time Per Turn: 60"), strip,
-                               QRect(246, 2, 130, 17));
+    m_view.playtoscore =
+        label(QStringLiteral("playtoscore"), kPlayToBeforeAnyGame, strip, QRect(112, 2, 130, 17));
+    m_view.timeperturn =
+        label(QStringLiteral("timeperturn"), kTimeBeforeAnyGame, strip, QRect(246, 2, 130, 17));
     for (QLabel* l : {m_view.playtoscore, m_view.timeperturn}) {
         setBold(l, 11);
         setColour(l, kMaroon);

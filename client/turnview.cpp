@@ -131,8 +131,8 @@ void TurnView::showSettings()
 {
     if (m_model.settingsAnnouncement() == SettingsAnnouncement::None) {
         // No game announced yet: the strip reads as it did when the window opened.
-        m_view.playtoscore->setText(QStringLiteral("Player To Score: 20"));
-        m_view.timeperturn->setText(QStringLiteral("Time Per Turn: 60"));
+        m_view.playtoscore->setText(kPlayToBeforeAnyGame);
+        m_view.timeperturn->setText(kTimeBeforeAnyGame);
         return;
     }
     const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
