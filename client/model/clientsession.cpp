@@ -206,7 +206,7 @@ bool ClientSession::drainForAWhile()
     QElapsedTimer slice;
     slice.start();
     bool more = processsocktimer();
-    while (more && slice.elapsed() < kDrainSliceMs)
+    while (more && slice.elapsed() < m_drainSliceMs)
         more = processsocktimer();
     return more;
 }
