@@ -53,10 +53,10 @@ std::unique_ptr<Tchat> joinedWindow(const QString& name)
     auto window = std::make_unique<Tchat>();
     window->setProperty("noParams", true);
     window->show();
-    window->state().playername = name;
-    window->state().hostaddress = QStringLiteral("127.0.0.1");
+    window->session().setPlayerName(name);
+    window->session().setHostAddress(QStringLiteral("127.0.0.1"));
     window->joinpress();
-    if (!waitUntil([&] { return window->state().loggedin; }, 10000))
+    if (!waitUntil([&] { return window->model().loggedIn(); }, 10000))
         return nullptr;
     return window;
 }
