@@ -13,6 +13,7 @@ struct BoardContext
     std::function<bool()> loggedin;
     std::function<void(const QByteArray&)> send; // a complete framed message
     std::function<void()> hidePassButton;
+    std::function<bool()> undoOffered; // the server takes strokes back (it announced undo)
 };
 
 } // namespace pictova

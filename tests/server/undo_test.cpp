@@ -229,3 +229,49 @@ TEST_F(ServerUndo, ADrawerThatNeverAnnouncedUndoIsNotHeard)
 
 } // namespace
 } // namespace pictova::test
+
+namespace pictova::test {
+namespace {
+
+// The log itself, past its byte cap: what it could not keep, the others still drew, so nothing
+// can be taken back until it is cleared; and a stroke taken back frees its bytes.
+TEST(DrawingLogUndo, NothingIsTakenBackOnceAnEntryDidNotFit)
+{
+    DrawingLog log;
+    const QString press = QStringLiteral("CMD_moveit+1+clBlack+3+1+1");
+    ASSERT_TRUE(log.append(press));
+    const QString fill = QStringLiteral("CMD_draw+1+clBlack+3+") +
+                         QString(DrawingLog::kByteCap - press.size() - 21, QLatin1Char('+'));
+    ASSERT_TRUE(log.append(fill));
+    ASSERT_EQ(log.bytes(), DrawingLog::kByteCap);
+    EXPECT_EQ(log.undoableStrokes(), 1);
+    EXPECT_TRUE(log.removeLastStroke());
+    EXPECT_EQ(log.bytes(), 0);
+
+    ASSERT_TRUE(log.append(press));
+    ASSERT_TRUE(log.append(fill));
+    EXPECT_FALSE(log.append(press)); // one past the cap
+    EXPECT_EQ(log.undoableStrokes(), 0);
+    EXPECT_FALSE(log.removeLastStroke());
+    log.clear();
+    ASSERT_TRUE(log.append(press));
+    EXPECT_TRUE(log.removeLastStroke());
+}
+
+// Batches before any press are no stroke of their own; a name that only begins like a press is
+// no press.
+TEST(DrawingLogUndo, OnlyAPressStartsAStroke)
+{
+    DrawingLog log;
+    log.append(QStringLiteral("CMD_draw+1+clBlack+3++1,1+"));
+    EXPECT_FALSE(log.removeLastStroke());
+    log.append(QStringLiteral("CMD_moveitx+1"));
+    EXPECT_FALSE(log.removeLastStroke());
+    log.append(QStringLiteral("CMD_moveit+1+clBlack+3+1+1"));
+    log.append(QStringLiteral("CMD_draw+1+clBlack+3++2,2+"));
+    EXPECT_TRUE(log.removeLastStroke());
+    EXPECT_EQ(log.entries(), QStringList({"CMD_draw+1+clBlack+3++1,1+", "CMD_moveitx+1"}));
+}
+
+} // namespace
+} // namespace pictova::test
