@@ -13,7 +13,8 @@ struct BoardContext
     std::function<bool()> loggedin;
     std::function<void(const QByteArray&)> send; // a complete framed message
     std::function<void()> hidePassButton;
-    std::function<bool()> undoOffered; // the server takes strokes back (it announced undo)
+    // The server takes strokes back now: it announced undo, and the turn is in its drawing phase.
+    std::function<bool()> undoOffered;
 };
 
 } // namespace pictova

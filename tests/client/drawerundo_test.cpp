@@ -79,6 +79,17 @@ TEST_F(DrawerUndoWindow, CtrlZRedrawsTheDrawersBoardWithoutTheLastStroke)
     EXPECT_EQ(board().pixelColor(100, 70), QColor(Qt::white));
     EXPECT_FALSE(undoButton()->isEnabled());
     EXPECT_EQ(sentEntries(), QStringList({"CMD_undo+2", "CMD_undo+2"}));
+
+    // Once the phrase is found the server takes nothing back, so neither does the board.
+    stroke(QPoint(40, 40), QPoint(200, 120));
+    receive("CMD_correctanswer+1+10+2+5+FAN");
+    ASSERT_EQ(m_chat->model().phase(), GamePhase::Break);
+    EXPECT_FALSE(undoButton()->isVisible());
+    const QImage found = board();
+    m_sent.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(board(), found);
+    EXPECT_TRUE(sentEntries().isEmpty());
 }
 
 TEST_F(DrawerUndoWindow, AFirstVersionServerNeverShowsTheButton)
