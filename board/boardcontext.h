@@ -13,6 +13,8 @@ struct BoardContext
     std::function<bool()> loggedin;
     std::function<void(const QByteArray&)> send; // a complete framed message
     std::function<void()> hidePassButton;
+    // The server takes strokes back now: it announced undo, and the turn is in its drawing phase.
+    std::function<bool()> undoOffered;
 };
 
 } // namespace pictova

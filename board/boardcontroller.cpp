@@ -19,6 +19,7 @@ BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, Bo
     connect(canvas, &BoardCanvas::mouseMove, this, &BoardController::image_mainMouseMove);
     connect(canvas, &BoardCanvas::mouseUp, this, &BoardController::image_mainMouseUp);
     connect(toolbar, &DrawerToolbar::clearClicked, this, &BoardController::clearClick);
+    connect(toolbar, &DrawerToolbar::undoClicked, this, &BoardController::undo);
     m_steady.start();
     m_ageTimer.setSingleShot(true);
     m_ageTimer.setTimerType(Qt::PreciseTimer);
@@ -64,6 +65,11 @@ bool BoardController::loggedin() const
     return m_context.loggedin && m_context.loggedin();
 }
 
+bool BoardController::undoOffered() const
+{
+    return m_context.undoOffered && m_context.undoOffered();
+}
+
 void BoardController::send(const QByteArray& message) const
 {
     if (m_context.send)
@@ -79,6 +85,9 @@ void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers
         m_context.hidePassButton();
     if (!mayDraw())
         return;
+    // The drawer's Ctrl+Z then reaches the Undo button rather than a chat line it last typed in.
+    if (undoOffered())
+        m_canvas->setFocus(Qt::MouseFocusReason);
     m_pendown = true;
     try {
         pressAt(x, y);
@@ -96,8 +105,17 @@ void BoardController::pressAt(int x, int y)
     board.setPen(Pen{colour, parseInteger(widthText)});
     board.lineTo(x, y);
 
-    if (loggedin())
-        send(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y));
+    const bool record = recording();
+    if (record)
+        m_record.press(board.pen(), QPoint(x, y));
+    if (loggedin() || record) {
+        const QByteArray message = toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y);
+        if (record)
+            m_record.logged(message.size() - 1);
+        if (loggedin())
+            send(message);
+    }
+    refreshUndo();
     m_strokepoints.clear();
     m_strokecount = 0;
     m_ageTimer.stop();
@@ -117,6 +135,8 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         return;
     }
     m_canvas->backupSurface().lineTo(x, y);
+    if (recording())
+        m_record.extend(QPoint(x, y));
     if (m_strokecount == 0) {
         m_oldestAt = nowMs();
         armAgeTimer(m_batchAgeMs);
@@ -148,8 +168,11 @@ void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, 
 
 void BoardController::sendBatch()
 {
-    send(toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()), m_toolbar->widthText(),
-                        m_strokepoints));
+    const QByteArray message = toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()),
+                                              m_toolbar->widthText(), m_strokepoints);
+    if (recording())
+        m_record.logged(message.size() - 1);
+    send(message);
     m_strokepoints.clear();
     m_strokecount = 0;
     m_ageTimer.stop();
@@ -160,6 +183,8 @@ void BoardController::clearClick()
     if (!mayDraw())
         return;
     m_canvas->clearBoard();
+    m_record.clear();
+    refreshUndo();
     if (loggedin())
         send(toserver::clearmain(myseat()));
 }
@@ -168,6 +193,33 @@ void BoardController::startTurn()
 {
     m_canvas->clearBoard();
     m_toolbar->resetBrush();
+    m_record.clear();
+    refreshUndo();
+}
+
+void BoardController::undo()
+{
+    if (!recording())
+        return;
+    if (m_pendown) {
+        // A stroke in progress is finished as a release would, then taken back as a whole.
+        if (m_strokecount > 0 && loggedin())
+            sendBatch();
+        m_pendown = false;
+    }
+    if (!m_record.undo(nowMs()))
+        return;
+    m_canvas->clearBoard();
+    m_record.replay(m_canvas->backupSurface());
+    if (loggedin())
+        send(toserver::undo(myseat()));
+    refreshUndo();
+}
+
+void BoardController::refreshUndo()
+{
+    const bool offered = undoOffered();
+    m_toolbar->setUndoState(offered, offered && mayDraw() && m_record.canUndo());
 }
 
 // ---- the drawer's strokes from the server ----------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/boardcontext.h"
+#include "board/strokerecord.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -32,7 +33,7 @@ public:
     void drawit(const QString& payload);
     void clearmain(const QString& payload);
 
-    // Turn start: white board, brush black and "3".
+    // Turn start: white board, brush black and "3", nothing to take back.
     void startTurn();
     // A category pick abandons any stroke in progress.
     void cancelStroke() { m_pendown = false; }
@@ -46,6 +47,13 @@ public:
     void sendIfDue();
     // Benchmarks compare with batches by count alone: 0 lets points wait for ever.
     void setBatchAgeMs(int ms) { m_batchAgeMs = ms; }
+
+    // The drawer takes back its last stroke (the Undo button, Ctrl+Z) where the server offers it:
+    // a stroke in progress ends first, the board is redrawn from the record and the server told.
+    void undo();
+    const StrokeRecord& strokeRecord() const { return m_record; }
+    // Shows the Undo button where the server offers it, enabled while a stroke may be taken back.
+    void refreshUndo();
 
     bool pendown() const { return m_pendown; }
     QString strokepoints() const { return m_strokepoints; }
@@ -61,6 +69,8 @@ private:
     int myseat() const;
     bool mayDraw() const;
     bool loggedin() const;
+    bool undoOffered() const;
+    bool recording() const { return undoOffered() && mayDraw(); }
     void send(const QByteArray& message) const;
     void pressAt(int x, int y);
     void sendBatch();
@@ -74,6 +84,7 @@ private:
     bool m_pendown = false;
     QString m_strokepoints;
     int m_strokecount = 0;
+    StrokeRecord m_record;
 
     int m_batchAgeMs = kBatchAgeMs;
     qint64 m_oldestAt = 0; // when the oldest waiting point was drawn

@@ -3,7 +3,9 @@
 #include "board/colourbutton.h"
 #include "board/fieldupdown.h"
 
+#include <QAction>
 #include <QIntValidator>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -53,7 +55,7 @@ QLabel* captionOver(const QString& text, const QString& name, QWidget* parent, c
 DrawerToolbar::DrawerToolbar(QWidget* parent)
     : QWidget(parent), m_guessed(new QPlainTextEdit(this)), m_colour(new ColourButton(this)),
       m_width(new QLineEdit(this)), m_upDown(new FieldUpDown(0, 100, kDefaultWidth, this)),
-      m_clear(new QToolButton(this))
+      m_clear(new QToolButton(this)), m_undo(new QToolButton(this))
 {
     setObjectName(QStringLiteral("panel_toolbar"));
     setFixedSize(kWidth, kHeight);
@@ -87,6 +89,29 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     m_clear->setIcon(trashGlyph());
     m_clear->setGeometry(trashPlace);
     connect(m_clear, &QToolButton::clicked, this, &DrawerToolbar::clearClicked);
+
+    // Under the trash, in the strip below the controls. The key is the action's, which acts at
+    // once and only while this toolbar shows (the drawer's turn).
+    m_undoAction = new QAction(tr("Undo"), this);
+    m_undoAction->setToolTip(tr("Take back the last stroke (Ctrl+Z)"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setShortcutContext(Qt::WindowShortcut);
+    m_undoAction->setEnabled(false);
+    addAction(m_undoAction);
+    connect(m_undoAction, &QAction::triggered, this, &DrawerToolbar::undoClicked);
+    m_undo->setObjectName(QStringLiteral("button_undo"));
+    m_undo->setDefaultAction(m_undoAction);
+    QFont small = m_undo->font();
+    small.setPointSizeF(7.0);
+    m_undo->setFont(small);
+    m_undo->setGeometry(478, 56, 56, 19);
+    m_undo->hide();
+}
+
+void DrawerToolbar::setUndoState(bool offered, bool available)
+{
+    m_undo->setVisible(offered);
+    m_undoAction->setEnabled(offered && available);
 }
 
 void DrawerToolbar::addGuessLine(const QString& line)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -37,15 +38,20 @@ public:
     void setWidthText(const QString& text);
     // Black and "3", as at every turn start.
     void resetBrush();
+    // The Undo button (Ctrl+Z) shows only where the server takes strokes back, and is enabled
+    // while there is a stroke to take back.
+    void setUndoState(bool offered, bool available);
 
     QPlainTextEdit* memo_guessed() const { return m_guessed; }
     ColourButton* colorButton() const { return m_colour; }
     QLineEdit* penw() const { return m_width; }
     FieldUpDown* upDown1() const { return m_upDown; }
     QToolButton* clearButton() const { return m_clear; }
+    QToolButton* undoButton() const { return m_undo; }
 
 signals:
     void clearClicked();
+    void undoClicked();
 
 private:
     QPlainTextEdit* m_guessed;
@@ -53,6 +59,8 @@ private:
     QLineEdit* m_width;
     FieldUpDown* m_upDown;
     QToolButton* m_clear;
+    QToolButton* m_undo;
+    QAction* m_undoAction = nullptr;
 };
 
 } // namespace pictova

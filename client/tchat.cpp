@@ -54,7 +54,12 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     board.loggedin = [this] { return m_session.model().loggedIn(); };
     board.send = [this](const QByteArray& bytes) { m_session.send(bytes); };
     board.hidePassButton = [this] { m_session.model().setPassOffered(false); };
+    board.undoOffered = [this] {
+        return m_session.serverFeatures().contains(feature::undo) &&
+               m_session.model().phase() == GamePhase::Drawing;
+    };
     m_view.board = new BoardController(m_canvas, m_view.panel_toolbar, board, this);
+    connect(&model, &GameModel::phaseChanged, m_view.board, &BoardController::refreshUndo);
 
     ChatContext chat;
     chat.loggedin = [this] { return m_session.model().loggedIn(); };

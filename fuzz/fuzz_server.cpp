@@ -96,7 +96,7 @@ QString request(FuzzedDataProvider& input, int own)
     const QString seat = seatField(input, own);
     QStringList fields{seat};
     QString name;
-    switch (input.ConsumeIntegralInRange<int>(0, 12)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 14)) {
     case 0:
         name = cmd::logininfo;
         fields << (input.ConsumeBool() ? QString::fromLatin1(kVersion) : text(input, 6)) << text(input);
@@ -152,6 +152,16 @@ QString request(FuzzedDataProvider& input, int own)
         fields << (input.ConsumeBool()   ? QStringLiteral("1")
                    : input.ConsumeBool() ? QStringLiteral("2")
                                          : text(input, 3));
+        break;
+    case 12:
+        // Only this program's clients send these; the features decide whether an undo is heard.
+        name = cmd::features;
+        fields << (input.ConsumeBool() ? feature::ours().join(QLatin1Char(',')) : text(input, 30));
+        break;
+    case 13:
+        name = cmd::undo;
+        if (input.ConsumeIntegralInRange<int>(0, 3) == 0)
+            fields << text(input, 6);
         break;
     default:
         // Names that only clients know, other letter case, no "+" at all.
@@ -231,6 +241,13 @@ void checkTable(const TServer& server, Model& model, Step step)
     FUZZ_CHECK(game.gamerunning == (game.phase != Phase::None));
     FUZZ_CHECK(server.roundtimeEnabled() == (game.phase != Phase::None));
     FUZZ_CHECK(server.drawingLog().bytes() <= DrawingLog::kByteCap);
+    // Every stroke that may still be taken back begins with a press the log holds.
+    const DrawingLog& drawing = server.drawingLog();
+    FUZZ_CHECK(drawing.undoableStrokes() >= 0 && drawing.undoableStrokes() <= undo::kMaxStrokes);
+    qsizetype presses = 0;
+    for (const QString& entry : drawing.entries())
+        presses += entry.startsWith(cmd::moveit + QLatin1Char('+')) ? 1 : 0;
+    FUZZ_CHECK(drawing.undoableStrokes() <= presses);
     FUZZ_CHECK(server.queuedRequests() <= PlayerTable::kSeats * (kQueueLimit + 1));
     if (game.phase == Phase::Drawing) {
         // The hint shows the phrase with only unfound characters hidden, plus one blank.
@@ -261,6 +278,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     server.setTestSink([&server](int seat, const QByteArray& bytes) { checkSent(server, seat, bytes); });
     Model model;
     server.setLoginClock([&model] { return model.now; });
+    server.setUndoClock([&model] { return model.now; });
 
     while (input.remaining_bytes() > 0) {
         const auto op = input.ConsumeIntegral<uint8_t>();

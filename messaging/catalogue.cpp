@@ -56,7 +56,7 @@ QByteArray frameEntry(const QString& entry)
 
 const QStringList& feature::ours()
 {
-    static const QStringList words = {feature::rejoin};
+    static const QStringList words = {feature::rejoin, feature::undo};
     return words;
 }
 
@@ -103,6 +103,7 @@ QByteArray features(int seat, const QStringList& words)
     return frameMessage(cmd::features, {num(seat), words.join(QLatin1Char(','))});
 }
 QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
+QByteArray undo(int seat) { return frameMessage(cmd::undo, {num(seat)}); }
 } // namespace toserver
 
 namespace toclient {

@@ -56,6 +56,9 @@ inline const QString rejoin = QStringLiteral("CMD_rejoin");
 inline const QString gameclosed = QStringLiteral("CMD_gameclosed");
 // A newcomer's catch-up says a team game runs: the first version's catch-up does not tell.
 inline const QString teamgame = QStringLiteral("CMD_teamgame");
+// The drawer takes back its last stroke; the others' boards are put right with the messages a
+// first-version client knows (a wipe, then the strokes that remain).
+inline const QString undo = QStringLiteral("CMD_undo");
 } // namespace cmd
 
 // The feature words of a capability message: [a-z0-9-], at most kMaxFeatureWords words of at
@@ -65,9 +68,25 @@ inline constexpr int kMaxFeatureWords = 16;
 inline constexpr int kMaxFeatureWordLength = 24;
 // Tokens for coming back after a drop, and the notice of an orderly close.
 inline const QString rejoin = QStringLiteral("rejoin");
+// The drawer's undo (CMD_undo).
+inline const QString undo = QStringLiteral("undo");
 // What this program's server and client both understand.
 const QStringList& ours();
 } // namespace feature
+
+// The drawer's undo. Both ends keep the same record of the turn's strokes under the same limits,
+// so the drawer's own board, which never receives its own strokes back, agrees with the others.
+namespace undo {
+// How far back the drawer may go: the last this many strokes since the turn began or the board
+// was wiped.
+inline constexpr int kMaxStrokes = 30;
+// Undos a drawer may make in any kWindowMs.
+inline constexpr int kMaxPerWindow = 5;
+inline constexpr qint64 kWindowMs = 1000;
+// The server keeps this many bytes of a turn's stroke messages; a board drawn past that can no
+// longer be rebuilt from them, so undo stops until the next wipe.
+inline constexpr qsizetype kDrawingByteCap = 2 * 1024 * 1024;
+} // namespace undo
 
 using SeatScores = std::array<qint32, 10>;
 
@@ -102,6 +121,7 @@ QByteArray pass(int seat);
 QByteArray justwatch(int seat, bool watch);
 QByteArray features(int seat, const QStringList& words);
 QByteArray rejoin(int seat, const QString& token);
+QByteArray undo(int seat);
 } // namespace toserver
 
 // ---- server to client ----------------------------------------------------------------------

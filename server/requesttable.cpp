@@ -39,7 +39,8 @@ SeatVerdict readSeat(const QString& payload, SeatField seatField)
 }
 
 // Why `origin` may not send a request naming `seat`; empty when it may.
-QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& players)
+QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& players,
+                      const std::function<bool(int)>& drawingNow)
 {
     const bool own = seat == origin;
     const bool gameMaster = origin == players.gameMaster();
@@ -53,6 +54,10 @@ QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& pl
     case Sender::GameMaster:
         if (own && !gameMaster)
             return QStringLiteral("only the game master may do that, not seat %1").arg(origin);
+        break;
+    case Sender::DrawerWhileDrawing:
+        if (own && !(drawingNow && drawingNow(origin)))
+            return QStringLiteral("only the drawer may do that while drawing, not seat %1").arg(origin);
         break;
     }
     if (!own)
@@ -94,7 +99,7 @@ bool RequestTable::handle(const QString& entry, int originSeat, const PlayerTabl
         reportPeerError(name, seat.error);
         return false;
     }
-    const QString refusal = senderRefusal(known->sender, seat.seat, originSeat, players);
+    const QString refusal = senderRefusal(known->sender, seat.seat, originSeat, players, m_drawingNow);
     if (!refusal.isEmpty()) {
         reportPeerError(name, refusal);
         return false;

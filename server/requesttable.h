@@ -14,6 +14,7 @@ enum class Sender {
     OwnSeat,             // the named seat is the sender's own
     OwnSeatOrGameMaster, // the sender's own seat, or any seat when the game master sends it
     GameMaster,          // the sender's own seat, and the sender is the game master
+    DrawerWhileDrawing,  // the sender's own seat, and the sender draws the turn now in its drawing phase
 };
 
 // How the seat stands in the payload.
@@ -46,6 +47,9 @@ public:
 
     bool knows(const QString& name) const { return find(name) != nullptr; }
 
+    // Whether `seat` draws the turn now in its drawing phase; without it no one does.
+    void setDrawingNow(std::function<bool(int seat)> drawingNow) { m_drawingNow = std::move(drawingNow); }
+
 private:
     struct Entry
     {
@@ -57,6 +61,7 @@ private:
     const Entry* find(const QString& name) const;
 
     std::vector<Entry> m_entries;
+    std::function<bool(int seat)> m_drawingNow;
 };
 
 } // namespace pictova

@@ -23,7 +23,10 @@ TServer::TServer(QObject* parent)
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
-      m_rejoin(m_players, m_game, m_outbox), m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
+      m_rejoin(m_players, m_game, m_outbox),
+      m_undo(m_game, m_drawing, m_outbox,
+             [this](int seat) { return m_rejoin.featuresOf(seat).contains(feature::undo); }),
+      m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
@@ -96,6 +99,10 @@ void TServer::buildRequestTable()
                    [this](R r) { m_rejoin.receivedFeatures(r.seat, r.afterSeat); });
     m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
                    [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
+    m_requests.add(cmd::undo, Sender::DrawerWhileDrawing, whole, [this](R r) { m_undo.undo(r.seat); });
+    m_requests.setDrawingNow([this](int seat) {
+        return m_game.gamerunning && m_game.phase == Phase::Drawing && seat == m_game.drawer;
+    });
 }
 
 void TServer::setPortName(const QString& port)

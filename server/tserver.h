@@ -14,6 +14,7 @@
 #include "server/seats.h"
 #include "server/serveallowance.h"
 #include "server/serverevents.h"
+#include "server/strokeundo.h"
 #include "server/wordchoice.h"
 
 #include <QElapsedTimer>
@@ -65,6 +66,8 @@ public:
     // The clock of the rejoin tokens (milliseconds, never going back).
     void setRejoinClock(RejoinKeeper::Clock clock) { m_rejoin.setClock(std::move(clock)); }
     const RejoinKeeper& rejoins() const { return m_rejoin; }
+    // The clock of the drawer's undo limit (milliseconds, never going back).
+    void setUndoClock(StrokeUndo::Clock clock) { m_undo.setClock(std::move(clock)); }
     // Closes the seat's connection from this end as a network failure would end it: the player
     // counts as dropped, not removed.
     void dropConnection(int seat) { m_connections.disconnectsock(seat, Departure::Disconnected); }
@@ -122,6 +125,7 @@ private:
     Relay m_relay;
     SeatKeeper m_seats;
     RejoinKeeper m_rejoin;
+    StrokeUndo m_undo;
     RequestTable m_requests;
     DrainTimer m_socktimer;
     bool m_oneEntryPerTick = false;

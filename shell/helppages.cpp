@@ -62,6 +62,9 @@ Drink.</p>
 to draw. Each pass costs the drawer 1 point.</p>
 <p>The drawer's tools are the pen colour, the pen width and the trash can, which clears the
 whole picture.</p>
+<p>On a game server of this version the drawer also has <b>Undo</b> (Ctrl+Z), which
+takes back the last line drawn, up to the last 30 lines since the turn began or the picture was
+cleared.</p>
 <p>Everybody else types guesses in the answer field at the bottom of the screen and presses
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.</p>
 <p>A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in

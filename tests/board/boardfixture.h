@@ -22,6 +22,7 @@ struct BoardRig
     int drawerseat = 2;
     bool loggedin = true;
     int passHidden = 0;
+    bool undoOffered = false; // the server announced undo
     QStringList sent;
     QStringList errors;
     qint64 nowMs = 0; // the board's clock: still unless a test moves it
@@ -38,7 +39,7 @@ struct BoardRig
                                       EXPECT_TRUE(message.endsWith(kTerminator));
                                       sent << fromWire(message.chopped(1));
                                   },
-                                  [this] { ++passHidden; }})
+                                  [this] { ++passHidden; }, [this] { return undoOffered; }})
     {
         setErrorReporter([this](const QString& text) { errors << text; });
         controller.setManualClock([this] { return nowMs; });

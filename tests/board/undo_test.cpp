@@ -1,0 +1,192 @@
+// The drawer's undo on the real board: the record it keeps of its strokes, the board redrawn
+// without the last one, the request to the server, and the same limits as the server's.
+#include "boardfixture.h"
+
+#include "board/strokerecord.h"
+
+#include <QToolButton>
+
+using namespace pictova;
+using namespace pictova::test;
+
+namespace {
+struct DrawerUndo : ::testing::Test
+{
+    DrawerUndo()
+    {
+        rig.undoOffered = true;
+        rig.controller.startTurn();
+    }
+
+    // A stroke from (x, y) to the right and down; released.
+    void stroke(int x, int y, ColourValue colour = 0)
+    {
+        rig.toolbar.setBrushColour(colour);
+        rig.press(QPoint(x, y));
+        rig.drag(QPoint(x + 20, y + 5));
+        rig.drag(QPoint(x + 30, y + 25));
+        rig.release(QPoint(x + 30, y + 25));
+    }
+    // Undo by the toolbar button, as a click does.
+    void clickUndo() { rig.toolbar.undoButton()->click(); }
+    int undosSent() const { return static_cast<int>(rig.sent.count(QStringLiteral("CMD_undo+2"))); }
+    bool undoShown() const { return !rig.toolbar.undoButton()->isHidden(); }
+    bool undoEnabled() const { return rig.toolbar.undoButton()->isEnabled(); }
+
+    BoardRig rig; // seat 2 is drawing
+};
+} // namespace
+
+TEST_F(DrawerUndo, TheLastStrokeGoesFromTheBoardAndTheServerIsTold)
+{
+    EXPECT_TRUE(undoShown());
+    EXPECT_FALSE(undoEnabled()); // nothing drawn yet
+    stroke(50, 50);
+    const QImage first = rig.bitmap().copy();
+    EXPECT_TRUE(undoEnabled());
+    stroke(60, 40, 0x0000FF); // red, across the first
+    ASSERT_NE(rig.bitmap(), first);
+
+    rig.sent.clear();
+    clickUndo();
+    // Pixel for pixel the board as it was after the first stroke.
+    EXPECT_EQ(rig.bitmap(), first);
+    EXPECT_EQ(rig.sent, QStringList({"CMD_undo+2"}));
+    EXPECT_TRUE(undoEnabled());
+    clickUndo();
+    EXPECT_EQ(inkCount(rig.bitmap()), 0);
+    EXPECT_FALSE(undoEnabled());
+    // Nothing left: nothing is sent.
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 2);
+}
+
+TEST_F(DrawerUndo, AStrokeInProgressEndsAndGoesAsAWhole)
+{
+    stroke(50, 50);
+    const QImage first = rig.bitmap().copy();
+    rig.press(QPoint(100, 100));
+    rig.drag(QPoint(110, 100));
+    rig.drag(QPoint(120, 130));
+    rig.sent.clear();
+    rig.controller.undo();
+    // The waiting points go out first, so the server takes back the whole stroke.
+    EXPECT_EQ(rig.sent, QStringList({"CMD_draw+2+clBlack+3++110,100+120,130+", "CMD_undo+2"}));
+    EXPECT_EQ(rig.bitmap(), first);
+    // The button is still held: further moves draw nothing until the next press.
+    rig.drag(QPoint(140, 140));
+    EXPECT_EQ(rig.bitmap(), first);
+}
+
+TEST_F(DrawerUndo, ThirtyStrokesBackAndNotTheThirtyFirst)
+{
+    stroke(10, 10);
+    const QImage oldest = rig.bitmap().copy();
+    for (int i = 1; i <= 30; ++i)
+        stroke(10 + 12 * (i % 30), 10 + 9 * (i / 3));
+    EXPECT_EQ(rig.controller.strokeRecord().undoable(), 30);
+    for (int i = 0; i < 30; ++i) {
+        if (i % undo::kMaxPerWindow == 0)
+            rig.nowMs += StrokeRecord::kWindowMs;
+        clickUndo();
+    }
+    EXPECT_EQ(undosSent(), 30);
+    EXPECT_EQ(rig.bitmap(), oldest);
+    EXPECT_FALSE(undoEnabled());
+    rig.nowMs += StrokeRecord::kWindowMs;
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 30);
+    EXPECT_EQ(rig.bitmap(), oldest);
+}
+
+TEST_F(DrawerUndo, FiveUndosInAWindowAndTheSixthIsIgnored)
+{
+    for (int i = 0; i < 8; ++i)
+        stroke(10 + 20 * i, 10);
+    for (int i = 0; i < 6; ++i) {
+        rig.nowMs += 10;
+        rig.controller.undo();
+    }
+    EXPECT_EQ(undosSent(), 5);
+    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 3);
+    // The first undo was at 10 ms: its place frees at 10 + the window.
+    rig.nowMs = 10 + StrokeRecord::kWindowMs - 1;
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 5);
+    rig.nowMs += 1;
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 6);
+    // Stricter than the server, never looser.
+    EXPECT_GT(StrokeRecord::kWindowMs, undo::kWindowMs);
+}
+
+TEST_F(DrawerUndo, AWipeOrANewTurnLeavesNothingToTakeBack)
+{
+    stroke(10, 10);
+    rig.toolbar.clearButton()->click();
+    EXPECT_FALSE(undoEnabled());
+    stroke(30, 30);
+    const QImage after = rig.bitmap().copy();
+    stroke(60, 60);
+    rig.controller.undo();
+    EXPECT_EQ(rig.bitmap(), after);
+    rig.controller.undo();
+    EXPECT_EQ(inkCount(rig.bitmap()), 0);
+    rig.controller.undo(); // not past the wipe
+    EXPECT_EQ(undosSent(), 2);
+
+    stroke(10, 10);
+    rig.controller.startTurn();
+    EXPECT_FALSE(undoEnabled());
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 2);
+}
+
+TEST_F(DrawerUndo, OnlyWhereTheServerOffersItAndOnlyForTheDrawer)
+{
+    // A server that never announced undo: no button, no record, nothing sent.
+    rig.undoOffered = false;
+    rig.controller.startTurn();
+    stroke(10, 10);
+    EXPECT_FALSE(undoShown());
+    EXPECT_FALSE(undoEnabled());
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 0);
+    EXPECT_TRUE(rig.controller.strokeRecord().strokes().isEmpty());
+    EXPECT_NE(inkCount(rig.bitmap()), 0);
+
+    // Someone else draws: our presses draw nothing, and nothing can be taken back.
+    rig.undoOffered = true;
+    rig.drawerseat = 5;
+    rig.controller.startTurn();
+    stroke(10, 10);
+    EXPECT_FALSE(undoEnabled());
+    rig.controller.undo();
+    EXPECT_EQ(undosSent(), 0);
+}
+
+TEST(StrokeRecordBytes, NothingCanBeTakenBackOnceTheServerCouldNotKeepTheDrawing)
+{
+    // Counted as the server's drawing log counts: exactly the cap still fits, one more does not.
+    StrokeRecord record;
+    record.press(Pen{}, QPoint(1, 1));
+    record.logged(undo::kDrawingByteCap - 10);
+    record.press(Pen{}, QPoint(2, 2));
+    record.logged(10);
+    EXPECT_EQ(record.undoable(), 2);
+    record.press(Pen{}, QPoint(3, 3));
+    record.logged(1);
+    EXPECT_FALSE(record.canUndo());
+    EXPECT_TRUE(record.strokes().isEmpty());
+    record.press(Pen{}, QPoint(4, 4));
+    EXPECT_FALSE(record.canUndo());
+
+    // A stroke taken back frees its bytes, as the server's log does.
+    record.clear();
+    record.press(Pen{}, QPoint(1, 1));
+    record.logged(undo::kDrawingByteCap);
+    EXPECT_TRUE(record.undo(0));
+    record.press(Pen{}, QPoint(1, 1));
+    record.logged(undo::kDrawingByteCap);
+    EXPECT_TRUE(record.canUndo());
+}

@@ -1,0 +1,277 @@
+// The drawer's undo on a real server: what leaves the drawing log, what every other seat is sent
+// (messages a first-version client knows), and who may undo how often and how far back.
+#include "messaging/catalogue.h"
+#include "tests/server/serverfixture.h"
+
+namespace pictova::test {
+namespace {
+
+class ServerUndo : public ServerFixture
+{
+protected:
+    void SetUp() override
+    {
+        ServerFixture::SetUp();
+        server->setUndoClock([this] { return now; });
+    }
+
+    // Joins as this program's client does, announcing undo.
+    ProtoClient* joinAnnouncing(const QString& name)
+    {
+        ProtoClient* client = join(name);
+        send(client, toserver::features(seatOf(client), feature::ours()));
+        return client;
+    }
+
+    // A stroke of the drawer: a press and one batch; returns the two log entries it makes.
+    QStringList stroke(ProtoClient* drawer, int n)
+    {
+        const int seat = seatOf(drawer);
+        send(drawer, toserver::moveit(seat, QStringLiteral("clBlack"), QStringLiteral("3"), n, n));
+        const QString points = QStringLiteral("+%1,%2+%3,%4").arg(n + 1).arg(n).arg(n + 2).arg(n + 1);
+        send(drawer, toserver::draw(seat, QStringLiteral("clRed"), QStringLiteral("5"), points));
+        return {QStringLiteral("CMD_moveit+%1+clBlack+3+%2+%2").arg(seat).arg(n),
+                QStringLiteral("CMD_draw+%1+clRed+5+%2+").arg(seat).arg(points)};
+    }
+
+    void undo(ProtoClient* client) { send(client, toserver::undo(seatOf(client))); }
+
+    // Ann announces undo and draws; Bob does too and guesses; Cat is a first-version peer.
+    void startDrawing()
+    {
+        ann = joinAnnouncing("Ann");
+        bob = joinAnnouncing("Bob");
+        cat = join("Cat");
+        startGame(false, 20, 60);
+        tickToDeal();
+        ASSERT_EQ(server->game().drawer, 1);
+        ASSERT_EQ(server->game().phase, Phase::Drawing);
+    }
+
+    qint64 now = 5000000;
+    ProtoClient* ann = nullptr;
+    ProtoClient* bob = nullptr;
+    ProtoClient* cat = nullptr;
+};
+
+TEST_F(ServerUndo, TheLastStrokeLeavesTheLogAndEveryOtherBoardIsWipedAndRedrawn)
+{
+    startDrawing();
+    const QStringList first = stroke(ann, 10);
+    // A stroke of several batches goes as a whole.
+    QStringList second = stroke(ann, 20);
+    send(ann, toserver::draw(1, QStringLiteral("clRed"), QStringLiteral("5"), QStringLiteral("+30,30")));
+    second << QStringLiteral("CMD_draw+1+clRed+5++30,30+");
+    ASSERT_EQ(server->drawingLog().entries(), first + second);
+    clearAll();
+
+    undo(ann);
+    barrier();
+    EXPECT_EQ(server->drawingLog().entries(), first);
+    const QStringList rebuilt = QStringList{QStringLiteral("CMD_clearmain+1")} + first;
+    EXPECT_EQ(log(bob), rebuilt);
+    // The first-version peer gets nothing but a wipe and strokes, byte for byte as relayed.
+    EXPECT_EQ(log(cat), rebuilt);
+    EXPECT_TRUE(cat->rawReceived().startsWith(toclient::relay(cmd::clearmain, "1") + frameEntry(first[0]) +
+                                              frameEntry(first[1])));
+    // The drawer redraws from its own record: nothing comes back to it.
+    EXPECT_EQ(log(ann), QStringList());
+
+    // A newcomer sees the board as it is after the undo.
+    ProtoClient* dan = join("Dan");
+    barrier();
+    const QStringList danLog = log(dan);
+    EXPECT_EQ(danLog.mid(danLog.size() - 2), first);
+
+    // The last stroke goes too; then there is nothing left to take back.
+    clearAll();
+    undo(ann);
+    undo(ann);
+    barrier();
+    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    EXPECT_EQ(log(cat), QStringList({"CMD_clearmain+1"}));
+}
+
+TEST_F(ServerUndo, UndoGoesBackThirtyStrokesAndNoFurther)
+{
+    startDrawing();
+    // Thirty strokes: all thirty may be taken back.
+    for (int i = 0; i < 30; ++i)
+        stroke(ann, i);
+    for (int i = 0; i < 30; ++i) {
+        if (i % undo::kMaxPerWindow == 0)
+            now += undo::kWindowMs;
+        undo(ann);
+    }
+    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+
+    // Thirty-one: the first stays, the thirty-first undo is refused.
+    const QStringList oldest = stroke(ann, 100);
+    for (int i = 1; i <= 30; ++i)
+        stroke(ann, 100 + i);
+    ASSERT_EQ(server->drawingLog().undoableStrokes(), 30);
+    for (int i = 0; i < 30; ++i) {
+        if (i % undo::kMaxPerWindow == 0)
+            now += undo::kWindowMs;
+        undo(ann);
+    }
+    EXPECT_EQ(server->drawingLog().entries(), oldest);
+    now += undo::kWindowMs;
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(server->drawingLog().entries(), oldest);
+    EXPECT_EQ(log(bob), QStringList());
+}
+
+TEST_F(ServerUndo, AWipeAndANewTurnForgetWhatCouldBeTakenBack)
+{
+    startDrawing();
+    stroke(ann, 1);
+    stroke(ann, 2);
+    send(ann, toserver::clearmain(1));
+    const QStringList after = stroke(ann, 3);
+    undo(ann);
+    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(log(bob), QStringList());
+
+    // A stroke left at the end of a turn is no longer the drawer's to take back in the next.
+    stroke(ann, 4);
+    tickToTimeOut();
+    tickThroughBreak();
+    EXPECT_EQ(server->drawingLog().undoableStrokes(), 0);
+}
+
+TEST_F(ServerUndo, FiveUndosASecondAndTheSixthIsDropped)
+{
+    startDrawing();
+    QStringList kept;
+    for (int i = 0; i < 8; ++i) {
+        const QStringList entries = stroke(ann, i);
+        if (i < 2)
+            kept += entries;
+    }
+    clearAll();
+    for (int i = 0; i < 6; ++i) {
+        now += 100; // six within 600 ms
+        undo(ann);
+    }
+    barrier();
+    // Five strokes went; the sixth request was dropped without a word.
+    EXPECT_EQ(server->drawingLog().entries().size(), 6);
+    EXPECT_EQ(named(bob, cmd::clearmain).size(), 5);
+    // The window slides: 999 ms after the first undo it is still full, at 1000 ms a place frees.
+    now += 499; // 999 ms after the first
+    undo(ann);
+    EXPECT_EQ(server->drawingLog().entries().size(), 6);
+    now += 1;
+    undo(ann);
+    EXPECT_EQ(server->drawingLog().entries(), kept);
+}
+
+TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
+{
+    ann = joinAnnouncing("Ann");
+    bob = joinAnnouncing("Bob");
+    cat = join("Cat");
+    ProtoClient* dan = joinAnnouncing("Dan");
+    startGame(false, 20, 60);
+    // The pick phase: Ann draws the turn but is not drawing yet.
+    send(ann, toserver::moveit(1, QStringLiteral("clBlack"), QStringLiteral("3"), 1, 1));
+    undo(ann);
+    EXPECT_EQ(server->drawingLog().size(), 1);
+    tickToDeal();
+    send(dan, toserver::justwatch(seatOf(dan), true));
+    stroke(ann, 5);
+    const QStringList before = server->drawingLog().entries();
+    clearAll();
+
+    undo(bob);                         // a guesser
+    undo(dan);                         // a watcher
+    send(bob, toserver::undo(1));      // in the drawer's name
+    send(cat, toserver::undo(1));      // likewise
+    send(ann, "CMD_undo+1+extra\xFF"); // not a seat
+    send(ann, "CMD_undo+\xFF");
+    barrier();
+    EXPECT_EQ(server->drawingLog().entries(), before);
+    EXPECT_TRUE(named(bob, cmd::clearmain).isEmpty());
+    EXPECT_TRUE(named(cat, cmd::clearmain).isEmpty());
+
+    // Seat 11 and up only watch.
+    std::vector<ProtoClient*> more;
+    for (int i = 0; i < 7; ++i)
+        more.push_back(joinAnnouncing(QStringLiteral("P%1").arg(i)));
+    ASSERT_EQ(seatOf(more.back()), 11);
+    undo(more.back());
+    EXPECT_EQ(server->drawingLog().entries(), before);
+
+    undo(ann);
+    EXPECT_EQ(server->drawingLog().size(), 1);
+}
+
+TEST_F(ServerUndo, ADrawerThatNeverAnnouncedUndoIsNotHeard)
+{
+    cat = join("Cat"); // a first-version drawer: its features never came
+    bob = joinAnnouncing("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    ASSERT_EQ(server->game().drawer, 1);
+    stroke(cat, 1);
+    clearAll();
+    undo(cat);
+    barrier();
+    EXPECT_EQ(server->drawingLog().size(), 2);
+    EXPECT_EQ(log(bob), QStringList());
+}
+
+} // namespace
+} // namespace pictova::test
+
+namespace pictova::test {
+namespace {
+
+// The log itself, past its byte cap: what it could not keep, the others still drew, so nothing
+// can be taken back until it is cleared; and a stroke taken back frees its bytes.
+TEST(DrawingLogUndo, NothingIsTakenBackOnceAnEntryDidNotFit)
+{
+    DrawingLog log;
+    const QString press = QStringLiteral("CMD_moveit+1+clBlack+3+1+1");
+    ASSERT_TRUE(log.append(press));
+    const QString fill = QStringLiteral("CMD_draw+1+clBlack+3+") +
+                         QString(DrawingLog::kByteCap - press.size() - 21, QLatin1Char('+'));
+    ASSERT_TRUE(log.append(fill));
+    ASSERT_EQ(log.bytes(), DrawingLog::kByteCap);
+    EXPECT_EQ(log.undoableStrokes(), 1);
+    EXPECT_TRUE(log.removeLastStroke());
+    EXPECT_EQ(log.bytes(), 0);
+
+    ASSERT_TRUE(log.append(press));
+    ASSERT_TRUE(log.append(fill));
+    EXPECT_FALSE(log.append(press)); // one past the cap
+    EXPECT_EQ(log.undoableStrokes(), 0);
+    EXPECT_FALSE(log.removeLastStroke());
+    log.clear();
+    ASSERT_TRUE(log.append(press));
+    EXPECT_TRUE(log.removeLastStroke());
+}
+
+// Batches before any press are no stroke of their own; a name that only begins like a press is
+// no press.
+TEST(DrawingLogUndo, OnlyAPressStartsAStroke)
+{
+    DrawingLog log;
+    log.append(QStringLiteral("CMD_draw+1+clBlack+3++1,1+"));
+    EXPECT_FALSE(log.removeLastStroke());
+    log.append(QStringLiteral("CMD_moveitx+1"));
+    EXPECT_FALSE(log.removeLastStroke());
+    log.append(QStringLiteral("CMD_moveit+1+clBlack+3+1+1"));
+    log.append(QStringLiteral("CMD_draw+1+clBlack+3++2,2+"));
+    EXPECT_TRUE(log.removeLastStroke());
+    EXPECT_EQ(log.entries(), QStringList({"CMD_draw+1+clBlack+3++1,1+", "CMD_moveitx+1"}));
+}
+
+} // namespace
+} // namespace pictova::test
