@@ -56,7 +56,7 @@ QByteArray frameEntry(const QString& entry)
 
 const QStringList& feature::ours()
 {
-    static const QStringList words = {feature::rejoin};
+    static const QStringList words = {feature::rejoin, feature::revealLetters};
     return words;
 }
 
@@ -103,6 +103,10 @@ QByteArray features(int seat, const QStringList& words)
     return frameMessage(cmd::features, {num(seat), words.join(QLatin1Char(','))});
 }
 QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
+QByteArray startoptions(int seat, const QStringList& options)
+{
+    return frameMessage(cmd::startoptions, {num(seat), options.join(QLatin1Char(','))});
+}
 } // namespace toserver
 
 namespace toclient {
@@ -295,6 +299,8 @@ std::optional<QStringList> featureWords(const QString& payload)
     }
     return words;
 }
+
+std::optional<QStringList> startOptions(const QString& afterSeat) { return featureWords(afterSeat); }
 
 std::optional<QString> rejoinToken(const QString& payload)
 {

@@ -1,6 +1,7 @@
 #include "server/tserver.h"
 
 #include "messaging/catalogue.h"
+#include "messaging/errors.h"
 
 namespace pictova {
 
@@ -95,6 +96,12 @@ void TServer::buildRequestTable()
                    [this](R r) { m_rejoin.receivedFeatures(r.seat, r.afterSeat); });
     m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
                    [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
+    m_requests.add(cmd::startoptions, Sender::GameMaster, first, [this](R r) {
+        if (const std::optional<QStringList> options = parse::startOptions(r.afterSeat))
+            m_flow.startoptions(r.seat, *options);
+        else
+            throw PictovaError(QStringLiteral("start options are not a list of option words"));
+    });
 }
 
 void TServer::setPortName(const QString& port)

@@ -187,7 +187,7 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                  toclient::rejointoken(token));
     ASSERT_TRUE(waitFor([&] { return m_session.rejoinToken() == token; }));
     EXPECT_EQ(script.receivedOn(first),
-              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, {"rejoin"}));
+              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, feature::ours()));
     first->abort(); // a reset, not a close
     ASSERT_TRUE(waitFor([&] { return m_session.isReconnecting(); }));
 

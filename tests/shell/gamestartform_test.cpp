@@ -37,7 +37,7 @@ TEST(GameStartForm, startsWithTheDefaultsAndTheLook)
 {
     Tgamestartform form;
     EXPECT_EQ(form.windowTitle(), "Pictova - Start Game");
-    EXPECT_EQ(form.size(), QSize(240, 129));
+    EXPECT_EQ(form.size(), QSize(240, 209));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form.playtoText(), "20");
     EXPECT_EQ(form.timeText(), "120");
