@@ -143,7 +143,9 @@ QString WordFolder::report() const
         for (int category = 0; category < kCategoryCount; ++category)
             if (own[category])
                 files << QString::fromLatin1(kFileNames[category]);
-        lines << QStringLiteral("%1 entries from %2.").arg(ownEntries).arg(files.join(QStringLiteral(", ")));
+        lines << (ownEntries == 1 ? QStringLiteral("1 entry from %1.")
+                                  : QStringLiteral("%1 entries from %2.").arg(ownEntries))
+                     .arg(files.join(QStringLiteral(", ")));
         if (files.size() < kCategoryCount)
             lines << QStringLiteral("The other categories keep the built-in words.");
     }
