@@ -96,7 +96,7 @@ QString request(FuzzedDataProvider& input, int own)
     const QString seat = seatField(input, own);
     QStringList fields{seat};
     QString name;
-    switch (input.ConsumeIntegralInRange<int>(0, 12)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 13)) {
     case 0:
         name = cmd::logininfo;
         fields << (input.ConsumeBool() ? QString::fromLatin1(kVersion) : text(input, 6)) << text(input);
@@ -152,6 +152,10 @@ QString request(FuzzedDataProvider& input, int own)
         fields << (input.ConsumeBool()   ? QStringLiteral("1")
                    : input.ConsumeBool() ? QStringLiteral("2")
                                          : text(input, 3));
+        break;
+    case 12: // the start options this program's game master sends before a start
+        name = cmd::startoptions;
+        fields << (input.ConsumeBool() ? feature::revealLetters : text(input, 16));
         break;
     default:
         // Names that only clients know, other letter case, no "+" at all.
