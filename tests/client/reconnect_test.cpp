@@ -115,10 +115,10 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
 
     m_session.startJoin("127.0.0.1", server.listeningPort());
     ASSERT_TRUE(waitFor([&] { return m_joined == 1 && !m_session.rejoinToken().isEmpty(); }));
-    EXPECT_EQ(m_session.serverFeatures(), QStringList({"rejoin"}));
+    EXPECT_EQ(m_session.serverFeatures(), feature::ours());
     const int seat = m_session.model().mySeat();
     const QString token = m_session.rejoinToken();
-    EXPECT_EQ(server.rejoins().featuresOf(seat), QStringList({"rejoin"}));
+    EXPECT_EQ(server.rejoins().featuresOf(seat), feature::ours());
 
     // Ann draws the first turn; Bob finds the phrase.
     ann.send(toserver::startgame(1, false, "20", "60"));
@@ -199,7 +199,7 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                   "CMD_newplayerinfo+4+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return script.receivedOn(second).contains("CMD_rejoin"); }));
     EXPECT_EQ(script.receivedOn(second), toserver::logininfo(4, "2.2.4", "Bob") +
-                                             toserver::features(4, {"rejoin"}) + toserver::rejoin(4, token));
+                                             toserver::features(4, feature::ours()) + toserver::rejoin(4, token));
 
     // Garbage in place of the features or the token changes nothing.
     second->write("CMD_rejointoken+not-a-token\xff"
