@@ -199,7 +199,8 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                   "CMD_newplayerinfo+4+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return script.receivedOn(second).contains("CMD_rejoin"); }));
     EXPECT_EQ(script.receivedOn(second), toserver::logininfo(4, "2.2.4", "Bob") +
-                                             toserver::features(4, feature::ours()) + toserver::rejoin(4, token));
+                                             toserver::features(4, feature::ours()) +
+                                             toserver::rejoin(4, token));
 
     // Garbage in place of the features or the token changes nothing.
     second->write("CMD_rejointoken+not-a-token\xff"

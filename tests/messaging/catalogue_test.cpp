@@ -183,7 +183,8 @@ TEST(Catalogue, StartOptionsOnTheWire)
 {
     EXPECT_EQ(toserver::startoptions(1, {feature::revealLetters}), wire("CMD_startoptions+1+reveal-letters"));
     EXPECT_EQ(toserver::startoptions(4, {}), wire("CMD_startoptions+4+"));
-    EXPECT_EQ(parse::startOptions("reveal-letters,later-option"), QStringList({"reveal-letters", "later-option"}));
+    EXPECT_EQ(parse::startOptions("reveal-letters,later-option"),
+              QStringList({"reveal-letters", "later-option"}));
     EXPECT_EQ(parse::startOptions(""), QStringList());
     EXPECT_FALSE(parse::startOptions("reveal-letters+1"));
     EXPECT_FALSE(parse::startOptions("Reveal Letters"));

@@ -7,15 +7,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QMessageBox>
-#include <QTemporaryDir>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
