@@ -26,6 +26,14 @@ void GameFlow::startoptions(int seat, const QStringList& options)
     m_options = options;
 }
 
+void GameFlow::forgetStartOptions(int seat)
+{
+    if (m_optionsSeat == seat) {
+        m_optionsSeat = 0;
+        m_options.clear();
+    }
+}
+
 void GameFlow::startgame(int seat, const parse::StartGameFields& request)
 {
     // Options count only for the start they came with: a later start by another game master (a

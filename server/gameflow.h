@@ -42,6 +42,8 @@ public:
     // The options of this program's start dialog, sent by the game master just before the start;
     // they apply to the next start from the same seat only.
     void startoptions(int seat, const QStringList& options);
+    // The seat's player has left: whoever sits there next asks for options of their own.
+    void forgetStartOptions(int seat);
     void pickcatagory(int seat, qint32 category);
     void pass(int seat);
 

@@ -14,6 +14,7 @@ TServer::TServer(QObject* parent)
                            m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
                            [this](int seat, Departure reason) {
                                m_rejoin.departed(seat, reason);
+                               m_flow.forgetStartOptions(seat);
                                m_seats.seatFreed(seat);
                            },
                            [this] { requestsArrived(); }),

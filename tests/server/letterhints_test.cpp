@@ -201,6 +201,18 @@ TEST_F(LetterHintGame, OnlyTheGameMasterSetsOptionsAndBadOnesChangeNothing)
     EXPECT_FALSE(server->game().revealLetters);
 }
 
+TEST_F(LetterHintGame, OptionsLeaveWithTheirSeat)
+{
+    // Ann asks for letters but leaves before starting; the next player in seat 1 starts plainly.
+    send(ann, toserver::startoptions(1, {feature::revealLetters}));
+    leave(ann);
+    ProtoClient* cat = join("Cat");
+    ASSERT_EQ(seatOf(cat), 1);
+    send(cat, toserver::startgame(1, false, "20", "20"));
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    EXPECT_FALSE(server->game().revealLetters);
+}
+
 TEST_F(LetterHintGame, AFirstVersionPeerSeesOnlyMessagesItKnows)
 {
     // Bob logged in as a first-version client: he never answered the capability message.
