@@ -21,6 +21,7 @@
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "messaging/wire.h"
+#include "server/wordfolder.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
@@ -152,6 +153,10 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
                 [this] { m_windows.spylist->showSpectators(m_session.model().spectators()); });
     }
     if (windows.gamestartform) {
+        windows.gamestartform->setWordFolderCheck([](const QString& folder) {
+            const WordFolder words = WordFolder::read(folder);
+            return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
+        });
         connect(windows.gamestartform, &Tgamestartform::startRequested, this,
                 [this] { guarded([this] { startgame(); }); });
         // Closing the form without a start leaves the host a way back to it.
@@ -250,6 +255,11 @@ void Tchat::button_startClick()
         showMessage(QStringLiteral("You are not connected"), {});
         return;
     }
+    if (m_view.gamestartform) {
+        m_view.gamestartform->setHostsGame(m_session.model().hosting());
+        m_view.gamestartform->setRevealLettersOffered(
+            m_session.serverFeatures().contains(feature::revealLetters));
+    }
     presentWindow(m_view.gamestartform);
     m_session.model().setStartOffered(false);
 }
@@ -258,8 +268,9 @@ void Tchat::startgame()
 {
     if (!m_view.gamestartform)
         return;
+    m_session.useWordFolder(m_view.gamestartform->wordFolder());
     m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
-                           m_view.gamestartform->timeText());
+                           m_view.gamestartform->timeText(), m_view.gamestartform->revealLettersChecked());
 }
 
 void Tchat::edit_answerKeyPress()

@@ -96,7 +96,7 @@ QString request(FuzzedDataProvider& input, int own)
     const QString seat = seatField(input, own);
     QStringList fields{seat};
     QString name;
-    switch (input.ConsumeIntegralInRange<int>(0, 14)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 15)) {
     case 0:
         name = cmd::logininfo;
         fields << (input.ConsumeBool() ? QString::fromLatin1(kVersion) : text(input, 6)) << text(input);
@@ -162,6 +162,10 @@ QString request(FuzzedDataProvider& input, int own)
         name = cmd::undo;
         if (input.ConsumeIntegralInRange<int>(0, 3) == 0)
             fields << text(input, 6);
+        break;
+    case 14: // the start options this program's game master sends before a start
+        name = cmd::startoptions;
+        fields << (input.ConsumeBool() ? feature::revealLetters : text(input, 16));
         break;
     default:
         // Names that only clients know, other letter case, no "+" at all.

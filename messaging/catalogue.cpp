@@ -56,7 +56,7 @@ QByteArray frameEntry(const QString& entry)
 
 const QStringList& feature::ours()
 {
-    static const QStringList words = {feature::rejoin, feature::undo};
+    static const QStringList words = {feature::rejoin, feature::undo, feature::revealLetters};
     return words;
 }
 
@@ -104,6 +104,10 @@ QByteArray features(int seat, const QStringList& words)
 }
 QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
 QByteArray undo(int seat) { return frameMessage(cmd::undo, {num(seat)}); }
+QByteArray startoptions(int seat, const QStringList& options)
+{
+    return frameMessage(cmd::startoptions, {num(seat), options.join(QLatin1Char(','))});
+}
 } // namespace toserver
 
 namespace toclient {
@@ -296,6 +300,8 @@ std::optional<QStringList> featureWords(const QString& payload)
     }
     return words;
 }
+
+std::optional<QStringList> startOptions(const QString& afterSeat) { return featureWords(afterSeat); }
 
 std::optional<QString> rejoinToken(const QString& payload)
 {

@@ -59,6 +59,9 @@ inline const QString teamgame = QStringLiteral("CMD_teamgame");
 // The drawer takes back its last stroke; the others' boards are put right with the messages a
 // first-version client knows (a wipe, then the strokes that remain).
 inline const QString undo = QStringLiteral("CMD_undo");
+// The game master's start options, sent just before CMD_startgame to a server that announced
+// "reveal-letters".
+inline const QString startoptions = QStringLiteral("CMD_startoptions");
 } // namespace cmd
 
 // The feature words of a capability message: [a-z0-9-], at most kMaxFeatureWords words of at
@@ -70,6 +73,8 @@ inline constexpr int kMaxFeatureWordLength = 24;
 inline const QString rejoin = QStringLiteral("rejoin");
 // The drawer's undo (CMD_undo).
 inline const QString undo = QStringLiteral("undo");
+// The start option that shows letters of the phrase as the turn runs out (CMD_startoptions).
+inline const QString revealLetters = QStringLiteral("reveal-letters");
 // What this program's server and client both understand.
 const QStringList& ours();
 } // namespace feature
@@ -122,6 +127,8 @@ QByteArray justwatch(int seat, bool watch);
 QByteArray features(int seat, const QStringList& words);
 QByteArray rejoin(int seat, const QString& token);
 QByteArray undo(int seat);
+// The options as words under the rules of feature words; an empty list asks for none.
+QByteArray startoptions(int seat, const QStringList& options);
 } // namespace toserver
 
 // ---- server to client ----------------------------------------------------------------------
@@ -256,6 +263,9 @@ CorrectAnswer correctanswer(const QString& payload);
 // The words of a capability message (the server's whole payload, or a client's fields after its
 // seat); nothing when the list breaks any rule of `feature`. An empty list is valid.
 std::optional<QStringList> featureWords(const QString& payload);
+// The words of CMD_startoptions after the seat, under the same rules as feature words; nothing
+// when they break one.
+std::optional<QStringList> startOptions(const QString& afterSeat);
 // A rejoin token: kRejoinTokenLength lower-case hex digits, nothing else.
 inline constexpr int kRejoinTokenLength = 32;
 std::optional<QString> rejoinToken(const QString& payload);

@@ -3,6 +3,7 @@
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "server/drawinglog.h"
+#include "server/letterhints.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
 #include "server/scoring.h"
@@ -19,8 +20,27 @@ GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, 
 {
 }
 
+void GameFlow::startoptions(int seat, const QStringList& options)
+{
+    m_optionsSeat = seat;
+    m_options = options;
+}
+
+void GameFlow::forgetStartOptions(int seat)
+{
+    if (m_optionsSeat == seat) {
+        m_optionsSeat = 0;
+        m_options.clear();
+    }
+}
+
 void GameFlow::startgame(int seat, const parse::StartGameFields& request)
 {
+    // Options count only for the start they came with: a later start by another game master (a
+    // first-version client among them) gets the plain game.
+    const QStringList options = m_optionsSeat == seat ? m_options : QStringList();
+    m_optionsSeat = 0;
+    m_options.clear();
     // Checked before anything changes, so a bad request leaves the running game as it was.
     if (request.playto < 1 || request.playto > kMaxPlayTo || request.seconds < 1 ||
         request.seconds > kMaxTurnSeconds)
@@ -32,6 +52,7 @@ void GameFlow::startgame(int seat, const parse::StartGameFields& request)
     m_game.teamgame = request.teamFlag == QLatin1String("true");
     m_game.playto = request.playto;
     m_game.turnseconds = request.seconds;
+    m_game.revealLetters = options.contains(feature::revealLetters);
     m_outbox.sendAll(
         toclient::startgame(QString::number(seat), m_game.teamgame, m_game.playto, m_game.turnseconds));
     m_game.drawer = 0;
@@ -101,6 +122,7 @@ void GameFlow::findphrases()
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;
     m_game.answered = false;
+    m_game.revealsDone = 0;
     m_outbox.sendAll(toclient::nextplayer(m_game.drawer, m_game.category, m_game.hint));
     m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
     startPhase(Phase::Drawing, m_game.turnseconds + kDrawingExtraTicks);
@@ -126,6 +148,10 @@ void GameFlow::pass(int seat)
     m_game.phrase = choice->phrase;
     m_game.hint = choice->hint;
     m_game.answered = false;
+    // The new phrase shows as many letters as the old one had by now.
+    m_game.revealsDone = 0;
+    if (m_game.phase == Phase::Drawing)
+        revealDueLetters();
     scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
     const int score = m_players.at(m_game.drawer).score;
     for (int addressee : m_players.occupiedSeats()) {
@@ -153,9 +179,29 @@ void GameFlow::drawerGone()
         findplayer();
 }
 
+bool GameFlow::revealDueLetters()
+{
+    if (!m_game.revealLetters || m_game.answered)
+        return false;
+    const int elapsed = m_game.turnseconds + kDrawingExtraTicks - m_game.countdown;
+    const int due = letterhints::due(elapsed, m_game.turnseconds);
+    bool changed = false;
+    for (; m_game.revealsDone < due; ++m_game.revealsDone) {
+        const QList<qsizetype> places = letterhints::candidates(m_game.phrase, m_game.hint);
+        if (places.isEmpty())
+            continue;
+        letterhints::show(m_game.phrase, m_game.hint,
+                          places.at(m_words.randomBelow(static_cast<int>(places.size()))));
+        changed = true;
+    }
+    return changed;
+}
+
 void GameFlow::roundtimeTimer()
 {
     --m_game.countdown;
+    if (m_game.phase == Phase::Drawing && m_game.countdown >= 0 && revealDueLetters())
+        m_outbox.sendAll(toclient::updateanswer(QStringLiteral("false"), m_game.hint));
     if (m_game.countdown >= 0) {
         if (m_game.countdown % 10 == 0)
             m_outbox.sendAll(toclient::updatetime(m_game.countdown - 2));

@@ -5,6 +5,7 @@
 #include "server/roundtimer.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace pictova {
@@ -38,6 +39,11 @@ public:
 
     // Handlers of the requests; the sender's seat has been checked against its connection.
     void startgame(int seat, const parse::StartGameFields& settings);
+    // The options of this program's start dialog, sent by the game master just before the start;
+    // they apply to the next start from the same seat only.
+    void startoptions(int seat, const QStringList& options);
+    // The seat's player has left: whoever sits there next asks for options of their own.
+    void forgetStartOptions(int seat);
     void pickcatagory(int seat, qint32 category);
     void pass(int seat);
 
@@ -57,6 +63,8 @@ private:
     bool chooseNextDrawer();
     bool sologame() const { return m_sologame && m_sologame(); }
     void startPhase(Phase phase, int countdown);
+    // Shows the letters due by now in the hint; returns whether it changed.
+    bool revealDueLetters();
 
     PlayerTable& m_players;
     GameState& m_game;
@@ -66,6 +74,8 @@ private:
     ServerEvents& m_events;
     RoundTimer m_roundtime;
     std::function<bool()> m_sologame;
+    int m_optionsSeat = 0; // the seat whose options wait for its start; 0: none
+    QStringList m_options;
 };
 
 } // namespace pictova

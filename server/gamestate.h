@@ -24,6 +24,10 @@ struct GameState
     QString phrase;
     QString hint;
     bool answered = false;
+    // Letter hints (a start option of this program's clients): on for the game, and how many of
+    // the turn's reveal times have passed.
+    bool revealLetters = false;
+    int revealsDone = 0;
 };
 
 // "picking", "drawing", "break" or empty, for logs and tests.

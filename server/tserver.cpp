@@ -1,6 +1,7 @@
 #include "server/tserver.h"
 
 #include "messaging/catalogue.h"
+#include "messaging/errors.h"
 
 namespace pictova {
 
@@ -13,6 +14,7 @@ TServer::TServer(QObject* parent)
                            m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
                            [this](int seat, Departure reason) {
                                m_rejoin.departed(seat, reason);
+                               m_flow.forgetStartOptions(seat);
                                m_seats.seatFreed(seat);
                            },
                            [this] { requestsArrived(); }),
@@ -100,6 +102,12 @@ void TServer::buildRequestTable()
     m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
                    [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
     m_requests.add(cmd::undo, Sender::DrawerWhileDrawing, whole, [this](R r) { m_undo.undo(r.seat); });
+    m_requests.add(cmd::startoptions, Sender::GameMaster, first, [this](R r) {
+        if (const std::optional<QStringList> options = parse::startOptions(r.afterSeat))
+            m_flow.startoptions(r.seat, *options);
+        else
+            throw PictovaError(QStringLiteral("start options are not a list of option words"));
+    });
     m_requests.setDrawingNow([this](int seat) {
         return m_game.gamerunning && m_game.phase == Phase::Drawing && seat == m_game.drawer;
     });

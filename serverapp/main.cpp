@@ -2,6 +2,7 @@
 #include "messaging/errors.h"
 #include "messaging/version.h"
 #include "server/tserver.h"
+#include "server/wordfolder.h"
 #include "serverapp/eventlog.h"
 #include "serverapp/options.h"
 #include "serverapp/serverannouncement.h"
@@ -60,6 +61,19 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
     TServer server;
+    if (!options.wordsFolder.isEmpty()) {
+        // What the folder gives and what it cannot give are the administrator's to read before
+        // anyone joins; a folder with nothing to deal is a mistake, not a game.
+        const WordFolder words = WordFolder::read(options.wordsFolder);
+        for (const QString& line : words.report().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            printLine(stderr, QStringLiteral("pictova-server: --words: %1").arg(line));
+        if (!words.usable()) {
+            printLine(stderr, QStringLiteral("pictova-server: --words: no word to deal in \"%1\"")
+                                  .arg(options.wordsFolder));
+            return 2;
+        }
+        server.setWordLists(words.lists);
+    }
     EventLog log(*server.events(), [](const QString& line) { printLine(stdout, line); });
     server.setPortName(QString::number(options.port));
     try {

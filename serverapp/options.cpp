@@ -64,6 +64,11 @@ ServerOptions parseOptions(const QStringList& arguments)
                 if (c.category() == QChar::Other_Control)
                     return failed(QStringLiteral("--name must not hold control characters"));
             options.name = *text;
+        } else if (argument == QLatin1String("--words")) {
+            const std::optional<QString> text = value();
+            if (!text || text->isEmpty())
+                return failed(QStringLiteral("--words needs a folder"));
+            options.wordsFolder = *text;
         } else {
             return failed(QStringLiteral("unknown argument \"%1\"").arg(arguments[i].left(40)));
         }
@@ -74,13 +79,16 @@ ServerOptions parseOptions(const QStringList& arguments)
 QString helpText()
 {
     return QStringLiteral(
-        "Usage: pictova-server [--port N] [--name TEXT] [--announce]\n"
+        "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
         "  --name TEXT   the game's name in the log (at most 32 characters)\n"
         "  --announce    announce the game on the local network (PICTOVA_LAN_INTERFACE picks the\n"
         "                interface, e.g. lo; every multicast interface otherwise)\n"
+        "  --words DIR   deal own word lists: general.txt, actions.txt, phrases.txt, music.txt,\n"
+        "                movies.txt, tvshows.txt, fooddrink.txt in DIR, one entry a line (UTF-8,\n"
+        "                '#' starts a comment); a category without a file keeps its built-in words\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"

@@ -15,6 +15,7 @@ struct ServerOptions
     quint16 port = kDefaultPort; // 0: any free port (the log tells which)
     QString name;                // the game's name in the log
     bool announce = false;
+    QString wordsFolder; // own word lists; empty: the built-in ones
     QString error; // one line, for Action::Fail
 };
 

@@ -1,13 +1,20 @@
 #include "shell/gamestartform.h"
 
+#include "messaging/errors.h"
+#include "shell/apppaths.h"
 #include "shell/background.h"
+#include "shell/settings.h"
 #include "shell/updown.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCloseEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -16,6 +23,8 @@ namespace pictova {
 namespace {
 
 const QColor kDialogBase{0x9C, 0x98, 0x78};
+const QString kJoinedNote = QStringLiteral("Only the copy that hosts the game can use its own words.");
+const QString kNoLettersNote = QStringLiteral("This game's server does not offer letter hints.");
 
 QLabel* caption(QWidget* parent, const QString& text, const QRect& place)
 {
@@ -30,7 +39,8 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_playtoscore(new QLineEdit(this)),
       m_upDown1(new UpDown(this)), m_timeperturn(new QLineEdit(this)), m_upDown2(new UpDown(this)),
       m_team(new QCheckBox(QStringLiteral("Team Game"), this)),
-      m_flatButton1(new QPushButton(QStringLiteral("Start Game"), this))
+      m_revealLetters(new QCheckBox(QStringLiteral("Reveal letters"), this)), m_words(new QComboBox(this)),
+      m_wordsNote(new QLabel(this)), m_flatButton1(new QPushButton(QStringLiteral("Start Game"), this))
 {
     setObjectName(QStringLiteral("gamestartform"));
     setWindowTitle(QStringLiteral("Pictova - Start Game"));
@@ -61,7 +71,21 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     m_team->setObjectName(QStringLiteral("team"));
     m_team->setGeometry(14, 68, 150, 21);
     m_flatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    m_flatButton1->setGeometry(70, 96, 100, 25);
+    m_revealLetters->setObjectName(QStringLiteral("revealLetters"));
+    m_revealLetters->setGeometry(14, 92, 200, 21);
+    m_revealLetters->setToolTip(QStringLiteral("Guessers see one letter of the answer at half the turn's "
+                                               "time and another at three quarters."));
+    caption(this, QStringLiteral("Words"), QRect(14, 118, 50, 21));
+    m_words->setObjectName(QStringLiteral("words"));
+    m_words->setGeometry(70, 117, 156, 23);
+    m_words->addItems({QStringLiteral("Built-in"), QStringLiteral("From folder\u2026")});
+    m_wordsNote->setObjectName(QStringLiteral("wordsNote"));
+    m_wordsNote->setGeometry(14, 142, 212, 30);
+    m_wordsNote->setWordWrap(true);
+    QFont small = m_wordsNote->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    m_wordsNote->setFont(small);
+    m_flatButton1->setGeometry(70, 176, 100, 25);
     m_flatButton1->setFlat(true);
     m_flatButton1->setAutoFillBackground(false);
 
@@ -82,8 +106,14 @@ Tgamestartform::Tgamestartform(QWidget* parent)
         showValues();
     });
     connect(m_flatButton1, &QPushButton::clicked, this, &Tgamestartform::FlatButton1Click);
+    connect(m_words, &QComboBox::activated, this, &Tgamestartform::wordsChoiceActivated);
+    m_picker = [this](const QString& startIn) {
+        return QFileDialog::getExistingDirectory(this, QStringLiteral("Pictova - Word Folder"), startIn);
+    };
 
-    setTabOrder(m_team, m_flatButton1);
+    setTabOrder(m_team, m_revealLetters);
+    setTabOrder(m_revealLetters, m_words);
+    setTabOrder(m_words, m_flatButton1);
     setTabOrder(m_flatButton1, m_playtoscore);
     setTabOrder(m_playtoscore, m_timeperturn);
     showValues();
@@ -102,6 +132,111 @@ QString Tgamestartform::timeText() const
 bool Tgamestartform::teamChecked() const
 {
     return m_team->isChecked();
+}
+
+void Tgamestartform::setRevealLettersOffered(bool offered)
+{
+    m_revealLetters->setEnabled(offered);
+    m_revealLetters->setToolTip(offered ? QStringLiteral("Guessers see one letter of the answer at half the "
+                                                         "turn's time and another at three quarters.")
+                                        : kNoLettersNote);
+}
+
+bool Tgamestartform::revealLettersChecked() const
+{
+    return m_revealLetters->isEnabled() && m_revealLetters->isChecked();
+}
+
+void Tgamestartform::setHostsGame(bool hosts)
+{
+    m_hostsGame = hosts;
+    m_words->setEnabled(hosts);
+    m_words->setToolTip(hosts ? QString() : kJoinedNote);
+    showWordsNote();
+}
+
+void Tgamestartform::setWordFolderCheck(std::function<WordFolderCheck(const QString&)> check)
+{
+    m_check = std::move(check);
+}
+
+void Tgamestartform::setFolderPicker(std::function<QString(const QString&)> picker)
+{
+    m_picker = std::move(picker);
+}
+
+QString Tgamestartform::wordFolder() const
+{
+    return m_hostsGame && m_words->currentIndex() == 1 ? m_folder : QString();
+}
+
+void Tgamestartform::wordsChoiceActivated(int index)
+{
+    if (index == 0) {
+        m_folder.clear();
+        try {
+            saveWordFolder(settingsFilePath(), {});
+        } catch (const PictovaError&) {
+            // Not remembering the choice does not stop the game.
+        }
+        showWordsNote();
+        return;
+    }
+    const QString remembered = m_folder.isEmpty() ? loadWordFolder(settingsFilePath()) : m_folder;
+    const QString picked =
+        m_picker ? m_picker(remembered.isEmpty() ? QDir::homePath() : remembered) : QString();
+    if (picked.isEmpty()) {
+        m_words->setCurrentIndex(m_folder.isEmpty() ? 0 : 1);
+        return;
+    }
+    chooseWordFolder(picked);
+}
+
+void Tgamestartform::chooseWordFolder(const QString& folder)
+{
+    const WordFolderCheck check = m_check ? m_check(folder) : WordFolderCheck{};
+    auto* box = new QMessageBox(check.usable ? QMessageBox::Information : QMessageBox::Warning,
+                                QStringLiteral("Pictova - Word Folder"), check.report, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("wordFolderReport"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    if (check.usable) {
+        m_folder = folder;
+        m_words->setCurrentIndex(1);
+        try {
+            saveWordFolder(settingsFilePath(), folder);
+        } catch (const PictovaError&) {
+            // Not remembering the folder does not stop the game.
+        }
+    } else {
+        m_words->setCurrentIndex(m_folder.isEmpty() ? 0 : 1);
+    }
+    showWordsNote();
+}
+
+void Tgamestartform::loadRememberedFolder()
+{
+    // Once a run: the folder of the last game is offered again, checked without a message.
+    if (m_rememberedLoaded)
+        return;
+    m_rememberedLoaded = true;
+    const QString remembered = loadWordFolder(settingsFilePath());
+    if (remembered.isEmpty() || !m_check || !m_check(remembered).usable)
+        return;
+    m_folder = remembered;
+    m_words->setCurrentIndex(1);
+    showWordsNote();
+}
+
+void Tgamestartform::showWordsNote()
+{
+    if (!m_hostsGame)
+        m_wordsNote->setText(kJoinedNote);
+    else if (m_words->currentIndex() == 1 && !m_folder.isEmpty())
+        m_wordsNote->setText(QDir::toNativeSeparators(m_folder));
+    else
+        m_wordsNote->clear();
+    m_wordsNote->setToolTip(m_wordsNote->text());
 }
 
 void Tgamestartform::setAnnounced(int playto, int seconds)
@@ -138,6 +273,7 @@ void Tgamestartform::closeEvent(QCloseEvent* event)
 void Tgamestartform::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    loadRememberedFolder();
     m_team->setFocus();
 }
 

@@ -3,8 +3,10 @@
 #include "shell/steppedrange.h"
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,13 +27,36 @@ public:
     QString timeText() const;
     bool teamChecked() const;
 
+    // "Reveal letters": offered only when the game's server announced it knows the option.
+    void setRevealLettersOffered(bool offered);
+    bool revealLettersChecked() const;
+
+    // "Words": only a copy that hosts the game can hand its own words to its server; a joined
+    // copy sees the choice disabled and why.
+    void setHostsGame(bool hosts);
+    // What the game window learns from a word folder: the message for the player, and whether
+    // anything in it can be dealt.
+    struct WordFolderCheck
+    {
+        QString report;
+        bool usable = false;
+    };
+    void setWordFolderCheck(std::function<WordFolderCheck(const QString& folder)> check);
+    // The folder picker (a folder chooser unless a test brings its own); empty: cancelled.
+    void setFolderPicker(std::function<QString(const QString& startIn)> picker);
+    // A folder was picked: it is checked, the check's message is shown, and a folder with words
+    // becomes the choice (and is remembered in the settings file).
+    void chooseWordFolder(const QString& folder);
+    // The folder to deal from; empty for the built-in words (and in a joined game).
+    QString wordFolder() const;
+
     // A game was announced: show its values (kept within the fields' limits and steps).
     void setAnnounced(int playto, int seconds);
 
     void FlatButton1Click();
 
     static constexpr int kClientWidth = 240;
-    static constexpr int kClientHeight = 129;
+    static constexpr int kClientHeight = 209;
 
 signals:
     // "Start Game" was pressed; the game window sends the request from the fields.
@@ -47,6 +72,9 @@ protected:
 
 private:
     void showValues();
+    void wordsChoiceActivated(int index);
+    void showWordsNote();
+    void loadRememberedFolder();
 
     SteppedRange m_playto{20, 100, 5, 20};
     SteppedRange m_time{60, 120, 5, 120};
@@ -55,7 +83,16 @@ private:
     QLineEdit* m_timeperturn;
     UpDown* m_upDown2;
     QCheckBox* m_team;
+    QCheckBox* m_revealLetters;
+    QComboBox* m_words;
+    QLabel* m_wordsNote;
     QPushButton* m_flatButton1;
+    bool m_hostsGame = true;
+    bool m_rememberedLoaded = false;
+    QString m_folder; // the folder in use when "From folder" is chosen
+    int m_folderEntries = 0;
+    std::function<WordFolderCheck(const QString&)> m_check;
+    std::function<QString(const QString&)> m_picker;
 };
 
 } // namespace pictova

@@ -50,6 +50,12 @@ address of Ann's computer for host (such as 192.168.1.20):</p>
 host's computer must accept connections on TCP port 7772. Only the game master can start a game,
 with the <b>Start Game</b> button or File &gt; Start Game: the host, or on a server without a
 window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).</p>
+<p>With <b>Reveal letters</b> ticked in the Start Game window, the guessers' blanks show one
+letter of the answer when half the turn's time has passed and another at three quarters (never
+the last letter of a word). <b>Words</b> picks the word lists of the host's game: the built-in
+ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
+movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
+its built-in words. What cannot be used is listed when the folder is chosen.</p>
 )";
 
 const char* kGamePlay = R"(

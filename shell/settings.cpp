@@ -71,4 +71,16 @@ void savePhrases(const QString& path, const QStringList& phrases)
     ini.save();
 }
 
+QString loadWordFolder(const QString& path)
+{
+    return IniFile(path).readString(kSection, QStringLiteral("WordFolder"), QString());
+}
+
+void saveWordFolder(const QString& path, const QString& folder)
+{
+    IniFile ini(path);
+    ini.writeString(kSection, QStringLiteral("WordFolder"), folder);
+    ini.save();
+}
+
 } // namespace pictova

@@ -42,4 +42,9 @@ void saveSettings(const QString& path, const SavedSettings& settings);
 // Writes "Phrase1".."Phrase10", empty ones included; the same failure as saveSettings.
 void savePhrases(const QString& path, const QStringList& phrases);
 
+// The folder of own word lists the host chose last ("WordFolder"); empty for the built-in words.
+QString loadWordFolder(const QString& path);
+// Writes "WordFolder"; the same failure as saveSettings.
+void saveWordFolder(const QString& path, const QString& folder);
+
 } // namespace pictova

@@ -5,6 +5,7 @@
 #include "messaging/version.h"
 #include "messaging/wire.h"
 #include "server/tserver.h"
+#include "server/wordfolder.h"
 
 #include <QElapsedTimer>
 #include <QHostInfo>
@@ -147,6 +148,7 @@ void ClientSession::startHosting(const QString& port)
     server->setPortName(port);
     server->startListening();
     m_server = std::move(server);
+    m_hostedWords.reset();
 }
 
 void ClientSession::connectTo(const QString& host, const QString& port)
@@ -173,10 +175,28 @@ void ClientSession::send(const QByteArray& bytes)
     m_sock.send(bytes);
 }
 
-void ClientSession::requestStart(bool team, const QString& playto, const QString& seconds)
+void ClientSession::requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters)
 {
-    if (m_model.loggedIn())
-        send(toserver::startgame(m_model.mySeat(), team, playto, seconds));
+    if (!m_model.loggedIn())
+        return;
+    // A first-version server would only log the options as an unknown request.
+    if (m_serverFeatures.contains(feature::revealLetters))
+        send(toserver::startoptions(m_model.mySeat(),
+                                    revealLetters ? QStringList{feature::revealLetters} : QStringList()));
+    send(toserver::startgame(m_model.mySeat(), team, playto, seconds));
+}
+
+void ClientSession::useWordFolder(const QString& folder)
+{
+    if (!m_server)
+        return;
+    WordFolder words = WordFolder::read(folder);
+    if (!words.usable())
+        words = WordFolder::read(QString());
+    if (m_hostedWords == words.lists)
+        return;
+    m_server->setWordLists(words.lists);
+    m_hostedWords = words.lists;
 }
 
 void ClientSession::sockRead()
@@ -459,6 +479,7 @@ void ClientSession::leaveGame()
         m_server->closeAllConnections(); // the others are told the game is over, not lost
     m_sock.close();
     m_server.reset();
+    m_hostedWords.reset();
     m_leaving = false;
     while (m_receivedlist.take()) {
     }

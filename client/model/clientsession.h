@@ -12,11 +12,13 @@
 #include "messaging/framing.h"
 #include "messaging/receivequeue.h"
 #include "messaging/tsock.h"
+#include "server/wordchoice.h"
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pictova {
 
@@ -128,7 +130,12 @@ public:
     bool pickCategory(int category) { return m_rounds.button_cat1Click(category); }
     void pass() { m_rounds.button_passClick(); }
     void guess(const QString& text) { m_guessing.sendGuess(text); }
-    void requestStart(bool team, const QString& playto, const QString& seconds);
+    // Letter hints are asked for only from a server that announced it knows them.
+    void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
+    // A hosting copy's own server deals from the word lists in `folder` (empty, or a folder with
+    // nothing to deal: the built-in ones). Lists the server already deals from are left alone, so
+    // what was dealt in an earlier game stays dealt. Nothing happens in a joined game.
+    void useWordFolder(const QString& folder);
     void toggleJustWatch() { m_watchers.JustWatch1Click(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
 
@@ -184,6 +191,7 @@ private:
     QString m_hostAddress;
 
     std::unique_ptr<TServer> m_server;
+    std::optional<WordLists> m_hostedWords; // what this copy gave its server
     TSock m_sock;
     TSock m_Sock11;
     MessageFramer m_framer;

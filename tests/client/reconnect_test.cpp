@@ -115,10 +115,10 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
 
     m_session.startJoin("127.0.0.1", server.listeningPort());
     ASSERT_TRUE(waitFor([&] { return m_joined == 1 && !m_session.rejoinToken().isEmpty(); }));
-    EXPECT_EQ(m_session.serverFeatures(), QStringList({"rejoin", "undo"}));
+    EXPECT_EQ(m_session.serverFeatures(), feature::ours());
     const int seat = m_session.model().mySeat();
     const QString token = m_session.rejoinToken();
-    EXPECT_EQ(server.rejoins().featuresOf(seat), QStringList({"rejoin", "undo"}));
+    EXPECT_EQ(server.rejoins().featuresOf(seat), feature::ours());
 
     // Ann draws the first turn; Bob finds the phrase.
     ann.send(toserver::startgame(1, false, "20", "60"));
@@ -187,7 +187,7 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                  toclient::rejointoken(token));
     ASSERT_TRUE(waitFor([&] { return m_session.rejoinToken() == token; }));
     EXPECT_EQ(script.receivedOn(first),
-              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, {"rejoin", "undo"}));
+              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, feature::ours()));
     first->abort(); // a reset, not a close
     ASSERT_TRUE(waitFor([&] { return m_session.isReconnecting(); }));
 
@@ -199,7 +199,8 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                   "CMD_newplayerinfo+4+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return script.receivedOn(second).contains("CMD_rejoin"); }));
     EXPECT_EQ(script.receivedOn(second), toserver::logininfo(4, "2.2.4", "Bob") +
-                                             toserver::features(4, {"rejoin", "undo"}) + toserver::rejoin(4, token));
+                                             toserver::features(4, feature::ours()) +
+                                             toserver::rejoin(4, token));
 
     // Garbage in place of the features or the token changes nothing.
     second->write("CMD_rejointoken+not-a-token\xff"

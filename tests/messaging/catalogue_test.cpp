@@ -178,3 +178,17 @@ TEST(Catalogue, FeatureListsAndTokensAreTakenWholeOrNotAtAll)
     EXPECT_FALSE(parse::rejoinToken(token.toUpper()));
     EXPECT_FALSE(parse::rejoinToken(QString(32, 'g')));
 }
+
+TEST(Catalogue, StartOptionsOnTheWire)
+{
+    EXPECT_EQ(toserver::startoptions(1, {feature::revealLetters}), wire("CMD_startoptions+1+reveal-letters"));
+    EXPECT_EQ(toserver::startoptions(4, {}), wire("CMD_startoptions+4+"));
+    EXPECT_EQ(parse::startOptions("reveal-letters,later-option"),
+              QStringList({"reveal-letters", "later-option"}));
+    EXPECT_EQ(parse::startOptions(""), QStringList());
+    EXPECT_FALSE(parse::startOptions("reveal-letters+1"));
+    EXPECT_FALSE(parse::startOptions("Reveal Letters"));
+    // Both ends announce the option, which a client asks for only from a server that knows it.
+    EXPECT_TRUE(feature::ours().contains(feature::revealLetters));
+    EXPECT_FALSE(toClientCommands().contains(cmd::startoptions));
+}

@@ -52,5 +52,15 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
     EXPECT_EQ(parseOptions({"--name", QString(32, QLatin1Char('n'))}).action, Action::Serve);
 }
 
+TEST(ServerOptions, WordsTakesAFolder)
+{
+    EXPECT_TRUE(parseOptions({}).wordsFolder.isEmpty());
+    EXPECT_EQ(parseOptions({"--words", "/srv/words"}).wordsFolder, QStringLiteral("/srv/words"));
+    EXPECT_EQ(parseOptions({"--words=my words"}).wordsFolder, QStringLiteral("my words"));
+    for (const QStringList& arguments : QList<QStringList>{{"--words"}, {"--words", ""}, {"--words="}})
+        EXPECT_EQ(parseOptions(arguments).action, Action::Fail) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--words DIR")));
+}
+
 } // namespace
 } // namespace pictova::serverapp

@@ -3,9 +3,11 @@
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -139,6 +141,32 @@ TEST_F(ServerProgram, ABadOptionEndsWithOneLineOnStandardError)
         EXPECT_TRUE(errLines().first().startsWith(QStringLiteral("pictova-server: ")));
         EXPECT_TRUE(outLines().isEmpty());
     }
+}
+
+TEST_F(ServerProgram, AWordFolderSaysWhatItCannotUseAndOneWithNothingToDealStopsTheStart)
+{
+    QTemporaryDir words;
+    QFile general(words.filePath(QStringLiteral("general.txt")));
+    ASSERT_TRUE(general.open(QIODevice::WriteOnly));
+    general.write("zebra crossing\n" + QByteArray(61, 'z') + "\n");
+    general.close();
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--words"), words.path()});
+    ASSERT_NE(listeningPort(), 0);
+    const QStringList problems = errLines();
+    EXPECT_TRUE(problems.contains(QStringLiteral("pictova-server: --words: 1 entry from general.txt.")))
+        << err.toStdString();
+    EXPECT_TRUE(problems.contains(
+        QStringLiteral("pictova-server: --words: general.txt line 2: longer than 60 characters")));
+    process.kill();
+    process.waitForFinished(3000);
+
+    ASSERT_TRUE(general.remove());
+    err.clear();
+    out.clear();
+    start({QStringLiteral("--words"), words.path()});
+    EXPECT_EQ(finish(), 2);
+    EXPECT_TRUE(errLines().last().contains(QStringLiteral("no word to deal")));
+    EXPECT_TRUE(outLines().isEmpty());
 }
 
 TEST_F(ServerProgram, HelpAndVersion)

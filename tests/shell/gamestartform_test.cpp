@@ -1,13 +1,21 @@
+#include "server/wordfolder.h"
+#include "shell/apppaths.h"
 #include "shell/gamestartform.h"
+#include "shell/settings.h"
 #include "shell/steppedrange.h"
 #include "shell/updown.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -37,7 +45,7 @@ TEST(GameStartForm, startsWithTheDefaultsAndTheLook)
 {
     Tgamestartform form;
     EXPECT_EQ(form.windowTitle(), "Pictova - Start Game");
-    EXPECT_EQ(form.size(), QSize(240, 129));
+    EXPECT_EQ(form.size(), QSize(240, 209));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form.playtoText(), "20");
     EXPECT_EQ(form.timeText(), "120");
@@ -136,3 +144,111 @@ TEST(SteppedRange, keepsToItsStepsAndLimits)
 }
 
 } // namespace
+
+namespace {
+
+// The start dialog with the game window's folder check and a picker that answers `picked`.
+class StartFormWords : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_data.isValid() && m_words.isValid());
+        overrideDataFolder(m_data.path());
+        m_form.setWordFolderCheck([](const QString& folder) {
+            const WordFolder words = WordFolder::read(folder);
+            return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
+        });
+        m_form.setFolderPicker([this](const QString& startIn) {
+            m_startedIn = startIn;
+            return m_picked;
+        });
+    }
+    void TearDown() override { overrideDataFolder(QString()); }
+
+    void writeWords(const QByteArray& general)
+    {
+        QFile file(m_words.filePath("general.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(general);
+    }
+    QComboBox* words() { return m_form.findChild<QComboBox*>("words"); }
+    // The message of the last check, closed once read.
+    QString takeReport()
+    {
+        QMessageBox* box = m_form.findChild<QMessageBox*>("wordFolderReport");
+        if (!box)
+            return {};
+        const QString text = box->text();
+        delete box;
+        return text;
+    }
+
+    QTemporaryDir m_data;
+    QTemporaryDir m_words;
+    Tgamestartform m_form;
+    QString m_picked;
+    QString m_startedIn;
+};
+
+} // namespace
+
+TEST_F(StartFormWords, LettersAreOffAndWordsBuiltInAtFirst)
+{
+    EXPECT_EQ(m_form.findChild<QCheckBox*>("revealLetters")->text(), "Reveal letters");
+    EXPECT_FALSE(m_form.revealLettersChecked());
+    EXPECT_EQ(words()->currentText(), "Built-in");
+    EXPECT_EQ(words()->itemText(1), QString::fromUtf8("From folder…"));
+    EXPECT_TRUE(m_form.wordFolder().isEmpty());
+}
+
+TEST_F(StartFormWords, AFolderIsCheckedWhenChosenAndItsMessageShown)
+{
+    writeWords("zebra crossing\n" + QByteArray(61, 'z') + "\ncry like a baby\n");
+    m_picked = m_words.path();
+    m_form.show();
+    words()->setCurrentIndex(1);
+    emit words()->activated(1);
+    const QString report = takeReport();
+    EXPECT_TRUE(report.contains("1 entry from general.txt.")) << report.toStdString();
+    EXPECT_TRUE(report.contains("general.txt line 2: longer than 60 characters"));
+    EXPECT_TRUE(report.contains("general.txt line 3:"));
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+    EXPECT_EQ(loadWordFolder(settingsFilePath()), m_words.path());
+
+    // A folder with nothing to deal is refused: the last good choice stays.
+    QTemporaryDir empty;
+    m_picked = empty.path();
+    emit words()->activated(1);
+    EXPECT_EQ(m_startedIn, m_words.path());
+    EXPECT_TRUE(takeReport().contains("has no words to use"));
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+
+    // The picker cancelled: nothing changes. Built-in: the folder is forgotten.
+    m_picked.clear();
+    emit words()->activated(1);
+    EXPECT_TRUE(takeReport().isEmpty());
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+    words()->setCurrentIndex(0);
+    emit words()->activated(0);
+    EXPECT_TRUE(m_form.wordFolder().isEmpty());
+    EXPECT_TRUE(loadWordFolder(settingsFilePath()).isEmpty());
+}
+
+TEST_F(StartFormWords, TheRememberedFolderIsOfferedAgainAndAJoinedGameCannotUseIt)
+{
+    writeWords("zebra crossing\n");
+    saveWordFolder(settingsFilePath(), m_words.path());
+    m_form.show();
+    EXPECT_EQ(words()->currentIndex(), 1);
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+    EXPECT_TRUE(takeReport().isEmpty()); // no message without a choice
+
+    m_form.setHostsGame(false);
+    EXPECT_FALSE(words()->isEnabled());
+    EXPECT_TRUE(m_form.wordFolder().isEmpty());
+    EXPECT_EQ(m_form.findChild<QLabel*>("wordsNote")->text(),
+              "Only the copy that hosts the game can use its own words.");
+    m_form.setHostsGame(true);
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+}

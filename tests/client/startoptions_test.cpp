@@ -1,0 +1,97 @@
+// The start dialog's letter hints and word folder, from the window to the server.
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "server/tserver.h"
+#include "shell/gamestartform.h"
+#include "tests/client/clientfixture.h"
+#include "tests/support/waitfor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace pictova::test {
+namespace {
+
+using StartWindow = ClientFixture;
+
+TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
+{
+    // A first-version server: no capability message.
+    logIn(1, "Ann");
+    m_chat->button_startClick();
+    auto* reveal = m_startform->findChild<QCheckBox*>("revealLetters");
+    EXPECT_FALSE(reveal->isEnabled());
+    reveal->setChecked(true);
+    EXPECT_FALSE(m_startform->revealLettersChecked());
+    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    EXPECT_EQ(sentEntries(), QStringList({"CMD_startgame+1+false+20+120"}));
+
+    // A server of this program: the options go just before the start, on or off.
+    receive("CMD_features+rejoin,reveal-letters");
+    m_sent.clear();
+    m_chat->button_startClick();
+    EXPECT_TRUE(reveal->isEnabled());
+    EXPECT_TRUE(m_startform->revealLettersChecked());
+    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    reveal->setChecked(false);
+    m_chat->button_startClick();
+    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    EXPECT_EQ(sentEntries(), QStringList({"CMD_startoptions+1+reveal-letters", "CMD_startgame+1+false+20+120",
+                                          "CMD_startoptions+1+", "CMD_startgame+1+false+20+120"}));
+}
+
+TEST_F(StartWindow, AJoinedCopyCannotChooseWordsAndSaysWhy)
+{
+    logIn(1, "Ann");
+    m_chat->button_startClick();
+    auto* words = m_startform->findChild<QComboBox*>("words");
+    EXPECT_FALSE(words->isEnabled());
+    EXPECT_EQ(m_startform->findChild<QLabel*>("wordsNote")->text(),
+              "Only the copy that hosts the game can use its own words.");
+    EXPECT_TRUE(m_startform->wordFolder().isEmpty());
+}
+
+class HostedWords : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_words.isValid());
+        QFile file(m_words.filePath("general.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("zebra crossing\nsea lion\n");
+    }
+    QTemporaryDir m_words;
+};
+
+TEST_F(HostedWords, TheHostHandsItsFolderToItsOwnServerOnce)
+{
+    ClientSession host;
+    host.useWordFolder(m_words.path()); // no server yet: nothing to hand over
+    host.startHosting("0");
+    TServer* server = host.hostedServer();
+    ASSERT_NE(server, nullptr);
+    host.useWordFolder(m_words.path());
+    EXPECT_EQ(server->words().list(0), QStringList({"zebra crossing", "sea lion"}));
+    EXPECT_EQ(server->words().list(1), WordChoice::cleanEntries(loadWordList(1)));
+
+    // What an earlier game dealt stays dealt while the folder stays the same (the deal of a game,
+    // taken here by hand).
+    const_cast<WordChoice&>(server->words()).choose(0, WordChoice::Mode::Deal, false);
+    host.useWordFolder(m_words.path());
+    EXPECT_EQ(server->words().list(0).size(), 1);
+
+    // Built-in words again, and a folder with nothing to deal gives the built-in words too.
+    host.useWordFolder(QString());
+    EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
+    host.useWordFolder(m_words.filePath("nowhere"));
+    EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
+    host.leaveGame();
+}
+
+} // namespace
+} // namespace pictova::test
