@@ -532,9 +532,11 @@ TEST_F(ServerGame, AGuessIsJudgedWordByWord)
     guess(bob, "light back");
     barrier();
     EXPECT_EQ(log(bob),
-              QStringList({"CMD_myguessed+2+FANS", "CMD_myguessed+2+LIGH", "CMD_myguessed+2+LIGHT BACK",
+              QStringList({"CMD_myguessed+2+FANS", "CMD_myguessed+2+LIGH",
+                           "CMD_chat+Server: 'LIGH' is close!|clBlue", "CMD_myguessed+2+LIGHT BACK",
                            "CMD_updateanswer+false+____ LIGHT ", "CMD_correctanswer+2+2+1+1+BACK LIGHT"}));
     EXPECT_EQ(named(ann, cmd::guessed).size(), 3);
+    EXPECT_TRUE(named(ann, cmd::chat).isEmpty());
     EXPECT_TRUE(named(ann, cmd::myguessed).isEmpty());
 }
 
