@@ -26,11 +26,18 @@ TEST(Judge, KeysIgnoreCaseInEveryScriptAndPunctuation)
     EXPECT_EQ(key("Cheese!"), key("CHEESE"));
     EXPECT_EQ(key("GRANDMA\xc2\x92S"), key("grandmas")); // the code page's apostrophe, read as 8-bit text
     EXPECT_EQ(key("\xce\x93\xce\x86\xce\xa4\xce\x91"), key("\xce\xb3\xce\xac\xcf\x84\xce\xb1")); // Greek
-    EXPECT_EQ(key("\xd0\x9a\xd0\x9e\xd0\xa8\xd0\x9a\xd0\x90"), key("\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0")); // Cyrillic
-    EXPECT_EQ(key("\xc3\x89" "COLE"), key("e\xcc\x81" "cole")); // composed and decomposed accents
-    EXPECT_NE(key("ECOLE"), key("\xc3\xa9" "cole"));
+    EXPECT_EQ(key("\xd0\x9a\xd0\x9e\xd0\xa8\xd0\x9a\xd0\x90"),
+              key("\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0")); // Cyrillic
+    EXPECT_EQ(key("\xc3\x89"
+                  "COLE"),
+              key("e\xcc\x81"
+                  "cole")); // composed and decomposed accents
+    EXPECT_NE(key("ECOLE"), key("\xc3\xa9"
+                                "cole"));
     EXPECT_EQ(key("?!-"), QString());
-    EXPECT_EQ(judge::letterCount(key("\xf0\x9f\x8e\xa8" "ab")), 3);
+    EXPECT_EQ(judge::letterCount(key("\xf0\x9f\x8e\xa8"
+                                     "ab")),
+              3);
 }
 
 TEST(Judge, OneLetterApartMeansOneChangedAddedOrRemoved)
@@ -43,7 +50,8 @@ TEST(Judge, OneLetterApartMeansOneChangedAddedOrRemoved)
     EXPECT_FALSE(judge::oneLetterApart("bread", "brood")); // two changed
     EXPECT_FALSE(judge::oneLetterApart("bread", "bre"));
     EXPECT_FALSE(judge::oneLetterApart("bread", "readb"));
-    EXPECT_TRUE(judge::oneLetterApart(key("\xce\xb3\xce\xac\xcf\x84\xce\xb1"), key("\xce\xb3\xce\xac\xcf\x84\xce\xbf")));
+    EXPECT_TRUE(judge::oneLetterApart(key("\xce\xb3\xce\xac\xcf\x84\xce\xb1"),
+                                      key("\xce\xb3\xce\xac\xcf\x84\xce\xbf")));
 }
 
 TEST(Judge, RevealsWholeWordsAsThePhraseWritesThem)
@@ -86,7 +94,7 @@ TEST(Judge, SecretAndCloseWordsHaveTheirLengths)
     const QString phrase = QStringLiteral("HOT DOG AT THE ZOO");
     EXPECT_TRUE(judge::mentionsAnswer(phrase, QStringLiteral("is it a dog?")));
     EXPECT_TRUE(judge::mentionsAnswer(phrase, QStringLiteral("Zoo!")));
-    EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("at it")));    // two letters
+    EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("at it")));        // two letters
     EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("doggy hotter"))); // not whole words
     const QString bread = QStringLiteral("BREAD BIN");
     const QString hint = QStringLiteral("_____ ___ ");
