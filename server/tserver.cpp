@@ -64,8 +64,7 @@ void TServer::servePass()
     if (!m_connections.hasRequests())
         return;
     now = m_serveClock.elapsed();
-    m_servePass.start(
-        static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
+    m_servePass.start(static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
 }
 
 TServer::~TServer() = default;

@@ -406,12 +406,12 @@ TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
          toserver::draw(2, QStringLiteral("clBlack"), QStringLiteral("3"), QStringLiteral("+121,47+125,50")));
     ProtoClient* dan = join("Dan");
     barrier();
-    EXPECT_EQ(
-        log(dan),
-        QStringList({"CMD_sendlogininfo+4", "CMD_features+rejoin", "CMD_newplayerinfo+4+Dan",
-                     "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
-                     "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
-                     "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
+    EXPECT_EQ(log(dan),
+              QStringList({"CMD_sendlogininfo+4", "CMD_features+rejoin", "CMD_newplayerinfo+4+Dan",
+                           "CMD_existingplayers+1+Ann",
+                           "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
+                           "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",
+                           "CMD_moveit+2+clBlack+3+120+45", "CMD_draw+2+clBlack+3++121,47+125,50+"}));
 }
 
 TEST_F(ServerGame, ANewcomerToATeamGameIsToldItIsOne)
