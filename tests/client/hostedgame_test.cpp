@@ -49,6 +49,9 @@ TEST(HostedGame, TextInAnyScriptAndAFirstVersionGuestsEightBitText)
     ClientSession host;
     host.setLoginName(zoe);
     host.startHosting("0");
+    // A hosting copy keeps the limits every server has unless told otherwise.
+    EXPECT_EQ(host.hostedServer()->lineLimits().chatLimit(), LineLimits::kDefaultChat);
+    EXPECT_EQ(host.hostedServer()->lineLimits().guessLimit(), LineLimits::kDefaultGuess);
     const quint16 port = host.hostedServer()->listeningPort();
     QStringList lines;
     host.routeToView(cmd::chat, [&](const QString& payload) { lines << payload; });
