@@ -5,9 +5,11 @@ namespace pictova::judge {
 namespace {
 bool dropped(QChar c)
 {
-    // 0x92, the code page's apostrophe, arrives from 8-bit text as a control character.
+    // 0x92, the code page's apostrophe, arrives from 8-bit text as a control character; the
+    // variation selectors only choose how an emoji is drawn.
     const QChar::Category category = c.category();
-    return c.isPunct() || category == QChar::Other_Control || category == QChar::Other_Format;
+    const bool variation = c.unicode() >= 0xFE00 && c.unicode() <= 0xFE0F;
+    return c.isPunct() || category == QChar::Other_Control || category == QChar::Other_Format || variation;
 }
 
 bool shown(const QString& phrase, const QString& hint, const Word& word)

@@ -35,6 +35,7 @@ TEST(Judge, KeysIgnoreCaseInEveryScriptAndPunctuation)
     EXPECT_NE(key("ECOLE"), key("\xc3\xa9"
                                 "cole"));
     EXPECT_EQ(key("?!-"), QString());
+    EXPECT_EQ(key("\xe2\x9d\xa4\xef\xb8\x8f"), key("\xe2\x9d\xa4")); // an emoji with and without its selector
     EXPECT_EQ(judge::letterCount(key("\xf0\x9f\x8e\xa8"
                                      "ab")),
               3);
