@@ -176,6 +176,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             for (const QByteArray& message : messages) {
                 FUZZ_CHECK(message.size() <= kCap && !message.contains(kTerminator));
                 const QString text = fromWire(message);
+                // Whichever way a text came in, it goes out so that it reads back the same.
+                FUZZ_CHECK(fromWire(toWire(text)) == text);
                 queue.push(connection.id, text);
                 model.push(connection.id, text);
             }

@@ -21,7 +21,8 @@ using namespace pictova;
 namespace {
 
 // Short lists of short phrases, so a guess can find them; a few entries are there to trip the
-// judging (blanks at either end, doubled blanks, letters other than a..z).
+// judging (blanks at either end, doubled blanks, letters other than a..z, other scripts,
+// punctuation on its own and inside a word).
 WordLists fuzzLists()
 {
     WordLists lists;
@@ -30,14 +31,17 @@ WordLists fuzzLists()
     lists[2] = {"a b", "x-ray vision", " lead"};
     lists[3] = {"rock  roll", "pop"};
     lists[4] = {"jaws", "the end "};
-    lists[5] = {"news"};
-    lists[6] = {"tea", "caf\u00e9 au lait"};
+    lists[5] = {"news", "wouldn't it", "bread & butter"};
+    lists[6] = {"tea", "caf\u00e9 au lait", "\u03b3\u03ac\u03c4\u03b1 \U0001F408"};
     return lists;
 }
 
-const QStringList kWords = {"FAN", "BIG",   "DOG",    "CAT",  "RUN",  "JUMP", "HIGH", "A",
-                            "B",   "X-RAY", "VISION", "LEAD", "ROCK", "ROLL", "POP",  "JAWS",
-                            "THE", "END",   "NEWS",   "TEA",  "",     " ",    "_"};
+const QStringList kWords = {"FAN",       "BIG",  "DOG", "CAT",     "RUN",       "JUMP",
+                            "HIGH",      "A",    "B",   "X-RAY",   "VISION",    "LEAD",
+                            "ROCK",      "ROLL", "POP", "JAWS",    "THE",       "END",
+                            "NEWS",      "TEA",  "",    " ",       "_",         "WOULDNT",
+                            "IT!",       "BRED", "&",   "BUTTERS", "CAF\u00c9", "\u0393\u0386\u03a4\u0391",
+                            "\U0001F408"};
 
 const QStringList& kClientCommands = toClientCommands();
 const QStringList& kOwnPeerCommands = ownPeerToClientCommands();
@@ -107,7 +111,13 @@ QString request(FuzzedDataProvider& input, int own)
         break;
     case 2:
         name = cmd::chat;
-        fields << text(input) + QLatin1Char('|') + colour(input);
+        // Now and then a word of a phrase, which must not reach anyone while it is drawn.
+        fields << text(input) +
+                      (input.ConsumeBool()
+                           ? QLatin1Char(' ') +
+                                 kWords[input.ConsumeIntegralInRange<qsizetype>(0, kWords.size() - 1)]
+                           : QString()) +
+                      QLatin1Char('|') + colour(input);
         break;
     case 3:
         name = cmd::action;
@@ -237,7 +247,8 @@ void checkTable(const TServer& server, Model& model, Step step)
         const tplayer& player = players.at(seat);
         if (!player.loggedIn)
             continue;
-        FUZZ_CHECK(!player.name.trimmed().isEmpty() && player.name.size() <= playernames::kMaxLength);
+        FUZZ_CHECK(!player.name.trimmed().isEmpty() &&
+                   player.name.toUcs4().size() <= playernames::kMaxLength);
         FUZZ_CHECK(names.insert(player.name).second);
     }
 
@@ -283,6 +294,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Model model;
     server.setLoginClock([&model] { return model.now; });
     server.setUndoClock([&model] { return model.now; });
+    // The limits on chat lines and guesses count on the same clock as the log-in deadline.
+    server.setLineLimitClock([&model] { return model.now; });
 
     while (input.remaining_bytes() > 0) {
         const auto op = input.ConsumeIntegral<uint8_t>();

@@ -164,6 +164,10 @@ QByteArray action(const QString& name, const QString& textAndColour)
 {
     return frameMessage(cmd::action, {name + QLatin1Char(' ') + textAndColour});
 }
+QByteArray notice(const QString& text)
+{
+    return frameMessage(cmd::chat, {QStringLiteral("Server: ") + text + QStringLiteral("|clBlue")});
+}
 QByteArray winner(const QString& winner) { return frameMessage(cmd::winner, {winner}); }
 QByteArray pickcatagory(int drawer) { return frameMessage(cmd::pickcatagory, {num(drawer)}); }
 QByteArray updatetime(int value) { return frameMessage(cmd::updatetime, {num(value)}); }

@@ -157,6 +157,8 @@ QByteArray startgame(const QString& starterSeat, bool team, int playto, int seco
 QByteArray refreshplayerlist(int seat, const QString& name);
 QByteArray chat(const QString& name, const QString& textAndColour);
 QByteArray action(const QString& name, const QString& textAndColour);
+// A line from the server itself to one player: a chat line every client already shows.
+QByteArray notice(const QString& text);
 QByteArray winner(const QString& winner);
 QByteArray pickcatagory(int drawer);
 QByteArray updatetime(int value);

@@ -106,6 +106,8 @@ void GameFlow::pickcatagory(int seat, qint32 category)
     if (m_game.phase != Phase::Picking || seat != m_game.drawer || !WordChoice::isCategory(category))
         return;
     m_game.category = m_words.isEmpty(category) ? 1 : category;
+    // Nobody waits out the pick once it is made: the next tick deals.
+    m_game.countdown = 0;
 }
 
 void GameFlow::findphrases()

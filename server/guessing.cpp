@@ -28,24 +28,34 @@ void Guessing::answer(int guesser, const QString& text)
 {
     if (!mayGuess(guesser))
         return;
-    const QString guess = upperAsciiLetters(text);
+    // A long list of words would find any phrase by luck: only the first few count, and only
+    // they are shown, or the list would show everyone an answer it did not find.
+    const QString guess = upperAsciiLetters(judge::firstWords(text, judge::judgedWords(m_game.phrase)));
     for (int seat : m_players.occupiedSeats())
         m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(guesser, guess)
                                                     : toclient::myguessed(guesser, guess));
-    for (const QString& word : guess.split(QLatin1Char(' '))) {
+    QStringList close;
+    for (const judge::Word& word : judge::words(guess)) {
         const QString before = m_game.hint;
-        if (!judge::reveal(m_game.phrase, m_game.hint, word))
+        if (!judge::reveal(m_game.phrase, m_game.hint, word.key)) {
+            if (judge::isClose(m_game.phrase, m_game.hint, word.key))
+                close.append(guess.mid(word.start, word.length));
             continue;
-        if (!judge::isComplete(m_game.hint)) {
+        }
+        if (!judge::isComplete(m_game.phrase, m_game.hint)) {
             // A word already shown changes nothing; telling everyone again would let one long
             // guess of repeated words flood every player.
             if (m_game.hint != before)
                 m_outbox.sendAll(toclient::updateanswer(QStringLiteral("false"), m_game.hint));
             continue;
         }
+        m_game.hint = judge::solvedHint(m_game.phrase);
         m_flow.phraseFound(guesser);
-        break;
+        return;
     }
+    close.removeDuplicates();
+    for (const QString& word : close)
+        m_outbox.sendTo(guesser, toclient::notice(QStringLiteral("'%1' is close!").arg(word)));
 }
 
 } // namespace pictova

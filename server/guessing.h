@@ -18,9 +18,10 @@ public:
     // CMD_answer from `guesser`: the guess as typed.
     void answer(int guesser, const QString& text);
 
-private:
-    bool mayGuess(int guesser) const;
+    // Whether `seat` may guess now.
+    bool mayGuess(int seat) const;
 
+private:
     const PlayerTable& m_players;
     GameState& m_game;
     const Outbox& m_outbox;

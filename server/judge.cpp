@@ -3,48 +3,141 @@
 namespace pictova::judge {
 
 namespace {
-const QLatin1Char kBlank(' ');
+bool dropped(QChar c)
+{
+    // 0x92, the code page's apostrophe, arrives from 8-bit text as a control character; the
+    // variation selectors only choose how an emoji is drawn.
+    const QChar::Category category = c.category();
+    const bool variation = c.unicode() >= 0xFE00 && c.unicode() <= 0xFE0F;
+    return c.isPunct() || category == QChar::Other_Control || category == QChar::Other_Format || variation;
 }
 
-std::optional<qsizetype> locate(const QString& phrase, const QString& word)
+bool shown(const QString& phrase, const QString& hint, const Word& word)
 {
-    qsizetype at = phrase.indexOf(kBlank + word + kBlank);
-    if (at >= 0)
-        return at + 1;
-    at = phrase.indexOf(word + kBlank);
-    if (at >= 0)
-        return at;
-    at = phrase.indexOf(kBlank + word);
-    if (at >= 0)
-        return at + 1;
-    if (word.isEmpty())
-        return std::nullopt;
-    at = phrase.indexOf(word);
-    if (at >= 0)
-        return at;
-    return std::nullopt;
+    return hint.mid(word.start, word.length) == phrase.mid(word.start, word.length);
+}
+} // namespace
+
+QString key(const QString& word)
+{
+    const QString folded = word.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString result;
+    result.reserve(folded.size());
+    for (const QChar c : folded)
+        if (!dropped(c))
+            result.append(c);
+    return result;
 }
 
-bool isWholeWord(const QString& phrase, qsizetype position, qsizetype length)
+qsizetype letterCount(const QString& key)
 {
-    const bool startsWord = position == 0 || phrase.at(position - 1) == kBlank;
-    const qsizetype end = position + length;
-    const bool endsWord = end == phrase.size() || (end < phrase.size() && phrase.at(end) == kBlank);
-    return startsWord && endsWord;
+    qsizetype count = 0;
+    for (const QChar c : key)
+        if (!c.isLowSurrogate())
+            ++count;
+    return count;
 }
 
-bool reveal(const QString& phrase, QString& hint, const QString& word)
+bool oneLetterApart(const QString& a, const QString& b)
 {
-    const std::optional<qsizetype> position = locate(phrase, word);
-    if (!position)
+    const QList<uint> x = a.toUcs4();
+    const QList<uint> y = b.toUcs4();
+    const QList<uint>& longer = x.size() >= y.size() ? x : y;
+    const QList<uint>& shorter = x.size() >= y.size() ? y : x;
+    if (longer.size() - shorter.size() > 1)
         return false;
-    if (!hint.contains(kBlank + word + kBlank) && !isWholeWord(phrase, *position, word.size()))
+    qsizetype i = 0;
+    while (i < shorter.size() && longer[i] == shorter[i])
+        ++i;
+    if (longer.size() == shorter.size()) {
+        if (i == shorter.size())
+            return false; // the same word
+        return std::equal(longer.begin() + i + 1, longer.end(), shorter.begin() + i + 1);
+    }
+    // One letter more in `longer`, at position i.
+    return std::equal(longer.begin() + i + 1, longer.end(), shorter.begin() + i);
+}
+
+QList<Word> words(const QString& text, qsizetype limit)
+{
+    QList<Word> found;
+    qsizetype i = 0;
+    while (i < text.size() && (limit < 0 || found.size() < limit)) {
+        while (i < text.size() && text.at(i).isSpace())
+            ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !text.at(i).isSpace())
+            ++i;
+        if (i > start)
+            found.append({start, i - start, key(text.mid(start, i - start))});
+    }
+    return found;
+}
+
+QString firstWords(const QString& text, qsizetype count)
+{
+    const QList<Word> kept = words(text, count + 1);
+    if (kept.size() <= count)
+        return text;
+    const Word& last = kept.at(count - 1);
+    return text.left(last.start + last.length);
+}
+
+qsizetype judgedWords(const QString& phrase)
+{
+    return words(phrase).size() + kExtraGuessWords;
+}
+
+bool reveal(const QString& phrase, QString& hint, const QString& guessKey)
+{
+    if (guessKey.isEmpty())
         return false;
-    // The hint is one character longer than the phrase, so the word always fits inside it.
-    if (*position + word.size() > hint.size())
-        return false;
-    hint.replace(*position, word.size(), word);
+    bool matched = false;
+    for (const Word& word : words(phrase)) {
+        if (word.key != guessKey || word.start + word.length > hint.size())
+            continue;
+        hint.replace(word.start, word.length, phrase.mid(word.start, word.length));
+        matched = true;
+    }
+    return matched;
+}
+
+bool isComplete(const QString& phrase, const QString& hint)
+{
+    for (const Word& word : words(phrase))
+        if (!word.key.isEmpty() && !shown(phrase, hint, word))
+            return false;
     return true;
+}
+
+QString solvedHint(const QString& phrase)
+{
+    return phrase + QLatin1Char(' ');
+}
+
+bool mentionsAnswer(const QString& phrase, const QString& text)
+{
+    QList<QString> secret;
+    for (const Word& word : words(phrase))
+        if (letterCount(word.key) >= kSecretLetters)
+            secret.append(word.key);
+    if (secret.isEmpty())
+        return false;
+    for (const Word& word : words(text))
+        if (secret.contains(word.key))
+            return true;
+    return false;
+}
+
+bool isClose(const QString& phrase, const QString& hint, const QString& guessKey)
+{
+    if (guessKey.isEmpty())
+        return false;
+    for (const Word& word : words(phrase))
+        if (letterCount(word.key) >= kCloseLetters && !shown(phrase, hint, word) &&
+            oneLetterApart(word.key, guessKey))
+            return true;
+    return false;
 }
 
 } // namespace pictova::judge

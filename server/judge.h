@@ -1,30 +1,62 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
 
 namespace pictova {
 
-// Judging one guessed word against the phrase. Positions count from 0.
+// Judging guessed words against the phrase. Words are runs of non-blank characters; two words
+// match when their keys are equal, so case (in every script), punctuation, apostrophes and the
+// blanks between words never decide a guess. Positions are those of the phrase, which the hint
+// shares character for character.
 namespace judge {
 
-// Where `word` stands in `phrase`: the first of four searches that finds anything (as a whole
-// word between blanks, before a blank, after a blank, anywhere), each taking the first
-// occurrence. Nothing when none of them finds it.
-std::optional<qsizetype> locate(const QString& phrase, const QString& word);
+// Answer words this long or longer are kept out of chat during the drawing.
+inline constexpr qsizetype kSecretLetters = 3;
+// Answer words this long or longer earn a close guess its notice.
+inline constexpr qsizetype kCloseLetters = 4;
+// A guess is judged on as many words as the phrase has, and this many more.
+inline constexpr qsizetype kExtraGuessWords = 2;
 
-// Whether the word found at `position` stands alone: a blank or the phrase's edge on each side.
-bool isWholeWord(const QString& phrase, qsizetype position, qsizetype length);
-
-// Judges `word` and, if it is right, writes it into `hint` at its place. Returns whether the
-// word was right. A word already shown between blanks in the hint counts as right again.
-bool reveal(const QString& phrase, QString& hint, const QString& word);
-
-// The phrase is found once no "_" is left in the hint.
-inline bool isComplete(const QString& hint)
+struct Word
 {
-    return !hint.contains(QLatin1Char('_'));
-}
+    qsizetype start = 0;
+    qsizetype length = 0;
+    QString key;
+};
+
+// The comparison form of one word: compatibility characters unified, case folded, punctuation,
+// apostrophes and invisible control characters removed. Empty for a word of punctuation only.
+QString key(const QString& word);
+// Letters in a key, counting a character outside the 16-bit range once.
+qsizetype letterCount(const QString& key);
+// Whether `a` becomes `b` by changing, adding or removing exactly one letter.
+bool oneLetterApart(const QString& a, const QString& b);
+
+// The words of `text`, at most `limit` of them.
+QList<Word> words(const QString& text, qsizetype limit = -1);
+// `text` up to the end of its `count`-th word; all of it when it has no more words.
+QString firstWords(const QString& text, qsizetype count);
+
+// How many words a guess at `phrase` is judged on.
+qsizetype judgedWords(const QString& phrase);
+
+// Writes every word of `phrase` whose key is `guessKey` into `hint`. Returns whether one matched.
+bool reveal(const QString& phrase, QString& hint, const QString& guessKey);
+
+// Whether every word of `phrase` that a guess can name stands in `hint`.
+bool isComplete(const QString& phrase, const QString& hint);
+
+// The hint with the whole phrase shown, words of punctuation only included.
+QString solvedHint(const QString& phrase);
+
+// Whether a word of `text` names a word of `phrase` of kSecretLetters letters or more.
+bool mentionsAnswer(const QString& phrase, const QString& text);
+
+// Whether the guessed word, wrong as it is, is one letter away from a word of `phrase` of
+// kCloseLetters letters or more that `hint` does not show yet.
+bool isClose(const QString& phrase, const QString& hint, const QString& guessKey);
 
 } // namespace judge
 } // namespace pictova

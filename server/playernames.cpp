@@ -1,6 +1,7 @@
 #include "server/playernames.h"
 
 #include "server/playertable.h"
+#include "server/textcap.h"
 
 #include <QSet>
 
@@ -8,12 +9,7 @@ namespace pictova::playernames {
 
 QString capped(const QString& name, qsizetype length)
 {
-    if (name.size() <= length)
-        return name;
-    QString cut = name.left(length);
-    if (!cut.isEmpty() && cut.back().isHighSurrogate())
-        cut.chop(1);
-    return cut;
+    return textcap::capped(name, length);
 }
 
 QString settle(const QString& requested, int seat, const PlayerTable& players)

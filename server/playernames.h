@@ -12,7 +12,7 @@ namespace playernames {
 
 inline constexpr qsizetype kMaxLength = 32;
 
-// Cut to at most kMaxLength characters, never between the halves of a surrogate pair.
+// Cut to at most kMaxLength characters, never inside one a reader sees as one (see textcap).
 QString capped(const QString& name, qsizetype length = kMaxLength);
 
 // `requested` capped; a blank name becomes "Player <seat>"; a name another occupied seat

@@ -4,25 +4,56 @@
 #include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
+#include "server/guessing.h"
+#include "server/judge.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
+#include "server/textcap.h"
 
 namespace pictova {
 
+namespace {
+// Colour texts are a name or "$" and eight digits; anything longer is no colour anyway.
+constexpr qsizetype kMaxColourLength = 32;
+} // namespace
+
 Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
-             GameFlow& flow)
-    : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow)
+             GameFlow& flow, Guessing& guessing)
+    : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow),
+      m_guessing(guessing)
 {
+}
+
+std::optional<QString> Relay::passable(int seat, const QString& textAndColour)
+{
+    const parse::ChatLine line = parse::chatLine(textAndColour);
+    const QString text = textcap::capped(line.text, kMaxLineLength);
+    if (m_game.phase == Phase::Drawing && !m_game.answered && judge::mentionsAnswer(m_game.phrase, text)) {
+        if (m_guessing.mayGuess(seat)) {
+            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
+                                      "Your line held a word of the answer, so it was taken as a guess.")));
+            m_guessing.answer(seat, text);
+        } else {
+            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
+                                      "Your line held a word of the answer and was not sent.")));
+        }
+        return std::nullopt;
+    }
+    if (!line.hasColour)
+        return text;
+    return text + QLatin1Char('|') + textcap::capped(line.colour, kMaxColourLength);
 }
 
 void Relay::chat(int seat, const QString& textAndColour)
 {
-    m_outbox.sendAll(toclient::chat(m_players.at(seat).name, textAndColour));
+    if (const std::optional<QString> line = passable(seat, textAndColour))
+        m_outbox.sendAll(toclient::chat(m_players.at(seat).name, *line));
 }
 
 void Relay::action(int seat, const QString& textAndColour)
 {
-    m_outbox.sendAll(toclient::action(m_players.at(seat).name, textAndColour));
+    if (const std::optional<QString> line = passable(seat, textAndColour))
+        m_outbox.sendAll(toclient::action(m_players.at(seat).name, *line));
 }
 
 void Relay::relayStroke(const QString& name, const QString& payload, int seat)

@@ -1,22 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace pictova {
 
 class DrawingLog;
 class GameFlow;
+class Guessing;
 class Outbox;
 class PlayerTable;
 struct GameState;
 
 // What clients send only to be passed on: chat and action lines, the drawer's strokes and board
-// wipes, and the requests to start or stop watching.
+// wipes, and the requests to start or stop watching. A chat or action line that names a word of
+// the answer while it is being drawn is not passed on: a guesser's is judged as a guess.
 class Relay
 {
 public:
+    // A chat or action line's text is cut to this many characters.
+    static constexpr qsizetype kMaxLineLength = 400;
+
     Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
-          GameFlow& flow);
+          GameFlow& flow, Guessing& guessing);
 
     // `seat` is the sender's, checked against its connection (or any seat from the game master,
     // for justwatch); a stroke's or wipe's `payload` is relayed byte for byte.
@@ -29,6 +35,8 @@ public:
     void justwatch(int seat, const QString& flag);
 
 private:
+    // The line as it may be relayed, or nothing when it gives the answer away.
+    std::optional<QString> passable(int seat, const QString& textAndColour);
     void relayStroke(const QString& name, const QString& payload, int seat);
 
     PlayerTable& m_players;
@@ -36,6 +44,7 @@ private:
     const Outbox& m_outbox;
     DrawingLog& m_drawing;
     GameFlow& m_flow;
+    Guessing& m_guessing;
 };
 
 } // namespace pictova

@@ -16,13 +16,18 @@ TServer::TServer(QObject* parent)
                                m_rejoin.departed(seat, reason);
                                m_flow.forgetStartOptions(seat);
                                m_seats.seatFreed(seat);
+                               m_limits.forget(seat);
                            },
                            [this] { requestsArrived(); }),
       m_outbox(m_players,
                [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
+      m_limits([this](int seat, int refused) {
+          m_outbox.sendTo(
+              seat, toclient::notice(QStringLiteral("Slow down: %1 lines were not sent.").arg(refused)));
+      }),
       m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
       m_guessing(m_players, m_game, m_outbox, m_flow),
-      m_relay(m_players, m_game, m_outbox, m_drawing, m_flow),
+      m_relay(m_players, m_game, m_outbox, m_drawing, m_flow, m_guessing),
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
       m_rejoin(m_players, m_game, m_outbox),
@@ -81,15 +86,23 @@ void TServer::buildRequestTable()
     });
     m_requests.add(cmd::kickhim, Sender::GameMaster, first,
                    [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
-    m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) { m_relay.chat(r.seat, r.afterSeat); });
-    m_requests.add(cmd::action, Sender::OwnSeat, first, [this](R r) { m_relay.action(r.seat, r.afterSeat); });
+    m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) {
+        if (m_limits.admitChat(r.seat))
+            m_relay.chat(r.seat, r.afterSeat);
+    });
+    m_requests.add(cmd::action, Sender::OwnSeat, first, [this](R r) {
+        if (m_limits.admitChat(r.seat))
+            m_relay.action(r.seat, r.afterSeat);
+    });
     m_requests.add(cmd::startgame, Sender::GameMaster, first,
                    [this](R r) { m_flow.startgame(r.seat, parse::startgameFields(r.afterSeat)); });
     m_requests.add(cmd::draw, Sender::OwnSeat, first, [this](R r) { m_relay.drawit(r.seat, r.payload); });
     m_requests.add(cmd::clearmain, Sender::OwnSeat, whole,
                    [this](R r) { m_relay.clearmain(r.seat, r.payload); });
-    m_requests.add(cmd::answer, Sender::OwnSeat, first,
-                   [this](R r) { m_guessing.answer(r.seat, r.afterSeat); });
+    m_requests.add(cmd::answer, Sender::OwnSeat, first, [this](R r) {
+        if (m_limits.admitGuess(r.seat))
+            m_guessing.answer(r.seat, r.afterSeat);
+    });
     m_requests.add(cmd::moveit, Sender::OwnSeat, first, [this](R r) { m_relay.moveit(r.seat, r.payload); });
     m_requests.add(cmd::pickcatagory, Sender::OwnSeat, first,
                    [this](R r) { m_flow.pickcatagory(r.seat, parse::pickedCategory(r.afterSeat)); });
@@ -141,6 +154,7 @@ void TServer::setManualTimers(bool manual)
         m_servePass.stop();
     m_flow.roundtime().setManual(manual);
     m_connections.loginDeadline().setManual(manual);
+    m_limits.setManual(manual);
     if (!manual && m_connections.hasRequests())
         requestsArrived();
 }

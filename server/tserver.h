@@ -6,6 +6,7 @@
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/guessing.h"
+#include "server/linelimits.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
 #include "server/rejoin.h"
@@ -97,6 +98,14 @@ public:
         m_connections.setQueueLimits(messages, bytes);
     }
 
+    // How many chat and action lines, and how many guesses, a connection may send in a window
+    // (LineLimits' defaults unless set); the clock they are counted on, and one check of it.
+    void setChatLimit(LineLimit limit) { m_limits.setChatLimit(limit); }
+    void setGuessLimit(LineLimit limit) { m_limits.setGuessLimit(limit); }
+    const LineLimits& lineLimits() const { return m_limits; }
+    void setLineLimitClock(LineLimits::Clock clock) { m_limits.setClock(std::move(clock)); }
+    void checkLineLimits() { m_limits.check(); }
+
     // Tests bring their own word lists and a fixed random seed.
     void setWordLists(const WordLists& lists);
     void setRandomSeed(quint32 seed);
@@ -120,6 +129,7 @@ private:
     ServerEvents m_events;
     ServerConnections m_connections;
     Outbox m_outbox;
+    LineLimits m_limits;
     GameFlow m_flow;
     Guessing m_guessing;
     Relay m_relay;

@@ -76,6 +76,8 @@ int main(int argc, char** argv)
     }
     EventLog log(*server.events(), [](const QString& line) { printLine(stdout, line); });
     server.setPortName(QString::number(options.port));
+    server.setChatLimit(options.chatLimit);
+    server.setGuessLimit(options.guessLimit);
     try {
         server.startListening();
     } catch (const PictovaError&) {
@@ -87,7 +89,8 @@ int main(int argc, char** argv)
     log.listening(server.listeningPort(), options.name);
 
     // The game is announced under its name, or this machine's.
-    ServerAnnouncement announcement(server, options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
+    ServerAnnouncement announcement(server,
+                                    options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
     if (options.announce && !announcement.start(server.listeningPort()))
         printLine(stderr, QStringLiteral("pictova-server: --announce: %1; serving without announcing")
                               .arg(announcement.errorString()));

@@ -8,6 +8,25 @@ namespace {
 // A server name is shown in logs and, with --announce, to players looking for games.
 constexpr qsizetype kMaxNameLength = 32;
 
+// "LINES/SECONDS", or "0" for no limit.
+std::optional<LineLimit> lineLimit(const QString& text)
+{
+    constexpr uint kMaxLines = 1000;
+    constexpr uint kMaxSeconds = 3600;
+    if (text == QLatin1String("0"))
+        return LineLimit{};
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool linesOk = false;
+    bool secondsOk = false;
+    const uint lines = parts[0].toUInt(&linesOk);
+    const uint seconds = parts[1].toUInt(&secondsOk);
+    if (!linesOk || !secondsOk || lines > kMaxLines || seconds > kMaxSeconds)
+        return std::nullopt;
+    return LineLimit{static_cast<int>(lines), static_cast<int>(seconds)};
+}
+
 ServerOptions failed(const QString& error)
 {
     ServerOptions options;
@@ -54,6 +73,13 @@ ServerOptions parseOptions(const QStringList& arguments)
                 return failed(
                     QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"").arg(text->left(20)));
             options.port = static_cast<quint16>(port);
+        } else if (argument == QLatin1String("--chat-limit") || argument == QLatin1String("--guess-limit")) {
+            const std::optional<QString> text = value();
+            const std::optional<LineLimit> limit = text ? lineLimit(*text) : std::nullopt;
+            if (!limit)
+                return failed(
+                    QStringLiteral("%1 needs LINES/SECONDS (at most 1000/3600) or 0").arg(argument));
+            (argument == QLatin1String("--chat-limit") ? options.chatLimit : options.guessLimit) = *limit;
         } else if (argument == QLatin1String("--name")) {
             const std::optional<QString> text = value();
             if (!text || text->trimmed().isEmpty())
@@ -80,6 +106,7 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
+        "                      [--chat-limit L/S] [--guess-limit L/S]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
@@ -89,6 +116,11 @@ QString helpText()
         "  --words DIR   deal own word lists: general.txt, actions.txt, phrases.txt, music.txt,\n"
         "                movies.txt, tvshows.txt, fooddrink.txt in DIR, one entry a line (UTF-8,\n"
         "                '#' starts a comment); a category without a file keeps its built-in words\n"
+        "  --chat-limit LINES/SECONDS\n"
+        "                chat and action lines a player may send in any SECONDS (default 5/3;\n"
+        "                0: no limit); more are dropped and the player is told how many\n"
+        "  --guess-limit LINES/SECONDS\n"
+        "                guesses a player may send in any SECONDS (default 10/3; 0: no limit)\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/linelimits.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +17,10 @@ struct ServerOptions
     quint16 port = kDefaultPort; // 0: any free port (the log tells which)
     QString name;                // the game's name in the log
     bool announce = false;
-    QString wordsFolder; // own word lists; empty: the built-in ones
-    QString error; // one line, for Action::Fail
+    QString wordsFolder;                              // own word lists; empty: the built-in ones
+    LineLimit chatLimit = LineLimits::kDefaultChat;   // chat and action lines per connection
+    LineLimit guessLimit = LineLimits::kDefaultGuess; // guesses per connection
+    QString error;                                    // one line, for Action::Fail
 };
 
 // Parses the arguments after the program name.

@@ -39,3 +39,49 @@ TEST(HostedGame, TheHostStartsPicksAndDrawsAgainstItsOwnServer)
     EXPECT_FALSE(guest.waitForMessage("CMD_nextplayer+1+3+").isEmpty());
     EXPECT_TRUE(waitFor([&] { return !host.model().fullAnswer().isEmpty(); }));
 }
+
+// The hosting copy's own server speaks UTF-8 to this program's copies and keeps a first-version
+// guest's 8-bit text as it was, both ways.
+TEST(HostedGame, TextInAnyScriptAndAFirstVersionGuestsEightBitText)
+{
+    const QString zoe = QString::fromUtf8("Zo\xc3\xab \xf0\x9f\x8e\xa8");
+    const QString greek = QString::fromUtf8("\xce\x93\xce\xac\xcf\x84\xce\xb1 \xf0\x9f\x90\x88");
+    ClientSession host;
+    host.setLoginName(zoe);
+    host.startHosting("0");
+    // A hosting copy keeps the limits every server has unless told otherwise.
+    EXPECT_EQ(host.hostedServer()->lineLimits().chatLimit(), LineLimits::kDefaultChat);
+    EXPECT_EQ(host.hostedServer()->lineLimits().guessLimit(), LineLimits::kDefaultGuess);
+    const quint16 port = host.hostedServer()->listeningPort();
+    QStringList lines;
+    host.routeToView(cmd::chat, [&](const QString& payload) { lines << payload; });
+    host.connectTo("127.0.0.1", QString::number(port));
+    ASSERT_TRUE(waitFor([&] { return host.model().loggedIn() && host.model().seat(1).taken; }));
+    EXPECT_EQ(host.model().seatName(1), zoe);
+
+    ProtoClient guest;
+    ASSERT_TRUE(guest.connectTo(port));
+    ASSERT_FALSE(guest.waitForMessage("CMD_sendlogininfo+2").isEmpty());
+    guest.send(QByteArray("CMD_logininfo+2+2.2.4+Jos\xe9\xff\xff"));
+    ASSERT_TRUE(waitFor([&] { return host.model().seat(2).taken; }));
+    EXPECT_EQ(host.model().seatName(2), QString::fromLatin1("Jos\xe9"));
+
+    guest.send(QByteArray("CMD_chat+2+caf\xe9|clRed\xff"));
+    guest.send("CMD_chat+2+" + greek.toUtf8() + "|clRed\xff");
+    host.send(toserver::chat(1, greek, QStringLiteral("clNavy")));
+    ASSERT_TRUE(waitFor([&] { return lines.size() == 3; }));
+    lines.sort();
+    EXPECT_EQ(lines, QStringList({QString::fromLatin1("Jos\xe9 chats: caf\xe9|clRed"),
+                                  QString::fromLatin1("Jos\xe9 chats: ") + greek + QStringLiteral("|clRed"),
+                                  zoe + QStringLiteral(" chats: ") + greek + QStringLiteral("|clNavy")}));
+    ASSERT_TRUE(waitFor([&] { return guest.messagesNamed(cmd::chat).size() == 3; }));
+    const QByteArray raw = guest.rawReceived();
+    EXPECT_TRUE(raw.contains(QByteArray("CMD_chat+Jos\xe9 chats: caf\xe9|clRed\xff")));
+    EXPECT_TRUE(raw.contains("CMD_chat+" + zoe.toUtf8() + " chats: " + greek.toUtf8() + "|clNavy\xff"));
+    // The guest was sent nothing it does not know but the offer of features every server of
+    // this program makes at once, which a first-version peer drops.
+    for (const QString& message : guest.received())
+        EXPECT_TRUE(toClientCommands().contains(message.section(QLatin1Char('+'), 0, 0)) ||
+                    message.startsWith(cmd::features + QLatin1Char('+')))
+            << message.toStdString();
+}

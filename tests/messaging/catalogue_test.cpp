@@ -8,7 +8,10 @@
 using namespace pictova;
 
 namespace {
-QByteArray wire(const char* text) { return QByteArray(text) + '\xff'; }
+QByteArray wire(const char* text)
+{
+    return QByteArray(text) + '\xff';
+}
 } // namespace
 
 TEST(Catalogue, ClientMessagesOnTheWire)
@@ -18,7 +21,8 @@ TEST(Catalogue, ClientMessagesOnTheWire)
     EXPECT_EQ(toserver::chat(3, "hello", "clMaroon"), wire("CMD_chat+3+hello|clMaroon"));
     EXPECT_EQ(toserver::action(3, "says: Hi", "clBlack"), wire("CMD_action+3+says: Hi|clBlack"));
     EXPECT_EQ(toserver::startgame(1, false, "20", "120"), wire("CMD_startgame+1+false+20+120"));
-    EXPECT_EQ(toserver::draw(2, "clBlack", "3", "+120,45+121,47"), wire("CMD_draw+2+clBlack+3++120,45+121,47+"));
+    EXPECT_EQ(toserver::draw(2, "clBlack", "3", "+120,45+121,47"),
+              wire("CMD_draw+2+clBlack+3++120,45+121,47+"));
     EXPECT_EQ(toserver::draw(2, "clBlack", "3", ""), wire("CMD_draw+2+clBlack+3++"));
     EXPECT_EQ(toserver::moveit(2, "clBlack", "3", 120, 45), wire("CMD_moveit+2+clBlack+3+120+45"));
     EXPECT_EQ(toserver::clearmain(2), wire("CMD_clearmain+2"));
@@ -129,9 +133,47 @@ TEST(Catalogue, ChatLineSplitsAtTheFirstBar)
 
 TEST(Wire, UpperCaseTouchesOnlyAsciiLettersAndTerminatorIsRemoved)
 {
-    EXPECT_EQ(upperAsciiLetters(QString::fromLatin1("gr\xe4" "ndma's 2x")), QString::fromLatin1("GR\xe4" "NDMA'S 2X"));
-    EXPECT_EQ(withoutTerminator(QString::fromLatin1("a\xff" "b")), "ab");
+    EXPECT_EQ(upperAsciiLetters(QString::fromLatin1("gr\xe4"
+                                                    "ndma's 2x")),
+              QString::fromLatin1("GR\xe4"
+                                  "NDMA'S 2X"));
+    EXPECT_EQ(withoutTerminator(QString::fromLatin1("a\xff"
+                                                    "b")),
+              "ab");
     EXPECT_EQ(fromWire(toWire(QString::fromLatin1("\x92\xff"))), QString::fromLatin1("\x92\xff"));
+}
+
+TEST(Wire, TextGoesAsEightBitsWhereItFitsAndAsUtf8Otherwise)
+{
+    // What a first-version peer reads right stays byte for byte as it was.
+    EXPECT_EQ(toWire(QString::fromLatin1("caf\xe9 \x92")), QByteArray("caf\xe9 \x92"));
+    EXPECT_EQ(fromWire(QByteArray("caf\xe9 \x92")), QString::fromLatin1("caf\xe9 \x92"));
+    // Beyond 8 bits, and the one character whose 8-bit form is the terminator.
+    const QString emoji = QString::fromUtf8("Zo\xc3\xab \xf0\x9f\x8e\xa8");
+    EXPECT_EQ(toWire(emoji), QByteArray("Zo\xc3\xab \xf0\x9f\x8e\xa8"));
+    EXPECT_FALSE(toWire(QString::fromLatin1("\xff")).contains(kTerminator));
+    // An 8-bit text that is also valid UTF-8 goes as UTF-8, so it is not misread.
+    const QString lookalike = QString::fromLatin1("\xc3\xa9");
+    EXPECT_EQ(toWire(lookalike), QByteArray("\xc3\x83\xc2\xa9"));
+    for (const QString& text :
+         {emoji, lookalike, QString::fromLatin1("\x92\xff"), QString::fromUtf8("\xef\xbb\xbfx"),
+          QString::fromUtf8("\xce\x93\xce\xac\xcf\x84\xce\xb1 \xd0\x9a\xd0\xbe\xd1\x82"), QString()})
+        EXPECT_EQ(fromWire(toWire(text)), text) << text.toStdString();
+}
+
+TEST(Wire, Utf8IsTakenOnlyWhenWellFormed)
+{
+    EXPECT_TRUE(isValidUtf8("plain"));
+    EXPECT_TRUE(
+        isValidUtf8("\xc2\x80\xdf\xbf\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"));
+    for (const QByteArray& bad :
+         {QByteArray("\xc0\xaf"), QByteArray("\xc1\xbf"), QByteArray("\xe0\x9f\xbf"),
+          QByteArray("\xed\xa0\x80"), QByteArray("\xf0\x8f\xbf\xbf"), QByteArray("\xf4\x90\x80\x80"),
+          QByteArray("\xf5\x80\x80\x80"), QByteArray("\x80"), QByteArray("\xe2\x82"), QByteArray("ok\xc3"),
+          QByteArray("\xc3\x28"), QByteArray("\xfe")}) {
+        EXPECT_FALSE(isValidUtf8(bad)) << bad.toHex().toStdString();
+        EXPECT_EQ(fromWire(bad), QString::fromLatin1(bad));
+    }
 }
 
 TEST(Catalogue, TwentySevenServerCommandsEachOnce)

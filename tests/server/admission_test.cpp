@@ -87,9 +87,17 @@ TEST_F(ServerAdmission, NamesAreCutToThirtyTwoCharacters)
     EXPECT_EQ(server->players().at(2).name, cut);
     for (ProtoClient* client : {ann, bob})
         EXPECT_EQ(named(client, cmd::newplayerinfo).last(), QStringLiteral("CMD_newplayerinfo+2+") + cut);
-    // Never half a character: a pair that straddles the cut goes whole.
-    const QString emoji = QString(31, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x98\x80");
-    EXPECT_EQ(playernames::capped(emoji), QString(31, QLatin1Char('x')));
+    // A character beyond 16 bits counts once; one that straddles the cut goes whole, and so
+    // do an accent with its letter and an emoji sequence.
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString x31(31, QLatin1Char('x'));
+    EXPECT_EQ(playernames::capped(x31 + smile), x31 + smile);
+    EXPECT_EQ(playernames::capped(x31 + smile + smile), x31 + smile);
+    EXPECT_EQ(playernames::capped(x31 + QString::fromUtf8("e\xCC\x81")), x31);
+    const QString family = QString::fromUtf8("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"); // 3 characters
+    EXPECT_EQ(playernames::capped(QString(29, QLatin1Char('x')) + family),
+              QString(29, QLatin1Char('x')) + family);
+    EXPECT_EQ(playernames::capped(QString(30, QLatin1Char('x')) + family), QString(30, QLatin1Char('x')));
 }
 
 TEST_F(ServerAdmission, ABlankNameIsNamedAfterTheSeat)

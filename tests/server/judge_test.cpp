@@ -8,11 +8,6 @@
 namespace pictova {
 namespace {
 
-QString underscores(int n)
-{
-    return QString(n, QLatin1Char('_'));
-}
-
 // A table with seats 1..n taken.
 void seat(PlayerTable& players, int n)
 {
@@ -20,46 +15,94 @@ void seat(PlayerTable& players, int n)
         players.at(*players.takeSeat()).connected = true;
 }
 
-TEST(Judge, FindsWordsByTheFirstSearchThatSucceeds)
+QString key(const char* utf8)
 {
-    const QString phrase = QStringLiteral("BAKING BREAD");
-    EXPECT_EQ(judge::locate(phrase, QStringLiteral("BREAD")), 7);  // after a blank
-    EXPECT_EQ(judge::locate(phrase, QStringLiteral("BAKING")), 0); // before a blank
-    EXPECT_EQ(judge::locate(phrase, QStringLiteral("BAKIN")), 0);  // anywhere
-    EXPECT_EQ(judge::locate(phrase, QStringLiteral("KING")), 2);
-    EXPECT_EQ(judge::locate(phrase, QStringLiteral("CAKE")), std::nullopt);
-    EXPECT_EQ(judge::locate(phrase, QString()), 6); // an empty word only matches at a blank
-    EXPECT_EQ(judge::locate(QStringLiteral("FAN"), QString()), std::nullopt);
-    EXPECT_EQ(judge::locate(QStringLiteral("A CAT A"), QStringLiteral("A")), 0);
+    return judge::key(QString::fromUtf8(utf8));
 }
 
-TEST(Judge, RevealsOnlyWholeWords)
+TEST(Judge, KeysIgnoreCaseInEveryScriptAndPunctuation)
 {
-    const QString phrase = QStringLiteral("BAKING BREAD");
-    QString hint = underscores(6) + ' ' + underscores(5) + ' ';
-    EXPECT_FALSE(judge::reveal(phrase, hint, QStringLiteral("BAKIN")));
-    EXPECT_FALSE(judge::reveal(phrase, hint, QStringLiteral("READ")));
-    EXPECT_TRUE(judge::reveal(phrase, hint, QStringLiteral("BREAD")));
-    EXPECT_EQ(hint, underscores(6) + QStringLiteral(" BREAD "));
-    EXPECT_FALSE(judge::isComplete(hint));
-    EXPECT_TRUE(judge::reveal(phrase, hint, QStringLiteral("BAKING")));
-    EXPECT_EQ(hint, QStringLiteral("BAKING BREAD "));
-    EXPECT_TRUE(judge::isComplete(hint));
+    EXPECT_EQ(key("WOULDN'T"), key("wouldnt"));
+    EXPECT_EQ(key("Cheese!"), key("CHEESE"));
+    EXPECT_EQ(key("GRANDMA\xc2\x92S"), key("grandmas")); // the code page's apostrophe, read as 8-bit text
+    EXPECT_EQ(key("\xce\x93\xce\x86\xce\xa4\xce\x91"), key("\xce\xb3\xce\xac\xcf\x84\xce\xb1")); // Greek
+    EXPECT_EQ(key("\xd0\x9a\xd0\x9e\xd0\xa8\xd0\x9a\xd0\x90"),
+              key("\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0")); // Cyrillic
+    EXPECT_EQ(key("\xc3\x89"
+                  "COLE"),
+              key("e\xcc\x81"
+                  "cole")); // composed and decomposed accents
+    EXPECT_NE(key("ECOLE"), key("\xc3\xa9"
+                                "cole"));
+    EXPECT_EQ(key("?!-"), QString());
+    EXPECT_EQ(key("\xe2\x9d\xa4\xef\xb8\x8f"), key("\xe2\x9d\xa4")); // an emoji with and without its selector
+    EXPECT_EQ(judge::letterCount(key("\xf0\x9f\x8e\xa8"
+                                     "ab")),
+              3);
+}
 
-    QString fan = QStringLiteral("___ ");
-    EXPECT_FALSE(judge::reveal(QStringLiteral("FAN"), fan, QStringLiteral("FANS")));
-    EXPECT_FALSE(judge::reveal(QStringLiteral("FAN"), fan, QStringLiteral("FA")));
-    EXPECT_TRUE(judge::reveal(QStringLiteral("FAN"), fan, QStringLiteral("FAN")));
+TEST(Judge, OneLetterApartMeansOneChangedAddedOrRemoved)
+{
+    EXPECT_TRUE(judge::oneLetterApart("bread", "broad"));  // changed
+    EXPECT_TRUE(judge::oneLetterApart("bread", "breads")); // added at the end
+    EXPECT_TRUE(judge::oneLetterApart("bread", "xbread")); // added at the start
+    EXPECT_TRUE(judge::oneLetterApart("bread", "brad"));   // removed
+    EXPECT_FALSE(judge::oneLetterApart("bread", "bread"));
+    EXPECT_FALSE(judge::oneLetterApart("bread", "brood")); // two changed
+    EXPECT_FALSE(judge::oneLetterApart("bread", "bre"));
+    EXPECT_FALSE(judge::oneLetterApart("bread", "readb"));
+    EXPECT_TRUE(judge::oneLetterApart(key("\xce\xb3\xce\xac\xcf\x84\xce\xb1"),
+                                      key("\xce\xb3\xce\xac\xcf\x84\xce\xbf")));
+}
 
-    // A word whose first occurrence sits inside a longer word is refused, even if it also
-    // stands alone further on.
-    QString hint2 = QStringLiteral("____ __ ");
-    EXPECT_FALSE(judge::reveal(QStringLiteral("MAMA MA"), hint2, QStringLiteral("MA")));
+TEST(Judge, RevealsWholeWordsAsThePhraseWritesThem)
+{
+    const QString phrase = QStringLiteral("WOULDN'T IT BE NICE");
+    QString hint = QStringLiteral("________ __ __ ____ ");
+    EXPECT_FALSE(judge::reveal(phrase, hint, key("would")));
+    EXPECT_FALSE(judge::reveal(phrase, hint, QString()));
+    EXPECT_TRUE(judge::reveal(phrase, hint, key("wouldnt")));
+    EXPECT_EQ(hint, QStringLiteral("WOULDN'T __ __ ____ "));
+    for (const char* word : {"it", "be"})
+        EXPECT_TRUE(judge::reveal(phrase, hint, key(word)));
+    EXPECT_FALSE(judge::isComplete(phrase, hint));
+    EXPECT_TRUE(judge::reveal(phrase, hint, key("NICE!")));
+    EXPECT_TRUE(judge::isComplete(phrase, hint));
 
-    // Trailing blanks in the phrase stay blanks; an empty word reveals nothing.
-    QString hint3 = QStringLiteral("___ _____   ");
-    EXPECT_TRUE(judge::reveal(QStringLiteral("DIP STICK  "), hint3, QString()));
-    EXPECT_EQ(hint3, QStringLiteral("___ _____   "));
+    // A word made only of punctuation asks nothing of a guess; a word twice is shown twice.
+    const QString both = QStringLiteral("SALT & PEPPER  ");
+    QString bothHint = QStringLiteral("____ _ ______   ");
+    judge::reveal(both, bothHint, key("salt"));
+    judge::reveal(both, bothHint, key("pepper"));
+    EXPECT_TRUE(judge::isComplete(both, bothHint));
+    EXPECT_EQ(judge::solvedHint(both), QStringLiteral("SALT & PEPPER   "));
+    QString twice = QStringLiteral("____ _ ____ ");
+    EXPECT_TRUE(judge::reveal(QStringLiteral("MAMA A MAMA"), twice, key("mama")));
+    EXPECT_EQ(twice, QStringLiteral("MAMA _ MAMA "));
+}
+
+TEST(Judge, OnlyTheFirstWordsOfAGuessCount)
+{
+    EXPECT_EQ(judge::judgedWords(QStringLiteral("FAN")), 3);
+    EXPECT_EQ(judge::judgedWords(QStringLiteral("  BAKING   BREAD ")), 4);
+    EXPECT_EQ(judge::firstWords(QStringLiteral(" cat  dog bird "), 3), QStringLiteral(" cat  dog bird "));
+    EXPECT_EQ(judge::firstWords(QStringLiteral(" cat  dog bird fan"), 3), QStringLiteral(" cat  dog bird"));
+    EXPECT_EQ(judge::words(QStringLiteral("a b c d"), 2).size(), 2);
+}
+
+TEST(Judge, SecretAndCloseWordsHaveTheirLengths)
+{
+    const QString phrase = QStringLiteral("HOT DOG AT THE ZOO");
+    EXPECT_TRUE(judge::mentionsAnswer(phrase, QStringLiteral("is it a dog?")));
+    EXPECT_TRUE(judge::mentionsAnswer(phrase, QStringLiteral("Zoo!")));
+    EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("at it")));        // two letters
+    EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("doggy hotter"))); // not whole words
+    const QString bread = QStringLiteral("BREAD BIN");
+    const QString hint = QStringLiteral("_____ ___ ");
+    EXPECT_TRUE(judge::isClose(bread, hint, key("bred")));
+    EXPECT_FALSE(judge::isClose(bread, hint, key("bread")));
+    EXPECT_FALSE(judge::isClose(bread, hint, key("bun"))); // three letters are too few
+    EXPECT_FALSE(judge::isClose(bread, QStringLiteral("BREAD ___ "), key("bred"))); // already shown
 }
 
 TEST(Scoring, TeamsShareTheirPointsAndSpectatorsHaveNoTeam)

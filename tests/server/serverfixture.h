@@ -63,6 +63,7 @@ protected:
     std::vector<ProtoClient*> clients;
     std::map<const ProtoClient*, int> seats; // as the server gave them
     int barriers = 0;
+    qint64 clockMs = 0; // the line limits' clock
 };
 
 // The server a scenario runs against: this process's own TServer with its timers driven by

@@ -24,6 +24,15 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_EQ(parseOptions({"--port=0"}).port, 0);
     EXPECT_EQ(parseOptions({"--name=A"}).name, QStringLiteral("A"));
 
+    EXPECT_EQ(none.chatLimit, (LineLimit{5, 3}));
+    EXPECT_EQ(none.guessLimit, (LineLimit{10, 3}));
+    const ServerOptions limits = parseOptions({"--chat-limit", "1000/3600", "--guess-limit=0"});
+    EXPECT_EQ(limits.action, Action::Serve);
+    EXPECT_EQ(limits.chatLimit, (LineLimit{1000, 3600}));
+    EXPECT_TRUE(limits.guessLimit.isOff());
+    EXPECT_TRUE(parseOptions({"--chat-limit", "0/3"}).chatLimit.isOff());
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--guess-limit")));
+
     EXPECT_EQ(parseOptions({"--port", "1", "--help"}).action, Action::Help);
     EXPECT_EQ(parseOptions({"--version"}).action, Action::Version);
     EXPECT_TRUE(helpText().contains(QStringLiteral("--announce")));
@@ -42,7 +51,13 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
                                                            {"--name", "two\nlines"},
                                                            {"--frobnicate"},
                                                            {"7772"},
-                                                           {"--announce=yes"}}) {
+                                                           {"--announce=yes"},
+                                                           {"--chat-limit"},
+                                                           {"--chat-limit", "5"},
+                                                           {"--chat-limit", "1001/3"},
+                                                           {"--guess-limit", "5/3601"},
+                                                           {"--guess-limit", "-1/3"},
+                                                           {"--guess-limit", "5/3/1"}}) {
         const ServerOptions options = parseOptions(arguments);
         EXPECT_EQ(options.action, Action::Fail) << arguments.join(' ').toStdString();
         EXPECT_FALSE(options.error.isEmpty());

@@ -117,6 +117,24 @@ TEST_F(ServerProgram, AStopSignalClosesEveryConnectionInOrderAndEndsWithZero)
     }
 }
 
+// The limits of the command line reach the server: three lines where two may pass, and the
+// sender told once the burst is over.
+TEST_F(ServerProgram, TheChatAndGuessLimitsAreTakenFromTheCommandLine)
+{
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--chat-limit"),
+           QStringLiteral("2/1"), QStringLiteral("--guess-limit"), QStringLiteral("0")});
+    const quint16 port = listeningPort();
+    ASSERT_NE(port, 0);
+    ProtoClient ann;
+    ASSERT_TRUE(ann.joinAs(port, QStringLiteral("Ann")));
+    for (int i = 1; i <= 3; ++i)
+        ann.send(toserver::chat(1, QStringLiteral("line %1").arg(i), QStringLiteral("clNavy")));
+    EXPECT_FALSE(
+        ann.waitForMessage(QStringLiteral("CMD_chat+Server: Slow down: 1 lines were not sent.")).isEmpty());
+    EXPECT_EQ(ann.messagesNamed(cmd::chat).filter(QStringLiteral("Ann chats")),
+              QStringList({"CMD_chat+Ann chats: line 1|clNavy", "CMD_chat+Ann chats: line 2|clNavy"}));
+}
+
 TEST_F(ServerProgram, APortInUseEndsWithOneLineOnStandardError)
 {
     QTcpServer holder;

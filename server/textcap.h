@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace pictova::textcap {
+
+// `text` cut to at most `maxCharacters` characters (a character outside the 16-bit range counts
+// once), and never inside a character a reader sees as one: an accent stays with its letter, an
+// emoji sequence stays whole or goes whole.
+QString capped(const QString& text, qsizetype maxCharacters);
+
+} // namespace pictova::textcap
