@@ -6,6 +6,7 @@
 #include "client/model/reconnectschedule.h"
 #include "client/model/rounds.h"
 #include "client/model/seats.h"
+#include "client/model/turnend.h"
 #include "client/model/watchers.h"
 #include "messaging/dispatcher.h"
 #include "messaging/drain.h"
@@ -90,7 +91,8 @@ public:
     QStringList serverFeatures() const { return m_serverFeatures; }
     QString rejoinToken() const { return m_rejoinToken; }
     // Tests replace the name lookup and shorten the wait for an answer.
-    using Resolver = std::function<void(const QString& host, std::function<void(const QString& address)> found)>;
+    using Resolver =
+        std::function<void(const QString& host, std::function<void(const QString& address)> found)>;
     void setResolver(Resolver resolver) { m_resolver = std::move(resolver); }
     void setJoinTimeoutMs(int ms) { m_joinTimer.setInterval(ms); }
     static constexpr int kJoinTimeoutMs = 8000;
@@ -140,6 +142,10 @@ signals:
     void turnStarted();
     // The category pick abandons any stroke in progress.
     void strokeAbandoned();
+    // A game starts (or starts again); a newcomer to a running game does not see this.
+    void gameStarted();
+    // The phrase of the running turn is settled; the board still shows the drawing.
+    void turnEnded(const pictova::TurnEnd& end);
     // The server confirmed this copy's own arrival.
     void ownArrival();
     // A notice the player must read; `endsGame` closes the window once it is dismissed.
