@@ -10,11 +10,12 @@ ReplayTimeline::ReplayTimeline(const StrokeRecord& record, QSize boardSize)
     : m_record(record), m_reader(m_record), m_image(boardSize, QImage::Format_RGB32),
       m_surface(std::make_unique<Surface>(m_image))
 {
-    // One pass over the times alone gives the length.
+    // One pass over the times alone gives the length. The replay starts with the first stroke,
+    // however long the drawer took to begin.
     StrokeRecord::Reader times(m_record);
-    qint64 last = 0;
+    std::optional<qint64> last;
     while (const std::optional<StrokeMessage> message = times.next()) {
-        m_lengthMs += std::clamp<qint64>(message->atMs - last, 0, kLongestPauseMs);
+        m_lengthMs += std::clamp<qint64>(message->atMs - last.value_or(message->atMs), 0, kLongestPauseMs);
         last = message->atMs;
     }
     restart();
@@ -22,9 +23,13 @@ ReplayTimeline::ReplayTimeline(const StrokeRecord& record, QSize boardSize)
 
 void ReplayTimeline::readNext()
 {
+    const bool first = !m_started;
     m_next = m_reader.next();
     if (!m_next)
         return;
+    m_started = true;
+    if (first)
+        m_lastRawAtMs = m_next->atMs;
     m_nextAtMs += std::clamp<qint64>(m_next->atMs - m_lastRawAtMs, 0, kLongestPauseMs);
     m_lastRawAtMs = m_next->atMs;
 }
@@ -36,6 +41,7 @@ void ReplayTimeline::restart()
     m_reader.rewind();
     m_nextAtMs = 0;
     m_lastRawAtMs = 0;
+    m_started = false;
     m_positionMs = 0;
     m_playing = false;
     readNext();

@@ -52,6 +52,7 @@ private:
     std::optional<StrokeMessage> m_next;
     qint64 m_nextAtMs = 0;    // the next message's place in the replay's time
     qint64 m_lastRawAtMs = 0; // the last message's arrival time
+    bool m_started = false;   // the first message has been read
     qint64 m_positionMs = 0;
     qint64 m_lengthMs = 0;
     bool m_playing = false;

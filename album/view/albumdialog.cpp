@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,7 +19,17 @@ namespace pictova {
 
 namespace {
 constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
+
+// A board drawn on white stays visible on the white grid, an empty one too.
+QIcon framedThumbnail(const QImage& thumbnail)
+{
+    QPixmap framed = QPixmap::fromImage(thumbnail);
+    QPainter painter(&framed);
+    painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+    painter.drawRect(framed.rect().adjusted(0, 0, -1, -1));
+    return QIcon(framed);
 }
+} // namespace
 
 AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent), m_album(album)
 {
@@ -81,7 +92,7 @@ void AlbumDialog::rebuild()
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         // Plain text: names and phrases come from peers.
         auto* item = new QListWidgetItem(
-            QIcon(QPixmap::fromImage(entry->thumbnail)),
+            framedThumbnail(entry->thumbnail),
             QStringLiteral("%1. %2\n%3").arg(entry->turnNumber).arg(entry->end.phrase, entry->byline()));
         item->setData(kEntryRole, entry->turnNumber);
         item->setToolTip(entry->byline());

@@ -82,16 +82,17 @@ TEST_F(AlbumWindow, ViewAlbumShowsTheTurnsNewestFirstWithTheCount)
 TEST_F(AlbumWindow, ReplayStopsMidWayAndRunsOnAtFourTimes)
 {
     AlbumDialog* dialog = openAlbum();
-    dialog->grid()->setCurrentRow(2); // FAN: a dot at 1 s, the line down at 2 s
+    dialog->grid()->setCurrentRow(2); // FAN: a dot at 1 s, the line down at 2 s into the turn
     dialog->player()->setManualFrames(true);
     dialog->replaySelected();
     ReplayPlayer* player = dialog->player();
     EXPECT_TRUE(player->isVisible());
     ASSERT_NE(player->timeline(), nullptr);
     EXPECT_EQ(player->playButton()->text(), "Pause");
-    EXPECT_EQ(player->timeline()->lengthMs(), 2000);
+    // The replay starts at the first stroke: the second the drawer took to begin is left out.
+    EXPECT_EQ(player->timeline()->lengthMs(), 1000);
 
-    player->step(1500);
+    player->step(500);
     EXPECT_NE(player->timeline()->image().pixel(60, 50), kWhite);
     EXPECT_EQ(player->timeline()->image().pixel(60, 200), kWhite);
     player->playButton()->click();

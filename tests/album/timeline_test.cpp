@@ -26,26 +26,26 @@ bool inked(const QImage& image, int x, int y)
 
 } // namespace
 
-TEST(ReplayTimeline, PlaysStrokesAtTheirTimesAndPauses)
+TEST(ReplayTimeline, PlaysStrokesAtTheirTimesFromTheFirstAndPauses)
 {
+    // The second before the first dot is the drawer's, not the drawing's: the replay starts there.
     ReplayTimeline replay(twoDots(), kBoard);
-    EXPECT_EQ(replay.lengthMs(), 2000);
+    EXPECT_EQ(replay.lengthMs(), 1000);
     EXPECT_FALSE(replay.playing());
     EXPECT_FALSE(replay.advance(5000)); // paused: nothing moves
     EXPECT_FALSE(inked(replay.image(), 50, 50));
 
     replay.play();
-    EXPECT_FALSE(replay.advance(999));
-    EXPECT_FALSE(inked(replay.image(), 50, 50));
     EXPECT_TRUE(replay.advance(1));
     EXPECT_TRUE(inked(replay.image(), 50, 50));
+    EXPECT_FALSE(replay.advance(998));
     EXPECT_FALSE(inked(replay.image(), 400, 300));
 
     replay.pause();
     EXPECT_FALSE(replay.advance(5000));
-    EXPECT_EQ(replay.positionMs(), 1000);
+    EXPECT_EQ(replay.positionMs(), 999);
     replay.play();
-    EXPECT_TRUE(replay.advance(1000));
+    EXPECT_TRUE(replay.advance(1));
     EXPECT_TRUE(inked(replay.image(), 400, 300));
     EXPECT_TRUE(replay.finished());
     EXPECT_FALSE(replay.playing());
@@ -56,12 +56,14 @@ TEST(ReplayTimeline, FourTimesFasterAndBackToOneTimes)
     ReplayTimeline replay(twoDots(), kBoard);
     replay.setSpeed(4);
     replay.play();
-    replay.advance(250);
+    replay.advance(125);
     EXPECT_TRUE(inked(replay.image(), 50, 50));
-    EXPECT_EQ(replay.positionMs(), 1000);
+    EXPECT_EQ(replay.positionMs(), 500);
     replay.setSpeed(1);
-    replay.advance(999);
+    replay.advance(499);
     EXPECT_FALSE(inked(replay.image(), 400, 300));
+    replay.advance(1);
+    EXPECT_TRUE(inked(replay.image(), 400, 300));
     replay.setSpeed(3); // only 1 and 4 exist
     EXPECT_EQ(replay.speed(), 1);
 }
@@ -69,9 +71,9 @@ TEST(ReplayTimeline, FourTimesFasterAndBackToOneTimes)
 TEST(ReplayTimeline, ALongStillStretchPlaysShortAndAWipeWipes)
 {
     StrokeRecord record;
-    record.append(0, StrokeKind::Move, "1+clRed+9+50+50");
-    record.append(60'000, StrokeKind::Clear, "1");
-    record.append(60'010, StrokeKind::Move, "1+clBlue+9+400+300");
+    record.append(20'000, StrokeKind::Move, "1+clRed+9+50+50");
+    record.append(80'000, StrokeKind::Clear, "1");
+    record.append(80'010, StrokeKind::Move, "1+clBlue+9+400+300");
     ReplayTimeline replay(record, kBoard);
     EXPECT_EQ(replay.lengthMs(), ReplayTimeline::kLongestPauseMs + 10);
     replay.play();
