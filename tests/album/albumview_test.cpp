@@ -35,7 +35,6 @@ protected:
         playTurn(1, 60, "FAN");
         playTurn(3, 260, "EEL");
         playTurn(1, 460, "OWL");
-        m_sent.clear();
     }
 
     void playTurn(int drawer, int x, const QString& phrase)
@@ -128,6 +127,8 @@ TEST_F(AlbumWindow, SaveAlbumWritesTheSheetAndABoardIntoTheSnapshotsFolder)
     EXPECT_GT(qRed(board.pixel(260, 200)), 200);
     EXPECT_LT(qGreen(board.pixel(260, 200)), 80);
 
+    // Keeping, showing and saving the album sent the server nothing.
+    EXPECT_TRUE(m_sent.isEmpty());
     // The manual snapshots keep their own names and counter.
     EXPECT_EQ(m_chat->snapshotCounter(), 0);
     EXPECT_EQ(QDir(snapshotFolder()).entryList({"snapshot*"}).size(), 0);
