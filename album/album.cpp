@@ -48,18 +48,48 @@ void Album::add(const TurnEnd& end, qint64 gameMs, const QImage& board, const St
     QBuffer png(&entry.boardPng);
     png.open(QIODevice::WriteOnly);
     board.save(&png, "PNG");
-    entry.thumbnail = board.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Three bytes a pixel: a thumbnail needs no more.
+    entry.thumbnail = board.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_RGB888);
     entry.packedStrokes = strokes.packed();
+    m_strokeBytes += entry.packedStrokes.size();
+    m_boardBytes += entry.boardPng.size();
     m_entries.push_back(std::move(entry));
-    while (m_entries.size() > static_cast<size_t>(kMaxEntries))
-        m_entries.pop_front();
+    keepWithinBudgets();
     emit changed();
+}
+
+void Album::setBudgets(qsizetype strokes, qsizetype boards)
+{
+    m_strokeBudget = strokes;
+    m_boardBudget = boards;
+    keepWithinBudgets();
+}
+
+void Album::keepWithinBudgets()
+{
+    const auto dropOldest = [this] {
+        m_strokeBytes -= m_entries.front().packedStrokes.size();
+        m_boardBytes -= m_entries.front().boardPng.size();
+        m_entries.pop_front();
+    };
+    while (m_entries.size() > static_cast<size_t>(kMaxEntries))
+        dropOldest();
+    // The newest turn always stays whole.
+    while (m_boardBytes > m_boardBudget && m_entries.size() > 1)
+        dropOldest();
+    for (size_t i = 0; m_strokeBytes > m_strokeBudget && i + 1 < m_entries.size(); ++i) {
+        m_strokeBytes -= m_entries[i].packedStrokes.size();
+        m_entries[i].packedStrokes.clear();
+    }
 }
 
 void Album::clear()
 {
     m_entries.clear();
     m_turnsSeen = 0;
+    m_strokeBytes = 0;
+    m_boardBytes = 0;
     emit changed();
 }
 

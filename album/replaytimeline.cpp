@@ -54,10 +54,23 @@ void ReplayTimeline::play()
     m_playing = true;
 }
 
-bool ReplayTimeline::drawUpTo(qint64 positionMs)
+qint64 ReplayTimeline::workNow() const
 {
+    return m_workClock ? m_workClock() : m_steady.elapsed();
+}
+
+bool ReplayTimeline::drawUpTo(qint64 positionMs, bool budgeted)
+{
+    if (!m_steady.isValid())
+        m_steady.start();
+    const qint64 started = workNow();
     bool drawn = false;
     while (m_next && m_nextAtMs <= positionMs) {
+        if (budgeted && drawn && workNow() - started >= kFrameBudgetMs) {
+            // Out of time: the replay stands at the next message still to draw.
+            positionMs = m_nextAtMs;
+            break;
+        }
         playStrokeMessage(*m_surface, *m_next);
         drawn = true;
         readNext();
@@ -72,12 +85,12 @@ bool ReplayTimeline::advance(qint64 elapsedMs)
 {
     if (!m_playing || elapsedMs <= 0)
         return false;
-    return drawUpTo(m_positionMs + elapsedMs * m_speed);
+    return drawUpTo(m_positionMs + elapsedMs * m_speed, true);
 }
 
 void ReplayTimeline::runToEnd()
 {
-    drawUpTo(m_lengthMs);
+    drawUpTo(m_lengthMs, false);
 }
 
 } // namespace pictova

@@ -3,8 +3,10 @@
 #include "album/strokerecord.h"
 #include "board/surface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QSize>
+#include <functional>
 #include <memory>
 
 namespace pictova {
@@ -35,14 +37,20 @@ public:
     void setSpeed(int speed) { m_speed = speed == 4 ? 4 : 1; }
 
     // Moves a playing replay on by `elapsedMs` of real time; returns whether the picture changed.
+    // A call draws for at most kFrameBudgetMs: a record a drawer packed with strokes plays
+    // slower than it came rather than hold up the window, and catches up when it can.
     bool advance(qint64 elapsedMs);
+    static constexpr qint64 kFrameBudgetMs = 12;
+    // Tests measure the drawing work with a clock of their own.
+    void setWorkClock(std::function<qint64()> nowMs) { m_workClock = std::move(nowMs); }
     // Back to a white board at the start, paused.
     void restart();
     // Draws everything that is left.
     void runToEnd();
 
 private:
-    bool drawUpTo(qint64 positionMs);
+    bool drawUpTo(qint64 positionMs, bool budgeted);
+    qint64 workNow() const;
     void readNext();
 
     StrokeRecord m_record;
@@ -57,6 +65,8 @@ private:
     qint64 m_lengthMs = 0;
     bool m_playing = false;
     int m_speed = 1;
+    std::function<qint64()> m_workClock;
+    QElapsedTimer m_steady;
 };
 
 } // namespace pictova

@@ -4,6 +4,7 @@
 #include "album/view/replayplayer.h"
 #include "messaging/errors.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace pictova {
@@ -135,6 +137,9 @@ QString AlbumDialog::saveAlbum()
 {
     if (m_album.size() == 0 || !m_folder)
         return {};
+    // A long game's sheet takes a moment to draw.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     try {
         const QString path = saveAlbumSheet(m_album, m_folder(), QDateTime::currentDateTime());
         m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));

@@ -78,14 +78,21 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
 void ReplayPlayer::load(const AlbumEntry& entry)
 {
     const int speed = m_timeline ? m_timeline->speed() : 1;
-    m_timeline =
-        std::make_unique<ReplayTimeline>(entry.strokes(), QSize(BoardCanvas::kWidth, BoardCanvas::kHeight));
-    m_timeline->setSpeed(speed);
-    m_timeline->play();
     QString title = QStringLiteral("%1. %2 · %3").arg(entry.turnNumber).arg(entry.end.phrase, entry.byline());
-    if (entry.strokes().truncated())
-        title += QStringLiteral(" (drawing too long: replayed in part)");
+    const StrokeRecord strokes = entry.strokes();
+    m_timeline = std::make_unique<ReplayTimeline>(strokes, QSize(BoardCanvas::kWidth, BoardCanvas::kHeight));
+    m_timeline->setSpeed(speed);
+    if (entry.hasReplay()) {
+        m_timeline->play();
+        if (strokes.truncated())
+            title += QStringLiteral(" (drawing too long: replayed in part)");
+    } else {
+        title += QStringLiteral(" (no replay kept)");
+    }
     m_title->setText(title);
+    // Without its strokes a turn shows its final board.
+    m_replayKept = entry.hasReplay();
+    m_finalBoard = m_replayKept ? QImage() : entry.board();
     setWindowTitle(QStringLiteral("Replay: turn %1").arg(entry.turnNumber));
     m_sinceFrame.restart();
     if (!m_manual)
@@ -117,7 +124,7 @@ void ReplayPlayer::refresh()
 {
     if (!m_timeline)
         return;
-    m_picture->setPixmap(QPixmap::fromImage(m_timeline->image()));
+    m_picture->setPixmap(QPixmap::fromImage(m_replayKept ? m_timeline->image() : m_finalBoard));
     m_play->setText(m_timeline->playing() ? QStringLiteral("Pause") : QStringLiteral("Play"));
     m_speed->setText(m_timeline->speed() == 4 ? QStringLiteral("4×") : QStringLiteral("1×"));
     const qint64 length = std::max<qint64>(m_timeline->lengthMs(), 1);

@@ -46,6 +46,8 @@ private:
     QTimer m_frames;
     QElapsedTimer m_sinceFrame;
     bool m_manual = false;
+    bool m_replayKept = true;
+    QImage m_finalBoard;
 };
 
 } // namespace pictova

@@ -22,14 +22,14 @@ QImage boardWithBlock(QColor colour)
     return board;
 }
 
-void addTurns(Album& album, int count)
+void addTurns(Album& album, int count, const StrokeRecord& strokes = {})
 {
     for (int i = 0; i < count; ++i) {
         TurnEnd end;
         end.phrase = QStringLiteral("PHRASE %1").arg(i + 1);
         end.drawerName = "Ann";
         end.guesserName = "Bob";
-        album.add(end, i * 1000, boardWithBlock(i % 2 ? Qt::blue : Qt::red), StrokeRecord{});
+        album.add(end, i * 1000, boardWithBlock(i % 2 ? Qt::blue : Qt::red), strokes);
     }
 }
 
@@ -127,4 +127,44 @@ TEST(Album, KeepsTheLast200TurnsAndCountsThemAll)
     addTurns(album, 1);
     EXPECT_EQ(album.header(), "Album: 1 turn");
     EXPECT_EQ(album.entries().front().turnNumber, 1);
+}
+
+TEST(Album, PastTheStrokeBudgetTheOldestTurnsLoseTheirReplaysButNeverTheNewest)
+{
+    StrokeRecord strokes;
+    strokes.append(0, StrokeKind::Move, "1+clRed+9+50+50");
+    Album album;
+    addTurns(album, 3, strokes);
+    const qsizetype each = album.entries().front().packedStrokes.size();
+    ASSERT_EQ(album.strokeBytes(), 3 * each);
+
+    album.setBudgets(3 * each, Album::kBoardBudget);
+    EXPECT_TRUE(album.entries()[0].hasReplay());
+    album.setBudgets(3 * each - 1, Album::kBoardBudget);
+    EXPECT_FALSE(album.entries()[0].hasReplay());
+    EXPECT_TRUE(album.entries()[1].hasReplay());
+    EXPECT_EQ(album.strokeBytes(), 2 * each);
+    EXPECT_EQ(album.size(), 3);
+
+    album.setBudgets(0, Album::kBoardBudget);
+    EXPECT_FALSE(album.entries()[1].hasReplay());
+    EXPECT_TRUE(album.entries()[2].hasReplay());
+}
+
+TEST(Album, PastTheBoardBudgetTheOldestTurnsGoButNeverTheNewest)
+{
+    Album album;
+    addTurns(album, 3);
+    const qsizetype total = album.boardBytes();
+    const qsizetype oldest = album.entries().front().boardPng.size();
+    album.setBudgets(Album::kStrokeBudget, total);
+    EXPECT_EQ(album.size(), 3);
+    album.setBudgets(Album::kStrokeBudget, total - 1);
+    EXPECT_EQ(album.size(), 2);
+    EXPECT_EQ(album.entries().front().turnNumber, 2);
+    EXPECT_EQ(album.boardBytes(), total - oldest);
+    album.setBudgets(Album::kStrokeBudget, 0);
+    EXPECT_EQ(album.size(), 1);
+    EXPECT_EQ(album.entries().front().turnNumber, 3);
+    EXPECT_EQ(album.turnsSeen(), 3);
 }

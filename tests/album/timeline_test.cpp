@@ -126,3 +126,27 @@ TEST(ReplayTimeline, AnEmptyRecordIsFinishedAtOnce)
     replay.play();
     EXPECT_FALSE(replay.advance(100));
 }
+
+TEST(ReplayTimeline, AFrameDrawsForItsBudgetAndTheRestFollows)
+{
+    // Ten dots at the same moment; each message takes 5 ms of the frame's 12.
+    StrokeRecord record;
+    for (int i = 0; i < 10; ++i)
+        record.append(0, StrokeKind::Move, QStringLiteral("1+clRed+9+%1+50").arg(20 + 40 * i));
+    ReplayTimeline replay(record, kBoard);
+    qint64 work = 0;
+    replay.setWorkClock([&work] { return (work += 5) - 5; });
+    replay.play();
+    EXPECT_TRUE(replay.advance(16));
+    EXPECT_TRUE(inked(replay.image(), 100, 50));  // the third
+    EXPECT_FALSE(inked(replay.image(), 140, 50)); // the fourth waits
+    EXPECT_FALSE(replay.finished());
+    EXPECT_TRUE(replay.playing());
+    replay.advance(16);
+    EXPECT_TRUE(inked(replay.image(), 220, 50)); // the sixth
+    EXPECT_FALSE(inked(replay.image(), 260, 50));
+    // Running to the end has no budget: the sheet and the tests see the whole drawing.
+    replay.runToEnd();
+    EXPECT_TRUE(inked(replay.image(), 380, 50));
+    EXPECT_TRUE(replay.finished());
+}
