@@ -54,7 +54,7 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
             m_timeline->pause();
         else
             m_timeline->play();
-        m_sinceFrame.restart();
+        runFrames();
         refresh();
     });
     connect(m_speed, &QToolButton::clicked, this, [this] {
@@ -67,7 +67,7 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
             return;
         m_timeline->restart();
         m_timeline->play();
-        m_sinceFrame.restart();
+        runFrames();
         refresh();
     });
     m_frames.setInterval(kFrameMs);
@@ -94,10 +94,27 @@ void ReplayPlayer::load(const AlbumEntry& entry)
     m_replayKept = entry.hasReplay();
     m_finalBoard = m_replayKept ? QImage() : entry.board();
     setWindowTitle(QStringLiteral("Replay: turn %1").arg(entry.turnNumber));
-    m_sinceFrame.restart();
-    if (!m_manual)
-        m_frames.start();
+    runFrames();
     refresh();
+}
+
+void ReplayPlayer::runFrames()
+{
+    // The frame timer runs only while the replay plays.
+    m_sinceFrame.restart();
+    if (!m_manual && m_timeline && m_timeline->playing())
+        m_frames.start();
+    else
+        m_frames.stop();
+}
+
+void ReplayPlayer::hideEvent(QHideEvent* event)
+{
+    if (m_timeline)
+        m_timeline->pause();
+    runFrames();
+    refresh();
+    QDialog::hideEvent(event);
 }
 
 void ReplayPlayer::setManualFrames(bool manual)
@@ -117,6 +134,8 @@ void ReplayPlayer::step(qint64 elapsedMs)
     if (!m_timeline || !m_timeline->playing())
         return;
     m_timeline->advance(elapsedMs);
+    if (!m_timeline->playing())
+        m_frames.stop();
     refresh();
 }
 

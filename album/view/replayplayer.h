@@ -31,8 +31,12 @@ public:
     QToolButton* playButton() const { return m_play; }
     QToolButton* speedButton() const { return m_speed; }
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void frame();
+    void runFrames();
     void refresh();
 
     std::unique_ptr<ReplayTimeline> m_timeline;

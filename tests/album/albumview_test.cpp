@@ -133,3 +133,21 @@ TEST_F(AlbumWindow, SaveAlbumWritesTheSheetAndABoardIntoTheSnapshotsFolder)
     EXPECT_EQ(m_chat->snapshotCounter(), 0);
     EXPECT_EQ(QDir(snapshotFolder()).entryList({"snapshot*"}).size(), 0);
 }
+
+TEST_F(AlbumWindow, ClosingTheReplayPausesIt)
+{
+    AlbumDialog* dialog = openAlbum();
+    dialog->grid()->setCurrentRow(0);
+    dialog->player()->setManualFrames(true);
+    dialog->replaySelected();
+    ReplayTimeline* timeline = dialog->player()->timeline();
+    ASSERT_TRUE(timeline->playing());
+    dialog->player()->hide();
+    EXPECT_FALSE(timeline->playing());
+    dialog->player()->step(5000);
+    EXPECT_EQ(timeline->positionMs(), 0);
+    // Opened again, the same turn plays from its start.
+    dialog->replaySelected();
+    EXPECT_TRUE(dialog->player()->timeline()->playing());
+    EXPECT_EQ(dialog->player()->timeline()->positionMs(), 0);
+}
