@@ -27,7 +27,7 @@ QString AlbumEntry::outcome() const
     case TurnEndKind::Answered:
         return QStringLiteral("%1 guessed it at %2").arg(end.guesserName, when);
     case TurnEndKind::TimedOut:
-        return QStringLiteral("Nobody guessed it (%1)").arg(when);
+        return QStringLiteral("No one guessed (%1)").arg(when);
     case TurnEndKind::Passed:
         return QStringLiteral("Passed at %1").arg(when);
     }

@@ -24,7 +24,7 @@ struct AlbumEntry
     QImage board() const;
     StrokeRecord strokes() const { return StrokeRecord::fromPacked(packedStrokes); }
     bool hasReplay() const { return !packedStrokes.isEmpty(); }
-    // "Bob guessed it at 3:05", "Nobody guessed it (3:05)", "Passed at 3:05".
+    // "Bob guessed it at 3:05", "No one guessed (3:05)", "Passed at 3:05".
     QString outcome() const;
     // "Ann drew" and the outcome.
     QString byline() const;

@@ -21,6 +21,8 @@ namespace pictova {
 
 namespace {
 constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
+// Room around a thumbnail for its two caption lines.
+constexpr QSize kCellMargins(44, 64);
 
 // A board drawn on white stays visible on the white grid, an empty one too.
 QIcon framedThumbnail(const QImage& thumbnail)
@@ -48,13 +50,13 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     m_grid->setObjectName(QStringLiteral("list_album"));
     m_grid->setViewMode(QListView::IconMode);
     m_grid->setIconSize(Album::kThumbnailSize);
-    m_grid->setGridSize(Album::kThumbnailSize + QSize(24, 64));
+    m_grid->setGridSize(Album::kThumbnailSize + kCellMargins);
     m_grid->setResizeMode(QListView::Adjust);
     m_grid->setMovement(QListView::Static);
     m_grid->setWordWrap(true);
     m_grid->setUniformItemSizes(true);
-    m_grid->setMinimumSize(4 * (Album::kThumbnailSize.width() + 24) + 24,
-                           2 * (Album::kThumbnailSize.height() + 64) + 8);
+    m_grid->setMinimumSize(4 * (Album::kThumbnailSize.width() + kCellMargins.width()) + 24,
+                           2 * (Album::kThumbnailSize.height() + kCellMargins.height()) + 8);
 
     m_replay = new QPushButton(QStringLiteral("Replay"), this);
     m_saveAlbum = new QPushButton(QStringLiteral("Save Album"), this);

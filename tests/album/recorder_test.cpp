@@ -116,7 +116,7 @@ TEST_F(Recording, ATimeOutKeepsTheBoardWithTheRevealedPhraseAndNobody)
     EXPECT_EQ(newest().end.kind, TurnEndKind::TimedOut);
     EXPECT_EQ(newest().end.phrase, "FISH");
     EXPECT_EQ(newest().end.drawerName, "Ann");
-    EXPECT_EQ(newest().outcome(), "Nobody guessed it (2:10)");
+    EXPECT_EQ(newest().outcome(), "No one guessed (2:10)");
     EXPECT_FALSE(inked(newest().board(), 60, 60)); // wiped before the end
     EXPECT_TRUE(inked(newest().board(), 210, 220));
     EXPECT_EQ(replayed(newest()), newest().board());
