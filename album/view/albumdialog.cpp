@@ -21,8 +21,8 @@ namespace pictova {
 
 namespace {
 constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
-// Room around a thumbnail for its two caption lines.
-constexpr QSize kCellMargins(44, 64);
+// Room around a thumbnail for its caption: phrase (two lines when long), drawer, outcome.
+constexpr QSize kCellMargins(44, 92);
 
 // A board drawn on white stays visible on the white grid, an empty one too.
 QIcon framedThumbnail(const QImage& thumbnail)
@@ -95,9 +95,11 @@ void AlbumDialog::rebuild()
     const auto& entries = m_album.entries();
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         // Plain text: names and phrases come from peers.
-        auto* item = new QListWidgetItem(
-            framedThumbnail(entry->thumbnail),
-            QStringLiteral("%1. %2\n%3").arg(entry->turnNumber).arg(entry->end.phrase, entry->byline()));
+        auto* item =
+            new QListWidgetItem(framedThumbnail(entry->thumbnail),
+                                QStringLiteral("%1. %2\n%3 drew\n%4")
+                                    .arg(entry->turnNumber)
+                                    .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
         item->setData(kEntryRole, entry->turnNumber);
         item->setToolTip(entry->byline());
         m_grid->addItem(item);

@@ -68,14 +68,14 @@ TEST_F(AlbumWindow, ViewAlbumShowsTheTurnsNewestFirstWithTheCount)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->header()->text(), "Album: 3 turns");
     ASSERT_EQ(dialog->grid()->count(), 3);
-    EXPECT_EQ(dialog->grid()->item(0)->text(), "3. OWL\nAnn drew · Me guessed it at 0:09");
-    EXPECT_EQ(dialog->grid()->item(2)->text(), "1. FAN\nAnn drew · Me guessed it at 0:03");
+    EXPECT_EQ(dialog->grid()->item(0)->text(), "3. OWL\nAnn drew\nMe guessed it at 0:09");
+    EXPECT_EQ(dialog->grid()->item(2)->text(), "1. FAN\nAnn drew\nMe guessed it at 0:03");
     EXPECT_EQ(dialog->entryAtRow(1)->end.drawerName, "Cid");
 
     // A turn that ends while the album is open appears at the top.
     playTurn(3, 300, "<b>COW</b>");
     EXPECT_EQ(dialog->header()->text(), "Album: 4 turns");
-    EXPECT_EQ(dialog->grid()->item(0)->text(), "4. <b>COW</b>\nCid drew · Me guessed it at 0:12");
+    EXPECT_EQ(dialog->grid()->item(0)->text(), "4. <b>COW</b>\nCid drew\nMe guessed it at 0:12");
 }
 
 TEST_F(AlbumWindow, ReplayStopsMidWayAndRunsOnAtFourTimes)
