@@ -130,7 +130,7 @@ int main(int argc, char** argv)
         board.draw(strokes, points);
         // Each run takes back one more stroke: the redraws are of nearly the whole drawing.
         const double micros = medianMicros(std::min({runs, strokes, undo::kMaxStrokes}), [&] {
-            board.now += StrokeRecord::kWindowMs;
+            board.now += UndoableStrokes::kWindowMs;
             board.controller.undo();
         });
         std::printf("  drawer's redraw after undo, %3d strokes x %3d points, width 5: %8.2f ms\n", strokes,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/boardcontext.h"
-#include "board/strokerecord.h"
+#include "board/undoablestrokes.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -51,7 +51,7 @@ public:
     // The drawer takes back its last stroke (the Undo button, Ctrl+Z) where the server offers it:
     // a stroke in progress ends first, the board is redrawn from the record and the server told.
     void undo();
-    const StrokeRecord& strokeRecord() const { return m_record; }
+    const UndoableStrokes& strokeRecord() const { return m_record; }
     // Shows the Undo button where the server offers it, enabled while a stroke may be taken back.
     void refreshUndo();
 
@@ -84,7 +84,7 @@ private:
     bool m_pendown = false;
     QString m_strokepoints;
     int m_strokecount = 0;
-    StrokeRecord m_record;
+    UndoableStrokes m_record;
 
     int m_batchAgeMs = kBatchAgeMs;
     qint64 m_oldestAt = 0; // when the oldest waiting point was drawn

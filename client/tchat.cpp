@@ -1,5 +1,8 @@
 #include "client/tchat.h"
 
+#include "album/album.h"
+#include "album/albumrecorder.h"
+#include "album/view/albumdialog.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
@@ -53,7 +56,10 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     board.myseat = [this] { return m_session.model().mySeat(); };
     board.drawerseat = [this] { return m_session.model().drawer(); };
     board.loggedin = [this] { return m_session.model().loggedIn(); };
-    board.send = [this](const QByteArray& bytes) { m_session.send(bytes); };
+    board.send = [this](const QByteArray& bytes) {
+        m_albumRecorder->messageSent(bytes);
+        m_session.send(bytes);
+    };
     board.hidePassButton = [this] { m_session.model().setPassOffered(false); };
     board.undoOffered = [this] {
         return m_session.serverFeatures().contains(feature::undo) &&
@@ -61,6 +67,10 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     };
     m_view.board = new BoardController(m_canvas, m_view.panel_toolbar, board, this);
     connect(&model, &GameModel::phaseChanged, m_view.board, &BoardController::refreshUndo);
+    m_album = new Album(this);
+    m_albumRecorder = new AlbumRecorder(m_session, *m_album, this);
+    m_albumRecorder->setBoardSource([this] { return m_canvas->backup(); });
+    m_albumRecorder->setPenPositionSource([this] { return m_canvas->backupSurface().position(); });
 
     ChatContext chat;
     chat.loggedin = [this] { return m_session.model().loggedIn(); };
@@ -93,9 +103,20 @@ void Tchat::wireSession()
     // Messages for the board and the chat log, which are widgets of their own.
     m_session.routeToView(cmd::chat, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
     m_session.routeToView(cmd::action, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
-    m_session.routeToView(cmd::draw, [this](const QString& p) { m_view.board->drawit(p); });
-    m_session.routeToView(cmd::moveit, [this](const QString& p) { m_view.board->moveit(p); });
-    m_session.routeToView(cmd::clearmain, [this](const QString& p) { m_view.board->clearmain(p); });
+    // The album records each stroke message as the board gets it, malformed or not, so a replay
+    // draws what the board drew.
+    m_session.routeToView(cmd::draw, [this](const QString& p) {
+        m_albumRecorder->strokeReceived(StrokeKind::Draw, p);
+        m_view.board->drawit(p);
+    });
+    m_session.routeToView(cmd::moveit, [this](const QString& p) {
+        m_albumRecorder->strokeReceived(StrokeKind::Move, p);
+        m_view.board->moveit(p);
+    });
+    m_session.routeToView(cmd::clearmain, [this](const QString& p) {
+        m_albumRecorder->strokeReceived(StrokeKind::Clear, p);
+        m_view.board->clearmain(p);
+    });
 
     connect(&m_session, &ClientSession::chatLine, this,
             [this](const QString& text, quint32 colour) { m_view.mainchat->addlinetochat(text, colour); });
@@ -126,6 +147,7 @@ void Tchat::wireSession()
 
 void Tchat::clearForNewGame()
 {
+    m_albumRecorder->startAfresh();
     m_view.memo_myguessed->clear();
     m_view.panel_toolbar->clearGuesses();
     m_view.board->startTurn();
@@ -366,6 +388,20 @@ void Tchat::SnapShots1Click()
         return;
     // Already open: only bring it forward, without rebuilding its list.
     presentWindow(m_windows.snapshots);
+}
+
+AlbumDialog* Tchat::albumDialog()
+{
+    if (!m_albumDialog) {
+        m_albumDialog = new AlbumDialog(*m_album, this);
+        m_albumDialog->setFolderSource([] { return snapshotFolder(); });
+    }
+    return m_albumDialog;
+}
+
+void Tchat::Album1Click()
+{
+    presentWindow(albumDialog());
 }
 
 void Tchat::button_snapshotClick()

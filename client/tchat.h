@@ -10,6 +10,9 @@ class QActionGroup;
 
 namespace pictova {
 
+class Album;
+class AlbumDialog;
+class AlbumRecorder;
 class BoardCanvas;
 class GameChooser;
 class ReconnectBanner;
@@ -62,6 +65,10 @@ public:
     int snapshotCounter() const { return m_snapshotcounter; }
     GameChooser* gameChooser() const { return m_chooser; }
     ReconnectBanner* reconnectBanner() const { return m_reconnectBanner; }
+    Album& album() { return *m_album; }
+    AlbumRecorder& albumRecorder() { return *m_albumRecorder; }
+    // View > Album; the window is made the first time it is asked for.
+    AlbumDialog* albumDialog();
 
     // The player's actions the window forwards.
     void edit_answerKeyPress();
@@ -79,6 +86,7 @@ public:
     void ActionColor1Click();
     void PhraseLists1Click();
     void SnapShots1Click();
+    void Album1Click();
 
     bool closeRequested() const { return m_closeRequested; }
 
@@ -121,6 +129,9 @@ private:
     GameChooser* m_chooser = nullptr;
     ReconnectBanner* m_reconnectBanner = nullptr;
     QWidget* m_drawingPanel = nullptr;
+    Album* m_album = nullptr;
+    AlbumRecorder* m_albumRecorder = nullptr;
+    AlbumDialog* m_albumDialog = nullptr;
 
     QAction* m_PlaySounds1 = nullptr;
     QAction* m_ScrollChatOff1 = nullptr;

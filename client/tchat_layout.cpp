@@ -407,6 +407,7 @@ void Tchat::buildMenus()
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     item(view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), [this] { SnapShots1Click(); });
+    item(view, QStringLiteral("Album1"), QStringLiteral("Album"), [this] { Album1Click(); });
     item(view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"),
          [this] { presentWindow(m_view.spylist); });
     item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"),

@@ -45,10 +45,10 @@ for target in "${targets[@]}"; do
     cp -r "fuzz/corpus/$target/." "$work/$target/"
     log="$work/$target.log"
     # The game window's font and glyph caches fill during the first inputs, which sends libFuzzer
-    # looking for leaks after nearly every one; the client runs without that search, and every
+    # looking for leaks after nearly every one; the window targets run without that search, and every
     # corpus gets a leak pass of its own afterwards.
     search=()
-    [ "$target" = client ] && search=(-detect_leaks=0)
+    [ "$target" = client ] || [ "$target" = album ] && search=(-detect_leaks=0)
     # The program's own stderr is closed (a peer's malformed messages are logged there by
     # design); crash reports and libFuzzer's own lines still come through.
     common=(-timeout=25 -rss_limit_mb=4096 -close_fd_mask=2 -artifact_prefix="$artifacts/$target-")

@@ -6,6 +6,7 @@
 #include "client/model/reconnectschedule.h"
 #include "client/model/rounds.h"
 #include "client/model/seats.h"
+#include "client/model/turnend.h"
 #include "client/model/watchers.h"
 #include "messaging/dispatcher.h"
 #include "messaging/drain.h"
@@ -150,6 +151,10 @@ signals:
     void turnStarted();
     // The category pick abandons any stroke in progress.
     void strokeAbandoned();
+    // A game starts (or starts again); a newcomer to a running game does not see this.
+    void gameStarted();
+    // The phrase of the running turn is settled; the board still shows the drawing.
+    void turnEnded(const pictova::TurnEnd& end);
     // The server confirmed this copy's own arrival.
     void ownArrival();
     // A notice the player must read; `endsGame` closes the window once it is dismissed.

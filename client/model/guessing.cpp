@@ -49,6 +49,14 @@ void GuessingHandler::updateanswer(const QString& payload)
     const parse::UpdateAnswer update = parse::updateanswer(payload);
     GameModel& model = m_session.model();
     if (update.flag == QLatin1String("true")) {
+        if (model.phase() == GamePhase::Drawing) {
+            TurnEnd end;
+            end.kind = TurnEndKind::TimedOut;
+            end.phrase = update.text;
+            end.drawerSeat = model.drawer();
+            end.drawerName = model.seatName(model.drawer());
+            emit m_session.turnEnded(end);
+        }
         emit m_session.soundCue(QStringLiteral("noanswer"));
         emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
@@ -61,6 +69,7 @@ void GuessingHandler::updateanswer(const QString& payload)
         endOfTurn();
         m_session.countdown().restart(CountdownClock::Pause, 10);
     }
+    m_replacedHint = model.hint();
     model.setHint(update.text);
 }
 
@@ -68,6 +77,16 @@ void GuessingHandler::correctanswer(const QString& payload)
 {
     const parse::CorrectAnswer right = parse::correctanswer(payload);
     GameModel& model = m_session.model();
+    if (model.phase() == GamePhase::Drawing) {
+        TurnEnd end;
+        end.kind = TurnEndKind::Answered;
+        end.phrase = right.phrase;
+        end.drawerSeat = right.drawer;
+        end.drawerName = model.seatName(right.drawer);
+        end.guesserSeat = right.guesser;
+        end.guesserName = model.seatName(right.guesser);
+        emit m_session.turnEnded(end);
+    }
     model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) + QLatin1Char('-') +
                          right.phrase);
     m_session.countdown().restart(CountdownClock::Pause, 10);

@@ -31,6 +31,8 @@ public:
 
     // The points each seat holds as a turn starts: the badges show what the turn changed.
     void rememberTurnStartPoints();
+    // The hint the last hint update replaced (a pass replaces the phrase's hint).
+    QString replacedHint() const { return m_replacedHint; }
 
 private:
     void setScores(const QList<qint32>& scores);
@@ -38,6 +40,7 @@ private:
 
     ClientSession& m_session;
     std::array<int, kPlayerSeats + 1> m_turnStartPoints{};
+    QString m_replacedHint;
 };
 
 } // namespace pictova

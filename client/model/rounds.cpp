@@ -26,6 +26,7 @@ void RoundsHandler::startthegame(const QString& payload)
     model.announceSettings(SettingsAnnouncement::GameStart, game.playto, game.seconds, game.team);
     model.setWinner({});
     model.setPhase(GamePhase::Break);
+    emit m_session.gameStarted();
     const QString announcement =
         game.team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
     emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" has ") + announcement, kWatchColour);
@@ -113,6 +114,19 @@ void RoundsHandler::passed(const QString& payload)
     GameModel& model = m_session.model();
     if (pass.seat == model.mySeat())
         m_passAwaited = false;
+    // A pass in the pick phase settles nothing that was drawn.
+    if (model.phase() == GamePhase::Drawing) {
+        TurnEnd end;
+        end.kind = TurnEndKind::Passed;
+        // The drawer's own phrase is replaced only after this notice; the others know only the
+        // hint the pass replaced.
+        end.phrase = pass.seat == model.mySeat() && !model.fullAnswer().isEmpty()
+                         ? model.fullAnswer()
+                         : m_session.guessing().replacedHint();
+        end.drawerSeat = pass.seat;
+        end.drawerName = model.seatName(pass.seat);
+        emit m_session.turnEnded(end);
+    }
     emit m_session.soundCue(QStringLiteral("pass"));
     model.setPoints(pass.seat, pass.number);
     emit m_session.chatLine(model.seatName(pass.seat) +

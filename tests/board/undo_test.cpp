@@ -2,7 +2,7 @@
 // without the last one, the request to the server, and the same limits as the server's.
 #include "boardfixture.h"
 
-#include "board/strokerecord.h"
+#include "board/undoablestrokes.h"
 
 #include <QToolButton>
 
@@ -87,13 +87,13 @@ TEST_F(DrawerUndo, ThirtyStrokesBackAndNotTheThirtyFirst)
     EXPECT_EQ(rig.controller.strokeRecord().undoable(), 30);
     for (int i = 0; i < 30; ++i) {
         if (i % undo::kMaxPerWindow == 0)
-            rig.nowMs += StrokeRecord::kWindowMs;
+            rig.nowMs += UndoableStrokes::kWindowMs;
         clickUndo();
     }
     EXPECT_EQ(undosSent(), 30);
     EXPECT_EQ(rig.bitmap(), oldest);
     EXPECT_FALSE(undoEnabled());
-    rig.nowMs += StrokeRecord::kWindowMs;
+    rig.nowMs += UndoableStrokes::kWindowMs;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 30);
     EXPECT_EQ(rig.bitmap(), oldest);
@@ -110,14 +110,14 @@ TEST_F(DrawerUndo, FiveUndosInAWindowAndTheSixthIsIgnored)
     EXPECT_EQ(undosSent(), 5);
     EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 3);
     // The first undo was at 10 ms: its place frees at 10 + the window.
-    rig.nowMs = 10 + StrokeRecord::kWindowMs - 1;
+    rig.nowMs = 10 + UndoableStrokes::kWindowMs - 1;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 5);
     rig.nowMs += 1;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 6);
     // Stricter than the server, never looser.
-    EXPECT_GT(StrokeRecord::kWindowMs, undo::kWindowMs);
+    EXPECT_GT(UndoableStrokes::kWindowMs, undo::kWindowMs);
 }
 
 TEST_F(DrawerUndo, AWipeOrANewTurnLeavesNothingToTakeBack)
@@ -165,10 +165,10 @@ TEST_F(DrawerUndo, OnlyWhereTheServerOffersItAndOnlyForTheDrawer)
     EXPECT_EQ(undosSent(), 0);
 }
 
-TEST(StrokeRecordBytes, NothingCanBeTakenBackOnceTheServerCouldNotKeepTheDrawing)
+TEST(UndoableStrokesBytes, NothingCanBeTakenBackOnceTheServerCouldNotKeepTheDrawing)
 {
     // Counted as the server's drawing log counts: exactly the cap still fits, one more does not.
-    StrokeRecord record;
+    UndoableStrokes record;
     record.press(Pen{}, QPoint(1, 1));
     record.logged(undo::kDrawingByteCap - 10);
     record.press(Pen{}, QPoint(2, 2));

@@ -17,12 +17,12 @@ class Surface;
 // last undo::kMaxStrokes strokes, nothing once the logged bytes pass undo::kDrawingByteCap), so
 // both take back the same strokes; its rate limit is a little stricter than the server's, so a
 // request delayed on the way still arrives within the server's.
-class StrokeRecord
+class UndoableStrokes
 {
 public:
     static constexpr qint64 kWindowMs = undo::kWindowMs + 250;
 
-    StrokeRecord() : m_rate(undo::kMaxPerWindow, kWindowMs) {}
+    UndoableStrokes() : m_rate(undo::kMaxPerWindow, kWindowMs) {}
 
     struct Stroke
     {

@@ -1,4 +1,4 @@
-#include "board/strokerecord.h"
+#include "board/undoablestrokes.h"
 
 #include "board/surface.h"
 
@@ -6,7 +6,7 @@
 
 namespace pictova {
 
-void StrokeRecord::press(const Pen& pen, QPoint at)
+void UndoableStrokes::press(const Pen& pen, QPoint at)
 {
     if (m_overflowed)
         return;
@@ -14,14 +14,14 @@ void StrokeRecord::press(const Pen& pen, QPoint at)
     m_undoable = std::min(m_undoable + 1, undo::kMaxStrokes);
 }
 
-void StrokeRecord::extend(QPoint to)
+void UndoableStrokes::extend(QPoint to)
 {
     if (m_overflowed || m_strokes.isEmpty())
         return;
     m_strokes.last().points.append(to);
 }
 
-void StrokeRecord::logged(qsizetype entryBytes)
+void UndoableStrokes::logged(qsizetype entryBytes)
 {
     if (m_overflowed)
         return;
@@ -37,7 +37,7 @@ void StrokeRecord::logged(qsizetype entryBytes)
     m_strokes.clear();
 }
 
-void StrokeRecord::clear()
+void UndoableStrokes::clear()
 {
     m_strokes.clear();
     m_undoable = 0;
@@ -45,7 +45,7 @@ void StrokeRecord::clear()
     m_overflowed = false;
 }
 
-bool StrokeRecord::undo(qint64 nowMs)
+bool UndoableStrokes::undo(qint64 nowMs)
 {
     if (!canUndo() || !m_rate.take(nowMs))
         return false;
@@ -54,7 +54,7 @@ bool StrokeRecord::undo(qint64 nowMs)
     return true;
 }
 
-void StrokeRecord::replay(Surface& surface) const
+void UndoableStrokes::replay(Surface& surface) const
 {
     // The same calls as the drawing itself made, so the pixels come out the same.
     for (const Stroke& stroke : m_strokes) {

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "album/strokerecord.h"
+#include "client/model/turnend.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QObject>
+#include <deque>
+
+namespace pictova {
+
+// One settled phrase: the board as it stood, who drew it, who found it and when, and the strokes
+// that made it.
+struct AlbumEntry
+{
+    int turnNumber = 0; // 1 for the first phrase this copy kept in the game
+    TurnEnd end;
+    qint64 gameMs = 0; // time into the game
+    QByteArray boardPng;
+    QImage thumbnail;
+    QByteArray packedStrokes; // StrokeRecord::packed(); empty once given up to the budget
+
+    QImage board() const;
+    StrokeRecord strokes() const { return StrokeRecord::fromPacked(packedStrokes); }
+    bool hasReplay() const { return !packedStrokes.isEmpty(); }
+    // "Bob guessed it at 3:05", "No one guessed (3:05)", "Passed at 3:05".
+    QString outcome() const;
+    // "Ann drew" and the outcome.
+    QString byline() const;
+};
+
+// "m:ss", or "h:mm:ss" past the hour.
+QString gameClock(qint64 ms);
+
+// The turns of the game this copy kept, oldest first, at most kMaxEntries of them: a long game
+// drops its oldest turns. Drawers could fill every turn with noise and strokes up to the record's
+// cap; past kStrokeBudget bytes of packed records the oldest turns lose their replays, and past
+// kBoardBudget bytes of boards the oldest turns go. A plain game never comes near either.
+class Album : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxEntries = 200;
+    static constexpr QSize kThumbnailSize{200, 139};
+    static constexpr qsizetype kStrokeBudget = 48 * 1024 * 1024;
+    static constexpr qsizetype kBoardBudget = 48 * 1024 * 1024;
+
+    explicit Album(QObject* parent = nullptr) : QObject(parent) {}
+    // Tests try the budgets with small figures.
+    void setBudgets(qsizetype strokes, qsizetype boards);
+
+    // Keeps the board (as PNG, with a thumbnail) and the strokes of a settled phrase.
+    void add(const TurnEnd& end, qint64 gameMs, const QImage& board, const StrokeRecord& strokes);
+    void clear();
+
+    const std::deque<AlbumEntry>& entries() const { return m_entries; }
+    int size() const { return static_cast<int>(m_entries.size()); }
+    qsizetype strokeBytes() const { return m_strokeBytes; }
+    qsizetype boardBytes() const { return m_boardBytes; }
+    // Every turn kept since the game started, including those dropped since.
+    int turnsSeen() const { return m_turnsSeen; }
+    // The running count for the album's header.
+    QString header() const;
+
+signals:
+    void changed();
+
+private:
+    void keepWithinBudgets();
+
+    std::deque<AlbumEntry> m_entries;
+    int m_turnsSeen = 0;
+    qsizetype m_strokeBytes = 0;
+    qsizetype m_boardBytes = 0;
+    qsizetype m_strokeBudget = kStrokeBudget;
+    qsizetype m_boardBudget = kBoardBudget;
+};
+
+} // namespace pictova

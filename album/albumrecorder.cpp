@@ -1,0 +1,114 @@
+#include "album/albumrecorder.h"
+
+#include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "messaging/errors.h"
+#include "messaging/integer.h"
+#include "messaging/wire.h"
+
+namespace pictova {
+
+namespace {
+
+std::optional<StrokeKind> strokeKindOf(const QString& command)
+{
+    if (command == cmd::moveit)
+        return StrokeKind::Move;
+    if (command == cmd::draw)
+        return StrokeKind::Draw;
+    if (command == cmd::clearmain)
+        return StrokeKind::Clear;
+    return std::nullopt;
+}
+
+} // namespace
+
+AlbumRecorder::AlbumRecorder(ClientSession& session, Album& album, QObject* parent)
+    : QObject(parent), m_session(session), m_album(album)
+{
+    m_steady.start();
+    connect(&session, &ClientSession::turnStarted, this, &AlbumRecorder::turnStarted);
+    connect(&session, &ClientSession::gameStarted, this, &AlbumRecorder::startAfresh);
+    connect(&session, &ClientSession::turnEnded, this, &AlbumRecorder::turnEnded);
+}
+
+qint64 AlbumRecorder::now() const
+{
+    return m_clock ? m_clock() : m_steady.elapsed();
+}
+
+void AlbumRecorder::startAfresh()
+{
+    m_album.clear();
+    m_gameStartMs = now();
+}
+
+void AlbumRecorder::turnStarted()
+{
+    m_record.clear(m_penPosition ? m_penPosition() : QPoint());
+    m_turnStartMs = now();
+    if (!m_gameStartMs)
+        m_gameStartMs = m_turnStartMs;
+}
+
+void AlbumRecorder::strokeReceived(StrokeKind kind, const QString& payload)
+{
+    // The board leaves this copy's own strokes alone when the server sends them back (a catch-up
+    // after getting back in); a sender that is not a number is dropped by the board as well.
+    const QString seat = payload.section(QLatin1Char('+'), 0, 0);
+    try {
+        if (parseInteger(seat) == m_session.model().mySeat())
+            return;
+    } catch (const PictovaError&) {
+        return;
+    }
+    m_record.append(now() - m_turnStartMs, kind, payload);
+}
+
+void AlbumRecorder::messageSent(const QByteArray& bytes)
+{
+    QString entry = fromWire(bytes);
+    if (entry.endsWith(QChar(0xFF)))
+        entry.chop(1);
+    const qsizetype plus = entry.indexOf(QLatin1Char('+'));
+    if (plus < 0)
+        return;
+    if (entry.left(plus) == cmd::undo)
+        ownStrokeTakenBack(entry.mid(plus + 1));
+    else if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
+        m_record.append(now() - m_turnStartMs, *kind, entry.mid(plus + 1));
+}
+
+void AlbumRecorder::ownStrokeTakenBack(const QString& seat)
+{
+    // The server drops the last stroke (a stroke start and the batches after it) of what was
+    // drawn since the last wipe and sends the others a wipe and the rest; the record does the same.
+    QList<StrokeMessage> sinceWipe;
+    StrokeRecord::Reader reader(m_record);
+    while (const std::optional<StrokeMessage> message = reader.next()) {
+        if (message->kind == StrokeKind::Clear)
+            sinceWipe.clear();
+        else
+            sinceWipe.append(*message);
+    }
+    qsizetype lastStart = sinceWipe.size() - 1;
+    while (lastStart >= 0 && sinceWipe[lastStart].kind != StrokeKind::Move)
+        --lastStart;
+    if (lastStart < 0)
+        return;
+    sinceWipe.resize(lastStart);
+    const qint64 at = now() - m_turnStartMs;
+    m_record.append(at, StrokeKind::Clear, seat);
+    for (const StrokeMessage& message : sinceWipe)
+        m_record.append(at, message.kind, message.payload);
+}
+
+void AlbumRecorder::turnEnded(const TurnEnd& end)
+{
+    if (!m_board)
+        return;
+    const qint64 at = now();
+    m_album.add(end, at - m_gameStartMs.value_or(at), m_board(), m_record);
+}
+
+} // namespace pictova

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "album/album.h"
+#include "album/strokerecord.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+namespace pictova {
+
+class ClientSession;
+
+// Keeps every settled phrase of the game in the album. It follows the board as the board follows
+// the messages: a turn start wipes the record as it wipes the board, received strokes of other
+// seats and this copy's own sent strokes go in as they happen, and at the end of a phrase the
+// board as it stands goes into the album with the record.
+class AlbumRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    AlbumRecorder(ClientSession& session, Album& album, QObject* parent = nullptr);
+
+    // The board's bitmap as it stands, and where its pen is.
+    void setBoardSource(std::function<QImage()> board) { m_board = std::move(board); }
+    void setPenPositionSource(std::function<QPoint()> position) { m_penPosition = std::move(position); }
+    // Tests drive time by hand; otherwise a steady clock.
+    void setClock(std::function<qint64()> nowMs) { m_clock = std::move(nowMs); }
+
+    // A stroke message from the server, as the board gets it.
+    void strokeReceived(StrokeKind kind, const QString& payload);
+    // A complete framed message this copy sends; only the stroke messages are kept.
+    void messageSent(const QByteArray& bytes);
+    // Another game in the same run: the album starts afresh.
+    void startAfresh();
+
+    const StrokeRecord& currentRecord() const { return m_record; }
+
+private:
+    // This copy's drawer took its last stroke back: the record goes on as the others' boards
+    // do, with a wipe and the strokes that remain.
+    void ownStrokeTakenBack(const QString& seat);
+    qint64 now() const;
+    void turnStarted();
+    void turnEnded(const TurnEnd& end);
+
+    ClientSession& m_session;
+    Album& m_album;
+    std::function<QImage()> m_board;
+    std::function<QPoint()> m_penPosition;
+    std::function<qint64()> m_clock;
+    QElapsedTimer m_steady;
+    StrokeRecord m_record;
+    qint64 m_turnStartMs = 0;
+    // Unknown to a newcomer until its first turn start.
+    std::optional<qint64> m_gameStartMs;
+};
+
+} // namespace pictova

@@ -1,0 +1,172 @@
+#include "album/view/albumdialog.h"
+
+#include "album/albumsheet.h"
+#include "album/view/replayplayer.h"
+#include "messaging/errors.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+namespace {
+constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
+// Room around a thumbnail for its caption: phrase (two lines when long), drawer, outcome.
+constexpr QSize kCellMargins(44, 92);
+
+// A board drawn on white stays visible on the white grid, an empty one too.
+QIcon framedThumbnail(const QImage& thumbnail)
+{
+    QPixmap framed = QPixmap::fromImage(thumbnail);
+    QPainter painter(&framed);
+    painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+    painter.drawRect(framed.rect().adjusted(0, 0, -1, -1));
+    return QIcon(framed);
+}
+} // namespace
+
+AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent), m_album(album)
+{
+    setObjectName(QStringLiteral("AlbumDialog"));
+    setWindowTitle(QStringLiteral("Album"));
+    m_header = new QLabel(this);
+    m_header->setObjectName(QStringLiteral("label_albumHeader"));
+    QFont bold = m_header->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    m_header->setFont(bold);
+
+    m_grid = new QListWidget(this);
+    m_grid->setObjectName(QStringLiteral("list_album"));
+    m_grid->setViewMode(QListView::IconMode);
+    m_grid->setIconSize(Album::kThumbnailSize);
+    m_grid->setGridSize(Album::kThumbnailSize + kCellMargins);
+    m_grid->setResizeMode(QListView::Adjust);
+    m_grid->setMovement(QListView::Static);
+    m_grid->setWordWrap(true);
+    m_grid->setUniformItemSizes(true);
+    m_grid->setMinimumSize(4 * (Album::kThumbnailSize.width() + kCellMargins.width()) + 24,
+                           2 * (Album::kThumbnailSize.height() + kCellMargins.height()) + 8);
+
+    m_replay = new QPushButton(QStringLiteral("Replay"), this);
+    m_saveAlbum = new QPushButton(QStringLiteral("Save Album"), this);
+    m_saveAlbum->setObjectName(QStringLiteral("button_saveAlbum"));
+    m_saveBoard = new QPushButton(QStringLiteral("Save Board as JPEG"), this);
+    m_status = new QLabel(this);
+    m_status->setTextFormat(Qt::PlainText);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_replay);
+    buttons->addWidget(m_saveBoard);
+    buttons->addWidget(m_saveAlbum);
+    buttons->addWidget(m_status, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_header);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+
+    m_player = new ReplayPlayer(this);
+    connect(m_grid, &QListWidget::itemDoubleClicked, this, [this] { replaySelected(); });
+    connect(m_grid, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_replay->setEnabled(row >= 0);
+        m_saveBoard->setEnabled(row >= 0);
+    });
+    connect(m_replay, &QPushButton::clicked, this, [this] { replaySelected(); });
+    connect(m_saveAlbum, &QPushButton::clicked, this, [this] { saveAlbum(); });
+    connect(m_saveBoard, &QPushButton::clicked, this, [this] { saveSelectedBoard(); });
+    connect(&album, &Album::changed, this, &AlbumDialog::rebuild);
+    rebuild();
+}
+
+void AlbumDialog::rebuild()
+{
+    m_header->setText(m_album.header());
+    const int keep = m_grid->currentRow() >= 0 ? m_grid->currentItem()->data(kEntryRole).toInt() : 0;
+    m_grid->clear();
+    const auto& entries = m_album.entries();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        // Plain text: names and phrases come from peers.
+        auto* item =
+            new QListWidgetItem(framedThumbnail(entry->thumbnail),
+                                QStringLiteral("%1. %2\n%3 drew\n%4")
+                                    .arg(entry->turnNumber)
+                                    .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
+        item->setData(kEntryRole, entry->turnNumber);
+        item->setToolTip(entry->byline());
+        m_grid->addItem(item);
+        if (entry->turnNumber == keep)
+            m_grid->setCurrentItem(item);
+    }
+    m_replay->setEnabled(m_grid->currentRow() >= 0);
+    m_saveBoard->setEnabled(m_grid->currentRow() >= 0);
+    m_saveAlbum->setEnabled(m_album.size() > 0);
+}
+
+const AlbumEntry* AlbumDialog::entryAtRow(int row) const
+{
+    const auto& entries = m_album.entries();
+    if (row < 0 || row >= static_cast<int>(entries.size()))
+        return nullptr;
+    return &entries[entries.size() - 1 - static_cast<size_t>(row)];
+}
+
+void AlbumDialog::replaySelected()
+{
+    const AlbumEntry* entry = entryAtRow(m_grid->currentRow());
+    if (!entry)
+        return;
+    m_player->load(*entry);
+    m_player->show();
+    m_player->raise();
+}
+
+void AlbumDialog::reportError(const QString& text)
+{
+    if (m_error)
+        m_error(text);
+    else
+        QMessageBox::warning(this, QStringLiteral("Album"), text);
+}
+
+QString AlbumDialog::saveAlbum()
+{
+    if (m_album.size() == 0 || !m_folder)
+        return {};
+    // A long game's sheet takes a moment to draw.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    try {
+        const QString path = saveAlbumSheet(m_album, m_folder(), QDateTime::currentDateTime());
+        m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+        return path;
+    } catch (const PictovaError& error) {
+        reportError(error.text());
+    }
+    return {};
+}
+
+QString AlbumDialog::saveSelectedBoard()
+{
+    const AlbumEntry* entry = entryAtRow(m_grid->currentRow());
+    if (!entry || !m_folder)
+        return {};
+    try {
+        const QString path = saveAlbumBoard(*entry, m_folder(), QDateTime::currentDateTime());
+        m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+        return path;
+    } catch (const PictovaError& error) {
+        reportError(error.text());
+    }
+    return {};
+}
+
+} // namespace pictova

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "album/album.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace pictova {
+
+class ReplayPlayer;
+
+// View > Album: the game's boards as a grid, newest first, with the running count in the
+// header. A board replays on a double-click or Replay; Save Album writes the sheet of the whole
+// game, Save Board the chosen board as JPEG, both into the snapshots folder.
+class AlbumDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    AlbumDialog(const Album& album, QWidget* parent = nullptr);
+
+    // Where the files go (the snapshots folder) and what to do with a failure; tests swap both.
+    void setFolderSource(std::function<QString()> folder) { m_folder = std::move(folder); }
+    void setErrorSink(std::function<void(const QString&)> sink) { m_error = std::move(sink); }
+
+    QListWidget* grid() const { return m_grid; }
+    QLabel* header() const { return m_header; }
+    ReplayPlayer* player() const { return m_player; }
+    // The entry shown in the grid's row `row` (0 is the newest).
+    const AlbumEntry* entryAtRow(int row) const;
+
+    void replaySelected();
+    // Return the written path, or an empty text when nothing was written.
+    QString saveAlbum();
+    QString saveSelectedBoard();
+
+private:
+    void rebuild();
+    void reportError(const QString& text);
+
+    const Album& m_album;
+    QLabel* m_header = nullptr;
+    QListWidget* m_grid = nullptr;
+    QPushButton* m_replay = nullptr;
+    QPushButton* m_saveAlbum = nullptr;
+    QPushButton* m_saveBoard = nullptr;
+    QLabel* m_status = nullptr;
+    ReplayPlayer* m_player = nullptr;
+    std::function<QString()> m_folder;
+    std::function<void(const QString&)> m_error;
+};
+
+} // namespace pictova
