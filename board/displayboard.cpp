@@ -1,0 +1,77 @@
+#include "board/displayboard.h"
+
+#include "board/surface.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace pictova {
+
+DisplayBoard::DisplayBoard(QSize boardSize) : m_boardSize(boardSize) {}
+
+void DisplayBoard::setScale(double scale, const QImage& board)
+{
+    if (!(scale > 0.0) || !std::isfinite(scale))
+        scale = 1.0;
+    m_scale = scale;
+    if (scale == 1.0) {
+        m_image = QImage();
+        return;
+    }
+    const QSize size(static_cast<int>(std::ceil(m_boardSize.width() * scale)),
+                     static_cast<int>(std::ceil(m_boardSize.height() * scale)));
+    if (m_overflowed) {
+        // Only the board bitmap knows the whole picture: shown blocky rather than wrong.
+        m_image = board.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    m_image = QImage(size, QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+    for (const Stroke& kept : m_kept)
+        drawStroke(m_image, kept.pen, kept.start, kept.points, m_boardSize, m_scale);
+}
+
+void DisplayBoard::stroke(const Pen& pen, QPoint start, const QList<parse::Point>& points)
+{
+    if (points.isEmpty())
+        return;
+    keep(pen, start, points);
+    if (active())
+        drawStroke(m_image, pen, start, points, m_boardSize, m_scale);
+}
+
+void DisplayBoard::keep(const Pen& pen, QPoint start, const QList<parse::Point>& points)
+{
+    if (m_overflowed)
+        return;
+    // The drawer's own strokes come a point at a time: one that carries on from the last is
+    // joined to it.
+    const bool continues = !m_kept.empty() && m_kept.back().pen == pen &&
+                           m_kept.back().points.last().x == start.x() &&
+                           m_kept.back().points.last().y == start.y();
+    const qsizetype cost = points.size() + (continues ? 0 : kStrokeCost);
+    if (m_keptCost + cost > kMaxKeptPoints) {
+        m_overflowed = true;
+        m_kept.clear();
+        m_kept.shrink_to_fit();
+        m_keptCost = 0;
+        return;
+    }
+    m_keptCost += cost;
+    if (continues)
+        m_kept.back().points.append(points);
+    else
+        m_kept.push_back(Stroke{pen, start, points});
+}
+
+void DisplayBoard::clear()
+{
+    m_kept.clear();
+    m_keptCost = 0;
+    m_overflowed = false;
+    if (active())
+        m_image.fill(Qt::white);
+}
+
+} // namespace pictova
