@@ -17,12 +17,13 @@ namespace {
 constexpr int kDefaultWidth = 3;
 
 // A small waste bin for the trash button.
-QPixmap trashGlyph()
+QPixmap trashGlyph(qreal scale = 1.0)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(qRound(16 * scale), qRound(16 * scale));
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
     painter.drawRect(QRectF(3.5, 4.5, 9, 10));
@@ -87,6 +88,15 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     m_clear->setIcon(trashGlyph());
     m_clear->setGeometry(trashPlace);
     connect(m_clear, &QToolButton::clicked, this, &DrawerToolbar::clearClicked);
+}
+
+void DrawerToolbar::drawGlyphs(qreal zoom, qreal devicePixelRatio)
+{
+    if (!(zoom > 0.0) || !(devicePixelRatio > 0.0))
+        return;
+    QPixmap trash = trashGlyph(qBound<qreal>(1.0, zoom * devicePixelRatio, 16.0));
+    trash.setDevicePixelRatio(devicePixelRatio);
+    m_clear->setIcon(trash);
 }
 
 void DrawerToolbar::addGuessLine(const QString& line)
