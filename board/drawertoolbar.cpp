@@ -45,6 +45,9 @@ QLabel* captionOver(const QString& text, const QString& name, QWidget* parent, c
     font.setPointSizeF(7.0);
     label->setFont(font);
     label->adjustSize();
+    // Room to spare either side: text in a zoomed window grows a little more than the zoom.
+    label->setAlignment(Qt::AlignCenter);
+    label->resize(label->width() + 16, label->height());
     label->move(control.center().x() - label->width() / 2, control.top() - label->height() - 4);
     return label;
 }
