@@ -132,9 +132,9 @@ void BoardCanvas::image_mainPaint(const QRect& dirty)
         painter.drawImage(dirty, m_backup, dirty);
         return;
     }
-    // One display pixel to one device pixel: the painter only copies.
+    // One display pixel to one device pixel (short of the largest scale): the painter only copies.
     const QImage& shown = m_display.image();
-    const qreal ratio = m_devicePixelRatio;
+    const qreal ratio = m_display.scale() / m_zoom;
     const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
     painter.drawImage(QRectF(dirty), shown, source);
     // Rounding may leave the widget a pixel wider than the drawing.

@@ -3,6 +3,7 @@
 #include "board/surface.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace pictova {
@@ -13,6 +14,7 @@ void DisplayBoard::setScale(double scale, const QImage& board)
 {
     if (!(scale > 0.0) || !std::isfinite(scale))
         scale = 1.0;
+    scale = std::min(scale, kMaxScale);
     m_scale = scale;
     if (scale == 1.0) {
         m_image = QImage();

@@ -23,9 +23,14 @@ public:
     static constexpr qsizetype kMaxKeptPoints = 2'000'000;
     static constexpr qsizetype kStrokeCost = 8;
 
+    // Past this many display pixels per board pixel (a 300 % window on a screen of ratio 3 and
+    // more) the bitmap would outgrow any screen: it stays at this scale and is shown enlarged.
+    static constexpr double kMaxScale = 8.0;
+
     explicit DisplayBoard(QSize boardSize);
 
-    // Draws the kept strokes at the new scale; `board` stands in for them once they ran over.
+    // Draws the kept strokes at the new scale (at most kMaxScale); `board` stands in for them once
+    // they ran over.
     void setScale(double scale, const QImage& board);
     double scale() const { return m_scale; }
     bool active() const { return !m_image.isNull(); }
