@@ -1,9 +1,15 @@
 #include "client/designscale.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QToolButton>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
@@ -81,6 +87,57 @@ void placeAt(QWidget* widget, qreal zoom)
     else
         widget->setGeometry(times(designed, zoom));
 }
+
+// The application's style, with the sizes it keeps by itself (scroll bars, arrows) grown by the
+// zoom of the widget's window.
+class ZoomedStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+            return times(size, design::zoomOf(widget));
+        return size;
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const qreal zoom = design::zoomOf(widget);
+        const bool arrow = element == PE_IndicatorArrowUp || element == PE_IndicatorArrowDown ||
+                           element == PE_IndicatorArrowLeft || element == PE_IndicatorArrowRight;
+        if (!arrow || zoom == 1.0) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // The style's arrow has a fixed size; this one grows with the zoom, centred as it is.
+        const QPointF centre = QRectF(option->rect).center();
+        const qreal half = qMin(4.0 * zoom, qMin(option->rect.width(), option->rect.height()) / 2.0);
+        QPolygonF shape;
+        switch (element) {
+        case PE_IndicatorArrowUp:
+            shape << QPointF(-half, half / 2) << QPointF(half, half / 2) << QPointF(0, -half / 2);
+            break;
+        case PE_IndicatorArrowDown:
+            shape << QPointF(-half, -half / 2) << QPointF(half, -half / 2) << QPointF(0, half / 2);
+            break;
+        case PE_IndicatorArrowLeft:
+            shape << QPointF(half / 2, -half) << QPointF(half / 2, half) << QPointF(-half / 2, 0);
+            break;
+        default:
+            shape << QPointF(-half / 2, -half) << QPointF(-half / 2, half) << QPointF(half / 2, 0);
+            break;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(option->palette.color(
+            option->state & State_Enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter->drawPolygon(shape.translated(centre));
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -172,6 +229,10 @@ void WindowZoom::record(QWidget* root)
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             widget->setProperty(kIconSize, button->iconSize());
         m_widgets << widget;
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+            m_styled << area->verticalScrollBar() << area->horizontalScrollBar();
+        if (auto* button = qobject_cast<QToolButton*>(widget); button && button->arrowType() != Qt::NoArrow)
+            m_styled << button;
         if (QLayout* layout = widget->layout()) {
             QList<QLayout*> layouts{layout};
             layouts += layout->findChildren<QLayout*>();
@@ -232,6 +293,17 @@ void WindowZoom::apply(qreal zoom)
         for (QLayout* layout : std::as_const(m_layouts))
             if (layout)
                 scaleLayout(layout);
+        if (!m_zoomedStyle) {
+            m_zoomedStyle = new ZoomedStyle;
+            // Owned here, so it outlives the window's widgets (made before this).
+            m_zoomedStyle->setParent(this);
+        }
+        for (QWidget* widget : std::as_const(m_styled))
+            if (widget) {
+                if (widget->style() != m_zoomedStyle)
+                    widget->setStyle(m_zoomedStyle);
+                widget->updateGeometry();
+            }
     }
     emit zoomed(zoom, ratio);
 }

@@ -8,6 +8,7 @@
 
 class QLayout;
 class QMainWindow;
+class QStyle;
 class QWidget;
 
 namespace pictova {
@@ -61,6 +62,9 @@ private:
     void scaleLayout(QLayout* layout) const;
 
     QMainWindow* m_window;
+    // Scroll bars and arrow buttons, whose sizes come from the style, get one that follows the zoom.
+    QStyle* m_zoomedStyle = nullptr;
+    QList<QPointer<QWidget>> m_styled;
     QList<QPointer<QWidget>> m_widgets;
     QList<QPointer<QLayout>> m_layouts;
     qreal m_zoom = 1.0;
