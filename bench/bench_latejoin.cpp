@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     prepareInProcessWindows(data.path());
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    // The newcomer's window zoom in percent (its board then draws every stroke twice).
+    const int zoom = argc > 2 ? atoi(argv[2]) : 100;
 
     soak::HostProcess host;
     if (!host.start(siblingProgram(QStringLiteral("pictova-bot")))) {
@@ -92,6 +94,7 @@ int main(int argc, char** argv)
     for (int run = 0; run < runs; ++run) {
         Tchat window;
         window.setProperty("noParams", true);
+        window.setZoomPercent(zoom);
         window.show();
         window.session().setPlayerName(QStringLiteral("Late%1").arg(run + 1));
         window.session().setHostAddress(QStringLiteral("127.0.0.1"));
@@ -120,8 +123,8 @@ int main(int argc, char** argv)
         window.session().sock().close();
         pumpFor(300);
     }
-    std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer\n", kBatches,
-                static_cast<long long>(drawing.size()));
+    std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer at %d %%\n", kBatches,
+                static_cast<long long>(drawing.size()), zoom);
     std::printf("  log-in to last stroke drawn: %s\n", qPrintable(describe(summarise(fromLogin))));
     std::printf("  connect to last stroke drawn: %s\n", qPrintable(describe(summarise(fromConnect))));
     host.stop();

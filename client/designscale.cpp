@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
@@ -209,6 +210,11 @@ WindowZoom::WindowZoom(QMainWindow* window) : QObject(window), m_window(window)
         record(central);
     if (window->menuWidget())
         record(window->menuWidget());
+    // The window's menus open as windows of their own; their text grows with the rest.
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        menu->setProperty(kFont, menu->font());
+        m_menus << menu;
+    }
 }
 
 void WindowZoom::record(QWidget* root)
@@ -293,6 +299,9 @@ void WindowZoom::apply(qreal zoom)
         for (QLayout* layout : std::as_const(m_layouts))
             if (layout)
                 scaleLayout(layout);
+        for (QMenu* menu : std::as_const(m_menus))
+            if (menu)
+                menu->setFont(timesFont(menu->property(kFont).value<QFont>(), m_zoom));
         if (!m_zoomedStyle) {
             m_zoomedStyle = new ZoomedStyle;
             // Owned here, so it outlives the window's widgets (made before this).

@@ -8,6 +8,7 @@
 
 class QLayout;
 class QMainWindow;
+class QMenu;
 class QStyle;
 class QWidget;
 
@@ -67,6 +68,7 @@ private:
     QList<QPointer<QWidget>> m_styled;
     QList<QPointer<QWidget>> m_widgets;
     QList<QPointer<QLayout>> m_layouts;
+    QList<QPointer<QMenu>> m_menus;
     qreal m_zoom = 1.0;
     qreal m_devicePixelRatio = 1.0;
 };

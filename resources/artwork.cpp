@@ -86,7 +86,7 @@ QPixmap drawn(QSize size, const std::function<void(QPainter&)>& paint, qreal sca
 }
 
 // Pictures at scale 1 are drawn once and kept in `kept`; other scales are drawn when asked.
-QPixmap keptOrDrawn(QPixmap& kept, QSize size, const std::function<void(QPainter&)>& paint, qreal scale)
+QPixmap keptOrDrawn(QPixmap& kept, QSize size, qreal scale, const std::function<void(QPainter&)>& paint)
 {
     if (!(scale > 0.0) || scale > kLargestScale)
         scale = 1.0;
@@ -274,23 +274,20 @@ QPainterPath heartPath(const QRectF& r)
 // A small push-button face for the 100 x 15 game buttons.
 QPixmap buttonFace(QPixmap& kept, const QString& text, const QColor& base, qreal scale)
 {
-    return keptOrDrawn(
-        kept, QSize(100, 15),
-        [&](QPainter& p) {
-            const QRectF body(0.5, 0.5, 99, 14);
-            QLinearGradient g(0, 0, 0, 15);
-            g.setColorAt(0.0, base.lighter(135));
-            g.setColorAt(0.5, base);
-            g.setColorAt(1.0, base.darker(130));
-            p.setPen(QPen(base.darker(220), 1));
-            p.setBrush(g);
-            p.drawRoundedRect(body, 4, 4);
-            p.setPen(QPen(QColor(255, 255, 255, 110), 1));
-            p.drawLine(QPointF(4, 1.5), QPointF(96, 1.5));
-            centredText(p, QRectF(0, 0, 100, 15), text, fittedFont(text, QSizeF(92, 10), 11), Qt::white,
-                        base.darker(260));
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
+        const QRectF body(0.5, 0.5, 99, 14);
+        QLinearGradient g(0, 0, 0, 15);
+        g.setColorAt(0.0, base.lighter(135));
+        g.setColorAt(0.5, base);
+        g.setColorAt(1.0, base.darker(130));
+        p.setPen(QPen(base.darker(220), 1));
+        p.setBrush(g);
+        p.drawRoundedRect(body, 4, 4);
+        p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+        p.drawLine(QPointF(4, 1.5), QPointF(96, 1.5));
+        centredText(p, QRectF(0, 0, 100, 15), text, fittedFont(text, QSizeF(92, 10), 11), Qt::white,
+                    base.darker(260));
+    });
 }
 
 // Soft radiating stripes, the backdrop of old game-show posters.
@@ -341,31 +338,28 @@ void speechBubble(QPainter& p, const QRectF& body, const QPointF& tailTip, const
 QPixmap backgroundTileAt(qreal scale)
 {
     static QPixmap kept;
-    return keptOrDrawn(
-        kept, QSize(64, 64),
-        [](QPainter& p) {
-            p.fillRect(0, 0, 64, 64, kKhaki);
-            Scatter rng(0x5eed);
-            // Short hatching strokes, each drawn at every wrapped offset so the tile repeats seamlessly.
-            for (int i = 0; i < 46; ++i) {
-                const QPointF start(rng.below(64), rng.below(64));
-                const qreal length = 4 + rng.below(7);
-                const bool dark = rng.below(3) != 0;
-                const QColor colour = dark ? QColor(0x5A, 0x56, 0x3C, 22 + rng.below(14))
-                                           : QColor(0xFF, 0xFD, 0xE8, 26 + rng.below(16));
-                p.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::RoundCap));
-                const QPointF stroke(length * 0.8, -length * 0.6);
-                for (int dx = -64; dx <= 64; dx += 64)
-                    for (int dy = -64; dy <= 64; dy += 64)
-                        p.drawLine(start + QPointF(dx, dy), start + stroke + QPointF(dx, dy));
-            }
-            p.setPen(Qt::NoPen);
-            for (int i = 0; i < 30; ++i) {
-                p.setBrush(rng.below(2) ? QColor(0x4E, 0x4A, 0x34, 30) : QColor(0xFF, 0xFF, 0xF0, 34));
-                p.drawEllipse(QPointF(rng.below(64) + 0.5, rng.below(64) + 0.5), 0.6, 0.6);
-            }
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(64, 64), scale, [](QPainter& p) {
+        p.fillRect(0, 0, 64, 64, kKhaki);
+        Scatter rng(0x5eed);
+        // Short hatching strokes, each drawn at every wrapped offset so the tile repeats seamlessly.
+        for (int i = 0; i < 46; ++i) {
+            const QPointF start(rng.below(64), rng.below(64));
+            const qreal length = 4 + rng.below(7);
+            const bool dark = rng.below(3) != 0;
+            const QColor colour = dark ? QColor(0x5A, 0x56, 0x3C, 22 + rng.below(14))
+                                       : QColor(0xFF, 0xFD, 0xE8, 26 + rng.below(16));
+            p.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::RoundCap));
+            const QPointF stroke(length * 0.8, -length * 0.6);
+            for (int dx = -64; dx <= 64; dx += 64)
+                for (int dy = -64; dy <= 64; dy += 64)
+                    p.drawLine(start + QPointF(dx, dy), start + stroke + QPointF(dx, dy));
+        }
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 30; ++i) {
+            p.setBrush(rng.below(2) ? QColor(0x4E, 0x4A, 0x34, 30) : QColor(0xFF, 0xFF, 0xF0, 34));
+            p.drawEllipse(QPointF(rng.below(64) + 0.5, rng.below(64) + 0.5), 0.6, 0.6);
+        }
+    });
 }
 
 QPixmap categoryBannerAt(int category, qreal scale)
@@ -380,64 +374,55 @@ QPixmap categoryBannerAt(int category, qreal scale)
     const QString name = (category >= 0 && category < int(names.size())) ? names[category] : QString();
     static QPixmap unnamed;
     QPixmap& kept = (category >= 0 && category < int(names.size())) ? banners[category] : unnamed;
-    return keptOrDrawn(
-        kept, QSize(100, 15),
-        [&](QPainter& p) {
-            p.setRenderHint(QPainter::Antialiasing, false);
-            QLinearGradient g(0, 0, 0, 15);
-            g.setColorAt(0.0, QColor(0xE0, 0x20, 0x18));
-            g.setColorAt(0.45, QColor(0xC8, 0x00, 0x00));
-            g.setColorAt(1.0, QColor(0xA0, 0x00, 0x00));
-            p.fillRect(0, 0, 100, 15, g);
-            p.setPen(QColor(0x6A, 0x00, 0x00));
-            p.drawRect(0, 0, 99, 14);
-            p.setPen(QColor(0xFF, 0x70, 0x60, 140));
-            p.drawLine(1, 1, 98, 1);
-            p.setRenderHint(QPainter::Antialiasing, true);
-            if (!name.isEmpty())
-                centredText(p, QRectF(0, 0, 100, 15), name, fittedFont(name, QSizeF(92, 10), 11), Qt::white,
-                            QColor(0x50, 0x00, 0x00));
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QLinearGradient g(0, 0, 0, 15);
+        g.setColorAt(0.0, QColor(0xE0, 0x20, 0x18));
+        g.setColorAt(0.45, QColor(0xC8, 0x00, 0x00));
+        g.setColorAt(1.0, QColor(0xA0, 0x00, 0x00));
+        p.fillRect(0, 0, 100, 15, g);
+        p.setPen(QColor(0x6A, 0x00, 0x00));
+        p.drawRect(0, 0, 99, 14);
+        p.setPen(QColor(0xFF, 0x70, 0x60, 140));
+        p.drawLine(1, 1, 98, 1);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        if (!name.isEmpty())
+            centredText(p, QRectF(0, 0, 100, 15), name, fittedFont(name, QSizeF(92, 10), 11), Qt::white,
+                        QColor(0x50, 0x00, 0x00));
+    });
 }
 
 QPixmap drawerArrowAt(qreal scale)
 {
     static QPixmap kept;
-    return keptOrDrawn(
-        kept, QSize(12, 11),
-        [](QPainter& p) {
-            QPolygonF shape;
-            shape << QPointF(0.5, 3.5) << QPointF(5.5, 3.5) << QPointF(5.5, 0.5) << QPointF(11.5, 5.5)
-                  << QPointF(5.5, 10.5) << QPointF(5.5, 7.5) << QPointF(0.5, 7.5);
-            QLinearGradient g(0, 0, 0, 11);
-            g.setColorAt(0.0, kMaroon.lighter(150));
-            g.setColorAt(1.0, kMaroon);
-            p.setPen(QPen(kMaroon.darker(160), 0.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            p.setBrush(g);
-            p.drawPolygon(shape);
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(12, 11), scale, [](QPainter& p) {
+        QPolygonF shape;
+        shape << QPointF(0.5, 3.5) << QPointF(5.5, 3.5) << QPointF(5.5, 0.5) << QPointF(11.5, 5.5)
+              << QPointF(5.5, 10.5) << QPointF(5.5, 7.5) << QPointF(0.5, 7.5);
+        QLinearGradient g(0, 0, 0, 11);
+        g.setColorAt(0.0, kMaroon.lighter(150));
+        g.setColorAt(1.0, kMaroon);
+        p.setPen(QPen(kMaroon.darker(160), 0.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(g);
+        p.drawPolygon(shape);
+    });
 }
 
 QPixmap watchingEyesAt(qreal scale)
 {
     static QPixmap kept;
-    return keptOrDrawn(
-        kept, QSize(14, 10),
-        [](QPainter& p) {
-            for (qreal x : {0.5, 7.5}) {
-                p.setPen(QPen(kInk, 0.9));
-                p.setBrush(Qt::white);
-                p.drawEllipse(QRectF(x, 0.5, 6, 9));
-                p.setPen(Qt::NoPen);
-                p.setBrush(kInk);
-                p.drawEllipse(QRectF(x + 2.3, 3.4, 3, 4));
-                p.setBrush(Qt::white);
-                p.drawEllipse(QRectF(x + 3.2, 4.0, 1.1, 1.1));
-            }
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(14, 10), scale, [](QPainter& p) {
+        for (qreal x : {0.5, 7.5}) {
+            p.setPen(QPen(kInk, 0.9));
+            p.setBrush(Qt::white);
+            p.drawEllipse(QRectF(x, 0.5, 6, 9));
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(QRectF(x + 2.3, 3.4, 3, 4));
+            p.setBrush(Qt::white);
+            p.drawEllipse(QRectF(x + 3.2, 4.0, 1.1, 1.1));
+        }
+    });
 }
 
 QPixmap startFaceAt(qreal scale)
@@ -455,37 +440,33 @@ QPixmap passFaceAt(qreal scale)
 QPixmap cameraAt(qreal scale)
 {
     static QPixmap kept;
-    return keptOrDrawn(
-        kept, QSize(16, 13),
-        [](QPainter& p) {
-            p.setPen(QPen(QColor(0x1E, 0x1E, 0x24), 0.8));
-            p.setBrush(QColor(0x4A, 0x4A, 0x54));
-            p.drawRoundedRect(QRectF(4, 0.5, 6, 3), 1, 1);
-            QLinearGradient g(0, 2, 0, 13);
-            g.setColorAt(0.0, QColor(0x6E, 0x6E, 0x7A));
-            g.setColorAt(1.0, QColor(0x34, 0x34, 0x3C));
-            p.setBrush(g);
-            p.drawRoundedRect(QRectF(0.5, 2.5, 15, 10), 2, 2);
-            p.setBrush(QColor(0xD8, 0xD8, 0xE0));
-            p.drawEllipse(QPointF(8, 7.5), 3.8, 3.8);
-            QRadialGradient glass(QPointF(7.2, 6.7), 3);
-            glass.setColorAt(0.0, QColor(0x6A, 0x9A, 0xE0));
-            glass.setColorAt(1.0, QColor(0x10, 0x20, 0x50));
-            p.setPen(Qt::NoPen);
-            p.setBrush(glass);
-            p.drawEllipse(QPointF(8, 7.5), 2.5, 2.5);
-            p.setBrush(QColor(0xFF, 0xF2, 0xA0));
-            p.drawRect(QRectF(12, 4, 2, 1.5));
-        },
-        scale);
+    return keptOrDrawn(kept, QSize(16, 13), scale, [](QPainter& p) {
+        p.setPen(QPen(QColor(0x1E, 0x1E, 0x24), 0.8));
+        p.setBrush(QColor(0x4A, 0x4A, 0x54));
+        p.drawRoundedRect(QRectF(4, 0.5, 6, 3), 1, 1);
+        QLinearGradient g(0, 2, 0, 13);
+        g.setColorAt(0.0, QColor(0x6E, 0x6E, 0x7A));
+        g.setColorAt(1.0, QColor(0x34, 0x34, 0x3C));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(0.5, 2.5, 15, 10), 2, 2);
+        p.setBrush(QColor(0xD8, 0xD8, 0xE0));
+        p.drawEllipse(QPointF(8, 7.5), 3.8, 3.8);
+        QRadialGradient glass(QPointF(7.2, 6.7), 3);
+        glass.setColorAt(0.0, QColor(0x6A, 0x9A, 0xE0));
+        glass.setColorAt(1.0, QColor(0x10, 0x20, 0x50));
+        p.setPen(Qt::NoPen);
+        p.setBrush(glass);
+        p.drawEllipse(QPointF(8, 7.5), 2.5, 2.5);
+        p.setBrush(QColor(0xFF, 0xF2, 0xA0));
+        p.drawRect(QRectF(12, 4, 2, 1.5));
+    });
 }
 
 QPixmap winnerStripAt(qreal scale)
 {
     static QPixmap kept;
     return keptOrDrawn(
-        kept, QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight),
-        [](QPainter& p) {
+        kept, QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), scale, [](QPainter& p) {
             const QFont titleFont = fittedFont(QStringLiteral("The Winner"), QSizeF(104, 14), 18);
             const QColor confetti[] = {QColor(0xE0, 0x30, 0x30), QColor(0x30, 0x90, 0xE0),
                                        QColor(0x40, 0xB0, 0x40), QColor(0xF0, 0xA0, 0x20),
@@ -557,8 +538,7 @@ QPixmap winnerStripAt(qreal scale)
                 }
                 p.restore();
             }
-        },
-        scale);
+        });
 }
 
 namespace {
@@ -881,114 +861,111 @@ QPixmap phraseGlyphAt(int index, qreal scale)
     if (index < 1 || index > 10)
         return drawn(
             QSize(21, 15), [](QPainter&) {}, qBound<qreal>(1.0, scale, kLargestScale));
-    return keptOrDrawn(
-        glyphs[index], QSize(21, 15),
-        [index](QPainter& p) {
-            const QRectF face(3.5, 0.5, 14, 14);
-            const QColor line(0x4A, 0x34, 0x00);
-            // In the order of the chat's built-in phrases, each glyph hinting at its phrase.
-            switch (index) {
-            case 1: { // "Way to go": thumbs up
-                const QPen pen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-                p.setPen(pen);
-                p.setBrush(QColor(0x3A, 0x6A, 0xC8));
-                p.drawRoundedRect(QRectF(3.5, 6.5, 4, 8), 1, 1);
-                p.setBrush(QColor(0xF4, 0xC4, 0x8C));
-                p.drawRoundedRect(QRectF(7.5, 6.5, 10, 8), 2.5, 2.5);
-                p.drawRoundedRect(QRectF(8.5, 0.5, 4, 8.5), 2, 2);
-                p.drawLine(QPointF(12.5, 9.2), QPointF(17, 9.2));
-                p.drawLine(QPointF(12.5, 11.8), QPointF(17, 11.8));
-                break;
-            }
-            case 2: // "Good one": a laugh
-                drawFace(p, face, kSmileyYellow, line, Mood::Grin);
-                break;
-            case 3: // "Nice try": a wink
-                drawFace(p, face, kSmileyYellow, line, Mood::Wink);
-                break;
-            case 4: { // "Excellent": a gold star
-                p.setPen(QPen(QColor(0x9A, 0x60, 0x00), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                QRadialGradient g(QPointF(9.5, 6), 8);
-                g.setColorAt(0.0, QColor(0xFF, 0xF0, 0x80));
-                g.setColorAt(1.0, QColor(0xF0, 0xA8, 0x10));
-                p.setBrush(g);
-                fillStar(p, QPointF(10.5, 8), 7.5, 3.2);
-                break;
-            }
-            case 5: { // "Brilliant": a light bulb
-                p.setPen(QPen(QColor(0x8A, 0x6A, 0x00), 1));
-                QRadialGradient g(QPointF(9.5, 4.5), 7);
-                g.setColorAt(0.0, QColor(0xFF, 0xFF, 0xD0));
-                g.setColorAt(1.0, QColor(0xFF, 0xD0, 0x20));
-                p.setBrush(g);
-                QPainterPath bulb;
-                bulb.moveTo(8.5, 11);
-                bulb.cubicTo(8.5, 8.5, 5.5, 7.8, 5.5, 5.2);
-                bulb.arcTo(QRectF(5.5, 0.5, 10, 10), 180, -180);
-                bulb.cubicTo(15.5, 7.8, 12.5, 8.5, 12.5, 11);
-                bulb.closeSubpath();
-                p.drawPath(bulb);
-                p.setBrush(QColor(0x90, 0x90, 0x98));
-                p.setPen(QPen(QColor(0x40, 0x40, 0x48), 0.8));
-                p.drawRoundedRect(QRectF(8.5, 11, 4, 3.5), 1, 1);
-                p.setPen(QPen(QColor(0xFF, 0xC0, 0x20), 1, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(2.5, 5), QPointF(0.8, 4.5));
-                p.drawLine(QPointF(18.5, 5), QPointF(20.2, 4.5));
-                p.drawLine(QPointF(3.5, 1.5), QPointF(2.2, 0.5));
-                p.drawLine(QPointF(17.5, 1.5), QPointF(18.8, 0.5));
-                break;
-            }
-            case 6: // "Wow": open-mouthed
-                drawFace(p, face, kSmileyYellow, line, Mood::Surprised);
-                break;
-            case 7: { // "Thanks": a heart
-                QLinearGradient g(0, 1, 0, 14);
-                g.setColorAt(0.0, QColor(0xFF, 0x60, 0x70));
-                g.setColorAt(1.0, QColor(0xC0, 0x10, 0x28));
-                p.setPen(QPen(QColor(0x70, 0x00, 0x10), 1));
-                p.setBrush(g);
-                p.drawPath(heartPath(QRectF(3.5, 1.5, 14, 12.5)));
-                break;
-            }
-            case 8: { // "Nice roll": a die showing five
-                p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1));
-                QLinearGradient g(0, 0, 0, 15);
-                g.setColorAt(0.0, Qt::white);
-                g.setColorAt(1.0, QColor(0xD8, 0xD8, 0xE0));
-                p.setBrush(g);
-                p.drawRoundedRect(QRectF(3.5, 0.5, 14, 14), 3, 3);
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(0xC0, 0x10, 0x20));
-                for (const QPointF& pip :
-                     {QPointF(7, 4), QPointF(14, 4), QPointF(10.5, 7.5), QPointF(7, 11), QPointF(14, 11)})
-                    p.drawEllipse(pip, 1.4, 1.4);
-                break;
-            }
-            case 9: // "Good game, everyone": a big smile
-                drawFace(p, face, kSmileyYellow, line, Mood::Smile);
-                break;
-            case 10: { // "See ya": a waving hand
-                const QColor skin(0xF4, 0xC4, 0x8C);
-                p.setPen(QPen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.setBrush(skin);
-                p.save();
-                p.translate(10.5, 8);
-                p.rotate(-12);
-                for (int f = 0; f < 4; ++f)
-                    p.drawRoundedRect(QRectF(-5 + f * 2.6, -7.5 + (f == 0 || f == 3 ? 1.5 : 0), 2.6, 8), 1.3,
-                                      1.3);
-                p.drawRoundedRect(QRectF(-5.2, -1.5, 10.8, 8.5), 3, 3);
-                p.drawRoundedRect(QRectF(3.6, -1, 4.5, 2.4), 1.2, 1.2);
-                p.restore();
-                p.setPen(QPen(QColor(0x5A, 0x86, 0xC0), 1, Qt::SolidLine, Qt::RoundCap));
-                p.setBrush(Qt::NoBrush);
-                p.drawArc(QRectF(0.5, 1.5, 6, 10), 110 * 16, 90 * 16);
-                p.drawArc(QRectF(14.5, 1.5, 6, 10), -70 * 16, 90 * 16);
-                break;
-            }
-            }
-        },
-        scale);
+    return keptOrDrawn(glyphs[index], QSize(21, 15), scale, [index](QPainter& p) {
+        const QRectF face(3.5, 0.5, 14, 14);
+        const QColor line(0x4A, 0x34, 0x00);
+        // In the order of the chat's built-in phrases, each glyph hinting at its phrase.
+        switch (index) {
+        case 1: { // "Way to go": thumbs up
+            const QPen pen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(pen);
+            p.setBrush(QColor(0x3A, 0x6A, 0xC8));
+            p.drawRoundedRect(QRectF(3.5, 6.5, 4, 8), 1, 1);
+            p.setBrush(QColor(0xF4, 0xC4, 0x8C));
+            p.drawRoundedRect(QRectF(7.5, 6.5, 10, 8), 2.5, 2.5);
+            p.drawRoundedRect(QRectF(8.5, 0.5, 4, 8.5), 2, 2);
+            p.drawLine(QPointF(12.5, 9.2), QPointF(17, 9.2));
+            p.drawLine(QPointF(12.5, 11.8), QPointF(17, 11.8));
+            break;
+        }
+        case 2: // "Good one": a laugh
+            drawFace(p, face, kSmileyYellow, line, Mood::Grin);
+            break;
+        case 3: // "Nice try": a wink
+            drawFace(p, face, kSmileyYellow, line, Mood::Wink);
+            break;
+        case 4: { // "Excellent": a gold star
+            p.setPen(QPen(QColor(0x9A, 0x60, 0x00), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QRadialGradient g(QPointF(9.5, 6), 8);
+            g.setColorAt(0.0, QColor(0xFF, 0xF0, 0x80));
+            g.setColorAt(1.0, QColor(0xF0, 0xA8, 0x10));
+            p.setBrush(g);
+            fillStar(p, QPointF(10.5, 8), 7.5, 3.2);
+            break;
+        }
+        case 5: { // "Brilliant": a light bulb
+            p.setPen(QPen(QColor(0x8A, 0x6A, 0x00), 1));
+            QRadialGradient g(QPointF(9.5, 4.5), 7);
+            g.setColorAt(0.0, QColor(0xFF, 0xFF, 0xD0));
+            g.setColorAt(1.0, QColor(0xFF, 0xD0, 0x20));
+            p.setBrush(g);
+            QPainterPath bulb;
+            bulb.moveTo(8.5, 11);
+            bulb.cubicTo(8.5, 8.5, 5.5, 7.8, 5.5, 5.2);
+            bulb.arcTo(QRectF(5.5, 0.5, 10, 10), 180, -180);
+            bulb.cubicTo(15.5, 7.8, 12.5, 8.5, 12.5, 11);
+            bulb.closeSubpath();
+            p.drawPath(bulb);
+            p.setBrush(QColor(0x90, 0x90, 0x98));
+            p.setPen(QPen(QColor(0x40, 0x40, 0x48), 0.8));
+            p.drawRoundedRect(QRectF(8.5, 11, 4, 3.5), 1, 1);
+            p.setPen(QPen(QColor(0xFF, 0xC0, 0x20), 1, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(2.5, 5), QPointF(0.8, 4.5));
+            p.drawLine(QPointF(18.5, 5), QPointF(20.2, 4.5));
+            p.drawLine(QPointF(3.5, 1.5), QPointF(2.2, 0.5));
+            p.drawLine(QPointF(17.5, 1.5), QPointF(18.8, 0.5));
+            break;
+        }
+        case 6: // "Wow": open-mouthed
+            drawFace(p, face, kSmileyYellow, line, Mood::Surprised);
+            break;
+        case 7: { // "Thanks": a heart
+            QLinearGradient g(0, 1, 0, 14);
+            g.setColorAt(0.0, QColor(0xFF, 0x60, 0x70));
+            g.setColorAt(1.0, QColor(0xC0, 0x10, 0x28));
+            p.setPen(QPen(QColor(0x70, 0x00, 0x10), 1));
+            p.setBrush(g);
+            p.drawPath(heartPath(QRectF(3.5, 1.5, 14, 12.5)));
+            break;
+        }
+        case 8: { // "Nice roll": a die showing five
+            p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1));
+            QLinearGradient g(0, 0, 0, 15);
+            g.setColorAt(0.0, Qt::white);
+            g.setColorAt(1.0, QColor(0xD8, 0xD8, 0xE0));
+            p.setBrush(g);
+            p.drawRoundedRect(QRectF(3.5, 0.5, 14, 14), 3, 3);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xC0, 0x10, 0x20));
+            for (const QPointF& pip :
+                 {QPointF(7, 4), QPointF(14, 4), QPointF(10.5, 7.5), QPointF(7, 11), QPointF(14, 11)})
+                p.drawEllipse(pip, 1.4, 1.4);
+            break;
+        }
+        case 9: // "Good game, everyone": a big smile
+            drawFace(p, face, kSmileyYellow, line, Mood::Smile);
+            break;
+        case 10: { // "See ya": a waving hand
+            const QColor skin(0xF4, 0xC4, 0x8C);
+            p.setPen(QPen(QColor(0x7A, 0x48, 0x20), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(skin);
+            p.save();
+            p.translate(10.5, 8);
+            p.rotate(-12);
+            for (int f = 0; f < 4; ++f)
+                p.drawRoundedRect(QRectF(-5 + f * 2.6, -7.5 + (f == 0 || f == 3 ? 1.5 : 0), 2.6, 8), 1.3,
+                                  1.3);
+            p.drawRoundedRect(QRectF(-5.2, -1.5, 10.8, 8.5), 3, 3);
+            p.drawRoundedRect(QRectF(3.6, -1, 4.5, 2.4), 1.2, 1.2);
+            p.restore();
+            p.setPen(QPen(QColor(0x5A, 0x86, 0xC0), 1, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(0.5, 1.5, 6, 10), 110 * 16, 90 * 16);
+            p.drawArc(QRectF(14.5, 1.5, 6, 10), -70 * 16, 90 * 16);
+            break;
+        }
+        }
+    });
 }
 
 QPixmap backgroundTile()
