@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTest>
 #include <QToolButton>
 
 using namespace pictova;
@@ -164,6 +166,20 @@ TEST_F(WindowZoomTest, TheStepsAndKeysAreRememberedInTheSettingsFile)
     EXPECT_TRUE(keys("ZoomIn1").contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     EXPECT_EQ(keys("ZoomOut1"), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     EXPECT_EQ(keys("ZoomReset1"), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_0)});
+
+    // The keys themselves, typed into the window with the answer field holding the focus.
+    m_chat->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_chat.get()));
+    v().edit_answer->setFocus();
+    QTest::keyClick(m_chat.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(m_chat->zoomPercent(), 125);
+    QTest::keyClick(m_chat.get(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(m_chat->zoomPercent(), 150);
+    QTest::keyClick(m_chat.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(m_chat->zoomPercent(), 125);
+    QTest::keyClick(m_chat.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(m_chat->zoomPercent(), 100);
+    EXPECT_TRUE(v().edit_answer->text().isEmpty());
 
     // The next window opens at the remembered zoom.
     saveZoom(settingsFilePath(), 150);
