@@ -22,6 +22,13 @@ public:
     // a peer's flood is no longer kept; a later change of scale then enlarges the board bitmap.
     static constexpr qsizetype kMaxKeptPoints = 2'000'000;
     static constexpr qsizetype kStrokeCost = 8;
+    // What drawing the kept strokes afresh may cost, in board pixels (each segment a band of the
+    // pen's width plus one, as long as the segment plus that width): about a tenth of a second
+    // at 300 %, a dozen busy turns.
+    static constexpr qint64 kMaxKeptArea = 10'000'000;
+    // A stroke that would fill more display pixels than this is enlarged from the board bitmap
+    // instead of drawn (a few hundredths of a second of drawing on this machine).
+    static constexpr double kMaxStrokeArea = 50'000'000.0;
 
     // Past this many display pixels per board pixel (a 300 % window on a screen of ratio 3 and
     // more) the bitmap would outgrow any screen: it stays at this scale and is shown enlarged.
@@ -37,11 +44,14 @@ public:
     // Empty while inactive; otherwise at least boardSize x scale.
     const QImage& image() const { return m_image; }
 
-    void stroke(const Pen& pen, QPoint start, const QList<parse::Point>& points);
+    // The stroke as the board drew it on `board` within `touched` (board pixels).
+    void stroke(const Pen& pen, QPoint start, const QList<parse::Point>& points, const QImage& board,
+                const QRect& touched);
     void clear();
 
     bool keepsEveryStroke() const { return !m_overflowed; }
     qsizetype keptCost() const { return m_keptCost; }
+    qint64 keptArea() const { return m_keptArea; }
 
 private:
     struct Stroke
@@ -57,6 +67,7 @@ private:
     QImage m_image;
     std::vector<Stroke> m_kept;
     qsizetype m_keptCost = 0;
+    qint64 m_keptArea = 0;
     bool m_overflowed = false;
 };
 

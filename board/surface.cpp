@@ -146,7 +146,7 @@ void Surface::lineThrough(const QList<parse::Point>& points)
         return;
     const QRect touched = drawStroke(*m_image, m_pen, m_position, points, m_size, 1.0);
     if (m_mirror)
-        m_mirror->stroke(m_pen, m_position, points);
+        m_mirror->stroke(m_pen, m_position, points, *m_image, touched);
     m_position = QPoint(points.last().x, points.last().y);
     if (m_drawn && !touched.isEmpty())
         m_drawn(touched);

@@ -217,11 +217,13 @@ TEST(ZoomedBoard, AFloodIsKeptUpToItsLimitThenTheBoardBitmapStandsIn)
     const QSize boardSize(BoardCanvas::kWidth, BoardCanvas::kHeight);
     DisplayBoard display(boardSize);
     QList<parse::Point> many(DisplayBoard::kMaxKeptPoints - DisplayBoard::kStrokeCost, parse::Point{10, 10});
-    display.stroke(Pen{0, 3}, QPoint(10, 10), many);
+    const QImage unused;
+    // One-pixel pens: the limit on points comes first.
+    display.stroke(Pen{0, 1}, QPoint(10, 10), many, unused, QRect());
     EXPECT_TRUE(display.keepsEveryStroke());
     EXPECT_EQ(display.keptCost(), DisplayBoard::kMaxKeptPoints);
     // One point more, even carrying on the same stroke, is one too many.
-    display.stroke(Pen{0, 3}, QPoint(10, 10), {parse::Point{11, 10}});
+    display.stroke(Pen{0, 1}, QPoint(10, 10), {parse::Point{11, 10}}, unused, QRect());
     EXPECT_FALSE(display.keepsEveryStroke());
     EXPECT_EQ(display.keptCost(), 0);
 
@@ -235,8 +237,65 @@ TEST(ZoomedBoard, AFloodIsKeptUpToItsLimitThenTheBoardBitmapStandsIn)
 
     display.clear();
     EXPECT_TRUE(display.keepsEveryStroke());
-    display.stroke(Pen{0, 1}, QPoint(0, 0), {parse::Point{0, 0}});
+    display.stroke(Pen{0, 1}, QPoint(0, 0), {parse::Point{0, 0}}, unused, QRect());
     EXPECT_EQ(display.keptCost(), 1 + DisplayBoard::kStrokeCost);
+    EXPECT_EQ(display.keptArea(), 4); // a one-pixel pen counts two by two
+
+    // Wide pens reach the limit on drawing them afresh long before the one on points: a dot of
+    // width 99 counts 100 x 100.
+    display.clear();
+    const qsizetype widePoints = DisplayBoard::kMaxKeptArea / 10000;
+    display.stroke(Pen{0, 99}, QPoint(1, 1), QList<parse::Point>(widePoints, parse::Point{1, 1}), unused,
+                   QRect());
+    EXPECT_TRUE(display.keepsEveryStroke());
+    EXPECT_EQ(display.keptArea(), DisplayBoard::kMaxKeptArea);
+    display.stroke(Pen{0, 99}, QPoint(1, 1), {parse::Point{2, 2}}, unused, QRect());
+    EXPECT_FALSE(display.keepsEveryStroke());
+}
+
+TEST(ZoomedBoard, ABatchTooCostlyToDrawAtTheZoomIsEnlargedFromTheBoard)
+{
+    // Long segments count by their length: lines across the whole board add up quickly.
+    {
+        BoardRig rig;
+        rig.canvas.setDisplayScale(3.0, 1.0);
+        QString across;
+        for (int i = 0; i < 1000; ++i)
+            across += QStringLiteral("%1,%2+").arg(i % 2 ? 532 : 0).arg((i * 37) % 369);
+        rig.controller.drawit(QStringLiteral("5+clBlack+30++") + across);
+        EXPECT_EQ(rig.canvas.displayed(), rig.bitmap().scaled(rig.canvas.displayed().size(),
+                                                              Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        EXPECT_FALSE(rig.canvas.keptStrokesComplete()); // more than a zoom change may draw afresh
+    }
+
+    // Dots of width 100 at 300 %: 301 pixels across. Up to the limit they are drawn sharp.
+    const double disc = 100 * 3.0 + 1.0;
+    const int sharpPoints = static_cast<int>(DisplayBoard::kMaxStrokeArea / (disc * disc));
+    const auto batch = [](int points) {
+        QString text;
+        for (int i = 0; i < points; ++i)
+            text += QStringLiteral("100,100+");
+        return QStringLiteral("5+clRed+100++") + text;
+    };
+    for (int points : {sharpPoints, sharpPoints + 1}) {
+        BoardRig rig;
+        rig.canvas.setDisplayScale(3.0, 1.0);
+        rig.controller.moveit("5+clRed+100+100+100");
+        rig.controller.drawit(batch(points));
+        const QImage blownUp =
+            rig.bitmap().scaled(rig.canvas.displayed().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (points == sharpPoints)
+            EXPECT_NE(rig.canvas.displayed(), blownUp) << points;
+        else
+            EXPECT_EQ(rig.canvas.displayed(), blownUp) << points;
+        // Either way a new zoom draws it sharp from the kept strokes.
+        rig.canvas.setDisplayScale(2.0, 1.0);
+        BoardRig direct;
+        direct.canvas.setDisplayScale(2.0, 1.0);
+        direct.controller.moveit("5+clRed+100+100+100");
+        direct.controller.drawit(batch(points));
+        EXPECT_EQ(rig.canvas.displayed(), direct.canvas.displayed()) << points;
+    }
 }
 
 } // namespace
