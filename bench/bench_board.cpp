@@ -158,8 +158,9 @@ int main(int argc, char** argv)
             next = next == zoom ? zoom + 0.25 : zoom; // a real change every time
         });
         std::printf(
-            "  late joiner replay at %3.0f %%: %8.2f ms; the same turn redrawn for a new zoom: %8.2f ms\n",
-            zoom * 100, zoomedMicros / 1000.0, rescaleMicros / 1000.0);
+            "  late joiner replay at %3.0f %%: %8.2f ms; the same turn redrawn for a new zoom: %8.2f ms%s\n",
+            zoom * 100, zoomedMicros / 1000.0, rescaleMicros / 1000.0,
+            drawn.canvas.keptStrokesComplete() ? "" : " (enlarged: more than is kept)");
     }
 
     {
