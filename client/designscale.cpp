@@ -102,6 +102,17 @@ public:
         return size;
     }
 
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override
+    {
+        QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        // The style draws a menu item's text after a column that grows with the item's height
+        // but measures the item with a column of fixed width: with large text it would elide.
+        if (type == CT_MenuItem && design::zoomOf(widget) != 1.0)
+            size.rwidth() += qMax(0, qRound(size.height() * 0.79) - 21);
+        return size;
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override
     {
@@ -146,8 +157,14 @@ namespace design {
 
 qreal zoomOf(const QWidget* widget)
 {
-    const QVariant zoom = widget ? widget->window()->property(kZoom) : QVariant();
-    return zoom.isValid() ? zoom.toReal() : 1.0;
+    // A menu or pop-up is a window of its own; it goes with the window it belongs to.
+    for (const QWidget* window = widget ? widget->window() : nullptr; window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        const QVariant zoom = window->property(kZoom);
+        if (zoom.isValid())
+            return zoom.toReal();
+    }
+    return 1.0;
 }
 
 int scaled(const QWidget* widget, int designed)
@@ -299,14 +316,17 @@ void WindowZoom::apply(qreal zoom)
         for (QLayout* layout : std::as_const(m_layouts))
             if (layout)
                 scaleLayout(layout);
-        for (QMenu* menu : std::as_const(m_menus))
-            if (menu)
-                menu->setFont(timesFont(menu->property(kFont).value<QFont>(), m_zoom));
         if (!m_zoomedStyle) {
             m_zoomedStyle = new ZoomedStyle;
             // Owned here, so it outlives the window's widgets (made before this).
             m_zoomedStyle->setParent(this);
         }
+        for (QMenu* menu : std::as_const(m_menus))
+            if (menu) {
+                menu->setFont(timesFont(menu->property(kFont).value<QFont>(), m_zoom));
+                if (menu->style() != m_zoomedStyle)
+                    menu->setStyle(m_zoomedStyle);
+            }
         for (QWidget* widget : std::as_const(m_styled))
             if (widget) {
                 if (widget->style() != m_zoomedStyle)

@@ -21,7 +21,8 @@ namespace pictova {
 // functions.
 namespace design {
 
-// The zoom of the window `widget` belongs to; 1 until it is zoomed.
+// The zoom of the window `widget` belongs to (a pop-up: of the window it pops up from); 1 until
+// it is zoomed.
 qreal zoomOf(const QWidget* widget);
 // A design length at the widget's zoom.
 int scaled(const QWidget* widget, int designed);

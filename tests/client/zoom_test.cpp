@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
@@ -109,6 +110,20 @@ TEST_F(WindowZoomTest, EverythingGrowsAlikeAndComesBackExactly)
     const QToolButton* start = m_chat->findChild<QToolButton*>("button_start");
     EXPECT_EQ(start->iconSize(), QSize(250, 38));
     EXPECT_TRUE(start->icon().availableSizes().contains(QSize(250, 38)));
+
+    // The menus' text grows too, and the longest item still has room beside the column the
+    // style keeps for check marks (0.79 of an item's height) and the margins either side.
+    trigger("Zoom300");
+    QMenu* view = nullptr;
+    for (QAction* menu : m_chat->menuBar()->actions())
+        if (menu->text() == QLatin1String("&View"))
+            view = menu->menu();
+    ASSERT_NE(view, nullptr);
+    const QAction* longest = m_chat->findChild<QAction*>("PhraseLists1");
+    EXPECT_EQ(view->font().pointSizeF(), m_chat->menuBar()->font().pointSizeF());
+    EXPECT_GE(view->sizeHint().width(),
+              view->fontMetrics().horizontalAdvance(longest->text()) +
+                  view->actionGeometry(const_cast<QAction*>(longest)).height() * 79 / 100 + 20);
 
     for (const char* step : {"Zoom125", "Zoom300", "Zoom150", "Zoom100"})
         trigger(step);
