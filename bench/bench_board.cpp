@@ -142,6 +142,27 @@ int main(int argc, char** argv)
     std::printf("  late joiner replay: %d messages (%d batches): %8.2f ms\n", static_cast<int>(log.size()),
                 drawBatches, replayMicros / 1000.0);
 
+    // A zoomed window draws every stroke a second time at its own resolution, and a change of
+    // zoom draws the turn's strokes afresh.
+    for (qreal zoom : {2.0, 3.0}) {
+        const double zoomedMicros = medianMicros(runs, [&] {
+            Board board;
+            board.canvas.setDisplayScale(zoom, 1.0);
+            replay(board, log);
+        });
+        Board drawn;
+        replay(drawn, log);
+        qreal next = zoom;
+        const double rescaleMicros = medianMicros(runs, [&] {
+            drawn.canvas.setDisplayScale(next, 1.0);
+            next = next == zoom ? zoom + 0.25 : zoom; // a real change every time
+        });
+        std::printf(
+            "  late joiner replay at %3.0f %%: %8.2f ms; the same turn redrawn for a new zoom: %8.2f ms%s\n",
+            zoom * 100, zoomedMicros / 1000.0, rescaleMicros / 1000.0,
+            drawn.canvas.keptStrokesComplete() ? "" : " (enlarged: more than is kept)");
+    }
+
     {
         // The most points one framed message can carry: "+X,Y" items filling the frame cap.
         QString points;
@@ -155,6 +176,48 @@ int main(int argc, char** argv)
         const double micros = medianMicros(runs, [&] { board.controller.drawit(payload); });
         std::printf("  largest batch (%d points across the board), width 100: %8.2f ms\n", count,
                     micros / 1000.0);
+        Board zoomed;
+        zoomed.canvas.setDisplayScale(3.0, 1.0);
+        const double zoomedMicros = medianMicros(runs, [&] { zoomed.controller.drawit(payload); });
+        std::printf("  the same at 300 %%: %8.2f ms\n", zoomedMicros / 1000.0);
+        // The most a change of zoom can have to draw afresh: wide dots until the kept strokes
+        // reach their limit, each a stroke of its own.
+        Board flooded;
+        QRandomGenerator random(3);
+        const qint64 dots = DisplayBoard::kMaxKeptArea / (100 * 100) - 1;
+        for (qint64 i = 0; i < dots; ++i)
+            flooded.controller.moveit(
+                QStringLiteral("5+clBlack+99+%1+%2").arg(random.bounded(533)).arg(random.bounded(369)));
+        qreal zoom = 3.0;
+        const double worstMicros = medianMicros(runs, [&] {
+            flooded.canvas.setDisplayScale(zoom, 1.0);
+            zoom = zoom == 3.0 ? 2.75 : 3.0;
+        });
+        std::printf("  a new zoom with the most kept strokes (%lld dots of width 99): %8.2f ms\n",
+                    static_cast<long long>(dots), worstMicros / 1000.0);
+        // And the most points: one-pixel batches across the board up to the limit on points.
+        Board thin;
+        QString across;
+        for (int i = 0; i < 9000; ++i)
+            across += QStringLiteral("+%1,%2").arg(i % 2 ? 532 : 0).arg((i * 37) % 369);
+        const QString thinPayload = QStringLiteral("5+clBlack+1+%1+").arg(across);
+        int batches = 0;
+        while (thin.canvas.keptStrokesComplete()) {
+            thin.controller.drawit(thinPayload);
+            ++batches;
+        }
+        thin.controller.clearmain(QStringLiteral("5"));
+        for (int i = 0; i < batches - 1; ++i)
+            thin.controller.drawit(thinPayload);
+        zoom = 3.0;
+        const double thinMicros = medianMicros(runs, [&] {
+            thin.canvas.setDisplayScale(zoom, 1.0);
+            zoom = zoom == 3.0 ? 2.75 : 3.0;
+        });
+        std::printf(
+            "  a new zoom with the most kept strokes (%d batch(es) of 9,000 one-pixel points across the "
+            "board): %8.2f ms\n",
+            batches - 1, thinMicros / 1000.0);
         const QString far = QStringLiteral("5+clBlack+100++2147483647,-2147483648+-2147483648,2147483647+");
         const double farMicros = medianMicros(runs, [&] {
             for (int i = 0; i < 100; ++i)

@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     prepareInProcessWindows(data.path());
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    // The newcomer's window zoom in percent (its board then draws every stroke twice).
+    const int zoom = argc > 2 ? atoi(argv[2]) : 100;
 
     soak::HostProcess host;
     if (!host.start(siblingProgram(QStringLiteral("pictova-bot")))) {
@@ -101,6 +103,7 @@ int main(int argc, char** argv)
         Tchat window;
         window.session().setDrainSliceMs(mode.drainSliceMs);
         window.setProperty("noParams", true);
+        window.setZoomPercent(zoom);
         window.show();
         window.session().setPlayerName(QStringLiteral("Late%1").arg(run + 1));
         window.session().setHostAddress(QStringLiteral("127.0.0.1"));
@@ -139,8 +142,8 @@ int main(int argc, char** argv)
         window.session().sock().close();
         pumpFor(300);
     }
-    std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer\n", kBatches,
-                static_cast<long long>(drawing.size()));
+    std::printf("bench_latejoin: %d batches (%lld messages) replayed to a newcomer at %d %%\n", kBatches,
+                static_cast<long long>(drawing.size()), zoom);
     for (const Mode& mode : modes) {
         std::printf("  %s\n", mode.name);
         std::printf("    log-in to last stroke drawn: %s\n", qPrintable(describe(summarise(mode.fromLogin))));

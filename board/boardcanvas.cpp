@@ -4,6 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pictova {
 
 namespace {
@@ -15,7 +18,8 @@ QImage whiteBoard()
 }
 } // namespace
 
-BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent), m_backup(whiteBoard()), m_backupSurface(m_backup)
+BoardCanvas::BoardCanvas(QWidget* parent)
+    : QWidget(parent), m_backup(whiteBoard()), m_backupSurface(m_backup), m_display(m_backup.size())
 {
     setObjectName(QStringLiteral("image_main"));
     setFixedSize(kWidth, kHeight);
@@ -24,6 +28,7 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent), m_backup(whiteBoard
     // The bitmap covers every pixel: nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_backupSurface.setDrawnCallback([this](const QRect& dirty) { bitmapDrawn(dirty); });
+    m_backupSurface.setMirror(&m_display);
     m_frameTimer.setSingleShot(true);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, &BoardCanvas::repaintIfDue);
@@ -33,6 +38,31 @@ BoardCanvas::BoardCanvas(QWidget* parent) : QWidget(parent), m_backup(whiteBoard
 void BoardCanvas::clearBoard()
 {
     m_backupSurface.clear();
+}
+
+void BoardCanvas::setDisplayScale(qreal zoom, qreal devicePixelRatio)
+{
+    if (!(zoom > 0.0) || !(devicePixelRatio > 0.0))
+        return;
+    m_zoom = zoom;
+    m_devicePixelRatio = devicePixelRatio;
+    // Rounded down: a display pixel past the last board pixel would map outside the board.
+    setFixedSize(static_cast<int>(std::floor(kWidth * zoom + 1e-9)),
+                 static_cast<int>(std::floor(kHeight * zoom + 1e-9)));
+    m_display.setScale(zoom * devicePixelRatio, m_backup);
+    update();
+}
+
+QPoint BoardCanvas::boardPoint(QPointF widgetPoint) const
+{
+    // A whole display pixel belongs to the board pixel it shows; the small allowance keeps a
+    // point on a pixel's edge from falling to the one before through rounding of the zoom.
+    constexpr double kEdge = 1e-9;
+    const auto toBoard = [this](double at) {
+        const double board = std::floor(at / m_zoom + kEdge);
+        return static_cast<int>(std::clamp(board, -1e9, 1e9));
+    };
+    return QPoint(toBoard(widgetPoint.x()), toBoard(widgetPoint.y()));
 }
 
 void BoardCanvas::setManualClock(std::function<qint64()> clock)
@@ -80,7 +110,17 @@ void BoardCanvas::repaintIfDue()
 void BoardCanvas::repaintDirty()
 {
     // Qt paints on its next pass through the event loop, joining whatever else is owed by then.
-    update(m_dirty);
+    if (m_zoom == 1.0) {
+        update(m_dirty);
+    } else {
+        QRegion shown;
+        for (const QRect& board : m_dirty) {
+            const QRectF zoomed(board.x() * m_zoom, board.y() * m_zoom, board.width() * m_zoom,
+                                board.height() * m_zoom);
+            shown += zoomed.toAlignedRect().adjusted(-1, -1, 1, 1);
+        }
+        update(shown);
+    }
     m_dirty = QRegion();
     m_lastRepaintAt = nowMs();
 }
@@ -88,7 +128,23 @@ void BoardCanvas::repaintDirty()
 void BoardCanvas::image_mainPaint(const QRect& dirty)
 {
     QPainter painter(this);
-    painter.drawImage(dirty, m_backup, dirty);
+    if (!m_display.active()) {
+        painter.drawImage(dirty, m_backup, dirty);
+        return;
+    }
+    // One display pixel to one device pixel (short of the largest scale): the painter only copies.
+    const QImage& shown = m_display.image();
+    const qreal ratio = m_display.scale() / m_zoom;
+    const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
+    painter.drawImage(QRectF(dirty), shown, source);
+    // Rounding may leave the widget a pixel wider than the drawing.
+    const QRectF covered(0, 0, shown.width() / ratio, shown.height() / ratio);
+    if (!covered.contains(QRectF(dirty))) {
+        QRegion rest(dirty);
+        rest -= covered.toAlignedRect();
+        for (const QRect& part : rest)
+            painter.fillRect(part, Qt::white);
+    }
 }
 
 void BoardCanvas::paintEvent(QPaintEvent* event)
@@ -100,19 +156,19 @@ void BoardCanvas::paintEvent(QPaintEvent* event)
 // leaves the board still ends here.
 void BoardCanvas::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = m_zoom == 1.0 ? event->position().toPoint() : boardPoint(event->position());
     emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
 }
 
 void BoardCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = m_zoom == 1.0 ? event->position().toPoint() : boardPoint(event->position());
     emit mouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void BoardCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = m_zoom == 1.0 ? event->position().toPoint() : boardPoint(event->position());
     emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/displayboard.h"
 #include "board/surface.h"
 
 #include <QElapsedTimer>
@@ -30,6 +31,18 @@ public:
 
     // White over the whole board.
     void clearBoard();
+
+    // Shows the board at `zoom` times its size on a screen of `devicePixelRatio`: the widget
+    // grows, the strokes are drawn at the screen's own resolution, and the pointer is mapped
+    // back to board pixels. The bitmap, snapshots and messages keep board coordinates.
+    void setDisplayScale(qreal zoom, qreal devicePixelRatio);
+    qreal zoom() const { return m_zoom; }
+    // The board as displayed (device pixels); the board bitmap itself at zoom and ratio 1.
+    const QImage& displayed() const { return m_display.active() ? m_display.image() : m_backup; }
+    // False once the strokes since the last clear ran over what the display keeps of them.
+    bool keptStrokesComplete() const { return m_display.keepsEveryStroke(); }
+    // The board pixel under a point of the widget.
+    QPoint boardPoint(QPointF widgetPoint) const;
 
     // The view repaints at most once a screen frame, however many messages drew in it.
     static constexpr int kFrameMs = 16;
@@ -63,9 +76,12 @@ private:
 
     QImage m_backup;
     Surface m_backupSurface;
+    DisplayBoard m_display;
+    qreal m_zoom = 1.0;
+    qreal m_devicePixelRatio = 1.0;
     int m_frameMs = kFrameMs;
-    QRegion m_dirty;               // drawn since the last repaint was asked for
-    bool m_repaintOwed = false;    // the frame timer (or the test) will ask for it
+    QRegion m_dirty;            // drawn since the last repaint was asked for
+    bool m_repaintOwed = false; // the frame timer (or the test) will ask for it
     qint64 m_lastRepaintAt = -kFrameMs;
     QElapsedTimer m_steady;
     std::function<qint64()> m_manualClock;

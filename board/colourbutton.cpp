@@ -134,16 +134,19 @@ void ColourButton::paintEvent(QPaintEvent*)
     QStyleOptionToolButton option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
-    const QRect face = rect().adjusted(4, 4, -14, -4);
+    // Drawn for a button of 22 pixels' height; a zoomed window's taller button scales it.
+    const qreal k = height() / 22.0;
+    const auto at = [k](qreal length) { return qRound(length * k); };
+    const QRect face = rect().adjusted(at(4), at(4), -at(14), -at(4));
     painter.fillRect(face, drawnColour(m_colour));
     painter.setPen(QColor(Qt::darkGray));
     painter.drawRect(face.adjusted(0, 0, -1, -1));
     // A small drop-down arrow at the right.
-    const int x = width() - 11;
-    const int y = height() / 2 - 1;
+    const int x = width() - at(11);
+    const int y = height() / 2 - at(1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().color(QPalette::ButtonText));
-    const QPoint arrow[3] = {QPoint(x, y), QPoint(x + 6, y), QPoint(x + 3, y + 3)};
+    const QPoint arrow[3] = {QPoint(x, y), QPoint(x + at(6), y), QPoint(x + at(3), y + at(3))};
     painter.drawPolygon(arrow, 3);
 }
 

@@ -19,12 +19,13 @@ namespace {
 constexpr int kDefaultWidth = 3;
 
 // A small waste bin for the trash button.
-QPixmap trashGlyph()
+QPixmap trashGlyph(qreal scale = 1.0)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(qRound(16 * scale), qRound(16 * scale));
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
     painter.drawRect(QRectF(3.5, 4.5, 9, 10));
@@ -46,6 +47,9 @@ QLabel* captionOver(const QString& text, const QString& name, QWidget* parent, c
     font.setPointSizeF(7.0);
     label->setFont(font);
     label->adjustSize();
+    // Room to spare either side: text in a zoomed window grows a little more than the zoom.
+    label->setAlignment(Qt::AlignCenter);
+    label->resize(label->width() + 16, label->height());
     label->move(control.center().x() - label->width() / 2, control.top() - label->height() - 4);
     return label;
 }
@@ -112,6 +116,15 @@ void DrawerToolbar::setUndoState(bool offered, bool available)
 {
     m_undo->setVisible(offered);
     m_undoAction->setEnabled(offered && available);
+}
+
+void DrawerToolbar::drawGlyphs(qreal zoom, qreal devicePixelRatio)
+{
+    if (!(zoom > 0.0) || !(devicePixelRatio > 0.0))
+        return;
+    QPixmap trash = trashGlyph(qBound<qreal>(1.0, zoom * devicePixelRatio, 16.0));
+    trash.setDevicePixelRatio(devicePixelRatio);
+    m_clear->setIcon(trash);
 }
 
 void DrawerToolbar::addGuessLine(const QString& line)

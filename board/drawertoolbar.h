@@ -31,6 +31,8 @@ public:
 
     void addGuessLine(const QString& line);
     void clearGuesses();
+    // The glyphs drawn afresh for the window's zoom on a screen of the given density.
+    void drawGlyphs(qreal zoom, qreal devicePixelRatio);
 
     ColourValue brushColour() const;
     void setBrushColour(ColourValue colour);

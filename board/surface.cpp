@@ -1,9 +1,12 @@
 #include "board/surface.h"
 
+#include "board/displayboard.h"
 #include "board/raster.h"
 
 #include <QPainter>
 #include <QPolygonF>
+
+#include <algorithm>
 
 namespace pictova {
 
@@ -44,11 +47,23 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& box)
 
 // Draws one run of connected points (a single point leaves a dot). One-pixel pens go to Qt's
 // line drawing; wider pens are filled span by span as round-ended segments, which joins them
-// round and is several times quicker than stroking the outline.
-void drawRun(QImage& image, const Pen& pen, const QPolygonF& run)
+// round and is several times quicker than stroking the outline. At another `scale` the same
+// shapes are filled at that many image pixels per board pixel.
+void drawRun(QImage& image, const Pen& pen, const QPolygonF& run, double scale)
 {
     const qint32 width = drawnWidth(pen.width);
     const QColor colour = drawnColour(pen.colour);
+    if (scale != 1.0) {
+        // A one-pixel pen covers whole board pixels: a square's width around their centres.
+        const qint32 across = std::max<qint32>(width, 1);
+        const double shift = across % 2 ? 0.5 : 0.0;
+        QPolygonF scaled;
+        scaled.reserve(run.size());
+        for (const QPointF& point : run)
+            scaled << (point + QPointF(shift, shift)) * scale;
+        raster::fillPolyline(image, scaled, across * scale / 2.0, colour.rgb());
+        return;
+    }
     if (width <= 1) {
         QPainter painter(&image);
         painter.setPen(QPen(colour, 0));
@@ -69,7 +84,8 @@ void drawRun(QImage& image, const Pen& pen, const QPolygonF& run)
 // Draws a polyline from `start` and returns the pixels it may have touched. Runs of segments near
 // the board are drawn as they are; a segment that reaches far outside is cut at a margin wider
 // than the pen, where its round end cannot show.
-QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize size)
+QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize size,
+                 double scale)
 {
     const qint32 width = drawnWidth(pen.width);
     const double margin = width / 2.0 + 2.0;
@@ -82,7 +98,7 @@ QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse:
         const QRectF bounds = run.boundingRect();
         if (bounds.width() == 0.0 && bounds.height() == 0.0)
             run.resize(1);
-        drawRun(image, pen, run);
+        drawRun(image, pen, run, scale);
         touched = touched.united(bounds.adjusted(-margin, -margin, margin, margin));
         run.clear();
     };
@@ -109,6 +125,14 @@ QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse:
 
 } // namespace
 
+QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points,
+                 QSize boardSize, double scale)
+{
+    if (image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return strokePath(image, pen, start, points, boardSize, scale);
+}
+
 Surface::Surface(QImage& image) : m_size(image.size()), m_image(&image) {}
 
 void Surface::lineTo(qint32 x, qint32 y)
@@ -120,9 +144,9 @@ void Surface::lineThrough(const QList<parse::Point>& points)
 {
     if (points.isEmpty())
         return;
-    if (m_image->format() != QImage::Format_RGB32)
-        *m_image = m_image->convertToFormat(QImage::Format_RGB32);
-    const QRect touched = strokePath(*m_image, m_pen, m_position, points, m_size);
+    const QRect touched = drawStroke(*m_image, m_pen, m_position, points, m_size, 1.0);
+    if (m_mirror)
+        m_mirror->stroke(m_pen, m_position, points, *m_image, touched);
     m_position = QPoint(points.last().x, points.last().y);
     if (m_drawn && !touched.isEmpty())
         m_drawn(touched);
@@ -133,6 +157,8 @@ void Surface::clear()
     const QRect all(QPoint(0, 0), m_size);
     QPainter painter(m_image);
     painter.fillRect(all, Qt::white);
+    if (m_mirror)
+        m_mirror->clear();
     if (m_drawn)
         m_drawn(all);
 }

@@ -12,6 +12,14 @@
 
 namespace pictova {
 
+class DisplayBoard;
+
+// Draws the strokes from `start` through `points` of a board of `boardSize` pixels on `image` at
+// `scale` image pixels per board pixel (1: the board itself); returns the board pixels it may
+// have touched.
+QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points,
+                 QSize boardSize, double scale);
+
 // The board's drawing surface: the backing bitmap it paints on, a pen and a current position. It
 // reports the rectangle each drawing touched, so the widget repaints just that from the bitmap.
 class Surface
@@ -23,6 +31,8 @@ public:
     explicit Surface(QImage& image);
 
     void setDrawnCallback(DrawnCallback callback) { m_drawn = std::move(callback); }
+    // Every stroke and clear is made on `mirror` too (the board as displayed); may be null.
+    void setMirror(DisplayBoard* mirror) { m_mirror = mirror; }
 
     const Pen& pen() const { return m_pen; }
     void setPen(const Pen& pen) { m_pen = pen; }
@@ -46,6 +56,7 @@ private:
     Pen m_pen;
     QPoint m_position;
     DrawnCallback m_drawn;
+    DisplayBoard* m_mirror = nullptr;
 };
 
 } // namespace pictova

@@ -56,6 +56,7 @@ ChatLog::ChatLog(QWidget* parent)
     QFont designed = font();
     designed.setPointSize(kDesignedPointSize);
     setFont(designed);
+    m_textPoints = kDesignedPointSize;
 
     buildMenu();
 }
@@ -103,8 +104,12 @@ void ChatLog::setTextSize(int points)
     // How far into its top line the view starts, as a share of that line's height.
     const qreal into =
         oldPlace.height() > 0 ? (verticalScrollBar()->value() - oldPlace.top()) / oldPlace.height() : 0.0;
+    m_textPoints = points;
     QFont sized = font();
-    sized.setPointSize(points);
+    if (m_zoom == 1.0)
+        sized.setPointSize(points);
+    else
+        sized.setPointSizeF(points * m_zoom);
     setFont(sized);
 
     // The new layout is made lazily; laying out to the end gives the scroll bar its real range.
@@ -121,7 +126,15 @@ void ChatLog::setTextSize(int points)
 
 int ChatLog::textSize() const
 {
-    return font().pointSize();
+    return m_textPoints;
+}
+
+void ChatLog::setZoom(qreal zoom)
+{
+    if (!(zoom > 0.0) || zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    setTextSize(m_textPoints);
 }
 
 void ChatLog::clearLog()

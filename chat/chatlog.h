@@ -34,6 +34,8 @@ public:
 
     void setTextSize(int points);
     int textSize() const;
+    // The window's zoom: the text is shown `zoom` times its size, which stays the chosen one.
+    void setZoom(qreal zoom);
 
     void clearLog();
     void copySelection();
@@ -77,6 +79,8 @@ private:
     void buildMenu();
 
     bool m_scrollLocked = false;
+    int m_textPoints = 0;
+    qreal m_zoom = 1.0;
     int m_lineLimit = kDefaultLineLimit;
     int m_characterLimit = kDefaultCharacterLimit;
     UrlOpener m_openUrl;

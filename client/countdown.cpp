@@ -1,5 +1,6 @@
 #include "client/countdown.h"
 
+#include "client/designscale.h"
 #include "client/model/countdownclock.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ CountdownView::CountdownView(const CountdownClock& clock, QLabel* label_timer, Q
 void CountdownView::show()
 {
     m_label->setText(m_clock.caption());
-    m_bar->setFixedWidth(m_clock.barWidth());
+    design::setFixedWidth(m_bar, m_clock.barWidth());
 }
 
 } // namespace pictova

@@ -1,5 +1,6 @@
 #include "client/gamechooser.h"
 
+#include "client/designscale.h"
 #include "client/hostedannouncement.h"
 #include "client/model/gamemodel.h"
 #include "lan/gamebrowser.h"
@@ -61,7 +62,8 @@ void BoardNotice::showNotice(const QString& text, bool offerRetry)
 {
     m_text->setText(text);
     m_retry->setVisible(offerRetry);
-    const QSize size(qMin(parentWidget()->width() - 40, 420), 120);
+    const QSize size(qMin(parentWidget()->width() - design::scaled(this, 40), design::scaled(this, 420)),
+                     design::scaled(this, 120));
     setGeometry((parentWidget()->width() - size.width()) / 2, (parentWidget()->height() - size.height()) / 2,
                 size.width(), size.height());
     show();

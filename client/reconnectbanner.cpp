@@ -1,5 +1,6 @@
 #include "client/reconnectbanner.h"
 
+#include "client/designscale.h"
 #include "client/model/clientsession.h"
 
 #include <QHBoxLayout>
@@ -41,8 +42,8 @@ void ReconnectBanner::showAttempt(int attempt)
 {
     m_text->setText(QStringLiteral("Connection lost, reconnecting… (%1)").arg(attempt));
     // Across the top of the board, clear of the start buttons and notices in its middle.
-    const int width = qMin(parentWidget()->width() - 20, 460);
-    setGeometry((parentWidget()->width() - width) / 2, 10, width, sizeHint().height());
+    const int width = qMin(parentWidget()->width() - design::scaled(this, 20), design::scaled(this, 460));
+    setGeometry((parentWidget()->width() - width) / 2, design::scaled(this, 10), width, sizeHint().height());
     show();
     raise();
 }

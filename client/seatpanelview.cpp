@@ -1,5 +1,6 @@
 #include "client/seatpanelview.h"
 
+#include "client/designscale.h"
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
 
@@ -110,7 +111,8 @@ void SeatPanelView::moveToRow(QWidget* widget, int seat, int offset) const
 {
     if (!isPlayerSeat(seat) || !widget)
         return;
-    widget->move(widget->x(), m_view.label_playername[seat]->y() + offset);
+    design::move(widget, QPoint(design::geometry(widget).x(),
+                                design::geometry(m_view.label_playername[seat]).y() + offset));
 }
 
 void SeatPanelView::showTurnSeat()

@@ -14,6 +14,7 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/countdown.h"
+#include "client/designscale.h"
 #include "client/gamechooser.h"
 #include "client/reconnectbanner.h"
 #include "client/seatpanelview.h"
@@ -29,6 +30,7 @@
 #include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
 #include "shell/settings.h"
+#include "shell/zoomsetting.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,8 +40,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 
 namespace pictova {
 
@@ -50,7 +55,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     buildWindow();
     GameModel& model = m_session.model();
     new SeatPanelView(model, m_view, this);
-    new TurnView(model, m_view, this);
+    m_turnView = new TurnView(model, m_view, this);
 
     BoardContext board;
     board.myseat = [this] { return m_session.model().mySeat(); };
@@ -88,6 +93,40 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     connect(m_view.button_start, &QToolButton::clicked, this,
             [this] { guarded([this] { button_startClick(); }); });
     wireSession();
+
+    // The board and the chat log follow the zoom their own way; the rest is scaled as designed.
+    design::setOwnSize(m_canvas);
+    design::setOwnFont(m_view.mainchat);
+    m_zoom = new WindowZoom(this);
+    connect(m_zoom, &WindowZoom::zoomed, this, &Tchat::zoomed);
+    const std::optional<int> remembered = loadZoom(settingsFilePath());
+    const QScreen* screen = this->screen();
+    const int designedHeight = centralWidget()->height() + menuBar()->sizeHint().height();
+    setZoomPercent(remembered ? *remembered
+                              : firstStartZoom(screen ? screen->geometry().height() : 0, designedHeight));
+}
+
+void Tchat::setZoomPercent(int percent)
+{
+    m_zoomPercent = nearestZoomStep(percent);
+    for (QAction* item : std::as_const(m_zoomItems))
+        item->setChecked(item->data().toInt() == m_zoomPercent);
+    m_zoom->apply(m_zoomPercent / 100.0);
+}
+
+void Tchat::chooseZoom(int percent)
+{
+    setZoomPercent(percent);
+    guarded([this] { saveZoom(settingsFilePath(), m_zoomPercent); });
+}
+
+void Tchat::zoomed(qreal zoom, qreal devicePixelRatio)
+{
+    m_canvas->setDisplayScale(zoom, devicePixelRatio);
+    m_view.mainchat->setZoom(zoom);
+    drawPictures();
+    m_turnView->showCategory();
+    m_view.winner->redraw();
 }
 
 Tchat::~Tchat() = default;
@@ -211,6 +250,11 @@ void Tchat::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // On a screen of another pixel density the board and the pictures are drawn afresh for it.
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, [this] { m_zoom->apply(m_zoomPercent / 100.0); });
+        m_zoom->apply(m_zoomPercent / 100.0);
+    }
     // A window shown by a test must not take the test runner's own arguments for a command line.
     if (property("noParams").toBool())
         return;

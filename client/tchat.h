@@ -7,6 +7,8 @@
 #include <memory>
 
 class QActionGroup;
+class QLabel;
+class QMenu;
 
 namespace pictova {
 
@@ -21,6 +23,8 @@ class PhraseButtons;
 class Tabout;
 class Tdownload;
 class Thelp;
+class TurnView;
+class WindowZoom;
 class Tphrases;
 class Tsnapshot;
 
@@ -90,6 +94,11 @@ public:
 
     bool closeRequested() const { return m_closeRequested; }
 
+    // The window's zoom in percent (one of kZoomSteps). Choosing one from the menu remembers it.
+    int zoomPercent() const { return m_zoomPercent; }
+    void setZoomPercent(int percent);
+    void chooseZoom(int percent);
+
     // Shows a secondary window; the first time, centred over the game window.
     void presentWindow(QWidget* window);
 
@@ -109,6 +118,10 @@ private:
     void buildDrawingPanel(QWidget* panel);
     void buildBottomPanel(QWidget* panel);
     void buildChatColumn(QWidget* column);
+    void buildZoomMenu(QMenu* view);
+    // The pictures of the window, drawn for its zoom and screen.
+    void drawPictures();
+    void zoomed(qreal zoom, qreal devicePixelRatio);
     void wireSession();
     // The window's own parts start afresh for another game in the same run.
     void clearForNewGame();
@@ -132,6 +145,11 @@ private:
     Album* m_album = nullptr;
     AlbumRecorder* m_albumRecorder = nullptr;
     AlbumDialog* m_albumDialog = nullptr;
+    QLabel* m_pickPicture = nullptr;
+    TurnView* m_turnView = nullptr;
+    WindowZoom* m_zoom = nullptr;
+    int m_zoomPercent = 100;
+    QList<QAction*> m_zoomItems;
 
     QAction* m_PlaySounds1 = nullptr;
     QAction* m_ScrollChatOff1 = nullptr;

@@ -5,6 +5,7 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
+#include "client/designscale.h"
 #include "client/gamechooser.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
@@ -13,10 +14,12 @@
 #include "resources/artwork.h"
 #include "shell/about.h"
 #include "shell/help.h"
+#include "shell/zoomsetting.h"
 
 #include <QPainter>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
@@ -67,12 +70,12 @@ void setBold(QWidget* widget, int pixelSize, bool bold = true)
     widget->setFont(font);
 }
 
-QToolButton* pictureButton(const QString& name, const QPixmap& face, QWidget* parent, const QRect& geometry)
+// Its picture is drawn by drawPictures().
+QToolButton* pictureButton(const QString& name, QWidget* parent, const QRect& geometry)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    button->setIcon(face);
     button->setIconSize(QSize(100, 15));
     button->setAutoRaise(true);
     return button;
@@ -89,12 +92,6 @@ void Tchat::buildWindow()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientarea"));
     client->setFixedSize(784, 518);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(0xAC, 0xAA, 0x8A));
-    const QPixmap tile = artwork::backgroundTile();
-    if (!tile.isNull())
-        palette.setBrush(QPalette::Window, QBrush(QColor(0xAC, 0xAA, 0x8A), tile));
-    client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
@@ -112,6 +109,45 @@ void Tchat::buildWindow()
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    drawPictures();
+}
+
+void Tchat::drawPictures()
+{
+    QWidget* client = centralWidget();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(0xAC, 0xAA, 0x8A));
+    const QPixmap tile = design::picture(client, artwork::backgroundTileAt);
+    if (!tile.isNull())
+        palette.setBrush(QPalette::Window, QBrush(QColor(0xAC, 0xAA, 0x8A), tile));
+    client->setPalette(palette);
+
+    m_view.button_start->setIcon(design::picture(m_view.button_start, artwork::startFaceAt));
+    m_view.button_pass->setIcon(design::picture(m_view.button_pass, artwork::passFaceAt));
+    for (int category = 0; category <= 6; ++category) {
+        QToolButton* button = m_view.button_cat[category];
+        button->setIcon(design::picture(
+            button, [category](qreal scale) { return artwork::categoryBannerAt(category, scale); }));
+    }
+    if (!tile.isNull())
+        m_pickPicture->setPixmap(design::picture(m_pickPicture, [](qreal scale) {
+            QPixmap filled(qRound(206 * scale), qRound(225 * scale));
+            QPainter painter(&filled);
+            painter.fillRect(filled.rect(), QBrush(artwork::backgroundTileAt(scale)));
+            return filled;
+        }));
+    m_view.image_arrow->setPixmap(design::picture(m_view.image_arrow, artwork::drawerArrowAt));
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        m_view.image_eyes[seat]->setPixmap(design::picture(m_view.image_eyes[seat], artwork::watchingEyesAt));
+    static_cast<QToolButton*>(m_view.button_snapshot)
+        ->setIcon(design::picture(m_view.button_snapshot, artwork::cameraAt));
+    for (int n = 1; n <= PhraseButtons::kCount; ++n) {
+        QToolButton* button = m_phrases->button(n);
+        button->setIcon(
+            design::picture(button, [n](qreal scale) { return artwork::phraseGlyphAt(n, scale); }));
+    }
+    if (m_zoom)
+        m_view.panel_toolbar->drawGlyphs(m_zoom->zoom(), m_zoom->devicePixelRatio());
 }
 
 void Tchat::buildTopPanel(QWidget* top)
@@ -134,12 +170,10 @@ void Tchat::buildTopPanel(QWidget* top)
     m_view.label_myteam->setAlignment(Qt::AlignCenter);
     setBold(m_view.label_myteam, 12);
     m_view.label_myteam->hide();
-    m_view.button_start =
-        pictureButton(QStringLiteral("button_start"), artwork::startFace(), top, QRect(2, 4, 102, 17));
+    m_view.button_start = pictureButton(QStringLiteral("button_start"), top, QRect(2, 4, 102, 17));
     m_view.button_start->setToolTip(QStringLiteral("Start Game"));
     m_view.button_start->hide();
-    m_view.button_pass =
-        pictureButton(QStringLiteral("button_pass"), artwork::passFace(), top, QRect(431, 4, 102, 17));
+    m_view.button_pass = pictureButton(QStringLiteral("button_pass"), top, QRect(431, 4, 102, 17));
     m_view.button_pass->setToolTip(QStringLiteral("Pass"));
     m_view.button_pass->hide();
 
@@ -189,14 +223,7 @@ void Tchat::buildDrawingPanel(QWidget* drawing)
     auto* picture = new QLabel(pick);
     picture->setObjectName(QStringLiteral("Image3"));
     picture->setGeometry(0, 0, 206, 225);
-    const QPixmap tile = artwork::backgroundTile();
-    if (!tile.isNull()) {
-        QPixmap filled(206, 225);
-        QPainter painter(&filled);
-        painter.fillRect(filled.rect(), QBrush(tile));
-        painter.end();
-        picture->setPixmap(filled);
-    }
+    m_pickPicture = picture;
     m_view.panel_pickcatagory = pick;
     m_view.label_pickcatagory =
         label(QStringLiteral("label_pickcatagory"), QString(), pick, QRect(3, 6, 200, 18));
@@ -211,9 +238,8 @@ void Tchat::buildDrawingPanel(QWidget* drawing)
     group->setExclusive(true);
     for (int row = 0; row < 7; ++row) {
         const int category = kCategoryButtonOrder[row];
-        auto* button =
-            pictureButton(QStringLiteral("button_cat%1").arg(category), artwork::categoryBanner(category),
-                          pick, QRect(51, 50 + row * 24, 104, 19));
+        auto* button = pictureButton(QStringLiteral("button_cat%1").arg(category), pick,
+                                     QRect(51, 50 + row * 24, 104, 19));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setProperty("category", category);
@@ -258,13 +284,11 @@ void Tchat::buildScorePanel(QWidget* score)
 {
     m_view.image_arrow = new QLabel(score);
     m_view.image_arrow->setObjectName(QStringLiteral("image_arrow"));
-    m_view.image_arrow->setPixmap(artwork::drawerArrow());
     m_view.image_arrow->setGeometry(22, 8, 14, 13);
     for (int seat = 1; seat <= kPlayerSeats; ++seat) {
         const int top = 6 + (seat - 1) * 17;
         auto* eyes = new QLabel(score);
         eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
-        eyes->setPixmap(artwork::watchingEyes());
         eyes->setGeometry(4, top + 2, 16, 12);
         eyes->hide();
         m_view.image_eyes[seat] = eyes;
@@ -309,7 +333,6 @@ void Tchat::buildScorePanel(QWidget* score)
     auto* snapshot = new QToolButton(score);
     snapshot->setObjectName(QStringLiteral("button_snapshot"));
     snapshot->setText(QStringLiteral("Take A Snap Shot"));
-    snapshot->setIcon(artwork::camera());
     snapshot->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     snapshot->setToolTip(QStringLiteral("Take a Snapshot"));
     snapshot->setAutoRaise(true);
@@ -338,6 +361,41 @@ void Tchat::buildChatColumn(QWidget* column)
     m_view.mainchat->setGeometry(1, 251, 245, 244);
     m_mychat = new ChatInput(column);
     m_mychat->setGeometry(1, 496, 244, 22);
+}
+
+void Tchat::buildZoomMenu(QMenu* view)
+{
+    QMenu* zoom = view->addMenu(QStringLiteral("Zoom"));
+    zoom->setObjectName(QStringLiteral("Zoom1"));
+    auto* steps = new QActionGroup(zoom);
+    for (int percent : kZoomSteps) {
+        QAction* action = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        action->setObjectName(QStringLiteral("Zoom%1").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        steps->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+        m_zoomItems << action;
+    }
+    zoom->addSeparator();
+    const auto step = [this, zoom](const QString& name, const QString& text, QList<QKeySequence> keys,
+                                   std::function<int()> target) {
+        QAction* action = zoom->addAction(text);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        // The keys work wherever the focus is in the window, the answer and chat fields included.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, target] { chooseZoom(target()); });
+    };
+    // Ctrl and the + key, shifted or not (on many keyboards + shares its key with =).
+    step(QStringLiteral("ZoomIn1"), QStringLiteral("Zoom In"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { return nextZoomStep(m_zoomPercent, +1); });
+    step(QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         [this] { return nextZoomStep(m_zoomPercent, -1); });
+    step(QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         [] { return kZoomSteps.front(); });
 }
 
 void Tchat::buildMenus()
@@ -412,6 +470,7 @@ void Tchat::buildMenus()
          [this] { presentWindow(m_view.spylist); });
     item(view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"),
          [this] { PhraseLists1Click(); });
+    buildZoomMenu(view);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* contents = item(help, QStringLiteral("Help2"), QStringLiteral("Contents"),

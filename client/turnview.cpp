@@ -2,6 +2,7 @@
 
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
+#include "client/designscale.h"
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
 #include "client/spylist.h"
@@ -123,8 +124,11 @@ void TurnView::hideTurnTools()
 void TurnView::showCategory()
 {
     const int category = m_model.category();
-    m_view.image_cat->setPixmap(category >= 0 && category <= 6 ? artwork::categoryBanner(category)
-                                                               : QPixmap());
+    m_view.image_cat->setPixmap(
+        category >= 0 && category <= 6
+            ? design::picture(m_view.image_cat,
+                              [category](qreal scale) { return artwork::categoryBannerAt(category, scale); })
+            : QPixmap());
 }
 
 void TurnView::showSettings()

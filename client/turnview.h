@@ -16,11 +16,13 @@ class TurnView : public QObject
 public:
     TurnView(const GameModel& model, GameView& view, QObject* parent = nullptr);
 
+    // The category's banner, drawn for the window's zoom.
+    void showCategory();
+
 private:
     void showPhase();
     void showPicking();
     void showDrawing();
-    void showCategory();
     void showSettings();
     void showStartOffer();
     void resetCategoryButtons();

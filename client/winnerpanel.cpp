@@ -1,5 +1,6 @@
 #include "client/winnerpanel.h"
 
+#include "client/designscale.h"
 #include "resources/artwork.h"
 
 #include <QLabel>
@@ -36,11 +37,33 @@ WinnerPanel::WinnerPanel(QWidget* parent) : QFrame(parent)
 
 void WinnerPanel::nextFrame()
 {
-    const QPixmap strip = artwork::winnerStrip();
-    if (!strip.isNull())
-        m_image->setPixmap(strip.copy(m_frame * artwork::kWinnerFrameWidth, 0, artwork::kWinnerFrameWidth,
-                                      artwork::kWinnerFrameHeight));
+    showFrame(m_frame);
     m_frame = (m_frame + 1) % artwork::kWinnerFrames;
+}
+
+void WinnerPanel::showFrame(int frame)
+{
+    const qreal ratio = devicePixelRatioF();
+    const qreal scale = design::zoomOf(this) * ratio;
+    if (scale != m_stripScale) {
+        m_strip = scale == 1.0 ? artwork::winnerStrip() : artwork::winnerStripAt(scale);
+        m_stripScale = scale;
+    }
+    m_shownFrame = frame;
+    if (m_strip.isNull())
+        return;
+    // Frame edges rounded alike on both sides, so each frame is cut exactly where it was drawn.
+    const int left = qRound(frame * artwork::kWinnerFrameWidth * scale);
+    const int right = qRound((frame + 1) * artwork::kWinnerFrameWidth * scale);
+    QPixmap picture = m_strip.copy(left, 0, right - left, m_strip.height());
+    picture.setDevicePixelRatio(ratio);
+    m_image->setPixmap(picture);
+}
+
+void WinnerPanel::redraw()
+{
+    if (m_shownFrame >= 0)
+        showFrame(m_shownFrame);
 }
 
 void WinnerPanel::showWinner(const QString& name)

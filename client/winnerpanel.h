@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPixmap>
 #include <QTimer>
 
 class QLabel;
@@ -21,13 +22,20 @@ public:
     int frame() const { return m_frame; }
     QLabel* label_winner() const { return m_label; }
 
+    // Shows the current picture again, drawn for the window's zoom.
+    void redraw();
+
 private:
     void nextFrame();
+    void showFrame(int frame);
 
     QLabel* m_image = nullptr;
     QLabel* m_label = nullptr;
     QTimer m_animation;
     int m_frame = 0;
+    int m_shownFrame = -1;
+    QPixmap m_strip; // the frames side by side, at m_stripScale pixels per unit
+    qreal m_stripScale = 0.0;
 };
 
 } // namespace pictova

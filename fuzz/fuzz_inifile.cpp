@@ -6,11 +6,13 @@
 #include "messaging/integer.h"
 #include "shell/inifile.h"
 #include "shell/settings.h"
+#include "shell/zoomsetting.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace pictova;
 
@@ -26,9 +28,9 @@ void writeFile(const QByteArray& bytes)
     FUZZ_CHECK(file.write(bytes) == bytes.size());
 }
 
-const QStringList kOurKeys = {"Textsize", "Snapcount", "Textcolor", "Actioncolor", "Playsounds",
-                              "Phrase1",  "Phrase2",   "Phrase3",   "Phrase4",     "Phrase5",
-                              "Phrase6",  "Phrase7",   "Phrase8",   "Phrase9",     "Phrase10"};
+const QStringList kOurKeys = {"Textsize", "Snapcount", "Textcolor", "Actioncolor", "Playsounds", "Phrase1",
+                              "Phrase2",  "Phrase3",   "Phrase4",   "Phrase5",     "Phrase6",    "Phrase7",
+                              "Phrase8",  "Phrase9",   "Phrase10",  "Zoom"};
 
 bool ours(const QString& section, const QString& key)
 {
@@ -75,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     saved.textcolour = input.ConsumeIntegral<quint32>();
     saved.actioncolour = input.ConsumeIntegral<quint32>();
     saved.playsounds = input.ConsumeBool();
+    const int zoom = input.ConsumeIntegral<int>();
     QStringList phrases;
     for (int n = 0; n < kPhraseCount && input.ConsumeBool(); ++n)
         phrases << QString::fromUtf8(input.ConsumeRandomLengthString(16));
@@ -87,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const LoadedSettings loaded = loadSettings(*path, 7);
     FUZZ_CHECK(loaded.textsize >= 1 && loaded.textsize <= 72);
     FUZZ_CHECK(loaded.phrases.size() == kPhraseCount);
+    if (const std::optional<int> remembered = loadZoom(*path))
+        FUZZ_CHECK(std::find(kZoomSteps.begin(), kZoomSteps.end(), *remembered) != kZoomSteps.end());
     const QString probed = before.readString(probeSection, probeKey, kMissing);
     FUZZ_CHECK(before.readInteger(probeSection, probeKey, 12345) ==
                (probed == kMissing ? 12345 : tryParseInteger(probed).value_or(12345)));
@@ -94,12 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // What we save reads back, and what is not ours stays as it was.
     saveSettings(*path, saved);
     savePhrases(*path, phrases);
+    saveZoom(*path, zoom);
     const LoadedSettings reread = loadSettings(*path, 7);
     FUZZ_CHECK(reread.textsize == saved.textsize);
     FUZZ_CHECK(reread.snapcount == saved.snapcount);
     FUZZ_CHECK(reread.textcolour == saved.textcolour);
     FUZZ_CHECK(reread.actioncolour == saved.actioncolour);
     FUZZ_CHECK(reread.playsounds == saved.playsounds);
+    FUZZ_CHECK(loadZoom(*path) == nearestZoomStep(zoom));
     for (int n = 0; n < kPhraseCount; ++n)
         FUZZ_CHECK(reread.phrases[n] == asStored(phrases.value(n)));
     const IniFile after(*path);

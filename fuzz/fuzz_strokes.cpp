@@ -1,6 +1,6 @@
 // The stroke payloads: the drawer's CMD_moveit, CMD_draw and CMD_clearmain as the board receives
-// them, parsed and drawn on a real board (view and backing bitmap). The two points parsers must
-// agree, a bad payload may only fail with the game's own error, and the board keeps its size.
+// them, parsed and drawn on a real board (view and backing bitmap, at a zoom now and then). The two points
+// parsers must agree, a bad payload may only fail with the game's own error, and the board keeps its size.
 
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
@@ -87,6 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     board->controller.startTurn();
+    // The board as a zoomed window shows it draws every stroke a second time at that scale.
+    constexpr double kZooms[] = {1.0, 1.25, 2.0, 3.0};
+    const double zoom = kZooms[input.ConsumeIntegralInRange<int>(0, 3)];
+    board->canvas.setDisplayScale(zoom, 1.0);
     while (input.remaining_bytes() > 0) {
         const int kind = input.ConsumeIntegralInRange<int>(0, 3);
         const QString payload = payloadFrom(input);
@@ -114,6 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         FUZZ_CHECK(board->canvas.backup().size() == QSize(BoardCanvas::kWidth, BoardCanvas::kHeight));
         FUZZ_CHECK(board->canvas.backup().format() == QImage::Format_RGB32);
+        FUZZ_CHECK(board->canvas.displayed().width() >= board->canvas.width());
+        FUZZ_CHECK(board->canvas.displayed().height() >= board->canvas.height());
     }
     return 0;
 }

@@ -22,6 +22,8 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 const QColor kInk(0x2B, 0x22, 0x1C);
 const QColor kPaper(0xFF, 0xFB, 0xEE);
 const QColor kSmileyYellow(0xFF, 0xD2, 0x3A);
+// No picture is drawn larger than this many pixels per unit (a 300 % window on a 4x screen).
+constexpr qreal kLargestScale = 16.0;
 
 // A fixed generator so the textures come out the same on every run and every platform; the
 // standard distributions are free to differ between library versions.
@@ -63,18 +65,36 @@ QFont fittedFont(const QString& text, const QSizeF& box, int maxPixels, bool bol
 }
 
 // Paints a fresh transparent picture of the given size; painters start antialiased.
-QPixmap drawn(QSize size, const std::function<void(QPainter&)>& paint)
+// The painting is in the picture's own units; at another `scale` the image has that many pixels
+// per unit, so the same drawing comes out sharp rather than enlarged.
+QPixmap drawn(QSize size, const std::function<void(QPainter&)>& paint, qreal scale = 1.0)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels =
+        scale == 1.0 ? size
+                     : QSize(qMax(1, qRound(size.width() * scale)), qMax(1, qRound(size.height() * scale)));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(qreal(pixels.width()) / size.width(), qreal(pixels.height()) / size.height());
         paint(p);
     }
     return QPixmap::fromImage(image);
+}
+
+// Pictures at scale 1 are drawn once and kept in `kept`; other scales are drawn when asked.
+QPixmap keptOrDrawn(QPixmap& kept, QSize size, qreal scale, const std::function<void(QPainter&)>& paint)
+{
+    if (!(scale > 0.0) || scale > kLargestScale)
+        scale = 1.0;
+    if (scale != 1.0)
+        return drawn(size, paint, scale);
+    if (kept.isNull())
+        kept = drawn(size, paint);
+    return kept;
 }
 
 // Text centred on a point by its cap height rather than the font box, which puts short
@@ -252,9 +272,9 @@ QPainterPath heartPath(const QRectF& r)
 }
 
 // A small push-button face for the 100 x 15 game buttons.
-QPixmap buttonFace(const QString& text, const QColor& base)
+QPixmap buttonFace(QPixmap& kept, const QString& text, const QColor& base, qreal scale)
 {
-    return drawn(QSize(100, 15), [&](QPainter& p) {
+    return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
         const QRectF body(0.5, 0.5, 99, 14);
         QLinearGradient g(0, 0, 0, 15);
         g.setColorAt(0.0, base.lighter(135));
@@ -315,9 +335,10 @@ void speechBubble(QPainter& p, const QRectF& body, const QPointF& tailTip, const
 
 } // namespace
 
-QPixmap backgroundTile()
+QPixmap backgroundTileAt(qreal scale)
 {
-    static const QPixmap tile = drawn(QSize(64, 64), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(64, 64), scale, [](QPainter& p) {
         p.fillRect(0, 0, 64, 64, kKhaki);
         Scatter rng(0x5eed);
         // Short hatching strokes, each drawn at every wrapped offset so the tile repeats seamlessly.
@@ -339,10 +360,9 @@ QPixmap backgroundTile()
             p.drawEllipse(QPointF(rng.below(64) + 0.5, rng.below(64) + 0.5), 0.6, 0.6);
         }
     });
-    return tile;
 }
 
-QPixmap categoryBanner(int category)
+QPixmap categoryBannerAt(int category, qreal scale)
 {
     static const std::array<QString, 7> names = {
         QStringLiteral("General"),      QStringLiteral("Action"), QStringLiteral("Phrase"),
@@ -352,10 +372,9 @@ QPixmap categoryBanner(int category)
     static std::array<QPixmap, 7> banners;
     // An unknown category still gets a red bar of the right size, so layouts never jump.
     const QString name = (category >= 0 && category < int(names.size())) ? names[category] : QString();
-    QPixmap* slot = (category >= 0 && category < int(names.size())) ? &banners[category] : nullptr;
-    if (slot && !slot->isNull())
-        return *slot;
-    QPixmap banner = drawn(QSize(100, 15), [&](QPainter& p) {
+    static QPixmap unnamed;
+    QPixmap& kept = (category >= 0 && category < int(names.size())) ? banners[category] : unnamed;
+    return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         QLinearGradient g(0, 0, 0, 15);
         g.setColorAt(0.0, QColor(0xE0, 0x20, 0x18));
@@ -371,14 +390,12 @@ QPixmap categoryBanner(int category)
             centredText(p, QRectF(0, 0, 100, 15), name, fittedFont(name, QSizeF(92, 10), 11), Qt::white,
                         QColor(0x50, 0x00, 0x00));
     });
-    if (slot)
-        *slot = banner;
-    return banner;
 }
 
-QPixmap drawerArrow()
+QPixmap drawerArrowAt(qreal scale)
 {
-    static const QPixmap arrow = drawn(QSize(12, 11), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(12, 11), scale, [](QPainter& p) {
         QPolygonF shape;
         shape << QPointF(0.5, 3.5) << QPointF(5.5, 3.5) << QPointF(5.5, 0.5) << QPointF(11.5, 5.5)
               << QPointF(5.5, 10.5) << QPointF(5.5, 7.5) << QPointF(0.5, 7.5);
@@ -389,12 +406,12 @@ QPixmap drawerArrow()
         p.setBrush(g);
         p.drawPolygon(shape);
     });
-    return arrow;
 }
 
-QPixmap watchingEyes()
+QPixmap watchingEyesAt(qreal scale)
 {
-    static const QPixmap eyes = drawn(QSize(14, 10), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(14, 10), scale, [](QPainter& p) {
         for (qreal x : {0.5, 7.5}) {
             p.setPen(QPen(kInk, 0.9));
             p.setBrush(Qt::white);
@@ -406,24 +423,24 @@ QPixmap watchingEyes()
             p.drawEllipse(QRectF(x + 3.2, 4.0, 1.1, 1.1));
         }
     });
-    return eyes;
 }
 
-QPixmap startFace()
+QPixmap startFaceAt(qreal scale)
 {
-    static const QPixmap face = buttonFace(QStringLiteral("Start Game"), QColor(0x2F, 0x9A, 0x3A));
-    return face;
+    static QPixmap kept;
+    return buttonFace(kept, QStringLiteral("Start Game"), QColor(0x2F, 0x9A, 0x3A), scale);
 }
 
-QPixmap passFace()
+QPixmap passFaceAt(qreal scale)
 {
-    static const QPixmap face = buttonFace(QStringLiteral("Pass"), QColor(0xE8, 0x80, 0x18));
-    return face;
+    static QPixmap kept;
+    return buttonFace(kept, QStringLiteral("Pass"), QColor(0xE8, 0x80, 0x18), scale);
 }
 
-QPixmap camera()
+QPixmap cameraAt(qreal scale)
 {
-    static const QPixmap glyph = drawn(QSize(16, 13), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(16, 13), scale, [](QPainter& p) {
         p.setPen(QPen(QColor(0x1E, 0x1E, 0x24), 0.8));
         p.setBrush(QColor(0x4A, 0x4A, 0x54));
         p.drawRoundedRect(QRectF(4, 0.5, 6, 3), 1, 1);
@@ -443,13 +460,13 @@ QPixmap camera()
         p.setBrush(QColor(0xFF, 0xF2, 0xA0));
         p.drawRect(QRectF(12, 4, 2, 1.5));
     });
-    return glyph;
 }
 
-QPixmap winnerStrip()
+QPixmap winnerStripAt(qreal scale)
 {
-    static const QPixmap strip =
-        drawn(QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(
+        kept, QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), scale, [](QPainter& p) {
             const QFont titleFont = fittedFont(QStringLiteral("The Winner"), QSizeF(104, 14), 18);
             const QColor confetti[] = {QColor(0xE0, 0x30, 0x30), QColor(0x30, 0x90, 0xE0),
                                        QColor(0x40, 0xB0, 0x40), QColor(0xF0, 0xA0, 0x20),
@@ -522,7 +539,6 @@ QPixmap winnerStrip()
                 p.restore();
             }
         });
-    return strip;
 }
 
 namespace {
@@ -839,15 +855,13 @@ QPixmap nextGlyph()
     return glyph;
 }
 
-QPixmap phraseGlyph(int index)
+QPixmap phraseGlyphAt(int index, qreal scale)
 {
     static std::array<QPixmap, 11> glyphs;
     if (index < 1 || index > 10)
-        return drawn(QSize(21, 15), [](QPainter&) {});
-    QPixmap& glyph = glyphs[index];
-    if (!glyph.isNull())
-        return glyph;
-    glyph = drawn(QSize(21, 15), [index](QPainter& p) {
+        return drawn(
+            QSize(21, 15), [](QPainter&) {}, qBound<qreal>(1.0, scale, kLargestScale));
+    return keptOrDrawn(glyphs[index], QSize(21, 15), scale, [index](QPainter& p) {
         const QRectF face(3.5, 0.5, 14, 14);
         const QColor line(0x4A, 0x34, 0x00);
         // In the order of the chat's built-in phrases, each glyph hinting at its phrase.
@@ -952,7 +966,51 @@ QPixmap phraseGlyph(int index)
         }
         }
     });
-    return glyph;
+}
+
+QPixmap backgroundTile()
+{
+    return backgroundTileAt(1.0);
+}
+
+QPixmap drawerArrow()
+{
+    return drawerArrowAt(1.0);
+}
+
+QPixmap watchingEyes()
+{
+    return watchingEyesAt(1.0);
+}
+
+QPixmap startFace()
+{
+    return startFaceAt(1.0);
+}
+
+QPixmap passFace()
+{
+    return passFaceAt(1.0);
+}
+
+QPixmap camera()
+{
+    return cameraAt(1.0);
+}
+
+QPixmap winnerStrip()
+{
+    return winnerStripAt(1.0);
+}
+
+QPixmap categoryBanner(int category)
+{
+    return categoryBannerAt(category, 1.0);
+}
+
+QPixmap phraseGlyph(int index)
+{
+    return phraseGlyphAt(index, 1.0);
 }
 
 namespace {

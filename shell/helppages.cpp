@@ -22,6 +22,8 @@ with a limited set of phrases, which needs no lobby and no network at all.</p>
 buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
 "Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
 line, and change the lines with View &gt; Phrase Lists.</p>
+<p>On a large screen, make the window bigger with View &gt; Zoom (or Ctrl and +, Ctrl and -, and
+Ctrl and 0 for the usual size). Pictova remembers the size you chose.</p>
 )";
 
 const char* kConnecting = R"(

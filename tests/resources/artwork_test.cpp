@@ -254,3 +254,46 @@ TEST_F(Artwork, AboutPictureLeavesRoomForItsText)
     const int light = countIn(about, textArea, [](QRgb c) { return qAlpha(c) == 255 && qGray(c) > 200; });
     EXPECT_GT(light, textArea.width() * textArea.height() * 95 / 100);
 }
+
+// A picture drawn at a scale has that many pixels per unit and is drawn afresh: an enlarged
+// small picture would be made of uniform blocks.
+TEST_F(Artwork, PicturesAtAScaleAreDrawnAtThatResolution)
+{
+    const struct
+    {
+        const char* name;
+        std::function<QPixmap(qreal)> draw;
+        QSize size;
+    } pictures[] = {
+        {"startFace", artwork::startFaceAt, {100, 15}},
+        {"passFace", artwork::passFaceAt, {100, 15}},
+        {"winnerStrip", artwork::winnerStripAt, {905, 153}},
+        {"drawerArrow", artwork::drawerArrowAt, {12, 11}},
+        {"watchingEyes", artwork::watchingEyesAt, {14, 10}},
+        {"camera", artwork::cameraAt, {16, 13}},
+        {"backgroundTile", artwork::backgroundTileAt, {64, 64}},
+        {"categoryBanner", [](qreal s) { return artwork::categoryBannerAt(5, s); }, {100, 15}},
+        {"phraseGlyph", [](qreal s) { return artwork::phraseGlyphAt(7, s); }, {21, 15}},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        EXPECT_EQ(picture.draw(1.0).toImage(), picture.draw(1.0).toImage());
+        EXPECT_EQ(picture.draw(1.0).size(), picture.size);
+        EXPECT_EQ(picture.draw(2.5).size(),
+                  QSize(qRound(picture.size.width() * 2.5), qRound(picture.size.height() * 2.5)));
+        const QImage twice = argb(picture.draw(2.0));
+        ASSERT_EQ(twice.size(), picture.size * 2);
+        int mixedBlocks = 0;
+        for (int y = 0; y + 1 < twice.height(); y += 2)
+            for (int x = 0; x + 1 < twice.width(); x += 2) {
+                const QRgb c = twice.pixel(x, y);
+                mixedBlocks += twice.pixel(x + 1, y) != c || twice.pixel(x, y + 1) != c ||
+                               twice.pixel(x + 1, y + 1) != c;
+            }
+        EXPECT_GT(mixedBlocks, 10);
+        // Scales no screen has are drawn at 1.
+        EXPECT_EQ(picture.draw(0.0).size(), picture.size);
+        EXPECT_EQ(picture.draw(-2.0).size(), picture.size);
+        EXPECT_EQ(picture.draw(1000.0).size(), picture.size);
+    }
+}
