@@ -102,10 +102,7 @@ void TSock::clearNameCache()
     g_resolverCalls = 0;
 }
 
-int TSock::resolverCalls()
-{
-    return g_resolverCalls;
-}
+int TSock::resolverCalls() { return g_resolverCalls; }
 
 quint16 TSock::resolvePort() const
 {
@@ -248,12 +245,6 @@ void TSock::send(const QByteArray& bytes)
     m_socket->write(bytes);
 }
 
-void TSock::writeOut()
-{
-    if (m_socket && m_socket->state() == QAbstractSocket::ConnectedState)
-        m_socket->flush();
-}
-
 void TSock::flushPending()
 {
     if (!m_pending.isEmpty() && m_socket) {
@@ -307,10 +298,10 @@ void TSock::socketError(int error)
     if (socketError == QAbstractSocket::RemoteHostClosedError && m_connected)
         return;
     const WinsockError mapped = winsockError(socketError);
-    report(SocketInfo::Error,
-           QStringLiteral("Error #%1 (%2)")
-               .arg(mapped.code)
-               .arg(mapped.name ? QString::fromLatin1(mapped.name) : QStringLiteral("UNKNOWN ERROR")));
+    report(SocketInfo::Error, QStringLiteral("Error #%1 (%2)")
+                                  .arg(mapped.code)
+                                  .arg(mapped.name ? QString::fromLatin1(mapped.name)
+                                                   : QStringLiteral("UNKNOWN ERROR")));
 }
 
 bool TSock::close()

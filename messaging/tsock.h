@@ -6,10 +6,11 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
-#include <QString>
 #include <QTcpSocket>
+#include <QString>
 
 class QTcpServer;
+
 
 namespace pictova {
 
@@ -48,9 +49,6 @@ public:
     TSock* accept(QObject* parent = nullptr);
     // Queues text for the peer; bytes leave in order and the call never blocks.
     void send(const QByteArray& bytes);
-    // Hands what send() queued to the system now, as far as it takes it, instead of on the next
-    // turn of the event loop.
-    void writeOut();
     // Hands over everything received and not yet taken.
     QByteArray receive();
     // Closes the system socket (reporting "Socket Closed" unless it was listening).

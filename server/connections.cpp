@@ -242,29 +242,10 @@ void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
     } catch (const ESockException&) {
         return; // the connection is already going; its departure is on its way
     }
-    if (!it->second->sentSinceWriteOut) {
-        it->second->sentSinceWriteOut = true;
-        m_sentTo.push_back(seat);
-    }
     if (sock->outgoingSize() > kMaxOutgoingBytes && !it->second->dropping) {
         it->second->dropping = true;
         dropLater(seat, it->second->id);
     }
-}
-
-void ServerConnections::writeOutSent()
-{
-    // A seat is looked up again: the request may have closed its connection or given the seat
-    // to another.
-    for (const int seat : m_sentTo) {
-        auto it = m_links.find(seat);
-        if (it == m_links.end() || !it->second->sentSinceWriteOut)
-            continue;
-        it->second->sentSinceWriteOut = false;
-        if (it->second->sock && !it->second->dropping)
-            it->second->sock->writeOut();
-    }
-    m_sentTo.clear();
 }
 
 void ServerConnections::dropLater(int seat, ConnectionId id)

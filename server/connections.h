@@ -12,7 +12,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace pictova {
 
@@ -77,9 +76,6 @@ public:
     qsizetype maxQueuedMessages() const { return m_maxQueuedMessages; }
 
     void sendToSeat(int seat, const QByteArray& bytes);
-    // What was sent since the last call leaves now rather than on the next turn of the loop: a
-    // relayed stroke reaches the others without waiting for the sockets' write notices.
-    void writeOutSent();
     // Closes the seat's connection; its departure follows before this returns. The first reason
     // given for a connection is the one reported.
     void disconnectsock(int seat, Departure reason = Departure::Removed);
@@ -103,7 +99,6 @@ private:
         MessageFramer framer;
         qsizetype queuedBytes = 0;
         bool dropping = false;
-        bool sentSinceWriteOut = false;
         qint64 acceptedAt = 0; // on the login deadline's clock
         std::optional<Departure> closing;
     };
@@ -133,7 +128,6 @@ private:
     ReceiveQueue m_receivedlist{ReceiveQueue::Order::RoundRobin};
     ConnectionId m_nextId = 1;
     TestSink m_testSink;
-    std::vector<int> m_sentTo; // seats sent to since the last writeOutSent(), once each
     qsizetype m_maxQueuedMessages = kMaxQueuedMessages;
     qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
     LoginDeadline m_loginDeadline;

@@ -65,7 +65,6 @@ void TServer::servePass()
             break;
         m_allowance.spend(request->origin, now);
         m_requests.handle(request->text, request->seat, m_players);
-        m_connections.writeOutSent();
     }
     if (!m_connections.hasRequests())
         return;
