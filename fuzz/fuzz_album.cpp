@@ -9,6 +9,7 @@
 #include "client/spylist.h"
 #include "client/tchat.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"
 #include "shell/apppaths.h"
@@ -57,24 +58,6 @@ struct Client
 
 Client* client = nullptr;
 
-QString payloadFrom(FuzzedDataProvider& input)
-{
-    if (input.ConsumeBool())
-        return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(512)));
-    // Mostly well-formed: a seat, a colour, a width and points, each now and then replaced.
-    const QString seat =
-        input.ConsumeIntegralInRange<int>(0, 3) == 0 ? QString::number(kMySeat) : QStringLiteral("1");
-    const QString colour = fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(12)));
-    const QString width = QString::number(input.ConsumeIntegral<qint32>());
-    QString points;
-    const int count = input.ConsumeIntegralInRange<int>(0, 40);
-    for (int i = 0; i < count; ++i)
-        points += QStringLiteral("+%1,%2")
-                      .arg(input.ConsumeIntegral<qint32>())
-                      .arg(input.ConsumeIntegral<qint32>());
-    return seat + QLatin1Char('+') + colour + QLatin1Char('+') + width + points + QLatin1Char('+');
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -92,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     while (input.remaining_bytes() > 0) {
         static const QString kinds[] = {cmd::moveit, cmd::clearmain, cmd::draw, cmd::draw};
         const QString& command = kinds[input.ConsumeIntegralInRange<int>(0, 3)];
-        messages << command + QLatin1Char('+') + payloadFrom(input);
+        messages << command + QLatin1Char('+') + fuzz::strokePayloadFrom(input, kMySeat);
     }
     client->receive(messages);
     FUZZ_CHECK(client->chat.albumRecorder().currentRecord().bytes() <= StrokeRecord::kByteCap);

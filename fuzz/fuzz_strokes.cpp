@@ -6,6 +6,7 @@
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "messaging/wire.h"
@@ -56,24 +57,6 @@ void checkPoints(const QString& points, qsizetype maxPoints)
     }
 }
 
-QString payloadFrom(FuzzedDataProvider& input)
-{
-    if (input.ConsumeBool())
-        return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(512)));
-    // Mostly well-formed: a seat, a colour, a width and points, each now and then replaced.
-    const QString seat =
-        input.ConsumeIntegralInRange<int>(0, 3) == 0 ? QString::number(kMySeat) : QStringLiteral("1");
-    const QString colour = fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(12)));
-    const QString width = QString::number(input.ConsumeIntegral<qint32>());
-    QString points;
-    const int count = input.ConsumeIntegralInRange<int>(0, 40);
-    for (int i = 0; i < count; ++i)
-        points += QStringLiteral("+%1,%2")
-                      .arg(input.ConsumeIntegral<qint32>())
-                      .arg(input.ConsumeIntegral<qint32>());
-    return seat + QLatin1Char('+') + colour + QLatin1Char('+') + width + points + QLatin1Char('+');
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -93,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     board->canvas.setDisplayScale(zoom, 1.0);
     while (input.remaining_bytes() > 0) {
         const int kind = input.ConsumeIntegralInRange<int>(0, 3);
-        const QString payload = payloadFrom(input);
+        const QString payload = fuzz::strokePayloadFrom(input, kMySeat);
         try {
             switch (kind) {
             case 0:
