@@ -15,8 +15,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <arpa/inet.h>
 #include <cstdio>
 #include <memory>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace pictova;
@@ -31,20 +36,59 @@ constexpr int kStrokePoints = 250; // two seconds of drawing, then the pen lifts
 constexpr int kChatMs = 2000;
 } // namespace
 
+// An echo in a process of its own, as the host is: one byte back for each byte, until the peer
+// closes. The round trip through it adds the two wake-ups of another process that every relayed
+// message pays too.
+quint16 startEchoProcess()
+{
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(listener, 1) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return 0;
+    if (::fork() == 0) {
+        const int peer = ::accept(listener, nullptr, nullptr);
+        const int one = 1;
+        ::setsockopt(peer, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        char byte;
+        while (::read(peer, &byte, 1) == 1 && ::write(peer, &byte, 1) == 1) {
+        }
+        ::_exit(0);
+    }
+    ::close(listener);
+    return ntohs(address.sin_port);
+}
+
 // The plain loopback round trip through Qt's sockets on this machine: one byte out to an echo
-// and back, one at a time. The relay's figures are read against it.
-Summary loopbackRoundTrip(int rounds)
+// and back, one at a time, to an echo in this process or (`otherProcess`) in one of its own. The
+// relay's figures are read against it.
+Summary loopbackRoundTrip(int rounds, bool otherProcess)
 {
     QTcpServer echo;
-    echo.listen(QHostAddress::LocalHost, 0);
+    quint16 port = 0;
+    if (otherProcess) {
+        port = startEchoProcess();
+    } else {
+        echo.listen(QHostAddress::LocalHost, 0);
+        port = echo.serverPort();
+    }
     QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, echo.serverPort());
+    client.connectToHost(QHostAddress::LocalHost, port);
     client.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (!waitUntil([&] { return echo.hasPendingConnections(); }, 3000))
-        return {};
-    QTcpSocket* peer = echo.nextPendingConnection();
-    peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    QObject::connect(peer, &QTcpSocket::readyRead, [peer] { peer->write(peer->readAll()); });
+    if (otherProcess) {
+        if (!waitUntil([&] { return client.state() == QAbstractSocket::ConnectedState; }, 3000))
+            return {};
+    } else {
+        if (!waitUntil([&] { return echo.hasPendingConnections(); }, 3000))
+            return {};
+        QTcpSocket* peer = echo.nextPendingConnection();
+        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        QObject::connect(peer, &QTcpSocket::readyRead, [peer] { peer->write(peer->readAll()); });
+    }
     // Each echo sends the next byte from the event loop, as the relay's sockets are served.
     std::vector<qint64> samples;
     qint64 sent = 0;
@@ -63,6 +107,10 @@ Summary loopbackRoundTrip(int rounds)
     sent = nowNs();
     client.write("x", 1);
     loop.exec();
+    if (otherProcess) {
+        client.close(); // the echo ends
+        ::wait(nullptr);
+    }
     return summarise(samples);
 }
 
@@ -246,12 +294,18 @@ int main(int argc, char** argv)
                 (bytesAfter - bytesBefore) / elapsed);
     std::printf("  (this benchmark's own CPU: %.2f %% of one core)\n",
                 100.0 * (selfAfter.cpuSeconds - selfBefore.cpuSeconds) / elapsed);
-    const Summary loopback = loopbackRoundTrip(2000);
+    const Summary loopback = loopbackRoundTrip(2000, false);
+    const Summary otherProcess = loopbackRoundTrip(2000, true);
     const Summary strokes = summarise(strokeLatency);
     std::printf("  plain loopback round trip: %s\n", qPrintable(describe(loopback)));
     if (loopback.p50 > 0)
         std::printf("  strokes against it: p50 %.1fx, p99 %.1fx the loopback p50\n",
                     strokes.p50 / loopback.p50, strokes.p99 / loopback.p50);
+    std::printf("  loopback round trip to an echo in another process: %s\n",
+                qPrintable(describe(otherProcess)));
+    if (otherProcess.p50 > 0)
+        std::printf("  strokes against it: p50 %.1fx, p99 %.1fx its p50\n", strokes.p50 / otherProcess.p50,
+                    strokes.p99 / otherProcess.p50);
     host.stop();
     return 0;
 }
