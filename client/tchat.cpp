@@ -14,7 +14,6 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/countdown.h"
-#include "client/designscale.h"
 #include "client/gamechooser.h"
 #include "client/reconnectbanner.h"
 #include "client/seatpanelview.h"
@@ -27,6 +26,8 @@
 #include "messaging/wire.h"
 #include "server/wordfolder.h"
 #include "shell/apppaths.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 #include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
 #include "shell/settings.h"
@@ -127,6 +128,8 @@ void Tchat::zoomed(qreal zoom, qreal devicePixelRatio)
     drawPictures();
     m_turnView->showCategory();
     m_view.winner->redraw();
+    // The game's other windows open at this zoom and follow it.
+    DialogZoom::instance()->setZoom(zoom);
 }
 
 Tchat::~Tchat() = default;
@@ -494,6 +497,8 @@ void Tchat::presentWindow(QWidget* window)
 {
     if (!window)
         return;
+    // Measured at its zoom, so it is centred as it will show.
+    DialogZoom::instance()->follow(window);
     if (!window->property("placed").toBool()) {
         window->setProperty("placed", true);
         const QRect frame = frameGeometry();
