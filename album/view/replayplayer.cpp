@@ -25,6 +25,7 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
     m_title->setTextFormat(Qt::PlainText);
     m_picture = new QLabel(this);
     m_picture->setFixedSize(BoardCanvas::kWidth, BoardCanvas::kHeight);
+    m_picture->setObjectName(QStringLiteral("label_replayBoard"));
     m_picture->setFrameShape(QFrame::Box);
     DialogZoom::whenZoomed(this, [this] { refresh(); });
     m_play = new QToolButton(this);
