@@ -99,7 +99,9 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         const int size = QProxyStyle::pixelMetric(metric, option, widget);
-        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin || metric == PM_IndicatorWidth ||
+            metric == PM_IndicatorHeight || metric == PM_ExclusiveIndicatorWidth ||
+            metric == PM_ExclusiveIndicatorHeight)
             return times(size, design::zoomOf(widget));
         return size;
     }

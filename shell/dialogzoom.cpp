@@ -6,11 +6,13 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
@@ -201,6 +203,9 @@ void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
             styled << area->verticalScrollBar() << area->horizontalScrollBar();
         if (auto* button = qobject_cast<QToolButton*>(widget); button && button->arrowType() != Qt::NoArrow)
             styled << button;
+        // Check boxes and radio buttons: their marks.
+        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
+            styled << widget;
         for (QWidget* each : std::as_const(styled)) {
             if (zoom == 1.0 && !m_zoomedStyle)
                 continue;

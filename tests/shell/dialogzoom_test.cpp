@@ -11,10 +11,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBrowser>
 
 #include <functional>
@@ -214,7 +216,7 @@ TEST_F(DialogZoomTest, AHiddenWindowOpensAtTheZoomChosenWhileItWasHidden)
     EXPECT_EQ(form->size(), QSize(240, 209));
 }
 
-TEST_F(DialogZoomTest, PicturesAndScrollBarsAreDrawnForTheZoom)
+TEST_F(DialogZoomTest, PicturesScrollBarsAndCheckMarksAreDrawnForTheZoom)
 {
     std::unique_ptr<QWidget> download = openAt(windows()[3], 2.0);
     const QPixmap advert = download->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
@@ -245,6 +247,14 @@ TEST_F(DialogZoomTest, PicturesAndScrollBarsAreDrawnForTheZoom)
     const int designedBar = help1->findChild<QTextBrowser*>()->verticalScrollBar()->sizeHint().width();
     std::unique_ptr<QWidget> help2 = openAt(windows()[2], 2.0);
     EXPECT_EQ(help2->findChild<QTextBrowser*>()->verticalScrollBar()->sizeHint().width(), designedBar * 2);
+
+    // So do the marks of check boxes.
+    const auto mark = [](QWidget& window) {
+        const QCheckBox* box = window.findChild<QCheckBox*>();
+        return box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+    };
+    const int designedMark = mark(*openAt(windows()[0], 1.0));
+    EXPECT_EQ(mark(*openAt(windows()[0], 3.0)), designedMark * 3);
 }
 
 TEST_F(DialogZoomTest, AWindowBelongingToAnotherFollowsTheZoomOfTheOneItBelongsTo)
