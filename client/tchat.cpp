@@ -46,6 +46,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 namespace pictova {
 
@@ -502,7 +503,16 @@ void Tchat::presentWindow(QWidget* window)
     if (!window->property("placed").toBool()) {
         window->setProperty("placed", true);
         const QRect frame = frameGeometry();
-        window->move(frame.center() - QPoint(window->width() / 2, window->height() / 2));
+        QPoint place = frame.center() - QPoint(window->width() / 2, window->height() / 2);
+        // A window larger than the game window (zoomed, on a small screen) stays on the screen.
+        if (const QScreen* shown = screen()) {
+            const QRect room = shown->availableGeometry();
+            place.setX(std::clamp(place.x(), room.left(),
+                                  std::max(room.left(), room.right() + 1 - window->width())));
+            place.setY(std::clamp(place.y(), room.top(),
+                                  std::max(room.top(), room.bottom() + 1 - window->height())));
+        }
+        window->move(place);
     }
     window->show();
     window->raise();

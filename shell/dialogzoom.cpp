@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
 #include <QPointer>
@@ -30,6 +31,7 @@ const char* const kRatio = "_design_ratio";       // the pixel density the windo
 const char* const kRecorded = "_design_recorded"; // a widget or layout whose design is kept
 // The window's size as the program set it; invalid when the window's layout sizes it.
 const char* const kExplicitSize = "_design_explicitsize";
+const char* const kSectionSize = "_design_sectionsize"; // a list header's default column width
 
 bool followed(const QWidget* window)
 {
@@ -217,6 +219,14 @@ void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
                 each->setStyle(m_zoomedStyle);
             each->updateGeometry();
         }
+    }
+    // A list's columns are as wide as the style's default: one for the zoomed text.
+    for (QHeaderView* header : window->findChildren<QHeaderView*>()) {
+        if (header->window() != window)
+            continue;
+        if (!header->property(kSectionSize).isValid())
+            header->setProperty(kSectionSize, header->defaultSectionSize());
+        header->setDefaultSectionSize(times(header->property(kSectionSize).toInt(), zoom));
     }
     const QSize explicitSize = window->property(kExplicitSize).toSize();
     if (explicitSize.isValid()) {
