@@ -180,7 +180,10 @@ void DialogZoom::follow(QWidget* window)
     window->setProperty(kRatio, ratio);
     if (resized || added)
         scaleWindow(window, target);
+    // Pictures and what a window sets itself for the zoom come before the window is sized.
     emit windowZoomed(window);
+    if (resized || added)
+        sizeWindow(window, target);
 }
 
 void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
@@ -228,6 +231,10 @@ void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
             header->setProperty(kSectionSize, header->defaultSectionSize());
         header->setDefaultSectionSize(times(header->property(kSectionSize).toInt(), zoom));
     }
+}
+
+void DialogZoom::sizeWindow(QWidget* window, qreal zoom)
+{
     const QSize explicitSize = window->property(kExplicitSize).toSize();
     if (explicitSize.isValid()) {
         window->resize(timesLimit(explicitSize, zoom));

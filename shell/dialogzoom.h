@@ -44,6 +44,7 @@ private:
     DialogZoom();
     qreal ownerZoom(const QWidget* window) const;
     void scaleWindow(QWidget* window, qreal zoom);
+    void sizeWindow(QWidget* window, qreal zoom);
 
     qreal m_zoom = 1.0;
     QStyle* m_zoomedStyle = nullptr;

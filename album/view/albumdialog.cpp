@@ -17,7 +17,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pictova {
 
@@ -93,6 +95,12 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
         m_grid->setIconSize(thumbnail);
         m_grid->setGridSize(thumbnail + QSize(design::scaled(this, kCellMargins.width()),
                                               design::scaled(this, kCellMargins.height())));
+        // Four columns of large thumbnails may not fit the screen; the grid then shows fewer.
+        if (const QScreen* shown = screen()) {
+            const QSize room = shown->availableGeometry().size();
+            m_grid->setMinimumSize(std::min(m_grid->minimumWidth(), room.width() * 9 / 10),
+                                   std::min(m_grid->minimumHeight(), room.height() * 6 / 10));
+        }
         rebuild();
     });
     rebuild();
