@@ -106,6 +106,9 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     const int designedHeight = centralWidget()->height() + menuBar()->sizeHint().height();
     setZoomPercent(remembered ? *remembered
                               : firstStartZoom(screen ? screen->geometry().height() : 0, designedHeight));
+    // At 100 % the window has nothing to change, but the other windows still take their zoom
+    // from this one, not from a game window before it.
+    DialogZoom::instance()->setZoom(m_zoomPercent / 100.0);
 }
 
 void Tchat::setZoomPercent(int percent)

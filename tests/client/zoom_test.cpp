@@ -269,3 +269,16 @@ TEST_F(WindowZoomTest, TheOtherWindowsOpenAtTheWindowsZoomAndFollowIt)
     EXPECT_EQ(colour->palettePopup()->findChild<QToolButton*>(QStringLiteral("preset0"))->size(),
               QSize(22, 22));
 }
+
+TEST_F(WindowZoomTest, ANewGameWindowAtOneHundredPercentGivesItsZoomToTheOtherWindows)
+{
+    trigger("Zoom300");
+    // Another game window starts at 100 % (its settings say so): the start form goes with it,
+    // not with the window before it.
+    saveZoom(settingsFilePath(), 100);
+    TearDown();
+    SetUp();
+    m_chat->presentWindow(m_startform.get());
+    EXPECT_EQ(m_startform->size(), QSize(240, 209));
+    EXPECT_FALSE(m_startform->property("_design_zoom").isValid());
+}
