@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -154,6 +155,11 @@ void DialogZoom::setZoom(qreal zoom)
     if (!(zoom > 0.0))
         return;
     m_zoom = zoom;
+    // Tool tips are one window for the whole game.
+    if (zoom != 1.0 && !m_tipFont)
+        m_tipFont = QToolTip::font();
+    if (m_tipFont)
+        QToolTip::setFont(timesFont(*m_tipFont, zoom));
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() || window->property(kZoom).isValid())
             follow(window);
@@ -180,9 +186,10 @@ void DialogZoom::follow(QWidget* window)
     window->setProperty(kRatio, ratio);
     if (resized || added)
         scaleWindow(window, target);
-    // Pictures and what a window sets itself for the zoom come before the window is sized.
+    // Pictures and what a window sets itself for the zoom come before the window is sized. A
+    // window whose zoom stays keeps the size it has (the user's).
     emit windowZoomed(window);
-    if (resized || added)
+    if (resized)
         sizeWindow(window, target);
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QStyle;
 class QWidget;
 
 namespace pictova {
 
-// The game's other windows (its secondary windows, dialogs and message boxes, and pop-ups marked
-// to follow) open at the zoom of the game window they belong to, or at the game window's zoom
+// The game's other windows (its secondary windows, dialogs and message boxes, tool tips, and
+// pop-ups marked to follow) open at the zoom of the game window they belong to, or at the game window's zoom
 // when they belong to none, and follow it when it changes. A window's state when it is first
 // zoomed is its design at 100 %: its fonts, fixed sizes, the places of children not placed by a
 // layout, layout margins and spacing, and icon sizes are multiplied from it. A window is left
@@ -48,6 +50,7 @@ private:
 
     qreal m_zoom = 1.0;
     QStyle* m_zoomedStyle = nullptr;
+    std::optional<QFont> m_tipFont; // the tool tips' font at 100 %, once zoomed
 };
 
 } // namespace pictova

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QToolTip>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -269,7 +270,11 @@ TEST_F(DialogZoomTest, AWindowBelongingToAnotherFollowsTheZoomOfTheOneItBelongsT
     const qreal at2 = fontSize(box->font());
     DialogZoom::instance()->setZoom(3.0);
     EXPECT_NEAR(fontSize(box->font()), at2 * 1.5, 0.5);
-    // Tool tips and other pop-ups are not windows of the game's own.
+    // Tool tips go with the zoom of the game, other pop-ups are not windows of the game's own.
+    DialogZoom::instance()->setZoom(1.0);
+    const qreal tip = fontSize(QToolTip::font());
+    DialogZoom::instance()->setZoom(3.0);
+    EXPECT_NEAR(fontSize(QToolTip::font()), tip * 3, 0.5);
     QWidget popup(nullptr, Qt::Popup);
     popup.show();
     EXPECT_FALSE(popup.property("_design_zoom").isValid());
