@@ -2,6 +2,7 @@
 
 #include "board/pen.h"
 #include "resources/syscolours.h"
+#include "shell/dialogzoom.h"
 
 #include <QColorDialog>
 #include <QFrame>
@@ -78,6 +79,7 @@ void ColourButton::buildPopup()
     m_popup = new QFrame(this, Qt::Popup);
     m_popup->setObjectName(QStringLiteral("ColorButtonPalette"));
     m_popup->setFrameShape(QFrame::StyledPanel);
+    DialogZoom::followZoom(m_popup);
     auto* grid = new QGridLayout(m_popup);
     grid->setContentsMargins(3, 3, 3, 3);
     grid->setSpacing(1);

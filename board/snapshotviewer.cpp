@@ -3,6 +3,8 @@
 #include "messaging/errors.h"
 #include "resources/artwork.h"
 #include "shell/apppaths.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QAction>
 #include <QFile>
@@ -35,6 +37,7 @@ Tsnapshot::Tsnapshot(QWidget* parent)
         setPalette(background);
         setAutoFillBackground(true);
     }
+    DialogZoom::whenZoomed(this, [this] { drawPictures(); });
 
     m_heading->setObjectName(QStringLiteral("Label1"));
     m_heading->setTextFormat(Qt::PlainText);
@@ -174,6 +177,36 @@ void Tsnapshot::showSelection()
     m_list->setCurrentRow(m_browser.selected());
     if (m_browser.selected() < 0)
         m_list->clearSelection();
+}
+
+void Tsnapshot::drawPictures()
+{
+    QPalette background = palette();
+    background.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
+    setPalette(background);
+    if (m_previous->arrowType() == Qt::NoArrow)
+        m_previous->setIcon(design::picture(this, artwork::previousGlyphAt));
+    if (m_next->arrowType() == Qt::NoArrow)
+        m_next->setIcon(design::picture(this, artwork::nextGlyphAt));
+    if (!m_shown.isNull())
+        showPicture(m_shown);
+}
+
+// A board picture keeps its board pixels: each is shown as a square block at the zoom.
+void Tsnapshot::showPicture(const QImage& picture)
+{
+    m_shown = picture;
+    const qreal zoom = design::zoomOf(this);
+    if (zoom == 1.0) {
+        showPicture(picture);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown = QPixmap::fromImage(
+        picture.scaled(picture.size() * zoom * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    shown.setDevicePixelRatio(ratio);
+    m_picture->setPixmap(shown);
+    m_picture->resize(design::scaled(this, picture.width()), design::scaled(this, picture.height()));
 }
 
 void Tsnapshot::showSelectedFile()

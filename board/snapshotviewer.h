@@ -2,6 +2,7 @@
 
 #include "board/snapshotbrowser.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -44,6 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The background, the buttons' glyphs and the shown picture for the window's zoom.
+    void drawPictures();
+    void showPicture(const QImage& picture);
     void showSelection();
     void showSelectedFile();
 
@@ -55,6 +59,7 @@ private:
     QToolButton* m_next;
     QListWidget* m_list;
     QLabel* m_picture;
+    QImage m_shown;
     QMenu* m_menu;
 };
 

@@ -3,6 +3,8 @@
 #include "chat/phrasebuttons.h"
 #include "messaging/errors.h"
 #include "resources/artwork.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -41,6 +43,7 @@ Tphrases::Tphrases(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m
     column->addWidget(m_done, 0, Qt::AlignHCenter);
 
     applyBackground();
+    DialogZoom::whenZoomed(this, [this] { applyBackground(); });
 }
 
 QLineEdit* Tphrases::field(int n) const
@@ -50,7 +53,7 @@ QLineEdit* Tphrases::field(int n) const
 
 void Tphrases::applyBackground()
 {
-    const QPixmap tile = artwork::backgroundTile();
+    const QPixmap tile = design::picture(this, artwork::backgroundTileAt);
     if (tile.isNull())
         return;
     QPalette colours = palette();

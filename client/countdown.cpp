@@ -1,7 +1,7 @@
 #include "client/countdown.h"
 
-#include "client/designscale.h"
 #include "client/model/countdownclock.h"
+#include "shell/designscale.h"
 
 #include <QLabel>
 

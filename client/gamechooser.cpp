@@ -1,12 +1,12 @@
 #include "client/gamechooser.h"
 
-#include "client/designscale.h"
 #include "client/hostedannouncement.h"
 #include "client/model/gamemodel.h"
 #include "lan/gamebrowser.h"
 #include "messaging/errors.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
+#include "shell/designscale.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
 

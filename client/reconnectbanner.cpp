@@ -1,7 +1,7 @@
 #include "client/reconnectbanner.h"
 
-#include "client/designscale.h"
 #include "client/model/clientsession.h"
+#include "shell/designscale.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

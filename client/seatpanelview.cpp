@@ -1,8 +1,8 @@
 #include "client/seatpanelview.h"
 
-#include "client/designscale.h"
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
+#include "shell/designscale.h"
 
 #include <QAction>
 #include <QLabel>

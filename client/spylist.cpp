@@ -2,6 +2,8 @@
 
 #include "messaging/integer.h"
 #include "resources/artwork.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -18,9 +20,13 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     setObjectName(QStringLiteral("Tspylist"));
     setWindowTitle(QStringLiteral("Pictova - Spys"));
     setFixedSize(170, 195);
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window, QBrush(artwork::backgroundTile()));
-    setPalette(palette);
+    const auto drawBackground = [this] {
+        QPalette palette = this->palette();
+        palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
+        setPalette(palette);
+    };
+    drawBackground();
+    DialogZoom::whenZoomed(this, drawBackground);
     setAutoFillBackground(true);
 
     auto* caption = new QLabel(QStringLiteral("Spy List"), this);

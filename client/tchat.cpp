@@ -14,7 +14,6 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/countdown.h"
-#include "client/designscale.h"
 #include "client/gamechooser.h"
 #include "client/reconnectbanner.h"
 #include "client/seatpanelview.h"
@@ -27,6 +26,8 @@
 #include "messaging/wire.h"
 #include "server/wordfolder.h"
 #include "shell/apppaths.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 #include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
 #include "shell/settings.h"
@@ -45,6 +46,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 namespace pictova {
 
@@ -104,6 +106,9 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     const int designedHeight = centralWidget()->height() + menuBar()->sizeHint().height();
     setZoomPercent(remembered ? *remembered
                               : firstStartZoom(screen ? screen->geometry().height() : 0, designedHeight));
+    // At 100 % the window has nothing to change, but the other windows still take their zoom
+    // from this one, not from a game window before it.
+    DialogZoom::instance()->setZoom(m_zoomPercent / 100.0);
 }
 
 void Tchat::setZoomPercent(int percent)
@@ -127,6 +132,8 @@ void Tchat::zoomed(qreal zoom, qreal devicePixelRatio)
     drawPictures();
     m_turnView->showCategory();
     m_view.winner->redraw();
+    // The game's other windows open at this zoom and follow it.
+    DialogZoom::instance()->setZoom(zoom);
 }
 
 Tchat::~Tchat() = default;
@@ -494,10 +501,21 @@ void Tchat::presentWindow(QWidget* window)
 {
     if (!window)
         return;
+    // Measured at its zoom, so it is centred as it will show.
+    DialogZoom::instance()->follow(window);
     if (!window->property("placed").toBool()) {
         window->setProperty("placed", true);
         const QRect frame = frameGeometry();
-        window->move(frame.center() - QPoint(window->width() / 2, window->height() / 2));
+        QPoint place = frame.center() - QPoint(window->width() / 2, window->height() / 2);
+        // A window larger than the game window (zoomed, on a small screen) stays on the screen.
+        if (const QScreen* shown = screen()) {
+            const QRect room = shown->availableGeometry();
+            place.setX(std::clamp(place.x(), room.left(),
+                                  std::max(room.left(), room.right() + 1 - window->width())));
+            place.setY(std::clamp(place.y(), room.top(),
+                                  std::max(room.top(), room.bottom() + 1 - window->height())));
+        }
+        window->move(place);
     }
     window->show();
     window->raise();

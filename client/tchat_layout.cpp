@@ -5,7 +5,6 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
-#include "client/designscale.h"
 #include "client/gamechooser.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
@@ -13,6 +12,7 @@
 #include "client/winnerpanel.h"
 #include "resources/artwork.h"
 #include "shell/about.h"
+#include "shell/designscale.h"
 #include "shell/help.h"
 #include "shell/zoomsetting.h"
 

@@ -2,12 +2,12 @@
 
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
-#include "client/designscale.h"
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
 #include "client/spylist.h"
 #include "client/winnerpanel.h"
 #include "resources/artwork.h"
+#include "shell/designscale.h"
 #include "shell/gamestartform.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "client/winnerpanel.h"
 
-#include "client/designscale.h"
 #include "resources/artwork.h"
+#include "shell/designscale.h"
 
 #include <QLabel>
 

@@ -595,9 +595,10 @@ QPainterPath aboutPictureMarks()
     return marks.simplified();
 }
 
-QPixmap aboutPicture()
+QPixmap aboutPictureAt(qreal scale)
 {
-    static const QPixmap picture = drawn(QSize(202, 203), [](QPainter& p) {
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(202, 203), scale, [](QPainter& p) {
         // A clipboard: a wooden board with a sheet of paper held by a metal clip.
         QLinearGradient wood(0, 0, 202, 203);
         wood.setColorAt(0.0, QColor(0xC8, 0x90, 0x58));
@@ -653,12 +654,17 @@ QPixmap aboutPicture()
 
         drawPencil(p, m.pencilTip, m.pencilAngle, m.pencilLength, m.pencilWidth);
     });
-    return picture;
 }
 
-QPixmap lobbyAdvert()
+QPixmap aboutPicture()
 {
-    static const QPixmap advert = drawn(QSize(400, 339), [](QPainter& p) {
+    return aboutPictureAt(1.0);
+}
+
+QPixmap lobbyAdvertAt(qreal scale)
+{
+    static QPixmap kept;
+    return keptOrDrawn(kept, QSize(400, 339), scale, [](QPainter& p) {
         const QRectF all(0, 0, 400, 339);
         sunburst(p, all, QPointF(200, 60), QColor(0xFF, 0xF3, 0xC8), QColor(0xFF, 0xE4, 0x9A), 28);
         QRadialGradient glow(QPointF(200, 60), 260);
@@ -819,13 +825,17 @@ QPixmap lobbyAdvert()
         fillStar(p, QPointF(374, 78), 9, 3.6);
         fillStar(p, QPointF(366, 18), 6, 2.4);
     });
-    return advert;
+}
+
+QPixmap lobbyAdvert()
+{
+    return lobbyAdvertAt(1.0);
 }
 
 namespace {
-QPixmap stepGlyph(bool forward)
+QPixmap stepGlyph(QPixmap& kept, bool forward, qreal scale)
 {
-    return drawn(QSize(16, 16), [forward](QPainter& p) {
+    return keptOrDrawn(kept, QSize(16, 16), scale, [forward](QPainter& p) {
         if (!forward) {
             p.translate(16, 0);
             p.scale(-1, 1);
@@ -843,16 +853,26 @@ QPixmap stepGlyph(bool forward)
 }
 } // namespace
 
+QPixmap previousGlyphAt(qreal scale)
+{
+    static QPixmap kept;
+    return stepGlyph(kept, false, scale);
+}
+
+QPixmap nextGlyphAt(qreal scale)
+{
+    static QPixmap kept;
+    return stepGlyph(kept, true, scale);
+}
+
 QPixmap previousGlyph()
 {
-    static const QPixmap glyph = stepGlyph(false);
-    return glyph;
+    return previousGlyphAt(1.0);
 }
 
 QPixmap nextGlyph()
 {
-    static const QPixmap glyph = stepGlyph(true);
-    return glyph;
+    return nextGlyphAt(1.0);
 }
 
 QPixmap phraseGlyphAt(int index, qreal scale)

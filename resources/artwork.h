@@ -43,14 +43,18 @@ inline constexpr int kWinnerFrameWidth = 181;
 inline constexpr int kWinnerFrameHeight = 153;
 // Picture of the About box, 202 x 203.
 QPixmap aboutPicture();
+QPixmap aboutPictureAt(qreal scale);
 // Where the About picture has marks over its sheet of paper (the clip and the doodles), in the
 // picture's pixels: text laid over the picture keeps out of these.
 QPainterPath aboutPictureMarks();
 // Advertising picture of the lobby download dialog, 400 x 339.
 QPixmap lobbyAdvert();
+QPixmap lobbyAdvertAt(qreal scale);
 // Small glyphs for the snapshot viewer's previous and next buttons (about 16 x 16).
 QPixmap previousGlyph();
 QPixmap nextGlyph();
+QPixmap previousGlyphAt(qreal scale);
+QPixmap nextGlyphAt(qreal scale);
 // Ten small faces for the phrase buttons (25 x 19 buttons; glyphs about 21 x 15), index 1..10.
 QPixmap phraseGlyph(int index);
 QPixmap phraseGlyphAt(int index, qreal scale);

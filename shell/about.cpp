@@ -1,5 +1,7 @@
 #include "shell/about.h"
 
+#include "shell/designscale.h"
+
 #include "messaging/version.h"
 #include "resources/artwork.h"
 #include "shell/background.h"
@@ -124,11 +126,15 @@ void Tabout::SelButton8Click()
 void Tabout::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    static const QPixmap picture = artwork::aboutPicture();
-    if (picture.isNull())
+    const qreal scale = design::zoomOf(this) * devicePixelRatioF();
+    if (m_picture.isNull() || m_pictureScale != scale) {
+        m_picture = design::picture(this, artwork::aboutPictureAt);
+        m_pictureScale = scale;
+    }
+    if (m_picture.isNull())
         painter.fillRect(rect(), Qt::white);
     else
-        painter.drawPixmap(rect(), picture);
+        painter.drawPixmap(rect(), m_picture);
 }
 
 } // namespace pictova

@@ -2,6 +2,7 @@
 
 #include "shell/turl.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 class QLabel;
@@ -29,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture as drawn for the zoom and screen it was last painted at.
+    QPixmap m_picture;
+    qreal m_pictureScale = 0.0;
     TURL m_url1;
     QLabel* m_version;
 };

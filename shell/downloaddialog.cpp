@@ -1,6 +1,8 @@
 #include "shell/downloaddialog.h"
 
 #include "resources/artwork.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -93,6 +95,8 @@ Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
     advert->setObjectName(QStringLiteral("Image1"));
     advert->setGeometry(12, 4, 400, 339);
     advert->setPixmap(artwork::lobbyAdvert());
+    DialogZoom::whenZoomed(this,
+                           [advert] { advert->setPixmap(design::picture(advert, artwork::lobbyAdvertAt)); });
     explanation(
         left,
         QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games online with "

@@ -261,7 +261,7 @@ void Tgamestartform::showValues()
 void Tgamestartform::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintTiledBackground(painter, rect(), kDialogBase);
+    paintTiledBackground(painter, rect(), kDialogBase, this);
 }
 
 void Tgamestartform::closeEvent(QCloseEvent* event)

@@ -141,7 +141,7 @@ QString Thelp::caption() const
 void Thelp::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintTiledBackground(painter, rect(), Qt::white);
+    paintTiledBackground(painter, rect(), Qt::white, this);
 }
 
 } // namespace pictova

@@ -3,6 +3,8 @@
 #include "album/albumsheet.h"
 #include "album/view/replayplayer.h"
 #include "messaging/errors.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -15,7 +17,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pictova {
 
@@ -25,9 +29,10 @@ constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
 constexpr QSize kCellMargins(44, 92);
 
 // A board drawn on white stays visible on the white grid, an empty one too.
-QIcon framedThumbnail(const QImage& thumbnail)
+QIcon framedThumbnail(const QImage& thumbnail, qreal ratio)
 {
     QPixmap framed = QPixmap::fromImage(thumbnail);
+    framed.setDevicePixelRatio(ratio);
     QPainter painter(&framed);
     painter.setPen(QColor(0xA0, 0xA0, 0xA0));
     painter.drawRect(framed.rect().adjusted(0, 0, -1, -1));
@@ -84,7 +89,35 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     connect(m_saveAlbum, &QPushButton::clicked, this, [this] { saveAlbum(); });
     connect(m_saveBoard, &QPushButton::clicked, this, [this] { saveSelectedBoard(); });
     connect(&album, &Album::changed, this, &AlbumDialog::rebuild);
+    DialogZoom::whenZoomed(this, [this] {
+        const QSize thumbnail(design::scaled(this, Album::kThumbnailSize.width()),
+                              design::scaled(this, Album::kThumbnailSize.height()));
+        m_grid->setIconSize(thumbnail);
+        m_grid->setGridSize(thumbnail + QSize(design::scaled(this, kCellMargins.width()),
+                                              design::scaled(this, kCellMargins.height())));
+        // Four columns of large thumbnails may not fit the screen; the grid then shows fewer.
+        if (const QScreen* shown = screen()) {
+            const QSize room = shown->availableGeometry().size();
+            m_grid->setMinimumSize(std::min(m_grid->minimumWidth(), room.width() * 9 / 10),
+                                   std::min(m_grid->minimumHeight(), room.height() * 6 / 10));
+        }
+        rebuild();
+    });
     rebuild();
+}
+
+// Zoomed, the thumbnail is drawn afresh from the kept board at the size it is shown.
+QIcon AlbumDialog::thumbnail(const AlbumEntry& entry) const
+{
+    const qreal scale = design::zoomOf(this) * devicePixelRatioF();
+    if (scale == 1.0)
+        return framedThumbnail(entry.thumbnail, 1.0);
+    const QImage board = entry.board();
+    const QSize pixels = Album::kThumbnailSize * scale;
+    const QImage drawn = board.isNull()
+                             ? entry.thumbnail.scaled(pixels)
+                             : board.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return framedThumbnail(drawn, devicePixelRatioF());
 }
 
 void AlbumDialog::rebuild()
@@ -95,11 +128,10 @@ void AlbumDialog::rebuild()
     const auto& entries = m_album.entries();
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         // Plain text: names and phrases come from peers.
-        auto* item =
-            new QListWidgetItem(framedThumbnail(entry->thumbnail),
-                                QStringLiteral("%1. %2\n%3 drew\n%4")
-                                    .arg(entry->turnNumber)
-                                    .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
+        auto* item = new QListWidgetItem(
+            thumbnail(*entry), QStringLiteral("%1. %2\n%3 drew\n%4")
+                                   .arg(entry->turnNumber)
+                                   .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
         item->setData(kEntryRole, entry->turnNumber);
         item->setToolTip(entry->byline());
         m_grid->addItem(item);

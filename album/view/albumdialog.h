@@ -38,6 +38,7 @@ public:
     QString saveSelectedBoard();
 
 private:
+    QIcon thumbnail(const AlbumEntry& entry) const;
     void rebuild();
     void reportError(const QString& text);
 

@@ -1,6 +1,8 @@
 #include "album/view/replayplayer.h"
 
 #include "board/boardcanvas.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +25,9 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
     m_title->setTextFormat(Qt::PlainText);
     m_picture = new QLabel(this);
     m_picture->setFixedSize(BoardCanvas::kWidth, BoardCanvas::kHeight);
+    m_picture->setObjectName(QStringLiteral("label_replayBoard"));
     m_picture->setFrameShape(QFrame::Box);
+    DialogZoom::whenZoomed(this, [this] { refresh(); });
     m_play = new QToolButton(this);
     m_play->setObjectName(QStringLiteral("button_replayPlay"));
     m_speed = new QToolButton(this);
@@ -139,11 +143,26 @@ void ReplayPlayer::step(qint64 elapsedMs)
     refresh();
 }
 
+// The board keeps its board pixels: each is shown as a square block at the zoom.
+void ReplayPlayer::showBoard(const QImage& board)
+{
+    const qreal zoom = design::zoomOf(this);
+    if (zoom == 1.0) {
+        m_picture->setPixmap(QPixmap::fromImage(board));
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown = QPixmap::fromImage(
+        board.scaled(board.size() * zoom * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    shown.setDevicePixelRatio(ratio);
+    m_picture->setPixmap(shown);
+}
+
 void ReplayPlayer::refresh()
 {
     if (!m_timeline)
         return;
-    m_picture->setPixmap(QPixmap::fromImage(m_replayKept ? m_timeline->image() : m_finalBoard));
+    showBoard(m_replayKept ? m_timeline->image() : m_finalBoard);
     m_play->setText(m_timeline->playing() ? QStringLiteral("Pause") : QStringLiteral("Play"));
     m_speed->setText(m_timeline->speed() == 4 ? QStringLiteral("4×") : QStringLiteral("1×"));
     const qint64 length = std::max<qint64>(m_timeline->lengthMs(), 1);

@@ -35,6 +35,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void showBoard(const QImage& board);
     void frame();
     void runFrames();
     void refresh();

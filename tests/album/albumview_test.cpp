@@ -151,3 +151,38 @@ TEST_F(AlbumWindow, ClosingTheReplayPausesIt)
     EXPECT_TRUE(dialog->player()->timeline()->playing());
     EXPECT_EQ(dialog->player()->timeline()->positionMs(), 0);
 }
+
+TEST_F(AlbumWindow, AtTwoHundredPercentTheThumbnailsAndTheReplayAreDrawnForTheZoom)
+{
+    const auto zoom = [this](const char* step) {
+        m_chat->findChild<QAction*>(QLatin1String(step))->trigger();
+    };
+    AlbumDialog* dialog = openAlbum();
+    const qreal headerAt100 = dialog->header()->font().pointSizeF();
+    zoom("Zoom200");
+    EXPECT_EQ(dialog->header()->font().pointSizeF(), headerAt100 * 2);
+    EXPECT_EQ(dialog->grid()->iconSize(), QSize(400, 278));
+    // Drawn from the kept board at the size shown, not the small thumbnail blown up.
+    const QIcon thumbnail = dialog->grid()->item(0)->icon();
+    EXPECT_EQ(thumbnail.availableSizes(), QList<QSize>{QSize(400, 278)});
+
+    dialog->grid()->setCurrentRow(2);
+    dialog->player()->setManualFrames(true);
+    dialog->replaySelected();
+    dialog->player()->step(500);
+    const auto* board = dialog->player()->findChild<QLabel*>(QStringLiteral("label_replayBoard"));
+    EXPECT_EQ(board->size(), QSize(1066, 738));
+    const QImage shown = board->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(1066, 738));
+    // Each board pixel is a sharp two by two block.
+    const QImage drawn = dialog->player()->timeline()->image();
+    for (const QPoint p : {QPoint(60, 50), QPoint(60, 200), QPoint(0, 0)})
+        for (const QPoint within : {QPoint(0, 0), QPoint(1, 1)})
+            EXPECT_EQ(shown.pixel(p * 2 + within), drawn.pixel(p)) << p.x() << "," << p.y();
+
+    zoom("Zoom100");
+    EXPECT_EQ(dialog->header()->font().pointSizeF(), headerAt100);
+    EXPECT_EQ(dialog->grid()->iconSize(), QSize(200, 139));
+    EXPECT_EQ(board->size(), QSize(533, 369));
+    EXPECT_EQ(board->pixmap().size(), QSize(533, 369));
+}

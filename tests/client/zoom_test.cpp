@@ -3,8 +3,12 @@
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"
+#include "board/colourbutton.h"
+#include "board/snapshotviewer.h"
 #include "chat/chatlog.h"
+#include "client/gamechooser.h"
 #include "shell/apppaths.h"
+#include "shell/playtogetherdialogs.h"
 #include "shell/zoomsetting.h"
 
 #include <QAction>
@@ -14,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
@@ -215,3 +220,65 @@ TEST_F(WindowZoomTest, TheFirstStartFitsTheScreen)
 }
 
 } // namespace
+
+TEST_F(WindowZoomTest, TheOtherWindowsOpenAtTheWindowsZoomAndFollowIt)
+{
+    const qreal text = QApplication::font().pointSizeF();
+    Tsnapshot snapshots;
+    trigger("Zoom200");
+
+    // A dialog of the window and a notice: their text at twice the size.
+    m_chat->gameChooser()->openHostDialog();
+    auto* host = m_chat->findChild<HostDialog*>();
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->font().pointSizeF(), text * 2);
+    receive("CMD_full+");
+    auto* notice = m_chat->findChild<QMessageBox*>(QStringLiteral("messagebox"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->font().pointSizeF(), text * 2);
+
+    // Windows of their own (the spy list, the snapshots) go with the game window too, their
+    // pictures drawn for the zoom.
+    m_chat->presentWindow(m_spylist.get());
+    EXPECT_EQ(m_spylist->size(), QSize(340, 390));
+    EXPECT_EQ(m_spylist->palette().window().texture().size(), QSize(128, 128));
+    snapshots.show();
+    EXPECT_EQ(snapshots.findChild<QToolButton*>(QStringLiteral("BitBtn1"))->icon().availableSizes(),
+              QList<QSize>{QSize(32, 32)});
+    EXPECT_EQ(snapshots.findChild<QWidget*>(QStringLiteral("listbox_snapshots"))->geometry(),
+              QRect(16, 116, 226, 738));
+
+    // The colour palette pops up at the zoom.
+    ColourButton* colour = m_chat->findChild<ColourButton*>();
+    ASSERT_NE(colour, nullptr);
+    colour->showPalette();
+    EXPECT_EQ(colour->palettePopup()->findChild<QToolButton*>(QStringLiteral("preset0"))->size(),
+              QSize(44, 44));
+    colour->palettePopup()->hide();
+
+    // A change reaches the open ones and the hidden ones alike, and 100 % is as built.
+    trigger("Zoom300");
+    EXPECT_EQ(host->font().pointSizeF(), text * 3);
+    EXPECT_EQ(m_spylist->size(), QSize(510, 585));
+    trigger("Zoom100");
+    EXPECT_EQ(host->font().pointSizeF(), text);
+    EXPECT_EQ(notice->font().pointSizeF(), text);
+    EXPECT_EQ(m_spylist->size(), QSize(170, 195));
+    EXPECT_EQ(m_spylist->palette().window().texture().size(), QSize(64, 64));
+    colour->showPalette();
+    EXPECT_EQ(colour->palettePopup()->findChild<QToolButton*>(QStringLiteral("preset0"))->size(),
+              QSize(22, 22));
+}
+
+TEST_F(WindowZoomTest, ANewGameWindowAtOneHundredPercentGivesItsZoomToTheOtherWindows)
+{
+    trigger("Zoom300");
+    // Another game window starts at 100 % (its settings say so): the start form goes with it,
+    // not with the window before it.
+    saveZoom(settingsFilePath(), 100);
+    TearDown();
+    SetUp();
+    m_chat->presentWindow(m_startform.get());
+    EXPECT_EQ(m_startform->size(), QSize(240, 209));
+    EXPECT_FALSE(m_startform->property("_design_zoom").isValid());
+}

@@ -1,4 +1,5 @@
-#include "client/designscale.h"
+#include "shell/designscale.h"
+#include "shell/designscale_p.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -17,7 +18,7 @@
 
 namespace pictova {
 
-namespace {
+namespace designdetail {
 
 // What a widget was designed as, kept as properties of the widget.
 const char* const kZoom = "_design_zoom"; // on the window
@@ -30,6 +31,7 @@ const char* const kOwnSize = "_design_ownsize";
 const char* const kOwnFont = "_design_ownfont";
 const char* const kMargins = "_design_margins"; // left, top, right, bottom as a rectangle's corners
 const char* const kSpacing = "_design_spacing";
+const char* const kWindowZoomed = "_design_windowzoomed";
 
 int times(int designed, qreal zoom)
 {
@@ -91,13 +93,15 @@ void placeAt(QWidget* widget, qreal zoom)
 
 // The application's style, with the sizes it keeps by itself (scroll bars, arrows) grown by the
 // zoom of the widget's window.
-class ZoomedStyle : public QProxyStyle
+class ZoomedStyle final : public QProxyStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         const int size = QProxyStyle::pixelMetric(metric, option, widget);
-        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin || metric == PM_IndicatorWidth ||
+            metric == PM_IndicatorHeight || metric == PM_ExclusiveIndicatorWidth ||
+            metric == PM_ExclusiveIndicatorHeight)
             return times(size, design::zoomOf(widget));
         return size;
     }
@@ -151,7 +155,64 @@ public:
     }
 };
 
-} // namespace
+void recordWidget(QWidget* widget, bool keepFont)
+{
+    if (!widget->property(kGeometry).isValid())
+        widget->setProperty(kGeometry, widget->geometry());
+    widget->setProperty(kMinimum, widget->minimumSize());
+    widget->setProperty(kMaximum, widget->maximumSize());
+    if ((keepFont || widget->testAttribute(Qt::WA_SetFont)) && !widget->property(kOwnFont).toBool())
+        widget->setProperty(kFont, widget->font());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        widget->setProperty(kIconSize, button->iconSize());
+}
+
+void recordLayout(QLayout* layout)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setProperty(
+        kMargins, QRect(QPoint(margins.left(), margins.top()), QPoint(margins.right(), margins.bottom())));
+    layout->setProperty(kSpacing, layout->spacing());
+}
+
+void scaleWidget(QWidget* widget, qreal zoom, bool place)
+{
+    const QVariant font = widget->property(kFont);
+    if (font.isValid())
+        widget->setFont(timesFont(font.value<QFont>(), zoom));
+    const QVariant iconSize = widget->property(kIconSize);
+    if (iconSize.isValid())
+        static_cast<QAbstractButton*>(widget)->setIconSize(timesLimit(iconSize.toSize(), zoom));
+    const QSize minimum = timesLimit(widget->property(kMinimum).toSize(), zoom);
+    const QSize maximum = timesLimit(widget->property(kMaximum).toSize(), zoom);
+    if (!widget->property(kOwnSize).toBool()) {
+        // Widened limits first, so the new ones never cross the old.
+        widget->setMinimumSize(0, 0);
+        widget->setMaximumSize(maximum);
+        widget->setMinimumSize(minimum);
+    }
+    if (place && !placedByLayout(widget))
+        placeAt(widget, zoom);
+}
+
+void scaleLayout(QLayout* layout, qreal zoom)
+{
+    const QRect margins = layout->property(kMargins).toRect();
+    layout->setContentsMargins(times(margins.left(), zoom), times(margins.top(), zoom),
+                               times(margins.right(), zoom), times(margins.bottom(), zoom));
+    const int spacing = layout->property(kSpacing).toInt();
+    if (spacing >= 0)
+        layout->setSpacing(times(spacing, zoom));
+}
+
+QStyle* newZoomedStyle()
+{
+    return new ZoomedStyle;
+}
+
+} // namespace designdetail
+
+using namespace designdetail;
 
 namespace design {
 
@@ -223,6 +284,7 @@ void setOwnFont(QWidget* widget)
 // The window's pictures were drawn at ratio 1: a denser screen draws them afresh even at 100 %.
 WindowZoom::WindowZoom(QMainWindow* window) : QObject(window), m_window(window)
 {
+    window->setProperty(kWindowZoomed, true);
     if (QWidget* central = window->centralWidget())
         record(central);
     if (window->menuWidget())
@@ -242,15 +304,8 @@ void WindowZoom::record(QWidget* root)
         // Menus, dialogs and pop-ups are windows of their own.
         if (widget->window() != m_window || insideQtPart(widget, root))
             continue;
-        if (!widget->property(kGeometry).isValid())
-            widget->setProperty(kGeometry, widget->geometry());
-        widget->setProperty(kMinimum, widget->minimumSize());
-        widget->setProperty(kMaximum, widget->maximumSize());
         // The root's font is made explicit so all it passes down grows with it.
-        if ((widget == root || widget->testAttribute(Qt::WA_SetFont)) && !widget->property(kOwnFont).toBool())
-            widget->setProperty(kFont, widget->font());
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            widget->setProperty(kIconSize, button->iconSize());
+        recordWidget(widget, widget == root);
         m_widgets << widget;
         if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
             m_styled << area->verticalScrollBar() << area->horizontalScrollBar();
@@ -260,44 +315,11 @@ void WindowZoom::record(QWidget* root)
             QList<QLayout*> layouts{layout};
             layouts += layout->findChildren<QLayout*>();
             for (QLayout* each : layouts) {
-                const QMargins margins = each->contentsMargins();
-                each->setProperty(kMargins, QRect(QPoint(margins.left(), margins.top()),
-                                                  QPoint(margins.right(), margins.bottom())));
-                each->setProperty(kSpacing, each->spacing());
+                recordLayout(each);
                 m_layouts << each;
             }
         }
     }
-}
-
-void WindowZoom::scaleWidget(QWidget* widget) const
-{
-    const QVariant font = widget->property(kFont);
-    if (font.isValid())
-        widget->setFont(timesFont(font.value<QFont>(), m_zoom));
-    const QVariant iconSize = widget->property(kIconSize);
-    if (iconSize.isValid())
-        static_cast<QAbstractButton*>(widget)->setIconSize(timesLimit(iconSize.toSize(), m_zoom));
-    const QSize minimum = timesLimit(widget->property(kMinimum).toSize(), m_zoom);
-    const QSize maximum = timesLimit(widget->property(kMaximum).toSize(), m_zoom);
-    if (!widget->property(kOwnSize).toBool()) {
-        // Widened limits first, so the new ones never cross the old.
-        widget->setMinimumSize(0, 0);
-        widget->setMaximumSize(maximum);
-        widget->setMinimumSize(minimum);
-    }
-    if (!placedByLayout(widget))
-        placeAt(widget, m_zoom);
-}
-
-void WindowZoom::scaleLayout(QLayout* layout) const
-{
-    const QRect margins = layout->property(kMargins).toRect();
-    layout->setContentsMargins(times(margins.left(), m_zoom), times(margins.top(), m_zoom),
-                               times(margins.right(), m_zoom), times(margins.bottom(), m_zoom));
-    const int spacing = layout->property(kSpacing).toInt();
-    if (spacing >= 0)
-        layout->setSpacing(times(spacing, m_zoom));
 }
 
 void WindowZoom::apply(qreal zoom)
@@ -312,12 +334,12 @@ void WindowZoom::apply(qreal zoom)
     if (resize) {
         for (QWidget* widget : std::as_const(m_widgets))
             if (widget)
-                scaleWidget(widget);
+                scaleWidget(widget, m_zoom);
         for (QLayout* layout : std::as_const(m_layouts))
             if (layout)
-                scaleLayout(layout);
+                scaleLayout(layout, m_zoom);
         if (!m_zoomedStyle) {
-            m_zoomedStyle = new ZoomedStyle;
+            m_zoomedStyle = newZoomedStyle();
             // Owned here, so it outlives the window's widgets (made before this).
             m_zoomedStyle->setParent(this);
         }

@@ -60,8 +60,6 @@ signals:
 
 private:
     void record(QWidget* root);
-    void scaleWidget(QWidget* widget) const;
-    void scaleLayout(QLayout* layout) const;
 
     QMainWindow* m_window;
     // Scroll bars and arrow buttons, whose sizes come from the style, get one that follows the zoom.
