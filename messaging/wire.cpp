@@ -1,5 +1,7 @@
 #include "messaging/wire.h"
 
+#include <QStringDecoder>
+
 namespace pictova {
 
 namespace {
@@ -23,47 +25,11 @@ bool isAscii(const QByteArray& bytes)
 
 bool isValidUtf8(const QByteArray& bytes)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char lead = data[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        unsigned char low = 0x80; // the bounds of the first continuation byte
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            if (lead == 0xE0)
-                low = 0xA0; // overlong below U+0800
-            else if (lead == 0xED)
-                high = 0x9F; // surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            if (lead == 0xF0)
-                low = 0x90; // overlong below U+10000
-            else if (lead == 0xF4)
-                high = 0x8F; // past U+10FFFF
-        } else {
-            return false;
-        }
-        if (size - i <= extra)
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char next = data[i + k];
-            const unsigned char lo = k == 1 ? low : 0x80;
-            const unsigned char hi = k == 1 ? high : 0xBF;
-            if (next < lo || next > hi)
-                return false;
-        }
-        i += extra + 1;
-    }
-    return true;
+    // Qt's decoder flags overlong forms, surrogates, code points past U+10FFFF and a cut
+    // sequence at the end as errors.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 QByteArray toWire(const QString& text)
