@@ -24,6 +24,8 @@ public:
         return true;
     }
     void reset() { m_taken.clear(); }
+    // When a full window frees its next place.
+    qint64 nextFreeAtMs() const { return m_taken.isEmpty() ? 0 : m_taken.first() + m_windowMs; }
 
 private:
     int m_limit;

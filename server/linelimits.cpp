@@ -15,15 +15,11 @@ bool BurstLimiter::admit(int seat, qint64 now)
 {
     if (m_limit.isOff())
         return true;
-    SeatLines& lines = m_seats[seat];
-    while (!lines.passed.empty() && lines.passed.front() <= now - windowMs())
-        lines.passed.pop_front();
-    if (static_cast<int>(lines.passed.size()) < m_limit.lines) {
-        lines.passed.push_back(now);
+    SeatLines& lines = m_seats.try_emplace(seat, m_limit).first->second;
+    if (lines.passed.take(now))
         return true;
-    }
     ++lines.refused;
-    lines.burstEnd = lines.passed.front() + windowMs();
+    lines.burstEnd = lines.passed.nextFreeAtMs();
     return false;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "messaging/ratewindow.h"
+
 #include <QObject>
 #include <QTimer>
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -44,11 +45,11 @@ public:
 private:
     struct SeatLines
     {
-        std::deque<qint64> passed; // times of the lines inside the window, oldest first
+        explicit SeatLines(LineLimit limit) : passed(limit.lines, qint64(limit.seconds) * 1000) {}
+        RateWindow passed;
         int refused = 0;
         qint64 burstEnd = 0;
     };
-    qint64 windowMs() const { return qint64(m_limit.seconds) * 1000; }
 
     LineLimit m_limit;
     std::map<int, SeatLines> m_seats;
