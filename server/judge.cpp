@@ -1,5 +1,7 @@
 #include "server/judge.h"
 
+#include "server/textcap.h"
+
 namespace pictova::judge {
 
 namespace {
@@ -31,11 +33,7 @@ QString key(const QString& word)
 
 qsizetype letterCount(const QString& key)
 {
-    qsizetype count = 0;
-    for (const QChar c : key)
-        if (!c.isLowSurrogate())
-            ++count;
-    return count;
+    return textcap::characterCount(key);
 }
 
 bool oneLetterApart(const QString& a, const QString& b)

@@ -4,6 +4,17 @@
 
 namespace pictova::textcap {
 
+qsizetype characterCount(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        ++count;
+    }
+    return count;
+}
+
 QString capped(const QString& text, qsizetype maxCharacters)
 {
     // Most texts are short enough as they are.
@@ -17,9 +28,7 @@ QString capped(const QString& text, qsizetype maxCharacters)
         const qsizetype to = graphemes.toNextBoundary();
         if (to < 0)
             break;
-        for (qsizetype i = from; i < to; ++i)
-            if (!text.at(i).isLowSurrogate())
-                ++characters;
+        characters += characterCount(QStringView(text).sliced(from, to - from));
         if (characters > maxCharacters)
             break;
         kept = to;

@@ -9,4 +9,7 @@ namespace pictova::textcap {
 // emoji sequence stays whole or goes whole.
 QString capped(const QString& text, qsizetype maxCharacters);
 
+// How many characters `text` holds, a character outside the 16-bit range counted once.
+qsizetype characterCount(QStringView text);
+
 } // namespace pictova::textcap

@@ -1,5 +1,7 @@
 #include "server/wordfolder.h"
 
+#include "server/textcap.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,17 +10,6 @@
 namespace pictova {
 
 namespace {
-
-qsizetype characterCount(const QString& text)
-{
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        ++count;
-    }
-    return count;
-}
 
 bool holdsControlCharacter(const QString& text)
 {
@@ -68,7 +59,7 @@ WordFolder::FileEntries WordFolder::parseFile(const QByteArray& bytes, const QSt
                      .arg(kMaxEntries)});
             break;
         }
-        if (characterCount(entry) > kMaxEntryCharacters)
+        if (textcap::characterCount(entry) > kMaxEntryCharacters)
             result.problems.append(
                 {fileName, lineNumber, QStringLiteral("longer than %1 characters").arg(kMaxEntryCharacters)});
         else if (holdsControlCharacter(entry))
