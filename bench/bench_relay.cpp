@@ -1,7 +1,8 @@
 // Relay under a real turn: one drawer streams strokes as a mouse at 125 Hz gives them (batches
 // of 11 points), 13 guessers guess once a second, a spectator chats. Measures the time from a
 // send to its arrival at every other seat, the host's CPU and its upload. The host runs in its
-// own process (pictova-bot --serve).
+// own process (pictova-bot --serve): once serving on arrival (the game's own) and once on the
+// old 10 ms tick (--drain tick), in one run, so that the two are read against each other.
 #include "bench/benchsupport.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
@@ -18,8 +19,10 @@
 #include <arpa/inet.h>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sched.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,10 +39,59 @@ constexpr int kStrokePoints = 250; // two seconds of drawing, then the pen lifts
 constexpr int kChatMs = 2000;
 } // namespace
 
+// In a game the host and each player have a machine of their own. Here the 14 players are this
+// one process, and on a shared core the scheduler runs a player it has just woken in place of
+// the host, which then waits with the other 13 writes undone: the bench would be measuring its
+// own reading. So the host gets a core of its own and this process another, where the machine
+// has two; --shared-cores leaves both to the scheduler, to show what that costs.
+QString placeApart(qint64 hostPid)
+{
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0 || CPU_COUNT(&allowed) < 2)
+        return QStringLiteral("shared (fewer than two cores)");
+    int cores[2] = {-1, -1};
+    for (int cpu = 0, found = 0; cpu < CPU_SETSIZE && found < 2; ++cpu)
+        if (CPU_ISSET(cpu, &allowed))
+            cores[found++] = cpu;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(cores[1], &one);
+    if (::sched_setaffinity(static_cast<pid_t>(hostPid), sizeof one, &one) != 0)
+        return QStringLiteral("shared (the host could not be placed)");
+    CPU_ZERO(&one);
+    CPU_SET(cores[0], &one);
+    ::sched_setaffinity(0, sizeof one, &one);
+    return QStringLiteral("host on core %1, players on core %2").arg(cores[1]).arg(cores[0]);
+}
+
+// Restores this process's cores as they were when made, at the end of a run.
+class CoresKept
+{
+public:
+    CoresKept() { m_valid = ::sched_getaffinity(0, sizeof m_cores, &m_cores) == 0; }
+    ~CoresKept()
+    {
+        if (m_valid)
+            ::sched_setaffinity(0, sizeof m_cores, &m_cores);
+    }
+    CoresKept(const CoresKept&) = delete;
+    CoresKept& operator=(const CoresKept&) = delete;
+
+private:
+    cpu_set_t m_cores;
+    bool m_valid = false;
+};
+
 // An echo in a process of its own, as the host is: one byte back for each byte, until the peer
 // closes. The round trip through it adds the two wake-ups of another process that every relayed
 // message pays too.
-quint16 startEchoProcess()
+struct EchoProcess
+{
+    quint16 port = 0;
+    pid_t pid = -1;
+};
+EchoProcess startEchoProcess()
 {
     const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -49,8 +101,9 @@ quint16 startEchoProcess()
     if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
         ::listen(listener, 1) != 0 ||
         ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return 0;
-    if (::fork() == 0) {
+        return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
         const int peer = ::accept(listener, nullptr, nullptr);
         const int one = 1;
         ::setsockopt(peer, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
@@ -60,18 +113,23 @@ quint16 startEchoProcess()
         ::_exit(0);
     }
     ::close(listener);
-    return ntohs(address.sin_port);
+    return {ntohs(address.sin_port), pid};
 }
 
 // The plain loopback round trip through Qt's sockets on this machine: one byte out to an echo
 // and back, one at a time, to an echo in this process or (`otherProcess`) in one of its own. The
-// relay's figures are read against it.
-Summary loopbackRoundTrip(int rounds, bool otherProcess)
+// relay's figures are read against it. Back to back, neither side ever goes idle; `paceMs` apart,
+// as the drawer's strokes come, each byte also pays for waking an idle core, as every stroke does.
+Summary loopbackRoundTrip(int rounds, bool otherProcess, int paceMs = 0, bool sharedCores = true)
 {
+    const CoresKept cores;
     QTcpServer echo;
     quint16 port = 0;
     if (otherProcess) {
-        port = startEchoProcess();
+        const EchoProcess process = startEchoProcess();
+        port = process.port;
+        if (!sharedCores)
+            placeApart(process.pid);
     } else {
         echo.listen(QHostAddress::LocalHost, 0);
         port = echo.serverPort();
@@ -100,10 +158,16 @@ Summary loopbackRoundTrip(int rounds, bool otherProcess)
             loop.quit();
             return;
         }
-        sent = nowNs();
-        client.write("x", 1);
+        auto next = [&] {
+            sent = nowNs();
+            client.write("x", 1);
+        };
+        if (paceMs > 0)
+            QTimer::singleShot(paceMs, Qt::PreciseTimer, &client, next);
+        else
+            next();
     });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000 + rounds * paceMs, &loop, &QEventLoop::quit);
     sent = nowNs();
     client.write("x", 1);
     loop.exec();
@@ -114,33 +178,40 @@ Summary loopbackRoundTrip(int rounds, bool otherProcess)
     return summarise(samples);
 }
 
-int main(int argc, char** argv)
+struct RelayFigures
 {
-    QCoreApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
-    const QStringList hostArgs = argc > 2 ? QCoreApplication::arguments().mid(2) : QStringList();
+    Summary strokes, strokesFirst, guesses, chat;
+};
 
+// One host, one turn, `seconds` of measuring. Prints its block and returns the figures; nothing
+// when the host or the game did not come up.
+std::optional<RelayFigures> measureRelay(const QString& label, const QStringList& hostArgs, int seconds,
+                                         bool sharedCores)
+{
+    const CoresKept cores;
     soak::HostProcess host;
     if (!host.start(siblingProgram(QStringLiteral("pictova-bot")), hostArgs)) {
         std::fprintf(stderr, "bench_relay: the host did not start\n");
-        return 1;
+        return std::nullopt;
     }
+    const QString placement = sharedCores ? QStringLiteral("shared, as the scheduler likes") : placeApart(host.pid());
     std::vector<std::unique_ptr<Peer>> peers;
     for (int i = 0; i < kSeats; ++i) {
         peers.push_back(std::make_unique<Peer>());
         if (!peers.back()->join(host.port(), QStringLiteral("P%1").arg(i + 1)) ||
             peers.back()->seat() != i + 1) {
             std::fprintf(stderr, "bench_relay: peer %d did not get seat %d\n", i + 1, i + 1);
-            return 1;
+            return std::nullopt;
         }
     }
     Peer& drawer = *peers[0];
     drawer.send(toserver::startgame(1, false, QStringLiteral("100"), QStringLiteral("3600")));
     drawer.send(toserver::pickcatagory(1, 0));
-    std::printf("waiting for the deal (the pick phase lasts 11 s)...\n");
+    std::printf("%s: waiting for the deal (the pick phase lasts 11 s)...\n", qPrintable(label));
+    std::fflush(stdout);
     if (!waitUntil([&] { return !drawer.kept.filter(cmd::givedraweranswer).isEmpty(); }, 20000)) {
         std::fprintf(stderr, "bench_relay: no deal\n");
-        return 1;
+        return std::nullopt;
     }
     for (auto& peer : peers) {
         peer->keep = false;
@@ -171,9 +242,6 @@ int main(int argc, char** argv)
                         strokeSeen.insert(message);
                         strokeFirstLatency.push_back(arrived - *it);
                     }
-                    if (qEnvironmentVariableIsSet("BENCH_DEBUG") && arrived - *it > 15000000)
-                        std::printf("slow %s %.2f at %.3f\n", qPrintable(message.left(30)),
-                                    (arrived - *it) / 1e6, *it / 1e9);
                 }
             } else if (name == cmd::myguessed || name == cmd::guessed) {
                 if (auto it = guessSent.constFind(payload); it != guessSent.constEnd())
@@ -256,7 +324,8 @@ int main(int argc, char** argv)
     const soak::ProcStats hostBefore = soak::readProcStats(host.pid());
     const soak::ProcStats selfBefore = soak::readProcStats(getpid());
     const qint64 start = nowNs();
-    std::printf("measuring for %d s...\n", seconds);
+    std::printf("%s: measuring for %d s...\n", qPrintable(label), seconds);
+    std::fflush(stdout);
     pumpFor(seconds * 1000);
     mouse.stop();
     chatter.stop();
@@ -271,20 +340,20 @@ int main(int argc, char** argv)
     pumpFor(500); // the last sends arrive
     measuring = false;
 
+    RelayFigures figures{summarise(strokeLatency), summarise(strokeFirstLatency), summarise(guessLatency),
+                         summarise(chatLatency)};
     const qsizetype strokesSent = strokeSent.size();
     std::printf(
-        "\nbench_relay: %d seats, %.1f s, %lld stroke messages (%d strokes), %lld guesses judged (those "
-        "from the 4 spectator seats are dropped by the host), %lld chat lines sent\n",
-        kSeats, elapsed, static_cast<long long>(strokesSent), strokeCount,
+        "\n%s (host args: %s; cores: %s)\n  %d seats, %.1f s, %lld stroke messages (%d strokes), %lld "
+        "guesses judged (those from the 4 spectator seats are dropped by the host), %lld chat lines sent\n",
+        qPrintable(label), qPrintable(hostArgs.isEmpty() ? QStringLiteral("none") : hostArgs.join(QLatin1Char(' '))),
+        qPrintable(placement), kSeats, elapsed, static_cast<long long>(strokesSent), strokeCount,
         static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()));
-    std::printf("  strokes, send to arrival at each of the 14 others: %s\n",
-                qPrintable(describe(summarise(strokeLatency))));
+    std::printf("  strokes, send to arrival at each of the 14 others: %s\n", qPrintable(describe(figures.strokes)));
     std::printf("    of which the first of the 14 to see each:       %s\n",
-                qPrintable(describe(summarise(strokeFirstLatency))));
-    std::printf("  guesses, send to the echo at all 15:               %s\n",
-                qPrintable(describe(summarise(guessLatency))));
-    std::printf("  chat, send to arrival at all 15:                   %s\n",
-                qPrintable(describe(summarise(chatLatency))));
+                qPrintable(describe(figures.strokesFirst)));
+    std::printf("  guesses, send to the echo at all 15:               %s\n", qPrintable(describe(figures.guesses)));
+    std::printf("  chat, send to arrival at all 15:                   %s\n", qPrintable(describe(figures.chat)));
     std::printf("  deliveries expected %lld, seen %lld\n",
                 static_cast<long long>(strokesSent * (kSeats - 1) + guessSent.size() * kSeats +
                                        chatSent.size() * kSeats),
@@ -294,18 +363,62 @@ int main(int argc, char** argv)
                 (bytesAfter - bytesBefore) / elapsed);
     std::printf("  (this benchmark's own CPU: %.2f %% of one core)\n",
                 100.0 * (selfAfter.cpuSeconds - selfBefore.cpuSeconds) / elapsed);
+    std::fflush(stdout);
+    host.stop();
+    return figures;
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool sharedCores = args.removeAll(QStringLiteral("--shared-cores")) > 0;
+    int rounds = 1;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--rounds")); at >= 0 && at + 1 < args.size()) {
+        rounds = std::clamp(args.at(at + 1).toInt(), 1, 20);
+        args.remove(at, 2);
+    }
+    const int seconds = args.isEmpty() ? 60 : std::max(5, args.takeFirst().toInt());
+    // Host arguments given: that host alone. Otherwise the old tick and serving on arrival, taking
+    // turns, `rounds` times each.
+    struct Run
+    {
+        QString label;
+        QStringList hostArgs;
+        std::vector<RelayFigures> figures;
+    };
+    std::vector<Run> runs;
+    if (!args.isEmpty())
+        runs.push_back({QStringLiteral("as asked"), args, {}});
+    else
+        runs = {{QStringLiteral("before (10 ms tick)"), {QStringLiteral("--drain"), QStringLiteral("tick")}, {}},
+                {QStringLiteral("after (on arrival)"), {}, {}}};
+    for (int round = 0; round < rounds; ++round)
+        for (Run& run : runs) {
+            const std::optional<RelayFigures> figures = measureRelay(run.label, run.hostArgs, seconds, sharedCores);
+            if (!figures)
+                return 1;
+            run.figures.push_back(*figures);
+        }
+
     const Summary loopback = loopbackRoundTrip(2000, false);
     const Summary otherProcess = loopbackRoundTrip(2000, true);
-    const Summary strokes = summarise(strokeLatency);
-    std::printf("  plain loopback round trip: %s\n", qPrintable(describe(loopback)));
-    if (loopback.p50 > 0)
-        std::printf("  strokes against it: p50 %.1fx, p99 %.1fx the loopback p50\n",
-                    strokes.p50 / loopback.p50, strokes.p99 / loopback.p50);
-    std::printf("  loopback round trip to an echo in another process: %s\n",
-                qPrintable(describe(otherProcess)));
-    if (otherProcess.p50 > 0)
-        std::printf("  strokes against it: p50 %.1fx, p99 %.1fx its p50\n", strokes.p50 / otherProcess.p50,
-                    strokes.p99 / otherProcess.p50);
-    host.stop();
+    const Summary paced = loopbackRoundTrip(1000, true, kMouseMs, sharedCores);
+    std::printf("\nplain loopback round trip: %s\n", qPrintable(describe(loopback)));
+    std::printf("loopback round trip to an echo in another process: %s\n", qPrintable(describe(otherProcess)));
+    std::printf("the same, one byte every %d ms as the strokes go, cores as the relay's:\n  %s\n", kMouseMs,
+                qPrintable(describe(paced)));
+    std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run:\n", seconds);
+    for (const Run& run : runs)
+        for (const RelayFigures& figures : run.figures) {
+            const Summary& strokes = figures.strokes;
+            std::printf("  %-20s p50 %.2f ms, p99 %.2f ms (first to see each: p50 %.2f ms)", qPrintable(run.label),
+                        strokes.p50, strokes.p99, figures.strokesFirst.p50);
+            if (loopback.p50 > 0 && paced.p50 > 0)
+                std::printf("; p50 and p99 %.1fx / %.1fx the plain loopback p50, %.1fx / %.1fx the paced echo's",
+                            strokes.p50 / loopback.p50, strokes.p99 / loopback.p50, strokes.p50 / paced.p50,
+                            strokes.p99 / paced.p50);
+            std::printf("\n");
+        }
     return 0;
 }

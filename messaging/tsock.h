@@ -47,7 +47,8 @@ public:
     void setListen(bool listen);
     // Takes a waiting connection off a listener; the new component starts connected.
     TSock* accept(QObject* parent = nullptr);
-    // Queues text for the peer; bytes leave in order and the call never blocks.
+    // Sends text to the peer: what the system takes leaves now, the rest is queued; bytes leave in
+    // order and the call never blocks.
     void send(const QByteArray& bytes);
     // Hands over everything received and not yet taken.
     QByteArray receive();
@@ -80,6 +81,9 @@ private:
     void peerClosed();
     void socketError(int error);
     void flushPending();
+    // Hands `bytes` to the system socket at once, without waiting for the event loop; returns how
+    // many it took.
+    qint64 writeNow(const QByteArray& bytes);
     void report(SocketInfo kind, const QString& message);
     quint16 resolvePort() const;
     QHostAddress resolveHost();

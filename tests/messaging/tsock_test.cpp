@@ -62,6 +62,71 @@ TEST(TSock, ConnectAcceptSendReceiveWithTheReports)
     EXPECT_EQ(received, big);
 }
 
+namespace {
+// A listener whose accepted side is a TSock, with a plain Qt socket as the peer, which the test
+// can read without turning the event loop (and so without giving the TSock a turn).
+struct PlainPeer
+{
+    TSock listener;
+    TSock* accepted = nullptr;
+    QTcpSocket peer;
+
+    bool setUp()
+    {
+        listener.PortName = "0";
+        listener.setListen(true);
+        QObject::connect(&listener, &TSock::onAccept, [this](TSock*) { accepted = listener.accept(&listener); });
+        peer.connectToHost(QHostAddress::LocalHost, listener.localPort());
+        return waitFor([this] { return accepted != nullptr; });
+    }
+};
+} // namespace
+
+TEST(TSock, AMessageLeavesWithoutWaitingForTheEventLoop)
+{
+    PlainPeer pair;
+    ASSERT_TRUE(pair.setUp());
+    pair.accepted->send("CMD_draw+1+$00FF0000+3++10,20\xff");
+    EXPECT_EQ(pair.accepted->outgoingSize(), 0);
+    // waitForReadyRead runs no event loop: the bytes are there only if send wrote them.
+    ASSERT_TRUE(pair.peer.waitForReadyRead(2000));
+    EXPECT_EQ(pair.peer.readAll(), "CMD_draw+1+$00FF0000+3++10,20\xff");
+}
+
+TEST(TSock, WhatTheSystemCannotTakeWaitsAndLaterMessagesQueueBehindIt)
+{
+    PlainPeer pair;
+    ASSERT_TRUE(pair.setUp());
+    // The peer reads nothing until the system's buffers are full and our queue holds the rest.
+    QByteArray expected;
+    const QByteArray chunk(64 * 1024, 'x');
+    for (int i = 0; i < 1024 && pair.accepted->outgoingSize() == 0; ++i) {
+        pair.accepted->send(chunk);
+        expected += chunk;
+    }
+    ASSERT_GT(pair.accepted->outgoingSize(), 0);
+    // The peer makes room in the system's buffers while our queue still waits for its turn of
+    // the event loop: a message written straight through now would overtake the queue.
+    QByteArray received;
+    while (received.size() < 1024 * 1024 && pair.peer.waitForReadyRead(2000))
+        received += pair.peer.readAll();
+    ASSERT_GT(pair.accepted->outgoingSize(), 0);
+    for (int i = 0; i < 100; ++i) {
+        const QByteArray message = "CMD_chat+" + QByteArray::number(i) + "\xff";
+        pair.accepted->send(message);
+        expected += message;
+    }
+    ASSERT_TRUE(waitFor(
+        [&] {
+            received += pair.peer.readAll();
+            return received.size() >= expected.size();
+        },
+        20000));
+    EXPECT_EQ(received.size(), expected.size());
+    EXPECT_TRUE(received == expected);
+    EXPECT_EQ(pair.accepted->outgoingSize(), 0);
+}
+
 TEST(TSock, PeerCloseGivesDisconnectThenSocketClosed)
 {
     ListeningPair pair;
