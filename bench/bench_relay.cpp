@@ -4,27 +4,20 @@
 // own process (pictova-bot --serve): once serving on arrival (the game's own) and once on the
 // old 10 ms tick (--drain tick), in one run, so that the two are read against each other.
 #include "bench/benchsupport.h"
+#include "bench/coreplacement.h"
+#include "bench/loopbackfloor.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
 #include "tools/soak/procstats.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
-#include <arpa/inet.h>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sched.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace pictova;
@@ -37,146 +30,8 @@ constexpr int kMouseMs = 8; // 125 Hz
 constexpr int kBatchPoints = 11;
 constexpr int kStrokePoints = 250; // two seconds of drawing, then the pen lifts
 constexpr int kChatMs = 2000;
+constexpr int kTypicalStrokeBytes = 113; // a batch of 11 points
 } // namespace
-
-// In a game the host and each player have a machine of their own. Here the 14 players are this
-// one process, and on a shared core the scheduler runs a player it has just woken in place of
-// the host, which then waits with the other 13 writes undone: the bench would be measuring its
-// own reading. So the host gets a core of its own and this process another, where the machine
-// has two; --shared-cores leaves both to the scheduler, to show what that costs.
-QString placeApart(qint64 hostPid)
-{
-    cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0 || CPU_COUNT(&allowed) < 2)
-        return QStringLiteral("shared (fewer than two cores)");
-    int cores[2] = {-1, -1};
-    for (int cpu = 0, found = 0; cpu < CPU_SETSIZE && found < 2; ++cpu)
-        if (CPU_ISSET(cpu, &allowed))
-            cores[found++] = cpu;
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(cores[1], &one);
-    if (::sched_setaffinity(static_cast<pid_t>(hostPid), sizeof one, &one) != 0)
-        return QStringLiteral("shared (the host could not be placed)");
-    CPU_ZERO(&one);
-    CPU_SET(cores[0], &one);
-    ::sched_setaffinity(0, sizeof one, &one);
-    return QStringLiteral("host on core %1, players on core %2").arg(cores[1]).arg(cores[0]);
-}
-
-// Restores this process's cores as they were when made, at the end of a run.
-class CoresKept
-{
-public:
-    CoresKept() { m_valid = ::sched_getaffinity(0, sizeof m_cores, &m_cores) == 0; }
-    ~CoresKept()
-    {
-        if (m_valid)
-            ::sched_setaffinity(0, sizeof m_cores, &m_cores);
-    }
-    CoresKept(const CoresKept&) = delete;
-    CoresKept& operator=(const CoresKept&) = delete;
-
-private:
-    cpu_set_t m_cores;
-    bool m_valid = false;
-};
-
-// An echo in a process of its own, as the host is: one byte back for each byte, until the peer
-// closes. The round trip through it adds the two wake-ups of another process that every relayed
-// message pays too.
-struct EchoProcess
-{
-    quint16 port = 0;
-    pid_t pid = -1;
-};
-EchoProcess startEchoProcess()
-{
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(listener, 1) != 0 ||
-        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int peer = ::accept(listener, nullptr, nullptr);
-        const int one = 1;
-        ::setsockopt(peer, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-        char byte;
-        while (::read(peer, &byte, 1) == 1 && ::write(peer, &byte, 1) == 1) {
-        }
-        ::_exit(0);
-    }
-    ::close(listener);
-    return {ntohs(address.sin_port), pid};
-}
-
-// The plain loopback round trip through Qt's sockets on this machine: one byte out to an echo
-// and back, one at a time, to an echo in this process or (`otherProcess`) in one of its own. The
-// relay's figures are read against it. Back to back, neither side ever goes idle; `paceMs` apart,
-// as the drawer's strokes come, each byte also pays for waking an idle core, as every stroke does.
-Summary loopbackRoundTrip(int rounds, bool otherProcess, int paceMs = 0, bool sharedCores = true)
-{
-    const CoresKept cores;
-    QTcpServer echo;
-    quint16 port = 0;
-    if (otherProcess) {
-        const EchoProcess process = startEchoProcess();
-        port = process.port;
-        if (!sharedCores)
-            placeApart(process.pid);
-    } else {
-        echo.listen(QHostAddress::LocalHost, 0);
-        port = echo.serverPort();
-    }
-    QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, port);
-    client.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (otherProcess) {
-        if (!waitUntil([&] { return client.state() == QAbstractSocket::ConnectedState; }, 3000))
-            return {};
-    } else {
-        if (!waitUntil([&] { return echo.hasPendingConnections(); }, 3000))
-            return {};
-        QTcpSocket* peer = echo.nextPendingConnection();
-        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        QObject::connect(peer, &QTcpSocket::readyRead, [peer] { peer->write(peer->readAll()); });
-    }
-    // Each echo sends the next byte from the event loop, as the relay's sockets are served.
-    std::vector<qint64> samples;
-    qint64 sent = 0;
-    QEventLoop loop;
-    QObject::connect(&client, &QTcpSocket::readyRead, [&] {
-        client.readAll();
-        samples.push_back(nowNs() - sent);
-        if (static_cast<int>(samples.size()) >= rounds) {
-            loop.quit();
-            return;
-        }
-        auto next = [&] {
-            sent = nowNs();
-            client.write("x", 1);
-        };
-        if (paceMs > 0)
-            QTimer::singleShot(paceMs, Qt::PreciseTimer, &client, next);
-        else
-            next();
-    });
-    QTimer::singleShot(10000 + rounds * paceMs, &loop, &QEventLoop::quit);
-    sent = nowNs();
-    client.write("x", 1);
-    loop.exec();
-    if (otherProcess) {
-        client.close(); // the echo ends
-        ::wait(nullptr);
-    }
-    return summarise(samples);
-}
 
 struct RelayFigures
 {
@@ -393,13 +248,17 @@ int main(int argc, char** argv)
     else
         runs = {{QStringLiteral("before (10 ms tick)"), {QStringLiteral("--drain"), QStringLiteral("tick")}, {}},
                 {QStringLiteral("after (on arrival)"), {}, {}}};
-    for (int round = 0; round < rounds; ++round)
+    // The floor, measured in every round too: the machine's speed drifts over minutes.
+    std::vector<Summary> floors;
+    for (int round = 0; round < rounds; ++round) {
         for (Run& run : runs) {
             const std::optional<RelayFigures> figures = measureRelay(run.label, run.hostArgs, seconds, sharedCores);
             if (!figures)
                 return 1;
             run.figures.push_back(*figures);
         }
+        floors.push_back(bareRelay(seconds, kSeats - 1, kMouseMs, kTypicalStrokeBytes, sharedCores));
+    }
 
     const Summary loopback = loopbackRoundTrip(2000, false);
     const Summary otherProcess = loopbackRoundTrip(2000, true);
@@ -420,5 +279,8 @@ int main(int argc, char** argv)
                             strokes.p99 / paced.p50);
             std::printf("\n");
         }
+    for (const Summary& floor : floors)
+        std::printf("  %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game\n",
+                    "bare relay", floor.p50, floor.p99);
     return 0;
 }
