@@ -25,7 +25,7 @@ struct Board
     BoardCanvas canvas;
     DrawerToolbar toolbar;
     BoardController controller{&canvas, &toolbar,
-                               BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}}};
+                               BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}}};
 };
 
 // Median of `runs` timings of `work`, in microseconds.

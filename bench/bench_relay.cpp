@@ -3,6 +3,11 @@
 // send to its arrival at every other seat, the host's CPU and its upload. The host runs in its
 // own process (pictova-bot --serve): once serving on arrival (the game's own) and once on the
 // old 10 ms tick (--drain tick), in one run, so that the two are read against each other.
+//
+//   bench_relay [seconds a run] [--rounds N] [--compare-host OTHER-PICTOVA-BOT] [--shared-cores]
+//   bench_relay [seconds] HOST-ARGUMENTS...    (that host alone)
+//
+// Each round also measures a bare relay (no Qt, no game) as the floor under any relay here.
 #include "bench/benchsupport.h"
 #include "bench/coreplacement.h"
 #include "bench/loopbackfloor.h"
@@ -40,12 +45,12 @@ struct RelayFigures
 
 // One host, one turn, `seconds` of measuring. Prints its block and returns the figures; nothing
 // when the host or the game did not come up.
-std::optional<RelayFigures> measureRelay(const QString& label, const QStringList& hostArgs, int seconds,
+std::optional<RelayFigures> measureRelay(const QString& label, const QString& program, const QStringList& hostArgs, int seconds,
                                          bool sharedCores)
 {
     const CoresKept cores;
     soak::HostProcess host;
-    if (!host.start(siblingProgram(QStringLiteral("pictova-bot")), hostArgs)) {
+    if (!host.start(program, hostArgs)) {
         std::fprintf(stderr, "bench_relay: the host did not start\n");
         return std::nullopt;
     }
@@ -199,9 +204,9 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QStringList
                          summarise(chatLatency)};
     const qsizetype strokesSent = strokeSent.size();
     std::printf(
-        "\n%s (host args: %s; cores: %s)\n  %d seats, %.1f s, %lld stroke messages (%d strokes), %lld "
+        "\n%s (host: %s %s; cores: %s)\n  %d seats, %.1f s, %lld stroke messages (%d strokes), %lld "
         "guesses judged (those from the 4 spectator seats are dropped by the host), %lld chat lines sent\n",
-        qPrintable(label), qPrintable(hostArgs.isEmpty() ? QStringLiteral("none") : hostArgs.join(QLatin1Char(' '))),
+        qPrintable(label), qPrintable(program), qPrintable(hostArgs.join(QLatin1Char(' '))),
         qPrintable(placement), kSeats, elapsed, static_cast<long long>(strokesSent), strokeCount,
         static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()));
     std::printf("  strokes, send to arrival at each of the 14 others: %s\n", qPrintable(describe(figures.strokes)));
@@ -228,6 +233,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     const bool sharedCores = args.removeAll(QStringLiteral("--shared-cores")) > 0;
+    // Another build's host (an older pictova-bot), measured in the same rounds as this build's.
+    QString compareHost;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--compare-host")); at >= 0 && at + 1 < args.size()) {
+        compareHost = args.at(at + 1);
+        args.remove(at, 2);
+    }
     int rounds = 1;
     if (const qsizetype at = args.indexOf(QStringLiteral("--rounds")); at >= 0 && at + 1 < args.size()) {
         rounds = std::clamp(args.at(at + 1).toInt(), 1, 20);
@@ -239,20 +250,24 @@ int main(int argc, char** argv)
     struct Run
     {
         QString label;
+        QString program;
         QStringList hostArgs;
         std::vector<RelayFigures> figures;
     };
+    const QString bot = siblingProgram(QStringLiteral("pictova-bot"));
     std::vector<Run> runs;
     if (!args.isEmpty())
-        runs.push_back({QStringLiteral("as asked"), args, {}});
+        runs.push_back({QStringLiteral("as asked"), bot, args, {}});
     else
-        runs = {{QStringLiteral("before (10 ms tick)"), {QStringLiteral("--drain"), QStringLiteral("tick")}, {}},
-                {QStringLiteral("after (on arrival)"), {}, {}}};
+        runs = {{QStringLiteral("before (10 ms tick)"), bot, {QStringLiteral("--drain"), QStringLiteral("tick")}, {}},
+                {QStringLiteral("after (on arrival)"), bot, {}, {}}};
+    if (!compareHost.isEmpty())
+        runs.push_back({QStringLiteral("compared build"), compareHost, args, {}});
     // The floor, measured in every round too: the machine's speed drifts over minutes.
     std::vector<Summary> floors;
     for (int round = 0; round < rounds; ++round) {
         for (Run& run : runs) {
-            const std::optional<RelayFigures> figures = measureRelay(run.label, run.hostArgs, seconds, sharedCores);
+            const std::optional<RelayFigures> figures = measureRelay(run.label, run.program, run.hostArgs, seconds, sharedCores);
             if (!figures)
                 return 1;
             run.figures.push_back(*figures);
@@ -267,20 +282,24 @@ int main(int argc, char** argv)
     std::printf("loopback round trip to an echo in another process: %s\n", qPrintable(describe(otherProcess)));
     std::printf("the same, one byte every %d ms as the strokes go, cores as the relay's:\n  %s\n", kMouseMs,
                 qPrintable(describe(paced)));
-    std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run:\n", seconds);
-    for (const Run& run : runs)
-        for (const RelayFigures& figures : run.figures) {
+    std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run, round by round:\n", seconds);
+    for (int round = 0; round < rounds; ++round) {
+        for (const Run& run : runs) {
+            const RelayFigures& figures = run.figures.at(static_cast<size_t>(round));
             const Summary& strokes = figures.strokes;
-            std::printf("  %-20s p50 %.2f ms, p99 %.2f ms (first to see each: p50 %.2f ms)", qPrintable(run.label),
-                        strokes.p50, strokes.p99, figures.strokesFirst.p50);
-            if (loopback.p50 > 0 && paced.p50 > 0)
-                std::printf("; p50 and p99 %.1fx / %.1fx the plain loopback p50, %.1fx / %.1fx the paced echo's",
-                            strokes.p50 / loopback.p50, strokes.p99 / loopback.p50, strokes.p50 / paced.p50,
-                            strokes.p99 / paced.p50);
+            std::printf("  %d %-20s p50 %.2f ms, p99 %.2f ms (first to see each: p50 %.2f ms)", round + 1,
+                        qPrintable(run.label), strokes.p50, strokes.p99, figures.strokesFirst.p50);
+            if (loopback.p50 > 0)
+                std::printf("; %.1fx / %.1fx the plain loopback p50", strokes.p50 / loopback.p50,
+                            strokes.p99 / loopback.p50);
+            const Summary& floor = floors.at(static_cast<size_t>(round));
+            if (floor.count > 0)
+                std::printf("; p50 %+.2f ms over the bare relay's", strokes.p50 - floor.p50);
             std::printf("\n");
         }
-    for (const Summary& floor : floors)
-        std::printf("  %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game\n",
-                    "bare relay", floor.p50, floor.p99);
+        const Summary& floor = floors.at(static_cast<size_t>(round));
+        std::printf("  %d %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game\n",
+                    round + 1, "bare relay", floor.p50, floor.p99);
+    }
     return 0;
 }
