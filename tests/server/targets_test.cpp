@@ -44,7 +44,8 @@ TEST_P(ServerTargets, ALogInAStartAndATurnGiveTheSameBytes)
     ProtoClient bob;
     ASSERT_TRUE(join(target, ann, QStringLiteral("Ann")));
     ASSERT_TRUE(join(target, bob, QStringLiteral("Bob")));
-    ASSERT_TRUE(target.settle([&] { return ann.received().size() == 4; }));
+    // Bob's last message is written after Ann's: wait for both.
+    ASSERT_TRUE(target.settle([&] { return ann.received().size() == 4 && bob.received().size() == 4; }));
     EXPECT_EQ(ann.rawReceived(), toclient::sendlogininfo(1) + toclient::features(feature::ours()) +
                                      toclient::newplayerinfo(1, "Ann") + toclient::newplayerinfo(2, "Bob"));
     EXPECT_EQ(bob.rawReceived(), toclient::sendlogininfo(2) + toclient::features(feature::ours()) +
