@@ -10,6 +10,7 @@
 #include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <csignal>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -78,9 +79,11 @@ Summary loopbackRoundTrip(int rounds, bool otherProcess, int paceMs, bool shared
     const CoresKept cores;
     QTcpServer echo;
     quint16 port = 0;
+    pid_t echoPid = -1;
     if (otherProcess) {
         const EchoProcess process = startEchoProcess();
         port = process.port;
+        echoPid = process.pid;
         if (!sharedCores)
             placeApart(process.pid);
     } else {
@@ -91,8 +94,13 @@ Summary loopbackRoundTrip(int rounds, bool otherProcess, int paceMs, bool shared
     client.connectToHost(QHostAddress::LocalHost, port);
     client.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (otherProcess) {
-        if (!waitUntil([&] { return client.state() == QAbstractSocket::ConnectedState; }, 3000))
+        if (!waitUntil([&] { return client.state() == QAbstractSocket::ConnectedState; }, 3000)) {
+            if (echoPid > 0) { // never connected: it would wait in accept for ever
+                ::kill(echoPid, SIGKILL);
+                ::waitpid(echoPid, nullptr, 0);
+            }
             return {};
+        }
     } else {
         if (!waitUntil([&] { return echo.hasPendingConnections(); }, 3000))
             return {};
@@ -177,8 +185,9 @@ Summary bareRelay(int seconds, int recipients, int paceMs, int messageBytes, boo
     }
     std::vector<qint64> sent, samples;
     bool measuring = false;
-    if (static_cast<int>(sockets.size()) == recipients + 1 &&
-        sockets.back()->state() == QAbstractSocket::ConnectedState) {
+    const bool allConnected = static_cast<int>(sockets.size()) == recipients + 1 &&
+                              sockets.back()->state() == QAbstractSocket::ConnectedState;
+    if (allConnected) {
         // Each message is its number, padded to the size asked, and the game's terminator.
         for (int i = 1; i <= recipients; ++i) {
             QTcpSocket* socket = sockets[i].get();
@@ -213,6 +222,8 @@ Summary bareRelay(int seconds, int recipients, int paceMs, int messageBytes, boo
         pumpFor(200); // the last ones arrive
         measuring = false;
     }
+    if (!allConnected)
+        ::kill(pid, SIGKILL); // it would wait in accept for ever for the connections that never came
     sockets.clear(); // the relay sees its sender close and ends
     ::waitpid(pid, nullptr, 0);
     return summarise(samples);
