@@ -1,6 +1,19 @@
 #include "client/model/countdownclock.h"
 
+#include <algorithm>
+
 namespace pictova {
+
+namespace {
+// Longer than any turn or pause. The seconds come from the server, and a number near the top of
+// the integer range would overflow the bar's arithmetic.
+constexpr int kLongestCountdown = 24 * 60 * 60;
+
+int bounded(int seconds)
+{
+    return std::min(seconds, kLongestCountdown);
+}
+} // namespace
 
 CountdownClock::CountdownClock(QObject* parent) : QObject(parent)
 {
@@ -12,7 +25,7 @@ void CountdownClock::restart(Phase phase, int seconds)
 {
     m_timer2.stop();
     m_phase = phase;
-    m_secondsleft = seconds;
+    m_secondsleft = bounded(seconds);
     m_timer2.start();
     showStart();
 }
@@ -20,7 +33,7 @@ void CountdownClock::restart(Phase phase, int seconds)
 void CountdownClock::continueWith(Phase phase, int seconds)
 {
     m_phase = phase;
-    m_secondsleft = seconds;
+    m_secondsleft = bounded(seconds);
     if (!m_timer2.isActive())
         m_timer2.start();
     showStart();
@@ -31,7 +44,7 @@ void CountdownClock::correctTo(int seconds)
     if (seconds < 0)
         return;
     m_timer2.stop();
-    m_secondsleft = seconds;
+    m_secondsleft = bounded(seconds);
     m_timer2.start();
     showStart();
 }

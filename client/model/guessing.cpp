@@ -100,9 +100,10 @@ void GuessingHandler::correctanswer(const QString& payload)
     TurnAward award = model.award();
     if (isPlayerSeat(right.guesser))
         award.guesserSeat = right.guesser;
+    // Widened: the server's scores may be anything an integer holds.
     const auto gain = [this, &model](int seat) {
-        return QString::asprintf("%+d",
-                                 model.seat(seat).points - m_turnStartPoints[isPlayerSeat(seat) ? seat : 0]);
+        const qint64 now = model.seat(seat).points;
+        return QString::asprintf("%+lld", static_cast<long long>(now - m_turnStartPoints[isPlayerSeat(seat) ? seat : 0]));
     };
     award.drawerText = gain(award.drawerSeat);
     award.guesserText = gain(award.guesserSeat);

@@ -4,6 +4,9 @@
 #include "messaging/catalogue.h"
 #include "messaging/integer.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace pictova {
 
 QString guesserPoints(int category)
@@ -148,9 +151,12 @@ constexpr int kPauseTimeOffset = 2;
 void RoundsHandler::updatetime(const QString& payload)
 {
     CountdownClock& clock = m_session.countdown();
-    const int told = parseInteger(payload);
-    clock.correctTo(
-        told + (clock.countdownphase() == CountdownClock::Drawing ? kDrawingTimeOffset : kPauseTimeOffset));
+    // Widened: the server's number may be anything an integer holds.
+    const qint64 told = parseInteger(payload);
+    const qint64 corrected =
+        told + (clock.countdownphase() == CountdownClock::Drawing ? kDrawingTimeOffset : kPauseTimeOffset);
+    clock.correctTo(static_cast<int>(std::clamp<qint64>(corrected, std::numeric_limits<int>::min(),
+                                                        std::numeric_limits<int>::max())));
 }
 
 } // namespace pictova

@@ -264,6 +264,18 @@ TEST_F(Session, TheBadgesShowWhatTheTurnChangedAndATimeOutCostsTheDrawerAPoint)
     EXPECT_EQ(model().teamStanding(Team::Maroon).points, 2);
 }
 
+TEST_F(Session, ScoresAtTheEndsOfTheIntegerRangeShowTheirWholeGain)
+{
+    logIn(2, "Me");
+    receive({"CMD_existingplayers+1+Ann", "CMD_startgame+1+false+25+90", "CMD_nextplayer+1+4+___ ",
+             "CMD_correctanswer+2+-2147483648+1+2147483647+FAN"});
+    EXPECT_EQ(model().award().guesserText, "-2147483648");
+    EXPECT_EQ(model().award().drawerText, "+2147483647");
+    receive({"CMD_nextplayer+1+4+___ ", "CMD_correctanswer+2+2147483647+1+-2147483648+FAN"});
+    EXPECT_EQ(model().award().guesserText, "+4294967295");
+    EXPECT_EQ(model().award().drawerText, "-4294967295");
+}
+
 TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
 {
     logIn(3, "Late");
@@ -281,6 +293,12 @@ TEST_F(Session, TheServersTimeCorrectsTheCountdownForEveryPhase)
     EXPECT_EQ(m_session.countdown().secondsleft(), 0);
     receive({"CMD_updatetime+x", "CMD_updatetime+-5"});
     EXPECT_EQ(m_session.countdown().secondsleft(), 0);
+    // Numbers at the ends of the integer range neither overflow nor run the clock for years.
+    receive({"CMD_updatetime+2147483647"});
+    EXPECT_EQ(m_session.countdown().secondsleft(), 24 * 60 * 60);
+    EXPECT_EQ(m_session.countdown().barWidth(), CountdownClock::kFullBar);
+    receive({"CMD_updatetime+-2147483648"});
+    EXPECT_EQ(m_session.countdown().secondsleft(), 24 * 60 * 60);
 }
 
 TEST_F(Session, ANewcomerIsNeverGameMasterForAMomentBeforeItsCatchUpArrives)
