@@ -6,6 +6,7 @@
 #include "album/album.h"
 #include "album/albumsheet.h"
 #include "album/replaytimeline.h"
+#include "bench/mediantime.h"
 #include "board/surface.h"
 
 #include <QElapsedTimer>
@@ -18,22 +19,11 @@
 
 using namespace pictova;
 
+using pictova::bench::medianMillis;
+
 namespace {
 
 const QSize kBoard(533, 369);
-
-template <typename Work> double medianMillis(int runs, Work work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Thirty strokes of ten points each, as a drawer makes them, with the board they make.
 StrokeRecord plainRecord(QRandomGenerator& random)

@@ -7,6 +7,7 @@
 #include "board/drawertoolbar.h"
 #include "board/jpegcodec.h"
 #include "messaging/framing.h"
+#include "bench/mediantime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,6 +19,8 @@
 
 using namespace pictova;
 
+using pictova::bench::medianMicros;
+
 namespace {
 
 struct Board
@@ -27,20 +30,6 @@ struct Board
     BoardController controller{&canvas, &toolbar,
                                BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}}};
 };
-
-// Median of `runs` timings of `work`, in microseconds.
-template <typename Work> double medianMicros(int runs, Work work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 QString batchPayload(int width, int offset)
 {

@@ -8,6 +8,7 @@
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
 #include "server/tserver.h"
+#include "bench/mediantime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,20 +21,9 @@
 
 using namespace pictova;
 
-namespace {
+using pictova::bench::medianMicros;
 
-template <typename Work> double medianMicros(int runs, Work work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+namespace {
 
 // The drawer's board after `strokes` hand-drawn strokes of `points` moved points each, width 5.
 struct DrawerBoard
