@@ -1,16 +1,21 @@
-// Relay under a real turn: one drawer streams strokes as a mouse at 125 Hz gives them (batches
-// of 11 points), 13 guessers guess once a second, a spectator chats. Measures the time from a
-// send to its arrival at every other seat, the host's CPU and its upload. The host runs in its
-// own process (pictova-bot --serve): once serving on arrival (the game's own) and once on the
-// old 10 ms tick (--drain tick), in one run, so that the two are read against each other.
+// Relay under a real turn: one drawer streams strokes as a mouse at 125 Hz gives them, batched as
+// the game's board batches them; 13 guessers guess once a second; a spectator chats. Measures the
+// time from a send to its arrival at every other seat, the host's CPU and its upload. The host
+// runs in its own process (pictova-bot --serve): once serving on arrival (the game's own) and
+// once on the old 10 ms tick (--drain tick), in one run, so that the two are read against each
+// other.
 //
 //   bench_relay [seconds a run] [--rounds N] [--compare-host OTHER-PICTOVA-BOT] [--shared-cores]
+//               [--batch-by-count]
 //   bench_relay [seconds] HOST-ARGUMENTS...    (that host alone)
 //
-// Each round also measures a bare relay (no Qt, no game) as the floor under any relay here.
+// Each round also measures a bare relay (no Qt, no game), paced as the drawer's batches went, as
+// the floor under any relay here. --batch-by-count makes the drawer send as the board did before
+// its batches had an age limit.
 #include "bench/benchsupport.h"
 #include "bench/coreplacement.h"
 #include "bench/loopbackfloor.h"
+#include "bench/strokedrawer.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
 #include "tools/soak/procstats.h"
@@ -31,22 +36,21 @@ using namespace pictova::bench;
 namespace {
 constexpr int kSeats = 15; // the drawer, 13 guessers, one spectator who chats
 constexpr int kGuessers = 13;
-constexpr int kMouseMs = 8; // 125 Hz
-constexpr int kBatchPoints = 11;
-constexpr int kStrokePoints = 250; // two seconds of drawing, then the pen lifts
 constexpr int kChatMs = 2000;
-constexpr int kTypicalStrokeBytes = 113; // a batch of 11 points
 } // namespace
 
 struct RelayFigures
 {
     Summary strokes, strokesFirst, guesses, chat;
+    // How the drawer's batches went, for a floor paced the same.
+    int strokeIntervalMs = StrokeDrawer::kMouseMs;
+    int strokeBytes = 0;
 };
 
 // One host, one turn, `seconds` of measuring. Prints its block and returns the figures; nothing
 // when the host or the game did not come up.
 std::optional<RelayFigures> measureRelay(const QString& label, const QString& program, const QStringList& hostArgs, int seconds,
-                                         bool sharedCores)
+                                         bool sharedCores, bool byCountAlone)
 {
     const CoresKept cores;
     soak::HostProcess host;
@@ -114,33 +118,11 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
         });
     }
 
-    QRandomGenerator random(42);
-    int x = 260, y = 180, points = 0, strokeCount = 0;
-    quint32 counter = 0;
-    QString batch;
-    auto colour = [&] {
-        return QStringLiteral("$%1").arg(++counter & 0xFFFFFF, 8, 16, QLatin1Char('0')).toUpper();
-    };
-    QTimer mouse;
-    mouse.setTimerType(Qt::PreciseTimer);
-    mouse.setInterval(kMouseMs);
-    QObject::connect(&mouse, &QTimer::timeout, [&] {
-        if (points % kStrokePoints == 0) {
-            const QByteArray start = toserver::moveit(1, colour(), QStringLiteral("3"), x, y);
-            strokeSent.insert(QString::fromLatin1(start.chopped(1)), nowNs());
-            drawer.send(start);
-            ++strokeCount;
-        }
-        x = std::clamp(x + random.bounded(-6, 7), 0, 532);
-        y = std::clamp(y + random.bounded(-6, 7), 0, 368);
-        batch += QStringLiteral("+%1,%2").arg(x).arg(y);
-        if (++points % kBatchPoints == 0 || points % kStrokePoints == 0) {
-            const QByteArray message = toserver::draw(1, colour(), QStringLiteral("3"), batch);
-            strokeSent.insert(QString::fromLatin1(message.chopped(1)), nowNs());
-            drawer.send(message);
-            batch.clear();
-        }
+    StrokeDrawer mouse(drawer.seat(), byCountAlone, [&](const QByteArray& message) {
+        strokeSent.insert(QString::fromLatin1(message.chopped(1)), nowNs());
+        drawer.send(message);
     });
+    QRandomGenerator random(42);
 
     std::vector<std::unique_ptr<QTimer>> guessTimers;
     for (int g = 1; g <= kGuessers; ++g) {
@@ -201,14 +183,16 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
     measuring = false;
 
     RelayFigures figures{summarise(strokeLatency), summarise(strokeFirstLatency), summarise(guessLatency),
-                         summarise(chatLatency)};
+                         summarise(chatLatency), mouse.meanIntervalMs(), mouse.meanBytes()};
     const qsizetype strokesSent = strokeSent.size();
     std::printf(
         "\n%s (host: %s %s; cores: %s)\n  %d seats, %.1f s, %lld stroke messages (%d strokes), %lld "
-        "guesses judged (those from the 4 spectator seats are dropped by the host), %lld chat lines sent\n",
+        "guesses judged (those from the 4 spectator seats are dropped by the host), %lld chat lines sent\n"
+        "  the drawer's batches: one every %d ms on average, %d bytes (%s)\n",
         qPrintable(label), qPrintable(program), qPrintable(hostArgs.join(QLatin1Char(' '))),
-        qPrintable(placement), kSeats, elapsed, static_cast<long long>(strokesSent), strokeCount,
-        static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()));
+        qPrintable(placement), kSeats, elapsed, static_cast<long long>(strokesSent), mouse.strokes(),
+        static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()), figures.strokeIntervalMs,
+        figures.strokeBytes, byCountAlone ? "by count alone, as the board once sent them" : "as the board sends them");
     std::printf("  strokes, send to arrival at each of the 14 others: %s\n", qPrintable(describe(figures.strokes)));
     std::printf("    of which the first of the 14 to see each:       %s\n",
                 qPrintable(describe(figures.strokesFirst)));
@@ -233,6 +217,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     const bool sharedCores = args.removeAll(QStringLiteral("--shared-cores")) > 0;
+    const bool byCountAlone = args.removeAll(QStringLiteral("--batch-by-count")) > 0;
     // Another build's host (an older pictova-bot), measured in the same rounds as this build's.
     QString compareHost;
     if (const qsizetype at = args.indexOf(QStringLiteral("--compare-host")); at >= 0 && at + 1 < args.size()) {
@@ -263,24 +248,28 @@ int main(int argc, char** argv)
                 {QStringLiteral("after (on arrival)"), bot, {}, {}}};
     if (!compareHost.isEmpty())
         runs.push_back({QStringLiteral("compared build"), compareHost, args, {}});
-    // The floor, measured in every round too: the machine's speed drifts over minutes.
+    // The floor, measured in every round too: the machine's speed drifts over minutes. It is paced
+    // as the drawer's batches went: a core idle for longer takes longer to wake.
     std::vector<Summary> floors;
+    int paceMs = StrokeDrawer::kMouseMs;
     for (int round = 0; round < rounds; ++round) {
         for (Run& run : runs) {
-            const std::optional<RelayFigures> figures = measureRelay(run.label, run.program, run.hostArgs, seconds, sharedCores);
+            const std::optional<RelayFigures> figures = measureRelay(run.label, run.program, run.hostArgs, seconds, sharedCores, byCountAlone);
             if (!figures)
                 return 1;
             run.figures.push_back(*figures);
         }
-        floors.push_back(bareRelay(seconds, kSeats - 1, kMouseMs, kTypicalStrokeBytes, sharedCores));
+        const RelayFigures& paced = runs.front().figures.back();
+        paceMs = paced.strokeIntervalMs;
+        floors.push_back(bareRelay(seconds, kSeats - 1, paceMs, paced.strokeBytes, sharedCores));
     }
 
     const Summary loopback = loopbackRoundTrip(2000, false);
     const Summary otherProcess = loopbackRoundTrip(2000, true);
-    const Summary paced = loopbackRoundTrip(1000, true, kMouseMs, sharedCores);
+    const Summary paced = loopbackRoundTrip(1000, true, paceMs, sharedCores);
     std::printf("\nplain loopback round trip: %s\n", qPrintable(describe(loopback)));
     std::printf("loopback round trip to an echo in another process: %s\n", qPrintable(describe(otherProcess)));
-    std::printf("the same, one byte every %d ms as the strokes go, cores as the relay's:\n  %s\n", kMouseMs,
+    std::printf("the same, one byte every %d ms as the strokes went, cores as the relay's:\n  %s\n", paceMs,
                 qPrintable(describe(paced)));
     std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run, round by round:\n", seconds);
     for (int round = 0; round < rounds; ++round) {
@@ -298,8 +287,9 @@ int main(int argc, char** argv)
             std::printf("\n");
         }
         const Summary& floor = floors.at(static_cast<size_t>(round));
-        std::printf("  %d %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game\n",
-                    round + 1, "bare relay", floor.p50, floor.p99);
+        std::printf("  %d %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game,\n"
+                    "    paced as the strokes went (every %d ms)\n",
+                    round + 1, "bare relay", floor.p50, floor.p99, runs.front().figures.at(static_cast<size_t>(round)).strokeIntervalMs);
     }
     return 0;
 }
