@@ -21,9 +21,13 @@ QString dataFolder()
 {
     if (!overridden().isEmpty())
         return overridden();
+    // A folder named in the environment is made as the user folder is: without it, the first
+    // settings save fails.
     const QString env = qEnvironmentVariable("PICTOVA_DATA_DIR");
-    if (!env.isEmpty())
+    if (!env.isEmpty()) {
+        QDir().mkpath(env);
         return env;
+    }
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(programFolder).isWritable())
         return programFolder;
