@@ -8,6 +8,7 @@
 // are 5,500 messages: give 3 for that.
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
+#include "board/boardcontroller.h"
 #include "client/tchat.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
@@ -39,7 +40,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     // The newcomer's window zoom in percent (its board then draws every stroke twice).
     const int zoom = argc > 2 ? atoi(argv[2]) : 100;
-    const int pointsPerBatch = argc > 3 ? std::clamp(atoi(argv[3]), 1, 11) : 11;
+    const int pointsPerBatch =
+        argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints) : BoardController::kBatchPoints;
     const int batches = kPoints / pointsPerBatch;
     const int batchesPerStroke = kPointsPerStroke / pointsPerBatch;
 
