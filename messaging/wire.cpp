@@ -57,12 +57,16 @@ QString withoutTerminator(const QString& text)
     return cleaned;
 }
 
-QString upperAsciiLetters(const QString& text)
+QString upperCase(const QString& text)
 {
-    QString upper = text;
-    for (QChar& c : upper)
-        if (c.unicode() >= u'a' && c.unicode() <= u'z')
-            c = QChar(c.unicode() - (u'a' - u'A'));
+    if (!fitsEightBits(text))
+        return text.toUpper();
+    QString upper;
+    upper.reserve(text.size());
+    for (const QChar c : text) {
+        const QString capital = QString(c).toUpper();
+        upper += fitsEightBits(capital) ? capital : QString(c);
+    }
     return upper;
 }
 

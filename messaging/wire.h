@@ -23,7 +23,9 @@ bool isValidUtf8(const QByteArray& bytes);
 // Removes the terminator byte from text a user typed, so it cannot cut a message in two.
 QString withoutTerminator(const QString& text);
 
-// Upper case for the letters a..z only; every other character stays as it is.
-QString upperAsciiLetters(const QString& text);
+// Upper case by Unicode's rules in every script ("straße" becomes "STRASSE"). A text that a
+// first-version peer reads as 8-bit text stays 8-bit text: the one letter whose capital lies
+// outside that range (the micro sign) is kept as it is there.
+QString upperCase(const QString& text);
 
 } // namespace pictova

@@ -30,7 +30,7 @@ void Guessing::answer(int guesser, const QString& text)
         return;
     // A long list of words would find any phrase by luck: only the first few count, and only
     // they are shown, or the list would show everyone an answer it did not find.
-    const QString guess = upperAsciiLetters(judge::firstWords(text, judge::judgedWords(m_game.phrase)));
+    const QString guess = upperCase(judge::firstWords(text, judge::judgedWords(m_game.phrase)));
     for (int seat : m_players.occupiedSeats())
         m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(guesser, guess)
                                                     : toclient::myguessed(guesser, guess));

@@ -14,6 +14,15 @@ bool dropped(QChar c)
     return c.isPunct() || category == QChar::Other_Control || category == QChar::Other_Format || variation;
 }
 
+// The combining accents of the Latin, Greek and Cyrillic letters; the marks of other scripts
+// (Thai vowels, the Japanese voicing marks) tell words apart and stay.
+bool accent(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x0300 && u <= 0x036F) || (u >= 0x1AB0 && u <= 0x1AFF) || (u >= 0x1DC0 && u <= 0x1DFF) ||
+           (u >= 0x20D0 && u <= 0x20FF) || (u >= 0xFE20 && u <= 0xFE2F);
+}
+
 bool shown(const QString& phrase, const QString& hint, const Word& word)
 {
     return hint.mid(word.start, word.length) == phrase.mid(word.start, word.length);
@@ -22,13 +31,14 @@ bool shown(const QString& phrase, const QString& hint, const Word& word)
 
 QString key(const QString& word)
 {
-    const QString folded = word.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    // Guessers type "creme" for "CRÈME": accents come apart from their letters and go.
+    const QString folded = word.normalized(QString::NormalizationForm_KD).toCaseFolded();
     QString result;
     result.reserve(folded.size());
     for (const QChar c : folded)
-        if (!dropped(c))
+        if (!dropped(c) && !accent(c))
             result.append(c);
-    return result;
+    return result.normalized(QString::NormalizationForm_C);
 }
 
 qsizetype letterCount(const QString& key)

@@ -7,9 +7,9 @@
 namespace pictova {
 
 // Judging guessed words against the phrase. Words are runs of non-blank characters; two words
-// match when their keys are equal, so case (in every script), punctuation, apostrophes and the
-// blanks between words never decide a guess. Positions are those of the phrase, which the hint
-// shares character for character.
+// match when their keys are equal, so case (in every script), accents, punctuation, apostrophes
+// and the blanks between words never decide a guess. Positions are those of the phrase, which the
+// hint shares character for character.
 namespace judge {
 
 // Answer words this long or longer are kept out of chat during the drawing.
@@ -26,8 +26,8 @@ struct Word
     QString key;
 };
 
-// The comparison form of one word: compatibility characters unified, case folded, punctuation,
-// apostrophes and invisible control characters removed. Empty for a word of punctuation only.
+// The comparison form of one word: compatibility characters unified, case folded, accents,
+// punctuation, apostrophes and invisible control characters removed. Empty for a word of punctuation only.
 QString key(const QString& word);
 // Letters in a key, counting a character outside the 16-bit range once.
 qsizetype letterCount(const QString& key);

@@ -113,7 +113,7 @@ QString WordChoice::takeFrom(int category, bool sologame, const QString& avoid)
             return entries.at(randomBelow(limit));
         QStringList others;
         for (int i = 0; i < limit; ++i)
-            if (upperAsciiLetters(entries.at(i)) != avoid)
+            if (upperCase(entries.at(i)) != avoid)
                 others << entries.at(i);
         return others.isEmpty() ? QString() : others.at(randomBelow(static_cast<int>(others.size())));
     }
@@ -148,7 +148,9 @@ std::optional<WordChoice::Choice> WordChoice::choose(int category, Mode mode, bo
         if (mode == Mode::Redeal)
             return std::nullopt;
     }
-    return Choice{category, upperAsciiLetters(phrase), sortphrase(phrase)};
+    // The hint follows the phrase as it is shown: a capital may be longer than its letter.
+    const QString shown = upperCase(phrase);
+    return Choice{category, shown, sortphrase(shown)};
 }
 
 } // namespace pictova

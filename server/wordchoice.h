@@ -34,7 +34,7 @@ public:
     struct Choice
     {
         int category = 0;
-        QString phrase; // upper case (a..z only)
+        QString phrase; // upper case
         QString hint;
     };
     enum class Mode {

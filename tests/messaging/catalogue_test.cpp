@@ -131,12 +131,16 @@ TEST(Catalogue, ChatLineSplitsAtTheFirstBar)
     EXPECT_FALSE(parse::chatLine("no bar").hasColour);
 }
 
-TEST(Wire, UpperCaseTouchesOnlyAsciiLettersAndTerminatorIsRemoved)
+TEST(Wire, UpperCaseFollowsUnicodeAndTerminatorIsRemoved)
 {
-    EXPECT_EQ(upperAsciiLetters(QString::fromLatin1("gr\xe4"
-                                                    "ndma's 2x")),
-              QString::fromLatin1("GR\xe4"
+    EXPECT_EQ(upperCase(QString::fromLatin1("gr\xe4"
+                                            "ndma's 2x")),
+              QString::fromLatin1("GR\xc4"
                                   "NDMA'S 2X"));
+    EXPECT_EQ(upperCase(QString::fromUtf8("stra\u00dfe \u03b3\u03ac\u03c4\u03b1 \u00ff")),
+              QString::fromUtf8("STRASSE \u0393\u0386\u03a4\u0391 \u0178"));
+    // The micro sign's capital is Greek: in a text a first-version peer reads as 8-bit it stays.
+    EXPECT_EQ(upperCase(QString::fromLatin1("5 \xb5m")), QString::fromLatin1("5 \xb5M"));
     EXPECT_EQ(withoutTerminator(QString::fromLatin1("a\xff"
                                                     "b")),
               "ab");

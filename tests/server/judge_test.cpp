@@ -32,8 +32,14 @@ TEST(Judge, KeysIgnoreCaseInEveryScriptAndPunctuation)
                   "COLE"),
               key("e\xcc\x81"
                   "cole")); // composed and decomposed accents
-    EXPECT_NE(key("ECOLE"), key("\xc3\xa9"
-                                "cole"));
+    EXPECT_EQ(key("ECOLE"), key("\xc3\xa9"
+                                "cole")); // accents never decide
+    EXPECT_EQ(key("JALAPE\xc3\x91O"), key("jalapeno"));
+    EXPECT_EQ(key("\xce\x93\xce\x86\xce\xa4\xce\x91"), key("\xce\xb3\xce\xb1\xcf\x84\xce\xb1"));
+    EXPECT_EQ(key("STRASSE"), key("stra\xc3\x9f"
+                                  "e"));
+    EXPECT_NE(key("\xe3\x81\x8b"), key("\xe3\x81\x8c"));   // a voicing mark makes another letter
+    EXPECT_EQ(judge::letterCount(key("\xed\x95\x9c")), 1); // a Hangul syllable stays one letter
     EXPECT_EQ(key("?!-"), QString());
     EXPECT_EQ(key("\xe2\x9d\xa4\xef\xb8\x8f"), key("\xe2\x9d\xa4")); // an emoji with and without its selector
     EXPECT_EQ(judge::letterCount(key("\xf0\x9f\x8e\xa8"
