@@ -7,6 +7,7 @@
 #include "server/judge.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
+#include "server/textcap.h"
 
 namespace pictova {
 
@@ -29,8 +30,10 @@ void Guessing::answer(int guesser, const QString& text)
     if (!mayGuess(guesser))
         return;
     // A long list of words would find any phrase by luck: only the first few count, and only
-    // they are shown, or the list would show everyone an answer it did not find.
-    const QString guess = upperCase(judge::firstWords(text, judge::judgedWords(m_game.phrase)));
+    // they are shown, or the list would show everyone an answer it did not find. One long word
+    // is cut as a chat line is, or it would go whole to every seat.
+    const QString guess = upperCase(judge::firstWords(textcap::capped(text, textcap::kMaxLineCharacters),
+                                                      judge::judgedWords(m_game.phrase)));
     for (int seat : m_players.occupiedSeats())
         m_outbox.sendTo(seat, seat == m_game.drawer ? toclient::guessed(guesser, guess)
                                                     : toclient::myguessed(guesser, guess));

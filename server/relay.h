@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/textcap.h"
+
 #include <QString>
 #include <optional>
 
@@ -19,7 +21,7 @@ class Relay
 {
 public:
     // A chat or action line's text is cut to this many characters.
-    static constexpr qsizetype kMaxLineLength = 400;
+    static constexpr qsizetype kMaxLineLength = textcap::kMaxLineCharacters;
 
     Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
           GameFlow& flow, Guessing& guessing);

@@ -201,7 +201,7 @@ TEST_F(FairPlay, EveryScriptIsUpperCasedAndAccentsNeverDecideAGuess)
     EXPECT_EQ(named(ann, cmd::correctanswer), QStringList({"CMD_correctanswer+3+2+1+1+" + phrase}));
 }
 
-TEST_F(FairPlay, AChatLineIsCutAtFourHundredCharacters)
+TEST_F(FairPlay, AChatLineOrAGuessIsCutAtFourHundredCharacters)
 {
     deal(QStringLiteral("fan"));
     const QString exact(400, QLatin1Char('x'));
@@ -215,6 +215,15 @@ TEST_F(FairPlay, AChatLineIsCutAtFourHundredCharacters)
                                      QStringLiteral("CMD_action+Bob %1|clRed")
                                          .arg(QString(399, QLatin1Char('x')) +
                                               QString::fromUtf8("\xF0\x9F\x8E\xA8"))}));
+
+    // A guess too, before it is judged and shown to every seat.
+    guess(bob, exact);
+    guess(cid, exact + QStringLiteral(" fan")); // the answer, one character past the cap
+    barrier(cid);
+    const QString echo = QString(400, QLatin1Char('X'));
+    EXPECT_EQ(named(ann, cmd::guessed), QStringList({"CMD_guessed+2+" + echo, "CMD_guessed+3+" + echo}));
+    EXPECT_EQ(named(cid, cmd::myguessed).last(), "CMD_myguessed+3+" + echo);
+    EXPECT_TRUE(named(ann, cmd::correctanswer).isEmpty());
 }
 
 TEST_F(FairPlay, NamesAndGuessesCarryAnyScriptAsUtf8)
