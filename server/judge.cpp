@@ -23,6 +23,15 @@ bool accent(QChar c)
            (u >= 0x20D0 && u <= 0x20FF) || (u >= 0xFE20 && u <= 0xFE2F);
 }
 
+// Compatibility forms unified, accents split from their letters, case folded; "ß" folds to "ss",
+// as the capitals of "straße" are "STRASSE".
+QString caseless(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KD)
+        .toCaseFolded()
+        .replace(QChar(0xDF), QStringLiteral("ss"));
+}
+
 bool shown(const QString& phrase, const QString& hint, const Word& word)
 {
     return hint.mid(word.start, word.length) == phrase.mid(word.start, word.length);
@@ -32,7 +41,7 @@ bool shown(const QString& phrase, const QString& hint, const Word& word)
 QString key(const QString& word)
 {
     // Guessers type "creme" for "CRÈME": accents come apart from their letters and go.
-    const QString folded = word.normalized(QString::NormalizationForm_KD).toCaseFolded();
+    const QString folded = caseless(word);
     QString result;
     result.reserve(folded.size());
     for (const QChar c : folded)
