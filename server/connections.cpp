@@ -165,6 +165,7 @@ void ServerConnections::received(int seat, Link& link, const QByteArray& bytes)
     bool queued = false;
     for (const QByteArray& message : messages) {
         m_receivedlist.push(link.id, fromWire(message));
+        link.queuedSizes.push_back(message.size());
         link.queuedBytes += message.size();
         queued = true;
     }
@@ -208,7 +209,11 @@ std::optional<ServerConnections::Request> ServerConnections::requestOf(std::opti
     if (seat == m_seatOf.end())
         return Request{0, message->text}; // cannot happen: a departed connection's queue is dropped
     Link& link = *m_links.at(seat->second);
-    link.queuedBytes -= message->text.size();
+    // A connection's messages leave the queue in the order they came.
+    if (!link.queuedSizes.empty()) {
+        link.queuedBytes -= link.queuedSizes.front();
+        link.queuedSizes.pop_front();
+    }
     return Request{seat->second, std::move(message->text), message->origin};
 }
 

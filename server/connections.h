@@ -8,6 +8,7 @@
 #include "server/serverevents.h"
 
 #include <QObject>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -97,6 +98,9 @@ private:
         TSock* sock = nullptr; // none for a test connection
         ConnectionId id = 0;
         MessageFramer framer;
+        // The bytes each waiting message arrived as, oldest first: the queue keeps the decoded
+        // text, whose length is not what came in.
+        std::deque<qsizetype> queuedSizes;
         qsizetype queuedBytes = 0;
         bool dropping = false;
         qint64 acceptedAt = 0; // on the login deadline's clock

@@ -253,5 +253,25 @@ TEST_F(ServerRequests, AConnectionMayHave500MessagesWaitingAndIsCutOffAt501)
     EXPECT_TRUE(server->players().occupied(2));
 }
 
+// The byte limit counts what arrived, both when a message is queued and when it is served: text
+// in another script, three bytes a character, leaves nothing behind.
+TEST_F(ServerRequests, AServedMessageGivesBackTheBytesItArrivedAs)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    const QByteArray line = toserver::chat(2, QString(300, QChar(0x6F22)), QStringLiteral("clBlack"));
+    const qsizetype bytes = line.size() - 1; // without the terminator
+    server->setQueueLimits(ServerConnections::kMaxQueuedMessages, bytes);
+    for (int i = 0; i < 5; ++i)
+        send(bob, line);
+    barrier(ann);
+    EXPECT_EQ(named(ann, cmd::chat).size(), 5);
+    EXPECT_TRUE(server->players().occupied(2));
+
+    server->setQueueLimits(ServerConnections::kMaxQueuedMessages, bytes - 1);
+    bob->send(line);
+    EXPECT_TRUE(bob->waitForClose(10000));
+}
+
 } // namespace
 } // namespace pictova::test
