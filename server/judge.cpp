@@ -2,6 +2,9 @@
 
 #include "server/textcap.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace pictova::judge {
 
 namespace {
@@ -30,6 +33,67 @@ QString caseless(const QString& text)
     return text.normalized(QString::NormalizationForm_KD)
         .toCaseFolded()
         .replace(QChar(0xDF), QStringLiteral("ss"));
+}
+
+// Letters of other scripts, digits and signs typed for the Latin letters they look like, as they
+// stand after case folding. "l" and "1" read as "i" too: the three stand for each other.
+struct LookAlikes
+{
+    char16_t letter;
+    std::u16string_view others;
+};
+constexpr LookAlikes kLookAlikes[] = {
+    {u'a', u"4@\u03b1\u0430"},
+    {u'b', u"8\u03b2\u0432\u044c"},
+    {u'c', u"\u0441"},
+    {u'd', u"\u0501"},
+    {u'e', u"3\u03b5\u0435"},
+    {u'g', u"69"},
+    {u'h', u"\u03b7\u043d\u04bb"},
+    {u'i', u"1l\u0131\u03b9\u0456\u04cf"},
+    {u'j', u"\u0458"},
+    {u'k', u"\u03ba\u043a"},
+    {u'm', u"\u03bc\u043c"},
+    {u'n', u"\u03bd"},
+    {u'o', u"0\u03bf\u043e"},
+    {u'p', u"\u03c1\u0440"},
+    {u'q', u"\u051b"},
+    {u's', u"5$\u0455"},
+    {u't', u"7\u03c4\u0442"},
+    {u'w', u"\u03c9\u051d"},
+    {u'x', u"\u03c7\u0445"},
+    {u'y', u"\u03b3\u03c5\u0443"},
+    {u'z', u"2\u03b6"},
+};
+
+char32_t readAs(char32_t c)
+{
+    for (const LookAlikes& group : kLookAlikes)
+        if (c <= 0xFFFF && group.others.find(static_cast<char16_t>(c)) != std::u16string_view::npos)
+            return group.letter;
+    return c;
+}
+
+// The letters of `text` as a reader sees them: case, accents and every other mark folded away,
+// look-alike letters and digits read as the letter they imitate, everything else dropped.
+QString letters(const QString& text)
+{
+    QString result;
+    for (const char32_t u : caseless(text).toUcs4()) {
+        if (QChar::isMark(u))
+            continue;
+        const char32_t read = readAs(u);
+        if (QChar::isLetter(read))
+            result += QString::fromUcs4(&read, 1);
+    }
+    return result;
+}
+
+QString reversed(const QString& text)
+{
+    QList<uint> points = text.toUcs4();
+    std::reverse(points.begin(), points.end());
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
 }
 
 bool shown(const QString& phrase, const QString& hint, const Word& word)
@@ -143,6 +207,43 @@ bool mentionsAnswer(const QString& phrase, const QString& text)
     for (const Word& word : words(text))
         if (secret.contains(word.key))
             return true;
+    return false;
+}
+
+bool spellsAnswer(const QString& phrase, const QString& text)
+{
+    // What to look for: the secret words and the whole phrase run together, forwards and back.
+    QStringList secret;
+    QString whole;
+    const QList<Word> phraseWords = words(phrase);
+    for (const Word& word : phraseWords) {
+        const QString folded = letters(phrase.mid(word.start, word.length));
+        whole += folded;
+        if (letterCount(word.key) >= kSecretLetters && letterCount(folded) >= kSecretLetters)
+            secret << folded << reversed(folded);
+    }
+    if (phraseWords.size() > 1 && letterCount(whole) >= kSecretLetters)
+        secret << whole << reversed(whole);
+    if (secret.isEmpty())
+        return false;
+    qsizetype longest = 0;
+    for (const QString& s : secret)
+        longest = std::max(longest, s.size());
+
+    // Runs of neighbouring words, so that letters spaced out or a word split in two are found
+    // whole; a run never matches part of a longer word.
+    QStringList pieces;
+    for (const Word& word : words(text))
+        if (QString folded = letters(text.mid(word.start, word.length)); !folded.isEmpty())
+            pieces << folded;
+    for (qsizetype first = 0; first < pieces.size(); ++first) {
+        QString run;
+        for (qsizetype last = first; last < pieces.size() && run.size() < longest; ++last) {
+            run += pieces.at(last);
+            if (secret.contains(run))
+                return true;
+        }
+    }
     return false;
 }
 

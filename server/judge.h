@@ -54,6 +54,13 @@ QString solvedHint(const QString& phrase);
 // Whether a word of `text` names a word of `phrase` of kSecretLetters letters or more.
 bool mentionsAnswer(const QString& phrase, const QString& text);
 
+// Whether `text` spells the answer in disguise: a secret word (kSecretLetters letters or more) or
+// the whole phrase, read from one word or from neighbouring words run together, forwards or
+// backwards, after case, accents and other marks are folded away, look-alike letters of other
+// scripts and digits are read as the letters they imitate ("3l3ph4nt", "t a c"), and everything
+// but letters is dropped. For lines of players who know the answer and cannot guess.
+bool spellsAnswer(const QString& phrase, const QString& text);
+
 // Whether the guessed word, wrong as it is, is one letter away from a word of `phrase` of
 // kCloseLetters letters or more that `hint` does not show yet.
 bool isClose(const QString& phrase, const QString& hint, const QString& guessKey);

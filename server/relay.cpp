@@ -24,11 +24,20 @@ Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, 
 {
 }
 
+bool Relay::givesAway(int seat, const QString& text) const
+{
+    if (judge::mentionsAnswer(m_game.phrase, text))
+        return true;
+    // A guesser's line is only ever taken as a guess, so it is judged as one. The drawer and the
+    // watchers know the answer: they must not spell it out in disguise either.
+    return !m_guessing.mayGuess(seat) && judge::spellsAnswer(m_game.phrase, text);
+}
+
 std::optional<QString> Relay::passable(int seat, const QString& textAndColour)
 {
     const parse::ChatLine line = parse::chatLine(textAndColour);
     const QString text = textcap::capped(line.text, kMaxLineLength);
-    if (m_game.phase == Phase::Drawing && !m_game.answered && judge::mentionsAnswer(m_game.phrase, text)) {
+    if (m_game.phase == Phase::Drawing && !m_game.answered && givesAway(seat, text)) {
         if (m_guessing.mayGuess(seat)) {
             m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
                                       "Your line held a word of the answer, so it was taken as a guess.")));

@@ -16,7 +16,8 @@ struct GameState;
 
 // What clients send only to be passed on: chat and action lines, the drawer's strokes and board
 // wipes, and the requests to start or stop watching. A chat or action line that names a word of
-// the answer while it is being drawn is not passed on: a guesser's is judged as a guess.
+// the answer while it is being drawn is not passed on: a guesser's is judged as a guess. The
+// drawer's and the watchers' lines are also kept back when they spell the answer in disguise.
 class Relay
 {
 public:
@@ -37,6 +38,8 @@ public:
     void justwatch(int seat, const QString& flag);
 
 private:
+    // Whether `seat`'s line gives a word of the answer away.
+    bool givesAway(int seat, const QString& text) const;
     // The line as it may be relayed, or nothing when it gives the answer away.
     std::optional<QString> passable(int seat, const QString& textAndColour);
     void relayStroke(const QString& name, const QString& payload, int seat);

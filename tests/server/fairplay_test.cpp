@@ -82,6 +82,64 @@ TEST_F(FairPlay, TheAnswerInChatIsAGuessFromAGuesserAndDroppedFromTheDrawer)
         expectOnlyFirstVersionMessages(client);
 }
 
+// The drawer and the watchers know the answer and cannot guess: a line of theirs that spells it
+// in disguise is not sent. Ordinary lines, and a guesser's lines, pass as before.
+TEST_F(FairPlay, TheAnswerSpelledInDisguiseIsKeptFromTheGuessers)
+{
+    const char* const disguises[] = {
+        "e l e p h a n t",
+        "e-l-e-p-h-a-n-t",
+        "E.L.E.P.H.A.N.T", // letters spaced out
+        "ele phant",
+        "elep hant!",
+        "it is an ELE PHANT",                          // split in two
+        "\u0435l\u0435\u0440h\u0430nt",                // Cyrillic look-alikes
+        "\u0395L\u0395\u03a1\u0397\u0391\u039d\u03a4", // Greek capitals
+        "eleph\u00e1nt",
+        "ele\u0301phant",
+        "el\u0308ephant", // accents, combining ones too
+        "3l3ph4nt",
+        "31eph4n7",
+        "e l 3 p h 4 n 7", // digits for letters
+        "tnahpele",
+        "t n a h p e l e",
+        "tn4hp3l3", // reversed
+        "ele\u200bphant",
+        "ele\u00adphant",                                   // invisible characters
+        "\uff45\uff4c\uff45\uff50\uff48\uff41\uff4e\uff54", // full-width letters
+    };
+    const char* const ordinary[] = {"it's an animal", "big and grey", "a bit to the left", "elegant", "help",
+                                    "an ant, a hen",  "no!",          "you are close"};
+    deal(QStringLiteral("elephant"));
+    for (const char* line : disguises)
+        chat(ann, QString::fromUtf8(line));
+    for (const char* line : ordinary)
+        chat(ann, QString::fromUtf8(line));
+    barrier(cid);
+    QStringList sent;
+    for (const char* line : ordinary)
+        sent << QStringLiteral("CMD_chat+Ann chats: %1|clNavy").arg(QString::fromUtf8(line));
+    EXPECT_EQ(named(bob, cmd::chat), sent);
+    EXPECT_EQ(named(ann, cmd::chat).count(kNotSent), static_cast<qsizetype>(std::size(disguises)));
+
+    // Short answers: a word under three letters is no secret, and a run of words never matches
+    // part of one.
+    tickToTimeOut();
+    tickThroughBreak();
+    server->setWordLists(listsOf(QStringLiteral("ox cat")));
+    send(bob, toserver::pickcatagory(2, 0));
+    tick();
+    clearAll(cid);
+    for (const char* line : {"o x", "ox", "a tiny act", "cats", "to catch it"})
+        chat(bob, QString::fromUtf8(line));
+    chat(bob, QStringLiteral("c 4 t"));
+    chat(cid, QStringLiteral("t a c")); // a guesser's line passes as before
+    barrier(cid);
+    EXPECT_EQ(named(cid, cmd::chat).filter(QStringLiteral("Bob chats")).size(), 5);
+    EXPECT_EQ(named(bob, cmd::chat).filter(QStringLiteral("Server:")), QStringList({kNotSent}));
+    EXPECT_TRUE(named(ann, cmd::chat).contains("CMD_chat+Cid chats: t a c|clNavy"));
+}
+
 TEST_F(FairPlay, AGuessIsJudgedOnThePhrasesWordsPlusTwo)
 {
     deal(QStringLiteral("fan"));
