@@ -5,7 +5,7 @@ ordinary lines. Prints how many of each reach a guesser's chat.
 usage: drawer_spelling.py PORT SERVER [SERVER...]
 """
 import sys, time
-from peer import Peer, Server, start_drawing
+from peer import Peer, Server, start_drawing, text
 
 DISGUISES = [
     "e l e p h a n t",                 # spaced letters
@@ -48,7 +48,7 @@ def run(binary, port):
         while time.time() < end:
             for message in bob.read(0.2):
                 if message.startswith(b"CMD_chat+%s chats: " % (b"Ann" if drawer is ann else b"Bob")):
-                    shown.append(message.split(b": ", 1)[1].rsplit(b"|", 1)[0].decode())
+                    shown.append(text(message.split(b": ", 1)[1].rsplit(b"|", 1)[0]))
             if shown and shown[-1] == "end of test":
                 break
         through = [d for d in DISGUISES if d in shown]

@@ -5,6 +5,14 @@ import os, select, socket, subprocess, tempfile, time
 TERMINATOR = b"\xff"
 
 
+def text(data):
+    """Text as a server sends it: UTF-8 when it is valid UTF-8, 8-bit text otherwise."""
+    try:
+        return data.decode("utf-8")
+    except UnicodeDecodeError:
+        return data.decode("latin-1")
+
+
 class Server:
     """A pictova-server started on `port` of 127.0.0.1's machine, stopped on leaving."""
 
