@@ -3,6 +3,7 @@
 #include "chat/chatlog.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "messaging/peertext.h"
 
 namespace pictova {
 
@@ -24,10 +25,27 @@ ShownLine receivedChatLine(const QString& payload)
     return shown;
 }
 
-void chatrecieved(ChatLog& log, const QString& payload)
+QString isolatedLine(const QString& text, const QStringList& names)
+{
+    if (!peertext::holdsBidiControl(text))
+        return text;
+    const QString* sender = nullptr;
+    for (const QString& name : names)
+        if (!name.isEmpty() && text.startsWith(name + QLatin1Char(' ')) &&
+            (!sender || name.size() > sender->size()))
+            sender = &name;
+    if (!sender)
+        return peertext::isolated(text);
+    static const QString chats = QStringLiteral(" chats: ");
+    const QString rest = text.mid(sender->size());
+    const QString joint = rest.startsWith(chats) ? chats : QStringLiteral(" ");
+    return peertext::isolated(*sender) + joint + peertext::isolated(rest.mid(joint.size()));
+}
+
+void chatrecieved(ChatLog& log, const QString& payload, const QStringList& names)
 {
     const ShownLine line = receivedChatLine(payload);
-    log.addlinetochat(line.text, line.colour);
+    log.addlinetochat(isolatedLine(line.text, names), line.colour);
 }
 
 } // namespace pictova

@@ -3,6 +3,7 @@
 #include "messaging/colourtext.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace pictova {
 
@@ -18,7 +19,12 @@ struct ShownLine
 // Splits a relayed payload at its first "|"; a missing or unreadable colour shows as white.
 ShownLine receivedChatLine(const QString& payload);
 
-// Handler of both relayed chat and relayed action lines.
-void chatrecieved(ChatLog& log, const QString& payload);
+// The line with the sender's name and the line's own text each set apart (peertext::isolated),
+// so direction controls in either cannot turn the rest of the line around. A line starts with its
+// sender's name, one of `names`, then " chats: " or a blank.
+QString isolatedLine(const QString& text, const QStringList& names);
+
+// Handler of both relayed chat and relayed action lines; `names` are the names the seats show.
+void chatrecieved(ChatLog& log, const QString& payload, const QStringList& names = {});
 
 } // namespace pictova

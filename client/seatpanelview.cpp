@@ -2,6 +2,7 @@
 
 #include "client/gameview.h"
 #include "client/model/gamemodel.h"
+#include "messaging/peertext.h"
 #include "shell/designscale.h"
 
 #include <QAction>
@@ -49,7 +50,8 @@ void SeatPanelView::showSeat(int seat)
     if (!isPlayerSeat(seat))
         return;
     const PlayerSeat& shown = m_model.seat(seat);
-    m_view.label_playername[seat]->setText(shown.taken ? shown.name : QStringLiteral("<Waiting>"));
+    m_view.label_playername[seat]->setText(shown.taken ? peertext::isolated(shown.name)
+                                                       : QStringLiteral("<Waiting>"));
     // In a team game a seat shows its side's points, and a seat nobody plays on shows none: the
     // server's copies in the other seats lag behind a pass or a time-out, and reach empty seats.
     QString points = QString::number(shown.points);

@@ -147,8 +147,12 @@ QString Tchat::gamePort()
 void Tchat::wireSession()
 {
     // Messages for the board and the chat log, which are widgets of their own.
-    m_session.routeToView(cmd::chat, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
-    m_session.routeToView(cmd::action, [this](const QString& p) { chatrecieved(*m_view.mainchat, p); });
+    m_session.routeToView(cmd::chat, [this](const QString& p) {
+        chatrecieved(*m_view.mainchat, p, m_session.model().names());
+    });
+    m_session.routeToView(cmd::action, [this](const QString& p) {
+        chatrecieved(*m_view.mainchat, p, m_session.model().names());
+    });
     // The album records each stroke message as the board gets it, malformed or not, so a replay
     // draws what the board drew.
     m_session.routeToView(cmd::draw, [this](const QString& p) {

@@ -6,6 +6,7 @@
 #include "client/model/gamemodel.h"
 #include "client/spylist.h"
 #include "client/winnerpanel.h"
+#include "messaging/peertext.h"
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/gamestartform.h"
@@ -55,7 +56,7 @@ void TurnView::showPhase()
         break;
     case GamePhase::Won:
         m_view.winner->showWinner(m_model.winner());
-        m_view.label_turn->setText(m_model.winner() + QStringLiteral(" won the game!"));
+        m_view.label_turn->setText(peertext::isolated(m_model.winner()) + QStringLiteral(" won the game!"));
         break;
     }
 }

@@ -1,5 +1,7 @@
 #include "messaging/errors.h"
 
+#include "messaging/peertext.h"
+
 #include <cstdio>
 
 namespace pictova {
@@ -30,13 +32,10 @@ void reportError(const QString& text)
 
 void reportPeerError(const QString& context, const QString& text)
 {
-    // A peer's text may be long or hold control bytes; keep the log line short and printable.
-    QString shown = text.left(200);
-    for (QChar& c : shown)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char('?');
-    std::fprintf(stderr, "pictova: dropped %s: %s\n", context.left(40).toLocal8Bit().constData(),
-                 shown.toLocal8Bit().constData());
+    // Both may hold a peer's text: kept short, and unable to break the line or fake another.
+    std::fprintf(stderr, "pictova: dropped %s: %s\n",
+                 peertext::escapedForLog(context.left(40)).toLocal8Bit().constData(),
+                 peertext::escapedForLog(text.left(200)).toLocal8Bit().constData());
 }
 
 } // namespace pictova

@@ -1,24 +1,15 @@
 #include "serverapp/eventlog.h"
 
+#include "messaging/peertext.h"
 #include "server/serverevents.h"
 
 namespace pictova::serverapp {
 
 QString quoted(const QString& text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-            out += QLatin1Char('\\');
-            out += c;
-        } else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-                   c == QChar::ParagraphSeparator) {
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        } else {
-            out += c;
-        }
-    }
-    return out + QLatin1Char('"');
+    // The escaped text holds no quote of its own, so one written now cannot be taken for one.
+    return QLatin1Char('"') +
+           peertext::escapedForLog(text).replace(QLatin1Char('"'), QStringLiteral("\\\"")) + QLatin1Char('"');
 }
 
 EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent)

@@ -10,8 +10,8 @@ class ServerEvents;
 
 namespace pictova::serverapp {
 
-// A peer's text made safe for a one-line log entry: quoted, with quotes, backslashes and
-// control characters escaped, so a name can neither break a line nor fake another entry.
+// A peer's text made safe for a one-line log entry: quoted, with quotes, backslashes, control
+// and direction characters escaped, so a name can neither break a line nor fake another entry.
 QString quoted(const QString& text);
 
 // Writes one line per event a server's administrator wants to see. No time stamps: the

@@ -1,5 +1,7 @@
 #include "client/model/gamemodel.h"
 
+#include "messaging/peertext.h"
+
 namespace pictova {
 
 namespace {
@@ -68,7 +70,16 @@ const PlayerSeat& GameModel::seat(int seat) const
 
 QString GameModel::seatName(int seat) const
 {
-    return isPlayerSeat(seat) ? m_seats[seat].name : QString();
+    return isPlayerSeat(seat) ? peertext::isolated(m_seats[seat].name) : QString();
+}
+
+QStringList GameModel::names() const
+{
+    QStringList all = m_spectators.values();
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        if (m_seats[seat].taken)
+            all << m_seats[seat].name;
+    return all;
 }
 
 Team GameModel::teamOf(int seat)

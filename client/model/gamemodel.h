@@ -72,8 +72,11 @@ public:
 
     // ---- seats ----
     const PlayerSeat& seat(int seat) const;
-    // The seat's name, empty for a seat that is not a player seat.
+    // The seat's name as shown among other words (peertext::isolated), empty for a seat that is
+    // not a player seat.
     QString seatName(int seat) const;
+    // The names of every player and spectator, as they were sent.
+    QStringList names() const;
     // A player arriving on a free seat starts from nothing, whoever sat there before.
     void takeSeat(int seat, const QString& name);
     void renameSeat(int seat, const QString& name);

@@ -2,6 +2,7 @@
 
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
+#include "messaging/peertext.h"
 #include "messaging/wire.h"
 
 #include <QDate>
@@ -25,14 +26,14 @@ void GuessingHandler::guessed(const QString& payload)
 {
     const parse::SeatAndText guess = parse::seatAndText(payload);
     emit m_session.drawerGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" guessed: ") +
-                                   guess.text);
+                                   peertext::isolated(guess.text));
 }
 
 void GuessingHandler::myguessed(const QString& payload)
 {
     const parse::SeatAndText guess = parse::seatAndText(payload);
     emit m_session.guesserGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" answered: ") +
-                                    guess.text);
+                                    peertext::isolated(guess.text));
 }
 
 void GuessingHandler::endOfTurn()
@@ -141,7 +142,8 @@ void GuessingHandler::winner(const QString& payload)
 {
     GameModel& model = m_session.model();
     emit m_session.soundCue(QStringLiteral("gameover"));
-    emit m_session.chatLine(payload + QStringLiteral(" has Won the Game!"), kStatusColour);
+    emit m_session.chatLine(peertext::isolated(payload) + QStringLiteral(" has Won the Game!"),
+                            kStatusColour);
     model.setWinner(payload);
     model.setPassOffered(false);
     model.setPhase(GamePhase::Won);

@@ -3,6 +3,7 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "messaging/integer.h"
+#include "messaging/peertext.h"
 #include "messaging/version.h"
 
 namespace pictova {
@@ -24,12 +25,13 @@ void SeatsHandler::newplayerinfo(const QString& payload)
         emit m_session.chatLine(QStringLiteral("You are Connected."), kStatusColour);
         emit m_session.ownArrival();
     } else {
-        emit m_session.chatLine(joined.text + QStringLiteral(" is Connected."), kStatusColour);
+        emit m_session.chatLine(peertext::isolated(joined.text) + QStringLiteral(" is Connected."),
+                                kStatusColour);
     }
     if (joined.seat > kPlayerSeats) {
         model.addSpectator(joined.seat, joined.text);
         emit m_session.chatLine(me ? QStringLiteral("You are spying.")
-                                   : joined.text + QStringLiteral(" is spying."),
+                                   : peertext::isolated(joined.text) + QStringLiteral(" is spying."),
                                 kStatusColour);
     } else {
         model.takeSeat(joined.seat, joined.text);
@@ -53,7 +55,7 @@ void SeatsHandler::playerdisconnected(const QString& payload)
         model.freeSeat(left.seat);
     }
     if (model.removeSpectator(left.seat, left.text))
-        emit m_session.chatLine(left.text + QStringLiteral(" has left."), kStatusColour);
+        emit m_session.chatLine(peertext::isolated(left.text) + QStringLiteral(" has left."), kStatusColour);
 }
 
 void SeatsHandler::refreshplayerlist(const QString& payload)
@@ -69,7 +71,8 @@ void SeatsHandler::full(const QString&)
 
 void SeatsHandler::havewrongversion(const QString& payload)
 {
-    emit m_session.chatLine(payload + QStringLiteral(" has a different version of the game then you."),
+    emit m_session.chatLine(peertext::isolated(payload) +
+                                QStringLiteral(" has a different version of the game then you."),
                             kAlertColour);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 
 using namespace pictova;
@@ -32,6 +33,26 @@ TEST_F(Seats, JoinsFillSeatLabelsAndPlayTheEnteredCue)
     EXPECT_EQ(m_chat->view().label_playername[3]->text(), "A+B");
     EXPECT_EQ(lastChatLine(), "A+B is Connected.");
     EXPECT_EQ(m_chat->sounds().history().count("entered"), 3);
+}
+
+// A direction control in a peer's name or line turns only that name or line around, never the
+// words the window puts after it; a name without one shows as it is.
+TEST_F(Seats, DirectionControlsStayInsideTheNameOrLineThatHoldsThem)
+{
+    const QString eve = QString::fromUtf8("Eve\u202e");
+    const QString shownEve = QString::fromUtf8("\u2068Eve\u202e\u2069");
+    logIn(2, "Me");
+    receive(QStringLiteral("CMD_newplayerinfo+3+") + eve);
+    EXPECT_EQ(m_chat->view().label_playername[3]->text(), shownEve);
+    EXPECT_EQ(lastChatLine(), shownEve + " is Connected.");
+    receive(QStringLiteral("CMD_chat+") + eve +
+            QString::fromUtf8(" chats: \u2067hi\u2069\u2069\u202b|clNavy"));
+    EXPECT_EQ(lastChatLine(), shownEve + QString::fromUtf8(" chats: \u2068\u2067hi\u2069\u202b\u2069"));
+    receive(QStringLiteral("CMD_myguessed+3+") + QString::fromUtf8("\u202eCAT"));
+    EXPECT_EQ(m_chat->view().memo_myguessed->item(0)->text(),
+              shownEve + QString::fromUtf8(" answered: \u2068\u202eCAT\u2069"));
+    receive("CMD_chat+Me chats: plain|clNavy");
+    EXPECT_EQ(lastChatLine(), "Me chats: plain");
 }
 
 TEST_F(Seats, SpectatorsGoToTheSpyListNotTheSeats)

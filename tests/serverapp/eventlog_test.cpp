@@ -49,6 +49,8 @@ TEST(EventLog, PeerTextCannotForgeALine)
               QStringLiteral("\"Bob\\\"\\x0aleft seat 1 \\\"Ann\\\\\""));
     EXPECT_EQ(quoted(QString::fromUtf8("Zoë\u2028x\x7f")), QString::fromUtf8("\"Zoë\\x2028x\\x7f\""));
     EXPECT_EQ(quoted(QString()), QStringLiteral("\"\""));
+    EXPECT_EQ(quoted(QString::fromUtf8("\u202eAnn\u2066\u2069\x1b[2J\u009b")),
+              QStringLiteral("\"\\x202eAnn\\x2066\\x2069\\x1b[2J\\x9b\""));
 }
 
 } // namespace

@@ -135,6 +135,22 @@ TEST_F(ServerProgram, TheChatAndGuessLimitsAreTakenFromTheCommandLine)
               QStringList({"CMD_chat+Ann chats: line 1|clNavy", "CMD_chat+Ann chats: line 2|clNavy"}));
 }
 
+// A refused request's name is a peer's text: on standard error it can neither start a line of its
+// own, nor steer the terminal, nor turn the line around.
+TEST_F(ServerProgram, ARefusedRequestCannotForgeALineOnStandardError)
+{
+    start({QStringLiteral("--port"), QStringLiteral("0")});
+    const quint16 port = listeningPort();
+    ASSERT_NE(port, 0);
+    ProtoClient ann;
+    ASSERT_TRUE(ann.joinAs(port, QStringLiteral("Ann")));
+    ann.send(QByteArray("x\nlogin seat 1 \"Admin\" from 6.6.6.6\x1b[2J\xe2\x80\xae+1\xff"));
+    ASSERT_TRUE(waitFor([&] { return !errLines().isEmpty(); }, 5000));
+    EXPECT_EQ(errLines(),
+              QStringList({"pictova: dropped x\\x0alogin seat 1 \"Admin\" from 6.6.6.6\\x1b[2J\\x202e: "
+                           "not a request of this game"}));
+}
+
 TEST_F(ServerProgram, APortInUseEndsWithOneLineOnStandardError)
 {
     QTcpServer holder;
