@@ -80,6 +80,8 @@ void TServer::buildRequestTable()
     constexpr SeatField first = SeatField::First;
     constexpr SeatField whole = SeatField::Whole;
     m_requests.add(cmd::logininfo, Sender::OwnSeat, first, [this](R r) {
+        if (!m_connections.admitLogin(r.seat))
+            return;
         m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
         m_rejoin.loggedIn(r.seat);
     });
