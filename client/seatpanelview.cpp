@@ -25,14 +25,10 @@ void setTextColour(QLabel* label, const QColor& colour)
 SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* parent)
     : QObject(parent), m_model(model), m_view(view)
 {
-    connect(&model, &GameModel::seatChanged, this, [this](int seat) {
-        // A side's points live in its first seat and show on every seat of the side.
-        if (m_model.teamGame())
-            showSeats();
-        else
-            showSeat(seat);
-    });
-    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::showTeams);
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(kFrameMs);
+    connect(&m_frame, &QTimer::timeout, this, &SeatPanelView::flush);
+    connect(&model, &GameModel::seatChanged, this, &SeatPanelView::seatChanged);
     connect(&model, &GameModel::mySeatChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::turnCaptionChanged, this, &SeatPanelView::showTeams);
     connect(&model, &GameModel::turnSeatChanged, this, &SeatPanelView::showTurnSeat);
@@ -43,6 +39,30 @@ SeatPanelView::SeatPanelView(const GameModel& model, GameView& view, QObject* pa
         showSeats();
         showTeams();
     });
+}
+
+void SeatPanelView::seatChanged(int seat)
+{
+    if (!isPlayerSeat(seat))
+        return;
+    m_changed.set(static_cast<size_t>(seat));
+    // Started once for the frame, not again for each change: a steady stream still shows.
+    if (!m_frame.isActive())
+        m_frame.start();
+}
+
+void SeatPanelView::flush()
+{
+    m_frame.stop();
+    if (m_changed.none())
+        return;
+    ++m_updates;
+    // A side's points live in its first seat and show on every seat of the side.
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        if (m_model.teamGame() || m_changed.test(static_cast<size_t>(seat)))
+            showSeat(seat);
+    m_changed.reset();
+    showTeams();
 }
 
 void SeatPanelView::showSeat(int seat)

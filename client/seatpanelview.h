@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
+#include <bitset>
 
 namespace pictova {
 
@@ -8,14 +10,24 @@ class GameModel;
 struct GameView;
 
 // Keeps the score panel in step with the model: names, points, the watching eyes, the turn
-// marker, the points badges, the team colours and a team game's standings.
+// marker, the points badges, the team colours and a team game's standings. Seats that change
+// are shown once a frame, however many messages changed them: a crowd coming and going costs the
+// window one update, not one per arrival and departure.
 class SeatPanelView : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int kFrameMs = 16;
+
     SeatPanelView(const GameModel& model, GameView& view, QObject* parent = nullptr);
 
+    // Shows the seats that changed since the last frame now, as the next frame would.
+    void flush();
+    // How many times seats that changed were shown.
+    int updates() const { return m_updates; }
+
 private:
+    void seatChanged(int seat);
     void showSeat(int seat);
     void showSeats();
     void showTurnSeat();
@@ -27,6 +39,9 @@ private:
 
     const GameModel& m_model;
     GameView& m_view;
+    QTimer m_frame;
+    std::bitset<16> m_changed;
+    int m_updates = 0;
 };
 
 } // namespace pictova

@@ -56,7 +56,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     m_view.sounds = m_sounds;
     buildWindow();
     GameModel& model = m_session.model();
-    new SeatPanelView(model, m_view, this);
+    m_seatPanel = new SeatPanelView(model, m_view, this);
     m_turnView = new TurnView(model, m_view, this);
 
     BoardContext board;

@@ -18,6 +18,7 @@ class AlbumRecorder;
 class BoardCanvas;
 class GameChooser;
 class ReconnectBanner;
+class SeatPanelView;
 class ChatInput;
 class PhraseButtons;
 class Tabout;
@@ -62,6 +63,7 @@ public:
     ClientSession& session() { return m_session; }
     GameModel& model() { return m_session.model(); }
     GameView& view() { return m_view; }
+    SeatPanelView& seatPanel() { return *m_seatPanel; }
     SoundCues& sounds() { return *m_sounds; }
     BoardCanvas* canvas() const { return m_canvas; }
     ChatInput* chatInput() const { return m_mychat; }
@@ -132,6 +134,7 @@ private:
 
     ClientSession m_session;
     GameView m_view;
+    SeatPanelView* m_seatPanel = nullptr;
     int m_snapshotcounter = 0;
 
     SoundCues* m_sounds = nullptr;

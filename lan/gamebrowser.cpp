@@ -1,7 +1,11 @@
 #include "lan/gamebrowser.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QTcpSocket>
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace pictova::lan {
 
@@ -22,7 +26,7 @@ qint64 monotonicMs()
 
 } // namespace
 
-GameBrowser::GameBrowser(QObject* parent) : QObject(parent), m_clock(monotonicMs)
+GameBrowser::GameBrowser(QObject* parent) : QObject(parent), m_clock(monotonicMs), m_probe(probeByConnecting)
 {
     m_expiryTimer.setInterval(kExpiryCheckMs);
     connect(&m_expiryTimer, &QTimer::timeout, this, &GameBrowser::expire);
@@ -70,6 +74,7 @@ void GameBrowser::stop()
     m_expiryTimer.stop();
     m_socket.close();
     m_senders.clear();
+    m_refused.clear();
     // Nothing is heard any more, so nothing listed can be trusted to be there.
     if (!m_games.isEmpty()) {
         m_games.clear();
@@ -130,10 +135,11 @@ void GameBrowser::receive(const QByteArray& datagram, const QHostAddress& sender
     const Key key{sender, announcement->port};
     const auto found = m_games.find(key);
     if (found == m_games.end()) {
-        if (m_games.size() >= kMaxGames)
+        if (m_games.size() >= kMaxGames && !makeRoom(key, now))
             return;
         m_games.insert(key, Listed{game, now});
         emit gamesChanged();
+        tryPorts();
         return;
     }
     found->lastHeardMs = now;
@@ -141,6 +147,85 @@ void GameBrowser::receive(const QByteArray& datagram, const QHostAddress& sender
         found->game = game;
         emit gamesChanged();
     }
+}
+
+bool GameBrowser::makeRoom(const Key& key, qint64 now)
+{
+    for (auto it = m_refused.begin(); it != m_refused.end();)
+        it = now - it.value() >= kRefusedMemoryMs ? m_refused.erase(it) : std::next(it);
+    if (m_refused.contains(key))
+        return false;
+    auto victim = m_games.end();
+    for (auto it = m_games.begin(); it != m_games.end(); ++it) {
+        if (it->port == PortState::Refused) {
+            victim = it;
+            break;
+        }
+        if (it->port != PortState::Answered &&
+            (victim == m_games.end() || it->lastHeardMs < victim->lastHeardMs))
+            victim = it;
+    }
+    if (victim == m_games.end())
+        victim = std::min_element(m_games.begin(), m_games.end(), [](const Listed& a, const Listed& b) {
+            return a.lastHeardMs < b.lastHeardMs;
+        });
+    if (victim == m_games.end())
+        return false;
+    m_games.erase(victim);
+    return true;
+}
+
+void GameBrowser::tryPorts()
+{
+    // Only a full list needs to know: nobody's game is knocked on otherwise.
+    if (m_games.size() < kMaxGames)
+        return;
+    for (auto it = m_games.begin(); it != m_games.end() && m_probing < kMaxProbes; ++it) {
+        if (it->port != PortState::Untried)
+            continue;
+        it->port = PortState::Trying;
+        ++m_probing;
+        const Key key = it.key();
+        m_probe(key.first, key.second, [self = QPointer<GameBrowser>(this), key](PortAnswer answer) {
+            if (self)
+                self->tried(key, answer);
+        });
+    }
+}
+
+void GameBrowser::tried(const Key& key, PortAnswer answer)
+{
+    --m_probing;
+    if (answer == PortAnswer::Refused && m_refused.size() < kMaxSenders)
+        m_refused.insert(key, m_clock());
+    const auto found = m_games.find(key);
+    if (found != m_games.end() && found->port == PortState::Trying)
+        found->port = answer == PortAnswer::Accepted  ? PortState::Answered
+                      : answer == PortAnswer::Refused ? PortState::Refused
+                                                      : PortState::Silent;
+    tryPorts();
+}
+
+void GameBrowser::probeByConnecting(const QHostAddress& address, quint16 port,
+                                    std::function<void(PortAnswer)> done)
+{
+    auto* socket = new QTcpSocket;
+    auto answered = std::make_shared<bool>(false);
+    auto finish = [socket, answered, done](PortAnswer answer) {
+        if (std::exchange(*answered, true))
+            return;
+        done(answer);
+        socket->abort();
+        socket->deleteLater();
+    };
+    QObject::connect(socket, &QTcpSocket::connected, socket, [finish] { finish(PortAnswer::Accepted); });
+    QObject::connect(socket, &QTcpSocket::errorOccurred, socket,
+                     [finish](QAbstractSocket::SocketError error) {
+                         finish(error == QAbstractSocket::ConnectionRefusedError ? PortAnswer::Refused
+                                                                                 : PortAnswer::Silent);
+                     });
+    QTimer::singleShot(kProbeTimeoutMs, socket, [finish] { finish(PortAnswer::Silent); });
+    socket->connectToHost(address, port);
 }
 
 void GameBrowser::readPending()

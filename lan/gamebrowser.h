@@ -40,9 +40,13 @@ struct FoundGame
 // every interface lanInterfaces() picks. Each datagram is untrusted: only a valid announcement
 // (parseAnnouncement()) of at most kMaxDatagramSize bytes counts. A game is known by its sender's
 // address and its TCP port; a sender may be heard at most kMaxDatagramsPerSecond times a second
-// (the rest is dropped without being parsed), at most kMaxGames games are listed (a new one beyond that is
-// refused until one vanishes), and a game vanishes once more than kExpiryMs have passed since its
-// last announcement.
+// (the rest is dropped without being parsed), at most kMaxGames games are listed, and a game
+// vanishes once more than kExpiryMs have passed since its last announcement. Once the list is
+// full, each listed game's port is tried (a TCP connection, closed as soon as it is made), and a
+// new game takes the place of one whose port refused, or else of the one heard least recently
+// among those not known to answer: senders that fill the list first cannot keep a game that
+// starts later out of it. A game whose port refused is not listed again while the list is full,
+// for kRefusedMemoryMs.
 class GameBrowser : public QObject
 {
     Q_OBJECT
@@ -52,7 +56,15 @@ public:
     static constexpr int kMaxDatagramsPerSecond = 5;
     static constexpr qint64 kExpiryMs = 6000;
     static constexpr int kExpiryCheckMs = 250;
+    static constexpr qint64 kRefusedMemoryMs = 60000;
+    static constexpr int kMaxProbes = 8; // tried at once
+    static constexpr int kProbeTimeoutMs = 3000;
     using Clock = std::function<qint64()>; // milliseconds, never going back
+    // How a game's port answered a connection.
+    enum class PortAnswer { Accepted, Refused, Silent };
+    // Tries a game's port and calls `done` with its answer.
+    using Probe =
+        std::function<void(const QHostAddress& address, quint16 port, std::function<void(PortAnswer)> done)>;
 
     explicit GameBrowser(QObject* parent = nullptr);
 
@@ -72,6 +84,8 @@ public:
     // Tests drive time: the clock replaces the monotonic one, and expire() is what the timer calls.
     void setClock(Clock clock);
     void expire();
+    // Tests try ports without the network.
+    void setProbe(Probe probe) { m_probe = std::move(probe); }
 
     // Takes one datagram as if it had arrived from `sender`: what the socket does for each one.
     void receive(const QByteArray& datagram, const QHostAddress& sender);
@@ -81,10 +95,12 @@ signals:
     void gamesChanged();
 
 private:
+    enum class PortState { Untried, Trying, Answered, Refused, Silent };
     struct Listed
     {
         FoundGame game;
         qint64 lastHeardMs = 0;
+        PortState port = PortState::Untried;
     };
     struct SenderWindow
     {
@@ -99,12 +115,21 @@ private:
     void readPending();
     bool admitFrom(const QHostAddress& sender, qint64 now);
     void forgetQuietSenders(qint64 now);
+    // Makes room for a new game in a full list; false when none may go.
+    bool makeRoom(const Key& key, qint64 now);
+    void tryPorts();
+    void tried(const Key& key, PortAnswer answer);
+    static void probeByConnecting(const QHostAddress& address, quint16 port,
+                                  std::function<void(PortAnswer)> done);
 
     QUdpSocket m_socket;
     QTimer m_expiryTimer;
     Clock m_clock;
     QHash<Key, Listed> m_games;
     QHash<QHostAddress, SenderWindow> m_senders;
+    QHash<Key, qint64> m_refused; // when each was found refusing
+    Probe m_probe;
+    int m_probing = 0;
     QString m_error;
 };
 

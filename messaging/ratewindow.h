@@ -24,6 +24,8 @@ public:
         return true;
     }
     void reset() { m_taken.clear(); }
+    // Whether every event taken so far has left the window by `nowMs`.
+    bool isEmptyAt(qint64 nowMs) const { return m_taken.isEmpty() || nowMs - m_taken.last() >= m_windowMs; }
     // When a full window frees its next place.
     qint64 nextFreeAtMs() const { return m_taken.isEmpty() ? 0 : m_taken.first() + m_windowMs; }
 

@@ -4,6 +4,7 @@
 #include "messaging/errors.h"
 #include "messaging/wire.h"
 
+#include <QHostAddress>
 #include <QTimer>
 
 #include <algorithm>
@@ -43,9 +44,15 @@ void ServerConnections::Sock1Accept(TSock*)
     TSock* sock = m_sock1.accept(this);
     if (!sock)
         return;
+    const QString address = peerAddressText(sock->peerAddress());
+    if (m_maxPerAddress > 0 && connectionsFrom(address) >= m_maxPerAddress) {
+        emit m_events.refusedBusyAddress(address, m_maxPerAddress);
+        refuseFull(sock);
+        return;
+    }
     const std::optional<int> seat = m_players.takeSeat();
     if (!seat) {
-        emit m_events.refusedFull(sock->peerAddress());
+        emit m_events.refusedFull(address);
         refuseFull(sock);
         return;
     }
@@ -81,7 +88,40 @@ int ServerConnections::admit(int seat, TSock* sock)
 
 QString ServerConnections::addressOf(const Link& link) const
 {
-    return link.sock ? link.sock->peerAddress() : QStringLiteral("test connection %1").arg(link.id);
+    return link.sock ? peerAddressText(link.sock->peerAddress())
+                     : QStringLiteral("test connection %1").arg(link.id);
+}
+
+int ServerConnections::connectionsFrom(const QString& address) const
+{
+    // A connection that is closing still holds its seat until its departure.
+    return static_cast<int>(std::count_if(m_links.begin(), m_links.end(), [&](const auto& entry) {
+        return m_players.at(entry.first).address == address;
+    }));
+}
+
+bool ServerConnections::admitLogin(int seat)
+{
+    if (m_maxPerAddress == 0 || !m_links.contains(seat))
+        return true;
+    const qint64 now = m_loginDeadline.now();
+    // Addresses whose window has passed are forgotten, so a stream of new ones stays bounded.
+    std::erase_if(m_logins, [now](const auto& entry) { return entry.second.isEmptyAt(now); });
+    const QString& address = m_players.at(seat).address;
+    RateWindow& logins = m_logins.try_emplace(address, kLoginsPerSecond, 1000).first->second;
+    if (logins.take(now))
+        return true;
+    sendToSeat(seat, toclient::full());
+    cutOff(seat, QStringLiteral("more than %1 log-ins a second from one address").arg(kLoginsPerSecond));
+    return false;
+}
+
+QString peerAddressText(const QString& address)
+{
+    const QHostAddress host(address);
+    bool isV4 = false;
+    const quint32 v4 = host.toIPv4Address(&isV4);
+    return isV4 && host.protocol() != QAbstractSocket::IPv4Protocol ? QHostAddress(v4).toString() : address;
 }
 
 void ServerConnections::closeSilent(qint64 now)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/framing.h"
+#include "messaging/ratewindow.h"
 #include "messaging/receivequeue.h"
 #include "messaging/tsock.h"
 #include "server/logindeadline.h"
@@ -9,6 +10,7 @@
 
 #include <QObject>
 #include <deque>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,6 +31,11 @@ public:
     static constexpr qsizetype kMaxQueuedBytes = 1024 * 1024;
     // A client that stops reading is cut off once this much waits to be sent to it.
     static constexpr qsizetype kMaxOutgoingBytes = 16 * 1024 * 1024;
+    // Connections one address may hold at once: enough for a household behind one router, too
+    // few for one machine to keep everyone else out. The host's own window counts too.
+    static constexpr int kDefaultMaxPerAddress = 4;
+    // Log-ins one address may make a second; each is announced to every seat.
+    static constexpr int kLoginsPerSecond = 5;
 
     // `seatTaken` is told each seat a new connection takes; `departure` each seat whose
     // connection has closed and why, while the seat still shows as occupied; `arrived` is told when
@@ -48,6 +55,14 @@ public:
 
     // Connections that have not logged in within LoginDeadline::kLimitMs are closed.
     LoginDeadline& loginDeadline() { return m_loginDeadline; }
+
+    // How many connections one address may hold (0: any number, and no limit on its log-ins;
+    // for tests and soak runs with every client on the loopback).
+    void setMaxPerAddress(int max) { m_maxPerAddress = std::max(0, max); }
+    int maxPerAddress() const { return m_maxPerAddress; }
+    // Whether the seat may log in now. A log-in past its address's allowance is refused: the
+    // connection is told the game is full and closed.
+    bool admitLogin(int seat);
 
     // One queued message with the seat of the connection it came from.
     struct Request
@@ -120,6 +135,7 @@ private:
     void cutOff(int seat, const QString& limit);
     void closeSilent(qint64 now);
     QString addressOf(const Link& link) const;
+    int connectionsFrom(const QString& address) const;
 
     PlayerTable& m_players;
     ServerEvents& m_events;
@@ -135,6 +151,11 @@ private:
     qsizetype m_maxQueuedMessages = kMaxQueuedMessages;
     qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
     LoginDeadline m_loginDeadline;
+    int m_maxPerAddress = kDefaultMaxPerAddress;
+    std::map<QString, RateWindow> m_logins; // by address, recent ones only
 };
+
+// An address as one peer: an IPv4 peer of a dual-stack listener is the same peer as over IPv4.
+QString peerAddressText(const QString& address);
 
 } // namespace pictova

@@ -9,18 +9,44 @@ void BurstLimiter::setLimit(LineLimit limit)
 {
     m_limit = limit;
     m_seats.clear();
+    m_left.clear();
 }
 
-bool BurstLimiter::admit(int seat, qint64 now)
+bool BurstLimiter::admit(int seat, const QString& address, qint64 now)
 {
     if (m_limit.isOff())
         return true;
-    SeatLines& lines = m_seats.try_emplace(seat, m_limit).first->second;
+    auto [entry, fresh] = m_seats.try_emplace(seat, m_limit);
+    SeatLines& lines = entry->second;
+    if (auto left = m_left.find(address); fresh && left != m_left.end()) {
+        lines.passed = std::move(left->second.back());
+        left->second.pop_back();
+        if (left->second.empty())
+            m_left.erase(left);
+    }
     if (lines.passed.take(now))
         return true;
     ++lines.refused;
     lines.burstEnd = lines.passed.nextFreeAtMs();
     return false;
+}
+
+void BurstLimiter::forget(int seat, const QString& address, qint64 now)
+{
+    for (auto it = m_left.begin(); it != m_left.end();) {
+        std::erase_if(it->second, [now](const RateWindow& window) { return window.isEmptyAt(now); });
+        it = it->second.empty() ? m_left.erase(it) : std::next(it);
+    }
+    const auto found = m_seats.find(seat);
+    if (found == m_seats.end())
+        return;
+    if (!address.isEmpty() && !found->second.passed.isEmptyAt(now)) {
+        std::vector<RateWindow>& left = m_left[address];
+        if (left.size() == kMaxLeftPerAddress)
+            left.erase(left.begin());
+        left.push_back(std::move(found->second.passed));
+    }
+    m_seats.erase(found);
 }
 
 std::vector<BurstLimiter::Burst> BurstLimiter::takeEndedBursts(qint64 now)
@@ -62,7 +88,7 @@ bool LineLimits::admit(BurstLimiter& limiter, int seat)
 {
     // A burst that is over is told before the line that follows it.
     check();
-    const bool passed = limiter.admit(seat, m_clock());
+    const bool passed = limiter.admit(seat, m_addressOf ? m_addressOf(seat) : QString(), m_clock());
     if (!passed)
         arm();
     return passed;
@@ -79,8 +105,10 @@ void LineLimits::check()
 
 void LineLimits::forget(int seat)
 {
-    m_chat.forget(seat);
-    m_guess.forget(seat);
+    const QString address = m_addressOf ? m_addressOf(seat) : QString();
+    const qint64 now = m_clock();
+    m_chat.forget(seat, address, now);
+    m_guess.forget(seat, address, now);
 }
 
 void LineLimits::arm()

@@ -21,7 +21,9 @@ struct LineLimit
 };
 
 // One limit for every seat: which lines pass, and the bursts of refused ones. A burst ends when
-// the seat may send again; only then is its size known.
+// the seat may send again; only then is its size known. What a seat's connection spent stays
+// with its address until the window has passed: a new connection from there takes it over, so
+// coming back does not buy a fresh allowance.
 class BurstLimiter
 {
 public:
@@ -30,7 +32,7 @@ public:
     void setLimit(LineLimit limit);
     LineLimit limit() const { return m_limit; }
     // Whether a line from `seat` at `now` passes; a refused line joins the seat's burst.
-    bool admit(int seat, qint64 now);
+    bool admit(int seat, const QString& address, qint64 now);
     struct Burst
     {
         int seat = 0;
@@ -40,7 +42,7 @@ public:
     std::vector<Burst> takeEndedBursts(qint64 now);
     // When the earliest burst still running ends.
     std::optional<qint64> nextBurstEnd() const;
-    void forget(int seat) { m_seats.erase(seat); }
+    void forget(int seat, const QString& address, qint64 now);
 
 private:
     struct SeatLines
@@ -51,8 +53,12 @@ private:
         qint64 burstEnd = 0;
     };
 
+    // An address holds few connections at once; more left behind than this are old news.
+    static constexpr size_t kMaxLeftPerAddress = 16;
+
     LineLimit m_limit;
     std::map<int, SeatLines> m_seats;
+    std::map<QString, std::vector<RateWindow>> m_left; // by address, newest last
 };
 
 // The limits on chat and action lines and on guesses, per connection, with their clock and the
@@ -68,6 +74,8 @@ public:
     using Clock = std::function<qint64()>;
     // Called when a burst of `refused` lines from `seat` is over.
     using Notice = std::function<void(int seat, int refused)>;
+    // The address a seat's connection comes from; empty for none.
+    using AddressOf = std::function<QString(int seat)>;
 
     explicit LineLimits(Notice notice, QObject* parent = nullptr);
 
@@ -76,6 +84,7 @@ public:
     LineLimit chatLimit() const { return m_chat.limit(); }
     LineLimit guessLimit() const { return m_guess.limit(); }
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    void setAddressOf(AddressOf addressOf) { m_addressOf = std::move(addressOf); }
     // In manual mode nothing fires by itself; a test calls check().
     void setManual(bool manual);
 
@@ -83,7 +92,8 @@ public:
     bool admitGuess(int seat) { return admit(m_guess, seat); }
     // Tells the seats whose bursts are over.
     void check();
-    // The seat changed hands: its next player starts afresh.
+    // The seat's connection has gone: the seat's next player starts afresh, and what it spent
+    // stays with its address. Called while the seat still shows its address.
     void forget(int seat);
 
 private:
@@ -94,6 +104,7 @@ private:
     BurstLimiter m_guess{kDefaultGuess};
     Notice m_notice;
     Clock m_clock;
+    AddressOf m_addressOf;
     QTimer m_timer;
     bool m_manual = false;
 };

@@ -8,6 +8,8 @@
 #include <QDeadlineTimer>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace pictova {
 
 RejoinKeeper::RejoinKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox)
@@ -28,6 +30,8 @@ void RejoinKeeper::receivedFeatures(int seat, const QString& afterSeat)
 
 void RejoinKeeper::loggedIn(int seat)
 {
+    if (PlayerTable::isSeat(seat) && m_seats[seat].token.isEmpty())
+        m_seats[seat].loggedInAt = m_clock();
     issueToken(seat);
 }
 
@@ -68,10 +72,17 @@ void RejoinKeeper::departed(int seat, Departure reason)
     // A removal is the game master's word; everything else may have been the network's doing.
     if (reason == Departure::Removed || state.token.isEmpty() || !player.loggedIn)
         return;
+    const qint64 now = m_clock();
+    if (player.score == 0 && now - state.loggedInAt <= kMinSeatedMs)
+        return;
     forgetExpired();
-    if (m_kept.size() == kMaxKept)
-        m_kept.removeFirst();
-    m_kept.append({state.token, player.name, player.score, m_clock()});
+    const auto own = [&](const Kept& kept) { return kept.address == player.address; };
+    const qsizetype owned = std::count_if(m_kept.cbegin(), m_kept.cend(), own);
+    if (owned == kMaxKeptPerAddress || (m_kept.size() >= kMaxKept && owned > 0))
+        m_kept.removeAt(std::find_if(m_kept.cbegin(), m_kept.cend(), own) - m_kept.cbegin());
+    else if (m_kept.size() >= kMaxKept)
+        return;
+    m_kept.append({state.token, player.name, player.score, now, player.address});
 }
 
 void RejoinKeeper::receivedRejoin(int seat, const QString& afterSeat)

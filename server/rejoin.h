@@ -18,12 +18,16 @@ struct GameState;
 // that knows "rejoin" is given a token once logged in. When its connection drops (anything but a
 // removal by the game master), its name and score are kept for kKeepMs under that token, and a
 // later connection presenting the token gets the score back. A token restores a score and
-// nothing else: not the seat, not a turn.
+// nothing else: not the seat, not a turn. Only a player with points, or who sat for more than
+// kMinSeatedMs, is kept: connections that come and go at once must not push real players out.
+// The list is shared by every address, and no address's drops take another's place in it.
 class RejoinKeeper
 {
 public:
     static constexpr qint64 kKeepMs = 120000;
     static constexpr int kMaxKept = 15;
+    static constexpr int kMaxKeptPerAddress = 4;
+    static constexpr qint64 kMinSeatedMs = 5000;
 
     // Milliseconds on a clock that never goes back; tests bring their own.
     using Clock = std::function<qint64()>;
@@ -57,11 +61,13 @@ private:
         QString name;
         qint32 score = 0;
         qint64 droppedAt = 0;
+        QString address;
     };
     struct SeatState
     {
         QStringList features;
         QString token;
+        qint64 loggedInAt = 0;
     };
 
     void issueToken(int seat);

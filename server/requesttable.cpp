@@ -72,6 +72,13 @@ void RequestTable::add(const QString& name, Sender sender, SeatField seatField, 
     m_entries.push_back({name, sender, seatField, std::move(handler)});
 }
 
+void RequestTable::allowBeforeLogin(const QString& name)
+{
+    for (Entry& entry : m_entries)
+        if (entry.name == name)
+            entry.beforeLogin = true;
+}
+
 const RequestTable::Entry* RequestTable::find(const QString& name) const
 {
     for (const Entry& entry : m_entries)
@@ -90,6 +97,11 @@ bool RequestTable::handle(const QString& entry, int originSeat, const PlayerTabl
     const Entry* known = find(name);
     if (!known) {
         reportPeerError(name, QStringLiteral("not a request of this game"));
+        return false;
+    }
+    // A connection that has not said who it is has no name to speak under.
+    if (!known->beforeLogin && !players.at(originSeat).loggedIn) {
+        reportPeerError(name, QStringLiteral("seat %1 has not logged in").arg(originSeat));
         return false;
     }
     ClientRequest request;

@@ -39,6 +39,8 @@ public:
     using Handler = std::function<void(const ClientRequest&)>;
 
     void add(const QString& name, Sender sender, SeatField seatField, Handler handler);
+    // Lets a connection that has not logged in yet send the request; it may send nothing else.
+    void allowBeforeLogin(const QString& name);
 
     // Splits `entry` (a message without its terminator) that arrived on the connection holding
     // `originSeat`, checks its sender and runs its handler. Returns whether a handler ran. A
@@ -57,6 +59,7 @@ private:
         Sender sender;
         SeatField seatField;
         Handler handler;
+        bool beforeLogin = false;
     };
     const Entry* find(const QString& name) const;
 

@@ -34,6 +34,8 @@ signals:
     void departed(int seat, const QString& name, const QString& address, pictova::Departure reason);
     // A connection was refused because all seats are taken.
     void refusedFull(const QString& address);
+    // A connection was refused because its address already holds `max` connections.
+    void refusedBusyAddress(const QString& address, int max);
     // A connection broke a limit and is being closed; its departure follows.
     void cutOff(int seat, const QString& address, const QString& limit);
     void gameStarted(int seat, bool team, int playto, int seconds);

@@ -13,10 +13,11 @@ TServer::TServer(QObject* parent)
     : QObject(parent), m_connections(
                            m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
                            [this](int seat, Departure reason) {
+                               // While the seat still shows the address its allowance stays with.
+                               m_limits.forget(seat);
                                m_rejoin.departed(seat, reason);
                                m_flow.forgetStartOptions(seat);
                                m_seats.seatFreed(seat);
-                               m_limits.forget(seat);
                            },
                            [this] { requestsArrived(); }),
       m_outbox(m_players,
@@ -36,6 +37,7 @@ TServer::TServer(QObject* parent)
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
+    m_limits.setAddressOf([this](int seat) { return m_players.at(seat).address; });
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
     m_servePass.setSingleShot(true);
     m_servePass.setTimerType(Qt::PreciseTimer);
@@ -80,6 +82,8 @@ void TServer::buildRequestTable()
     constexpr SeatField first = SeatField::First;
     constexpr SeatField whole = SeatField::Whole;
     m_requests.add(cmd::logininfo, Sender::OwnSeat, first, [this](R r) {
+        if (!m_connections.admitLogin(r.seat))
+            return;
         m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
         m_rejoin.loggedIn(r.seat);
     });
@@ -120,6 +124,9 @@ void TServer::buildRequestTable()
         else
             throw PictovaError(QStringLiteral("start options are not a list of option words"));
     });
+    // Our client may announce what it knows before it logs in.
+    m_requests.allowBeforeLogin(cmd::logininfo);
+    m_requests.allowBeforeLogin(cmd::features);
     m_requests.setDrawingNow([this](int seat) {
         return m_game.gamerunning && m_game.phase == Phase::Drawing && seat == m_game.drawer;
     });

@@ -64,6 +64,10 @@ public:
     }
     void checkLoginDeadline() { m_connections.loginDeadline().check(); }
 
+    // How many connections one address may hold (ServerConnections::kDefaultMaxPerAddress unless
+    // set; 0: any number, and no limit on its log-ins).
+    void setMaxPerAddress(int max) { m_connections.setMaxPerAddress(max); }
+
     // The clock of the rejoin tokens (milliseconds, never going back).
     void setRejoinClock(RejoinKeeper::Clock clock) { m_rejoin.setClock(std::move(clock)); }
     const RejoinKeeper& rejoins() const { return m_rejoin; }

@@ -21,6 +21,11 @@ EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent)
     connect(&events, &ServerEvents::refusedFull, this, [this](const QString& address) {
         m_write(QStringLiteral("connection from %1 refused: all seats taken").arg(address));
     });
+    connect(&events, &ServerEvents::refusedBusyAddress, this, [this](const QString& address, int max) {
+        m_write(QStringLiteral("connection from %1 refused: %2 connections from that address already")
+                    .arg(address)
+                    .arg(max));
+    });
     connect(&events, &ServerEvents::loggedIn, this,
             [this](int seat, const QString& name, const QString& address) {
                 m_write(QStringLiteral("login seat %1 %2 from %3").arg(seat).arg(quoted(name), address));

@@ -78,6 +78,7 @@ int main(int argc, char** argv)
     server.setPortName(QString::number(options.port));
     server.setChatLimit(options.chatLimit);
     server.setGuessLimit(options.guessLimit);
+    server.setMaxPerAddress(options.maxPerAddress);
     try {
         server.startListening();
     } catch (const PictovaError&) {

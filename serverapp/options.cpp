@@ -80,6 +80,14 @@ ServerOptions parseOptions(const QStringList& arguments)
                 return failed(
                     QStringLiteral("%1 needs LINES/SECONDS (at most 1000/3600) or 0").arg(argument));
             (argument == QLatin1String("--chat-limit") ? options.chatLimit : options.guessLimit) = *limit;
+        } else if (argument == QLatin1String("--max-per-address")) {
+            const std::optional<QString> text = value();
+            bool ok = false;
+            const uint max = text ? text->toUInt(&ok) : 0;
+            if (!ok || max > PlayerTable::kSeats)
+                return failed(
+                    QStringLiteral("--max-per-address needs a number from 0 to %1").arg(PlayerTable::kSeats));
+            options.maxPerAddress = static_cast<int>(max);
         } else if (argument == QLatin1String("--name")) {
             const std::optional<QString> text = value();
             if (!text || text->trimmed().isEmpty())
@@ -106,7 +114,7 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
-        "                      [--chat-limit L/S] [--guess-limit L/S]\n"
+        "                      [--chat-limit L/S] [--guess-limit L/S] [--max-per-address N]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
@@ -121,6 +129,9 @@ QString helpText()
         "                0: no limit); more are dropped and the player is told how many\n"
         "  --guess-limit LINES/SECONDS\n"
         "                guesses a player may send in any SECONDS (default 10/3; 0: no limit)\n"
+        "  --max-per-address N\n"
+        "                connections one address may hold (default 4; 0: no cap); one more is\n"
+        "                told the game is full, and an address may log in 5 times a second\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"

@@ -166,7 +166,11 @@ void JoinDialog::showGames(const QList<lan::FoundGame>& games)
         const QString state = !sameVersion   ? QStringLiteral("version %1").arg(game.version)
                               : game.running ? QStringLiteral("game running")
                                              : QStringLiteral("waiting");
-        auto* item = new QTreeWidgetItem(m_games, {game.hostName.isEmpty() ? where : game.hostName,
+        // Anyone may announce any name: the address tells two games of one name apart.
+        const QString shown = game.hostName.isEmpty()
+                                  ? where
+                                  : QStringLiteral("%1 (%2)").arg(game.hostName, game.address.toString());
+        auto* item = new QTreeWidgetItem(m_games, {shown,
                                                    QString::number(game.players),
                                                    QString::number(game.freeSeats), state, where});
         item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));

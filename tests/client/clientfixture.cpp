@@ -1,6 +1,7 @@
 #include "tests/client/clientfixture.h"
 
 #include "chat/chatlog.h"
+#include "client/seatpanelview.h"
 #include "client/spylist.h"
 #include "messaging/wire.h"
 #include "shell/apppaths.h"
@@ -38,6 +39,8 @@ void ClientFixture::receive(const QStringList& entries)
         m_chat->session().queueEntry(entry);
     while (m_chat->session().pendingEntries() > 0)
         m_chat->session().processsocktimer();
+    // A frame passes: the seats show what the messages changed.
+    m_chat->seatPanel().flush();
 }
 
 void ClientFixture::logIn(int seat, const QString& name)

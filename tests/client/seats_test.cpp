@@ -1,7 +1,9 @@
 #include "tests/client/clientfixture.h"
 
+#include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
+#include "tests/support/waitfor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -147,4 +149,23 @@ TEST_F(Seats, NamesFromPeersAreShownAsPlainText)
     receive("CMD_newplayerinfo+2+<b>bold</b>");
     EXPECT_EQ(m_chat->view().label_playername[2]->textFormat(), Qt::PlainText);
     EXPECT_EQ(lastChatLine(), "<b>bold</b> is Connected.");
+}
+
+TEST_F(Seats, ABurstOfArrivalsAndDeparturesIsShownOnceAFrame)
+{
+    logIn(1, "Host");
+    SeatPanelView& panel = m_chat->seatPanel();
+    const int before = panel.updates();
+    for (int i = 0; i < 50; ++i) {
+        m_chat->session().queueEntry(QStringLiteral("CMD_newplayerinfo+2+Guest%1").arg(i));
+        m_chat->session().queueEntry(QStringLiteral("CMD_playerdisconnected+2+Guest%1").arg(i));
+    }
+    while (m_chat->session().pendingEntries() > 0)
+        m_chat->session().processsocktimer();
+    EXPECT_EQ(panel.updates(), before);
+    EXPECT_TRUE(pictova::test::waitFor([&] { return panel.updates() > before; }));
+    pictova::test::pump(3 * SeatPanelView::kFrameMs);
+    EXPECT_EQ(panel.updates(), before + 1);
+    EXPECT_EQ(m_chat->view().label_playername[2]->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Host");
 }

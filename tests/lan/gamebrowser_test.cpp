@@ -27,9 +27,23 @@ struct DrivenBrowser
     GameBrowser browser;
     QSignalSpy changed{&browser, &GameBrowser::gamesChanged};
 
+    // The ports the browser tried, each with its answer still to give; nothing goes on the network.
+    std::vector<std::pair<quint16, std::function<void(GameBrowser::PortAnswer)>>> tries;
+
     DrivenBrowser()
     {
         browser.setClock([this] { return now; });
+        browser.setProbe(
+            [this](const QHostAddress&, quint16 port, auto done) { tries.emplace_back(port, done); });
+    }
+    // Answers every try, the ones the answers lead to as well; `accepting` answers, others refuse.
+    void answerTries(quint16 accepting)
+    {
+        while (!tries.empty()) {
+            auto [port, done] = tries.back();
+            tries.pop_back();
+            done(port == accepting ? GameBrowser::PortAnswer::Accepted : GameBrowser::PortAnswer::Refused);
+        }
     }
 };
 
@@ -190,22 +204,56 @@ TEST(GameBrowser, GamesAreKeyedBySenderAndPortAndSorted)
 TEST(GameBrowser, ListsAtMost64Games)
 {
     DrivenBrowser d;
-    for (int n = 0; n < GameBrowser::kMaxGames; ++n)
+    for (int n = 0; n < GameBrowser::kMaxGames; ++n) {
+        d.now += 1;
         d.browser.receive(announcementOf(QStringLiteral("g%1").arg(n), 7772), peer(n));
+    }
     ASSERT_EQ(d.browser.games().size(), 64);
-    d.browser.receive(announcementOf(QStringLiteral("late"), 7772), peer(64));
-    EXPECT_EQ(d.browser.games().size(), 64);
     EXPECT_EQ(d.changed.size(), 64);
+    // Full: the ports are tried, a few at a time, only now.
+    EXPECT_EQ(d.tries.size(), static_cast<size_t>(GameBrowser::kMaxProbes));
 
-    // Listed games still update; once one vanishes, a new one takes its place.
-    d.now += 3000;
+    // With no port answered yet, a new game takes the place of the one heard least recently.
     d.browser.receive(announcementOf(QStringLiteral("g0"), 7772, 5), peer(0));
-    EXPECT_EQ(d.browser.games().constFirst().players, 5);
-    d.now += 3001;
-    d.browser.expire();
-    ASSERT_EQ(d.browser.games().size(), 1);
     d.browser.receive(announcementOf(QStringLiteral("late"), 7772), peer(64));
-    EXPECT_EQ(d.browser.games().size(), 2);
+    ASSERT_EQ(d.browser.games().size(), 64);
+    const auto listed = [&](const QString& name) {
+        return std::ranges::count_if(d.browser.games(),
+                                     [&](const FoundGame& game) { return game.hostName == name; });
+    };
+    EXPECT_EQ(listed("late"), 1);
+    EXPECT_EQ(listed("g1"), 0);
+    EXPECT_EQ(listed("g0"), 1);
+}
+
+TEST(GameBrowser, AListFilledByFakesStillTakesAGameThatStartsLater)
+{
+    DrivenBrowser d;
+    // Forty senders, five ports each, announcing as often as they may.
+    const auto fakes = [&] {
+        for (int n = 0; n < 40; ++n)
+            for (quint16 port = 9001; port <= 9005; ++port)
+                d.browser.receive(announcementOf(QStringLiteral("Real"), port), peer(n));
+    };
+    const auto realListed = [&] {
+        return std::ranges::count_if(d.browser.games(),
+                                     [](const FoundGame& game) { return game.port == 7772; });
+    };
+    for (int second = 0; second < 3; ++second) {
+        fakes();
+        d.answerTries(7772);
+        d.now += 1000;
+    }
+    ASSERT_EQ(d.browser.games().size(), GameBrowser::kMaxGames);
+    for (int second = 0; second < 10; ++second) {
+        if (second % 2 == 0)
+            d.browser.receive(announcementOf(QStringLiteral("Real"), 7772), peer(200));
+        fakes();
+        d.answerTries(7772);
+        d.now += 1000;
+        if (second > 0)
+            EXPECT_EQ(realListed(), 1) << second;
+    }
 }
 
 TEST(GameBrowser, HearsASenderAtMostFiveTimesASecond)

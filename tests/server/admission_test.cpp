@@ -74,6 +74,65 @@ TEST_F(ServerAdmission, FifteenSilentConnectionsNoLongerLockOutARealPlayer)
     EXPECT_EQ(seatOf(ann), 1);
 }
 
+TEST_F(ServerAdmission, OneAddressHoldsAtMostItsCapAndTheNextIsToldTheGameIsFull)
+{
+    QStringList refused;
+    QObject::connect(
+        server->events(), &ServerEvents::refusedBusyAddress,
+        [&](const QString& address, int max) { refused << QStringLiteral("%1 %2").arg(address).arg(max); });
+    for (const int cap : {ServerConnections::kDefaultMaxPerAddress, 1}) {
+        SCOPED_TRACE(cap);
+        server->setMaxPerAddress(cap);
+        refused.clear();
+        // Logged in or silent, each holds a place of its address.
+        std::vector<ProtoClient*> held{join("Ann")};
+        while (static_cast<int>(held.size()) < cap)
+            held.push_back(connectClient());
+        // Refused at once: the connection may be gone before it was ever seen as open.
+        auto* over = new ProtoClient;
+        clients.push_back(over);
+        over->connectTo(port, 200);
+        ASSERT_TRUE(settle([&] { return over->wasClosed(); }));
+        EXPECT_EQ(over->rawReceived(), QByteArray("CMD_full+\xFF"));
+        EXPECT_EQ(refused, QStringList({QStringLiteral("127.0.0.1 %1").arg(cap)}));
+        EXPECT_EQ(server->players().occupiedSeats().size(), cap);
+        // A place given back is the next connection's.
+        leave(held.back());
+        EXPECT_NE(seatOf(connectClient()), 0);
+        for (ProtoClient* client : clients)
+            client->abort();
+        ASSERT_TRUE(settle([&] { return server->players().occupiedSeats().isEmpty(); }));
+    }
+    server->setMaxPerAddress(0);
+    for (int i = 0; i < PlayerTable::kSeats; ++i)
+        EXPECT_NE(seatOf(connectClient()), 0);
+    EXPECT_EQ(peerAddressText(QStringLiteral("::ffff:10.1.2.3")), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(peerAddressText(QStringLiteral("10.1.2.3")), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(peerAddressText(QStringLiteral("::1")), QStringLiteral("::1"));
+}
+
+TEST_F(ServerAdmission, AnAddressLogsInAtMostFiveTimesASecond)
+{
+    qint64 now = 1000;
+    server->setLoginClock([&] { return now; });
+    server->setMaxPerAddress(ServerConnections::kDefaultMaxPerAddress);
+    for (int i = 0; i < ServerConnections::kLoginsPerSecond; ++i)
+        leave(join(QStringLiteral("P%1").arg(i)));
+    ProtoClient* over = connectClient();
+    logIn(over, QStringLiteral("Over"));
+    EXPECT_TRUE(over->waitForClose());
+    EXPECT_TRUE(named(over, cmd::newplayerinfo).isEmpty());
+    EXPECT_TRUE(over->received().contains(QStringLiteral("CMD_full+")));
+    EXPECT_TRUE(settle([&] { return server->players().occupiedSeats().isEmpty(); }));
+    now += 999;
+    ProtoClient* still = connectClient();
+    logIn(still, QStringLiteral("Still"));
+    EXPECT_TRUE(still->waitForClose());
+    now += 1;
+    join(QStringLiteral("Later"));
+    EXPECT_EQ(server->players().at(1).name, QStringLiteral("Later"));
+}
+
 TEST_F(ServerAdmission, NamesAreCutToThirtyTwoCharacters)
 {
     const QString exact(playernames::kMaxLength, QLatin1Char('a'));

@@ -259,6 +259,49 @@ TEST_F(FairPlay, EveryScriptIsUpperCasedAndAccentsNeverDecideAGuess)
     EXPECT_EQ(named(ann, cmd::correctanswer), QStringList({"CMD_correctanswer+3+2+1+1+" + phrase}));
 }
 
+TEST_F(FairPlay, BeforeItsLogInAConnectionIsHeardOnlyLoggingIn)
+{
+    ann = join("Ann");
+    ProtoClient* early = connectClient();
+    const int seat = seatOf(early);
+    send(early, toserver::features(seat, {"rejoin"}));
+    chat(early, QStringLiteral("hello"));
+    send(early, toserver::action(seat, QStringLiteral("waves"), QStringLiteral("clNavy")));
+    send(early, toserver::answer(seat, QStringLiteral("fan")));
+    send(early, toserver::justwatch(seat, true));
+    logIn(early, QStringLiteral("Eve"));
+    chat(early, QStringLiteral("now"));
+    barrier(ann);
+    EXPECT_EQ(named(ann, cmd::chat), QStringList({QStringLiteral("CMD_chat+Eve chats: now|clNavy")}));
+    EXPECT_TRUE(named(ann, cmd::action).isEmpty());
+    EXPECT_TRUE(named(ann, cmd::justwatching).isEmpty());
+    // What must come before the log-in was taken: the token follows it.
+    EXPECT_EQ(named(early, cmd::rejointoken).size(), 1);
+}
+
+TEST_F(FairPlay, ComingBackDoesNotRefillTheLineAllowance)
+{
+    ann = join("Ann");
+    server->setChatLimit({5, 3});
+    clockMs = 1000;
+    ProtoClient* bob = join("Bob");
+    for (int i = 1; i <= 5; ++i)
+        chat(bob, QStringLiteral("line %1").arg(i));
+    leave(bob);
+    // One millisecond short of the window, then at it.
+    for (const qint64 at : {3999, 4000}) {
+        clockMs = at;
+        ProtoClient* back = join("Bob");
+        chat(back, QStringLiteral("back at %1").arg(at));
+        leave(back);
+    }
+    server->setChatLimit({});
+    barrier(ann);
+    const QStringList lines = named(ann, cmd::chat).filter(QStringLiteral("Bob chats:"));
+    EXPECT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines.last(), QStringLiteral("CMD_chat+Bob chats: back at 4000|clNavy"));
+}
+
 TEST_F(FairPlay, AChatLineOrAGuessIsCutAtFourHundredCharacters)
 {
     deal(QStringLiteral("fan"));

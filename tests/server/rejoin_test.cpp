@@ -46,7 +46,30 @@ protected:
         EXPECT_TRUE(settle([&] { return !server->players().occupied(seat); }));
     }
 
+    // A socketless connection, an address of its own, that logs in announcing rejoin; its
+    // token is appended to `tokens`. Returns its seat.
+    int attachAnnouncing(const QString& name, QStringList& tokens)
+    {
+        if (!sinkSet) {
+            server->setTestSink([this](int seat, const QByteArray& bytes) { sent[seat] += bytes; });
+            sinkSet = true;
+        }
+        const std::optional<int> seat = server->attachTestConnection();
+        EXPECT_TRUE(seat.has_value());
+        sent[*seat].clear();
+        server->feedTestConnection(*seat, toserver::logininfo(*seat, "2.2.4", name));
+        server->feedTestConnection(*seat, toserver::features(*seat, {"rejoin"}));
+        while (server->socktimerTimer()) {
+        }
+        const qsizetype at = sent[*seat].indexOf("CMD_rejointoken+");
+        EXPECT_GE(at, 0);
+        tokens << QString::fromLatin1(sent[*seat].mid(at + 16, 32));
+        return *seat;
+    }
+
     qint64 now = 1000000;
+    std::map<int, QByteArray> sent;
+    bool sinkSet = false;
 };
 
 } // namespace
@@ -196,37 +219,81 @@ TEST_F(ServerRejoin, ARemovalOrAnOrderlyCloseKeepsNothing)
 
 TEST_F(ServerRejoin, AtMostFifteenDroppedPlayersAreKept)
 {
-    std::map<int, QByteArray> sent;
-    server->setTestSink([&](int seat, const QByteArray& bytes) { sent[seat] += bytes; });
+    // Each from an address of its own, each seated long enough to be kept.
     QStringList tokens;
     for (int i = 0; i < 16; ++i) {
-        const std::optional<int> seat = server->attachTestConnection();
-        ASSERT_TRUE(seat.has_value());
-        sent[*seat].clear();
-        server->feedTestConnection(*seat, toserver::logininfo(*seat, "2.2.4", QStringLiteral("P%1").arg(i)));
-        server->feedTestConnection(*seat, toserver::features(*seat, {"rejoin"}));
-        while (server->socktimerTimer()) {
-        }
-        const qsizetype at = sent[*seat].indexOf("CMD_rejointoken+");
-        ASSERT_GE(at, 0);
-        tokens << QString::fromLatin1(sent[*seat].mid(at + 16, 32));
-        now += 1;
-        server->closeTestConnection(*seat);
+        const int seat = attachAnnouncing(QStringLiteral("P%1").arg(i), tokens);
+        now += RejoinKeeper::kMinSeatedMs + 1;
+        server->closeTestConnection(seat);
     }
     EXPECT_EQ(server->rejoins().keptCount(), 15);
 
-    // The oldest made room: its token is a plain log-in, the next one still works.
+    // The list was full: the last one was not kept, and none of the others made room for it.
     const int seat = *server->attachTestConnection();
     server->feedTestConnection(seat, toserver::logininfo(seat, "2.2.4", "Newcomer"));
-    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[0]));
+    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[15]));
     while (server->socktimerTimer()) {
     }
     EXPECT_FALSE(sent[seat].contains("is back."));
-    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[1]));
+    server->feedTestConnection(seat, toserver::rejoin(seat, tokens[0]));
     while (server->socktimerTimer()) {
     }
     EXPECT_TRUE(sent[seat].contains("CMD_action+Newcomer is back.|clGreen"));
     EXPECT_EQ(server->rejoins().keptCount(), 14);
+}
+
+TEST_F(ServerRejoin, QuickDropsAndOtherAddressesNeverPushOutAKeptScore)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = nullptr;
+    const QString token = joinAnnouncing(bob, "Bob");
+    ASSERT_GT(scoreFor(ann, bob), 0);
+    drop(bob);
+    ASSERT_EQ(server->rejoins().keptCount(), 1);
+
+    // Log-in and drop, over and over, without points: kept only past the time limit.
+    for (int round = 0; round < 3; ++round) {
+        std::vector<ProtoClient*> quick(5);
+        for (size_t i = 0; i < quick.size(); ++i)
+            joinAnnouncing(quick[i], QStringLiteral("Quick%1").arg(i));
+        now += RejoinKeeper::kMinSeatedMs;
+        for (ProtoClient* client : quick)
+            drop(client);
+    }
+    EXPECT_EQ(server->rejoins().keptCount(), 1);
+    // Every other address fills the rest of the list and no more.
+    QStringList others;
+    for (const int batch : {RejoinKeeper::kMaxKept - 1, 1}) {
+        std::vector<int> seats;
+        for (int i = 0; i < batch; ++i)
+            seats.push_back(attachAnnouncing(QStringLiteral("O%1").arg(others.size()), others));
+        now += RejoinKeeper::kMinSeatedMs + 1;
+        for (int seat : seats)
+            server->closeTestConnection(seat);
+    }
+    EXPECT_EQ(server->rejoins().keptCount(), RejoinKeeper::kMaxKept);
+
+    ProtoClient* back = nullptr;
+    joinAnnouncing(back, "Bob");
+    clearAll(ann);
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_TRUE(log(ann).contains("CMD_action+Bob is back.|clGreen"));
+
+    // The list is full again: drops from one address take only each other's places.
+    for (int i = 0; i < RejoinKeeper::kMaxKeptPerAddress + 1; ++i) {
+        ProtoClient* stayed = nullptr;
+        joinAnnouncing(stayed, "Stayed");
+        now += RejoinKeeper::kMinSeatedMs + 1;
+        drop(stayed);
+    }
+    EXPECT_EQ(server->rejoins().keptCount(), RejoinKeeper::kMaxKept);
+    const int seat = *server->attachTestConnection();
+    server->feedTestConnection(seat, toserver::logininfo(seat, "2.2.4", "Newcomer"));
+    server->feedTestConnection(seat, toserver::rejoin(seat, others[0]));
+    while (server->socktimerTimer()) {
+    }
+    EXPECT_TRUE(sent[seat].contains("CMD_action+Newcomer is back.|clGreen"));
 }
 
 TEST_F(ServerRejoin, ANewGameForgetsTheKeptScores)

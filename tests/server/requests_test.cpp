@@ -19,6 +19,7 @@ struct Table : ::testing::Test
         for (int seat = 1; seat <= 3; ++seat) {
             ASSERT_EQ(players.takeSeat().value_or(0), seat);
             players.at(seat).connected = true;
+            players.at(seat).loggedIn = true;
         }
         table.add(QStringLiteral("CMD_own"), Sender::OwnSeat, SeatField::First,
                   [this](const ClientRequest& r) {
@@ -83,6 +84,19 @@ TEST_F(Table, TheGameMasterIsSeatOneOrWhenItIsFreeTheLowestOccupiedBoardSeat)
     players.at(3).connected = false;
     EXPECT_EQ(players.gameMaster(), 0); // nobody, not even a spectator seat, is game master then
     EXPECT_EQ(handled, QStringList({"master 1", "either 3", "master 2", "either 3"}));
+}
+
+TEST_F(Table, BeforeItsLogInASeatIsHeardOnlyOnWhatMayComeFirst)
+{
+    table.add(QStringLiteral("CMD_hello"), Sender::OwnSeat, SeatField::First,
+              [this](const ClientRequest& r) { handled << QStringLiteral("hello %1").arg(r.seat); });
+    table.allowBeforeLogin(QStringLiteral("CMD_hello"));
+    players.at(2).loggedIn = false;
+    EXPECT_FALSE(table.handle(QStringLiteral("CMD_own+2+a"), 2, players));
+    EXPECT_FALSE(table.handle(QStringLiteral("CMD_whole+2"), 2, players));
+    EXPECT_TRUE(table.handle(QStringLiteral("CMD_hello+2"), 2, players));
+    EXPECT_TRUE(table.handle(QStringLiteral("CMD_own+3+a"), 3, players));
+    EXPECT_EQ(handled, QStringList({"hello 2", "own 3 a"}));
 }
 
 // ---- the game master on a real server ----------------------------------------------------------

@@ -24,6 +24,8 @@ void ServerFixture::SetUp()
     server->setChatLimit({});
     server->setGuessLimit({});
     server->setLineLimitClock([this] { return clockMs; });
+    // Every scripted client comes from the loopback; the cap is tested on its own.
+    server->setMaxPerAddress(0);
     server->startListening();
     port = server->listeningPort();
     ASSERT_NE(port, 0);
@@ -208,6 +210,7 @@ bool ServerTarget::start()
         m_server = std::make_unique<TServer>();
         m_server->setPortName(QStringLiteral("0"));
         m_server->setManualTimers(true);
+        m_server->setMaxPerAddress(0);
         m_server->startListening();
         m_port = m_server->listeningPort();
         return m_port != 0;
@@ -219,7 +222,8 @@ bool ServerTarget::start()
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     m_process->setProcessEnvironment(environment);
-    m_process->start(serverProgramPath(), {QStringLiteral("--port"), QStringLiteral("0")});
+    m_process->start(serverProgramPath(), {QStringLiteral("--port"), QStringLiteral("0"),
+                                           QStringLiteral("--max-per-address"), QStringLiteral("0")});
     if (!m_process->waitForStarted(5000)) {
         m_failure = m_process->errorString();
         return false;

@@ -32,6 +32,10 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_TRUE(limits.guessLimit.isOff());
     EXPECT_TRUE(parseOptions({"--chat-limit", "0/3"}).chatLimit.isOff());
     EXPECT_TRUE(helpText().contains(QStringLiteral("--guess-limit")));
+    EXPECT_EQ(none.maxPerAddress, 4);
+    EXPECT_EQ(parseOptions({"--max-per-address", "0"}).maxPerAddress, 0);
+    EXPECT_EQ(parseOptions({"--max-per-address=15"}).maxPerAddress, 15);
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--max-per-address")));
 
     EXPECT_EQ(parseOptions({"--port", "1", "--help"}).action, Action::Help);
     EXPECT_EQ(parseOptions({"--version"}).action, Action::Version);
@@ -57,7 +61,10 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
                                                            {"--chat-limit", "1001/3"},
                                                            {"--guess-limit", "5/3601"},
                                                            {"--guess-limit", "-1/3"},
-                                                           {"--guess-limit", "5/3/1"}}) {
+                                                           {"--guess-limit", "5/3/1"},
+                                                           {"--max-per-address"},
+                                                           {"--max-per-address", "16"},
+                                                           {"--max-per-address", "-1"}}) {
         const ServerOptions options = parseOptions(arguments);
         EXPECT_EQ(options.action, Action::Fail) << arguments.join(' ').toStdString();
         EXPECT_FALSE(options.error.isEmpty());

@@ -123,6 +123,8 @@ int main(int argc, char** argv)
     if (parser.isSet(serveOption)) {
         server = std::make_unique<pictova::TServer>();
         server->setPortName(port);
+        // Every bot comes from this machine: one address for all of them.
+        server->setMaxPerAddress(0);
         server->setRoundtimeIntervalMs(secondMs);
         if (queueOrder == QLatin1String("arrival"))
             server->setQueueOrder(pictova::ReceiveQueue::Order::Arrival);
