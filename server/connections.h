@@ -9,8 +9,8 @@
 #include "server/serverevents.h"
 
 #include <QObject>
-#include <deque>
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
