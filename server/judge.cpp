@@ -222,10 +222,11 @@ bool spellsAnswer(const QString& phrase, const QString& text)
         if (letterCount(word.key) >= kSecretLetters && letterCount(folded) >= kSecretLetters)
             secret << folded << reversed(folded);
     }
-    if (phraseWords.size() > 1 && letterCount(whole) >= kSecretLetters)
-        secret << whole << reversed(whole);
+    // A phrase of short words only is as free as its words are.
     if (secret.isEmpty())
         return false;
+    if (phraseWords.size() > 1)
+        secret << whole << reversed(whole);
     qsizetype longest = 0;
     for (const QString& s : secret)
         longest = std::max(longest, s.size());

@@ -103,6 +103,11 @@ TEST(Judge, SecretAndCloseWordsHaveTheirLengths)
     EXPECT_TRUE(judge::mentionsAnswer(phrase, QStringLiteral("Zoo!")));
     EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("at it")));        // two letters
     EXPECT_FALSE(judge::mentionsAnswer(phrase, QStringLiteral("doggy hotter"))); // not whole words
+    // Spelled in disguise: the words run together count, and so does the whole phrase, but only
+    // where a word of it is secret.
+    EXPECT_TRUE(judge::spellsAnswer(QStringLiteral("HOT DOG"), QStringLiteral("h0td0g")));
+    EXPECT_FALSE(judge::spellsAnswer(QStringLiteral("HOT DOG"), QStringLiteral("hotter doggy")));
+    EXPECT_FALSE(judge::spellsAnswer(QStringLiteral("AT IT"), QStringLiteral("look at it")));
     const QString bread = QStringLiteral("BREAD BIN");
     const QString hint = QStringLiteral("_____ ___ ");
     EXPECT_TRUE(judge::isClose(bread, hint, key("bred")));
