@@ -1,6 +1,13 @@
 #include "serverapp/options.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace pictova::serverapp {
 
@@ -27,6 +34,26 @@ std::optional<LineLimit> lineLimit(const QString& text)
     return LineLimit{static_cast<int>(lines), static_cast<int>(seconds)};
 }
 
+// Checks an option's value and stores it; the error, in one line, when the value will not do.
+// A missing value is nullopt.
+using ValueCheck = std::function<std::optional<QString>(const std::optional<QString>& value)>;
+
+ValueCheck lineLimitCheck(const QString& option, LineLimit& target)
+{
+    return [option, &target](const std::optional<QString>& text) -> std::optional<QString> {
+        const std::optional<LineLimit> limit = text ? lineLimit(*text) : std::nullopt;
+        if (!limit)
+            return QStringLiteral("%1 needs LINES/SECONDS (at most 1000/3600) or 0").arg(option);
+        target = *limit;
+        return std::nullopt;
+    };
+}
+
+QString unknownArgument(const QString& argument)
+{
+    return QStringLiteral("unknown argument \"%1\"").arg(argument.left(40));
+}
+
 ServerOptions failed(const QString& error)
 {
     ServerOptions options;
@@ -38,75 +65,113 @@ ServerOptions failed(const QString& error)
 
 ServerOptions parseOptions(const QStringList& arguments)
 {
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption announce(QStringLiteral("announce"));
+    const QCommandLineOption port(QStringLiteral("port"), {}, QStringLiteral("N"));
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption words(QStringLiteral("words"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption chatLimit(QStringLiteral("chat-limit"), {}, QStringLiteral("LINES/SECONDS"));
+    const QCommandLineOption guessLimit(QStringLiteral("guess-limit"), {}, QStringLiteral("LINES/SECONDS"));
+    const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"), {}, QStringLiteral("N"));
+
     ServerOptions options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString argument = arguments[i];
-        std::optional<QString> attached;
-        if (argument.startsWith(QLatin1String("--")) && argument.contains(QLatin1Char('='))) {
-            attached = argument.section(QLatin1Char('='), 1);
-            argument = argument.section(QLatin1Char('='), 0, 0);
-        }
-        auto value = [&]() -> std::optional<QString> {
-            if (attached)
-                return attached;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.action = ServerOptions::Action::Help;
-            return options;
-        }
-        if (argument == QLatin1String("--version")) {
-            options.action = ServerOptions::Action::Version;
-            return options;
-        }
-        if (argument == QLatin1String("--announce") && !attached) {
-            options.announce = true;
-        } else if (argument == QLatin1String("--port")) {
-            const std::optional<QString> text = value();
-            if (!text)
-                return failed(QStringLiteral("--port needs a port number"));
-            bool ok = false;
-            const uint port = text->toUInt(&ok);
-            if (!ok || port > 65535)
-                return failed(
-                    QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"").arg(text->left(20)));
-            options.port = static_cast<quint16>(port);
-        } else if (argument == QLatin1String("--chat-limit") || argument == QLatin1String("--guess-limit")) {
-            const std::optional<QString> text = value();
-            const std::optional<LineLimit> limit = text ? lineLimit(*text) : std::nullopt;
-            if (!limit)
-                return failed(
-                    QStringLiteral("%1 needs LINES/SECONDS (at most 1000/3600) or 0").arg(argument));
-            (argument == QLatin1String("--chat-limit") ? options.chatLimit : options.guessLimit) = *limit;
-        } else if (argument == QLatin1String("--max-per-address")) {
-            const std::optional<QString> text = value();
-            bool ok = false;
-            const uint max = text ? text->toUInt(&ok) : 0;
-            if (!ok || max > PlayerTable::kSeats)
-                return failed(
-                    QStringLiteral("--max-per-address needs a number from 0 to %1").arg(PlayerTable::kSeats));
-            options.maxPerAddress = static_cast<int>(max);
-        } else if (argument == QLatin1String("--name")) {
-            const std::optional<QString> text = value();
-            if (!text || text->trimmed().isEmpty())
-                return failed(QStringLiteral("--name needs a text"));
-            if (text->size() > kMaxNameLength)
-                return failed(QStringLiteral("--name is longer than %1 characters").arg(kMaxNameLength));
-            for (const QChar c : *text)
-                if (c.category() == QChar::Other_Control)
-                    return failed(QStringLiteral("--name must not hold control characters"));
-            options.name = *text;
-        } else if (argument == QLatin1String("--words")) {
-            const std::optional<QString> text = value();
-            if (!text || text->isEmpty())
-                return failed(QStringLiteral("--words needs a folder"));
-            options.wordsFolder = *text;
-        } else {
-            return failed(QStringLiteral("unknown argument \"%1\"").arg(arguments[i].left(40)));
-        }
+    const std::vector<std::pair<const QCommandLineOption*, ValueCheck>> valueOptions = {
+        {&port,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             if (!text)
+                 return QStringLiteral("--port needs a port number");
+             bool ok = false;
+             const uint number = text->toUInt(&ok);
+             if (!ok || number > 65535)
+                 return QStringLiteral("--port needs a number from 0 to 65535, not \"%1\"")
+                     .arg(text->left(20));
+             options.port = static_cast<quint16>(number);
+             return std::nullopt;
+         }},
+        {&name,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             if (!text || text->trimmed().isEmpty())
+                 return QStringLiteral("--name needs a text");
+             if (text->size() > kMaxNameLength)
+                 return QStringLiteral("--name is longer than %1 characters").arg(kMaxNameLength);
+             for (const QChar c : *text)
+                 if (c.category() == QChar::Other_Control)
+                     return QStringLiteral("--name must not hold control characters");
+             options.name = *text;
+             return std::nullopt;
+         }},
+        {&words,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             if (!text || text->isEmpty())
+                 return QStringLiteral("--words needs a folder");
+             options.wordsFolder = *text;
+             return std::nullopt;
+         }},
+        {&chatLimit, lineLimitCheck(QStringLiteral("--chat-limit"), options.chatLimit)},
+        {&guessLimit, lineLimitCheck(QStringLiteral("--guess-limit"), options.guessLimit)},
+        {&maxPerAddress,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             bool ok = false;
+             const uint max = text ? text->toUInt(&ok) : 0;
+             if (!ok || max > PlayerTable::kSeats)
+                 return QStringLiteral("--max-per-address needs a number from 0 to %1")
+                     .arg(PlayerTable::kSeats);
+             options.maxPerAddress = static_cast<int>(max);
+             return std::nullopt;
+         }},
+    };
+
+    QCommandLineParser parser;
+    parser.addOptions({help, version, announce});
+    for (const auto& [option, check] : valueOptions)
+        parser.addOption(*option);
+    const bool parsed = parser.parse(QStringList{QStringLiteral("pictova-server")} + arguments);
+    if (parser.isSet(help)) {
+        options.action = ServerOptions::Action::Help;
+        return options;
     }
+    if (parser.isSet(version)) {
+        options.action = ServerOptions::Action::Version;
+        return options;
+    }
+    if (!parsed) {
+        // The parser names what is missing in words of its own; each option has a line of its own for it.
+        for (const auto& [option, check] : valueOptions)
+            if (!arguments.isEmpty() && arguments.last() == QLatin1String("--") + option->names().first())
+                return failed(*check(std::nullopt));
+        // Otherwise an option we do not know, or a switch given a value: shown as it was typed.
+        const QStringList unknown = parser.unknownOptionNames();
+        for (const QString& argument : arguments) {
+            const bool isLong = argument.startsWith(QLatin1String("--"));
+            const QString optionName = argument.mid(isLong ? 2 : 1).section(QLatin1Char('='), 0, 0);
+            if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("--"))
+                continue;
+            const bool notKnown = isLong ? unknown.contains(optionName)
+                                         : std::any_of(optionName.begin(), optionName.end(),
+                                                       [&](QChar c) { return unknown.contains(QString(c)); });
+            const bool switchWithValue =
+                isLong && argument.contains(QLatin1Char('=')) &&
+                (help.names() + version.names() + announce.names()).contains(optionName);
+            if (notKnown || switchWithValue)
+                return failed(unknownArgument(argument));
+        }
+        return failed(parser.errorText().simplified());
+    }
+    // "--" ends the options for the parser; here it is as unknown as any other word.
+    qsizetype dashValues = 0;
+    for (const auto& [option, check] : valueOptions)
+        dashValues += parser.values(*option).count(QStringLiteral("--"));
+    if (arguments.count(QStringLiteral("--")) > dashValues)
+        return failed(unknownArgument(QStringLiteral("--")));
+    if (!parser.positionalArguments().isEmpty())
+        return failed(unknownArgument(parser.positionalArguments().first()));
+
+    options.announce = parser.isSet(announce);
+    for (const auto& [option, check] : valueOptions)
+        for (const QString& value : parser.values(*option))
+            if (const std::optional<QString> error = check(value))
+                return failed(*error);
     return options;
 }
 

@@ -68,13 +68,12 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     colours.setColor(QPalette::ButtonText, kMaroon);
     setPalette(colours);
 
-    m_url1.setObjectName(QStringLiteral("URL1"));
-    m_url1.setURL(QString::fromLatin1(kWebAddress));
-    m_url1.setURLType(utHttp);
+    m_webAddress.setScheme(QStringLiteral("http"));
+    m_webAddress.setHost(QString::fromLatin1(kWebAddress));
 
     // Everything sits below the picture's clip and keeps clear of its doodles.
-    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("Label1"), QRect(0, 32, 202, 34), 26,
-          true, true, Qt::AlignCenter);
+    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("productname"), QRect(0, 32, 202, 34),
+          26, true, true, Qt::AlignCenter);
     QLabel* web = place(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { Label9Click(); }),
                         QStringLiteral("Label9"), QRect(0, 66, 202, 16), 12, true, true, Qt::AlignCenter);
     QFont underlined = web->font();
@@ -85,15 +84,15 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
                              "Pictures and sounds:", "made for Pictova", "Thanks to every tester!"};
     int y = 86;
     for (int i = 0; i < int(std::size(credits)); ++i, y += 14)
-        place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("Label%1").arg(i + 2),
+        place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("credit%1").arg(i + 1),
               QRect(0, y, 202, 14), 10, true, false, Qt::AlignCenter);
 
     // "Version", the protocol version and ".1" sit close together so they read as one number.
-    QLabel* caption = place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("Label7"),
+    QLabel* caption = place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("versioncaption"),
                             QRect(8, 176, 0, 18), 11, true, false);
     m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"),
                       QRect(0, 176, 0, 18), 11, true, false);
-    QLabel* build = place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("Label8"),
+    QLabel* build = place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("buildnumber"),
                           QRect(0, 176, 0, 18), 11, true, false);
     int x = 8;
     for (QLabel* part : {caption, m_version, build}) {
@@ -115,7 +114,9 @@ QString Tabout::versionText() const
 
 void Tabout::Label9Click()
 {
-    m_url1.open();
+    // Whether the desktop took the address is not the box's business: nothing is shown either way.
+    if (m_opener)
+        m_opener(m_webAddress);
 }
 
 void Tabout::SelButton8Click()

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "shell/turl.h"
+#include "shell/desktop.h"
 
 #include <QPixmap>
+#include <QUrl>
 #include <QWidget>
 
 class QLabel;
@@ -16,7 +17,9 @@ class Tabout : public QWidget
 public:
     explicit Tabout(QWidget* parent = nullptr);
 
-    TURL& URL1() { return m_url1; }
+    // The maker's web site, opened by a click on its address.
+    QUrl webAddress() const { return m_webAddress; }
+    void setOpener(UrlOpener opener) { m_opener = std::move(opener); }
     QString versionText() const; // the protocol version, as the `version` label shows it
 
     void Label9Click();
@@ -33,7 +36,8 @@ private:
     // The picture as drawn for the zoom and screen it was last painted at.
     QPixmap m_picture;
     qreal m_pictureScale = 0.0;
-    TURL m_url1;
+    QUrl m_webAddress;
+    UrlOpener m_opener = openWithDesktop;
     QLabel* m_version;
 };
 

@@ -1,18 +1,18 @@
 #pragma once
 
+#include <QNetworkAccessManager>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-
-#include <cstdint>
-#include <memory>
+#include <QTimer>
 
 class QIODevice;
+class QNetworkReply;
 
 namespace pictova {
 
-// One HTTP/1.0 GET at a time, streamed into a device the caller opened. It runs on the GUI
-// thread's event loop (socket notifiers and one single-shot timer, nothing while idle), so the
-// game goes on during the download and abort() takes effect at once.
+// One HTTP GET at a time, streamed into a device the caller opened. It runs on the GUI thread's
+// event loop, so the game goes on during the download and abort() takes effect at once.
 class HttpDownload : public QObject
 {
     Q_OBJECT
@@ -20,7 +20,8 @@ public:
     explicit HttpDownload(QObject* parent = nullptr);
     ~HttpDownload() override;
 
-    // false when a download already runs or the request could not be set up.
+    // false when a download already runs or the request could not be set up (failureText()
+    // then says why when there is a reason to give).
     bool start(const QString& url, QIODevice* body);
     // Ends a running download with status 404 and "Connection aborted on request"; finished()
     // is emitted before this returns. Does nothing when no download runs.
@@ -39,6 +40,10 @@ public:
     // A server cannot fill the disk or the status label without end.
     static constexpr qint64 kMaxBodyBytes = 256ll * 1024 * 1024;
     static constexpr int kMaxHeaderLines = 200;
+    static constexpr int kMaxRedirects = 5;
+    static constexpr int kConnectTimeoutMs = 30 * 1000;
+    // A server that stops sending for this long has let the download die.
+    static constexpr int kStallTimeoutMs = 60 * 1000;
 
 signals:
     void headerLine(const QString& line);
@@ -49,14 +54,23 @@ signals:
     void finished(bool ok, int status, const QString& reason);
 
 private:
-    struct Transfer;
-    void socketReady(long long socket, int direction);
-    void timeoutReached();
-    void afterCurl(std::uint64_t generation);
+    void readHeaders();
+    void readBody();
+    void replyFinished();
+    void fail(const QString& why);
+    void failWithStatus(int status, const QString& reason);
     void finish(bool ok, int status, const QString& reason, const QString& failureText);
+    bool isCurrent(const QNetworkReply* reply) const;
 
-    std::unique_ptr<Transfer> m_transfer;
-    std::uint64_t m_generation = 0;
+    QNetworkAccessManager m_network;
+    QPointer<QNetworkReply> m_reply;
+    QIODevice* m_body = nullptr;
+    // Runs for the connection (and handshake) first, then from each piece of the reply to the next.
+    QTimer m_watchdog;
+    bool m_certificateRejected = false;
+    bool m_begun = false;
+    int m_headerLines = 0;
+    qint64 m_bytes = 0;
     QString m_failureText;
 };
 

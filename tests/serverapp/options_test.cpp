@@ -38,6 +38,7 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_TRUE(helpText().contains(QStringLiteral("--max-per-address")));
 
     EXPECT_EQ(parseOptions({"--port", "1", "--help"}).action, Action::Help);
+    EXPECT_EQ(parseOptions({"-h"}).action, Action::Help);
     EXPECT_EQ(parseOptions({"--version"}).action, Action::Version);
     EXPECT_TRUE(helpText().contains(QStringLiteral("--announce")));
 }
@@ -56,6 +57,9 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
                                                            {"--frobnicate"},
                                                            {"7772"},
                                                            {"--announce=yes"},
+                                                           {"--"},
+                                                           {"-port", "1"},
+                                                           {"--port="},
                                                            {"--chat-limit"},
                                                            {"--chat-limit", "5"},
                                                            {"--chat-limit", "1001/3"},

@@ -134,7 +134,9 @@ TEST_F(LobbyDownload, fetchesTheInstallerWithTheExpectedRequestAndOnlyKeepsIt)
     ASSERT_TRUE(runToEnd());
 
     const QByteArray request = server.request();
-    EXPECT_TRUE(request.startsWith("GET /lobby/zvmsetup.exe HTTP/1.0\r\n")) << request.constData();
+    // Qt's HTTP client asks in HTTP/1.1 (with "Connection: close": one request a connection).
+    EXPECT_TRUE(request.startsWith("GET /lobby/zvmsetup.exe HTTP/1.1\r\n")) << request.constData();
+    EXPECT_TRUE(request.contains("\r\nConnection: close\r\n")) << request.constData();
     EXPECT_TRUE(request.contains("\r\nUser-Agent: Mozilla/3.0 (compatible)\r\n")) << request.constData();
     EXPECT_TRUE(request.contains("\r\nAccept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n"))
         << request.constData();
@@ -230,6 +232,25 @@ TEST_F(LobbyDownload, aFailedDownloadKeepsAnEarlierCompleteCopyWhole)
     EXPECT_FALSE(m_downloader.hasSavedFile());
     EXPECT_EQ(fileBytes(), body);
     EXPECT_EQ(folderEntries(m_folder.path()), QStringList{"zvmsetup.exe"});
+}
+
+TEST_F(LobbyDownload, followsUpToFiveRedirectsAndNoMore)
+{
+    const QByteArray body = sampleBody(1000);
+    HttpStub server(HttpStub::Hops, body);
+    for (const auto& [hops, status] :
+         {std::pair{5, QString("Received 1000 bytes")},
+          std::pair{6, QString("Download Aborted: Number of redirects hit maximum amount")}}) {
+        SCOPED_TRACE(hops);
+        m_downloader.setUrl(server.url(QString("/hop/%1").arg(hops)));
+        m_downloader.download();
+        ASSERT_TRUE(runToEnd());
+        EXPECT_EQ(m_downloader.infoText(), status);
+    }
+    EXPECT_EQ(folderEntries(m_folder.path()), QStringList{"5"});
+    QFile saved(m_folder.filePath("5"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), body);
 }
 
 TEST_F(LobbyDownload, anUnreachableServerEndsAbortedWithTheReason)

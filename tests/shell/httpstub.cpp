@@ -56,7 +56,16 @@ int HttpStub::replyHeaderLines() const
 void HttpStub::answer()
 {
     QByteArray reply;
+    const QByteArray path = m_request.left(m_request.indexOf("\r\n")).split(' ').value(1);
+    const int hopsLeft = path.startsWith("/hop/") ? path.mid(5).toInt() : 0;
     switch (m_mode) {
+    case Hops:
+        if (hopsLeft > 0) {
+            reply = "HTTP/1.0 302 Found\r\nLocation: /hop/" + QByteArray::number(hopsLeft - 1) +
+                    "\r\nContent-Length: 0\r\n\r\n";
+            break;
+        }
+        [[fallthrough]];
     case Serve:
         reply = "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
                 QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body;

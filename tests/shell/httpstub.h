@@ -21,6 +21,7 @@ public:
         NotFound,   // 404 with a short error page
         CloseEarly, // 200 announcing more bytes than it sends, then hangs up
         Silent,     // reads the request and never answers
+        Hops,       // "/hop/N" is sent on to "/hop/N-1" (302), "/hop/0" is served as by Serve
     };
 
     explicit HttpStub(Mode mode, QByteArray body = {}, QObject* parent = nullptr);
