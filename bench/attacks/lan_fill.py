@@ -6,8 +6,8 @@ later. Run only inside a network namespace of its own, on lo:
   unshare -n bash -c 'ip link set lo up; ip route add 239.0.0.0/8 dev lo;
       PICTOVA_LAN_INTERFACE=lo bench/attacks/lan_fill.py SERVER LANPROBE [LANPROBE ...]'
 
-Prints, per browser (a pictova-lanprobe build), in how many of its lists after the real game
-started the real game was listed."""
+Prints, per browser (a pictova-lanprobe build), when the real game was first listed and whether
+it was listed at the end."""
 import argparse
 import os
 import re
@@ -51,17 +51,11 @@ def main():
     lists = [[] for _ in browsers]
 
     def read(i, proc):
-        current = None
         for line in proc.stdout:
-            m = re.match(r"(\d+) game\(s\)", line)
-            if m:
-                if current is not None:
-                    lists[i].append((time.monotonic(), current))
-                current = []
-            elif current is not None:
-                current.append(line.strip())
-        if current is not None:
-            lists[i].append((time.monotonic(), current))
+            if re.match(r"\d+ game\(s\)", line):
+                lists[i].append((time.monotonic(), []))
+            elif lists[i]:
+                lists[i][-1][1].append(line.strip())
 
     readers = [threading.Thread(target=read, args=(i, p)) for i, p in enumerate(browsers)]
     for t in readers:
@@ -82,12 +76,13 @@ def main():
         t.join()
     real = f":{args.port},"
     for probe, seen in zip(args.probes, lists):
-        after = [games for at, games in seen if at > started + 3]
-        listed = sum(1 for games in after if any(real in g for g in games))
+        shown = [at - started for at, games in seen if any(real in g for g in games)]
+        last = seen[-1][1] if seen else []
         most = max((len(games) for _, games in seen), default=0)
-        print(f"{probe}: the real game was in {listed} of {len(after)} lists heard after it started "
+        first = f"first listed {shown[0]:.1f} s after it started" if shown else "never listed"
+        print(f"{probe}: the real game was {first}, "
+              f"{'listed' if any(real in g for g in last) else 'not listed'} at the end "
               f"(lists held up to {most} games)")
-
 
 if __name__ == "__main__":
     main()
