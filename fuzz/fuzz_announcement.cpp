@@ -49,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qint64 now = 0;
     GameBrowser browser;
     browser.setClock([&now] { return now; });
+    // A full list tries the listed ports: answered here at once, never over the network.
+    browser.setProbe([](const QHostAddress&, quint16 port, auto done) {
+        done(port % 3 == 0   ? GameBrowser::PortAnswer::Accepted
+             : port % 3 == 1 ? GameBrowser::PortAnswer::Refused
+                             : GameBrowser::PortAnswer::Silent);
+    });
     while (input.remaining_bytes() > 0) {
         const auto op = input.ConsumeIntegral<uint8_t>();
         if (op % 16 == 0) {

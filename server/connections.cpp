@@ -46,7 +46,12 @@ void ServerConnections::Sock1Accept(TSock*)
         return;
     const QString address = peerAddressText(sock->peerAddress());
     if (m_maxPerAddress > 0 && connectionsFrom(address) >= m_maxPerAddress) {
-        emit m_events.refusedBusyAddress(address, m_maxPerAddress);
+        // One line a second per address is enough to see it; a connection flood must not
+        // become a log flood.
+        const qint64 now = m_loginDeadline.now();
+        std::erase_if(m_refusalsLogged, [now](const auto& entry) { return now - entry.second >= 1000; });
+        if (m_refusalsLogged.try_emplace(address, now).second)
+            emit m_events.refusedBusyAddress(address, m_maxPerAddress);
         refuseFull(sock);
         return;
     }

@@ -152,7 +152,8 @@ private:
     qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
     LoginDeadline m_loginDeadline;
     int m_maxPerAddress = kDefaultMaxPerAddress;
-    std::map<QString, RateWindow> m_logins; // by address, recent ones only
+    std::map<QString, RateWindow> m_logins;     // by address, recent ones only
+    std::map<QString, qint64> m_refusalsLogged; // by address, within the last second
 };
 
 // An address as one peer: an IPv4 peer of a dual-stack listener is the same peer as over IPv4.

@@ -74,7 +74,10 @@ void SeatKeeper::seatFreed(int seat)
     if (!m_players.occupied(seat))
         return;
     tplayer& player = m_players.at(seat);
-    m_outbox.sendAllBut(seat, toclient::playerdisconnected(seat, player.name));
+    // The others were never told of a connection that did not log in: nothing to take back, and
+    // connections that come and go without a word cost them nothing.
+    if (player.loggedIn)
+        m_outbox.sendAllBut(seat, toclient::playerdisconnected(seat, player.name));
     player.connected = false;
     player.connection = 0;
     player.name.clear();

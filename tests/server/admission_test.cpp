@@ -76,6 +76,8 @@ TEST_F(ServerAdmission, FifteenSilentConnectionsNoLongerLockOutARealPlayer)
 
 TEST_F(ServerAdmission, OneAddressHoldsAtMostItsCapAndTheNextIsToldTheGameIsFull)
 {
+    qint64 now = 0;
+    server->setLoginClock([&] { return now; });
     QStringList refused;
     QObject::connect(
         server->events(), &ServerEvents::refusedBusyAddress,
@@ -88,12 +90,15 @@ TEST_F(ServerAdmission, OneAddressHoldsAtMostItsCapAndTheNextIsToldTheGameIsFull
         std::vector<ProtoClient*> held{join("Ann")};
         while (static_cast<int>(held.size()) < cap)
             held.push_back(connectClient());
-        // Refused at once: the connection may be gone before it was ever seen as open.
-        auto* over = new ProtoClient;
-        clients.push_back(over);
-        over->connectTo(port, 200);
-        ASSERT_TRUE(settle([&] { return over->wasClosed(); }));
-        EXPECT_EQ(over->rawReceived(), QByteArray("CMD_full+\xFF"));
+        // Refused at once: the connection may be gone before it was ever seen as open. The log
+        // hears of an address's refusals once a second.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            auto* over = new ProtoClient;
+            clients.push_back(over);
+            over->connectTo(port, 200);
+            ASSERT_TRUE(settle([&] { return over->wasClosed(); }));
+            EXPECT_EQ(over->rawReceived(), QByteArray("CMD_full+\xFF"));
+        }
         EXPECT_EQ(refused, QStringList({QStringLiteral("127.0.0.1 %1").arg(cap)}));
         EXPECT_EQ(server->players().occupiedSeats().size(), cap);
         // A place given back is the next connection's.
@@ -102,6 +107,7 @@ TEST_F(ServerAdmission, OneAddressHoldsAtMostItsCapAndTheNextIsToldTheGameIsFull
         for (ProtoClient* client : clients)
             client->abort();
         ASSERT_TRUE(settle([&] { return server->players().occupiedSeats().isEmpty(); }));
+        now += 1000;
     }
     server->setMaxPerAddress(0);
     for (int i = 0; i < PlayerTable::kSeats; ++i)

@@ -277,6 +277,12 @@ TEST_F(FairPlay, BeforeItsLogInAConnectionIsHeardOnlyLoggingIn)
     EXPECT_TRUE(named(ann, cmd::justwatching).isEmpty());
     // What must come before the log-in was taken: the token follows it.
     EXPECT_EQ(named(early, cmd::rejointoken).size(), 1);
+
+    // The others hear nothing of a connection that leaves without logging in.
+    ProtoClient* silent = connectClient();
+    leave(silent);
+    barrier(ann);
+    EXPECT_EQ(named(ann, cmd::playerdisconnected), QStringList());
 }
 
 TEST_F(FairPlay, ComingBackDoesNotRefillTheLineAllowance)
