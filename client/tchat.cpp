@@ -302,16 +302,20 @@ void Tchat::processparams(const QStringList& params)
 
 void Tchat::hostpress()
 {
+    GameModel& model = m_session.model();
+    QString port = gamePort();
     try {
-        m_session.startHosting(gamePort());
+        if (model.solo())
+            port = QString::number(m_session.startSoloHosting(port));
+        else
+            m_session.startHosting(port);
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;
     }
-    GameModel& model = m_session.model();
     m_session.setLoginName(m_session.playerName());
     model.setHosting(true);
-    guarded([this] { m_session.connectTo(QStringLiteral("127.0.0.1"), gamePort()); });
+    guarded([this, port] { m_session.connectTo(QStringLiteral("127.0.0.1"), port); });
     model.setStartOffered(true);
     model.setStartMenuEnabled(true);
 }
