@@ -332,6 +332,37 @@ void Tchat::button_startClick()
         showMessage(QStringLiteral("You are not connected"), {});
         return;
     }
+    if (m_session.model().gameRunning()) {
+        confirmRestart();
+        return;
+    }
+    openStartForm();
+}
+
+void Tchat::confirmRestart()
+{
+    if (QMessageBox* open =
+            findChild<QMessageBox*>(QStringLiteral("confirmRestart"), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        return;
+    }
+    auto* box =
+        new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"),
+                        QStringLiteral("A game is running. Start a new one? Every score goes back to 0."),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("confirmRestart"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    connect(box, &QMessageBox::finished, this, [this](int result) {
+        if (result == QMessageBox::Yes && m_session.model().loggedIn())
+            openStartForm();
+    });
+    box->show();
+}
+
+void Tchat::openStartForm()
+{
     if (m_view.gamestartform) {
         m_view.gamestartform->setHostsGame(m_session.model().hosting());
         m_view.gamestartform->setRevealLettersOffered(

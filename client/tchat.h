@@ -126,6 +126,9 @@ private:
     // The window's own parts start afresh for another game in the same run.
     void clearForNewGame();
     void closeWindow();
+    // File > Start Game while a game runs: the game master says first whether every score goes.
+    void confirmRestart();
+    void openStartForm();
     void showMessage(const QString& text, std::function<void()> then);
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
