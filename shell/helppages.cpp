@@ -99,10 +99,11 @@ with the little camera on it.</p>
 "snapshots" next to your settings.</p>
 <p>Choose View &gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.</p>
-<p>Every turn also goes into the album by itself, the last 200 of a game: View &gt; Album shows
-the game's drawings, newest first. Double-click one to watch it being drawn again (Play, Pause,
-1× or 4×). Save Album puts one picture of the whole game in the "snapshots" folder, and Save
-Board as JPEG keeps the drawing you chose there too.</p>
+<p>Every turn also goes into the album by itself, the last 200 since Pictova was started: View
+&gt; Album shows the drawings of every game, newest first, each game under a heading with its
+scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+folder, and Save Board as JPEG keeps the drawing you chose there too.</p>
 )";
 
 const char* kDocumentation = R"(

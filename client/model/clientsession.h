@@ -154,6 +154,8 @@ signals:
     void turnStarted();
     // The category pick abandons any stroke in progress.
     void strokeAbandoned();
+    // A game start is about to put every score back to 0: the last game's scores still stand.
+    void scoresClearing();
     // A game starts (or starts again); a newcomer to a running game does not see this.
     void gameStarted();
     // The phrase of the running turn is settled; the board still shows the drawing.

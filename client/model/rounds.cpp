@@ -23,6 +23,7 @@ void RoundsHandler::startthegame(const QString& payload)
     if (model.gameRunning() && game.seat != model.mySeat())
         emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" started a new game."),
                                 kWatchColour);
+    emit m_session.scoresClearing();
     m_passAwaited = false;
     model.setAward({});
     model.setStartOffered(false);
