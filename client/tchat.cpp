@@ -238,8 +238,10 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
     if (windows.phrases)
         windows.phrases->setStorePhrases(
             [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
-    if (windows.download)
+    if (windows.download) {
         connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);
+        connect(windows.download, &Tdownload::joinRequested, m_chooser, &GameChooser::openJoinDialog);
+    }
 }
 
 void Tchat::guarded(const std::function<void()>& action)

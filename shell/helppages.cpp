@@ -14,10 +14,13 @@ const char* kOverview = R"(
 look on. The players take turns at drawing: the drawer is given a secret word or phrase and
 draws it on the board with the mouse, while everybody else tries to guess what is being
 drawn by typing guesses.</p>
-<p>Games against other people are arranged through the Quorix Lobby, where players meet,
-pick a host and start a game together.</p>
+<p>To play with other people, one of you hosts the game with <b>File &gt; Host a Game…</b>
+(Ctrl+H) and the others join it with <b>File &gt; Join a Game…</b> (Ctrl+J), which lists the games
+announced on your local network and takes the host's address for any other. The same two buttons
+sit on the board while no game runs, and <b>Play with Others</b> at start-up opens Join a Game. Help
+&gt; Connecting tells more.</p>
 <p>If you just want to practise your drawing, start Pictova on its own: it opens a solo game
-with a limited set of phrases, which needs no lobby and no network at all.</p>
+with a limited set of phrases, which needs no network at all and is open to nobody else.</p>
 <p>Beside the board you will find the chat, the score of every seat, and a row of ten phrase
 buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
 "Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
