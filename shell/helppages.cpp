@@ -79,7 +79,8 @@ cleared.</p>
 <p>Everybody else types guesses in the answer field at the bottom of the screen and presses
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.</p>
 <p>A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
-time, the turn ends and no points are given.</p>
+time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
+drawer's score; a score never goes below 0).</p>
 )";
 
 const char* kScoring = R"(
