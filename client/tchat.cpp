@@ -225,6 +225,11 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
             const WordFolder words = WordFolder::read(folder);
             return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
         });
+        // The choices of the last start, this run's or an earlier one's, are offered again.
+        windows.gamestartform->setChoices(loadStartChoices(settingsFilePath()));
+        connect(windows.gamestartform, &Tgamestartform::valuesChanged, m_turnView,
+                &TurnView::showChosenSettings);
+        m_turnView->showChosenSettings();
         connect(windows.gamestartform, &Tgamestartform::startRequested, this,
                 [this] { guarded([this] { startgame(); }); });
         // Closing the form without a start leaves the host a way back to it.
@@ -378,6 +383,11 @@ void Tchat::startgame()
 {
     if (!m_view.gamestartform)
         return;
+    try {
+        saveStartChoices(settingsFilePath(), m_view.gamestartform->choices());
+    } catch (const PictovaError&) {
+        // Not remembering the choices does not stop the game.
+    }
     m_session.useWordFolder(m_view.gamestartform->wordFolder());
     m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
                            m_view.gamestartform->timeText(), m_view.gamestartform->revealLettersChecked());

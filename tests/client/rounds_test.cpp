@@ -68,7 +68,7 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
     receive("CMD_pickcatagory+2");
     EXPECT_TRUE(v().panel_pickcatagory->isVisible());
     EXPECT_EQ(v().label_pickcatagory->text(), "Your turn to");
-    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a catagory");
+    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a category");
     EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
     EXPECT_EQ(m_chat->session().countdown().secondsleft(), 10);
