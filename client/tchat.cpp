@@ -103,9 +103,15 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     connect(m_zoom, &WindowZoom::zoomed, this, &Tchat::zoomed);
     const std::optional<int> remembered = loadZoom(settingsFilePath());
     const QScreen* screen = this->screen();
-    const int designedHeight = centralWidget()->height() + menuBar()->sizeHint().height();
-    setZoomPercent(remembered ? *remembered
-                              : firstStartZoom(screen ? screen->geometry().height() : 0, designedHeight));
+    m_designedSize =
+        QSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    m_zoomRoom = [this] {
+        const QScreen* shown = this->screen();
+        return shown ? shown->availableGeometry().size() : QSize();
+    };
+    setZoomPercent(remembered
+                       ? *remembered
+                       : firstStartZoom(screen ? screen->geometry().height() : 0, m_designedSize.height()));
     // At 100 % the window has nothing to change, but the other windows still take their zoom
     // from this one, not from a game window before it.
     DialogZoom::instance()->setZoom(m_zoomPercent / 100.0);
@@ -117,6 +123,42 @@ void Tchat::setZoomPercent(int percent)
     for (QAction* item : std::as_const(m_zoomItems))
         item->setChecked(item->data().toInt() == m_zoomPercent);
     m_zoom->apply(m_zoomPercent / 100.0);
+}
+
+void Tchat::setZoomRoom(std::function<QSize()> room)
+{
+    m_zoomRoom = std::move(room);
+    offerZoomSteps();
+}
+
+void Tchat::offerZoomSteps()
+{
+    // The window cannot be resized: a step larger than the screen would put the chat input, the
+    // scores and the buttons out of reach, so only the steps that fit are offered.
+    // Once the window is shown: the window manager's frame is known then.
+    const QSize room = m_zoomRoom ? m_zoomRoom() : QSize();
+    if (room.isEmpty() || !isVisible())
+        return;
+    m_offeredZoomSteps = zoomStepsThatFit(room, m_designedSize, frameGeometry().size() - geometry().size());
+    for (QAction* item : std::as_const(m_zoomItems))
+        item->setVisible(m_offeredZoomSteps.contains(item->data().toInt()));
+    // The remembered step stays remembered for a larger screen.
+    if (m_zoomPercent > m_offeredZoomSteps.last())
+        setZoomPercent(m_offeredZoomSteps.last());
+}
+
+int Tchat::offeredZoomStep(int direction) const
+{
+    const int next = nextZoomStep(m_zoomPercent, direction);
+    return m_offeredZoomSteps.isEmpty() ? next : std::min(next, m_offeredZoomSteps.last());
+}
+
+void Tchat::followScreenRoom(QScreen* screen)
+{
+    disconnect(m_screenRoom);
+    if (screen)
+        m_screenRoom =
+            connect(screen, &QScreen::availableGeometryChanged, this, [this] { offerZoomSteps(); });
 }
 
 void Tchat::chooseZoom(int percent)
@@ -266,8 +308,15 @@ void Tchat::showEvent(QShowEvent* event)
     m_shownOnce = true;
     // On a screen of another pixel density the board and the pictures are drawn afresh for it.
     if (QWindow* window = windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, [this] { m_zoom->apply(m_zoomPercent / 100.0); });
+        connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+            m_zoom->apply(m_zoomPercent / 100.0);
+            followScreenRoom(screen);
+            offerZoomSteps();
+        });
+        followScreenRoom(window->screen());
         m_zoom->apply(m_zoomPercent / 100.0);
+        // The window manager's frame is known now.
+        offerZoomSteps();
     }
     // A window shown by a test must not take the test runner's own arguments for a command line.
     if (property("noParams").toBool())

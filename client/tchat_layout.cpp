@@ -392,9 +392,9 @@ void Tchat::buildZoomMenu(QMenu* view)
     // Ctrl and the + key, shifted or not (on many keyboards + shares its key with =).
     step(QStringLiteral("ZoomIn1"), QStringLiteral("Zoom In"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [this] { return nextZoomStep(m_zoomPercent, +1); });
+         [this] { return offeredZoomStep(+1); });
     step(QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-         [this] { return nextZoomStep(m_zoomPercent, -1); });
+         [this] { return offeredZoomStep(-1); });
     step(QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
          [] { return kZoomSteps.front(); });
 }
