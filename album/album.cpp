@@ -39,10 +39,22 @@ QString AlbumEntry::byline() const
     return QStringLiteral("%1 drew · %2").arg(end.drawerName, outcome());
 }
 
+QString AlbumGame::heading() const
+{
+    QString text = QStringLiteral("Game %1").arg(number);
+    if (!scores.isEmpty())
+        text += QStringLiteral(" · ") + scores;
+    return text +
+           (turnsSeen == 1 ? QStringLiteral(" · 1 turn") : QStringLiteral(" · %1 turns").arg(turnsSeen));
+}
+
 void Album::add(const TurnEnd& end, qint64 gameMs, const QImage& board, const StrokeRecord& strokes)
 {
     AlbumEntry entry;
-    entry.turnNumber = ++m_turnsSeen;
+    AlbumGame& running = m_games.back();
+    entry.turnNumber = ++running.turnsSeen;
+    entry.game = running.number;
+    entry.key = ++m_turnsSeen;
     entry.end = end;
     entry.gameMs = gameMs;
     QBuffer png(&entry.boardPng);
@@ -72,6 +84,10 @@ void Album::keepWithinBudgets()
         m_strokeBytes -= m_entries.front().packedStrokes.size();
         m_boardBytes -= m_entries.front().boardPng.size();
         m_entries.pop_front();
+        // A game none of whose turns is left goes with its last one.
+        const int oldestKept = m_entries.empty() ? m_games.back().number : m_entries.front().game;
+        while (m_games.size() > 1 && m_games.front().number < oldestKept)
+            m_games.pop_front();
     };
     while (m_entries.size() > static_cast<size_t>(kMaxEntries))
         dropOldest();
@@ -84,9 +100,35 @@ void Album::keepWithinBudgets()
     }
 }
 
+void Album::startGame()
+{
+    if (m_games.back().turnsSeen == 0)
+        m_games.back().scores.clear();
+    else
+        m_games.push_back(AlbumGame{m_games.back().number + 1, {}, 0});
+    emit changed();
+}
+
+void Album::setScores(const QString& scores)
+{
+    if (m_games.back().scores == scores)
+        return;
+    m_games.back().scores = scores;
+    emit changed();
+}
+
+const AlbumGame* Album::game(int number) const
+{
+    for (const AlbumGame& game : m_games)
+        if (game.number == number)
+            return &game;
+    return nullptr;
+}
+
 void Album::clear()
 {
     m_entries.clear();
+    m_games = {AlbumGame{}};
     m_turnsSeen = 0;
     m_strokeBytes = 0;
     m_boardBytes = 0;
@@ -95,11 +137,14 @@ void Album::clear()
 
 QString Album::header() const
 {
-    if (m_turnsSeen == 1)
-        return QStringLiteral("Album: 1 turn");
-    if (m_turnsSeen <= size())
-        return QStringLiteral("Album: %1 turns").arg(m_turnsSeen);
-    return QStringLiteral("Album: %1 turns, the last %2 kept").arg(m_turnsSeen).arg(size());
+    QString text = m_turnsSeen == 1 ? QStringLiteral("Album: 1 turn")
+                                    : QStringLiteral("Album: %1 turns").arg(m_turnsSeen);
+    const int games = m_games.back().number;
+    if (games > 1)
+        text += QStringLiteral(" in %1 games").arg(games);
+    if (m_turnsSeen > size())
+        text += QStringLiteral(", the last %1 kept").arg(size());
+    return text;
 }
 
 } // namespace pictova

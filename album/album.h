@@ -15,6 +15,8 @@ namespace pictova {
 struct AlbumEntry
 {
     int turnNumber = 0; // 1 for the first phrase this copy kept in the game
+    int game = 1;       // the game of this run it belongs to, 1 for the first
+    int key = 0;        // unique in the album, growing with every turn kept
     TurnEnd end;
     qint64 gameMs = 0; // time into the game
     QByteArray boardPng;
@@ -33,10 +35,21 @@ struct AlbumEntry
 // "m:ss", or "h:mm:ss" past the hour.
 QString gameClock(qint64 ms);
 
-// The turns of the game this copy kept, oldest first, at most kMaxEntries of them: a long game
-// drops its oldest turns. Drawers could fill every turn with noise and strokes up to the record's
-// cap; past kStrokeBudget bytes of packed records the oldest turns lose their replays, and past
-// kBoardBudget bytes of boards the oldest turns go. A plain game never comes near either.
+// A game of this run whose turns the album holds; its scores as they last stood.
+struct AlbumGame
+{
+    int number = 1;
+    QString scores; // "Ann 20, Cid 12, Me 8"; empty until known
+    int turnsSeen = 0;
+    // "Game 2 · Ann 20, Cid 12, Me 8 · 5 turns"
+    QString heading() const;
+};
+
+// The turns of every game of this run that this copy kept, oldest first, at most kMaxEntries of
+// them: a long run drops its oldest turns (and a game once none of its turns is left). Drawers could fill
+// every turn with noise and strokes up to the record's cap; past kStrokeBudget bytes of packed records the
+// oldest turns lose their replays, and past kBoardBudget bytes of boards the oldest turns go. A plain game
+// never comes near either.
 class Album : public QObject
 {
     Q_OBJECT
@@ -53,12 +66,20 @@ public:
     // Keeps the board (as PNG, with a thumbnail) and the strokes of a settled phrase.
     void add(const TurnEnd& end, qint64 gameMs, const QImage& board, const StrokeRecord& strokes);
     void clear();
+    // Another game begins: its turns go under a heading of their own (a game with no turn yet
+    // simply carries on as the new one).
+    void startGame();
+    // The running game's scores, kept in its heading.
+    void setScores(const QString& scores);
 
     const std::deque<AlbumEntry>& entries() const { return m_entries; }
     int size() const { return static_cast<int>(m_entries.size()); }
+    // The games with turns kept, oldest first; the running game is always there.
+    const std::deque<AlbumGame>& games() const { return m_games; }
+    const AlbumGame* game(int number) const;
     qsizetype strokeBytes() const { return m_strokeBytes; }
     qsizetype boardBytes() const { return m_boardBytes; }
-    // Every turn kept since the game started, including those dropped since.
+    // Every turn kept in this run, including those dropped since.
     int turnsSeen() const { return m_turnsSeen; }
     // The running count for the album's header.
     QString header() const;
@@ -70,6 +91,7 @@ private:
     void keepWithinBudgets();
 
     std::deque<AlbumEntry> m_entries;
+    std::deque<AlbumGame> m_games{AlbumGame{}};
     int m_turnsSeen = 0;
     qsizetype m_strokeBytes = 0;
     qsizetype m_boardBytes = 0;

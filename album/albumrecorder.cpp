@@ -30,6 +30,42 @@ AlbumRecorder::AlbumRecorder(ClientSession& session, Album& album, QObject* pare
     connect(&session, &ClientSession::turnStarted, this, &AlbumRecorder::turnStarted);
     connect(&session, &ClientSession::gameStarted, this, &AlbumRecorder::startAfresh);
     connect(&session, &ClientSession::turnEnded, this, &AlbumRecorder::turnEnded);
+    // The scores go into the game's heading as they change, and stay as they were once the game
+    // is won or another one wipes them.
+    const GameModel& model = session.model();
+    connect(&model, &GameModel::seatChanged, this, [this] {
+        if (m_scoresLive)
+            keepScores();
+    });
+    connect(&model, &GameModel::winnerChanged, this, [this] {
+        if (m_scoresLive && !m_session.model().winner().isEmpty()) {
+            keepScores();
+            m_scoresLive = false;
+        }
+    });
+    connect(&session, &ClientSession::scoresClearing, this, [this] {
+        if (m_scoresLive)
+            keepScores();
+        m_scoresLive = false;
+    });
+}
+
+void AlbumRecorder::keepScores()
+{
+    const GameModel& model = m_session.model();
+    QList<std::pair<int, QString>> standing;
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        if (model.seat(seat).taken)
+            standing.append({model.seat(seat).points, model.seatName(seat)});
+    // Players who have all left leave the last known scores standing.
+    if (standing.isEmpty())
+        return;
+    std::stable_sort(standing.begin(), standing.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList parts;
+    for (const auto& [points, name] : standing)
+        parts << QStringLiteral("%1 %2").arg(name).arg(points);
+    m_album.setScores(parts.join(QStringLiteral(", ")));
 }
 
 qint64 AlbumRecorder::now() const
@@ -39,7 +75,9 @@ qint64 AlbumRecorder::now() const
 
 void AlbumRecorder::startAfresh()
 {
-    m_album.clear();
+    m_album.startGame();
+    m_scoresLive = true;
+    keepScores();
     m_gameStartMs = now();
 }
 

@@ -33,7 +33,7 @@ public:
     void strokeReceived(StrokeKind kind, const QString& payload);
     // A complete framed message this copy sends; only the stroke messages are kept.
     void messageSent(const QByteArray& bytes);
-    // Another game in the same run: the album starts afresh.
+    // Another game in the same run: its turns go under a heading of their own.
     void startAfresh();
 
     const StrokeRecord& currentRecord() const { return m_record; }
@@ -45,6 +45,7 @@ private:
     qint64 now() const;
     void turnStarted();
     void turnEnded(const TurnEnd& end);
+    void keepScores();
 
     ClientSession& m_session;
     Album& m_album;
@@ -56,6 +57,7 @@ private:
     qint64 m_turnStartMs = 0;
     // Unknown to a newcomer until its first turn start.
     std::optional<qint64> m_gameStartMs;
+    bool m_scoresLive = true;
 };
 
 } // namespace pictova

@@ -42,6 +42,14 @@ void drawLine(QPainter& painter, const QRect& box, const QString& text)
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);
 }
 
+std::vector<const AlbumEntry*> allOf(const Album& album)
+{
+    std::vector<const AlbumEntry*> entries;
+    for (const AlbumEntry& entry : album.entries())
+        entries.push_back(&entry);
+    return entries;
+}
+
 } // namespace
 
 QSize albumSheetSize(int entries)
@@ -61,7 +69,13 @@ QRect albumSheetBoardRect(int index)
 
 QImage renderAlbumSheet(const Album& album, const QString& title)
 {
-    QImage sheet(albumSheetSize(album.size()), QImage::Format_RGB32);
+    return renderAlbumSheet(allOf(album), title);
+}
+
+QImage renderAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QString& title)
+{
+    const bool severalGames = !entries.empty() && entries.front()->game != entries.back()->game;
+    QImage sheet(albumSheetSize(static_cast<int>(entries.size())), QImage::Format_RGB32);
     sheet.fill(kSheetBackground);
     QPainter painter(&sheet);
     QFont font = painter.font();
@@ -73,7 +87,8 @@ QImage renderAlbumSheet(const Album& album, const QString& title)
 
     font.setPixelSize(12);
     int index = 0;
-    for (const AlbumEntry& entry : album.entries()) {
+    for (const AlbumEntry* shown : entries) {
+        const AlbumEntry& entry = *shown;
         const QRect board = albumSheetBoardRect(index++);
         painter.drawImage(
             board, entry.board().scaled(kSheetBoardSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -84,7 +99,8 @@ QImage renderAlbumSheet(const Album& album, const QString& title)
         font.setBold(true);
         painter.setFont(font);
         drawLine(painter, QRect(board.left(), board.bottom() + 1, board.width(), lineHeight),
-                 QStringLiteral("%1. %2").arg(entry.turnNumber).arg(entry.end.phrase));
+                 (severalGames ? QStringLiteral("Game %1, ").arg(entry.game) : QString()) +
+                     QStringLiteral("%1. %2").arg(entry.turnNumber).arg(entry.end.phrase));
         font.setBold(false);
         painter.setFont(font);
         drawLine(painter, QRect(board.left(), board.bottom() + 1 + lineHeight, board.width(), lineHeight),
@@ -107,14 +123,20 @@ QString albumBoardFileName(const QDateTime& stamp, int turnNumber)
 
 QString saveAlbumSheet(const Album& album, const QString& folder, const QDateTime& stamp)
 {
+    return saveAlbumSheet(allOf(album), album.header(), folder, stamp);
+}
+
+QString saveAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QString& label,
+                       const QString& folder, const QDateTime& stamp)
+{
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(albumSheetFileName(stamp));
-    const QString title = QStringLiteral("Pictova, %1 · %2")
-                              .arg(stamp.toString(QStringLiteral("yyyy-MM-dd HH:mm")), album.header());
+    const QString title =
+        QStringLiteral("Pictova, %1 · %2").arg(stamp.toString(QStringLiteral("yyyy-MM-dd HH:mm")), label);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    renderAlbumSheet(album, title).save(&buffer, "PNG");
+    renderAlbumSheet(entries, title).save(&buffer, "PNG");
     writeFile(path, png);
     return path;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 namespace pictova {
 
@@ -22,6 +23,9 @@ QSize albumSheetSize(int entries);
 // Where board `index` (0 for the oldest) sits on the sheet.
 QRect albumSheetBoardRect(int index);
 QImage renderAlbumSheet(const Album& album, const QString& title);
+// The sheet of some of the album's turns (oldest first); turns of several games are captioned
+// with their game.
+QImage renderAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QString& title);
 
 // "album-<stamp>.png" and "album-<stamp>-turn<n>.jpg": the stamp is the time of saving, so saved
 // albums and the manual snapshots ("snapshot<n>.jpg") never replace one another.
@@ -31,6 +35,9 @@ QString albumBoardFileName(const QDateTime& stamp, int turnNumber);
 // Write into `folder` (created if missing) and return the path; throw
 // PictovaError("Cannot create file <path>").
 QString saveAlbumSheet(const Album& album, const QString& folder, const QDateTime& stamp);
+// The sheet of `entries` under the title "Pictova, <date> · <label>".
+QString saveAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QString& label,
+                       const QString& folder, const QDateTime& stamp);
 QString saveAlbumBoard(const AlbumEntry& entry, const QString& folder, const QDateTime& stamp);
 
 } // namespace pictova

@@ -16,6 +16,8 @@ namespace pictova {
 ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("mychat"));
+    // Every server cuts a line past this; the field stops there so nothing is lost unseen.
+    setMaxLength(kMaxLineCharacters);
     setText(kChatPrompt);
     setTextColour(kDefaultTextColour);
 

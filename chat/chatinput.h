@@ -17,6 +17,8 @@ class ChatInput : public QLineEdit
 public:
     static constexpr ColourValue kDefaultTextColour = rgbColour(0x80, 0, 0); // maroon
     static constexpr ColourValue kDefaultActionColour = rgbColour(0, 0, 0);  // black
+    // The longest line a server passes on whole.
+    static constexpr int kMaxLineCharacters = 400;
 
     explicit ChatInput(QWidget* parent = nullptr);
 

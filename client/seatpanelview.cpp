@@ -151,8 +151,8 @@ void SeatPanelView::showAward()
         m_view.label_adrawer->setText(award.drawerText);
     if (!award.guesserText.isEmpty())
         m_view.label_aguesser->setText(award.guesserText);
-    m_view.label_adrawer->setVisible(award.shown);
-    m_view.label_aguesser->setVisible(award.shown);
+    m_view.label_adrawer->setVisible(award.shown && isPlayerSeat(award.drawerSeat));
+    m_view.label_aguesser->setVisible(award.shown && isPlayerSeat(award.guesserSeat));
 }
 
 void SeatPanelView::showTeamColours()

@@ -103,9 +103,15 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     connect(m_zoom, &WindowZoom::zoomed, this, &Tchat::zoomed);
     const std::optional<int> remembered = loadZoom(settingsFilePath());
     const QScreen* screen = this->screen();
-    const int designedHeight = centralWidget()->height() + menuBar()->sizeHint().height();
-    setZoomPercent(remembered ? *remembered
-                              : firstStartZoom(screen ? screen->geometry().height() : 0, designedHeight));
+    m_designedSize =
+        QSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    m_zoomRoom = [this] {
+        const QScreen* shown = this->screen();
+        return shown ? shown->availableGeometry().size() : QSize();
+    };
+    setZoomPercent(remembered
+                       ? *remembered
+                       : firstStartZoom(screen ? screen->geometry().height() : 0, m_designedSize.height()));
     // At 100 % the window has nothing to change, but the other windows still take their zoom
     // from this one, not from a game window before it.
     DialogZoom::instance()->setZoom(m_zoomPercent / 100.0);
@@ -117,6 +123,42 @@ void Tchat::setZoomPercent(int percent)
     for (QAction* item : std::as_const(m_zoomItems))
         item->setChecked(item->data().toInt() == m_zoomPercent);
     m_zoom->apply(m_zoomPercent / 100.0);
+}
+
+void Tchat::setZoomRoom(std::function<QSize()> room)
+{
+    m_zoomRoom = std::move(room);
+    offerZoomSteps();
+}
+
+void Tchat::offerZoomSteps()
+{
+    // The window cannot be resized: a step larger than the screen would put the chat input, the
+    // scores and the buttons out of reach, so only the steps that fit are offered.
+    // Once the window is shown: the window manager's frame is known then.
+    const QSize room = m_zoomRoom ? m_zoomRoom() : QSize();
+    if (room.isEmpty() || !isVisible())
+        return;
+    m_offeredZoomSteps = zoomStepsThatFit(room, m_designedSize, frameGeometry().size() - geometry().size());
+    for (QAction* item : std::as_const(m_zoomItems))
+        item->setVisible(m_offeredZoomSteps.contains(item->data().toInt()));
+    // The remembered step stays remembered for a larger screen.
+    if (m_zoomPercent > m_offeredZoomSteps.last())
+        setZoomPercent(m_offeredZoomSteps.last());
+}
+
+int Tchat::offeredZoomStep(int direction) const
+{
+    const int next = nextZoomStep(m_zoomPercent, direction);
+    return m_offeredZoomSteps.isEmpty() ? next : std::min(next, m_offeredZoomSteps.last());
+}
+
+void Tchat::followScreenRoom(QScreen* screen)
+{
+    disconnect(m_screenRoom);
+    if (screen)
+        m_screenRoom =
+            connect(screen, &QScreen::availableGeometryChanged, this, [this] { offerZoomSteps(); });
 }
 
 void Tchat::chooseZoom(int percent)
@@ -229,6 +271,11 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
             const WordFolder words = WordFolder::read(folder);
             return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
         });
+        // The choices of the last start, this run's or an earlier one's, are offered again.
+        windows.gamestartform->setChoices(loadStartChoices(settingsFilePath()));
+        connect(windows.gamestartform, &Tgamestartform::valuesChanged, m_turnView,
+                &TurnView::showChosenSettings);
+        m_turnView->showChosenSettings();
         connect(windows.gamestartform, &Tgamestartform::startRequested, this,
                 [this] { guarded([this] { startgame(); }); });
         // Closing the form without a start leaves the host a way back to it.
@@ -242,8 +289,10 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
     if (windows.phrases)
         windows.phrases->setStorePhrases(
             [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
-    if (windows.download)
+    if (windows.download) {
         connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);
+        connect(windows.download, &Tdownload::joinRequested, m_chooser, &GameChooser::openJoinDialog);
+    }
 }
 
 void Tchat::guarded(const std::function<void()>& action)
@@ -263,8 +312,15 @@ void Tchat::showEvent(QShowEvent* event)
     m_shownOnce = true;
     // On a screen of another pixel density the board and the pictures are drawn afresh for it.
     if (QWindow* window = windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, [this] { m_zoom->apply(m_zoomPercent / 100.0); });
+        connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+            m_zoom->apply(m_zoomPercent / 100.0);
+            followScreenRoom(screen);
+            offerZoomSteps();
+        });
+        followScreenRoom(window->screen());
         m_zoom->apply(m_zoomPercent / 100.0);
+        // The window manager's frame is known now.
+        offerZoomSteps();
     }
     // A window shown by a test must not take the test runner's own arguments for a command line.
     if (property("noParams").toBool())
@@ -306,16 +362,20 @@ void Tchat::processparams(const QStringList& params)
 
 void Tchat::hostpress()
 {
+    GameModel& model = m_session.model();
+    QString port = gamePort();
     try {
-        m_session.startHosting(gamePort());
+        if (model.solo())
+            port = QString::number(m_session.startSoloHosting(port));
+        else
+            m_session.startHosting(port);
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;
     }
-    GameModel& model = m_session.model();
     m_session.setLoginName(m_session.playerName());
     model.setHosting(true);
-    guarded([this] { m_session.connectTo(QStringLiteral("127.0.0.1"), gamePort()); });
+    guarded([this, port] { m_session.connectTo(QStringLiteral("127.0.0.1"), port); });
     model.setStartOffered(true);
     model.setStartMenuEnabled(true);
 }
@@ -332,6 +392,37 @@ void Tchat::button_startClick()
         showMessage(QStringLiteral("You are not connected"), {});
         return;
     }
+    if (m_session.model().gameRunning()) {
+        confirmRestart();
+        return;
+    }
+    openStartForm();
+}
+
+void Tchat::confirmRestart()
+{
+    if (QMessageBox* open =
+            findChild<QMessageBox*>(QStringLiteral("confirmRestart"), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        return;
+    }
+    auto* box =
+        new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"),
+                        QStringLiteral("A game is running. Start a new one? Every score goes back to 0."),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("confirmRestart"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    connect(box, &QMessageBox::finished, this, [this](int result) {
+        if (result == QMessageBox::Yes && m_session.model().loggedIn())
+            openStartForm();
+    });
+    box->show();
+}
+
+void Tchat::openStartForm()
+{
     if (m_view.gamestartform) {
         m_view.gamestartform->setHostsGame(m_session.model().hosting());
         m_view.gamestartform->setRevealLettersOffered(
@@ -345,6 +436,11 @@ void Tchat::startgame()
 {
     if (!m_view.gamestartform)
         return;
+    try {
+        saveStartChoices(settingsFilePath(), m_view.gamestartform->choices());
+    } catch (const PictovaError&) {
+        // Not remembering the choices does not stop the game.
+    }
     m_session.useWordFolder(m_view.gamestartform->wordFolder());
     m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
                            m_view.gamestartform->timeText(), m_view.gamestartform->revealLettersChecked());

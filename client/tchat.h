@@ -9,6 +9,7 @@
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QScreen;
 
 namespace pictova {
 
@@ -100,6 +101,8 @@ public:
     int zoomPercent() const { return m_zoomPercent; }
     void setZoomPercent(int percent);
     void chooseZoom(int percent);
+    // The room the window has on its screen, the screen's available area unless a test says.
+    void setZoomRoom(std::function<QSize()> room);
 
     // Shows a secondary window; the first time, centred over the game window.
     void presentWindow(QWidget* window);
@@ -124,10 +127,19 @@ private:
     // The pictures of the window, drawn for its zoom and screen.
     void drawPictures();
     void zoomed(qreal zoom, qreal devicePixelRatio);
+    // Shows only the zoom steps at which the window fits its screen, and goes down to the
+    // largest of them when it is larger.
+    void offerZoomSteps();
+    // The step after (> 0) or before (< 0) the current one, among those offered.
+    int offeredZoomStep(int direction) const;
+    void followScreenRoom(QScreen* screen);
     void wireSession();
     // The window's own parts start afresh for another game in the same run.
     void clearForNewGame();
     void closeWindow();
+    // File > Start Game while a game runs: the game master says first whether every score goes.
+    void confirmRestart();
+    void openStartForm();
     void showMessage(const QString& text, std::function<void()> then);
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
@@ -153,6 +165,10 @@ private:
     WindowZoom* m_zoom = nullptr;
     int m_zoomPercent = 100;
     QList<QAction*> m_zoomItems;
+    QSize m_designedSize; // the window's inside at 100 %, its menu bar included
+    std::function<QSize()> m_zoomRoom;
+    QList<int> m_offeredZoomSteps;
+    QMetaObject::Connection m_screenRoom;
 
     QAction* m_PlaySounds1 = nullptr;
     QAction* m_ScrollChatOff1 = nullptr;

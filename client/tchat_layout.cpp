@@ -14,6 +14,7 @@
 #include "shell/about.h"
 #include "shell/designscale.h"
 #include "shell/help.h"
+#include "shell/settings.h"
 #include "shell/zoomsetting.h"
 
 #include <QPainter>
@@ -179,10 +180,10 @@ void Tchat::buildTopPanel(QWidget* top)
 
     auto* strip = panel(QStringLiteral("FlatPanel1"), top, QRect(1, 46, 533, 21));
     m_view.image_cat = label(QStringLiteral("image_cat"), QString(), strip, QRect(3, 3, 100, 15));
-    m_view.playtoscore =
-        label(QStringLiteral("playtoscore"), kPlayToBeforeAnyGame, strip, QRect(112, 2, 130, 17));
-    m_view.timeperturn =
-        label(QStringLiteral("timeperturn"), kTimeBeforeAnyGame, strip, QRect(246, 2, 130, 17));
+    m_view.playtoscore = label(QStringLiteral("playtoscore"), kPlayToBeforeAnyGame.arg(StartChoices{}.playto),
+                               strip, QRect(112, 2, 130, 17));
+    m_view.timeperturn = label(QStringLiteral("timeperturn"), kTimeBeforeAnyGame.arg(StartChoices{}.seconds),
+                               strip, QRect(246, 2, 130, 17));
     for (QLabel* l : {m_view.playtoscore, m_view.timeperturn}) {
         setBold(l, 11);
         setColour(l, kMaroon);
@@ -228,7 +229,7 @@ void Tchat::buildDrawingPanel(QWidget* drawing)
     m_view.label_pickcatagory =
         label(QStringLiteral("label_pickcatagory"), QString(), pick, QRect(3, 6, 200, 18));
     m_view.label_pickcatagory1 = label(QStringLiteral("label_pickcatagory1"),
-                                       QStringLiteral("is picking a catagory"), pick, QRect(3, 24, 200, 18));
+                                       QStringLiteral("is picking a category"), pick, QRect(3, 24, 200, 18));
     for (QLabel* l : {m_view.label_pickcatagory, m_view.label_pickcatagory1}) {
         l->setAlignment(Qt::AlignCenter);
         setBold(l, 14);
@@ -391,9 +392,9 @@ void Tchat::buildZoomMenu(QMenu* view)
     // Ctrl and the + key, shifted or not (on many keyboards + shares its key with =).
     step(QStringLiteral("ZoomIn1"), QStringLiteral("Zoom In"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [this] { return nextZoomStep(m_zoomPercent, +1); });
+         [this] { return offeredZoomStep(+1); });
     step(QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-         [this] { return nextZoomStep(m_zoomPercent, -1); });
+         [this] { return offeredZoomStep(-1); });
     step(QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
          [] { return kZoomSteps.front(); });
 }

@@ -86,7 +86,7 @@ void TurnView::showPicking()
     if (!choosing)
         return;
     m_view.label_pickcatagory->setText(QStringLiteral("Your turn to"));
-    m_view.label_pickcatagory1->setText(QStringLiteral("choose a catagory"));
+    m_view.label_pickcatagory1->setText(QStringLiteral("choose a category"));
     m_view.panel_pickcatagory->show();
     m_view.panel_pickcatagory->raise();
 }
@@ -135,9 +135,7 @@ void TurnView::showCategory()
 void TurnView::showSettings()
 {
     if (m_model.settingsAnnouncement() == SettingsAnnouncement::None) {
-        // No game announced yet: the strip reads as it did when the window opened.
-        m_view.playtoscore->setText(kPlayToBeforeAnyGame);
-        m_view.timeperturn->setText(kTimeBeforeAnyGame);
+        showChosenSettings();
         return;
     }
     const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
@@ -158,6 +156,17 @@ void TurnView::showSettings()
     if (m_view.gamestartform)
         m_view.gamestartform->setAnnounced(m_model.playTo(), m_model.secondsPerTurn());
     m_view.JustWatch1->setEnabled(!m_model.teamGame());
+}
+
+void TurnView::showChosenSettings()
+{
+    if (m_model.settingsAnnouncement() != SettingsAnnouncement::None)
+        return;
+    // No game announced yet: the strip shows what a game started now would use, the start
+    // dialog's values (a newcomer's countdown takes its time from there too).
+    const StartChoices chosen = m_view.gamestartform ? m_view.gamestartform->choices() : StartChoices{};
+    m_view.playtoscore->setText(kPlayToBeforeAnyGame.arg(chosen.playto));
+    m_view.timeperturn->setText(kTimeBeforeAnyGame.arg(chosen.seconds));
 }
 
 void TurnView::showStartOffer()

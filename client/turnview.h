@@ -18,6 +18,8 @@ public:
 
     // The category's banner, drawn for the window's zoom.
     void showCategory();
+    // Before any game: what a game started now would use, the start dialog's values.
+    void showChosenSettings();
 
 private:
     void showPhase();

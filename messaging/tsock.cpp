@@ -195,7 +195,7 @@ void TSock::setListen(bool listen)
         throw ESockException(QStringLiteral("Listen - Socket Already In Use"));
     const quint16 port = resolvePort();
     auto server = std::make_unique<QTcpServer>();
-    if (!server->listen(QHostAddress::AnyIPv4, port))
+    if (!server->listen(ListenAddress, port))
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
     m_server = server.release();
     connect(m_server, &QTcpServer::newConnection, this, [this] { emit onAccept(this); });

@@ -38,12 +38,15 @@ public:
 
     QString HostName;
     QString PortName;
+    // Where a listener takes connections: every IPv4 address unless narrowed (a solo game keeps
+    // to the loopback, so nobody on the network can walk into it).
+    QHostAddress ListenAddress{QHostAddress::AnyIPv4};
     int Tag = 0;
 
     // Client side: resolves the host and port and starts the connect. Returns the connected flag;
     // does nothing when the component already holds a socket.
     bool open();
-    // Makes the component a listener on every local address at PortName, or stops listening.
+    // Makes the component a listener on ListenAddress at PortName, or stops listening.
     void setListen(bool listen);
     // Takes a waiting connection off a listener; the new component starts connected.
     TSock* accept(QObject* parent = nullptr);

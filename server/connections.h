@@ -46,6 +46,8 @@ public:
     ~ServerConnections() override;
 
     void setPortName(const QString& port) { m_sock1.PortName = port; }
+    void setListenAddress(const QHostAddress& address) { m_sock1.ListenAddress = address; }
+    QHostAddress listenAddress() const { return m_sock1.ListenAddress; }
     // Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const { return m_sock1.localPort(); }

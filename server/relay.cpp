@@ -48,6 +48,11 @@ std::optional<QString> Relay::passable(int seat, const QString& textAndColour)
         }
         return std::nullopt;
     }
+    if (textcap::characterCount(line.text) > kMaxLineLength)
+        m_outbox.sendTo(
+            seat,
+            toclient::notice(
+                QStringLiteral("Your line was longer than %1 characters and was cut.").arg(kMaxLineLength)));
     if (!line.hasColour)
         return text;
     return text + QLatin1Char('|') + textcap::capped(line.colour, kMaxColourLength);

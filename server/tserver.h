@@ -36,6 +36,9 @@ public:
 
     // Port text for the listener, "7772" unless set (tests use "0").
     void setPortName(const QString& port);
+    // The address the listener takes connections on; every IPv4 address unless set.
+    void setListenAddress(const QHostAddress& address) { m_connections.setListenAddress(address); }
+    QHostAddress listenAddress() const { return m_connections.listenAddress(); }
     // Starts listening. Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const;

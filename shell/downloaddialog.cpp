@@ -5,6 +5,7 @@
 #include "shell/dialogzoom.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -164,7 +165,12 @@ void Tdownload::Button1Click()
 
 void Tdownload::Button2Click()
 {
-    m_downloader.openLobby();
+    if (m_downloader.lobbyInstalled()) {
+        m_downloader.openLobby();
+        return;
+    }
+    hide();
+    emit joinRequested();
 }
 
 void Tdownload::showFolderClick()
@@ -182,6 +188,16 @@ void Tdownload::showState()
     m_infolabel3->setText(m_downloader.phaseText());
     m_getbutton->setEnabled(m_downloader.getEnabled());
     m_abortbutton->setEnabled(m_downloader.abortEnabled());
+}
+
+void Tdownload::keyPressEvent(QKeyEvent* event)
+{
+    // Escape leaves the choice as "Play Solo Game" does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Tdownload::showEvent(QShowEvent* event)

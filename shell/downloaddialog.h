@@ -11,7 +11,8 @@ class QPushButton;
 namespace pictova {
 
 // The window that offers a solo player the Quorix Lobby: download its installer, play on
-// alone, or close the game and open the installed lobby.
+// alone, or play with others: close the game and open the installed lobby, or, where there is no
+// lobby, join a game from the game window.
 class Tdownload : public QWidget
 {
     Q_OBJECT
@@ -31,9 +32,12 @@ public:
 
 signals:
     void closeGameRequested();
+    // "Play with Others" without the lobby program: the player joins a game from the window.
+    void joinRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showState();

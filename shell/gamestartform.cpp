@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace pictova {
 
@@ -63,9 +64,12 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     m_upDown2->setObjectName(QStringLiteral("UpDown2"));
     m_upDown2->setGeometry(195, 40, 17, 21);
     for (QLineEdit* field : {m_playtoscore, m_timeperturn}) {
-        field->setReadOnly(true);
+        // Digits only; the number is put within the field's limits once the typing is done.
+        field->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), field));
         field->setAlignment(Qt::AlignRight);
         field->installEventFilter(this);
+        connect(field, &QLineEdit::editingFinished, this, &Tgamestartform::takeTyped);
     }
 
     m_team->setObjectName(QStringLiteral("team"));
@@ -90,18 +94,22 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     m_flatButton1->setAutoFillBackground(false);
 
     connect(m_upDown1, &UpDown::up, this, [this] {
+        takeTyped();
         m_playto.stepUp();
         showValues();
     });
     connect(m_upDown1, &UpDown::down, this, [this] {
+        takeTyped();
         m_playto.stepDown();
         showValues();
     });
     connect(m_upDown2, &UpDown::up, this, [this] {
+        takeTyped();
         m_time.stepUp();
         showValues();
     });
     connect(m_upDown2, &UpDown::down, this, [this] {
+        takeTyped();
         m_time.stepDown();
         showValues();
     });
@@ -246,8 +254,35 @@ void Tgamestartform::setAnnounced(int playto, int seconds)
     showValues();
 }
 
+StartChoices Tgamestartform::choices() const
+{
+    return {m_playto.position(), m_time.position(), m_team->isChecked(), m_revealLetters->isChecked()};
+}
+
+void Tgamestartform::setChoices(const StartChoices& choices)
+{
+    m_playto.setPosition(choices.playto);
+    m_time.setPosition(choices.seconds);
+    m_team->setChecked(choices.team);
+    m_revealLetters->setChecked(choices.revealLetters);
+    showValues();
+}
+
+void Tgamestartform::takeTyped()
+{
+    for (auto [field, range] : {std::pair{m_playtoscore, &m_playto}, std::pair{m_timeperturn, &m_time}}) {
+        bool number = false;
+        const int typed = field->text().toInt(&number);
+        if (number)
+            range->setPosition(typed);
+    }
+    showValues();
+}
+
 void Tgamestartform::FlatButton1Click()
 {
+    // A number still being typed counts as typed.
+    takeTyped();
     emit startRequested();
     hide();
 }
@@ -256,6 +291,7 @@ void Tgamestartform::showValues()
 {
     m_playtoscore->setText(QString::number(m_playto.position()));
     m_timeperturn->setText(QString::number(m_time.position()));
+    emit valuesChanged();
 }
 
 void Tgamestartform::paintEvent(QPaintEvent*)
@@ -283,6 +319,7 @@ bool Tgamestartform::eventFilter(QObject* watched, QEvent* event)
         SteppedRange& range = watched == m_playtoscore ? m_playto : m_time;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            takeTyped();
             key == Qt::Key_Up ? range.stepUp() : range.stepDown();
             showValues();
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/settings.h"
 #include "shell/steppedrange.h"
 
 #include <QWidget>
@@ -53,6 +54,11 @@ public:
     // A game was announced: show its values (kept within the fields' limits and steps).
     void setAnnounced(int playto, int seconds);
 
+    // What the player chose, and the choices of an earlier run to start from (numbers are kept
+    // within the fields' limits and steps).
+    StartChoices choices() const;
+    void setChoices(const StartChoices& choices);
+
     void FlatButton1Click();
 
     static constexpr int kClientWidth = 240;
@@ -63,6 +69,8 @@ signals:
     void startRequested();
     // Closed with its close box: no game was asked for.
     void dismissed();
+    // The score or the time shown changed.
+    void valuesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +80,9 @@ protected:
 
 private:
     void showValues();
+    // Numbers typed into the fields count once the typing is done: kept within the fields' limits
+    // and steps, or the field's value back when it holds no number.
+    void takeTyped();
     void wordsChoiceActivated(int index);
     void showWordsNote();
     void loadRememberedFolder();

@@ -14,10 +14,13 @@ const char* kOverview = R"(
 look on. The players take turns at drawing: the drawer is given a secret word or phrase and
 draws it on the board with the mouse, while everybody else tries to guess what is being
 drawn by typing guesses.</p>
-<p>Games against other people are arranged through the Quorix Lobby, where players meet,
-pick a host and start a game together.</p>
+<p>To play with other people, one of you hosts the game with <b>File &gt; Host a Game…</b>
+(Ctrl+H) and the others join it with <b>File &gt; Join a Game…</b> (Ctrl+J), which lists the games
+announced on your local network and takes the host's address for any other. The same two buttons
+sit on the board while no game runs, and <b>Play with Others</b> at start-up opens Join a Game. Help
+&gt; Connecting tells more.</p>
 <p>If you just want to practise your drawing, start Pictova on its own: it opens a solo game
-with a limited set of phrases, which needs no lobby and no network at all.</p>
+with a limited set of phrases, which needs no network at all and is open to nobody else.</p>
 <p>Beside the board you will find the chat, the score of every seat, and a row of ten phrase
 buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
 "Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
@@ -76,7 +79,8 @@ cleared.</p>
 <p>Everybody else types guesses in the answer field at the bottom of the screen and presses
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.</p>
 <p>A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
-time, the turn ends and no points are given.</p>
+time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
+drawer's score; a score never goes below 0).</p>
 )";
 
 const char* kScoring = R"(
@@ -99,10 +103,11 @@ with the little camera on it.</p>
 "snapshots" next to your settings.</p>
 <p>Choose View &gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.</p>
-<p>Every turn also goes into the album by itself, the last 200 of a game: View &gt; Album shows
-the game's drawings, newest first. Double-click one to watch it being drawn again (Play, Pause,
-1× or 4×). Save Album puts one picture of the whole game in the "snapshots" folder, and Save
-Board as JPEG keeps the drawing you chose there too.</p>
+<p>Every turn also goes into the album by itself, the last 200 since Pictova was started: View
+&gt; Album shows the drawings of every game, newest first, each game under a heading with its
+scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+folder, and Save Board as JPEG keeps the drawing you chose there too.</p>
 )";
 
 const char* kDocumentation = R"(

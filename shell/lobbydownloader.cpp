@@ -148,9 +148,14 @@ void LobbyDownloader::showInFolder()
     }
 }
 
+bool LobbyDownloader::lobbyInstalled() const
+{
+    return QFileInfo::exists(m_lobbyPath);
+}
+
 void LobbyDownloader::openLobby()
 {
-    if (!QFileInfo::exists(m_lobbyPath)) {
+    if (!lobbyInstalled()) {
         if (m_message)
             m_message(kNoLobby);
         return;

@@ -42,6 +42,8 @@ public:
     void download();
     void stop();
     void openLobby();
+    // Whether the lobby program is there to open.
+    bool lobbyInstalled() const;
     // Opens the folder that holds the downloaded file (never the file itself).
     void showInFolder();
 

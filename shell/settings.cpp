@@ -83,4 +83,27 @@ void saveWordFolder(const QString& path, const QString& folder)
     ini.save();
 }
 
+StartChoices loadStartChoices(const QString& path)
+{
+    const IniFile ini(path);
+    StartChoices choices;
+    choices.playto = ini.readInteger(kSection, QStringLiteral("StartPlayTo"), choices.playto);
+    choices.seconds = ini.readInteger(kSection, QStringLiteral("StartSeconds"), choices.seconds);
+    choices.team = ini.readString(kSection, QStringLiteral("StartTeam"), QString()) == QLatin1String("true");
+    choices.revealLetters =
+        ini.readString(kSection, QStringLiteral("StartRevealLetters"), QString()) != QLatin1String("false");
+    return choices;
+}
+
+void saveStartChoices(const QString& path, const StartChoices& choices)
+{
+    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    IniFile ini(path);
+    ini.writeString(kSection, QStringLiteral("StartPlayTo"), QString::number(choices.playto));
+    ini.writeString(kSection, QStringLiteral("StartSeconds"), QString::number(choices.seconds));
+    ini.writeString(kSection, QStringLiteral("StartTeam"), flag(choices.team));
+    ini.writeString(kSection, QStringLiteral("StartRevealLetters"), flag(choices.revealLetters));
+    ini.save();
+}
+
 } // namespace pictova

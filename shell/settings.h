@@ -47,4 +47,19 @@ QString loadWordFolder(const QString& path);
 // Writes "WordFolder"; the same failure as saveSettings.
 void saveWordFolder(const QString& path, const QString& folder);
 
+// The start dialog's last choices. Their keys are new: a first-version copy reading the same
+// file passes them by.
+struct StartChoices
+{
+    int playto = 20;
+    int seconds = 120;
+    bool team = false;
+    bool revealLetters = true;
+};
+// "StartPlayTo", "StartSeconds", "StartTeam", "StartRevealLetters"; defaults where missing or
+// unreadable (the dialog keeps the numbers within its ranges).
+StartChoices loadStartChoices(const QString& path);
+// Writes those keys; the same failure as saveSettings.
+void saveStartChoices(const QString& path, const StartChoices& choices);
+
 } // namespace pictova

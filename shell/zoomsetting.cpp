@@ -34,6 +34,19 @@ int nextZoomStep(int percent, int direction)
     return kZoomSteps[static_cast<size_t>(index)];
 }
 
+QList<int> zoomStepsThatFit(QSize room, QSize designed, QSize frame)
+{
+    QList<int> steps{kZoomSteps.front()};
+    for (int step : kZoomSteps) {
+        // Whole pixels, as the window is laid out: a step fits when it rounds to the room exactly.
+        const qint64 width = (static_cast<qint64>(designed.width()) * step + 50) / 100 + frame.width();
+        const qint64 height = (static_cast<qint64>(designed.height()) * step + 50) / 100 + frame.height();
+        if (step != kZoomSteps.front() && width <= room.width() && height <= room.height())
+            steps << step;
+    }
+    return steps;
+}
+
 int firstStartZoom(int screenHeight, int designedHeight)
 {
     if (screenHeight <= 0 || designedHeight <= 0)

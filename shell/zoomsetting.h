@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <optional>
@@ -16,6 +18,11 @@ int nextZoomStep(int percent, int direction);
 // The window's zoom the first time the game starts: the step that makes a window of
 // `designedHeight` pixels at 100 % nearest to half the screen's height.
 int firstStartZoom(int screenHeight, int designedHeight);
+
+// The steps at which a window whose zoomed part measures `designed` at 100 % (plus `frame`, the
+// window manager's frame, which does not zoom) fits within `room`; 100 % always, even when it
+// does not fit.
+QList<int> zoomStepsThatFit(QSize room, QSize designed, QSize frame);
 
 // The remembered zoom ("Zoom" in the settings file's section, a key older versions ignore), as a
 // step; none when the key is missing or unreadable. Never throws.

@@ -7,6 +7,7 @@
 #include "shell/dialogzoom.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@
 namespace pictova {
 
 namespace {
-constexpr int kEntryRole = Qt::UserRole + 1; // the entry's turn number
+constexpr int kEntryRole = Qt::UserRole + 1; // the entry's key; 0 on a game's heading
 // Room around a thumbnail for its caption: phrase (two lines when long), drawer, outcome.
 constexpr QSize kCellMargins(44, 92);
 
@@ -51,6 +52,10 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     bold.setPointSize(bold.pointSize() + 2);
     m_header->setFont(bold);
 
+    m_gameChoice = new QComboBox(this);
+    m_gameChoice->setObjectName(QStringLiteral("combo_albumGame"));
+    m_gameChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
     m_grid = new QListWidget(this);
     m_grid->setObjectName(QStringLiteral("list_album"));
     m_grid->setViewMode(QListView::IconMode);
@@ -74,21 +79,25 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     buttons->addWidget(m_saveBoard);
     buttons->addWidget(m_saveAlbum);
     buttons->addWidget(m_status, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_header, 1);
+    top->addWidget(m_gameChoice);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_header);
+    layout->addLayout(top);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
 
     m_player = new ReplayPlayer(this);
     connect(m_grid, &QListWidget::itemDoubleClicked, this, [this] { replaySelected(); });
     connect(m_grid, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_replay->setEnabled(row >= 0);
-        m_saveBoard->setEnabled(row >= 0);
+        m_replay->setEnabled(entryAtRow(row) != nullptr);
+        m_saveBoard->setEnabled(entryAtRow(row) != nullptr);
     });
     connect(m_replay, &QPushButton::clicked, this, [this] { replaySelected(); });
     connect(m_saveAlbum, &QPushButton::clicked, this, [this] { saveAlbum(); });
     connect(m_saveBoard, &QPushButton::clicked, this, [this] { saveSelectedBoard(); });
     connect(&album, &Album::changed, this, &AlbumDialog::rebuild);
+    connect(m_gameChoice, &QComboBox::activated, this, [this] { rebuild(); });
     DialogZoom::whenZoomed(this, [this] {
         const QSize thumbnail(design::scaled(this, Album::kThumbnailSize.width()),
                               design::scaled(this, Album::kThumbnailSize.height()));
@@ -120,35 +129,87 @@ QIcon AlbumDialog::thumbnail(const AlbumEntry& entry) const
     return framedThumbnail(drawn, devicePixelRatioF());
 }
 
+void AlbumDialog::refillGameChoice()
+{
+    const int chosen = shownGame();
+    const QSignalBlocker quiet(m_gameChoice);
+    m_gameChoice->clear();
+    m_gameChoice->addItem(QStringLiteral("All games"), 0);
+    const auto& games = m_album.games();
+    for (auto game = games.rbegin(); game != games.rend(); ++game)
+        m_gameChoice->addItem(game->heading(), game->number);
+    m_gameChoice->setCurrentIndex(std::max(0, m_gameChoice->findData(chosen)));
+    m_gameChoice->setVisible(games.size() > 1);
+}
+
+int AlbumDialog::shownGame() const
+{
+    return m_gameChoice->currentIndex() > 0 ? m_gameChoice->currentData().toInt() : 0;
+}
+
+void AlbumDialog::showGame(int number)
+{
+    m_gameChoice->setCurrentIndex(std::max(0, m_gameChoice->findData(number)));
+    rebuild();
+}
+
+std::vector<const AlbumEntry*> AlbumDialog::shownEntries() const
+{
+    const int game = shownGame();
+    std::vector<const AlbumEntry*> shown;
+    const auto& entries = m_album.entries();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+        if (game == 0 || entry->game == game)
+            shown.push_back(&*entry);
+    return shown;
+}
+
 void AlbumDialog::rebuild()
 {
+    refillGameChoice();
     m_header->setText(m_album.header());
     const int keep = m_grid->currentRow() >= 0 ? m_grid->currentItem()->data(kEntryRole).toInt() : 0;
     m_grid->clear();
-    const auto& entries = m_album.entries();
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+    // Several games shown together each start under a heading with the game's scores.
+    const bool headings = shownGame() == 0 && m_album.games().size() > 1;
+    int headed = 0;
+    for (const AlbumEntry* entry : shownEntries()) {
+        if (headings && entry->game != headed) {
+            headed = entry->game;
+            const AlbumGame* game = m_album.game(headed);
+            auto* heading = new QListWidgetItem(
+                game ? game->heading().replace(QStringLiteral(" · "), QStringLiteral("\n")) : QString());
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            heading->setFlags(Qt::ItemIsEnabled);
+            heading->setData(kEntryRole, 0);
+            m_grid->addItem(heading);
+        }
         // Plain text: names and phrases come from peers.
         auto* item = new QListWidgetItem(
             thumbnail(*entry), QStringLiteral("%1. %2\n%3 drew\n%4")
                                    .arg(entry->turnNumber)
                                    .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
-        item->setData(kEntryRole, entry->turnNumber);
+        item->setData(kEntryRole, entry->key);
         item->setToolTip(entry->byline());
         m_grid->addItem(item);
-        if (entry->turnNumber == keep)
+        if (entry->key == keep)
             m_grid->setCurrentItem(item);
     }
-    m_replay->setEnabled(m_grid->currentRow() >= 0);
-    m_saveBoard->setEnabled(m_grid->currentRow() >= 0);
-    m_saveAlbum->setEnabled(m_album.size() > 0);
+    m_replay->setEnabled(entryAtRow(m_grid->currentRow()) != nullptr);
+    m_saveBoard->setEnabled(entryAtRow(m_grid->currentRow()) != nullptr);
+    m_saveAlbum->setEnabled(m_grid->count() > 0);
 }
 
 const AlbumEntry* AlbumDialog::entryAtRow(int row) const
 {
-    const auto& entries = m_album.entries();
-    if (row < 0 || row >= static_cast<int>(entries.size()))
-        return nullptr;
-    return &entries[entries.size() - 1 - static_cast<size_t>(row)];
+    const QListWidgetItem* item = m_grid->item(row);
+    const int key = item ? item->data(kEntryRole).toInt() : 0;
+    for (const AlbumEntry& entry : m_album.entries())
+        if (key != 0 && entry.key == key)
+            return &entry;
+    return nullptr;
 }
 
 void AlbumDialog::replaySelected()
@@ -171,13 +232,17 @@ void AlbumDialog::reportError(const QString& text)
 
 QString AlbumDialog::saveAlbum()
 {
-    if (m_album.size() == 0 || !m_folder)
+    std::vector<const AlbumEntry*> entries = shownEntries();
+    if (entries.empty() || !m_folder)
         return {};
+    std::reverse(entries.begin(), entries.end());
+    const AlbumGame* game = m_album.game(shownGame());
     // A long game's sheet takes a moment to draw.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     try {
-        const QString path = saveAlbumSheet(m_album, m_folder(), QDateTime::currentDateTime());
+        const QString path = saveAlbumSheet(entries, game ? game->heading() : m_album.header(), m_folder(),
+                                            QDateTime::currentDateTime());
         m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
         return path;
     } catch (const PictovaError& error) {

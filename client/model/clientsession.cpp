@@ -143,8 +143,26 @@ void ClientSession::routeToView(const QString& command, CommandTable::Handler ha
 
 void ClientSession::startHosting(const QString& port)
 {
+    listenAt(QHostAddress(QHostAddress::AnyIPv4), port);
+}
+
+quint16 ClientSession::startSoloHosting(const QString& port)
+{
+    const QHostAddress loopback(QHostAddress::LocalHost);
+    try {
+        listenAt(loopback, port);
+    } catch (const ESockException&) {
+        // Nobody joins a solo game, so any free port serves.
+        listenAt(loopback, QStringLiteral("0"));
+    }
+    return m_server->listeningPort();
+}
+
+void ClientSession::listenAt(const QHostAddress& address, const QString& port)
+{
     auto server = std::make_unique<TServer>();
     server->setSoloGameSource([this] { return m_model.solo(); });
+    server->setListenAddress(address);
     server->setPortName(port);
     server->startListening();
     m_server = std::move(server);

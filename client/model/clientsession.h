@@ -64,6 +64,9 @@ public:
 
     // Starts this copy's own game server on `port`; throws ESockException when it cannot listen.
     void startHosting(const QString& port);
+    // Starts the server of a solo game: on the loopback only, at `port`, or at a free loopback port
+    // when that one is taken (another copy on this machine). Returns the port it listens on.
+    quint16 startSoloHosting(const QString& port);
     TServer* hostedServer() const { return m_server.get(); }
     // Connects to `host` at `port`; throws ESockException on a failure the socket reports at once.
     void connectTo(const QString& host, const QString& port);
@@ -151,6 +154,8 @@ signals:
     void turnStarted();
     // The category pick abandons any stroke in progress.
     void strokeAbandoned();
+    // A game start is about to put every score back to 0: the last game's scores still stand.
+    void scoresClearing();
     // A game starts (or starts again); a newcomer to a running game does not see this.
     void gameStarted();
     // The phrase of the running turn is settled; the board still shows the drawing.
@@ -172,6 +177,8 @@ signals:
     void reconnected();
 
 private:
+    // Replaces this copy's own server with one listening on `address` at `port`.
+    void listenAt(const QHostAddress& address, const QString& port);
     void buildCommandTable();
     void sockRead();
     void failJoin(JoinProblem problem, const QString& text);

@@ -113,6 +113,8 @@ public:
 
     // ---- the game ----
     GamePhase phase() const { return m_phase; }
+    // A game is on: started and not yet won.
+    bool gameRunning() const { return m_phase != GamePhase::NoGame && m_phase != GamePhase::Won; }
     void setPhase(GamePhase phase);
     // The seat that may draw now; 0 between turns.
     int drawer() const { return m_drawer; }

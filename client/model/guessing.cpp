@@ -65,8 +65,15 @@ void GuessingHandler::updateanswer(const QString& payload)
         // The server takes a point from the drawer's seat without saying so; the model must hold
         // it. In a team game that seat is the side's points for seats 1 and 2, a copy elsewhere.
         const int drawer = model.drawer();
-        if (model.seat(drawer).points > 0)
+        if (model.seat(drawer).points > 0) {
             model.setPoints(drawer, model.seat(drawer).points - 1);
+            // The lost point is marked beside the drawer as a turn's gain is.
+            TurnAward award;
+            award.drawerSeat = drawer;
+            award.drawerText = QStringLiteral("-1");
+            award.shown = true;
+            model.setAward(award);
+        }
         endOfTurn();
         m_session.countdown().restart(CountdownClock::Pause, 10);
     }

@@ -18,6 +18,12 @@ void RoundsHandler::startthegame(const QString& payload)
 {
     const parse::StartGameAnnounce game = parse::startgameAnnounce(payload);
     GameModel& model = m_session.model();
+    // Every server restarts a running game on request; the players learn who wiped the scores
+    // before they go (the starter was asked already).
+    if (model.gameRunning() && game.seat != model.mySeat())
+        emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" started a new game."),
+                                kWatchColour);
+    emit m_session.scoresClearing();
     m_passAwaited = false;
     model.setAward({});
     model.setStartOffered(false);

@@ -9,6 +9,7 @@
 #include "shell/apppaths.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -185,4 +186,29 @@ TEST_F(AlbumWindow, AtTwoHundredPercentTheThumbnailsAndTheReplayAreDrawnForTheZo
     EXPECT_EQ(dialog->grid()->iconSize(), QSize(200, 139));
     EXPECT_EQ(board->size(), QSize(533, 369));
     EXPECT_EQ(board->pixmap().size(), QSize(533, 369));
+}
+
+TEST_F(AlbumWindow, EveryGameOfTheRunStaysGroupedUnderItsScoresAndSavesAloneOrWithTheOthers)
+{
+    receive({"CMD_winner+Me", "CMD_startgame+1+false+20+120"});
+    playTurn(3, 100, "ANT");
+    AlbumDialog* dialog = openAlbum();
+    EXPECT_EQ(dialog->header()->text(), "Album: 4 turns in 2 games");
+    ASSERT_EQ(dialog->grid()->count(), 6);
+    EXPECT_EQ(dialog->grid()->item(0)->text(), "Game 2\nMe 2, Cid 1, Ann 0\n1 turn");
+    EXPECT_EQ(dialog->entryAtRow(0), nullptr);
+    EXPECT_EQ(dialog->grid()->item(1)->text(), "1. ANT\nCid drew\nMe guessed it at 0:03");
+    EXPECT_EQ(dialog->grid()->item(2)->text(), "Game 1\nMe 2, Ann 1, Cid 1\n3 turns");
+    EXPECT_EQ(dialog->entryAtRow(3)->end.phrase, "OWL");
+    EXPECT_TRUE(dialog->gameChoice()->isVisibleTo(dialog));
+    EXPECT_EQ(dialog->gameChoice()->itemText(2), "Game 1 · Me 2, Ann 1, Cid 1 · 3 turns");
+
+    for (const auto& [game, turns] : {std::pair{1, 3}, std::pair{0, 4}}) {
+        dialog->showGame(game);
+        EXPECT_EQ(dialog->grid()->count(), game == 0 ? 6 : 3);
+        const QString path = dialog->saveAlbum();
+        ASSERT_FALSE(path.isEmpty());
+        EXPECT_EQ(QImage(path, "PNG").size(), albumSheetSize(turns));
+        QFile::remove(path);
+    }
 }

@@ -274,7 +274,7 @@ TEST_F(Recording, AStrokeFloodIsRecordedUpToTheCapAndTheBoardStaysWhole)
     EXPECT_EQ(newest().board(), board());
 }
 
-TEST_F(Recording, AGameKeepsItsLast200TurnsAndANewGameStartsAfresh)
+TEST_F(Recording, TheRunKeepsItsLast200TurnsAndANewGameGoesUnderAHeadingOfItsOwn)
 {
     receive("CMD_startgame+1+false+20+120");
     auto playTurns = [this](int count) {
@@ -295,7 +295,18 @@ TEST_F(Recording, AGameKeepsItsLast200TurnsAndANewGameStartsAfresh)
     EXPECT_EQ(album().entries().front().turnNumber, 2);
     EXPECT_EQ(album().header(), "Album: 201 turns, the last 200 kept");
 
+    // A new start keeps the last game's turns under its final scores; the new game's turns push
+    // out the oldest.
     receive("CMD_startgame+1+false+20+120");
-    EXPECT_EQ(album().size(), 0);
-    EXPECT_EQ(album().header(), "Album: 0 turns");
+    EXPECT_EQ(album().size(), 200);
+    ASSERT_EQ(album().games().size(), 2u);
+    EXPECT_EQ(album().games().front().heading(), "Game 1 · Cid 2, Ann 1, Me 0 · 201 turns");
+    EXPECT_EQ(album().games().back().heading(), "Game 2 · Ann 0, Me 0, Cid 0 · 0 turns");
+    playTurns(1);
+    EXPECT_EQ(album().size(), 200);
+    EXPECT_EQ(album().entries().front().turnNumber, 3);
+    EXPECT_EQ(album().entries().back().game, 2);
+    EXPECT_EQ(album().entries().back().turnNumber, 1);
+    EXPECT_EQ(album().header(), "Album: 202 turns in 2 games, the last 200 kept");
+    EXPECT_EQ(album().games().back().heading(), "Game 2 · Cid 2, Ann 1, Me 0 · 1 turn");
 }

@@ -214,3 +214,19 @@ TEST(ChatInput, ColourDialogsChangeTheColourOnlyWhenConfirmed)
     field.input.sendit();
     EXPECT_EQ(field.sent.messages(), QStringList{QStringLiteral("CMD_action+3+ok|clGreen")});
 }
+
+// A server cuts a line past 400 characters: the field stops there, typed or pasted.
+TEST(ChatInput, TheFieldHoldsAtMostFourHundredCharacters)
+{
+    Field field;
+    type(field.input, QString(399, QLatin1Char('a')));
+    type(field.input, QStringLiteral("bc"));
+    EXPECT_EQ(field.input.text(), QString(399, QLatin1Char('a')) + QLatin1Char('b'));
+    press(field.input, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(field.sent.messages(),
+              QStringList{QStringLiteral("CMD_chat+3+%1b|clMaroon").arg(QString(399, QLatin1Char('a')))});
+
+    QGuiApplication::clipboard()->setText(QString(401, QLatin1Char('z')));
+    field.input.contextMenu()->findChild<QAction*>(QStringLiteral("Paste1"))->trigger();
+    EXPECT_EQ(field.input.text(), QString(400, QLatin1Char('z')));
+}

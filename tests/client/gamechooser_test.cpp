@@ -4,6 +4,7 @@
 #include "client/tchat.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
+#include "shell/downloaddialog.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
 #include "tests/support/waitfor.h"
@@ -143,4 +144,18 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     ASSERT_TRUE(waitFor([&] { return notice().isVisible(); }));
     EXPECT_EQ(notice().text(), "The connection to the game was closed.");
     EXPECT_FALSE(m_window->closeRequested());
+}
+
+TEST_F(Chooser, PlayWithOthersAtStartUpOpensTheJoinDialogWhenThereIsNoLobby)
+{
+    Tdownload download;
+    download.downloader().setLobbyPath(m_data.filePath("no-lobby-here"));
+    SecondaryWindows windows;
+    windows.download = &download;
+    m_window->attachWindows(windows);
+    download.show();
+    download.findChild<QPushButton*>("Button2")->click();
+    EXPECT_FALSE(download.isVisible());
+    ASSERT_NE(chooser().joinDialog(), nullptr);
+    EXPECT_TRUE(chooser().joinDialog()->isVisible());
 }

@@ -74,7 +74,17 @@ TEST_F(Guessing, TimeOutRevealsTheAnswerAndOffersTheSnapshot)
     EXPECT_TRUE(v().button_snapshot->isVisible());
     EXPECT_TRUE(m_chat->model().turnCaption().endsWith(": Ann-FAN"));
     EXPECT_EQ(m_chat->sounds().history().last(), "noanswer");
+    // A drawer without points loses none, and nothing is marked.
     EXPECT_FALSE(v().label_adrawer->isVisible());
+
+    // A drawer with points loses one, marked beside its score as a gain is.
+    receive({"CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_correctanswer+3+2+1+4+FAN",
+             "CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_updateanswer+true+OWL"});
+    EXPECT_EQ(v().label_score[1]->text(), "3");
+    EXPECT_TRUE(v().label_adrawer->isVisible());
+    EXPECT_EQ(v().label_adrawer->text(), "-1");
+    EXPECT_EQ(v().label_adrawer->y(), v().label_playername[1]->y());
+    EXPECT_FALSE(v().label_aguesser->isVisible());
 }
 
 TEST_F(Guessing, CorrectAnswerScoresLabelsAndTheCueForTheTwoInvolved)

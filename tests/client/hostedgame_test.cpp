@@ -1,10 +1,14 @@
 // A hosting session plays against its own server on a loopback port, with a scripted guest.
 #include "client/model/clientsession.h"
+#include "client/tchat.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
+#include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pictova;
@@ -84,4 +88,36 @@ TEST(HostedGame, TextInAnyScriptAndAFirstVersionGuestsEightBitText)
         EXPECT_TRUE(toClientCommands().contains(message.section(QLatin1Char('+'), 0, 0)) ||
                     message.startsWith(cmd::features + QLatin1Char('+')))
             << message.toStdString();
+}
+
+// A solo game is nobody else's business: its server takes connections on 127.0.0.1 alone (another
+// address of this machine stands for the network), and a port another copy holds is no obstacle.
+TEST(HostedGame, ASoloGameListensOnTheLoopbackOnlyAndStepsAsideFromATakenPort)
+{
+    QTemporaryDir data;
+    overrideDataFolder(data.path());
+    QTcpServer otherCopy;
+    ASSERT_TRUE(otherCopy.listen(QHostAddress::LocalHost, 0));
+    for (const bool taken : {false, true}) {
+        SCOPED_TRACE(taken ? "port taken" : "port free");
+        quint16 wanted = otherCopy.serverPort();
+        if (!taken) {
+            QTcpServer probe;
+            ASSERT_TRUE(probe.listen(QHostAddress::AnyIPv4, 0));
+            wanted = probe.serverPort();
+        }
+        qputenv("PICTOVA_PORT", QByteArray::number(wanted));
+        Tchat chat;
+        chat.setProperty("noParams", true);
+        chat.show();
+        chat.processparams({});
+        ASSERT_TRUE(waitFor([&] { return chat.model().loggedIn() && chat.model().seat(1).taken; }, 5000));
+        const quint16 port = chat.session().hostedServer()->listeningPort();
+        EXPECT_EQ(port == wanted, !taken);
+        QTcpSocket stranger;
+        stranger.connectToHost(QHostAddress(QStringLiteral("127.0.0.2")), port);
+        EXPECT_FALSE(stranger.waitForConnected(2000));
+    }
+    qunsetenv("PICTOVA_PORT");
+    overrideDataFolder(QString());
 }

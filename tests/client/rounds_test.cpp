@@ -1,17 +1,22 @@
 #include "tests/client/clientfixture.h"
 
+#include "board/drawertoolbar.h"
 #include "client/countdown.h"
+#include "client/model/clientsession.h"
 #include "client/model/countdownclock.h"
 #include "client/soundcues.h"
 #include "client/winnerpanel.h"
-#include "board/drawertoolbar.h"
 #include "shell/gamestartform.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QToolButton>
+#include <optional>
 
 using namespace pictova;
 using pictova::test::ClientFixture;
@@ -63,7 +68,7 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
     receive("CMD_pickcatagory+2");
     EXPECT_TRUE(v().panel_pickcatagory->isVisible());
     EXPECT_EQ(v().label_pickcatagory->text(), "Your turn to");
-    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a catagory");
+    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a category");
     EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
     EXPECT_EQ(m_chat->session().countdown().secondsleft(), 10);
@@ -172,4 +177,50 @@ TEST(Countdown, TicksDownAndStopsBelowZero)
     EXPECT_EQ(bar.width(), 100);
     countdown.timer2Timer();
     EXPECT_EQ(bar.width(), 99);
+}
+
+// A start in the middle of a game wipes every score: the game master is asked first, and the
+// others are told who did it while their scores still show.
+TEST_F(Rounds, AStartDuringAGameIsConfirmedAndAnnouncedBeforeTheScoresClear)
+{
+    receive({"CMD_startgame+1+false+20+120", "CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ",
+             "CMD_correctanswer+2+6+1+4+FAN"});
+    std::optional<int> scoreWhenTold;
+    QObject::connect(&m_chat->session(), &ClientSession::chatLine, m_chat.get(), [&](const QString& line) {
+        if (line == "Ann started a new game.")
+            scoreWhenTold = m_chat->model().seat(2).points;
+    });
+    receive({"CMD_pickcatagory+2", "CMD_startgame+1+false+20+120"});
+    ASSERT_TRUE(scoreWhenTold.has_value());
+    EXPECT_EQ(*scoreWhenTold, 6);
+    EXPECT_EQ(m_chat->model().seat(2).points, 0);
+    // Between games nobody is told anything new.
+    receive({"CMD_winner+Ann", "CMD_startgame+1+false+20+120"});
+    EXPECT_EQ(chatLines().filter("started a new game.").size(), 1);
+}
+
+using GameMaster = ClientFixture;
+
+TEST_F(GameMaster, ConfirmsAStartDuringAGame)
+{
+    logIn(1, "Ann");
+    receive({"CMD_newplayerinfo+2+Bob", "CMD_startgame+1+false+20+120", "CMD_pickcatagory+1"});
+    const auto confirmation = [&] {
+        return m_chat->findChild<QMessageBox*>("confirmRestart", Qt::FindDirectChildrenOnly);
+    };
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        m_chat->view().StartGame1->trigger();
+        QMessageBox* box = confirmation();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "A game is running. Start a new one? Every score goes back to 0.");
+        EXPECT_FALSE(m_startform->isVisible());
+        box->button(answer)->click();
+        EXPECT_EQ(m_startform->isVisible(), answer == QMessageBox::Yes);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(confirmation(), nullptr);
+    }
+    // The starter sees no notice of its own start.
+    receive("CMD_startgame+1+false+20+120");
+    EXPECT_TRUE(chatLines().filter("started a new game.").isEmpty());
+    EXPECT_TRUE(sentEntries().isEmpty());
 }

@@ -2,7 +2,9 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
+#include "shell/apppaths.h"
 #include "shell/gamestartform.h"
+#include "shell/settings.h"
 #include "tests/client/clientfixture.h"
 #include "tests/support/waitfor.h"
 
@@ -10,8 +12,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 namespace pictova::test {
 namespace {
@@ -91,6 +95,49 @@ TEST_F(HostedWords, TheHostHandsItsFolderToItsOwnServerOnce)
     host.useWordFolder(m_words.filePath("nowhere"));
     EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
     host.leaveGame();
+}
+
+} // namespace
+} // namespace pictova::test
+
+namespace pictova::test {
+namespace {
+
+// The last start's choices are kept in the settings file under keys of their own, and the
+// status strip shows, before any game, the time per turn a game started now would use.
+TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillUse)
+{
+    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time Per Turn: 120");
+    logIn(1, "Ann");
+    m_chat->button_startClick();
+    auto* time = m_startform->findChild<QLineEdit*>("timeperturn");
+    time->selectAll();
+    QTest::keyClicks(time, "90");
+    QTest::keyClick(time, Qt::Key_Return);
+    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time Per Turn: 90");
+    m_startform->findChild<QCheckBox*>("team")->setChecked(true);
+    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    EXPECT_EQ(sentEntries(), QStringList{"CMD_startgame+1+true+20+90"});
+
+    QFile file(settingsFilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(written.contains("StartSeconds=90")) << written.toStdString();
+    EXPECT_TRUE(written.contains("StartTeam=true")) << written.toStdString();
+    // The keys a first-version copy reads are left alone.
+    const LoadedSettings firstVersion = loadSettings(settingsFilePath(), 0);
+    EXPECT_EQ(firstVersion.textsize, 8);
+    EXPECT_TRUE(firstVersion.playsounds);
+
+    Tchat next;
+    next.setProperty("noParams", true);
+    Tgamestartform nextForm;
+    SecondaryWindows windows;
+    windows.gamestartform = &nextForm;
+    next.attachWindows(windows);
+    EXPECT_EQ(nextForm.timeText(), "90");
+    EXPECT_TRUE(nextForm.teamChecked());
+    EXPECT_EQ(next.view().timeperturn->text(), "Time Per Turn: 90");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "shell/apppaths.h"
 #include "shell/playtogetherdialogs.h"
 #include "shell/zoomsetting.h"
+#include "tests/support/waitfor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,12 @@ namespace {
 class WindowZoomTest : public ClientFixture
 {
 protected:
+    void SetUp() override
+    {
+        ClientFixture::SetUp();
+        // Every step fits a screen this large (the offscreen one is small).
+        m_chat->setZoomRoom([] { return QSize(4000, 3000); });
+    }
     GameView& v() { return m_chat->view(); }
 
     // Every widget of the window the window places itself (not a layout), by name, with its place.
@@ -281,4 +288,48 @@ TEST_F(WindowZoomTest, ANewGameWindowAtOneHundredPercentGivesItsZoomToTheOtherWi
     m_chat->presentWindow(m_startform.get());
     EXPECT_EQ(m_startform->size(), QSize(240, 209));
     EXPECT_FALSE(m_startform->property("_design_zoom").isValid());
+}
+
+// Only the steps at which the whole window fits its screen are offered, whatever was remembered,
+// and they come back on a larger screen.
+TEST_F(ClientFixture, TheZoomStepsOfferedAreThoseAtWhichTheWindowFitsItsScreen)
+{
+    const auto offered = [this] {
+        QList<int> steps;
+        for (int step : kZoomSteps)
+            if (m_chat->findChild<QAction*>(QStringLiteral("Zoom%1").arg(step))->isVisible())
+                steps << step;
+        return steps;
+    };
+    const struct
+    {
+        QSize room;
+        QList<int> steps;
+    } screens[] = {
+        {{1920, 1080}, {100, 125, 150, 200}},
+        {{1600, 1000}, {100, 125, 150}},
+        {{2400, 1700}, {100, 125, 150, 200, 250, 300}},
+        {{640, 480}, {100}},
+    };
+    for (const auto& screen : screens) {
+        m_chat->setZoomRoom([&] { return screen.room; });
+        EXPECT_EQ(offered(), screen.steps) << screen.room.width() << "x" << screen.room.height();
+    }
+
+    // A remembered 300 % on a 1920 by 1080 screen: the window goes to 200 % and fits; the choice
+    // stays remembered for a larger screen, and the keys step only through what is offered.
+    const QSize room(1920, 1080);
+    m_chat->setZoomRoom([] { return QSize(2400, 1700); });
+    m_chat->chooseZoom(300);
+    m_chat->setZoomRoom([&] { return room; });
+    EXPECT_EQ(m_chat->zoomPercent(), 200);
+    ASSERT_TRUE(test::waitFor([&] { return m_chat->centralWidget()->width() == 1568; }));
+    QApplication::processEvents();
+    EXPECT_LE(m_chat->frameGeometry().width(), room.width());
+    EXPECT_LE(m_chat->frameGeometry().height(), room.height());
+    EXPECT_EQ(loadZoom(settingsFilePath()), 300);
+    m_chat->findChild<QAction*>("ZoomIn1")->trigger();
+    EXPECT_EQ(m_chat->zoomPercent(), 200);
+    m_chat->findChild<QAction*>("ZoomOut1")->trigger();
+    EXPECT_EQ(m_chat->zoomPercent(), 150);
 }

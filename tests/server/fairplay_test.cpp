@@ -322,6 +322,11 @@ TEST_F(FairPlay, AChatLineOrAGuessIsCutAtFourHundredCharacters)
                                      QStringLiteral("CMD_action+Bob %1|clRed")
                                          .arg(QString(399, QLatin1Char('x')) +
                                               QString::fromUtf8("\xF0\x9F\x8E\xA8"))}));
+    // The sender alone is told of each cut line, the line of exactly 400 not.
+    const QString told =
+        QStringLiteral("CMD_chat+Server: Your line was longer than 400 characters and was cut.|clBlue");
+    EXPECT_EQ(log(bob).filter(QStringLiteral("Server:")), QStringList({told, told}));
+    EXPECT_TRUE(log(ann).filter(QStringLiteral("Server:")).isEmpty());
 
     // A guess too, before it is judged and shown to every seat.
     guess(bob, exact);

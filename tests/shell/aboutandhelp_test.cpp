@@ -201,3 +201,26 @@ TEST(Help, theChangeHistoryRunsFromThisVersionBackToTheFirstAlpha)
 }
 
 } // namespace
+
+// The pages tell what the program does: a time-out costs the drawer a point on both pages that
+// speak of it, and playing with others goes through the File menu's own items.
+TEST(HelpPages, sayWhatTheGameDoes)
+{
+    const struct
+    {
+        const char* page;
+        QStringList holds;
+        QStringList never;
+    } pages[] = {
+        {"Game Play", {"the drawer loses 1 point"}, {"no points are given"}},
+        {"Scoring", {"1 point when the time runs out"}, {}},
+        {"Overview", {"File > Host a Game", "File > Join a Game"}, {"arranged through the Quorix Lobby"}},
+    };
+    for (const auto& page : pages) {
+        const QString text = helpText(page.page).simplified();
+        for (const QString& part : page.holds)
+            EXPECT_TRUE(text.contains(part)) << page.page << ": " << part.toStdString();
+        for (const QString& part : page.never)
+            EXPECT_FALSE(text.contains(part)) << page.page << ": " << part.toStdString();
+    }
+}

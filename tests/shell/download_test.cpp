@@ -4,9 +4,11 @@
 #include "tests/shell/httpstub.h"
 #include "tests/support/waitfor.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -472,3 +474,41 @@ TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
 }
 
 } // namespace
+
+namespace pictova {
+namespace {
+
+// Without the lobby program "Play with Others" hands over to joining a game from the window;
+// Escape leaves as "Play Solo Game" does.
+TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
+{
+    QTemporaryDir folder;
+    Tdownload dialog;
+    dialog.downloader().setLobbyPath(folder.filePath("QuorixLobby"));
+    QStringList launched;
+    dialog.downloader().setLauncher([&](const QString& path) { return launched.append(path), true; });
+    QSignalSpy join(&dialog, &Tdownload::joinRequested);
+    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    dialog.show();
+    dialog.findChild<QPushButton*>("Button2")->click();
+    EXPECT_EQ(join.count(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(launched.isEmpty());
+
+    QFile lobby(folder.filePath("QuorixLobby"));
+    ASSERT_TRUE(lobby.open(QIODevice::WriteOnly));
+    lobby.close();
+    dialog.show();
+    dialog.findChild<QPushButton*>("Button2")->click();
+    EXPECT_EQ(launched, QStringList{folder.filePath("QuorixLobby")});
+    EXPECT_EQ(closeGame.count(), 1);
+    EXPECT_EQ(join.count(), 1);
+
+    dialog.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog.findChild<QPushButton*>("Button1"), &escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+} // namespace
+} // namespace pictova

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -50,8 +51,8 @@ TEST(GameStartForm, startsWithTheDefaultsAndTheLook)
     EXPECT_EQ(form.playtoText(), "20");
     EXPECT_EQ(form.timeText(), "120");
     EXPECT_FALSE(form.teamChecked());
-    EXPECT_TRUE(form.findChild<QLineEdit*>("playtoscore")->isReadOnly());
-    EXPECT_TRUE(form.findChild<QLineEdit*>("timeperturn")->isReadOnly());
+    EXPECT_FALSE(form.findChild<QLineEdit*>("playtoscore")->isReadOnly());
+    EXPECT_FALSE(form.findChild<QLineEdit*>("timeperturn")->isReadOnly());
     EXPECT_EQ(form.findChild<QCheckBox*>("team")->text(), "Team Game");
     EXPECT_EQ(form.findChild<QPushButton*>("FlatButton1")->text(), "Start Game");
 
@@ -83,6 +84,45 @@ TEST(GameStartForm, upAndDownKeysStepTheFocusedField)
     press(form.findChild<QLineEdit*>("timeperturn"), Qt::Key_Down);
     EXPECT_EQ(form.playtoText(), "30");
     EXPECT_EQ(form.timeText(), "115");
+}
+
+// Typed numbers count once the typing is done (Enter, leaving the field, an arrow or Start),
+// within the same limits and steps as the arrows.
+TEST(GameStartForm, typedNumbersKeepToTheArrowsLimitsAndSteps)
+{
+    Tgamestartform form;
+    form.show();
+    auto* playto = form.findChild<QLineEdit*>("playtoscore");
+    auto* time = form.findChild<QLineEdit*>("timeperturn");
+    const struct
+    {
+        QLineEdit* field;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {playto, "100", "100"}, {playto, "101", "100"}, {playto, "37", "35"}, {playto, "19", "20"},
+        {playto, "x5", "20"},   {time, "60", "60"},     {time, "59", "60"},   {time, "118", "120"},
+        {time, "121", "120"},   {time, "", "120"},
+    };
+    for (const auto& c : cases) {
+        c.field->setFocus();
+        c.field->selectAll();
+        QTest::keyClicks(c.field, c.typed);
+        QTest::keyClick(c.field, Qt::Key_Return);
+        EXPECT_EQ(c.field->text(), c.shown) << c.typed;
+    }
+    // The arrows go on from a typed number, and Start takes what is typed as it stands.
+    playto->selectAll();
+    QTest::keyClicks(playto, "50");
+    form.findChild<UpDown*>("UpDown1")->findChild<QToolButton*>("up")->click();
+    EXPECT_EQ(form.playtoText(), "55");
+    time->selectAll();
+    QTest::keyClicks(time, "90");
+    QString started;
+    QObject::connect(&form, &Tgamestartform::startRequested, [&] { started = form.timeText(); });
+    form.findChild<QPushButton*>("FlatButton1")->click();
+    EXPECT_EQ(started, "90");
+    EXPECT_EQ(form.choices().playto, 55);
 }
 
 TEST(GameStartForm, announcedValuesShowWithinTheLimitsAndKeepTheTeamBox)

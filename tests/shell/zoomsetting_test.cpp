@@ -77,3 +77,15 @@ TEST_F(ZoomSettingTest, aHandEditedValueIsTakenAsItsNearestStep)
 }
 
 } // namespace
+
+TEST(ZoomSetting, aStepIsOfferedWhenTheWholeWindowFitsToThePixel)
+{
+    const QSize designed(784, 537);
+    const QSize frame(10, 40);
+    // 200 %: 1568 + 10 wide, 1074 + 40 high.
+    EXPECT_EQ(zoomStepsThatFit({1578, 1114}, designed, frame), QList<int>({100, 125, 150, 200}));
+    EXPECT_EQ(zoomStepsThatFit({1578, 1113}, designed, frame), QList<int>({100, 125, 150}));
+    EXPECT_EQ(zoomStepsThatFit({1577, 1114}, designed, frame), QList<int>({100, 125, 150}));
+    EXPECT_EQ(zoomStepsThatFit({100, 100}, designed, frame), QList<int>{100});
+    EXPECT_EQ(zoomStepsThatFit({9000, 9000}, designed, {}), QList<int>(kZoomSteps.begin(), kZoomSteps.end()));
+}
