@@ -78,8 +78,10 @@ struct GameView
 // What the board's top lines and the status strip read before any game.
 inline const QString kGreetingLine = QStringLiteral("Welcome To");
 inline const QString kTitleLine = QStringLiteral("Pictova By Quorix Software");
-inline const QString kPlayToBeforeAnyGame = QStringLiteral("Player To Score: 20");
-inline const QString kTimeBeforeAnyGame = QStringLiteral("Time Per Turn: 60");
+inline const QString kPlayToCaption = QStringLiteral("Play to score: %1");
+inline const QString kTimeCaption = QStringLiteral("Time per turn: %1");
+inline const QString kPlayToBeforeAnyGame = kPlayToCaption.arg(20);
+inline const QString kTimeBeforeAnyGame = kTimeCaption.arg(60);
 
 // The category buttons from the top of the pick panel down.
 inline constexpr int kCategoryButtonOrder[7] = {0, 6, 1, 3, 4, 5, 2};

@@ -141,13 +141,9 @@ void TurnView::showSettings()
         return;
     }
     const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
-    // A game's start and a newcomer's catch-up word the same figures differently.
-    m_view.playtoscore->setText(
-        (started ? QStringLiteral("Play to score: %1") : QStringLiteral("Play to Score: %1"))
-            .arg(m_model.playTo()));
-    m_view.timeperturn->setText(
-        (started ? QStringLiteral("Time per turn: %1") : QStringLiteral("Time Per Turn: %1"))
-            .arg(m_model.secondsPerTurn()));
+    // Every copy words the figures alike, whether it saw the game start or caught up with it.
+    m_view.playtoscore->setText(kPlayToCaption.arg(m_model.playTo()));
+    m_view.timeperturn->setText(kTimeCaption.arg(m_model.secondsPerTurn()));
     if (!started)
         return;
     // A new game: nothing of the last one stays on the board or in the status.

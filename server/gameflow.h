@@ -61,6 +61,8 @@ public:
 
 private:
     bool chooseNextDrawer();
+    // Whether a turn has someone to guess it: two players seated, or a solo practice game.
+    bool enoughPlayers() const;
     bool sologame() const { return m_sologame && m_sologame(); }
     void startPhase(Phase phase, int countdown);
     // Shows the letters due by now in the hint; returns whether it changed.
@@ -74,7 +76,8 @@ private:
     ServerEvents& m_events;
     RoundTimer m_roundtime;
     std::function<bool()> m_sologame;
-    int m_optionsSeat = 0; // the seat whose options wait for its start; 0: none
+    bool m_waitingForPlayers = false; // told the one player left that the game waits
+    int m_optionsSeat = 0;            // the seat whose options wait for its start; 0: none
     QStringList m_options;
 };
 

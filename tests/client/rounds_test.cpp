@@ -3,8 +3,8 @@
 #include "client/countdown.h"
 #include "client/model/countdownclock.h"
 #include "client/soundcues.h"
-#include "client/winnerpanel.h"
 #include "board/drawertoolbar.h"
+#include "client/winnerpanel.h"
 #include "shell/gamestartform.h"
 
 #include <QAction>
@@ -172,4 +172,22 @@ TEST(Countdown, TicksDownAndStopsBelowZero)
     EXPECT_EQ(bar.width(), 100);
     countdown.timer2Timer();
     EXPECT_EQ(bar.width(), 99);
+}
+
+TEST_F(Rounds, ACatchUpInABreakShowsTheBreakNotADrawing)
+{
+    // What a newcomer is sent while the turn is over: the turn as if it ran, then the break.
+    receive({"CMD_nextplayer+1+0+___", "CMD_gamestats+20+90+3+0+0+0+0+0+0+0+0+0", "CMD_turnbreak+7+fan"});
+    EXPECT_EQ(m_chat->model().phase(), GamePhase::Break);
+    EXPECT_EQ(m_chat->model().drawer(), 0);
+    EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
+    EXPECT_EQ(m_chat->session().countdown().secondsleft(), 7);
+    EXPECT_EQ(v().label_answer->text(), "fan");
+    EXPECT_FALSE(v().panel_answer->isVisible());
+
+    // Outside a drawing, or with a countdown that is no break's, it changes nothing.
+    receive("CMD_turnbreak+5+again");
+    EXPECT_EQ(m_chat->session().countdown().secondsleft(), 7);
+    receive({"CMD_nextplayer+1+0+___", "CMD_turnbreak+601+fan", "CMD_turnbreak+x+fan"});
+    EXPECT_EQ(m_chat->model().phase(), GamePhase::Drawing);
 }
