@@ -101,6 +101,7 @@ void GameFlow::startPhase(Phase phase, int countdown)
 void GameFlow::findplayer()
 {
     m_drawing.clear();
+    m_passes = 0;
     m_game.phase = Phase::Picking;
     m_game.category = kCategoryNotPicked;
     // When nobody may draw, the pick phase runs without a drawer and looks again at its end.
@@ -152,6 +153,9 @@ void GameFlow::pass(int seat)
     // A finished game's last drawer no longer holds a turn to pass.
     if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
         return;
+    // A practice game's words are its one player's to spend.
+    if (m_passes >= kMaxPassesPerTurn && !sologame())
+        return;
     const std::optional<WordChoice::Choice> choice =
         m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame(), m_game.phrase);
     if (!choice) {
@@ -170,6 +174,7 @@ void GameFlow::pass(int seat)
     m_game.revealsDone = 0;
     if (m_game.phase == Phase::Drawing)
         revealDueLetters();
+    ++m_passes;
     scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
     const int score = m_players.at(m_game.drawer).score;
     for (int addressee : m_players.occupiedSeats()) {

@@ -707,6 +707,27 @@ TEST_F(ServerGame, ANewcomerInABreakIsToldTheTurnIsOverIfItKnowsHow)
     EXPECT_TRUE(named(eve, cmd::turnbreak).isEmpty());
 }
 
+TEST_F(ServerGame, ADrawerMayPassThreeTimesATurn)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    ProtoClient* drawer = server->game().drawer == seatOf(ann) ? ann : bob;
+    for (int turn = 0; turn < 2; ++turn) {
+        clearAll();
+        for (int pass = 0; pass < GameFlow::kMaxPassesPerTurn + 1; ++pass)
+            send(drawer, toserver::pass(seatOf(drawer)));
+        barrier();
+        EXPECT_EQ(named(ann, cmd::passed).size(), GameFlow::kMaxPassesPerTurn) << "turn " << turn;
+        // The next turn, the same drawer's or another's, starts with three passes again.
+        tickToTimeOut();
+        tickThroughBreak();
+        tickToDeal();
+        drawer = server->game().drawer == seatOf(ann) ? ann : bob;
+    }
+}
+
 TEST_F(ServerGame, APlayerLeftAloneWaitsForASecondOneInsteadOfDrawing)
 {
     ProtoClient* ann = join("Ann");
