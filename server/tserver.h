@@ -45,6 +45,9 @@ public:
     // learns of the close before the connection ends.
     void closeAllConnections(const QString& closedBy = QString())
     {
+        // The game ends with the server: the departures that follow start no new turn.
+        m_game.gamerunning = false;
+        m_flow.roundtime().setEnabled(false);
         m_connections.dropBacklogs();
         m_rejoin.closingInOrder(closedBy);
         m_connections.closeAll();
