@@ -4,6 +4,7 @@
 #include "chat/tphrases.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
+#include "messaging/tsock.h"
 #include "shell/about.h"
 #include "shell/downloaddialog.h"
 #include "shell/errorbox.h"
@@ -18,6 +19,9 @@
 namespace pictova {
 
 namespace {
+// How long closed connections may take to hand their last bytes to the system at exit.
+constexpr int kCloseGraceMs = 2000;
+
 // PICTOVA_REPORT_STARTUP=1: the start-up benchmark learns on stderr when the game window first
 // paints.
 class FirstPaintReport : public QObject
@@ -79,7 +83,10 @@ int runApplication(int argc, char** argv)
         chat.raise();
         chat.activateWindow();
     });
-    QObject::connect(&chat, &Tchat::closing, &app, &QApplication::quit, Qt::QueuedConnection);
+    // A hosting copy's last words to its players (the game closed, and by whom) leave before the
+    // process ends.
+    QObject::connect(&chat, &Tchat::closing, &app,
+                     [&app] { whenClosedSocketsDrained(&app, kCloseGraceMs, [] { QApplication::quit(); }); });
 
     FirstPaintReport firstPaint(started);
     if (qEnvironmentVariableIsSet("PICTOVA_REPORT_STARTUP"))

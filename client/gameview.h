@@ -78,8 +78,9 @@ struct GameView
 // What the board's top lines and the status strip read before any game.
 inline const QString kGreetingLine = QStringLiteral("Welcome To");
 inline const QString kTitleLine = QStringLiteral("Pictova By Quorix Software");
-inline const QString kPlayToBeforeAnyGame = QStringLiteral("Player To Score: %1");
-inline const QString kTimeBeforeAnyGame = QStringLiteral("Time Per Turn: %1");
+// The status strip's captions, before any game (from the start form's choices) and during one.
+inline const QString kPlayToCaption = QStringLiteral("Play to score: %1");
+inline const QString kTimeCaption = QStringLiteral("Time per turn: %1");
 
 // The category buttons from the top of the pick panel down.
 inline constexpr int kCategoryButtonOrder[7] = {0, 6, 1, 3, 4, 5, 2};

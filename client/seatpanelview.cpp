@@ -13,6 +13,7 @@ namespace pictova {
 namespace {
 const QColor kBlack(Qt::black);
 const QColor kMaroon(0x80, 0, 0);
+const QColor kAwayGrey(0x90, 0x90, 0x90);
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -65,9 +66,33 @@ void SeatPanelView::flush()
     showTeams();
 }
 
+void SeatPanelView::setAway(bool away)
+{
+    if (away == m_away)
+        return;
+    m_away = away;
+    QList<QLabel*> labels;
+    for (int seat = 1; seat <= kPlayerSeats; ++seat)
+        labels << m_view.label_playername[seat] << m_view.label_score[seat];
+    if (away) {
+        m_palettes.clear();
+        for (QLabel* label : labels) {
+            m_palettes << label->palette();
+            setTextColour(label, kAwayGrey);
+        }
+        return;
+    }
+    for (qsizetype i = 0; i < labels.size() && i < m_palettes.size(); ++i)
+        labels[i]->setPalette(m_palettes[i]);
+    m_palettes.clear();
+    showTeamColours();
+    showSeats();
+    showTeams();
+}
+
 void SeatPanelView::showSeat(int seat)
 {
-    if (!isPlayerSeat(seat))
+    if (!isPlayerSeat(seat) || m_away)
         return;
     const PlayerSeat& shown = m_model.seat(seat);
     m_view.label_playername[seat]->setText(shown.taken ? peertext::isolated(shown.name)
@@ -94,7 +119,7 @@ void SeatPanelView::showTeams()
 {
     QLabel* totals = m_view.label_teamtotals;
     QLabel* mine = m_view.label_myteam;
-    if (!totals || !mine)
+    if (!totals || !mine || m_away)
         return;
     const bool team = m_model.teamGame();
     // The snapshot button offered after a turn lies on the same line; the seats still show the
@@ -157,6 +182,8 @@ void SeatPanelView::showAward()
 
 void SeatPanelView::showTeamColours()
 {
+    if (m_away)
+        return;
     // Odd seats play as the Black Team in a team game; even seats are always maroon.
     const QColor colour = m_model.teamGame() ? kBlack : kMaroon;
     for (int seat = 1; seat <= kPlayerSeats; seat += 2) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 #include <bitset>
+#include <QPalette>
+#include <QVector>
 
 namespace pictova {
 
@@ -25,6 +27,10 @@ public:
     void flush();
     // How many times seats that changed were shown.
     int updates() const { return m_updates; }
+    // While the copy is out of the game and trying to get back in, the panel keeps what it last
+    // showed, greyed, instead of the empty seats of a model that waits for the new log-in.
+    void setAway(bool away);
+    bool away() const { return m_away; }
 
 private:
     void seatChanged(int seat);
@@ -42,6 +48,8 @@ private:
     QTimer m_frame;
     std::bitset<16> m_changed;
     int m_updates = 0;
+    bool m_away = false;
+    QVector<QPalette> m_palettes; // the labels' own colours, put back on return
 };
 
 } // namespace pictova

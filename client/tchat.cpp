@@ -43,7 +43,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
@@ -57,6 +59,13 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     buildWindow();
     GameModel& model = m_session.model();
     m_seatPanel = new SeatPanelView(model, m_view, this);
+    SeatPanelView* seatPanel = m_seatPanel;
+    connect(&m_session, &ClientSession::reconnecting, seatPanel, [seatPanel] { seatPanel->setAway(true); });
+    const auto back = [seatPanel] { seatPanel->setAway(false); };
+    connect(&m_session, &ClientSession::reconnected, seatPanel, back);
+    connect(&m_session, &ClientSession::joined, seatPanel, back);
+    connect(&m_session, &ClientSession::connectionLost, seatPanel, back);
+    connect(&m_session, &ClientSession::joinFailed, seatPanel, back);
     m_turnView = new TurnView(model, m_view, this);
 
     BoardContext board;
@@ -234,6 +243,9 @@ void Tchat::wireSession()
                     endsGame ? std::function<void()>([this] { closeWindow(); }) : std::function<void()>());
     });
     connect(&m_session, &ClientSession::ended, this, &Tchat::closeWindow);
+    // A game that is over for this copy leaves no turn on the board: no word, no tools, no Pass.
+    // The drawing and the album stay.
+    connect(&m_session, &ClientSession::connectionLost, this, &Tchat::showNoTurn);
     new CountdownView(m_session.countdown(), m_view.label_timer, m_view.image_timer, this);
 }
 
@@ -243,6 +255,11 @@ void Tchat::clearForNewGame()
     m_view.memo_myguessed->clear();
     m_view.panel_toolbar->clearGuesses();
     m_view.board->startTurn();
+    showNoTurn();
+}
+
+void Tchat::showNoTurn()
+{
     m_view.panel_toolbar->hide();
     m_view.panel_answer->hide();
     m_view.panel_pickcatagory->hide();
@@ -629,9 +646,44 @@ void Tchat::closeWindow()
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    // Closing a hosting copy ends the game for everyone in it: they are asked first.
+    const int others = m_session.othersInHostedGame();
+    if (others > 0 && !m_leavingConfirmed) {
+        event->ignore();
+        confirmLeaving(others);
+        return;
+    }
     m_closeRequested = true;
+    // Everyone still in a hosted game is told who closed it before its connections close.
+    if (m_session.hostedServer())
+        m_session.leaveGame();
     QMainWindow::closeEvent(event);
     emit closing();
+}
+
+void Tchat::confirmLeaving(int others)
+{
+    if (findChild<QMessageBox*>(QStringLiteral("leaveConfirmation"), Qt::FindDirectChildrenOnly))
+        return;
+    const QString text =
+        others == 1
+            ? QStringLiteral("1 player is in this game. Leaving ends it for everyone.")
+            : QStringLiteral("%1 players are in this game. Leaving ends it for everyone.").arg(others);
+    auto* box =
+        new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"), text, QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("leaveConfirmation"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
+    leave->setObjectName(QStringLiteral("leaveButton"));
+    box->addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("stayButton"));
+    box->setDefaultButton(QMessageBox::Cancel);
+    connect(box, &QMessageBox::buttonClicked, this, [this, leave](QAbstractButton* clicked) {
+        if (clicked != leave)
+            return;
+        m_leavingConfirmed = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
+    box->open();
 }
 
 } // namespace pictova

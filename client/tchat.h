@@ -136,10 +136,14 @@ private:
     void wireSession();
     // The window's own parts start afresh for another game in the same run.
     void clearForNewGame();
+    // The board's lines and panels as between games.
+    void showNoTurn();
     void closeWindow();
     // File > Start Game while a game runs: the game master says first whether every score goes.
     void confirmRestart();
     void openStartForm();
+    // Asks a hosting copy's player whether to end the game for the `others` in it.
+    void confirmLeaving(int others);
     void showMessage(const QString& text, std::function<void()> then);
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
@@ -176,6 +180,7 @@ private:
 
     bool m_shownOnce = false;
     bool m_closeRequested = false;
+    bool m_leavingConfirmed = false;
 };
 
 } // namespace pictova

@@ -180,9 +180,9 @@ void Tchat::buildTopPanel(QWidget* top)
 
     auto* strip = panel(QStringLiteral("FlatPanel1"), top, QRect(1, 46, 533, 21));
     m_view.image_cat = label(QStringLiteral("image_cat"), QString(), strip, QRect(3, 3, 100, 15));
-    m_view.playtoscore = label(QStringLiteral("playtoscore"), kPlayToBeforeAnyGame.arg(StartChoices{}.playto),
+    m_view.playtoscore = label(QStringLiteral("playtoscore"), kPlayToCaption.arg(StartChoices{}.playto),
                                strip, QRect(112, 2, 130, 17));
-    m_view.timeperturn = label(QStringLiteral("timeperturn"), kTimeBeforeAnyGame.arg(StartChoices{}.seconds),
+    m_view.timeperturn = label(QStringLiteral("timeperturn"), kTimeCaption.arg(StartChoices{}.seconds),
                                strip, QRect(246, 2, 130, 17));
     for (QLabel* l : {m_view.playtoscore, m_view.timeperturn}) {
         setBold(l, 11);

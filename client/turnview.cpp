@@ -139,13 +139,9 @@ void TurnView::showSettings()
         return;
     }
     const bool started = m_model.settingsAnnouncement() == SettingsAnnouncement::GameStart;
-    // A game's start and a newcomer's catch-up word the same figures differently.
-    m_view.playtoscore->setText(
-        (started ? QStringLiteral("Play to score: %1") : QStringLiteral("Play to Score: %1"))
-            .arg(m_model.playTo()));
-    m_view.timeperturn->setText(
-        (started ? QStringLiteral("Time per turn: %1") : QStringLiteral("Time Per Turn: %1"))
-            .arg(m_model.secondsPerTurn()));
+    // Every copy words the figures alike, whether it saw the game start or caught up with it.
+    m_view.playtoscore->setText(kPlayToCaption.arg(m_model.playTo()));
+    m_view.timeperturn->setText(kTimeCaption.arg(m_model.secondsPerTurn()));
     if (!started)
         return;
     // A new game: nothing of the last one stays on the board or in the status.
@@ -165,8 +161,8 @@ void TurnView::showChosenSettings()
     // No game announced yet: the strip shows what a game started now would use, the start
     // dialog's values (a newcomer's countdown takes its time from there too).
     const StartChoices chosen = m_view.gamestartform ? m_view.gamestartform->choices() : StartChoices{};
-    m_view.playtoscore->setText(kPlayToBeforeAnyGame.arg(chosen.playto));
-    m_view.timeperturn->setText(kTimeBeforeAnyGame.arg(chosen.seconds));
+    m_view.playtoscore->setText(kPlayToCaption.arg(chosen.playto));
+    m_view.timeperturn->setText(kTimeCaption.arg(chosen.seconds));
 }
 
 void TurnView::showStartOffer()

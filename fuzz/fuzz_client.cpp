@@ -46,7 +46,9 @@ struct Client
 
 Client* client = nullptr;
 
-const QStringList& kCommands = toClientCommands();
+// The first version's commands and this program's own (the removal notice, the break of a
+// catch-up and the rest).
+const QStringList kCommands = toClientCommands() + ownPeerToClientCommands();
 
 QString text(FuzzedDataProvider& input, size_t max = 24)
 {

@@ -33,7 +33,8 @@ const QStringList& toClientCommands()
 
 const QStringList& ownPeerToClientCommands()
 {
-    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame};
+    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed,
+                                         cmd::teamgame, cmd::removed,     cmd::turnbreak};
     return commands;
 }
 
@@ -56,7 +57,8 @@ QByteArray frameEntry(const QString& entry)
 
 const QStringList& feature::ours()
 {
-    static const QStringList words = {feature::rejoin, feature::undo, feature::revealLetters};
+    static const QStringList words = {feature::rejoin, feature::undo, feature::revealLetters,
+                                      feature::removal, feature::turnBreak};
     return words;
 }
 
@@ -176,7 +178,12 @@ QByteArray features(const QStringList& words)
     return frameMessage(cmd::features, {words.join(QLatin1Char(','))});
 }
 QByteArray rejointoken(const QString& token) { return frameMessage(cmd::rejointoken, {token}); }
-QByteArray gameclosed() { return frameMessage(cmd::gameclosed, {}); }
+QByteArray gameclosed(const QString& closedBy) { return frameMessage(cmd::gameclosed, {closedBy}); }
+QByteArray removed(int seat, const QString& name) { return frameMessage(cmd::removed, {num(seat), name}); }
+QByteArray turnbreak(int seconds, const QString& phrase)
+{
+    return frameMessage(cmd::turnbreak, {num(seconds), phrase});
+}
 QByteArray teamgame() { return frameMessage(cmd::teamgame, {}); }
 } // namespace toclient
 
@@ -243,6 +250,15 @@ NextPlayer nextplayer(const QString& payload)
 {
     FieldReader reader(payload);
     return {reader.integer(), reader.checkedInteger(), reader.rest()};
+}
+
+TurnBreak turnbreak(const QString& payload)
+{
+    FieldReader reader(payload);
+    // A break lasts seconds, not hours: a countdown beyond that is not one.
+    const qint32 seconds = reader.integerIn(0, 600);
+    reader.finish();
+    return {seconds, reader.rest()};
 }
 
 GameStats gamestats(const QString& payload)

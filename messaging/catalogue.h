@@ -54,8 +54,14 @@ inline const QString features = QStringLiteral("CMD_features"); // both ways
 inline const QString rejointoken = QStringLiteral("CMD_rejointoken");
 inline const QString rejoin = QStringLiteral("CMD_rejoin");
 inline const QString gameclosed = QStringLiteral("CMD_gameclosed");
+// The game master removed a player: told to the removed player before its connection closes, and
+// to the others in place of CMD_playerdisconnected, so that nobody takes it for a lost connection.
+inline const QString removed = QStringLiteral("CMD_removed");
 // A newcomer's catch-up says a team game runs: the first version's catch-up does not tell.
 inline const QString teamgame = QStringLiteral("CMD_teamgame");
+// A newcomer's catch-up in the break after a turn: the turn it names is over, its phrase, and the
+// seconds until the next turn; the first version's catch-up always reads as a turn being drawn.
+inline const QString turnbreak = QStringLiteral("CMD_turnbreak");
 // The drawer takes back its last stroke; the others' boards are put right with the messages a
 // first-version client knows (a wipe, then the strokes that remain).
 inline const QString undo = QStringLiteral("CMD_undo");
@@ -71,6 +77,10 @@ inline constexpr int kMaxFeatureWords = 16;
 inline constexpr int kMaxFeatureWordLength = 24;
 // Tokens for coming back after a drop, and the notice of an orderly close.
 inline const QString rejoin = QStringLiteral("rejoin");
+// The notice of a removal (CMD_removed).
+inline const QString removal = QStringLiteral("removal");
+// The catch-up of a break (CMD_turnbreak).
+inline const QString turnBreak = QStringLiteral("turn-break");
 // The drawer's undo (CMD_undo).
 inline const QString undo = QStringLiteral("undo");
 // The start option that shows letters of the phrase as the turn runs out (CMD_startoptions).
@@ -164,7 +174,10 @@ QByteArray pickcatagory(int drawer);
 QByteArray updatetime(int value);
 QByteArray features(const QStringList& words);
 QByteArray rejointoken(const QString& token);
-QByteArray gameclosed();
+// `closedBy` names the player whose copy hosted and closed the game; empty when a server stops.
+QByteArray gameclosed(const QString& closedBy = QString());
+QByteArray removed(int seat, const QString& name);
+QByteArray turnbreak(int seconds, const QString& phrase);
 QByteArray teamgame();
 } // namespace toclient
 
@@ -265,6 +278,12 @@ CorrectAnswer correctanswer(const QString& payload);
 // The words of a capability message (the server's whole payload, or a client's fields after its
 // seat); nothing when the list breaks any rule of `feature`. An empty list is valid.
 std::optional<QStringList> featureWords(const QString& payload);
+struct TurnBreak // turnbreak: seconds left, the finished turn's phrase (rest)
+{
+    qint32 seconds = 0;
+    QString phrase;
+};
+TurnBreak turnbreak(const QString& payload);
 // The words of CMD_startoptions after the seat, under the same rules as feature words; nothing
 // when they break one.
 std::optional<QStringList> startOptions(const QString& afterSeat);

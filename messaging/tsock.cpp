@@ -1,11 +1,13 @@
 #include "messaging/tsock.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -16,6 +18,8 @@ namespace {
 constexpr qint64 kReadChunk = 32768;
 // What a peer may have waiting in the system before we read it; beyond that TCP pushes back.
 constexpr qint64 kReadBufferLimit = 256 * 1024;
+// How much Qt's socket is given at a time to write on its own.
+constexpr qint64 kHandOverChunk = 64 * 1024;
 
 QHash<QString, QHostAddress>& nameCache()
 {
@@ -23,6 +27,7 @@ QHash<QString, QHostAddress>& nameCache()
     return cache;
 }
 int g_resolverCalls = 0;
+int g_draining = 0;
 
 struct WinsockError
 {
@@ -104,6 +109,24 @@ void TSock::clearNameCache()
 
 int TSock::resolverCalls() { return g_resolverCalls; }
 
+int TSock::drainingCount() { return g_draining; }
+
+void whenClosedSocketsDrained(QObject* context, int capMs, std::function<void()> then)
+{
+    auto* poll = new QTimer(context);
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, waited, capMs, then = std::move(then)] {
+        if (TSock::drainingCount() > 0 && waited->elapsed() < capMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then();
+    });
+    poll->start();
+}
+
 quint16 TSock::resolvePort() const
 {
     if (!PortName.isEmpty() && PortName[0].isDigit()) {
@@ -171,6 +194,7 @@ void TSock::adopt(QTcpSocket* socket)
     connect(socket, &QTcpSocket::errorOccurred, this,
             [this](QAbstractSocket::SocketError error) { socketError(static_cast<int>(error)); });
     connect(socket, &QTcpSocket::bytesWritten, this, [this](qint64) {
+        handOver();
         if (m_socket && m_socket->bytesToWrite() == 0)
             emit onWrite(this);
     });
@@ -246,9 +270,44 @@ void TSock::send(const QByteArray& bytes)
     // socket's write notice, and the loop pays two wake-ups for every socket written: a relayed
     // stroke would reach the 14th player after 14 of those. Written at once, it leaves in one
     // system call.
-    const qint64 written = writeNow(bytes);
-    if (written < bytes.size())
-        m_socket->write(bytes.constData() + written, bytes.size() - written);
+    if (m_unsent.empty()) {
+        const qint64 written = writeNow(bytes);
+        if (written == bytes.size())
+            return;
+        m_unsent.push_back(written > 0 ? bytes.mid(written) : bytes);
+        m_unsentHeadBegun = written > 0;
+    } else {
+        m_unsent.push_back(bytes);
+    }
+    m_unsentBytes += m_unsent.back().size();
+    handOver();
+}
+
+void TSock::handOver()
+{
+    if (!m_socket || m_socket->bytesToWrite() > 0)
+        return;
+    qint64 handed = 0;
+    while (!m_unsent.empty() && handed < kHandOverChunk) {
+        const QByteArray next = std::move(m_unsent.front());
+        m_unsent.pop_front();
+        m_unsentBytes -= next.size();
+        m_unsentHeadBegun = false;
+        handed += next.size();
+        m_socket->write(next);
+    }
+}
+
+void TSock::dropUnsent()
+{
+    const bool keepHead = m_unsentHeadBegun && !m_unsent.empty();
+    QByteArray head = keepHead ? std::move(m_unsent.front()) : QByteArray();
+    m_unsent.clear();
+    m_unsentBytes = 0;
+    if (keepHead) {
+        m_unsentBytes = head.size();
+        m_unsent.push_back(std::move(head));
+    }
 }
 
 qint64 TSock::writeNow(const QByteArray& bytes)
@@ -336,12 +395,20 @@ bool TSock::close()
         QTcpSocket* socket = m_socket;
         m_socket = nullptr;
         socket->disconnect(this);
+        for (const QByteArray& unsent : m_unsent)
+            socket->write(unsent);
+        m_unsent.clear();
+        m_unsentBytes = 0;
+        m_unsentHeadBegun = false;
         // An orderly close lets queued bytes (a refusal notice, say) reach the peer first.
         socket->disconnectFromHost();
-        if (socket->state() == QAbstractSocket::UnconnectedState)
+        if (socket->state() == QAbstractSocket::UnconnectedState) {
             socket->deleteLater();
-        else
+        } else {
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            ++g_draining;
+            connect(socket, &QObject::destroyed, [] { --g_draining; });
+        }
         // The system socket outlives us only while it drains; never let it linger for ever.
         socket->setParent(nullptr);
         QTimer::singleShot(10000, socket, [socket] {
@@ -369,7 +436,7 @@ quint16 TSock::localPort() const
 
 qsizetype TSock::outgoingSize() const
 {
-    return m_pending.size() + (m_socket ? m_socket->bytesToWrite() : 0);
+    return m_pending.size() + m_unsentBytes + (m_socket ? m_socket->bytesToWrite() : 0);
 }
 
 void TSock::report(SocketInfo kind, const QString& message)

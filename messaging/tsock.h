@@ -6,11 +6,12 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
-#include <QTcpSocket>
 #include <QString>
+#include <QTcpSocket>
+#include <deque>
+#include <functional>
 
 class QTcpServer;
-
 
 namespace pictova {
 
@@ -53,6 +54,10 @@ public:
     // Sends text to the peer: what the system takes leaves now, the rest is queued; bytes leave in
     // order and the call never blocks.
     void send(const QByteArray& bytes);
+    // Forgets every send that has not begun to leave. What is under way is finished, so the peer
+    // never reads half a send; a connection about to close says its last words without making
+    // them wait behind a backlog its peer may never read.
+    void dropUnsent();
     // Hands over everything received and not yet taken.
     QByteArray receive();
     // Closes the system socket (reporting "Socket Closed" unless it was listening).
@@ -65,6 +70,10 @@ public:
     QString peerAddress() const { return m_peerAddress; }
     qsizetype outgoingSize() const;
     qsizetype incomingSize() const { return m_incoming.size(); }
+
+    // Connections closed with bytes still queued for the peer, and not yet done handing them to
+    // the system.
+    static int drainingCount();
 
     // Forgets resolved host names (tests).
     static void clearNameCache();
@@ -84,6 +93,9 @@ private:
     void peerClosed();
     void socketError(int error);
     void flushPending();
+    // Gives Qt's socket the next sends while it has nothing left to write: its own buffer stays
+    // small, and what waits here can still be dropped whole.
+    void handOver();
     // Hands `bytes` to the system socket at once, without waiting for the event loop; returns how
     // many it took.
     qint64 writeNow(const QByteArray& bytes);
@@ -97,8 +109,17 @@ private:
     bool m_closing = false;
     QByteArray m_incoming;
     QByteArray m_pending; // queued before the connect completed
+    // Sends the system did not take at once, oldest first, not yet given to Qt's socket; the first
+    // may be the rest of one that began to leave.
+    std::deque<QByteArray> m_unsent;
+    qsizetype m_unsentBytes = 0;
+    bool m_unsentHeadBegun = false;
     QString m_peerAddress;
 };
+
+// Runs `then` once every closed connection has handed its last bytes to the system, or after
+// `capMs`, whichever comes first: a process that ends sooner loses what was still queued.
+void whenClosedSocketsDrained(QObject* context, int capMs, std::function<void()> then);
 
 // Turns on TCP keep-alive with short timers, and bounds how long sent data may go unacknowledged,
 // so a peer that vanished without closing is noticed within about a minute, idle or not.

@@ -158,6 +158,13 @@ void ServerConnections::closeAll()
         disconnectsock(seat, Departure::Shutdown);
 }
 
+void ServerConnections::dropBacklogs()
+{
+    for (const auto& [seat, link] : m_links)
+        if (link->sock)
+            link->sock->dropUnsent();
+}
+
 std::optional<int> ServerConnections::attachTestConnection()
 {
     const std::optional<int> seat = m_players.takeSeat();

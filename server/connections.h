@@ -54,6 +54,9 @@ public:
     // Stops taking connections and closes every one in seat order, each departure told to
     // those still there.
     void closeAll();
+    // Forgets what waits to be sent on every connection and has not begun to leave: what the
+    // server says next goes out ahead of a backlog.
+    void dropBacklogs();
 
     // Connections that have not logged in within LoginDeadline::kLimitMs are closed.
     LoginDeadline& loginDeadline() { return m_loginDeadline; }

@@ -56,9 +56,20 @@ void GameFlow::startgame(int seat, const parse::StartGameFields& request)
     m_outbox.sendAll(
         toclient::startgame(QString::number(seat), m_game.teamgame, m_game.playto, m_game.turnseconds));
     m_game.drawer = 0;
+    m_waitingForPlayers = false;
     findplayer();
     m_game.gamerunning = true;
     emit m_events.gameStarted(seat, m_game.teamgame, m_game.playto, m_game.turnseconds);
+}
+
+bool GameFlow::enoughPlayers() const
+{
+    if (sologame())
+        return true;
+    int seated = 0;
+    for (int seat : m_players.occupiedSeats())
+        seated += PlayerTable::isBoardSeat(seat) ? 1 : 0;
+    return seated >= 2;
 }
 
 bool GameFlow::chooseNextDrawer()
@@ -90,12 +101,18 @@ void GameFlow::startPhase(Phase phase, int countdown)
 void GameFlow::findplayer()
 {
     m_drawing.clear();
+    m_passes = 0;
     m_game.phase = Phase::Picking;
     m_game.category = kCategoryNotPicked;
     // When nobody may draw, the pick phase runs without a drawer and looks again at its end.
-    // A game goes on while it has a game master, seat 1 or whoever took over from seat 1.
-    if (m_players.gameMaster() != 0 && !chooseNextDrawer())
+    // A game goes on while it has a game master, seat 1 or whoever took over from seat 1. A
+    // player left alone has nobody to draw for: the game waits for another.
+    const bool waiting = !enoughPlayers();
+    if (m_players.gameMaster() != 0 && (waiting || !chooseNextDrawer()))
         m_game.drawer = 0;
+    if (waiting && !m_waitingForPlayers)
+        m_outbox.sendAll(toclient::notice(QStringLiteral("Waiting for a second player to join.")));
+    m_waitingForPlayers = waiting;
     if (m_game.drawer != 0)
         m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));
     startPhase(Phase::Picking, kPickTicks);
@@ -136,6 +153,9 @@ void GameFlow::pass(int seat)
     // A finished game's last drawer no longer holds a turn to pass.
     if (!m_game.gamerunning || m_game.drawer == 0 || seat != m_game.drawer)
         return;
+    // A practice game's words are its one player's to spend.
+    if (m_passes >= kMaxPassesPerTurn && !sologame())
+        return;
     const std::optional<WordChoice::Choice> choice =
         m_words.choose(m_game.category, WordChoice::Mode::Redeal, sologame(), m_game.phrase);
     if (!choice) {
@@ -154,6 +174,7 @@ void GameFlow::pass(int seat)
     m_game.revealsDone = 0;
     if (m_game.phase == Phase::Drawing)
         revealDueLetters();
+    ++m_passes;
     scoring::penalise(m_players, m_game.teamgame, m_game.drawer);
     const int score = m_players.at(m_game.drawer).score;
     for (int addressee : m_players.occupiedSeats()) {

@@ -28,6 +28,9 @@ public:
     static constexpr int kPickTicks = 10;
     static constexpr int kBreakTicks = 10;
     static constexpr int kDrawingExtraTicks = 4;
+    // New phrases a drawer may buy in one turn: a pass costs nothing at 0 points, and without a
+    // limit a drawer could run through a whole category's words.
+    static constexpr int kMaxPassesPerTurn = 3;
 
     GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
              DrawingLog& drawing, ServerEvents& events);
@@ -61,6 +64,8 @@ public:
 
 private:
     bool chooseNextDrawer();
+    // Whether a turn has someone to guess it: two players seated, or a solo practice game.
+    bool enoughPlayers() const;
     bool sologame() const { return m_sologame && m_sologame(); }
     void startPhase(Phase phase, int countdown);
     // Shows the letters due by now in the hint; returns whether it changed.
@@ -74,7 +79,9 @@ private:
     ServerEvents& m_events;
     RoundTimer m_roundtime;
     std::function<bool()> m_sologame;
-    int m_optionsSeat = 0; // the seat whose options wait for its start; 0: none
+    bool m_waitingForPlayers = false; // told the one player left that the game waits
+    int m_passes = 0;                 // the passes of the turn so far
+    int m_optionsSeat = 0;            // the seat whose options wait for its start; 0: none
     QStringList m_options;
 };
 

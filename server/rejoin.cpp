@@ -55,11 +55,11 @@ QString RejoinKeeper::newToken()
     return token;
 }
 
-void RejoinKeeper::closingInOrder()
+void RejoinKeeper::closingInOrder(const QString& closedBy)
 {
     for (int seat : m_players.occupiedSeats())
         if (m_seats[seat].features.contains(feature::rejoin))
-            m_outbox.sendTo(seat, toclient::gameclosed());
+            m_outbox.sendTo(seat, toclient::gameclosed(closedBy));
 }
 
 void RejoinKeeper::departed(int seat, Departure reason)

@@ -43,8 +43,8 @@ public:
     // CMD_rejoin from `seat`: the token after the seat.
     void receivedRejoin(int seat, const QString& afterSeat);
     // The server is closing every connection in order: the clients that would try to come back
-    // are told not to.
-    void closingInOrder();
+    // are told not to, and by whom it was closed when a player's copy hosted it.
+    void closingInOrder(const QString& closedBy);
     // A new game starts with every score at 0: a score kept from the last game is no use.
     void newGame() { m_kept.clear(); }
     // The seat's connection has closed; its player still sits there.

@@ -10,13 +10,15 @@
 #include "server/playertable.h"
 #include "server/serverevents.h"
 
+#include <algorithm>
+
 namespace pictova {
 
 SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox,
                        const DrawingLog& drawing, GameFlow& flow, ServerEvents& events,
-                       CloseSeat disconnectsock)
+                       CloseSeat disconnectsock, Knows knows)
     : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow), m_events(events),
-      m_disconnectsock(std::move(disconnectsock))
+      m_disconnectsock(std::move(disconnectsock)), m_knows(std::move(knows))
 {
 }
 
@@ -54,10 +56,23 @@ void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
         m_outbox.sendTo(seat, frameEntry(entry));
 }
 
+void SeatKeeper::catchUpBreak(int seat)
+{
+    if (!m_game.gamerunning || m_game.phase != Phase::Break || !m_players.at(seat).loggedIn ||
+        !m_knows(seat, feature::turnBreak))
+        return;
+    m_outbox.sendTo(seat, toclient::turnbreak(std::max(m_game.countdown, 0), m_game.phrase));
+}
+
 void SeatKeeper::kickhim(int target)
 {
-    if (PlayerTable::isSeat(target) && m_players.occupied(target))
-        m_disconnectsock(target);
+    if (!PlayerTable::isSeat(target) || !m_players.occupied(target))
+        return;
+    // Told before the close, so that it does not take the close for a lost connection and come
+    // back; a first-version client only sees the close, as it always did.
+    if (m_knows(target, feature::removal))
+        m_outbox.sendTo(target, toclient::removed(target, m_players.at(target).name));
+    m_disconnectsock(target);
 }
 
 void SeatKeeper::seatTaken(int seat)
@@ -69,15 +84,25 @@ void SeatKeeper::seatTaken(int seat)
         m_outbox.sendAllBut(seat, toclient::teamscore(m_players.boardScores()));
 }
 
-void SeatKeeper::seatFreed(int seat)
+void SeatKeeper::seatFreed(int seat, Departure reason)
 {
     if (!m_players.occupied(seat))
         return;
     tplayer& player = m_players.at(seat);
     // The others were never told of a connection that did not log in: nothing to take back, and
     // connections that come and go without a word cost them nothing.
-    if (player.loggedIn)
-        m_outbox.sendAllBut(seat, toclient::playerdisconnected(seat, player.name));
+    if (player.loggedIn) {
+        const bool removed = reason == Departure::Removed;
+        const QByteArray disconnected = toclient::playerdisconnected(seat, player.name);
+        const QByteArray removal = toclient::removed(seat, player.name);
+        for (int other : m_players.occupiedSeats())
+            if (other != seat)
+                m_outbox.sendTo(other, removed && m_knows(other, feature::removal) ? removal : disconnected);
+        // A removed player's points are not coming back: a newcomer is not shown them on the free
+        // seat. A team's points stay with the team.
+        if (removed && !m_game.teamgame)
+            player.score = 0;
+    }
     player.connected = false;
     player.connection = 0;
     player.name.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/catalogue.h"
+#include "server/serverevents.h"
 
 #include <QString>
 #include <functional>
@@ -20,12 +21,16 @@ class SeatKeeper
 {
 public:
     using CloseSeat = std::function<void(int seat)>;
+    // Whether the seat's client announced the feature word.
+    using Knows = std::function<bool(int seat, const QString& feature)>;
 
     SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
-               GameFlow& flow, ServerEvents& events, CloseSeat disconnectsock);
+               GameFlow& flow, ServerEvents& events, CloseSeat disconnectsock, Knows knows);
 
     // CMD_logininfo from `seat`: version text, name.
     void receivedlogininfo(int seat, const parse::LoginFields& login);
+    // A newcomer that knows it is told, once logged in, that the turn its catch-up named is over.
+    void catchUpBreak(int seat);
     // CMD_kickhim from the game master: the seat to remove.
     void kickhim(int target);
 
@@ -33,7 +38,7 @@ public:
     // occupant had; the others, who were shown those points, are sent the scores again.
     void seatTaken(int seat);
     // The seat's connection has closed: tell the others, free the seat, replace a drawer.
-    void seatFreed(int seat);
+    void seatFreed(int seat, Departure reason = Departure::Disconnected);
 
     // Every occupied seat is sent the name of every occupied seat.
     static void refreshplayerlist(const PlayerTable& players, const Outbox& outbox);
@@ -46,6 +51,7 @@ private:
     GameFlow& m_flow;
     ServerEvents& m_events;
     CloseSeat m_disconnectsock;
+    Knows m_knows;
 };
 
 } // namespace pictova

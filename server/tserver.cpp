@@ -17,7 +17,7 @@ TServer::TServer(QObject* parent)
                                m_limits.forget(seat);
                                m_rejoin.departed(seat, reason);
                                m_flow.forgetStartOptions(seat);
-                               m_seats.seatFreed(seat);
+                               m_seats.seatFreed(seat, reason);
                            },
                            [this] { requestsArrived(); }),
       m_outbox(m_players,
@@ -29,8 +29,10 @@ TServer::TServer(QObject* parent)
       m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
       m_guessing(m_players, m_game, m_outbox, m_flow),
       m_relay(m_players, m_game, m_outbox, m_drawing, m_flow, m_guessing),
-      m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
-              [this](int seat) { m_connections.disconnectsock(seat); }),
+      m_seats(
+          m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
+          [this](int seat) { m_connections.disconnectsock(seat); },
+          [this](int seat, const QString& word) { return m_rejoin.featuresOf(seat).contains(word); }),
       m_rejoin(m_players, m_game, m_outbox),
       m_undo(m_game, m_drawing, m_outbox,
              [this](int seat) { return m_rejoin.featuresOf(seat).contains(feature::undo); }),
@@ -86,6 +88,7 @@ void TServer::buildRequestTable()
             return;
         m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
         m_rejoin.loggedIn(r.seat);
+        m_seats.catchUpBreak(r.seat);
     });
     m_requests.add(cmd::kickhim, Sender::GameMaster, first,
                    [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
@@ -113,8 +116,14 @@ void TServer::buildRequestTable()
     m_requests.add(cmd::justwatch, Sender::OwnSeatOrGameMaster, first,
                    [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
     // Only this program's clients send these.
-    m_requests.add(cmd::features, Sender::OwnSeat, first,
-                   [this](R r) { m_rejoin.receivedFeatures(r.seat, r.afterSeat); });
+    m_requests.add(cmd::features, Sender::OwnSeat, first, [this](R r) {
+        // A client answers the server's features after its log-in, so the catch-up has gone
+        // out by now: what it could not say is said here, once.
+        const bool knew = m_rejoin.featuresOf(r.seat).contains(feature::turnBreak);
+        m_rejoin.receivedFeatures(r.seat, r.afterSeat);
+        if (!knew)
+            m_seats.catchUpBreak(r.seat);
+    });
     m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
                    [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
     m_requests.add(cmd::undo, Sender::DrawerWhileDrawing, whole, [this](R r) { m_undo.undo(r.seat); });

@@ -43,9 +43,16 @@ public:
     void startListening();
     quint16 listeningPort() const;
     // Stops listening and closes every connection in seat order (a server that is stopping).
-    void closeAllConnections()
+    // `closedBy` names the player whose hosting copy closes the game, for those told why.
+    // What waited to be sent is dropped first: a client that reads slowly or not at all still
+    // learns of the close before the connection ends.
+    void closeAllConnections(const QString& closedBy = QString())
     {
-        m_rejoin.closingInOrder();
+        // The game ends with the server: the departures that follow start no new turn.
+        m_game.gamerunning = false;
+        m_flow.roundtime().setEnabled(false);
+        m_connections.dropBacklogs();
+        m_rejoin.closingInOrder(closedBy);
         m_connections.closeAll();
     }
     // What happens, for a server's log.

@@ -1,5 +1,6 @@
 // pictova-server: the game server with no window, for a machine without a screen.
 #include "messaging/errors.h"
+#include "messaging/tsock.h"
 #include "messaging/version.h"
 #include "server/tserver.h"
 #include "server/wordfolder.h"
@@ -18,9 +19,9 @@ using namespace pictova;
 using namespace pictova::serverapp;
 
 namespace {
-// How long closing connections get to hand their last bytes to the system before the process
-// ends; the system then sends them on by itself.
-constexpr int kCloseGraceMs = 200;
+// How long closing connections get at most to hand their last bytes to the system before the
+// process ends (it ends as soon as they all have); the system then sends them on by itself.
+constexpr int kCloseGraceMs = 2000;
 
 void printLine(std::FILE* stream, const QString& line)
 {
@@ -108,7 +109,7 @@ int main(int argc, char** argv)
         stopping = true;
         log.stopping(why);
         server.closeAllConnections();
-        QTimer::singleShot(kCloseGraceMs, &app, [&] {
+        whenClosedSocketsDrained(&app, kCloseGraceMs, [&] {
             log.stopped();
             QCoreApplication::exit(0);
         });

@@ -91,6 +91,8 @@ void ClientSession::buildCommandTable()
     add(cmd::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
     add(cmd::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
     add(cmd::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
+    add(cmd::removed, [this](const QString& p) { m_seats.removed(p); });
+    add(cmd::turnbreak, [this](const QString& p) { m_rounds.turnbreak(p); });
     add(cmd::startgame, [this](const QString& p) { m_rounds.startthegame(p); });
     add(cmd::nextplayer, [this](const QString& p) { m_rounds.getnextplayer(p); });
     add(cmd::winner, [this](const QString& p) { m_guessing.winner(p); });
@@ -111,7 +113,10 @@ void ClientSession::buildCommandTable()
     add(cmd::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
     add(cmd::features, [this](const QString& p) { receivedFeatures(p); });
     add(cmd::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
-    add(cmd::gameclosed, [this](const QString&) { m_closedInOrder = true; });
+    add(cmd::gameclosed, [this](const QString& p) {
+        m_closedInOrder = true;
+        m_closedBy = p;
+    });
     add(cmd::teamgame, [this](const QString&) {
         m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(), true);
     });
@@ -174,6 +179,8 @@ void ClientSession::connectTo(const QString& host, const QString& port)
     m_serverFeatures.clear();
     m_featuresAnswered = false;
     m_closedInOrder = false;
+    m_closedBy.clear();
+    m_removed = false;
     m_sock.HostName = host;
     m_sock.PortName = port;
     m_sock.open();
@@ -319,7 +326,7 @@ void ClientSession::connectionClosed()
     const JoinState before = m_joinState;
     while (m_joinState != JoinState::CommandLine && !m_receivedlist.isEmpty())
         processsocktimer();
-    if (before != JoinState::CommandLine && m_joinState == JoinState::CommandLine)
+    if ((before != JoinState::CommandLine && m_joinState == JoinState::CommandLine) || m_removed)
         return; // what was drained has ended the game already
     switch (m_joinState) {
     case JoinState::CommandLine:
@@ -333,7 +340,8 @@ void ClientSession::connectionClosed()
         if (m_closedInOrder) {
             m_joinState = JoinState::CommandLine;
             m_model.setLoggedIn(false);
-            emit connectionLost(QStringLiteral("The connection to the game was closed."));
+            gameOver(m_closedBy.isEmpty() ? QStringLiteral("The connection to the game was closed.")
+                                          : QStringLiteral("%1 closed the game.").arg(m_closedBy));
             break;
         }
         // Neither removed nor told the game closed (either arrives first and is drained above):
@@ -344,6 +352,15 @@ void ClientSession::connectionClosed()
         retryLater();
         break;
     }
+}
+
+void ClientSession::gameOver(const QString& text)
+{
+    m_countdown.stop();
+    m_model.setPassOffered(false);
+    m_model.setDrawer(0);
+    m_model.setPhase(GamePhase::NoGame);
+    emit connectionLost(text);
 }
 
 void ClientSession::closeQuietly()
@@ -407,7 +424,7 @@ void ClientSession::endReconnecting(const QString& text)
     m_tokenToPresent.clear();
     closeQuietly();
     m_model.setLoggedIn(false);
-    emit connectionLost(text);
+    gameOver(text);
 }
 
 void ClientSession::giveUp()
@@ -472,17 +489,33 @@ void ClientSession::versionRefused()
 
 void ClientSession::removedFromGame()
 {
-    if (m_joinState == JoinState::CommandLine) {
-        emit ended();
-        return;
-    }
+    const QString text = QStringLiteral("You were removed from the game.");
+    const bool fromCommandLine = m_joinState == JoinState::CommandLine;
+    m_removed = true;
     m_joinState = JoinState::CommandLine;
     m_reconnectTimer.stop();
     m_joinTimer.stop();
+    // The game master's word is final: no coming back, on this connection's token or any other.
+    m_rejoinToken.clear();
+    m_tokenToPresent.clear();
     m_leaving = true;
     m_sock.close();
     m_leaving = false;
-    emit connectionLost(QStringLiteral("You were removed from the game."));
+    if (fromCommandLine)
+        emit notice(text, true);
+    else
+        gameOver(text);
+}
+
+int ClientSession::othersInHostedGame() const
+{
+    if (!m_server)
+        return 0;
+    int others = 0;
+    for (int seat : m_server->players().occupiedSeats())
+        if (m_server->players().at(seat).loggedIn && seat != m_model.mySeat())
+            ++others;
+    return others;
 }
 
 void ClientSession::leaveGame()
@@ -493,8 +526,11 @@ void ClientSession::leaveGame()
     m_tokenToPresent.clear();
     m_joinState = JoinState::CommandLine;
     m_leaving = true;
-    if (m_server)
-        m_server->closeAllConnections(); // the others are told the game is over, not lost
+    // The others are told the game is over, not lost, and who ended it.
+    if (m_server) {
+        const QString seated = m_model.seatName(m_model.mySeat());
+        m_server->closeAllConnections(seated.isEmpty() ? m_playerName : seated);
+    }
     m_sock.close();
     m_server.reset();
     m_hostedWords.reset();

@@ -81,6 +81,8 @@ public:
     // Leaves the current game in order: the connection closes and this copy's server, if it hosts
     // one, closes every connection; the model starts afresh.
     void leaveGame();
+    // Players in this copy's hosted game besides its own, whom leaving would put out.
+    int othersInHostedGame() const;
     bool joining() const { return m_joinState == JoinState::Joining; }
     // A game joined from the window whose connection was lost (not by a removal) tries to get back
     // in on a ReconnectSchedule, logging in under the same name and, where the server gave this
@@ -185,6 +187,8 @@ private:
     void receivedFeatures(const QString& payload);
     void receivedRejoinToken(const QString& payload);
     void closeQuietly();
+    // The game joined from the window is over for this copy: nothing of its turn goes on.
+    void gameOver(const QString& text);
     void startReconnecting();
     void retryLater();
     void endReconnecting(const QString& text);
@@ -224,6 +228,8 @@ private:
     QStringList m_serverFeatures;
     bool m_featuresAnswered = false;
     bool m_closedInOrder = false; // the server said the game is over for good
+    bool m_removed = false;       // the game master removed this copy
+    QString m_closedBy;           // whose hosting copy closed it, when one did
     QString m_rejoinToken;
     QString m_tokenToPresent; // the lost connection's token, until the new one is in
     ReconnectSchedule m_reconnect;

@@ -33,10 +33,11 @@ public:
     void rememberTurnStartPoints();
     // The hint the last hint update replaced (a pass replaces the phrase's hint).
     QString replacedHint() const { return m_replacedHint; }
+    // The turn is over: nobody draws until the next one.
+    void endOfTurn();
 
 private:
     void setScores(const QList<qint32>& scores);
-    void endOfTurn();
 
     ClientSession& m_session;
     std::array<int, kPlayerSeats + 1> m_turnStartPoints{};

@@ -96,6 +96,17 @@ void RoundsHandler::getnextplayer(const QString& payload)
     m_session.countdown().continueWith(CountdownClock::Drawing, model.secondsPerTurn());
 }
 
+void RoundsHandler::turnbreak(const QString& payload)
+{
+    const parse::TurnBreak pause = parse::turnbreak(payload);
+    GameModel& model = m_session.model();
+    if (model.phase() != GamePhase::Drawing)
+        return;
+    model.setHint(pause.phrase);
+    m_session.guessing().endOfTurn();
+    m_session.countdown().restart(CountdownClock::Pause, pause.seconds);
+}
+
 void RoundsHandler::givedraweranswer(const QString& payload)
 {
     m_session.model().setFullAnswer(payload);

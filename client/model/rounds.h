@@ -15,6 +15,8 @@ public:
     void startthegame(const QString& payload);
     void pickcatagory(const QString& payload);
     void getnextplayer(const QString& payload);
+    // CMD_turnbreak: a catch-up's turn is already over; the break runs for the seconds given.
+    void turnbreak(const QString& payload);
     void givedraweranswer(const QString& payload);
     void passed(const QString& payload);
     // The server's periodic word on the time left in the phase.

@@ -41,21 +41,36 @@ void SeatsHandler::newplayerinfo(const QString& payload)
 
 void SeatsHandler::playerdisconnected(const QString& payload)
 {
+    departed(payload, false);
+}
+
+void SeatsHandler::removed(const QString& payload)
+{
+    departed(payload, true);
+}
+
+void SeatsHandler::departed(const QString& payload, bool removed)
+{
     const parse::SeatAndText left = parse::seatAndText(payload);
     GameModel& model = m_session.model();
     if (left.seat == model.mySeat()) {
         model.setLoggedIn(false);
         m_session.removedFromGame();
     }
+    const QString why =
+        removed ? QStringLiteral(" was removed from the game.") : QStringLiteral(" disconnected.");
     if (isPlayerSeat(left.seat)) {
         // The name the seat showed is announced, not the name in the message.
         if (model.seat(left.seat).taken)
-            emit m_session.chatLine(model.seatName(left.seat) + QStringLiteral(" disconnected."),
-                                    kStatusColour);
+            emit m_session.chatLine(model.seatName(left.seat) + why, kStatusColour);
         model.freeSeat(left.seat);
+        // A removed player's points do not come back with anyone; a team keeps its own.
+        if (removed && !model.teamGame())
+            model.setPoints(left.seat, 0);
     }
     if (model.removeSpectator(left.seat, left.text))
-        emit m_session.chatLine(peertext::isolated(left.text) + QStringLiteral(" has left."), kStatusColour);
+        emit m_session.chatLine(peertext::isolated(left.text) + (removed ? why : QStringLiteral(" has left.")),
+                                kStatusColour);
 }
 
 void SeatsHandler::refreshplayerlist(const QString& payload)

@@ -17,6 +17,8 @@ public:
     void sendloginfo(const QString& payload);
     void newplayerinfo(const QString& payload);
     void playerdisconnected(const QString& payload);
+    // CMD_removed: as a departure, for a player the game master removed.
+    void removed(const QString& payload);
     void refreshplayerlist(const QString& payload);
     void full(const QString& payload);
     void havewrongversion(const QString& payload);
@@ -24,6 +26,8 @@ public:
     void sockInfo(SocketInfo kind, const QString& message);
 
 private:
+    void departed(const QString& payload, bool removed);
+
     ClientSession& m_session;
 };
 

@@ -139,10 +139,10 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     // Its features are in: it will be told the game closes rather than lost.
     EXPECT_TRUE(waitFor([&] { return !other.session().hostedServer()->rejoins().featuresOf(2).isEmpty(); }));
 
-    // The host goes: the joined copy stays open and says so.
+    // The host goes: the joined copy stays open and says who closed the game.
     other.gameChooser()->hostGame("Cid", freePort(), false);
     ASSERT_TRUE(waitFor([&] { return notice().isVisible(); }));
-    EXPECT_EQ(notice().text(), "The connection to the game was closed.");
+    EXPECT_EQ(notice().text(), "Cid closed the game.");
     EXPECT_FALSE(m_window->closeRequested());
 }
 

@@ -109,8 +109,8 @@ TEST_F(Guessing, TeamScoresAndGameStatsFillTenSeats)
     receive("CMD_teamscore+1+2+3+4+5+6+7+8+9+10+11");
     EXPECT_EQ(v().label_score[10]->text(), "10");
     receive("CMD_gamestats+30+90+5+0+5+0+0+0+0+0+0+0");
-    EXPECT_EQ(v().playtoscore->text(), "Play to Score: 30");
-    EXPECT_EQ(v().timeperturn->text(), "Time Per Turn: 90");
+    EXPECT_EQ(v().playtoscore->text(), "Play to score: 30");
+    EXPECT_EQ(v().timeperturn->text(), "Time per turn: 90");
     EXPECT_EQ(v().label_score[3]->text(), "5");
     receive("CMD_teamscore+9+x");
     EXPECT_EQ(v().label_score[1]->text(), "5");

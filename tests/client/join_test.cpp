@@ -1,12 +1,17 @@
 // Joining a game from the window: each way it can fail says why, and a game joined that way ends
 // with a reason instead of closing the window.
 #include "client/model/clientsession.h"
+#include "client/tchat.h"
 #include "server/tserver.h"
+#include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -162,4 +167,65 @@ TEST(LeaveGame, AHostLeavingClosesItsServerAndStartsAfresh)
     EXPECT_FALSE(host.model().seat(2).taken);
     test::pump(50);
     EXPECT_EQ(ended, 0);
+}
+
+TEST_F(Join, AHostThatExitsAsksFirstAndTellsItsJoinersWhoClosedTheGame)
+{
+    QTemporaryDir data;
+    overrideDataFolder(data.path());
+    qputenv("PICTOVA_NO_SOUND", "1");
+    auto host = std::make_unique<Tchat>();
+    host->setProperty("noParams", true);
+    host->show();
+    ClientSession& hosting = host->session();
+    hosting.setLoginName("Ann");
+    hosting.startHosting("0");
+    hosting.model().setHosting(true);
+    const quint16 hostPort = hosting.hostedServer()->listeningPort();
+    hosting.connectTo("127.0.0.1", QString::number(hostPort));
+    ASSERT_TRUE(waitFor([&] { return hosting.model().loggedIn() && hosting.model().seat(1).taken; }));
+
+    // Alone in the game: nobody to ask about.
+    EXPECT_EQ(hosting.othersInHostedGame(), 0);
+    m_session.startJoin("127.0.0.1", hostPort);
+    ASSERT_TRUE(waitFor([&] { return m_joined == 1 && hosting.othersInHostedGame() == 1; }));
+
+    host->close();
+    auto* box = host->findChild<QMessageBox*>("leaveConfirmation");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "1 player is in this game. Leaving ends it for everyone.");
+    EXPECT_FALSE(host->closeRequested());
+    box->findChild<QPushButton*>("stayButton")->click();
+    test::pump(20);
+    EXPECT_FALSE(host->closeRequested());
+    EXPECT_TRUE(m_lost.isEmpty());
+
+    host->close();
+    box = host->findChild<QMessageBox*>("leaveConfirmation");
+    ASSERT_NE(box, nullptr);
+    box->findChild<QPushButton*>("leaveButton")->click();
+    ASSERT_TRUE(waitFor([&] { return !m_lost.isEmpty(); }));
+    EXPECT_TRUE(host->closeRequested());
+    EXPECT_EQ(m_lost, "Ann closed the game.");
+    EXPECT_FALSE(m_session.isReconnecting());
+    host.reset();
+    overrideDataFolder(QString());
+}
+
+TEST(LeaveGame, AHostAloneExitsWithoutBeingAsked)
+{
+    QTemporaryDir data;
+    overrideDataFolder(data.path());
+    qputenv("PICTOVA_NO_SOUND", "1");
+    Tchat host;
+    host.setProperty("noParams", true);
+    host.show();
+    host.session().setLoginName("Ann");
+    host.session().startHosting("0");
+    host.session().connectTo("127.0.0.1", QString::number(host.session().hostedServer()->listeningPort()));
+    ASSERT_TRUE(waitFor([&] { return host.model().loggedIn(); }));
+    host.close();
+    EXPECT_TRUE(host.closeRequested());
+    EXPECT_EQ(host.findChild<QMessageBox*>("leaveConfirmation"), nullptr);
+    overrideDataFolder(QString());
 }

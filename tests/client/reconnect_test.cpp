@@ -147,6 +147,28 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
     EXPECT_EQ(m_joined, 1);
 }
 
+TEST_F(Reconnect, ARemovedCopySaysSoAndDoesNotComeBack)
+{
+    TServer server;
+    server.setPortName("0");
+    server.startListening();
+    ProtoClient ann;
+    ASSERT_TRUE(ann.joinAs(server.listeningPort(), "Ann"));
+    m_session.startJoin("127.0.0.1", server.listeningPort());
+    ASSERT_TRUE(waitFor([&] { return m_joined == 1 && !m_session.rejoinToken().isEmpty(); }));
+    const int seat = m_session.model().mySeat();
+
+    ann.send(toserver::kickhim(1, seat));
+    ASSERT_TRUE(waitFor([&] { return !m_lost.isEmpty(); }));
+    EXPECT_EQ(m_lost, "You were removed from the game.");
+    EXPECT_FALSE(m_session.isReconnecting());
+    EXPECT_TRUE(m_attempts.isEmpty());
+    EXPECT_TRUE(m_session.rejoinToken().isEmpty());
+    EXPECT_FALSE(ann.waitForMessage("CMD_playerdisconnected+2+Bob").isEmpty());
+    test::pump(50);
+    EXPECT_EQ(server.players().occupiedSeats(), QList<int>({1}));
+}
+
 TEST_F(Reconnect, AgainstAFirstVersionServerItIsAPlainLogIn)
 {
     ScriptedServer script;

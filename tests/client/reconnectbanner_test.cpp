@@ -1,15 +1,18 @@
 // The window while a joined game tries to get back in: the banner over the board counts the
 // attempts, goes when the game is back, and Give Up ends the game with the usual notice.
+#include "board/drawertoolbar.h"
 #include "client/gamechooser.h"
 #include "client/reconnectbanner.h"
 #include "client/tchat.h"
 #include "shell/apppaths.h"
 #include "tests/support/waitfor.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace pictova;
@@ -95,4 +98,62 @@ TEST_F(Banner, GiveUpEndsTheGameWithTheUsualNotice)
     EXPECT_EQ(notice->text(), "The connection to the game was lost.");
     EXPECT_TRUE(notice->retryButton()->isVisible());
     EXPECT_FALSE(m_window->closeRequested());
+}
+
+TEST_F(Banner, TheSeatsKeepTheirLastNamesAndScoresGreyedUntilBackIn)
+{
+    m_window->gameChooser()->joinGame("Bob", QStringLiteral("127.0.0.1:%1").arg(m_listener.serverPort()));
+    QTcpSocket* peer = joinAs(2);
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_existingplayers+1+Ann\xff"
+                "CMD_gamestats+20+120+5+3+0+0+0+0+0+0+0+0\xff");
+    QLabel* ann = m_window->view().label_playername[1];
+    QLabel* annScore = m_window->view().label_score[1];
+    ASSERT_TRUE(waitFor([&] { return annScore->text() == "5"; }));
+    const QColor shown = ann->palette().color(QPalette::WindowText);
+
+    peer->abort();
+    ASSERT_TRUE(waitFor([&] { return banner().isVisible(); }));
+    // The attempt starts the model afresh for the new log-in; the panel still shows the game.
+    m_window->session().reconnectNow();
+    EXPECT_FALSE(m_window->model().seat(1).taken);
+    EXPECT_EQ(ann->text(), "Ann");
+    EXPECT_EQ(annScore->text(), "5");
+    EXPECT_EQ(m_window->view().label_playername[2]->text(), "Bob");
+    EXPECT_EQ(m_window->view().label_score[2]->text(), "3");
+    EXPECT_NE(ann->palette().color(QPalette::WindowText), shown);
+    EXPECT_NE(annScore->palette().color(QPalette::WindowText), shown);
+
+    peer = joinAs(2);
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_existingplayers+1+Ann\xff"
+                "CMD_gamestats+20+120+6+3+0+0+0+0+0+0+0+0\xff");
+    ASSERT_TRUE(waitFor([&] { return annScore->text() == "6"; }));
+    EXPECT_FALSE(banner().isVisible());
+    EXPECT_EQ(ann->palette().color(QPalette::WindowText), shown);
+}
+
+TEST_F(Banner, AGameThatClosesLeavesNoWordNorPassOnTheBoard)
+{
+    m_window->gameChooser()->joinGame("Bob", QStringLiteral("127.0.0.1:%1").arg(m_listener.serverPort()));
+    QTcpSocket* peer = joinAs(2);
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_features+rejoin\xff"
+                "CMD_nextplayer+2+0+___\xff"
+                "CMD_givedraweranswer+fan\xff");
+    GameView& v = m_window->view();
+    ASSERT_TRUE(waitFor([&] { return v.label_fullanswer->text() == "fan"; }));
+    EXPECT_TRUE(v.button_pass->isVisible());
+
+    peer->write("CMD_gameclosed+\xff");
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitFor([&] { return m_window->gameChooser()->notice()->isVisible(); }));
+    EXPECT_EQ(m_window->gameChooser()->notice()->text(), "The connection to the game was closed.");
+    EXPECT_FALSE(v.button_pass->isVisible());
+    EXPECT_NE(v.label_fullanswer->text(), "fan");
+    EXPECT_FALSE(v.label_answer->text().contains("___"));
+    EXPECT_FALSE(v.panel_toolbar->isVisible());
+    EXPECT_EQ(m_window->model().phase(), GamePhase::NoGame);
+    EXPECT_EQ(m_window->session().countdown().secondsleft(), 0);
+    EXPECT_FALSE(banner().isVisible());
 }

@@ -224,3 +224,21 @@ TEST_F(GameMaster, ConfirmsAStartDuringAGame)
     EXPECT_TRUE(chatLines().filter("started a new game.").isEmpty());
     EXPECT_TRUE(sentEntries().isEmpty());
 }
+
+TEST_F(Rounds, ACatchUpInABreakShowsTheBreakNotADrawing)
+{
+    // What a newcomer is sent while the turn is over: the turn as if it ran, then the break.
+    receive({"CMD_nextplayer+1+0+___", "CMD_gamestats+20+90+3+0+0+0+0+0+0+0+0+0", "CMD_turnbreak+7+fan"});
+    EXPECT_EQ(m_chat->model().phase(), GamePhase::Break);
+    EXPECT_EQ(m_chat->model().drawer(), 0);
+    EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
+    EXPECT_EQ(m_chat->session().countdown().secondsleft(), 7);
+    EXPECT_EQ(v().label_answer->text(), "fan");
+    EXPECT_FALSE(v().panel_answer->isVisible());
+
+    // Outside a drawing, or with a countdown that is no break's, it changes nothing.
+    receive("CMD_turnbreak+5+again");
+    EXPECT_EQ(m_chat->session().countdown().secondsleft(), 7);
+    receive({"CMD_nextplayer+1+0+___", "CMD_turnbreak+601+fan", "CMD_turnbreak+x+fan"});
+    EXPECT_EQ(m_chat->model().phase(), GamePhase::Drawing);
+}

@@ -83,15 +83,37 @@ TEST_F(Seats, LeavingAnnouncesTheLabelTextOnceAndKeepsTheScore)
     EXPECT_EQ(chatLines().size(), before + 1);
 }
 
-TEST_F(Seats, OwnDisconnectOrAClosedSocketClosesTheWindow)
+TEST_F(Seats, ARemovalIsSaidToTheRemovedAndToTheOthers)
 {
     logIn(3);
-    receive("CMD_playerdisconnected+3+Me");
-    EXPECT_FALSE(m_chat->model().loggedIn());
-    EXPECT_TRUE(m_chat->closeRequested());
+    receive(
+        {"CMD_newplayerinfo+4+Dan", "CMD_newplayerinfo+12+Spy", "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
+    receive("CMD_removed+4+Somebody");
+    EXPECT_EQ(lastChatLine(), "Dan was removed from the game.");
+    EXPECT_EQ(m_chat->view().label_playername[4]->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->view().label_score[4]->text(), "0");
+    receive("CMD_removed+12+Spy");
+    EXPECT_EQ(lastChatLine(), "Spy was removed from the game.");
 
-    ClientFixture::TearDown();
-    ClientFixture::SetUp();
+    // A copy started from the command line says why before its window closes.
+    for (const QString& own :
+         {QStringLiteral("CMD_removed+3+Me"), QStringLiteral("CMD_playerdisconnected+3+Me")}) {
+        ClientFixture::TearDown();
+        ClientFixture::SetUp();
+        logIn(3);
+        receive(own);
+        EXPECT_FALSE(m_chat->model().loggedIn());
+        EXPECT_FALSE(m_chat->closeRequested());
+        QMessageBox* box = m_chat->findChild<QMessageBox*>("messagebox");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "You were removed from the game.");
+        box->accept();
+        EXPECT_TRUE(m_chat->closeRequested());
+    }
+}
+
+TEST_F(Seats, AClosedSocketClosesTheWindow)
+{
     m_chat->session().seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
     EXPECT_FALSE(m_chat->closeRequested());
     m_chat->session().seats().sockInfo(SocketInfo::Closed, "Socket Closed");

@@ -94,15 +94,17 @@ TEST_F(Session, SpectatorsAreKeptOnlyForTheSeatsAboveThePlayers)
 TEST_F(Session, TheOwnDepartureAFullGameAndAClosedSocketEndTheGame)
 {
     logIn(3, "Me");
-    receive({"CMD_playerdisconnected+3+Me"});
-    EXPECT_FALSE(model().loggedIn());
-    EXPECT_EQ(m_ended, 1);
     receive({"CMD_full+"});
     EXPECT_EQ(m_notices, QStringList{"Game is full!"});
     m_session.seats().sockInfo(SocketInfo::Error, "Error #10054 (WSAECONNRESET)");
-    EXPECT_EQ(m_ended, 1);
+    EXPECT_EQ(m_ended, 0);
     m_session.seats().sockInfo(SocketInfo::Closed, "Socket Closed");
-    EXPECT_EQ(m_ended, 2);
+    EXPECT_EQ(m_ended, 1);
+    // A removed player reads why; the window ends once the notice is read.
+    receive({"CMD_playerdisconnected+3+Me"});
+    EXPECT_FALSE(model().loggedIn());
+    EXPECT_EQ(m_notices, QStringList({"Game is full!", "You were removed from the game.!"}));
+    EXPECT_EQ(m_ended, 1);
 }
 
 TEST_F(Session, ATurnGoesFromPickToDrawingToItsEnd)

@@ -107,14 +107,14 @@ namespace {
 // status strip shows, before any game, the time per turn a game started now would use.
 TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillUse)
 {
-    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time Per Turn: 120");
+    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time per turn: 120");
     logIn(1, "Ann");
     m_chat->button_startClick();
     auto* time = m_startform->findChild<QLineEdit*>("timeperturn");
     time->selectAll();
     QTest::keyClicks(time, "90");
     QTest::keyClick(time, Qt::Key_Return);
-    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time Per Turn: 90");
+    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time per turn: 90");
     m_startform->findChild<QCheckBox*>("team")->setChecked(true);
     m_startform->findChild<QPushButton*>("FlatButton1")->click();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_startgame+1+true+20+90"});
@@ -137,7 +137,7 @@ TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillU
     next.attachWindows(windows);
     EXPECT_EQ(nextForm.timeText(), "90");
     EXPECT_TRUE(nextForm.teamChecked());
-    EXPECT_EQ(next.view().timeperturn->text(), "Time Per Turn: 90");
+    EXPECT_EQ(next.view().timeperturn->text(), "Time per turn: 90");
 }
 
 } // namespace

@@ -438,6 +438,7 @@ TEST_F(ServerGame, ANewcomerToATeamGameIsToldItIsOne)
 TEST_F(ServerGame, ANewcomerDuringThePickSeesCategoryNotPicked)
 {
     join("Ann");
+    join("Cid");
     startGame(false, 20, 60);
     ProtoClient* bob = join("Bob");
     barrier();
@@ -672,6 +673,82 @@ TEST_F(ServerGame, OnlyTheHostStartsAGameAndOnlyWithSaneSettings)
     barrier();
     EXPECT_EQ(log(bob), QStringList());
     EXPECT_EQ(server->game().phase, Phase::None);
+}
+
+TEST_F(ServerGame, ANewcomerInABreakIsToldTheTurnIsOverIfItKnowsHow)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    guess(server->game().drawer == seatOf(ann) ? bob : ann, "fan");
+    ASSERT_EQ(server->game().phase, Phase::Break);
+    tick(3);
+
+    // Ours answers the server's features after its log-in, and hears of the break then; a
+    // first-version newcomer's catch-up is what it always was.
+    ProtoClient* cid = join("Cid");
+    send(cid, toserver::features(seatOf(cid), {"rejoin", "turn-break"}));
+    send(cid, toserver::features(seatOf(cid), {"rejoin", "turn-break"}));
+    ProtoClient* dan = join("Dan");
+    barrier();
+    EXPECT_EQ(named(cid, cmd::turnbreak), QStringList({"CMD_turnbreak+7+FAN"}));
+    const QStringList catchUp = log(cid);
+    EXPECT_LT(catchUp.indexOf(QRegularExpression("^CMD_nextplayer\\+.*")),
+              catchUp.indexOf("CMD_turnbreak+7+FAN"));
+    EXPECT_TRUE(named(dan, cmd::turnbreak).isEmpty());
+
+    // While a turn is drawn there is nothing to add.
+    tickThroughBreak();
+    tickToDeal();
+    ProtoClient* eve = join("Eve");
+    send(eve, toserver::features(seatOf(eve), {"turn-break"}));
+    barrier();
+    EXPECT_TRUE(named(eve, cmd::turnbreak).isEmpty());
+}
+
+TEST_F(ServerGame, ADrawerMayPassThreeTimesATurn)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    ProtoClient* drawer = server->game().drawer == seatOf(ann) ? ann : bob;
+    for (int turn = 0; turn < 2; ++turn) {
+        clearAll();
+        for (int pass = 0; pass < GameFlow::kMaxPassesPerTurn + 1; ++pass)
+            send(drawer, toserver::pass(seatOf(drawer)));
+        barrier();
+        EXPECT_EQ(named(ann, cmd::passed).size(), GameFlow::kMaxPassesPerTurn) << "turn " << turn;
+        // The next turn, the same drawer's or another's, starts with three passes again.
+        tickToTimeOut();
+        tickThroughBreak();
+        tickToDeal();
+        drawer = server->game().drawer == seatOf(ann) ? ann : bob;
+    }
+}
+
+TEST_F(ServerGame, APlayerLeftAloneWaitsForASecondOneInsteadOfDrawing)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    clearAll();
+    leave(bob);
+    // Whoever drew, the next pick finds Ann alone: she is told once, and nobody is asked to pick.
+    tick(60 + GameFlow::kDrawingExtraTicks + GameFlow::kBreakTicks + 3 * (GameFlow::kPickTicks + 1));
+    barrier();
+    EXPECT_EQ(server->game().phase, Phase::Picking);
+    EXPECT_TRUE(named(ann, cmd::pickcatagory).isEmpty());
+    EXPECT_EQ(log(ann).filter("Waiting for a second player").size(), 1);
+    EXPECT_EQ(server->game().drawer, 0);
+
+    ProtoClient* cid = join("Cid");
+    tick(GameFlow::kPickTicks + 1);
+    barrier();
+    EXPECT_EQ(named(cid, cmd::pickcatagory).size(), 1);
+    EXPECT_NE(server->game().drawer, 0);
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "messaging/catalogue.h"
 #include "tests/server/serverfixture.h"
 
+#include "tests/support/waitfor.h"
+
+#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 using namespace pictova;
@@ -215,6 +218,96 @@ TEST_F(ServerRejoin, ARemovalOrAnOrderlyCloseKeepsNothing)
     EXPECT_TRUE(ann->waitForClose());
     EXPECT_TRUE(cat->received().contains("CMD_gameclosed+"));
     EXPECT_TRUE(named(ann, cmd::gameclosed).isEmpty());
+}
+
+TEST_F(ServerRejoin, ARemovedPlayerOfOursIsToldAndTheOthersReadItAsARemoval)
+{
+    // Ann and Dan behave as the first version does; Bob and Cid announce that they know removals.
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    send(bob, toserver::features(seatOf(bob), {"rejoin", "removal"}));
+    ProtoClient* cid = join("Cid");
+    send(cid, toserver::features(seatOf(cid), {"rejoin", "removal"}));
+    const QString token = cid->waitForMessage(cmd::rejointoken + "+").section('+', 1);
+    ProtoClient* dan = join("Dan");
+    startGame(false, 20, 60);
+    tickToDeal();
+    guess(server->game().drawer == seatOf(ann) ? cid : ann, "fan");
+    ASSERT_GT(server->players().at(3).score, 0);
+    clearAll(ann);
+
+    send(ann, toserver::kickhim(1, 3));
+    EXPECT_TRUE(cid->waitForClose());
+    // Told before the close, and only that.
+    EXPECT_EQ(log(cid), QStringList({"CMD_removed+3+Cid"}));
+    barrier();
+    EXPECT_EQ(named(bob, cmd::removed), QStringList({"CMD_removed+3+Cid"}));
+    EXPECT_TRUE(named(bob, cmd::playerdisconnected).isEmpty());
+    for (ProtoClient* firstVersion : {ann, dan}) {
+        EXPECT_EQ(named(firstVersion, cmd::playerdisconnected),
+                  QStringList({"CMD_playerdisconnected+3+Cid"}));
+        EXPECT_TRUE(named(firstVersion, cmd::removed).isEmpty());
+    }
+    // The token died with the connection, and the free seat holds no points for a newcomer.
+    EXPECT_EQ(server->rejoins().keptCount(), 0);
+    EXPECT_EQ(server->players().at(3).score, 0);
+    ProtoClient* back = join("Cid");
+    send(back, toserver::rejoin(seatOf(back), token));
+    barrier();
+    EXPECT_FALSE(log(back).join('\n').contains("is back."));
+
+    // A first-version client that is removed sees the close and nothing else, as it always did.
+    clearAll(ann);
+    send(ann, toserver::kickhim(1, seatOf(dan)));
+    EXPECT_TRUE(dan->waitForClose());
+    EXPECT_TRUE(log(dan).isEmpty());
+}
+
+TEST_F(ServerRejoin, AClientThatDoesNotReadLearnsOfTheCloseAheadOfItsBacklog)
+{
+    // Seat 1 stops reading once logged in, while another seat's chat piles up behind it.
+    QTcpSocket reader;
+    reader.setReadBufferSize(4096);
+    reader.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(reader.waitForConnected(3000));
+    reader.write(toserver::logininfo(1, "2.2.4", "Rea") + toserver::features(1, {"rejoin"}));
+    ASSERT_TRUE(settle([&] { return server->rejoins().hasToken(1); }));
+    const int writer = *server->attachTestConnection();
+    server->feedTestConnection(writer, toserver::logininfo(writer, "2.2.4", "Wri"));
+    // About 10 MiB: more than the system's buffers hold, less than the cut-off for not reading.
+    constexpr int kLines = 24000;
+    const QString filler(380, QLatin1Char('x'));
+    for (int i = 0; i < kLines;) {
+        QByteArray burst;
+        for (int j = 0; j < 200 && i < kLines; ++j, ++i)
+            burst += toserver::chat(writer, QStringLiteral("%1 %2").arg(i).arg(filler), "clBlack");
+        server->feedTestConnection(writer, burst);
+        while (server->socktimerTimer()) {
+        }
+    }
+    ASSERT_TRUE(server->players().occupied(1));
+
+    server->closeAllConnections();
+    reader.setReadBufferSize(0);
+    QByteArray received;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            received += reader.readAll();
+            return reader.state() == QAbstractSocket::UnconnectedState;
+        },
+        20000));
+    received += reader.readAll();
+    QList<QByteArray> messages = received.split('\xff');
+    ASSERT_TRUE(messages.last().isEmpty());
+    messages.removeLast();
+    // Every message whole, the notice last, and the chat still queued at the close never sent.
+    int chatLines = 0;
+    for (const QByteArray& message : messages) {
+        EXPECT_TRUE(message.startsWith("CMD_")) << message.left(40).toStdString();
+        chatLines += message.startsWith("CMD_chat+Wri chats: ") ? 1 : 0;
+    }
+    EXPECT_EQ(messages.last(), "CMD_gameclosed+");
+    EXPECT_LT(chatLines, kLines);
 }
 
 TEST_F(ServerRejoin, AtMostFifteenDroppedPlayersAreKept)
