@@ -33,9 +33,10 @@ const char* kConnecting = R"(
 <p><b>Solo games.</b> Start Pictova without any arguments. It sets up a game on your own
 computer under the name "You"; press the <b>Start Game</b> button to begin. A solo game
 can be played offline.</p>
-<p><b>Games with others.</b> Multi-player games are normally set up through the Quorix Lobby,
-which can be downloaded from our web site (a solo game offers to fetch it for you). The lobby
-starts Pictova for every player with the right settings.</p>
+<p><b>Games with others.</b> Where the Quorix Lobby is installed, it can set up multi-player
+games and start Pictova for every player with the right settings (a solo game offers to fetch
+it). Without it, host and join from the window as told below: <b>Play with Others</b> at
+start-up then opens Join a Game.</p>
 <p><b>Games with friends from the window.</b> <b>File &gt; Host a Game…</b> hosts a game on
 your computer: give your name and a port (7772 unless you choose another) and leave the box to
 announce the game on the local network ticked, so that players nearby find it.
