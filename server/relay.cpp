@@ -80,7 +80,7 @@ void Relay::clearmain(int seat, const QString& payload)
 {
     if (!m_game.gamerunning || seat != m_game.drawer)
         return;
-    m_drawing.clear();
+    m_drawing.wipe();
     m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
 }
 

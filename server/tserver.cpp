@@ -31,7 +31,7 @@ TServer::TServer(QObject* parent)
       m_seats(m_players, m_game, m_outbox, m_drawing, m_flow, m_events,
               [this](int seat) { m_connections.disconnectsock(seat); }),
       m_rejoin(m_players, m_game, m_outbox),
-      m_undo(m_game, m_drawing, m_outbox,
+      m_undo(m_players, m_game, m_drawing, m_outbox,
              [this](int seat) { return m_rejoin.featuresOf(seat).contains(feature::undo); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
