@@ -6,10 +6,13 @@
 #include "messaging/colourtext.h"
 #include "messaging/errors.h"
 #include "messaging/integer.h"
+#include "messaging/strokeranges.h"
 
 #include <algorithm>
 
 namespace pictova {
+
+static_assert(BoardController::kBatchPoints <= strokes::kMaxPoints, "a batch of ours must be relayed");
 
 BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
                                  QObject* parent)

@@ -1,7 +1,7 @@
 // The stroke payloads: the drawer's CMD_moveit, CMD_draw, CMD_clearmain and CMD_undone as the board
 // receives them, parsed and drawn on a real board (view and backing bitmap, at a zoom now and then). The two
 // points parsers must agree, a bad payload may only fail with the game's own error, and the board keeps its
-// size.
+// size. The ranges a server relays are read from the same payloads.
 
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
@@ -10,6 +10,7 @@
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "messaging/strokeranges.h"
 #include "messaging/wire.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -78,6 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     while (input.remaining_bytes() > 0) {
         const int kind = input.ConsumeIntegralInRange<int>(0, 4);
         const QString payload = fuzz::strokePayloadFrom(input, kMySeat);
+        // What a server relays and what a client expects drawing to cost.
+        for (const QString& name : {cmd::moveit, cmd::draw}) {
+            strokes::fit(name, payload);
+            FUZZ_CHECK(strokes::drawingArea(name, payload) >= 0);
+        }
         try {
             switch (kind) {
             case 0:
