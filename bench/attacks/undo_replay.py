@@ -183,12 +183,14 @@ def run(bindir, args):
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("bindirs", nargs="+")
-    p.add_argument("--log-mib", type=float, default=2.0)
+    p.add_argument("--log-mib", type=float, default=1.9)
     p.add_argument("--first-version", type=int, default=0)
     p.add_argument("--port", type=int, default=18010)
     args = p.parse_args()
-    for d in args.bindirs:
-        print(f"{d}: 14 seats, {args.first_version} of them first-version")
+    base = args.port
+    for i, d in enumerate(args.bindirs):
+        print(f"{d}: 14 seats, {args.first_version} of them first-version", flush=True)
+        args.port = base + i
         run(d, args)
 
 
