@@ -224,12 +224,12 @@ void ClientSession::queueEntry(const QString& entry)
 {
     const qsizetype plus = entry.indexOf(QLatin1Char('+'));
     const QString name = entry.left(plus);
-    if (plus >= 0 && entry.size() > kMaxLineCharacters &&
-        (name == cmd::chat || name == cmd::action || name == cmd::guessed || name == cmd::myguessed)) {
-        QString cut = entry.left(kMaxLineCharacters);
-        if (cut.back().isHighSurrogate())
-            cut.chop(1);
-        m_receivedlist.push(0, cut);
+    if (name == cmd::chat || name == cmd::action || name == cmd::guessed || name == cmd::myguessed) {
+        QString line = entry.left(kMaxLineCharacters);
+        if (line.size() < entry.size() && line.back().isHighSurrogate())
+            line.chop(1);
+        const qint64 area = line.size() * kLineCharacterArea;
+        m_receivedlist.push(0, line, area);
     } else {
         const qint64 area = plus < 0 ? 0 : strokes::drawingArea(name, entry.mid(plus + 1));
         m_receivedlist.push(0, entry, area);

@@ -50,8 +50,10 @@ public:
     static constexpr qint64 kMaxWaitingArea = 120'000'000;
     // A chat, action or guess line is cut to this many characters as it arrives: a server of this
     // version sends none longer than about 500, and laying out one of 64 KB holds the window up for
-    // a good part of a second.
-    static constexpr qsizetype kMaxLineCharacters = 2048;
+    // a good part of a second. Each character of a waiting line counts as this many pixels of
+    // drawing: laying lines out costs the window about what drawing that much does.
+    static constexpr qsizetype kMaxLineCharacters = 512;
+    static constexpr qint64 kLineCharacterArea = 1000;
 
     explicit ClientSession(QObject* parent = nullptr);
     ~ClientSession() override;

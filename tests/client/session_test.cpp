@@ -232,8 +232,8 @@ TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingLimit)
 }
 
 // Entries are not all alike: a server is cut off one past what the waiting messages may hold in
-// characters, or in board pixels their strokes would fill, and what waited is dropped, so
-// nothing is left to keep the window busy.
+// characters, or in board pixels their strokes would fill (or lines cost as much as), and what
+// waited is dropped, so nothing is left to keep the window busy.
 TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingCharactersOrDrawing)
 {
     const QByteArray line = "CMD_x+" + QByteArray(MessageFramer::kFragmentCap - 6, 'y');
@@ -244,6 +244,10 @@ TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingCharactersOrDrawing)
     const qint64 area = strokes::drawingArea(cmd::draw, QString::fromLatin1(wide.mid(9).chopped(1)));
     ASSERT_GT(area, 64 * 100 * 600);
     const qsizetype wideAtLimit = ClientSession::kMaxWaitingArea / area;
+    // Chat lines weigh by their characters, counted as they are kept: cut.
+    const QByteArray chat = "CMD_chat+" + QByteArray(MessageFramer::kFragmentCap - 20, 'z') + '\xff';
+    const qsizetype chatAtLimit = ClientSession::kMaxWaitingArea /
+                                  (ClientSession::kMaxLineCharacters * ClientSession::kLineCharacterArea);
     struct Case
     {
         QByteArray bytes;
@@ -256,6 +260,8 @@ TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingCharactersOrDrawing)
         {(line + '\xff').repeated(linesAtLimit) + "x\xff", false},
         {wide.repeated(wideAtLimit), true},
         {wide.repeated(wideAtLimit + 1), false},
+        {chat.repeated(chatAtLimit), true},
+        {chat.repeated(chatAtLimit + 1), false},
     };
     for (const Case& item : cases) {
         QTcpServer listener;
