@@ -111,16 +111,13 @@ void AlbumRecorder::messageSent(const QByteArray& bytes)
     const qsizetype plus = entry.indexOf(QLatin1Char('+'));
     if (plus < 0)
         return;
-    if (entry.left(plus) == cmd::undo)
-        ownStrokeTakenBack(entry.mid(plus + 1));
-    else if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
+    if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
         m_record.append(now() - m_turnStartMs, *kind, entry.mid(plus + 1));
 }
 
-void AlbumRecorder::ownStrokeTakenBack(const QString& seat)
+void AlbumRecorder::strokeTakenBack(int number, int seat)
 {
-    // The server drops the last stroke (a stroke start and the batches after it) of what was
-    // drawn since the last wipe and sends the others a wipe and the rest; the record does the same.
+    // A stroke is a stroke start and the batches after it.
     QList<StrokeMessage> sinceWipe;
     StrokeRecord::Reader reader(m_record);
     while (const std::optional<StrokeMessage> message = reader.next()) {
@@ -129,14 +126,19 @@ void AlbumRecorder::ownStrokeTakenBack(const QString& seat)
         else
             sinceWipe.append(*message);
     }
-    qsizetype lastStart = sinceWipe.size() - 1;
-    while (lastStart >= 0 && sinceWipe[lastStart].kind != StrokeKind::Move)
-        --lastStart;
-    if (lastStart < 0)
+    qsizetype first = -1;
+    int starts = 0;
+    for (qsizetype i = 0; i < sinceWipe.size() && first < 0; ++i)
+        if (sinceWipe[i].kind == StrokeKind::Move && starts++ == number)
+            first = i;
+    if (first < 0)
         return;
-    sinceWipe.resize(lastStart);
+    qsizetype end = first + 1;
+    while (end < sinceWipe.size() && sinceWipe[end].kind != StrokeKind::Move)
+        ++end;
+    sinceWipe.remove(first, end - first);
     const qint64 at = now() - m_turnStartMs;
-    m_record.append(at, StrokeKind::Clear, seat);
+    m_record.append(at, StrokeKind::Clear, QString::number(seat));
     for (const StrokeMessage& message : sinceWipe)
         m_record.append(at, message.kind, message.payload);
 }

@@ -35,13 +35,14 @@ public:
     void messageSent(const QByteArray& bytes);
     // Another game in the same run: its turns go under a heading of their own.
     void startAfresh();
+    // The board took back stroke `number` (counted from 0 since the last wipe) of the drawer at
+    // `seat`: the record goes on as a first-version board does, with a wipe and the strokes that
+    // remain.
+    void strokeTakenBack(int number, int seat);
 
     const StrokeRecord& currentRecord() const { return m_record; }
 
 private:
-    // This copy's drawer took its last stroke back: the record goes on as the others' boards
-    // do, with a wipe and the strokes that remain.
-    void ownStrokeTakenBack(const QString& seat);
     qint64 now() const;
     void turnStarted();
     void turnEnded(const TurnEnd& end);

@@ -6,10 +6,13 @@
 #include "messaging/colourtext.h"
 #include "messaging/errors.h"
 #include "messaging/integer.h"
+#include "messaging/strokeranges.h"
 
 #include <algorithm>
 
 namespace pictova {
+
+static_assert(BoardController::kBatchPoints <= strokes::kMaxPoints, "a batch of ours must be relayed");
 
 BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, BoardContext context,
                                  QObject* parent)
@@ -183,17 +186,22 @@ void BoardController::clearClick()
     if (!mayDraw())
         return;
     m_canvas->clearBoard();
+    forgetReceived();
     m_record.clear();
     refreshUndo();
-    if (loggedin())
+    if (loggedin()) {
         send(toserver::clearmain(myseat()));
+        ++m_wipesSent;
+    }
 }
 
 void BoardController::startTurn()
 {
     m_canvas->clearBoard();
     m_toolbar->resetBrush();
+    forgetReceived();
     m_record.clear();
+    m_wipesSent = 0;
     refreshUndo();
 }
 
@@ -207,13 +215,92 @@ void BoardController::undo()
             sendBatch();
         m_pendown = false;
     }
-    if (!m_record.undo(nowMs()))
+    if (!loggedin() || !m_record.request(nowMs()))
         return;
+    send(toserver::undo(myseat()));
+}
+
+std::optional<int> BoardController::undone(const QString& payload)
+{
+    const std::optional<parse::Undone> undone = parse::undone(payload);
+    if (!undone)
+        return std::nullopt;
+    if (undone->seat == myseat()) {
+        // A wipe of ours the server had not seen yet has already taken the stroke away.
+        if (undone->wipes != m_wipesSent || !m_record.takeBack(undone->stroke))
+            return std::nullopt;
+        m_canvas->clearBoard();
+        m_record.replay(m_canvas->backupSurface());
+        refreshUndo();
+        return undone->stroke;
+    }
+    if (!takeBackReceived(undone->stroke))
+        return std::nullopt;
+    // Drawn again through the same handlers, so the pixels come out as on a board that got the
+    // server's wipe and the strokes that remain.
     m_canvas->clearBoard();
-    m_record.replay(m_canvas->backupSurface());
-    if (loggedin())
-        send(toserver::undo(myseat()));
-    refreshUndo();
+    m_replaying = true;
+    for (const QString& entry : std::as_const(m_received)) {
+        const qsizetype plus = entry.indexOf(QLatin1Char('+'));
+        try {
+            if (entry.left(plus) == cmd::moveit)
+                moveit(entry.mid(plus + 1));
+            else
+                drawit(entry.mid(plus + 1));
+        } catch (const PictovaError&) {
+            // What a malformed message drew before its fault stays drawn, as it did the first time.
+        }
+    }
+    m_replaying = false;
+    return undone->stroke;
+}
+
+namespace {
+bool isPress(const QString& entry)
+{
+    return entry.size() > cmd::moveit.size() && entry.startsWith(cmd::moveit) &&
+           entry[cmd::moveit.size()] == QLatin1Char('+');
+}
+} // namespace
+
+void BoardController::keepReceived(const QString& name, const QString& payload)
+{
+    if (m_replaying || m_receivedOverflowed)
+        return;
+    QString entry = name + QLatin1Char('+') + payload;
+    if (m_receivedBytes + entry.size() > undo::kDrawingByteCap) {
+        // The server stops taking strokes back at the same point.
+        forgetReceived();
+        m_receivedOverflowed = true;
+        return;
+    }
+    m_receivedBytes += entry.size();
+    m_received << std::move(entry);
+}
+
+void BoardController::forgetReceived()
+{
+    m_received.clear();
+    m_receivedBytes = 0;
+    m_receivedOverflowed = false;
+}
+
+bool BoardController::takeBackReceived(int number)
+{
+    qsizetype first = -1;
+    int presses = 0;
+    for (qsizetype i = 0; i < m_received.size() && first < 0; ++i)
+        if (isPress(m_received[i]) && presses++ == number)
+            first = i;
+    if (first < 0)
+        return false;
+    qsizetype end = first + 1;
+    while (end < m_received.size() && !isPress(m_received[end]))
+        ++end;
+    for (qsizetype i = first; i < end; ++i)
+        m_receivedBytes -= m_received[i].size();
+    m_received.remove(first, end - first);
+    return true;
 }
 
 void BoardController::refreshUndo()
@@ -229,6 +316,7 @@ void BoardController::refreshUndo()
 
 void BoardController::moveit(const QString& payload)
 {
+    keepReceived(cmd::moveit, payload);
     const parse::StrokeStart start = parse::moveit(payload);
     if (start.seat == myseat())
         return;
@@ -243,6 +331,7 @@ void BoardController::moveit(const QString& payload)
 
 void BoardController::drawit(const QString& payload)
 {
+    keepReceived(cmd::draw, payload);
     const parse::StrokeBatch batch = parse::draw(payload);
     if (batch.seat == myseat())
         return;
@@ -262,6 +351,7 @@ void BoardController::clearmain(const QString& payload)
     if (parse::seatOnly(payload) == myseat())
         return;
     m_canvas->clearBoard();
+    forgetReceived();
 }
 
 } // namespace pictova

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 namespace pictova {
 
@@ -32,6 +33,10 @@ public:
     void moveit(const QString& payload);
     void drawit(const QString& payload);
     void clearmain(const QString& payload);
+    // CMD_undone: a drawer took a stroke back. Returns the stroke's number when this board took it
+    // back: the drawer's own from its record, anyone else's from the strokes received since the
+    // last wipe, as a first-version board would redraw them from the server's wipe and replay.
+    std::optional<int> undone(const QString& payload);
 
     // Turn start: white board, brush black and "3", nothing to take back.
     void startTurn();
@@ -49,7 +54,8 @@ public:
     void setBatchAgeMs(int ms) { m_batchAgeMs = ms; }
 
     // The drawer takes back its last stroke (the Undo button, Ctrl+Z) where the server offers it:
-    // a stroke in progress ends first, the board is redrawn from the record and the server told.
+    // a stroke in progress ends first and the server is asked; the board is redrawn from the
+    // record when the server names the stroke it took back (undone()).
     void undo();
     const UndoableStrokes& strokeRecord() const { return m_record; }
     // Shows the Undo button where the server offers it, enabled while a stroke may be taken back.
@@ -76,6 +82,9 @@ private:
     void sendBatch();
     qint64 nowMs() const;
     bool oldestIsDue() const;
+    void keepReceived(const QString& name, const QString& payload);
+    void forgetReceived();
+    bool takeBackReceived(int number);
     void armAgeTimer(qint64 waitMs);
 
     BoardCanvas* m_canvas;
@@ -85,6 +94,13 @@ private:
     QString m_strokepoints;
     int m_strokecount = 0;
     UndoableStrokes m_record;
+    int m_wipesSent = 0; // this turn, as the server counts them
+    // The stroke messages received since the board was last wiped, as the server logs them, under
+    // the same byte cap; empty once they ran over it.
+    QStringList m_received;
+    qsizetype m_receivedBytes = 0;
+    bool m_receivedOverflowed = false;
+    bool m_replaying = false;
 
     int m_batchAgeMs = kBatchAgeMs;
     qint64 m_oldestAt = 0; // when the oldest waiting point was drawn

@@ -45,11 +45,16 @@ void UndoableStrokes::clear()
     m_overflowed = false;
 }
 
-bool UndoableStrokes::undo(qint64 nowMs)
+bool UndoableStrokes::request(qint64 nowMs)
 {
-    if (!canUndo() || !m_rate.take(nowMs))
+    return canUndo() && m_rate.take(nowMs);
+}
+
+bool UndoableStrokes::takeBack(int number)
+{
+    if (number < 0 || number >= m_strokes.size() || !canUndo())
         return false;
-    m_bytes -= m_strokes.takeLast().bytes;
+    m_bytes -= m_strokes.takeAt(number).bytes;
     --m_undoable;
     return true;
 }

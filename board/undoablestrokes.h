@@ -40,9 +40,14 @@ public:
     void clear();
 
     bool canUndo() const { return m_undoable > 0; }
-    // Takes the last stroke back when one may be and the rate allows (at `nowMs`); returns
-    // whether it did. The board is then to be redrawn from strokes().
-    bool undo(qint64 nowMs);
+    // Whether the server may be asked to take the last stroke back now (at `nowMs`): one may be,
+    // and the rate allows. The server answers with the stroke it took back.
+    bool request(qint64 nowMs);
+    // Takes back stroke `number` (counted from 0), as the server did; returns whether there was
+    // one. The board is then to be redrawn from strokes().
+    bool takeBack(int number);
+    // Both at once, where no server is asked.
+    bool undo(qint64 nowMs) { return request(nowMs) && takeBack(static_cast<int>(m_strokes.size()) - 1); }
 
     const QList<Stroke>& strokes() const { return m_strokes; }
     int undoable() const { return m_undoable; }

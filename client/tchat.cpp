@@ -214,6 +214,10 @@ void Tchat::wireSession()
         m_albumRecorder->strokeReceived(StrokeKind::Move, p);
         m_view.board->moveit(p);
     });
+    m_session.routeToView(cmd::undone, [this](const QString& p) {
+        if (const std::optional<int> stroke = m_view.board->undone(p))
+            m_albumRecorder->strokeTakenBack(*stroke, parse::undone(p)->seat);
+    });
     m_session.routeToView(cmd::clearmain, [this](const QString& p) {
         m_albumRecorder->strokeReceived(StrokeKind::Clear, p);
         m_view.board->clearmain(p);

@@ -1,6 +1,7 @@
-// The stroke payloads: the drawer's CMD_moveit, CMD_draw and CMD_clearmain as the board receives
-// them, parsed and drawn on a real board (view and backing bitmap, at a zoom now and then). The two points
-// parsers must agree, a bad payload may only fail with the game's own error, and the board keeps its size.
+// The stroke payloads: the drawer's CMD_moveit, CMD_draw, CMD_clearmain and CMD_undone as the board
+// receives them, parsed and drawn on a real board (view and backing bitmap, at a zoom now and then). The two
+// points parsers must agree, a bad payload may only fail with the game's own error, and the board keeps its
+// size. The ranges a server relays are read from the same payloads.
 
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
@@ -9,6 +10,7 @@
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "messaging/strokeranges.h"
 #include "messaging/wire.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -75,8 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const double zoom = kZooms[input.ConsumeIntegralInRange<int>(0, 3)];
     board->canvas.setDisplayScale(zoom, 1.0);
     while (input.remaining_bytes() > 0) {
-        const int kind = input.ConsumeIntegralInRange<int>(0, 3);
+        const int kind = input.ConsumeIntegralInRange<int>(0, 4);
         const QString payload = fuzz::strokePayloadFrom(input, kMySeat);
+        // What a server relays and what a client expects drawing to cost.
+        for (const QString& name : {cmd::moveit, cmd::draw}) {
+            strokes::fit(name, payload);
+            FUZZ_CHECK(strokes::drawingArea(name, payload) >= 0);
+        }
         try {
             switch (kind) {
             case 0:
@@ -85,6 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             case 1:
                 board->controller.clearmain(payload);
                 break;
+            case 4: {
+                // Taking back a stroke redraws the rest through the same handlers.
+                const std::optional<parse::Undone> undone = parse::undone(payload);
+                const std::optional<int> taken = board->controller.undone(payload);
+                FUZZ_CHECK(!taken || (undone && *taken == undone->stroke));
+                break;
+            }
             default: {
                 const qsizetype limit = input.ConsumeIntegralInRange<qsizetype>(0, 8);
                 checkPoints(payload, 100000);

@@ -5,6 +5,8 @@
 #include "messaging/integer.h"
 #include "messaging/wire.h"
 
+#include <limits>
+
 namespace pictova {
 
 namespace {
@@ -33,8 +35,8 @@ const QStringList& toClientCommands()
 
 const QStringList& ownPeerToClientCommands()
 {
-    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed,
-                                         cmd::teamgame, cmd::removed,     cmd::turnbreak};
+    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame,
+                                         cmd::removed,  cmd::turnbreak,   cmd::undone};
     return commands;
 }
 
@@ -185,6 +187,10 @@ QByteArray turnbreak(int seconds, const QString& phrase)
     return frameMessage(cmd::turnbreak, {num(seconds), phrase});
 }
 QByteArray teamgame() { return frameMessage(cmd::teamgame, {}); }
+QByteArray undone(int seat, int stroke, int wipes)
+{
+    return frameMessage(cmd::undone, {num(seat), num(stroke), num(wipes)});
+}
 } // namespace toclient
 
 namespace parse {
@@ -322,6 +328,18 @@ std::optional<QStringList> featureWords(const QString& payload)
 }
 
 std::optional<QStringList> startOptions(const QString& afterSeat) { return featureWords(afterSeat); }
+
+std::optional<Undone> undone(const QString& payload)
+{
+    constexpr qint32 kLargest = std::numeric_limits<qint32>::max();
+    FieldReader reader(payload);
+    Undone result{reader.integerIn(0, kLargest), reader.integerIn(0, kLargest), 0};
+    const std::optional<qint32> wipes = tryParseInteger(reader.rest());
+    if (!reader.ok() || !wipes || *wipes < 0)
+        return std::nullopt;
+    result.wipes = *wipes;
+    return result;
+}
 
 std::optional<QString> rejoinToken(const QString& payload)
 {

@@ -62,9 +62,11 @@ inline const QString teamgame = QStringLiteral("CMD_teamgame");
 // A newcomer's catch-up in the break after a turn: the turn it names is over, its phrase, and the
 // seconds until the next turn; the first version's catch-up always reads as a turn being drawn.
 inline const QString turnbreak = QStringLiteral("CMD_turnbreak");
-// The drawer takes back its last stroke; the others' boards are put right with the messages a
-// first-version client knows (a wipe, then the strokes that remain).
+// The drawer asks to take back its last stroke. A client that announced "undo" (the drawer's own
+// included) is then told which stroke went and redraws from what it holds; a first-version
+// client's board is put right with messages it knows (a wipe, then the strokes that remain).
 inline const QString undo = QStringLiteral("CMD_undo");
+inline const QString undone = QStringLiteral("CMD_undone");
 // The game master's start options, sent just before CMD_startgame to a server that announced
 // "reveal-letters".
 inline const QString startoptions = QStringLiteral("CMD_startoptions");
@@ -179,6 +181,9 @@ QByteArray gameclosed(const QString& closedBy = QString());
 QByteArray removed(int seat, const QString& name);
 QByteArray turnbreak(int seconds, const QString& phrase);
 QByteArray teamgame();
+// The drawer at `seat` took back stroke `stroke` (counted from 0 among the strokes since the board
+// was last wiped; the later ones, if any, stay) after `wipes` wipes of the board in this turn.
+QByteArray undone(int seat, int stroke, int wipes);
 } // namespace toclient
 
 // ---- parsing ------------------------------------------------------------------------------
@@ -290,6 +295,14 @@ std::optional<QStringList> startOptions(const QString& afterSeat);
 // A rejoin token: kRejoinTokenLength lower-case hex digits, nothing else.
 inline constexpr int kRejoinTokenLength = 32;
 std::optional<QString> rejoinToken(const QString& payload);
+struct Undone
+{
+    qint32 seat = 0;
+    qint32 stroke = 0;
+    qint32 wipes = 0;
+};
+// CMD_undone: three numbers, none negative; nothing otherwise.
+std::optional<Undone> undone(const QString& payload);
 
 // The points of a batch: "+X,Y" items ended by "+"; empty items are skipped. At most
 // `maxPoints` are returned; the rest of a huge batch is ignored.

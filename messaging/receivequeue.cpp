@@ -2,10 +2,20 @@
 
 namespace pictova {
 
-void ReceiveQueue::push(ConnectionId origin, const QString& text)
+void ReceiveQueue::push(ConnectionId origin, const QString& text, qint64 weight)
 {
-    m_byOrigin[origin].push_back(Entry{m_sequence++, text});
+    m_byOrigin[origin].push_back(Entry{m_sequence++, text, weight});
     ++m_size;
+    m_characters += text.size();
+    m_weight += weight;
+}
+
+void ReceiveQueue::clear()
+{
+    m_byOrigin.clear();
+    m_size = 0;
+    m_characters = 0;
+    m_weight = 0;
 }
 
 std::optional<QueuedMessage> ReceiveQueue::take()
@@ -55,7 +65,10 @@ std::vector<ConnectionId> ReceiveQueue::waitingOrigins() const
 
 QueuedMessage ReceiveQueue::takeFrom(std::map<ConnectionId, std::deque<Entry>>::iterator chosen)
 {
-    QueuedMessage message{chosen->first, std::move(chosen->second.front().text)};
+    Entry& entry = chosen->second.front();
+    m_characters -= entry.text.size();
+    m_weight -= entry.weight;
+    QueuedMessage message{chosen->first, std::move(entry.text)};
     chosen->second.pop_front();
     if (chosen->second.empty())
         m_byOrigin.erase(chosen);
@@ -71,6 +84,10 @@ void ReceiveQueue::dropFrom(ConnectionId origin)
     if (it == m_byOrigin.end())
         return;
     m_size -= static_cast<qsizetype>(it->second.size());
+    for (const Entry& entry : it->second) {
+        m_characters -= entry.text.size();
+        m_weight -= entry.weight;
+    }
     m_byOrigin.erase(it);
 }
 

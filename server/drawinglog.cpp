@@ -33,22 +33,39 @@ void DrawingLog::clear()
     m_bytes = 0;
     m_undoable = 0;
     m_overflowed = false;
+    m_wipes = 0;
 }
 
-bool DrawingLog::removeLastStroke()
+void DrawingLog::wipe()
+{
+    const int wipes = m_wipes;
+    clear();
+    m_wipes = wipes + 1;
+}
+
+std::optional<DrawingLog::LastStroke> DrawingLog::lastStroke() const
 {
     if (m_undoable == 0)
-        return false;
+        return std::nullopt;
     qsizetype press = m_entries.size() - 1;
     while (press >= 0 && !isPress(m_entries[press]))
         --press;
     // Every counted stroke began with a press still in the log.
     Q_ASSERT(press >= 0);
     if (press < 0)
+        return std::nullopt;
+    const auto before = std::count_if(m_entries.cbegin(), m_entries.cbegin() + press, isPress);
+    return LastStroke{press, static_cast<int>(before)};
+}
+
+bool DrawingLog::removeLastStroke()
+{
+    const std::optional<LastStroke> last = lastStroke();
+    if (!last)
         return false;
-    for (qsizetype i = press; i < m_entries.size(); ++i)
+    for (qsizetype i = last->firstEntry; i < m_entries.size(); ++i)
         m_bytes -= m_entries[i].size();
-    m_entries.resize(press);
+    m_entries.resize(last->firstEntry);
     --m_undoable;
     return true;
 }

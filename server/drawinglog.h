@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace pictova {
 
@@ -22,8 +23,20 @@ public:
     // Returns false when the entry did not fit under the cap and was not kept. From then on
     // until the next clear nothing can be taken back.
     bool append(const QString& entry);
+    // A new turn: empty, and no wipes yet.
     void clear();
+    // The drawer wiped the board: empty, and one more wipe in this turn.
+    void wipe();
+    int wipes() const { return m_wipes; }
 
+    // The stroke that would be taken back: the entry of its press, and how many strokes came
+    // before it since the log was last emptied.
+    struct LastStroke
+    {
+        qsizetype firstEntry = 0;
+        int number = 0;
+    };
+    std::optional<LastStroke> lastStroke() const;
     // Drops the last stroke when one may be taken back; returns whether one was dropped.
     bool removeLastStroke();
     int undoableStrokes() const { return m_undoable; }
@@ -37,6 +50,7 @@ private:
     qsizetype m_bytes = 0;
     int m_undoable = 0;
     bool m_overflowed = false;
+    int m_wipes = 0;
 };
 
 } // namespace pictova

@@ -142,6 +142,9 @@ void GameFlow::findphrases()
     m_game.hint = choice->hint;
     m_game.answered = false;
     m_game.revealsDone = 0;
+    // Every board is wiped as the turn is dealt, so what the picker drew before is gone from all
+    // of them and must not come back to a newcomer or count for the drawer's undo.
+    m_drawing.clear();
     m_outbox.sendAll(toclient::nextplayer(m_game.drawer, m_game.category, m_game.hint));
     m_outbox.sendTo(m_game.drawer, toclient::givedraweranswer(m_game.phrase));
     startPhase(Phase::Drawing, m_game.turnseconds + kDrawingExtraTicks);

@@ -28,7 +28,8 @@ public:
           GameFlow& flow, Guessing& guessing);
 
     // `seat` is the sender's, checked against its connection (or any seat from the game master,
-    // for justwatch); a stroke's or wipe's `payload` is relayed byte for byte.
+    // for justwatch); a stroke's or wipe's `payload` is relayed byte for byte, a stroke's only
+    // when it lies within the ranges of `strokes` (messaging/strokeranges.h).
     void chat(int seat, const QString& textAndColour);
     void action(int seat, const QString& textAndColour);
     void drawit(int seat, const QString& payload);

@@ -7,15 +7,39 @@
 #include "server/playertable.h"
 
 #include <QDeadlineTimer>
+#include <algorithm>
 
 namespace pictova {
 
-StrokeUndo::StrokeUndo(const GameState& game, DrawingLog& drawing, const Outbox& outbox,
-                       Announces announcesUndo)
-    : m_game(game), m_drawing(drawing), m_outbox(outbox), m_announcesUndo(std::move(announcesUndo)),
-      m_clock([] { return QDeadlineTimer::current().deadline(); }),
-      m_rates(PlayerTable::kBoardSeats + 1, RateWindow(undo::kMaxPerWindow, undo::kWindowMs))
+StrokeUndo::StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing,
+                       const Outbox& outbox, Announces announcesUndo)
+    : m_players(players), m_game(game), m_drawing(drawing), m_outbox(outbox),
+      m_announcesUndo(std::move(announcesUndo)), m_clock([] { return QDeadlineTimer::current().deadline(); }),
+      m_rates(PlayerTable::kBoardSeats + 1, RateWindow(undo::kMaxPerWindow, undo::kWindowMs)),
+      m_allowance(PlayerTable::kSeats + 1)
 {
+}
+
+StrokeUndo::Allowance& StrokeUndo::refilled(int seat, qint64 now)
+{
+    Allowance& allowance = m_allowance[seat];
+    if (now > allowance.at) {
+        const qint64 earned = (now - allowance.at) * kReplayRefillBytesPerSecond / 1000;
+        allowance.bytes = std::min(kReplayBudgetBytes, allowance.bytes + earned);
+    }
+    allowance.at = std::max(allowance.at, now);
+    return allowance;
+}
+
+qint64 StrokeUndo::replayAllowance(int seat)
+{
+    return PlayerTable::isSeat(seat) ? refilled(seat, m_clock()).bytes : 0;
+}
+
+void StrokeUndo::setReplayAllowance(int seat, qint64 bytes)
+{
+    if (PlayerTable::isSeat(seat))
+        m_allowance[seat] = Allowance{bytes, m_clock()};
 }
 
 bool StrokeUndo::undo(int seat)
@@ -26,13 +50,45 @@ bool StrokeUndo::undo(int seat)
         return false;
     if (!m_announcesUndo || !m_announcesUndo(seat))
         return false;
-    if (!m_rates[seat].take(m_clock()))
+    const qint64 now = m_clock();
+    if (!m_rates[seat].take(now))
         return false;
-    if (!m_drawing.removeLastStroke())
+    const std::optional<DrawingLog::LastStroke> last = m_drawing.lastStroke();
+    if (!last)
         return false;
-    m_outbox.sendAllBut(seat, toclient::relay(cmd::clearmain, QString::number(seat)));
-    for (const QString& entry : m_drawing.entries())
-        m_outbox.sendAllBut(seat, frameEntry(entry));
+
+    std::vector<int> ours;
+    std::vector<int> firstVersion;
+    for (int other : m_players.occupiedSeats()) {
+        if (other == seat || m_announcesUndo(other))
+            ours.push_back(other);
+        else
+            firstVersion.push_back(other);
+    }
+    // A first-version board can only be put right by sending it the whole drawing again.
+    QByteArray replay;
+    if (!firstVersion.empty()) {
+        replay = toclient::relay(cmd::clearmain, QString::number(seat));
+        for (qsizetype i = 0; i < last->firstEntry; ++i)
+            replay += frameEntry(m_drawing.entries()[i]);
+    }
+    for (int other : firstVersion) {
+        if (refilled(other, now).bytes < replay.size()) {
+            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
+                                      "Your last line was not taken back: a player's board would have to "
+                                      "be sent the whole drawing again. Try again in a few seconds.")));
+            return false;
+        }
+    }
+
+    m_drawing.removeLastStroke();
+    const QByteArray undone = toclient::undone(seat, last->number, m_drawing.wipes());
+    for (int other : ours)
+        m_outbox.sendTo(other, undone);
+    for (int other : firstVersion) {
+        m_allowance[other].bytes -= replay.size();
+        m_outbox.sendTo(other, replay);
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "messaging/ratewindow.h"
 
+#include <QtGlobal>
 #include <functional>
 #include <vector>
 
@@ -9,19 +10,28 @@ namespace pictova {
 
 class DrawingLog;
 class Outbox;
+class PlayerTable;
 struct GameState;
 
-// The drawer's undo: the last stroke leaves the drawing log, and every other seat gets a wipe
-// and then the strokes that remain, messages any client knows. The drawer's own copy redraws
-// from its own record. Only a client that announced the feature is heard, at most
-// undo::kMaxPerWindow times in any undo::kWindowMs.
+// The drawer's undo: the last stroke leaves the drawing log. A client that announced the feature,
+// the drawer's own included, is told which stroke went and redraws from the strokes it holds; a
+// first-version client gets a wipe and then the strokes that remain, messages any client knows.
+// Only a drawer that announced the feature is heard, at most undo::kMaxPerWindow times in any
+// undo::kWindowMs.
 class StrokeUndo
 {
 public:
     using Clock = std::function<qint64()>; // milliseconds, never going back
     using Announces = std::function<bool(int seat)>;
 
-    StrokeUndo(const GameState& game, DrawingLog& drawing, const Outbox& outbox, Announces announcesUndo);
+    // What the wipe and strokes of undos may send one first-version client: at most
+    // kReplayBudgetBytes at once, coming back at kReplayRefillBytesPerSecond. An undo that would
+    // go past it for any of them is refused and the drawer told why.
+    static constexpr qint64 kReplayBudgetBytes = 4 * 1024 * 1024;
+    static constexpr qint64 kReplayRefillBytesPerSecond = 256 * 1024;
+
+    StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing, const Outbox& outbox,
+               Announces announcesUndo);
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
@@ -29,13 +39,26 @@ public:
     // Returns whether a stroke was taken back.
     bool undo(int seat);
 
+    // What a first-version client at `seat` may still be sent now; tests set it.
+    qint64 replayAllowance(int seat);
+    void setReplayAllowance(int seat, qint64 bytes);
+
 private:
+    struct Allowance
+    {
+        qint64 bytes = kReplayBudgetBytes;
+        qint64 at = 0;
+    };
+    Allowance& refilled(int seat, qint64 now);
+
+    const PlayerTable& m_players;
     const GameState& m_game;
     DrawingLog& m_drawing;
     const Outbox& m_outbox;
     Announces m_announcesUndo;
     Clock m_clock;
-    std::vector<RateWindow> m_rates; // by board seat
+    std::vector<RateWindow> m_rates;    // by board seat
+    std::vector<Allowance> m_allowance; // by seat
 };
 
 } // namespace pictova

@@ -34,7 +34,7 @@ TServer::TServer(QObject* parent)
           [this](int seat) { m_connections.disconnectsock(seat); },
           [this](int seat, const QString& word) { return m_rejoin.featuresOf(seat).contains(word); }),
       m_rejoin(m_players, m_game, m_outbox),
-      m_undo(m_game, m_drawing, m_outbox,
+      m_undo(m_players, m_game, m_drawing, m_outbox,
              [this](int seat) { return m_rejoin.featuresOf(seat).contains(feature::undo); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {

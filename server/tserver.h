@@ -129,6 +129,7 @@ public:
     int seatcount() const { return m_players.seatcount(); }
     const GameState& game() const { return m_game; }
     const DrawingLog& drawingLog() const { return m_drawing; }
+    StrokeUndo& strokeUndo() { return m_undo; }
     const WordChoice& words() const { return m_words; }
     bool roundtimeEnabled() const { return m_flow.roundtime().isEnabled(); }
     qsizetype queuedRequests() const { return m_connections.queuedRequests(); }

@@ -2,6 +2,7 @@
 
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "messaging/strokeranges.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
 #include "server/tserver.h"
@@ -229,18 +230,35 @@ void ClientSession::sockRead()
     QList<QByteArray> messages;
     const bool ok = m_framer.feed(m_sock.receive(), messages);
     for (const QByteArray& message : messages)
-        m_receivedlist.push(0, fromWire(message));
-    if (!m_receivedlist.isEmpty())
-        m_Timer1->wake();
-    // A server that sends endless text without a terminator, or more messages than we can ever
-    // work through, is broken: the game cannot go on.
-    if (!ok || m_receivedlist.size() > kMaxWaitingEntries)
+        queueEntry(fromWire(message));
+    // A server that sends endless text without a terminator, or more than we can ever work
+    // through, is broken: the game cannot go on.
+    if (!ok) {
         m_sock.close();
+        return;
+    }
+    if (m_receivedlist.size() > kMaxWaitingEntries || m_receivedlist.characters() > kMaxWaitingCharacters ||
+        m_receivedlist.weight() > kMaxWaitingArea) {
+        // Working through what waits would hold the window up long after the flood.
+        m_receivedlist.clear();
+        m_sock.close();
+    }
 }
 
 void ClientSession::queueEntry(const QString& entry)
 {
-    m_receivedlist.push(0, entry);
+    const qsizetype plus = entry.indexOf(QLatin1Char('+'));
+    const QString name = entry.left(plus);
+    if (name == cmd::chat || name == cmd::action || name == cmd::guessed || name == cmd::myguessed) {
+        QString line = entry.left(kMaxLineCharacters);
+        if (line.size() < entry.size() && line.back().isHighSurrogate())
+            line.chop(1);
+        const qint64 area = line.size() * kLineCharacterArea;
+        m_receivedlist.push(0, line, area);
+    } else {
+        const qint64 area = plus < 0 ? 0 : strokes::drawingArea(name, entry.mid(plus + 1));
+        m_receivedlist.push(0, entry, area);
+    }
     m_Timer1->wake();
 }
 

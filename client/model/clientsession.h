@@ -39,8 +39,21 @@ class ClientSession : public QObject
     Q_OBJECT
 public:
     // Entries waiting to be handled before the server counts as flooding us. A newcomer's
-    // catch-up of a full drawing log (2 MiB of the shortest stroke messages) stays below it.
+    // catch-up of a full drawing log (2 MiB of the shortest stroke messages) stays below it...
     static constexpr qsizetype kMaxWaitingEntries = 200000;
+    // ...their characters...
+    static constexpr qsizetype kMaxWaitingCharacters = 16 * 1024 * 1024;
+    // ...and the board pixels their strokes would fill (strokes::drawingArea): a busy two-minute
+    // turn drawn all at the widest pen comes to about 80 million, a batch of the board's at most
+    // one. Past any of them the server is cut off and what waits is dropped, so the window is
+    // never long busy after a flood.
+    static constexpr qint64 kMaxWaitingArea = 120'000'000;
+    // A chat, action or guess line is cut to this many characters as it arrives: a server of this
+    // version sends none longer than about 500, and laying out one of 64 KB holds the window up for
+    // a good part of a second. Each character of a waiting line counts as this many pixels of
+    // drawing: laying lines out costs the window about what drawing that much does.
+    static constexpr qsizetype kMaxLineCharacters = 512;
+    static constexpr qint64 kLineCharacterArea = 1000;
 
     explicit ClientSession(QObject* parent = nullptr);
     ~ClientSession() override;

@@ -4,6 +4,9 @@
 #include "album/albumrecorder.h"
 #include "album/replaytimeline.h"
 #include "board/boardcanvas.h"
+#include "board/boardcontroller.h"
+#include "board/drawertoolbar.h"
+#include "client/gameview.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
 #include "messaging/catalogue.h"
@@ -13,7 +16,10 @@
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace pictova;
@@ -66,5 +72,134 @@ TEST(AlbumOverLoopback, AGuessersWindowKeepsTheTurnAPeerDrewAndReplaysIt)
     EXPECT_EQ(replay.image(), entry.board());
 
     chat.session().leaveGame();
+    overrideDataFolder(QString());
+}
+
+namespace {
+
+// A board fed the stroke messages a scripted peer received, as a first-version client's board
+// draws them (our handlers draw what the first version draws).
+struct PeerBoard
+{
+    BoardCanvas canvas;
+    DrawerToolbar toolbar;
+    BoardController controller;
+    explicit PeerBoard(int seat)
+        : controller(&canvas, &toolbar, BoardContext{[seat] { return seat; }, [] { return 1; }})
+    {
+    }
+    void draw(const QStringList& received)
+    {
+        for (const QString& entry : received) {
+            const QString name = entry.section('+', 0, 0);
+            const QString payload = entry.section('+', 1);
+            if (name == cmd::moveit)
+                controller.moveit(payload);
+            else if (name == cmd::draw)
+                controller.drawit(payload);
+            else if (name == cmd::clearmain)
+                controller.clearmain(payload);
+        }
+    }
+};
+
+void mouse(BoardCanvas* canvas, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(canvas->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+struct Window
+{
+    Tspylist spylist;
+    Tgamestartform startform;
+    Tchat chat;
+    Window(const QString& name, quint16 port)
+    {
+        chat.setProperty("noParams", true);
+        chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spylist, &startform});
+        chat.session().setLoginName(name);
+        chat.session().connectTo("127.0.0.1", QString::number(port));
+    }
+};
+
+} // namespace
+
+// After the drawer takes a stroke back, the drawer's board, a window of ours that is told which
+// stroke went, a first-version board that gets the wipe and the rest, a newcomer's catch-up and
+// both albums show the same pixels, at the board's size and zoomed.
+TEST(AlbumOverLoopback, EveryBoardAgreesAfterAnUndo)
+{
+    QTemporaryDir data;
+    overrideDataFolder(data.path());
+    TServer server;
+    server.setPortName("0");
+    server.startListening();
+    server.setRoundtimeIntervalMs(20);
+    const quint16 port = server.listeningPort();
+
+    Window ann("Ann", port);
+    ASSERT_TRUE(waitFor([&] { return ann.chat.session().serverFeatures().contains(feature::undo); }));
+    Window bob("Bob", port);
+    ASSERT_TRUE(waitFor([&] { return bob.chat.session().serverFeatures().contains(feature::undo); }));
+    ProtoClient cat;
+    ASSERT_TRUE(cat.joinAs(port, "Cat"));
+    ASSERT_EQ(cat.seat(), 3);
+    ASSERT_TRUE(waitFor([&] { return server.players().occupied(3); }));
+
+    ann.chat.session().requestStart(false, "20", "600");
+    ASSERT_TRUE(waitFor([&] {
+        return ann.chat.model().phase() == GamePhase::Drawing && ann.chat.model().drawer() == 1 &&
+               bob.chat.model().phase() == GamePhase::Drawing;
+    }));
+    bob.chat.canvas()->setDisplayScale(2.0, 1.0);
+
+    // Three strokes, the second of several batches in two colours.
+    BoardCanvas* canvas = ann.chat.canvas();
+    const auto stroke = [&](QPoint from, QPoint step, int moves) {
+        mouse(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        for (int i = 1; i <= moves; ++i)
+            mouse(canvas, QEvent::MouseMove, from + step * i, Qt::LeftButton);
+        mouse(canvas, QEvent::MouseButtonRelease, from + step * moves, Qt::NoButton);
+    };
+    stroke(QPoint(20, 30), QPoint(9, 4), 20);
+    ann.chat.view().panel_toolbar->setBrushColour(0x0000FF);
+    stroke(QPoint(300, 20), QPoint(-6, 11), 25);
+    stroke(QPoint(100, 300), QPoint(12, -3), 14);
+    ASSERT_TRUE(waitFor([&] { return bob.chat.canvas()->backup() == canvas->backup(); }));
+    const QImage drawn = canvas->backup().copy();
+
+    ann.chat.view().panel_toolbar->undoButton()->click();
+    ASSERT_TRUE(waitFor([&] { return canvas->backup() != drawn; }));
+    ASSERT_TRUE(waitFor([&] {
+        return bob.chat.canvas()->backup() == canvas->backup() &&
+               !cat.messagesNamed(cmd::clearmain).isEmpty();
+    }));
+    const QImage after = canvas->backup().copy();
+    EXPECT_NE(after.pixel(300 - 6 * 12, 20 + 11 * 12), qRgb(255, 255, 255)); // the second stays
+
+    // The first-version peer was never sent the new message.
+    EXPECT_TRUE(cat.messagesNamed(cmd::undone).isEmpty());
+    PeerBoard catBoard(3);
+    catBoard.canvas.setDisplayScale(2.0, 1.0);
+    catBoard.draw(cat.received());
+    EXPECT_EQ(catBoard.canvas.backup(), after);
+    EXPECT_EQ(catBoard.canvas.displayed(), bob.chat.canvas()->displayed());
+
+    ProtoClient dan;
+    ASSERT_TRUE(dan.joinAs(port, "Dan"));
+    PeerBoard danBoard(dan.seat());
+    danBoard.draw(dan.received());
+    EXPECT_EQ(danBoard.canvas.backup(), after);
+
+    for (Window* window : {&ann, &bob}) {
+        ReplayTimeline replay(window->chat.albumRecorder().currentRecord(), after.size());
+        replay.runToEnd();
+        EXPECT_EQ(replay.image(), after);
+    }
+
+    bob.chat.session().leaveGame();
+    ann.chat.session().leaveGame();
     overrideDataFolder(QString());
 }

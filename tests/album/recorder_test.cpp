@@ -190,6 +190,7 @@ TEST_F(Recording, TheDrawersOwnUndoReplaysAsTheOthersSawIt)
     drawWithMouse({{400, 200}, {420, 260}});
     m_now = 3000;
     m_chat->view().panel_toolbar->undoButton()->click();
+    receive("CMD_undone+2+1+0");
     ASSERT_FALSE(inked(board(), 420, 260));
     ASSERT_TRUE(inked(board(), 60, 70));
     m_now = 4000;
@@ -199,6 +200,22 @@ TEST_F(Recording, TheDrawersOwnUndoReplaysAsTheOthersSawIt)
     ASSERT_EQ(album().size(), 1);
     EXPECT_EQ(replayed(newest()), newest().board());
     EXPECT_FALSE(inked(replayed(newest()), 420, 260));
+}
+
+TEST_F(Recording, AStrokeTheDrawerTookBackIsGoneFromTheGuessersRecordToo)
+{
+    receive({"CMD_features+rejoin,undo", "CMD_startgame+1+false+20+120", "CMD_pickcatagory+1",
+             "CMD_nextplayer+1+0+___ "});
+    m_now = 1000;
+    receive({"CMD_moveit+1+clRed+9+40+40", "CMD_draw+1+clRed+9++60,60+", "CMD_moveit+1+clBlue+9+300+300",
+             "CMD_draw+1+clBlue+9++320,320+", "CMD_draw+1+clBlue+5++330,300+"});
+    m_now = 2000;
+    receive({"CMD_undone+1+1+0", "CMD_moveit+1+clGreen+9+200+100"});
+    ASSERT_FALSE(inked(board(), 310, 310));
+    receive("CMD_correctanswer+3+2+1+1+FAN");
+    ASSERT_EQ(album().size(), 1);
+    EXPECT_EQ(newest().board(), board());
+    EXPECT_EQ(replayed(newest()), newest().board());
 }
 
 TEST_F(Recording, OnlyAPhraseSettledWhileDrawingIsKept)

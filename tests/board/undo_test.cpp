@@ -29,6 +29,19 @@ struct DrawerUndo : ::testing::Test
     }
     // Undo by the toolbar button, as a click does.
     void clickUndo() { rig.toolbar.undoButton()->click(); }
+    // The server's answer: stroke `number` since the last wipe went, after `wipes` wipes.
+    std::optional<int> answer(int number, int wipes = 0)
+    {
+        return rig.controller.undone(QStringLiteral("2+%1+%2").arg(number).arg(wipes));
+    }
+    // An undo the server grants at once, taking back the last stroke as it does.
+    void undoGranted(int wipes = 0)
+    {
+        const int before = undosSent();
+        rig.controller.undo();
+        if (undosSent() > before)
+            answer(static_cast<int>(rig.controller.strokeRecord().strokes().size()) - 1, wipes);
+    }
     int undosSent() const { return static_cast<int>(rig.sent.count(QStringLiteral("CMD_undo+2"))); }
     bool undoShown() const { return !rig.toolbar.undoButton()->isHidden(); }
     bool undoEnabled() const { return rig.toolbar.undoButton()->isEnabled(); }
@@ -48,12 +61,17 @@ TEST_F(DrawerUndo, TheLastStrokeGoesFromTheBoardAndTheServerIsTold)
     ASSERT_NE(rig.bitmap(), first);
 
     rig.sent.clear();
+    const QImage both = rig.bitmap().copy();
     clickUndo();
+    // Nothing changes until the server names the stroke it took back.
+    EXPECT_EQ(rig.sent, QStringList({"CMD_undo+2"}));
+    EXPECT_EQ(rig.bitmap(), both);
+    EXPECT_EQ(answer(1), 1);
     // Pixel for pixel the board as it was after the first stroke.
     EXPECT_EQ(rig.bitmap(), first);
-    EXPECT_EQ(rig.sent, QStringList({"CMD_undo+2"}));
     EXPECT_TRUE(undoEnabled());
     clickUndo();
+    answer(0);
     EXPECT_EQ(inkCount(rig.bitmap()), 0);
     EXPECT_FALSE(undoEnabled());
     // Nothing left: nothing is sent.
@@ -72,10 +90,44 @@ TEST_F(DrawerUndo, AStrokeInProgressEndsAndGoesAsAWhole)
     rig.controller.undo();
     // The waiting points go out first, so the server takes back the whole stroke.
     EXPECT_EQ(rig.sent, QStringList({"CMD_draw+2+clBlack+3++110,100+120,130+", "CMD_undo+2"}));
+    answer(1);
     EXPECT_EQ(rig.bitmap(), first);
     // The button is still held: further moves draw nothing until the next press.
     rig.drag(QPoint(140, 140));
     EXPECT_EQ(rig.bitmap(), first);
+}
+
+// The answer names the stroke as the server counted it: strokes drawn while it was on its way
+// stay, and an answer from before a wipe of ours finds nothing left to take back.
+TEST_F(DrawerUndo, TheAnswerTakesBackTheStrokeItNames)
+{
+    stroke(50, 50);
+    stroke(60, 40, 0x0000FF);
+    clickUndo();
+    stroke(90, 90, 0x00FF00); // drawn before the answer came
+    rig.sent.clear();
+    EXPECT_EQ(answer(1), 1);
+    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 2);
+    EXPECT_TRUE(isInk(rig.bitmap(), 50, 50));
+    EXPECT_TRUE(isInk(rig.bitmap(), 90, 90, qRgb(0, 255, 0)));
+    EXPECT_FALSE(isInk(rig.bitmap(), 60, 40, qRgb(255, 0, 0)));
+    EXPECT_TRUE(rig.sent.isEmpty());
+
+    // Asked, then wiped before the answer: the answer counts one wipe less and changes nothing.
+    clickUndo();
+    rig.toolbar.clearButton()->click();
+    stroke(20, 20);
+    const QImage afterWipe = rig.bitmap().copy();
+    EXPECT_EQ(answer(1, 0), std::nullopt);
+    EXPECT_EQ(rig.bitmap(), afterWipe);
+    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 1);
+    // Nor does an answer naming a stroke the board never had, or a malformed one.
+    EXPECT_EQ(answer(5, 1), std::nullopt);
+    EXPECT_EQ(rig.controller.undone(QStringLiteral("2+-1+1")), std::nullopt);
+    EXPECT_EQ(rig.controller.undone(QStringLiteral("2+0")), std::nullopt);
+    EXPECT_EQ(rig.bitmap(), afterWipe);
+    EXPECT_EQ(answer(0, 1), 0);
+    EXPECT_EQ(inkCount(rig.bitmap()), 0);
 }
 
 TEST_F(DrawerUndo, ThirtyStrokesBackAndNotTheThirtyFirst)
@@ -88,7 +140,7 @@ TEST_F(DrawerUndo, ThirtyStrokesBackAndNotTheThirtyFirst)
     for (int i = 0; i < 30; ++i) {
         if (i % undo::kMaxPerWindow == 0)
             rig.nowMs += UndoableStrokes::kWindowMs;
-        clickUndo();
+        undoGranted();
     }
     EXPECT_EQ(undosSent(), 30);
     EXPECT_EQ(rig.bitmap(), oldest);
@@ -105,7 +157,7 @@ TEST_F(DrawerUndo, FiveUndosInAWindowAndTheSixthIsIgnored)
         stroke(10 + 20 * i, 10);
     for (int i = 0; i < 6; ++i) {
         rig.nowMs += 10;
-        rig.controller.undo();
+        undoGranted();
     }
     EXPECT_EQ(undosSent(), 5);
     EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 3);
@@ -128,9 +180,9 @@ TEST_F(DrawerUndo, AWipeOrANewTurnLeavesNothingToTakeBack)
     stroke(30, 30);
     const QImage after = rig.bitmap().copy();
     stroke(60, 60);
-    rig.controller.undo();
+    undoGranted(1);
     EXPECT_EQ(rig.bitmap(), after);
-    rig.controller.undo();
+    undoGranted(1);
     EXPECT_EQ(inkCount(rig.bitmap()), 0);
     rig.controller.undo(); // not past the wipe
     EXPECT_EQ(undosSent(), 2);

@@ -1,6 +1,6 @@
-// The drawer's undo in the real game window: Ctrl+Z redraws the drawer's own board without its
-// last stroke and asks the server to take it back; against a server that never announced undo
-// there is no Undo button.
+// The drawer's undo in the real game window: Ctrl+Z asks the server to take the last stroke back
+// and the board is redrawn without it when the server names it; against a server that never
+// announced undo there is no Undo button.
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"
@@ -70,12 +70,14 @@ TEST_F(DrawerUndoWindow, CtrlZRedrawsTheDrawersBoardWithoutTheLastStroke)
 
     m_sent.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(board(), first);
     EXPECT_EQ(sentEntries(), QStringList({"CMD_undo+2"}));
+    receive("CMD_undone+2+1+0");
+    EXPECT_EQ(board(), first);
     // The chat line kept its text: the key went to the board.
     EXPECT_EQ(m_chat->chatInput()->text(), "hello");
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    receive("CMD_undone+2+0+0");
     EXPECT_EQ(board().pixelColor(100, 70), QColor(Qt::white));
     EXPECT_FALSE(undoButton()->isEnabled());
     EXPECT_EQ(sentEntries(), QStringList({"CMD_undo+2", "CMD_undo+2"}));

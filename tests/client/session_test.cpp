@@ -1,5 +1,8 @@
 // The client's game model and session, driven by scripted server messages with no window.
 #include "client/model/clientsession.h"
+#include "messaging/catalogue.h"
+#include "messaging/framing.h"
+#include "messaging/strokeranges.h"
 #include "messaging/wire.h"
 #include "tests/support/waitfor.h"
 
@@ -228,6 +231,88 @@ TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingLimit)
         test::pump(50);
         EXPECT_EQ(session.sock().connected(), count == ClientSession::kMaxWaitingEntries) << count;
     }
+}
+
+// Entries are not all alike: a server is cut off one past what the waiting messages may hold in
+// characters, or in board pixels their strokes would fill (or lines cost as much as), and what
+// waited is dropped, so nothing is left to keep the window busy.
+TEST(SessionLimits, AServerIsCutOffOnePastTheWaitingCharactersOrDrawing)
+{
+    const QByteArray line = "CMD_x+" + QByteArray(MessageFramer::kFragmentCap - 6, 'y');
+    QString points;
+    for (int i = 0; i < strokes::kMaxPoints; ++i)
+        points += i % 2 ? QStringLiteral("+-9,-9") : QStringLiteral("+540,375");
+    const QByteArray wide = toclient::relay(cmd::draw, "1+clRed+100+" + points + "+");
+    const qint64 area = strokes::drawingArea(cmd::draw, QString::fromLatin1(wide.mid(9).chopped(1)));
+    ASSERT_GT(area, 64 * 100 * 600);
+    const qsizetype wideAtLimit = ClientSession::kMaxWaitingArea / area;
+    // Chat lines weigh by their characters, counted as they are kept: cut.
+    const QByteArray chat = "CMD_chat+" + QByteArray(MessageFramer::kFragmentCap - 20, 'z') + '\xff';
+    const qsizetype chatAtLimit = ClientSession::kMaxWaitingArea /
+                                  (ClientSession::kMaxLineCharacters * ClientSession::kLineCharacterArea);
+    struct Case
+    {
+        QByteArray bytes;
+        bool kept;
+    };
+    const qsizetype linesAtLimit = ClientSession::kMaxWaitingCharacters / line.size();
+    ASSERT_EQ(linesAtLimit * line.size(), ClientSession::kMaxWaitingCharacters);
+    const Case cases[] = {
+        {(line + '\xff').repeated(linesAtLimit), true},
+        {(line + '\xff').repeated(linesAtLimit) + "x\xff", false},
+        {wide.repeated(wideAtLimit), true},
+        {wide.repeated(wideAtLimit + 1), false},
+        {chat.repeated(chatAtLimit), true},
+        {chat.repeated(chatAtLimit + 1), false},
+    };
+    for (const Case& item : cases) {
+        QTcpServer listener;
+        ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+        ClientSession session;
+        session.setManualDrain(true);
+        session.connectTo("127.0.0.1", QString::number(listener.serverPort()));
+        ASSERT_TRUE(test::waitFor([&] { return listener.hasPendingConnections(); }));
+        QTcpSocket* server = listener.nextPendingConnection();
+        server->write(item.bytes);
+        const qsizetype count = item.bytes.count('\xff');
+        ASSERT_TRUE(test::waitFor(
+            [&] { return session.pendingEntries() == count || !session.sock().connected(); }, 20000));
+        test::pump(50);
+        EXPECT_EQ(session.sock().connected(), item.kept) << count;
+        EXPECT_EQ(session.pendingEntries(), item.kept ? count : 0) << count;
+    }
+}
+
+// A line for the chat or the guess lists is cut as it arrives (seen here on the chat's); strokes
+// are never cut.
+TEST(SessionLimits, LongLinesAreCutAsTheyArrive)
+{
+    ClientSession session;
+    session.setManualDrain(true);
+    QStringList got;
+    for (const QString& name : {cmd::chat, cmd::action, cmd::draw})
+        session.routeToView(name, [&got](const QString& payload) { got << payload; });
+    const qsizetype limit = ClientSession::kMaxLineCharacters;
+    for (const QString& name : {cmd::chat, cmd::action}) {
+        got.clear();
+        const QString head = name + QLatin1Char('+');
+        session.queueEntry(head + QString(limit - head.size(), QLatin1Char('a')));
+        session.queueEntry(head + QString(limit + 1 - head.size(), QLatin1Char('b')));
+        // An emoji is never cut in half.
+        session.queueEntry(head + QString(limit - 1 - head.size(), QLatin1Char('c')) +
+                           QString::fromUtf8("\U0001F600"));
+        while (session.processsocktimer()) {
+        }
+        ASSERT_EQ(got.size(), 3) << name.toStdString();
+        EXPECT_EQ(got[0].size(), limit - head.size()) << name.toStdString();
+        EXPECT_EQ(got[1], QString(limit - head.size(), QLatin1Char('b'))) << name.toStdString();
+        EXPECT_EQ(got[2], QString(limit - 1 - head.size(), QLatin1Char('c'))) << name.toStdString();
+    }
+    got.clear();
+    const QString batch = "1+clRed+3+" + QString("+1,1").repeated(1000) + "+";
+    session.queueEntry(cmd::draw + QLatin1Char('+') + batch);
+    session.processsocktimer();
+    EXPECT_EQ(got, QStringList{batch});
 }
 
 TEST_F(Session, ANewcomerOnAFreedSeatStartsFromNothing)

@@ -1,5 +1,6 @@
 // Chat and action lines, strokes, wipes and the watch state, relayed by a real server.
 #include "messaging/catalogue.h"
+#include "messaging/strokeranges.h"
 #include "tests/server/serverfixture.h"
 
 namespace pictova::test {
@@ -59,6 +60,59 @@ TEST_F(ServerRelay, TheDrawersStrokesReachTheOthersByteForByteAndAreLogged)
     EXPECT_TRUE(named(cat, cmd::draw).size() == 1);
     EXPECT_EQ(server->drawingLog().entries(),
               QStringList({"CMD_moveit+1+$00BFD7BF+12+120+45", "CMD_draw+1+clBlack+3++121,47+125,50+"}));
+}
+
+// Only strokes a board could have drawn are relayed and logged: widths the toolbar offers, points
+// on the board or as far off it as a drag reaches, at most 64 points a batch, fields that read.
+TEST_F(ServerRelay, OnlyStrokesWithinTheBoardsRangesAreRelayed)
+{
+    ProtoClient* ann = join("Ann");
+    ProtoClient* bob = join("Bob");
+    startGame(false, 20, 60);
+    tickToDeal();
+    const auto points = [](int count, int x) {
+        QString text;
+        for (int i = 0; i < count; ++i)
+            text += QStringLiteral("+%1,%2").arg(x).arg(i % 369);
+        return text;
+    };
+    const int left = -strokes::kReach;
+    const int right = strokes::kBoardWidth + strokes::kReach - 1;
+    const int top = -strokes::kReach;
+    const int bottom = strokes::kBoardHeight + strokes::kReach - 1;
+    struct Case
+    {
+        QByteArray message;
+        bool relayed;
+    };
+    const Case cases[] = {
+        {toserver::moveit(1, "clBlack", "0", 10, 10), true},
+        {toserver::moveit(1, "clBlack", "100", 10, 10), true},
+        {toserver::moveit(1, "clBlack", "101", 10, 10), false},
+        {toserver::moveit(1, "clBlack", "-1", 10, 10), false},
+        {toserver::moveit(1, "clBlack", "x", 10, 10), false},
+        {toserver::moveit(1, "nocolour", "3", 10, 10), false},
+        {toserver::moveit(1, "$00FF00FF", "3", left, top), true},
+        {toserver::moveit(1, "clBlack", "3", left - 1, 10), false},
+        {toserver::moveit(1, "clBlack", "3", 10, bottom + 1), false},
+        {toserver::draw(1, "clRed", "3", points(strokes::kMaxPoints, right)), true},
+        {toserver::draw(1, "clRed", "3", points(strokes::kMaxPoints + 1, 5)), false},
+        {toserver::draw(1, "clRed", "3", points(3, right + 1)), false},
+        {toserver::draw(1, "clRed", "3", QStringLiteral("+5,5+6")), false},
+        {toserver::draw(1, "clRed", "3", QString()), true},
+        {toserver::draw(1, "clRed", "7000", points(2, 5)), false},
+    };
+    for (const Case& item : cases) {
+        clearAll();
+        const qsizetype logged = server->drawingLog().size();
+        send(ann, item.message);
+        barrier();
+        const QString entry = QString::fromLatin1(item.message.chopped(1));
+        EXPECT_EQ(log(bob), item.relayed ? QStringList{entry} : QStringList())
+            << entry.left(60).toStdString();
+        EXPECT_EQ(server->drawingLog().size(), logged + (item.relayed ? 1 : 0))
+            << entry.left(60).toStdString();
+    }
 }
 
 TEST_F(ServerRelay, AWipeEmptiesTheLogSoANewcomerGetsOnlyLaterStrokes)

@@ -1,5 +1,6 @@
 // The request table: who may send what, and what a request outside the table gets.
 #include "messaging/catalogue.h"
+#include "messaging/strokeranges.h"
 #include "server/playertable.h"
 #include "server/requesttable.h"
 #include "tests/server/serverfixture.h"
@@ -196,7 +197,7 @@ TEST_F(ServerRequests, TheScoreToPlayToAndTheSecondsPerTurnAreTakenUpToTheirLimi
 QString strokeEntry(qsizetype length)
 {
     QString entry = QStringLiteral("CMD_draw+1+clBlack+3+");
-    while (entry.size() + 4 <= length)
+    for (int points = 0; points < strokes::kMaxPoints && entry.size() + 4 <= length; ++points)
         entry += QStringLiteral("+5,5");
     while (entry.size() < length)
         entry += QLatin1Char('+'); // empty items: drawn as nothing

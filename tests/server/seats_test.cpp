@@ -1,5 +1,6 @@
 // Seats, log-ins, departures and the checks on who sends what.
 #include "messaging/catalogue.h"
+#include "messaging/strokeranges.h"
 #include "messaging/wire.h"
 #include "tests/server/serverfixture.h"
 #include "tests/support/waitfor.h"
@@ -248,10 +249,12 @@ TEST_F(ServerSeats, AClientThatStopsReadingIsCutOff)
     // It takes nothing more off the wire once its first bytes are in.
     deaf.setReadBufferSize(1);
 
-    // Strokes are relayed as they came, however long (chat lines are cut).
+    // Strokes are relayed as they came, however long (chat lines are cut); empty items pad them
+    // past what a batch's points make.
     startGame(false, 20, 60);
     tickToDeal();
-    const QString points = QStringLiteral("+1,1").repeated(12000);
+    const QString points =
+        QStringLiteral("+1,1").repeated(strokes::kMaxPoints) + QString(47744, QLatin1Char('+'));
     for (int round = 0; round < 100 && server->players().occupied(2); ++round) {
         for (int i = 0; i < 10; ++i)
             ann->send(toserver::draw(1, QStringLiteral("clBlack"), QStringLiteral("3"), points));

@@ -54,7 +54,7 @@ protected:
     ProtoClient* cat = nullptr;
 };
 
-TEST_F(ServerUndo, TheLastStrokeLeavesTheLogAndEveryOtherBoardIsWipedAndRedrawn)
+TEST_F(ServerUndo, OurClientsAreToldWhichStrokeWentAndOnlyFirstVersionOnesGetTheDrawingAgain)
 {
     startDrawing();
     const QStringList first = stroke(ann, 10);
@@ -68,14 +68,16 @@ TEST_F(ServerUndo, TheLastStrokeLeavesTheLogAndEveryOtherBoardIsWipedAndRedrawn)
     undo(ann);
     barrier();
     EXPECT_EQ(server->drawingLog().entries(), first);
-    const QStringList rebuilt = QStringList{QStringLiteral("CMD_clearmain+1")} + first;
-    EXPECT_EQ(log(bob), rebuilt);
+    // Stroke 1 (the second since the last wipe) went, after no wipe in this turn: the drawer and
+    // Bob, who announced undo, get that and nothing else.
+    EXPECT_EQ(toclient::undone(1, 1, 0), QByteArray("CMD_undone+1+1+0\xFF"));
+    EXPECT_EQ(log(bob), QStringList({"CMD_undone+1+1+0"}));
+    EXPECT_EQ(log(ann), QStringList({"CMD_undone+1+1+0"}));
     // The first-version peer gets nothing but a wipe and strokes, byte for byte as relayed.
+    const QStringList rebuilt = QStringList{QStringLiteral("CMD_clearmain+1")} + first;
     EXPECT_EQ(log(cat), rebuilt);
     EXPECT_TRUE(cat->rawReceived().startsWith(toclient::relay(cmd::clearmain, "1") + frameEntry(first[0]) +
                                               frameEntry(first[1])));
-    // The drawer redraws from its own record: nothing comes back to it.
-    EXPECT_EQ(log(ann), QStringList());
 
     // A newcomer sees the board as it is after the undo.
     ProtoClient* dan = join("Dan");
@@ -83,13 +85,62 @@ TEST_F(ServerUndo, TheLastStrokeLeavesTheLogAndEveryOtherBoardIsWipedAndRedrawn)
     const QStringList danLog = log(dan);
     EXPECT_EQ(danLog.mid(danLog.size() - 2), first);
 
-    // The last stroke goes too; then there is nothing left to take back.
+    // After a wipe the count starts again, and the wipe is counted.
+    send(ann, toserver::clearmain(1));
+    stroke(ann, 30);
     clearAll();
     undo(ann);
-    undo(ann);
+    undo(ann); // nothing left
     barrier();
     EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    EXPECT_EQ(log(bob), QStringList({"CMD_undone+1+0+1"}));
     EXPECT_EQ(log(cat), QStringList({"CMD_clearmain+1"}));
+}
+
+TEST_F(ServerUndo, AFirstVersionPeersReplayStaysWithinItsByteBudget)
+{
+    startDrawing();
+    send(ann, toserver::clearmain(1));
+    QStringList kept = stroke(ann, 10);
+    kept += stroke(ann, 20);
+    stroke(ann, 30);
+    const QByteArray notice = toclient::notice(
+        "Your last line was not taken back: a player's board would have to be sent the whole drawing again. "
+        "Try again in a few seconds.");
+    // The next undo sends Cat a wipe and the first two strokes.
+    qsizetype replay = toclient::relay(cmd::clearmain, "1").size();
+    for (const QString& entry : kept)
+        replay += frameEntry(entry).size();
+    const int catSeat = seatOf(cat);
+
+    // One byte short: refused, the drawer told, nobody else sent anything.
+    server->strokeUndo().setReplayAllowance(catSeat, replay - 1);
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(server->drawingLog().size(), 6);
+    EXPECT_TRUE(ann->rawReceived().startsWith(notice));
+    EXPECT_EQ(log(ann).size(), 1);
+    EXPECT_EQ(log(bob), QStringList());
+    EXPECT_EQ(log(cat), QStringList());
+
+    // Exactly enough: taken back, and the allowance is spent.
+    server->strokeUndo().setReplayAllowance(catSeat, replay);
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(server->drawingLog().size(), 4);
+    EXPECT_EQ(log(cat), QStringList{"CMD_clearmain+1"} + kept);
+    EXPECT_EQ(server->strokeUndo().replayAllowance(catSeat), 0);
+    EXPECT_EQ(log(bob), QStringList({"CMD_undone+1+2+1"}));
+
+    // It comes back with time, up to the budget.
+    now += 1000;
+    EXPECT_EQ(server->strokeUndo().replayAllowance(catSeat), StrokeUndo::kReplayRefillBytesPerSecond);
+    now += 3600 * 1000;
+    EXPECT_EQ(server->strokeUndo().replayAllowance(catSeat), StrokeUndo::kReplayBudgetBytes);
+    // Our own clients cost next to nothing, however large the drawing.
+    EXPECT_EQ(server->strokeUndo().replayAllowance(seatOf(bob)), StrokeUndo::kReplayBudgetBytes);
 }
 
 TEST_F(ServerUndo, UndoGoesBackThirtyStrokesAndNoFurther)
@@ -162,7 +213,8 @@ TEST_F(ServerUndo, FiveUndosASecondAndTheSixthIsDropped)
     barrier();
     // Five strokes went; the sixth request was dropped without a word.
     EXPECT_EQ(server->drawingLog().entries().size(), 6);
-    EXPECT_EQ(named(bob, cmd::clearmain).size(), 5);
+    EXPECT_EQ(named(bob, cmd::undone).size(), 5);
+    EXPECT_EQ(named(cat, cmd::clearmain).size(), 5);
     // The window slides: 999 ms after the first undo it is still full, at 1000 ms a place frees.
     now += 499; // 999 ms after the first
     undo(ann);
@@ -208,8 +260,9 @@ TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
     undo(more.back());
     EXPECT_EQ(server->drawingLog().entries(), before);
 
+    // What Ann drew while picking was wiped from every board as the turn was dealt.
     undo(ann);
-    EXPECT_EQ(server->drawingLog().size(), 1);
+    EXPECT_EQ(server->drawingLog().size(), 0);
 }
 
 TEST_F(ServerUndo, ADrawerThatNeverAnnouncedUndoIsNotHeard)
