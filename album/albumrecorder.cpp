@@ -111,7 +111,10 @@ void AlbumRecorder::messageSent(const QByteArray& bytes)
     const qsizetype plus = entry.indexOf(QLatin1Char('+'));
     if (plus < 0)
         return;
-    if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
+    // A server that names no stroke took the last one back as the drawer's board did at once.
+    if (entry.left(plus) == cmd::undo && !m_session.serverFeatures().contains(feature::undone))
+        strokeTakenBack(kLastStroke, m_session.model().mySeat());
+    else if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
         m_record.append(now() - m_turnStartMs, *kind, entry.mid(plus + 1));
 }
 
@@ -128,8 +131,8 @@ void AlbumRecorder::strokeTakenBack(int number, int seat)
     }
     qsizetype first = -1;
     int starts = 0;
-    for (qsizetype i = 0; i < sinceWipe.size() && first < 0; ++i)
-        if (sinceWipe[i].kind == StrokeKind::Move && starts++ == number)
+    for (qsizetype i = 0; i < sinceWipe.size() && (first < 0 || number == kLastStroke); ++i)
+        if (sinceWipe[i].kind == StrokeKind::Move && (starts++ == number || number == kLastStroke))
             first = i;
     if (first < 0)
         return;

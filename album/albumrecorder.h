@@ -39,6 +39,7 @@ public:
     // `seat`: the record goes on as a first-version board does, with a wipe and the strokes that
     // remain.
     void strokeTakenBack(int number, int seat);
+    static constexpr int kLastStroke = -1;
 
     const StrokeRecord& currentRecord() const { return m_record; }
 

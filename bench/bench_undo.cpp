@@ -2,13 +2,13 @@
 // turn, and the server's work and output for one undo with a small and a full drawing log.
 // Run: bench_undo [repetitions]
 
+#include "bench/mediantime.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
 #include "server/tserver.h"
-#include "bench/mediantime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,6 +37,7 @@ struct DrawerBoard
                                             [] { return true; },
                                             [](const QByteArray&) {},
                                             {},
+                                            [] { return true; },
                                             [] { return true; }}};
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)

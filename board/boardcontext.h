@@ -15,6 +15,9 @@ struct BoardContext
     std::function<void()> hidePassButton;
     // The server takes strokes back now: it announced undo, and the turn is in its drawing phase.
     std::function<bool()> undoOffered;
+    // The server answers an undo with the stroke it took back (CMD_undone); one that does not
+    // leaves the drawer's board to take the stroke back by itself.
+    std::function<bool()> undoAnswered;
 };
 
 } // namespace pictova

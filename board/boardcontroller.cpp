@@ -215,9 +215,19 @@ void BoardController::undo()
             sendBatch();
         m_pendown = false;
     }
-    if (!loggedin() || !m_record.request(nowMs()))
+    if (!loggedin())
         return;
+    if (m_context.undoAnswered && m_context.undoAnswered()) {
+        if (m_record.request(nowMs()))
+            send(toserver::undo(myseat()));
+        return;
+    }
+    if (!m_record.undo(nowMs()))
+        return;
+    m_canvas->clearBoard();
+    m_record.replay(m_canvas->backupSurface());
     send(toserver::undo(myseat()));
+    refreshUndo();
 }
 
 std::optional<int> BoardController::undone(const QString& payload)

@@ -81,6 +81,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
         return m_session.serverFeatures().contains(feature::undo) &&
                m_session.model().phase() == GamePhase::Drawing;
     };
+    board.undoAnswered = [this] { return m_session.serverFeatures().contains(feature::undone); };
     m_view.board = new BoardController(m_canvas, m_view.panel_toolbar, board, this);
     connect(&model, &GameModel::phaseChanged, m_view.board, &BoardController::refreshUndo);
     m_album = new Album(this);

@@ -59,8 +59,8 @@ QByteArray frameEntry(const QString& entry)
 
 const QStringList& feature::ours()
 {
-    static const QStringList words = {feature::rejoin, feature::undo, feature::revealLetters,
-                                      feature::removal, feature::turnBreak};
+    static const QStringList words = {feature::rejoin,        feature::undo,    feature::undone,
+                                      feature::revealLetters, feature::removal, feature::turnBreak};
     return words;
 }
 

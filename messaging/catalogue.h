@@ -85,6 +85,10 @@ inline const QString removal = QStringLiteral("removal");
 inline const QString turnBreak = QStringLiteral("turn-break");
 // The drawer's undo (CMD_undo).
 inline const QString undo = QStringLiteral("undo");
+// The server names the stroke an undo took back (CMD_undone) and the boards redraw without it
+// from what they hold. Its own word: a copy that knows only "undo" redraws by itself (the drawer)
+// or is sent the drawing again (the others).
+inline const QString undone = QStringLiteral("undone");
 // The start option that shows letters of the phrase as the turn runs out (CMD_startoptions).
 inline const QString revealLetters = QStringLiteral("reveal-letters");
 // What this program's server and client both understand.
@@ -264,8 +268,8 @@ struct CorrectAnswer
     QString phrase;
 };
 
-qint32 seatOnly(const QString& payload);               // clearmain, pass, pickcatagory (server to client)
-SeatAndText seatAndText(const QString& payload);       // chat, action, answer, names, justwatch, justwatching
+qint32 seatOnly(const QString& payload);         // clearmain, pass, pickcatagory (server to client)
+SeatAndText seatAndText(const QString& payload); // chat, action, answer, names, justwatch, justwatching
 // Client requests after the sender's seat (see above).
 LoginFields loginFields(const QString& afterSeat);
 qint32 kickTarget(const QString& afterSeat);
@@ -274,7 +278,7 @@ qint32 pickedCategory(const QString& afterSeat);
 StartGameAnnounce startgameAnnounce(const QString& payload);
 StrokeStart moveit(const QString& payload);
 StrokeBatch draw(const QString& payload);
-SeatAndNumber seatAndNumber(const QString& payload);   // pickcatagory request, passed
+SeatAndNumber seatAndNumber(const QString& payload); // pickcatagory request, passed
 NextPlayer nextplayer(const QString& payload);
 GameStats gamestats(const QString& payload);
 QList<qint32> teamscore(const QString& payload);

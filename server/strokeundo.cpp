@@ -12,9 +12,9 @@
 namespace pictova {
 
 StrokeUndo::StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing,
-                       const Outbox& outbox, Announces announcesUndo)
+                       const Outbox& outbox, Announces announces)
     : m_players(players), m_game(game), m_drawing(drawing), m_outbox(outbox),
-      m_announcesUndo(std::move(announcesUndo)), m_clock([] { return QDeadlineTimer::current().deadline(); }),
+      m_announces(std::move(announces)), m_clock([] { return QDeadlineTimer::current().deadline(); }),
       m_rates(PlayerTable::kBoardSeats + 1, RateWindow(undo::kMaxPerWindow, undo::kWindowMs)),
       m_allowance(PlayerTable::kSeats + 1)
 {
@@ -48,7 +48,7 @@ bool StrokeUndo::undo(int seat)
     if (!PlayerTable::isBoardSeat(seat) || !m_game.gamerunning || m_game.phase != Phase::Drawing ||
         seat != m_game.drawer)
         return false;
-    if (!m_announcesUndo || !m_announcesUndo(seat))
+    if (!m_announces || !m_announces(seat, feature::undo))
         return false;
     const qint64 now = m_clock();
     if (!m_rates[seat].take(now))
@@ -60,7 +60,7 @@ bool StrokeUndo::undo(int seat)
     std::vector<int> ours;
     std::vector<int> firstVersion;
     for (int other : m_players.occupiedSeats()) {
-        if (other == seat || m_announcesUndo(other))
+        if (other == seat || m_announces(other, feature::undone))
             ours.push_back(other);
         else
             firstVersion.push_back(other);

@@ -22,7 +22,7 @@ class StrokeUndo
 {
 public:
     using Clock = std::function<qint64()>; // milliseconds, never going back
-    using Announces = std::function<bool(int seat)>;
+    using Announces = std::function<bool(int seat, const QString& featureWord)>;
 
     // What the wipe and strokes of undos may send one first-version client: at most
     // kReplayBudgetBytes at once, coming back at kReplayRefillBytesPerSecond. An undo that would
@@ -31,7 +31,7 @@ public:
     static constexpr qint64 kReplayRefillBytesPerSecond = 256 * 1024;
 
     StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing, const Outbox& outbox,
-               Announces announcesUndo);
+               Announces announces);
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
@@ -55,7 +55,7 @@ private:
     const GameState& m_game;
     DrawingLog& m_drawing;
     const Outbox& m_outbox;
-    Announces m_announcesUndo;
+    Announces m_announces;
     Clock m_clock;
     std::vector<RateWindow> m_rates;    // by board seat
     std::vector<Allowance> m_allowance; // by seat

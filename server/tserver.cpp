@@ -35,7 +35,7 @@ TServer::TServer(QObject* parent)
           [this](int seat, const QString& word) { return m_rejoin.featuresOf(seat).contains(word); }),
       m_rejoin(m_players, m_game, m_outbox),
       m_undo(m_players, m_game, m_drawing, m_outbox,
-             [this](int seat) { return m_rejoin.featuresOf(seat).contains(feature::undo); }),
+             [this](int seat, const QString& word) { return m_rejoin.featuresOf(seat).contains(word); }),
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
@@ -73,7 +73,8 @@ void TServer::servePass()
     if (!m_connections.hasRequests())
         return;
     now = m_serveClock.elapsed();
-    m_servePass.start(static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
+    m_servePass.start(
+        static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
 }
 
 TServer::~TServer() = default;

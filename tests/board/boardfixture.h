@@ -23,6 +23,7 @@ struct BoardRig
     bool loggedin = true;
     int passHidden = 0;
     bool undoOffered = false; // the server announced undo
+    bool undoAnswered = true; // and names the stroke it took back
     QStringList sent;
     QStringList errors;
     qint64 nowMs = 0; // the board's clock: still unless a test moves it
@@ -39,7 +40,8 @@ struct BoardRig
                                       EXPECT_TRUE(message.endsWith(kTerminator));
                                       sent << fromWire(message.chopped(1));
                                   },
-                                  [this] { ++passHidden; }, [this] { return undoOffered; }})
+                                  [this] { ++passHidden; }, [this] { return undoOffered; },
+                                  [this] { return undoAnswered; }})
     {
         setErrorReporter([this](const QString& text) { errors << text; });
         controller.setManualClock([this] { return nowMs; });

@@ -217,6 +217,20 @@ TEST_F(DrawerUndo, OnlyWhereTheServerOffersItAndOnlyForTheDrawer)
     EXPECT_EQ(undosSent(), 0);
 }
 
+// A server of the release before named undos takes the stroke back without a word: the drawer's
+// board does not wait for an answer.
+TEST_F(DrawerUndo, AServerThatNamesNoStrokeLeavesTheDrawerToTakeItBackAtOnce)
+{
+    rig.undoAnswered = false;
+    stroke(10, 10);
+    const QImage one = rig.bitmap().copy();
+    stroke(60, 60);
+    clickUndo();
+    EXPECT_EQ(undosSent(), 1);
+    EXPECT_EQ(rig.bitmap(), one);
+    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 1);
+}
+
 TEST(UndoableStrokesBytes, NothingCanBeTakenBackOnceTheServerCouldNotKeepTheDrawing)
 {
     // Counted as the server's drawing log counts: exactly the cap still fits, one more does not.

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(DrawerUndoWindow, CtrlZRedrawsTheDrawersBoardWithoutTheLastStroke)
 {
-    drawTurn("rejoin,undo");
+    drawTurn("rejoin,undo,undone");
     EXPECT_TRUE(undoButton()->isVisible());
     EXPECT_FALSE(undoButton()->isEnabled());
 

@@ -97,6 +97,27 @@ TEST_F(ServerUndo, OurClientsAreToldWhichStrokeWentAndOnlyFirstVersionOnesGetThe
     EXPECT_EQ(log(cat), QStringList({"CMD_clearmain+1"}));
 }
 
+// A copy of the release before named undos announces "undo" alone: as the drawer it takes the
+// stroke back by itself and is still heard; as a guesser it is sent the drawing again.
+TEST_F(ServerUndo, ACopyThatKnowsOnlyUndoIsSentTheDrawingAgain)
+{
+    ann = join("Ann");
+    send(ann, toserver::features(1, {feature::rejoin, feature::undo}));
+    bob = join("Bob");
+    send(bob, toserver::features(2, {feature::rejoin, feature::undo}));
+    cat = joinAnnouncing("Cat");
+    startGame(false, 20, 60);
+    tickToDeal();
+    const QStringList first = stroke(ann, 10);
+    stroke(ann, 20);
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(server->drawingLog().entries(), first);
+    EXPECT_EQ(log(bob), QStringList{QStringLiteral("CMD_clearmain+1")} + first);
+    EXPECT_EQ(log(cat), QStringList({"CMD_undone+1+1+0"}));
+}
+
 TEST_F(ServerUndo, AFirstVersionPeersReplayStaysWithinItsByteBudget)
 {
     startDrawing();
