@@ -7,22 +7,12 @@ busy (a tenth of a second with more than a fiftieth of CPU counts as busy).
 usage: hostile_lines.py PICTOVA [PICTOVA ...] [--port P] [--lines N]
 Run under xvfb-run; each window gets its own runtime and data folders."""
 import argparse
-import os
 import socket
-import subprocess
-import tempfile
 import time
 
-from login_storm import cpu_seconds
+from login_storm import cpu_seconds, window
 
 TERM = b"\xff"
-
-
-def window(pictova, port):
-    env = dict(os.environ, XDG_RUNTIME_DIR=tempfile.mkdtemp(), PICTOVA_DATA_DIR=tempfile.mkdtemp(),
-               PICTOVA_PORT=str(port), PICTOVA_NO_SOUND="1")
-    return subprocess.Popen([pictova, "Watcher", "127.0.0.1", "join"], env=env,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def flood_bytes(lines):
