@@ -58,6 +58,10 @@ ChatLog::ChatLog(QWidget* parent)
     setFont(designed);
     m_textPoints = kDesignedPointSize;
 
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(kFrameMs);
+    connect(&m_frame, &QTimer::timeout, this, &ChatLog::flush);
+
     buildMenu();
 }
 
@@ -88,6 +92,8 @@ void ChatLog::setScrollLocked(bool locked)
 {
     if (locked == m_scrollLocked)
         return;
+    // Lines that came before the change are shown as the view was then.
+    flush();
     m_scrollLocked = locked;
     m_scrollAction->setChecked(locked);
     emit scrollLockChanged(locked);
@@ -97,6 +103,7 @@ void ChatLog::setTextSize(int points)
 {
     if (points <= 0)
         return;
+    flush();
     // Re-laying out the text moves the view; the reader keeps the line they were on, or the
     // newest line while the log follows it.
     const QTextBlock topBlock = cursorForPosition(QPoint(0, 0)).block();
@@ -139,6 +146,9 @@ void ChatLog::setZoom(qreal zoom)
 
 void ChatLog::clearLog()
 {
+    m_frame.stop();
+    m_pending.clear();
+    m_pendingCharacters = 0;
     clear();
 }
 
@@ -158,13 +168,15 @@ QMimeData* ChatLog::createMimeDataFromSelection() const
     return data;
 }
 
-int ChatLog::lineCount() const
+int ChatLog::lineCount()
 {
-    return document()->blockCount() - 1;
+    flush();
+    return heldLines();
 }
 
 void ChatLog::setLineLimit(int lines, int characters)
 {
+    flush(); // lines that came before are kept or dropped by the limits they came under
     m_lineLimit = std::max(1, lines);
     m_characterLimit = std::max(1, characters);
 }
@@ -176,12 +188,31 @@ void ChatLog::setUrlOpener(UrlOpener opener)
 
 void ChatLog::addlinetochat(const QString& text, ColourValue colour)
 {
-    appendLine(text, toQColor(colour));
+    PendingLine line{asOneLine(text), toQColor(colour)};
+    m_pendingCharacters += line.text.size() + 1;
+    m_pending.push_back(std::move(line));
+    trimPending();
+    // Started once for the frame, not again for each line: a steady stream still shows.
+    if (!m_frame.isActive())
+        m_frame.start();
 }
 
-void ChatLog::appendLine(const QString& raw, const QColor& colour)
+void ChatLog::trimPending()
 {
-    const QString text = asOneLine(raw);
+    // The document's closing empty line counts one character, as in oldestToDrop().
+    while (m_pending.size() > 1 &&
+           (std::ssize(m_pending) > m_lineLimit || m_pendingCharacters + 1 > m_characterLimit)) {
+        m_pendingCharacters -= m_pending.front().text.size() + 1;
+        m_pending.pop_front();
+    }
+}
+
+void ChatLog::flush()
+{
+    m_frame.stop();
+    if (m_pending.empty())
+        return;
+    ++m_edits;
     setUpdatesEnabled(false);
 
     QScrollBar* bar = verticalScrollBar();
@@ -189,26 +220,33 @@ void ChatLog::appendLine(const QString& raw, const QColor& colour)
     const QTextCursor caret = textCursor();
     const int keptAnchor = caret.anchor();
     const int keptPosition = caret.position();
+    // Measured before the lines go, so a locked view can stay on the same line.
+    const Trimmed removed = oldestToDrop();
 
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    QTextCharFormat format;
-    format.setForeground(colour);
-
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    const QString head = colon < 0 ? QString() : text.left(colon + 1);
-    const QString rest = colon < 0 ? text : text.mid(colon + 1);
-    end.beginEditBlock();
-    if (!head.isEmpty()) {
-        format.setFontWeight(QFont::Bold);
-        end.insertText(head, format);
+    // Dropping the oldest lines and adding the new ones is one change to the document, laid out
+    // once.
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    if (removed.characters > 0) {
+        edit.setPosition(removed.characters, QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
     }
-    format.setFontWeight(QFont::Normal);
-    end.insertText(rest, format);
-    end.insertBlock(QTextBlockFormat(), format);
-    end.endEditBlock();
-
-    const Trimmed removed = trimOldest();
+    edit.movePosition(QTextCursor::End);
+    for (const PendingLine& line : m_pending) {
+        QTextCharFormat format;
+        format.setForeground(line.colour);
+        const qsizetype colon = line.text.indexOf(QLatin1Char(':'));
+        if (colon >= 0) {
+            format.setFontWeight(QFont::Bold);
+            edit.insertText(line.text.left(colon + 1), format);
+        }
+        format.setFontWeight(QFont::Normal);
+        edit.insertText(colon < 0 ? line.text : line.text.mid(colon + 1), format);
+        edit.insertBlock(QTextBlockFormat(), format);
+    }
+    edit.endEditBlock();
+    m_pending.clear();
+    m_pendingCharacters = 0;
 
     if (m_scrollLocked) {
         QTextCursor restored(document());
@@ -229,36 +267,34 @@ void ChatLog::appendLine(const QString& raw, const QColor& colour)
     viewport()->update();
 }
 
-ChatLog::Trimmed ChatLog::trimOldest()
+ChatLog::Trimmed ChatLog::oldestToDrop() const
 {
     QTextDocument* doc = document();
-    int dropBlocks = std::max(0, lineCount() - m_lineLimit);
-    int characters = doc->characterCount();
+    const int held = heldLines();
+    const int waiting = static_cast<int>(m_pending.size());
+    // trimPending() keeps the waiting lines within the limits, so only held lines ever go.
+    const int overLimit = std::max(0, held + waiting - m_lineLimit);
+    qsizetype characters = doc->characterCount() + m_pendingCharacters;
+    int dropped = 0;
     QTextBlock block = doc->firstBlock();
-    for (int i = 0; i < dropBlocks && block.isValid(); ++i) {
+    for (; dropped < overLimit && dropped < held; ++dropped) {
         characters -= block.length();
         block = block.next();
     }
     // The newest line always stays, however long it is.
-    while (characters > m_characterLimit && block.isValid() && block.next().isValid() &&
-           block.next().next().isValid()) {
+    while (characters > m_characterLimit && dropped < held && (dropped + 1 < held || waiting > 0)) {
         characters -= block.length();
         block = block.next();
-        ++dropBlocks;
+        ++dropped;
     }
-    if (dropBlocks == 0 || !block.isValid())
+    if (dropped == 0 || !block.isValid())
         return {};
 
-    // Measured before the lines go, so a locked view can stay on the same line.
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     Trimmed trimmed;
     trimmed.height =
         qRound(layout->blockBoundingRect(block).top() - layout->blockBoundingRect(doc->firstBlock()).top());
     trimmed.characters = block.position();
-    QTextCursor cut(doc);
-    cut.setPosition(0);
-    cut.setPosition(trimmed.characters, QTextCursor::KeepAnchor);
-    cut.removeSelectedText();
     return trimmed;
 }
 

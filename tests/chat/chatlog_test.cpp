@@ -27,8 +27,10 @@ struct Fragment
     QColor colour;
 };
 
-std::vector<Fragment> fragmentsOf(const ChatLog& log, int line)
+// The readers below see the log as the next frame shows it.
+std::vector<Fragment> fragmentsOf(ChatLog& log, int line)
 {
+    log.flush();
     std::vector<Fragment> found;
     const QTextBlock block = log.document()->findBlockByNumber(line);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -39,14 +41,16 @@ std::vector<Fragment> fragmentsOf(const ChatLog& log, int line)
     return found;
 }
 
-QString lineText(const ChatLog& log, int line)
+QString lineText(ChatLog& log, int line)
 {
+    log.flush();
     return log.document()->findBlockByNumber(line).text();
 }
 
 // The first line the view shows.
-QString firstVisibleLine(const ChatLog& log)
+QString firstVisibleLine(ChatLog& log)
 {
+    log.flush();
     return log.cursorForPosition(QPoint(2, 2)).block().text();
 }
 
@@ -62,6 +66,7 @@ struct ShownLog
     {
         for (int i = 0; i < lines; ++i)
             log.addlinetochat(QStringLiteral("%1 %2").arg(stem).arg(i), kStatus);
+        log.flush();
     }
 };
 
@@ -176,6 +181,7 @@ TEST(ChatLog, UnlockedLogShowsTheNewestLine)
     EXPECT_EQ(bar->value(), bar->maximum());
     bar->setValue(0);
     shown.log.addlinetochat(QStringLiteral("newest"), kStatus);
+    shown.log.flush();
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
@@ -200,6 +206,7 @@ TEST(ChatLog, LockedLogKeepsTheViewAndTheCaret)
 
     shown.log.setScrollLocked(false);
     shown.log.addlinetochat(QStringLiteral("newest"), kStatus);
+    shown.log.flush();
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
@@ -229,12 +236,35 @@ TEST(ChatLog, OldestLinesGoPastTheLimit)
     EXPECT_TRUE(fragmentsOf(log, 4)[0].bold);
 }
 
+TEST(ChatLog, LinesOfOneFrameGoInTogetherWithinTheLimit)
+{
+    // Lines held before the frame, lines that arrive within it; five lines are kept.
+    for (const auto& [held, arriving] : {std::pair{0, 5}, {0, 6}, {3, 2}, {3, 3}, {4, 700}}) {
+        ChatLog log;
+        log.setLineLimit(5);
+        int added = 0;
+        for (; added < held; ++added)
+            log.addlinetochat(QStringLiteral("line %1").arg(added), kStatus);
+        log.flush();
+        const int editsBefore = log.edits();
+        for (const int last = added + arriving; added < last;)
+            log.addlinetochat(QStringLiteral("line %1").arg(added++), kStatus);
+        const int kept = std::min(5, added);
+        EXPECT_EQ(log.lineCount(), kept) << held << "+" << arriving;
+        EXPECT_EQ(log.edits(), editsBefore + 1) << held << "+" << arriving;
+        for (int line = 0; line < kept; ++line)
+            EXPECT_EQ(lineText(log, line), QStringLiteral("line %1").arg(added - kept + line))
+                << held << "+" << arriving;
+    }
+}
+
 TEST(ChatLog, CharacterLimitDropsOldLinesButKeepsTheNewestWhateverItsLength)
 {
     ChatLog log;
     log.setLineLimit(1000, 100);
     for (int i = 0; i < 10; ++i)
         log.addlinetochat(QStringLiteral("%1").arg(i).repeated(19), kStatus); // 20 characters a line
+    log.flush();
     EXPECT_LE(log.document()->characterCount(), 100);
     EXPECT_EQ(lineText(log, log.lineCount() - 1), QStringLiteral("9").repeated(19));
     log.addlinetochat(QString(500, QLatin1Char('x')), kStatus);
@@ -329,6 +359,7 @@ TEST(ChatLog, CopyPutsTheSelectionOnTheClipboardAsPlainText)
     ChatLog log;
     log.addlinetochat(QStringLiteral("Ann chats: hi"), kMaroon);
     log.addlinetochat(QStringLiteral("Bob chats: yo"), kMaroon);
+    log.flush();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     clipboard->setText(QStringLiteral("before"));
@@ -363,8 +394,9 @@ struct LinkLog : ShownLog
     }
 
     // The middle of character `column` of line `line`, in viewport coordinates.
-    QPoint pointAt(int line, int column) const
+    QPoint pointAt(int line, int column)
     {
+        log.flush();
         const QTextBlock block = log.document()->findBlockByNumber(line);
         QTextCursor left(block), right(block);
         left.setPosition(block.position() + column);

@@ -56,6 +56,7 @@ TEST(ChatRecieved, AppendsTheLineToTheLog)
     ChatLog log;
     chatrecieved(log, QStringLiteral("Ann chats: hello|clNavy"));
     chatrecieved(log, QStringLiteral("Bob says: Nice Try!|nonsense"));
+    log.flush();
     EXPECT_EQ(log.toPlainText(), QStringLiteral("Ann chats: hello\nBob says: Nice Try!\n"));
     const QTextCharFormat first = log.document()->firstBlock().begin().fragment().charFormat();
     EXPECT_EQ(first.foreground().color(), QColor(0, 0, 0x80));

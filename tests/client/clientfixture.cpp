@@ -39,8 +39,9 @@ void ClientFixture::receive(const QStringList& entries)
         m_chat->session().queueEntry(entry);
     while (m_chat->session().pendingEntries() > 0)
         m_chat->session().processsocktimer();
-    // A frame passes: the seats show what the messages changed.
+    // A frame passes: the seats and the chat log show what the messages changed.
     m_chat->seatPanel().flush();
+    m_chat->view().mainchat->flush();
 }
 
 void ClientFixture::logIn(int seat, const QString& name)
@@ -62,6 +63,7 @@ QStringList ClientFixture::sentEntries() const
 
 QStringList ClientFixture::chatLines() const
 {
+    m_chat->view().mainchat->flush(); // as the next frame shows it
     return m_chat->view().mainchat->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/client/clientfixture.h"
 
+#include "chat/chatlog.h"
 #include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spylist.h"
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QTextDocument>
 
 using namespace pictova;
 using pictova::test::ClientFixture;
@@ -190,4 +193,37 @@ TEST_F(Seats, ABurstOfArrivalsAndDeparturesIsShownOnceAFrame)
     EXPECT_EQ(panel.updates(), before + 1);
     EXPECT_EQ(m_chat->view().label_playername[2]->text(), "<Waiting>");
     EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Host");
+}
+
+TEST_F(Seats, ABurstOfArrivalsDeparturesAndChatIsLaidOutInTheLogOnceAFrame)
+{
+    logIn(1, "Host");
+    ChatLog& log = *m_chat->view().mainchat;
+    const int shownBefore = static_cast<int>(chatLines().size());
+    const int editsBefore = log.edits();
+    int layouts = 0;
+    QObject::connect(log.document(), &QTextDocument::contentsChange, [&] { ++layouts; });
+    constexpr int kGuests = 170;
+    for (int i = 0; i < kGuests; ++i) {
+        m_chat->session().queueEntry(QStringLiteral("CMD_newplayerinfo+2+Guest%1").arg(i));
+        m_chat->session().queueEntry(QStringLiteral("CMD_chat+Guest%1 chats: hi %1|clRed").arg(i));
+        m_chat->session().queueEntry(QStringLiteral("CMD_playerdisconnected+2+Guest%1").arg(i));
+    }
+    while (m_chat->session().pendingEntries() > 0)
+        m_chat->session().processsocktimer();
+    EXPECT_EQ(layouts, 0);
+    EXPECT_TRUE(pictova::test::waitFor([&] { return log.edits() > editsBefore; }));
+    pictova::test::pump(3 * ChatLog::kFrameMs);
+    EXPECT_EQ(log.edits(), editsBefore + 1);
+    EXPECT_EQ(layouts, 1);
+
+    const QStringList shown = chatLines();
+    ASSERT_EQ(shown.size(), shownBefore + 3 * kGuests);
+    for (int i : {0, kGuests - 1}) {
+        EXPECT_EQ(shown[shownBefore + 3 * i], QStringLiteral("Guest%1 is Connected.").arg(i));
+        EXPECT_EQ(shown[shownBefore + 3 * i + 1], QStringLiteral("Guest%1 chats: hi %1").arg(i));
+        EXPECT_EQ(shown[shownBefore + 3 * i + 2], QStringLiteral("Guest%1 disconnected.").arg(i));
+    }
+    const QScrollBar* bar = log.verticalScrollBar();
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
