@@ -66,14 +66,18 @@ bool StrokeUndo::undo(int seat)
             firstVersion.push_back(other);
     }
     // A first-version board can only be put right by sending it the whole drawing again.
-    QByteArray replay;
+    // Each message goes on its own, as every other message does.
+    QList<QByteArray> replay;
+    qint64 replayBytes = 0;
     if (!firstVersion.empty()) {
-        replay = toclient::relay(cmd::clearmain, QString::number(seat));
+        replay.append(toclient::relay(cmd::clearmain, QString::number(seat)));
         for (qsizetype i = 0; i < last->firstEntry; ++i)
-            replay += frameEntry(m_drawing.entries()[i]);
+            replay.append(frameEntry(m_drawing.entries()[i]));
+        for (const QByteArray& message : std::as_const(replay))
+            replayBytes += message.size();
     }
     for (int other : firstVersion) {
-        if (refilled(other, now).bytes < replay.size()) {
+        if (refilled(other, now).bytes < replayBytes) {
             m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
                                       "Your last line was not taken back: a player's board would have to "
                                       "be sent the whole drawing again. Try again in a few seconds.")));
@@ -86,8 +90,9 @@ bool StrokeUndo::undo(int seat)
     for (int other : ours)
         m_outbox.sendTo(other, undone);
     for (int other : firstVersion) {
-        m_allowance[other].bytes -= replay.size();
-        m_outbox.sendTo(other, replay);
+        m_allowance[other].bytes -= replayBytes;
+        for (const QByteArray& message : std::as_const(replay))
+            m_outbox.sendTo(other, message);
     }
     return true;
 }
