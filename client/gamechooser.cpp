@@ -1,10 +1,9 @@
 #include "client/gamechooser.h"
 
-#include "client/hostedannouncement.h"
 #include "client/model/gamemodel.h"
+#include "hosting/localhost.h"
 #include "lan/gamebrowser.h"
 #include "messaging/errors.h"
-#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "shell/designscale.h"
 #include "shell/playtogether.h"
@@ -75,11 +74,11 @@ QString BoardNotice::text() const
     return m_text->text();
 }
 
-GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<void()> prepareForNewGame,
-                         QObject* parent)
-    : QObject(parent), m_session(session), m_board(board), m_prepareForNewGame(std::move(prepareForNewGame))
+GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* board,
+                         std::function<void()> prepareForNewGame, QObject* parent)
+    : QObject(parent), m_session(session), m_host(localHost), m_board(board),
+      m_prepareForNewGame(std::move(prepareForNewGame))
 {
-    m_announcement = new HostedAnnouncement(session.model(), this);
     m_browser = new lan::GameBrowser(this);
     connect(m_browser, &lan::GameBrowser::gamesChanged, this, &GameChooser::listFoundGames);
     m_notice = new BoardNotice(board);
@@ -109,7 +108,7 @@ GameChooser::GameChooser(ClientSession& session, QWidget* board, std::function<v
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
     connect(&session, &ClientSession::reconnecting, this, &GameChooser::showStartButtons);
     connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
-        m_announcement->stop();
+        m_host.stopAnnouncing();
         showProblem(text, m_lastAttempt == Attempt::Join);
     });
     showStartButtons();
@@ -167,7 +166,8 @@ void GameChooser::listFoundGames()
 
 void GameChooser::leaveCurrentGame()
 {
-    m_announcement->stop();
+    // Everyone in a game this copy hosts is told who ended it.
+    m_host.close(m_session.nameInGame());
     m_session.leaveGame();
     if (m_prepareForNewGame)
         m_prepareForNewGame();
@@ -188,7 +188,7 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     leaveCurrentGame();
     m_notice->hide();
     try {
-        m_session.startHosting(QString::number(port));
+        m_host.host(QString::number(port));
     } catch (const PictovaError& error) {
         showProblem(QStringLiteral("This computer cannot host a game on port %1 (%2): another program, or "
                                    "another copy of the game, may be using it.")
@@ -206,9 +206,9 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     m_session.startJoin(kLocalHost, port);
     emit m_session.chatLine(QStringLiteral("Hosting a game as %1 on port %2.").arg(name).arg(port),
                             kStatusColour);
-    if (announce && !m_announcement->start(name, port))
+    if (announce && !m_host.announce(name))
         emit m_session.chatLine(QStringLiteral("This game cannot be announced on the local network (%1).")
-                                    .arg(m_announcement->errorString()),
+                                    .arg(m_host.announcementError()),
                                 kAlertColour);
 }
 

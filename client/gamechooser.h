@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace pictova {
 
-class HostedAnnouncement;
+class LocalHost;
 namespace lan {
 class GameBrowser;
 }
@@ -47,9 +47,10 @@ class GameChooser : public QObject
     Q_OBJECT
 public:
     // `board` is the panel the notices and the start buttons sit on; `prepareForNewGame` runs
-    // after the current game is left, for the window's own parts (board, lists).
-    GameChooser(ClientSession& session, QWidget* board, std::function<void()> prepareForNewGame,
-                QObject* parent = nullptr);
+    // after the current game is left, for the window's own parts (board, lists). A game hosted
+    // from here is `localHost`'s, which the session joins over the loopback.
+    GameChooser(ClientSession& session, LocalHost& localHost, QWidget* board,
+                std::function<void()> prepareForNewGame, QObject* parent = nullptr);
 
     void openHostDialog();
     void openJoinDialog();
@@ -57,8 +58,6 @@ public:
     // Leaves any current game and hosts one / joins one, as the dialogs do when accepted.
     void hostGame(const QString& name, quint16 port, bool announce);
     void joinGame(const QString& name, const QString& address);
-
-    HostedAnnouncement& announcement() { return *m_announcement; }
 
     BoardNotice* notice() const { return m_notice; }
     QWidget* startButtons() const { return m_startButtons; }
@@ -76,9 +75,9 @@ private:
     void listFoundGames();
 
     ClientSession& m_session;
+    LocalHost& m_host;
     QWidget* m_board;
     std::function<void()> m_prepareForNewGame;
-    HostedAnnouncement* m_announcement;
     lan::GameBrowser* m_browser;
     BoardNotice* m_notice;
     QWidget* m_startButtons;

@@ -98,7 +98,7 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent)
     m_phrases->setActionColourSource([this] { return m_mychat->actionColour(); });
 
     m_chooser = new GameChooser(
-        m_session, m_drawingPanel, [this] { clearForNewGame(); }, this);
+        m_session, m_localHost, m_drawingPanel, [this] { clearForNewGame(); }, this);
     m_reconnectBanner = new ReconnectBanner(m_session, m_drawingPanel);
     connect(m_view.button_pass, &QToolButton::clicked, this,
             [this] { guarded([this] { m_session.pass(); }); });
@@ -388,9 +388,10 @@ void Tchat::hostpress()
     QString port = gamePort();
     try {
         if (model.solo())
-            port = QString::number(m_session.startSoloHosting(port));
+            m_localHost.hostSolo(port);
         else
-            m_session.startHosting(port);
+            m_localHost.host(port);
+        port = QString::number(m_localHost.port());
     } catch (const PictovaError& error) {
         reportError(error.text());
         return;
@@ -463,7 +464,7 @@ void Tchat::startgame()
     } catch (const PictovaError&) {
         // Not remembering the choices does not stop the game.
     }
-    m_session.useWordFolder(m_view.gamestartform->wordFolder());
+    m_localHost.useWordFolder(m_view.gamestartform->wordFolder());
     m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
                            m_view.gamestartform->timeText(), m_view.gamestartform->revealLettersChecked());
 }
@@ -652,7 +653,7 @@ void Tchat::closeWindow()
 void Tchat::closeEvent(QCloseEvent* event)
 {
     // Closing a hosting copy ends the game for everyone in it: they are asked first.
-    const int others = m_session.othersInHostedGame();
+    const int others = m_localHost.playersBesides(m_session.model().mySeat());
     if (others > 0 && !m_leavingConfirmed) {
         event->ignore();
         confirmLeaving(others);
@@ -660,8 +661,10 @@ void Tchat::closeEvent(QCloseEvent* event)
     }
     m_closeRequested = true;
     // Everyone still in a hosted game is told who closed it before its connections close.
-    if (m_session.hostedServer())
+    if (m_localHost.isHosting()) {
+        m_localHost.close(m_session.nameInGame());
         m_session.leaveGame();
+    }
     QMainWindow::closeEvent(event);
     emit closing();
 }

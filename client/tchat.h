@@ -2,6 +2,7 @@
 
 #include "client/gameview.h"
 #include "client/model/clientsession.h"
+#include "hosting/localhost.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -62,6 +63,8 @@ public:
     static QString gamePort();
 
     ClientSession& session() { return m_session; }
+    // The game this copy hosts, which its session joins as any player does.
+    LocalHost& localHost() { return m_localHost; }
     GameModel& model() { return m_session.model(); }
     GameView& view() { return m_view; }
     SeatPanelView& seatPanel() { return *m_seatPanel; }
@@ -148,6 +151,7 @@ private:
     // Runs a user action; an error it raises goes to the error box.
     void guarded(const std::function<void()>& action);
 
+    LocalHost m_localHost;
     ClientSession m_session;
     GameView m_view;
     SeatPanelView* m_seatPanel = nullptr;

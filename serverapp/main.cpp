@@ -1,4 +1,5 @@
 // pictova-server: the game server with no window, for a machine without a screen.
+#include "hosting/gameannouncement.h"
 #include "messaging/errors.h"
 #include "messaging/tsock.h"
 #include "messaging/version.h"
@@ -6,7 +7,6 @@
 #include "server/wordfolder.h"
 #include "serverapp/eventlog.h"
 #include "serverapp/options.h"
-#include "serverapp/serverannouncement.h"
 #include "serverapp/stopsignals.h"
 
 #include <QCoreApplication>
@@ -91,9 +91,9 @@ int main(int argc, char** argv)
     log.listening(server.listeningPort(), options.name);
 
     // The game is announced under its name, or this machine's.
-    ServerAnnouncement announcement(server,
-                                    options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
-    if (options.announce && !announcement.start(server.listeningPort()))
+    GameAnnouncement announcement(server,
+                                  options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
+    if (options.announce && !announcement.start())
         printLine(stderr, QStringLiteral("pictova-server: --announce: %1; serving without announcing")
                               .arg(announcement.errorString()));
 

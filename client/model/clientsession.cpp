@@ -5,8 +5,6 @@
 #include "messaging/strokeranges.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
-#include "server/tserver.h"
-#include "server/wordfolder.h"
 
 #include <QElapsedTimer>
 #include <QHostInfo>
@@ -147,34 +145,6 @@ void ClientSession::routeToView(const QString& command, CommandTable::Handler ha
     m_commands.add(command, std::move(handler));
 }
 
-void ClientSession::startHosting(const QString& port)
-{
-    listenAt(QHostAddress(QHostAddress::AnyIPv4), port);
-}
-
-quint16 ClientSession::startSoloHosting(const QString& port)
-{
-    const QHostAddress loopback(QHostAddress::LocalHost);
-    try {
-        listenAt(loopback, port);
-    } catch (const ESockException&) {
-        // Nobody joins a solo game, so any free port serves.
-        listenAt(loopback, QStringLiteral("0"));
-    }
-    return m_server->listeningPort();
-}
-
-void ClientSession::listenAt(const QHostAddress& address, const QString& port)
-{
-    auto server = std::make_unique<TServer>();
-    server->setSoloGameSource([this] { return m_model.solo(); });
-    server->setListenAddress(address);
-    server->setPortName(port);
-    server->startListening();
-    m_server = std::move(server);
-    m_hostedWords.reset();
-}
-
 void ClientSession::connectTo(const QString& host, const QString& port)
 {
     m_serverFeatures.clear();
@@ -210,19 +180,6 @@ void ClientSession::requestStart(bool team, const QString& playto, const QString
         send(toserver::startoptions(m_model.mySeat(),
                                     revealLetters ? QStringList{feature::revealLetters} : QStringList()));
     send(toserver::startgame(m_model.mySeat(), team, playto, seconds));
-}
-
-void ClientSession::useWordFolder(const QString& folder)
-{
-    if (!m_server)
-        return;
-    WordFolder words = WordFolder::read(folder);
-    if (!words.usable())
-        words = WordFolder::read(QString());
-    if (m_hostedWords == words.lists)
-        return;
-    m_server->setWordLists(words.lists);
-    m_hostedWords = words.lists;
 }
 
 void ClientSession::sockRead()
@@ -525,15 +482,10 @@ void ClientSession::removedFromGame()
         gameOver(text);
 }
 
-int ClientSession::othersInHostedGame() const
+QString ClientSession::nameInGame() const
 {
-    if (!m_server)
-        return 0;
-    int others = 0;
-    for (int seat : m_server->players().occupiedSeats())
-        if (m_server->players().at(seat).loggedIn && seat != m_model.mySeat())
-            ++others;
-    return others;
+    const QString seated = m_model.seatName(m_model.mySeat());
+    return seated.isEmpty() ? m_playerName : seated;
 }
 
 void ClientSession::leaveGame()
@@ -544,14 +496,7 @@ void ClientSession::leaveGame()
     m_tokenToPresent.clear();
     m_joinState = JoinState::CommandLine;
     m_leaving = true;
-    // The others are told the game is over, not lost, and who ended it.
-    if (m_server) {
-        const QString seated = m_model.seatName(m_model.mySeat());
-        m_server->closeAllConnections(seated.isEmpty() ? m_playerName : seated);
-    }
     m_sock.close();
-    m_server.reset();
-    m_hostedWords.reset();
     m_leaving = false;
     while (m_receivedlist.take()) {
     }

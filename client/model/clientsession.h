@@ -13,7 +13,6 @@
 #include "messaging/framing.h"
 #include "messaging/receivequeue.h"
 #include "messaging/tsock.h"
-#include "server/wordchoice.h"
 
 #include <QObject>
 #include <QTimer>
@@ -22,8 +21,6 @@
 #include <optional>
 
 namespace pictova {
-
-class TServer;
 
 // Why a join from the window did not get into the game.
 enum class JoinProblem { UnknownHost, Refused, Unreachable, NoAnswer, Full, WrongVersion, Closed };
@@ -75,12 +72,6 @@ public:
     QString hostAddress() const { return m_hostAddress; }
     void setHostAddress(const QString& address) { m_hostAddress = address; }
 
-    // Starts this copy's own game server on `port`; throws ESockException when it cannot listen.
-    void startHosting(const QString& port);
-    // Starts the server of a solo game: on the loopback only, at `port`, or at a free loopback port
-    // when that one is taken (another copy on this machine). Returns the port it listens on.
-    quint16 startSoloHosting(const QString& port);
-    TServer* hostedServer() const { return m_server.get(); }
     // Connects to `host` at `port`; throws ESockException on a failure the socket reports at once.
     void connectTo(const QString& host, const QString& port);
     // The side channel a copy opens next to a command-line game; nothing listens there today.
@@ -91,11 +82,11 @@ public:
     // the join timeout ends in joinFailed, success in joined. Once in, losing the connection ends
     // in connectionLost, not in the window closing.
     void startJoin(const QString& host, quint16 port);
-    // Leaves the current game in order: the connection closes and this copy's server, if it hosts
-    // one, closes every connection; the model starts afresh.
+    // Leaves the current game in order: the connection closes without counting as lost, and the
+    // model starts afresh. A game this copy hosts is ended first, by its LocalHost.
     void leaveGame();
-    // Players in this copy's hosted game besides its own, whom leaving would put out.
-    int othersInHostedGame() const;
+    // The name this copy plays under: its seat's, as the others read it, or else the one it asked for.
+    QString nameInGame() const;
     bool joining() const { return m_joinState == JoinState::Joining; }
     // A game joined from the window whose connection was lost (not by a removal) tries to get back
     // in on a ReconnectSchedule, logging in under the same name and, where the server gave this
@@ -151,10 +142,6 @@ public:
     void guess(const QString& text) { m_guessing.sendGuess(text); }
     // Letter hints are asked for only from a server that announced it knows them.
     void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
-    // A hosting copy's own server deals from the word lists in `folder` (empty, or a folder with
-    // nothing to deal: the built-in ones). Lists the server already deals from are left alone, so
-    // what was dealt in an earlier game stays dealt. Nothing happens in a joined game.
-    void useWordFolder(const QString& folder);
     void toggleJustWatch() { m_watchers.JustWatch1Click(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
 
@@ -192,8 +179,6 @@ signals:
     void reconnected();
 
 private:
-    // Replaces this copy's own server with one listening on `address` at `port`.
-    void listenAt(const QHostAddress& address, const QString& port);
     void buildCommandTable();
     void sockRead();
     void failJoin(JoinProblem problem, const QString& text);
@@ -219,8 +204,6 @@ private:
     QString m_loginName;
     QString m_hostAddress;
 
-    std::unique_ptr<TServer> m_server;
-    std::optional<WordLists> m_hostedWords; // what this copy gave its server
     TSock m_sock;
     TSock m_Sock11;
     MessageFramer m_framer;

@@ -129,7 +129,7 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     chooser().joinGame("Ann", QStringLiteral("127.0.0.1:%1").arg(otherPort));
     ASSERT_TRUE(waitFor([&] { return m_window->model().seat(1).taken && m_window->model().mySeat() == 2; }));
     EXPECT_FALSE(m_window->model().hosting());
-    EXPECT_EQ(m_window->session().hostedServer(), nullptr);
+    EXPECT_FALSE(m_window->localHost().isHosting());
     EXPECT_EQ(m_window->model().seatName(1), "Cid");
     EXPECT_FALSE(m_window->model().startOffered());
     // The board greets the new game as a new window does.
@@ -137,7 +137,7 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     EXPECT_EQ(m_window->view().label_answer->text(), "Pictova By Quorix Software");
     EXPECT_TRUE(waitFor([&] { return other.model().seatName(2) == "Ann"; }));
     // Its features are in: it will be told the game closes rather than lost.
-    EXPECT_TRUE(waitFor([&] { return !other.session().hostedServer()->rejoins().featuresOf(2).isEmpty(); }));
+    EXPECT_TRUE(waitFor([&] { return !other.localHost().server()->rejoins().featuresOf(2).isEmpty(); }));
 
     // The host goes: the joined copy stays open and says who closed the game.
     other.gameChooser()->hostGame("Cid", freePort(), false);

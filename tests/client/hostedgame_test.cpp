@@ -1,6 +1,7 @@
 // A hosting session plays against its own server on a loopback port, with a scripted guest.
 #include "client/model/clientsession.h"
 #include "client/tchat.h"
+#include "hosting/localhost.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
@@ -17,13 +18,14 @@ using pictova::test::waitFor;
 
 TEST(HostedGame, TheHostStartsPicksAndDrawsAgainstItsOwnServer)
 {
+    LocalHost hosted;
     ClientSession host;
     host.setLoginName("Ann");
-    host.startHosting("0");
-    ASSERT_NE(host.hostedServer(), nullptr);
+    hosted.host("0");
+    ASSERT_NE(hosted.server(), nullptr);
     // Each second of the game's phases passes in 20 ms: the pick phase ends on its own.
-    host.hostedServer()->setRoundtimeIntervalMs(20);
-    const quint16 port = host.hostedServer()->listeningPort();
+    hosted.server()->setRoundtimeIntervalMs(20);
+    const quint16 port = hosted.port();
     host.connectTo("127.0.0.1", QString::number(port));
     ASSERT_TRUE(waitFor([&] { return host.model().loggedIn() && host.model().seat(1).taken; }));
     EXPECT_EQ(host.model().mySeat(), 1);
@@ -50,13 +52,14 @@ TEST(HostedGame, TextInAnyScriptAndAFirstVersionGuestsEightBitText)
 {
     const QString zoe = QString::fromUtf8("Zo\xc3\xab \xf0\x9f\x8e\xa8");
     const QString greek = QString::fromUtf8("\xce\x93\xce\xac\xcf\x84\xce\xb1 \xf0\x9f\x90\x88");
+    LocalHost hosted;
     ClientSession host;
     host.setLoginName(zoe);
-    host.startHosting("0");
+    hosted.host("0");
     // A hosting copy keeps the limits every server has unless told otherwise.
-    EXPECT_EQ(host.hostedServer()->lineLimits().chatLimit(), LineLimits::kDefaultChat);
-    EXPECT_EQ(host.hostedServer()->lineLimits().guessLimit(), LineLimits::kDefaultGuess);
-    const quint16 port = host.hostedServer()->listeningPort();
+    EXPECT_EQ(hosted.server()->lineLimits().chatLimit(), LineLimits::kDefaultChat);
+    EXPECT_EQ(hosted.server()->lineLimits().guessLimit(), LineLimits::kDefaultGuess);
+    const quint16 port = hosted.port();
     QStringList lines;
     host.routeToView(cmd::chat, [&](const QString& payload) { lines << payload; });
     host.connectTo("127.0.0.1", QString::number(port));
@@ -112,7 +115,7 @@ TEST(HostedGame, ASoloGameListensOnTheLoopbackOnlyAndStepsAsideFromATakenPort)
         chat.show();
         chat.processparams({});
         ASSERT_TRUE(waitFor([&] { return chat.model().loggedIn() && chat.model().seat(1).taken; }, 5000));
-        const quint16 port = chat.session().hostedServer()->listeningPort();
+        const quint16 port = chat.localHost().port();
         EXPECT_EQ(port == wanted, !taken);
         QTcpSocket stranger;
         stranger.connectToHost(QHostAddress(QStringLiteral("127.0.0.2")), port);

@@ -59,44 +59,6 @@ TEST_F(StartWindow, AJoinedCopyCannotChooseWordsAndSaysWhy)
     EXPECT_TRUE(m_startform->wordFolder().isEmpty());
 }
 
-class HostedWords : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_words.isValid());
-        QFile file(m_words.filePath("general.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("zebra crossing\nsea lion\n");
-    }
-    QTemporaryDir m_words;
-};
-
-TEST_F(HostedWords, TheHostHandsItsFolderToItsOwnServerOnce)
-{
-    ClientSession host;
-    host.useWordFolder(m_words.path()); // no server yet: nothing to hand over
-    host.startHosting("0");
-    TServer* server = host.hostedServer();
-    ASSERT_NE(server, nullptr);
-    host.useWordFolder(m_words.path());
-    EXPECT_EQ(server->words().list(0), QStringList({"zebra crossing", "sea lion"}));
-    EXPECT_EQ(server->words().list(1), WordChoice::cleanEntries(loadWordList(1)));
-
-    // What an earlier game dealt stays dealt while the folder stays the same (the deal of a game,
-    // taken here by hand).
-    const_cast<WordChoice&>(server->words()).choose(0, WordChoice::Mode::Deal, false);
-    host.useWordFolder(m_words.path());
-    EXPECT_EQ(server->words().list(0).size(), 1);
-
-    // Built-in words again, and a folder with nothing to deal gives the built-in words too.
-    host.useWordFolder(QString());
-    EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
-    host.useWordFolder(m_words.filePath("nowhere"));
-    EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
-    host.leaveGame();
-}
-
 } // namespace
 } // namespace pictova::test
 
