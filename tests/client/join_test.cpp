@@ -2,7 +2,6 @@
 // with a reason instead of closing the window.
 #include "client/model/clientsession.h"
 #include "client/tchat.h"
-#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"

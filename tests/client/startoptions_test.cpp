@@ -1,7 +1,6 @@
 // The start dialog's letter hints and word folder, from the window to the server.
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
-#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "shell/gamestartform.h"
 #include "shell/settings.h"

@@ -2,15 +2,13 @@
 // hosting copy and `pictova-server --announce` alike. The announcements go to a loopback port of
 // the test's own.
 #include "hosting/gameannouncement.h"
-#include "lan/announcement.h"
 #include "lan/announcer.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
+#include "tests/hosting/announcementlistener.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
-#include <QNetworkDatagram>
-#include <QUdpSocket>
 #include <gtest/gtest.h>
 #include <list>
 
@@ -22,48 +20,36 @@ class Announced : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_listener.bind(QHostAddress::LocalHost, 0));
+        ASSERT_TRUE(m_listener.open());
         // Every connection of the test comes from the one loopback address.
         m_server.setMaxPerAddress(0);
         m_server.setPortName(QStringLiteral("0"));
         m_server.startListening();
-        m_announcement.announcer().setDestination(QHostAddress::LocalHost, m_listener.localPort());
+        m_announcement.announcer().setDestination(QHostAddress::LocalHost, m_listener.port());
         m_announcement.announcer().setInterval(20);
         ASSERT_TRUE(m_announcement.start()) << m_announcement.errorString().toStdString();
     }
     quint16 port() const { return m_server.listeningPort(); }
 
-    // Waits for an announcement of these figures; `m_heard` is the last one heard.
-    bool hear(int players, int freeSeats)
-    {
-        return waitFor([&] {
-            while (m_listener.hasPendingDatagrams()) {
-                m_heard = lan::parseAnnouncement(m_listener.receiveDatagram().data());
-                if (m_heard && m_heard->players == players && m_heard->freeSeats == freeSeats)
-                    return true;
-            }
-            return false;
-        });
-    }
+    bool hear(int players, int freeSeats) { return m_listener.hear(players, freeSeats); }
 
-    QUdpSocket m_listener;
+    AnnouncementListener m_listener;
     TServer m_server;
     GameAnnouncement m_announcement{m_server, QStringLiteral("Friday")};
-    std::optional<lan::Announcement> m_heard;
 };
 
 TEST_F(Announced, TheNameThePortAndWhetherAGameRuns)
 {
     ASSERT_TRUE(hear(0, 15));
-    EXPECT_EQ(m_heard->hostName, "Friday");
-    EXPECT_EQ(m_heard->port, port());
-    EXPECT_FALSE(m_heard->running);
+    EXPECT_EQ(m_listener.last()->hostName, "Friday");
+    EXPECT_EQ(m_listener.last()->port, port());
+    EXPECT_FALSE(m_listener.last()->running);
 
     ProtoClient ann, bob;
     ASSERT_TRUE(ann.joinAs(port(), QStringLiteral("Ann")));
     ASSERT_TRUE(bob.joinAs(port(), QStringLiteral("Bob")));
     ann.send(toserver::startgame(ann.seat(), false, QStringLiteral("20"), QStringLiteral("60")));
-    ASSERT_TRUE(waitFor([&] { return hear(2, 13) && m_heard->running; }));
+    ASSERT_TRUE(waitFor([&] { return hear(2, 13) && m_listener.last()->running; }));
     bob.close();
     ASSERT_TRUE(hear(1, 14));
 }

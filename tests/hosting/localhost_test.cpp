@@ -4,16 +4,14 @@
 #include "hosting/gameannouncement.h"
 #include "hosting/localhost.h"
 #include "lan/announcer.h"
-#include "messaging/catalogue.h"
 #include "resources/wordlists.h"
 #include "server/tserver.h"
+#include "tests/hosting/announcementlistener.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
 #include <QFile>
-#include <QNetworkDatagram>
 #include <QTemporaryDir>
-#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 namespace pictova::test {
@@ -30,29 +28,19 @@ void hostAndJoin(LocalHost& host, ClientSession& session, const QString& name)
 
 TEST(LocalHost, AnnouncesWhoIsInTheGameAsTheServerCountsThem)
 {
-    QUdpSocket listener;
-    ASSERT_TRUE(listener.bind(QHostAddress::LocalHost, 0));
+    AnnouncementListener listener;
+    ASSERT_TRUE(listener.open());
     LocalHost host;
     EXPECT_FALSE(host.announce(QStringLiteral("Ann"))); // nothing hosted, nothing to announce
     ClientSession session;
     hostAndJoin(host, session, QStringLiteral("Ann"));
-    host.setAnnouncementDestination(QHostAddress::LocalHost, listener.localPort());
+    host.setAnnouncementDestination(QHostAddress::LocalHost, listener.port());
     ASSERT_TRUE(host.announce(QStringLiteral("Ann")));
     host.announcement()->announcer().setInterval(20);
-    std::optional<lan::Announcement> heard;
-    auto hear = [&](int players, int freeSeats) {
-        return waitFor([&] {
-            while (listener.hasPendingDatagrams()) {
-                heard = lan::parseAnnouncement(listener.receiveDatagram().data());
-                if (heard && heard->players == players && heard->freeSeats == freeSeats)
-                    return true;
-            }
-            return false;
-        });
-    };
+    const auto hear = [&](int players, int freeSeats) { return listener.hear(players, freeSeats); };
     ASSERT_TRUE(hear(1, 14));
-    EXPECT_EQ(heard->hostName, "Ann");
-    EXPECT_EQ(heard->port, host.port());
+    EXPECT_EQ(listener.last()->hostName, "Ann");
+    EXPECT_EQ(listener.last()->port, host.port());
 
     // A guest still logging in holds a seat but is not in the game yet, whatever the host's
     // window has heard.
