@@ -27,12 +27,15 @@ bool accent(QChar c)
 }
 
 // Compatibility forms unified, accents split from their letters, case folded; "ß" folds to "ss",
-// as the capitals of "straße" are "STRASSE".
+// as the capitals of "straße" are "STRASSE", and the tied letters "œ" and "æ", which few keyboards
+// type, to the two they are written with ("boeuf" names BŒUF).
 QString caseless(const QString& text)
 {
     return text.normalized(QString::NormalizationForm_KD)
         .toCaseFolded()
-        .replace(QChar(0xDF), QStringLiteral("ss"));
+        .replace(QChar(0xDF), QStringLiteral("ss"))
+        .replace(QChar(0x153), QStringLiteral("oe"))
+        .replace(QChar(0xE6), QStringLiteral("ae"));
 }
 
 // Letters of other scripts, digits and signs typed for the Latin letters they look like, as they

@@ -6,23 +6,25 @@
 
 namespace pictova {
 
-namespace {
-// The compiled-in lists never change, so they are read and cleaned once; every server then
-// starts from its own copy.
-const WordLists& builtInLists()
+const WordLists& WordChoice::builtIn(const QString& language)
 {
-    static const WordLists lists = [] {
-        WordLists cleaned;
-        for (int category = 0; category < kCategoryCount; ++category)
-            cleaned[category] = WordChoice::cleanEntries(loadWordList(category));
-        return cleaned;
+    // The compiled-in lists never change, so they are read and cleaned once; every server then
+    // starts from its own copy.
+    static const std::array<WordLists, kWordLanguages.size()> lists = [] {
+        std::array<WordLists, kWordLanguages.size()> all;
+        for (size_t i = 0; i < kWordLanguages.size(); ++i)
+            for (int category = 0; category < kCategoryCount; ++category)
+                all[i][category] =
+                    cleanEntries(loadWordList(category, QString::fromLatin1(kWordLanguages[i].code)));
+        return all;
     }();
-    return lists;
+    static const WordLists none;
+    const qsizetype index = wordLanguageCodes().indexOf(language);
+    return index < 0 ? none : lists[static_cast<size_t>(index)];
 }
-} // namespace
 
 WordChoice::WordChoice()
-    : m_lists(builtInLists()), m_original(m_lists),
+    : m_lists(builtIn(QString::fromLatin1(kDefaultWordLanguage))), m_original(m_lists),
       m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
 {
 }

@@ -20,10 +20,14 @@ public:
     // A solo game deals only from this many entries at the top of each list.
     static constexpr int kSoloEntries = 10;
 
-    // Seeded from the clock; the lists start as the compiled-in ones.
+    // Seeded from the clock; the lists start as the compiled-in English ones.
     WordChoice();
 
-    // Tests bring their own lists and a fixed seed.
+    // The compiled-in lists of a language of kWordLanguages, cleaned; empty lists for another code.
+    static const WordLists& builtIn(const QString& language);
+    // Deals from the compiled-in lists of `language` (a code of kWordLanguages) from now on.
+    void setLanguage(const QString& language) { setLists(builtIn(language)); }
+    // Own lists, and tests' lists, with a fixed seed.
     void setLists(const WordLists& lists);
     void seed(quint32 value) { m_random.seed(value); }
     const QStringList& list(int category) const { return m_lists.at(static_cast<size_t>(category)); }
