@@ -1,15 +1,17 @@
 // The compiled-in words of every language, and own words in other scripts: read through the
 // word folder's filter, dealt, judged and hinted as any player's words are.
+#include "messaging/catalogue.h"
 #include "messaging/wire.h"
 #include "server/judge.h"
 #include "server/letterhints.h"
 #include "server/wordfolder.h"
+#include "tests/server/serverfixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace pictova {
+namespace pictova::test {
 namespace {
 
 // Every language's lists are this long at least once the filter has had them.
@@ -105,5 +107,28 @@ TEST(BuiltInWords, AccentsAndCaseNeverDecideAGuessInAnyLanguage)
     }
 }
 
+using BuiltInWordsGame = ServerFixture;
+
+TEST_F(BuiltInWordsGame, TheServerDealsInTheLanguageChosenAndInEnglishUntilThen)
+{
+    // Until a language is chosen the words are the English ones, as they always were.
+    const WordChoice fresh;
+    for (int category = 0; category < kCategoryCount; ++category)
+        EXPECT_EQ(fresh.list(category), WordChoice::builtIn(QStringLiteral("en"))[category]) << category;
+    server->setWordLanguage(QStringLiteral("es"));
+    ProtoClient* ann = join("Ann");
+    join("Bob");
+    startGame(false, 20, 60);
+    send(ann, toserver::pickcatagory(1, 6));
+    tickToDeal();
+    barrier();
+    QStringList dealt;
+    for (const QString& entry : loadWordList(6, QStringLiteral("es")))
+        dealt << QStringLiteral("CMD_givedraweranswer+") + upperCase(entry);
+    const QStringList answer = named(ann, cmd::givedraweranswer);
+    ASSERT_EQ(answer.size(), 1);
+    EXPECT_TRUE(dealt.contains(answer.first())) << answer.first().toStdString();
+}
+
 } // namespace
-} // namespace pictova
+} // namespace pictova::test
