@@ -212,13 +212,13 @@ void ClientSession::requestStart(bool team, const QString& playto, const QString
     send(toserver::startgame(m_model.mySeat(), team, playto, seconds));
 }
 
-void ClientSession::useWordFolder(const QString& folder)
+void ClientSession::useWordFolder(const QString& folder, const QString& language)
 {
     if (!m_server)
         return;
-    WordFolder words = WordFolder::read(folder);
+    WordFolder words = WordFolder::read(folder, language);
     if (!words.usable())
-        words = WordFolder::read(QString());
+        words = WordFolder::read(QString(), language);
     if (m_hostedWords == words.lists)
         return;
     m_server->setWordLists(words.lists);

@@ -152,9 +152,11 @@ public:
     // Letter hints are asked for only from a server that announced it knows them.
     void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
     // A hosting copy's own server deals from the word lists in `folder` (empty, or a folder with
-    // nothing to deal: the built-in ones). Lists the server already deals from are left alone, so
-    // what was dealt in an earlier game stays dealt. Nothing happens in a joined game.
-    void useWordFolder(const QString& folder);
+    // nothing to deal: the built-in ones), the built-in ones in `language` (a code of
+    // kWordLanguages) where the folder has none. Lists the server already deals from are left
+    // alone, so what was dealt in an earlier game stays dealt. Nothing happens in a joined game.
+    void useWordFolder(const QString& folder,
+                       const QString& language = QString::fromLatin1(kDefaultWordLanguage));
     void toggleJustWatch() { m_watchers.JustWatch1Click(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
 
