@@ -72,12 +72,23 @@ bool WordChoice::repeatsAWord(const QString& phrase)
 
 QString WordChoice::sortphrase(const QString& phrase)
 {
+    // The hint keeps the phrase's positions, but a reader counts letters: a sign that sits on
+    // the letter before it (an accent written apart, a Hebrew or Arabic vowel sign) and the second
+    // half of a character outside the 16-bit range take no blank of their own.
+    const QChar invisible(0x200B);
     QString hint;
     hint.reserve(phrase.size() + 1);
-    for (const QString& piece : phrase.split(QLatin1Char(' '))) {
-        hint += QString(piece.size(), QLatin1Char('_'));
-        hint += QLatin1Char(' ');
+    for (qsizetype i = 0; i < phrase.size(); ++i) {
+        const QChar c = phrase.at(i);
+        if (c == QLatin1Char(' '))
+            hint += c;
+        else if (i > 0 && (c.category() == QChar::Mark_NonSpacing ||
+                           (c.isLowSurrogate() && phrase.at(i - 1).isHighSurrogate())))
+            hint += invisible;
+        else
+            hint += QLatin1Char('_');
     }
+    hint += QLatin1Char(' ');
     return hint;
 }
 

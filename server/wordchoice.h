@@ -56,7 +56,9 @@ public:
     // The repeated-word filter: a phrase in which a word occurs again later, as a word or inside
     // one, would make the judging of that word ambiguous.
     static bool repeatsAWord(const QString& phrase);
-    // The hint: every non-blank character becomes "_", blanks stay, one blank is added.
+    // The hint: every non-blank character becomes "_", blanks stay, one blank is added. A
+    // non-spacing mark, and the second half of a surrogate pair, become an invisible U+200B, so
+    // the hint shows one blank a letter and keeps the phrase's positions.
     static QString sortphrase(const QString& phrase);
     // Entries as they are stored, with what no guess could ever match taken off their end.
     static QStringList cleanEntries(const QStringList& entries);

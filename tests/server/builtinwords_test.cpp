@@ -107,6 +107,64 @@ TEST(BuiltInWords, AccentsAndCaseNeverDecideAGuessInAnyLanguage)
     }
 }
 
+// Own words in scripts without case, written right to left, or without blanks between words:
+// read through the folder's filter, then hinted, revealed and judged letter for letter. Vowel
+// signs (Arabic harakat, Hebrew points) are no letters of their own: no blank of the hint, never
+// revealed alone, and a guess need not type them.
+TEST(OwnWordsInOtherScripts, ShowTheirLettersAsBlanksAndAreJudgedAsWritten)
+{
+    struct Case
+    {
+        const char* entry;
+        int letters;         // letters a reader counts
+        const char* guesses; // "|" between guesses that complete the phrase
+        const char* nearMiss;
+    };
+    const Case cases[] = {
+        {"قطة", 3, "قطة", "قط"},                           // Arabic
+        {"بيت كبير", 7, "بيت كبير|كبير بيت", "بيت كبيرة"}, // Arabic, two words
+        {"كِتَاب", 4, "كِتَاب|كتاب", "كتب"},                   // Arabic with its vowel signs
+        {"חתול", 4, "חתול", "חתולה"},                      // Hebrew
+        {"בית ספר", 6, "בית ספר", "בית ספרים"},            // Hebrew, two words
+        {"שָׁלוֹם", 4, "שלום|שָׁלוֹם", "שלומי"},                 // Hebrew with its points
+        {"ねこ", 2, "ねこ", "ねご"},                       // Japanese: a voicing mark makes another letter
+        {"さくらの木", 5, "さくらの木", "さくらの"},
+        {"ラーメン", 4, "ラーメン", "ラメン"},
+        {"Кошка", 5, "кошка|КОШКА|Кошка", "кошки"}, // Cyrillic, in any case
+        {"белый медведь", 12, "БЕЛЫЙ медведь", "белый медвед"},
+        {"ёлка", 4, "ЁЛКА|елка", "ёлки"},
+    };
+    QByteArray file = "\xEF\xBB\xBF# scripts\n";
+    for (const Case& c : cases)
+        file += QByteArray(c.entry) + "\r\n";
+    const WordFolder::FileEntries parsed = WordFolder::parseFile(file, QStringLiteral("general.txt"));
+    EXPECT_TRUE(parsed.problems.isEmpty());
+    ASSERT_EQ(parsed.entries.size(), std::size(cases));
+
+    for (qsizetype i = 0; i < parsed.entries.size(); ++i) {
+        const Case& c = cases[i];
+        const QString entry = parsed.entries.at(i);
+        SCOPED_TRACE(entry.toStdString());
+        EXPECT_EQ(entry, QString::fromUtf8(c.entry));
+        const QString phrase = upperCase(entry);
+        const QString hint = WordChoice::sortphrase(phrase);
+        ASSERT_EQ(hint.size(), phrase.size() + 1);
+        EXPECT_EQ(hint.count(QLatin1Char('_')), c.letters) << hint.toStdString();
+        // Every letter may show but the last of each word, and only letters do.
+        const QList<qsizetype> places = letterhints::candidates(phrase, hint);
+        EXPECT_EQ(places.size(), c.letters - phrase.split(QLatin1Char(' ')).size());
+        for (const qsizetype place : places) {
+            QString shown = hint;
+            letterhints::show(phrase, shown, place);
+            EXPECT_EQ(shown.count(QLatin1Char('_')), c.letters - 1);
+            EXPECT_TRUE(phrase.at(place).isLetter());
+        }
+        for (const QString& guess : QString::fromUtf8(c.guesses).split(QLatin1Char('|')))
+            EXPECT_TRUE(completes(entry, guess)) << guess.toStdString();
+        EXPECT_FALSE(completes(entry, QString::fromUtf8(c.nearMiss)));
+    }
+}
+
 using BuiltInWordsGame = ServerFixture;
 
 TEST_F(BuiltInWordsGame, TheServerDealsInTheLanguageChosenAndInEnglishUntilThen)
