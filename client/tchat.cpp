@@ -464,7 +464,7 @@ void Tchat::startgame()
     } catch (const PictovaError&) {
         // Not remembering the choices does not stop the game.
     }
-    m_localHost.useWordFolder(m_view.gamestartform->wordFolder());
+    m_localHost.useWordFolder(m_view.gamestartform->wordFolder(), m_view.gamestartform->wordsLanguage());
     m_session.requestStart(m_view.gamestartform->teamChecked(), m_view.gamestartform->playtoText(),
                            m_view.gamestartform->timeText(), m_view.gamestartform->revealLettersChecked());
 }

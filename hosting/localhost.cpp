@@ -73,13 +73,13 @@ QString LocalHost::announcementError() const
     return m_announcement ? m_announcement->errorString() : QString();
 }
 
-void LocalHost::useWordFolder(const QString& folder)
+void LocalHost::useWordFolder(const QString& folder, const QString& language)
 {
     if (!m_server)
         return;
-    WordFolder words = WordFolder::read(folder);
+    WordFolder words = WordFolder::read(folder, language);
     if (!words.usable())
-        words = WordFolder::read(QString());
+        words = WordFolder::read(QString(), language);
     if (m_dealtWords == words.lists)
         return;
     m_server->setWordLists(words.lists);

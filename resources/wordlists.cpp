@@ -3,27 +3,52 @@
 #include <QFile>
 
 // Static libraries need their resources registered by hand; the macro must sit outside any namespace.
-static void registerWordListResources() { Q_INIT_RESOURCE(wordlist_files); }
+static void registerWordListResources()
+{
+    Q_INIT_RESOURCE(wordlist_files);
+}
 
 namespace pictova {
 
 namespace {
 const char* const kFiles[kCategoryCount] = {
-    ":/wordlists/general.txt", ":/wordlists/actions.txt", ":/wordlists/phrases.txt",  ":/wordlists/music.txt",
-    ":/wordlists/movies.txt",  ":/wordlists/tvshows.txt", ":/wordlists/fooddrink.txt",
+    "general.txt", "actions.txt", "phrases.txt", "music.txt", "movies.txt", "tvshows.txt", "fooddrink.txt",
 };
+
+// English lies at the top of the resources, as it always has; the other languages in a folder
+// named after their code.
+QString resourcePath(int category, const QString& language)
+{
+    const QString file = QString::fromLatin1(kFiles[category]);
+    if (language == QLatin1String(kDefaultWordLanguage))
+        return QStringLiteral(":/wordlists/") + file;
+    return QStringLiteral(":/wordlists/%1/%2").arg(language, file);
+}
 } // namespace
 
-QStringList loadWordList(int category)
+bool isWordLanguage(const QString& code)
+{
+    return wordLanguageCodes().contains(code);
+}
+
+QStringList wordLanguageCodes()
+{
+    QStringList codes;
+    for (const WordLanguage& language : kWordLanguages)
+        codes << QString::fromLatin1(language.code);
+    return codes;
+}
+
+QStringList loadWordList(int category, const QString& language)
 {
     static const bool registered = [] {
         registerWordListResources();
         return true;
     }();
     (void)registered;
-    if (category < 0 || category >= kCategoryCount)
+    if (category < 0 || category >= kCategoryCount || !isWordLanguage(language))
         return {};
-    QFile file(QString::fromLatin1(kFiles[category]));
+    QFile file(resourcePath(category, language));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList entries;
@@ -32,7 +57,7 @@ QStringList loadWordList(int category)
         if (entry.endsWith('\r'))
             entry.chop(1);
         if (!entry.isEmpty())
-            entries << QString::fromLatin1(entry);
+            entries << QString::fromUtf8(entry);
     }
     return entries;
 }

@@ -17,22 +17,29 @@ bool dropped(QChar c)
     return c.isPunct() || category == QChar::Other_Control || category == QChar::Other_Format || variation;
 }
 
-// The combining accents of the Latin, Greek and Cyrillic letters; the marks of other scripts
-// (Thai vowels, the Japanese voicing marks) tell words apart and stay.
+// The combining accents of the Latin, Greek and Cyrillic letters, and the vowel signs and points
+// of Hebrew and Arabic (and the Arabic stretching stroke), which writers mostly leave out; the
+// marks of other scripts (Thai vowels, the Japanese voicing marks) tell words apart and stay.
 bool accent(QChar c)
 {
     const char16_t u = c.unicode();
+    const bool hebrew = u >= 0x0591 && u <= 0x05C7 && c.isMark();
+    const bool arabic = (u >= 0x0610 && u <= 0x061A) || (u >= 0x064B && u <= 0x065F) || u == 0x0670 ||
+                        (u >= 0x06D6 && u <= 0x06ED && c.isMark()) || u == 0x0640;
     return (u >= 0x0300 && u <= 0x036F) || (u >= 0x1AB0 && u <= 0x1AFF) || (u >= 0x1DC0 && u <= 0x1DFF) ||
-           (u >= 0x20D0 && u <= 0x20FF) || (u >= 0xFE20 && u <= 0xFE2F);
+           (u >= 0x20D0 && u <= 0x20FF) || (u >= 0xFE20 && u <= 0xFE2F) || hebrew || arabic;
 }
 
 // Compatibility forms unified, accents split from their letters, case folded; "ß" folds to "ss",
-// as the capitals of "straße" are "STRASSE".
+// as the capitals of "straße" are "STRASSE", and the tied letters "œ" and "æ", which few keyboards
+// type, to the two they are written with ("boeuf" names BŒUF).
 QString caseless(const QString& text)
 {
     return text.normalized(QString::NormalizationForm_KD)
         .toCaseFolded()
-        .replace(QChar(0xDF), QStringLiteral("ss"));
+        .replace(QChar(0xDF), QStringLiteral("ss"))
+        .replace(QChar(0x153), QStringLiteral("oe"))
+        .replace(QChar(0xE6), QStringLiteral("ae"));
 }
 
 // Letters of other scripts, digits and signs typed for the Latin letters they look like, as they

@@ -217,6 +217,11 @@ void TServer::setWordLists(const WordLists& lists)
     m_words.setLists(lists);
 }
 
+void TServer::setWordLanguage(const QString& language)
+{
+    m_words.setLanguage(language);
+}
+
 void TServer::setRandomSeed(quint32 seed)
 {
     m_words.seed(seed);

@@ -120,8 +120,10 @@ public:
     void setLineLimitClock(LineLimits::Clock clock) { m_limits.setClock(std::move(clock)); }
     void checkLineLimits() { m_limits.check(); }
 
-    // Tests bring their own word lists and a fixed random seed.
+    // Own word lists (and tests' lists), or the compiled-in ones of a language of kWordLanguages;
+    // English until one is chosen.
     void setWordLists(const WordLists& lists);
+    void setWordLanguage(const QString& language);
     void setRandomSeed(quint32 seed);
 
     // Read-only inspection.

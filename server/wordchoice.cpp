@@ -6,23 +6,25 @@
 
 namespace pictova {
 
-namespace {
-// The compiled-in lists never change, so they are read and cleaned once; every server then
-// starts from its own copy.
-const WordLists& builtInLists()
+const WordLists& WordChoice::builtIn(const QString& language)
 {
-    static const WordLists lists = [] {
-        WordLists cleaned;
-        for (int category = 0; category < kCategoryCount; ++category)
-            cleaned[category] = WordChoice::cleanEntries(loadWordList(category));
-        return cleaned;
+    // The compiled-in lists never change, so they are read and cleaned once; every server then
+    // starts from its own copy.
+    static const std::array<WordLists, kWordLanguages.size()> lists = [] {
+        std::array<WordLists, kWordLanguages.size()> all;
+        for (size_t i = 0; i < kWordLanguages.size(); ++i)
+            for (int category = 0; category < kCategoryCount; ++category)
+                all[i][category] =
+                    cleanEntries(loadWordList(category, QString::fromLatin1(kWordLanguages[i].code)));
+        return all;
     }();
-    return lists;
+    static const WordLists none;
+    const qsizetype index = wordLanguageCodes().indexOf(language);
+    return index < 0 ? none : lists[static_cast<size_t>(index)];
 }
-} // namespace
 
 WordChoice::WordChoice()
-    : m_lists(builtInLists()), m_original(m_lists),
+    : m_lists(builtIn(QString::fromLatin1(kDefaultWordLanguage))), m_original(m_lists),
       m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
 {
 }
@@ -70,12 +72,23 @@ bool WordChoice::repeatsAWord(const QString& phrase)
 
 QString WordChoice::sortphrase(const QString& phrase)
 {
+    // The hint keeps the phrase's positions, but a reader counts letters: a sign that sits on
+    // the letter before it (an accent written apart, a Hebrew or Arabic vowel sign) and the second
+    // half of a character outside the 16-bit range take no blank of their own.
+    const QChar invisible(0x200B);
     QString hint;
     hint.reserve(phrase.size() + 1);
-    for (const QString& piece : phrase.split(QLatin1Char(' '))) {
-        hint += QString(piece.size(), QLatin1Char('_'));
-        hint += QLatin1Char(' ');
+    for (qsizetype i = 0; i < phrase.size(); ++i) {
+        const QChar c = phrase.at(i);
+        if (c == QLatin1Char(' '))
+            hint += c;
+        else if (i > 0 && (c.category() == QChar::Mark_NonSpacing ||
+                           (c.isLowSurrogate() && phrase.at(i - 1).isHighSurrogate())))
+            hint += invisible;
+        else
+            hint += QLatin1Char('_');
     }
+    hint += QLatin1Char(' ');
     return hint;
 }
 

@@ -20,10 +20,14 @@ public:
     // A solo game deals only from this many entries at the top of each list.
     static constexpr int kSoloEntries = 10;
 
-    // Seeded from the clock; the lists start as the compiled-in ones.
+    // Seeded from the clock; the lists start as the compiled-in English ones.
     WordChoice();
 
-    // Tests bring their own lists and a fixed seed.
+    // The compiled-in lists of a language of kWordLanguages, cleaned; empty lists for another code.
+    static const WordLists& builtIn(const QString& language);
+    // Deals from the compiled-in lists of `language` (a code of kWordLanguages) from now on.
+    void setLanguage(const QString& language) { setLists(builtIn(language)); }
+    // Own lists, and tests' lists, with a fixed seed.
     void setLists(const WordLists& lists);
     void seed(quint32 value) { m_random.seed(value); }
     const QStringList& list(int category) const { return m_lists.at(static_cast<size_t>(category)); }
@@ -52,7 +56,9 @@ public:
     // The repeated-word filter: a phrase in which a word occurs again later, as a word or inside
     // one, would make the judging of that word ambiguous.
     static bool repeatsAWord(const QString& phrase);
-    // The hint: every non-blank character becomes "_", blanks stay, one blank is added.
+    // The hint: every non-blank character becomes "_", blanks stay, one blank is added. A
+    // non-spacing mark, and the second half of a surrogate pair, become an invisible U+200B, so
+    // the hint shows one blank a letter and keeps the phrase's positions.
     static QString sortphrase(const QString& phrase);
     // Entries as they are stored, with what no guess could ever match taken off their end.
     static QStringList cleanEntries(const QStringList& entries);

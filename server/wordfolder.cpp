@@ -74,7 +74,7 @@ WordFolder::FileEntries WordFolder::parseFile(const QByteArray& bytes, const QSt
     return result;
 }
 
-WordFolder WordFolder::read(const QString& folder)
+WordFolder WordFolder::read(const QString& folder, const QString& language)
 {
     WordFolder result;
     result.folder = folder;
@@ -82,7 +82,7 @@ WordFolder WordFolder::read(const QString& folder)
     result.folderFound = !folder.isEmpty() && QFileInfo(folder).isDir();
     for (int category = 0; category < kCategoryCount; ++category) {
         const QString name = QString::fromLatin1(kFileNames[category]);
-        result.lists[category] = loadWordList(category);
+        result.lists[category] = loadWordList(category, language);
         if (!result.folderFound)
             continue;
         const QFileInfo info(dir.filePath(name));

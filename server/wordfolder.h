@@ -41,8 +41,10 @@ struct WordFolder
 
     // The entries of one file's bytes (at most kMaxFileBytes of them are expected).
     static FileEntries parseFile(const QByteArray& bytes, const QString& fileName);
-    // Reads the folder's files. Never throws.
-    static WordFolder read(const QString& folder);
+    // Reads the folder's files; categories without one keep the compiled-in words of `language`
+    // (a code of kWordLanguages). Never throws.
+    static WordFolder read(const QString& folder,
+                           const QString& language = QString::fromLatin1(kDefaultWordLanguage));
 
     QString folder;
     bool folderFound = false;

@@ -62,10 +62,11 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
     TServer server;
+    server.setWordLanguage(options.wordsLanguage);
     if (!options.wordsFolder.isEmpty()) {
         // What the folder gives and what it cannot give are the administrator's to read before
         // anyone joins; a folder with nothing to deal is a mistake, not a game.
-        const WordFolder words = WordFolder::read(options.wordsFolder);
+        const WordFolder words = WordFolder::read(options.wordsFolder, options.wordsLanguage);
         for (const QString& line : words.report().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             printLine(stderr, QStringLiteral("pictova-server: --words: %1").arg(line));
         if (!words.usable()) {

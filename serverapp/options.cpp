@@ -71,6 +71,7 @@ ServerOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption port(QStringLiteral("port"), {}, QStringLiteral("N"));
     const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption words(QStringLiteral("words"), {}, QStringLiteral("DIR"));
+    const QCommandLineOption wordsLanguage(QStringLiteral("words-language"), {}, QStringLiteral("CODE"));
     const QCommandLineOption chatLimit(QStringLiteral("chat-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption guessLimit(QStringLiteral("guess-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"), {}, QStringLiteral("N"));
@@ -106,6 +107,17 @@ ServerOptions parseOptions(const QStringList& arguments)
              if (!text || text->isEmpty())
                  return QStringLiteral("--words needs a folder");
              options.wordsFolder = *text;
+             return std::nullopt;
+         }},
+        {&wordsLanguage,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             const QString codes = wordLanguageCodes().join(QStringLiteral(", "));
+             if (!text)
+                 return QStringLiteral("--words-language needs one of %1").arg(codes);
+             if (!isWordLanguage(*text))
+                 return QStringLiteral("--words-language needs one of %1, not \"%2\"")
+                     .arg(codes, text->left(20));
+             options.wordsLanguage = *text;
              return std::nullopt;
          }},
         {&chatLimit, lineLimitCheck(QStringLiteral("--chat-limit"), options.chatLimit)},
@@ -179,7 +191,8 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
-        "                      [--chat-limit L/S] [--guess-limit L/S] [--max-per-address N]\n"
+        "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
+        "                      [--max-per-address N]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
@@ -189,6 +202,9 @@ QString helpText()
         "  --words DIR   deal own word lists: general.txt, actions.txt, phrases.txt, music.txt,\n"
         "                movies.txt, tvshows.txt, fooddrink.txt in DIR, one entry a line (UTF-8,\n"
         "                '#' starts a comment); a category without a file keeps its built-in words\n"
+        "  --words-language CODE\n"
+        "                the built-in words' language: en (English, the default), de (German),\n"
+        "                fr (French), es (Spanish) or pt_BR (Brazilian Portuguese)\n"
         "  --chat-limit LINES/SECONDS\n"
         "                chat and action lines a player may send in any SECONDS (default 5/3;\n"
         "                0: no limit); more are dropped and the player is told how many\n"

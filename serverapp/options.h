@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/wordlists.h"
 #include "server/connections.h"
 #include "server/linelimits.h"
 
@@ -18,11 +19,12 @@ struct ServerOptions
     quint16 port = kDefaultPort; // 0: any free port (the log tells which)
     QString name;                // the game's name in the log
     bool announce = false;
-    QString wordsFolder;                                          // own word lists; empty: the built-in ones
-    LineLimit chatLimit = LineLimits::kDefaultChat;               // chat and action lines per connection
-    LineLimit guessLimit = LineLimits::kDefaultGuess;             // guesses per connection
-    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress; // 0: no cap
-    QString error;                                                // one line, for Action::Fail
+    QString wordsFolder; // own word lists; empty: the built-in ones
+    QString wordsLanguage = QString::fromLatin1(kDefaultWordLanguage); // the built-in words' language
+    LineLimit chatLimit = LineLimits::kDefaultChat;                    // chat and action lines per connection
+    LineLimit guessLimit = LineLimits::kDefaultGuess;                  // guesses per connection
+    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap
+    QString error;                                                     // one line, for Action::Fail
 };
 
 // Parses the arguments after the program name.

@@ -82,7 +82,9 @@ Tgamestartform::Tgamestartform(QWidget* parent)
     caption(this, QStringLiteral("Words"), QRect(14, 118, 50, 21));
     m_words->setObjectName(QStringLiteral("words"));
     m_words->setGeometry(70, 117, 156, 23);
-    m_words->addItems({QStringLiteral("Built-in"), QStringLiteral("From folder\u2026")});
+    for (const WordLanguage& language : kWordLanguages)
+        m_words->addItem(QString::fromUtf8(language.name));
+    m_words->addItem(QStringLiteral("From folder\u2026"));
     m_wordsNote->setObjectName(QStringLiteral("wordsNote"));
     m_wordsNote->setGeometry(14, 142, 212, 30);
     m_wordsNote->setWordWrap(true);
@@ -175,15 +177,25 @@ void Tgamestartform::setFolderPicker(std::function<QString(const QString&)> pick
 
 QString Tgamestartform::wordFolder() const
 {
-    return m_hostsGame && m_words->currentIndex() == 1 ? m_folder : QString();
+    return m_hostsGame && m_words->currentIndex() == kFolderIndex ? m_folder : QString();
+}
+
+int Tgamestartform::languageIndex() const
+{
+    for (int i = 0; i < kFolderIndex; ++i)
+        if (m_language == QLatin1String(kWordLanguages[static_cast<size_t>(i)].code))
+            return i;
+    return 0;
 }
 
 void Tgamestartform::wordsChoiceActivated(int index)
 {
-    if (index == 0) {
+    if (index >= 0 && index < kFolderIndex) {
         m_folder.clear();
+        m_language = QString::fromLatin1(kWordLanguages[static_cast<size_t>(index)].code);
         try {
             saveWordFolder(settingsFilePath(), {});
+            saveWordsLanguage(settingsFilePath(), m_language);
         } catch (const PictovaError&) {
             // Not remembering the choice does not stop the game.
         }
@@ -194,7 +206,7 @@ void Tgamestartform::wordsChoiceActivated(int index)
     const QString picked =
         m_picker ? m_picker(remembered.isEmpty() ? QDir::homePath() : remembered) : QString();
     if (picked.isEmpty()) {
-        m_words->setCurrentIndex(m_folder.isEmpty() ? 0 : 1);
+        m_words->setCurrentIndex(m_folder.isEmpty() ? languageIndex() : kFolderIndex);
         return;
     }
     chooseWordFolder(picked);
@@ -210,29 +222,32 @@ void Tgamestartform::chooseWordFolder(const QString& folder)
     box->open();
     if (check.usable) {
         m_folder = folder;
-        m_words->setCurrentIndex(1);
+        m_words->setCurrentIndex(kFolderIndex);
         try {
             saveWordFolder(settingsFilePath(), folder);
         } catch (const PictovaError&) {
             // Not remembering the folder does not stop the game.
         }
     } else {
-        m_words->setCurrentIndex(m_folder.isEmpty() ? 0 : 1);
+        m_words->setCurrentIndex(m_folder.isEmpty() ? languageIndex() : kFolderIndex);
     }
     showWordsNote();
 }
 
 void Tgamestartform::loadRememberedFolder()
 {
-    // Once a run: the folder of the last game is offered again, checked without a message.
+    // Once a run: the language and the folder of the last game are offered again, the folder
+    // checked without a message.
     if (m_rememberedLoaded)
         return;
     m_rememberedLoaded = true;
+    m_language = loadWordsLanguage(settingsFilePath());
+    m_words->setCurrentIndex(languageIndex());
     const QString remembered = loadWordFolder(settingsFilePath());
     if (remembered.isEmpty() || !m_check || !m_check(remembered).usable)
         return;
     m_folder = remembered;
-    m_words->setCurrentIndex(1);
+    m_words->setCurrentIndex(kFolderIndex);
     showWordsNote();
 }
 
@@ -240,7 +255,7 @@ void Tgamestartform::showWordsNote()
 {
     if (!m_hostsGame)
         m_wordsNote->setText(kJoinedNote);
-    else if (m_words->currentIndex() == 1 && !m_folder.isEmpty())
+    else if (m_words->currentIndex() == kFolderIndex && !m_folder.isEmpty())
         m_wordsNote->setText(QDir::toNativeSeparators(m_folder));
     else
         m_wordsNote->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/wordlists.h"
 #include "shell/settings.h"
 #include "shell/steppedrange.h"
 
@@ -32,8 +33,9 @@ public:
     void setRevealLettersOffered(bool offered);
     bool revealLettersChecked() const;
 
-    // "Words": only a copy that hosts the game can hand its own words to its server; a joined
-    // copy sees the choice disabled and why.
+    // "Words": the built-in words in one of kWordLanguages, or a folder of own words. Only a copy
+    // that hosts the game can hand its words to its server; a joined copy sees the choice
+    // disabled and why.
     void setHostsGame(bool hosts);
     // What the game window learns from a word folder: the message for the player, and whether
     // anything in it can be dealt.
@@ -50,6 +52,9 @@ public:
     void chooseWordFolder(const QString& folder);
     // The folder to deal from; empty for the built-in words (and in a joined game).
     QString wordFolder() const;
+    // The language of the built-in words chosen last (a code of kWordLanguages): dealt when no
+    // folder is chosen, and for the categories a folder has no file for.
+    QString wordsLanguage() const { return m_language; }
 
     // A game was announced: show its values (kept within the fields' limits and steps).
     void setAnnounced(int playto, int seconds);
@@ -86,6 +91,9 @@ private:
     void wordsChoiceActivated(int index);
     void showWordsNote();
     void loadRememberedFolder();
+    // The item of the chosen language; the folder's item comes after the languages.
+    int languageIndex() const;
+    static constexpr int kFolderIndex = static_cast<int>(kWordLanguages.size());
 
     SteppedRange m_playto{20, 100, 5, 20};
     SteppedRange m_time{60, 120, 5, 120};
@@ -101,6 +109,7 @@ private:
     bool m_hostsGame = true;
     bool m_rememberedLoaded = false;
     QString m_folder; // the folder in use when "From folder" is chosen
+    QString m_language = QString::fromLatin1(kDefaultWordLanguage);
     int m_folderEntries = 0;
     std::function<WordFolderCheck(const QString&)> m_check;
     std::function<QString(const QString&)> m_picker;

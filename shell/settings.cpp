@@ -1,6 +1,7 @@
 #include "shell/settings.h"
 
 #include "messaging/errors.h"
+#include "resources/wordlists.h"
 #include "shell/inifile.h"
 
 namespace pictova {
@@ -80,6 +81,22 @@ void saveWordFolder(const QString& path, const QString& folder)
 {
     IniFile ini(path);
     ini.writeString(kSection, QStringLiteral("WordFolder"), folder);
+    ini.save();
+}
+
+QString loadWordsLanguage(const QString& path)
+{
+    const QString code = IniFile(path).readString(kSection, QStringLiteral("WordsLanguage"), QString());
+    for (const WordLanguage& language : kWordLanguages)
+        if (code == QLatin1String(language.code))
+            return code;
+    return QString::fromLatin1(kDefaultWordLanguage);
+}
+
+void saveWordsLanguage(const QString& path, const QString& language)
+{
+    IniFile ini(path);
+    ini.writeString(kSection, QStringLiteral("WordsLanguage"), language);
     ini.save();
 }
 

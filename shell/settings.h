@@ -46,6 +46,11 @@ void savePhrases(const QString& path, const QStringList& phrases);
 QString loadWordFolder(const QString& path);
 // Writes "WordFolder"; the same failure as saveSettings.
 void saveWordFolder(const QString& path, const QString& folder);
+// The language of the built-in words the host chose last ("WordsLanguage", a key the first version
+// passes by): a code of kWordLanguages, "en" where missing or unknown.
+QString loadWordsLanguage(const QString& path);
+// Writes "WordsLanguage"; the same failure as saveSettings.
+void saveWordsLanguage(const QString& path, const QString& language);
 
 // The start dialog's last choices. Their keys are new: a first-version copy reading the same
 // file passes them by.

@@ -116,6 +116,13 @@ TEST_F(HostedWords, TheHostHandsItsFolderToItsOwnServerOnce)
     EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
     host.useWordFolder(m_words.filePath("nowhere"));
     EXPECT_EQ(server->words().list(0), WordChoice::cleanEntries(loadWordList(0)));
+
+    // Built-in words of another language, alone or where the folder has no file.
+    host.useWordFolder(QString(), "es");
+    EXPECT_EQ(server->words().list(0), WordChoice::builtIn("es")[0]);
+    host.useWordFolder(m_words.path(), "de");
+    EXPECT_EQ(server->words().list(0), QStringList({"zebra crossing", "sea lion"}));
+    EXPECT_EQ(server->words().list(6), WordChoice::builtIn("de")[6]);
     host.close(QStringLiteral("Ann"));
 }
 

@@ -22,6 +22,9 @@ TEST(WordChoice, TheHintHidesEveryCharacterButBlanksAndAddsOne)
     EXPECT_EQ(WordChoice::sortphrase(QStringLiteral("A Bad egg ")), QStringLiteral("_ ___ ___  "));
     EXPECT_EQ(WordChoice::sortphrase(QStringLiteral("two  blanks")), QStringLiteral("___  ______ "));
     EXPECT_EQ(WordChoice::sortphrase(QString::fromLatin1("it\x92s")), QStringLiteral("____ "));
+    // One blank a letter: an accent written apart and a character beyond 16 bits take none.
+    EXPECT_EQ(WordChoice::sortphrase(QString::fromUtf8("e\xcc\x81t\xf0\x9f\x8e\xa8")),
+              QString::fromUtf8("_\u200b__\u200b "));
 }
 
 TEST(WordChoice, RefusesAPhraseThatRepeatsAWord)

@@ -88,5 +88,30 @@ TEST(ServerOptions, WordsTakesAFolder)
     EXPECT_TRUE(helpText().contains(QStringLiteral("--words DIR")));
 }
 
+TEST(ServerOptions, WordsLanguageTakesTheCodeOfABuiltInLanguage)
+{
+    EXPECT_EQ(parseOptions({}).wordsLanguage, QStringLiteral("en"));
+    for (const char* code : {"en", "de", "fr", "es", "pt_BR"}) {
+        const ServerOptions options = parseOptions({"--words-language", code});
+        EXPECT_EQ(options.action, Action::Serve) << code;
+        EXPECT_EQ(options.wordsLanguage, QString::fromLatin1(code));
+        EXPECT_TRUE(helpText().contains(QLatin1String(code))) << code;
+    }
+    EXPECT_EQ(parseOptions({"--words-language=es", "--words", "/srv/words"}).wordsLanguage,
+              QStringLiteral("es"));
+    for (const QStringList& arguments : QList<QStringList>{{"--words-language"},
+                                                           {"--words-language", "pt"},
+                                                           {"--words-language", "ES"},
+                                                           {"--words-language", ""},
+                                                           {"--words-language=xx"}}) {
+        const ServerOptions options = parseOptions(arguments);
+        EXPECT_EQ(options.action, Action::Fail) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(
+            options.error.startsWith(QStringLiteral("--words-language needs one of en, de, fr, es, pt_BR")))
+            << options.error.toStdString();
+    }
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--words-language CODE")));
+}
+
 } // namespace
 } // namespace pictova::serverapp

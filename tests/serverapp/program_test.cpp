@@ -166,7 +166,7 @@ TEST_F(ServerProgram, APortInUseEndsWithOneLineOnStandardError)
 TEST_F(ServerProgram, ABadOptionEndsWithOneLineOnStandardError)
 {
     for (const QStringList& arguments :
-         QList<QStringList>{{"--port", "70000"}, {"--frobnicate"}, {"--name"}}) {
+         QList<QStringList>{{"--port", "70000"}, {"--frobnicate"}, {"--name"}, {"--words-language", "xx"}}) {
         err.clear();
         out.clear();
         start(arguments);

@@ -237,9 +237,52 @@ TEST_F(StartFormWords, LettersAreOffAndWordsBuiltInAtFirst)
 {
     EXPECT_EQ(m_form.findChild<QCheckBox*>("revealLetters")->text(), "Reveal letters");
     EXPECT_FALSE(m_form.revealLettersChecked());
-    EXPECT_EQ(words()->currentText(), "Built-in");
-    EXPECT_EQ(words()->itemText(1), QString::fromUtf8("From folder…"));
+    QStringList items;
+    for (int i = 0; i < words()->count(); ++i)
+        items << words()->itemText(i);
+    EXPECT_EQ(
+        items,
+        QString::fromUtf8("English|Deutsch|Français|Español|Português (Brasil)|From folder…").split('|'));
+    EXPECT_EQ(words()->currentText(), "English");
+    EXPECT_EQ(m_form.wordsLanguage(), "en");
     EXPECT_TRUE(m_form.wordFolder().isEmpty());
+}
+
+TEST_F(StartFormWords, TheLanguageChosenIsRememberedUnderAKeyOfItsOwnAndFillsWhatAFolderLacks)
+{
+    m_form.show();
+    words()->setCurrentIndex(3);
+    emit words()->activated(3);
+    EXPECT_EQ(m_form.wordsLanguage(), "es");
+    EXPECT_TRUE(m_form.wordFolder().isEmpty());
+    EXPECT_EQ(loadWordsLanguage(settingsFilePath()), "es");
+    // The keys a first-version copy reads are left as they were.
+    EXPECT_EQ(loadSettings(settingsFilePath(), 0).textsize, 8);
+
+    // A folder keeps the language for the categories it has no file for; a cancelled picker
+    // goes back to the language.
+    writeWords("zebra crossing\n");
+    m_picked = m_words.path();
+    words()->setCurrentIndex(5);
+    emit words()->activated(5);
+    takeReport();
+    EXPECT_EQ(m_form.wordFolder(), m_words.path());
+    EXPECT_EQ(m_form.wordsLanguage(), "es");
+    words()->setCurrentIndex(4);
+    emit words()->activated(4);
+    EXPECT_TRUE(m_form.wordFolder().isEmpty());
+    m_picked.clear();
+    words()->setCurrentIndex(5);
+    emit words()->activated(5);
+    EXPECT_EQ(words()->currentText(), QString::fromUtf8("Português (Brasil)"));
+
+    Tgamestartform next;
+    next.show();
+    EXPECT_EQ(next.findChild<QComboBox*>("words")->currentIndex(), 4);
+    EXPECT_EQ(next.wordsLanguage(), "pt_BR");
+    // A code this version does not know is English.
+    saveWordsLanguage(settingsFilePath(), "xx");
+    EXPECT_EQ(loadWordsLanguage(settingsFilePath()), "en");
 }
 
 TEST_F(StartFormWords, AFolderIsCheckedWhenChosenAndItsMessageShown)
@@ -247,8 +290,8 @@ TEST_F(StartFormWords, AFolderIsCheckedWhenChosenAndItsMessageShown)
     writeWords("zebra crossing\n" + QByteArray(61, 'z') + "\ncry like a baby\n");
     m_picked = m_words.path();
     m_form.show();
-    words()->setCurrentIndex(1);
-    emit words()->activated(1);
+    words()->setCurrentIndex(5);
+    emit words()->activated(5);
     const QString report = takeReport();
     EXPECT_TRUE(report.contains("1 entry from general.txt.")) << report.toStdString();
     EXPECT_TRUE(report.contains("general.txt line 2: longer than 60 characters"));
@@ -259,14 +302,14 @@ TEST_F(StartFormWords, AFolderIsCheckedWhenChosenAndItsMessageShown)
     // A folder with nothing to deal is refused: the last good choice stays.
     QTemporaryDir empty;
     m_picked = empty.path();
-    emit words()->activated(1);
+    emit words()->activated(5);
     EXPECT_EQ(m_startedIn, m_words.path());
     EXPECT_TRUE(takeReport().contains("has no words to use"));
     EXPECT_EQ(m_form.wordFolder(), m_words.path());
 
     // The picker cancelled: nothing changes. Built-in: the folder is forgotten.
     m_picked.clear();
-    emit words()->activated(1);
+    emit words()->activated(5);
     EXPECT_TRUE(takeReport().isEmpty());
     EXPECT_EQ(m_form.wordFolder(), m_words.path());
     words()->setCurrentIndex(0);
@@ -280,7 +323,7 @@ TEST_F(StartFormWords, TheRememberedFolderIsOfferedAgainAndAJoinedGameCannotUseI
     writeWords("zebra crossing\n");
     saveWordFolder(settingsFilePath(), m_words.path());
     m_form.show();
-    EXPECT_EQ(words()->currentIndex(), 1);
+    EXPECT_EQ(words()->currentIndex(), 5);
     EXPECT_EQ(m_form.wordFolder(), m_words.path());
     EXPECT_TRUE(takeReport().isEmpty()); // no message without a choice
 
