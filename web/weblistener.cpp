@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QNetworkInterface>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -191,7 +192,10 @@ void WebListener::accepted()
         socket->setReadBufferSize(kHttpReadBuffer);
         m_connections.emplace(socket, std::make_unique<Connection>(Connection{address, now()}));
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
-        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { readFrom(socket); });
+        // Queued: flushing an answer reports its bytes written from inside the answer.
+        connect(
+            socket, &QTcpSocket::bytesWritten, socket, [this, socket] { readFrom(socket); },
+            Qt::QueuedConnection);
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { closeConnection(socket); });
         connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { closeConnection(socket); });
         if (auto* secure = qobject_cast<QSslSocket*>(socket)) {
@@ -333,6 +337,30 @@ void WebListener::upgrade(QTcpSocket* socket)
     enableQuickKeepAlive(socket);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_webSockets->handleConnection(socket);
+}
+
+QStringList webLinks(const QHostAddress& listen, quint16 port, bool secure)
+{
+    QList<QHostAddress> addresses;
+    if (listen == QHostAddress::AnyIPv4 || listen == QHostAddress::Any) {
+        for (const QHostAddress& address : QNetworkInterface::allAddresses())
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+                addresses << address;
+        if (addresses.isEmpty())
+            addresses << QHostAddress(QHostAddress::LocalHost);
+    } else {
+        addresses << listen;
+    }
+    QStringList links;
+    for (const QHostAddress& address : addresses) {
+        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                                 ? QStringLiteral("[%1]").arg(address.toString())
+                                 : address.toString();
+        links << QStringLiteral("%1://%2:%3/")
+                     .arg(secure ? QStringLiteral("https") : QStringLiteral("http"), host)
+                     .arg(port);
+    }
+    return links;
 }
 
 } // namespace pictova

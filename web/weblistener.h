@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSslCertificate>
 #include <QSslKey>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -90,5 +91,10 @@ private:
     bool m_manual = false;
     std::map<QTcpSocket*, std::unique_ptr<Connection>> m_connections;
 };
+
+// The links a player types or scans to reach a web port listening on `listen`: each address of
+// this machine's interfaces that are up (not the loopback unless there is nothing else), or the
+// one address listened on.
+QStringList webLinks(const QHostAddress& listen, quint16 port, bool secure);
 
 } // namespace pictova
