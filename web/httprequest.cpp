@@ -184,10 +184,14 @@ bool sameOrigin(QByteArrayView origin, QByteArrayView host, bool secure)
 {
     if (host.isEmpty())
         return false;
-    const QByteArrayView scheme = secure ? QByteArrayView("https://") : QByteArrayView("http://");
-    if (!origin.startsWith(scheme))
-        return false;
-    return origin.sliced(scheme.size()).compare(host, Qt::CaseInsensitive) == 0;
+    // Behind a proxy that speaks https for it, a plain server's page is an https page.
+    for (const QByteArrayView scheme : {QByteArrayView("https://"), QByteArrayView("http://")}) {
+        if (secure && scheme == "http://")
+            continue;
+        if (origin.startsWith(scheme) && origin.sliced(scheme.size()).compare(host, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 QByteArray contentTypeOf(const QString& fileName)

@@ -44,8 +44,9 @@ std::optional<HttpRequest> parseHead(QByteArrayView head);
 // bad or encoded-away escape, "..", a backslash or a control character anywhere once decoded.
 std::optional<QString> fileNameOf(QByteArrayView target);
 
-// Whether a WebSocket's Origin header names the page's own site: the scheme the page was served
-// with and exactly the host (and port) the request was sent to.
+// Whether a WebSocket's Origin header names the page's own site: exactly the host (and port) the
+// request was sent to, over https, or over http when the port itself is plain (a proxy in front
+// may serve it as https).
 bool sameOrigin(QByteArrayView origin, QByteArrayView host, bool secure);
 
 // The Content-Type of a served file, by its extension.
