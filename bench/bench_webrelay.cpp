@@ -11,13 +11,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QWebSocket>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 using namespace pictova;
 using namespace pictova::bench;
@@ -33,12 +33,13 @@ struct ServerUse
 ServerUse useOf(qint64 pid)
 {
     ServerUse use;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
-        // Fields 14 and 15 of the whole line (utime, stime) are 12 and 13 after the name.
-        const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-        use.cpuMs = ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+    // Time on a CPU in nanoseconds, every thread of the process: finer than the clock ticks of
+    // /proc/<pid>/stat.
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            use.cpuMs += schedstat.readAll().split(' ').first().toDouble() / 1e6;
     }
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (status.open(QIODevice::ReadOnly))

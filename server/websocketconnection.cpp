@@ -2,8 +2,12 @@
 
 #include "messaging/wire.h"
 
+#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
+
+#include <sys/socket.h>
 
 namespace pictova {
 
@@ -12,12 +16,38 @@ namespace {
 constexpr qint64 kHandOverBytes = 64 * 1024;
 // A closing socket gets this long for its closing handshake.
 constexpr int kCloseCapMs = 10000;
+
+// One unmasked, final text frame (the server never masks).
+QByteArray textFrame(const QByteArray& wireText)
+{
+    // Text on the wire that is UTF-8 already goes as it is; 8-bit text becomes UTF-8.
+    const QByteArray payload = isValidUtf8(wireText) ? wireText : fromWire(wireText).toUtf8();
+    const qsizetype size = payload.size();
+    QByteArray frame;
+    frame.reserve(size + 10);
+    frame.append(char(0x81));
+    if (size < 126) {
+        frame.append(char(size));
+    } else if (size < 65536) {
+        frame.append(char(126));
+        frame.append(char((size >> 8) & 0xFF));
+        frame.append(char(size & 0xFF));
+    } else {
+        frame.append(char(127));
+        for (int shift = 56; shift >= 0; shift -= 8)
+            frame.append(char((quint64(size) >> shift) & 0xFF));
+    }
+    frame.append(payload);
+    return frame;
+}
 } // namespace
 
 WebSocketConnection::WebSocketConnection(QWebSocket* socket, QObject* parent)
     : ServerTransport(parent), m_socket(socket), m_peerAddress(socket->peerAddress().toString())
 {
     socket->setParent(this);
+    m_tcp = socket->findChild<QTcpSocket*>();
+    m_plain = m_tcp && !qobject_cast<QSslSocket*>(m_tcp);
     connect(socket, &QWebSocket::textMessageReceived, this, [this](const QString& message) {
         emit received({{message, message.toUtf8().size()}});
     });
@@ -50,27 +80,48 @@ void WebSocketConnection::send(const QByteArray& messages)
     qsizetype start = 0;
     for (qsizetype end = messages.indexOf(kTerminator); end >= 0;
          end = messages.indexOf(kTerminator, start)) {
-        QString text = fromWire(messages.mid(start, end - start));
+        const QByteArray text = messages.mid(start, end - start);
         start = end + 1;
-        if (m_unsent.empty() && m_socket->bytesToWrite() < kHandOverBytes) {
-            m_socket->sendTextMessage(text);
+        if (!m_tcp) {
+            m_socket->sendTextMessage(fromWire(text));
             continue;
         }
-        m_unsentBytes += text.size();
-        m_unsent.push_back(std::move(text));
+        QByteArray frame = textFrame(text);
+        if (m_unsent.empty() && m_tcp->bytesToWrite() < kHandOverBytes) {
+            write(frame);
+            continue;
+        }
+        m_unsentBytes += frame.size();
+        m_unsent.push_back(std::move(frame));
     }
-    // Written now, not at the next turn of the event loop: a relayed stroke leaves at once, as
-    // on the game port.
-    m_socket->flush();
+    if (!m_tcp)
+        m_socket->flush();
+}
+
+void WebSocketConnection::write(const QByteArray& frame)
+{
+    // Written now, not at the next turn of the event loop: a relayed stroke leaves at once, in
+    // one system call, as on the game port. Only with nothing queued before it.
+    qsizetype written = 0;
+    if (m_plain && m_tcp->bytesToWrite() == 0 && m_tcp->socketDescriptor() >= 0) {
+        const ssize_t sent = ::send(static_cast<int>(m_tcp->socketDescriptor()), frame.constData(),
+                                    static_cast<size_t>(frame.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        written = sent > 0 ? sent : 0;
+    }
+    if (written < frame.size()) {
+        m_tcp->write(frame.constData() + written, frame.size() - written);
+        if (!m_plain)
+            m_tcp->flush();
+    }
 }
 
 void WebSocketConnection::handOver()
 {
-    if (!m_socket)
+    if (!m_tcp)
         return;
-    while (!m_unsent.empty() && m_socket->bytesToWrite() < kHandOverBytes) {
+    while (!m_unsent.empty() && m_tcp->bytesToWrite() < kHandOverBytes) {
         m_unsentBytes -= m_unsent.front().size();
-        m_socket->sendTextMessage(m_unsent.front());
+        write(m_unsent.front());
         m_unsent.pop_front();
     }
 }
@@ -88,9 +139,10 @@ void WebSocketConnection::close()
     if (m_socket) {
         QWebSocket* socket = m_socket;
         socket->disconnect(this);
-        for (const QString& text : m_unsent)
-            socket->sendTextMessage(text);
-        m_unsent.clear();
+        while (m_tcp && !m_unsent.empty()) {
+            m_tcp->write(m_unsent.front());
+            m_unsent.pop_front();
+        }
         m_unsentBytes = 0;
         // The socket outlives this connection while it says goodbye, never for ever.
         socket->setParent(nullptr);
@@ -128,8 +180,7 @@ QString WebSocketConnection::peerAddress() const
 
 qsizetype WebSocketConnection::bytesQueued() const
 {
-    // Characters stand for bytes: close enough for a cap of megabytes.
-    return m_unsentBytes * 2 + (m_socket ? m_socket->bytesToWrite() : 0);
+    return m_unsentBytes + (m_tcp ? m_tcp->bytesToWrite() : m_socket ? m_socket->bytesToWrite() : 0);
 }
 
 } // namespace pictova

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <deque>
 
+class QTcpSocket;
 class QWebSocket;
 
 namespace pictova {
@@ -30,12 +31,17 @@ public:
 private:
     void handOver();
     void finish();
+    void write(const QByteArray& frame);
 
     QPointer<QWebSocket> m_socket;
+    // The connection under the WebSocket: the server's frames are written to it directly, as
+    // the game port writes its messages (QWebSocket reads, and answers pings and closes).
+    QPointer<QTcpSocket> m_tcp;
+    bool m_plain = false; // not TLS: bytes may go to the system socket at once
     QString m_peerAddress;
-    // Messages not yet given to the socket, oldest first: while the socket already holds enough
+    // Frames not yet given to the socket, oldest first: while the socket already holds enough
     // to write, the rest waits here, where a backlog can still be dropped whole.
-    std::deque<QString> m_unsent;
+    std::deque<QByteArray> m_unsent;
     qsizetype m_unsentBytes = 0;
     bool m_closed = false;
 };
