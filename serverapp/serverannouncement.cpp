@@ -35,6 +35,7 @@ void ServerAnnouncement::update()
     const int players = static_cast<int>(m_server.players().occupiedSeats().size());
     m_announcer->setGameInfo(m_name, m_port, players, PlayerTable::kSeats - players,
                              m_server.game().gamerunning);
+    m_announcer->setWebPort(m_server.webPort());
 }
 
 } // namespace pictova::serverapp
