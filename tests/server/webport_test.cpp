@@ -2,6 +2,7 @@
 // game-port players on one real server.
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"
+#include "server/logindeadline.h"
 #include "tests/server/serverfixture.h"
 #include "tests/support/waitfor.h"
 #include "web/httprequest.h"
@@ -174,6 +175,29 @@ TEST_F(WebPort, ABrowserPlaysBesideAGamePortPlayerAndEachSeesTheOther)
     // Leaving is a departure as any other.
     web->socket().close();
     EXPECT_TRUE(settle([&] { return ann->received().contains("CMD_playerdisconnected+2+Wes"); }));
+}
+
+// The game port's admission holds for browsers: one address's cap counts both kinds of
+// connection, and a browser that does not log in is closed at the deadline.
+TEST_F(WebPort, ABrowserCountsAgainstItsAddressAndMustLogInInTime)
+{
+    qint64 now = 0;
+    server->setLoginClock([&] { return now; });
+    server->setMaxPerAddress(2);
+    join("Ann");
+    WebClient* silent = openWeb();
+    ASSERT_TRUE(settle([&] { return silent->seat() == 2; }));
+    WebClient* over = openWeb();
+    EXPECT_TRUE(settle([&] { return over->closed; }));
+    EXPECT_EQ(over->received, QStringList({"CMD_full+"}));
+
+    now = LoginDeadline::kLimitMs - 1;
+    server->checkLoginDeadline();
+    EXPECT_FALSE(silent->closed);
+    now = LoginDeadline::kLimitMs;
+    server->checkLoginDeadline();
+    EXPECT_TRUE(settle([&] { return silent->closed; }));
+    EXPECT_FALSE(server->players().occupied(2));
 }
 
 TEST_F(WebPort, AWebSocketFromAnotherSiteOrWithoutOriginIsRefused)
