@@ -55,6 +55,7 @@ void GameAnnouncement::update()
     const AnnouncedSeats seats = announcedSeats(m_server.players());
     m_announcer->setGameInfo(m_name, m_server.listeningPort(), seats.players, seats.freeSeats,
                              m_server.game().gamerunning);
+    m_announcer->setWebPort(m_server.webPort());
 }
 
 } // namespace pictova

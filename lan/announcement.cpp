@@ -75,7 +75,8 @@ std::optional<int> parseNumber(QStringView text, int minimum, int maximum)
 // Every field seen once: a repeated key could otherwise make two listeners read different values.
 struct SeenFields
 {
-    bool name = false, port = false, players = false, freeSeats = false, running = false, version = false;
+    bool name = false, port = false, players = false, freeSeats = false, running = false, version = false,
+         web = false;
 
     bool all() const { return name && port && players && freeSeats && running && version; }
 };
@@ -117,6 +118,10 @@ bool readField(QStringView key, QStringView value, Announcement& out, SeenFields
         number = parseNumber(value, 0, kMaxSeatCount);
         out.freeSeats = number.value_or(0);
         seenFlag = &seen.freeSeats;
+    } else if (key == u"web") {
+        number = parseNumber(value, 1, 65535);
+        out.webPort = static_cast<quint16>(number.value_or(0));
+        seenFlag = &seen.web;
     } else {
         return true; // a field of a later sender
     }
@@ -153,6 +158,8 @@ std::optional<QByteArray> buildAnnouncement(const Announcement& announcement)
     datagram += "\nfree=" + QByteArray::number(announcement.freeSeats);
     datagram += announcement.running ? "\nrunning=1" : "\nrunning=0";
     datagram += "\nversion=" + announcement.version.toLatin1() + '\n';
+    if (announcement.webPort != 0)
+        datagram += "web=" + QByteArray::number(announcement.webPort) + '\n';
     // The longest valid fields (32 four-byte characters) come to about 210 bytes.
     Q_ASSERT(datagram.size() <= kMaxDatagramSize);
     return datagram;

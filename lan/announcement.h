@@ -27,6 +27,8 @@ namespace pictova::lan {
 // - version: the program version, 1..16 characters from [0-9A-Za-z.+_~-].
 // - port (the game's TCP port) 1..65535, players 0..15, free (free seats) 0..15: plain decimal
 //   digits, no sign, at most five of them. running: "0" or "1".
+// - web (optional, after the six): the port of the game's web client, 1..65535, when it has one.
+//   Readers that do not know it skip it as any field of a later sender.
 // - The whole datagram is at most kMaxDatagramSize bytes; anything else is refused as a whole.
 struct Announcement
 {
@@ -36,6 +38,7 @@ struct Announcement
     int freeSeats = 0;
     bool running = false;
     QString version;
+    quint16 webPort = 0; // 0: no web client
 
     bool operator==(const Announcement&) const = default;
 };

@@ -36,6 +36,8 @@ public:
     // the format carries (port 0 is not announced at all), the version is this program's. Takes
     // effect from the next datagram; call announceNow() to send it at once.
     void setGameInfo(const QString& hostName, quint16 port, int players, int freeSeats, bool running);
+    // The port of the game's web client, announced beside the game's (0: none).
+    void setWebPort(quint16 port) { m_announcement.webPort = port; }
     const Announcement& announcement() const { return m_announcement; }
 
     // Where datagrams go, and how often; set before start().

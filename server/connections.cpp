@@ -3,9 +3,12 @@
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
 #include "messaging/wire.h"
+#include "server/tcptransport.h"
+#include "server/websocketconnection.h"
 
 #include <QHostAddress>
 #include <QTimer>
+#include <QWebSocket>
 
 #include <algorithm>
 
@@ -27,10 +30,10 @@ ServerConnections::~ServerConnections()
 {
     // Going down is no departure: nobody is left to tell.
     for (auto& [seat, link] : m_links) {
-        if (!link->sock)
+        if (!link->transport)
             continue;
-        link->sock->disconnect(this);
-        delete link->sock;
+        link->transport->disconnect(this);
+        delete link->transport;
     }
 }
 
@@ -39,12 +42,30 @@ void ServerConnections::startListening()
     m_sock1.setListen(true);
 }
 
+void ServerConnections::listenWeb(quint16 port, const WebTls& tls)
+{
+    auto web = std::make_unique<WebListener>();
+    web->listen(m_sock1.ListenAddress, port, tls);
+    connect(web.get(), &WebListener::webSocketConnected, this,
+            [this](QWebSocket* socket) { adopt(new WebSocketConnection(socket)); });
+    m_web = std::move(web);
+}
+
+quint16 ServerConnections::webPort() const
+{
+    return m_web ? m_web->port() : 0;
+}
+
 void ServerConnections::Sock1Accept(TSock*)
 {
-    TSock* sock = m_sock1.accept(this);
-    if (!sock)
-        return;
-    const QString address = peerAddressText(sock->peerAddress());
+    if (TSock* sock = m_sock1.accept(this))
+        adopt(new TcpTransport(sock, this));
+}
+
+void ServerConnections::adopt(ServerTransport* transport)
+{
+    transport->setParent(this);
+    const QString address = peerAddressText(transport->peerAddress());
     if (m_maxPerAddress > 0 && connectionsFrom(address) >= m_maxPerAddress) {
         // One line a second per address is enough to see it; a connection flood must not
         // become a log flood.
@@ -52,27 +73,39 @@ void ServerConnections::Sock1Accept(TSock*)
         std::erase_if(m_refusalsLogged, [now](const auto& entry) { return now - entry.second >= 1000; });
         if (m_refusalsLogged.try_emplace(address, now).second)
             emit m_events.refusedBusyAddress(address, m_maxPerAddress);
-        refuseFull(sock);
+        refuseFull(transport);
         return;
     }
     const std::optional<int> seat = m_players.takeSeat();
     if (!seat) {
         emit m_events.refusedFull(address);
-        refuseFull(sock);
+        refuseFull(transport);
         return;
     }
-    sock->Tag = *seat;
-    connect(sock, &TSock::onRead, this, &ServerConnections::Sock1Read);
-    connect(sock, &TSock::onDisconnect, this, &ServerConnections::tempsockDisconnect);
-    connect(sock, &TSock::onInfo, this, &ServerConnections::tempsockInfo);
-    admit(*seat, sock);
+    admit(*seat, transport);
 }
 
-int ServerConnections::admit(int seat, TSock* sock)
+int ServerConnections::admit(int seat, ServerTransport* transport)
 {
     auto link = std::make_unique<Link>();
-    link->sock = sock;
+    link->transport = transport;
     link->id = m_nextId++;
+    if (transport) {
+        const ConnectionId id = link->id;
+        connect(transport, &ServerTransport::received, this,
+                [this, seat, id](const QList<ReceivedMessage>& messages) {
+                    if (Link* link = linkOf(seat, id))
+                        received(seat, *link, messages);
+                });
+        connect(transport, &ServerTransport::broken, this, [this, seat, id](const QString& limit) {
+            if (linkOf(seat, id))
+                cutOff(seat, limit);
+        });
+        connect(transport, &ServerTransport::closed, this, [this, seat, id] {
+            if (linkOf(seat, id))
+                departed(seat);
+        });
+    }
     link->acceptedAt = m_loginDeadline.now();
     tplayer& player = m_players.at(seat);
     player.connected = true;
@@ -93,8 +126,8 @@ int ServerConnections::admit(int seat, TSock* sock)
 
 QString ServerConnections::addressOf(const Link& link) const
 {
-    return link.sock ? peerAddressText(link.sock->peerAddress())
-                     : QStringLiteral("test connection %1").arg(link.id);
+    return link.transport ? peerAddressText(link.transport->peerAddress())
+                          : QStringLiteral("test connection %1").arg(link.id);
 }
 
 int ServerConnections::connectionsFrom(const QString& address) const
@@ -151,6 +184,8 @@ void ServerConnections::closeSilent(qint64 now)
 void ServerConnections::closeAll()
 {
     m_sock1.setListen(false);
+    if (m_web)
+        m_web->stop();
     QList<int> seats;
     for (const auto& [seat, link] : m_links)
         seats << seat;
@@ -161,8 +196,8 @@ void ServerConnections::closeAll()
 void ServerConnections::dropBacklogs()
 {
     for (const auto& [seat, link] : m_links)
-        if (link->sock)
-            link->sock->dropUnsent();
+        if (link->transport)
+            link->transport->dropUnsent();
 }
 
 std::optional<int> ServerConnections::attachTestConnection()
@@ -176,56 +211,51 @@ std::optional<int> ServerConnections::attachTestConnection()
 void ServerConnections::feedTestConnection(int seat, const QByteArray& bytes)
 {
     auto it = m_links.find(seat);
-    if (it != m_links.end() && !it->second->sock)
-        received(seat, *it->second, bytes);
+    if (it == m_links.end() || it->second->transport)
+        return;
+    Link& link = *it->second;
+    QList<QByteArray> messages;
+    const bool withinCap = link.framer.feed(bytes, messages);
+    QList<ReceivedMessage> batch;
+    for (const QByteArray& message : messages)
+        batch.append({fromWire(message), message.size()});
+    received(seat, link, batch);
+    if (!withinCap && m_links.contains(seat))
+        cutOff(seat, QStringLiteral("message longer than the limit"));
 }
 
 void ServerConnections::closeTestConnection(int seat)
 {
     auto it = m_links.find(seat);
-    if (it != m_links.end() && !it->second->sock)
+    if (it != m_links.end() && !it->second->transport)
         departed(seat);
 }
 
-void ServerConnections::refuseFull(TSock* sock)
+void ServerConnections::refuseFull(ServerTransport* transport)
 {
     // Entry 16: told why, then closed. The close lets the notice reach the peer first.
-    sock->Tag = PlayerTable::kSeats + 1;
-    sock->send(toclient::full());
-    sock->close();
-    sock->deleteLater();
+    transport->send(toclient::full());
+    transport->close();
 }
 
-ServerConnections::Link* ServerConnections::linkOf(TSock* sender)
+ServerConnections::Link* ServerConnections::linkOf(int seat, ConnectionId id)
 {
-    auto it = m_links.find(sender->Tag);
-    if (it == m_links.end() || it->second->sock != sender)
+    auto it = m_links.find(seat);
+    if (it == m_links.end() || it->second->id != id)
         return nullptr;
     return it->second.get();
 }
 
-void ServerConnections::Sock1Read(TSock* sender, qsizetype)
+void ServerConnections::received(int seat, Link& link, const QList<ReceivedMessage>& messages)
 {
-    if (Link* link = linkOf(sender))
-        received(sender->Tag, *link, sender->receive());
-}
-
-void ServerConnections::received(int seat, Link& link, const QByteArray& bytes)
-{
-    QList<QByteArray> messages;
-    const bool withinCap = link.framer.feed(bytes, messages);
-    bool queued = false;
-    for (const QByteArray& message : messages) {
-        m_receivedlist.push(link.id, fromWire(message));
-        link.queuedSizes.push_back(message.size());
-        link.queuedBytes += message.size();
-        queued = true;
+    for (const ReceivedMessage& message : messages) {
+        m_receivedlist.push(link.id, message.text);
+        link.queuedSizes.push_back(message.size);
+        link.queuedBytes += message.size;
     }
-    if (queued)
+    if (!messages.isEmpty())
         m_arrived();
-    if (!withinCap)
-        cutOff(seat, QStringLiteral("message longer than the limit"));
-    else if (m_receivedlist.countFrom(link.id) > m_maxQueuedMessages || link.queuedBytes > m_maxQueuedBytes)
+    if (m_receivedlist.countFrom(link.id) > m_maxQueuedMessages || link.queuedBytes > m_maxQueuedBytes)
         cutOff(seat, QStringLiteral("sends faster than it is served"));
 }
 
@@ -288,18 +318,14 @@ void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
     auto it = m_links.find(seat);
     if (it == m_links.end())
         return;
-    TSock* sock = it->second->sock;
-    if (!sock) {
+    ServerTransport* transport = it->second->transport;
+    if (!transport) {
         if (m_testSink)
             m_testSink(seat, bytes);
         return;
     }
-    try {
-        sock->send(bytes);
-    } catch (const ESockException&) {
-        return; // the connection is already going; its departure is on its way
-    }
-    if (sock->outgoingSize() > kMaxOutgoingBytes && !it->second->dropping) {
+    transport->send(bytes);
+    if (transport->bytesQueued() > kMaxOutgoingBytes && !it->second->dropping) {
         it->second->dropping = true;
         dropLater(seat, it->second->id);
     }
@@ -323,33 +349,10 @@ void ServerConnections::disconnectsock(int seat, Departure reason)
         return;
     if (!it->second->closing)
         it->second->closing = reason;
-    if (it->second->sock)
-        it->second->sock->close();
+    if (it->second->transport)
+        it->second->transport->close();
     else
         departed(seat);
-}
-
-void ServerConnections::tempsockDisconnect(TSock* sender)
-{
-    if (linkOf(sender))
-        sender->close();
-}
-
-void ServerConnections::tempsockInfo(TSock* sender, SocketInfo kind, const QString& message)
-{
-    Link* link = linkOf(sender);
-    if (!link)
-        return;
-    if (kind == SocketInfo::Error) {
-        // A connection that failed (a reset, a peer gone silent) is as gone as a closed one.
-        sender->close();
-        return;
-    }
-    if (message != QLatin1String("Socket Closed"))
-        return;
-    sender->disconnect(this);
-    sender->deleteLater();
-    departed(sender->Tag);
 }
 
 void ServerConnections::departed(int seat)

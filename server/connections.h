@@ -7,6 +7,8 @@
 #include "server/logindeadline.h"
 #include "server/playertable.h"
 #include "server/serverevents.h"
+#include "server/transport.h"
+#include "web/weblistener.h"
 
 #include <QObject>
 #include <algorithm>
@@ -18,9 +20,10 @@
 
 namespace pictova {
 
-// The server's side of the transport: the listener `Sock1`, one connection per seat, the cutting
-// of each connection's bytes into messages and the shared receive queue `receivedlist`. It
-// gives each connection its seat and frees the seat when the connection goes, however it goes.
+// The server's side of the connections: the game port's listener `Sock1`, the web port's
+// listener, one connection per seat whatever carries it (ServerTransport), and the shared
+// receive queue `receivedlist`. It gives each connection its seat and frees the seat when the
+// connection goes, however it goes.
 class ServerConnections : public QObject
 {
     Q_OBJECT
@@ -51,6 +54,13 @@ public:
     // Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const { return m_sock1.localPort(); }
+    // Serves the web client over HTTP on `port` (0: any free port) on the game port's listen
+    // address, and takes its WebSocket connections as players. Throws ESockException as
+    // startListening() does. `tls` set: https and wss only.
+    void listenWeb(quint16 port, const WebTls& tls = {});
+    // 0 while the web port is off.
+    quint16 webPort() const;
+    WebListener* webListener() { return m_web.get(); }
     // Stops taking connections and closes every one in seat order, each departure told to
     // those still there.
     void closeAll();
@@ -112,12 +122,15 @@ public:
     // The peer closes: the same departure as a socket that closes.
     void closeTestConnection(int seat);
 
+    // A new connection from any listener: seated, or told the game is full and closed.
+    void adopt(ServerTransport* transport);
+
 private:
     struct Link
     {
-        TSock* sock = nullptr; // none for a test connection
+        ServerTransport* transport = nullptr; // none for a test connection
         ConnectionId id = 0;
-        MessageFramer framer;
+        MessageFramer framer; // a test connection's; a transport frames its own
         // The bytes each waiting message arrived as, oldest first: the queue keeps the decoded
         // text, whose length is not what came in.
         std::deque<qsizetype> queuedSizes;
@@ -128,14 +141,11 @@ private:
     };
 
     void Sock1Accept(TSock* sender);
-    int admit(int seat, TSock* sock);
-    void Sock1Read(TSock* sender, qsizetype count);
-    void received(int seat, Link& link, const QByteArray& bytes);
+    int admit(int seat, ServerTransport* transport);
+    void received(int seat, Link& link, const QList<ReceivedMessage>& messages);
     void departed(int seat);
-    void tempsockDisconnect(TSock* sender);
-    void tempsockInfo(TSock* sender, SocketInfo kind, const QString& message);
-    void refuseFull(TSock* sock);
-    Link* linkOf(TSock* sender);
+    void refuseFull(ServerTransport* transport);
+    Link* linkOf(int seat, ConnectionId id);
     void dropLater(int seat, ConnectionId id);
     void cutOff(int seat, const QString& limit);
     void closeSilent(qint64 now);
@@ -148,6 +158,7 @@ private:
     std::function<void(int, Departure)> m_departure;
     std::function<void()> m_arrived;
     TSock m_sock1;
+    std::unique_ptr<WebListener> m_web;
     std::map<int, std::unique_ptr<Link>> m_links; // by seat
     std::map<ConnectionId, int> m_seatOf;
     ReceiveQueue m_receivedlist{ReceiveQueue::Order::RoundRobin};

@@ -42,6 +42,11 @@ public:
     // Starts listening. Throws ESockException("Listen - Error Binding Socket") when the port is taken.
     void startListening();
     quint16 listeningPort() const;
+    // Serves the web client on `port` (0: any free port) and seats its WebSocket players as any
+    // other; https and wss only when `tls` is set. Throws as startListening() does.
+    void listenWeb(quint16 port, const WebTls& tls = {}) { m_connections.listenWeb(port, tls); }
+    quint16 webPort() const { return m_connections.webPort(); }
+    WebListener* webListener() { return m_connections.webListener(); }
     // Stops listening and closes every connection in seat order (a server that is stopping).
     // `closedBy` names the player whose hosting copy closes the game, for those told why.
     // What waited to be sent is dropped first: a client that reads slowly or not at all still

@@ -91,6 +91,35 @@ int main(int argc, char** argv)
     }
     log.listening(server.listeningPort(), options.name);
 
+    // The web client: on the port given (0: off), on 7780 by default, where a busy default port
+    // is no reason to turn the game's players away.
+    const quint16 webPort = options.webPort.value_or(options.port == 0 ? 0 : kDefaultWebPort);
+    if (!options.webPort || *options.webPort != 0) {
+        WebTls tls;
+        if (!options.tlsCert.isEmpty()) {
+            QString error;
+            const std::optional<WebTls> loaded = WebTls::load(options.tlsCert, options.tlsKey, &error);
+            if (!loaded) {
+                printLine(stderr, QStringLiteral("pictova-server: --tls-cert: %1").arg(error));
+                return 2;
+            }
+            tls = *loaded;
+        }
+        try {
+            server.listenWeb(webPort, tls);
+            for (const QString& link : webLinks(server.listenAddress(), server.webPort(), tls.isSet()))
+                printLine(stdout, QStringLiteral("web players join at %1").arg(link));
+        } catch (const PictovaError&) {
+            printLine(
+                stderr,
+                QStringLiteral("pictova-server: cannot listen on web port %1: it is in use or not allowed%2")
+                    .arg(webPort)
+                    .arg(options.webPort ? QString() : QStringLiteral("; serving without the web client")));
+            if (options.webPort)
+                return 1;
+        }
+    }
+
     // The game is announced under its name, or this machine's.
     GameAnnouncement announcement(server,
                                   options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);

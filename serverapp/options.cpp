@@ -75,6 +75,9 @@ ServerOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption chatLimit(QStringLiteral("chat-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption guessLimit(QStringLiteral("guess-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"), {}, QStringLiteral("N"));
+    const QCommandLineOption webPort(QStringLiteral("web-port"), {}, QStringLiteral("N"));
+    const QCommandLineOption tlsCert(QStringLiteral("tls-cert"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption tlsKey(QStringLiteral("tls-key"), {}, QStringLiteral("FILE"));
 
     ServerOptions options;
     const std::vector<std::pair<const QCommandLineOption*, ValueCheck>> valueOptions = {
@@ -132,6 +135,29 @@ ServerOptions parseOptions(const QStringList& arguments)
              options.maxPerAddress = static_cast<int>(max);
              return std::nullopt;
          }},
+        {&webPort,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             bool ok = false;
+             const uint number = text ? text->toUInt(&ok) : 0;
+             if (!ok || number > 65535)
+                 return QStringLiteral("--web-port needs a number from 0 (off) to 65535");
+             options.webPort = static_cast<quint16>(number);
+             return std::nullopt;
+         }},
+        {&tlsCert,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             if (!text || text->isEmpty())
+                 return QStringLiteral("--tls-cert needs a PEM certificate file");
+             options.tlsCert = *text;
+             return std::nullopt;
+         }},
+        {&tlsKey,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             if (!text || text->isEmpty())
+                 return QStringLiteral("--tls-key needs a PEM key file");
+             options.tlsKey = *text;
+             return std::nullopt;
+         }},
     };
 
     QCommandLineParser parser;
@@ -184,6 +210,10 @@ ServerOptions parseOptions(const QStringList& arguments)
         for (const QString& value : parser.values(*option))
             if (const std::optional<QString> error = check(value))
                 return failed(*error);
+    if (options.tlsCert.isEmpty() != options.tlsKey.isEmpty())
+        return failed(QStringLiteral("--tls-cert and --tls-key go together"));
+    if (!options.tlsCert.isEmpty() && options.webPort == quint16(0))
+        return failed(QStringLiteral("--tls-cert needs the web port (--web-port is 0)"));
     return options;
 }
 
@@ -191,8 +221,10 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
-        "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
-        "                      [--max-per-address N]\n"
+        "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]
+"
+        "                      [--max-per-address N] [--web-port N] [--tls-cert FILE --tls-key FILE]
+"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
@@ -213,6 +245,11 @@ QString helpText()
         "  --max-per-address N\n"
         "                connections one address may hold (default 4; 0: no cap); one more is\n"
         "                told the game is full, and an address may log in 5 times a second\n"
+        "  --web-port N  serve the web client, for players in a browser, on port N (default 7780;\n"
+        "                0: off; any free port when --port is 0)\n"
+        "  --tls-cert FILE --tls-key FILE\n"
+        "                serve the web port as https and wss with this PEM certificate (chain)\n"
+        "                and unencrypted PEM key\n"
         "  --help        show this text\n"
         "  --version     show the version\n"
         "\n"

@@ -6,10 +6,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace pictova::serverapp {
 
 inline constexpr quint16 kDefaultPort = 7772;
+inline constexpr quint16 kDefaultWebPort = 7780;
 
 // What the command line asks of pictova-server.
 struct ServerOptions
@@ -21,10 +23,15 @@ struct ServerOptions
     bool announce = false;
     QString wordsFolder; // own word lists; empty: the built-in ones
     QString wordsLanguage = QString::fromLatin1(kDefaultWordLanguage); // the built-in words' language
-    LineLimit chatLimit = LineLimits::kDefaultChat;                    // chat and action lines per connection
-    LineLimit guessLimit = LineLimits::kDefaultGuess;                  // guesses per connection
-    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap
-    QString error;                                                     // one line, for Action::Fail
+    LineLimit chatLimit = LineLimits::kDefaultChat;               // chat and action lines per connection
+    LineLimit guessLimit = LineLimits::kDefaultGuess;             // guesses per connection
+    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress; // 0: no cap
+    // The web client's port: kDefaultWebPort unless given (0: off), any free port when the game's
+    // port is any free port and no web port is given.
+    std::optional<quint16> webPort;
+    QString tlsCert; // both set: https and wss on the web port
+    QString tlsKey;
+    QString error; // one line, for Action::Fail
 };
 
 // Parses the arguments after the program name.

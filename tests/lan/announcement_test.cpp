@@ -153,6 +153,16 @@ TEST(Announcement, RefusesAnythingButTheWholeFormat)
 
     // Fields of a later sender are skipped, in any order.
     EXPECT_EQ(parseAnnouncement(datagramWith("colour=teal\n" + kValidFields + "mode=teams\n")), sample());
+
+    // The web client's port, when there is one, goes after the six fields; a reader of the six
+    // alone (any field it does not know skipped, as above) reads the same game.
+    Announcement withWeb = sample();
+    withWeb.webPort = 7780;
+    const QByteArray web = *buildAnnouncement(withWeb);
+    EXPECT_EQ(web, *buildAnnouncement(sample()) + "web=7780\n");
+    EXPECT_EQ(parseAnnouncement(web), withWeb);
+    for (const QByteArray bad : {"web=0\n", "web=65536\n", "web=x\n", "web=1\nweb=1\n"})
+        EXPECT_FALSE(parses(datagramWith(kValidFields + bad))) << bad.constData();
 }
 
 TEST(Announcement, ReadsAtMost512Bytes)

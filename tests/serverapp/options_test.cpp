@@ -36,6 +36,12 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_EQ(parseOptions({"--max-per-address", "0"}).maxPerAddress, 0);
     EXPECT_EQ(parseOptions({"--max-per-address=15"}).maxPerAddress, 15);
     EXPECT_TRUE(helpText().contains(QStringLiteral("--max-per-address")));
+    EXPECT_FALSE(none.webPort);
+    EXPECT_EQ(parseOptions({"--web-port", "0"}).webPort, quint16(0));
+    const ServerOptions tls = parseOptions({"--web-port=443", "--tls-cert", "c.pem", "--tls-key", "k.pem"});
+    EXPECT_EQ(tls.webPort, quint16(443));
+    EXPECT_EQ(tls.tlsCert + tls.tlsKey, QStringLiteral("c.pemk.pem"));
+    EXPECT_TRUE(helpText().contains(QStringLiteral("--tls-cert")));
 
     EXPECT_EQ(parseOptions({"--port", "1", "--help"}).action, Action::Help);
     EXPECT_EQ(parseOptions({"-h"}).action, Action::Help);
@@ -45,30 +51,36 @@ TEST(ServerOptions, DefaultsAndEveryOption)
 
 TEST(ServerOptions, BadArgumentsFailWithOneLine)
 {
-    for (const QStringList& arguments : QList<QStringList>{{"--port"},
-                                                           {"--port", "65536"},
-                                                           {"--port", "-1"},
-                                                           {"--port", "seven"},
-                                                           {"--port", ""},
-                                                           {"--name"},
-                                                           {"--name", "  "},
-                                                           {"--name", QString(33, QLatin1Char('n'))},
-                                                           {"--name", "two\nlines"},
-                                                           {"--frobnicate"},
-                                                           {"7772"},
-                                                           {"--announce=yes"},
-                                                           {"--"},
-                                                           {"-port", "1"},
-                                                           {"--port="},
-                                                           {"--chat-limit"},
-                                                           {"--chat-limit", "5"},
-                                                           {"--chat-limit", "1001/3"},
-                                                           {"--guess-limit", "5/3601"},
-                                                           {"--guess-limit", "-1/3"},
-                                                           {"--guess-limit", "5/3/1"},
-                                                           {"--max-per-address"},
-                                                           {"--max-per-address", "16"},
-                                                           {"--max-per-address", "-1"}}) {
+    for (const QStringList& arguments :
+         QList<QStringList>{{"--port"},
+                            {"--port", "65536"},
+                            {"--port", "-1"},
+                            {"--port", "seven"},
+                            {"--port", ""},
+                            {"--name"},
+                            {"--name", "  "},
+                            {"--name", QString(33, QLatin1Char('n'))},
+                            {"--name", "two\nlines"},
+                            {"--frobnicate"},
+                            {"7772"},
+                            {"--announce=yes"},
+                            {"--"},
+                            {"-port", "1"},
+                            {"--port="},
+                            {"--chat-limit"},
+                            {"--chat-limit", "5"},
+                            {"--chat-limit", "1001/3"},
+                            {"--guess-limit", "5/3601"},
+                            {"--guess-limit", "-1/3"},
+                            {"--guess-limit", "5/3/1"},
+                            {"--max-per-address"},
+                            {"--max-per-address", "16"},
+                            {"--max-per-address", "-1"},
+                            {"--web-port", "65536"},
+                            {"--web-port"},
+                            {"--tls-cert", "c.pem"},
+                            {"--tls-key", "k.pem"},
+                            {"--tls-cert", "c.pem", "--tls-key", "k.pem", "--web-port", "0"}}) {
         const ServerOptions options = parseOptions(arguments);
         EXPECT_EQ(options.action, Action::Fail) << arguments.join(' ').toStdString();
         EXPECT_FALSE(options.error.isEmpty());

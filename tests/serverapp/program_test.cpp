@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -149,6 +150,48 @@ TEST_F(ServerProgram, ARefusedRequestCannotForgeALineOnStandardError)
     EXPECT_EQ(errLines(),
               QStringList({"pictova: dropped x\\x0alogin seat 1 \"Admin\" from 6.6.6.6\\x1b[2J\\x202e: "
                            "not a request of this game"}));
+}
+
+// The web port: its links printed at the start, the page served there; off with 0; a web port
+// asked for and in use ends the program as the game port does.
+TEST_F(ServerProgram, TheWebPortIsOnWithItsLinksPrintedOrOff)
+{
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::AnyIPv4, 0));
+    start({QStringLiteral("--port"), QStringLiteral("0")});
+    ASSERT_NE(listeningPort(), 0);
+    static const QRegularExpression link(QStringLiteral("^web players join at http://[0-9.]+:(\\d+)/$"));
+    quint16 webPort = 0;
+    ASSERT_TRUE(waitFor([&] {
+        for (const QString& line : outLines())
+            if (const QRegularExpressionMatch match = link.match(line); match.hasMatch())
+                webPort = static_cast<quint16>(match.captured(1).toUInt());
+        return webPort != 0;
+    }));
+    QTcpSocket http;
+    http.connectToHost(QHostAddress::LocalHost, webPort);
+    http.write("GET / HTTP/1.0\r\n\r\n");
+    QByteArray answer;
+    QObject::connect(&http, &QTcpSocket::readyRead, [&] { answer += http.readAll(); });
+    EXPECT_TRUE(waitFor([&] { return answer.contains("</html>"); }));
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    EXPECT_EQ(finish(), 0);
+
+    out.clear();
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"), QStringLiteral("0")});
+    ASSERT_NE(listeningPort(), 0);
+    EXPECT_TRUE(outLines().filter(QStringLiteral("web players")).isEmpty());
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    EXPECT_EQ(finish(), 0);
+
+    err.clear();
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"),
+           QString::number(holder.serverPort())});
+    EXPECT_EQ(finish(), 1);
+    EXPECT_EQ(errLines(),
+              QStringList({QStringLiteral("pictova-server: cannot listen on web port %1: it is in use "
+                                          "or not allowed")
+                               .arg(holder.serverPort())}));
 }
 
 TEST_F(ServerProgram, APortInUseEndsWithOneLineOnStandardError)
