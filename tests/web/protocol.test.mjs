@@ -86,3 +86,25 @@ test('malformed payloads change nothing', () => {
   assert.ok(game.seats.every((s) => !s.taken));
   assert.equal(game.phase, 'idle');
 });
+
+test('every text of the page and the code has its translation in each language', async () => {
+  const { readFileSync } = await import('node:fs');
+  const { keysOf, LANGUAGES, pickLanguage } = await import('../../web/client/i18n.js');
+  const dir = new URL('../../web/client/', import.meta.url);
+  const used = new Set();
+  const html = readFileSync(new URL('index.html', dir), 'utf8').replaceAll('&amp;', '&');
+  for (const m of html.matchAll(/data-i18n(?:-placeholder|-label)?="([^"]+)"/g)) used.add(m[1]);
+  for (const file of ['app.js', 'game.js']) {
+    const code = readFileSync(new URL(file, dir), 'utf8');
+    for (const m of code.matchAll(/\bt\(\s*(['"])((?:(?!\1).)+)\1/g)) used.add(m[2]);
+    for (const m of code.matchAll(/\?\s*'([^']+)'\s*:\s*'([^']+)',\s*\{/g)) used.add(m[1]).add(m[2]);
+  }
+  for (const name of ['General', 'Action', 'Phrase', 'Music', 'Movies', 'TV Shows', 'Food & Drink', 'Black Team', 'Maroon Team'])
+    used.add(name);
+  for (const language of LANGUAGES.filter((l) => l !== 'en')) {
+    const keys = new Set(keysOf(language));
+    assert.deepEqual([...used].filter((k) => !keys.has(k)), [], `${language} lacks these`);
+    assert.deepEqual([...keys].filter((k) => !used.has(k)), [], `${language} has texts nobody uses`);
+  }
+  assert.deepEqual(['de-AT', 'pt-PT', 'ja', 'es-419'].map((l) => pickLanguage([l])), ['de', 'pt-BR', 'en', 'es']);
+});

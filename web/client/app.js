@@ -5,8 +5,9 @@ import { request, splitMessage, MAX_LINE, BOARD_SEATS } from './protocol.js';
 import { PALETTE, WIDTHS, writeColour } from './colours.js';
 import { Board, PenSender } from './board.js';
 import { Connection } from './connection.js';
-import { Game, CATEGORY_NAMES } from './game.js';
+import { Game, CATEGORY_NAMES, teamName } from './game.js';
 import { Sounds } from './sound.js';
+import { t, pickLanguage, setLanguage, translatePage } from './i18n.js';
 
 const $ = (id) => document.getElementById(id);
 const NAME_KEY = 'pictova.name';
@@ -62,7 +63,7 @@ const ui = {
   removed() {
     connection.stop();
     forgetSession();
-    showBanner('You were removed from the game.', { retry: true, giveUp: 'Back' });
+    showBanner(t('You were removed from the game.'), { retry: true, giveUp: t('Back') });
   },
   line: addLine,
   sound: (cue) => sounds.play(cue),
@@ -86,31 +87,31 @@ const connection = new Connection({
     // A new connection starts from nothing but the chat: the server sends the game again.
     game.reset();
     board.wipe();
-    if (!again) addLine('Loading Multi-player Game.. Please Wait.', '#acaa8a');
+    if (!again) addLine(t('Loading Multi-player Game.. Please Wait.'), '#acaa8a');
     queueRender();
   },
   onDrop() {
     if (game.removed) return;
     if (game.closedBy !== null) {
       forgetSession();
-      showBanner(game.closedBy ? `${game.closedBy} closed the game.` : 'The connection to the game was closed.', {
-        retry: true,
-        giveUp: 'Back',
-      });
+      const text = game.closedBy
+        ? t('{name} closed the game.', { name: game.closedBy })
+        : t('The connection to the game was closed.');
+      showBanner(text, { retry: true, giveUp: t('Back') });
       return;
     }
     if (!game.arrived && !token) {
-      showJoin('Could not join the game. Try again in a moment.');
+      showJoin(t('Could not join the game. Try again in a moment.'));
       return;
     }
     markAway();
     connection.reconnectLater();
   },
   onAttempt(attempt) {
-    showBanner(`Connection lost, reconnecting… (${attempt})`, { giveUp: 'Give Up' });
+    showBanner(t('Connection lost, reconnecting… ({n})', { n: attempt }), { giveUp: t('Give Up') });
   },
   onGaveUp() {
-    showBanner('The connection to the game was lost.', { retry: true, giveUp: 'Back' });
+    showBanner(t('The connection to the game was lost.'), { retry: true, giveUp: t('Back') });
   },
 });
 
@@ -166,7 +167,7 @@ async function showGameInfo() {
 
 // ---- the banner over the board ---------------------------------------------------------------
 
-function showBanner(text, { retry = false, giveUp = 'Give Up' } = {}) {
+function showBanner(text, { retry = false, giveUp = t('Give Up') } = {}) {
   $('join').hidden = true;
   $('game').hidden = false;
   $('banner-text').textContent = text;
@@ -256,7 +257,7 @@ function buildTools() {
     const choice = document.createElement('button');
     choice.type = 'button';
     choice.setAttribute('role', 'radio');
-    choice.setAttribute('aria-label', `Width ${width}`);
+    choice.setAttribute('aria-label', t('Width {n}', { n: width }));
     choice.dataset.width = String(width);
     const dot = document.createElement('span');
     dot.style.width = dot.style.height = `${Math.min(30, Math.max(2, width))}px`;
@@ -423,19 +424,21 @@ function render() {
   $('hint').textContent = game.hint || 'Pictova';
   $('word').textContent = game.isDrawer ? game.word : '';
   $('category').textContent =
-    game.phase === 'draw' || game.phase === 'pause' ? CATEGORY_NAMES[game.category] ?? '' : '';
-  $('play-to').textContent = game.running || game.phase === 'over' ? `Play to score: ${game.playTo}` : '';
-  $('turn-time').textContent = game.running || game.phase === 'over' ? `Time per turn: ${game.seconds}` : '';
+    game.phase === 'draw' || game.phase === 'pause' ? t(CATEGORY_NAMES[game.category] ?? '') : '';
+  $('play-to').textContent = game.running || game.phase === 'over' ? t('Play to score: {n}', { n: game.playTo }) : '';
+  $('turn-time').textContent = game.running || game.phase === 'over' ? t('Time per turn: {n}', { n: game.seconds }) : '';
   let turnText = '';
-  if (game.phase === 'pick') turnText = game.drawer === me ? 'Your turn to choose a category' : `${drawerName} is choosing a category`;
-  else if (game.phase === 'draw') turnText = game.drawer === me ? 'Your turn to draw' : `${drawerName}'s turn to draw.`;
+  if (game.phase === 'pick')
+    turnText = game.drawer === me ? t('Your turn to choose a category') : t('{name} is choosing a category', { name: drawerName });
+  else if (game.phase === 'draw')
+    turnText = game.drawer === me ? t('Your turn to draw') : t("{name}'s turn to draw.", { name: drawerName });
   $('turn').textContent = turnText;
 
   const picking = game.phase === 'pick' && game.drawer === me;
   $('categories').hidden = !picking;
   if (!picking) for (const b of document.querySelectorAll('#categories button')) b.removeAttribute('aria-pressed');
   $('winner').hidden = !game.winner;
-  $('winner-name').textContent = game.winner;
+  $('winner-name').textContent = teamName(game.winner);
 
   $('tools').hidden = !game.isDrawer;
   if (!game.isDrawer) closePopups();
@@ -504,11 +507,14 @@ function renderSeats() {
   $('watchers').replaceChildren(...watchers);
   const totals = $('team-totals');
   totals.hidden = !game.team;
-  if (game.team) totals.textContent = `Black Team ${game.seats[1].score} · Maroon Team ${game.seats[2].score}`;
+  if (game.team) totals.textContent = `${t('Black Team')} ${game.seats[1].score} · ${t('Maroon Team')} ${game.seats[2].score}`;
 }
 
 // ---- start -----------------------------------------------------------------------------------
 
+setLanguage(pickLanguage(navigator.languages ?? [navigator.language]));
+document.documentElement.lang = pickLanguage(navigator.languages ?? [navigator.language]);
+translatePage(document);
 document.addEventListener('keydown', () => sounds.unlock(), { once: true });
 buildTools();
 $('join-name').value = localStorage.getItem(NAME_KEY) ?? '';

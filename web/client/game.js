@@ -3,11 +3,18 @@
 
 import { BOARD_SEATS, SEATS, featureWords, fields, integer, seatIn, strokePoints, chatLine } from './protocol.js';
 import { readColour, STATUS, WATCH, ALERT } from './colours.js';
+import { t } from './i18n.js';
 
 export const CATEGORY_NAMES = ['General', 'Action', 'Phrase', 'Music', 'Movies', 'TV Shows', 'Food & Drink'];
 // The guesser's points a turn's category shows beside the score (the server gives 2 in all).
 const GUESSER_POINTS = ['+2', '+2', '+3', '+3', '+3', '+3', '+2'];
 export const PAUSE_SECONDS = 10;
+
+// The server names a team game's winner in English; the two team names read in the player's
+// language, a player's name as it is.
+export function teamName(name) {
+  return name === 'Black Team' || name === 'Maroon Team' ? t(name) : name;
+}
 
 function emptySeat() {
   return { name: '', taken: false, score: 0, watching: false };
@@ -103,7 +110,7 @@ Game.prototype.handlers = {
     this.ui.login(seat);
   },
   full() {
-    this.ui.refused('The game is full.');
+    this.ui.refused(t('The game is full.'));
   },
   features(payload) {
     const words = featureWords(payload);
@@ -124,8 +131,8 @@ Game.prototype.handlers = {
     const known = this.seats[seat].taken && this.seats[seat].name === name;
     this.seats[seat].name = name;
     this.seats[seat].taken = true;
-    if (!known) this.ui.line(me ? 'You are Connected.' : `${name} is Connected.`, STATUS);
-    if (seat > BOARD_SEATS && !known) this.ui.line(me ? 'You are spying.' : `${name} is spying.`, STATUS);
+    if (!known) this.ui.line(me ? t('You are Connected.') : t('{name} is Connected.', { name }), STATUS);
+    if (seat > BOARD_SEATS && !known) this.ui.line(me ? t('You are spying.') : t('{name} is spying.', { name }), STATUS);
     if (!known) this.ui.sound('entered');
     if (me && !this.arrived) {
       this.arrived = true;
@@ -137,7 +144,7 @@ Game.prototype.handlers = {
     const seat = seatIn(seatText);
     if (seat === null || seat === this.mySeat) return;
     const shown = this.seats[seat];
-    if (shown.taken) this.ui.line(seat > BOARD_SEATS ? `${name} has left.` : `${shown.name} disconnected.`, STATUS);
+    if (shown.taken) this.ui.line(seat > BOARD_SEATS ? t('{name} has left.', { name }) : t('{name} disconnected.', { name: shown.name }), STATUS);
     this.seats[seat] = { ...emptySeat(), score: shown.score };
   },
   removed(payload) {
@@ -149,7 +156,7 @@ Game.prototype.handlers = {
       this.ui.removed();
       return;
     }
-    this.ui.line(`${name} was removed from the game.`, STATUS);
+    this.ui.line(t('{name} was removed from the game.', { name }), STATUS);
     const score = this.team ? this.seats[seat].score : 0;
     this.seats[seat] = { ...emptySeat(), score };
   },
@@ -161,14 +168,14 @@ Game.prototype.handlers = {
     const seat = seatIn(seatText, 1, BOARD_SEATS);
     if (seat === null) return;
     const watching = flag === '1';
-    this.ui.line(`${this.seatName(seat)}${watching ? ' is just watching' : ' now playing again'}`, WATCH);
+    this.ui.line(t(watching ? '{name} is just watching' : '{name} now playing again', { name: this.seatName(seat) }), WATCH);
     this.seats[seat].watching = watching;
   },
   startgame(payload) {
     const [starterText, team, playTo, seconds] = fields(payload, 4);
     const starter = seatIn(starterText);
     const name = starter === null ? '' : this.seatName(starter);
-    if (this.running && this.phase !== 'over') this.ui.line(`${name} started a new game.`, WATCH);
+    if (this.running && this.phase !== 'over') this.ui.line(t('{name} started a new game.', { name }), WATCH);
     for (let seat = 1; seat <= BOARD_SEATS; seat++) {
       this.seats[seat].score = 0;
       this.seats[seat].watching = false;
@@ -180,7 +187,7 @@ Game.prototype.handlers = {
     this.winner = '';
     this.points = null;
     this.phase = 'idle';
-    this.ui.line(`${name} has ${this.team ? 'started a TEAM game.' : 'started a game.'}`, WATCH);
+    this.ui.line(t(this.team ? '{name} has started a TEAM game.' : '{name} has started a game.', { name }), WATCH);
   },
   teamgame() {
     this.team = true;
@@ -235,13 +242,13 @@ Game.prototype.handlers = {
     if (seat === null) return;
     this.ui.sound('pass');
     this.setScore(seat, score);
-    this.ui.line(`${this.seatName(seat)} has bought a different phrase for one point.`, STATUS);
+    this.ui.line(t('{name} has bought a different phrase for one point.', { name: this.seatName(seat) }), STATUS);
   },
   updateanswer(payload) {
     const [flag, text] = fields(payload, 2);
     if (flag === 'true') {
       this.ui.sound('noanswer');
-      this.ui.line('No one guessed!', STATUS);
+      this.ui.line(t('No one guessed!'), STATUS);
       this.endTurn();
       this.startPause();
     }
@@ -250,12 +257,12 @@ Game.prototype.handlers = {
   guessed(payload) {
     const [seatText, guess] = fields(payload, 2);
     const seat = seatIn(seatText);
-    if (seat !== null) this.guesses.push(`${this.seatName(seat)} guessed: ${guess}`);
+    if (seat !== null) this.guesses.push(t('{name} guessed: {guess}', { name: this.seatName(seat), guess }));
   },
   myguessed(payload) {
     const [seatText, guess] = fields(payload, 2);
     const seat = seatIn(seatText);
-    if (seat !== null) this.guesses.push(`${this.seatName(seat)} answered: ${guess}`);
+    if (seat !== null) this.guesses.push(t('{name} answered: {guess}', { name: this.seatName(seat), guess }));
   },
   teamscore(payload) {
     payload.split('+').slice(0, BOARD_SEATS).forEach((score, i) => this.setScore(i + 1, score));
@@ -269,7 +276,7 @@ Game.prototype.handlers = {
     this.endTurn();
     this.setScore(guesser, guesserScore);
     this.setScore(drawer, drawerScore);
-    this.ui.line(`${this.seatName(guesser)} has guessed the answer!`, STATUS);
+    this.ui.line(t('{name} has guessed the answer!', { name: this.seatName(guesser) }), STATUS);
     if (guesser === this.mySeat || drawer === this.mySeat) this.ui.sound('correct');
     if (this.points) this.points = { ...this.points, guesser, shown: true };
     this.hint = phrase;
@@ -283,7 +290,7 @@ Game.prototype.handlers = {
   },
   winner(payload) {
     this.ui.sound('gameover');
-    this.ui.line(`${payload} has Won the Game!`, STATUS);
+    this.ui.line(t('{name} has Won the Game!', { name: teamName(payload) }), STATUS);
     this.winner = payload;
     this.phase = 'over';
     this.running = false;
@@ -295,10 +302,10 @@ Game.prototype.handlers = {
     this.startPause(integer(secondsText) ?? PAUSE_SECONDS);
   },
   havewrongversion(payload) {
-    this.ui.line(`${payload} has a different version of the game then you.`, ALERT);
+    this.ui.line(t('{name} has a different version of the game then you.', { name: payload }), ALERT);
   },
   wrongversion() {
-    this.ui.line('You have a different version of the game then the host.', ALERT);
+    this.ui.line(t('You have a different version of the game then the host.'), ALERT);
   },
   chat(payload) {
     this.chatLine(payload);
