@@ -338,7 +338,7 @@ canvas.addEventListener('pointermove', (event) => {
     if (lastPoint && point[0] === lastPoint[0] && point[1] === lastPoint[1]) continue;
     lastPoint = point;
     board.extend(brush.colour, brush.width, [point]);
-    pen.move(point);
+    pen.move(point, move.timeStamp);
   }
 });
 for (const end of ['pointerup', 'pointercancel', 'lostpointercapture']) {

@@ -157,14 +157,17 @@ export class PenSender {
     this.send('start', [point]);
   }
 
-  move(point) {
+  // `at` is when the move happened (the event's time stamp): browsers hand moves over once a
+  // frame, so the oldest may already have waited its 16 ms when it arrives.
+  move(point, at = this.now()) {
     if (!this.down) return;
     if (this.pending.length === 0) {
-      this.oldest = this.now();
-      this.timer = this.schedule(() => this.flush(), 16);
+      this.oldest = at;
+      const wait = Math.max(0, 16 - (this.now() - at));
+      this.timer = this.schedule(() => this.flush(), wait);
     }
     this.pending.push(point);
-    if (this.pending.length >= 11) this.flush();
+    if (this.pending.length >= 11 || this.now() - this.oldest >= 16) this.flush();
   }
 
   release() {
