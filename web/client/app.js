@@ -516,6 +516,8 @@ setLanguage(pickLanguage(navigator.languages ?? [navigator.language]));
 document.documentElement.lang = pickLanguage(navigator.languages ?? [navigator.language]);
 translatePage(document);
 document.addEventListener('keydown', () => sounds.unlock(), { once: true });
+document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && connection.wakeUp());
+window.addEventListener('online', () => connection.wakeUp());
 buildTools();
 $('join-name').value = localStorage.getItem(NAME_KEY) ?? '';
 const session = loadSession();

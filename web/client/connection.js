@@ -50,7 +50,18 @@ export class Connection {
     const delay = BACKOFF_MS[Math.min(this.attempt, BACKOFF_MS.length - 1)];
     this.attempt += 1;
     this.handlers.onAttempt(this.attempt);
-    this.retry = setTimeout(() => this.open(), delay);
+    this.retry = setTimeout(() => {
+      this.retry = null;
+      this.open();
+    }, delay);
+  }
+
+  // A phone woke up or the network came back: try at once rather than at the next step.
+  wakeUp() {
+    if (this.stopped || this.socket || this.retry === null) return;
+    clearTimeout(this.retry);
+    this.retry = null;
+    this.open();
   }
 
   joined() {
