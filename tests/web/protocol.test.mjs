@@ -88,13 +88,13 @@ test('malformed payloads change nothing', () => {
 });
 
 test('every text of the page and the code has its translation in each language', async () => {
-  const { readFileSync } = await import('node:fs');
+  const { readFileSync, readdirSync } = await import('node:fs');
   const { keysOf, LANGUAGES, pickLanguage } = await import('../../web/client/i18n.js');
   const dir = new URL('../../web/client/', import.meta.url);
   const used = new Set();
   const html = readFileSync(new URL('index.html', dir), 'utf8').replaceAll('&amp;', '&');
   for (const m of html.matchAll(/data-i18n(?:-placeholder|-label)?="([^"]+)"/g)) used.add(m[1]);
-  for (const file of ['app.js', 'game.js']) {
+  for (const file of readdirSync(dir).filter((f) => f.endsWith('.js') && f !== 'i18n.js')) {
     const code = readFileSync(new URL(file, dir), 'utf8');
     for (const m of code.matchAll(/\bt\(\s*(['"])((?:(?!\1).)+)\1/g)) used.add(m[2]);
     for (const m of code.matchAll(/\?\s*'([^']+)'\s*:\s*'([^']+)',\s*\{/g)) used.add(m[1]).add(m[2]);

@@ -1,18 +1,20 @@
 // The browser client: joins the game on this page's server over a WebSocket, shows the game and
 // sends what the player does. Every text a peer sends is shown as plain text.
 
-import { request, splitMessage, MAX_LINE, BOARD_SEATS } from './protocol.js';
+import { request, splitMessage, MAX_LINE } from './protocol.js';
 import { PALETTE, WIDTHS, writeColour } from './colours.js';
 import { Board, PenSender } from './board.js';
 import { Connection } from './connection.js';
 import { Game, CATEGORY_NAMES, teamName } from './game.js';
 import { Sounds } from './sound.js';
 import { t, pickLanguage, setLanguage, translatePage } from './i18n.js';
+import { addLine } from './chatlog.js';
+import { Countdown } from './countdown.js';
+import { renderList, renderSeats } from './seatsview.js';
 
 const $ = (id) => document.getElementById(id);
 const NAME_KEY = 'pictova.name';
 const SESSION_KEY = 'pictova.session';
-const MAX_CHAT_LINES = 500;
 
 const board = new Board($('board'));
 const sounds = new Sounds();
@@ -20,8 +22,7 @@ const brush = { colour: '#000000', width: 3 };
 let playerName = '';
 let token = '';
 let renderQueued = false;
-let countdownTimer = null;
-const countdown = { phase: 0, seconds: 0, shown: false };
+const countdown = new Countdown($('timer-text'), $('timer-bar'));
 const turn = { passUsed: false, pressed: false };
 
 function loadSession() {
@@ -65,10 +66,10 @@ const ui = {
     forgetSession();
     showBanner(t('You were removed from the game.'), { retry: true, giveUp: t('Back') });
   },
-  line: addLine,
+  line: (text, colour, boldHead) => addLine($('chat-log'), text, colour, boldHead),
   sound: (cue) => sounds.play(cue),
   changed: queueRender,
-  countdown: startCountdown,
+  countdown: (phase, seconds) => countdown.start(phase, seconds),
   turnStarted() {
     brush.colour = '#000000';
     brush.width = 3;
@@ -87,7 +88,7 @@ const connection = new Connection({
     // A new connection starts from nothing but the chat: the server sends the game again.
     game.reset();
     board.wipe();
-    if (!again) addLine(t('Loading Multi-player Game.. Please Wait.'), '#acaa8a');
+    if (!again) ui.line(t('Loading Multi-player Game.. Please Wait.'), '#acaa8a');
     queueRender();
   },
   onDrop() {
@@ -195,24 +196,6 @@ function markAway() {
 }
 
 // ---- the chat log ----------------------------------------------------------------------------
-
-function addLine(text, colour, boldHead = true) {
-  const log = $('chat-log');
-  const atEnd = log.scrollTop + log.clientHeight >= log.scrollHeight - 4;
-  const line = document.createElement('p');
-  line.style.color = colour;
-  const colon = text.indexOf(':');
-  if (boldHead && colon >= 0) {
-    const head = document.createElement('b');
-    head.textContent = text.slice(0, colon + 1);
-    line.append(head, text.slice(colon + 1));
-  } else {
-    line.textContent = text;
-  }
-  log.append(line);
-  while (log.childElementCount > MAX_CHAT_LINES) log.firstElementChild.remove();
-  if (atEnd) log.scrollTop = log.scrollHeight;
-}
 
 $('chat-form').addEventListener('submit', (event) => {
   event.preventDefault();
@@ -360,30 +343,6 @@ function fitBoard() {
 }
 new ResizeObserver(fitBoard).observe($('board-area'));
 
-// ---- the countdown ---------------------------------------------------------------------------
-
-function startCountdown(phase, seconds) {
-  clearInterval(countdownTimer);
-  countdown.phase = phase;
-  countdown.seconds = seconds;
-  countdown.shown = true;
-  showCountdown();
-  countdownTimer = setInterval(() => {
-    countdown.seconds -= 1;
-    if (countdown.seconds < 0) clearInterval(countdownTimer);
-    showCountdown();
-  }, 1000);
-}
-
-function showCountdown() {
-  const left = Math.max(0, countdown.seconds);
-  $('timer-text').textContent = countdown.shown
-    ? `${Math.floor(left / 60)}:${String(left % 60).padStart(2, '0')}`
-    : '0';
-  const fraction = countdown.phase === 0 ? left / 10 : Math.min(100, left) / 100;
-  $('timer-bar').style.width = `${Math.max(0, Math.min(1, fraction)) * 100}%`;
-}
-
 // ---- the start of a game ---------------------------------------------------------------------
 
 $('start').addEventListener('click', () => {
@@ -454,60 +413,11 @@ function render() {
   const guessForm = $('guess-form');
   if (guessForm.hidden === guessing) guessForm.hidden = !guessing;
   renderList($('guesses'), game.guesses);
-  renderSeats();
+  renderSeats(game, { seats: $('seats'), watchers: $('watchers'), totals: $('team-totals') });
 
   $('start').hidden = !game.isGameMaster;
   $('watch-label').hidden = !game.isPlayerSeat || game.team;
   $('watch').checked = game.isPlayerSeat && game.seats[me].watching;
-}
-
-function renderList(list, lines) {
-  if (list.childElementCount === lines.length) return;
-  list.replaceChildren(
-    ...lines.map((text) => {
-      const item = document.createElement('li');
-      item.textContent = text;
-      return item;
-    }),
-  );
-  list.scrollTop = list.scrollHeight;
-}
-
-function renderSeats() {
-  const items = [];
-  const points = game.points && game.points.shown ? game.points : null;
-  for (let seat = 1; seat <= BOARD_SEATS; seat++) {
-    const shown = game.seats[seat];
-    if (!shown.taken) continue;
-    const item = document.createElement('li');
-    if (seat === game.drawer && game.drawer !== 0) item.classList.add('drawer');
-    if (game.team && seat % 2 === 1) item.classList.add('black-team');
-    const name = document.createElement('span');
-    name.className = 'name';
-    name.textContent = shown.name + (shown.watching ? ' 👀' : '');
-    const score = document.createElement('span');
-    score.textContent = String(shown.score);
-    if (points && (seat === points.drawer || seat === points.guesser)) {
-      const extra = document.createElement('span');
-      extra.className = 'points';
-      extra.textContent = seat === points.guesser ? points.guesserText : '+1';
-      score.append(extra);
-    }
-    item.append(name, score);
-    items.push(item);
-  }
-  $('seats').replaceChildren(...items);
-  const watchers = [];
-  for (let seat = BOARD_SEATS + 1; seat < game.seats.length; seat++) {
-    if (!game.seats[seat].taken) continue;
-    const item = document.createElement('li');
-    item.textContent = `👁 ${game.seats[seat].name}`;
-    watchers.push(item);
-  }
-  $('watchers').replaceChildren(...watchers);
-  const totals = $('team-totals');
-  totals.hidden = !game.team;
-  if (game.team) totals.textContent = `${t('Black Team')} ${game.seats[1].score} · ${t('Maroon Team')} ${game.seats[2].score}`;
 }
 
 // ---- start -----------------------------------------------------------------------------------
