@@ -1,0 +1,58 @@
+#include "invite/view/invitepanel.h"
+
+#include "invite/qrimage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pictova {
+
+InvitePanel::InvitePanel(QWidget* parent)
+    : QWidget(parent), m_text(new QLabel(this)), m_code(new QLabel(this)), m_copy(new QPushButton(this))
+{
+    m_text->setObjectName(QStringLiteral("inviteLink"));
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_text->setTextFormat(Qt::PlainText);
+    m_copy->setObjectName(QStringLiteral("copyInviteLink"));
+    m_copy->setText(tr("Copy"));
+    m_code->setObjectName(QStringLiteral("inviteCode"));
+    m_code->setAlignment(Qt::AlignCenter);
+    auto* linkRow = new QHBoxLayout;
+    linkRow->addWidget(m_text, 1);
+    linkRow->addWidget(m_copy);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(linkRow);
+    layout->addWidget(m_code, 0, Qt::AlignHCenter);
+    connect(m_copy, &QPushButton::clicked, this, &InvitePanel::copyLink);
+    setLink({});
+}
+
+void InvitePanel::setLink(const QString& link)
+{
+    m_link = link;
+    m_copy->setEnabled(!link.isEmpty());
+    if (link.isEmpty()) {
+        m_text->setText(tr("This game takes no players from a browser."));
+        m_code->clear();
+        m_code->hide();
+        return;
+    }
+    m_text->setText(link);
+    // Large enough for a phone to read off a laptop's screen at arm's length.
+    m_code->setPixmap(QPixmap::fromImage(qrImage(link, 5)));
+    m_code->show();
+}
+
+void InvitePanel::copyLink()
+{
+    if (!m_link.isEmpty())
+        QApplication::clipboard()->setText(m_link);
+}
+
+} // namespace pictova
