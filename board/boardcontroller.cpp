@@ -27,6 +27,7 @@ BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, Bo
     m_ageTimer.setSingleShot(true);
     m_ageTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_ageTimer, &QTimer::timeout, this, &BoardController::sendIfDue);
+    canvas->setRedraw([this](drawing::DrawingSurface& surface) { return redrawDisplay(surface); });
 }
 
 void BoardController::setManualClock(std::function<qint64()> nowMs)
@@ -197,6 +198,7 @@ void BoardController::clearClick()
         return;
     m_canvas->clearBoard();
     m_drawing.wipe(myseat());
+    cleared();
     refreshUndo();
     if (loggedin())
         send(toserver::clearmain(myseat()));
@@ -207,6 +209,7 @@ void BoardController::startTurn()
     m_canvas->clearBoard();
     m_toolbar->resetBrush();
     m_drawing.clear();
+    cleared();
     refreshUndo();
 }
 
@@ -251,6 +254,27 @@ std::optional<int> BoardController::undone(const QString& payload)
     if (ours)
         refreshUndo();
     return undone->stroke;
+}
+
+bool BoardController::redrawDisplay(drawing::DrawingSurface& surface) const
+{
+    if (m_drawing.cutShort())
+        return false;
+    surface.moveTo(m_drawing.startPosition().x(), m_drawing.startPosition().y());
+    // As the board drew them: the received strokes of our own seat (a catch-up) were not.
+    m_drawing.replay(surface, mayDraw() ? std::nullopt : std::optional<qint32>(myseat()));
+    // The points of a stroke still waiting to go out are on the board too.
+    if (!m_batchPoints.isEmpty()) {
+        surface.setPen(m_canvas->backupSurface().pen());
+        surface.lineThrough(m_batchPoints);
+    }
+    return true;
+}
+
+void BoardController::cleared()
+{
+    // A batch before any press draws on from where the pen was.
+    m_drawing.setStartPosition(m_canvas->backupSurface().position());
 }
 
 void BoardController::redraw(std::optional<qint32> skipped)
@@ -299,6 +323,7 @@ void BoardController::clearmain(const QString& payload)
         return;
     m_canvas->clearBoard();
     m_drawing.wipe(wipe.seat);
+    cleared();
 }
 
 } // namespace pictova

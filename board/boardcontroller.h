@@ -94,6 +94,8 @@ private:
     void received(const QString& name, const QString& payload);
     void sent(const QByteArray& message, drawing::Mark mark);
     void redraw(std::optional<qint32> skipped);
+    void cleared();
+    bool redrawDisplay(drawing::DrawingSurface& surface) const;
     void armAgeTimer(qint64 waitMs);
 
     BoardCanvas* m_canvas;

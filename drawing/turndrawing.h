@@ -70,6 +70,7 @@ public:
     // A mark was left out since the last wipe (a whole turn: since it began).
     bool cutShort() const { return m_overflowed; }
     QPoint startPosition() const { return m_startPosition; }
+    void setStartPosition(QPoint position) { m_startPosition = position; }
 
     // Draws the marks in order, but those of seat `skipped`.
     void replay(DrawingSurface& surface, std::optional<qint32> skipped = std::nullopt) const;
