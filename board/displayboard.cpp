@@ -28,7 +28,9 @@ double strokeArea(const Pen& pen, QPoint start, const QList<parse::Point>& point
     return area;
 }
 
-// The display's picture as a drawing surface: the board's strokes drawn at its scale.
+// The display's picture as a drawing surface: the board's strokes drawn at its scale. A stroke
+// arrives as a press and its batches; lines that carry on from the last with the same pen are
+// drawn as one, which is several times quicker than a call for each.
 class ScaledSurface : public drawing::DrawingSurface
 {
 public:
@@ -36,24 +38,52 @@ public:
         : m_image(image), m_boardSize(boardSize), m_scale(scale)
     {
     }
-    void setPen(const Pen& pen) override { m_pen = pen; }
-    void moveTo(qint32 x, qint32 y) override { m_position = QPoint(x, y); }
+    ~ScaledSurface() override { flush(); }
+
+    void setPen(const Pen& pen) override
+    {
+        if (pen != m_pen)
+            flush();
+        m_pen = pen;
+    }
+    void moveTo(qint32 x, qint32 y) override
+    {
+        if (QPoint(x, y) != m_position)
+            flush();
+        m_position = QPoint(x, y);
+    }
     void lineTo(qint32 x, qint32 y) override { lineThrough({parse::Point{x, y}}); }
     void lineThrough(const QList<parse::Point>& points) override
     {
         if (points.isEmpty())
             return;
-        drawStroke(m_image, m_pen, m_position, points, m_boardSize, m_scale);
+        if (m_run.isEmpty())
+            m_runStart = m_position;
+        m_run.append(points);
         m_position = QPoint(points.last().x, points.last().y);
     }
-    void clear() override { m_image.fill(Qt::white); }
+    void clear() override
+    {
+        m_run.clear();
+        m_image.fill(Qt::white);
+    }
 
 private:
+    void flush()
+    {
+        if (m_run.isEmpty())
+            return;
+        drawStroke(m_image, m_pen, m_runStart, m_run, m_boardSize, m_scale);
+        m_run.clear();
+    }
+
     QImage& m_image;
     QSize m_boardSize;
     double m_scale;
     Pen m_pen;
     QPoint m_position;
+    QPoint m_runStart;
+    QList<parse::Point> m_run;
 };
 
 } // namespace
@@ -74,8 +104,12 @@ void DisplayBoard::setScale(double scale, const QImage& board)
                      static_cast<int>(std::ceil(m_boardSize.height() * scale)));
     m_image = QImage(size, QImage::Format_RGB32);
     m_image.fill(Qt::white);
-    ScaledSurface surface(m_image, m_boardSize, m_scale);
-    if (!m_overflowed && m_redraw && m_redraw(surface))
+    bool redrawn = false;
+    if (!m_overflowed && m_redraw) {
+        ScaledSurface surface(m_image, m_boardSize, m_scale);
+        redrawn = m_redraw(surface);
+    }
+    if (redrawn)
         return;
     // Only the board bitmap knows the whole picture: shown blocky rather than wrong.
     m_image = board.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
