@@ -48,7 +48,7 @@ QString AlbumGame::heading() const
            (turnsSeen == 1 ? QStringLiteral(" · 1 turn") : QStringLiteral(" · %1 turns").arg(turnsSeen));
 }
 
-void Album::add(const TurnEnd& end, qint64 gameMs, const QImage& board, const StrokeRecord& strokes)
+void Album::add(const TurnEnd& end, qint64 gameMs, const QImage& board, const drawing::TurnDrawing& strokes)
 {
     AlbumEntry entry;
     AlbumGame& running = m_games.back();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "album/strokerecord.h"
 #include "client/model/turnend.h"
+#include "drawing/turndrawing.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -21,10 +21,10 @@ struct AlbumEntry
     qint64 gameMs = 0; // time into the game
     QByteArray boardPng;
     QImage thumbnail;
-    QByteArray packedStrokes; // StrokeRecord::packed(); empty once given up to the budget
+    QByteArray packedStrokes; // TurnDrawing::packed(); empty once given up to the budget
 
     QImage board() const;
-    StrokeRecord strokes() const { return StrokeRecord::fromPacked(packedStrokes); }
+    drawing::TurnDrawing strokes() const { return drawing::TurnDrawing::fromPacked(packedStrokes); }
     bool hasReplay() const { return !packedStrokes.isEmpty(); }
     // "Bob guessed it at 3:05", "No one guessed (3:05)", "Passed at 3:05".
     QString outcome() const;
@@ -64,7 +64,7 @@ public:
     void setBudgets(qsizetype strokes, qsizetype boards);
 
     // Keeps the board (as PNG, with a thumbnail) and the strokes of a settled phrase.
-    void add(const TurnEnd& end, qint64 gameMs, const QImage& board, const StrokeRecord& strokes);
+    void add(const TurnEnd& end, qint64 gameMs, const QImage& board, const drawing::TurnDrawing& strokes);
     void clear();
     // Another game begins: its turns go under a heading of their own (a game with no turn yet
     // simply carries on as the new one).

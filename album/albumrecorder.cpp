@@ -3,22 +3,23 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
-#include "messaging/integer.h"
 #include "messaging/wire.h"
 
 namespace pictova {
 
 namespace {
 
-std::optional<StrokeKind> strokeKindOf(const QString& command)
+QString nameOf(StrokeKind kind)
 {
-    if (command == cmd::moveit)
-        return StrokeKind::Move;
-    if (command == cmd::draw)
-        return StrokeKind::Draw;
-    if (command == cmd::clearmain)
-        return StrokeKind::Clear;
-    return std::nullopt;
+    switch (kind) {
+    case StrokeKind::Move:
+        return cmd::moveit;
+    case StrokeKind::Draw:
+        return cmd::draw;
+    case StrokeKind::Clear:
+        break;
+    }
+    return cmd::clearmain;
 }
 
 } // namespace
@@ -91,16 +92,17 @@ void AlbumRecorder::turnStarted()
 
 void AlbumRecorder::strokeReceived(StrokeKind kind, const QString& payload)
 {
-    // The board leaves this copy's own strokes alone when the server sends them back (a catch-up
-    // after getting back in); a sender that is not a number is dropped by the board as well.
-    const QString seat = payload.section(QLatin1Char('+'), 0, 0);
     try {
-        if (parseInteger(seat) == m_session.model().mySeat())
+        drawing::Mark mark = drawing::decodeMark(nameOf(kind), payload).mark;
+        // The board leaves this copy's own strokes alone when the server sends them back (a
+        // catch-up after getting back in).
+        if (mark.seat == m_session.model().mySeat())
             return;
+        mark.atMs = now() - m_turnStartMs;
+        m_record.append(std::move(mark));
     } catch (const PictovaError&) {
-        return;
+        // The board drew nothing of it either.
     }
-    m_record.append(now() - m_turnStartMs, kind, payload);
 }
 
 void AlbumRecorder::messageSent(const QByteArray& bytes)
@@ -111,39 +113,35 @@ void AlbumRecorder::messageSent(const QByteArray& bytes)
     const qsizetype plus = entry.indexOf(QLatin1Char('+'));
     if (plus < 0)
         return;
+    const QString name = entry.left(plus);
     // A server that names no stroke took the last one back as the drawer's board did at once.
-    if (entry.left(plus) == cmd::undo && !m_session.serverFeatures().contains(feature::undone))
+    if (name == cmd::undo && !m_session.serverFeatures().contains(feature::undone)) {
         strokeTakenBack(kLastStroke, m_session.model().mySeat());
-    else if (const std::optional<StrokeKind> kind = strokeKindOf(entry.left(plus)))
-        m_record.append(now() - m_turnStartMs, *kind, entry.mid(plus + 1));
+        return;
+    }
+    if (name != cmd::moveit && name != cmd::draw && name != cmd::clearmain)
+        return;
+    try {
+        strokeSent(drawing::decodeMark(name, entry.mid(plus + 1)).mark);
+    } catch (const PictovaError&) {
+    }
 }
 
-void AlbumRecorder::strokeTakenBack(int number, int seat)
+void AlbumRecorder::strokeSent(const drawing::Mark& mark)
 {
-    // A stroke is a stroke start and the batches after it.
-    QList<StrokeMessage> sinceWipe;
-    StrokeRecord::Reader reader(m_record);
-    while (const std::optional<StrokeMessage> message = reader.next()) {
-        if (message->kind == StrokeKind::Clear)
-            sinceWipe.clear();
-        else
-            sinceWipe.append(*message);
-    }
-    qsizetype first = -1;
-    int starts = 0;
-    for (qsizetype i = 0; i < sinceWipe.size() && (first < 0 || number == kLastStroke); ++i)
-        if (sinceWipe[i].kind == StrokeKind::Move && (starts++ == number || number == kLastStroke))
-            first = i;
-    if (first < 0)
-        return;
-    qsizetype end = first + 1;
-    while (end < sinceWipe.size() && sinceWipe[end].kind != StrokeKind::Move)
-        ++end;
-    sinceWipe.remove(first, end - first);
+    drawing::Mark kept = mark;
+    kept.atMs = now() - m_turnStartMs;
+    m_record.append(std::move(kept));
+}
+
+void AlbumRecorder::strokeTakenBack(int number, int)
+{
+    // The record goes on as a first-version board saw it: a wipe and the strokes that remain.
     const qint64 at = now() - m_turnStartMs;
-    m_record.append(at, StrokeKind::Clear, QString::number(seat));
-    for (const StrokeMessage& message : sinceWipe)
-        m_record.append(at, message.kind, message.payload);
+    if (number == kLastStroke)
+        m_record.takeBackLast(at);
+    else
+        m_record.takeBack(number, at);
 }
 
 void AlbumRecorder::turnEnded(const TurnEnd& end)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "album/album.h"
-#include "album/strokerecord.h"
+#include "drawing/turndrawing.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -12,6 +12,9 @@
 namespace pictova {
 
 class ClientSession;
+
+// The three messages that change a board, as the window hands them over.
+enum class StrokeKind : quint8 { Move, Draw, Clear };
 
 // Keeps every settled phrase of the game in the album. It follows the board as the board follows
 // the messages: a turn start wipes the record as it wipes the board, received strokes of other
@@ -31,8 +34,11 @@ public:
 
     // A stroke message from the server, as the board gets it.
     void strokeReceived(StrokeKind kind, const QString& payload);
-    // A complete framed message this copy sends; only the stroke messages are kept.
+    // A complete framed message this copy sends: an undo a server takes back without naming the
+    // stroke, and the stroke messages of a board that does not hand over its marks (strokeSent).
     void messageSent(const QByteArray& bytes);
+    // A stroke of this copy's drawer as the board sent it.
+    void strokeSent(const drawing::Mark& mark);
     // Another game in the same run: its turns go under a heading of their own.
     void startAfresh();
     // The board took back stroke `number` (counted from 0 since the last wipe) of the drawer at
@@ -41,7 +47,7 @@ public:
     void strokeTakenBack(int number, int seat);
     static constexpr int kLastStroke = -1;
 
-    const StrokeRecord& currentRecord() const { return m_record; }
+    const drawing::TurnDrawing& currentRecord() const { return m_record; }
 
 private:
     qint64 now() const;
@@ -55,7 +61,7 @@ private:
     std::function<QPoint()> m_penPosition;
     std::function<qint64()> m_clock;
     QElapsedTimer m_steady;
-    StrokeRecord m_record;
+    drawing::TurnDrawing m_record{drawing::TurnDrawing::Keeping::WholeTurn};
     qint64 m_turnStartMs = 0;
     // Unknown to a newcomer until its first turn start.
     std::optional<qint64> m_gameStartMs;

@@ -1,22 +1,19 @@
 #include "album/replaytimeline.h"
 
-#include "album/strokeplayback.h"
-
 #include <algorithm>
 
 namespace pictova {
 
-ReplayTimeline::ReplayTimeline(const StrokeRecord& record, QSize boardSize)
-    : m_record(record), m_reader(m_record), m_image(boardSize, QImage::Format_RGB32),
+ReplayTimeline::ReplayTimeline(const drawing::TurnDrawing& record, QSize boardSize)
+    : m_record(record), m_image(boardSize, QImage::Format_RGB32),
       m_surface(std::make_unique<Surface>(m_image))
 {
     // One pass over the times alone gives the length. The replay starts with the first stroke,
     // however long the drawer took to begin.
-    StrokeRecord::Reader times(m_record);
     std::optional<qint64> last;
-    while (const std::optional<StrokeMessage> message = times.next()) {
-        m_lengthMs += std::clamp<qint64>(message->atMs - last.value_or(message->atMs), 0, kLongestPauseMs);
-        last = message->atMs;
+    for (const drawing::Mark& mark : m_record.marks()) {
+        m_lengthMs += std::clamp<qint64>(mark.atMs - last.value_or(mark.atMs), 0, kLongestPauseMs);
+        last = mark.atMs;
     }
     restart();
 }
@@ -24,9 +21,11 @@ ReplayTimeline::ReplayTimeline(const StrokeRecord& record, QSize boardSize)
 void ReplayTimeline::readNext()
 {
     const bool first = !m_started;
-    m_next = m_reader.next();
-    if (!m_next)
+    if (m_read >= m_record.size()) {
+        m_next.reset();
         return;
+    }
+    m_next = m_record.marks()[m_read++];
     m_started = true;
     if (first)
         m_lastRawAtMs = m_next->atMs;
@@ -38,7 +37,7 @@ void ReplayTimeline::restart()
 {
     m_image.fill(Qt::white);
     m_surface->moveTo(m_record.startPosition().x(), m_record.startPosition().y());
-    m_reader.rewind();
+    m_read = 0;
     m_nextAtMs = 0;
     m_lastRawAtMs = 0;
     m_started = false;
@@ -71,7 +70,7 @@ bool ReplayTimeline::drawUpTo(qint64 positionMs, bool budgeted)
             positionMs = m_nextAtMs;
             break;
         }
-        playStrokeMessage(*m_surface, *m_next);
+        drawing::play(*m_surface, *m_next);
         drawn = true;
         readNext();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "album/strokerecord.h"
 #include "board/surface.h"
+#include "drawing/turndrawing.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -21,7 +21,7 @@ public:
     // plays as at most this long.
     static constexpr qint64 kLongestPauseMs = 3000;
 
-    ReplayTimeline(const StrokeRecord& record, QSize boardSize);
+    ReplayTimeline(const drawing::TurnDrawing& record, QSize boardSize);
 
     const QImage& image() const { return m_image; }
     // Where the replay stands and how long it lasts, in the replay's own time.
@@ -53,11 +53,11 @@ private:
     qint64 workNow() const;
     void readNext();
 
-    StrokeRecord m_record;
-    StrokeRecord::Reader m_reader;
+    drawing::TurnDrawing m_record;
+    qsizetype m_read = 0; // marks read so far
     QImage m_image;
     std::unique_ptr<Surface> m_surface;
-    std::optional<StrokeMessage> m_next;
+    std::optional<drawing::Mark> m_next;
     qint64 m_nextAtMs = 0;    // the next message's place in the replay's time
     qint64 m_lastRawAtMs = 0; // the last message's arrival time
     bool m_started = false;   // the first message has been read

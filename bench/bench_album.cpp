@@ -25,40 +25,45 @@ namespace {
 
 const QSize kBoard(533, 369);
 
-// Thirty strokes of ten points each, as a drawer makes them, with the board they make.
-StrokeRecord plainRecord(QRandomGenerator& random)
+bool append(drawing::TurnDrawing& record, qint64 atMs, const QString& name, const QString& payload)
 {
-    StrokeRecord record;
+    drawing::Mark mark = drawing::decodeMark(name, payload).mark;
+    mark.atMs = atMs;
+    return record.append(std::move(mark));
+}
+
+// Thirty strokes of ten points each, as a drawer makes them, with the board they make.
+drawing::TurnDrawing plainRecord(QRandomGenerator& random)
+{
+    drawing::TurnDrawing record(drawing::TurnDrawing::Keeping::WholeTurn);
     qint64 at = 0;
     for (int stroke = 0; stroke < 30; ++stroke) {
         int x = random.bounded(533), y = random.bounded(369);
-        record.append(at += 400, StrokeKind::Move, QStringLiteral("1+clBlack+3+%1+%2").arg(x).arg(y));
+        append(record, at += 400, cmd::moveit, QStringLiteral("1+clBlack+3+%1+%2").arg(x).arg(y));
         QString points;
         for (int i = 0; i < 10; ++i)
             points +=
                 QStringLiteral("+%1,%2").arg(x += random.bounded(-15, 16)).arg(y += random.bounded(-15, 16));
-        record.append(at += 160, StrokeKind::Draw,
-                      QStringLiteral("1+clBlack+3+") + points + QLatin1Char('+'));
+        append(record, at += 160, cmd::draw, QStringLiteral("1+clBlack+3+") + points + QLatin1Char('+'));
     }
     return record;
 }
 
 // Batches of random points up to the cap.
-StrokeRecord fullRecord(QRandomGenerator& random)
+drawing::TurnDrawing fullRecord(QRandomGenerator& random)
 {
-    StrokeRecord record;
+    drawing::TurnDrawing record(drawing::TurnDrawing::Keeping::WholeTurn);
     qint64 at = 0;
     for (;;) {
         QString points;
         for (int i = 0; i < 200; ++i)
             points += QStringLiteral("+%1,%2").arg(random.bounded(533)).arg(random.bounded(369));
-        if (!record.append(at += 16, StrokeKind::Draw,
-                           QStringLiteral("1+clBlack+1+") + points + QLatin1Char('+')))
+        if (!append(record, at += 16, cmd::draw, QStringLiteral("1+clBlack+1+") + points + QLatin1Char('+')))
             return record;
     }
 }
 
-QImage played(const StrokeRecord& record)
+QImage played(const drawing::TurnDrawing& record)
 {
     ReplayTimeline replay(record, kBoard);
     replay.runToEnd();
@@ -92,9 +97,9 @@ int main(int argc, char** argv)
     end.drawerName = QStringLiteral("Ann");
     end.guesserName = QStringLiteral("Bob");
 
-    const StrokeRecord plain = plainRecord(random);
+    const drawing::TurnDrawing plain = plainRecord(random);
     const QImage plainBoard = played(plain);
-    const StrokeRecord full = fullRecord(random);
+    const drawing::TurnDrawing full = fullRecord(random);
     const QImage noisy = noise(random);
 
     Album album;
@@ -104,7 +109,7 @@ int main(int argc, char** argv)
                 medianMillis(runs, [&] { album.add(end, 0, plainBoard, plain); }));
     const qsizetype plainEntry = entryBytes(album.entries().back());
     std::printf("  worst case (noise board, record at its %lld-byte cap): %.1f ms\n",
-                static_cast<long long>(StrokeRecord::kByteCap),
+                static_cast<long long>(drawing::TurnDrawing::kByteCap),
                 medianMillis(runs, [&] { album.add(end, 0, noisy, full); }));
     const qsizetype worstEntry = entryBytes(album.entries().back());
     std::printf("memory per entry: plain %.1f KiB, worst %.1f KiB\n", plainEntry / 1024.0,

@@ -40,8 +40,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     // The newcomer's window zoom in percent (its board then draws every stroke twice).
     const int zoom = argc > 2 ? atoi(argv[2]) : 100;
-    const int pointsPerBatch =
-        argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints) : BoardController::kBatchPoints;
+    const int pointsPerBatch = argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints)
+                                        : BoardController::kBatchPoints;
     const int batches = kPoints / pointsPerBatch;
     const int batchesPerStroke = kPointsPerStroke / pointsPerBatch;
 
@@ -53,6 +53,10 @@ int main(int argc, char** argv)
     qputenv("PICTOVA_PORT", QByteArray::number(host.port()));
     Peer drawer;
     drawer.join(host.port(), QStringLiteral("Drawer"));
+    // A game needs a second player before a turn is dealt.
+    Peer guesser;
+    guesser.join(host.port(), QStringLiteral("Guesser"));
+    guesser.keep = false;
     drawer.send(toserver::startgame(1, false, QStringLiteral("100"), QStringLiteral("3600")));
     std::printf("waiting for the deal (the pick phase lasts 11 s)...\n");
     if (!waitUntil([&] { return !drawer.kept.filter(cmd::givedraweranswer).isEmpty(); }, 20000)) {

@@ -121,10 +121,10 @@ int main(int argc, char** argv)
         board.draw(strokes, points);
         // Each run takes back one more stroke: the redraws are of nearly the whole drawing.
         const double micros = medianMicros(std::min({runs, strokes, undo::kMaxStrokes}), [&] {
-            board.now += UndoableStrokes::kWindowMs;
+            board.now += BoardController::kUndoWindowMs;
             board.controller.undo();
             // The server's answer, which redraws the board.
-            const auto last = board.controller.strokeRecord().strokes().size() - 1;
+            const auto last = board.controller.drawing().strokes() - 1;
             board.controller.undone(QStringLiteral("2+%1+0").arg(last));
         });
         std::printf("  drawer's redraw after undo, %3d strokes x %3d points, width 5: %8.2f ms\n", strokes,
@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     }
 
     // The server: one undo with a drawing log of about 20 KB (a plain drawing) and of the full cap.
-    for (qsizetype logBytes : {qsizetype(20 * 1024), DrawingLog::kByteCap - 1024}) {
+    for (qsizetype logBytes : {qsizetype(20 * 1024), drawing::TurnDrawing::kByteCap - 1024}) {
         UndoServer host;
         host.fill(logBytes);
         const qsizetype before = host.server.drawingLog().bytes();

@@ -39,8 +39,10 @@ public:
     qreal zoom() const { return m_zoom; }
     // The board as displayed (device pixels); the board bitmap itself at zoom and ratio 1.
     const QImage& displayed() const { return m_display.active() ? m_display.image() : m_backup; }
-    // False once the strokes since the last clear ran over what the display keeps of them.
+    // False once the strokes since the last clear ran over what a new zoom may draw afresh.
     bool keptStrokesComplete() const { return m_display.keepsEveryStroke(); }
+    // Where a new zoom gets the strokes since the last clear (the turn's drawing).
+    void setRedraw(DisplayBoard::Redraw redraw) { m_display.setRedraw(std::move(redraw)); }
     // The board pixel under a point of the widget.
     QPoint boardPoint(QPointF widgetPoint) const;
 

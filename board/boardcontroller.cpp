@@ -27,6 +27,7 @@ BoardController::BoardController(BoardCanvas* canvas, DrawerToolbar* toolbar, Bo
     m_ageTimer.setSingleShot(true);
     m_ageTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_ageTimer, &QTimer::timeout, this, &BoardController::sendIfDue);
+    canvas->setRedraw([this](drawing::DrawingSurface& surface) { return redrawDisplay(surface); });
 }
 
 void BoardController::setManualClock(std::function<qint64()> nowMs)
@@ -108,20 +109,27 @@ void BoardController::pressAt(int x, int y)
     board.setPen(Pen{colour, parseInteger(widthText)});
     board.lineTo(x, y);
 
-    const bool record = recording();
-    if (record)
-        m_record.press(board.pen(), QPoint(x, y));
-    if (loggedin() || record) {
-        const QByteArray message = toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y);
-        if (record)
-            m_record.logged(message.size() - 1);
-        if (loggedin())
-            send(message);
-    }
+    drawing::Mark press;
+    press.seat = myseat();
+    press.pen = board.pen();
+    press.points = {parse::Point{x, y}};
+    sent(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y), std::move(press));
     refreshUndo();
     m_strokepoints.clear();
+    m_batchPoints.clear();
     m_strokecount = 0;
     m_ageTimer.stop();
+}
+
+void BoardController::sent(const QByteArray& message, drawing::Mark mark)
+{
+    // Counted as the server logs it, so both take back the same strokes.
+    mark.bytes = message.size() - 1;
+    m_drawing.append(mark);
+    if (!loggedin())
+        return;
+    send(message);
+    emit strokeSent(mark);
 }
 
 void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y)
@@ -138,8 +146,7 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         return;
     }
     m_canvas->backupSurface().lineTo(x, y);
-    if (recording())
-        m_record.extend(QPoint(x, y));
+    m_batchPoints.append(parse::Point{x, y});
     if (m_strokecount == 0) {
         m_oldestAt = nowMs();
         armAgeTimer(m_batchAgeMs);
@@ -171,12 +178,16 @@ void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, 
 
 void BoardController::sendBatch()
 {
-    const QByteArray message = toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()),
-                                              m_toolbar->widthText(), m_strokepoints);
-    if (recording())
-        m_record.logged(message.size() - 1);
-    send(message);
+    const ColourValue colour = m_toolbar->brushColour();
+    const QString widthText = m_toolbar->widthText();
+    drawing::Mark batch;
+    batch.kind = drawing::Mark::Kind::Batch;
+    batch.seat = myseat();
+    batch.pen = Pen{colour, tryParseInteger(widthText).value_or(m_canvas->backupSurface().pen().width)};
+    batch.points = std::move(m_batchPoints);
+    sent(toserver::draw(myseat(), colourtext::write(colour), widthText, m_strokepoints), std::move(batch));
     m_strokepoints.clear();
+    m_batchPoints.clear();
     m_strokecount = 0;
     m_ageTimer.stop();
 }
@@ -186,22 +197,19 @@ void BoardController::clearClick()
     if (!mayDraw())
         return;
     m_canvas->clearBoard();
-    forgetReceived();
-    m_record.clear();
+    m_drawing.wipe(myseat());
+    cleared();
     refreshUndo();
-    if (loggedin()) {
+    if (loggedin())
         send(toserver::clearmain(myseat()));
-        ++m_wipesSent;
-    }
 }
 
 void BoardController::startTurn()
 {
     m_canvas->clearBoard();
     m_toolbar->resetBrush();
-    forgetReceived();
-    m_record.clear();
-    m_wipesSent = 0;
+    m_drawing.clear();
+    cleared();
     refreshUndo();
 }
 
@@ -217,15 +225,15 @@ void BoardController::undo()
     }
     if (!loggedin())
         return;
+    if (!m_drawing.canUndo() || !m_undoRate.take(nowMs()))
+        return;
+    // The server answers with the stroke it took back.
     if (m_context.undoAnswered && m_context.undoAnswered()) {
-        if (m_record.request(nowMs()))
-            send(toserver::undo(myseat()));
+        send(toserver::undo(myseat()));
         return;
     }
-    if (!m_record.undo(nowMs()))
-        return;
-    m_canvas->clearBoard();
-    m_record.replay(m_canvas->backupSurface());
+    m_drawing.takeBackLast();
+    redraw(std::nullopt);
     send(toserver::undo(myseat()));
     refreshUndo();
 }
@@ -235,88 +243,50 @@ std::optional<int> BoardController::undone(const QString& payload)
     const std::optional<parse::Undone> undone = parse::undone(payload);
     if (!undone)
         return std::nullopt;
-    if (undone->seat == myseat()) {
-        // A wipe of ours the server had not seen yet has already taken the stroke away.
-        if (undone->wipes != m_wipesSent || !m_record.takeBack(undone->stroke))
-            return std::nullopt;
-        m_canvas->clearBoard();
-        m_record.replay(m_canvas->backupSurface());
-        refreshUndo();
-        return undone->stroke;
-    }
-    if (!takeBackReceived(undone->stroke))
+    const bool ours = undone->seat == myseat();
+    // A wipe of ours the server had not seen yet has already taken the stroke away.
+    if ((ours && undone->wipes != m_drawing.wipes()) || !m_drawing.takeBack(undone->stroke))
         return std::nullopt;
-    // Drawn again through the same handlers, so the pixels come out as on a board that got the
-    // server's wipe and the strokes that remain.
-    m_canvas->clearBoard();
-    m_replaying = true;
-    for (const QString& entry : std::as_const(m_received)) {
-        const qsizetype plus = entry.indexOf(QLatin1Char('+'));
-        try {
-            if (entry.left(plus) == cmd::moveit)
-                moveit(entry.mid(plus + 1));
-            else
-                drawit(entry.mid(plus + 1));
-        } catch (const PictovaError&) {
-            // What a malformed message drew before its fault stays drawn, as it did the first time.
-        }
-    }
-    m_replaying = false;
+    // Our own strokes are drawn again as we drew them; a received stroke of our seat (a catch-up)
+    // was never drawn, so the board comes out as one that got the server's wipe and the strokes
+    // that remain.
+    redraw(ours ? std::nullopt : std::optional<qint32>(myseat()));
+    if (ours)
+        refreshUndo();
     return undone->stroke;
 }
 
-namespace {
-bool isPress(const QString& entry)
+bool BoardController::redrawDisplay(drawing::DrawingSurface& surface) const
 {
-    return entry.size() > cmd::moveit.size() && entry.startsWith(cmd::moveit) &&
-           entry[cmd::moveit.size()] == QLatin1Char('+');
-}
-} // namespace
-
-void BoardController::keepReceived(const QString& name, const QString& payload)
-{
-    if (m_replaying || m_receivedOverflowed)
-        return;
-    QString entry = name + QLatin1Char('+') + payload;
-    if (m_receivedBytes + entry.size() > undo::kDrawingByteCap) {
-        // The server stops taking strokes back at the same point.
-        forgetReceived();
-        m_receivedOverflowed = true;
-        return;
-    }
-    m_receivedBytes += entry.size();
-    m_received << std::move(entry);
-}
-
-void BoardController::forgetReceived()
-{
-    m_received.clear();
-    m_receivedBytes = 0;
-    m_receivedOverflowed = false;
-}
-
-bool BoardController::takeBackReceived(int number)
-{
-    qsizetype first = -1;
-    int presses = 0;
-    for (qsizetype i = 0; i < m_received.size() && first < 0; ++i)
-        if (isPress(m_received[i]) && presses++ == number)
-            first = i;
-    if (first < 0)
+    if (m_drawing.cutShort())
         return false;
-    qsizetype end = first + 1;
-    while (end < m_received.size() && !isPress(m_received[end]))
-        ++end;
-    for (qsizetype i = first; i < end; ++i)
-        m_receivedBytes -= m_received[i].size();
-    m_received.remove(first, end - first);
+    surface.moveTo(m_drawing.startPosition().x(), m_drawing.startPosition().y());
+    // As the board drew them: the received strokes of our own seat (a catch-up) were not.
+    m_drawing.replay(surface, mayDraw() ? std::nullopt : std::optional<qint32>(myseat()));
+    // The points of a stroke still waiting to go out are on the board too.
+    if (!m_batchPoints.isEmpty()) {
+        surface.setPen(m_canvas->backupSurface().pen());
+        surface.lineThrough(m_batchPoints);
+    }
     return true;
+}
+
+void BoardController::cleared()
+{
+    // A batch before any press draws on from where the pen was.
+    m_drawing.setStartPosition(m_canvas->backupSurface().position());
+}
+
+void BoardController::redraw(std::optional<qint32> skipped)
+{
+    m_canvas->clearBoard();
+    m_drawing.replay(m_canvas->backupSurface(), skipped);
 }
 
 void BoardController::refreshUndo()
 {
     const bool offered = undoOffered();
-    m_toolbar->setUndoState(offered, offered && mayDraw() && m_record.canUndo());
+    m_toolbar->setUndoState(offered, offered && mayDraw() && m_drawing.canUndo());
 }
 
 // ---- the drawer's strokes from the server ----------------------------------------------------
@@ -326,42 +296,34 @@ void BoardController::refreshUndo()
 
 void BoardController::moveit(const QString& payload)
 {
-    keepReceived(cmd::moveit, payload);
-    const parse::StrokeStart start = parse::moveit(payload);
-    if (start.seat == myseat())
-        return;
-    const Pen pen{colourtext::read(start.colour), parseInteger(start.width)};
-    const qint32 x = parseInteger(start.x);
-    const qint32 y = parseInteger(start.y);
-    Surface& board = m_canvas->backupSurface();
-    board.setPen(pen);
-    board.moveTo(x, y);
-    board.lineTo(x, y);
+    received(cmd::moveit, payload);
 }
 
 void BoardController::drawit(const QString& payload)
 {
-    keepReceived(cmd::draw, payload);
-    const parse::StrokeBatch batch = parse::draw(payload);
-    if (batch.seat == myseat())
-        return;
-    const Pen pen{colourtext::read(batch.colour), parseInteger(batch.width)};
-    Surface& board = m_canvas->backupSurface();
-    board.setPen(pen);
+    received(cmd::draw, payload);
+}
 
+void BoardController::received(const QString& name, const QString& payload)
+{
+    const drawing::DecodedMark decoded = drawing::decodeMark(name, payload);
+    m_drawing.append(decoded.mark);
+    if (decoded.mark.seat == myseat())
+        return;
+    drawing::play(m_canvas->backupSurface(), decoded.mark);
     // What a malformed batch drew before its bad item stays drawn.
-    const parse::PointsPrefix points = parse::strokePointsPrefix(batch.points);
-    board.lineThrough(points.points);
-    if (points.offending)
-        throw ConversionError(*points.offending);
+    if (decoded.offending)
+        throw ConversionError(*decoded.offending);
 }
 
 void BoardController::clearmain(const QString& payload)
 {
-    if (parse::seatOnly(payload) == myseat())
+    const drawing::Mark wipe = drawing::decodeMark(cmd::clearmain, payload).mark;
+    if (wipe.seat == myseat())
         return;
     m_canvas->clearBoard();
-    forgetReceived();
+    m_drawing.wipe(wipe.seat);
+    cleared();
 }
 
 } // namespace pictova

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "board/boardcontext.h"
-#include "board/undoablestrokes.h"
+#include "drawing/turndrawing.h"
+#include "messaging/ratewindow.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -57,7 +58,11 @@ public:
     // a stroke in progress ends first and the server is asked; the board is redrawn from the
     // record when the server names the stroke it took back (undone()).
     void undo();
-    const UndoableStrokes& strokeRecord() const { return m_record; }
+    // The board's drawing since the last wipe, the drawer's own strokes and the received ones.
+    const drawing::TurnDrawing& drawing() const { return m_drawing; }
+    // The drawer's undo rate is a little stricter than the server's, so a request delayed on the
+    // way still arrives within the server's.
+    static constexpr qint64 kUndoWindowMs = undo::kWindowMs + 250;
     // Shows the Undo button where the server offers it, enabled while a stroke may be taken back.
     void refreshUndo();
 
@@ -71,6 +76,10 @@ public:
     void image_mainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void clearClick();
 
+signals:
+    // A stroke message of the local player went to the server, as its typed mark.
+    void strokeSent(const drawing::Mark& mark);
+
 private:
     int myseat() const;
     bool mayDraw() const;
@@ -82,9 +91,11 @@ private:
     void sendBatch();
     qint64 nowMs() const;
     bool oldestIsDue() const;
-    void keepReceived(const QString& name, const QString& payload);
-    void forgetReceived();
-    bool takeBackReceived(int number);
+    void received(const QString& name, const QString& payload);
+    void sent(const QByteArray& message, drawing::Mark mark);
+    void redraw(std::optional<qint32> skipped);
+    void cleared();
+    bool redrawDisplay(drawing::DrawingSurface& surface) const;
     void armAgeTimer(qint64 waitMs);
 
     BoardCanvas* m_canvas;
@@ -92,15 +103,10 @@ private:
     BoardContext m_context;
     bool m_pendown = false;
     QString m_strokepoints;
+    QList<parse::Point> m_batchPoints; // the same points, typed
     int m_strokecount = 0;
-    UndoableStrokes m_record;
-    int m_wipesSent = 0; // this turn, as the server counts them
-    // The stroke messages received since the board was last wiped, as the server logs them, under
-    // the same byte cap; empty once they ran over it.
-    QStringList m_received;
-    qsizetype m_receivedBytes = 0;
-    bool m_receivedOverflowed = false;
-    bool m_replaying = false;
+    drawing::TurnDrawing m_drawing;
+    RateWindow m_undoRate{undo::kMaxPerWindow, kUndoWindowMs};
 
     int m_batchAgeMs = kBatchAgeMs;
     qint64 m_oldestAt = 0; // when the oldest waiting point was drawn

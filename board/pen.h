@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/pen.h"
 #include "messaging/colourtext.h"
 
 #include <QColor>
@@ -9,15 +10,6 @@ namespace pictova {
 // The widest pen the board draws with. Wider widths still travel in messages unchanged, but a
 // peer must not be able to make every board repaint most of itself at each point.
 inline constexpr qint32 kMaxPenWidth = 100;
-
-// A surface's pen: solid, in one colour; widths 0 and 1 both draw one-pixel lines.
-struct Pen
-{
-    ColourValue colour = 0;
-    qint32 width = 1;
-
-    bool operator==(const Pen&) const = default;
-};
 
 // The width actually drawn: 0..kMaxPenWidth.
 qint32 drawnWidth(qint32 width);

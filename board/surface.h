@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/pen.h"
+#include "drawing/mark.h"
 #include "messaging/catalogue.h"
 
 #include <QImage>
@@ -22,7 +23,7 @@ QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<parse:
 
 // The board's drawing surface: the backing bitmap it paints on, a pen and a current position. It
 // reports the rectangle each drawing touched, so the widget repaints just that from the bitmap.
-class Surface
+class Surface : public drawing::DrawingSurface
 {
 public:
     using DrawnCallback = std::function<void(const QRect&)>;
@@ -35,20 +36,20 @@ public:
     void setMirror(DisplayBoard* mirror) { m_mirror = mirror; }
 
     const Pen& pen() const { return m_pen; }
-    void setPen(const Pen& pen) { m_pen = pen; }
+    void setPen(const Pen& pen) override { m_pen = pen; }
     void setPenColour(ColourValue colour) { m_pen.colour = colour; }
     void setPenWidth(qint32 width) { m_pen.width = width; }
 
     QPoint position() const { return m_position; }
-    void moveTo(qint32 x, qint32 y) { m_position = QPoint(x, y); }
+    void moveTo(qint32 x, qint32 y) override { m_position = QPoint(x, y); }
 
     // A line from the current position, which moves to the end. A zero-length line leaves a dot
     // of the pen's width.
-    void lineTo(qint32 x, qint32 y);
+    void lineTo(qint32 x, qint32 y) override;
     // Lines from the current position through every point in turn (one painting pass).
-    void lineThrough(const QList<parse::Point>& points);
+    void lineThrough(const QList<parse::Point>& points) override;
     // White over the whole surface.
-    void clear();
+    void clear() override;
 
 private:
     QSize m_size;

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         messages << command + QLatin1Char('+') + fuzz::strokePayloadFrom(input, kMySeat);
     }
     client->receive(messages);
-    FUZZ_CHECK(client->chat.albumRecorder().currentRecord().bytes() <= StrokeRecord::kByteCap);
+    FUZZ_CHECK(client->chat.albumRecorder().currentRecord().bytes() <= drawing::TurnDrawing::kByteCap);
     client->receive({"CMD_correctanswer+2+2+1+1+FAN"});
 
     const Album& album = client->chat.album();

@@ -255,14 +255,14 @@ void checkTable(const TServer& server, Model& model, Step step)
     FUZZ_CHECK(game.drawer == 0 || PlayerTable::isBoardSeat(game.drawer));
     FUZZ_CHECK(game.gamerunning == (game.phase != Phase::None));
     FUZZ_CHECK(server.roundtimeEnabled() == (game.phase != Phase::None));
-    FUZZ_CHECK(server.drawingLog().bytes() <= DrawingLog::kByteCap);
+    FUZZ_CHECK(server.drawingLog().bytes() <= drawing::TurnDrawing::kByteCap);
     // Every stroke that may still be taken back begins with a press the log holds.
-    const DrawingLog& drawing = server.drawingLog();
-    FUZZ_CHECK(drawing.undoableStrokes() >= 0 && drawing.undoableStrokes() <= undo::kMaxStrokes);
+    const drawing::TurnDrawing& drawing = server.drawingLog();
+    FUZZ_CHECK(drawing.undoable() >= 0 && drawing.undoable() <= undo::kMaxStrokes);
     qsizetype presses = 0;
-    for (const QString& entry : drawing.entries())
-        presses += entry.startsWith(cmd::moveit + QLatin1Char('+')) ? 1 : 0;
-    FUZZ_CHECK(drawing.undoableStrokes() <= presses);
+    for (const drawing::Mark& mark : drawing.marks())
+        presses += mark.isPress() && mark.text.startsWith(cmd::moveit + QLatin1Char('+')) ? 1 : 0;
+    FUZZ_CHECK(drawing.undoable() <= presses);
     FUZZ_CHECK(server.queuedRequests() <= PlayerTable::kSeats * (kQueueLimit + 1));
     if (game.phase == Phase::Drawing) {
         // The hint shows the phrase with only unfound characters hidden, plus one blank.

@@ -6,6 +6,7 @@
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
+#include "drawing/mark.h"
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
@@ -81,7 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString payload = fuzz::strokePayloadFrom(input, kMySeat);
         // What a server relays and what a client expects drawing to cost.
         for (const QString& name : {cmd::moveit, cmd::draw}) {
-            strokes::fit(name, payload);
+            // The server keeps what it relays as typed marks: a stroke in range always decodes whole.
+            if (strokes::fit(name, payload) == strokes::Fit::InRange) {
+                const drawing::DecodedMark decoded = drawing::decodeMark(name, payload);
+                FUZZ_CHECK(!decoded.offending && decoded.mark.bytes == drawing::messageBytes(name, payload));
+            }
             FUZZ_CHECK(strokes::drawingArea(name, payload) >= 0);
         }
         try {
@@ -93,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 board->controller.clearmain(payload);
                 break;
             case 4: {
-                // Taking back a stroke redraws the rest through the same handlers.
+                // Taking back a stroke redraws the rest from the board's drawing.
                 const std::optional<parse::Undone> undone = parse::undone(payload);
                 const std::optional<int> taken = board->controller.undone(payload);
                 FUZZ_CHECK(!taken || (undone && *taken == undone->stroke));

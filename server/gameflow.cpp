@@ -1,8 +1,8 @@
 #include "server/gameflow.h"
 
+#include "drawing/turndrawing.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
-#include "server/drawinglog.h"
 #include "server/letterhints.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
@@ -14,7 +14,7 @@
 namespace pictova {
 
 GameFlow::GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
-                   DrawingLog& drawing, ServerEvents& events)
+                   drawing::TurnDrawing& drawing, ServerEvents& events)
     : m_players(players), m_game(game), m_outbox(outbox), m_words(words), m_drawing(drawing),
       m_events(events), m_roundtime([this] { roundtimeTimer(); })
 {

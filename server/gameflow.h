@@ -10,7 +10,9 @@
 
 namespace pictova {
 
-class DrawingLog;
+namespace drawing {
+class TurnDrawing;
+}
 class Outbox;
 class PlayerTable;
 class ServerEvents;
@@ -33,7 +35,7 @@ public:
     static constexpr int kMaxPassesPerTurn = 3;
 
     GameFlow(PlayerTable& players, GameState& game, const Outbox& outbox, WordChoice& words,
-             DrawingLog& drawing, ServerEvents& events);
+             drawing::TurnDrawing& drawing, ServerEvents& events);
 
     // The host window's solo-game flag, read at every deal.
     void setSoloGameSource(std::function<bool()> source) { m_sologame = std::move(source); }
@@ -75,7 +77,7 @@ private:
     GameState& m_game;
     const Outbox& m_outbox;
     WordChoice& m_words;
-    DrawingLog& m_drawing;
+    drawing::TurnDrawing& m_drawing;
     ServerEvents& m_events;
     RoundTimer m_roundtime;
     std::function<bool()> m_sologame;

@@ -1,8 +1,9 @@
 #include "server/relay.h"
 
+#include "drawing/turndrawing.h"
 #include "messaging/catalogue.h"
+#include "messaging/errors.h"
 #include "messaging/strokeranges.h"
-#include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/guessing.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr qsizetype kMaxColourLength = 32;
 } // namespace
 
-Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
+Relay::Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, drawing::TurnDrawing& drawing,
              GameFlow& flow, Guessing& guessing)
     : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow),
       m_guessing(guessing)
@@ -78,7 +79,14 @@ void Relay::relayStroke(const QString& name, const QString& payload, int seat)
     // drawn would only cost every other board its time.
     if (!m_game.gamerunning || seat != m_game.drawer || strokes::fit(name, payload) != strokes::Fit::InRange)
         return;
-    m_drawing.append(name + QLatin1Char('+') + payload);
+    try {
+        drawing::Mark mark = drawing::decodeMark(name, payload).mark;
+        // Sent on to newcomers exactly as it came.
+        mark.text = name + QLatin1Char('+') + payload;
+        m_drawing.append(std::move(mark));
+    } catch (const PictovaError&) {
+        // A stroke in range always reads.
+    }
     m_outbox.sendAllBut(seat, toclient::relay(name, payload));
 }
 
@@ -96,7 +104,7 @@ void Relay::clearmain(int seat, const QString& payload)
 {
     if (!m_game.gamerunning || seat != m_game.drawer)
         return;
-    m_drawing.wipe();
+    m_drawing.wipe(seat);
     m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
 }
 

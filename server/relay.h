@@ -7,7 +7,9 @@
 
 namespace pictova {
 
-class DrawingLog;
+namespace drawing {
+class TurnDrawing;
+}
 class GameFlow;
 class Guessing;
 class Outbox;
@@ -24,7 +26,7 @@ public:
     // A chat or action line's text is cut to this many characters.
     static constexpr qsizetype kMaxLineLength = textcap::kMaxLineCharacters;
 
-    Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, DrawingLog& drawing,
+    Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, drawing::TurnDrawing& drawing,
           GameFlow& flow, Guessing& guessing);
 
     // `seat` is the sender's, checked against its connection (or any seat from the game master,
@@ -48,7 +50,7 @@ private:
     PlayerTable& m_players;
     const GameState& m_game;
     const Outbox& m_outbox;
-    DrawingLog& m_drawing;
+    drawing::TurnDrawing& m_drawing;
     GameFlow& m_flow;
     Guessing& m_guessing;
 };

@@ -1,8 +1,8 @@
 #include "server/seats.h"
 
+#include "drawing/turndrawing.h"
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
-#include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/outbox.h"
@@ -15,7 +15,7 @@
 namespace pictova {
 
 SeatKeeper::SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox,
-                       const DrawingLog& drawing, GameFlow& flow, ServerEvents& events,
+                       const drawing::TurnDrawing& drawing, GameFlow& flow, ServerEvents& events,
                        CloseSeat disconnectsock, Knows knows)
     : m_players(players), m_game(game), m_outbox(outbox), m_drawing(drawing), m_flow(flow), m_events(events),
       m_disconnectsock(std::move(disconnectsock)), m_knows(std::move(knows))
@@ -52,8 +52,8 @@ void SeatKeeper::receivedlogininfo(int seat, const parse::LoginFields& login)
     m_outbox.sendTo(seat, toclient::gamestats(m_game.playto, m_game.turnseconds, m_players.boardScores()));
     if (m_game.teamgame)
         m_outbox.sendTo(seat, toclient::teamgame());
-    for (const QString& entry : m_drawing.entries())
-        m_outbox.sendTo(seat, frameEntry(entry));
+    for (const drawing::Mark& mark : m_drawing.marks())
+        m_outbox.sendTo(seat, frameEntry(mark.text));
 }
 
 void SeatKeeper::catchUpBreak(int seat)

@@ -8,7 +8,9 @@
 
 namespace pictova {
 
-class DrawingLog;
+namespace drawing {
+class TurnDrawing;
+}
 class GameFlow;
 class Outbox;
 class PlayerTable;
@@ -24,8 +26,9 @@ public:
     // Whether the seat's client announced the feature word.
     using Knows = std::function<bool(int seat, const QString& feature)>;
 
-    SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox, const DrawingLog& drawing,
-               GameFlow& flow, ServerEvents& events, CloseSeat disconnectsock, Knows knows);
+    SeatKeeper(PlayerTable& players, const GameState& game, const Outbox& outbox,
+               const drawing::TurnDrawing& drawing, GameFlow& flow, ServerEvents& events,
+               CloseSeat disconnectsock, Knows knows);
 
     // CMD_logininfo from `seat`: version text, name.
     void receivedlogininfo(int seat, const parse::LoginFields& login);
@@ -47,7 +50,7 @@ private:
     PlayerTable& m_players;
     const GameState& m_game;
     const Outbox& m_outbox;
-    const DrawingLog& m_drawing;
+    const drawing::TurnDrawing& m_drawing;
     GameFlow& m_flow;
     ServerEvents& m_events;
     CloseSeat m_disconnectsock;

@@ -1,7 +1,7 @@
 #include "server/strokeundo.h"
 
+#include "drawing/turndrawing.h"
 #include "messaging/catalogue.h"
-#include "server/drawinglog.h"
 #include "server/gamestate.h"
 #include "server/outbox.h"
 #include "server/playertable.h"
@@ -11,7 +11,7 @@
 
 namespace pictova {
 
-StrokeUndo::StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing,
+StrokeUndo::StrokeUndo(const PlayerTable& players, const GameState& game, drawing::TurnDrawing& drawing,
                        const Outbox& outbox, Announces announces)
     : m_players(players), m_game(game), m_drawing(drawing), m_outbox(outbox),
       m_announces(std::move(announces)), m_clock([] { return QDeadlineTimer::current().deadline(); }),
@@ -53,7 +53,7 @@ bool StrokeUndo::undo(int seat)
     const qint64 now = m_clock();
     if (!m_rates[seat].take(now))
         return false;
-    const std::optional<DrawingLog::LastStroke> last = m_drawing.lastStroke();
+    const std::optional<drawing::TurnDrawing::LastStroke> last = m_drawing.lastStroke();
     if (!last)
         return false;
 
@@ -71,8 +71,8 @@ bool StrokeUndo::undo(int seat)
     qint64 replayBytes = 0;
     if (!firstVersion.empty()) {
         replay.append(toclient::relay(cmd::clearmain, QString::number(seat)));
-        for (qsizetype i = 0; i < last->firstEntry; ++i)
-            replay.append(frameEntry(m_drawing.entries()[i]));
+        for (qsizetype i = 0; i < last->press; ++i)
+            replay.append(frameEntry(m_drawing.marks()[i].text));
         for (const QByteArray& message : std::as_const(replay))
             replayBytes += message.size();
     }
@@ -85,7 +85,7 @@ bool StrokeUndo::undo(int seat)
         }
     }
 
-    m_drawing.removeLastStroke();
+    m_drawing.takeBackLast();
     const QByteArray undone = toclient::undone(seat, last->number, m_drawing.wipes());
     for (int other : ours)
         m_outbox.sendTo(other, undone);

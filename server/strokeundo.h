@@ -8,7 +8,9 @@
 
 namespace pictova {
 
-class DrawingLog;
+namespace drawing {
+class TurnDrawing;
+}
 class Outbox;
 class PlayerTable;
 struct GameState;
@@ -30,8 +32,8 @@ public:
     static constexpr qint64 kReplayBudgetBytes = 4 * 1024 * 1024;
     static constexpr qint64 kReplayRefillBytesPerSecond = 256 * 1024;
 
-    StrokeUndo(const PlayerTable& players, const GameState& game, DrawingLog& drawing, const Outbox& outbox,
-               Announces announces);
+    StrokeUndo(const PlayerTable& players, const GameState& game, drawing::TurnDrawing& drawing,
+               const Outbox& outbox, Announces announces);
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
@@ -53,7 +55,7 @@ private:
 
     const PlayerTable& m_players;
     const GameState& m_game;
-    DrawingLog& m_drawing;
+    drawing::TurnDrawing& m_drawing;
     const Outbox& m_outbox;
     Announces m_announces;
     Clock m_clock;

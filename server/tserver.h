@@ -1,8 +1,8 @@
 #pragma once
 
+#include "drawing/turndrawing.h"
 #include "messaging/drain.h"
 #include "server/connections.h"
-#include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/guessing.h"
@@ -135,7 +135,7 @@ public:
     const PlayerTable& players() const { return m_players; }
     int seatcount() const { return m_players.seatcount(); }
     const GameState& game() const { return m_game; }
-    const DrawingLog& drawingLog() const { return m_drawing; }
+    const drawing::TurnDrawing& drawingLog() const { return m_drawing; }
     StrokeUndo& strokeUndo() { return m_undo; }
     const WordChoice& words() const { return m_words; }
     bool roundtimeEnabled() const { return m_flow.roundtime().isEnabled(); }
@@ -147,7 +147,7 @@ private:
     PlayerTable m_players;
     GameState m_game;
     WordChoice m_words;
-    DrawingLog m_drawing;
+    drawing::TurnDrawing m_drawing;
     ServerEvents m_events;
     ServerConnections m_connections;
     Outbox m_outbox;

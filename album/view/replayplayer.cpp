@@ -83,12 +83,12 @@ void ReplayPlayer::load(const AlbumEntry& entry)
 {
     const int speed = m_timeline ? m_timeline->speed() : 1;
     QString title = QStringLiteral("%1. %2 · %3").arg(entry.turnNumber).arg(entry.end.phrase, entry.byline());
-    const StrokeRecord strokes = entry.strokes();
+    const drawing::TurnDrawing strokes = entry.strokes();
     m_timeline = std::make_unique<ReplayTimeline>(strokes, QSize(BoardCanvas::kWidth, BoardCanvas::kHeight));
     m_timeline->setSpeed(speed);
     if (entry.hasReplay()) {
         m_timeline->play();
-        if (strokes.truncated())
+        if (strokes.cutShort())
             title += QStringLiteral(" (drawing too long: replayed in part)");
     } else {
         title += QStringLiteral(" (no replay kept)");

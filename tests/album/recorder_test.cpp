@@ -289,14 +289,14 @@ TEST_F(Recording, AStrokeFloodIsRecordedUpToTheCapAndTheBoardStaysWhole)
         points += QStringLiteral("+%1,%2").arg(i % 500).arg(i % 300);
     const QString batch = QStringLiteral("CMD_draw+1+clBlack+1+") + points + QLatin1Char('+');
     QStringList flood;
-    for (int i = 0; i < 2 * StrokeRecord::kByteCap / batch.size() + 2; ++i)
+    for (int i = 0; i < 2 * drawing::TurnDrawing::kByteCap / batch.size() + 2; ++i)
         flood << batch;
     receive(flood);
-    EXPECT_LE(m_chat->albumRecorder().currentRecord().bytes(), StrokeRecord::kByteCap);
-    EXPECT_TRUE(m_chat->albumRecorder().currentRecord().truncated());
+    EXPECT_LE(m_chat->albumRecorder().currentRecord().bytes(), drawing::TurnDrawing::kByteCap);
+    EXPECT_TRUE(m_chat->albumRecorder().currentRecord().cutShort());
     receive("CMD_correctanswer+3+2+1+1+FAN");
     ASSERT_EQ(album().size(), 1);
-    EXPECT_TRUE(newest().strokes().truncated());
+    EXPECT_TRUE(newest().strokes().cutShort());
     EXPECT_EQ(newest().board(), board());
 }
 

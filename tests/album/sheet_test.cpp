@@ -2,6 +2,7 @@
 #include "album/albumsheet.h"
 #include "board/jpegcodec.h"
 #include "messaging/errors.h"
+#include "tests/album/recordedstrokes.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,7 @@ QImage boardWithBlock(QColor colour)
     return board;
 }
 
-void addTurns(Album& album, int count, const StrokeRecord& strokes = {})
+void addTurns(Album& album, int count, const drawing::TurnDrawing& strokes = test::turnRecord())
 {
     for (int i = 0; i < count; ++i) {
         TurnEnd end;
@@ -131,8 +132,8 @@ TEST(Album, KeepsTheLast200TurnsAndCountsThemAll)
 
 TEST(Album, PastTheStrokeBudgetTheOldestTurnsLoseTheirReplaysButNeverTheNewest)
 {
-    StrokeRecord strokes;
-    strokes.append(0, StrokeKind::Move, "1+clRed+9+50+50");
+    drawing::TurnDrawing strokes = test::turnRecord();
+    test::record(strokes, 0, StrokeKind::Move, "1+clRed+9+50+50");
     Album album;
     addTurns(album, 3, strokes);
     const qsizetype each = album.entries().front().packedStrokes.size();
@@ -167,4 +168,12 @@ TEST(Album, PastTheBoardBudgetTheOldestTurnsGoButNeverTheNewest)
     EXPECT_EQ(album.size(), 1);
     EXPECT_EQ(album.entries().front().turnNumber, 3);
     EXPECT_EQ(album.turnsSeen(), 3);
+}
+
+TEST(GameClock, MinutesAndHours)
+{
+    EXPECT_EQ(gameClock(0), "0:00");
+    EXPECT_EQ(gameClock(65'999), "1:05");
+    EXPECT_EQ(gameClock(3'600'000 + 61'000), "1:01:01");
+    EXPECT_EQ(gameClock(-5), "0:00");
 }

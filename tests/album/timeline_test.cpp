@@ -1,5 +1,6 @@
 #include "album/replaytimeline.h"
 #include "board/surface.h"
+#include "tests/album/recordedstrokes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,11 @@ const QSize kBoard(533, 369);
 const QRgb kWhite = qRgb(255, 255, 255);
 
 // Two dots far apart: one at 1 s, one at 2 s (arrival times since the turn start).
-StrokeRecord twoDots()
+drawing::TurnDrawing twoDots()
 {
-    StrokeRecord record;
-    record.append(1000, StrokeKind::Move, "1+clRed+9+50+50");
-    record.append(2000, StrokeKind::Move, "1+clBlue+9+400+300");
+    drawing::TurnDrawing record = test::turnRecord();
+    test::record(record, 1000, StrokeKind::Move, "1+clRed+9+50+50");
+    test::record(record, 2000, StrokeKind::Move, "1+clBlue+9+400+300");
     return record;
 }
 
@@ -70,10 +71,10 @@ TEST(ReplayTimeline, FourTimesFasterAndBackToOneTimes)
 
 TEST(ReplayTimeline, ALongStillStretchPlaysShortAndAWipeWipes)
 {
-    StrokeRecord record;
-    record.append(20'000, StrokeKind::Move, "1+clRed+9+50+50");
-    record.append(80'000, StrokeKind::Clear, "1");
-    record.append(80'010, StrokeKind::Move, "1+clBlue+9+400+300");
+    drawing::TurnDrawing record = test::turnRecord();
+    test::record(record, 20'000, StrokeKind::Move, "1+clRed+9+50+50");
+    test::record(record, 80'000, StrokeKind::Clear, "1");
+    test::record(record, 80'010, StrokeKind::Move, "1+clBlue+9+400+300");
     ReplayTimeline replay(record, kBoard);
     EXPECT_EQ(replay.lengthMs(), ReplayTimeline::kLongestPauseMs + 10);
     replay.play();
@@ -101,10 +102,10 @@ TEST(ReplayTimeline, DrawsWhatTheBoardDrewOfAMalformedMessage)
 {
     // A batch with a bad point draws up to it; a stroke start with a bad width draws nothing and
     // leaves the position where it was; a wipe naming no seat wipes nothing.
-    StrokeRecord record;
-    record.append(0, StrokeKind::Move, "1+clRed+x+10+10");
-    record.append(0, StrokeKind::Draw, "1+clRed+5++100,100+120,100+bad+300,300+");
-    record.append(0, StrokeKind::Clear, "notaseat");
+    drawing::TurnDrawing record = test::turnRecord();
+    test::record(record, 0, StrokeKind::Move, "1+clRed+x+10+10");
+    test::record(record, 0, StrokeKind::Draw, "1+clRed+5++100,100+120,100+bad+300,300+");
+    test::record(record, 0, StrokeKind::Clear, "notaseat");
     ReplayTimeline replay(record, kBoard);
     replay.runToEnd();
 
@@ -120,7 +121,7 @@ TEST(ReplayTimeline, DrawsWhatTheBoardDrewOfAMalformedMessage)
 
 TEST(ReplayTimeline, AnEmptyRecordIsFinishedAtOnce)
 {
-    ReplayTimeline replay(StrokeRecord{}, kBoard);
+    ReplayTimeline replay(test::turnRecord(), kBoard);
     EXPECT_TRUE(replay.finished());
     EXPECT_EQ(replay.lengthMs(), 0);
     replay.play();
@@ -130,9 +131,9 @@ TEST(ReplayTimeline, AnEmptyRecordIsFinishedAtOnce)
 TEST(ReplayTimeline, AFrameDrawsForItsBudgetAndTheRestFollows)
 {
     // Ten dots at the same moment; each message takes 5 ms of the frame's 12.
-    StrokeRecord record;
+    drawing::TurnDrawing record = test::turnRecord();
     for (int i = 0; i < 10; ++i)
-        record.append(0, StrokeKind::Move, QStringLiteral("1+clRed+9+%1+50").arg(20 + 40 * i));
+        test::record(record, 0, StrokeKind::Move, QStringLiteral("1+clRed+9+%1+50").arg(20 + 40 * i));
     ReplayTimeline replay(record, kBoard);
     qint64 work = 0;
     replay.setWorkClock([&work] { return (work += 5) - 5; });

@@ -1,8 +1,6 @@
-// The drawer's undo on the real board: the record it keeps of its strokes, the board redrawn
-// without the last one, the request to the server, and the same limits as the server's.
+// The drawer's undo on the real board: the drawing it keeps, the board redrawn without the last
+// stroke, the request to the server, and the same limits as the server's (tests/drawing).
 #include "boardfixture.h"
-
-#include "board/undoablestrokes.h"
 
 #include <QToolButton>
 
@@ -40,7 +38,7 @@ struct DrawerUndo : ::testing::Test
         const int before = undosSent();
         rig.controller.undo();
         if (undosSent() > before)
-            answer(static_cast<int>(rig.controller.strokeRecord().strokes().size()) - 1, wipes);
+            answer(rig.controller.drawing().strokes() - 1, wipes);
     }
     int undosSent() const { return static_cast<int>(rig.sent.count(QStringLiteral("CMD_undo+2"))); }
     bool undoShown() const { return !rig.toolbar.undoButton()->isHidden(); }
@@ -107,7 +105,7 @@ TEST_F(DrawerUndo, TheAnswerTakesBackTheStrokeItNames)
     stroke(90, 90, 0x00FF00); // drawn before the answer came
     rig.sent.clear();
     EXPECT_EQ(answer(1), 1);
-    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 2);
+    EXPECT_EQ(rig.controller.drawing().strokes(), 2);
     EXPECT_TRUE(isInk(rig.bitmap(), 50, 50));
     EXPECT_TRUE(isInk(rig.bitmap(), 90, 90, qRgb(0, 255, 0)));
     EXPECT_FALSE(isInk(rig.bitmap(), 60, 40, qRgb(255, 0, 0)));
@@ -120,7 +118,7 @@ TEST_F(DrawerUndo, TheAnswerTakesBackTheStrokeItNames)
     const QImage afterWipe = rig.bitmap().copy();
     EXPECT_EQ(answer(1, 0), std::nullopt);
     EXPECT_EQ(rig.bitmap(), afterWipe);
-    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 1);
+    EXPECT_EQ(rig.controller.drawing().strokes(), 1);
     // Nor does an answer naming a stroke the board never had, or a malformed one.
     EXPECT_EQ(answer(5, 1), std::nullopt);
     EXPECT_EQ(rig.controller.undone(QStringLiteral("2+-1+1")), std::nullopt);
@@ -136,16 +134,16 @@ TEST_F(DrawerUndo, ThirtyStrokesBackAndNotTheThirtyFirst)
     const QImage oldest = rig.bitmap().copy();
     for (int i = 1; i <= 30; ++i)
         stroke(10 + 12 * (i % 30), 10 + 9 * (i / 3));
-    EXPECT_EQ(rig.controller.strokeRecord().undoable(), 30);
+    EXPECT_EQ(rig.controller.drawing().undoable(), 30);
     for (int i = 0; i < 30; ++i) {
         if (i % undo::kMaxPerWindow == 0)
-            rig.nowMs += UndoableStrokes::kWindowMs;
+            rig.nowMs += BoardController::kUndoWindowMs;
         undoGranted();
     }
     EXPECT_EQ(undosSent(), 30);
     EXPECT_EQ(rig.bitmap(), oldest);
     EXPECT_FALSE(undoEnabled());
-    rig.nowMs += UndoableStrokes::kWindowMs;
+    rig.nowMs += BoardController::kUndoWindowMs;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 30);
     EXPECT_EQ(rig.bitmap(), oldest);
@@ -160,16 +158,16 @@ TEST_F(DrawerUndo, FiveUndosInAWindowAndTheSixthIsIgnored)
         undoGranted();
     }
     EXPECT_EQ(undosSent(), 5);
-    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 3);
+    EXPECT_EQ(rig.controller.drawing().strokes(), 3);
     // The first undo was at 10 ms: its place frees at 10 + the window.
-    rig.nowMs = 10 + UndoableStrokes::kWindowMs - 1;
+    rig.nowMs = 10 + BoardController::kUndoWindowMs - 1;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 5);
     rig.nowMs += 1;
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 6);
     // Stricter than the server, never looser.
-    EXPECT_GT(UndoableStrokes::kWindowMs, undo::kWindowMs);
+    EXPECT_GT(BoardController::kUndoWindowMs, undo::kWindowMs);
 }
 
 TEST_F(DrawerUndo, AWipeOrANewTurnLeavesNothingToTakeBack)
@@ -204,7 +202,8 @@ TEST_F(DrawerUndo, OnlyWhereTheServerOffersItAndOnlyForTheDrawer)
     EXPECT_FALSE(undoEnabled());
     rig.controller.undo();
     EXPECT_EQ(undosSent(), 0);
-    EXPECT_TRUE(rig.controller.strokeRecord().strokes().isEmpty());
+    // Kept for redrawing the board, never offered to take back.
+    EXPECT_EQ(rig.controller.drawing().strokes(), 1);
     EXPECT_NE(inkCount(rig.bitmap()), 0);
 
     // Someone else draws: our presses draw nothing, and nothing can be taken back.
@@ -228,31 +227,5 @@ TEST_F(DrawerUndo, AServerThatNamesNoStrokeLeavesTheDrawerToTakeItBackAtOnce)
     clickUndo();
     EXPECT_EQ(undosSent(), 1);
     EXPECT_EQ(rig.bitmap(), one);
-    EXPECT_EQ(rig.controller.strokeRecord().strokes().size(), 1);
-}
-
-TEST(UndoableStrokesBytes, NothingCanBeTakenBackOnceTheServerCouldNotKeepTheDrawing)
-{
-    // Counted as the server's drawing log counts: exactly the cap still fits, one more does not.
-    UndoableStrokes record;
-    record.press(Pen{}, QPoint(1, 1));
-    record.logged(undo::kDrawingByteCap - 10);
-    record.press(Pen{}, QPoint(2, 2));
-    record.logged(10);
-    EXPECT_EQ(record.undoable(), 2);
-    record.press(Pen{}, QPoint(3, 3));
-    record.logged(1);
-    EXPECT_FALSE(record.canUndo());
-    EXPECT_TRUE(record.strokes().isEmpty());
-    record.press(Pen{}, QPoint(4, 4));
-    EXPECT_FALSE(record.canUndo());
-
-    // A stroke taken back frees its bytes, as the server's log does.
-    record.clear();
-    record.press(Pen{}, QPoint(1, 1));
-    record.logged(undo::kDrawingByteCap);
-    EXPECT_TRUE(record.undo(0));
-    record.press(Pen{}, QPoint(1, 1));
-    record.logged(undo::kDrawingByteCap);
-    EXPECT_TRUE(record.canUndo());
+    EXPECT_EQ(rig.controller.drawing().strokes(), 1);
 }

@@ -3,6 +3,7 @@
 #include "boardfixture.h"
 
 #include "board/displayboard.h"
+#include "messaging/strokeranges.h"
 
 #include <QPainter>
 
@@ -212,37 +213,15 @@ TEST(ZoomedBoard, AtEveryStepTheEdgesOfTheBoardAreReachedAndOutsideStaysOutside)
     EXPECT_EQ(rig.canvas.boardPoint(QPointF(-1e12, 1e12)), QPoint(-1000000000, 1000000000));
 }
 
-TEST(ZoomedBoard, AFloodIsKeptUpToItsLimitThenTheBoardBitmapStandsIn)
+TEST(ZoomedBoard, AFloodIsRedrawnUpToItsLimitThenTheBoardBitmapStandsIn)
 {
+    // Wide pens reach the limit on drawing them afresh: a dot of width 99 counts 100 x 100, a
+    // one-pixel pen two by two.
     const QSize boardSize(BoardCanvas::kWidth, BoardCanvas::kHeight);
     DisplayBoard display(boardSize);
-    QList<parse::Point> many(DisplayBoard::kMaxKeptPoints - DisplayBoard::kStrokeCost, parse::Point{10, 10});
     const QImage unused;
-    // One-pixel pens: the limit on points comes first.
-    display.stroke(Pen{0, 1}, QPoint(10, 10), many, unused, QRect());
-    EXPECT_TRUE(display.keepsEveryStroke());
-    EXPECT_EQ(display.keptCost(), DisplayBoard::kMaxKeptPoints);
-    // One point more, even carrying on the same stroke, is one too many.
-    display.stroke(Pen{0, 1}, QPoint(10, 10), {parse::Point{11, 10}}, unused, QRect());
-    EXPECT_FALSE(display.keepsEveryStroke());
-    EXPECT_EQ(display.keptCost(), 0);
-
-    QImage board(boardSize, QImage::Format_RGB32);
-    board.fill(Qt::white);
-    board.setPixel(5, 7, qRgb(255, 0, 0));
-    display.setScale(2.0, board);
-    EXPECT_EQ(display.image().pixel(10, 14), qRgb(255, 0, 0));
-    EXPECT_EQ(display.image().pixel(11, 15), qRgb(255, 0, 0));
-    EXPECT_EQ(display.image().pixel(12, 14), qRgb(255, 255, 255));
-
-    display.clear();
-    EXPECT_TRUE(display.keepsEveryStroke());
     display.stroke(Pen{0, 1}, QPoint(0, 0), {parse::Point{0, 0}}, unused, QRect());
-    EXPECT_EQ(display.keptCost(), 1 + DisplayBoard::kStrokeCost);
-    EXPECT_EQ(display.keptArea(), 4); // a one-pixel pen counts two by two
-
-    // Wide pens reach the limit on drawing them afresh long before the one on points: a dot of
-    // width 99 counts 100 x 100.
+    EXPECT_EQ(display.keptArea(), 4);
     display.clear();
     const qsizetype widePoints = DisplayBoard::kMaxKeptArea / 10000;
     display.stroke(Pen{0, 99}, QPoint(1, 1), QList<parse::Point>(widePoints, parse::Point{1, 1}), unused,
@@ -251,6 +230,49 @@ TEST(ZoomedBoard, AFloodIsKeptUpToItsLimitThenTheBoardBitmapStandsIn)
     EXPECT_EQ(display.keptArea(), DisplayBoard::kMaxKeptArea);
     display.stroke(Pen{0, 99}, QPoint(1, 1), {parse::Point{2, 2}}, unused, QRect());
     EXPECT_FALSE(display.keepsEveryStroke());
+
+    // Past it, or once the turn's drawing no longer holds every stroke, a new scale enlarges the
+    // board bitmap.
+    QImage board(boardSize, QImage::Format_RGB32);
+    board.fill(Qt::white);
+    board.setPixel(5, 7, qRgb(255, 0, 0));
+    int redraws = 0;
+    display.setRedraw([&redraws](drawing::DrawingSurface&) { return ++redraws > 1; });
+    for (const bool cleared : {false, true}) {
+        if (cleared)
+            display.clear();
+        display.setScale(2.0, board);
+        EXPECT_EQ(display.image().pixel(10, 14), qRgb(255, 0, 0)) << cleared;
+        EXPECT_EQ(display.image().pixel(11, 15), qRgb(255, 0, 0)) << cleared;
+        EXPECT_EQ(display.image().pixel(12, 14), qRgb(255, 255, 255)) << cleared;
+    }
+    EXPECT_EQ(redraws, 1); // asked only once the area allowed it
+    display.setScale(3.0, board);
+    EXPECT_EQ(display.image().pixel(15, 21), qRgb(255, 255, 255)); // drawn afresh: nothing
+}
+
+// The turn's drawing at its byte cap: the board keeps drawing, a new zoom enlarges the bitmap.
+TEST(ZoomedBoard, PastTheDrawingsCapANewZoomEnlargesTheBoard)
+{
+    BoardRig rig;
+    rig.controller.moveit("5+clRed+3+100+100");
+    QString points;
+    for (int i = 0; i < strokes::kMaxPoints; ++i)
+        points += QStringLiteral("%1,%2+").arg(100 + i % 3).arg(100 + i % 2);
+    const QString batch = QStringLiteral("5+clRed+3++") + points;
+    while (!rig.controller.drawing().cutShort())
+        rig.controller.drawit(batch);
+    rig.controller.moveit("5+clBlue+3+300+300");
+    ASSERT_TRUE(rig.canvas.keptStrokesComplete());
+    rig.canvas.setDisplayScale(2.0, 1.0);
+    EXPECT_EQ(rig.canvas.displayed(), rig.bitmap().scaled(rig.canvas.displayed().size(),
+                                                          Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // A wipe starts a drawing that can be drawn afresh again.
+    rig.controller.clearmain("5");
+    rig.controller.moveit("5+clRed+9+100+100");
+    rig.canvas.setDisplayScale(3.0, 1.0);
+    EXPECT_NE(rig.canvas.displayed(), rig.bitmap().scaled(rig.canvas.displayed().size(),
+                                                          Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 TEST(ZoomedBoard, ABatchTooCostlyToDrawAtTheZoomIsEnlargedFromTheBoard)

@@ -58,7 +58,7 @@ TEST_F(ServerRelay, TheDrawersStrokesReachTheOthersByteForByteAndAreLogged)
     EXPECT_TRUE(named(ann, cmd::moveit).isEmpty());
     EXPECT_TRUE(named(ann, cmd::draw).isEmpty());
     EXPECT_TRUE(named(cat, cmd::draw).size() == 1);
-    EXPECT_EQ(server->drawingLog().entries(),
+    EXPECT_EQ(logged(),
               QStringList({"CMD_moveit+1+$00BFD7BF+12+120+45", "CMD_draw+1+clBlack+3++121,47+125,50+"}));
 }
 

@@ -211,7 +211,7 @@ TEST_F(ServerRequests, TheDrawingLogKeepsStrokesUpToItsByteCapAndNoFurther)
     startGame(false, 20, 60);
     // Fill the log to 100 characters short of the cap, in messages a connection may send.
     constexpr qsizetype kPiece = 60000;
-    const qsizetype target = DrawingLog::kByteCap - 100;
+    const qsizetype target = drawing::TurnDrawing::kByteCap - 100;
     qsizetype kept = 0;
     while (kept < target) {
         const qsizetype length = std::min(kPiece, target - kept);
@@ -226,7 +226,7 @@ TEST_F(ServerRequests, TheDrawingLogKeepsStrokesUpToItsByteCapAndNoFurther)
     EXPECT_EQ(server->drawingLog().bytes(), target);
     EXPECT_EQ(server->drawingLog().size(), entries);
     send(ann, frameEntry(strokeEntry(100))); // exactly the cap: kept
-    EXPECT_EQ(server->drawingLog().bytes(), DrawingLog::kByteCap);
+    EXPECT_EQ(server->drawingLog().bytes(), drawing::TurnDrawing::kByteCap);
     EXPECT_EQ(server->drawingLog().size(), entries + 1);
     send(ann, toserver::moveit(1, QStringLiteral("clBlack"), QStringLiteral("3"), 1, 1)); // full
     EXPECT_EQ(server->drawingLog().size(), entries + 1);

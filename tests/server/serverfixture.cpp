@@ -274,4 +274,12 @@ QStringList ServerTarget::logLines() const
     return QString::fromLocal8Bit(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QStringList ServerFixture::logged() const
+{
+    QStringList entries;
+    for (const drawing::Mark& mark : server->drawingLog().marks())
+        entries << mark.text;
+    return entries;
+}
+
 } // namespace pictova::test

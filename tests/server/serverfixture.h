@@ -57,6 +57,8 @@ protected:
     // A log-in on the client's own seat under any name, handled once it is queued.
     void logIn(ProtoClient* client, const QString& name);
     int seatOf(const ProtoClient* client) const { return seats.at(client); }
+    // The server's drawing log as the messages it sends a newcomer, without terminators.
+    QStringList logged() const;
 
     std::unique_ptr<TServer> server;
     quint16 port = 0;

@@ -62,12 +62,12 @@ TEST_F(ServerUndo, OurClientsAreToldWhichStrokeWentAndOnlyFirstVersionOnesGetThe
     QStringList second = stroke(ann, 20);
     send(ann, toserver::draw(1, QStringLiteral("clRed"), QStringLiteral("5"), QStringLiteral("+30,30")));
     second << QStringLiteral("CMD_draw+1+clRed+5++30,30+");
-    ASSERT_EQ(server->drawingLog().entries(), first + second);
+    ASSERT_EQ(logged(), first + second);
     clearAll();
 
     undo(ann);
     barrier();
-    EXPECT_EQ(server->drawingLog().entries(), first);
+    EXPECT_EQ(logged(), first);
     // Stroke 1 (the second since the last wipe) went, after no wipe in this turn: the drawer and
     // Bob, who announced undo, get that and nothing else.
     EXPECT_EQ(toclient::undone(1, 1, 0), QByteArray("CMD_undone+1+1+0\xFF"));
@@ -92,7 +92,7 @@ TEST_F(ServerUndo, OurClientsAreToldWhichStrokeWentAndOnlyFirstVersionOnesGetThe
     undo(ann);
     undo(ann); // nothing left
     barrier();
-    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    EXPECT_TRUE(logged().isEmpty());
     EXPECT_EQ(log(bob), QStringList({"CMD_undone+1+0+1"}));
     EXPECT_EQ(log(cat), QStringList({"CMD_clearmain+1"}));
 }
@@ -113,7 +113,7 @@ TEST_F(ServerUndo, ACopyThatKnowsOnlyUndoIsSentTheDrawingAgain)
     clearAll();
     undo(ann);
     barrier();
-    EXPECT_EQ(server->drawingLog().entries(), first);
+    EXPECT_EQ(logged(), first);
     EXPECT_EQ(log(bob), QStringList{QStringLiteral("CMD_clearmain+1")} + first);
     EXPECT_EQ(log(cat), QStringList({"CMD_undone+1+1+0"}));
 }
@@ -175,24 +175,24 @@ TEST_F(ServerUndo, UndoGoesBackThirtyStrokesAndNoFurther)
             now += undo::kWindowMs;
         undo(ann);
     }
-    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    EXPECT_TRUE(logged().isEmpty());
 
     // Thirty-one: the first stays, the thirty-first undo is refused.
     const QStringList oldest = stroke(ann, 100);
     for (int i = 1; i <= 30; ++i)
         stroke(ann, 100 + i);
-    ASSERT_EQ(server->drawingLog().undoableStrokes(), 30);
+    ASSERT_EQ(server->drawingLog().undoable(), 30);
     for (int i = 0; i < 30; ++i) {
         if (i % undo::kMaxPerWindow == 0)
             now += undo::kWindowMs;
         undo(ann);
     }
-    EXPECT_EQ(server->drawingLog().entries(), oldest);
+    EXPECT_EQ(logged(), oldest);
     now += undo::kWindowMs;
     clearAll();
     undo(ann);
     barrier();
-    EXPECT_EQ(server->drawingLog().entries(), oldest);
+    EXPECT_EQ(logged(), oldest);
     EXPECT_EQ(log(bob), QStringList());
 }
 
@@ -204,7 +204,7 @@ TEST_F(ServerUndo, AWipeAndANewTurnForgetWhatCouldBeTakenBack)
     send(ann, toserver::clearmain(1));
     const QStringList after = stroke(ann, 3);
     undo(ann);
-    EXPECT_TRUE(server->drawingLog().entries().isEmpty());
+    EXPECT_TRUE(logged().isEmpty());
     clearAll();
     undo(ann);
     barrier();
@@ -214,7 +214,7 @@ TEST_F(ServerUndo, AWipeAndANewTurnForgetWhatCouldBeTakenBack)
     stroke(ann, 4);
     tickToTimeOut();
     tickThroughBreak();
-    EXPECT_EQ(server->drawingLog().undoableStrokes(), 0);
+    EXPECT_EQ(server->drawingLog().undoable(), 0);
 }
 
 TEST_F(ServerUndo, FiveUndosASecondAndTheSixthIsDropped)
@@ -233,16 +233,16 @@ TEST_F(ServerUndo, FiveUndosASecondAndTheSixthIsDropped)
     }
     barrier();
     // Five strokes went; the sixth request was dropped without a word.
-    EXPECT_EQ(server->drawingLog().entries().size(), 6);
+    EXPECT_EQ(logged().size(), 6);
     EXPECT_EQ(named(bob, cmd::undone).size(), 5);
     EXPECT_EQ(named(cat, cmd::clearmain).size(), 5);
     // The window slides: 999 ms after the first undo it is still full, at 1000 ms a place frees.
     now += 499; // 999 ms after the first
     undo(ann);
-    EXPECT_EQ(server->drawingLog().entries().size(), 6);
+    EXPECT_EQ(logged().size(), 6);
     now += 1;
     undo(ann);
-    EXPECT_EQ(server->drawingLog().entries(), kept);
+    EXPECT_EQ(logged(), kept);
 }
 
 TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
@@ -259,7 +259,7 @@ TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
     tickToDeal();
     send(dan, toserver::justwatch(seatOf(dan), true));
     stroke(ann, 5);
-    const QStringList before = server->drawingLog().entries();
+    const QStringList before = logged();
     clearAll();
 
     undo(bob);                         // a guesser
@@ -269,7 +269,7 @@ TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
     send(ann, "CMD_undo+1+extra\xFF"); // not a seat
     send(ann, "CMD_undo+\xFF");
     barrier();
-    EXPECT_EQ(server->drawingLog().entries(), before);
+    EXPECT_EQ(logged(), before);
     EXPECT_TRUE(named(bob, cmd::clearmain).isEmpty());
     EXPECT_TRUE(named(cat, cmd::clearmain).isEmpty());
 
@@ -279,7 +279,7 @@ TEST_F(ServerUndo, OnlyTheDrawerWhoAnnouncedUndoMayUndoWhileDrawing)
         more.push_back(joinAnnouncing(QStringLiteral("P%1").arg(i)));
     ASSERT_EQ(seatOf(more.back()), 11);
     undo(more.back());
-    EXPECT_EQ(server->drawingLog().entries(), before);
+    EXPECT_EQ(logged(), before);
 
     // What Ann drew while picking was wiped from every board as the turn was dealt.
     undo(ann);
@@ -299,52 +299,6 @@ TEST_F(ServerUndo, ADrawerThatNeverAnnouncedUndoIsNotHeard)
     barrier();
     EXPECT_EQ(server->drawingLog().size(), 2);
     EXPECT_EQ(log(bob), QStringList());
-}
-
-} // namespace
-} // namespace pictova::test
-
-namespace pictova::test {
-namespace {
-
-// The log itself, past its byte cap: what it could not keep, the others still drew, so nothing
-// can be taken back until it is cleared; and a stroke taken back frees its bytes.
-TEST(DrawingLogUndo, NothingIsTakenBackOnceAnEntryDidNotFit)
-{
-    DrawingLog log;
-    const QString press = QStringLiteral("CMD_moveit+1+clBlack+3+1+1");
-    ASSERT_TRUE(log.append(press));
-    const QString fill = QStringLiteral("CMD_draw+1+clBlack+3+") +
-                         QString(DrawingLog::kByteCap - press.size() - 21, QLatin1Char('+'));
-    ASSERT_TRUE(log.append(fill));
-    ASSERT_EQ(log.bytes(), DrawingLog::kByteCap);
-    EXPECT_EQ(log.undoableStrokes(), 1);
-    EXPECT_TRUE(log.removeLastStroke());
-    EXPECT_EQ(log.bytes(), 0);
-
-    ASSERT_TRUE(log.append(press));
-    ASSERT_TRUE(log.append(fill));
-    EXPECT_FALSE(log.append(press)); // one past the cap
-    EXPECT_EQ(log.undoableStrokes(), 0);
-    EXPECT_FALSE(log.removeLastStroke());
-    log.clear();
-    ASSERT_TRUE(log.append(press));
-    EXPECT_TRUE(log.removeLastStroke());
-}
-
-// Batches before any press are no stroke of their own; a name that only begins like a press is
-// no press.
-TEST(DrawingLogUndo, OnlyAPressStartsAStroke)
-{
-    DrawingLog log;
-    log.append(QStringLiteral("CMD_draw+1+clBlack+3++1,1+"));
-    EXPECT_FALSE(log.removeLastStroke());
-    log.append(QStringLiteral("CMD_moveitx+1"));
-    EXPECT_FALSE(log.removeLastStroke());
-    log.append(QStringLiteral("CMD_moveit+1+clBlack+3+1+1"));
-    log.append(QStringLiteral("CMD_draw+1+clBlack+3++2,2+"));
-    EXPECT_TRUE(log.removeLastStroke());
-    EXPECT_EQ(log.entries(), QStringList({"CMD_draw+1+clBlack+3++1,1+", "CMD_moveitx+1"}));
 }
 
 } // namespace
