@@ -1,7 +1,7 @@
 #include "client/application.h"
 
 #include "board/snapshotviewer.h"
-#include "chat/tphrases.h"
+#include "chat/phraseeditor.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
 #include "messaging/tsock.h"
@@ -61,9 +61,9 @@ int runApplication(int argc, char** argv)
     Thelp help;
     Tabout about;
     Tspylist spylist;
-    Tgamestartform gamestartform;
+    GameStartForm gamestartform;
     Tsnapshot snapshots;
-    Tphrases phrases(*chat.phraseButtons());
+    PhraseEditor phrases(*chat.phraseButtons());
     Tdownload download;
 
     SecondaryWindows windows;

@@ -27,7 +27,7 @@ class Tdownload;
 class Thelp;
 class TurnView;
 class WindowZoom;
-class Tphrases;
+class PhraseEditor;
 class Tsnapshot;
 
 // The other windows of the program, created once at start-up and only shown and hidden.
@@ -36,9 +36,9 @@ struct SecondaryWindows
     Thelp* help = nullptr;
     Tabout* about = nullptr;
     Tspylist* spylist = nullptr;
-    Tgamestartform* gamestartform = nullptr;
+    GameStartForm* gamestartform = nullptr;
     Tsnapshot* snapshots = nullptr;
-    Tphrases* phrases = nullptr;
+    PhraseEditor* phrases = nullptr;
     Tdownload* download = nullptr;
 };
 

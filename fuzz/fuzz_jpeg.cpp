@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(out.write(bytes) == bytes.size());
     }
     viewer->image_snapshot()->clear();
-    viewer->FormShow();
+    viewer->refresh();
     const QStringList errors = fuzz::takeReportedErrors();
 
     std::optional<QString> decodeError;

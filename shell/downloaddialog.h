@@ -23,12 +23,9 @@ public:
 
     void getbuttonClick();
     void abortbuttonClick();
-    void Button1Click();
-    void Button2Click();
+    void playSolo();
+    void playWithOthers();
     void showFolderClick();
-
-    static constexpr int kClientWidth = 724;
-    static constexpr int kClientHeight = 500;
 
 signals:
     void closeGameRequested();
@@ -38,11 +35,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showState();
+    void fitToText();
 
     LobbyDownloader m_downloader;
+    QLabel* m_advert;
     QLabel* m_infolabel;
     QLabel* m_infolabel2;
     QLabel* m_infolabel3;

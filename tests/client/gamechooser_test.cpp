@@ -154,7 +154,7 @@ TEST_F(Chooser, PlayWithOthersAtStartUpOpensTheJoinDialogWhenThereIsNoLobby)
     windows.download = &download;
     m_window->attachWindows(windows);
     download.show();
-    download.findChild<QPushButton*>("Button2")->click();
+    download.findChild<QPushButton*>("othersButton")->click();
     EXPECT_FALSE(download.isVisible());
     ASSERT_NE(chooser().joinDialog(), nullptr);
     EXPECT_TRUE(chooser().joinDialog()->isVisible());

@@ -394,7 +394,6 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
     HttpStub server(HttpStub::Serve, sampleBody(2048));
     Tdownload dialog;
     EXPECT_EQ(dialog.windowTitle(), "Download The Quorix Lobby");
-    EXPECT_EQ(dialog.size(), QSize(724, 500));
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     QStringList buttonTexts;
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -415,6 +414,8 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
     dialog.downloader().setOpener([&](const QUrl& url) { return opened.append(url), true; });
     QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
     dialog.show();
+    // Sized by its text and picture, not by the user.
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     auto* get = dialog.findChild<QPushButton*>("getbutton");
     auto* abort = dialog.findChild<QPushButton*>("abortbutton");
     auto* info = dialog.findChild<QLabel*>("infolabel");
@@ -428,7 +429,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 
     get->click();
     EXPECT_FALSE(get->isEnabled());
-    dialog.findChild<QPushButton*>("Button1")->click(); // "Play Solo Game" only hides the window
+    dialog.findChild<QPushButton*>("soloButton")->click(); // "Play Solo Game" only hides the window
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_TRUE(waitFor([&] { return get->isEnabled(); }, 10000));
     EXPECT_EQ(info->text(), "Received 2048 bytes");
@@ -490,7 +491,7 @@ TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
     QSignalSpy join(&dialog, &Tdownload::joinRequested);
     QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
     dialog.show();
-    dialog.findChild<QPushButton*>("Button2")->click();
+    dialog.findChild<QPushButton*>("othersButton")->click();
     EXPECT_EQ(join.count(), 1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(launched.isEmpty());
@@ -499,14 +500,14 @@ TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
     ASSERT_TRUE(lobby.open(QIODevice::WriteOnly));
     lobby.close();
     dialog.show();
-    dialog.findChild<QPushButton*>("Button2")->click();
+    dialog.findChild<QPushButton*>("othersButton")->click();
     EXPECT_EQ(launched, QStringList{folder.filePath("QuorixLobby")});
     EXPECT_EQ(closeGame.count(), 1);
     EXPECT_EQ(join.count(), 1);
 
     dialog.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(dialog.findChild<QPushButton*>("Button1"), &escape);
+    QApplication::sendEvent(dialog.findChild<QPushButton*>("soloButton"), &escape);
     EXPECT_FALSE(dialog.isVisible());
 }
 
