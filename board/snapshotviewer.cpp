@@ -27,7 +27,7 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 constexpr QSize kBoardRoom(533, 369);
 } // namespace
 
-Tsnapshot::Tsnapshot(QWidget* parent)
+SnapshotViewer::SnapshotViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(snapshotFolder()), m_heading(new QLabel(this)),
       m_previous(new QToolButton(this)), m_next(new QToolButton(this)), m_list(new QListWidget(this)),
       m_picture(new QLabel(this)), m_menu(new QMenu(this))
@@ -66,8 +66,8 @@ Tsnapshot::Tsnapshot(QWidget* parent)
         m_next->setArrowType(Qt::RightArrow);
     else
         m_next->setIcon(nextGlyph);
-    connect(m_previous, &QToolButton::clicked, this, &Tsnapshot::showPrevious);
-    connect(m_next, &QToolButton::clicked, this, &Tsnapshot::showNext);
+    connect(m_previous, &QToolButton::clicked, this, &SnapshotViewer::showPrevious);
+    connect(m_next, &QToolButton::clicked, this, &SnapshotViewer::showNext);
 
     m_list->setObjectName(QStringLiteral("listbox_snapshots"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -81,7 +81,7 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     m_menu->setObjectName(QStringLiteral("deleteMenu"));
     QAction* remove = m_menu->addAction(QStringLiteral("Delete"));
     remove->setObjectName(QStringLiteral("deleteAction"));
-    connect(remove, &QAction::triggered, this, &Tsnapshot::onSnapshotDelete);
+    connect(remove, &QAction::triggered, this, &SnapshotViewer::onSnapshotDelete);
 
     m_picture->setObjectName(QStringLiteral("image_snapshot"));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -107,13 +107,13 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     };
 }
 
-void Tsnapshot::setFolder(const QString& folder)
+void SnapshotViewer::setFolder(const QString& folder)
 {
     m_browser.setFolder(folder);
     m_folderChosen = true;
 }
 
-void Tsnapshot::showEvent(QShowEvent* event)
+void SnapshotViewer::showEvent(QShowEvent* event)
 {
     // A window restored from the task bar is shown again by the system: that is no new showing.
     if (!event->spontaneous())
@@ -121,7 +121,7 @@ void Tsnapshot::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void Tsnapshot::refresh()
+void SnapshotViewer::refresh()
 {
     // Unless told otherwise, follow wherever the game keeps its files at the time of showing.
     if (!m_folderChosen)
@@ -136,7 +136,7 @@ void Tsnapshot::refresh()
     }
 }
 
-void Tsnapshot::showPrevious()
+void SnapshotViewer::showPrevious()
 {
     if (m_browser.previous()) {
         showSelection();
@@ -144,7 +144,7 @@ void Tsnapshot::showPrevious()
     }
 }
 
-void Tsnapshot::showNext()
+void SnapshotViewer::showNext()
 {
     if (m_browser.next()) {
         showSelection();
@@ -152,7 +152,7 @@ void Tsnapshot::showNext()
     }
 }
 
-void Tsnapshot::pressOnList(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void SnapshotViewer::pressOnList(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     const QListWidgetItem* item = m_list->itemAt(x, y);
     if (!item || !m_browser.selectAt(m_list->row(item)))
@@ -162,7 +162,7 @@ void Tsnapshot::pressOnList(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
         showSelectedFile();
 }
 
-void Tsnapshot::onSnapshotDelete()
+void SnapshotViewer::onSnapshotDelete()
 {
     const int row = m_browser.selected();
     if (row >= 0 && row < m_browser.entries().size() && m_confirmDelete &&
@@ -186,7 +186,7 @@ void Tsnapshot::onSnapshotDelete()
         showSelectedFile();
 }
 
-void Tsnapshot::showSelection()
+void SnapshotViewer::showSelection()
 {
     const QSignalBlocker blocker(m_list);
     m_list->setCurrentRow(m_browser.selected());
@@ -194,7 +194,7 @@ void Tsnapshot::showSelection()
         m_list->clearSelection();
 }
 
-void Tsnapshot::drawPictures()
+void SnapshotViewer::drawPictures()
 {
     QPalette background = palette();
     background.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
@@ -209,7 +209,7 @@ void Tsnapshot::drawPictures()
 }
 
 // A board picture keeps its board pixels: each is shown as a square block at the UI scale.
-void Tsnapshot::showPicture(const QImage& picture)
+void SnapshotViewer::showPicture(const QImage& picture)
 {
     m_shown = picture;
     const qreal scale = design::zoomOf(this) * devicePixelRatioF();
@@ -220,7 +220,7 @@ void Tsnapshot::showPicture(const QImage& picture)
     m_picture->setPixmap(shown);
 }
 
-void Tsnapshot::showSelectedFile()
+void SnapshotViewer::showSelectedFile()
 {
     try {
         showPicture(SnapshotBrowser::load(m_browser.selectedPath()));
@@ -230,14 +230,14 @@ void Tsnapshot::showSelectedFile()
 }
 
 // The list holds a file name of about sixteen characters; the picture has the room of a board.
-void Tsnapshot::fitToText()
+void SnapshotViewer::fitToText()
 {
     m_list->setFixedWidth(m_list->fontMetrics().averageCharWidth() * 16);
     m_picture->setMinimumSize(design::scaled(this, kBoardRoom.width()),
                               design::scaled(this, kBoardRoom.height()));
 }
 
-void Tsnapshot::changeEvent(QEvent* event)
+void SnapshotViewer::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
@@ -245,7 +245,7 @@ void Tsnapshot::changeEvent(QEvent* event)
 }
 
 // Any button picks the entry under the pointer, so a right-click selects before the menu opens.
-bool Tsnapshot::eventFilter(QObject* watched, QEvent* event)
+bool SnapshotViewer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -17,11 +17,11 @@ namespace pictova {
 // The snapshot viewer "Pictova - Snap Shots": the list of saved snapshots at the left, the one
 // selected at the right, previous and next buttons, and a pop-up menu to delete a file. Created
 // once and only shown and hidden; the list is rebuilt each time it is shown.
-class Tsnapshot : public QWidget
+class SnapshotViewer : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tsnapshot(QWidget* parent = nullptr);
+    explicit SnapshotViewer(QWidget* parent = nullptr);
 
     // The folder listed; until one is set, the game's snapshot folder at each showing.
     void setFolder(const QString& folder);

@@ -312,8 +312,8 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
         windows.phrases->setStorePhrases(
             [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
     if (windows.download) {
-        connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);
-        connect(windows.download, &Tdownload::joinRequested, m_chooser, &GameChooser::openJoinDialog);
+        connect(windows.download, &DownloadDialog::closeGameRequested, this, &QWidget::close);
+        connect(windows.download, &DownloadDialog::joinRequested, m_chooser, &GameChooser::openJoinDialog);
     }
 }
 

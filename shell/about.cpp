@@ -63,7 +63,7 @@ constexpr QMargins kTextArea(8, 32, 8, 6);
 
 } // namespace
 
-Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
+AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Pictova - About"));
@@ -108,7 +108,7 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     foot->addStretch();
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("doneButton"));
-    connect(done, &QPushButton::clicked, this, &Tabout::done);
+    connect(done, &QPushButton::clicked, this, &AboutBox::done);
     foot->addWidget(done);
     layout->addLayout(foot);
 
@@ -117,7 +117,7 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
 }
 
 // The box is as large as its picture at the UI scale, and larger only where its text needs it.
-void Tabout::fitToPicture()
+void AboutBox::fitToPicture()
 {
     const qreal scale = design::zoomOf(this);
     layout()->setContentsMargins(qRound(kTextArea.left() * scale), qRound(kTextArea.top() * scale),
@@ -138,24 +138,24 @@ void Tabout::fitToPicture()
                      .expandedTo(layout()->totalMinimumSize()));
 }
 
-QString Tabout::versionText() const
+QString AboutBox::versionText() const
 {
     return m_version->text();
 }
 
-void Tabout::openWebAddress()
+void AboutBox::openWebAddress()
 {
     // Whether the desktop took the address is not the box's business: nothing is shown either way.
     if (m_opener)
         m_opener(m_webAddress);
 }
 
-void Tabout::done()
+void AboutBox::done()
 {
     hide();
 }
 
-void Tabout::paintEvent(QPaintEvent*)
+void AboutBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const qreal scale = design::zoomOf(this) * devicePixelRatioF();

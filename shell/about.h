@@ -11,11 +11,11 @@ class QLabel;
 namespace pictova {
 
 // The small About box: product name, the maker's web address (a link), credits and version.
-class Tabout : public QWidget
+class AboutBox : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tabout(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // The maker's web site, opened by a click on its address.
     QUrl webAddress() const { return m_webAddress; }

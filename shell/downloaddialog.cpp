@@ -96,7 +96,7 @@ QFrame* choicePanel(QWidget* parent, const QString& name, const QString& why, QP
 
 } // namespace
 
-Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("download"));
     setWindowTitle(QStringLiteral("Download The Quorix Lobby"));
@@ -166,19 +166,19 @@ Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
     layout->addLayout(choices);
     fitToText();
 
-    connect(m_getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
-    connect(m_abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
-    connect(solo, &QPushButton::clicked, this, &Tdownload::playSolo);
-    connect(others, &QPushButton::clicked, this, &Tdownload::playWithOthers);
-    connect(showFolder, &QPushButton::clicked, this, &Tdownload::showFolderClick);
-    connect(&m_downloader, &LobbyDownloader::changed, this, &Tdownload::showState);
-    connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &Tdownload::closeGameRequested);
+    connect(m_getbutton, &QPushButton::clicked, this, &DownloadDialog::startDownload);
+    connect(m_abortbutton, &QPushButton::clicked, this, &DownloadDialog::stopDownload);
+    connect(solo, &QPushButton::clicked, this, &DownloadDialog::playSolo);
+    connect(others, &QPushButton::clicked, this, &DownloadDialog::playWithOthers);
+    connect(showFolder, &QPushButton::clicked, this, &DownloadDialog::showSavedFile);
+    connect(&m_downloader, &LobbyDownloader::changed, this, &DownloadDialog::showState);
+    connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &DownloadDialog::closeGameRequested);
     showState();
 }
 
 // Status lines keep their room while empty; the explanations of the right column wrap at about
 // thirty characters, the advert's at its width, at any text size.
-void Tdownload::fitToText()
+void DownloadDialog::fitToText()
 {
     for (QLabel* status : {m_infolabel, m_infolabel3, m_infolabel2})
         status->setMinimumHeight(status->fontMetrics().lineSpacing());
@@ -192,29 +192,29 @@ void Tdownload::fitToText()
     m_savedLabel->setMinimumHeight(m_savedLabel->fontMetrics().lineSpacing() * 3);
 }
 
-void Tdownload::changeEvent(QEvent* event)
+void DownloadDialog::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitToText();
 }
 
-void Tdownload::getbuttonClick()
+void DownloadDialog::startDownload()
 {
     m_downloader.download();
 }
 
-void Tdownload::abortbuttonClick()
+void DownloadDialog::stopDownload()
 {
     m_downloader.stop();
 }
 
-void Tdownload::playSolo()
+void DownloadDialog::playSolo()
 {
     hide();
 }
 
-void Tdownload::playWithOthers()
+void DownloadDialog::playWithOthers()
 {
     if (m_downloader.lobbyInstalled()) {
         m_downloader.openLobby();
@@ -224,12 +224,12 @@ void Tdownload::playWithOthers()
     emit joinRequested();
 }
 
-void Tdownload::showFolderClick()
+void DownloadDialog::showSavedFile()
 {
     m_downloader.showInFolder();
 }
 
-void Tdownload::showState()
+void DownloadDialog::showState()
 {
     m_savedLabel->setText(wrappablePath(m_downloader.savedText()));
     m_savedLabel->setToolTip(m_downloader.savedText());
@@ -241,7 +241,7 @@ void Tdownload::showState()
     m_abortbutton->setEnabled(m_downloader.abortEnabled());
 }
 
-void Tdownload::keyPressEvent(QKeyEvent* event)
+void DownloadDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape leaves the choice as "Play Solo Game" does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -251,7 +251,7 @@ void Tdownload::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void Tdownload::showEvent(QShowEvent* event)
+void DownloadDialog::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_placed)

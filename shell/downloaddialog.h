@@ -13,19 +13,19 @@ namespace pictova {
 // The window that offers a solo player the Quorix Lobby: download its installer, play on
 // alone, or play with others: close the game and open the installed lobby, or, where there is no
 // lobby, join a game from the game window.
-class Tdownload : public QWidget
+class DownloadDialog : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr);
+    explicit DownloadDialog(QWidget* parent = nullptr);
 
     LobbyDownloader& downloader() { return m_downloader; }
 
-    void getbuttonClick();
-    void abortbuttonClick();
+    void startDownload();
+    void stopDownload();
     void playSolo();
     void playWithOthers();
-    void showFolderClick();
+    void showSavedFile();
 
 signals:
     void closeGameRequested();

@@ -37,7 +37,7 @@ QPushButton* flatButton(const QString& text, const QString& name, int tag, QWidg
 
 } // namespace
 
-Thelp::Thelp(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_caption(new QLabel(QStringLiteral("Overview"), this)),
       m_pages(new QStackedWidget(this))
 {
@@ -67,7 +67,7 @@ Thelp::Thelp(QWidget* parent)
     }
     buttons->addSpacing(10);
     QPushButton* about = flatButton(QStringLiteral("About"), QStringLiteral("aboutButton"), 7, panel);
-    connect(about, &QPushButton::clicked, this, &Thelp::aboutRequested);
+    connect(about, &QPushButton::clicked, this, &HelpWindow::aboutRequested);
     buttons->addWidget(about);
 
     auto* credits =
@@ -113,26 +113,26 @@ Thelp::Thelp(QWidget* parent)
 }
 
 // A page shows about 24 lines of 50 characters at any text size.
-void Thelp::fitToText()
+void HelpWindow::fitToText()
 {
     const QFontMetrics text = m_pages->fontMetrics();
     m_pages->setFixedSize(text.averageCharWidth() * 50, text.lineSpacing() * 24);
 }
 
-void Thelp::changeEvent(QEvent* event)
+void HelpWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitToText();
 }
 
-void Thelp::showPageOf(QAbstractButton* button)
+void HelpWindow::showPageOf(QAbstractButton* button)
 {
     if (button)
         showPage(button->property(kTagProperty).toInt(), button->text());
 }
 
-void Thelp::showPage(int tag, const QString& caption)
+void HelpWindow::showPage(int tag, const QString& caption)
 {
     auto* page = m_pages->findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(tag));
     if (!page)
@@ -141,17 +141,17 @@ void Thelp::showPage(int tag, const QString& caption)
     m_caption->setText(caption);
 }
 
-QTextBrowser* Thelp::currentPage() const
+QTextBrowser* HelpWindow::currentPage() const
 {
     return qobject_cast<QTextBrowser*>(m_pages->currentWidget());
 }
 
-QString Thelp::caption() const
+QString HelpWindow::caption() const
 {
     return m_caption->text();
 }
 
-void Thelp::paintEvent(QPaintEvent*)
+void HelpWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintTiledBackground(painter, rect(), Qt::white, this);

@@ -10,11 +10,11 @@ class QTextBrowser;
 namespace pictova {
 
 // The help window: one button per page on the left, the page in front on the right.
-class Thelp : public QWidget
+class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Thelp(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     // The page button's tag names the page ("memo" + tag); its caption becomes the heading.
     void showPageOf(QAbstractButton* button);

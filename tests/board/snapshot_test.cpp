@@ -132,7 +132,7 @@ struct Viewer : ::testing::Test
     QStringList errors;
     QStringList asked;
     bool answerYes = true;
-    Tsnapshot viewer;
+    SnapshotViewer viewer;
 
     void SetUp() override
     {
@@ -284,7 +284,7 @@ TEST(Snapshot, TheViewerListsWhatWasTakenInTheGamesFolder)
     overrideDataFolder(temp.path());
     BoardCanvas canvas;
     takeSnapshot(canvas, "12/6/2026: You-fan", 1, snapshotFolder());
-    Tsnapshot viewer;
+    SnapshotViewer viewer;
     viewer.refresh();
     EXPECT_EQ(viewer.browser().entries(), QStringList({"snapshot1.jpg"}));
     overrideDataFolder(temp.filePath("elsewhere")); // missing folder: empty list, buttons idle

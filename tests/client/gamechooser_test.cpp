@@ -148,7 +148,7 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
 
 TEST_F(Chooser, PlayWithOthersAtStartUpOpensTheJoinDialogWhenThereIsNoLobby)
 {
-    Tdownload download;
+    DownloadDialog download;
     download.downloader().setLobbyPath(m_data.filePath("no-lobby-here"));
     SecondaryWindows windows;
     windows.download = &download;

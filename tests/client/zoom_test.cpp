@@ -231,7 +231,7 @@ TEST_F(WindowZoomTest, TheFirstStartFitsTheScreen)
 TEST_F(WindowZoomTest, TheOtherWindowsOpenAtTheWindowsZoomAndFollowIt)
 {
     const qreal text = QApplication::font().pointSizeF();
-    Tsnapshot snapshots;
+    SnapshotViewer snapshots;
     m_chat->presentWindow(m_spylist.get());
     const QSize spylistAtOneHundred = m_spylist->size();
     m_spylist->hide();

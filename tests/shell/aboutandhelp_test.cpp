@@ -43,10 +43,10 @@ QPushButton* buttonNamed(QWidget& window, const QString& text)
 
 TEST(About, showsTheVersionAndOpensTheWebAddress)
 {
-    Tabout about;
+    AboutBox about;
     EXPECT_EQ(about.windowTitle(), "Pictova - About");
     about.show();
-    EXPECT_EQ(about.size(), QSize(Tabout::kClientWidth, Tabout::kClientHeight)); // its picture's
+    EXPECT_EQ(about.size(), QSize(AboutBox::kClientWidth, AboutBox::kClientHeight)); // its picture's
     EXPECT_EQ(about.versionText(), QString(kVersion));
     EXPECT_EQ(about.findChild<QLabel*>("version")->text(), "2.2.4");
     QStringList texts;
@@ -80,7 +80,7 @@ TEST(About, showsTheVersionAndOpensTheWebAddress)
 
 TEST(Help, opensOnTheOverviewAndSwitchesPagesByTag)
 {
-    Thelp help;
+    HelpWindow help;
     EXPECT_EQ(help.windowTitle(), "Pictova - Help File");
     EXPECT_EQ(help.caption(), "Overview");
     EXPECT_EQ(help.currentPage()->objectName(), "memo1");
@@ -138,7 +138,7 @@ TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
 
 TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
 {
-    Tabout about;
+    AboutBox about;
     about.show();
     const QPainterPath marks = artwork::aboutPictureMarks();
     ASSERT_FALSE(marks.isEmpty());
@@ -179,9 +179,9 @@ TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
 
 TEST(Help, aboutAndDoneButtons)
 {
-    Thelp help;
+    HelpWindow help;
     help.show();
-    QSignalSpy about(&help, &Thelp::aboutRequested);
+    QSignalSpy about(&help, &HelpWindow::aboutRequested);
     buttonNamed(help, "About")->click();
     EXPECT_EQ(about.count(), 1);
     buttonNamed(help, "Done")->click();

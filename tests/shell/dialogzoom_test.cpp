@@ -52,13 +52,13 @@ const QList<Window>& windows()
     static PhraseButtons phrases;
     static const QList<Window> all = {
         {"start form", [] { return std::make_unique<GameStartForm>(); }},
-        {"about", [] { return std::make_unique<Tabout>(); }},
-        {"help", [] { return std::make_unique<Thelp>(); }},
-        {"download", [] { return std::make_unique<Tdownload>(); }},
+        {"about", [] { return std::make_unique<AboutBox>(); }},
+        {"help", [] { return std::make_unique<HelpWindow>(); }},
+        {"download", [] { return std::make_unique<DownloadDialog>(); }},
         {"host", [] { return std::make_unique<HostDialog>(nullptr); }},
         {"join", [] { return std::make_unique<JoinDialog>(nullptr); }},
         {"phrases", [] { return std::make_unique<PhraseEditor>(phrases); }},
-        {"snapshots", [] { return std::make_unique<Tsnapshot>(); }},
+        {"snapshots", [] { return std::make_unique<SnapshotViewer>(); }},
         {"album", [] { return std::make_unique<AlbumDialog>(album); }},
         {"replay", [] { return std::make_unique<ReplayPlayer>(); }},
         {"message box",

@@ -392,7 +392,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 {
     QTemporaryDir folder;
     HttpStub server(HttpStub::Serve, sampleBody(2048));
-    Tdownload dialog;
+    DownloadDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Download The Quorix Lobby");
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     QStringList buttonTexts;
@@ -412,7 +412,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
     dialog.downloader().setFolder(folder.path());
     dialog.downloader().setUrl(server.url());
     dialog.downloader().setOpener([&](const QUrl& url) { return opened.append(url), true; });
-    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    QSignalSpy closeGame(&dialog, &DownloadDialog::closeGameRequested);
     dialog.show();
     // Sized by its text and picture, not by the user.
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -452,7 +452,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
 {
     QTemporaryDir folder;
-    Tdownload dialog;
+    DownloadDialog dialog;
     dialog.downloader().setFolder(folder.path());
     dialog.downloader().setOpener([](const QUrl&) { return true; });
     auto* info = dialog.findChild<QLabel*>("infolabel");
@@ -461,13 +461,13 @@ TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
     {
         HttpStub server(HttpStub::Serve, sampleBody(10));
         dialog.downloader().setUrl(server.url());
-        dialog.getbuttonClick();
+        dialog.startDownload();
         ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
         EXPECT_TRUE(savedPanel->isVisibleTo(&dialog));
     }
     HttpStub server(HttpStub::NotFound);
     dialog.downloader().setUrl(server.url("/lobby/other.exe"));
-    dialog.getbuttonClick();
+    dialog.startDownload();
     ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
     EXPECT_EQ(info->text(), "Download Aborted: HTTP 404 Not Found");
     EXPECT_FALSE(savedPanel->isVisibleTo(&dialog));
@@ -484,12 +484,12 @@ namespace {
 TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
 {
     QTemporaryDir folder;
-    Tdownload dialog;
+    DownloadDialog dialog;
     dialog.downloader().setLobbyPath(folder.filePath("QuorixLobby"));
     QStringList launched;
     dialog.downloader().setLauncher([&](const QString& path) { return launched.append(path), true; });
-    QSignalSpy join(&dialog, &Tdownload::joinRequested);
-    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    QSignalSpy join(&dialog, &DownloadDialog::joinRequested);
+    QSignalSpy closeGame(&dialog, &DownloadDialog::closeGameRequested);
     dialog.show();
     dialog.findChild<QPushButton*>("othersButton")->click();
     EXPECT_EQ(join.count(), 1);
