@@ -112,8 +112,9 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
     foot->addWidget(done);
     layout->addLayout(foot);
 
-    fitToPicture();
+    // Measuring the layout polishes the box, which brings it to its scale: listen first.
     DialogZoom::whenZoomed(this, [this] { fitToPicture(); });
+    fitToPicture();
 }
 
 // The box is as large as its picture at the UI scale, and larger only where its text needs it.

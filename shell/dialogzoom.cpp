@@ -152,6 +152,11 @@ void DialogZoom::follow(QWidget* window)
     if (!window || !followed(window))
         return;
     const qreal target = ownerZoom(window);
+    // Measured as it will show (to be placed): a window its layout sizes takes that size now.
+    if (window->layout() && !window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        window->layout()->activate();
+        window->adjustSize();
+    }
     const QVariant current = window->property(kZoom);
     // Never scaled and at 100 %: left exactly as it was built.
     if (!current.isValid() && target == 1.0)

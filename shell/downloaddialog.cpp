@@ -190,6 +190,12 @@ void DownloadDialog::fitToText()
         why->setMinimumHeight(text.lineSpacing() * 3);
     }
     m_savedLabel->setMinimumHeight(m_savedLabel->fontMetrics().lineSpacing() * 3);
+    // The buttons keep room around their text as it grows.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const QFontMetrics text = button->fontMetrics();
+        button->setMinimumSize(text.horizontalAdvance(button->text()) + 3 * text.height(),
+                               text.height() * 8 / 5);
+    }
 }
 
 void DownloadDialog::changeEvent(QEvent* event)

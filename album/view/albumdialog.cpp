@@ -63,6 +63,11 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     m_grid->setMovement(QListView::Static);
     m_grid->setWordWrap(true);
     m_grid->setUniformItemSizes(true);
+    // Its grid follows the UI scale; listen before anything measures (and so polishes) the dialog.
+    DialogZoom::whenZoomed(this, [this] {
+        fitGrid();
+        rebuild();
+    });
     fitGrid();
 
     m_replay = new QPushButton(QStringLiteral("Replay"), this);
@@ -95,10 +100,6 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     connect(m_saveBoard, &QPushButton::clicked, this, [this] { saveSelectedBoard(); });
     connect(&album, &Album::changed, this, &AlbumDialog::rebuild);
     connect(m_gameChoice, &QComboBox::activated, this, [this] { rebuild(); });
-    DialogZoom::whenZoomed(this, [this] {
-        fitGrid();
-        rebuild();
-    });
     rebuild();
 }
 

@@ -2,8 +2,10 @@
 #include "messaging/version.h"
 #include "resources/artwork.h"
 #include "shell/about.h"
+#include "shell/dialogzoom.h"
 #include "shell/help.h"
 #include "shell/helppages.h"
+#include "shell/zoomsetting.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -136,45 +139,51 @@ TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
     EXPECT_TRUE(text.contains("View > Phrase Lists")) << text.toStdString();
 }
 
-TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
+TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFitsAtEveryScale)
 {
-    AboutBox about;
-    about.show();
-    const QPainterPath marks = artwork::aboutPictureMarks();
-    ASSERT_FALSE(marks.isEmpty());
-    struct Part
-    {
-        QString name;
-        QRect place; // where it may not meet the picture's marks
-        QRect ink;   // what may not meet another part
-    };
-    QList<Part> parts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&about) || label->text().isEmpty())
-            continue;
-        // The line box where the label puts its text, and the ink of the glyphs drawn from it.
-        const QFontMetrics metrics(label->font());
-        const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
-                                               metrics.size(0, label->text()), label->geometry());
-        const QRect ink =
-            metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
-        EXPECT_TRUE(label->geometry().contains(line))
-            << label->text().toStdString() << " does not fit its place";
-        parts.append({label->text(), line.united(ink), ink});
+    for (const int percent : {kZoomSteps.front(), kZoomSteps.back()}) {
+        SCOPED_TRACE(percent);
+        const qreal scale = percent / 100.0;
+        DialogZoom::instance()->setZoom(scale);
+        AboutBox about;
+        about.show();
+        const QPainterPath marks = QTransform::fromScale(scale, scale).map(artwork::aboutPictureMarks());
+        ASSERT_FALSE(marks.isEmpty());
+        struct Part
+        {
+            QString name;
+            QRect place; // where it may not meet the picture's marks
+            QRect ink;   // what may not meet another part
+        };
+        QList<Part> parts;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(&about) || label->text().isEmpty())
+                continue;
+            // The line box where the label puts its text, and the ink of the glyphs drawn from it.
+            const QFontMetrics metrics(label->font());
+            const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                                   metrics.size(0, label->text()), label->geometry());
+            const QRect ink =
+                metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
+            EXPECT_TRUE(label->geometry().contains(line))
+                << label->text().toStdString() << " does not fit its place";
+            parts.append({label->text(), line.united(ink), ink});
+        }
+        QPushButton* done = buttonNamed(about, "Done");
+        ASSERT_NE(done, nullptr);
+        parts.append({"Done", done->geometry(), done->geometry()});
+        ASSERT_GE(parts.size(), 9);
+        for (int i = 0; i < parts.size(); ++i) {
+            const Part& part = parts[i];
+            EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
+            EXPECT_FALSE(marks.intersects(QRectF(part.place)))
+                << part.name.toStdString() << " lies over the picture";
+            for (int j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE(part.ink.intersects(parts[j].ink))
+                    << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
+        }
     }
-    QPushButton* done = buttonNamed(about, "Done");
-    ASSERT_NE(done, nullptr);
-    parts.append({"Done", done->geometry(), done->geometry()});
-    ASSERT_GE(parts.size(), 9);
-    for (int i = 0; i < parts.size(); ++i) {
-        const Part& part = parts[i];
-        EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
-        EXPECT_FALSE(marks.intersects(QRectF(part.place)))
-            << part.name.toStdString() << " lies over the picture";
-        for (int j = i + 1; j < parts.size(); ++j)
-            EXPECT_FALSE(part.ink.intersects(parts[j].ink))
-                << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
-    }
+    DialogZoom::instance()->setZoom(1.0);
 }
 
 TEST(Help, aboutAndDoneButtons)
