@@ -30,7 +30,8 @@ QToolButton* swatchButton(ColourValue colour, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setAutoRaise(true);
-    button->setFixedSize(22, 22);
+    // As large as its swatch: the swatch grows with the UI scale.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     button->setIconSize(QSize(16, 16));
     button->setIcon(swatchPixmap(colour, QSize(16, 16)));
     button->setToolTip(brushpalette::hint(colour));

@@ -7,7 +7,10 @@
 #include "shell/dialogzoom.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -20,16 +23,17 @@ namespace pictova {
 
 namespace {
 const QColor kMaroon(0x80, 0x00, 0x00);
+// A snapshot is a board: 533 by 369 pixels.
+constexpr QSize kBoardRoom(533, 369);
 } // namespace
 
-Tsnapshot::Tsnapshot(QWidget* parent)
+SnapshotViewer::SnapshotViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(snapshotFolder()), m_heading(new QLabel(this)),
       m_previous(new QToolButton(this)), m_next(new QToolButton(this)), m_list(new QListWidget(this)),
       m_picture(new QLabel(this)), m_menu(new QMenu(this))
 {
-    setObjectName(QStringLiteral("Tsnapshot"));
+    setObjectName(QStringLiteral("snapshotViewer"));
     setWindowTitle(QStringLiteral("Pictova - Snap Shots"));
-    resize(676, 436);
     const QPixmap tile = artwork::backgroundTile();
     if (!tile.isNull()) {
         QPalette background = palette();
@@ -39,7 +43,7 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     }
     DialogZoom::whenZoomed(this, [this] { drawPictures(); });
 
-    m_heading->setObjectName(QStringLiteral("Label1"));
+    m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setTextFormat(Qt::PlainText);
     m_heading->setText(QStringLiteral("Pictova - Snap Shots"));
     QFont bold = m_heading->font();
@@ -49,13 +53,9 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     QPalette maroon = m_heading->palette();
     maroon.setColor(QPalette::WindowText, kMaroon);
     m_heading->setPalette(maroon);
-    m_heading->move(136, 8);
-    m_heading->adjustSize();
 
-    m_previous->setObjectName(QStringLiteral("BitBtn1"));
-    m_previous->setGeometry(8, 30, 25, 22);
-    m_next->setObjectName(QStringLiteral("BitBtn2"));
-    m_next->setGeometry(36, 30, 25, 22);
+    m_previous->setObjectName(QStringLiteral("previousButton"));
+    m_next->setObjectName(QStringLiteral("nextButton"));
     const QPixmap previousGlyph = artwork::previousGlyph();
     const QPixmap nextGlyph = artwork::nextGlyph();
     if (previousGlyph.isNull())
@@ -66,11 +66,10 @@ Tsnapshot::Tsnapshot(QWidget* parent)
         m_next->setArrowType(Qt::RightArrow);
     else
         m_next->setIcon(nextGlyph);
-    connect(m_previous, &QToolButton::clicked, this, &Tsnapshot::BitBtn1Click);
-    connect(m_next, &QToolButton::clicked, this, &Tsnapshot::BitBtn2Click);
+    connect(m_previous, &QToolButton::clicked, this, &SnapshotViewer::showPrevious);
+    connect(m_next, &QToolButton::clicked, this, &SnapshotViewer::showNext);
 
     m_list->setObjectName(QStringLiteral("listbox_snapshots"));
-    m_list->setGeometry(8, 58, 113, 369);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->viewport()->installEventFilter(this);
@@ -79,13 +78,28 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_menu->popup(m_list->viewport()->mapToGlobal(at)); });
 
-    m_menu->setObjectName(QStringLiteral("Delete"));
+    m_menu->setObjectName(QStringLiteral("deleteMenu"));
     QAction* remove = m_menu->addAction(QStringLiteral("Delete"));
-    remove->setObjectName(QStringLiteral("Delete1"));
-    connect(remove, &QAction::triggered, this, &Tsnapshot::Delete1Click);
+    remove->setObjectName(QStringLiteral("deleteAction"));
+    connect(remove, &QAction::triggered, this, &SnapshotViewer::onSnapshotDelete);
 
     m_picture->setObjectName(QStringLiteral("image_snapshot"));
-    m_picture->move(134, 58);
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* steps = new QHBoxLayout;
+    steps->setSpacing(3);
+    steps->addWidget(m_previous);
+    steps->addWidget(m_next);
+    steps->addStretch();
+    auto* layout = new QGridLayout(this);
+    layout->setHorizontalSpacing(13);
+    layout->addLayout(steps, 0, 0);
+    layout->addWidget(m_heading, 0, 1);
+    layout->addWidget(m_list, 1, 0);
+    layout->addWidget(m_picture, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(1, 1);
+    fitToText();
 
     m_confirmDelete = [this](const QString& question) {
         return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
@@ -93,21 +107,21 @@ Tsnapshot::Tsnapshot(QWidget* parent)
     };
 }
 
-void Tsnapshot::setFolder(const QString& folder)
+void SnapshotViewer::setFolder(const QString& folder)
 {
     m_browser.setFolder(folder);
     m_folderChosen = true;
 }
 
-void Tsnapshot::showEvent(QShowEvent* event)
+void SnapshotViewer::showEvent(QShowEvent* event)
 {
     // A window restored from the task bar is shown again by the system: that is no new showing.
     if (!event->spontaneous())
-        FormShow();
+        refresh();
     QWidget::showEvent(event);
 }
 
-void Tsnapshot::FormShow()
+void SnapshotViewer::refresh()
 {
     // Unless told otherwise, follow wherever the game keeps its files at the time of showing.
     if (!m_folderChosen)
@@ -122,7 +136,7 @@ void Tsnapshot::FormShow()
     }
 }
 
-void Tsnapshot::BitBtn1Click()
+void SnapshotViewer::showPrevious()
 {
     if (m_browser.previous()) {
         showSelection();
@@ -130,7 +144,7 @@ void Tsnapshot::BitBtn1Click()
     }
 }
 
-void Tsnapshot::BitBtn2Click()
+void SnapshotViewer::showNext()
 {
     if (m_browser.next()) {
         showSelection();
@@ -138,7 +152,7 @@ void Tsnapshot::BitBtn2Click()
     }
 }
 
-void Tsnapshot::listbox_snapshotsMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void SnapshotViewer::pressOnList(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     const QListWidgetItem* item = m_list->itemAt(x, y);
     if (!item || !m_browser.selectAt(m_list->row(item)))
@@ -148,7 +162,7 @@ void Tsnapshot::listbox_snapshotsMouseDown(Qt::MouseButton, Qt::KeyboardModifier
         showSelectedFile();
 }
 
-void Tsnapshot::Delete1Click()
+void SnapshotViewer::onSnapshotDelete()
 {
     const int row = m_browser.selected();
     if (row >= 0 && row < m_browser.entries().size() && m_confirmDelete &&
@@ -167,11 +181,12 @@ void Tsnapshot::Delete1Click()
     showSelection();
     // The deleted picture must not stay on display: the next one, or none.
     m_picture->clear();
+    m_shown = QImage();
     if (m_browser.selected() >= 0)
         showSelectedFile();
 }
 
-void Tsnapshot::showSelection()
+void SnapshotViewer::showSelection()
 {
     const QSignalBlocker blocker(m_list);
     m_list->setCurrentRow(m_browser.selected());
@@ -179,7 +194,7 @@ void Tsnapshot::showSelection()
         m_list->clearSelection();
 }
 
-void Tsnapshot::drawPictures()
+void SnapshotViewer::drawPictures()
 {
     QPalette background = palette();
     background.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
@@ -190,43 +205,52 @@ void Tsnapshot::drawPictures()
         m_next->setIcon(design::picture(this, artwork::nextGlyphAt));
     if (!m_shown.isNull())
         showPicture(m_shown);
+    fitToText();
 }
 
-// A board picture keeps its board pixels: each is shown as a square block at the zoom.
-void Tsnapshot::showPicture(const QImage& picture)
+// A board picture keeps its board pixels: each is shown as a square block at the UI scale.
+void SnapshotViewer::showPicture(const QImage& picture)
 {
     m_shown = picture;
-    const qreal zoom = design::zoomOf(this);
-    if (zoom == 1.0) {
-        showPicture(picture);
-        return;
-    }
-    const qreal ratio = devicePixelRatioF();
+    const qreal scale = design::zoomOf(this) * devicePixelRatioF();
     QPixmap shown = QPixmap::fromImage(
-        picture.scaled(picture.size() * zoom * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    shown.setDevicePixelRatio(ratio);
+        scale == 1.0 ? picture
+                     : picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    shown.setDevicePixelRatio(devicePixelRatioF());
     m_picture->setPixmap(shown);
-    m_picture->resize(design::scaled(this, picture.width()), design::scaled(this, picture.height()));
 }
 
-void Tsnapshot::showSelectedFile()
+void SnapshotViewer::showSelectedFile()
 {
     try {
-        const QImage picture = SnapshotBrowser::load(m_browser.selectedPath());
-        m_picture->setPixmap(QPixmap::fromImage(picture));
-        m_picture->resize(picture.size());
+        showPicture(SnapshotBrowser::load(m_browser.selectedPath()));
     } catch (const PictovaError& error) {
         reportError(error.text());
     }
 }
 
+// The list holds a file name of about sixteen characters; the picture has the room of a board.
+void SnapshotViewer::fitToText()
+{
+    m_list->setFixedWidth(m_list->fontMetrics().averageCharWidth() * 16);
+    m_picture->setMinimumSize(design::scaled(this, kBoardRoom.width()),
+                              design::scaled(this, kBoardRoom.height()));
+}
+
+void SnapshotViewer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToText();
+}
+
 // Any button picks the entry under the pointer, so a right-click selects before the menu opens.
-bool Tsnapshot::eventFilter(QObject* watched, QEvent* event)
+bool SnapshotViewer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
-        listbox_snapshotsMouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y());
+        pressOnList(mouse->button(), mouse->modifiers(), at.x(), at.y());
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -17,11 +17,11 @@ namespace pictova {
 // The snapshot viewer "Pictova - Snap Shots": the list of saved snapshots at the left, the one
 // selected at the right, previous and next buttons, and a pop-up menu to delete a file. Created
 // once and only shown and hidden; the list is rebuilt each time it is shown.
-class Tsnapshot : public QWidget
+class SnapshotViewer : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tsnapshot(QWidget* parent = nullptr);
+    explicit SnapshotViewer(QWidget* parent = nullptr);
 
     // The folder listed; until one is set, the game's snapshot folder at each showing.
     void setFolder(const QString& folder);
@@ -30,11 +30,14 @@ public:
     using DeleteConfirmation = std::function<bool(const QString& question)>;
     void setDeleteConfirmation(DeleteConfirmation confirm) { m_confirmDelete = std::move(confirm); }
 
-    void FormShow();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void listbox_snapshotsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
-    void Delete1Click();
+    // Lists the folder afresh and shows its first snapshot.
+    void refresh();
+    void showPrevious();
+    void showNext();
+    // A press on the list at (x, y) of its viewport picks the entry there and shows its file.
+    void pressOnList(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // Deletes the selected snapshot's file, once confirmed.
+    void onSnapshotDelete();
 
     QListWidget* listbox_snapshots() const { return m_list; }
     QLabel* image_snapshot() const { return m_picture; }
@@ -43,11 +46,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The background, the buttons' glyphs and the shown picture for the window's zoom.
     void drawPictures();
     void showPicture(const QImage& picture);
+    void fitToText();
     void showSelection();
     void showSelectedFile();
 

@@ -1,7 +1,7 @@
 #include "client/application.h"
 
 #include "board/snapshotviewer.h"
-#include "chat/tphrases.h"
+#include "chat/phraseeditor.h"
 #include "client/spylist.h"
 #include "client/tchat.h"
 #include "messaging/tsock.h"
@@ -58,13 +58,13 @@ int runApplication(int argc, char** argv)
     // The windows in the order the program has always created them; only the game window shows.
     Tchat chat;
     installErrorBox(&chat);
-    Thelp help;
-    Tabout about;
+    HelpWindow help;
+    AboutBox about;
     Tspylist spylist;
-    Tgamestartform gamestartform;
-    Tsnapshot snapshots;
-    Tphrases phrases(*chat.phraseButtons());
-    Tdownload download;
+    GameStartForm gamestartform;
+    SnapshotViewer snapshots;
+    PhraseEditor phrases(*chat.phraseButtons());
+    DownloadDialog download;
 
     SecondaryWindows windows;
     windows.help = &help;
@@ -76,7 +76,8 @@ int runApplication(int argc, char** argv)
     windows.download = &download;
     chat.attachWindows(windows);
 
-    QObject::connect(&help, &Thelp::aboutRequested, &about, [&chat, &about] { chat.presentWindow(&about); });
+    QObject::connect(&help, &HelpWindow::aboutRequested, &about,
+                     [&chat, &about] { chat.presentWindow(&about); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &chat, [&chat] {
         if (chat.isMinimized())
             chat.showNormal();

@@ -5,7 +5,6 @@
 #include "lan/gamebrowser.h"
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
-#include "shell/designscale.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
 
@@ -61,10 +60,12 @@ void BoardNotice::showNotice(const QString& text, bool offerRetry)
 {
     m_text->setText(text);
     m_retry->setVisible(offerRetry);
-    const QSize size(qMin(parentWidget()->width() - design::scaled(this, 40), design::scaled(this, 420)),
-                     design::scaled(this, 120));
-    setGeometry((parentWidget()->width() - size.width()) / 2, (parentWidget()->height() - size.height()) / 2,
-                size.width(), size.height());
+    // About sixty characters wide and as tall as its text needs, within the board.
+    const int width = qMin(parentWidget()->width() - 2 * fontMetrics().height(),
+                           qMax(fontMetrics().averageCharWidth() * 60, layout()->minimumSize().width()));
+    const int height = qMax(fontMetrics().lineSpacing() * 7, layout()->totalHeightForWidth(width));
+    setGeometry((parentWidget()->width() - width) / 2, (parentWidget()->height() - height) / 2, width,
+                height);
     show();
     raise();
 }

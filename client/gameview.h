@@ -19,7 +19,7 @@ class BoardController;
 class ChatLog;
 class DrawerToolbar;
 class SoundCues;
-class Tgamestartform;
+class GameStartForm;
 class Tspylist;
 class WinnerPanel;
 
@@ -70,7 +70,7 @@ struct GameView
     ChatLog* mainchat = nullptr;
     WinnerPanel* winner = nullptr;
     BoardController* board = nullptr;
-    Tgamestartform* gamestartform = nullptr;
+    GameStartForm* gamestartform = nullptr;
     Tspylist* spylist = nullptr;
     SoundCues* sounds = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pictova {
 
@@ -19,7 +20,6 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 {
     setObjectName(QStringLiteral("Tspylist"));
     setWindowTitle(QStringLiteral("Pictova - Spys"));
-    setFixedSize(170, 195);
     const auto drawBackground = [this] {
         QPalette palette = this->palette();
         palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
@@ -32,11 +32,9 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     auto* caption = new QLabel(QStringLiteral("Spy List"), this);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    caption->setGeometry(8, 4, 154, 18);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("listbox_spys"));
-    m_list->setGeometry(8, 24, 154, 130);
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
@@ -50,8 +48,29 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));
-    ok->setGeometry(50, 162, 70, 24);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(caption);
+    layout->addWidget(m_list);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    fitToText();
+}
+
+// The list shows about seven names of twenty characters at any text size.
+void Tspylist::fitToText()
+{
+    const QFontMetrics text = m_list->fontMetrics();
+    m_list->setFixedSize(text.averageCharWidth() * 22, text.lineSpacing() * 7 + 2 * m_list->frameWidth());
+}
+
+void Tspylist::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToText();
 }
 
 void Tspylist::showSpectators(const QMap<int, QString>& spectators)

@@ -35,9 +35,11 @@ public:
     QAction* popup_kickhim() const { return m_kickAction; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitToText();
     QListWidget* m_list = nullptr;
     QMenu* m_menu = nullptr;
     QAction* m_kickAction = nullptr;

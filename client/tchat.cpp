@@ -11,8 +11,8 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
+#include "chat/phraseeditor.h"
 #include "chat/received.h"
-#include "chat/tphrases.h"
 #include "client/countdown.h"
 #include "client/gamechooser.h"
 #include "client/reconnectbanner.h"
@@ -291,17 +291,17 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
     if (windows.gamestartform) {
         windows.gamestartform->setWordFolderCheck([](const QString& folder) {
             const WordFolder words = WordFolder::read(folder);
-            return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
+            return GameStartForm::WordFolderCheck{words.report(), words.usable()};
         });
         // The choices of the last start, this run's or an earlier one's, are offered again.
         windows.gamestartform->setChoices(loadStartChoices(settingsFilePath()));
-        connect(windows.gamestartform, &Tgamestartform::valuesChanged, m_turnView,
+        connect(windows.gamestartform, &GameStartForm::valuesChanged, m_turnView,
                 &TurnView::showChosenSettings);
         m_turnView->showChosenSettings();
-        connect(windows.gamestartform, &Tgamestartform::startRequested, this,
+        connect(windows.gamestartform, &GameStartForm::startRequested, this,
                 [this] { guarded([this] { startgame(); }); });
         // Closing the form without a start leaves the host a way back to it.
-        connect(windows.gamestartform, &Tgamestartform::dismissed, this, [this] {
+        connect(windows.gamestartform, &GameStartForm::dismissed, this, [this] {
             GameModel& model = m_session.model();
             if (model.isGameMaster() &&
                 (model.phase() == GamePhase::NoGame || model.phase() == GamePhase::Won))
@@ -312,8 +312,8 @@ void Tchat::attachWindows(const SecondaryWindows& windows)
         windows.phrases->setStorePhrases(
             [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
     if (windows.download) {
-        connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);
-        connect(windows.download, &Tdownload::joinRequested, m_chooser, &GameChooser::openJoinDialog);
+        connect(windows.download, &DownloadDialog::closeGameRequested, this, &QWidget::close);
+        connect(windows.download, &DownloadDialog::joinRequested, m_chooser, &GameChooser::openJoinDialog);
     }
 }
 

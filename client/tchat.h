@@ -23,24 +23,24 @@ class ReconnectBanner;
 class SeatPanelView;
 class ChatInput;
 class PhraseButtons;
-class Tabout;
-class Tdownload;
-class Thelp;
+class AboutBox;
+class DownloadDialog;
+class HelpWindow;
 class TurnView;
 class WindowZoom;
-class Tphrases;
-class Tsnapshot;
+class PhraseEditor;
+class SnapshotViewer;
 
 // The other windows of the program, created once at start-up and only shown and hidden.
 struct SecondaryWindows
 {
-    Thelp* help = nullptr;
-    Tabout* about = nullptr;
+    HelpWindow* help = nullptr;
+    AboutBox* about = nullptr;
     Tspylist* spylist = nullptr;
-    Tgamestartform* gamestartform = nullptr;
-    Tsnapshot* snapshots = nullptr;
-    Tphrases* phrases = nullptr;
-    Tdownload* download = nullptr;
+    GameStartForm* gamestartform = nullptr;
+    SnapshotViewer* snapshots = nullptr;
+    PhraseEditor* phrases = nullptr;
+    DownloadDialog* download = nullptr;
 };
 
 // The game window: it builds the widgets, lets them show the session's game model, and forwards

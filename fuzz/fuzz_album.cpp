@@ -29,7 +29,7 @@ struct Client
 {
     QTemporaryDir data{fuzz::scratchTemplate()};
     Tspylist spylist;
-    Tgamestartform startform;
+    GameStartForm startform;
     Tchat chat;
 
     Client()

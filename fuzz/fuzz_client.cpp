@@ -28,7 +28,7 @@ namespace {
 struct Client
 {
     Tspylist spylist;
-    Tgamestartform startform;
+    GameStartForm startform;
     Tchat chat;
     QList<QByteArray> sent;
 

@@ -16,7 +16,7 @@ using namespace pictova;
 
 namespace {
 
-Tsnapshot* viewer = nullptr;
+SnapshotViewer* viewer = nullptr;
 QString* file = nullptr;
 
 } // namespace
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     fuzz::captureReportedErrors();
     static QTemporaryDir folder(fuzz::scratchTemplate());
     file = new QString(folder.filePath(QStringLiteral("snapshot1.jpg")));
-    viewer = new Tsnapshot;
+    viewer = new SnapshotViewer;
     viewer->setFolder(folder.path());
     return 0;
 }
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(out.write(bytes) == bytes.size());
     }
     viewer->image_snapshot()->clear();
-    viewer->FormShow();
+    viewer->refresh();
     const QStringList errors = fuzz::takeReportedErrors();
 
     std::optional<QString> decodeError;

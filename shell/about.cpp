@@ -5,11 +5,14 @@
 #include "messaging/version.h"
 #include "resources/artwork.h"
 #include "shell/background.h"
+#include "shell/dialogzoom.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -41,11 +44,10 @@ private:
 
 // Sizes are in pixels, as the box and its picture are: text in points would grow past its place
 // on a screen of more dots per inch.
-QLabel* place(QLabel* label, const QString& name, const QRect& where, int pixelSize, bool bold, bool italic,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel* styled(QLabel* label, const QString& name, int pixelSize, bool bold, bool italic,
+               Qt::Alignment alignment = Qt::AlignCenter)
 {
     label->setObjectName(name);
-    label->setGeometry(where);
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Arial"));
@@ -56,13 +58,15 @@ QLabel* place(QLabel* label, const QString& name, const QRect& where, int pixelS
     return label;
 }
 
+// Where the text may go on the picture at 100 %: below its clip and clear of its doodles.
+constexpr QMargins kTextArea(8, 32, 8, 6);
+
 } // namespace
 
-Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
+AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Pictova - About"));
-    setFixedSize(kClientWidth, kClientHeight);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, kMaroon);
     colours.setColor(QPalette::ButtonText, kMaroon);
@@ -71,60 +75,88 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Tool)
     m_webAddress.setScheme(QStringLiteral("http"));
     m_webAddress.setHost(QString::fromLatin1(kWebAddress));
 
-    // Everything sits below the picture's clip and keeps clear of its doodles.
-    place(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("productname"), QRect(0, 32, 202, 34),
-          26, true, true, Qt::AlignCenter);
-    QLabel* web = place(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { Label9Click(); }),
-                        QStringLiteral("Label9"), QRect(0, 66, 202, 16), 12, true, true, Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(
+        styled(new QLabel(QStringLiteral("Pictova"), this), QStringLiteral("productname"), 26, true, true));
+    QLabel* web = styled(new ClickLabel(QString::fromLatin1(kWebAddress), this, [this] { openWebAddress(); }),
+                         QStringLiteral("webAddress"), 12, true, true);
     QFont underlined = web->font();
     underlined.setUnderline(true);
     web->setFont(underlined);
+    layout->addWidget(web);
+    layout->addSpacing(4);
 
     const char* credits[] = {"Game design and code:", "the Pictova team",
                              "Pictures and sounds:", "made for Pictova", "Thanks to every tester!"};
-    int y = 86;
-    for (int i = 0; i < int(std::size(credits)); ++i, y += 14)
-        place(new QLabel(QString::fromLatin1(credits[i]), this), QStringLiteral("credit%1").arg(i + 1),
-              QRect(0, y, 202, 14), 10, true, false, Qt::AlignCenter);
+    for (int i = 0; i < int(std::size(credits)); ++i)
+        layout->addWidget(styled(new QLabel(QString::fromLatin1(credits[i]), this),
+                                 QStringLiteral("credit%1").arg(i + 1), 10, true, false));
+    layout->addStretch();
 
     // "Version", the protocol version and ".1" sit close together so they read as one number.
-    QLabel* caption = place(new QLabel(QStringLiteral("Version"), this), QStringLiteral("versioncaption"),
-                            QRect(8, 176, 0, 18), 11, true, false);
-    m_version = place(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"),
-                      QRect(0, 176, 0, 18), 11, true, false);
-    QLabel* build = place(new QLabel(QStringLiteral(".1"), this), QStringLiteral("buildnumber"),
-                          QRect(0, 176, 0, 18), 11, true, false);
-    int x = 8;
-    for (QLabel* part : {caption, m_version, build}) {
-        const int width = part->fontMetrics().horizontalAdvance(part->text());
-        part->setGeometry(x, 176, width + 1, 18);
-        x += width + (part == caption ? part->fontMetrics().horizontalAdvance(QLatin1Char(' ')) : 0);
-    }
-
+    auto* foot = new QHBoxLayout;
+    foot->setSpacing(0);
+    m_versionCaption = styled(new QLabel(QStringLiteral("Version"), this), QStringLiteral("versioncaption"),
+                              11, true, false, Qt::AlignLeft | Qt::AlignVCenter);
+    m_version = styled(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"), 11, true,
+                       false, Qt::AlignLeft | Qt::AlignVCenter);
+    foot->addWidget(m_versionCaption);
+    foot->addWidget(m_version);
+    foot->addWidget(styled(new QLabel(QStringLiteral(".1"), this), QStringLiteral("buildnumber"), 11, true,
+                           false, Qt::AlignLeft | Qt::AlignVCenter));
+    foot->addStretch();
     auto* done = new QPushButton(QStringLiteral("Done"), this);
-    done->setObjectName(QStringLiteral("SelButton8"));
-    done->setGeometry(138, 173, 56, 24);
-    connect(done, &QPushButton::clicked, this, &Tabout::SelButton8Click);
+    done->setObjectName(QStringLiteral("doneButton"));
+    connect(done, &QPushButton::clicked, this, &AboutBox::done);
+    foot->addWidget(done);
+    layout->addLayout(foot);
+
+    // Measuring the layout polishes the box, which brings it to its scale: listen first.
+    DialogZoom::whenZoomed(this, [this] { fitToPicture(); });
+    fitToPicture();
 }
 
-QString Tabout::versionText() const
+// The box is as large as its picture at the UI scale, and larger only where its text needs it.
+void AboutBox::fitToPicture()
+{
+    const qreal scale = design::zoomOf(this);
+    layout()->setContentsMargins(qRound(kTextArea.left() * scale), qRound(kTextArea.top() * scale),
+                                 qRound(kTextArea.right() * scale), qRound(kTextArea.bottom() * scale));
+    // Each line keeps its band of the picture, clear of its doodles.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const int band = label->objectName() == QLatin1String("productname")       ? 34
+                         : label->objectName() == QLatin1String("webAddress")      ? 16
+                         : label->objectName().startsWith(QLatin1String("credit")) ? 14
+                                                                                   : 18;
+        label->setMinimumHeight(design::scaled(this, band));
+    }
+    const QFontMetrics caption = m_versionCaption->fontMetrics();
+    m_versionCaption->setMinimumWidth(caption.horizontalAdvance(m_versionCaption->text()) +
+                                      caption.horizontalAdvance(QLatin1Char(' ')));
+    layout()->activate();
+    setFixedSize(QSize(design::scaled(this, kClientWidth), design::scaled(this, kClientHeight))
+                     .expandedTo(layout()->totalMinimumSize()));
+}
+
+QString AboutBox::versionText() const
 {
     return m_version->text();
 }
 
-void Tabout::Label9Click()
+void AboutBox::openWebAddress()
 {
     // Whether the desktop took the address is not the box's business: nothing is shown either way.
     if (m_opener)
         m_opener(m_webAddress);
 }
 
-void Tabout::SelButton8Click()
+void AboutBox::done()
 {
     hide();
 }
 
-void Tabout::paintEvent(QPaintEvent*)
+void AboutBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const qreal scale = design::zoomOf(this) * devicePixelRatioF();

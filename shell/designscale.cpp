@@ -20,39 +20,12 @@ namespace pictova {
 
 namespace designdetail {
 
-// What a widget was designed as, kept as properties of the widget.
-const char* const kZoom = "_design_zoom"; // on the window
-const char* const kGeometry = "_design_geometry";
-const char* const kMinimum = "_design_minimum";
-const char* const kMaximum = "_design_maximum";
-const char* const kFont = "_design_font";
-const char* const kIconSize = "_design_iconsize";
-const char* const kOwnSize = "_design_ownsize";
-const char* const kOwnFont = "_design_ownfont";
-const char* const kMargins = "_design_margins"; // left, top, right, bottom as a rectangle's corners
-const char* const kSpacing = "_design_spacing";
+const char* const kZoom = "_design_zoom";
 const char* const kWindowZoomed = "_design_windowzoomed";
 
 int times(int designed, qreal zoom)
 {
     return static_cast<int>(std::lround(designed * zoom));
-}
-
-// Both corners rounded, so neighbours designed edge to edge stay edge to edge.
-QRect times(const QRect& designed, qreal zoom)
-{
-    const int left = times(designed.x(), zoom);
-    const int top = times(designed.y(), zoom);
-    return QRect(left, top, times(designed.x() + designed.width(), zoom) - left,
-                 times(designed.y() + designed.height(), zoom) - top);
-}
-
-QSize timesLimit(const QSize& designed, qreal zoom)
-{
-    const auto one = [zoom](int length) {
-        return length >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : times(length, zoom);
-    };
-    return QSize(one(designed.width()), one(designed.height()));
 }
 
 QFont timesFont(QFont font, qreal zoom)
@@ -64,31 +37,6 @@ QFont timesFont(QFont font, qreal zoom)
     if (font.letterSpacingType() == QFont::AbsoluteSpacing && font.letterSpacing() != 0)
         font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * zoom);
     return font;
-}
-
-// A child of a widget with a layout is placed by that layout, not by us.
-bool placedByLayout(const QWidget* widget)
-{
-    const QWidget* parent = widget->parentWidget();
-    return parent && parent->layout();
-}
-
-// Qt's own parts of a composite widget (a scroll area's viewport and bars) place themselves.
-bool insideQtPart(const QWidget* widget, const QWidget* root)
-{
-    for (const QWidget* w = widget; w && w != root; w = w->parentWidget())
-        if (w->objectName().startsWith(QLatin1String("qt_")))
-            return true;
-    return false;
-}
-
-void placeAt(QWidget* widget, qreal zoom)
-{
-    const QRect designed = widget->property(kGeometry).toRect();
-    if (widget->property(kOwnSize).toBool())
-        widget->move(times(designed, zoom).topLeft());
-    else
-        widget->setGeometry(times(designed, zoom));
 }
 
 // The application's style, with the sizes it keeps by itself (scroll bars, arrows) grown by the
@@ -155,56 +103,6 @@ public:
     }
 };
 
-void recordWidget(QWidget* widget, bool keepFont)
-{
-    if (!widget->property(kGeometry).isValid())
-        widget->setProperty(kGeometry, widget->geometry());
-    widget->setProperty(kMinimum, widget->minimumSize());
-    widget->setProperty(kMaximum, widget->maximumSize());
-    if ((keepFont || widget->testAttribute(Qt::WA_SetFont)) && !widget->property(kOwnFont).toBool())
-        widget->setProperty(kFont, widget->font());
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        widget->setProperty(kIconSize, button->iconSize());
-}
-
-void recordLayout(QLayout* layout)
-{
-    const QMargins margins = layout->contentsMargins();
-    layout->setProperty(
-        kMargins, QRect(QPoint(margins.left(), margins.top()), QPoint(margins.right(), margins.bottom())));
-    layout->setProperty(kSpacing, layout->spacing());
-}
-
-void scaleWidget(QWidget* widget, qreal zoom, bool place)
-{
-    const QVariant font = widget->property(kFont);
-    if (font.isValid())
-        widget->setFont(timesFont(font.value<QFont>(), zoom));
-    const QVariant iconSize = widget->property(kIconSize);
-    if (iconSize.isValid())
-        static_cast<QAbstractButton*>(widget)->setIconSize(timesLimit(iconSize.toSize(), zoom));
-    const QSize minimum = timesLimit(widget->property(kMinimum).toSize(), zoom);
-    const QSize maximum = timesLimit(widget->property(kMaximum).toSize(), zoom);
-    if (!widget->property(kOwnSize).toBool()) {
-        // Widened limits first, so the new ones never cross the old.
-        widget->setMinimumSize(0, 0);
-        widget->setMaximumSize(maximum);
-        widget->setMinimumSize(minimum);
-    }
-    if (place && !placedByLayout(widget))
-        placeAt(widget, zoom);
-}
-
-void scaleLayout(QLayout* layout, qreal zoom)
-{
-    const QRect margins = layout->property(kMargins).toRect();
-    layout->setContentsMargins(times(margins.left(), zoom), times(margins.top(), zoom),
-                               times(margins.right(), zoom), times(margins.bottom(), zoom));
-    const int spacing = layout->property(kSpacing).toInt();
-    if (spacing >= 0)
-        layout->setSpacing(times(spacing, zoom));
-}
-
 QStyle* newZoomedStyle()
 {
     return new ZoomedStyle;
@@ -233,6 +131,127 @@ int scaled(const QWidget* widget, int designed)
     return times(designed, zoomOf(widget));
 }
 
+QPixmap picture(const QWidget* widget, const std::function<QPixmap(qreal scale)>& draw)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    QPixmap drawn = draw(zoomOf(widget) * ratio);
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
+}
+
+} // namespace design
+
+// Used by the game window until it moves to layouts: its widgets are placed by hand, so a zoom
+// multiplies their places, sizes and layout margins as well as their fonts.
+namespace {
+
+// What a widget was designed as, kept as properties of the widget.
+const char* const kGeometry = "_design_geometry";
+const char* const kMinimum = "_design_minimum";
+const char* const kMaximum = "_design_maximum";
+const char* const kFont = "_design_font";
+const char* const kIconSize = "_design_iconsize";
+const char* const kOwnSize = "_design_ownsize";
+const char* const kOwnFont = "_design_ownfont";
+const char* const kMargins = "_design_margins"; // left, top, right, bottom as a rectangle's corners
+const char* const kSpacing = "_design_spacing";
+
+// Both corners rounded, so neighbours designed edge to edge stay edge to edge.
+QRect timesRect(const QRect& designed, qreal zoom)
+{
+    const int left = times(designed.x(), zoom);
+    const int top = times(designed.y(), zoom);
+    return QRect(left, top, times(designed.x() + designed.width(), zoom) - left,
+                 times(designed.y() + designed.height(), zoom) - top);
+}
+
+QSize timesLimit(const QSize& designed, qreal zoom)
+{
+    const auto one = [zoom](int length) {
+        return length >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : times(length, zoom);
+    };
+    return QSize(one(designed.width()), one(designed.height()));
+}
+
+// A child of a widget with a layout is placed by that layout, not by us.
+bool placedByLayout(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    return parent && parent->layout();
+}
+
+// Qt's own parts of a composite widget (a scroll area's viewport and bars) place themselves.
+bool insideQtPart(const QWidget* widget, const QWidget* root)
+{
+    for (const QWidget* w = widget; w && w != root; w = w->parentWidget())
+        if (w->objectName().startsWith(QLatin1String("qt_")))
+            return true;
+    return false;
+}
+
+void placeAt(QWidget* widget, qreal zoom)
+{
+    const QRect designed = widget->property(kGeometry).toRect();
+    if (widget->property(kOwnSize).toBool())
+        widget->move(timesRect(designed, zoom).topLeft());
+    else
+        widget->setGeometry(timesRect(designed, zoom));
+}
+
+void recordWidget(QWidget* widget, bool keepFont)
+{
+    if (!widget->property(kGeometry).isValid())
+        widget->setProperty(kGeometry, widget->geometry());
+    widget->setProperty(kMinimum, widget->minimumSize());
+    widget->setProperty(kMaximum, widget->maximumSize());
+    if ((keepFont || widget->testAttribute(Qt::WA_SetFont)) && !widget->property(kOwnFont).toBool())
+        widget->setProperty(kFont, widget->font());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        widget->setProperty(kIconSize, button->iconSize());
+}
+
+void recordLayout(QLayout* layout)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setProperty(
+        kMargins, QRect(QPoint(margins.left(), margins.top()), QPoint(margins.right(), margins.bottom())));
+    layout->setProperty(kSpacing, layout->spacing());
+}
+
+void scaleWidget(QWidget* widget, qreal zoom)
+{
+    const QVariant font = widget->property(kFont);
+    if (font.isValid())
+        widget->setFont(timesFont(font.value<QFont>(), zoom));
+    const QVariant iconSize = widget->property(kIconSize);
+    if (iconSize.isValid())
+        static_cast<QAbstractButton*>(widget)->setIconSize(timesLimit(iconSize.toSize(), zoom));
+    const QSize minimum = timesLimit(widget->property(kMinimum).toSize(), zoom);
+    const QSize maximum = timesLimit(widget->property(kMaximum).toSize(), zoom);
+    if (!widget->property(kOwnSize).toBool()) {
+        // Widened limits first, so the new ones never cross the old.
+        widget->setMinimumSize(0, 0);
+        widget->setMaximumSize(maximum);
+        widget->setMinimumSize(minimum);
+    }
+    if (!placedByLayout(widget))
+        placeAt(widget, zoom);
+}
+
+void scaleLayout(QLayout* layout, qreal zoom)
+{
+    const QRect margins = layout->property(kMargins).toRect();
+    layout->setContentsMargins(times(margins.left(), zoom), times(margins.top(), zoom),
+                               times(margins.right(), zoom), times(margins.bottom(), zoom));
+    const int spacing = layout->property(kSpacing).toInt();
+    if (spacing >= 0)
+        layout->setSpacing(times(spacing, zoom));
+}
+
+} // namespace
+
+namespace design {
+
 QRect geometry(const QWidget* widget)
 {
     const QVariant designed = widget->property(kGeometry);
@@ -259,14 +278,6 @@ void setFixedWidth(QWidget* widget, int designed)
     widget->setProperty(kMinimum, QSize(designed, minimum.height()));
     widget->setProperty(kMaximum, QSize(designed, maximum.height()));
     widget->setFixedWidth(times(designed, zoomOf(widget)));
-}
-
-QPixmap picture(const QWidget* widget, const std::function<QPixmap(qreal scale)>& draw)
-{
-    const qreal ratio = widget->devicePixelRatioF();
-    QPixmap drawn = draw(zoomOf(widget) * ratio);
-    drawn.setDevicePixelRatio(ratio);
-    return drawn;
 }
 
 void setOwnSize(QWidget* widget)

@@ -14,33 +14,32 @@ class QWidget;
 
 namespace pictova {
 
-// The game window is laid out in design units (its size at 100 %). A zoom multiplies every
-// place, size, margin, icon and font size by the same factor, so text and controls are laid out
-// afresh at the larger size and stay crisp. What a widget was designed as is kept on the widget
-// itself; code that places a widget while the game runs does so in design units through these
-// functions.
+// The UI scale a window is shown at (today's zoom steps): its text and icons grow by it, and
+// its layouts size it from them. Pictures are drawn afresh for the scale, never blown up.
 namespace design {
 
-// The zoom of the window `widget` belongs to (a pop-up: of the window it pops up from); 1 until
-// it is zoomed.
+// The scale of the window `widget` belongs to (a pop-up: of the window it pops up from); 1 until
+// it is scaled.
 qreal zoomOf(const QWidget* widget);
-// A design length at the widget's zoom.
+// An icon's or picture's length at the widget's scale.
 int scaled(const QWidget* widget, int designed);
-// The widget's place in design units.
+// A picture of design size drawn at the widget's scale and screen density; `draw` gets the
+// pixels per design unit.
+QPixmap picture(const QWidget* widget, const std::function<QPixmap(qreal scale)>& draw);
+
+// Used by the game window until it moves to layouts: it places its widgets by hand in design
+// units (its size at 100 %), and these place them at the window's zoom.
 QRect geometry(const QWidget* widget);
 void move(QWidget* widget, QPoint designed);
 void setFixedWidth(QWidget* widget, int designed);
-// A picture of design size drawn at the widget's zoom and screen density; `draw` gets the pixels
-// per design unit.
-QPixmap picture(const QWidget* widget, const std::function<QPixmap(qreal scale)>& draw);
-
 // Marks a widget whose size follows the zoom by itself (it is only moved) or whose font does.
 void setOwnSize(QWidget* widget);
 void setOwnFont(QWidget* widget);
 
 } // namespace design
 
-// Zooms a main window: everything in its central widget and its menu bar.
+// Used by the game window until it moves to layouts: zooms a main window placed by hand, every
+// place, size, margin, icon and font in its central widget and its menu bar.
 class WindowZoom : public QObject
 {
     Q_OBJECT

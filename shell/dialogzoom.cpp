@@ -2,16 +2,14 @@
 
 #include "shell/designscale_p.h"
 
-#include <QAbstractItemView>
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QEvent>
-#include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -21,18 +19,20 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace pictova {
 
 using namespace designdetail;
 
 namespace {
 
-const char* const kFollows = "_design_follows";   // a pop-up marked to follow
-const char* const kRatio = "_design_ratio";       // the pixel density the window's pictures are drawn for
-const char* const kRecorded = "_design_recorded"; // a widget or layout whose design is kept
-// The window's size as the program set it; invalid when the window's layout sizes it.
-const char* const kExplicitSize = "_design_explicitsize";
-const char* const kSectionSize = "_design_sectionsize"; // a list header's default column width
+const char* const kFollows = "_design_follows"; // a pop-up marked to follow
+const char* const kRatio = "_design_ratio";     // the pixel density the window's pictures are drawn for
+// What a widget is at 100 %, kept on it once its window is first scaled.
+const char* const kRecorded = "_design_recorded";
+const char* const kFont = "_design_font";
+const char* const kIconSize = "_design_iconsize";
 
 bool followed(const QWidget* window)
 {
@@ -54,41 +54,23 @@ bool styledBySheet(const QWidget* widget)
     return false;
 }
 
-// A combo box, spin box or list places and sizes its own parts (its line edit, its header).
-bool insideComposite(const QWidget* widget, const QWidget* window)
-{
-    for (const QWidget* w = widget->parentWidget(); w && w != window; w = w->parentWidget())
-        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-            qobject_cast<const QAbstractItemView*>(w))
-            return true;
-    return false;
-}
-
-// Keeps the design of what was added to the window since it was last zoomed; true if anything was.
+// Keeps the fonts and icon sizes of what was added to the window since it was last scaled; true
+// if anything was. A font set on a widget of its own (a heading) is kept; the others follow the
+// window's.
 bool recordNew(QWidget* window)
 {
     bool added = false;
     QList<QWidget*> widgets{window};
     widgets += window->findChildren<QWidget*>();
     for (QWidget* widget : std::as_const(widgets)) {
-        if (widget->window() != window || insideQtPart(widget, window) || insideComposite(widget, window))
+        if (widget->window() != window || widget->property(kRecorded).toBool())
             continue;
-        if (!widget->property(kRecorded).toBool()) {
-            widget->setProperty(kRecorded, true);
-            // The window's font is made explicit so all it passes down grows with it.
-            recordWidget(widget, widget == window || styledBySheet(widget));
-            added = true;
-        }
-        if (QLayout* layout = widget->layout()) {
-            QList<QLayout*> layouts{layout};
-            layouts += layout->findChildren<QLayout*>();
-            for (QLayout* each : std::as_const(layouts))
-                if (!each->property(kRecorded).toBool()) {
-                    each->setProperty(kRecorded, true);
-                    recordLayout(each);
-                    added = true;
-                }
-        }
+        widget->setProperty(kRecorded, true);
+        added = true;
+        if (widget == window || widget->testAttribute(Qt::WA_SetFont) || styledBySheet(widget))
+            widget->setProperty(kFont, widget->font());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            widget->setProperty(kIconSize, button->iconSize());
     }
     return added;
 }
@@ -125,8 +107,8 @@ void DialogZoom::whenZoomed(QWidget* window, std::function<void()> redraw)
 
 bool DialogZoom::eventFilter(QObject* watched, QEvent* event)
 {
-    // Polished: before its first layout, so it is laid out and sized once, at its zoom. Shown:
-    // the zoom may have changed while it was hidden, or children were added.
+    // Polished: before its first layout, so it is laid out and sized once, at its scale. Shown:
+    // the scale may have changed while it was hidden, or children were added.
     if ((event->type() == QEvent::Polish || event->type() == QEvent::Show) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow())
@@ -170,12 +152,15 @@ void DialogZoom::follow(QWidget* window)
     if (!window || !followed(window))
         return;
     const qreal target = ownerZoom(window);
+    // Measured as it will show (to be placed): a window its layout sizes takes that size now.
+    if (window->layout() && !window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        window->layout()->activate();
+        window->adjustSize();
+    }
     const QVariant current = window->property(kZoom);
-    // Never zoomed and at 100 %: left exactly as it was built.
+    // Never scaled and at 100 %: left exactly as it was built.
     if (!current.isValid() && target == 1.0)
         return;
-    if (!current.isValid())
-        window->setProperty(kExplicitSize, window->testAttribute(Qt::WA_Resized) ? window->size() : QSize());
     const bool added = recordNew(window);
     const bool resized = !current.isValid() || current.toReal() != target;
     const qreal ratio = window->devicePixelRatioF();
@@ -186,36 +171,39 @@ void DialogZoom::follow(QWidget* window)
     window->setProperty(kRatio, ratio);
     if (resized || added)
         scaleWindow(window, target);
-    // Pictures and what a window sets itself for the zoom come before the window is sized. A
-    // window whose zoom stays keeps the size it has (the user's).
+    // Pictures and what a window sets itself for the scale come before the window is sized.
     emit windowZoomed(window);
-    if (resized)
-        sizeWindow(window, target);
+    // A window at a new scale takes the size its layout asks for; one whose scale stays keeps the
+    // size it has (the user's).
+    if (resized && window->layout()) {
+        window->layout()->activate();
+        window->adjustSize();
+    }
+    // A message box fixes its own size to its text when the text is set.
+    if (auto* box = qobject_cast<QMessageBox*>(window); resized && box && box->isVisible())
+        box->setText(box->text());
 }
 
 void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
 {
-    QList<QWidget*> widgets{window};
-    widgets += window->findChildren<QWidget*>();
+    // The window last: when its font changes, what it fits to its text sees its parts' new fonts.
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    std::reverse(widgets.begin(), widgets.end());
+    widgets << window;
     for (QWidget* widget : std::as_const(widgets)) {
         if (!widget->property(kRecorded).toBool() || widget->window() != window)
             continue;
-        // The window itself stays where it is.
-        scaleWidget(widget, zoom, widget != window);
-        if (QLayout* layout = widget->layout()) {
-            QList<QLayout*> layouts{layout};
-            layouts += layout->findChildren<QLayout*>();
-            for (QLayout* each : std::as_const(layouts))
-                if (each->property(kRecorded).toBool())
-                    scaleLayout(each, zoom);
-        }
-        // Scroll bars and arrows take their sizes from the style: one that follows the zoom.
+        if (const QVariant font = widget->property(kFont); font.isValid())
+            widget->setFont(timesFont(font.value<QFont>(), zoom));
+        if (const QVariant iconSize = widget->property(kIconSize); iconSize.isValid())
+            static_cast<QAbstractButton*>(widget)->setIconSize(iconSize.toSize() * zoom);
+        // Scroll bars, arrows and the marks of check boxes take their sizes from the style: one
+        // that follows the scale.
         QList<QWidget*> styled;
         if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
             styled << area->verticalScrollBar() << area->horizontalScrollBar();
         if (auto* button = qobject_cast<QToolButton*>(widget); button && button->arrowType() != Qt::NoArrow)
             styled << button;
-        // Check boxes and radio buttons: their marks.
         if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
             styled << widget;
         for (QWidget* each : std::as_const(styled)) {
@@ -229,26 +217,6 @@ void DialogZoom::scaleWindow(QWidget* window, qreal zoom)
                 each->setStyle(m_zoomedStyle);
             each->updateGeometry();
         }
-    }
-    // A list's columns are as wide as the style's default: one for the zoomed text.
-    for (QHeaderView* header : window->findChildren<QHeaderView*>()) {
-        if (header->window() != window)
-            continue;
-        if (!header->property(kSectionSize).isValid())
-            header->setProperty(kSectionSize, header->defaultSectionSize());
-        header->setDefaultSectionSize(times(header->property(kSectionSize).toInt(), zoom));
-    }
-}
-
-void DialogZoom::sizeWindow(QWidget* window, qreal zoom)
-{
-    const QSize explicitSize = window->property(kExplicitSize).toSize();
-    if (explicitSize.isValid()) {
-        window->resize(timesLimit(explicitSize, zoom));
-    } else if (window->layout()) {
-        window->layout()->activate();
-        window->adjustSize();
-        window->setAttribute(Qt::WA_Resized, false);
     }
 }
 

@@ -4,11 +4,14 @@
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace pictova {
 
@@ -17,20 +20,27 @@ namespace {
 const QColor kFrameColour{0x60, 0x5C, 0x8D};
 const QColor kTextColour{0x71, 0x85, 0xBB};
 
-QFrame* panel(QWidget* parent, const QString& name, const QRect& place)
+// Lets a long path wrap at its separators; a path has no spaces to wrap at.
+QString wrappablePath(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    return shown;
+}
+
+QFrame* panel(QWidget* parent, const QString& name)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
-    frame->setGeometry(place);
     frame->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid %2; }")
                              .arg(name, kFrameColour.name()));
     return frame;
 }
 
-QLabel* explanation(QWidget* parent, const QString& text, const QRect& place)
+QLabel* explanation(QWidget* parent, const QString& text)
 {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
+    label->setObjectName(QStringLiteral("explanation"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
@@ -44,11 +54,10 @@ QLabel* explanation(QWidget* parent, const QString& text, const QRect& place)
     return label;
 }
 
-QLabel* statusLabel(QWidget* parent, const QString& name, const QRect& place)
+QLabel* statusLabel(QWidget* parent, const QString& name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(place);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
     QFont font = label->font();
@@ -60,11 +69,10 @@ QLabel* statusLabel(QWidget* parent, const QString& name, const QRect& place)
     return label;
 }
 
-QPushButton* bigButton(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+QPushButton* bigButton(QWidget* parent, const QString& name, const QString& text)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setGeometry(place);
     QFont font = button->font();
     font.setBold(true);
     button->setFont(font);
@@ -74,96 +82,145 @@ QPushButton* bigButton(QWidget* parent, const QString& name, const QString& text
     return button;
 }
 
-// Lets a long path wrap at its separators; a path has no spaces to wrap at.
-QString wrappablePath(const QString& text)
+// A panel of the right column: why, and the button that does it.
+QFrame* choicePanel(QWidget* parent, const QString& name, const QString& why, QPushButton* button)
 {
-    QString shown = text;
-    shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
-    return shown;
+    QFrame* frame = panel(parent, name);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(12, 14, 12, 14);
+    layout->addWidget(explanation(frame, why), 1);
+    layout->addWidget(button, 0, Qt::AlignHCenter);
+    button->setParent(frame);
+    return frame;
 }
 
 } // namespace
 
-Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("download"));
     setWindowTitle(QStringLiteral("Download The Quorix Lobby"));
-    setFixedSize(kClientWidth, kClientHeight);
     m_downloader.setMessageSink([this](const QString& text) { showMessage(this, text); });
 
-    QFrame* left = panel(this, QStringLiteral("Panel1"), QRect(4, 4, 424, 492));
-    auto* advert = new QLabel(left);
-    advert->setObjectName(QStringLiteral("Image1"));
-    advert->setGeometry(12, 4, 400, 339);
-    advert->setPixmap(artwork::lobbyAdvert());
-    DialogZoom::whenZoomed(this,
-                           [advert] { advert->setPixmap(design::picture(advert, artwork::lobbyAdvertAt)); });
-    explanation(
-        left,
-        QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games online with "
-                       "other players!"),
-        QRect(8, 345, 408, 56));
-    m_getbutton =
-        bigButton(left, QStringLiteral("getbutton"),
-                  QStringLiteral("Download And Install The Quorix Lobby Now"), QRect(52, 403, 320, 24));
-    m_infolabel = statusLabel(left, QStringLiteral("infolabel"), QRect(8, 429, 408, 16));
-    m_infolabel3 = statusLabel(left, QStringLiteral("infolabel3"), QRect(8, 445, 408, 16));
-    m_infolabel2 = statusLabel(left, QStringLiteral("infolabel2"), QRect(8, 445, 408, 16));
+    QFrame* left = panel(this, QStringLiteral("advertPanel"));
+    m_advert = new QLabel(left);
+    m_advert->setObjectName(QStringLiteral("advert"));
+    m_advert->setPixmap(artwork::lobbyAdvert());
+    DialogZoom::whenZoomed(
+        this, [this] { m_advert->setPixmap(design::picture(m_advert, artwork::lobbyAdvertAt)); });
+    m_getbutton = bigButton(left, QStringLiteral("getbutton"),
+                            QStringLiteral("Download And Install The Quorix Lobby Now"));
+    m_infolabel = statusLabel(left, QStringLiteral("infolabel"));
+    m_infolabel3 = statusLabel(left, QStringLiteral("infolabel3"));
+    m_infolabel2 = statusLabel(left, QStringLiteral("infolabel2"));
     m_infolabel2->hide();
-    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"),
-                              QRect(137, 463, 150, 22));
+    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"));
+    auto* advertColumn = new QVBoxLayout(left);
+    advertColumn->setContentsMargins(8, 4, 8, 8);
+    advertColumn->setSpacing(2);
+    advertColumn->addWidget(m_advert, 0, Qt::AlignHCenter);
+    advertColumn->addWidget(explanation(
+        left, QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games "
+                             "online with other players!")));
+    advertColumn->addWidget(m_getbutton, 0, Qt::AlignHCenter);
+    advertColumn->addWidget(m_infolabel);
+    advertColumn->addWidget(m_infolabel3);
+    advertColumn->addWidget(m_infolabel2);
+    advertColumn->addWidget(m_abortbutton, 0, Qt::AlignHCenter);
 
-    m_savedPanel = panel(left, QStringLiteral("savedpanel"), QRect(12, 247, 400, 96));
-    m_savedLabel = statusLabel(m_savedPanel, QStringLiteral("savedlabel"), QRect(8, 4, 384, 58));
+    // Over the foot of the advert.
+    m_savedPanel = panel(m_advert, QStringLiteral("savedpanel"));
+    m_savedLabel = statusLabel(m_savedPanel, QStringLiteral("savedlabel"));
     m_savedLabel->setWordWrap(true);
-    auto* showFolder = bigButton(m_savedPanel, QStringLiteral("showfolderbutton"),
-                                 QStringLiteral("Show in Folder"), QRect(125, 66, 150, 24));
+    auto* showFolder =
+        bigButton(m_savedPanel, QStringLiteral("showfolderbutton"), QStringLiteral("Show in Folder"));
+    auto* saved = new QVBoxLayout(m_savedPanel);
+    saved->addWidget(m_savedLabel, 1);
+    saved->addWidget(showFolder, 0, Qt::AlignHCenter);
+    auto* overAdvert = new QVBoxLayout(m_advert);
+    overAdvert->setContentsMargins(0, 0, 0, 0);
+    overAdvert->addStretch();
+    overAdvert->addWidget(m_savedPanel);
     m_savedPanel->hide();
 
-    QFrame* top = panel(this, QStringLiteral("Panel2"), QRect(434, 4, 286, 244));
-    explanation(
-        top,
-        QStringLiteral(
-            "To proceed to the game without the ability to play against others click the button below."),
-        QRect(12, 24, 262, 120));
-    bigButton(top, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"), QRect(53, 170, 180, 30));
+    auto* solo = bigButton(this, QStringLiteral("soloButton"), QStringLiteral("Play Solo Game"));
+    auto* others = bigButton(this, QStringLiteral("othersButton"), QStringLiteral("Play with Others"));
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(
+        choicePanel(this, QStringLiteral("soloPanel"),
+                    QStringLiteral("To proceed to the game without the ability to play against "
+                                   "others click the button below."),
+                    solo));
+    choices->addWidget(
+        choicePanel(this, QStringLiteral("othersPanel"),
+                    QStringLiteral("If you already have The Quorix Lobby and you wish to play with "
+                                   "others then click the button below to close this game and "
+                                   "open The Quorix Lobby."),
+                    others));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(6);
+    // Its size follows its text and its picture: nothing to drag.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(left);
+    layout->addLayout(choices);
+    fitToText();
 
-    QFrame* bottom = panel(this, QStringLiteral("Panel3"), QRect(434, 252, 286, 244));
-    explanation(
-        bottom,
-        QStringLiteral("If you already have The Quorix Lobby and you wish to play with others then click the "
-                       "button below to close this game and open The Quorix Lobby."),
-        QRect(12, 14, 262, 140));
-    bigButton(bottom, QStringLiteral("Button2"), QStringLiteral("Play with Others"), QRect(53, 170, 180, 30));
-
-    connect(m_getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
-    connect(m_abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
-    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this,
-            &Tdownload::Button1Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
-            &Tdownload::Button2Click);
-    connect(showFolder, &QPushButton::clicked, this, &Tdownload::showFolderClick);
-    connect(&m_downloader, &LobbyDownloader::changed, this, &Tdownload::showState);
-    connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &Tdownload::closeGameRequested);
+    connect(m_getbutton, &QPushButton::clicked, this, &DownloadDialog::startDownload);
+    connect(m_abortbutton, &QPushButton::clicked, this, &DownloadDialog::stopDownload);
+    connect(solo, &QPushButton::clicked, this, &DownloadDialog::playSolo);
+    connect(others, &QPushButton::clicked, this, &DownloadDialog::playWithOthers);
+    connect(showFolder, &QPushButton::clicked, this, &DownloadDialog::showSavedFile);
+    connect(&m_downloader, &LobbyDownloader::changed, this, &DownloadDialog::showState);
+    connect(&m_downloader, &LobbyDownloader::closeGameRequested, this, &DownloadDialog::closeGameRequested);
     showState();
 }
 
-void Tdownload::getbuttonClick()
+// Status lines keep their room while empty; the explanations of the right column wrap at about
+// thirty characters, the advert's at its width, at any text size.
+void DownloadDialog::fitToText()
+{
+    for (QLabel* status : {m_infolabel, m_infolabel3, m_infolabel2})
+        status->setMinimumHeight(status->fontMetrics().lineSpacing());
+    for (QLabel* why : findChildren<QLabel*>(QStringLiteral("explanation"))) {
+        const QFontMetrics text = why->fontMetrics();
+        why->setMinimumWidth(why->parentWidget()->objectName() == QLatin1String("advertPanel")
+                                 ? 0
+                                 : text.averageCharWidth() * 30);
+        why->setMinimumHeight(text.lineSpacing() * 3);
+    }
+    m_savedLabel->setMinimumHeight(m_savedLabel->fontMetrics().lineSpacing() * 3);
+    // The buttons keep room around their text as it grows.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const QFontMetrics text = button->fontMetrics();
+        button->setMinimumSize(text.horizontalAdvance(button->text()) + 3 * text.height(),
+                               text.height() * 8 / 5);
+    }
+}
+
+void DownloadDialog::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToText();
+}
+
+void DownloadDialog::startDownload()
 {
     m_downloader.download();
 }
 
-void Tdownload::abortbuttonClick()
+void DownloadDialog::stopDownload()
 {
     m_downloader.stop();
 }
 
-void Tdownload::Button1Click()
+void DownloadDialog::playSolo()
 {
     hide();
 }
 
-void Tdownload::Button2Click()
+void DownloadDialog::playWithOthers()
 {
     if (m_downloader.lobbyInstalled()) {
         m_downloader.openLobby();
@@ -173,12 +230,12 @@ void Tdownload::Button2Click()
     emit joinRequested();
 }
 
-void Tdownload::showFolderClick()
+void DownloadDialog::showSavedFile()
 {
     m_downloader.showInFolder();
 }
 
-void Tdownload::showState()
+void DownloadDialog::showState()
 {
     m_savedLabel->setText(wrappablePath(m_downloader.savedText()));
     m_savedLabel->setToolTip(m_downloader.savedText());
@@ -190,17 +247,17 @@ void Tdownload::showState()
     m_abortbutton->setEnabled(m_downloader.abortEnabled());
 }
 
-void Tdownload::keyPressEvent(QKeyEvent* event)
+void DownloadDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape leaves the choice as "Play Solo Game" does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Button1Click();
+        playSolo();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void Tdownload::showEvent(QShowEvent* event)
+void DownloadDialog::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_placed)

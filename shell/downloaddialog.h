@@ -13,22 +13,19 @@ namespace pictova {
 // The window that offers a solo player the Quorix Lobby: download its installer, play on
 // alone, or play with others: close the game and open the installed lobby, or, where there is no
 // lobby, join a game from the game window.
-class Tdownload : public QWidget
+class DownloadDialog : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr);
+    explicit DownloadDialog(QWidget* parent = nullptr);
 
     LobbyDownloader& downloader() { return m_downloader; }
 
-    void getbuttonClick();
-    void abortbuttonClick();
-    void Button1Click();
-    void Button2Click();
-    void showFolderClick();
-
-    static constexpr int kClientWidth = 724;
-    static constexpr int kClientHeight = 500;
+    void startDownload();
+    void stopDownload();
+    void playSolo();
+    void playWithOthers();
+    void showSavedFile();
 
 signals:
     void closeGameRequested();
@@ -38,11 +35,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showState();
+    void fitToText();
 
     LobbyDownloader m_downloader;
+    QLabel* m_advert;
     QLabel* m_infolabel;
     QLabel* m_infolabel2;
     QLabel* m_infolabel3;

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QVBoxLayout>
 
 namespace pictova {
 
@@ -26,138 +31,162 @@ namespace {
 const QColor kDialogBase{0x9C, 0x98, 0x78};
 const QString kJoinedNote = QStringLiteral("Only the copy that hosts the game can use its own words.");
 const QString kNoLettersNote = QStringLiteral("This game's server does not offer letter hints.");
-
-QLabel* caption(QWidget* parent, const QString& text, const QRect& place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
-    return label;
-}
+const QString kRevealTip = QStringLiteral("Guessers see one letter of the answer at half the turn's time and "
+                                          "another at three quarters.");
 
 } // namespace
 
-Tgamestartform::Tgamestartform(QWidget* parent)
+GameStartForm::GameStartForm(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_playtoscore(new QLineEdit(this)),
-      m_upDown1(new UpDown(this)), m_timeperturn(new QLineEdit(this)), m_upDown2(new UpDown(this)),
+      m_playtoArrows(new UpDown(this)), m_timeperturn(new QLineEdit(this)), m_timeArrows(new UpDown(this)),
       m_team(new QCheckBox(QStringLiteral("Team Game"), this)),
       m_revealLetters(new QCheckBox(QStringLiteral("Reveal letters"), this)), m_words(new QComboBox(this)),
-      m_wordsNote(new QLabel(this)), m_flatButton1(new QPushButton(QStringLiteral("Start Game"), this))
+      m_wordsNote(new QLabel(this)), m_start(new QPushButton(QStringLiteral("Start Game"), this))
 {
     setObjectName(QStringLiteral("gamestartform"));
     setWindowTitle(QStringLiteral("Pictova - Start Game"));
-    setFixedSize(kClientWidth, kClientHeight);
 
     QPalette colours = palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, kMaroon);
     setPalette(colours);
 
-    caption(this, QStringLiteral("Play To Score"), QRect(14, 12, 120, 21));
-    caption(this, QStringLiteral("Time Limit Per Turn"), QRect(14, 40, 120, 21));
-
     m_playtoscore->setObjectName(QStringLiteral("playtoscore"));
-    m_playtoscore->setGeometry(150, 12, 45, 21);
-    m_upDown1->setObjectName(QStringLiteral("UpDown1"));
-    m_upDown1->setGeometry(195, 12, 17, 21);
+    m_playtoArrows->setObjectName(QStringLiteral("playtoArrows"));
     m_timeperturn->setObjectName(QStringLiteral("timeperturn"));
-    m_timeperturn->setGeometry(150, 40, 45, 21);
-    m_upDown2->setObjectName(QStringLiteral("UpDown2"));
-    m_upDown2->setGeometry(195, 40, 17, 21);
+    m_timeArrows->setObjectName(QStringLiteral("timeArrows"));
     for (QLineEdit* field : {m_playtoscore, m_timeperturn}) {
         // Digits only; the number is put within the field's limits once the typing is done.
         field->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), field));
         field->setAlignment(Qt::AlignRight);
         field->installEventFilter(this);
-        connect(field, &QLineEdit::editingFinished, this, &Tgamestartform::takeTyped);
+        connect(field, &QLineEdit::editingFinished, this, &GameStartForm::takeTyped);
     }
 
     m_team->setObjectName(QStringLiteral("team"));
-    m_team->setGeometry(14, 68, 150, 21);
-    m_flatButton1->setObjectName(QStringLiteral("FlatButton1"));
+    m_start->setObjectName(QStringLiteral("startButton"));
     m_revealLetters->setObjectName(QStringLiteral("revealLetters"));
-    m_revealLetters->setGeometry(14, 92, 200, 21);
-    m_revealLetters->setToolTip(QStringLiteral("Guessers see one letter of the answer at half the turn's "
-                                               "time and another at three quarters."));
-    caption(this, QStringLiteral("Words"), QRect(14, 118, 50, 21));
+    m_revealLetters->setToolTip(kRevealTip);
     m_words->setObjectName(QStringLiteral("words"));
-    m_words->setGeometry(70, 117, 156, 23);
     for (const WordLanguage& language : kWordLanguages)
         m_words->addItem(QString::fromUtf8(language.name));
     m_words->addItem(QStringLiteral("From folder\u2026"));
     m_wordsNote->setObjectName(QStringLiteral("wordsNote"));
-    m_wordsNote->setGeometry(14, 142, 212, 30);
     m_wordsNote->setWordWrap(true);
+    m_wordsNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = m_wordsNote->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_wordsNote->setFont(small);
-    m_flatButton1->setGeometry(70, 176, 100, 25);
-    m_flatButton1->setFlat(true);
-    m_flatButton1->setAutoFillBackground(false);
+    m_start->setFlat(true);
+    m_start->setAutoFillBackground(false);
 
-    connect(m_upDown1, &UpDown::up, this, [this] {
+    auto* numbers = new QGridLayout;
+    numbers->setHorizontalSpacing(0);
+    numbers->setColumnMinimumWidth(1, 12);
+    numbers->setColumnStretch(1, 1);
+    numbers->addWidget(new QLabel(QStringLiteral("Play To Score"), this), 0, 0);
+    numbers->addWidget(m_playtoscore, 0, 2);
+    numbers->addWidget(m_playtoArrows, 0, 3);
+    numbers->addWidget(new QLabel(QStringLiteral("Time Limit Per Turn"), this), 1, 0);
+    numbers->addWidget(m_timeperturn, 1, 2);
+    numbers->addWidget(m_timeArrows, 1, 3);
+    auto* words = new QHBoxLayout;
+    words->addWidget(new QLabel(QStringLiteral("Words"), this));
+    words->addWidget(m_words, 1);
+    auto* layout = new QVBoxLayout(this);
+    // Its size follows its text: nothing to drag.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(numbers);
+    layout->addWidget(m_team);
+    layout->addWidget(m_revealLetters);
+    layout->addLayout(words);
+    layout->addWidget(m_wordsNote);
+    layout->addWidget(m_start, 0, Qt::AlignHCenter);
+    fitToText();
+
+    connect(m_playtoArrows, &UpDown::up, this, [this] {
         takeTyped();
         m_playto.stepUp();
         showValues();
     });
-    connect(m_upDown1, &UpDown::down, this, [this] {
+    connect(m_playtoArrows, &UpDown::down, this, [this] {
         takeTyped();
         m_playto.stepDown();
         showValues();
     });
-    connect(m_upDown2, &UpDown::up, this, [this] {
+    connect(m_timeArrows, &UpDown::up, this, [this] {
         takeTyped();
         m_time.stepUp();
         showValues();
     });
-    connect(m_upDown2, &UpDown::down, this, [this] {
+    connect(m_timeArrows, &UpDown::down, this, [this] {
         takeTyped();
         m_time.stepDown();
         showValues();
     });
-    connect(m_flatButton1, &QPushButton::clicked, this, &Tgamestartform::FlatButton1Click);
-    connect(m_words, &QComboBox::activated, this, &Tgamestartform::wordsChoiceActivated);
+    connect(m_start, &QPushButton::clicked, this, &GameStartForm::startGame);
+    connect(m_words, &QComboBox::activated, this, &GameStartForm::wordsChoiceActivated);
     m_picker = [this](const QString& startIn) {
         return QFileDialog::getExistingDirectory(this, QStringLiteral("Pictova - Word Folder"), startIn);
     };
 
     setTabOrder(m_team, m_revealLetters);
     setTabOrder(m_revealLetters, m_words);
-    setTabOrder(m_words, m_flatButton1);
-    setTabOrder(m_flatButton1, m_playtoscore);
+    setTabOrder(m_words, m_start);
+    setTabOrder(m_start, m_playtoscore);
     setTabOrder(m_playtoscore, m_timeperturn);
     showValues();
 }
 
-QString Tgamestartform::playtoText() const
+// The number fields hold three digits, and the note two lines of its text, at any text size.
+void GameStartForm::fitToText()
+{
+    for (QLineEdit* field : {m_playtoscore, m_timeperturn}) {
+        QStyleOptionFrame frame;
+        frame.initFrom(field);
+        const int digits = field->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
+        field->setFixedWidth(
+            field->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(digits, 0), field).width());
+    }
+    m_wordsNote->setMinimumHeight(2 * m_wordsNote->fontMetrics().lineSpacing());
+    m_wordsNote->setMinimumWidth(m_wordsNote->fontMetrics().averageCharWidth() * 36);
+}
+
+void GameStartForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToText();
+}
+
+QString GameStartForm::playtoText() const
 {
     return m_playtoscore->text();
 }
 
-QString Tgamestartform::timeText() const
+QString GameStartForm::timeText() const
 {
     return m_timeperturn->text();
 }
 
-bool Tgamestartform::teamChecked() const
+bool GameStartForm::teamChecked() const
 {
     return m_team->isChecked();
 }
 
-void Tgamestartform::setRevealLettersOffered(bool offered)
+void GameStartForm::setRevealLettersOffered(bool offered)
 {
     m_revealLetters->setEnabled(offered);
-    m_revealLetters->setToolTip(offered ? QStringLiteral("Guessers see one letter of the answer at half the "
-                                                         "turn's time and another at three quarters.")
-                                        : kNoLettersNote);
+    m_revealLetters->setToolTip(offered ? kRevealTip : kNoLettersNote);
 }
 
-bool Tgamestartform::revealLettersChecked() const
+bool GameStartForm::revealLettersChecked() const
 {
     return m_revealLetters->isEnabled() && m_revealLetters->isChecked();
 }
 
-void Tgamestartform::setHostsGame(bool hosts)
+void GameStartForm::setHostsGame(bool hosts)
 {
     m_hostsGame = hosts;
     m_words->setEnabled(hosts);
@@ -165,22 +194,22 @@ void Tgamestartform::setHostsGame(bool hosts)
     showWordsNote();
 }
 
-void Tgamestartform::setWordFolderCheck(std::function<WordFolderCheck(const QString&)> check)
+void GameStartForm::setWordFolderCheck(std::function<WordFolderCheck(const QString&)> check)
 {
     m_check = std::move(check);
 }
 
-void Tgamestartform::setFolderPicker(std::function<QString(const QString&)> picker)
+void GameStartForm::setFolderPicker(std::function<QString(const QString&)> picker)
 {
     m_picker = std::move(picker);
 }
 
-QString Tgamestartform::wordFolder() const
+QString GameStartForm::wordFolder() const
 {
     return m_hostsGame && m_words->currentIndex() == kFolderIndex ? m_folder : QString();
 }
 
-int Tgamestartform::languageIndex() const
+int GameStartForm::languageIndex() const
 {
     for (int i = 0; i < kFolderIndex; ++i)
         if (m_language == QLatin1String(kWordLanguages[static_cast<size_t>(i)].code))
@@ -188,7 +217,7 @@ int Tgamestartform::languageIndex() const
     return 0;
 }
 
-void Tgamestartform::wordsChoiceActivated(int index)
+void GameStartForm::wordsChoiceActivated(int index)
 {
     if (index >= 0 && index < kFolderIndex) {
         m_folder.clear();
@@ -212,7 +241,7 @@ void Tgamestartform::wordsChoiceActivated(int index)
     chooseWordFolder(picked);
 }
 
-void Tgamestartform::chooseWordFolder(const QString& folder)
+void GameStartForm::chooseWordFolder(const QString& folder)
 {
     const WordFolderCheck check = m_check ? m_check(folder) : WordFolderCheck{};
     auto* box = new QMessageBox(check.usable ? QMessageBox::Information : QMessageBox::Warning,
@@ -234,7 +263,7 @@ void Tgamestartform::chooseWordFolder(const QString& folder)
     showWordsNote();
 }
 
-void Tgamestartform::loadRememberedFolder()
+void GameStartForm::loadRememberedFolder()
 {
     // Once a run: the language and the folder of the last game are offered again, the folder
     // checked without a message.
@@ -251,7 +280,7 @@ void Tgamestartform::loadRememberedFolder()
     showWordsNote();
 }
 
-void Tgamestartform::showWordsNote()
+void GameStartForm::showWordsNote()
 {
     if (!m_hostsGame)
         m_wordsNote->setText(kJoinedNote);
@@ -262,19 +291,19 @@ void Tgamestartform::showWordsNote()
     m_wordsNote->setToolTip(m_wordsNote->text());
 }
 
-void Tgamestartform::setAnnounced(int playto, int seconds)
+void GameStartForm::setAnnounced(int playto, int seconds)
 {
     m_playto.setPosition(playto);
     m_time.setPosition(seconds);
     showValues();
 }
 
-StartChoices Tgamestartform::choices() const
+StartChoices GameStartForm::choices() const
 {
     return {m_playto.position(), m_time.position(), m_team->isChecked(), m_revealLetters->isChecked()};
 }
 
-void Tgamestartform::setChoices(const StartChoices& choices)
+void GameStartForm::setChoices(const StartChoices& choices)
 {
     m_playto.setPosition(choices.playto);
     m_time.setPosition(choices.seconds);
@@ -283,7 +312,7 @@ void Tgamestartform::setChoices(const StartChoices& choices)
     showValues();
 }
 
-void Tgamestartform::takeTyped()
+void GameStartForm::takeTyped()
 {
     for (auto [field, range] : {std::pair{m_playtoscore, &m_playto}, std::pair{m_timeperturn, &m_time}}) {
         bool number = false;
@@ -294,7 +323,7 @@ void Tgamestartform::takeTyped()
     showValues();
 }
 
-void Tgamestartform::FlatButton1Click()
+void GameStartForm::startGame()
 {
     // A number still being typed counts as typed.
     takeTyped();
@@ -302,33 +331,33 @@ void Tgamestartform::FlatButton1Click()
     hide();
 }
 
-void Tgamestartform::showValues()
+void GameStartForm::showValues()
 {
     m_playtoscore->setText(QString::number(m_playto.position()));
     m_timeperturn->setText(QString::number(m_time.position()));
     emit valuesChanged();
 }
 
-void Tgamestartform::paintEvent(QPaintEvent*)
+void GameStartForm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintTiledBackground(painter, rect(), kDialogBase, this);
 }
 
-void Tgamestartform::closeEvent(QCloseEvent* event)
+void GameStartForm::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     emit dismissed();
 }
 
-void Tgamestartform::showEvent(QShowEvent* event)
+void GameStartForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     loadRememberedFolder();
     m_team->setFocus();
 }
 
-bool Tgamestartform::eventFilter(QObject* watched, QEvent* event)
+bool GameStartForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && (watched == m_playtoscore || watched == m_timeperturn)) {
         SteppedRange& range = watched == m_playtoscore ? m_playto : m_time;

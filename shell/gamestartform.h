@@ -19,11 +19,11 @@ class UpDown;
 
 // The host's start dialog. Its two fields also keep the running game's settings on every client:
 // the announced score and time are written back into them.
-class Tgamestartform : public QWidget
+class GameStartForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tgamestartform(QWidget* parent = nullptr);
+    explicit GameStartForm(QWidget* parent = nullptr);
 
     QString playtoText() const;
     QString timeText() const;
@@ -64,10 +64,8 @@ public:
     StartChoices choices() const;
     void setChoices(const StartChoices& choices);
 
-    void FlatButton1Click();
-
-    static constexpr int kClientWidth = 240;
-    static constexpr int kClientHeight = 209;
+    // "Start Game".
+    void startGame();
 
 signals:
     // "Start Game" was pressed; the game window sends the request from the fields.
@@ -79,11 +77,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitToText();
     void showValues();
     // Numbers typed into the fields count once the typing is done: kept within the fields' limits
     // and steps, or the field's value back when it holds no number.
@@ -98,14 +98,14 @@ private:
     SteppedRange m_playto{20, 100, 5, 20};
     SteppedRange m_time{60, 120, 5, 120};
     QLineEdit* m_playtoscore;
-    UpDown* m_upDown1;
+    UpDown* m_playtoArrows;
     QLineEdit* m_timeperturn;
-    UpDown* m_upDown2;
+    UpDown* m_timeArrows;
     QCheckBox* m_team;
     QCheckBox* m_revealLetters;
     QComboBox* m_words;
     QLabel* m_wordsNote;
-    QPushButton* m_flatButton1;
+    QPushButton* m_start;
     bool m_hostsGame = true;
     bool m_rememberedLoaded = false;
     QString m_folder; // the folder in use when "From folder" is chosen

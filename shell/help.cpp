@@ -3,7 +3,9 @@
 #include "shell/background.h"
 #include "shell/helppages.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -24,7 +26,6 @@ QPushButton* flatButton(const QString& text, const QString& name, int tag, QWidg
     button->setObjectName(name);
     button->setProperty(kTagProperty, tag);
     button->setFlat(true);
-    button->setFixedHeight(24);
     QPalette colours = button->palette();
     colours.setColor(QPalette::ButtonText, kMaroon);
     button->setPalette(colours);
@@ -36,17 +37,15 @@ QPushButton* flatButton(const QString& text, const QString& name, int tag, QWidg
 
 } // namespace
 
-Thelp::Thelp(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_caption(new QLabel(QStringLiteral("Overview"), this)),
       m_pages(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Pictova - Help File"));
-    setFixedSize(kWidth, kHeight);
 
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(0, 0, kPanelWidth, kHeight);
+    panel->setObjectName(QStringLiteral("pageButtons"));
     panel->setAutoFillBackground(true);
     QPalette panelColours = panel->palette();
     panelColours.setColor(QPalette::Window, kPanelColour);
@@ -62,13 +61,13 @@ Thelp::Thelp(QWidget* parent)
         browser->setHtml(help.html);
         m_pages->addWidget(browser);
         QPushButton* button =
-            flatButton(help.title, QStringLiteral("SelButton%1").arg(help.tag), help.tag, panel);
-        connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
+            flatButton(help.title, QStringLiteral("pageButton%1").arg(help.tag), help.tag, panel);
+        connect(button, &QPushButton::clicked, this, [this, button] { showPageOf(button); });
         buttons->addWidget(button);
     }
     buttons->addSpacing(10);
-    QPushButton* about = flatButton(QStringLiteral("About"), QStringLiteral("SelButton7"), 7, panel);
-    connect(about, &QPushButton::clicked, this, &Thelp::SelButton7Click);
+    QPushButton* about = flatButton(QStringLiteral("About"), QStringLiteral("aboutButton"), 7, panel);
+    connect(about, &QPushButton::clicked, this, &HelpWindow::aboutRequested);
     buttons->addWidget(about);
 
     auto* credits =
@@ -84,12 +83,11 @@ Thelp::Thelp(QWidget* parent)
     buttons->addWidget(credits);
     buttons->addSpacing(8);
 
-    QPushButton* done = flatButton(QStringLiteral("Done"), QStringLiteral("SelButton8"), 10, panel);
-    connect(done, &QPushButton::clicked, this, &Thelp::SelButton8Click);
+    QPushButton* done = flatButton(QStringLiteral("Done"), QStringLiteral("doneButton"), 10, panel);
+    connect(done, &QPushButton::clicked, this, &QWidget::hide);
     buttons->addWidget(done);
 
     m_caption->setObjectName(QStringLiteral("label_caption"));
-    m_caption->setGeometry(kPanelWidth + 8, 8, kWidth - kPanelWidth - 16, 24);
     m_caption->setAlignment(Qt::AlignCenter);
     QFont bold = m_caption->font();
     bold.setBold(true);
@@ -99,27 +97,42 @@ Thelp::Thelp(QWidget* parent)
     captionColours.setColor(QPalette::WindowText, kMaroon);
     m_caption->setPalette(captionColours);
 
-    m_pages->setGeometry(kPanelWidth + 8, 38, kWidth - kPanelWidth - 16, kHeight - 46);
+    auto* page = new QVBoxLayout;
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addWidget(m_caption);
+    page->addWidget(m_pages, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // Its size follows its text: nothing to drag.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(panel);
+    layout->addLayout(page, 1);
+    fitToText();
     showPage(1, QStringLiteral("Overview"));
 }
 
-void Thelp::SelButton1Click(QAbstractButton* button)
+// A page shows about 24 lines of 50 characters at any text size.
+void HelpWindow::fitToText()
+{
+    const QFontMetrics text = m_pages->fontMetrics();
+    m_pages->setFixedSize(text.averageCharWidth() * 50, text.lineSpacing() * 24);
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToText();
+}
+
+void HelpWindow::showPageOf(QAbstractButton* button)
 {
     if (button)
         showPage(button->property(kTagProperty).toInt(), button->text());
 }
 
-void Thelp::SelButton7Click()
-{
-    emit aboutRequested();
-}
-
-void Thelp::SelButton8Click()
-{
-    hide();
-}
-
-void Thelp::showPage(int tag, const QString& caption)
+void HelpWindow::showPage(int tag, const QString& caption)
 {
     auto* page = m_pages->findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(tag));
     if (!page)
@@ -128,17 +141,17 @@ void Thelp::showPage(int tag, const QString& caption)
     m_caption->setText(caption);
 }
 
-QTextBrowser* Thelp::currentPage() const
+QTextBrowser* HelpWindow::currentPage() const
 {
     return qobject_cast<QTextBrowser*>(m_pages->currentWidget());
 }
 
-QString Thelp::caption() const
+QString HelpWindow::caption() const
 {
     return m_caption->text();
 }
 
-void Thelp::paintEvent(QPaintEvent*)
+void HelpWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintTiledBackground(painter, rect(), Qt::white, this);

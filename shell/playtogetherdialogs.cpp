@@ -93,7 +93,6 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("JoinDialog"));
     setWindowTitle(QStringLiteral("Pictova - Join a Game"));
-    resize(560, 380);
     m_name = nameField(this);
 
     m_games = new QTreeWidget(this);
@@ -101,6 +100,8 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_games->setRootIsDecorated(false);
     m_games->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Players"), QStringLiteral("Free seats"),
                               QStringLiteral("State"), QStringLiteral("Address")});
+    m_games->header()->setStretchLastSection(false);
+    m_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_games->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(m_games, &QTreeWidget::itemSelectionChanged, this, &JoinDialog::pickListed);
     connect(m_games, &QTreeWidget::itemDoubleClicked, this, [this] {
@@ -145,6 +146,13 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     updateButton();
 }
 
+// Room for a list of several games at any text size; the user may make it larger.
+QSize JoinDialog::sizeHint() const
+{
+    return QDialog::sizeHint().expandedTo(
+        QSize(fontMetrics().averageCharWidth() * 80, fontMetrics().lineSpacing() * 22));
+}
+
 void JoinDialog::setChoices(const QString& name, const QStringList& recentAddresses)
 {
     m_name->setText(name);
@@ -170,9 +178,8 @@ void JoinDialog::showGames(const QList<lan::FoundGame>& games)
         const QString shown = game.hostName.isEmpty()
                                   ? where
                                   : QStringLiteral("%1 (%2)").arg(game.hostName, game.address.toString());
-        auto* item = new QTreeWidgetItem(m_games, {shown,
-                                                   QString::number(game.players),
-                                                   QString::number(game.freeSeats), state, where});
+        auto* item = new QTreeWidgetItem(
+            m_games, {shown, QString::number(game.players), QString::number(game.freeSeats), state, where});
         item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));
         if (where == selected)
             m_games->setCurrentItem(item);

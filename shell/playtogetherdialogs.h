@@ -45,6 +45,7 @@ class JoinDialog : public QDialog
     Q_OBJECT
 public:
     explicit JoinDialog(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
 
     void setChoices(const QString& name, const QStringList& recentAddresses);
     // The games found on the network; the list keeps the selection where it can.

@@ -59,14 +59,16 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     m_grid = new QListWidget(this);
     m_grid->setObjectName(QStringLiteral("list_album"));
     m_grid->setViewMode(QListView::IconMode);
-    m_grid->setIconSize(Album::kThumbnailSize);
-    m_grid->setGridSize(Album::kThumbnailSize + kCellMargins);
     m_grid->setResizeMode(QListView::Adjust);
     m_grid->setMovement(QListView::Static);
     m_grid->setWordWrap(true);
     m_grid->setUniformItemSizes(true);
-    m_grid->setMinimumSize(4 * (Album::kThumbnailSize.width() + kCellMargins.width()) + 24,
-                           2 * (Album::kThumbnailSize.height() + kCellMargins.height()) + 8);
+    // Its grid follows the UI scale; listen before anything measures (and so polishes) the dialog.
+    DialogZoom::whenZoomed(this, [this] {
+        fitGrid();
+        rebuild();
+    });
+    fitGrid();
 
     m_replay = new QPushButton(QStringLiteral("Replay"), this);
     m_saveAlbum = new QPushButton(QStringLiteral("Save Album"), this);
@@ -98,21 +100,24 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     connect(m_saveBoard, &QPushButton::clicked, this, [this] { saveSelectedBoard(); });
     connect(&album, &Album::changed, this, &AlbumDialog::rebuild);
     connect(m_gameChoice, &QComboBox::activated, this, [this] { rebuild(); });
-    DialogZoom::whenZoomed(this, [this] {
-        const QSize thumbnail(design::scaled(this, Album::kThumbnailSize.width()),
-                              design::scaled(this, Album::kThumbnailSize.height()));
-        m_grid->setIconSize(thumbnail);
-        m_grid->setGridSize(thumbnail + QSize(design::scaled(this, kCellMargins.width()),
-                                              design::scaled(this, kCellMargins.height())));
-        // Four columns of large thumbnails may not fit the screen; the grid then shows fewer.
-        if (const QScreen* shown = screen()) {
-            const QSize room = shown->availableGeometry().size();
-            m_grid->setMinimumSize(std::min(m_grid->minimumWidth(), room.width() * 9 / 10),
-                                   std::min(m_grid->minimumHeight(), room.height() * 6 / 10));
-        }
-        rebuild();
-    });
     rebuild();
+}
+
+// Four columns and two rows of thumbnails at the UI scale; on a screen too small for them, fewer.
+void AlbumDialog::fitGrid()
+{
+    const QSize thumbnail(design::scaled(this, Album::kThumbnailSize.width()),
+                          design::scaled(this, Album::kThumbnailSize.height()));
+    const QSize cell = thumbnail + QSize(design::scaled(this, kCellMargins.width()),
+                                         design::scaled(this, kCellMargins.height()));
+    m_grid->setIconSize(thumbnail);
+    m_grid->setGridSize(cell);
+    QSize grid(4 * cell.width() + 24, 2 * cell.height() + 8);
+    if (const QScreen* shown = screen(); shown && design::zoomOf(this) != 1.0) {
+        const QSize room = shown->availableGeometry().size();
+        grid = grid.boundedTo(QSize(room.width() * 9 / 10, room.height() * 6 / 10));
+    }
+    m_grid->setMinimumSize(grid);
 }
 
 // Zoomed, the thumbnail is drawn afresh from the kept board at the size it is shown.

@@ -44,6 +44,7 @@ public:
     QString saveSelectedBoard();
 
 private:
+    void fitGrid();
     QIcon thumbnail(const AlbumEntry& entry) const;
     void rebuild();
     void refillGameChoice();

@@ -27,7 +27,12 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
     m_picture->setFixedSize(BoardCanvas::kWidth, BoardCanvas::kHeight);
     m_picture->setObjectName(QStringLiteral("label_replayBoard"));
     m_picture->setFrameShape(QFrame::Box);
-    DialogZoom::whenZoomed(this, [this] { refresh(); });
+    DialogZoom::whenZoomed(this, [this] {
+        // The board's room grows with the UI scale, as its picture does.
+        m_picture->setFixedSize(design::scaled(this, BoardCanvas::kWidth),
+                                design::scaled(this, BoardCanvas::kHeight));
+        refresh();
+    });
     m_play = new QToolButton(this);
     m_play->setObjectName(QStringLiteral("button_replayPlay"));
     m_speed = new QToolButton(this);

@@ -42,7 +42,7 @@ TEST(AlbumOverLoopback, AGuessersWindowKeepsTheTurnAPeerDrewAndReplaysIt)
     ASSERT_EQ(ann.seat(), 1);
 
     Tspylist spylist;
-    Tgamestartform startform;
+    GameStartForm startform;
     Tchat chat;
     chat.setProperty("noParams", true);
     chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spylist, &startform});
@@ -113,7 +113,7 @@ void mouse(BoardCanvas* canvas, QEvent::Type type, QPoint at, Qt::MouseButtons h
 struct Window
 {
     Tspylist spylist;
-    Tgamestartform startform;
+    GameStartForm startform;
     Tchat chat;
     Window(const QString& name, quint16 port)
     {

@@ -132,7 +132,7 @@ struct Viewer : ::testing::Test
     QStringList errors;
     QStringList asked;
     bool answerYes = true;
-    Tsnapshot viewer;
+    SnapshotViewer viewer;
 
     void SetUp() override
     {
@@ -166,7 +166,7 @@ struct Viewer : ::testing::Test
     {
         const QPoint at =
             viewer.listbox_snapshots()->visualItemRect(viewer.listbox_snapshots()->item(row)).center();
-        viewer.listbox_snapshotsMouseDown(button, Qt::NoModifier, at.x(), at.y());
+        viewer.pressOnList(button, Qt::NoModifier, at.x(), at.y());
     }
 };
 } // namespace
@@ -189,18 +189,18 @@ TEST_F(Viewer, ShowingListsTheJpegFilesAndShowsTheFirst)
 TEST_F(Viewer, PreviousNextAndThePointerSelectAndLoad)
 {
     addPictures("abc");
-    viewer.FormShow();
-    viewer.findChild<QToolButton*>("BitBtn1")->click();
+    viewer.refresh();
+    viewer.findChild<QToolButton*>("previousButton")->click();
     EXPECT_EQ(viewer.browser().selected(), 0);
     for (int i = 0; i < 3; ++i)
-        viewer.findChild<QToolButton*>("BitBtn2")->click();
+        viewer.findChild<QToolButton*>("nextButton")->click();
     EXPECT_EQ(viewer.browser().selected(), 2);
     EXPECT_EQ(viewer.listbox_snapshots()->currentRow(), 2);
     EXPECT_TRUE(showsSelected());
     pressRow(1, Qt::RightButton);
     EXPECT_EQ(viewer.browser().selected(), 1);
     EXPECT_TRUE(showsSelected());
-    viewer.listbox_snapshotsMouseDown(Qt::LeftButton, Qt::NoModifier, 5, 360); // below the entries
+    viewer.pressOnList(Qt::LeftButton, Qt::NoModifier, 5, 360); // below the entries
     EXPECT_EQ(viewer.browser().selected(), 1);
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -208,12 +208,12 @@ TEST_F(Viewer, PreviousNextAndThePointerSelectAndLoad)
 TEST_F(Viewer, DeleteAsksFirstThenShowsTheNextPictureOrNone)
 {
     addPictures("abc");
-    viewer.FormShow();
+    viewer.refresh();
     const QStringList names = viewer.browser().entries();
-    viewer.BitBtn2Click(); // the middle one
+    viewer.showNext(); // the middle one
 
     answerYes = false;
-    viewer.findChild<QAction*>("Delete1")->trigger();
+    viewer.findChild<QAction*>("deleteAction")->trigger();
     EXPECT_EQ(asked, QStringList{"Delete the snapshot " + names[1] + "?"});
     EXPECT_TRUE(QFile::exists(temp.filePath(names[1])));
     EXPECT_EQ(viewer.listbox_snapshots()->count(), 3);
@@ -221,7 +221,7 @@ TEST_F(Viewer, DeleteAsksFirstThenShowsTheNextPictureOrNone)
 
     // The one after the deleted one moves into its place and is shown.
     answerYes = true;
-    viewer.findChild<QAction*>("Delete1")->trigger();
+    viewer.findChild<QAction*>("deleteAction")->trigger();
     EXPECT_FALSE(QFile::exists(temp.filePath(names[1])));
     EXPECT_EQ(viewer.browser().entries(), QStringList({names[0], names[2]}));
     EXPECT_EQ(viewer.listbox_snapshots()->count(), 2);
@@ -230,20 +230,20 @@ TEST_F(Viewer, DeleteAsksFirstThenShowsTheNextPictureOrNone)
     EXPECT_TRUE(showsSelected());
 
     // Deleting the last entry shows the one before it.
-    viewer.Delete1Click();
+    viewer.onSnapshotDelete();
     EXPECT_EQ(selectedName(), names[0]);
     EXPECT_EQ(viewer.listbox_snapshots()->currentRow(), 0);
     EXPECT_TRUE(showsSelected());
 
     // Deleting the only one leaves no picture.
-    viewer.Delete1Click();
+    viewer.onSnapshotDelete();
     EXPECT_EQ(viewer.listbox_snapshots()->count(), 0);
     EXPECT_EQ(viewer.browser().selected(), -1);
     EXPECT_TRUE(viewer.image_snapshot()->pixmap().isNull());
     EXPECT_TRUE(errors.isEmpty());
 
     asked.clear();
-    viewer.Delete1Click();
+    viewer.onSnapshotDelete();
     EXPECT_EQ(errors, QStringList({"List index out of bounds (-1)"}));
     EXPECT_TRUE(asked.isEmpty()); // nothing to ask about
 }
@@ -251,11 +251,11 @@ TEST_F(Viewer, DeleteAsksFirstThenShowsTheNextPictureOrNone)
 TEST_F(Viewer, DeletingAnEntryWhoseFileIsGoneOrCannotBeReadGoesOn)
 {
     addPictures("ab");
-    viewer.FormShow();
+    viewer.refresh();
     const QStringList names = viewer.browser().entries();
     ASSERT_TRUE(QFile::remove(temp.filePath(names[0])));
     writeFile(temp.filePath(names[1]), "not a picture");
-    viewer.Delete1Click();
+    viewer.onSnapshotDelete();
     EXPECT_EQ(viewer.browser().entries(), QStringList{names[1]});
     EXPECT_EQ(selectedName(), names[1]);
     ASSERT_EQ(errors.size(), 1); // the next file cannot be decoded: reported, nothing stale shown
@@ -267,9 +267,9 @@ TEST_F(Viewer, ACorruptFileReportsTheJpegErrorAndTheViewerGoesOn)
 {
     addPictures("ac");
     writeFile(temp.filePath("b.jpg"), "garbage, not a picture");
-    viewer.FormShow();
-    viewer.BitBtn2Click();
-    viewer.BitBtn2Click();
+    viewer.refresh();
+    viewer.showNext();
+    viewer.showNext();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(kJpegError.match(errors.first()).hasMatch()) << errors.first().toStdString();
     EXPECT_EQ(viewer.browser().selected(), 2);
@@ -284,12 +284,12 @@ TEST(Snapshot, TheViewerListsWhatWasTakenInTheGamesFolder)
     overrideDataFolder(temp.path());
     BoardCanvas canvas;
     takeSnapshot(canvas, "12/6/2026: You-fan", 1, snapshotFolder());
-    Tsnapshot viewer;
-    viewer.FormShow();
+    SnapshotViewer viewer;
+    viewer.refresh();
     EXPECT_EQ(viewer.browser().entries(), QStringList({"snapshot1.jpg"}));
     overrideDataFolder(temp.filePath("elsewhere")); // missing folder: empty list, buttons idle
-    viewer.FormShow();
-    viewer.BitBtn2Click();
+    viewer.refresh();
+    viewer.showNext();
     EXPECT_EQ(viewer.listbox_snapshots()->count(), 0);
     overrideDataFolder(QString());
 }

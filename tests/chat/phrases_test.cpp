@@ -1,5 +1,5 @@
 #include "chat/phrasebuttons.h"
-#include "chat/tphrases.h"
+#include "chat/phraseeditor.h"
 #include "tests/chat/sentmessages.h"
 #include "tests/support/waitfor.h"
 
@@ -141,7 +141,7 @@ TEST(PhraseButtons, SendFailureIsReportedAndStartsNoCoolDown)
 namespace {
 struct Editor : Row
 {
-    Tphrases editor{buttons};
+    PhraseEditor editor{buttons};
     QList<QStringList> stored;
     Editor()
     {
@@ -150,7 +150,7 @@ struct Editor : Row
 };
 } // namespace
 
-TEST(Tphrases, FieldsAreLabelledAndHoldAtMostFiftyCharacters)
+TEST(PhraseEditor, FieldsAreLabelledAndHoldAtMostFiftyCharacters)
 {
     Editor e;
     EXPECT_EQ(e.editor.windowTitle(), QStringLiteral("Pictova - Phrase Buttons"));
@@ -162,7 +162,7 @@ TEST(Tphrases, FieldsAreLabelledAndHoldAtMostFiftyCharacters)
     EXPECT_TRUE(labels.contains(QStringLiteral("Phrase Button 9:")));
     EXPECT_TRUE(labels.contains(QStringLiteral("Phrase Button 0:")));
     EXPECT_FALSE(labels.contains(QStringLiteral("Phrase Button 10:")));
-    auto* done = e.editor.findChild<QPushButton*>(QStringLiteral("SelButton8"));
+    auto* done = e.editor.findChild<QPushButton*>(QStringLiteral("doneButton"));
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(done->text(), QStringLiteral("Done"));
 
@@ -177,7 +177,7 @@ TEST(Tphrases, FieldsAreLabelledAndHoldAtMostFiftyCharacters)
     EXPECT_EQ(field->text().size(), 50);
 }
 
-TEST(Tphrases, OpeningCopiesTheButtonsAndDoneCopiesBackAndStores)
+TEST(PhraseEditor, OpeningCopiesTheButtonsAndDoneCopiesBackAndStores)
 {
     Editor e;
     e.buttons.setPhraseText(4, QStringLiteral("Superb!"));
@@ -188,7 +188,7 @@ TEST(Tphrases, OpeningCopiesTheButtonsAndDoneCopiesBackAndStores)
 
     e.editor.field(1)->setText(QStringLiteral("/me bows"));
     e.editor.field(2)->clear();
-    e.editor.findChild<QPushButton*>(QStringLiteral("SelButton8"))->click();
+    e.editor.findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
     EXPECT_FALSE(e.editor.isVisible());
     EXPECT_EQ(e.buttons.phraseText(1), QStringLiteral("/me bows"));
     EXPECT_EQ(e.buttons.phraseText(2), QString());
@@ -201,7 +201,7 @@ TEST(Tphrases, OpeningCopiesTheButtonsAndDoneCopiesBackAndStores)
     EXPECT_TRUE(e.sent.raw.isEmpty());
 }
 
-TEST(Tphrases, ClosingWithoutDoneLeavesTheButtonsAlone)
+TEST(PhraseEditor, ClosingWithoutDoneLeavesTheButtonsAlone)
 {
     Editor e;
     e.editor.showPhrases();
@@ -215,7 +215,7 @@ TEST(Tphrases, ClosingWithoutDoneLeavesTheButtonsAlone)
     EXPECT_EQ(e.editor.field(1)->text(), QStringLiteral("Way To Go!"));
 }
 
-TEST(Tphrases, StoreFailureIsReportedAndKeepsTheEditorOpen)
+TEST(PhraseEditor, StoreFailureIsReportedAndKeepsTheEditorOpen)
 {
     ErrorBox box;
     Editor e;
@@ -224,7 +224,7 @@ TEST(Tphrases, StoreFailureIsReportedAndKeepsTheEditorOpen)
     });
     e.editor.showPhrases();
     e.editor.field(3)->setText(QStringLiteral("New"));
-    e.editor.SelButton8Click();
+    e.editor.keepPhrases();
     EXPECT_EQ(box.shown, QStringList{QStringLiteral("Unable to write to /ro/orvilobby.ini")});
     EXPECT_TRUE(e.editor.isVisible());
     EXPECT_EQ(e.buttons.phraseText(3), QStringLiteral("New"));

@@ -29,7 +29,7 @@ protected:
     QTemporaryDir m_data;
     std::unique_ptr<Tchat> m_chat;
     std::unique_ptr<Tspylist> m_spylist;
-    std::unique_ptr<Tgamestartform> m_startform;
+    std::unique_ptr<GameStartForm> m_startform;
     QList<QByteArray> m_sent;
 };
 

@@ -148,13 +148,13 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
 
 TEST_F(Chooser, PlayWithOthersAtStartUpOpensTheJoinDialogWhenThereIsNoLobby)
 {
-    Tdownload download;
+    DownloadDialog download;
     download.downloader().setLobbyPath(m_data.filePath("no-lobby-here"));
     SecondaryWindows windows;
     windows.download = &download;
     m_window->attachWindows(windows);
     download.show();
-    download.findChild<QPushButton*>("Button2")->click();
+    download.findChild<QPushButton*>("othersButton")->click();
     EXPECT_FALSE(download.isVisible());
     ASSERT_NE(chooser().joinDialog(), nullptr);
     EXPECT_TRUE(chooser().joinDialog()->isVisible());

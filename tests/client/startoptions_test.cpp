@@ -30,7 +30,7 @@ TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
     EXPECT_FALSE(reveal->isEnabled());
     reveal->setChecked(true);
     EXPECT_FALSE(m_startform->revealLettersChecked());
-    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    m_startform->findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(sentEntries(), QStringList({"CMD_startgame+1+false+20+120"}));
 
     // A server of this program: the options go just before the start, on or off.
@@ -39,10 +39,10 @@ TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
     m_chat->button_startClick();
     EXPECT_TRUE(reveal->isEnabled());
     EXPECT_TRUE(m_startform->revealLettersChecked());
-    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    m_startform->findChild<QPushButton*>("startButton")->click();
     reveal->setChecked(false);
     m_chat->button_startClick();
-    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    m_startform->findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(sentEntries(), QStringList({"CMD_startoptions+1+reveal-letters", "CMD_startgame+1+false+20+120",
                                           "CMD_startoptions+1+", "CMD_startgame+1+false+20+120"}));
 }
@@ -77,7 +77,7 @@ TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillU
     QTest::keyClick(time, Qt::Key_Return);
     EXPECT_EQ(m_chat->view().timeperturn->text(), "Time per turn: 90");
     m_startform->findChild<QCheckBox*>("team")->setChecked(true);
-    m_startform->findChild<QPushButton*>("FlatButton1")->click();
+    m_startform->findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_startgame+1+true+20+90"});
 
     QFile file(settingsFilePath());
@@ -92,7 +92,7 @@ TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillU
 
     Tchat next;
     next.setProperty("noParams", true);
-    Tgamestartform nextForm;
+    GameStartForm nextForm;
     SecondaryWindows windows;
     windows.gamestartform = &nextForm;
     next.attachWindows(windows);

@@ -2,8 +2,10 @@
 #include "messaging/version.h"
 #include "resources/artwork.h"
 #include "shell/about.h"
+#include "shell/dialogzoom.h"
 #include "shell/help.h"
 #include "shell/helppages.h"
+#include "shell/zoomsetting.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -43,9 +46,10 @@ QPushButton* buttonNamed(QWidget& window, const QString& text)
 
 TEST(About, showsTheVersionAndOpensTheWebAddress)
 {
-    Tabout about;
+    AboutBox about;
     EXPECT_EQ(about.windowTitle(), "Pictova - About");
-    EXPECT_EQ(about.size(), QSize(202, 203));
+    about.show();
+    EXPECT_EQ(about.size(), QSize(AboutBox::kClientWidth, AboutBox::kClientHeight)); // its picture's
     EXPECT_EQ(about.versionText(), QString(kVersion));
     EXPECT_EQ(about.findChild<QLabel*>("version")->text(), "2.2.4");
     QStringList texts;
@@ -62,7 +66,7 @@ TEST(About, showsTheVersionAndOpensTheWebAddress)
         return accepts;
     });
     about.show();
-    auto* web = about.findChild<QLabel*>("Label9");
+    auto* web = about.findChild<QLabel*>("webAddress");
     ASSERT_NE(web, nullptr);
     EXPECT_TRUE(web->font().underline() && web->font().bold() && web->font().italic());
     QTest::mouseClick(web, Qt::LeftButton);
@@ -79,7 +83,7 @@ TEST(About, showsTheVersionAndOpensTheWebAddress)
 
 TEST(Help, opensOnTheOverviewAndSwitchesPagesByTag)
 {
-    Thelp help;
+    HelpWindow help;
     EXPECT_EQ(help.windowTitle(), "Pictova - Help File");
     EXPECT_EQ(help.caption(), "Overview");
     EXPECT_EQ(help.currentPage()->objectName(), "memo1");
@@ -135,52 +139,58 @@ TEST(HelpPages, phraseButtonsAreNamedAsTheGameNamesThem)
     EXPECT_TRUE(text.contains("View > Phrase Lists")) << text.toStdString();
 }
 
-TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFits)
+TEST(About, noTextOverlapsThePictureOrOtherTextAndAllOfItFitsAtEveryScale)
 {
-    Tabout about;
-    about.show();
-    const QPainterPath marks = artwork::aboutPictureMarks();
-    ASSERT_FALSE(marks.isEmpty());
-    struct Part
-    {
-        QString name;
-        QRect place; // where it may not meet the picture's marks
-        QRect ink;   // what may not meet another part
-    };
-    QList<Part> parts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&about) || label->text().isEmpty())
-            continue;
-        // The line box where the label puts its text, and the ink of the glyphs drawn from it.
-        const QFontMetrics metrics(label->font());
-        const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
-                                               metrics.size(0, label->text()), label->geometry());
-        const QRect ink =
-            metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
-        EXPECT_TRUE(label->geometry().contains(line))
-            << label->text().toStdString() << " does not fit its place";
-        parts.append({label->text(), line.united(ink), ink});
+    for (const int percent : {kZoomSteps.front(), kZoomSteps.back()}) {
+        SCOPED_TRACE(percent);
+        const qreal scale = percent / 100.0;
+        DialogZoom::instance()->setZoom(scale);
+        AboutBox about;
+        about.show();
+        const QPainterPath marks = QTransform::fromScale(scale, scale).map(artwork::aboutPictureMarks());
+        ASSERT_FALSE(marks.isEmpty());
+        struct Part
+        {
+            QString name;
+            QRect place; // where it may not meet the picture's marks
+            QRect ink;   // what may not meet another part
+        };
+        QList<Part> parts;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(&about) || label->text().isEmpty())
+                continue;
+            // The line box where the label puts its text, and the ink of the glyphs drawn from it.
+            const QFontMetrics metrics(label->font());
+            const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                                   metrics.size(0, label->text()), label->geometry());
+            const QRect ink =
+                metrics.boundingRect(label->text()).translated(line.left(), line.top() + metrics.ascent());
+            EXPECT_TRUE(label->geometry().contains(line))
+                << label->text().toStdString() << " does not fit its place";
+            parts.append({label->text(), line.united(ink), ink});
+        }
+        QPushButton* done = buttonNamed(about, "Done");
+        ASSERT_NE(done, nullptr);
+        parts.append({"Done", done->geometry(), done->geometry()});
+        ASSERT_GE(parts.size(), 9);
+        for (int i = 0; i < parts.size(); ++i) {
+            const Part& part = parts[i];
+            EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
+            EXPECT_FALSE(marks.intersects(QRectF(part.place)))
+                << part.name.toStdString() << " lies over the picture";
+            for (int j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE(part.ink.intersects(parts[j].ink))
+                    << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
+        }
     }
-    QPushButton* done = buttonNamed(about, "Done");
-    ASSERT_NE(done, nullptr);
-    parts.append({"Done", done->geometry(), done->geometry()});
-    ASSERT_GE(parts.size(), 9);
-    for (int i = 0; i < parts.size(); ++i) {
-        const Part& part = parts[i];
-        EXPECT_TRUE(QRect(QPoint(0, 0), about.size()).contains(part.place)) << part.name.toStdString();
-        EXPECT_FALSE(marks.intersects(QRectF(part.place)))
-            << part.name.toStdString() << " lies over the picture";
-        for (int j = i + 1; j < parts.size(); ++j)
-            EXPECT_FALSE(part.ink.intersects(parts[j].ink))
-                << part.name.toStdString() << " overlaps " << parts[j].name.toStdString();
-    }
+    DialogZoom::instance()->setZoom(1.0);
 }
 
 TEST(Help, aboutAndDoneButtons)
 {
-    Thelp help;
+    HelpWindow help;
     help.show();
-    QSignalSpy about(&help, &Thelp::aboutRequested);
+    QSignalSpy about(&help, &HelpWindow::aboutRequested);
     buttonNamed(help, "About")->click();
     EXPECT_EQ(about.count(), 1);
     buttonNamed(help, "Done")->click();

@@ -1,6 +1,12 @@
-// The game's other windows at the game window's zoom: every font, fixed size and place grows by
-// the zoom, pictures are drawn for it, an open window follows a change, and at 100 % a window is
-// exactly as built.
+// The game's other windows at the UI scale: their text and icons grow by it and their layouts
+// size them from that, so nothing is cut at any scale; pictures are drawn for it, an open window
+// follows a change, and at 100 % a window is exactly as built.
+#include "album/album.h"
+#include "album/view/albumdialog.h"
+#include "album/view/replayplayer.h"
+#include "board/snapshotviewer.h"
+#include "chat/phrasebuttons.h"
+#include "chat/phraseeditor.h"
 #include "resources/artwork.h"
 #include "shell/about.h"
 #include "shell/dialogzoom.h"
@@ -8,12 +14,13 @@
 #include "shell/gamestartform.h"
 #include "shell/help.h"
 #include "shell/playtogetherdialogs.h"
+#include "shell/zoomsetting.h"
 
-#include <QAbstractItemView>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
@@ -28,89 +35,38 @@ using namespace pictova;
 
 namespace {
 
-// What a window looks like: its size, and each widget's font size and (where no layout places
-// it) its place, by the widget's path of names.
-struct Look
-{
-    QSize size;
-    QSize sizeHint;
-    QMap<QString, qreal> fonts;
-    QMap<QString, QRect> places;
-};
-
 qreal fontSize(const QFont& font)
 {
     return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
 }
 
-// A widget's path in its window: each step its name, or its class and its place among its
-// siblings of that class.
-QString pathOf(const QWidget* widget, const QWidget* window)
-{
-    QStringList steps;
-    for (const QWidget* w = widget; w != window; w = w->parentWidget()) {
-        QString step = w->objectName();
-        if (step.isEmpty()) {
-            int index = 0;
-            for (const QObject* sibling : w->parentWidget()->children()) {
-                if (sibling == w)
-                    break;
-                index += sibling->metaObject() == w->metaObject();
-            }
-            step = QStringLiteral("%1[%2]").arg(QLatin1String(w->metaObject()->className())).arg(index);
-        }
-        steps.prepend(step);
-    }
-    return steps.join(QLatin1Char('/'));
-}
-
-Look lookOf(QWidget& window)
-{
-    Look look{window.size(), window.sizeHint(), {}, {}};
-    look.fonts.insert(QStringLiteral("."), fontSize(window.font()));
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->window() != &window || widget->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        const QString name = pathOf(widget, &window);
-        look.fonts.insert(name, fontSize(widget->font()));
-        // Placed by the window, not by a layout or by a composite widget of its parts.
-        const QWidget* parent = widget->parentWidget();
-        if (!parent->layout() && !qobject_cast<const QComboBox*>(parent) &&
-            !qobject_cast<const QAbstractItemView*>(parent))
-            look.places.insert(name, widget->geometry());
-    }
-    return look;
-}
-
-enum class Sizing {
-    Fixed,        // by the program
-    Laidout,      // by its layout
-    HeldToScreen, // by its layout, and no larger than a part of the screen
-};
-
 struct Window
 {
     const char* name;
     std::function<std::unique_ptr<QWidget>()> make;
-    Sizing sizing;
 };
 
 const QList<Window>& windows()
 {
+    static Album album;
+    static PhraseButtons phrases;
     static const QList<Window> all = {
-        {"start form", [] { return std::make_unique<Tgamestartform>(); }, Sizing::Fixed},
-        {"about", [] { return std::make_unique<Tabout>(); }, Sizing::Fixed},
-        {"help", [] { return std::make_unique<Thelp>(); }, Sizing::Fixed},
-        {"download", [] { return std::make_unique<Tdownload>(); }, Sizing::Fixed},
-        {"host", [] { return std::make_unique<HostDialog>(nullptr); }, Sizing::Laidout},
-        {"join", [] { return std::make_unique<JoinDialog>(nullptr); }, Sizing::Fixed},
+        {"start form", [] { return std::make_unique<GameStartForm>(); }},
+        {"about", [] { return std::make_unique<AboutBox>(); }},
+        {"help", [] { return std::make_unique<HelpWindow>(); }},
+        {"download", [] { return std::make_unique<DownloadDialog>(); }},
+        {"host", [] { return std::make_unique<HostDialog>(nullptr); }},
+        {"join", [] { return std::make_unique<JoinDialog>(nullptr); }},
+        {"phrases", [] { return std::make_unique<PhraseEditor>(phrases); }},
+        {"snapshots", [] { return std::make_unique<SnapshotViewer>(); }},
+        {"album", [] { return std::make_unique<AlbumDialog>(album); }},
+        {"replay", [] { return std::make_unique<ReplayPlayer>(); }},
         {"message box",
          [] {
              return std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Pictova"),
                                                   QStringLiteral("The host has left the game."),
                                                   QMessageBox::Ok);
-         },
-         Sizing::HeldToScreen},
+         }},
     };
     return all;
 }
@@ -129,64 +85,82 @@ protected:
         return made;
     }
 
-    static void expectScaled(const Look& designed, const Look& zoomed, qreal zoom, const Window& window)
+    // Nothing is cut: every widget the window shows is at least as large as its layout item asks,
+    // text that wraps has the height it needs at its width, and the window holds its layout.
+    static void expectWhole(QWidget& window)
     {
-        SCOPED_TRACE(window.name);
-        if (window.sizing == Sizing::Fixed) {
-            EXPECT_EQ(zoomed.size, designed.size * zoom);
-        } else if (window.sizing == Sizing::Laidout) {
-            // What the style draws at fixed sizes (frames, check marks) keeps it a little smaller.
-            // Its size hint: the test screen is too small to show it whole.
-            EXPECT_GE(zoomed.sizeHint.width(), designed.sizeHint.width() * zoom * 0.85);
-            EXPECT_GE(zoomed.sizeHint.height(), designed.sizeHint.height() * zoom * 0.85);
-        }
-        // Parts the style makes when it changes (a scroll bar's) may be added; none goes.
-        for (const QString& key : designed.fonts.keys())
-            ASSERT_TRUE(zoomed.fonts.contains(key)) << qPrintable(key);
-        for (auto it = designed.fonts.cbegin(); it != designed.fonts.cend(); ++it)
-            // Pixel sizes are whole: rounded once.
-            EXPECT_NEAR(zoomed.fonts.value(it.key()), it.value() * zoom, 0.5) << qPrintable(it.key());
-        ASSERT_EQ(zoomed.places.keys(), designed.places.keys())
-            << qPrintable(zoomed.places.keys().join(' ')) << " / "
-            << qPrintable(designed.places.keys().join(' '));
-        for (auto it = designed.places.cbegin(); it != designed.places.cend(); ++it) {
-            const QRect& was = it.value();
-            ASSERT_TRUE(zoomed.places.contains(it.key())) << qPrintable(it.key());
-            const QRect& now = zoomed.places.value(it.key());
-            EXPECT_NEAR(now.x(), was.x() * zoom, 1) << qPrintable(it.key());
-            EXPECT_NEAR(now.y(), was.y() * zoom, 1) << qPrintable(it.key());
-            EXPECT_NEAR(now.width(), was.width() * zoom, 1) << qPrintable(it.key());
-            EXPECT_NEAR(now.height(), was.height() * zoom, 1) << qPrintable(it.key());
+        const QSize windowNeeds =
+            window.layout() ? window.layout()->totalMinimumSize() : window.minimumSizeHint();
+        EXPECT_GE(window.width(), windowNeeds.width());
+        EXPECT_GE(window.height(), windowNeeds.height());
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            if (widget->window() != &window || !widget->isVisibleTo(&window) ||
+                widget->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            const QString name = widget->objectName().isEmpty()
+                                     ? QString::fromLatin1(widget->metaObject()->className())
+                                     : widget->objectName();
+            const QSize needs = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)
+                                    ? widget->minimumSizeHint().expandedTo(widget->minimumSize())
+                                    : widget->minimumSize();
+            EXPECT_GE(widget->width(), needs.width()) << qPrintable(name);
+            if (widget->hasHeightForWidth())
+                EXPECT_GE(widget->height(), widget->heightForWidth(widget->width())) << qPrintable(name);
+            else
+                EXPECT_GE(widget->height(), needs.height()) << qPrintable(name);
         }
     }
 };
 
-TEST_F(DialogZoomTest, EveryWindowOpensAtTheZoomWithItsFontsSizesAndPlacesMultiplied)
+// The window's font and, by name, the fonts its labels have of their own (headings) as built.
+QMap<QString, qreal> fontsOf(const QWidget& window, const QList<QString>& names = {})
 {
-    for (const Window& window : windows()) {
-        const Look designed = lookOf(*openAt(window, 1.0));
-        for (qreal zoom : {2.0, 3.0, 1.25})
-            expectScaled(designed, lookOf(*openAt(window, zoom)), zoom, window);
-    }
+    QMap<QString, qreal> fonts{{QStringLiteral("."), fontSize(window.font())}};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (names.isEmpty() ? label->testAttribute(Qt::WA_SetFont) && !label->objectName().isEmpty()
+                            : names.contains(label->objectName()))
+            fonts.insert(label->objectName(), fontSize(label->font()));
+    return fonts;
 }
 
-TEST_F(DialogZoomTest, AnOpenWindowFollowsAChangeAndComesBackExactly)
+TEST_F(DialogZoomTest, EveryWindowHoldsItsTextAtOneHundredPercentAndAtTheLargestScale)
 {
+    const qreal largest = kZoomSteps.back() / 100.0;
     for (const Window& window : windows()) {
         SCOPED_TRACE(window.name);
         std::unique_ptr<QWidget> open = openAt(window, 1.0);
-        const Look designed = lookOf(*open);
-        DialogZoom::instance()->setZoom(2.0);
-        expectScaled(designed, lookOf(*open), 2.0, window);
-        DialogZoom::instance()->setZoom(2.5);
-        expectScaled(designed, lookOf(*open), 2.5, window);
+        expectWhole(*open);
+        const QMap<QString, qreal> designed = fontsOf(*open);
+        const QSize designedSize = open->size();
+        // Opened at the scale, and scaled while open.
+        std::unique_ptr<QWidget> opened = openAt(window, largest);
+        for (QWidget* zoomed : {opened.get(), open.get()}) {
+            expectWhole(*zoomed);
+            const QMap<QString, qreal> fonts = fontsOf(*zoomed, designed.keys());
+            ASSERT_EQ(fonts.keys(), designed.keys());
+            for (auto it = designed.cbegin(); it != designed.cend(); ++it)
+                EXPECT_NEAR(fonts.value(it.key()), it.value() * largest, 0.5) << qPrintable(it.key());
+        }
+        // Back at 100 %, an open window is as it was built.
+        opened.reset();
         DialogZoom::instance()->setZoom(1.0);
-        const Look back = lookOf(*open);
-        EXPECT_EQ(back.fonts, designed.fonts);
-        EXPECT_EQ(back.places, designed.places);
-        if (window.sizing == Sizing::Fixed)
-            EXPECT_EQ(back.size, designed.size);
+        EXPECT_EQ(fontsOf(*open, designed.keys()), designed);
+        EXPECT_EQ(open->size(), designedSize);
     }
+}
+
+// A desktop with large text: every window grows around it at 100 % too.
+TEST_F(DialogZoomTest, EveryWindowHoldsALargeDesktopFont)
+{
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(desktop.pointSizeF() * 2);
+    QApplication::setFont(large);
+    for (const Window& window : windows()) {
+        SCOPED_TRACE(window.name);
+        expectWhole(*openAt(window, 1.0));
+    }
+    QApplication::setFont(desktop);
 }
 
 TEST_F(DialogZoomTest, AtOneHundredPercentAWindowIsLeftExactlyAsBuilt)
@@ -199,28 +173,29 @@ TEST_F(DialogZoomTest, AtOneHundredPercentAWindowIsLeftExactlyAsBuilt)
         for (QWidget* widget : open->findChildren<QWidget*>())
             EXPECT_FALSE(widget->property("_design_recorded").isValid()) << qPrintable(widget->objectName());
     }
-    // The sizes the program gives them, unchanged.
-    EXPECT_EQ(openAt(windows()[0], 1.0)->size(), QSize(240, 209));
-    EXPECT_EQ(openAt(windows()[3], 1.0)->size(), QSize(724, 500));
 }
 
-TEST_F(DialogZoomTest, AHiddenWindowOpensAtTheZoomChosenWhileItWasHidden)
+TEST_F(DialogZoomTest, AHiddenWindowOpensAtTheScaleChosenWhileItWasHidden)
 {
     std::unique_ptr<QWidget> form = openAt(windows()[0], 1.0);
+    const QSize designed = form->size();
+    const qreal text = fontSize(form->font());
     form->hide();
     DialogZoom::instance()->setZoom(3.0);
     form->show();
-    EXPECT_EQ(form->size(), QSize(720, 627));
+    EXPECT_NEAR(fontSize(form->font()), text * 3, 0.5);
+    EXPECT_GT(form->width(), designed.width() * 1.5);
+    EXPECT_GT(form->height(), designed.height() * 1.5);
     form->hide();
     DialogZoom::instance()->setZoom(1.0);
     form->show();
-    EXPECT_EQ(form->size(), QSize(240, 209));
+    EXPECT_EQ(form->size(), designed);
 }
 
 TEST_F(DialogZoomTest, PicturesScrollBarsAndCheckMarksAreDrawnForTheZoom)
 {
     std::unique_ptr<QWidget> download = openAt(windows()[3], 2.0);
-    const QPixmap advert = download->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
+    const QPixmap advert = download->findChild<QLabel*>(QStringLiteral("advert"))->pixmap();
     EXPECT_EQ(advert.size(), QSize(800, 678));
     EXPECT_EQ(advert.toImage(), artwork::lobbyAdvertAt(2.0).toImage());
 
@@ -261,7 +236,7 @@ TEST_F(DialogZoomTest, PicturesScrollBarsAndCheckMarksAreDrawnForTheZoom)
 TEST_F(DialogZoomTest, AWindowBelongingToAnotherFollowsTheZoomOfTheOneItBelongsTo)
 {
     DialogZoom::instance()->setZoom(2.0);
-    Tgamestartform owner;
+    GameStartForm owner;
     owner.show();
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), QStringLiteral("Hello"),
                                 QMessageBox::Ok, &owner);

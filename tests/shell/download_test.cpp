@@ -392,9 +392,8 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 {
     QTemporaryDir folder;
     HttpStub server(HttpStub::Serve, sampleBody(2048));
-    Tdownload dialog;
+    DownloadDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Download The Quorix Lobby");
-    EXPECT_EQ(dialog.size(), QSize(724, 500));
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     QStringList buttonTexts;
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -413,8 +412,10 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
     dialog.downloader().setFolder(folder.path());
     dialog.downloader().setUrl(server.url());
     dialog.downloader().setOpener([&](const QUrl& url) { return opened.append(url), true; });
-    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    QSignalSpy closeGame(&dialog, &DownloadDialog::closeGameRequested);
     dialog.show();
+    // Sized by its text and picture, not by the user.
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     auto* get = dialog.findChild<QPushButton*>("getbutton");
     auto* abort = dialog.findChild<QPushButton*>("abortbutton");
     auto* info = dialog.findChild<QLabel*>("infolabel");
@@ -428,7 +429,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 
     get->click();
     EXPECT_FALSE(get->isEnabled());
-    dialog.findChild<QPushButton*>("Button1")->click(); // "Play Solo Game" only hides the window
+    dialog.findChild<QPushButton*>("soloButton")->click(); // "Play Solo Game" only hides the window
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_TRUE(waitFor([&] { return get->isEnabled(); }, 10000));
     EXPECT_EQ(info->text(), "Received 2048 bytes");
@@ -451,7 +452,7 @@ TEST(DownloadDialog, showsTheDownloadAndGoesOnWhileHidden)
 TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
 {
     QTemporaryDir folder;
-    Tdownload dialog;
+    DownloadDialog dialog;
     dialog.downloader().setFolder(folder.path());
     dialog.downloader().setOpener([](const QUrl&) { return true; });
     auto* info = dialog.findChild<QLabel*>("infolabel");
@@ -460,13 +461,13 @@ TEST(DownloadDialog, aFailureAfterASuccessShowsTheReasonAndNoSavedFile)
     {
         HttpStub server(HttpStub::Serve, sampleBody(10));
         dialog.downloader().setUrl(server.url());
-        dialog.getbuttonClick();
+        dialog.startDownload();
         ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
         EXPECT_TRUE(savedPanel->isVisibleTo(&dialog));
     }
     HttpStub server(HttpStub::NotFound);
     dialog.downloader().setUrl(server.url("/lobby/other.exe"));
-    dialog.getbuttonClick();
+    dialog.startDownload();
     ASSERT_TRUE(waitFor([&] { return !dialog.downloader().isDownloading(); }, 10000));
     EXPECT_EQ(info->text(), "Download Aborted: HTTP 404 Not Found");
     EXPECT_FALSE(savedPanel->isVisibleTo(&dialog));
@@ -483,14 +484,14 @@ namespace {
 TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
 {
     QTemporaryDir folder;
-    Tdownload dialog;
+    DownloadDialog dialog;
     dialog.downloader().setLobbyPath(folder.filePath("QuorixLobby"));
     QStringList launched;
     dialog.downloader().setLauncher([&](const QString& path) { return launched.append(path), true; });
-    QSignalSpy join(&dialog, &Tdownload::joinRequested);
-    QSignalSpy closeGame(&dialog, &Tdownload::closeGameRequested);
+    QSignalSpy join(&dialog, &DownloadDialog::joinRequested);
+    QSignalSpy closeGame(&dialog, &DownloadDialog::closeGameRequested);
     dialog.show();
-    dialog.findChild<QPushButton*>("Button2")->click();
+    dialog.findChild<QPushButton*>("othersButton")->click();
     EXPECT_EQ(join.count(), 1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(launched.isEmpty());
@@ -499,14 +500,14 @@ TEST(DownloadDialog, playWithOthersJoinsWithoutTheLobbyAndEscapePlaysSolo)
     ASSERT_TRUE(lobby.open(QIODevice::WriteOnly));
     lobby.close();
     dialog.show();
-    dialog.findChild<QPushButton*>("Button2")->click();
+    dialog.findChild<QPushButton*>("othersButton")->click();
     EXPECT_EQ(launched, QStringList{folder.filePath("QuorixLobby")});
     EXPECT_EQ(closeGame.count(), 1);
     EXPECT_EQ(join.count(), 1);
 
     dialog.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(dialog.findChild<QPushButton*>("Button1"), &escape);
+    QApplication::sendEvent(dialog.findChild<QPushButton*>("soloButton"), &escape);
     EXPECT_FALSE(dialog.isVisible());
 }
 

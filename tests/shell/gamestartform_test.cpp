@@ -25,13 +25,13 @@ using namespace pictova;
 
 namespace {
 
-QStringList stepAll(Tgamestartform& form, const char* updown, const char* arrow, int times)
+QStringList stepAll(GameStartForm& form, const char* updown, const char* arrow, int times)
 {
     QToolButton* button = form.findChild<UpDown*>(updown)->findChild<QToolButton*>(arrow);
     QStringList seen;
     for (int i = 0; i < times; ++i) {
         button->click();
-        seen.append(QString(updown) == "UpDown1" ? form.playtoText() : form.timeText());
+        seen.append(QString(updown) == "playtoArrows" ? form.playtoText() : form.timeText());
     }
     return seen;
 }
@@ -44,9 +44,8 @@ void press(QWidget* target, int key)
 
 TEST(GameStartForm, startsWithTheDefaultsAndTheLook)
 {
-    Tgamestartform form;
+    GameStartForm form;
     EXPECT_EQ(form.windowTitle(), "Pictova - Start Game");
-    EXPECT_EQ(form.size(), QSize(240, 209));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form.playtoText(), "20");
     EXPECT_EQ(form.timeText(), "120");
@@ -54,23 +53,25 @@ TEST(GameStartForm, startsWithTheDefaultsAndTheLook)
     EXPECT_FALSE(form.findChild<QLineEdit*>("playtoscore")->isReadOnly());
     EXPECT_FALSE(form.findChild<QLineEdit*>("timeperturn")->isReadOnly());
     EXPECT_EQ(form.findChild<QCheckBox*>("team")->text(), "Team Game");
-    EXPECT_EQ(form.findChild<QPushButton*>("FlatButton1")->text(), "Start Game");
+    EXPECT_EQ(form.findChild<QPushButton*>("startButton")->text(), "Start Game");
 
     form.show();
     EXPECT_EQ(form.focusWidget(), form.findChild<QCheckBox*>("team"));
+    // Sized by its text, not by the user.
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
 }
 
 TEST(GameStartForm, theArrowsStepByFivesAndStopAtTheLimits)
 {
-    Tgamestartform form;
-    const QStringList up = stepAll(form, "UpDown1", "up", 18);
+    GameStartForm form;
+    const QStringList up = stepAll(form, "playtoArrows", "up", 18);
     EXPECT_EQ(up.first(), "25");
     EXPECT_EQ(up[15], "100");
     EXPECT_EQ(up.last(), "100");
-    EXPECT_EQ(stepAll(form, "UpDown1", "down", 17).last(), "20");
+    EXPECT_EQ(stepAll(form, "playtoArrows", "down", 17).last(), "20");
 
-    EXPECT_EQ(stepAll(form, "UpDown2", "up", 1), QStringList{"120"});
-    const QStringList down = stepAll(form, "UpDown2", "down", 13);
+    EXPECT_EQ(stepAll(form, "timeArrows", "up", 1), QStringList{"120"});
+    const QStringList down = stepAll(form, "timeArrows", "down", 13);
     EXPECT_EQ(down.first(), "115");
     EXPECT_EQ(down[11], "60");
     EXPECT_EQ(down.last(), "60");
@@ -78,7 +79,7 @@ TEST(GameStartForm, theArrowsStepByFivesAndStopAtTheLimits)
 
 TEST(GameStartForm, upAndDownKeysStepTheFocusedField)
 {
-    Tgamestartform form;
+    GameStartForm form;
     press(form.findChild<QLineEdit*>("playtoscore"), Qt::Key_Up);
     press(form.findChild<QLineEdit*>("playtoscore"), Qt::Key_Up);
     press(form.findChild<QLineEdit*>("timeperturn"), Qt::Key_Down);
@@ -90,7 +91,7 @@ TEST(GameStartForm, upAndDownKeysStepTheFocusedField)
 // within the same limits and steps as the arrows.
 TEST(GameStartForm, typedNumbersKeepToTheArrowsLimitsAndSteps)
 {
-    Tgamestartform form;
+    GameStartForm form;
     form.show();
     auto* playto = form.findChild<QLineEdit*>("playtoscore");
     auto* time = form.findChild<QLineEdit*>("timeperturn");
@@ -114,20 +115,20 @@ TEST(GameStartForm, typedNumbersKeepToTheArrowsLimitsAndSteps)
     // The arrows go on from a typed number, and Start takes what is typed as it stands.
     playto->selectAll();
     QTest::keyClicks(playto, "50");
-    form.findChild<UpDown*>("UpDown1")->findChild<QToolButton*>("up")->click();
+    form.findChild<UpDown*>("playtoArrows")->findChild<QToolButton*>("up")->click();
     EXPECT_EQ(form.playtoText(), "55");
     time->selectAll();
     QTest::keyClicks(time, "90");
     QString started;
-    QObject::connect(&form, &Tgamestartform::startRequested, [&] { started = form.timeText(); });
-    form.findChild<QPushButton*>("FlatButton1")->click();
+    QObject::connect(&form, &GameStartForm::startRequested, [&] { started = form.timeText(); });
+    form.findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(started, "90");
     EXPECT_EQ(form.choices().playto, 55);
 }
 
 TEST(GameStartForm, announcedValuesShowWithinTheLimitsAndKeepTheTeamBox)
 {
-    Tgamestartform form;
+    GameStartForm form;
     form.findChild<QCheckBox*>("team")->setChecked(true);
     form.setAnnounced(45, 90);
     EXPECT_EQ(form.playtoText(), "45");
@@ -148,16 +149,16 @@ TEST(GameStartForm, announcedValuesShowWithinTheLimitsAndKeepTheTeamBox)
 
 TEST(GameStartForm, startGameAsksForTheStartAndCloses)
 {
-    Tgamestartform form;
+    GameStartForm form;
     form.show();
     QString seenPlayto;
     bool wasVisible = false;
-    QObject::connect(&form, &Tgamestartform::startRequested, [&] {
+    QObject::connect(&form, &GameStartForm::startRequested, [&] {
         seenPlayto = form.playtoText();
         wasVisible = form.isVisible();
     });
-    QSignalSpy started(&form, &Tgamestartform::startRequested);
-    form.findChild<QPushButton*>("FlatButton1")->click();
+    QSignalSpy started(&form, &GameStartForm::startRequested);
+    form.findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(seenPlayto, "20");
     EXPECT_TRUE(wasVisible);
@@ -197,7 +198,7 @@ protected:
         overrideDataFolder(m_data.path());
         m_form.setWordFolderCheck([](const QString& folder) {
             const WordFolder words = WordFolder::read(folder);
-            return Tgamestartform::WordFolderCheck{words.report(), words.usable()};
+            return GameStartForm::WordFolderCheck{words.report(), words.usable()};
         });
         m_form.setFolderPicker([this](const QString& startIn) {
             m_startedIn = startIn;
@@ -226,7 +227,7 @@ protected:
 
     QTemporaryDir m_data;
     QTemporaryDir m_words;
-    Tgamestartform m_form;
+    GameStartForm m_form;
     QString m_picked;
     QString m_startedIn;
 };
@@ -276,7 +277,7 @@ TEST_F(StartFormWords, TheLanguageChosenIsRememberedUnderAKeyOfItsOwnAndFillsWha
     emit words()->activated(5);
     EXPECT_EQ(words()->currentText(), QString::fromUtf8("Português (Brasil)"));
 
-    Tgamestartform next;
+    GameStartForm next;
     next.show();
     EXPECT_EQ(next.findChild<QComboBox*>("words")->currentIndex(), 4);
     EXPECT_EQ(next.wordsLanguage(), "pt_BR");

@@ -12,15 +12,15 @@ namespace pictova {
 
 class PhraseButtons;
 
-// The phrase editor "Tphrases": one field per phrase button. "Done" hands the texts to the
+// The phrase editor: one field per phrase button. "Done" hands the texts to the
 // buttons and stores them; closing it any other way leaves the buttons as they were.
-class Tphrases : public QDialog
+class PhraseEditor : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int kMaxPhraseLength = 50;
 
-    explicit Tphrases(PhraseButtons& buttons, QWidget* parent = nullptr);
+    explicit PhraseEditor(PhraseButtons& buttons, QWidget* parent = nullptr);
 
     // Writes "Phrase1".."Phrase10"; may throw PictovaError when the settings cannot be written.
     void setStorePhrases(std::function<void(const QStringList&)> store) { m_storePhrases = std::move(store); }
@@ -28,7 +28,7 @@ public:
     // "Phrase Lists": fills the fields from the buttons and shows the editor (not modal).
     void showPhrases();
     // "Done".
-    void SelButton8Click();
+    void keepPhrases();
 
     QLineEdit* field(int n) const;
 

@@ -1,4 +1,4 @@
-#include "chat/tphrases.h"
+#include "chat/phraseeditor.h"
 
 #include "chat/phrasebuttons.h"
 #include "messaging/errors.h"
@@ -15,9 +15,9 @@
 
 namespace pictova {
 
-Tphrases::Tphrases(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m_buttons(buttons)
+PhraseEditor::PhraseEditor(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m_buttons(buttons)
 {
-    setObjectName(QStringLiteral("Tphrases"));
+    setObjectName(QStringLiteral("phraseEditor"));
     setWindowTitle(QStringLiteral("Pictova - Phrase Buttons"));
     setModal(false);
 
@@ -37,21 +37,21 @@ Tphrases::Tphrases(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m
     column->addLayout(form);
 
     m_done = new QPushButton(QStringLiteral("Done"), this);
-    m_done->setObjectName(QStringLiteral("SelButton8"));
+    m_done->setObjectName(QStringLiteral("doneButton"));
     m_done->setAutoDefault(false);
-    connect(m_done, &QPushButton::clicked, this, &Tphrases::SelButton8Click);
+    connect(m_done, &QPushButton::clicked, this, &PhraseEditor::keepPhrases);
     column->addWidget(m_done, 0, Qt::AlignHCenter);
 
     applyBackground();
     DialogZoom::whenZoomed(this, [this] { applyBackground(); });
 }
 
-QLineEdit* Tphrases::field(int n) const
+QLineEdit* PhraseEditor::field(int n) const
 {
     return n >= 1 && n <= PhraseButtons::kCount ? m_fields[n - 1] : nullptr;
 }
 
-void Tphrases::applyBackground()
+void PhraseEditor::applyBackground()
 {
     const QPixmap tile = design::picture(this, artwork::backgroundTileAt);
     if (tile.isNull())
@@ -62,7 +62,7 @@ void Tphrases::applyBackground()
     setAutoFillBackground(true);
 }
 
-void Tphrases::showPhrases()
+void PhraseEditor::showPhrases()
 {
     for (int n = 1; n <= PhraseButtons::kCount; ++n)
         m_fields[n - 1]->setText(m_buttons.phraseText(n));
@@ -71,7 +71,7 @@ void Tphrases::showPhrases()
     activateWindow();
 }
 
-void Tphrases::SelButton8Click()
+void PhraseEditor::keepPhrases()
 {
     QStringList texts;
     for (int n = 1; n <= PhraseButtons::kCount; ++n) {
@@ -90,14 +90,14 @@ void Tphrases::SelButton8Click()
     hide();
 }
 
-void Tphrases::changeEvent(QEvent* event)
+void PhraseEditor::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         applyBackground();
 }
 
-void Tphrases::showEvent(QShowEvent* event)
+void PhraseEditor::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     applyBackground();
