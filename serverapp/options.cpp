@@ -221,10 +221,8 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
-        "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]
-"
-        "                      [--max-per-address N] [--web-port N] [--tls-cert FILE --tls-key FILE]
-"
+        "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
+        "                      [--max-per-address N] [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
