@@ -102,10 +102,13 @@ void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers
 void BoardController::pressAt(int x, int y)
 {
     const ColourValue colour = m_toolbar->brushColour();
-    const QString widthText = m_toolbar->widthText();
+    const std::optional<int> width = m_toolbar->brushWidth();
+    if (!width)
+        throw PictovaError(QStringLiteral("'' is not a valid integer value"));
+    const QString widthText = QString::number(*width);
     Surface& board = m_canvas->backupSurface();
     board.moveTo(x, y);
-    board.setPen(Pen{colour, parseInteger(widthText)});
+    board.setPen(Pen{colour, *width});
     board.lineTo(x, y);
 
     const bool record = recording();
@@ -172,7 +175,8 @@ void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, 
 void BoardController::sendBatch()
 {
     const QByteArray message = toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()),
-                                              m_toolbar->widthText(), m_strokepoints);
+                                              QString::number(m_toolbar->brushWidth().value_or(m_canvas->backupSurface().pen().width)),
+                                              m_strokepoints);
     if (recording())
         m_record.logged(message.size() - 1);
     send(message);

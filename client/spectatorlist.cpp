@@ -1,9 +1,6 @@
-#include "client/spylist.h"
+#include "client/spectatorlist.h"
 
-#include "messaging/integer.h"
 #include "resources/artwork.h"
-#include "shell/designscale.h"
-#include "shell/dialogzoom.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -12,31 +9,24 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pictova {
 
-Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Tspylist"));
     setWindowTitle(QStringLiteral("Pictova - Spys"));
-    setFixedSize(170, 195);
-    const auto drawBackground = [this] {
-        QPalette palette = this->palette();
-        palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
-        setPalette(palette);
-    };
-    drawBackground();
-    DialogZoom::whenZoomed(this, drawBackground);
+    resize(170, 195);
     setAutoFillBackground(true);
+    drawBackground();
 
     auto* caption = new QLabel(QStringLiteral("Spy List"), this);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    caption->setGeometry(8, 4, 154, 18);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("listbox_spys"));
-    m_list->setGeometry(8, 24, 154, 130);
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
@@ -44,27 +34,51 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("popup_kick"));
-    m_kickAction = m_menu->addAction(QStringLiteral("Remove From Game"), this, &Tspylist::popup_kickhimClick);
-    m_kickAction->setObjectName(QStringLiteral("popup_kickhim"));
-    m_kickAction->setEnabled(false);
+    m_removeAction = m_menu->addAction(QStringLiteral("Remove From Game"), this, &SpectatorList::removeHovered);
+    m_removeAction->setObjectName(QStringLiteral("popup_kickhim"));
+    m_removeAction->setEnabled(false);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));
-    ok->setGeometry(50, 162, 70, 24);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(2);
+    layout->addWidget(caption);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
-void Tspylist::showSpectators(const QMap<int, QString>& spectators)
+void SpectatorList::drawBackground()
+{
+    QPalette palette = this->palette();
+    const qreal ratio = devicePixelRatioF();
+    QPixmap tile = artwork::backgroundTileAt(ratio);
+    tile.setDevicePixelRatio(ratio);
+    palette.setBrush(QPalette::Window, QBrush(tile));
+    setPalette(palette);
+}
+
+void SpectatorList::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        drawBackground();
+    QWidget::changeEvent(event);
+}
+
+void SpectatorList::showSpectators(const QMap<int, QString>& spectators)
 {
     m_list->clear();
     for (auto spectator = spectators.cbegin(); spectator != spectators.cend(); ++spectator) {
         auto* item =
             new QListWidgetItem(QStringLiteral("%1: %2").arg(spectator.key()).arg(spectator.value()), m_list);
+        item->setData(kSeatRole, spectator.key());
         item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     }
 }
 
-QStringList Tspylist::entries() const
+QStringList SpectatorList::entries() const
 {
     QStringList lines;
     for (int i = 0; i < m_list->count(); ++i)
@@ -72,36 +86,35 @@ QStringList Tspylist::entries() const
     return lines;
 }
 
-void Tspylist::setRemovalEnabled(bool enabled)
+void SpectatorList::setRemovalEnabled(bool enabled)
 {
-    m_kickAction->setEnabled(enabled);
+    m_removeAction->setEnabled(enabled);
 }
 
-void Tspylist::listbox_spysMouseMove(const QPoint& pos)
+void SpectatorList::hoverAt(const QPoint& pos)
 {
     QListWidgetItem* item = m_list->itemAt(pos);
     m_hovered = item ? m_list->row(item) : -1;
 }
 
-void Tspylist::popup_kickhimClick()
+void SpectatorList::removeHovered()
 {
     // The remembered line may be stale: the list can change while the menu is open.
-    if (m_hovered < 0 || m_hovered >= m_list->count())
+    if (m_hovered < 0 || m_hovered >= m_list->count() || !m_remove)
         return;
-    const QString text = m_list->item(m_hovered)->text();
-    const auto seat = tryParseInteger(text.section(QLatin1Char(':'), 0, 0));
-    if (seat && m_kicking)
-        m_kicking(*seat);
+    const QVariant seat = m_list->item(m_hovered)->data(kSeatRole);
+    if (seat.isValid())
+        m_remove(seat.toInt());
 }
 
-bool Tspylist::eventFilter(QObject* watched, QEvent* event)
+bool SpectatorList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list->viewport()) {
         if (event->type() == QEvent::MouseMove)
-            listbox_spysMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            hoverAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::ContextMenu) {
             auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-            listbox_spysMouseMove(menuEvent->pos());
+            hoverAt(menuEvent->pos());
             m_menu->popup(menuEvent->globalPos());
             return true;
         }
