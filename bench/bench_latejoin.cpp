@@ -6,10 +6,12 @@
 //
 // A mouse at 125 Hz sends batches of 3 points (the board's age limit), so the same two minutes
 // are 5,500 messages: give 3 for that.
+#include "client/gamestarter.h"
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
-#include "client/tchat.h"
+#include "client/gamewindow.h"
+#include "client/uiscale.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
 
@@ -111,10 +113,10 @@ int main(int argc, char** argv)
                     {"after (all waiting, 8 ms slices)", ClientSession::kDrainSliceMs, {}, {}, {}}};
     for (int run = 0; run < 2 * runs; ++run) {
         Mode& mode = modes[run % 2];
-        Tchat window;
+        GameWindow window;
         window.session().setDrainSliceMs(mode.drainSliceMs);
         window.setProperty("noParams", true);
-        window.setZoomPercent(zoom);
+        window.uiScale().setPercent(zoom);
         window.show();
         window.session().setPlayerName(QStringLiteral("Late%1").arg(run + 1));
         window.session().setHostAddress(QStringLiteral("127.0.0.1"));
@@ -137,7 +139,7 @@ int main(int argc, char** argv)
         });
         watch.start();
         const qint64 connectAt = nowNs();
-        window.joinpress();
+        window.starter().joinGame();
         if (!waitUntil([&] { return drawnAt != 0; }, 20000)) {
             std::fprintf(stderr, "bench_latejoin: the last stroke never showed\n");
             return 1;

@@ -104,7 +104,9 @@ void GameViews::drawPictures(qreal scale)
     }
     m_toolbar->drawGlyphs(scale, devicePixelRatioF());
     m_log->setZoom(scale);
-    m_board->refit();
+    // A window not shown yet has no room to fit the board in: it keeps its size until then.
+    if (m_board->isVisible())
+        m_board->refit();
 }
 
 void GameViews::clearGuesses()

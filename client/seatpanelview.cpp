@@ -274,6 +274,8 @@ void SeatPanelView::moveToRow(QWidget* widget, int seat, int column)
         return;
     m_grid->removeWidget(widget);
     m_grid->addWidget(widget, seat - 1, column);
+    // Placed at once, as the labels' texts are: the next frame shows both.
+    layout()->activate();
 }
 
 void SeatPanelView::showTurnSeat()

@@ -1,6 +1,8 @@
 #include "client/spectatorlist.h"
 
 #include "resources/artwork.h"
+#include "shell/designscale.h"
+#include "shell/dialogzoom.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -20,6 +22,8 @@ SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
     resize(170, 195);
     setAutoFillBackground(true);
     drawBackground();
+    // A window of its own: it follows the game's other windows' zoom.
+    DialogZoom::whenZoomed(this, [this] { drawBackground(); });
 
     auto* caption = new QLabel(QStringLiteral("Spy List"), this);
     caption->setObjectName(QStringLiteral("Label1"));
@@ -53,18 +57,8 @@ SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
 void SpectatorList::drawBackground()
 {
     QPalette palette = this->palette();
-    const qreal ratio = devicePixelRatioF();
-    QPixmap tile = artwork::backgroundTileAt(ratio);
-    tile.setDevicePixelRatio(ratio);
-    palette.setBrush(QPalette::Window, QBrush(tile));
+    palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
     setPalette(palette);
-}
-
-void SpectatorList::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ScreenChangeInternal)
-        drawBackground();
-    QWidget::changeEvent(event);
 }
 
 void SpectatorList::showSpectators(const QMap<int, QString>& spectators)

@@ -1,6 +1,7 @@
 #include "client/uiscale.h"
 
 #include "shell/apppaths.h"
+#include "shell/dialogzoom.h"
 #include "shell/zoomsetting.h"
 #include "messaging/errors.h"
 
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -142,6 +144,10 @@ void UiScale::setPercent(int percent)
     for (QAction* item : std::as_const(m_items))
         item->setChecked(item->data().toInt() == m_percent);
     apply();
+    // The layouts first learn what the text and controls need now, or a smaller scale would be
+    // held to the room the larger one needed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_window->layout()->activate();
     // The window opens, and goes back, at its default size for the scale; a full-screen or
     // maximised window keeps the room it has.
     if (changed || !m_window->isVisible())
@@ -156,6 +162,11 @@ void UiScale::apply()
     const QFont menuFont = m_window->menuBar()->font();
     for (QMenu* menu : m_window->findChildren<QMenu*>())
         menu->setFont(menuFont);
+    // The game's other windows (dialogs, notices, the snapshots) take their zoom from this
+    // window, which scales itself and is none of theirs to scale.
+    m_window->setProperty("_design_windowzoomed", true);
+    m_window->setProperty("_design_zoom", scale());
+    DialogZoom::instance()->setZoom(scale());
     emit scaled(scale());
 }
 

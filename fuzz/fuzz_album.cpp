@@ -2,12 +2,13 @@
 // hold, then the turn's end. The album keeps the turn, and its replay must make exactly the
 // pixels the board shows; the record never passes its cap.
 
+#include "board/boardcontroller.h"
 #include "album/album.h"
 #include "album/albumrecorder.h"
 #include "album/replaytimeline.h"
 #include "board/boardcanvas.h"
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "client/spectatorlist.h"
+#include "client/gamewindow.h"
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
@@ -28,16 +29,16 @@ constexpr int kMySeat = 2;
 struct Client
 {
     QTemporaryDir data{fuzz::scratchTemplate()};
-    Tspylist spylist;
+    SpectatorList spectators;
     Tgamestartform startform;
-    Tchat chat;
+    GameWindow chat;
 
     Client()
     {
         overrideDataFolder(data.path());
         chat.setProperty("noParams", true);
         SecondaryWindows windows;
-        windows.spylist = &spylist;
+        windows.spectators = &spectators;
         windows.gamestartform = &startform;
         chat.attachWindows(windows);
         chat.session().setManualDrain(true);

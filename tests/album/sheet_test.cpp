@@ -1,3 +1,4 @@
+#include "client/boardheader.h"
 #include "album/album.h"
 #include "album/albumsheet.h"
 #include "board/jpegcodec.h"

@@ -1,4 +1,5 @@
 // The client's game model and session, driven by scripted server messages with no window.
+#include "client/winnerpanel.h"
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "messaging/framing.h"
