@@ -70,10 +70,11 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     m_guessed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_width->setObjectName(QStringLiteral("penw"));
-    m_width->setFixedWidth(41);
+    m_width->setFixedSize(41, 23);
     // Whole numbers in the up-down's range only: the width goes to every other player.
     m_width->setValidator(new QIntValidator(0, 100, m_width));
     m_upDown->setObjectName(QStringLiteral("UpDown1"));
+    m_upDown->setFixedSize(12, 23);
     m_upDown->setAssociate(m_width);
     // The brush's width is the toolbar's state; the field only shows and edits it.
     connect(m_width, &QLineEdit::textChanged, this,

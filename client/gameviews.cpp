@@ -68,6 +68,9 @@ void GameViews::layOut()
     chatColumn->setFixedWidth(247);
     m_seats->setFixedHeight(228);
     m_phrases->setFixedHeight(19);
+    // Ten buttons side by side within the column, the last one not cut off.
+    for (int n = 1; n <= PhraseButtons::kCount; ++n)
+        m_phrases->button(n)->setFixedSize(24, 19);
     m_input->setFixedHeight(22);
     auto* chat = new QVBoxLayout(chatColumn);
     chat->setContentsMargins(1, 1, 1, 0);

@@ -3,6 +3,7 @@
 #include "client/windowsettings.h"
 #include "client/windowactions.h"
 #include "client/uiscale.h"
+#include "client/boardview.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
 #include "client/boardheader.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -307,4 +309,87 @@ TEST_F(ClientFixture, TheZoomStepsOfferedAreThoseAtWhichTheWindowFitsItsScreen)
     EXPECT_EQ(m_chat->uiScale().percent(), 200);
     m_chat->findChild<QAction*>("ZoomOut1")->trigger();
     EXPECT_EQ(m_chat->uiScale().percent(), 150);
+}
+
+namespace {
+// The named widgets that show, each with its place in the window.
+QList<const QWidget*> shownParts(const QWidget* window)
+{
+    QList<const QWidget*> parts;
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")) &&
+            widget->window() == window && widget->isVisible())
+            parts << widget;
+    return parts;
+}
+} // namespace
+
+// The window resizes freely and goes full screen: the board fills the room left at its aspect,
+// and nothing is cut, squeezed below what it needs, or laid over another part.
+TEST_F(WindowZoomTest, TheWindowResizesAndGoesFullScreenWithTheBoardFittingAtItsAspect)
+{
+    logIn(2, "Me");
+    receive({"CMD_existingplayers+1+Ann", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ", "CMD_givedraweranswer+FAN"});
+    const QRect windowRoom = m_chat->rect();
+    const auto check = [&](const QString& at) {
+        settle();
+        const QRect room(QPoint(0, 0), m_chat->size());
+        const BoardCanvas* canvas = m_chat->canvas();
+        const qreal scale = canvas->zoom();
+        EXPECT_EQ(canvas->size(), QSize(int(533 * scale + 1e-9), int(369 * scale + 1e-9))) << qPrintable(at);
+        // As large as fits: one way or the other the board reaches the edge of its room.
+        const QRect boardRoom = v().boardView().contentsRect();
+        EXPECT_TRUE(boardRoom.contains(canvas->geometry())) << qPrintable(at);
+        EXPECT_TRUE(canvas->width() >= boardRoom.width() - 1 || canvas->height() >= boardRoom.height() - 1)
+            << qPrintable(at);
+        for (const QWidget* part : shownParts(m_chat.get())) {
+            const QRect place(part->mapTo(m_chat.get(), QPoint(0, 0)), part->size());
+            EXPECT_TRUE(room.contains(place)) << qPrintable(at + " " + part->objectName());
+            // What a part needs, unless it or the control it belongs to was given a size of its own.
+            const QSize needed = part->minimumSizeHint();
+            const QWidget* holder = part->parentWidget();
+            if (!holder->layout() || !needed.isValid() || holder->minimumSize() == holder->maximumSize())
+                continue;
+            if (part->minimumWidth() == 0 && part->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored)
+                EXPECT_GE(part->width(), needed.width()) << qPrintable(at + " " + part->objectName());
+            if (part->minimumHeight() == 0)
+                EXPECT_GE(part->height(), needed.height()) << qPrintable(at + " " + part->objectName());
+        }
+        // Parts side by side in one layout never overlap (the board's own overlays aside).
+        for (const QWidget* part : shownParts(m_chat.get()))
+            for (const QWidget* other : shownParts(m_chat.get()))
+                if (part < other && part->parentWidget() == other->parentWidget() &&
+                    part->parentWidget() != &v().boardView() && part->parentWidget()->layout() &&
+                    part->parentWidget()->layout()->indexOf(const_cast<QWidget*>(part)) >= 0 &&
+                    part->parentWidget()->layout()->indexOf(const_cast<QWidget*>(other)) >= 0)
+                    EXPECT_FALSE(part->geometry().intersects(other->geometry()))
+                        << qPrintable(at + " " + part->objectName() + " " + other->objectName());
+    };
+    check(QStringLiteral("default"));
+    EXPECT_EQ(m_chat->canvas()->size(), QSize(533, 369));
+    for (const QSize size : {QSize(800, 600), QSize(1024, 1024), QSize(1280, 720), QSize(1920, 1080)}) {
+        m_chat->resize(size);
+        check(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        EXPECT_EQ(m_chat->size(), size);
+    }
+    EXPECT_GT(m_chat->canvas()->width(), 533 * 2);
+
+    // F11 and View > Full Screen go full screen and back; so does Esc, only while full screen.
+    m_chat->resize(windowRoom.size());
+    m_chat->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_chat.get()));
+    QTest::keyClick(m_chat.get(), Qt::Key_F11);
+    ASSERT_TRUE(test::waitFor([&] { return m_chat->isFullScreen(); }));
+    EXPECT_TRUE(m_chat->findChild<QAction*>("FullScreen1")->isChecked());
+    check(QStringLiteral("full screen"));
+    QTest::keyClick(m_chat.get(), Qt::Key_Escape);
+    ASSERT_TRUE(test::waitFor([&] { return !m_chat->isFullScreen(); }));
+    trigger("FullScreen1");
+    ASSERT_TRUE(test::waitFor([&] { return m_chat->isFullScreen(); }));
+    QTest::keyClick(m_chat.get(), Qt::Key_F11);
+    ASSERT_TRUE(test::waitFor([&] { return !m_chat->isFullScreen(); }));
+    EXPECT_FALSE(m_chat->findChild<QAction*>("FullScreen1")->isChecked());
+    // Esc in a window that is not full screen stays the fields' key.
+    QTest::keyClick(m_chat.get(), Qt::Key_Escape);
+    EXPECT_FALSE(m_chat->isFullScreen());
 }
