@@ -6,10 +6,10 @@
 //
 // A mouse at 125 Hz sends batches of 3 points (the board's age limit), so the same two minutes
 // are 5,500 messages: give 3 for that.
-#include "client/gamestarter.h"
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
+#include "client/gamestarter.h"
 #include "client/gamewindow.h"
 #include "client/uiscale.h"
 #include "messaging/catalogue.h"
@@ -42,8 +42,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     // The newcomer's window zoom in percent (its board then draws every stroke twice).
     const int zoom = argc > 2 ? atoi(argv[2]) : 100;
-    const int pointsPerBatch =
-        argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints) : BoardController::kBatchPoints;
+    const int pointsPerBatch = argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints)
+                                        : BoardController::kBatchPoints;
     const int batches = kPoints / pointsPerBatch;
     const int batchesPerStroke = kPointsPerStroke / pointsPerBatch;
 

@@ -4,10 +4,10 @@
 // guesser's backing bitmap. Each rate runs twice in one go: with batches by count alone (11
 // points, or the release), as the board sent them before, and with the frame limit as well.
 // Run: bench_pen [moves per stroke [frame limit in ms for the second run, to try others]]
-#include "client/gamestarter.h"
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
+#include "client/gamestarter.h"
 #include "client/gameviews.h"
 #include "client/gamewindow.h"
 #include "messaging/catalogue.h"

@@ -174,9 +174,10 @@ void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, 
 
 void BoardController::sendBatch()
 {
-    const QByteArray message = toserver::draw(myseat(), colourtext::write(m_toolbar->brushColour()),
-                                              QString::number(m_toolbar->brushWidth().value_or(m_canvas->backupSurface().pen().width)),
-                                              m_strokepoints);
+    const QByteArray message = toserver::draw(
+        myseat(), colourtext::write(m_toolbar->brushColour()),
+        QString::number(m_toolbar->brushWidth().value_or(m_canvas->backupSurface().pen().width)),
+        m_strokepoints);
     if (recording())
         m_record.logged(message.size() - 1);
     send(message);

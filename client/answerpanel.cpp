@@ -13,7 +13,8 @@ namespace pictova {
 using namespace viewparts;
 
 AnswerPanel::AnswerPanel(QWidget* parent)
-    : QWidget(parent), m_caption(label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"), this)),
+    : QWidget(parent),
+      m_caption(label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"), this)),
       m_field(new QLineEdit(this)), m_guesses(new QListWidget(this))
 {
     setObjectName(QStringLiteral("panel_answer"));

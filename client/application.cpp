@@ -77,7 +77,8 @@ int runApplication(int argc, char** argv)
     windows.download = &download;
     window.attachWindows(windows);
 
-    QObject::connect(&help, &Thelp::aboutRequested, &about, [&window, &about] { window.presentWindow(&about); });
+    QObject::connect(&help, &Thelp::aboutRequested, &about,
+                     [&window, &about] { window.presentWindow(&about); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
         if (window.isMinimized())
             window.showNormal();

@@ -121,10 +121,11 @@ void BoardHeader::showSettings(int playTo, int seconds)
 void BoardHeader::showCategory()
 {
     const int category = m_model.category();
-    m_category->setPixmap(category >= 0 && category <= 6
-                              ? picture(m_category, m_scale,
-                                        [category](qreal at) { return artwork::categoryBannerAt(category, at); })
-                              : QPixmap());
+    m_category->setPixmap(
+        category >= 0 && category <= 6
+            ? picture(m_category, m_scale,
+                      [category](qreal at) { return artwork::categoryBannerAt(category, at); })
+            : QPixmap());
 }
 
 void BoardHeader::showOwnTeam()
@@ -135,10 +136,10 @@ void BoardHeader::showOwnTeam()
     QPalette palette = m_ownTeam->palette();
     palette.setColor(QPalette::WindowText, myTeam == Team::Black ? QColor(Qt::black) : kMaroon);
     m_ownTeam->setPalette(palette);
-    m_ownTeam->setToolTip(myTeam == Team::None ? QString()
-                                               : QStringLiteral("<qt>") +
-                                                     teamRosterTip(m_model.teamStanding(myTeam)) +
-                                                     QStringLiteral("</qt>"));
+    m_ownTeam->setToolTip(myTeam == Team::None
+                              ? QString()
+                              : QStringLiteral("<qt>") + teamRosterTip(m_model.teamStanding(myTeam)) +
+                                    QStringLiteral("</qt>"));
 }
 
 void BoardHeader::drawPictures(qreal scale)

@@ -56,7 +56,8 @@ void BoardView::resizeEvent(QResizeEvent* event)
     // What shows over the board keeps its place relative to the board's centre.
     const QSize old = event->oldSize().isValid() ? event->oldSize() : event->size();
     // Halves of each size, so that growing and shrinking back lands on the same pixel.
-    const QPoint shift(event->size().width() / 2 - old.width() / 2, event->size().height() / 2 - old.height() / 2);
+    const QPoint shift(event->size().width() / 2 - old.width() / 2,
+                       event->size().height() / 2 - old.height() / 2);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child != m_canvas && !child->isWindow() && !m_centred.contains(child) &&
             !child->property("placesItself").toBool())

@@ -23,7 +23,8 @@ CategoryChooser::CategoryChooser(QWidget* parent) : QFrame(parent)
 
     auto* content = new QWidget(this);
     m_title = label(QStringLiteral("label_pickcatagory"), QString(), content);
-    m_subtitle = label(QStringLiteral("label_pickcatagory1"), QStringLiteral("is picking a category"), content);
+    m_subtitle =
+        label(QStringLiteral("label_pickcatagory1"), QStringLiteral("is picking a category"), content);
     for (QLabel* l : {m_title, m_subtitle}) {
         l->setAlignment(Qt::AlignCenter);
         setBold(l, 14);
@@ -39,7 +40,8 @@ CategoryChooser::CategoryChooser(QWidget* parent) : QFrame(parent)
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (int category : kButtonOrder) {
-        QToolButton* button = pictureButton(QStringLiteral("button_cat%1").arg(category), content, QSize(100, 15));
+        QToolButton* button =
+            pictureButton(QStringLiteral("button_cat%1").arg(category), content, QSize(100, 15));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setProperty("category", category);
@@ -85,8 +87,9 @@ void CategoryChooser::releaseButton(int category)
 void CategoryChooser::drawPictures(qreal scale)
 {
     for (int category = 0; category < 7; ++category)
-        m_buttons.at(static_cast<size_t>(category))
-            ->setIcon(picture(this, scale, [category](qreal at) { return artwork::categoryBannerAt(category, at); }));
+        m_buttons.at(static_cast<size_t>(category))->setIcon(picture(this, scale, [category](qreal at) {
+            return artwork::categoryBannerAt(category, at);
+        }));
     const QPixmap tile = artwork::backgroundTileAt(scale * devicePixelRatioF());
     if (tile.isNull())
         return;

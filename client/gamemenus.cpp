@@ -24,7 +24,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     item(file, QStringLiteral("JoinAGame1"), QStringLiteral("Join a Game…"), &GameMenus::joinRequested)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     file->addSeparator();
-    m_startGame = item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), &GameMenus::startRequested);
+    m_startGame =
+        item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), &GameMenus::startRequested);
     m_startGame->setEnabled(false);
     file->addSeparator();
     item(file, QStringLiteral("Exit1"), QStringLiteral("Exit"), &GameMenus::exitRequested);
@@ -35,7 +36,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     m_playSounds->setCheckable(true);
     m_playSounds->setChecked(true);
     options->addSeparator();
-    item(options, QStringLiteral("TextColor1"), QStringLiteral("Text Color"), &GameMenus::textColourRequested);
+    item(options, QStringLiteral("TextColor1"), QStringLiteral("Text Color"),
+         &GameMenus::textColourRequested);
     QMenu* sizes = options->addMenu(QStringLiteral("Text Size"));
     for (int size : {8, 10, 12, 14}) {
         QAction* action = sizes->addAction(QString::number(size));
@@ -54,7 +56,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     m_scrollChatOff->setObjectName(QStringLiteral("ScrollChatOff1"));
     m_scrollChatOff->setCheckable(true);
     m_scrollChatOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"), &GameMenus::clearChatRequested);
+    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"),
+         &GameMenus::clearChatRequested);
     options->addSeparator();
     m_justWatch = options->addAction(QStringLiteral("Just Watch"));
     m_justWatch->setObjectName(QStringLiteral("JustWatch1"));
@@ -68,7 +71,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     item(m_view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), &GameMenus::snapshotsRequested);
     item(m_view, QStringLiteral("Album1"), QStringLiteral("Album"), &GameMenus::albumRequested);
     item(m_view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"), &GameMenus::spectatorsRequested);
-    item(m_view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"), &GameMenus::phraseListsRequested);
+    item(m_view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"),
+         &GameMenus::phraseListsRequested);
 
     // Help stays last: the window's scale adds its items to the View menu before it.
     QMenu* help = new QMenu(QStringLiteral("&Help"), bar);

@@ -103,7 +103,8 @@ void GameViews::drawPictures(qreal scale)
     m_board->centreOverlays();
     for (int n = 1; n <= PhraseButtons::kCount; ++n) {
         QToolButton* button = m_phrases->button(n);
-        button->setIcon(viewparts::picture(button, scale, [n](qreal at) { return artwork::phraseGlyphAt(n, at); }));
+        button->setIcon(
+            viewparts::picture(button, scale, [n](qreal at) { return artwork::phraseGlyphAt(n, at); }));
     }
     m_toolbar->drawGlyphs(scale, devicePixelRatioF());
     m_log->setZoom(scale);

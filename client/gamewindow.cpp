@@ -11,18 +11,18 @@
 #include "chat/received.h"
 #include "chat/tphrases.h"
 #include "client/answerpanel.h"
+#include "client/boardview.h"
 #include "client/gamechooser.h"
 #include "client/gamemenus.h"
 #include "client/gamestarter.h"
 #include "client/gameviews.h"
-#include "client/windowactions.h"
 #include "client/reconnectbanner.h"
 #include "client/seatpanelview.h"
 #include "client/soundcues.h"
 #include "client/spectatorlist.h"
-#include "client/boardview.h"
 #include "client/turnview.h"
 #include "client/uiscale.h"
+#include "client/windowactions.h"
 #include "client/windowprompts.h"
 #include "client/windowsettings.h"
 #include "messaging/catalogue.h"
@@ -50,10 +50,13 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(m_views);
     m_menus = new GameMenus(this);
     m_scale = new UiScale(this, m_menus->viewMenu(), QSize(kWindowWidth, kWindowHeight));
-    m_settings = new WindowSettings(model, {&m_views->chatLog(), &m_views->chatInput(), &m_views->phraseButtons(),
-                                            m_sounds, m_menus, canvas()}, this);
+    m_settings = new WindowSettings(
+        model,
+        {&m_views->chatLog(), &m_views->chatInput(), &m_views->phraseButtons(), m_sounds, m_menus, canvas()},
+        this);
     m_starter = new GameStarter(m_session, m_views->chatLog(), this);
-    m_gameChooser = new GameChooser(m_session, &m_views->boardView(), [this] { clearForNewGame(); }, this);
+    m_gameChooser = new GameChooser(
+        m_session, &m_views->boardView(), [this] { clearForNewGame(); }, this);
     m_reconnectBanner = new ReconnectBanner(m_session, &m_views->boardView());
     m_album = new Album(this);
     m_albumRecorder = new AlbumRecorder(m_session, *m_album, this);
@@ -96,8 +99,10 @@ void GameWindow::wireBoard()
     m_board = new BoardController(canvas(), &m_views->toolbar(), board, this);
     connect(&model, &GameModel::phaseChanged, m_board, &BoardController::refreshUndo);
     GameViews& v = *m_views;
-    m_turnView = new TurnView(model, {&v.header(), &v.seatPanel(), &v.categoryChooser(), &v.answerPanel(),
-                                      &v.toolbar(), &v.winner(), m_board, m_menus}, this);
+    m_turnView = new TurnView(model,
+                              {&v.header(), &v.seatPanel(), &v.categoryChooser(), &v.answerPanel(),
+                               &v.toolbar(), &v.winner(), m_board, m_menus},
+                              this);
     ChatContext chat;
     chat.loggedin = board.loggedin;
     chat.myseat = board.myseat;
@@ -111,7 +116,9 @@ void GameWindow::wireSession()
 {
     // Messages for the board and the chat log, which are widgets of their own. The album records
     // each stroke message as the board gets it, malformed or not, so a replay draws what the board drew.
-    const auto chatLine = [this](const QString& p) { chatrecieved(m_views->chatLog(), p, m_session.model().names()); };
+    const auto chatLine = [this](const QString& p) {
+        chatrecieved(m_views->chatLog(), p, m_session.model().names());
+    };
     m_session.routeToView(cmd::chat, chatLine);
     m_session.routeToView(cmd::action, chatLine);
     m_session.routeToView(cmd::draw, [this](const QString& p) {
@@ -134,7 +141,8 @@ void GameWindow::wireSession()
     connect(&m_session, &ClientSession::chatLine, &m_views->chatLog(), &ChatLog::addlinetochat);
     connect(&m_session, &ClientSession::soundCue, m_sounds, &SoundCues::playsounds);
     connect(&m_session, &ClientSession::drawerGuessLine, &m_views->toolbar(), &DrawerToolbar::addGuessLine);
-    connect(&m_session, &ClientSession::guesserGuessLine, &m_views->answerPanel(), &AnswerPanel::addGuessLine);
+    connect(&m_session, &ClientSession::guesserGuessLine, &m_views->answerPanel(),
+            &AnswerPanel::addGuessLine);
     connect(&m_session, &ClientSession::turnStarted, this, [this] {
         m_views->clearGuesses();
         // Clears the board and puts the brush back to black, width 3.
@@ -181,7 +189,8 @@ void GameWindow::attachWindows(const SecondaryWindows& windows)
         m_turnView->setStartForm(windows.gamestartform);
     }
     if (windows.phrases)
-        windows.phrases->setStorePhrases([](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
+        windows.phrases->setStorePhrases(
+            [](const QStringList& phrases) { savePhrases(settingsFilePath(), phrases); });
     m_starter->setDownloadWindow(windows.download);
     if (windows.download) {
         connect(windows.download, &Tdownload::closeGameRequested, this, &QWidget::close);

@@ -53,7 +53,8 @@ void ReconnectBanner::place()
 {
     // Across the top of the board, clear of the start buttons and notices in its middle.
     const int margin = fontMetrics().height() / 2;
-    const int width = qMin(parentWidget()->width() - 2 * margin, qMax(sizeHint().width(), 40 * fontMetrics().averageCharWidth()));
+    const int width = qMin(parentWidget()->width() - 2 * margin,
+                           qMax(sizeHint().width(), 40 * fontMetrics().averageCharWidth()));
     setGeometry((parentWidget()->width() - width) / 2, margin, width, sizeHint().height());
 }
 

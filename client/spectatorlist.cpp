@@ -38,7 +38,8 @@ SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("popup_kick"));
-    m_removeAction = m_menu->addAction(QStringLiteral("Remove From Game"), this, &SpectatorList::removeHovered);
+    m_removeAction =
+        m_menu->addAction(QStringLiteral("Remove From Game"), this, &SpectatorList::removeHovered);
     m_removeAction->setObjectName(QStringLiteral("popup_kickhim"));
     m_removeAction->setEnabled(false);
 

@@ -85,8 +85,9 @@ void TurnView::showDrawing()
     m_views.winner->hideAndStop();
     m_views.chooser->hide();
     const bool drawing = m_model.isDrawing();
-    m_views.seats->setTurnLine(drawing ? QStringLiteral("Your turn to draw")
-                                       : m_model.seatName(m_model.drawer()) + QStringLiteral("'s turn to draw."));
+    m_views.seats->setTurnLine(drawing
+                                   ? QStringLiteral("Your turn to draw")
+                                   : m_model.seatName(m_model.drawer()) + QStringLiteral("'s turn to draw."));
     m_views.header->showFullAnswer(drawing);
     m_views.toolbar->setVisible(drawing);
     if (drawing)

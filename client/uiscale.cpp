@@ -1,9 +1,9 @@
 #include "client/uiscale.h"
 
+#include "messaging/errors.h"
 #include "shell/apppaths.h"
 #include "shell/dialogzoom.h"
 #include "shell/zoomsetting.h"
-#include "messaging/errors.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,7 +53,8 @@ void scaleWidgets(QWidget* root, qreal scale)
         if (widget->window() != root->window() || widget->property("uiOwnScale").toBool())
             continue;
         if (widget == root || widget->testAttribute(Qt::WA_SetFont))
-            widget->setFont(scaledFont(designed(widget, "uiFont", widget == root ? QApplication::font() : widget->font()), scale));
+            widget->setFont(scaledFont(
+                designed(widget, "uiFont", widget == root ? QApplication::font() : widget->font()), scale));
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             const QSize icon = designed(button, "uiIconSize", button->iconSize());
             button->setIconSize(icon * scale);
@@ -109,12 +110,15 @@ void UiScale::buildMenu(QMenu* view)
     connect(key(zoom, QStringLiteral("ZoomIn1"), QStringLiteral("Zoom In"),
                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
             &QAction::triggered, this, [this] { choose(offeredStep(+1)); });
-    connect(key(zoom, QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+    connect(key(zoom, QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"),
+                {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
             &QAction::triggered, this, [this] { choose(offeredStep(-1)); });
-    connect(key(zoom, QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+    connect(key(zoom, QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"),
+                {QKeySequence(Qt::CTRL | Qt::Key_0)}),
             &QAction::triggered, this, [this] { choose(kZoomSteps.front()); });
 
-    m_fullScreen = key(view, QStringLiteral("FullScreen1"), QStringLiteral("Full Screen"), {QKeySequence(Qt::Key_F11)});
+    m_fullScreen =
+        key(view, QStringLiteral("FullScreen1"), QStringLiteral("Full Screen"), {QKeySequence(Qt::Key_F11)});
     m_fullScreen->setCheckable(true);
     connect(m_fullScreen, &QAction::triggered, this, &UiScale::toggleFullScreen);
     // Esc leaves full screen only: elsewhere it stays the dialogs' and fields' key.
@@ -214,7 +218,8 @@ void UiScale::offerSteps()
     const QSize room = m_room ? m_room() : QSize();
     if (room.isEmpty() || !m_window->isVisible())
         return;
-    m_offered = zoomStepsThatFit(room, m_designed, m_window->frameGeometry().size() - m_window->geometry().size());
+    m_offered =
+        zoomStepsThatFit(room, m_designed, m_window->frameGeometry().size() - m_window->geometry().size());
     for (QAction* item : std::as_const(m_items))
         item->setVisible(m_offered.contains(item->data().toInt()));
     // The remembered step stays remembered for a larger screen.

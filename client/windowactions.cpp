@@ -74,14 +74,15 @@ void WindowActions::wireMenus()
             presentWindow(phrases);
         }
     });
-    connect(m, &GameMenus::helpRequested, this,
-            [this] { presentWindow(m_window.windows().help); });
-    connect(m, &GameMenus::aboutRequested, this,
-            [this] { presentWindow(m_window.windows().about); });
+    connect(m, &GameMenus::helpRequested, this, [this] { presentWindow(m_window.windows().help); });
+    connect(m, &GameMenus::aboutRequested, this, [this] { presentWindow(m_window.windows().about); });
     WatchersHandler* watchers = &session->watchers();
-    connect(m->removeFromGame(), &QAction::triggered, this, act([watchers] { watchers->RemoveFromGame1Click(); }));
-    connect(m->setToJustWatch(), &QAction::triggered, this, act([watchers] { watchers->SettoJustWatch1Click(); }));
-    connect(m->unsetJustWatch(), &QAction::triggered, this, act([watchers] { watchers->UnsetJustWatch1Click(); }));
+    connect(m->removeFromGame(), &QAction::triggered, this,
+            act([watchers] { watchers->RemoveFromGame1Click(); }));
+    connect(m->setToJustWatch(), &QAction::triggered, this,
+            act([watchers] { watchers->SettoJustWatch1Click(); }));
+    connect(m->unsetJustWatch(), &QAction::triggered, this,
+            act([watchers] { watchers->UnsetJustWatch1Click(); }));
     connect(&w.model(), &GameModel::seatChanged, this, [session, m](int seat) {
         if (seat == session->model().mySeat())
             m->justWatch()->setChecked(session->model().seat(seat).watching);
@@ -93,8 +94,10 @@ void WindowActions::wireViews()
     GameWindow& w = m_window;
     GameViews& v = w.views();
     ClientSession* session = &w.session();
-    connect(&v.header(), &BoardHeader::startClicked, this, [&w] { guarded([&w] { w.starter().onStartClicked(); }); });
-    connect(&v.header(), &BoardHeader::passClicked, this, [session] { guarded([session] { session->pass(); }); });
+    connect(&v.header(), &BoardHeader::startClicked, this,
+            [&w] { guarded([&w] { w.starter().onStartClicked(); }); });
+    connect(&v.header(), &BoardHeader::passClicked, this,
+            [session] { guarded([session] { session->pass(); }); });
     connect(&v.seatPanel(), &SeatPanelView::seatMenuRequested, this, [this](int seat, const QPoint& at) {
         prepareSeatMenu(seat);
         m_window.menus().seatMenu()->popup(at);
@@ -104,7 +107,8 @@ void WindowActions::wireViews()
             [&w] { guarded([&w] { w.settings().takeSnapshot(); }); });
     connect(&v.categoryChooser(), &CategoryChooser::categoryChosen, this,
             [this](int category) { guarded([this, category] { chooseCategory(category); }); });
-    connect(&v.answerPanel(), &AnswerPanel::guessEntered, this, [this] { guarded([this] { enterGuess(); }); });
+    connect(&v.answerPanel(), &AnswerPanel::guessEntered, this,
+            [this] { guarded([this] { enterGuess(); }); });
     connect(&w.starter(), &GameStarter::presentRequested, this, &WindowActions::presentWindow);
 }
 
@@ -150,8 +154,10 @@ void WindowActions::presentWindow(QWidget* window)
         // A window larger than the game window stays on the screen.
         if (const QScreen* shown = m_window.screen()) {
             const QRect room = shown->availableGeometry();
-            place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() + 1 - window->width())));
-            place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - window->height())));
+            place.setX(std::clamp(place.x(), room.left(),
+                                  std::max(room.left(), room.right() + 1 - window->width())));
+            place.setY(std::clamp(place.y(), room.top(),
+                                  std::max(room.top(), room.bottom() + 1 - window->height())));
         }
         window->move(place);
     }

@@ -8,10 +8,12 @@ namespace pictova::prompts {
 
 void showNotice(QWidget* window, const QString& text, std::function<void()> then)
 {
-    for (QMessageBox* open : window->findChildren<QMessageBox*>(QStringLiteral("messagebox"), Qt::FindDirectChildrenOnly))
+    for (QMessageBox* open :
+         window->findChildren<QMessageBox*>(QStringLiteral("messagebox"), Qt::FindDirectChildrenOnly))
         if (open->isVisible() && open->text() == text)
             return;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), text, QMessageBox::Ok, window);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), text, QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("messagebox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
@@ -22,13 +24,15 @@ void showNotice(QWidget* window, const QString& text, std::function<void()> then
 
 void askToRestart(QWidget* window, std::function<void()> then)
 {
-    if (QMessageBox* open = window->findChild<QMessageBox*>(QStringLiteral("confirmRestart"), Qt::FindDirectChildrenOnly)) {
+    if (QMessageBox* open =
+            window->findChild<QMessageBox*>(QStringLiteral("confirmRestart"), Qt::FindDirectChildrenOnly)) {
         open->raise();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"),
-                                QStringLiteral("A game is running. Start a new one? Every score goes back to 0."),
-                                QMessageBox::Yes | QMessageBox::No, window);
+    auto* box =
+        new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"),
+                        QStringLiteral("A game is running. Start a new one? Every score goes back to 0."),
+                        QMessageBox::Yes | QMessageBox::No, window);
     box->setObjectName(QStringLiteral("confirmRestart"));
     box->setDefaultButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -44,20 +48,23 @@ void askToLeave(QWidget* window, int others, std::function<void()> then)
 {
     if (window->findChild<QMessageBox*>(QStringLiteral("leaveConfirmation"), Qt::FindDirectChildrenOnly))
         return;
-    const QString text = others == 1
-                             ? QStringLiteral("1 player is in this game. Leaving ends it for everyone.")
-                             : QStringLiteral("%1 players are in this game. Leaving ends it for everyone.").arg(others);
-    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"), text, QMessageBox::NoButton, window);
+    const QString text =
+        others == 1
+            ? QStringLiteral("1 player is in this game. Leaving ends it for everyone.")
+            : QStringLiteral("%1 players are in this game. Leaving ends it for everyone.").arg(others);
+    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"), text, QMessageBox::NoButton,
+                                window);
     box->setObjectName(QStringLiteral("leaveConfirmation"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
     leave->setObjectName(QStringLiteral("leaveButton"));
     box->addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("stayButton"));
     box->setDefaultButton(QMessageBox::Cancel);
-    QObject::connect(box, &QMessageBox::buttonClicked, window, [window, leave, then](QAbstractButton* clicked) {
-        if (clicked == leave)
-            QTimer::singleShot(0, window, then);
-    });
+    QObject::connect(box, &QMessageBox::buttonClicked, window,
+                     [window, leave, then](QAbstractButton* clicked) {
+                         if (clicked == leave)
+                             QTimer::singleShot(0, window, then);
+                     });
     box->open();
 }
 

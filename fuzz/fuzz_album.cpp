@@ -2,13 +2,13 @@
 // hold, then the turn's end. The album keeps the turn, and its replay must make exactly the
 // pixels the board shows; the record never passes its cap.
 
-#include "board/boardcontroller.h"
 #include "album/album.h"
 #include "album/albumrecorder.h"
 #include "album/replaytimeline.h"
 #include "board/boardcanvas.h"
-#include "client/spectatorlist.h"
+#include "board/boardcontroller.h"
 #include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"

@@ -3,13 +3,13 @@
 // sends, the window must not crash, must keep its lists bounded and must only ever send the
 // server whole messages.
 
-#include "client/gamestarter.h"
-#include "client/windowactions.h"
-#include "client/gameviews.h"
-#include "client/answerpanel.h"
 #include "chat/chatlog.h"
-#include "client/spectatorlist.h"
+#include "client/answerpanel.h"
+#include "client/gamestarter.h"
+#include "client/gameviews.h"
 #include "client/gamewindow.h"
+#include "client/spectatorlist.h"
+#include "client/windowactions.h"
 #include "fuzz/fuzzsupport.h"
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"

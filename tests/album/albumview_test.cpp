@@ -1,7 +1,7 @@
+#include "board/boardcontroller.h"
+#include "client/boardheader.h"
 #include "client/windowactions.h"
 #include "client/windowsettings.h"
-#include "client/boardheader.h"
-#include "board/boardcontroller.h"
 #include "tests/client/clientfixture.h"
 
 #include "album/album.h"

@@ -1,6 +1,6 @@
-#include "client/gameviews.h"
-#include "client/boardheader.h"
 #include "board/boardcontroller.h"
+#include "client/boardheader.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "album/album.h"

@@ -1,7 +1,7 @@
-#include "client/boardheader.h"
 #include "album/album.h"
 #include "album/albumsheet.h"
 #include "board/jpegcodec.h"
+#include "client/boardheader.h"
 #include "messaging/errors.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "client/spectatorlist.h"
 #include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "shell/gamestartform.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // The drawer's undo in the real game window: Ctrl+Z asks the server to take the last stroke back
 // and the board is redrawn without it when the server names it; against a server that never
 // announced undo there is no Undo button.
-#include "client/gameviews.h"
 #include "board/boardcontroller.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"

@@ -1,8 +1,8 @@
 // Hosting and joining from the window: the dialogs' choices are remembered, each failure shows
 // its reason with a way back, and one copy can go from game to game in the same run.
-#include "client/gameviews.h"
 #include "client/boardheader.h"
 #include "client/gamechooser.h"
+#include "client/gameviews.h"
 #include "client/gamewindow.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"

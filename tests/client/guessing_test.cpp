@@ -1,8 +1,8 @@
+#include "client/answerpanel.h"
+#include "client/boardheader.h"
 #include "client/gamemenus.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
-#include "client/boardheader.h"
-#include "client/answerpanel.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/drawertoolbar.h"
@@ -44,7 +44,7 @@ protected:
 TEST_F(Guessing, EnterSendsTheGuessAndEmptiesTheField)
 {
     v().answerPanel().field()->setText(QString::fromLatin1("fan\xff"
-                                                 "s"));
+                                                           "s"));
     pressEnter();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_answer+2+fans"});
     EXPECT_TRUE(v().answerPanel().field()->text().isEmpty());
@@ -88,7 +88,8 @@ TEST_F(Guessing, TimeOutRevealsTheAnswerAndOffersTheSnapshot)
     EXPECT_EQ(v().seatPanel().scoreLabel(1)->text(), "3");
     EXPECT_TRUE(v().seatPanel().drawerBadge()->isVisible());
     EXPECT_EQ(v().seatPanel().drawerBadge()->text(), "-1");
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().drawerBadge()), v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().drawerBadge()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
     EXPECT_FALSE(v().seatPanel().guesserBadge()->isVisible());
 }
 
@@ -101,7 +102,8 @@ TEST_F(Guessing, CorrectAnswerScoresLabelsAndTheCueForTheTwoInvolved)
     EXPECT_FALSE(m_chat->sounds().history().contains("correct"));
     EXPECT_TRUE(v().seatPanel().drawerBadge()->isVisible());
     EXPECT_TRUE(v().seatPanel().guesserBadge()->isVisible());
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().guesserBadge()), v().seatPanel().rowOf(v().seatPanel().nameLabel(3)));
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().guesserBadge()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(3)));
     EXPECT_EQ(v().header().hintLine()->text(), "FAN");
     EXPECT_TRUE(m_chat->model().turnCaption().endsWith(": Ann-FAN"));
 

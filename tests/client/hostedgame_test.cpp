@@ -1,7 +1,7 @@
 // A hosting session plays against its own server on a loopback port, with a scripted guest.
 #include "client/gamestarter.h"
-#include "client/model/clientsession.h"
 #include "client/gamewindow.h"
+#include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"

@@ -1,7 +1,7 @@
 // Joining a game from the window: each way it can fail says why, and a game joined that way ends
 // with a reason instead of closing the window.
-#include "client/model/clientsession.h"
 #include "client/gamewindow.h"
+#include "client/model/clientsession.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "tests/support/protoclient.h"

@@ -1,9 +1,9 @@
 // The window follows the game's phases: what each copy shows while a drawer chooses, draws,
 // after a win and at a new game.
+#include "client/answerpanel.h"
+#include "client/boardheader.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
-#include "client/boardheader.h"
-#include "client/answerpanel.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"
@@ -42,7 +42,8 @@ protected:
 TEST_F(PhaseView, ANewcomersTurnMarkerPointsAtTheDrawerOfItsCatchUp)
 {
     receive("CMD_nextplayer+4+0+___ ");
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()), v().seatPanel().rowOf(v().seatPanel().nameLabel(4)));
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(4)));
 }
 
 TEST_F(PhaseView, TheCountdownShowsEachPhasesTimeAtOnce)

@@ -1,12 +1,12 @@
 // The window while a joined game tries to get back in: the banner over the board counts the
 // attempts, goes when the game is back, and Give Up ends the game with the usual notice.
-#include "client/gameviews.h"
-#include "client/seatpanelview.h"
-#include "client/boardheader.h"
 #include "board/drawertoolbar.h"
+#include "client/boardheader.h"
 #include "client/gamechooser.h"
-#include "client/reconnectbanner.h"
+#include "client/gameviews.h"
 #include "client/gamewindow.h"
+#include "client/reconnectbanner.h"
+#include "client/seatpanelview.h"
 #include "shell/apppaths.h"
 #include "tests/support/waitfor.h"
 

@@ -1,9 +1,9 @@
+#include "client/answerpanel.h"
+#include "client/boardheader.h"
+#include "client/categorychooser.h"
 #include "client/gamemenus.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
-#include "client/boardheader.h"
-#include "client/categorychooser.h"
-#include "client/answerpanel.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/drawertoolbar.h"
@@ -41,7 +41,10 @@ protected:
     GameViews& v() { return m_chat->views(); }
 };
 
-QColor textColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
 } // namespace
 
 TEST_F(Rounds, TeamGameColoursOddSeatsBlackAndDisablesJustWatch)
@@ -68,7 +71,8 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
     receive("CMD_pickcatagory+1");
     EXPECT_FALSE(v().categoryChooser().isVisible());
     EXPECT_EQ(m_chat->model().drawer(), 1);
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()), v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
     EXPECT_FALSE(m_chat->sounds().history().contains("turn"));
 
     receive("CMD_pickcatagory+2");
@@ -90,7 +94,9 @@ TEST_F(Rounds, CategoryButtonsInTheirOrderAndOnlyTheDrawerSends)
     // Laid out as the chooser shows, from the top down.
     const int order[] = {0, 6, 1, 3, 4, 5, 2};
     for (int row = 1; row < 7; ++row)
-        EXPECT_EQ(v().categoryChooser().button(order[row])->y() - v().categoryChooser().button(order[row - 1])->y(), 24);
+        EXPECT_EQ(v().categoryChooser().button(order[row])->y() -
+                      v().categoryChooser().button(order[row - 1])->y(),
+                  24);
     v().categoryChooser().button(3)->click();
     v().categoryChooser().button(5)->click();
     EXPECT_TRUE(v().categoryChooser().button(5)->isChecked());
@@ -119,7 +125,8 @@ TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
     EXPECT_TRUE(v().answerPanel().isVisible());
     EXPECT_TRUE(v().answerPanel().field()->isVisible());
     EXPECT_FALSE(v().header().passButton()->isVisible());
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().drawerBadge()), v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().drawerBadge()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
 
     m_chat->model().setMySeat(12);
     receive("CMD_nextplayer+1+0+_____ ");

@@ -1,5 +1,5 @@
-#include "client/gameviews.h"
 #include "client/answerpanel.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "chat/chatlog.h"

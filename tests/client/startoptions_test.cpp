@@ -1,7 +1,7 @@
 // The start dialog's letter hints and word folder, from the window to the server.
+#include "client/boardheader.h"
 #include "client/gamestarter.h"
 #include "client/gameviews.h"
-#include "client/boardheader.h"
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"

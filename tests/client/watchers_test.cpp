@@ -1,7 +1,7 @@
-#include "client/windowactions.h"
 #include "client/gamemenus.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
+#include "client/windowactions.h"
 #include "tests/client/clientfixture.h"
 
 #include "client/spectatorlist.h"

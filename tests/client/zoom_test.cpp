@@ -1,13 +1,13 @@
 // The game window at another zoom: everything grows alike and comes back exactly, the board's
 // strokes go out in board coordinates whatever the zoom, and the choice is remembered.
-#include "client/windowsettings.h"
-#include "client/windowactions.h"
-#include "client/uiscale.h"
+#include "client/answerpanel.h"
+#include "client/boardheader.h"
 #include "client/boardview.h"
 #include "client/gameviews.h"
 #include "client/seatpanelview.h"
-#include "client/boardheader.h"
-#include "client/answerpanel.h"
+#include "client/uiscale.h"
+#include "client/windowactions.h"
+#include "client/windowsettings.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"
@@ -115,7 +115,8 @@ TEST_F(WindowZoomTest, TheDrawersStrokesSendTheSameCoordinatesAtEverySize)
         EXPECT_EQ(m_chat->canvas()->size(), QSize(int(533 * scale + 1e-9), int(369 * scale + 1e-9)));
         // A slow frame may cut the stroke into two messages; the points stay the same.
         for (qreal within : {0.0, 0.5, 0.95})
-            EXPECT_EQ(stroke(points, within).join(' ').replace("+ CMD_draw+2+clBlack+3++", "+").toStdString(), at100.join(' ').toStdString())
+            EXPECT_EQ(stroke(points, within).join(' ').replace("+ CMD_draw+2+clBlack+3++", "+").toStdString(),
+                      at100.join(' ').toStdString())
                 << inside.width() << " " << within;
     }
     // Text and controls twice as large, in a window twice its default size: the board grows as
@@ -182,8 +183,10 @@ TEST_F(WindowZoomTest, TheChatKeepsItsOwnTextSizeAtEveryScale)
     receive("CMD_existingplayers+1+Ann");
     trigger("Zoom200");
     receive({"CMD_newplayerinfo+4+Dee", "CMD_nextplayer+4+0+___ "});
-    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()), v().seatPanel().rowOf(v().seatPanel().nameLabel(4)));
-    EXPECT_EQ(v().seatPanel().turnArrow()->geometry().center().y(), v().seatPanel().nameLabel(4)->geometry().center().y());
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(4)));
+    EXPECT_EQ(v().seatPanel().turnArrow()->geometry().center().y(),
+              v().seatPanel().nameLabel(4)->geometry().center().y());
 
     // The chat's own text size stays the chosen one; the scale only shows it larger.
     m_chat->settings().setChatTextSize(12);
@@ -329,7 +332,8 @@ QList<const QWidget*> shownParts(const QWidget* window)
 TEST_F(WindowZoomTest, TheWindowResizesAndGoesFullScreenWithTheBoardFittingAtItsAspect)
 {
     logIn(2, "Me");
-    receive({"CMD_existingplayers+1+Ann", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ", "CMD_givedraweranswer+FAN"});
+    receive({"CMD_existingplayers+1+Ann", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ ",
+             "CMD_givedraweranswer+FAN"});
     const QRect windowRoom = m_chat->rect();
     const auto check = [&](const QString& at) {
         settle();
