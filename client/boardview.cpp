@@ -18,6 +18,9 @@ BoardView::BoardView(QWidget* parent) : QFrame(parent), m_canvas(new BoardCanvas
     setObjectName(QStringLiteral("panel_drawing"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // What is placed over the board before the window is laid out is placed for this size.
+    resize(sizeHint());
+    m_placedFor = size();
 }
 
 QSize BoardView::sizeHint() const
@@ -53,15 +56,25 @@ void BoardView::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
     refit();
-    // What shows over the board keeps its place relative to the board's centre.
-    const QSize old = event->oldSize().isValid() ? event->oldSize() : event->size();
-    // Halves of each size, so that growing and shrinking back lands on the same pixel.
-    const QPoint shift(event->size().width() / 2 - old.width() / 2,
-                       event->size().height() / 2 - old.height() / 2);
+    // What shows over the board keeps its place: near an edge, to that edge; otherwise to the
+    // middle (halves of each size, so growing and shrinking back lands on the same pixel).
+    const QSize old = m_placedFor;
+    const QSize now = event->size();
+    m_placedFor = now;
+    const auto shift = [](int at, int was, int is) {
+        if (at > was * 2 / 3)
+            return is - was;
+        if (at < was / 3)
+            return 0;
+        return is / 2 - was / 2;
+    };
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child != m_canvas && !child->isWindow() && !m_centred.contains(child) &&
-            !child->property("placesItself").toBool())
-            child->move(child->pos() + shift);
+            !child->property("placesItself").toBool()) {
+            const QPoint centre = child->geometry().center();
+            child->move(child->x() + shift(centre.x(), old.width(), now.width()),
+                        child->y() + shift(centre.y(), old.height(), now.height()));
+        }
     centreOverlays();
 }
 

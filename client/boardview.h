@@ -33,6 +33,7 @@ protected:
 private:
     BoardCanvas* m_canvas;
     QList<QWidget*> m_centred;
+    QSize m_placedFor; // the size the overlays are placed for
 };
 
 } // namespace pictova
