@@ -9,7 +9,9 @@
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
-#include "client/tchat.h"
+#include "client/gamestarter.h"
+#include "client/gamewindow.h"
+#include "client/uiscale.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
 
@@ -115,10 +117,10 @@ int main(int argc, char** argv)
                     {"after (all waiting, 8 ms slices)", ClientSession::kDrainSliceMs, {}, {}, {}}};
     for (int run = 0; run < 2 * runs; ++run) {
         Mode& mode = modes[run % 2];
-        Tchat window;
+        GameWindow window;
         window.session().setDrainSliceMs(mode.drainSliceMs);
         window.setProperty("noParams", true);
-        window.setZoomPercent(zoom);
+        window.uiScale().setPercent(zoom);
         window.show();
         window.session().setPlayerName(QStringLiteral("Late%1").arg(run + 1));
         window.session().setHostAddress(QStringLiteral("127.0.0.1"));
@@ -141,7 +143,7 @@ int main(int argc, char** argv)
         });
         watch.start();
         const qint64 connectAt = nowNs();
-        window.joinpress();
+        window.starter().joinGame();
         if (!waitUntil([&] { return drawnAt != 0; }, 20000)) {
             std::fprintf(stderr, "bench_latejoin: the last stroke never showed\n");
             return 1;

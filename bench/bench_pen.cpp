@@ -7,8 +7,9 @@
 #include "bench/benchsupport.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
-#include "client/gameview.h"
-#include "client/tchat.h"
+#include "client/gamestarter.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
 #include "messaging/catalogue.h"
 #include "tools/soak/hostprocess.h"
 
@@ -48,14 +49,14 @@ QList<QPoint> strokeFrom(int top, int count)
     return points;
 }
 
-std::unique_ptr<Tchat> joinedWindow(const QString& name)
+std::unique_ptr<GameWindow> joinedWindow(const QString& name)
 {
-    auto window = std::make_unique<Tchat>();
+    auto window = std::make_unique<GameWindow>();
     window->setProperty("noParams", true);
     window->show();
     window->session().setPlayerName(name);
     window->session().setHostAddress(QStringLiteral("127.0.0.1"));
-    window->joinpress();
+    window->starter().joinGame();
     if (!waitUntil([&] { return window->model().loggedIn(); }, 10000))
         return nullptr;
     return window;
@@ -75,7 +76,7 @@ struct RunResult
     double uploadPerPoint = 0;
 };
 
-RunResult runStroke(Tchat& drawer, Tchat& guesser, Peer& watcher, int rate, int count, int top)
+RunResult runStroke(GameWindow& drawer, GameWindow& guesser, Peer& watcher, int rate, int count, int top)
 {
     const QList<QPoint> points = strokeFrom(top, count + 1);
     BoardCanvas* canvas = drawer.canvas();
@@ -158,8 +159,8 @@ int main(int argc, char** argv)
     // Seat 1 starts the game and then watches, which hands the turn to the drawer's window.
     Peer watcher;
     watcher.join(host.port(), QStringLiteral("Watcher"));
-    std::unique_ptr<Tchat> drawer = joinedWindow(QStringLiteral("Drawer"));
-    std::unique_ptr<Tchat> guesser = joinedWindow(QStringLiteral("Guesser"));
+    std::unique_ptr<GameWindow> drawer = joinedWindow(QStringLiteral("Drawer"));
+    std::unique_ptr<GameWindow> guesser = joinedWindow(QStringLiteral("Guesser"));
     if (!drawer || !guesser) {
         std::fprintf(stderr, "bench_pen: a window did not log in\n");
         return 1;
@@ -191,12 +192,12 @@ int main(int argc, char** argv)
     int top = 20;
     for (int rate : {60, 125}) {
         for (const Mode& mode : modes) {
-            drawer->view().board->setBatchAgeMs(mode.batchAgeMs);
+            drawer->board().setBatchAgeMs(mode.batchAgeMs);
             guesser->canvas()->setFrameMs(mode.frameMs);
             const RunResult result = runStroke(*drawer, *guesser, watcher, rate, count, top);
             top += (count / 170 + 2) * 12;
             if (top > BoardCanvas::kHeight - 60) {
-                drawer->view().board->clearClick();
+                drawer->board().clearClick();
                 pumpFor(300);
                 top = 20;
             }

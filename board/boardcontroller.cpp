@@ -103,10 +103,13 @@ void BoardController::image_mainMouseDown(Qt::MouseButton, Qt::KeyboardModifiers
 void BoardController::pressAt(int x, int y)
 {
     const ColourValue colour = m_toolbar->brushColour();
-    const QString widthText = m_toolbar->widthText();
+    const std::optional<int> width = m_toolbar->brushWidth();
+    if (!width)
+        throw PictovaError(QStringLiteral("'' is not a valid integer value"));
+    const QString widthText = QString::number(*width);
     Surface& board = m_canvas->backupSurface();
     board.moveTo(x, y);
-    board.setPen(Pen{colour, parseInteger(widthText)});
+    board.setPen(Pen{colour, *width});
     board.lineTo(x, y);
 
     drawing::Mark press;
@@ -179,11 +182,12 @@ void BoardController::image_mainMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, 
 void BoardController::sendBatch()
 {
     const ColourValue colour = m_toolbar->brushColour();
-    const QString widthText = m_toolbar->widthText();
+    const int width = m_toolbar->brushWidth().value_or(m_canvas->backupSurface().pen().width);
+    const QString widthText = QString::number(width);
     drawing::Mark batch;
     batch.kind = drawing::Mark::Kind::Batch;
     batch.seat = myseat();
-    batch.pen = Pen{colour, tryParseInteger(widthText).value_or(m_canvas->backupSurface().pen().width)};
+    batch.pen = Pen{colour, width};
     batch.points = std::move(m_batchPoints);
     sent(toserver::draw(myseat(), colourtext::write(colour), widthText, m_strokepoints), std::move(batch));
     m_strokepoints.clear();

@@ -3,7 +3,11 @@
 #include "board/colourbutton.h"
 #include "board/fieldupdown.h"
 
+#include "messaging/integer.h"
+
 #include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeySequence>
 #include <QLabel>
@@ -36,21 +40,17 @@ QPixmap trashGlyph(qreal scale = 1.0)
     return pixmap;
 }
 
-// A small caption centred over the control it names; the three columns beside the guess list
-// are narrow, so the captions use a smaller font than the rest of the window.
-QLabel* captionOver(const QString& text, const QString& name, QWidget* parent, const QRect& control)
+// A small caption over the control it names; the three columns beside the guess list are
+// narrow, so the captions use a smaller font than the rest of the window.
+QLabel* caption(const QString& text, const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
     font.setPointSizeF(7.0);
     label->setFont(font);
-    label->adjustSize();
-    // Room to spare either side: text in a zoomed window grows a little more than the zoom.
-    label->setAlignment(Qt::AlignCenter);
-    label->resize(label->width() + 16, label->height());
-    label->move(control.center().x() - label->width() / 2, control.top() - label->height() - 4);
     return label;
 }
 
@@ -62,36 +62,30 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
       m_clear(new QToolButton(this)), m_undo(new QToolButton(this))
 {
     setObjectName(QStringLiteral("panel_toolbar"));
-    setFixedSize(kWidth, kHeight);
 
     m_guessed->setObjectName(QStringLiteral("memo_guessed"));
     m_guessed->setReadOnly(true);
     m_guessed->setMaximumBlockCount(kMaxGuessLines);
     m_guessed->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_guessed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_guessed->setGeometry(3, 3, 351, 70);
 
-    const QRect colourPlace(362, 32, 45, 22);
-    const QRect widthPlace(424, 31, 41 + 12, 23);
-    const QRect trashPlace(494, 32, 25, 22);
-    captionOver(tr("Brush color"), QStringLiteral("label_brushcolor"), this, colourPlace);
-    captionOver(tr("Brush width"), QStringLiteral("label_brushwidth"), this, widthPlace);
-    captionOver(tr("Trash"), QStringLiteral("label_trash"), this, trashPlace);
-
-    m_colour->move(colourPlace.topLeft());
     m_width->setObjectName(QStringLiteral("penw"));
-    m_width->setGeometry(widthPlace.x(), widthPlace.y(), 41, 23);
-    // Whole numbers in the up-down's range only: the text goes unchanged to every other player.
+    m_width->setFixedSize(41, 23);
+    // Whole numbers in the up-down's range only: the width goes to every other player.
     m_width->setValidator(new QIntValidator(0, 100, m_width));
     m_upDown->setObjectName(QStringLiteral("UpDown1"));
-    m_upDown->setGeometry(widthPlace.x() + 41, widthPlace.y(), 12, 23);
+    m_upDown->setFixedSize(12, 23);
     m_upDown->setAssociate(m_width);
+    // The brush's width is the toolbar's state; the field only shows and edits it.
+    connect(m_width, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_brushWidth = tryParseInteger(text); });
+    m_brushWidth = kDefaultWidth;
 
     m_clear->setObjectName(QStringLiteral("clear"));
     m_clear->setToolTip(tr("Trash"));
     m_clear->setAutoRaise(true);
     m_clear->setIcon(trashGlyph());
-    m_clear->setGeometry(trashPlace);
+    m_clear->setIconSize(QSize(16, 16));
     connect(m_clear, &QToolButton::clicked, this, &DrawerToolbar::clearClicked);
 
     // Under the trash, in the strip below the controls. The key is the action's, which acts at
@@ -108,8 +102,33 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     QFont small = m_undo->font();
     small.setPointSizeF(7.0);
     m_undo->setFont(small);
-    m_undo->setGeometry(478, 56, 56, 19);
+    // Its room is kept while it hides, so the controls do not move when it shows.
+    QSizePolicy keep = m_undo->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_undo->setSizePolicy(keep);
     m_undo->hide();
+
+    auto* width = new QHBoxLayout;
+    width->setSpacing(0);
+    width->addWidget(m_width);
+    width->addWidget(m_upDown);
+    auto* tools = new QGridLayout;
+    tools->setContentsMargins(0, 0, 0, 0);
+    tools->setHorizontalSpacing(10);
+    tools->setVerticalSpacing(2);
+    tools->addWidget(caption(tr("Brush color"), QStringLiteral("label_brushcolor"), this), 0, 0);
+    tools->addWidget(caption(tr("Brush width"), QStringLiteral("label_brushwidth"), this), 0, 1);
+    tools->addWidget(caption(tr("Trash"), QStringLiteral("label_trash"), this), 0, 2);
+    tools->addWidget(m_colour, 1, 0, Qt::AlignHCenter);
+    tools->addLayout(width, 1, 1, Qt::AlignHCenter);
+    tools->addWidget(m_clear, 1, 2, Qt::AlignHCenter);
+    tools->addWidget(m_undo, 2, 2, Qt::AlignHCenter);
+    tools->setRowStretch(3, 1);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(3, 3, 3, 1);
+    row->setSpacing(8);
+    row->addWidget(m_guessed, 1);
+    row->addLayout(tools);
 }
 
 void DrawerToolbar::setUndoState(bool offered, bool available)
@@ -145,6 +164,11 @@ ColourValue DrawerToolbar::brushColour() const
 void DrawerToolbar::setBrushColour(ColourValue colour)
 {
     m_colour->setColour(colour);
+}
+
+std::optional<int> DrawerToolbar::brushWidth() const
+{
+    return m_brushWidth;
 }
 
 QString DrawerToolbar::widthText() const

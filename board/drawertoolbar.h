@@ -3,6 +3,7 @@
 #include "messaging/colourtext.h"
 
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -17,13 +18,11 @@ class FieldUpDown;
 
 // The drawer's tools under the board, `panel_toolbar`: the guesses made this turn, the brush
 // colour, the brush width and the trash button. It holds no stroke logic; the board controller
-// reads the brush from it and listens to the trash button.
+// takes the brush from its state and listens to the trash button.
 class DrawerToolbar : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 535;
-    static constexpr int kHeight = 77;
     // Guesses are typed by peers; the list keeps the latest ones only.
     static constexpr int kMaxGuessLines = 1000;
 
@@ -36,6 +35,8 @@ public:
 
     ColourValue brushColour() const;
     void setBrushColour(ColourValue colour);
+    // The brush's width, none while the field holds no number.
+    std::optional<int> brushWidth() const;
     QString widthText() const;
     void setWidthText(const QString& text);
     // Black and "3", as at every turn start.
@@ -63,6 +64,7 @@ private:
     QToolButton* m_clear;
     QToolButton* m_undo;
     QAction* m_undoAction = nullptr;
+    std::optional<int> m_brushWidth;
 };
 
 } // namespace pictova

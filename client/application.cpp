@@ -2,8 +2,9 @@
 
 #include "board/snapshotviewer.h"
 #include "chat/phraseeditor.h"
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "messaging/tsock.h"
 #include "shell/about.h"
 #include "shell/downloaddialog.h"
@@ -56,43 +57,43 @@ int runApplication(int argc, char** argv)
         return 0;
 
     // The windows in the order the program has always created them; only the game window shows.
-    Tchat chat;
-    installErrorBox(&chat);
+    GameWindow window;
+    installErrorBox(&window);
     HelpWindow help;
     AboutBox about;
-    Tspylist spylist;
+    SpectatorList spectators;
     GameStartForm gamestartform;
     SnapshotViewer snapshots;
-    PhraseEditor phrases(*chat.phraseButtons());
+    PhraseEditor phrases(window.views().phraseButtons());
     DownloadDialog download;
 
     SecondaryWindows windows;
     windows.help = &help;
     windows.about = &about;
-    windows.spylist = &spylist;
+    windows.spectators = &spectators;
     windows.gamestartform = &gamestartform;
     windows.snapshots = &snapshots;
     windows.phrases = &phrases;
     windows.download = &download;
-    chat.attachWindows(windows);
+    window.attachWindows(windows);
 
     QObject::connect(&help, &HelpWindow::aboutRequested, &about,
-                     [&chat, &about] { chat.presentWindow(&about); });
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &chat, [&chat] {
-        if (chat.isMinimized())
-            chat.showNormal();
-        chat.raise();
-        chat.activateWindow();
+                     [&window, &about] { window.presentWindow(&about); });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
+        if (window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
     });
     // A hosting copy's last words to its players (the game closed, and by whom) leave before the
     // process ends.
-    QObject::connect(&chat, &Tchat::closing, &app,
+    QObject::connect(&window, &GameWindow::closing, &app,
                      [&app] { whenClosedSocketsDrained(&app, kCloseGraceMs, [] { QApplication::quit(); }); });
 
     FirstPaintReport firstPaint(started);
     if (qEnvironmentVariableIsSet("PICTOVA_REPORT_STARTUP"))
-        chat.installEventFilter(&firstPaint);
-    chat.show();
+        window.installEventFilter(&firstPaint);
+    window.show();
     return app.exec();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include <QFrame>
 
 class QLabel;
 
@@ -8,20 +8,25 @@ namespace pictova {
 
 class CountdownClock;
 
-// Shows the countdown clock: its caption over a bar that shrinks as the seconds run out.
-class CountdownView : public QObject
+// The countdown, `timer_back`: the clock's caption over a bar that shrinks as the seconds run out.
+class CountdownView : public QFrame
 {
     Q_OBJECT
 public:
-    CountdownView(const CountdownClock& clock, QLabel* label_timer, QLabel* image_timer,
-                  QObject* parent = nullptr);
+    explicit CountdownView(const CountdownClock& clock, QWidget* parent = nullptr);
+
+    QLabel* caption() const { return m_caption; }
+    QLabel* bar() const { return m_bar; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void show();
 
     const CountdownClock& m_clock;
-    QLabel* m_label;
     QLabel* m_bar;
+    QLabel* m_caption;
 };
 
 } // namespace pictova

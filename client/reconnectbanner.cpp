@@ -1,8 +1,8 @@
 #include "client/reconnectbanner.h"
 
 #include "client/model/clientsession.h"
-#include "shell/designscale.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +12,7 @@ namespace pictova {
 ReconnectBanner::ReconnectBanner(ClientSession& session, QWidget* board) : QFrame(board)
 {
     setObjectName(QStringLiteral("reconnectBanner"));
+    setProperty("placesItself", true);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     m_text = new QLabel(this);
@@ -23,6 +24,8 @@ ReconnectBanner::ReconnectBanner(ClientSession& session, QWidget* board) : QFram
     row->addWidget(m_text, 1);
     row->addWidget(m_giveUp);
     hide();
+    // The board changes size with the window; the banner stays across its top.
+    board->installEventFilter(this);
 
     connect(&session, &ClientSession::reconnecting, this, &ReconnectBanner::showAttempt);
     connect(&session, &ClientSession::reconnected, this, &QWidget::hide);
@@ -41,11 +44,25 @@ QString ReconnectBanner::text() const
 void ReconnectBanner::showAttempt(int attempt)
 {
     m_text->setText(QStringLiteral("Connection lost, reconnecting… (%1)").arg(attempt));
-    // Across the top of the board, clear of the start buttons and notices in its middle.
-    const int width = qMin(parentWidget()->width() - design::scaled(this, 20), design::scaled(this, 460));
-    setGeometry((parentWidget()->width() - width) / 2, design::scaled(this, 10), width, sizeHint().height());
+    place();
     show();
     raise();
+}
+
+void ReconnectBanner::place()
+{
+    // Across the top of the board, clear of the start buttons and notices in its middle.
+    const int margin = fontMetrics().height() / 2;
+    const int width = qMin(parentWidget()->width() - 2 * margin,
+                           qMax(sizeHint().width(), 40 * fontMetrics().averageCharWidth()));
+    setGeometry((parentWidget()->width() - width) / 2, margin, width, sizeHint().height());
+}
+
+bool ReconnectBanner::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        place();
+    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace pictova

@@ -20,8 +20,12 @@ public:
     QString text() const;
     QPushButton* giveUpButton() const { return m_giveUp; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showAttempt(int attempt);
+    void place();
 
     QLabel* m_text;
     QPushButton* m_giveUp;

@@ -1,7 +1,6 @@
 #include "client/winnerpanel.h"
 
 #include "resources/artwork.h"
-#include "shell/designscale.h"
 
 #include <QLabel>
 
@@ -10,20 +9,20 @@ namespace pictova {
 WinnerPanel::WinnerPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("panel_winner1"));
-    setFixedSize(192, 161);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
-    auto* inner = new QFrame(this);
-    inner->setObjectName(QStringLiteral("panel_winner"));
-    inner->setGeometry(4, 4, 184, 153);
-    m_image = new QLabel(inner);
+    // The name sits over the animation, at a place of the picture: both are placed by hand and
+    // follow the window's scale together.
+    setProperty("uiOwnSize", true);
+    m_inner = new QFrame(this);
+    m_inner->setObjectName(QStringLiteral("panel_winner"));
+    m_image = new QLabel(m_inner);
     m_image->setObjectName(QStringLiteral("image_winner"));
-    m_image->setGeometry(1, 0, artwork::kWinnerFrameWidth, artwork::kWinnerFrameHeight);
-    m_label = new QLabel(QStringLiteral("The Winner!"), inner);
+    m_label = new QLabel(QStringLiteral("The Winner!"), m_inner);
     m_label->setObjectName(QStringLiteral("label_winner"));
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setGeometry(1, 62, artwork::kWinnerFrameWidth, 26);
+    setUiScale(1.0);
     QFont font = m_label->font();
     font.setBold(true);
     font.setUnderline(true);
@@ -35,6 +34,17 @@ WinnerPanel::WinnerPanel(QWidget* parent) : QFrame(parent)
     hide();
 }
 
+void WinnerPanel::setUiScale(qreal scale)
+{
+    m_scale = scale;
+    const auto at = [scale](int length) { return qRound(length * scale); };
+    setFixedSize(at(192), at(161));
+    m_inner->setGeometry(at(4), at(4), at(184), at(153));
+    m_image->setGeometry(at(1), 0, at(artwork::kWinnerFrameWidth), at(artwork::kWinnerFrameHeight));
+    m_label->setGeometry(at(1), at(62), at(artwork::kWinnerFrameWidth), at(26));
+    redraw();
+}
+
 void WinnerPanel::nextFrame()
 {
     showFrame(m_frame);
@@ -44,7 +54,7 @@ void WinnerPanel::nextFrame()
 void WinnerPanel::showFrame(int frame)
 {
     const qreal ratio = devicePixelRatioF();
-    const qreal scale = design::zoomOf(this) * ratio;
+    const qreal scale = m_scale * ratio;
     if (scale != m_stripScale) {
         m_strip = scale == 1.0 ? artwork::winnerStrip() : artwork::winnerStripAt(scale);
         m_stripScale = scale;

@@ -6,8 +6,9 @@
 #include "album/albumrecorder.h"
 #include "album/replaytimeline.h"
 #include "board/boardcanvas.h"
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "board/boardcontroller.h"
+#include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "fuzz/fuzzsupport.h"
 #include "fuzz/strokepayload.h"
 #include "messaging/catalogue.h"
@@ -28,16 +29,16 @@ constexpr int kMySeat = 2;
 struct Client
 {
     QTemporaryDir data{fuzz::scratchTemplate()};
-    Tspylist spylist;
+    SpectatorList spectators;
     GameStartForm startform;
-    Tchat chat;
+    GameWindow chat;
 
     Client()
     {
         overrideDataFolder(data.path());
         chat.setProperty("noParams", true);
         SecondaryWindows windows;
-        windows.spylist = &spylist;
+        windows.spectators = &spectators;
         windows.gamestartform = &startform;
         chat.attachWindows(windows);
         chat.session().setManualDrain(true);

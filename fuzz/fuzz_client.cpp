@@ -4,8 +4,12 @@
 // server whole messages.
 
 #include "chat/chatlog.h"
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "client/answerpanel.h"
+#include "client/gamestarter.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
+#include "client/spectatorlist.h"
+#include "client/windowactions.h"
 #include "fuzz/fuzzsupport.h"
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"
@@ -27,16 +31,16 @@ namespace {
 
 struct Client
 {
-    Tspylist spylist;
+    SpectatorList spectators;
     GameStartForm startform;
-    Tchat chat;
+    GameWindow chat;
     QList<QByteArray> sent;
 
     Client()
     {
         chat.setProperty("noParams", true);
         SecondaryWindows windows;
-        windows.spylist = &spylist;
+        windows.spectators = &spectators;
         windows.gamestartform = &startform;
         chat.attachWindows(windows);
         chat.session().setManualDrain(true);
@@ -86,38 +90,38 @@ QString message(FuzzedDataProvider& input)
 // The player's own actions, which act on whatever the server's messages made of the window.
 void playerAction(FuzzedDataProvider& input)
 {
-    Tchat& chat = client->chat;
+    GameWindow& chat = client->chat;
     switch (input.ConsumeIntegralInRange<int>(0, 5)) {
     case 0:
         chat.session().pass();
         break;
     case 1:
-        chat.button_cat1Click(input.ConsumeIntegralInRange<int>(-1, 7));
+        chat.actions().chooseCategory(input.ConsumeIntegralInRange<int>(-1, 7));
         break;
     case 2:
-        chat.view().edit_answer->setText(text(input));
-        chat.edit_answerKeyPress();
+        chat.views().answerPanel().field()->setText(text(input));
+        chat.actions().enterGuess();
         break;
     case 3:
         chat.session().toggleJustWatch();
         break;
     case 4:
-        chat.label_playername1ContextPopup(input.ConsumeIntegralInRange<int>(0, 11));
+        chat.actions().prepareSeatMenu(input.ConsumeIntegralInRange<int>(0, 11));
         chat.session().watchers().RemoveFromGame1Click();
         break;
     default:
-        chat.startgame();
+        chat.starter().startGame();
         break;
     }
 }
 
 void checkWindow()
 {
-    Tchat& chat = client->chat;
+    GameWindow& chat = client->chat;
     // One line per spectator seat at most, and the other lists stay within their limits.
-    FUZZ_CHECK(client->spylist.entries().size() <= kHighestSeat - kPlayerSeats);
-    FUZZ_CHECK(chat.view().memo_myguessed->count() <= 500);
-    FUZZ_CHECK(chat.view().mainchat->lineCount() <= 10000);
+    FUZZ_CHECK(client->spectators.entries().size() <= kHighestSeat - kPlayerSeats);
+    FUZZ_CHECK(chat.views().answerPanel().guesses()->count() <= 500);
+    FUZZ_CHECK(chat.views().chatLog().lineCount() <= 10000);
     // A message box per message would bury the screen: the same notice is shown once.
     QStringList shown;
     for (QMessageBox* box : chat.findChildren<QMessageBox*>())
@@ -151,7 +155,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    Tchat& chat = client->chat;
+    GameWindow& chat = client->chat;
     // Each input starts from a window that has not logged in yet, as a new connection would.
     GameModel& model = chat.model();
     model.setMySeat(0);
@@ -164,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         chat.show();
     // A log kept across inputs would sit at its cap, and laying out thousands of lines made each
     // input slow while testing nothing new: the cap has its own tests.
-    chat.view().mainchat->clearLog();
+    chat.views().chatLog().clearLog();
 
     while (input.remaining_bytes() > 0) {
         if (input.ConsumeIntegralInRange<int>(0, 7) == 0) {

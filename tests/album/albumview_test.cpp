@@ -1,3 +1,7 @@
+#include "board/boardcontroller.h"
+#include "client/boardheader.h"
+#include "client/windowactions.h"
+#include "client/windowsettings.h"
 #include "tests/client/clientfixture.h"
 
 #include "album/album.h"
@@ -55,7 +59,7 @@ protected:
         QAction* action = m_chat->findChild<QAction*>(QStringLiteral("Album1"));
         EXPECT_NE(action, nullptr);
         action->trigger();
-        return m_chat->albumDialog();
+        return m_chat->actions().albumDialog();
     }
 
     qint64 m_now = 0;
@@ -131,7 +135,7 @@ TEST_F(AlbumWindow, SaveAlbumWritesTheSheetAndABoardIntoTheSnapshotsFolder)
     // Keeping, showing and saving the album sent the server nothing.
     EXPECT_TRUE(m_sent.isEmpty());
     // The manual snapshots keep their own names and counter.
-    EXPECT_EQ(m_chat->snapshotCounter(), 0);
+    EXPECT_EQ(m_chat->settings().snapshotCounter(), 0);
     EXPECT_EQ(QDir(snapshotFolder()).entryList({"snapshot*"}).size(), 0);
 }
 

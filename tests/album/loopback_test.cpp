@@ -6,9 +6,9 @@
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
-#include "client/gameview.h"
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
@@ -41,11 +41,11 @@ TEST(AlbumOverLoopback, AGuessersWindowKeepsTheTurnAPeerDrewAndReplaysIt)
     ASSERT_TRUE(ann.joinAs(port, "Ann"));
     ASSERT_EQ(ann.seat(), 1);
 
-    Tspylist spylist;
+    SpectatorList spectators;
     GameStartForm startform;
-    Tchat chat;
+    GameWindow chat;
     chat.setProperty("noParams", true);
-    chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spylist, &startform});
+    chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spectators, &startform});
     chat.session().setLoginName("Me");
     chat.session().connectTo("127.0.0.1", QString::number(port));
     ASSERT_TRUE(waitFor([&] { return chat.model().loggedIn() && chat.model().seat(1).taken; }));
@@ -112,13 +112,13 @@ void mouse(BoardCanvas* canvas, QEvent::Type type, QPoint at, Qt::MouseButtons h
 
 struct Window
 {
-    Tspylist spylist;
+    SpectatorList spectators;
     GameStartForm startform;
-    Tchat chat;
+    GameWindow chat;
     Window(const QString& name, quint16 port)
     {
         chat.setProperty("noParams", true);
-        chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spylist, &startform});
+        chat.attachWindows(SecondaryWindows{nullptr, nullptr, &spectators, &startform});
         chat.session().setLoginName(name);
         chat.session().connectTo("127.0.0.1", QString::number(port));
     }
@@ -164,13 +164,13 @@ TEST(AlbumOverLoopback, EveryBoardAgreesAfterAnUndo)
         mouse(canvas, QEvent::MouseButtonRelease, from + step * moves, Qt::NoButton);
     };
     stroke(QPoint(20, 30), QPoint(9, 4), 20);
-    ann.chat.view().panel_toolbar->setBrushColour(0x0000FF);
+    ann.chat.views().toolbar().setBrushColour(0x0000FF);
     stroke(QPoint(300, 20), QPoint(-6, 11), 25);
     stroke(QPoint(100, 300), QPoint(12, -3), 14);
     ASSERT_TRUE(waitFor([&] { return bob.chat.canvas()->backup() == canvas->backup(); }));
     const QImage drawn = canvas->backup().copy();
 
-    ann.chat.view().panel_toolbar->undoButton()->click();
+    ann.chat.views().toolbar().undoButton()->click();
     ASSERT_TRUE(waitFor([&] { return canvas->backup() != drawn; }));
     ASSERT_TRUE(waitFor([&] {
         return bob.chat.canvas()->backup() == canvas->backup() &&

@@ -1,3 +1,6 @@
+#include "board/boardcontroller.h"
+#include "client/boardheader.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "album/album.h"
@@ -168,7 +171,7 @@ TEST_F(Recording, TheDrawersOwnCopyRecordsItsOwnStrokesAndKnowsThePassedPhrase)
     // The drawer wipes and starts again on the new phrase.
     receive("CMD_givedraweranswer+KITE");
     m_now = 2500;
-    m_chat->view().panel_toolbar->findChild<QToolButton*>(QStringLiteral("clear"))->click();
+    m_chat->views().toolbar().findChild<QToolButton*>(QStringLiteral("clear"))->click();
     EXPECT_FALSE(inked(board(), 60, 70));
     m_now = 3000;
     drawWithMouse({{200, 100}, {210, 100}});
@@ -195,7 +198,7 @@ TEST_P(DrawersOwnUndo, ReplaysAsTheOthersSawIt)
     m_now = 2000;
     drawWithMouse({{400, 200}, {420, 260}});
     m_now = 3000;
-    m_chat->view().panel_toolbar->undoButton()->click();
+    m_chat->views().toolbar().undoButton()->click();
     if (named)
         receive("CMD_undone+2+1+0");
     ASSERT_FALSE(inked(board(), 420, 260));

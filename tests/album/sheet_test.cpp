@@ -1,6 +1,7 @@
 #include "album/album.h"
 #include "album/albumsheet.h"
 #include "board/jpegcodec.h"
+#include "client/boardheader.h"
 #include "messaging/errors.h"
 #include "tests/album/recordedstrokes.h"
 

@@ -1,11 +1,14 @@
 #include "tests/client/clientfixture.h"
+#include "client/gameviews.h"
 
 #include "chat/chatlog.h"
 #include "client/seatpanelview.h"
-#include "client/spylist.h"
+#include "client/spectatorlist.h"
 #include "messaging/wire.h"
 #include "shell/apppaths.h"
 #include "shell/gamestartform.h"
+
+#include <QCoreApplication>
 
 namespace pictova::test {
 
@@ -14,12 +17,12 @@ void ClientFixture::SetUp()
     ASSERT_TRUE(m_data.isValid());
     overrideDataFolder(m_data.path());
     qputenv("PICTOVA_NO_SOUND", "1");
-    m_chat = std::make_unique<Tchat>();
+    m_chat = std::make_unique<GameWindow>();
     m_chat->setProperty("noParams", true);
-    m_spylist = std::make_unique<Tspylist>();
+    m_spectators = std::make_unique<SpectatorList>();
     m_startform = std::make_unique<GameStartForm>();
     SecondaryWindows windows;
-    windows.spylist = m_spylist.get();
+    windows.spectators = m_spectators.get();
     windows.gamestartform = m_startform.get();
     m_chat->attachWindows(windows);
     m_chat->session().setManualDrain(true);
@@ -40,8 +43,8 @@ void ClientFixture::receive(const QStringList& entries)
     while (m_chat->session().pendingEntries() > 0)
         m_chat->session().processsocktimer();
     // A frame passes: the seats and the chat log show what the messages changed.
-    m_chat->seatPanel().flush();
-    m_chat->view().mainchat->flush();
+    m_chat->views().seatPanel().flush();
+    m_chat->views().chatLog().flush();
 }
 
 void ClientFixture::logIn(int seat, const QString& name)
@@ -64,8 +67,8 @@ QStringList ClientFixture::sentEntries() const
 
 QStringList ClientFixture::chatLines() const
 {
-    m_chat->view().mainchat->flush(); // as the next frame shows it
-    return m_chat->view().mainchat->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    m_chat->views().chatLog().flush(); // as the next frame shows it
+    return m_chat->views().chatLog().toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString ClientFixture::lastChatLine() const

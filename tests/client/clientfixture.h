@@ -1,7 +1,7 @@
 #pragma once
 
-#include "client/spylist.h"
-#include "client/tchat.h"
+#include "client/gamewindow.h"
+#include "client/spectatorlist.h"
 #include "shell/gamestartform.h"
 
 #include <QTemporaryDir>
@@ -27,8 +27,8 @@ protected:
     QString lastChatLine() const;
 
     QTemporaryDir m_data;
-    std::unique_ptr<Tchat> m_chat;
-    std::unique_ptr<Tspylist> m_spylist;
+    std::unique_ptr<GameWindow> m_chat;
+    std::unique_ptr<SpectatorList> m_spectators;
     std::unique_ptr<GameStartForm> m_startform;
     QList<QByteArray> m_sent;
 };

@@ -1,6 +1,8 @@
 // The drawer's undo in the real game window: Ctrl+Z asks the server to take the last stroke back
 // and the board is redrawn without it when the server names it; against a server that never
 // announced undo there is no Undo button.
+#include "board/boardcontroller.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/boardcanvas.h"
@@ -28,7 +30,7 @@ protected:
         if (!features.isNull())
             receive("CMD_features+" + features);
         receive({"CMD_startgame+1+false+20+60", "CMD_pickcatagory+2", "CMD_nextplayer+2+0+___ "});
-        ASSERT_TRUE(m_chat->view().panel_toolbar->isVisible());
+        ASSERT_TRUE(m_chat->views().toolbar().isVisible());
         m_sent.clear();
     }
 
@@ -45,7 +47,7 @@ protected:
         mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     }
-    QToolButton* undoButton() { return m_chat->view().panel_toolbar->undoButton(); }
+    QToolButton* undoButton() { return m_chat->views().toolbar().undoButton(); }
     QImage board() { return m_chat->canvas()->backup().copy(); }
 };
 } // namespace
@@ -59,8 +61,8 @@ TEST_F(DrawerUndoWindow, CtrlZRedrawsTheDrawersBoardWithoutTheLastStroke)
     // The player was typing in the chat line before drawing.
     m_chat->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_chat.get()));
-    m_chat->chatInput()->setFocus();
-    QTest::keyClicks(m_chat->chatInput(), "hello");
+    m_chat->views().chatInput().setFocus();
+    QTest::keyClicks(&m_chat->views().chatInput(), "hello");
 
     stroke(QPoint(40, 40), QPoint(200, 120));
     const QImage first = board();
@@ -74,7 +76,7 @@ TEST_F(DrawerUndoWindow, CtrlZRedrawsTheDrawersBoardWithoutTheLastStroke)
     receive("CMD_undone+2+1+0");
     EXPECT_EQ(board(), first);
     // The chat line kept its text: the key went to the board.
-    EXPECT_EQ(m_chat->chatInput()->text(), "hello");
+    EXPECT_EQ(m_chat->views().chatInput().text(), "hello");
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     receive("CMD_undone+2+0+0");

@@ -1,7 +1,9 @@
 // Hosting and joining from the window: the dialogs' choices are remembered, each failure shows
 // its reason with a way back, and one copy can go from game to game in the same run.
+#include "client/boardheader.h"
 #include "client/gamechooser.h"
-#include "client/tchat.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
@@ -35,7 +37,7 @@ protected:
         ASSERT_TRUE(m_data.isValid());
         overrideDataFolder(m_data.path());
         qputenv("PICTOVA_NO_SOUND", "1");
-        m_window = std::make_unique<Tchat>();
+        m_window = std::make_unique<GameWindow>();
         m_window->setProperty("noParams", true);
         m_window->show();
     }
@@ -48,7 +50,7 @@ protected:
     BoardNotice& notice() { return *chooser().notice(); }
 
     QTemporaryDir m_data;
-    std::unique_ptr<Tchat> m_window;
+    std::unique_ptr<GameWindow> m_window;
 };
 } // namespace
 
@@ -118,7 +120,7 @@ TEST_F(Chooser, AJoinThatFailsSaysWhyAndBackReturnsToTheDialog)
 TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
 {
     // Another copy's game, hosted by a second window in this process.
-    Tchat other;
+    GameWindow other;
     other.setProperty("noParams", true);
     const quint16 otherPort = freePort();
     other.gameChooser()->hostGame("Cid", otherPort, false);
@@ -133,8 +135,8 @@ TEST_F(Chooser, OneCopyGoesFromItsOwnGameToAnother)
     EXPECT_EQ(m_window->model().seatName(1), "Cid");
     EXPECT_FALSE(m_window->model().startOffered());
     // The board greets the new game as a new window does.
-    EXPECT_EQ(m_window->view().label_fullanswer->text(), "Welcome To");
-    EXPECT_EQ(m_window->view().label_answer->text(), "Pictova By Quorix Software");
+    EXPECT_EQ(m_window->views().header().fullAnswerLine()->text(), "Welcome To");
+    EXPECT_EQ(m_window->views().header().hintLine()->text(), "Pictova By Quorix Software");
     EXPECT_TRUE(waitFor([&] { return other.model().seatName(2) == "Ann"; }));
     // Its features are in: it will be told the game closes rather than lost.
     EXPECT_TRUE(waitFor([&] { return !other.localHost().server()->rejoins().featuresOf(2).isEmpty(); }));

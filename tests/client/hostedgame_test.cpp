@@ -1,7 +1,7 @@
 // A hosting session plays against its own server on a loopback port, with a scripted guest.
+#include "client/gamestarter.h"
+#include "client/gamewindow.h"
 #include "client/model/clientsession.h"
-#include "client/tchat.h"
-#include "hosting/localhost.h"
 #include "messaging/catalogue.h"
 #include "server/tserver.h"
 #include "shell/apppaths.h"
@@ -110,10 +110,10 @@ TEST(HostedGame, ASoloGameListensOnTheLoopbackOnlyAndStepsAsideFromATakenPort)
             wanted = probe.serverPort();
         }
         qputenv("PICTOVA_PORT", QByteArray::number(wanted));
-        Tchat chat;
+        GameWindow chat;
         chat.setProperty("noParams", true);
         chat.show();
-        chat.processparams({});
+        chat.starter().applyCommandLine({});
         ASSERT_TRUE(waitFor([&] { return chat.model().loggedIn() && chat.model().seat(1).taken; }, 5000));
         const quint16 port = chat.localHost().port();
         EXPECT_EQ(port == wanted, !taken);

@@ -1,7 +1,8 @@
 // Joining a game from the window: each way it can fail says why, and a game joined that way ends
 // with a reason instead of closing the window.
+#include "client/gamewindow.h"
 #include "client/model/clientsession.h"
-#include "client/tchat.h"
+#include "server/tserver.h"
 #include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
@@ -148,7 +149,7 @@ TEST_F(Join, AHostThatExitsAsksFirstAndTellsItsJoinersWhoClosedTheGame)
     QTemporaryDir data;
     overrideDataFolder(data.path());
     qputenv("PICTOVA_NO_SOUND", "1");
-    auto host = std::make_unique<Tchat>();
+    auto host = std::make_unique<GameWindow>();
     host->setProperty("noParams", true);
     host->show();
     ClientSession& hosting = host->session();
@@ -192,7 +193,7 @@ TEST(LeaveGame, AHostAloneExitsWithoutBeingAsked)
     QTemporaryDir data;
     overrideDataFolder(data.path());
     qputenv("PICTOVA_NO_SOUND", "1");
-    Tchat host;
+    GameWindow host;
     host.setProperty("noParams", true);
     host.show();
     host.session().setLoginName("Ann");

@@ -1,9 +1,12 @@
 // The window while a joined game tries to get back in: the banner over the board counts the
 // attempts, goes when the game is back, and Give Up ends the game with the usual notice.
 #include "board/drawertoolbar.h"
+#include "client/boardheader.h"
 #include "client/gamechooser.h"
+#include "client/gameviews.h"
+#include "client/gamewindow.h"
 #include "client/reconnectbanner.h"
-#include "client/tchat.h"
+#include "client/seatpanelview.h"
 #include "shell/apppaths.h"
 #include "tests/support/waitfor.h"
 
@@ -28,7 +31,7 @@ protected:
         overrideDataFolder(m_data.path());
         qputenv("PICTOVA_NO_SOUND", "1");
         ASSERT_TRUE(m_listener.listen(QHostAddress::LocalHost, 0));
-        m_window = std::make_unique<Tchat>();
+        m_window = std::make_unique<GameWindow>();
         m_window->setProperty("noParams", true);
         m_window->show();
         m_window->session().setManualReconnect(true);
@@ -54,7 +57,7 @@ protected:
 
     QTemporaryDir m_data;
     QTcpServer m_listener;
-    std::unique_ptr<Tchat> m_window;
+    std::unique_ptr<GameWindow> m_window;
 };
 } // namespace
 
@@ -107,8 +110,8 @@ TEST_F(Banner, TheSeatsKeepTheirLastNamesAndScoresGreyedUntilBackIn)
     ASSERT_NE(peer, nullptr);
     peer->write("CMD_existingplayers+1+Ann\xff"
                 "CMD_gamestats+20+120+5+3+0+0+0+0+0+0+0+0\xff");
-    QLabel* ann = m_window->view().label_playername[1];
-    QLabel* annScore = m_window->view().label_score[1];
+    QLabel* ann = m_window->views().seatPanel().nameLabel(1);
+    QLabel* annScore = m_window->views().seatPanel().scoreLabel(1);
     ASSERT_TRUE(waitFor([&] { return annScore->text() == "5"; }));
     const QColor shown = ann->palette().color(QPalette::WindowText);
 
@@ -119,8 +122,8 @@ TEST_F(Banner, TheSeatsKeepTheirLastNamesAndScoresGreyedUntilBackIn)
     EXPECT_FALSE(m_window->model().seat(1).taken);
     EXPECT_EQ(ann->text(), "Ann");
     EXPECT_EQ(annScore->text(), "5");
-    EXPECT_EQ(m_window->view().label_playername[2]->text(), "Bob");
-    EXPECT_EQ(m_window->view().label_score[2]->text(), "3");
+    EXPECT_EQ(m_window->views().seatPanel().nameLabel(2)->text(), "Bob");
+    EXPECT_EQ(m_window->views().seatPanel().scoreLabel(2)->text(), "3");
     EXPECT_NE(ann->palette().color(QPalette::WindowText), shown);
     EXPECT_NE(annScore->palette().color(QPalette::WindowText), shown);
 
@@ -141,18 +144,18 @@ TEST_F(Banner, AGameThatClosesLeavesNoWordNorPassOnTheBoard)
     peer->write("CMD_features+rejoin\xff"
                 "CMD_nextplayer+2+0+___\xff"
                 "CMD_givedraweranswer+fan\xff");
-    GameView& v = m_window->view();
-    ASSERT_TRUE(waitFor([&] { return v.label_fullanswer->text() == "fan"; }));
-    EXPECT_TRUE(v.button_pass->isVisible());
+    GameViews& v = m_window->views();
+    ASSERT_TRUE(waitFor([&] { return v.header().fullAnswerLine()->text() == "fan"; }));
+    EXPECT_TRUE(v.header().passButton()->isVisible());
 
     peer->write("CMD_gameclosed+\xff");
     peer->disconnectFromHost();
     ASSERT_TRUE(waitFor([&] { return m_window->gameChooser()->notice()->isVisible(); }));
     EXPECT_EQ(m_window->gameChooser()->notice()->text(), "The connection to the game was closed.");
-    EXPECT_FALSE(v.button_pass->isVisible());
-    EXPECT_NE(v.label_fullanswer->text(), "fan");
-    EXPECT_FALSE(v.label_answer->text().contains("___"));
-    EXPECT_FALSE(v.panel_toolbar->isVisible());
+    EXPECT_FALSE(v.header().passButton()->isVisible());
+    EXPECT_NE(v.header().fullAnswerLine()->text(), "fan");
+    EXPECT_FALSE(v.header().hintLine()->text().contains("___"));
+    EXPECT_FALSE(v.toolbar().isVisible());
     EXPECT_EQ(m_window->model().phase(), GamePhase::NoGame);
     EXPECT_EQ(m_window->session().countdown().secondsleft(), 0);
     EXPECT_FALSE(banner().isVisible());

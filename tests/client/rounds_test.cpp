@@ -1,3 +1,9 @@
+#include "client/answerpanel.h"
+#include "client/boardheader.h"
+#include "client/categorychooser.h"
+#include "client/gamemenus.h"
+#include "client/gameviews.h"
+#include "client/seatpanelview.h"
 #include "tests/client/clientfixture.h"
 
 #include "board/drawertoolbar.h"
@@ -32,43 +38,47 @@ protected:
         receive({"CMD_existingplayers+1+Ann", "CMD_newplayerinfo+3+Cid"});
         m_sent.clear();
     }
-    GameView& v() { return m_chat->view(); }
+    GameViews& v() { return m_chat->views(); }
 };
 
-QColor textColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
 } // namespace
 
 TEST_F(Rounds, TeamGameColoursOddSeatsBlackAndDisablesJustWatch)
 {
     receive("CMD_startgame+1+true+25+90");
     EXPECT_EQ(lastChatLine(), "Ann has started a TEAM game.");
-    EXPECT_EQ(textColour(v().label_playername[1]), QColor(Qt::black));
-    EXPECT_EQ(textColour(v().label_score[3]), QColor(Qt::black));
-    EXPECT_EQ(textColour(v().label_playername[2]), QColor(0x80, 0, 0));
-    EXPECT_FALSE(v().JustWatch1->isEnabled());
-    EXPECT_EQ(v().playtoscore->text(), "Play to score: 25");
-    EXPECT_EQ(v().timeperturn->text(), "Time per turn: 90");
+    EXPECT_EQ(textColour(v().seatPanel().nameLabel(1)), QColor(Qt::black));
+    EXPECT_EQ(textColour(v().seatPanel().scoreLabel(3)), QColor(Qt::black));
+    EXPECT_EQ(textColour(v().seatPanel().nameLabel(2)), QColor(0x80, 0, 0));
+    EXPECT_FALSE(m_chat->menus().justWatch()->isEnabled());
+    EXPECT_EQ(v().header().playToCaption()->text(), "Play to score: 25");
+    EXPECT_EQ(v().header().timeCaption()->text(), "Time per turn: 90");
     EXPECT_EQ(m_startform->playtoText(), "25");
     EXPECT_EQ(m_startform->timeText(), "90");
 
     receive("CMD_startgame+1+TRUE+20+120");
     EXPECT_EQ(lastChatLine(), "Ann has started a game.");
-    EXPECT_EQ(textColour(v().label_playername[1]), QColor(0x80, 0, 0));
-    EXPECT_TRUE(v().JustWatch1->isEnabled());
+    EXPECT_EQ(textColour(v().seatPanel().nameLabel(1)), QColor(0x80, 0, 0));
+    EXPECT_TRUE(m_chat->menus().justWatch()->isEnabled());
 }
 
 TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
 {
     receive("CMD_pickcatagory+1");
-    EXPECT_FALSE(v().panel_pickcatagory->isVisible());
+    EXPECT_FALSE(v().categoryChooser().isVisible());
     EXPECT_EQ(m_chat->model().drawer(), 1);
-    EXPECT_EQ(v().image_arrow->y(), v().label_playername[1]->y() + 2);
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
     EXPECT_FALSE(m_chat->sounds().history().contains("turn"));
 
     receive("CMD_pickcatagory+2");
-    EXPECT_TRUE(v().panel_pickcatagory->isVisible());
-    EXPECT_EQ(v().label_pickcatagory->text(), "Your turn to");
-    EXPECT_EQ(v().label_pickcatagory1->text(), "choose a category");
+    EXPECT_TRUE(v().categoryChooser().isVisible());
+    EXPECT_EQ(v().categoryChooser().titleLine()->text(), "Your turn to");
+    EXPECT_EQ(v().categoryChooser().subtitleLine()->text(), "choose a category");
     EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
     EXPECT_EQ(m_chat->session().countdown().secondsleft(), 10);
@@ -76,59 +86,63 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
 
 TEST_F(Rounds, CategoryButtonsInTheirOrderAndOnlyTheDrawerSends)
 {
-    const int order[] = {0, 6, 1, 3, 4, 5, 2};
-    for (int row = 1; row < 7; ++row)
-        EXPECT_EQ(v().button_cat[order[row]]->y() - v().button_cat[order[row - 1]]->y(), 24);
     receive("CMD_pickcatagory+1");
-    v().button_cat[3]->click();
-    EXPECT_FALSE(v().button_cat[3]->isChecked());
+    v().categoryChooser().button(3)->click();
+    EXPECT_FALSE(v().categoryChooser().button(3)->isChecked());
     EXPECT_TRUE(m_sent.isEmpty());
     receive("CMD_pickcatagory+2");
-    v().button_cat[3]->click();
-    v().button_cat[5]->click();
-    EXPECT_TRUE(v().button_cat[5]->isChecked());
-    EXPECT_FALSE(v().button_cat[3]->isChecked());
+    // Laid out as the chooser shows, from the top down.
+    const int order[] = {0, 6, 1, 3, 4, 5, 2};
+    for (int row = 1; row < 7; ++row)
+        EXPECT_EQ(v().categoryChooser().button(order[row])->y() -
+                      v().categoryChooser().button(order[row - 1])->y(),
+                  24);
+    v().categoryChooser().button(3)->click();
+    v().categoryChooser().button(5)->click();
+    EXPECT_TRUE(v().categoryChooser().button(5)->isChecked());
+    EXPECT_FALSE(v().categoryChooser().button(3)->isChecked());
     EXPECT_EQ(sentEntries(), (QStringList{"CMD_pickcatagory+2+3", "CMD_pickcatagory+2+5"}));
 }
 
 TEST_F(Rounds, TurnStartAsDrawerGuesserAndSpy)
 {
     receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+3+___ ____ ", "CMD_givedraweranswer+ABC DEFG"});
-    EXPECT_EQ(v().label_turn->text(), "Your turn to draw");
-    EXPECT_TRUE(v().label_fullanswer->isVisible());
-    EXPECT_EQ(v().label_fullanswer->text(), "ABC DEFG");
-    EXPECT_TRUE(v().panel_toolbar->isVisible());
-    EXPECT_FALSE(v().panel_answer->isVisible());
-    EXPECT_TRUE(v().button_pass->isVisible());
-    EXPECT_FALSE(v().panel_pickcatagory->isVisible());
-    EXPECT_EQ(v().label_answer->text(), "___ ____ ");
+    EXPECT_EQ(v().seatPanel().turnLine()->text(), "Your turn to draw");
+    EXPECT_TRUE(v().header().fullAnswerLine()->isVisible());
+    EXPECT_EQ(v().header().fullAnswerLine()->text(), "ABC DEFG");
+    EXPECT_TRUE(v().toolbar().isVisible());
+    EXPECT_FALSE(v().answerPanel().isVisible());
+    EXPECT_TRUE(v().header().passButton()->isVisible());
+    EXPECT_FALSE(v().categoryChooser().isVisible());
+    EXPECT_EQ(v().header().hintLine()->text(), "___ ____ ");
     EXPECT_TRUE(m_chat->sounds().history().contains("cat3"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Drawing);
 
     receive("CMD_nextplayer+1+6+_____ ");
-    EXPECT_EQ(v().label_turn->text(), "Ann's turn to draw.");
-    EXPECT_FALSE(v().label_fullanswer->isVisible());
-    EXPECT_FALSE(v().panel_toolbar->isVisible());
-    EXPECT_TRUE(v().panel_answer->isVisible());
-    EXPECT_TRUE(v().edit_answer->isVisible());
-    EXPECT_FALSE(v().button_pass->isVisible());
-    EXPECT_EQ(v().label_adrawer->y(), v().label_playername[1]->y());
+    EXPECT_EQ(v().seatPanel().turnLine()->text(), "Ann's turn to draw.");
+    EXPECT_FALSE(v().header().fullAnswerLine()->isVisible());
+    EXPECT_FALSE(v().toolbar().isVisible());
+    EXPECT_TRUE(v().answerPanel().isVisible());
+    EXPECT_TRUE(v().answerPanel().field()->isVisible());
+    EXPECT_FALSE(v().header().passButton()->isVisible());
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().drawerBadge()),
+              v().seatPanel().rowOf(v().seatPanel().nameLabel(1)));
 
     m_chat->model().setMySeat(12);
     receive("CMD_nextplayer+1+0+_____ ");
-    EXPECT_TRUE(v().panel_answer->isVisible());
-    EXPECT_FALSE(v().edit_answer->isVisible());
-    EXPECT_FALSE(v().label_answerlabel->isVisible());
+    EXPECT_TRUE(v().answerPanel().isVisible());
+    EXPECT_FALSE(v().answerPanel().field()->isVisible());
+    EXPECT_FALSE(v().answerPanel().caption()->isVisible());
 }
 
 TEST_F(Rounds, PassIsSentOnceAndThePassNoticeUpdatesTheScore)
 {
     receive({"CMD_pickcatagory+2", "CMD_nextplayer+2+1+____ "});
-    v().button_pass->click();
-    EXPECT_FALSE(v().button_pass->isVisible());
+    v().header().passButton()->click();
+    EXPECT_FALSE(v().header().passButton()->isVisible());
     EXPECT_EQ(sentEntries(), QStringList{"CMD_pass+2"});
     receive("CMD_passed+2+4");
-    EXPECT_EQ(v().label_score[2]->text(), "4");
+    EXPECT_EQ(v().seatPanel().scoreLabel(2)->text(), "4");
     EXPECT_EQ(lastChatLine(), "Me has bought a different phrase for one point.");
     EXPECT_EQ(m_chat->sounds().history().last(), "pass");
 
@@ -158,10 +172,10 @@ TEST(CountdownClock, TextAndBarFollowTheirRules)
 
 TEST(Countdown, TicksDownAndStopsBelowZero)
 {
-    QLabel text, bar;
-    bar.setFixedWidth(100);
     CountdownClock countdown;
-    CountdownView shown(countdown, &text, &bar);
+    CountdownView shown(countdown);
+    const QLabel& text = *shown.caption();
+    const QLabel& bar = *shown.bar();
     countdown.restart(CountdownClock::Pause, 1);
     countdown.timer2Timer();
     EXPECT_EQ(text.text(), "0:00");
@@ -209,7 +223,7 @@ TEST_F(GameMaster, ConfirmsAStartDuringAGame)
         return m_chat->findChild<QMessageBox*>("confirmRestart", Qt::FindDirectChildrenOnly);
     };
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        m_chat->view().StartGame1->trigger();
+        m_chat->menus().startGame()->trigger();
         QMessageBox* box = confirmation();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text(), "A game is running. Start a new one? Every score goes back to 0.");
@@ -233,8 +247,8 @@ TEST_F(Rounds, ACatchUpInABreakShowsTheBreakNotADrawing)
     EXPECT_EQ(m_chat->model().drawer(), 0);
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
     EXPECT_EQ(m_chat->session().countdown().secondsleft(), 7);
-    EXPECT_EQ(v().label_answer->text(), "fan");
-    EXPECT_FALSE(v().panel_answer->isVisible());
+    EXPECT_EQ(v().header().hintLine()->text(), "fan");
+    EXPECT_FALSE(v().answerPanel().isVisible());
 
     // Outside a drawing, or with a countdown that is no break's, it changes nothing.
     receive("CMD_turnbreak+5+again");

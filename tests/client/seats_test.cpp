@@ -1,9 +1,11 @@
+#include "client/answerpanel.h"
+#include "client/gameviews.h"
 #include "tests/client/clientfixture.h"
 
 #include "chat/chatlog.h"
 #include "client/seatpanelview.h"
 #include "client/soundcues.h"
-#include "client/spylist.h"
+#include "client/spectatorlist.h"
 #include "tests/support/waitfor.h"
 
 #include <QApplication>
@@ -33,9 +35,9 @@ TEST_F(Seats, JoinsFillSeatLabelsAndPlayTheEnteredCue)
     logIn(2, "Me");
     EXPECT_EQ(lastChatLine(), "You are Connected.");
     receive({"CMD_existingplayers+1+Host", "CMD_newplayerinfo+3+A+B"});
-    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Host");
-    EXPECT_EQ(m_chat->view().label_playername[2]->text(), "Me");
-    EXPECT_EQ(m_chat->view().label_playername[3]->text(), "A+B");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(1)->text(), "Host");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(2)->text(), "Me");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(3)->text(), "A+B");
     EXPECT_EQ(lastChatLine(), "A+B is Connected.");
     EXPECT_EQ(m_chat->sounds().history().count("entered"), 3);
 }
@@ -48,13 +50,13 @@ TEST_F(Seats, DirectionControlsStayInsideTheNameOrLineThatHoldsThem)
     const QString shownEve = QString::fromUtf8("\u2068Eve\u202e\u2069");
     logIn(2, "Me");
     receive(QStringLiteral("CMD_newplayerinfo+3+") + eve);
-    EXPECT_EQ(m_chat->view().label_playername[3]->text(), shownEve);
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(3)->text(), shownEve);
     EXPECT_EQ(lastChatLine(), shownEve + " is Connected.");
     receive(QStringLiteral("CMD_chat+") + eve +
             QString::fromUtf8(" chats: \u2067hi\u2069\u2069\u202b|clNavy"));
     EXPECT_EQ(lastChatLine(), shownEve + QString::fromUtf8(" chats: \u2068\u2067hi\u2069\u202b\u2069"));
     receive(QStringLiteral("CMD_myguessed+3+") + QString::fromUtf8("\u202eCAT"));
-    EXPECT_EQ(m_chat->view().memo_myguessed->item(0)->text(),
+    EXPECT_EQ(m_chat->views().answerPanel().guesses()->item(0)->text(),
               shownEve + QString::fromUtf8(" answered: \u2068\u202eCAT\u2069"));
     receive("CMD_chat+Me chats: plain|clNavy");
     EXPECT_EQ(lastChatLine(), "Me chats: plain");
@@ -64,13 +66,13 @@ TEST_F(Seats, SpectatorsGoToTheSpyListNotTheSeats)
 {
     logIn(12, "Bob");
     EXPECT_TRUE(chatLines().contains("You are spying."));
-    EXPECT_EQ(m_spylist->entries(), QStringList{"12: Bob"});
+    EXPECT_EQ(m_spectators->entries(), QStringList{"12: Bob"});
     for (int seat = 1; seat <= 10; ++seat)
-        EXPECT_EQ(m_chat->view().label_playername[seat]->text(), "<Waiting>");
+        EXPECT_EQ(m_chat->views().seatPanel().nameLabel(seat)->text(), "<Waiting>");
     receive({"CMD_newplayerinfo+13+Eve", "CMD_playerdisconnected+13+Eve"});
     EXPECT_TRUE(chatLines().contains("Eve is spying."));
     EXPECT_EQ(lastChatLine(), "Eve has left.");
-    EXPECT_EQ(m_spylist->entries(), QStringList{"12: Bob"});
+    EXPECT_EQ(m_spectators->entries(), QStringList{"12: Bob"});
 }
 
 TEST_F(Seats, LeavingAnnouncesTheLabelTextOnceAndKeepsTheScore)
@@ -80,8 +82,8 @@ TEST_F(Seats, LeavingAnnouncesTheLabelTextOnceAndKeepsTheScore)
     const int before = chatLines().size();
     receive("CMD_playerdisconnected+4+Somebody");
     EXPECT_EQ(lastChatLine(), "Dan disconnected.");
-    EXPECT_EQ(m_chat->view().label_playername[4]->text(), "<Waiting>");
-    EXPECT_EQ(m_chat->view().label_score[4]->text(), "7");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(4)->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->views().seatPanel().scoreLabel(4)->text(), "7");
     receive("CMD_playerdisconnected+4+Dan");
     EXPECT_EQ(chatLines().size(), before + 1);
 }
@@ -93,8 +95,8 @@ TEST_F(Seats, ARemovalIsSaidToTheRemovedAndToTheOthers)
         {"CMD_newplayerinfo+4+Dan", "CMD_newplayerinfo+12+Spy", "CMD_gamestats+20+120+0+0+0+7+0+0+0+0+0+0"});
     receive("CMD_removed+4+Somebody");
     EXPECT_EQ(lastChatLine(), "Dan was removed from the game.");
-    EXPECT_EQ(m_chat->view().label_playername[4]->text(), "<Waiting>");
-    EXPECT_EQ(m_chat->view().label_score[4]->text(), "0");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(4)->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->views().seatPanel().scoreLabel(4)->text(), "0");
     receive("CMD_removed+12+Spy");
     EXPECT_EQ(lastChatLine(), "Spy was removed from the game.");
 
@@ -149,9 +151,9 @@ TEST_F(Seats, TheSpyListHoldsOneLinePerSpectatorSeatOnly)
     receive({"CMD_newplayerinfo+12+Bob", "CMD_existingplayers+12+Bob", "CMD_newplayerinfo+12+Eve",
              "CMD_newplayerinfo+16+Far", "CMD_newplayerinfo+2147483647+Farther",
              "CMD_newplayerinfo+15+Last"});
-    EXPECT_EQ(m_spylist->entries(), (QStringList{"12: Eve", "15: Last"}));
+    EXPECT_EQ(m_spectators->entries(), (QStringList{"12: Eve", "15: Last"}));
     receive("CMD_playerdisconnected+12+Eve");
-    EXPECT_EQ(m_spylist->entries(), QStringList{"15: Last"});
+    EXPECT_EQ(m_spectators->entries(), QStringList{"15: Last"});
 }
 
 TEST_F(Seats, VersionWarningsAndMalformedSeatsChangeNothingElse)
@@ -163,23 +165,23 @@ TEST_F(Seats, VersionWarningsAndMalformedSeatsChangeNothingElse)
     receive({"CMD_newplayerinfo+x+Bad", "CMD_newplayerinfo+99+Far", "CMD_newplayerinfo+-3+Neg",
              "CMD_refreshplayerlist+12+Spy", "CMD_playerdisconnected+0+"});
     for (int seat = 2; seat <= 10; ++seat)
-        EXPECT_EQ(m_chat->view().label_playername[seat]->text(), "<Waiting>");
+        EXPECT_EQ(m_chat->views().seatPanel().nameLabel(seat)->text(), "<Waiting>");
     receive("CMD_refreshplayerlist+1+Renamed");
-    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Renamed");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(1)->text(), "Renamed");
 }
 
 TEST_F(Seats, NamesFromPeersAreShownAsPlainText)
 {
     logIn(1, "Host");
     receive("CMD_newplayerinfo+2+<b>bold</b>");
-    EXPECT_EQ(m_chat->view().label_playername[2]->textFormat(), Qt::PlainText);
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(2)->textFormat(), Qt::PlainText);
     EXPECT_EQ(lastChatLine(), "<b>bold</b> is Connected.");
 }
 
 TEST_F(Seats, ABurstOfArrivalsAndDeparturesIsShownOnceAFrame)
 {
     logIn(1, "Host");
-    SeatPanelView& panel = m_chat->seatPanel();
+    SeatPanelView& panel = m_chat->views().seatPanel();
     const int before = panel.updates();
     for (int i = 0; i < 50; ++i) {
         m_chat->session().queueEntry(QStringLiteral("CMD_newplayerinfo+2+Guest%1").arg(i));
@@ -191,14 +193,14 @@ TEST_F(Seats, ABurstOfArrivalsAndDeparturesIsShownOnceAFrame)
     EXPECT_TRUE(pictova::test::waitFor([&] { return panel.updates() > before; }));
     pictova::test::pump(3 * SeatPanelView::kFrameMs);
     EXPECT_EQ(panel.updates(), before + 1);
-    EXPECT_EQ(m_chat->view().label_playername[2]->text(), "<Waiting>");
-    EXPECT_EQ(m_chat->view().label_playername[1]->text(), "Host");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(2)->text(), "<Waiting>");
+    EXPECT_EQ(m_chat->views().seatPanel().nameLabel(1)->text(), "Host");
 }
 
 TEST_F(Seats, ABurstOfArrivalsDeparturesAndChatIsLaidOutInTheLogOnceAFrame)
 {
     logIn(1, "Host");
-    ChatLog& log = *m_chat->view().mainchat;
+    ChatLog& log = m_chat->views().chatLog();
     const int shownBefore = static_cast<int>(chatLines().size());
     const int editsBefore = log.edits();
     int layouts = 0;

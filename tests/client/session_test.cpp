@@ -1,5 +1,6 @@
 // The client's game model and session, driven by scripted server messages with no window.
 #include "client/model/clientsession.h"
+#include "client/winnerpanel.h"
 #include "messaging/catalogue.h"
 #include "messaging/framing.h"
 #include "messaging/strokeranges.h"

@@ -1,4 +1,7 @@
 // The start dialog's letter hints and word folder, from the window to the server.
+#include "client/boardheader.h"
+#include "client/gamestarter.h"
+#include "client/gameviews.h"
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 #include "shell/apppaths.h"
@@ -25,7 +28,7 @@ TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
 {
     // A first-version server: no capability message.
     logIn(1, "Ann");
-    m_chat->button_startClick();
+    m_chat->starter().onStartClicked();
     auto* reveal = m_startform->findChild<QCheckBox*>("revealLetters");
     EXPECT_FALSE(reveal->isEnabled());
     reveal->setChecked(true);
@@ -36,12 +39,12 @@ TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
     // A server of this program: the options go just before the start, on or off.
     receive("CMD_features+rejoin,reveal-letters");
     m_sent.clear();
-    m_chat->button_startClick();
+    m_chat->starter().onStartClicked();
     EXPECT_TRUE(reveal->isEnabled());
     EXPECT_TRUE(m_startform->revealLettersChecked());
     m_startform->findChild<QPushButton*>("startButton")->click();
     reveal->setChecked(false);
-    m_chat->button_startClick();
+    m_chat->starter().onStartClicked();
     m_startform->findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(sentEntries(), QStringList({"CMD_startoptions+1+reveal-letters", "CMD_startgame+1+false+20+120",
                                           "CMD_startoptions+1+", "CMD_startgame+1+false+20+120"}));
@@ -50,7 +53,7 @@ TEST_F(StartWindow, LetterHintsGoOnlyToAServerThatAnnouncedThem)
 TEST_F(StartWindow, AJoinedCopyCannotChooseWordsAndSaysWhy)
 {
     logIn(1, "Ann");
-    m_chat->button_startClick();
+    m_chat->starter().onStartClicked();
     auto* words = m_startform->findChild<QComboBox*>("words");
     EXPECT_FALSE(words->isEnabled());
     EXPECT_EQ(m_startform->findChild<QLabel*>("wordsNote")->text(),
@@ -68,14 +71,14 @@ namespace {
 // status strip shows, before any game, the time per turn a game started now would use.
 TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillUse)
 {
-    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time per turn: 120");
+    EXPECT_EQ(m_chat->views().header().timeCaption()->text(), "Time per turn: 120");
     logIn(1, "Ann");
-    m_chat->button_startClick();
+    m_chat->starter().onStartClicked();
     auto* time = m_startform->findChild<QLineEdit*>("timeperturn");
     time->selectAll();
     QTest::keyClicks(time, "90");
     QTest::keyClick(time, Qt::Key_Return);
-    EXPECT_EQ(m_chat->view().timeperturn->text(), "Time per turn: 90");
+    EXPECT_EQ(m_chat->views().header().timeCaption()->text(), "Time per turn: 90");
     m_startform->findChild<QCheckBox*>("team")->setChecked(true);
     m_startform->findChild<QPushButton*>("startButton")->click();
     EXPECT_EQ(sentEntries(), QStringList{"CMD_startgame+1+true+20+90"});
@@ -90,7 +93,7 @@ TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillU
     EXPECT_EQ(firstVersion.textsize, 8);
     EXPECT_TRUE(firstVersion.playsounds);
 
-    Tchat next;
+    GameWindow next;
     next.setProperty("noParams", true);
     GameStartForm nextForm;
     SecondaryWindows windows;
@@ -98,7 +101,7 @@ TEST_F(StartWindow, TheLastChoicesAreRememberedAndTheStripShowsTheTimeAGameWillU
     next.attachWindows(windows);
     EXPECT_EQ(nextForm.timeText(), "90");
     EXPECT_TRUE(nextForm.teamChecked());
-    EXPECT_EQ(next.view().timeperturn->text(), "Time per turn: 90");
+    EXPECT_EQ(next.views().header().timeCaption()->text(), "Time per turn: 90");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-#include "client/spylist.h"
+#include "client/spectatorlist.h"
 
-#include "messaging/integer.h"
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
@@ -16,18 +15,14 @@
 
 namespace pictova {
 
-Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Tspylist"));
     setWindowTitle(QStringLiteral("Pictova - Spys"));
-    const auto drawBackground = [this] {
-        QPalette palette = this->palette();
-        palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
-        setPalette(palette);
-    };
-    drawBackground();
-    DialogZoom::whenZoomed(this, drawBackground);
     setAutoFillBackground(true);
+    drawBackground();
+    // A window of its own: it follows the game's other windows' zoom.
+    DialogZoom::whenZoomed(this, [this] { drawBackground(); });
 
     auto* caption = new QLabel(QStringLiteral("Spy List"), this);
     caption->setObjectName(QStringLiteral("Label1"));
@@ -42,9 +37,10 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("popup_kick"));
-    m_kickAction = m_menu->addAction(QStringLiteral("Remove From Game"), this, &Tspylist::popup_kickhimClick);
-    m_kickAction->setObjectName(QStringLiteral("popup_kickhim"));
-    m_kickAction->setEnabled(false);
+    m_removeAction =
+        m_menu->addAction(QStringLiteral("Remove From Game"), this, &SpectatorList::removeHovered);
+    m_removeAction->setObjectName(QStringLiteral("popup_kickhim"));
+    m_removeAction->setEnabled(false);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));
@@ -52,6 +48,7 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(caption);
     layout->addWidget(m_list);
@@ -60,30 +57,38 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
 }
 
 // The list shows about seven names of twenty characters at any text size.
-void Tspylist::fitToText()
+void SpectatorList::fitToText()
 {
     const QFontMetrics text = m_list->fontMetrics();
     m_list->setFixedSize(text.averageCharWidth() * 22, text.lineSpacing() * 7 + 2 * m_list->frameWidth());
 }
 
-void Tspylist::changeEvent(QEvent* event)
+void SpectatorList::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitToText();
 }
 
-void Tspylist::showSpectators(const QMap<int, QString>& spectators)
+void SpectatorList::drawBackground()
+{
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Window, QBrush(design::picture(this, artwork::backgroundTileAt)));
+    setPalette(palette);
+}
+
+void SpectatorList::showSpectators(const QMap<int, QString>& spectators)
 {
     m_list->clear();
     for (auto spectator = spectators.cbegin(); spectator != spectators.cend(); ++spectator) {
         auto* item =
             new QListWidgetItem(QStringLiteral("%1: %2").arg(spectator.key()).arg(spectator.value()), m_list);
+        item->setData(kSeatRole, spectator.key());
         item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     }
 }
 
-QStringList Tspylist::entries() const
+QStringList SpectatorList::entries() const
 {
     QStringList lines;
     for (int i = 0; i < m_list->count(); ++i)
@@ -91,36 +96,35 @@ QStringList Tspylist::entries() const
     return lines;
 }
 
-void Tspylist::setRemovalEnabled(bool enabled)
+void SpectatorList::setRemovalEnabled(bool enabled)
 {
-    m_kickAction->setEnabled(enabled);
+    m_removeAction->setEnabled(enabled);
 }
 
-void Tspylist::listbox_spysMouseMove(const QPoint& pos)
+void SpectatorList::hoverAt(const QPoint& pos)
 {
     QListWidgetItem* item = m_list->itemAt(pos);
     m_hovered = item ? m_list->row(item) : -1;
 }
 
-void Tspylist::popup_kickhimClick()
+void SpectatorList::removeHovered()
 {
     // The remembered line may be stale: the list can change while the menu is open.
-    if (m_hovered < 0 || m_hovered >= m_list->count())
+    if (m_hovered < 0 || m_hovered >= m_list->count() || !m_remove)
         return;
-    const QString text = m_list->item(m_hovered)->text();
-    const auto seat = tryParseInteger(text.section(QLatin1Char(':'), 0, 0));
-    if (seat && m_kicking)
-        m_kicking(*seat);
+    const QVariant seat = m_list->item(m_hovered)->data(kSeatRole);
+    if (seat.isValid())
+        m_remove(seat.toInt());
 }
 
-bool Tspylist::eventFilter(QObject* watched, QEvent* event)
+bool SpectatorList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list->viewport()) {
         if (event->type() == QEvent::MouseMove)
-            listbox_spysMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            hoverAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::ContextMenu) {
             auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-            listbox_spysMouseMove(menuEvent->pos());
+            hoverAt(menuEvent->pos());
             m_menu->popup(menuEvent->globalPos());
             return true;
         }

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace pictova {
+
+// The game window's menu bar and the seat menu; each item says what the player asked for.
+class GameMenus : public QObject
+{
+    Q_OBJECT
+public:
+    explicit GameMenus(QMainWindow* window);
+
+    QMenu* viewMenu() const { return m_view; }
+    QAction* startGame() const { return m_startGame; }
+    QAction* justWatch() const { return m_justWatch; }
+    QAction* playSounds() const { return m_playSounds; }
+    QAction* scrollChatOff() const { return m_scrollChatOff; }
+    // Ticks the chat's text size the settings hold.
+    void showTextSize(int size);
+
+    QMenu* seatMenu() const { return m_seatMenu; }
+    QAction* removeFromGame() const { return m_removeFromGame; }
+    QAction* setToJustWatch() const { return m_setToJustWatch; }
+    QAction* unsetJustWatch() const { return m_unsetJustWatch; }
+
+signals:
+    void hostRequested();
+    void joinRequested();
+    void startRequested();
+    void exitRequested();
+    void playSoundsToggled();
+    void textColourRequested();
+    void textSizeChosen(int size);
+    void actionColourRequested();
+    void clearChatRequested();
+    // The tick follows the server's confirmation, not the click.
+    void justWatchRequested();
+    void snapshotsRequested();
+    void albumRequested();
+    void spectatorsRequested();
+    void phraseListsRequested();
+    void helpRequested();
+    void aboutRequested();
+
+private:
+    QAction* item(QMenu* menu, const QString& name, const QString& text, void (GameMenus::*signal)());
+
+    QMenu* m_view = nullptr;
+    QAction* m_startGame = nullptr;
+    QAction* m_justWatch = nullptr;
+    QAction* m_playSounds = nullptr;
+    QAction* m_scrollChatOff = nullptr;
+    QList<QAction*> m_textSizes;
+    QMenu* m_seatMenu = nullptr;
+    QAction* m_removeFromGame = nullptr;
+    QAction* m_setToJustWatch = nullptr;
+    QAction* m_unsetJustWatch = nullptr;
+};
+
+} // namespace pictova
