@@ -1,7 +1,6 @@
 #include "server/relay.h"
 
 #include "messaging/catalogue.h"
-#include "messaging/strokeranges.h"
 #include "server/drawinglog.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
@@ -73,11 +72,6 @@ void Relay::action(int seat, const QString& textAndColour)
 
 void Relay::relayStroke(const QString& name, const QString& payload, int seat)
 {
-    // Only the drawer's strokes during a game reach the board, so only they are kept for
-    // newcomers: a newcomer then sees what everyone else sees. A stroke no board could have
-    // drawn would only cost every other board its time.
-    if (!m_game.gamerunning || seat != m_game.drawer || strokes::fit(name, payload) != strokes::Fit::InRange)
-        return;
     m_drawing.append(name + QLatin1Char('+') + payload);
     m_outbox.sendAllBut(seat, toclient::relay(name, payload));
 }
@@ -94,10 +88,8 @@ void Relay::moveit(int seat, const QString& payload)
 
 void Relay::clearmain(int seat, const QString& payload)
 {
-    if (!m_game.gamerunning || seat != m_game.drawer)
-        return;
     m_drawing.wipe();
-    m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
+    m_outbox.sendAllBut(seat, toclient::relay(cmd::clearmain, payload));
 }
 
 void Relay::justwatch(int seat, const QString& flag)
