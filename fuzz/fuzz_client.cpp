@@ -11,6 +11,7 @@
 #include "client/spectatorlist.h"
 #include "client/windowactions.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/protocolfields.h"
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"
 #include "shell/apppaths.h"
@@ -50,9 +51,9 @@ struct Client
 
 Client* client = nullptr;
 
-// The first version's commands and this program's own (the removal notice, the break of a
-// catch-up and the rest).
-const QStringList kCommands = toClientCommands() + ownPeerToClientCommands();
+// Every message of the protocol table a server sends: the first version's and this program's own
+// (the removal notice, the break of a catch-up and the rest).
+const std::vector<const protocol::Message*> kMessages = fuzz::messagesGoing(protocol::Direction::ToClient);
 
 QString text(FuzzedDataProvider& input, size_t max = 24)
 {
@@ -79,12 +80,18 @@ QString message(FuzzedDataProvider& input)
 {
     if (input.ConsumeIntegralInRange<int>(0, 9) == 0)
         return text(input, 64);
+    const protocol::Message& m = *kMessages[input.ConsumeIntegralInRange<size_t>(0, kMessages.size() - 1)];
     QStringList fields;
-    const int count = input.ConsumeIntegralInRange<int>(0, 12);
-    for (int i = 0; i < count; ++i)
-        fields << field(input);
-    return kCommands[input.ConsumeIntegralInRange<qsizetype>(0, kCommands.size() - 1)] + QLatin1Char('+') +
-           fields.join(QLatin1Char('+'));
+    if (input.ConsumeIntegralInRange<int>(0, 4) == 0) {
+        // Any number of fields, whatever they hold.
+        const int count = input.ConsumeIntegralInRange<int>(0, 12);
+        for (int i = 0; i < count; ++i)
+            fields << field(input);
+    } else {
+        for (const protocol::Field& f : m.notice)
+            fields << fuzz::fieldText(input, f);
+    }
+    return m.qName() + QLatin1Char('+') + fields.join(QLatin1Char('+'));
 }
 
 // The player's own actions, which act on whatever the server's messages made of the window.

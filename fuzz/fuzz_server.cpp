@@ -4,6 +4,7 @@
 // step the player table and the game state are checked against what must always hold.
 
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/protocolfields.h"
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
@@ -56,132 +57,53 @@ QString text(FuzzedDataProvider& input, size_t max = 24)
     return fromWire(QByteArray::fromStdString(input.ConsumeRandomLengthString(max)));
 }
 
-// A number field: usually a sensible one, sometimes a limit, sometimes anything at all.
-QString number(FuzzedDataProvider& input, int low, int high)
-{
-    static const QStringList edges = {"-1",   "0",    "2147483647", "-2147483648", "2147483648", "$7FFFFFFF",
-                                      "0x10", " 3",   "",           "+",           "10000",      "10001",
-                                      "3600", "3601", "100"};
-    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
-    case 0:
-        return edges[input.ConsumeIntegralInRange<qsizetype>(0, edges.size() - 1)];
-    case 1:
-        return text(input, 8);
-    default:
-        return QString::number(input.ConsumeIntegralInRange<int>(low, high));
-    }
-}
-
 QString seatField(FuzzedDataProvider& input, int own)
 {
-    return input.ConsumeIntegralInRange<int>(0, 7) == 0 ? number(input, 0, 17) : QString::number(own);
+    return input.ConsumeIntegralInRange<int>(0, 7) == 0 ? fuzz::rangedNumber(input, 1, PlayerTable::kSeats)
+                                                        : QString::number(own);
 }
 
-QString colour(FuzzedDataProvider& input)
+// Now and then a word of a phrase, which must not reach anyone while it is drawn.
+QString lineWithWords(FuzzedDataProvider& input)
 {
-    static const QStringList names = {"clBlack", "clred",  "$00FF00",  "536870911",
-                                      "-1",      "clNone", "clBtnFace"};
-    return input.ConsumeBool() ? names[input.ConsumeIntegralInRange<qsizetype>(0, names.size() - 1)]
-                               : text(input, 10);
-}
-
-QString points(FuzzedDataProvider& input)
-{
-    QString all;
-    const int count = input.ConsumeIntegralInRange<int>(0, 12);
+    QStringList words;
+    const int count = input.ConsumeIntegralInRange<int>(0, 4);
     for (int i = 0; i < count; ++i)
-        all += QLatin1Char('+') + number(input, -50, 600) + QLatin1Char(',') + number(input, -50, 400);
-    return all + QLatin1Char('+');
+        words << (input.ConsumeBool() ? kWords[input.ConsumeIntegralInRange<qsizetype>(0, kWords.size() - 1)]
+                                      : text(input, 8));
+    return words.join(QLatin1Char(' '));
 }
 
-// One request as a client would compose it, mostly in its own name.
+const std::vector<const protocol::Message*> kRequests = fuzz::messagesGoing(protocol::Direction::ToServer);
+
+// One request of the protocol table as a client would compose it, mostly in its own name.
 QString request(FuzzedDataProvider& input, int own)
 {
-    const QString seat = seatField(input, own);
-    QStringList fields{seat};
-    QString name;
-    switch (input.ConsumeIntegralInRange<int>(0, 15)) {
-    case 0:
-        name = cmd::logininfo;
-        fields << (input.ConsumeBool() ? QString::fromLatin1(kVersion) : text(input, 6)) << text(input);
-        break;
-    case 1:
-        name = cmd::kickhim;
-        fields << number(input, 0, 16) << QString();
-        break;
-    case 2:
-        name = cmd::chat;
-        // Now and then a word of a phrase, which must not reach anyone while it is drawn.
-        fields << text(input) +
-                      (input.ConsumeBool()
-                           ? QLatin1Char(' ') +
-                                 kWords[input.ConsumeIntegralInRange<qsizetype>(0, kWords.size() - 1)]
-                           : QString()) +
-                      QLatin1Char('|') + colour(input);
-        break;
-    case 3:
-        name = cmd::action;
-        fields << text(input);
-        break;
-    case 4:
-        name = cmd::startgame;
-        fields << (input.ConsumeBool() ? QStringLiteral("true") : QStringLiteral("false"))
-               << number(input, 1, 6) << number(input, 1, 40);
-        break;
-    case 5:
-        name = cmd::draw;
-        fields << colour(input) << number(input, 0, 20);
-        return name + QLatin1Char('+') + fields.join(QLatin1Char('+')) + points(input);
-    case 6:
-        name = cmd::clearmain;
-        break;
-    case 7: {
-        name = cmd::answer;
-        QStringList guess;
-        const int words = input.ConsumeIntegralInRange<int>(0, 4);
-        for (int i = 0; i < words; ++i)
-            guess << (input.ConsumeBool()
-                          ? kWords[input.ConsumeIntegralInRange<qsizetype>(0, kWords.size() - 1)]
-                          : text(input, 8));
-        fields << guess.join(QLatin1Char(' '));
-        break;
-    }
-    case 8:
-        name = cmd::moveit;
-        fields << colour(input) << number(input, 0, 20) << number(input, -50, 600) << number(input, -50, 400);
-        break;
-    case 9:
-        name = cmd::pickcatagory;
-        fields << number(input, -1, 7);
-        break;
-    case 10:
-        name = cmd::pass;
-        break;
-    case 11:
-        name = cmd::justwatch;
-        fields << (input.ConsumeBool()   ? QStringLiteral("1")
-                   : input.ConsumeBool() ? QStringLiteral("2")
-                                         : text(input, 3));
-        break;
-    case 12:
-        // Only this program's clients send these; the features decide whether an undo is heard.
-        name = cmd::features;
-        fields << (input.ConsumeBool() ? feature::ours().join(QLatin1Char(',')) : text(input, 30));
-        break;
-    case 13:
-        name = cmd::undo;
-        if (input.ConsumeIntegralInRange<int>(0, 3) == 0)
-            fields << text(input, 6);
-        break;
-    case 14: // the start options this program's game master sends before a start
-        name = cmd::startoptions;
-        fields << (input.ConsumeBool() ? feature::revealLetters : text(input, 16));
-        break;
-    default:
+    const qsizetype pick = input.ConsumeIntegralInRange<qsizetype>(0, qsizetype(kRequests.size()));
+    if (pick == qsizetype(kRequests.size()))
         // Names that only clients know, other letter case, no "+" at all.
         return input.ConsumeBool() ? QStringLiteral("CMD_nextplayer+1+0+_ ") : text(input);
+    const protocol::Message& m = *kRequests[size_t(pick)];
+    QStringList fields{seatField(input, own)};
+    for (size_t i = 1; i < m.request.size(); ++i) {
+        const protocol::Field& field = m.request[i];
+        if (m.id == protocol::Id::logininfo && i == 1 && input.ConsumeBool())
+            fields << QString::fromLatin1(kVersion);
+        else if (field.kind == protocol::Kind::Text && m.rate != protocol::Rate::Serving)
+            fields << lineWithWords(input) +
+                          (m.rate == protocol::Rate::Chat
+                               ? QLatin1Char('|') +
+                                     fuzz::fieldText(input, protocol::Field{"colour", protocol::Kind::Colour})
+                               : QString());
+        else if (field.kind == protocol::Kind::FeatureWords && input.ConsumeBool())
+            fields << feature::ours().join(QLatin1Char(','));
+        else
+            fields << fuzz::fieldText(input, field);
     }
-    return name + QLatin1Char('+') + fields.join(QLatin1Char('+'));
+    // A seat-only request with something after it.
+    if (m.request.size() == 1 && input.ConsumeIntegralInRange<int>(0, 3) == 0)
+        fields << text(input, 6);
+    return m.qName() + QLatin1Char('+') + fields.join(QLatin1Char('+'));
 }
 
 // Everything the server sends is one whole message of a command some client handles: a

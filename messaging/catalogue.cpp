@@ -10,7 +10,19 @@
 namespace pictova {
 
 namespace {
-QString num(qint32 value) { return QString::number(value); }
+QString num(qint32 value)
+{
+    return QString::number(value);
+}
+using protocol::Id;
+QByteArray up(Id id, const QStringList& fields)
+{
+    return protocol::frame(id, protocol::Direction::ToServer, fields);
+}
+QByteArray down(Id id, const QStringList& fields)
+{
+    return protocol::frame(id, protocol::Direction::ToClient, fields);
+}
 
 QStringList scoreFields(const SeatScores& scores)
 {
@@ -23,20 +35,13 @@ QStringList scoreFields(const SeatScores& scores)
 
 const QStringList& toClientCommands()
 {
-    static const QStringList commands = {
-        cmd::sendlogininfo, cmd::chat,          cmd::action,        cmd::newplayerinfo,  cmd::existingplayers,
-        cmd::playerdisconnected, cmd::startgame, cmd::nextplayer,   cmd::winner,         cmd::full,
-        cmd::draw,          cmd::moveit,        cmd::clearmain,     cmd::correctanswer,  cmd::updateanswer,
-        cmd::givedraweranswer, cmd::guessed,    cmd::pickcatagory,  cmd::myguessed,      cmd::passed,
-        cmd::refreshplayerlist, cmd::havewrongversion, cmd::wrongversion, cmd::justwatching, cmd::teamscore,
-        cmd::gamestats,     cmd::updatetime};
+    static const QStringList commands = protocol::names(protocol::Direction::ToClient, false);
     return commands;
 }
 
 const QStringList& ownPeerToClientCommands()
 {
-    static const QStringList commands = {cmd::features, cmd::rejointoken, cmd::gameclosed, cmd::teamgame,
-                                         cmd::removed,  cmd::turnbreak,   cmd::undone};
+    static const QStringList commands = protocol::names(protocol::Direction::ToClient, true);
     return commands;
 }
 
@@ -67,129 +72,204 @@ const QStringList& feature::ours()
 namespace toserver {
 QByteArray logininfo(int seat, const QString& version, const QString& name)
 {
-    QByteArray bytes = frameMessage(cmd::logininfo, {num(seat), version, name});
-    bytes.append(kTerminator);
-    return bytes;
+    return up(Id::logininfo, {num(seat), version, name});
 }
-QByteArray kickhim(int sender, int target) { return frameMessage(cmd::kickhim, {num(sender), num(target), {}}); }
+QByteArray kickhim(int sender, int target)
+{
+    return up(Id::kickhim, {num(sender), num(target), {}});
+}
 QByteArray chat(int seat, const QString& text, const QString& colour)
 {
-    return frameMessage(cmd::chat, {num(seat), text + QLatin1Char('|') + colour});
+    return up(Id::chat, {num(seat), text + QLatin1Char('|') + colour});
 }
 QByteArray action(int seat, const QString& text, const QString& colour)
 {
-    return frameMessage(cmd::action, {num(seat), text + QLatin1Char('|') + colour});
+    return up(Id::action, {num(seat), text + QLatin1Char('|') + colour});
 }
 QByteArray startgame(int seat, bool team, const QString& playto, const QString& seconds)
 {
-    return frameMessage(cmd::startgame,
-                        {num(seat), team ? QStringLiteral("true") : QStringLiteral("false"), playto, seconds});
+    return up(Id::startgame,
+              {num(seat), team ? QStringLiteral("true") : QStringLiteral("false"), playto, seconds});
 }
 QByteArray draw(int seat, const QString& colour, const QString& width, const QString& points)
 {
-    return frameEntry(composeMessage(cmd::draw, {num(seat), colour, width}) + QLatin1Char('+') + points +
-                      QLatin1Char('+'));
+    return up(Id::draw, {num(seat), colour, width, points + QLatin1Char('+')});
 }
-QByteArray clearmain(int seat) { return frameMessage(cmd::clearmain, {num(seat)}); }
-QByteArray answer(int seat, const QString& guess) { return frameMessage(cmd::answer, {num(seat), guess}); }
+QByteArray clearmain(int seat)
+{
+    return up(Id::clearmain, {num(seat)});
+}
+QByteArray answer(int seat, const QString& guess)
+{
+    return up(Id::answer, {num(seat), guess});
+}
 QByteArray moveit(int seat, const QString& colour, const QString& width, int x, int y)
 {
-    return frameMessage(cmd::moveit, {num(seat), colour, width, num(x), num(y)});
+    return up(Id::moveit, {num(seat), colour, width, num(x), num(y)});
 }
-QByteArray pickcatagory(int seat, int category) { return frameMessage(cmd::pickcatagory, {num(seat), num(category)}); }
-QByteArray pass(int seat) { return frameMessage(cmd::pass, {num(seat)}); }
+QByteArray pickcatagory(int seat, int category)
+{
+    return up(Id::pickCategory, {num(seat), num(category)});
+}
+QByteArray pass(int seat)
+{
+    return up(Id::pass, {num(seat)});
+}
 QByteArray justwatch(int seat, bool watch)
 {
-    return frameMessage(cmd::justwatch, {num(seat), watch ? QStringLiteral("1") : QStringLiteral("2")});
+    return up(Id::justwatch, {num(seat), watch ? QStringLiteral("1") : QStringLiteral("2")});
 }
 QByteArray features(int seat, const QStringList& words)
 {
-    return frameMessage(cmd::features, {num(seat), words.join(QLatin1Char(','))});
+    return up(Id::features, {num(seat), words.join(QLatin1Char(','))});
 }
-QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
-QByteArray undo(int seat) { return frameMessage(cmd::undo, {num(seat)}); }
+QByteArray rejoin(int seat, const QString& token)
+{
+    return up(Id::rejoin, {num(seat), token});
+}
+QByteArray undo(int seat)
+{
+    return up(Id::undo, {num(seat)});
+}
 QByteArray startoptions(int seat, const QStringList& options)
 {
-    return frameMessage(cmd::startoptions, {num(seat), options.join(QLatin1Char(','))});
+    return up(Id::startoptions, {num(seat), options.join(QLatin1Char(','))});
 }
 } // namespace toserver
 
 namespace toclient {
-QByteArray sendlogininfo(int seat) { return frameMessage(cmd::sendlogininfo, {num(seat)}); }
-QByteArray full() { return frameMessage(cmd::full, {}); }
-QByteArray newplayerinfo(int seat, const QString& name) { return frameMessage(cmd::newplayerinfo, {num(seat), name}); }
+QByteArray sendlogininfo(int seat)
+{
+    return down(Id::sendlogininfo, {num(seat)});
+}
+QByteArray full()
+{
+    return down(Id::full, {});
+}
+QByteArray newplayerinfo(int seat, const QString& name)
+{
+    return down(Id::newplayerinfo, {num(seat), name});
+}
 QByteArray existingplayers(int seat, const QString& name)
 {
-    return frameMessage(cmd::existingplayers, {num(seat), name});
+    return down(Id::existingplayers, {num(seat), name});
 }
-QByteArray havewrongversion(const QString& name) { return frameMessage(cmd::havewrongversion, {name}); }
-QByteArray wrongversion() { return frameMessage(cmd::wrongversion, {}); }
+QByteArray havewrongversion(const QString& name)
+{
+    return down(Id::havewrongversion, {name});
+}
+QByteArray wrongversion()
+{
+    return down(Id::wrongversion, {});
+}
 QByteArray nextplayer(int drawer, int category, const QString& hint)
 {
-    return frameMessage(cmd::nextplayer, {num(drawer), num(category), hint});
+    return down(Id::nextplayer, {num(drawer), num(category), hint});
 }
 QByteArray gamestats(int playto, int seconds, const SeatScores& scores)
 {
-    return frameMessage(cmd::gamestats, QStringList{num(playto), num(seconds)} + scoreFields(scores));
+    return down(Id::gamestats, {num(playto), num(seconds), scoreFields(scores).join(QLatin1Char('+'))});
 }
 QByteArray playerdisconnected(int seat, const QString& name)
 {
-    return frameMessage(cmd::playerdisconnected, {num(seat), name});
+    return down(Id::playerdisconnected, {num(seat), name});
 }
 QByteArray justwatching(int seat, bool watching)
 {
-    return frameMessage(cmd::justwatching, {num(seat), watching ? QStringLiteral("1") : QStringLiteral("2")});
+    return down(Id::justwatching, {num(seat), watching ? QStringLiteral("1") : QStringLiteral("2")});
 }
-QByteArray updateanswer(const QString& flag, const QString& text) { return frameMessage(cmd::updateanswer, {flag, text}); }
-QByteArray passed(int seat, int score) { return frameMessage(cmd::passed, {num(seat), num(score)}); }
-QByteArray givedraweranswer(const QString& phrase) { return frameMessage(cmd::givedraweranswer, {phrase}); }
-QByteArray guessed(int seat, const QString& guess) { return frameMessage(cmd::guessed, {num(seat), guess}); }
-QByteArray myguessed(int seat, const QString& guess) { return frameMessage(cmd::myguessed, {num(seat), guess}); }
-QByteArray teamscore(const SeatScores& scores) { return frameMessage(cmd::teamscore, scoreFields(scores)); }
+QByteArray updateanswer(const QString& flag, const QString& text)
+{
+    return down(Id::updateanswer, {flag, text});
+}
+QByteArray passed(int seat, int score)
+{
+    return down(Id::passed, {num(seat), num(score)});
+}
+QByteArray givedraweranswer(const QString& phrase)
+{
+    return down(Id::givedraweranswer, {phrase});
+}
+QByteArray guessed(int seat, const QString& guess)
+{
+    return down(Id::guessed, {num(seat), guess});
+}
+QByteArray myguessed(int seat, const QString& guess)
+{
+    return down(Id::myguessed, {num(seat), guess});
+}
+QByteArray teamscore(const SeatScores& scores)
+{
+    return down(Id::teamscore, {scoreFields(scores).join(QLatin1Char('+'))});
+}
 QByteArray correctanswer(int guesser, int guesserScore, int drawer, int drawerScore, const QString& phrase)
 {
-    return frameMessage(cmd::correctanswer, {num(guesser), num(guesserScore), num(drawer), num(drawerScore), phrase});
+    return down(Id::correctanswer, {num(guesser), num(guesserScore), num(drawer), num(drawerScore), phrase});
 }
-QByteArray relay(const QString& name, const QString& payload) { return frameMessage(name, {payload}); }
+QByteArray relay(const QString& name, const QString& payload)
+{
+    return frameMessage(name, {payload});
+}
 QByteArray startgame(const QString& starterSeat, bool team, int playto, int seconds)
 {
-    return frameMessage(cmd::startgame, {starterSeat, team ? QStringLiteral("true") : QStringLiteral("false"),
-                                         num(playto), num(seconds)});
+    return down(Id::startgame, {starterSeat, team ? QStringLiteral("true") : QStringLiteral("false"),
+                                num(playto), num(seconds)});
 }
 QByteArray refreshplayerlist(int seat, const QString& name)
 {
-    return frameMessage(cmd::refreshplayerlist, {num(seat), name});
+    return down(Id::refreshplayerlist, {num(seat), name});
 }
 QByteArray chat(const QString& name, const QString& textAndColour)
 {
-    return frameMessage(cmd::chat, {name + QStringLiteral(" chats: ") + textAndColour});
+    return down(Id::chat, {name + QStringLiteral(" chats: ") + textAndColour});
 }
 QByteArray action(const QString& name, const QString& textAndColour)
 {
-    return frameMessage(cmd::action, {name + QLatin1Char(' ') + textAndColour});
+    return down(Id::action, {name + QLatin1Char(' ') + textAndColour});
 }
 QByteArray notice(const QString& text)
 {
-    return frameMessage(cmd::chat, {QStringLiteral("Server: ") + text + QStringLiteral("|clBlue")});
+    return down(Id::chat, {QStringLiteral("Server: ") + text + QStringLiteral("|clBlue")});
 }
-QByteArray winner(const QString& winner) { return frameMessage(cmd::winner, {winner}); }
-QByteArray pickcatagory(int drawer) { return frameMessage(cmd::pickcatagory, {num(drawer)}); }
-QByteArray updatetime(int value) { return frameMessage(cmd::updatetime, {num(value)}); }
+QByteArray winner(const QString& winner)
+{
+    return down(Id::winner, {winner});
+}
+QByteArray pickcatagory(int drawer)
+{
+    return down(Id::pickCategory, {num(drawer)});
+}
+QByteArray updatetime(int value)
+{
+    return down(Id::updatetime, {num(value)});
+}
 QByteArray features(const QStringList& words)
 {
-    return frameMessage(cmd::features, {words.join(QLatin1Char(','))});
+    return down(Id::features, {words.join(QLatin1Char(','))});
 }
-QByteArray rejointoken(const QString& token) { return frameMessage(cmd::rejointoken, {token}); }
-QByteArray gameclosed(const QString& closedBy) { return frameMessage(cmd::gameclosed, {closedBy}); }
-QByteArray removed(int seat, const QString& name) { return frameMessage(cmd::removed, {num(seat), name}); }
+QByteArray rejointoken(const QString& token)
+{
+    return down(Id::rejointoken, {token});
+}
+QByteArray gameclosed(const QString& closedBy)
+{
+    return down(Id::gameclosed, {closedBy});
+}
+QByteArray removed(int seat, const QString& name)
+{
+    return down(Id::removed, {num(seat), name});
+}
 QByteArray turnbreak(int seconds, const QString& phrase)
 {
-    return frameMessage(cmd::turnbreak, {num(seconds), phrase});
+    return down(Id::turnbreak, {num(seconds), phrase});
 }
-QByteArray teamgame() { return frameMessage(cmd::teamgame, {}); }
+QByteArray teamgame()
+{
+    return down(Id::teamgame, {});
+}
 QByteArray undone(int seat, int stroke, int wipes)
 {
-    return frameMessage(cmd::undone, {num(seat), num(stroke), num(wipes)});
+    return down(Id::undone, {num(seat), num(stroke), num(wipes)});
 }
 } // namespace toclient
 
@@ -199,7 +279,10 @@ namespace parse {
 // right, so the fields are read off the front in turn. A number read with `integer()` fails late
 // (at the next `checkedInteger()` or `finish()`); `checkedInteger()` throws at once.
 
-qint32 seatOnly(const QString& payload) { return parseInteger(payload); }
+qint32 seatOnly(const QString& payload)
+{
+    return parseInteger(payload);
+}
 
 SeatAndText seatAndText(const QString& payload)
 {
@@ -213,7 +296,10 @@ LoginFields loginFields(const QString& afterSeat)
     return {reader.field(), reader.rest()};
 }
 
-qint32 kickTarget(const QString& afterSeat) { return FieldReader(afterSeat).checkedInteger(); }
+qint32 kickTarget(const QString& afterSeat)
+{
+    return FieldReader(afterSeat).checkedInteger();
+}
 
 StartGameFields startgameFields(const QString& afterSeat)
 {
@@ -223,7 +309,10 @@ StartGameFields startgameFields(const QString& afterSeat)
     return result;
 }
 
-qint32 pickedCategory(const QString& afterSeat) { return parseInteger(afterSeat); }
+qint32 pickedCategory(const QString& afterSeat)
+{
+    return parseInteger(afterSeat);
+}
 
 StartGameAnnounce startgameAnnounce(const QString& payload)
 {
@@ -262,7 +351,7 @@ TurnBreak turnbreak(const QString& payload)
 {
     FieldReader reader(payload);
     // A break lasts seconds, not hours: a countdown beyond that is not one.
-    const qint32 seconds = reader.integerIn(0, 600);
+    const qint32 seconds = reader.integerIn(0, protocol::kMaxBreakSeconds);
     reader.finish();
     return {seconds, reader.rest()};
 }
@@ -301,33 +390,14 @@ CorrectAnswer correctanswer(const QString& payload)
 
 std::optional<QStringList> featureWords(const QString& payload)
 {
-    // The whole list is one field: a "+" is no character of a word, so it fails below.
-    FieldReader reader(payload);
-    const QString list = reader.rest();
-    constexpr qsizetype longest = qsizetype(feature::kMaxFeatureWords) * (feature::kMaxFeatureWordLength + 1);
-    if (list.size() > longest)
-        return std::nullopt;
-    QStringList words;
-    if (list.isEmpty())
-        return words;
-    const QStringList given = list.split(QLatin1Char(','));
-    if (given.size() > feature::kMaxFeatureWords)
-        return std::nullopt;
-    for (const QString& word : given) {
-        if (word.isEmpty() || word.size() > feature::kMaxFeatureWordLength)
-            return std::nullopt;
-        for (QChar c : word) {
-            const char16_t u = c.unicode();
-            if (!((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-'))
-                return std::nullopt;
-        }
-        if (!words.contains(word))
-            words << word;
-    }
-    return words;
+    // The whole list is one field: a "+" is no character of a word, so it fails.
+    return protocol::featureWords(payload);
 }
 
-std::optional<QStringList> startOptions(const QString& afterSeat) { return featureWords(afterSeat); }
+std::optional<QStringList> startOptions(const QString& afterSeat)
+{
+    return featureWords(afterSeat);
+}
 
 std::optional<Undone> undone(const QString& payload)
 {
@@ -343,16 +413,9 @@ std::optional<Undone> undone(const QString& payload)
 
 std::optional<QString> rejoinToken(const QString& payload)
 {
-    FieldReader reader(payload);
-    const QString token = reader.rest();
-    if (token.size() != kRejoinTokenLength)
+    if (!protocol::isRejoinToken(payload))
         return std::nullopt;
-    for (QChar c : token) {
-        const char16_t u = c.unicode();
-        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f')))
-            return std::nullopt;
-    }
-    return token;
+    return payload;
 }
 
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints)

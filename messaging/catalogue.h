@@ -9,88 +9,77 @@
 #include <array>
 #include <optional>
 
+#include "messaging/protocol.h"
+
 namespace pictova {
 
 namespace cmd {
-// Sent by clients.
-inline const QString logininfo = QStringLiteral("CMD_logininfo");
-inline const QString kickhim = QStringLiteral("CMD_kickhim");
-inline const QString chat = QStringLiteral("CMD_chat");
-inline const QString action = QStringLiteral("CMD_action");
-inline const QString startgame = QStringLiteral("CMD_startgame");
-inline const QString draw = QStringLiteral("CMD_draw");
-inline const QString clearmain = QStringLiteral("CMD_clearmain");
-inline const QString answer = QStringLiteral("CMD_answer");
-inline const QString moveit = QStringLiteral("CMD_moveit");
-inline const QString pickcatagory = QStringLiteral("CMD_pickcatagory");
-inline const QString pass = QStringLiteral("CMD_pass");
-inline const QString justwatch = QStringLiteral("CMD_justwatch");
-// Sent by the server (chat, action, startgame, draw, moveit, clearmain and pickcatagory too).
-inline const QString sendlogininfo = QStringLiteral("CMD_sendlogininfo");
-inline const QString full = QStringLiteral("CMD_full");
-inline const QString newplayerinfo = QStringLiteral("CMD_newplayerinfo");
-inline const QString existingplayers = QStringLiteral("CMD_existingplayers");
-inline const QString havewrongversion = QStringLiteral("CMD_havewrongversion");
-inline const QString wrongversion = QStringLiteral("CMD_wrongversion");
-inline const QString nextplayer = QStringLiteral("CMD_nextplayer");
-inline const QString gamestats = QStringLiteral("CMD_gamestats");
-inline const QString playerdisconnected = QStringLiteral("CMD_playerdisconnected");
-inline const QString justwatching = QStringLiteral("CMD_justwatching");
-inline const QString updateanswer = QStringLiteral("CMD_updateanswer");
-inline const QString passed = QStringLiteral("CMD_passed");
-inline const QString givedraweranswer = QStringLiteral("CMD_givedraweranswer");
-inline const QString guessed = QStringLiteral("CMD_guessed");
-inline const QString myguessed = QStringLiteral("CMD_myguessed");
-inline const QString teamscore = QStringLiteral("CMD_teamscore");
-inline const QString correctanswer = QStringLiteral("CMD_correctanswer");
-inline const QString refreshplayerlist = QStringLiteral("CMD_refreshplayerlist");
-inline const QString winner = QStringLiteral("CMD_winner");
-inline const QString updatetime = QStringLiteral("CMD_updatetime");
-// Known only to this program's own peers; a first-version peer drops them as unknown. The
-// server sends its features right after the seat number, a client answers with its own; a
-// server gives a client that knows "rejoin" a token, which brings back a dropped player's score,
-// and tells it when the game closes in order, so that it does not try to come back.
-inline const QString features = QStringLiteral("CMD_features"); // both ways
-inline const QString rejointoken = QStringLiteral("CMD_rejointoken");
-inline const QString rejoin = QStringLiteral("CMD_rejoin");
-inline const QString gameclosed = QStringLiteral("CMD_gameclosed");
-// The game master removed a player: told to the removed player before its connection closes, and
-// to the others in place of CMD_playerdisconnected, so that nobody takes it for a lost connection.
-inline const QString removed = QStringLiteral("CMD_removed");
-// A newcomer's catch-up says a team game runs: the first version's catch-up does not tell.
-inline const QString teamgame = QStringLiteral("CMD_teamgame");
-// A newcomer's catch-up in the break after a turn: the turn it names is over, its phrase, and the
-// seconds until the next turn; the first version's catch-up always reads as a turn being drawn.
-inline const QString turnbreak = QStringLiteral("CMD_turnbreak");
-// The drawer asks to take back its last stroke. A client that announced "undo" (the drawer's own
-// included) is then told which stroke went and redraws from what it holds; a first-version
-// client's board is put right with messages it knows (a wipe, then the strokes that remain).
-inline const QString undo = QStringLiteral("CMD_undo");
-inline const QString undone = QStringLiteral("CMD_undone");
-// The game master's start options, sent just before CMD_startgame to a server that announced
-// "reveal-letters".
-inline const QString startoptions = QStringLiteral("CMD_startoptions");
+// The names as the protocol table spells them (messaging/protocol.h).
+inline const QString logininfo = protocol::message(protocol::Id::logininfo).qName();
+inline const QString kickhim = protocol::message(protocol::Id::kickhim).qName();
+inline const QString chat = protocol::message(protocol::Id::chat).qName();
+inline const QString action = protocol::message(protocol::Id::action).qName();
+inline const QString startgame = protocol::message(protocol::Id::startgame).qName();
+inline const QString draw = protocol::message(protocol::Id::draw).qName();
+inline const QString clearmain = protocol::message(protocol::Id::clearmain).qName();
+inline const QString answer = protocol::message(protocol::Id::answer).qName();
+inline const QString moveit = protocol::message(protocol::Id::moveit).qName();
+inline const QString pickcatagory = protocol::message(protocol::Id::pickCategory).qName();
+inline const QString pass = protocol::message(protocol::Id::pass).qName();
+inline const QString justwatch = protocol::message(protocol::Id::justwatch).qName();
+inline const QString sendlogininfo = protocol::message(protocol::Id::sendlogininfo).qName();
+inline const QString full = protocol::message(protocol::Id::full).qName();
+inline const QString newplayerinfo = protocol::message(protocol::Id::newplayerinfo).qName();
+inline const QString existingplayers = protocol::message(protocol::Id::existingplayers).qName();
+inline const QString havewrongversion = protocol::message(protocol::Id::havewrongversion).qName();
+inline const QString wrongversion = protocol::message(protocol::Id::wrongversion).qName();
+inline const QString nextplayer = protocol::message(protocol::Id::nextplayer).qName();
+inline const QString gamestats = protocol::message(protocol::Id::gamestats).qName();
+inline const QString playerdisconnected = protocol::message(protocol::Id::playerdisconnected).qName();
+inline const QString justwatching = protocol::message(protocol::Id::justwatching).qName();
+inline const QString updateanswer = protocol::message(protocol::Id::updateanswer).qName();
+inline const QString passed = protocol::message(protocol::Id::passed).qName();
+inline const QString givedraweranswer = protocol::message(protocol::Id::givedraweranswer).qName();
+inline const QString guessed = protocol::message(protocol::Id::guessed).qName();
+inline const QString myguessed = protocol::message(protocol::Id::myguessed).qName();
+inline const QString teamscore = protocol::message(protocol::Id::teamscore).qName();
+inline const QString correctanswer = protocol::message(protocol::Id::correctanswer).qName();
+inline const QString refreshplayerlist = protocol::message(protocol::Id::refreshplayerlist).qName();
+inline const QString winner = protocol::message(protocol::Id::winner).qName();
+inline const QString updatetime = protocol::message(protocol::Id::updatetime).qName();
+inline const QString features = protocol::message(protocol::Id::features).qName();
+inline const QString rejointoken = protocol::message(protocol::Id::rejointoken).qName();
+inline const QString rejoin = protocol::message(protocol::Id::rejoin).qName();
+inline const QString gameclosed = protocol::message(protocol::Id::gameclosed).qName();
+inline const QString removed = protocol::message(protocol::Id::removed).qName();
+inline const QString teamgame = protocol::message(protocol::Id::teamgame).qName();
+inline const QString turnbreak = protocol::message(protocol::Id::turnbreak).qName();
+inline const QString undo = protocol::message(protocol::Id::undo).qName();
+inline const QString undone = protocol::message(protocol::Id::undone).qName();
+inline const QString startoptions = protocol::message(protocol::Id::startoptions).qName();
 } // namespace cmd
 
 // The feature words of a capability message: [a-z0-9-], at most kMaxFeatureWords words of at
 // most kMaxFeatureWordLength characters, joined by ",".
 namespace feature {
-inline constexpr int kMaxFeatureWords = 16;
-inline constexpr int kMaxFeatureWordLength = 24;
+inline constexpr int kMaxFeatureWords = protocol::kMaxFeatureWords;
+inline constexpr int kMaxFeatureWordLength = protocol::kMaxFeatureWordLength;
+// Each word as the protocol table gives it to the message it switches on.
 // Tokens for coming back after a drop, and the notice of an orderly close.
-inline const QString rejoin = QStringLiteral("rejoin");
+inline const QString rejoin = QString::fromLatin1(protocol::message(protocol::Id::rejoin).feature);
 // The notice of a removal (CMD_removed).
-inline const QString removal = QStringLiteral("removal");
+inline const QString removal = QString::fromLatin1(protocol::message(protocol::Id::removed).feature);
 // The catch-up of a break (CMD_turnbreak).
-inline const QString turnBreak = QStringLiteral("turn-break");
+inline const QString turnBreak = QString::fromLatin1(protocol::message(protocol::Id::turnbreak).feature);
 // The drawer's undo (CMD_undo).
-inline const QString undo = QStringLiteral("undo");
+inline const QString undo = QString::fromLatin1(protocol::message(protocol::Id::undo).feature);
 // The server names the stroke an undo took back (CMD_undone) and the boards redraw without it
 // from what they hold. Its own word: a copy that knows only "undo" redraws by itself (the drawer)
 // or is sent the drawing again (the others).
-inline const QString undone = QStringLiteral("undone");
+inline const QString undone = QString::fromLatin1(protocol::message(protocol::Id::undone).feature);
 // The start option that shows letters of the phrase as the turn runs out (CMD_startoptions).
-inline const QString revealLetters = QStringLiteral("reveal-letters");
+inline const QString revealLetters =
+    QString::fromLatin1(protocol::message(protocol::Id::startoptions).feature);
 // What this program's server and client both understand.
 const QStringList& ours();
 } // namespace feature
@@ -111,7 +100,7 @@ inline constexpr qsizetype kDrawingByteCap = 2 * 1024 * 1024;
 
 using SeatScores = std::array<qint32, 10>;
 
-// The 27 commands a server sends, in the order a client's table compares them (updatetime last).
+// The 27 commands a server sends, in the order of the protocol table (updatetime last).
 const QStringList& toClientCommands();
 // The commands a server sends that only this program's clients know, which others drop.
 const QStringList& ownPeerToClientCommands();
@@ -297,7 +286,7 @@ TurnBreak turnbreak(const QString& payload);
 // when they break one.
 std::optional<QStringList> startOptions(const QString& afterSeat);
 // A rejoin token: kRejoinTokenLength lower-case hex digits, nothing else.
-inline constexpr int kRejoinTokenLength = 32;
+inline constexpr int kRejoinTokenLength = protocol::kRejoinTokenLength;
 std::optional<QString> rejoinToken(const QString& payload);
 struct Undone
 {
@@ -310,11 +299,7 @@ std::optional<Undone> undone(const QString& payload);
 
 // The points of a batch: "+X,Y" items ended by "+"; empty items are skipped. At most
 // `maxPoints` are returned; the rest of a huge batch is ignored.
-struct Point
-{
-    qint32 x = 0;
-    qint32 y = 0;
-};
+using Point = protocol::Point;
 QList<Point> strokePoints(const QString& points, qsizetype maxPoints = 100000);
 // The same without throwing: the points before the first item that is not a point, so a
 // receiver can keep what a malformed batch drew before the fault, and the text that failed to

@@ -24,8 +24,8 @@ class GameFlow
 {
 public:
     // Bounds of a start request; the host's dialog offers 20..100 points and 60..120 seconds.
-    static constexpr int kMaxPlayTo = 10000;
-    static constexpr int kMaxTurnSeconds = 3600;
+    static constexpr int kMaxPlayTo = protocol::kMaxPlayTo;
+    static constexpr int kMaxTurnSeconds = protocol::kMaxTurnSeconds;
     // Ticks of each phase, counted down below 0.
     static constexpr int kPickTicks = 10;
     static constexpr int kBreakTicks = 10;

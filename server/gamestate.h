@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messaging/protocol.h"
+
 #include <QString>
 
 namespace pictova {
@@ -8,7 +10,7 @@ namespace pictova {
 enum class Phase { None, Picking, Drawing, Break };
 
 // The category of a turn whose drawer has not picked one.
-inline constexpr int kCategoryNotPicked = 100;
+inline constexpr int kCategoryNotPicked = protocol::kCategoryNotPicked;
 
 // What the server knows about the game in progress. Plain data, shared by the game logic.
 struct GameState

@@ -29,8 +29,8 @@ struct tplayer
 class PlayerTable
 {
 public:
-    static constexpr int kSeats = 15;
-    static constexpr int kBoardSeats = 10; // seats above this are spectators
+    static constexpr int kSeats = protocol::kSeats;
+    static constexpr int kBoardSeats = protocol::kBoardSeats; // seats above this are spectators
 
     static bool isSeat(int seat) { return seat >= 1 && seat <= kSeats; }
     static bool isBoardSeat(int seat) { return seat >= 1 && seat <= kBoardSeats; }

@@ -3,7 +3,6 @@
 #include "drawing/turndrawing.h"
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
-#include "messaging/strokeranges.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
 #include "server/guessing.h"
@@ -74,18 +73,13 @@ void Relay::action(int seat, const QString& textAndColour)
 
 void Relay::relayStroke(const QString& name, const QString& payload, int seat)
 {
-    // Only the drawer's strokes during a game reach the board, so only they are kept for
-    // newcomers: a newcomer then sees what everyone else sees. A stroke no board could have
-    // drawn would only cost every other board its time.
-    if (!m_game.gamerunning || seat != m_game.drawer || strokes::fit(name, payload) != strokes::Fit::InRange)
-        return;
+    // The request table let only the turn's drawer send it, in range: it reads, and is kept for
+    // newcomers exactly as it came.
     try {
         drawing::Mark mark = drawing::decodeMark(name, payload).mark;
-        // Sent on to newcomers exactly as it came.
         mark.text = name + QLatin1Char('+') + payload;
         m_drawing.append(std::move(mark));
     } catch (const PictovaError&) {
-        // A stroke in range always reads.
     }
     m_outbox.sendAllBut(seat, toclient::relay(name, payload));
 }
@@ -102,10 +96,8 @@ void Relay::moveit(int seat, const QString& payload)
 
 void Relay::clearmain(int seat, const QString& payload)
 {
-    if (!m_game.gamerunning || seat != m_game.drawer)
-        return;
     m_drawing.wipe(seat);
-    m_outbox.sendAllBut(m_game.drawer, toclient::relay(cmd::clearmain, payload));
+    m_outbox.sendAllBut(seat, toclient::relay(cmd::clearmain, payload));
 }
 
 void Relay::justwatch(int seat, const QString& flag)

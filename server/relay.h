@@ -29,9 +29,11 @@ public:
     Relay(PlayerTable& players, const GameState& game, const Outbox& outbox, drawing::TurnDrawing& drawing,
           GameFlow& flow, Guessing& guessing);
 
-    // `seat` is the sender's, checked against its connection (or any seat from the game master,
-    // for justwatch); a stroke's or wipe's `payload` is relayed byte for byte, a stroke's only
-    // when it lies within the ranges of `strokes` (messaging/strokeranges.h).
+    // `seat` is the sender's, checked by the request table against its connection (or any seat from
+    // the game master, for justwatch). Strokes and wipes come only from the running game's drawer,
+    // and a stroke only within the ranges of its message (messaging/protocol.h), which no board
+    // could have drawn otherwise: only they are kept for newcomers, who then see what everyone
+    // else sees. Their `payload` is relayed byte for byte.
     void chat(int seat, const QString& textAndColour);
     void action(int seat, const QString& textAndColour);
     void drawit(int seat, const QString& payload);

@@ -40,8 +40,9 @@ SeatVerdict readSeat(const QString& payload, SeatField seatField)
 
 // Why `origin` may not send a request naming `seat`; empty when it may.
 QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& players,
-                      const std::function<bool(int)>& drawingNow)
+                      const std::function<RequestTable::Turn()>& turnNow)
 {
+    const RequestTable::Turn turn = turnNow ? turnNow() : RequestTable::Turn{};
     const bool own = seat == origin;
     const bool gameMaster = origin == players.gameMaster();
     switch (sender) {
@@ -55,8 +56,12 @@ QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& pl
         if (own && !gameMaster)
             return QStringLiteral("only the game master may do that, not seat %1").arg(origin);
         break;
+    case Sender::Drawer:
+        if (own && (turn.drawer == 0 || origin != turn.drawer))
+            return QStringLiteral("only the drawer may do that, not seat %1").arg(origin);
+        break;
     case Sender::DrawerWhileDrawing:
-        if (own && !(drawingNow && drawingNow(origin)))
+        if (own && (turn.drawer == 0 || origin != turn.drawer || !turn.drawing))
             return QStringLiteral("only the drawer may do that while drawing, not seat %1").arg(origin);
         break;
     }
@@ -66,6 +71,26 @@ QString senderRefusal(Sender sender, int seat, int origin, const PlayerTable& pl
 }
 
 } // namespace
+
+void RequestTable::on(protocol::Id id, Handler handler)
+{
+    const protocol::Message& message = protocol::message(id);
+    Q_ASSERT(message.toServer());
+    const SeatField seatField = message.request.size() == 1 ? SeatField::Whole : SeatField::First;
+    m_entries.push_back(
+        {message.qName(), message.sender, seatField, std::move(handler), message.beforeLogin, &message});
+}
+
+QStringList RequestTable::missingHandlers() const
+{
+    QStringList missing;
+    for (const protocol::Message& message : protocol::messages()) {
+        const Entry* entry = message.toServer() ? find(message.qName()) : nullptr;
+        if (message.toServer() && (!entry || !entry->handler))
+            missing << message.qName();
+    }
+    return missing;
+}
 
 void RequestTable::add(const QString& name, Sender sender, SeatField seatField, Handler handler)
 {
@@ -111,13 +136,30 @@ bool RequestTable::handle(const QString& entry, int originSeat, const PlayerTabl
         reportPeerError(name, seat.error);
         return false;
     }
-    const QString refusal = senderRefusal(known->sender, seat.seat, originSeat, players, m_drawingNow);
+    const QString refusal = senderRefusal(known->sender, seat.seat, originSeat, players, m_turn);
     if (!refusal.isEmpty()) {
-        reportPeerError(name, refusal);
+        // A turn that passes while its drawer still draws is no fault of the drawer's.
+        const bool drawerLate = seat.seat == originSeat && (known->sender == Sender::Drawer ||
+                                                            known->sender == Sender::DrawerWhileDrawing);
+        if (!drawerLate)
+            reportPeerError(name, refusal);
         return false;
     }
     request.seat = seat.seat;
     request.afterSeat = seat.afterSeat;
+    if (known->message) {
+        QString error;
+        std::optional<protocol::Values> fields =
+            protocol::decode(known->message->id, protocol::Direction::ToServer, request.payload, &error);
+        if (!fields) {
+            reportPeerError(name, error);
+            return false;
+        }
+        request.fields = std::move(*fields);
+        // A refused line costs nothing more; the allowance counts it.
+        if (m_admit && !m_admit(known->message->rate, request.seat))
+            return false;
+    }
     try {
         known->handler(request);
     } catch (const PictovaError& error) {

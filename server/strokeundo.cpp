@@ -42,17 +42,16 @@ void StrokeUndo::setReplayAllowance(int seat, qint64 bytes)
         m_allowance[seat] = Allowance{bytes, m_clock()};
 }
 
+bool StrokeUndo::admit(int seat)
+{
+    return PlayerTable::isBoardSeat(seat) && m_rates[seat].take(m_clock());
+}
+
 bool StrokeUndo::undo(int seat)
 {
-    // The request table lets only the drawer through; checked again, as every handler does.
-    if (!PlayerTable::isBoardSeat(seat) || !m_game.gamerunning || m_game.phase != Phase::Drawing ||
-        seat != m_game.drawer)
-        return false;
     if (!m_announces || !m_announces(seat, feature::undo))
         return false;
     const qint64 now = m_clock();
-    if (!m_rates[seat].take(now))
-        return false;
     const std::optional<drawing::TurnDrawing::LastStroke> last = m_drawing.lastStroke();
     if (!last)
         return false;

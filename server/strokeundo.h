@@ -37,6 +37,9 @@ public:
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
+    // Whether the drawer at `seat` may undo once more now (undo::kMaxPerWindow in undo::kWindowMs);
+    // the request table asks before it hands on a CMD_undo.
+    bool admit(int seat);
     // CMD_undo from `seat`, which the request table has found to be the drawer while drawing.
     // Returns whether a stroke was taken back.
     bool undo(int seat);

@@ -82,42 +82,28 @@ TServer::~TServer() = default;
 void TServer::buildRequestTable()
 {
     using R = const ClientRequest&;
-    constexpr SeatField first = SeatField::First;
-    constexpr SeatField whole = SeatField::Whole;
-    m_requests.add(cmd::logininfo, Sender::OwnSeat, first, [this](R r) {
+    using protocol::Id;
+    m_requests.on(Id::logininfo, [this](R r) {
         if (!m_connections.admitLogin(r.seat))
             return;
-        m_seats.receivedlogininfo(r.seat, parse::loginFields(r.afterSeat));
+        m_seats.receivedlogininfo(r.seat, parse::LoginFields{r.text(1), r.text(2)});
         m_rejoin.loggedIn(r.seat);
         m_seats.catchUpBreak(r.seat);
     });
-    m_requests.add(cmd::kickhim, Sender::GameMaster, first,
-                   [this](R r) { m_seats.kickhim(parse::kickTarget(r.afterSeat)); });
-    m_requests.add(cmd::chat, Sender::OwnSeat, first, [this](R r) {
-        if (m_limits.admitChat(r.seat))
-            m_relay.chat(r.seat, r.afterSeat);
+    m_requests.on(Id::kickhim, [this](R r) { m_seats.kickhim(r.number(1)); });
+    m_requests.on(Id::chat, [this](R r) { m_relay.chat(r.seat, r.text(1)); });
+    m_requests.on(Id::action, [this](R r) { m_relay.action(r.seat, r.text(1)); });
+    m_requests.on(Id::startgame, [this](R r) {
+        m_flow.startgame(r.seat, parse::StartGameFields{r.text(1), r.number(2), r.number(3)});
     });
-    m_requests.add(cmd::action, Sender::OwnSeat, first, [this](R r) {
-        if (m_limits.admitChat(r.seat))
-            m_relay.action(r.seat, r.afterSeat);
-    });
-    m_requests.add(cmd::startgame, Sender::GameMaster, first,
-                   [this](R r) { m_flow.startgame(r.seat, parse::startgameFields(r.afterSeat)); });
-    m_requests.add(cmd::draw, Sender::OwnSeat, first, [this](R r) { m_relay.drawit(r.seat, r.payload); });
-    m_requests.add(cmd::clearmain, Sender::OwnSeat, whole,
-                   [this](R r) { m_relay.clearmain(r.seat, r.payload); });
-    m_requests.add(cmd::answer, Sender::OwnSeat, first, [this](R r) {
-        if (m_limits.admitGuess(r.seat))
-            m_guessing.answer(r.seat, r.afterSeat);
-    });
-    m_requests.add(cmd::moveit, Sender::OwnSeat, first, [this](R r) { m_relay.moveit(r.seat, r.payload); });
-    m_requests.add(cmd::pickcatagory, Sender::OwnSeat, first,
-                   [this](R r) { m_flow.pickcatagory(r.seat, parse::pickedCategory(r.afterSeat)); });
-    m_requests.add(cmd::pass, Sender::OwnSeat, whole, [this](R r) { m_flow.pass(r.seat); });
-    m_requests.add(cmd::justwatch, Sender::OwnSeatOrGameMaster, first,
-                   [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
-    // Only this program's clients send these.
-    m_requests.add(cmd::features, Sender::OwnSeat, first, [this](R r) {
+    m_requests.on(Id::draw, [this](R r) { m_relay.drawit(r.seat, r.payload); });
+    m_requests.on(Id::moveit, [this](R r) { m_relay.moveit(r.seat, r.payload); });
+    m_requests.on(Id::clearmain, [this](R r) { m_relay.clearmain(r.seat, r.payload); });
+    m_requests.on(Id::answer, [this](R r) { m_guessing.answer(r.seat, r.text(1)); });
+    m_requests.on(Id::pickCategory, [this](R r) { m_flow.pickcatagory(r.seat, r.number(1)); });
+    m_requests.on(Id::pass, [this](R r) { m_flow.pass(r.seat); });
+    m_requests.on(Id::justwatch, [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
+    m_requests.on(Id::features, [this](R r) {
         // A client answers the server's features after its log-in, so the catch-up has gone
         // out by now: what it could not say is said here, once.
         const bool knew = m_rejoin.featuresOf(r.seat).contains(feature::turnBreak);
@@ -125,20 +111,24 @@ void TServer::buildRequestTable()
         if (!knew)
             m_seats.catchUpBreak(r.seat);
     });
-    m_requests.add(cmd::rejoin, Sender::OwnSeat, first,
-                   [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
-    m_requests.add(cmd::undo, Sender::DrawerWhileDrawing, whole, [this](R r) { m_undo.undo(r.seat); });
-    m_requests.add(cmd::startoptions, Sender::GameMaster, first, [this](R r) {
-        if (const std::optional<QStringList> options = parse::startOptions(r.afterSeat))
-            m_flow.startoptions(r.seat, *options);
-        else
-            throw PictovaError(QStringLiteral("start options are not a list of option words"));
+    m_requests.on(Id::rejoin, [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
+    m_requests.on(Id::undo, [this](R r) { m_undo.undo(r.seat); });
+    m_requests.on(Id::startoptions, [this](R r) { m_flow.startoptions(r.seat, r.words(1)); });
+    m_requests.setTurn([this] {
+        return RequestTable::Turn{m_game.gamerunning ? m_game.drawer : 0, m_game.phase == Phase::Drawing};
     });
-    // Our client may announce what it knows before it logs in.
-    m_requests.allowBeforeLogin(cmd::logininfo);
-    m_requests.allowBeforeLogin(cmd::features);
-    m_requests.setDrawingNow([this](int seat) {
-        return m_game.gamerunning && m_game.phase == Phase::Drawing && seat == m_game.drawer;
+    m_requests.setAdmit([this](protocol::Rate rate, int seat) {
+        switch (rate) {
+        case protocol::Rate::Chat:
+            return m_limits.admitChat(seat);
+        case protocol::Rate::Guess:
+            return m_limits.admitGuess(seat);
+        case protocol::Rate::Undo:
+            return m_undo.admit(seat);
+        case protocol::Rate::Serving:
+            break;
+        }
+        return true;
     });
 }
 

@@ -140,6 +140,8 @@ public:
     const WordChoice& words() const { return m_words; }
     bool roundtimeEnabled() const { return m_flow.roundtime().isEnabled(); }
     qsizetype queuedRequests() const { return m_connections.queuedRequests(); }
+    // The protocol's requests this server has no handler for: none.
+    QStringList requestsWithoutHandler() const { return m_requests.missingHandlers(); }
 
 private:
     void buildRequestTable();

@@ -20,7 +20,8 @@ ClientSession::ClientSession(QObject* parent)
             [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
     m_Sock11.HostName = QStringLiteral("127.0.0.1");
     m_Sock11.PortName = QStringLiteral("9001");
-    m_Timer1 = new DrainTimer(1, [this] { return drainForAWhile(); }, this);
+    m_Timer1 = new DrainTimer(
+        1, [this] { return drainForAWhile(); }, this);
     buildCommandTable();
 
     // Whoever becomes game master between games is offered the start; whoever stops being it
@@ -83,41 +84,41 @@ ClientSession::~ClientSession() = default;
 
 void ClientSession::buildCommandTable()
 {
-    auto add = [this](const QString& name, CommandTable::Handler handler) {
-        m_commands.add(name, std::move(handler));
-    };
-    add(cmd::sendlogininfo, [this](const QString& p) { m_seats.sendloginfo(p); });
-    add(cmd::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    add(cmd::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    add(cmd::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
-    add(cmd::removed, [this](const QString& p) { m_seats.removed(p); });
-    add(cmd::turnbreak, [this](const QString& p) { m_rounds.turnbreak(p); });
-    add(cmd::startgame, [this](const QString& p) { m_rounds.startthegame(p); });
-    add(cmd::nextplayer, [this](const QString& p) { m_rounds.getnextplayer(p); });
-    add(cmd::winner, [this](const QString& p) { m_guessing.winner(p); });
-    add(cmd::full, [this](const QString& p) { m_seats.full(p); });
-    add(cmd::correctanswer, [this](const QString& p) { m_guessing.correctanswer(p); });
-    add(cmd::updateanswer, [this](const QString& p) { m_guessing.updateanswer(p); });
-    add(cmd::givedraweranswer, [this](const QString& p) { m_rounds.givedraweranswer(p); });
-    add(cmd::guessed, [this](const QString& p) { m_guessing.guessed(p); });
-    add(cmd::pickcatagory, [this](const QString& p) { m_rounds.pickcatagory(p); });
-    add(cmd::myguessed, [this](const QString& p) { m_guessing.myguessed(p); });
-    add(cmd::passed, [this](const QString& p) { m_rounds.passed(p); });
-    add(cmd::updatetime, [this](const QString& p) { m_rounds.updatetime(p); });
-    add(cmd::refreshplayerlist, [this](const QString& p) { m_seats.refreshplayerlist(p); });
-    add(cmd::havewrongversion, [this](const QString& p) { m_seats.havewrongversion(p); });
-    add(cmd::wrongversion, [this](const QString& p) { m_seats.wrongversion(p); });
-    add(cmd::justwatching, [this](const QString& p) { m_watchers.justwatching(p); });
-    add(cmd::teamscore, [this](const QString& p) { m_guessing.teamscore(p); });
-    add(cmd::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
-    add(cmd::features, [this](const QString& p) { receivedFeatures(p); });
-    add(cmd::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
-    add(cmd::gameclosed, [this](const QString& p) {
+    using protocol::Id;
+    auto on = [this](Id id, CommandTable::Handler handler) { routeToView(id, std::move(handler)); };
+    on(Id::sendlogininfo, [this](const QString& p) { m_seats.sendloginfo(p); });
+    on(Id::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
+    on(Id::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
+    on(Id::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
+    on(Id::removed, [this](const QString& p) { m_seats.removed(p); });
+    on(Id::turnbreak, [this](const QString& p) { m_rounds.turnbreak(p); });
+    on(Id::startgame, [this](const QString& p) { m_rounds.startthegame(p); });
+    on(Id::nextplayer, [this](const QString& p) { m_rounds.getnextplayer(p); });
+    on(Id::winner, [this](const QString& p) { m_guessing.winner(p); });
+    on(Id::full, [this](const QString& p) { m_seats.full(p); });
+    on(Id::correctanswer, [this](const QString& p) { m_guessing.correctanswer(p); });
+    on(Id::updateanswer, [this](const QString& p) { m_guessing.updateanswer(p); });
+    on(Id::givedraweranswer, [this](const QString& p) { m_rounds.givedraweranswer(p); });
+    on(Id::guessed, [this](const QString& p) { m_guessing.guessed(p); });
+    on(Id::pickCategory, [this](const QString& p) { m_rounds.pickcatagory(p); });
+    on(Id::myguessed, [this](const QString& p) { m_guessing.myguessed(p); });
+    on(Id::passed, [this](const QString& p) { m_rounds.passed(p); });
+    on(Id::updatetime, [this](const QString& p) { m_rounds.updatetime(p); });
+    on(Id::refreshplayerlist, [this](const QString& p) { m_seats.refreshplayerlist(p); });
+    on(Id::havewrongversion, [this](const QString& p) { m_seats.havewrongversion(p); });
+    on(Id::wrongversion, [this](const QString& p) { m_seats.wrongversion(p); });
+    on(Id::justwatching, [this](const QString& p) { m_watchers.justwatching(p); });
+    on(Id::teamscore, [this](const QString& p) { m_guessing.teamscore(p); });
+    on(Id::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
+    on(Id::features, [this](const QString& p) { receivedFeatures(p); });
+    on(Id::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
+    on(Id::gameclosed, [this](const QString& p) {
         m_closedInOrder = true;
         m_closedBy = p;
     });
-    add(cmd::teamgame, [this](const QString&) {
-        m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(), true);
+    on(Id::teamgame, [this](const QString&) {
+        m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(),
+                                 true);
     });
 }
 
@@ -143,6 +144,21 @@ void ClientSession::receivedRejoinToken(const QString& payload)
 void ClientSession::routeToView(const QString& command, CommandTable::Handler handler)
 {
     m_commands.add(command, std::move(handler));
+}
+
+void ClientSession::routeToView(protocol::Id message, CommandTable::Handler handler)
+{
+    Q_ASSERT(protocol::message(message).toClient());
+    m_commands.add(protocol::message(message).qName(), std::move(handler));
+}
+
+QStringList ClientSession::unhandledMessages() const
+{
+    QStringList missing;
+    for (const protocol::Message& message : protocol::messages())
+        if (message.toClient() && !m_commands.knows(message.qName()))
+            missing << message.qName();
+    return missing;
 }
 
 void ClientSession::connectTo(const QString& host, const QString& port)
@@ -263,7 +279,8 @@ void ClientSession::startJoin(const QString& host, quint16 port)
         if (m_joinState != JoinState::Joining)
             return;
         if (address.isEmpty()) {
-            failJoin(JoinProblem::UnknownHost, QStringLiteral("No computer called \"%1\" was found.").arg(host));
+            failJoin(JoinProblem::UnknownHost,
+                     QStringLiteral("No computer called \"%1\" was found.").arg(host));
             return;
         }
         m_joinAddress = address;

@@ -11,6 +11,7 @@
 #include "messaging/dispatcher.h"
 #include "messaging/drain.h"
 #include "messaging/framing.h"
+#include "messaging/protocol.h"
 #include "messaging/receivequeue.h"
 #include "messaging/tsock.h"
 
@@ -118,6 +119,9 @@ public:
     // A message from the server for a part of the window outside the model (board, chat log).
     // A handler may throw on a malformed payload; the message is then dropped.
     void routeToView(const QString& command, CommandTable::Handler handler);
+    void routeToView(protocol::Id message, CommandTable::Handler handler);
+    // The protocol's messages to a client that nothing handles yet: none once the window is built.
+    QStringList unhandledMessages() const;
 
     // Sends a complete framed message to the server; throws ESockException when that fails.
     void send(const QByteArray& bytes);

@@ -125,3 +125,13 @@ TEST_F(PhaseView, ClosingTheStartFormGivesTheHostTheStartButtonBack)
     m_startform->close();
     EXPECT_FALSE(v().header().startButton()->isVisible());
 }
+
+namespace {
+using Window = ClientFixture;
+
+TEST_F(Window, EveryMessageOfTheProtocolToAClientHasAHandler)
+{
+    const QStringList missing = m_chat->session().unhandledMessages();
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(' ').toStdString();
+}
+} // namespace

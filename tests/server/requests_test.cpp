@@ -1,5 +1,6 @@
 // The request table: who may send what, and what a request outside the table gets.
 #include "messaging/catalogue.h"
+#include "messaging/protocol.h"
 #include "messaging/strokeranges.h"
 #include "server/playertable.h"
 #include "server/requesttable.h"
@@ -100,7 +101,109 @@ TEST_F(Table, BeforeItsLogInASeatIsHeardOnlyOnWhatMayComeFirst)
     EXPECT_EQ(handled, QStringList({"hello 2", "own 3 a"}));
 }
 
+// ---- every request of the protocol table --------------------------------------------------------
+
+// A request `id` naming `seat`, its other fields at values within their ranges.
+QString requestEntry(protocol::Id id, int seat)
+{
+    QStringList texts{QString::number(seat)};
+    const std::span<const protocol::Field> fields = protocol::message(id).request;
+    for (size_t i = 1; i < fields.size(); ++i) {
+        const protocol::Field& field = fields[i];
+        switch (field.kind) {
+        case protocol::Kind::Integer:
+            texts << QString::number(std::max(field.low, 1));
+            break;
+        case protocol::Kind::Flag:
+            texts << QStringLiteral("false");
+            break;
+        case protocol::Kind::WatchFlag:
+            texts << QStringLiteral("1");
+            break;
+        case protocol::Kind::Colour:
+            texts << QStringLiteral("clBlack");
+            break;
+        case protocol::Kind::Points:
+            texts << QStringLiteral("+1,2+");
+            break;
+        case protocol::Kind::RejoinToken:
+            texts << QString(protocol::kRejoinTokenLength, u'a');
+            break;
+        default:
+            texts << QString();
+        }
+    }
+    return protocol::message(id).qName() + QLatin1Char('+') + texts.join(QLatin1Char('+'));
+}
+
+// Seat 1 is the game master, seat 2 draws, seat 3 plays; seat 4 has not logged in yet. Each
+// request is refused from a sender its table row does not allow and taken from one it does.
+TEST_F(Table, EveryRequestOfTheProtocolIsHeardOnlyFromWhomItsRowAllows)
+{
+    ASSERT_EQ(players.takeSeat().value_or(0), 4);
+    players.at(4).connected = true;
+    RequestTable protocolTable;
+    for (const protocol::Message& m : protocol::messages())
+        if (m.toServer())
+            protocolTable.on(m.id, [this, &m](const ClientRequest& r) {
+                handled << QStringLiteral("%1 %2").arg(m.qName()).arg(r.seat);
+            });
+    EXPECT_TRUE(protocolTable.missingHandlers().isEmpty());
+    bool drawing = true;
+    protocolTable.setTurn([&drawing] { return RequestTable::Turn{2, drawing}; });
+    for (const protocol::Message& m : protocol::messages()) {
+        if (!m.toServer())
+            continue;
+        struct Try
+        {
+            int named;
+            int origin;
+        };
+        Try allowed{};
+        std::vector<Try> refused{{3, 2}}; // in another's name
+        switch (m.sender) {
+        case Sender::OwnSeat:
+            allowed = {3, 3};
+            break;
+        case Sender::OwnSeatOrGameMaster:
+            allowed = {3, 1};
+            refused.push_back({2, 3});
+            break;
+        case Sender::GameMaster:
+            allowed = {1, 1};
+            refused.push_back({3, 3});
+            break;
+        case Sender::Drawer:
+        case Sender::DrawerWhileDrawing:
+            allowed = {2, 2};
+            refused.push_back({3, 3});
+            break;
+        }
+        handled.clear();
+        for (const Try& t : refused)
+            EXPECT_FALSE(protocolTable.handle(requestEntry(m.id, t.named), t.origin, players)) << m.name;
+        // Before its log-in a seat is heard only on what may come first.
+        EXPECT_EQ(protocolTable.handle(requestEntry(m.id, 4), 4, players),
+                  m.beforeLogin && m.sender == Sender::OwnSeat)
+            << m.name;
+        if (m.sender == Sender::DrawerWhileDrawing) {
+            drawing = false;
+            EXPECT_FALSE(protocolTable.handle(requestEntry(m.id, 2), 2, players)) << m.name;
+            drawing = true;
+        }
+        EXPECT_TRUE(protocolTable.handle(requestEntry(m.id, allowed.named), allowed.origin, players))
+            << m.name;
+        EXPECT_EQ(handled.size(), m.beforeLogin ? 2 : 1) << m.name;
+    }
+}
+
 // ---- the game master on a real server ----------------------------------------------------------
+
+TEST_F(ServerFixture, EveryRequestOfTheProtocolHasAHandler)
+{
+    EXPECT_TRUE(server->requestsWithoutHandler().isEmpty())
+        << server->requestsWithoutHandler().join(' ').toStdString();
+}
 
 using ServerRequests = ServerFixture;
 
