@@ -40,8 +40,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     // The newcomer's window zoom in percent (its board then draws every stroke twice).
     const int zoom = argc > 2 ? atoi(argv[2]) : 100;
-    const int pointsPerBatch =
-        argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints) : BoardController::kBatchPoints;
+    const int pointsPerBatch = argc > 3 ? std::clamp(atoi(argv[3]), 1, BoardController::kBatchPoints)
+                                        : BoardController::kBatchPoints;
     const int batches = kPoints / pointsPerBatch;
     const int batchesPerStroke = kPointsPerStroke / pointsPerBatch;
 

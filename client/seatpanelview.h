@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
-#include <bitset>
 #include <QPalette>
+#include <QTimer>
 #include <QVector>
+#include <bitset>
 
 namespace pictova {
 

@@ -182,8 +182,8 @@ void Tchat::buildTopPanel(QWidget* top)
     m_view.image_cat = label(QStringLiteral("image_cat"), QString(), strip, QRect(3, 3, 100, 15));
     m_view.playtoscore = label(QStringLiteral("playtoscore"), kPlayToCaption.arg(StartChoices{}.playto),
                                strip, QRect(112, 2, 130, 17));
-    m_view.timeperturn = label(QStringLiteral("timeperturn"), kTimeCaption.arg(StartChoices{}.seconds),
-                               strip, QRect(246, 2, 130, 17));
+    m_view.timeperturn = label(QStringLiteral("timeperturn"), kTimeCaption.arg(StartChoices{}.seconds), strip,
+                               QRect(246, 2, 130, 17));
     for (QLabel* l : {m_view.playtoscore, m_view.timeperturn}) {
         setBold(l, 11);
         setColour(l, kMaroon);

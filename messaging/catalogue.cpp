@@ -10,7 +10,10 @@
 namespace pictova {
 
 namespace {
-QString num(qint32 value) { return QString::number(value); }
+QString num(qint32 value)
+{
+    return QString::number(value);
+}
 
 QStringList scoreFields(const SeatScores& scores)
 {
@@ -23,6 +26,7 @@ QStringList scoreFields(const SeatScores& scores)
 
 const QStringList& toClientCommands()
 {
+    // clang-format off
     static const QStringList commands = {
         cmd::sendlogininfo, cmd::chat,          cmd::action,        cmd::newplayerinfo,  cmd::existingplayers,
         cmd::playerdisconnected, cmd::startgame, cmd::nextplayer,   cmd::winner,         cmd::full,
@@ -30,6 +34,7 @@ const QStringList& toClientCommands()
         cmd::givedraweranswer, cmd::guessed,    cmd::pickcatagory,  cmd::myguessed,      cmd::passed,
         cmd::refreshplayerlist, cmd::havewrongversion, cmd::wrongversion, cmd::justwatching, cmd::teamscore,
         cmd::gamestats,     cmd::updatetime};
+    // clang-format on
     return commands;
 }
 
@@ -71,7 +76,10 @@ QByteArray logininfo(int seat, const QString& version, const QString& name)
     bytes.append(kTerminator);
     return bytes;
 }
-QByteArray kickhim(int sender, int target) { return frameMessage(cmd::kickhim, {num(sender), num(target), {}}); }
+QByteArray kickhim(int sender, int target)
+{
+    return frameMessage(cmd::kickhim, {num(sender), num(target), {}});
+}
 QByteArray chat(int seat, const QString& text, const QString& colour)
 {
     return frameMessage(cmd::chat, {num(seat), text + QLatin1Char('|') + colour});
@@ -82,22 +90,34 @@ QByteArray action(int seat, const QString& text, const QString& colour)
 }
 QByteArray startgame(int seat, bool team, const QString& playto, const QString& seconds)
 {
-    return frameMessage(cmd::startgame,
-                        {num(seat), team ? QStringLiteral("true") : QStringLiteral("false"), playto, seconds});
+    return frameMessage(cmd::startgame, {num(seat), team ? QStringLiteral("true") : QStringLiteral("false"),
+                                         playto, seconds});
 }
 QByteArray draw(int seat, const QString& colour, const QString& width, const QString& points)
 {
     return frameEntry(composeMessage(cmd::draw, {num(seat), colour, width}) + QLatin1Char('+') + points +
                       QLatin1Char('+'));
 }
-QByteArray clearmain(int seat) { return frameMessage(cmd::clearmain, {num(seat)}); }
-QByteArray answer(int seat, const QString& guess) { return frameMessage(cmd::answer, {num(seat), guess}); }
+QByteArray clearmain(int seat)
+{
+    return frameMessage(cmd::clearmain, {num(seat)});
+}
+QByteArray answer(int seat, const QString& guess)
+{
+    return frameMessage(cmd::answer, {num(seat), guess});
+}
 QByteArray moveit(int seat, const QString& colour, const QString& width, int x, int y)
 {
     return frameMessage(cmd::moveit, {num(seat), colour, width, num(x), num(y)});
 }
-QByteArray pickcatagory(int seat, int category) { return frameMessage(cmd::pickcatagory, {num(seat), num(category)}); }
-QByteArray pass(int seat) { return frameMessage(cmd::pass, {num(seat)}); }
+QByteArray pickcatagory(int seat, int category)
+{
+    return frameMessage(cmd::pickcatagory, {num(seat), num(category)});
+}
+QByteArray pass(int seat)
+{
+    return frameMessage(cmd::pass, {num(seat)});
+}
 QByteArray justwatch(int seat, bool watch)
 {
     return frameMessage(cmd::justwatch, {num(seat), watch ? QStringLiteral("1") : QStringLiteral("2")});
@@ -106,8 +126,14 @@ QByteArray features(int seat, const QStringList& words)
 {
     return frameMessage(cmd::features, {num(seat), words.join(QLatin1Char(','))});
 }
-QByteArray rejoin(int seat, const QString& token) { return frameMessage(cmd::rejoin, {num(seat), token}); }
-QByteArray undo(int seat) { return frameMessage(cmd::undo, {num(seat)}); }
+QByteArray rejoin(int seat, const QString& token)
+{
+    return frameMessage(cmd::rejoin, {num(seat), token});
+}
+QByteArray undo(int seat)
+{
+    return frameMessage(cmd::undo, {num(seat)});
+}
 QByteArray startoptions(int seat, const QStringList& options)
 {
     return frameMessage(cmd::startoptions, {num(seat), options.join(QLatin1Char(','))});
@@ -115,15 +141,30 @@ QByteArray startoptions(int seat, const QStringList& options)
 } // namespace toserver
 
 namespace toclient {
-QByteArray sendlogininfo(int seat) { return frameMessage(cmd::sendlogininfo, {num(seat)}); }
-QByteArray full() { return frameMessage(cmd::full, {}); }
-QByteArray newplayerinfo(int seat, const QString& name) { return frameMessage(cmd::newplayerinfo, {num(seat), name}); }
+QByteArray sendlogininfo(int seat)
+{
+    return frameMessage(cmd::sendlogininfo, {num(seat)});
+}
+QByteArray full()
+{
+    return frameMessage(cmd::full, {});
+}
+QByteArray newplayerinfo(int seat, const QString& name)
+{
+    return frameMessage(cmd::newplayerinfo, {num(seat), name});
+}
 QByteArray existingplayers(int seat, const QString& name)
 {
     return frameMessage(cmd::existingplayers, {num(seat), name});
 }
-QByteArray havewrongversion(const QString& name) { return frameMessage(cmd::havewrongversion, {name}); }
-QByteArray wrongversion() { return frameMessage(cmd::wrongversion, {}); }
+QByteArray havewrongversion(const QString& name)
+{
+    return frameMessage(cmd::havewrongversion, {name});
+}
+QByteArray wrongversion()
+{
+    return frameMessage(cmd::wrongversion, {});
+}
 QByteArray nextplayer(int drawer, int category, const QString& hint)
 {
     return frameMessage(cmd::nextplayer, {num(drawer), num(category), hint});
@@ -140,17 +181,39 @@ QByteArray justwatching(int seat, bool watching)
 {
     return frameMessage(cmd::justwatching, {num(seat), watching ? QStringLiteral("1") : QStringLiteral("2")});
 }
-QByteArray updateanswer(const QString& flag, const QString& text) { return frameMessage(cmd::updateanswer, {flag, text}); }
-QByteArray passed(int seat, int score) { return frameMessage(cmd::passed, {num(seat), num(score)}); }
-QByteArray givedraweranswer(const QString& phrase) { return frameMessage(cmd::givedraweranswer, {phrase}); }
-QByteArray guessed(int seat, const QString& guess) { return frameMessage(cmd::guessed, {num(seat), guess}); }
-QByteArray myguessed(int seat, const QString& guess) { return frameMessage(cmd::myguessed, {num(seat), guess}); }
-QByteArray teamscore(const SeatScores& scores) { return frameMessage(cmd::teamscore, scoreFields(scores)); }
+QByteArray updateanswer(const QString& flag, const QString& text)
+{
+    return frameMessage(cmd::updateanswer, {flag, text});
+}
+QByteArray passed(int seat, int score)
+{
+    return frameMessage(cmd::passed, {num(seat), num(score)});
+}
+QByteArray givedraweranswer(const QString& phrase)
+{
+    return frameMessage(cmd::givedraweranswer, {phrase});
+}
+QByteArray guessed(int seat, const QString& guess)
+{
+    return frameMessage(cmd::guessed, {num(seat), guess});
+}
+QByteArray myguessed(int seat, const QString& guess)
+{
+    return frameMessage(cmd::myguessed, {num(seat), guess});
+}
+QByteArray teamscore(const SeatScores& scores)
+{
+    return frameMessage(cmd::teamscore, scoreFields(scores));
+}
 QByteArray correctanswer(int guesser, int guesserScore, int drawer, int drawerScore, const QString& phrase)
 {
-    return frameMessage(cmd::correctanswer, {num(guesser), num(guesserScore), num(drawer), num(drawerScore), phrase});
+    return frameMessage(cmd::correctanswer,
+                        {num(guesser), num(guesserScore), num(drawer), num(drawerScore), phrase});
 }
-QByteArray relay(const QString& name, const QString& payload) { return frameMessage(name, {payload}); }
+QByteArray relay(const QString& name, const QString& payload)
+{
+    return frameMessage(name, {payload});
+}
 QByteArray startgame(const QString& starterSeat, bool team, int playto, int seconds)
 {
     return frameMessage(cmd::startgame, {starterSeat, team ? QStringLiteral("true") : QStringLiteral("false"),
@@ -172,21 +235,42 @@ QByteArray notice(const QString& text)
 {
     return frameMessage(cmd::chat, {QStringLiteral("Server: ") + text + QStringLiteral("|clBlue")});
 }
-QByteArray winner(const QString& winner) { return frameMessage(cmd::winner, {winner}); }
-QByteArray pickcatagory(int drawer) { return frameMessage(cmd::pickcatagory, {num(drawer)}); }
-QByteArray updatetime(int value) { return frameMessage(cmd::updatetime, {num(value)}); }
+QByteArray winner(const QString& winner)
+{
+    return frameMessage(cmd::winner, {winner});
+}
+QByteArray pickcatagory(int drawer)
+{
+    return frameMessage(cmd::pickcatagory, {num(drawer)});
+}
+QByteArray updatetime(int value)
+{
+    return frameMessage(cmd::updatetime, {num(value)});
+}
 QByteArray features(const QStringList& words)
 {
     return frameMessage(cmd::features, {words.join(QLatin1Char(','))});
 }
-QByteArray rejointoken(const QString& token) { return frameMessage(cmd::rejointoken, {token}); }
-QByteArray gameclosed(const QString& closedBy) { return frameMessage(cmd::gameclosed, {closedBy}); }
-QByteArray removed(int seat, const QString& name) { return frameMessage(cmd::removed, {num(seat), name}); }
+QByteArray rejointoken(const QString& token)
+{
+    return frameMessage(cmd::rejointoken, {token});
+}
+QByteArray gameclosed(const QString& closedBy)
+{
+    return frameMessage(cmd::gameclosed, {closedBy});
+}
+QByteArray removed(int seat, const QString& name)
+{
+    return frameMessage(cmd::removed, {num(seat), name});
+}
 QByteArray turnbreak(int seconds, const QString& phrase)
 {
     return frameMessage(cmd::turnbreak, {num(seconds), phrase});
 }
-QByteArray teamgame() { return frameMessage(cmd::teamgame, {}); }
+QByteArray teamgame()
+{
+    return frameMessage(cmd::teamgame, {});
+}
 QByteArray undone(int seat, int stroke, int wipes)
 {
     return frameMessage(cmd::undone, {num(seat), num(stroke), num(wipes)});
@@ -199,7 +283,10 @@ namespace parse {
 // right, so the fields are read off the front in turn. A number read with `integer()` fails late
 // (at the next `checkedInteger()` or `finish()`); `checkedInteger()` throws at once.
 
-qint32 seatOnly(const QString& payload) { return parseInteger(payload); }
+qint32 seatOnly(const QString& payload)
+{
+    return parseInteger(payload);
+}
 
 SeatAndText seatAndText(const QString& payload)
 {
@@ -213,7 +300,10 @@ LoginFields loginFields(const QString& afterSeat)
     return {reader.field(), reader.rest()};
 }
 
-qint32 kickTarget(const QString& afterSeat) { return FieldReader(afterSeat).checkedInteger(); }
+qint32 kickTarget(const QString& afterSeat)
+{
+    return FieldReader(afterSeat).checkedInteger();
+}
 
 StartGameFields startgameFields(const QString& afterSeat)
 {
@@ -223,7 +313,10 @@ StartGameFields startgameFields(const QString& afterSeat)
     return result;
 }
 
-qint32 pickedCategory(const QString& afterSeat) { return parseInteger(afterSeat); }
+qint32 pickedCategory(const QString& afterSeat)
+{
+    return parseInteger(afterSeat);
+}
 
 StartGameAnnounce startgameAnnounce(const QString& payload)
 {
@@ -327,7 +420,10 @@ std::optional<QStringList> featureWords(const QString& payload)
     return words;
 }
 
-std::optional<QStringList> startOptions(const QString& afterSeat) { return featureWords(afterSeat); }
+std::optional<QStringList> startOptions(const QString& afterSeat)
+{
+    return featureWords(afterSeat);
+}
 
 std::optional<Undone> undone(const QString& payload)
 {

@@ -3,14 +3,18 @@
 #include <QFile>
 
 // Static libraries need their resources registered by hand; the macro must sit outside any namespace.
-static void registerWordListResources() { Q_INIT_RESOURCE(wordlist_files); }
+static void registerWordListResources()
+{
+    Q_INIT_RESOURCE(wordlist_files);
+}
 
 namespace pictova {
 
 namespace {
 const char* const kFiles[kCategoryCount] = {
-    ":/wordlists/general.txt", ":/wordlists/actions.txt", ":/wordlists/phrases.txt",  ":/wordlists/music.txt",
-    ":/wordlists/movies.txt",  ":/wordlists/tvshows.txt", ":/wordlists/fooddrink.txt",
+    ":/wordlists/general.txt",   ":/wordlists/actions.txt", ":/wordlists/phrases.txt",
+    ":/wordlists/music.txt",     ":/wordlists/movies.txt",  ":/wordlists/tvshows.txt",
+    ":/wordlists/fooddrink.txt",
 };
 } // namespace
 

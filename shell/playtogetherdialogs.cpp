@@ -170,9 +170,8 @@ void JoinDialog::showGames(const QList<lan::FoundGame>& games)
         const QString shown = game.hostName.isEmpty()
                                   ? where
                                   : QStringLiteral("%1 (%2)").arg(game.hostName, game.address.toString());
-        auto* item = new QTreeWidgetItem(m_games, {shown,
-                                                   QString::number(game.players),
-                                                   QString::number(game.freeSeats), state, where});
+        auto* item = new QTreeWidgetItem(
+            m_games, {shown, QString::number(game.players), QString::number(game.freeSeats), state, where});
         item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));
         if (where == selected)
             m_games->setCurrentItem(item);

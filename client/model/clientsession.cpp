@@ -22,7 +22,8 @@ ClientSession::ClientSession(QObject* parent)
             [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
     m_Sock11.HostName = QStringLiteral("127.0.0.1");
     m_Sock11.PortName = QStringLiteral("9001");
-    m_Timer1 = new DrainTimer(1, [this] { return drainForAWhile(); }, this);
+    m_Timer1 = new DrainTimer(
+        1, [this] { return drainForAWhile(); }, this);
     buildCommandTable();
 
     // Whoever becomes game master between games is offered the start; whoever stops being it
@@ -119,7 +120,8 @@ void ClientSession::buildCommandTable()
         m_closedBy = p;
     });
     add(cmd::teamgame, [this](const QString&) {
-        m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(), true);
+        m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(),
+                                 true);
     });
 }
 
@@ -306,7 +308,8 @@ void ClientSession::startJoin(const QString& host, quint16 port)
         if (m_joinState != JoinState::Joining)
             return;
         if (address.isEmpty()) {
-            failJoin(JoinProblem::UnknownHost, QStringLiteral("No computer called \"%1\" was found.").arg(host));
+            failJoin(JoinProblem::UnknownHost,
+                     QStringLiteral("No computer called \"%1\" was found.").arg(host));
             return;
         }
         m_joinAddress = address;

@@ -47,7 +47,8 @@ void ClientFixture::receive(const QStringList& entries)
 void ClientFixture::logIn(int seat, const QString& name)
 {
     m_chat->session().setLoginName(name);
-    receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat), QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
+    receive({QStringLiteral("CMD_sendlogininfo+%1").arg(seat),
+             QStringLiteral("CMD_newplayerinfo+%1+%2").arg(seat).arg(name)});
     m_sent.clear();
 }
 
@@ -67,6 +68,9 @@ QStringList ClientFixture::chatLines() const
     return m_chat->view().mainchat->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QString ClientFixture::lastChatLine() const { return chatLines().value(chatLines().size() - 1); }
+QString ClientFixture::lastChatLine() const
+{
+    return chatLines().value(chatLines().size() - 1);
+}
 
 } // namespace pictova::test

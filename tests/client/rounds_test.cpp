@@ -35,7 +35,10 @@ protected:
     GameView& v() { return m_chat->view(); }
 };
 
-QColor textColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
 } // namespace
 
 TEST_F(Rounds, TeamGameColoursOddSeatsBlackAndDisablesJustWatch)

@@ -33,8 +33,9 @@ protected:
 
 TEST_F(ClientSettings, ReadAtTheOwnLogInBeforeItsEnteredCue)
 {
-    writeSettings("[other]\nkeep=1\n[Pictova]\nTextsize=12\nTextcolor=clRed\nPlaysounds=false\nPhrase3=/me dances\n"
-                  "Phrase4=\nSnapcount=41\n");
+    writeSettings(
+        "[other]\nkeep=1\n[Pictova]\nTextsize=12\nTextcolor=clRed\nPlaysounds=false\nPhrase3=/me dances\n"
+        "Phrase4=\nSnapcount=41\n");
     EXPECT_EQ(m_chat->chatInput()->textColour(), rgbColour(0x80, 0, 0));
     logIn(2, "Me");
     EXPECT_TRUE(action("N12")->isChecked());
@@ -76,7 +77,8 @@ TEST_F(ClientSettings, SnapshotsNeedACaptionAndCountUp)
     logIn(2, "Me");
     m_chat->button_snapshotClick();
     EXPECT_FALSE(QFile::exists(snapshotFolder() + "/snapshot1.jpg"));
-    receive({"CMD_existingplayers+1+Ann", "CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ", "CMD_updateanswer+true+FAN"});
+    receive({"CMD_existingplayers+1+Ann", "CMD_pickcatagory+1", "CMD_nextplayer+1+0+___ ",
+             "CMD_updateanswer+true+FAN"});
     m_chat->button_snapshotClick();
     m_chat->button_snapshotClick();
     EXPECT_TRUE(QFile::exists(snapshotFolder() + "/snapshot1.jpg"));
