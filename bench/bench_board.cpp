@@ -28,7 +28,8 @@ struct Board
     BoardCanvas canvas;
     DrawerToolbar toolbar;
     BoardController controller{
-        &canvas, &toolbar, BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}}};
+        &canvas, &toolbar,
+        BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}, {}}};
 };
 
 QString batchPayload(int width, int offset)
