@@ -184,8 +184,9 @@ TEST_F(DialogZoomTest, AnOpenWindowFollowsAChangeAndComesBackExactly)
         const Look back = lookOf(*open);
         EXPECT_EQ(back.fonts, designed.fonts);
         EXPECT_EQ(back.places, designed.places);
-        if (window.sizing == Sizing::Fixed)
+        if (window.sizing == Sizing::Fixed) {
             EXPECT_EQ(back.size, designed.size);
+        }
     }
 }
 
