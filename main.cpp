@@ -1,3 +1,6 @@
 #include "client/application.h"
 
-int main(int argc, char** argv) { return pictova::runApplication(argc, argv); }
+int main(int argc, char** argv)
+{
+    return pictova::runApplication(argc, argv);
+}

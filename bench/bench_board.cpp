@@ -2,12 +2,12 @@
 // turn into a late joiner's board, the largest batch a frame can carry, and the snapshot codec.
 // Run: bench_board [repetitions]
 
+#include "bench/mediantime.h"
 #include "board/boardcanvas.h"
 #include "board/boardcontroller.h"
 #include "board/drawertoolbar.h"
 #include "board/jpegcodec.h"
 #include "messaging/framing.h"
-#include "bench/mediantime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,8 +27,9 @@ struct Board
 {
     BoardCanvas canvas;
     DrawerToolbar toolbar;
-    BoardController controller{&canvas, &toolbar,
-                               BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}}};
+    BoardController controller{
+        &canvas, &toolbar,
+        BoardContext{[] { return 2; }, [] { return 5; }, [] { return true; }, {}, {}, {}, {}}};
 };
 
 QString batchPayload(int width, int offset)

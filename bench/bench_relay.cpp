@@ -49,8 +49,9 @@ struct RelayFigures
 
 // One host, one turn, `seconds` of measuring. Prints its block and returns the figures; nothing
 // when the host or the game did not come up.
-std::optional<RelayFigures> measureRelay(const QString& label, const QString& program, const QStringList& hostArgs, int seconds,
-                                         bool sharedCores, bool byCountAlone)
+std::optional<RelayFigures> measureRelay(const QString& label, const QString& program,
+                                         const QStringList& hostArgs, int seconds, bool sharedCores,
+                                         bool byCountAlone)
 {
     const CoresKept cores;
     soak::HostProcess host;
@@ -58,7 +59,8 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
         std::fprintf(stderr, "bench_relay: the host did not start\n");
         return std::nullopt;
     }
-    const QString placement = sharedCores ? QStringLiteral("shared, as the scheduler likes") : placeApart(host.pid());
+    const QString placement =
+        sharedCores ? QStringLiteral("shared, as the scheduler likes") : placeApart(host.pid());
     std::vector<std::unique_ptr<Peer>> peers;
     for (int i = 0; i < kSeats; ++i) {
         peers.push_back(std::make_unique<Peer>());
@@ -183,7 +185,7 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
     measuring = false;
 
     RelayFigures figures{summarise(strokeLatency), summarise(strokeFirstLatency), summarise(guessLatency),
-                         summarise(chatLatency), mouse.meanIntervalMs(), mouse.meanBytes()};
+                         summarise(chatLatency),   mouse.meanIntervalMs(),        mouse.meanBytes()};
     const qsizetype strokesSent = strokeSent.size();
     std::printf(
         "\n%s (host: %s %s; cores: %s)\n  %d seats, %.1f s, %lld stroke messages (%d strokes), %lld "
@@ -191,13 +193,17 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
         "  the drawer's batches: one every %d ms on average, %d bytes (%s)\n",
         qPrintable(label), qPrintable(program), qPrintable(hostArgs.join(QLatin1Char(' '))),
         qPrintable(placement), kSeats, elapsed, static_cast<long long>(strokesSent), mouse.strokes(),
-        static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()), figures.strokeIntervalMs,
-        figures.strokeBytes, byCountAlone ? "by count alone, as the board once sent them" : "as the board sends them");
-    std::printf("  strokes, send to arrival at each of the 14 others: %s\n", qPrintable(describe(figures.strokes)));
+        static_cast<long long>(guessSent.size()), static_cast<long long>(chatSent.size()),
+        figures.strokeIntervalMs, figures.strokeBytes,
+        byCountAlone ? "by count alone, as the board once sent them" : "as the board sends them");
+    std::printf("  strokes, send to arrival at each of the 14 others: %s\n",
+                qPrintable(describe(figures.strokes)));
     std::printf("    of which the first of the 14 to see each:       %s\n",
                 qPrintable(describe(figures.strokesFirst)));
-    std::printf("  guesses, send to the echo at all 15:               %s\n", qPrintable(describe(figures.guesses)));
-    std::printf("  chat, send to arrival at all 15:                   %s\n", qPrintable(describe(figures.chat)));
+    std::printf("  guesses, send to the echo at all 15:               %s\n",
+                qPrintable(describe(figures.guesses)));
+    std::printf("  chat, send to arrival at all 15:                   %s\n",
+                qPrintable(describe(figures.chat)));
     std::printf("  deliveries expected %lld, seen %lld\n",
                 static_cast<long long>(strokesSent * (kSeats - 1) + guessSent.size() * kSeats +
                                        chatSent.size() * kSeats),
@@ -220,7 +226,8 @@ int main(int argc, char** argv)
     const bool byCountAlone = args.removeAll(QStringLiteral("--batch-by-count")) > 0;
     // Another build's host (an older pictova-bot), measured in the same rounds as this build's.
     QString compareHost;
-    if (const qsizetype at = args.indexOf(QStringLiteral("--compare-host")); at >= 0 && at + 1 < args.size()) {
+    if (const qsizetype at = args.indexOf(QStringLiteral("--compare-host"));
+        at >= 0 && at + 1 < args.size()) {
         compareHost = args.at(at + 1);
         args.remove(at, 2);
     }
@@ -244,7 +251,10 @@ int main(int argc, char** argv)
     if (!args.isEmpty())
         runs.push_back({QStringLiteral("as asked"), bot, args, {}});
     else
-        runs = {{QStringLiteral("before (10 ms tick)"), bot, {QStringLiteral("--drain"), QStringLiteral("tick")}, {}},
+        runs = {{QStringLiteral("before (10 ms tick)"),
+                 bot,
+                 {QStringLiteral("--drain"), QStringLiteral("tick")},
+                 {}},
                 {QStringLiteral("after (on arrival)"), bot, {}, {}}};
     if (!compareHost.isEmpty())
         runs.push_back({QStringLiteral("compared build"), compareHost, args, {}});
@@ -254,7 +264,8 @@ int main(int argc, char** argv)
     int paceMs = StrokeDrawer::kMouseMs;
     for (int round = 0; round < rounds; ++round) {
         for (Run& run : runs) {
-            const std::optional<RelayFigures> figures = measureRelay(run.label, run.program, run.hostArgs, seconds, sharedCores, byCountAlone);
+            const std::optional<RelayFigures> figures =
+                measureRelay(run.label, run.program, run.hostArgs, seconds, sharedCores, byCountAlone);
             if (!figures)
                 return 1;
             run.figures.push_back(*figures);
@@ -268,10 +279,12 @@ int main(int argc, char** argv)
     const Summary otherProcess = loopbackRoundTrip(2000, true);
     const Summary paced = loopbackRoundTrip(1000, true, paceMs, sharedCores);
     std::printf("\nplain loopback round trip: %s\n", qPrintable(describe(loopback)));
-    std::printf("loopback round trip to an echo in another process: %s\n", qPrintable(describe(otherProcess)));
+    std::printf("loopback round trip to an echo in another process: %s\n",
+                qPrintable(describe(otherProcess)));
     std::printf("the same, one byte every %d ms as the strokes went, cores as the relay's:\n  %s\n", paceMs,
                 qPrintable(describe(paced)));
-    std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run, round by round:\n", seconds);
+    std::printf("\nstrokes, send to arrival at each of the 14 others, %d s a run, round by round:\n",
+                seconds);
     for (int round = 0; round < rounds; ++round) {
         for (const Run& run : runs) {
             const RelayFigures& figures = run.figures.at(static_cast<size_t>(round));
@@ -287,9 +300,11 @@ int main(int argc, char** argv)
             std::printf("\n");
         }
         const Summary& floor = floors.at(static_cast<size_t>(round));
-        std::printf("  %d %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game,\n"
-                    "    paced as the strokes went (every %d ms)\n",
-                    round + 1, "bare relay", floor.p50, floor.p99, runs.front().figures.at(static_cast<size_t>(round)).strokeIntervalMs);
+        std::printf(
+            "  %d %-20s p50 %.2f ms, p99 %.2f ms: a relay of nothing but relaying, without Qt or a game,\n"
+            "    paced as the strokes went (every %d ms)\n",
+            round + 1, "bare relay", floor.p50, floor.p99,
+            runs.front().figures.at(static_cast<size_t>(round)).strokeIntervalMs);
     }
     return 0;
 }

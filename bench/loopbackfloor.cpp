@@ -7,10 +7,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <arpa/inet.h>
+#include <csignal>
 #include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <csignal>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -191,24 +191,26 @@ Summary bareRelay(int seconds, int recipients, int paceMs, int messageBytes, boo
         // Each message is its number, padded to the size asked, and the game's terminator.
         for (int i = 1; i <= recipients; ++i) {
             QTcpSocket* socket = sockets[i].get();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [&, socket, pending = QByteArray()]() mutable {
-                pending += socket->readAll();
-                const qint64 arrived = nowNs();
-                qsizetype end;
-                while ((end = pending.indexOf('\xff')) >= 0) {
-                    const qsizetype number = pending.left(end).trimmed().toLongLong();
-                    pending.remove(0, end + 1);
-                    if (measuring && number >= 0 && number < static_cast<qsizetype>(sent.size()))
-                        samples.push_back(arrived - sent[number]);
-                }
-            });
+            QObject::connect(
+                socket, &QTcpSocket::readyRead, socket, [&, socket, pending = QByteArray()]() mutable {
+                    pending += socket->readAll();
+                    const qint64 arrived = nowNs();
+                    qsizetype end;
+                    while ((end = pending.indexOf('\xff')) >= 0) {
+                        const qsizetype number = pending.left(end).trimmed().toLongLong();
+                        pending.remove(0, end + 1);
+                        if (measuring && number >= 0 && number < static_cast<qsizetype>(sent.size()))
+                            samples.push_back(arrived - sent[number]);
+                    }
+                });
         }
         QTimer sender;
         sender.setTimerType(Qt::PreciseTimer);
         sender.setInterval(paceMs);
         QObject::connect(&sender, &QTimer::timeout, [&] {
             QByteArray message = QByteArray::number(static_cast<qint64>(sent.size()));
-            message = message.leftJustified(std::max(messageBytes - 1, static_cast<int>(message.size())), ' ');
+            message =
+                message.leftJustified(std::max(messageBytes - 1, static_cast<int>(message.size())), ' ');
             message += '\xff';
             sent.push_back(nowNs());
             sockets.front()->write(message);
@@ -224,7 +226,7 @@ Summary bareRelay(int seconds, int recipients, int paceMs, int messageBytes, boo
     }
     if (!allConnected)
         ::kill(pid, SIGKILL); // it would wait in accept for ever for the connections that never came
-    sockets.clear(); // the relay sees its sender close and ends
+    sockets.clear();          // the relay sees its sender close and ends
     ::waitpid(pid, nullptr, 0);
     return summarise(samples);
 }

@@ -81,7 +81,8 @@ int StrokeDrawer::meanIntervalMs() const
 {
     if (m_messages < 2)
         return kMouseMs;
-    return std::max<int>(1, static_cast<int>((m_lastAt - m_firstAt + (m_messages - 1) / 2) / (m_messages - 1)));
+    return std::max<int>(1,
+                         static_cast<int>((m_lastAt - m_firstAt + (m_messages - 1) / 2) / (m_messages - 1)));
 }
 
 int StrokeDrawer::meanBytes() const

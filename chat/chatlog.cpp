@@ -163,9 +163,9 @@ void ChatLog::copySelection()
 QMimeData* ChatLog::createMimeDataFromSelection() const
 {
     // Copy and drag carry plain text only.
-    auto* data = new QMimeData;
-    data->setText(textCursor().selection().toPlainText());
-    return data;
+    auto* mime = new QMimeData;
+    mime->setText(textCursor().selection().toPlainText());
+    return mime;
 }
 
 int ChatLog::lineCount()

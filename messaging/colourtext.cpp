@@ -5,8 +5,12 @@
 namespace pictova::colourtext {
 
 namespace {
-constexpr ColourValue sys(int index) { return kSystemColourBit + static_cast<ColourValue>(index); }
+constexpr ColourValue sys(int index)
+{
+    return kSystemColourBit + static_cast<ColourValue>(index);
+}
 
+// clang-format off
 constexpr NamedColour kTable[] = {
     {"clBlack", 0x000000},
     {"clMaroon", 0x000080},
@@ -51,10 +55,17 @@ constexpr NamedColour kTable[] = {
     {"clInfoBk", sys(24)},
     {"clNone", kColourNone},
 };
+// clang-format on
 } // namespace
 
-const NamedColour* table() { return kTable; }
-int tableSize() { return static_cast<int>(std::size(kTable)); }
+const NamedColour* table()
+{
+    return kTable;
+}
+int tableSize()
+{
+    return static_cast<int>(std::size(kTable));
+}
 
 QString write(ColourValue value)
 {

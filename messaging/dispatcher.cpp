@@ -14,7 +14,10 @@ SplitEntry splitEntry(const QString& entry)
     return {entry.left(plus), entry.mid(plus + 1)};
 }
 
-void CommandTable::add(const QString& name, Handler handler) { m_entries.emplace_back(name, std::move(handler)); }
+void CommandTable::add(const QString& name, Handler handler)
+{
+    m_entries.emplace_back(name, std::move(handler));
+}
 
 bool CommandTable::knows(const QString& name) const
 {

@@ -35,6 +35,9 @@ void DrainTimer::setManual(bool manual)
         m_timer.stop();
 }
 
-bool DrainTimer::tick() { return m_step(); }
+bool DrainTimer::tick()
+{
+    return m_step();
+}
 
 } // namespace pictova

@@ -19,7 +19,10 @@ ConversionError::ConversionError(const QString& offending)
 {
 }
 
-void setErrorReporter(ErrorReporter reporter) { reporterSlot() = std::move(reporter); }
+void setErrorReporter(ErrorReporter reporter)
+{
+    reporterSlot() = std::move(reporter);
+}
 
 void reportError(const QString& text)
 {

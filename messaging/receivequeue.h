@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <deque>
-#include <map>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 

@@ -107,9 +107,15 @@ void TSock::clearNameCache()
     g_resolverCalls = 0;
 }
 
-int TSock::resolverCalls() { return g_resolverCalls; }
+int TSock::resolverCalls()
+{
+    return g_resolverCalls;
+}
 
-int TSock::drainingCount() { return g_draining; }
+int TSock::drainingCount()
+{
+    return g_draining;
+}
 
 void whenClosedSocketsDrained(QObject* context, int capMs, std::function<void()> then)
 {
@@ -316,8 +322,8 @@ qint64 TSock::writeNow(const QByteArray& bytes)
     const qintptr fd = m_socket->socketDescriptor();
     if (fd < 0 || m_socket->bytesToWrite() > 0)
         return 0;
-    const ssize_t written =
-        ::send(static_cast<int>(fd), bytes.constData(), static_cast<size_t>(bytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+    const ssize_t written = ::send(static_cast<int>(fd), bytes.constData(), static_cast<size_t>(bytes.size()),
+                                   MSG_DONTWAIT | MSG_NOSIGNAL);
     // A full system buffer or a failed connection: Qt's queue takes the rest and reports.
     return written > 0 ? written : 0;
 }
@@ -375,10 +381,10 @@ void TSock::socketError(int error)
     if (socketError == QAbstractSocket::RemoteHostClosedError && m_connected)
         return;
     const WinsockError mapped = winsockError(socketError);
-    report(SocketInfo::Error, QStringLiteral("Error #%1 (%2)")
-                                  .arg(mapped.code)
-                                  .arg(mapped.name ? QString::fromLatin1(mapped.name)
-                                                   : QStringLiteral("UNKNOWN ERROR")));
+    report(SocketInfo::Error,
+           QStringLiteral("Error #%1 (%2)")
+               .arg(mapped.code)
+               .arg(mapped.name ? QString::fromLatin1(mapped.name) : QStringLiteral("UNKNOWN ERROR")));
 }
 
 bool TSock::close()

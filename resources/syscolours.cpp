@@ -9,6 +9,7 @@ namespace {
 QColor systemColour(int index)
 {
     const QPalette palette = QGuiApplication::palette();
+    // clang-format off
     switch (index) {
     case 0: return palette.color(QPalette::Button);           // scroll bar
     case 1: return palette.color(QPalette::Dark);             // desktop
@@ -37,6 +38,7 @@ QColor systemColour(int index)
     case 24: return palette.color(QPalette::ToolTipBase);
     default: return QColor(Qt::black);
     }
+    // clang-format on
 }
 } // namespace
 
@@ -49,6 +51,9 @@ QColor toQColor(ColourValue value)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-ColourValue fromQColor(const QColor& colour) { return rgbColour(colour.red(), colour.green(), colour.blue()); }
+ColourValue fromQColor(const QColor& colour)
+{
+    return rgbColour(colour.red(), colour.green(), colour.blue());
+}
 
 } // namespace pictova

@@ -18,8 +18,10 @@ if [ -n "${PICTOVA_FUZZ_RUNS:-}" ]; then
 else
     budget=(-max_total_time="$seconds")
 fi
+# Warnings are shown but do not stop this build: clang warns of other things than gcc, whose
+# builds (scripts/test.sh) hold the tree to none.
 CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DPICTOVA_FUZZ=ON -DPICTOVA_TESTS=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DPICTOVA_WERROR=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" --target fuzzers -j"$(nproc)"
 
 targets=("$@")

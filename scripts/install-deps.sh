@@ -18,6 +18,9 @@ packages=(
 if [ "${PICTOVA_FUZZ:-}" = "1" ]; then
     packages+=(clang libclang-rt-dev)
 fi
+if [ "${PICTOVA_FORMAT:-}" = "1" ]; then
+    packages+=(clang-format git)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

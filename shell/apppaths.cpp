@@ -15,7 +15,10 @@ QString& overridden()
 }
 } // namespace
 
-void overrideDataFolder(const QString& folder) { overridden() = folder; }
+void overrideDataFolder(const QString& folder)
+{
+    overridden() = folder;
+}
 
 QString dataFolder()
 {
@@ -36,8 +39,14 @@ QString dataFolder()
     return userFolder;
 }
 
-QString settingsFilePath() { return QDir(dataFolder()).filePath(QStringLiteral("orvilobby.ini")); }
+QString settingsFilePath()
+{
+    return QDir(dataFolder()).filePath(QStringLiteral("orvilobby.ini"));
+}
 
-QString snapshotFolder() { return QDir(dataFolder()).filePath(QStringLiteral("snapshots")); }
+QString snapshotFolder()
+{
+    return QDir(dataFolder()).filePath(QStringLiteral("snapshots"));
+}
 
 } // namespace pictova

@@ -15,7 +15,10 @@ GameModel::GameModel(QObject* parent) : QObject(parent)
     connect(this, &GameModel::loggedInChanged, this, &GameModel::updateGameMaster);
 }
 
-bool GameModel::isGameMaster() const { return m_gameMaster; }
+bool GameModel::isGameMaster() const
+{
+    return m_gameMaster;
+}
 
 void GameModel::holdGameMaster(bool hold)
 {

@@ -111,7 +111,8 @@ void GuessingHandler::correctanswer(const QString& payload)
     // Widened: the server's scores may be anything an integer holds.
     const auto gain = [this, &model](int seat) {
         const qint64 now = model.seat(seat).points;
-        return QString::asprintf("%+lld", static_cast<long long>(now - m_turnStartPoints[isPlayerSeat(seat) ? seat : 0]));
+        return QString::asprintf(
+            "%+lld", static_cast<long long>(now - m_turnStartPoints[isPlayerSeat(seat) ? seat : 0]));
     };
     award.drawerText = gain(award.drawerSeat);
     award.guesserText = gain(award.guesserSeat);

@@ -172,8 +172,8 @@ void RoundsHandler::updatetime(const QString& payload)
     const qint64 told = parseInteger(payload);
     const qint64 corrected =
         told + (clock.countdownphase() == CountdownClock::Drawing ? kDrawingTimeOffset : kPauseTimeOffset);
-    clock.correctTo(static_cast<int>(std::clamp<qint64>(corrected, std::numeric_limits<int>::min(),
-                                                        std::numeric_limits<int>::max())));
+    clock.correctTo(static_cast<int>(
+        std::clamp<qint64>(corrected, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 } // namespace pictova

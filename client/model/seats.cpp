@@ -69,8 +69,8 @@ void SeatsHandler::departed(const QString& payload, bool removed)
             model.setPoints(left.seat, 0);
     }
     if (model.removeSpectator(left.seat, left.text))
-        emit m_session.chatLine(peertext::isolated(left.text) + (removed ? why : QStringLiteral(" has left.")),
-                                kStatusColour);
+        emit m_session.chatLine(
+            peertext::isolated(left.text) + (removed ? why : QStringLiteral(" has left.")), kStatusColour);
 }
 
 void SeatsHandler::refreshplayerlist(const QString& payload)

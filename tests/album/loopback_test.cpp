@@ -85,7 +85,8 @@ struct PeerBoard
     DrawerToolbar toolbar;
     BoardController controller;
     explicit PeerBoard(int seat)
-        : controller(&canvas, &toolbar, BoardContext{[seat] { return seat; }, [] { return 1; }})
+        : controller(&canvas, &toolbar,
+                     BoardContext{[seat] { return seat; }, [] { return 1; }, {}, {}, {}, {}, {}})
     {
     }
     void draw(const QStringList& received)

@@ -92,6 +92,16 @@ private:
     std::map<QTcpSocket*, QByteArray> m_received;
 };
 
+// What the session sent on `peer` before a line it sends now, which the server then waits for.
+QByteArray sendMark(ClientSession& session, QTcpSocket* peer, ScriptedServer& script)
+{
+    const QByteArray mark = toserver::chat(0, "mark", "clBlack");
+    session.send(mark);
+    if (!waitFor([&] { return script.receivedOn(peer).endsWith(mark); }))
+        return "<no mark>";
+    return script.receivedOn(peer).chopped(mark.size());
+}
+
 WordLists onePhrase(const QString& phrase)
 {
     WordLists lists;
@@ -164,8 +174,8 @@ TEST_F(Reconnect, ARemovedCopySaysSoAndDoesNotComeBack)
     EXPECT_FALSE(m_session.isReconnecting());
     EXPECT_TRUE(m_attempts.isEmpty());
     EXPECT_TRUE(m_session.rejoinToken().isEmpty());
+    // The seat was freed before the others were told.
     EXPECT_FALSE(ann.waitForMessage("CMD_playerdisconnected+2+Bob").isEmpty());
-    test::pump(50);
     EXPECT_EQ(server.players().occupiedSeats(), QList<int>({1}));
 }
 
@@ -178,9 +188,9 @@ TEST_F(Reconnect, AgainstAFirstVersionServerItIsAPlainLogIn)
     first->write("CMD_sendlogininfo+2\xff"
                  "CMD_newplayerinfo+2+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return m_joined == 1; }));
-    // No features came, so none go: the first version's server hears only the log-in.
-    test::pump(50);
-    EXPECT_EQ(script.receivedOn(first), toserver::logininfo(2, "2.2.4", "Bob"));
+    // No features came, so none go: the first version's server hears only the log-in (before a
+    // line the test sends after it).
+    EXPECT_EQ(sendMark(m_session, first, script), toserver::logininfo(2, "2.2.4", "Bob"));
 
     first->disconnectFromHost();
     ASSERT_TRUE(waitFor([&] { return m_session.isReconnecting(); }));
@@ -190,8 +200,7 @@ TEST_F(Reconnect, AgainstAFirstVersionServerItIsAPlainLogIn)
     second->write("CMD_sendlogininfo+3\xff"
                   "CMD_newplayerinfo+3+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return m_reconnected == 1; }));
-    test::pump(50);
-    EXPECT_EQ(script.receivedOn(second), toserver::logininfo(3, "2.2.4", "Bob"));
+    EXPECT_EQ(sendMark(m_session, second, script), toserver::logininfo(3, "2.2.4", "Bob"));
     EXPECT_EQ(m_session.model().mySeat(), 3);
     EXPECT_TRUE(m_session.model().loggedIn());
 }
@@ -226,8 +235,9 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
 
     // Garbage in place of the features or the token changes nothing.
     second->write("CMD_rejointoken+not-a-token\xff"
-                  "CMD_features+BAD WORDS\xff");
-    test::pump(50);
+                  "CMD_features+BAD WORDS\xff"
+                  "CMD_action+after them|clBlack\xff");
+    ASSERT_TRUE(waitFor([&] { return m_actions.contains("after them|clBlack"); }));
     EXPECT_TRUE(m_session.rejoinToken().isEmpty());
     EXPECT_EQ(m_session.serverFeatures(), QStringList({"rejoin"}));
 }
@@ -247,7 +257,13 @@ TEST_F(Reconnect, GivingUpOrRunningOutOfTimeEndsTheGame)
     EXPECT_FALSE(m_session.isReconnecting());
     EXPECT_EQ(m_lost, "The connection to the game was lost.");
     m_session.reconnectNow(); // too late: nothing happens
-    test::pump(50);
+    // A connection made after it is the only one the host sees.
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, script.port());
+    ASSERT_TRUE(waitFor([&] { return probe.state() == QAbstractSocket::ConnectedState; }));
+    QTcpSocket* seen = script.accept();
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen->peerPort(), probe.localPort());
     EXPECT_FALSE(script.hasPending());
 
     // The game's host is gone for good: attempts are refused until the two minutes are up.

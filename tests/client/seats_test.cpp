@@ -191,10 +191,14 @@ TEST_F(Seats, ABurstOfArrivalsAndDeparturesIsShownOnceAFrame)
         m_chat->session().processsocktimer();
     EXPECT_EQ(panel.updates(), before);
     EXPECT_TRUE(pictova::test::waitFor([&] { return panel.updates() > before; }));
-    pictova::test::pump(3 * SeatPanelView::kFrameMs);
-    EXPECT_EQ(panel.updates(), before + 1);
     EXPECT_EQ(m_chat->views().seatPanel().nameLabel(2)->text(), "<Waiting>");
     EXPECT_EQ(m_chat->views().seatPanel().nameLabel(1)->text(), "Host");
+    // An arrival after the burst is shown in the frame after the burst's one.
+    m_chat->session().queueEntry(QStringLiteral("CMD_newplayerinfo+3+Later"));
+    m_chat->session().processsocktimer();
+    EXPECT_TRUE(
+        pictova::test::waitFor([&] { return m_chat->views().seatPanel().nameLabel(3)->text() == "Later"; }));
+    EXPECT_EQ(panel.updates(), before + 2);
 }
 
 TEST_F(Seats, ABurstOfArrivalsDeparturesAndChatIsLaidOutInTheLogOnceAFrame)
@@ -215,11 +219,15 @@ TEST_F(Seats, ABurstOfArrivalsDeparturesAndChatIsLaidOutInTheLogOnceAFrame)
         m_chat->session().processsocktimer();
     EXPECT_EQ(layouts, 0);
     EXPECT_TRUE(pictova::test::waitFor([&] { return log.edits() > editsBefore; }));
-    pictova::test::pump(3 * ChatLog::kFrameMs);
-    EXPECT_EQ(log.edits(), editsBefore + 1);
     EXPECT_EQ(layouts, 1);
-
     const QStringList shown = chatLines();
+    // A line after the burst is laid out in the frame after the burst's one.
+    m_chat->session().queueEntry(QStringLiteral("CMD_chat+Host chats: later|clRed"));
+    m_chat->session().processsocktimer();
+    EXPECT_TRUE(pictova::test::waitFor([&] { return chatLines().size() == shown.size() + 1; }));
+    EXPECT_EQ(log.edits(), editsBefore + 2);
+    EXPECT_EQ(layouts, 2);
+
     ASSERT_EQ(shown.size(), shownBefore + 3 * kGuests);
     for (int i : {0, kGuests - 1}) {
         EXPECT_EQ(shown[shownBefore + 3 * i], QStringLiteral("Guest%1 is Connected.").arg(i));

@@ -251,8 +251,9 @@ TEST(GameBrowser, AListFilledByFakesStillTakesAGameThatStartsLater)
         fakes();
         d.answerTries(7772);
         d.now += 1000;
-        if (second > 0)
+        if (second > 0) {
             EXPECT_EQ(realListed(), 1) << second;
+        }
     }
 }
 

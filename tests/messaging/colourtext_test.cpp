@@ -27,11 +27,13 @@ TEST(ColourText, WriteUsesNamesThenEightHexDigits)
 TEST(ColourText, PaletteColoursByNameOrHex)
 {
     const ColourValue palette[] = {
-        rgbColour(0xFF, 0xFF, 0xFF), rgbColour(0xFF, 0, 0),       rgbColour(0, 0xFF, 0),       rgbColour(0, 0, 0xFF),
-        rgbColour(0xBF, 0xD7, 0xBF), rgbColour(0, 0, 0),          rgbColour(0x7F, 0, 0),       rgbColour(0, 0x7F, 0),
-        rgbColour(0, 0, 0x7F),       rgbColour(0x9F, 0xBF, 0xEF), rgbColour(0xBF, 0xBF, 0xBF), rgbColour(0xFF, 0xFF, 0),
-        rgbColour(0, 0xFF, 0xFF),    rgbColour(0xFF, 0, 0xFF),    rgbColour(0xFF, 0xF7, 0xEF), rgbColour(0x7F, 0x7F, 0x7F),
-        rgbColour(0x7F, 0x7F, 0),    rgbColour(0, 0x7F, 0x7F),    rgbColour(0x7F, 0, 0x7F),    rgbColour(0x9F, 0x9F, 0x9F),
+        rgbColour(0xFF, 0xFF, 0xFF), rgbColour(0xFF, 0, 0),       rgbColour(0, 0xFF, 0),
+        rgbColour(0, 0, 0xFF),       rgbColour(0xBF, 0xD7, 0xBF), rgbColour(0, 0, 0),
+        rgbColour(0x7F, 0, 0),       rgbColour(0, 0x7F, 0),       rgbColour(0, 0, 0x7F),
+        rgbColour(0x9F, 0xBF, 0xEF), rgbColour(0xBF, 0xBF, 0xBF), rgbColour(0xFF, 0xFF, 0),
+        rgbColour(0, 0xFF, 0xFF),    rgbColour(0xFF, 0, 0xFF),    rgbColour(0xFF, 0xF7, 0xEF),
+        rgbColour(0x7F, 0x7F, 0x7F), rgbColour(0x7F, 0x7F, 0),    rgbColour(0, 0x7F, 0x7F),
+        rgbColour(0x7F, 0, 0x7F),    rgbColour(0x9F, 0x9F, 0x9F),
     };
     int named = 0;
     for (ColourValue colour : palette) {
@@ -63,7 +65,8 @@ TEST(ColourText, ReadRejectsWhatIsNeitherNameNorNumber)
             colourtext::read(QString::fromLatin1(bad));
             ADD_FAILURE() << bad;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
         }
     }
 }

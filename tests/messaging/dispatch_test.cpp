@@ -81,7 +81,8 @@ TEST(Integer, DecimalDollarAndZeroXWithTheirLimits)
             parseInteger(QString::fromLatin1(bad));
             ADD_FAILURE() << bad;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
         }
     }
 }

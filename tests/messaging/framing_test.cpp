@@ -18,7 +18,10 @@ QList<QByteArray> feedAll(MessageFramer& framer, const QList<QByteArray>& reads)
 TEST(Framing, SeveralMessagesInOneReadComeOutInOrderEmptyOnesIncluded)
 {
     MessageFramer framer;
-    const auto messages = feedAll(framer, {QByteArray("CMD_a+1\xff\xff" "CMD_b+2\xff" "CMD_c", 22)});
+    const auto messages = feedAll(framer, {QByteArray("CMD_a+1\xff\xff"
+                                                      "CMD_b+2\xff"
+                                                      "CMD_c",
+                                                      22)});
     ASSERT_EQ(messages.size(), 3);
     EXPECT_EQ(messages[0], "CMD_a+1");
     EXPECT_EQ(messages[1], "");

@@ -14,7 +14,8 @@ struct InfoLog
     QStringList messages;
     void attach(TSock& sock)
     {
-        QObject::connect(&sock, &TSock::onInfo, [this](TSock*, SocketInfo, const QString& m) { messages << m; });
+        QObject::connect(&sock, &TSock::onInfo,
+                         [this](TSock*, SocketInfo, const QString& m) { messages << m; });
     }
 };
 
@@ -31,7 +32,8 @@ struct ListeningPair
         clientLog.attach(client);
         listener.PortName = "0";
         listener.setListen(true);
-        QObject::connect(&listener, &TSock::onAccept, [this](TSock*) { accepted = listener.accept(&listener); });
+        QObject::connect(&listener, &TSock::onAccept,
+                         [this](TSock*) { accepted = listener.accept(&listener); });
         client.HostName = "127.0.0.1";
         client.PortName = QString::number(listener.localPort());
         client.open();
@@ -75,7 +77,8 @@ struct PlainPeer
     {
         listener.PortName = "0";
         listener.setListen(true);
-        QObject::connect(&listener, &TSock::onAccept, [this](TSock*) { accepted = listener.accept(&listener); });
+        QObject::connect(&listener, &TSock::onAccept,
+                         [this](TSock*) { accepted = listener.accept(&listener); });
         peer.connectToHost(QHostAddress::LocalHost, listener.localPort());
         return waitFor([this] { return accepted != nullptr; });
     }

@@ -290,7 +290,7 @@ TEST_F(FairPlay, ComingBackDoesNotRefillTheLineAllowance)
     ann = join("Ann");
     server->setChatLimit({5, 3});
     clockMs = 1000;
-    ProtoClient* bob = join("Bob");
+    bob = join("Bob");
     for (int i = 1; i <= 5; ++i)
         chat(bob, QStringLiteral("line %1").arg(i));
     leave(bob);

@@ -151,8 +151,9 @@ TEST_F(ServerFlood, TheGameGoesOnUnderAFlood)
     guesser->send(toserver::answer(2, QStringLiteral("fan")));
     oneTickOnceQueued(kFlooders * kBurst + 2);
     EXPECT_EQ(server->queuedRequests(), kFlooders * (kBurst - 1));
-    ASSERT_TRUE(waitFor(
-        [&] { return !named(host, cmd::correctanswer).isEmpty() && !named(guesser, cmd::moveit).isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] {
+        return !named(host, cmd::correctanswer).isEmpty() && !named(guesser, cmd::moveit).isEmpty();
+    }));
     EXPECT_EQ(named(guesser, cmd::moveit), QStringList({"CMD_moveit+1+clBlack+3+10+20"}));
     EXPECT_EQ(named(host, cmd::correctanswer), QStringList({"CMD_correctanswer+2+2+1+1+FAN"}));
     EXPECT_EQ(server->game().phase, Phase::Break);
@@ -216,12 +217,12 @@ TEST(DrainPace, AfterARestWorkIsTakenAtOnceAndThenOneStepPerInterval)
     });
     drain.wake();
     EXPECT_TRUE(waitFor([&] { return steps == 1; }));
-    pump(100);
+    runTimersDueNow();
     EXPECT_EQ(steps, 1);
     EXPECT_TRUE(drain.isRunning());
     // Waking again changes nothing: the next step is owed a whole interval after the last.
     drain.wake();
-    pump(100);
+    runTimersDueNow();
     EXPECT_EQ(steps, 1);
 }
 

@@ -111,8 +111,9 @@ TEST_F(LetterHintGame, ALetterShowsAtHalfTheTurnAndAnotherAtThreeQuarters)
     const QString second = seen[0].section('+', 2);
     EXPECT_EQ(lettersShown(second), 2);
     for (qsizetype i = 0; i < first.size(); ++i)
-        if (first[i] != QLatin1Char('_'))
+        if (first[i] != QLatin1Char('_')) {
             EXPECT_EQ(second[i], first[i]);
+        }
 
     // Nothing more until the time-out, which shows the phrase as before.
     clearAll();

@@ -357,11 +357,11 @@ TEST_F(ServerRejoin, QuickDropsAndOtherAddressesNeverPushOutAKeptScore)
     // Every other address fills the rest of the list and no more.
     QStringList others;
     for (const int batch : {RejoinKeeper::kMaxKept - 1, 1}) {
-        std::vector<int> seats;
+        std::vector<int> batchSeats;
         for (int i = 0; i < batch; ++i)
-            seats.push_back(attachAnnouncing(QStringLiteral("O%1").arg(others.size()), others));
+            batchSeats.push_back(attachAnnouncing(QStringLiteral("O%1").arg(others.size()), others));
         now += RejoinKeeper::kMinSeatedMs + 1;
-        for (int seat : seats)
+        for (int seat : batchSeats)
             server->closeTestConnection(seat);
     }
     EXPECT_EQ(server->rejoins().keptCount(), RejoinKeeper::kMaxKept);

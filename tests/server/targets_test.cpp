@@ -93,8 +93,8 @@ TEST_P(ServerTargets, ALogInAStartAndATurnGiveTheSameBytes)
 
 INSTANTIATE_TEST_SUITE_P(BothServers, ServerTargets,
                          ::testing::Values(ServerTarget::Kind::InProcess, ServerTarget::Kind::Program),
-                         [](const auto& info) {
-                             return info.param == ServerTarget::Kind::InProcess ? "InProcess" : "Program";
+                         [](const auto& instance) {
+                             return instance.param == ServerTarget::Kind::InProcess ? "InProcess" : "Program";
                          });
 
 } // namespace

@@ -31,12 +31,24 @@ void ProtoClient::send(const QByteArray& bytes)
     m_socket.flush();
 }
 
-void ProtoClient::sendMessage(const QString& entry) { send(frameEntry(entry)); }
+void ProtoClient::sendMessage(const QString& entry)
+{
+    send(frameEntry(entry));
+}
 
-void ProtoClient::close() { m_socket.disconnectFromHost(); }
-void ProtoClient::abort() { m_socket.abort(); }
+void ProtoClient::close()
+{
+    m_socket.disconnectFromHost();
+}
+void ProtoClient::abort()
+{
+    m_socket.abort();
+}
 
-bool ProtoClient::isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
+bool ProtoClient::isConnected() const
+{
+    return m_socket.state() == QAbstractSocket::ConnectedState;
+}
 
 void ProtoClient::clearReceived()
 {
@@ -62,7 +74,8 @@ QString ProtoClient::waitForMessage(const QString& prefix, int timeoutMs)
 
 bool ProtoClient::waitForClose(int timeoutMs)
 {
-    return waitFor([this] { return m_closed || m_socket.state() == QAbstractSocket::UnconnectedState; }, timeoutMs);
+    return waitFor([this] { return m_closed || m_socket.state() == QAbstractSocket::UnconnectedState; },
+                   timeoutMs);
 }
 
 QStringList ProtoClient::messagesNamed(const QString& name) const

@@ -4,7 +4,8 @@
 // Widget and network tests need an application object and its event loop.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     // A test binary run by hand, without ctest's environment, must still not announce a game
     // beyond the loopback.
     if (qgetenv("PICTOVA_LAN_INTERFACE").isEmpty())

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 
 namespace pictova::test {
 
@@ -19,14 +20,16 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-void pump(int ms)
+void runTimersDueNow()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
+    // A QTimer object, not QTimer::singleShot: a zero-delay single shot is a posted call, which
+    // runs before timers that are due.
+    bool fired = false;
+    QTimer marker;
+    marker.setSingleShot(true);
+    QObject::connect(&marker, &QTimer::timeout, [&] { fired = true; });
+    marker.start(0);
+    waitFor([&] { return fired; });
 }
 
 } // namespace pictova::test

@@ -72,9 +72,10 @@ int main(int argc, char** argv)
         QStringLiteral("order"), QStringLiteral("fair"));
     const QCommandLineOption drainOption(
         QStringLiteral("drain"),
-        QStringLiteral("With --serve: \"round\" (every waiting connection served in turn as messages "
-                       "arrive, within its allowance: the game's own), \"tick\" (the same on a 10 ms tick) or "
-                       "\"one\" (one message a tick in all); the last two for benchmarks."),
+        QStringLiteral(
+            "With --serve: \"round\" (every waiting connection served in turn as messages "
+            "arrive, within its allowance: the game's own), \"tick\" (the same on a 10 ms tick) or "
+            "\"one\" (one message a tick in all); the last two for benchmarks."),
         QStringLiteral("mode"), QStringLiteral("round"));
     parser.addOptions({nameOption, countOption, randomOption, durationOption, quietOption, serveOption,
                        secondOption, queueOption, drainOption});
