@@ -94,8 +94,8 @@ int ServerConnections::admit(int seat, ServerTransport* transport)
         const ConnectionId id = link->id;
         connect(transport, &ServerTransport::received, this,
                 [this, seat, id](const QList<ReceivedMessage>& messages) {
-                    if (Link* link = linkOf(seat, id))
-                        received(seat, *link, messages);
+                    if (Link* open = linkOf(seat, id))
+                        received(seat, *open, messages);
                 });
         connect(transport, &ServerTransport::broken, this, [this, seat, id](const QString& limit) {
             if (linkOf(seat, id))

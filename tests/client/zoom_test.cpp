@@ -359,10 +359,12 @@ TEST_F(WindowZoomTest, TheWindowResizesAndGoesFullScreenWithTheBoardFittingAtIts
             const QWidget* holder = part->parentWidget();
             if (!holder->layout() || !needed.isValid() || holder->minimumSize() == holder->maximumSize())
                 continue;
-            if (part->minimumWidth() == 0 && part->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored)
+            if (part->minimumWidth() == 0 && part->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored) {
                 EXPECT_GE(part->width(), needed.width()) << qPrintable(at + " " + part->objectName());
-            if (part->minimumHeight() == 0)
+            }
+            if (part->minimumHeight() == 0) {
                 EXPECT_GE(part->height(), needed.height()) << qPrintable(at + " " + part->objectName());
+            }
         }
         // Parts side by side in one layout never overlap (the board's own overlays aside).
         for (const QWidget* part : shownParts(m_chat.get()))
@@ -370,9 +372,10 @@ TEST_F(WindowZoomTest, TheWindowResizesAndGoesFullScreenWithTheBoardFittingAtIts
                 if (part < other && part->parentWidget() == other->parentWidget() &&
                     part->parentWidget() != &v().boardView() && part->parentWidget()->layout() &&
                     part->parentWidget()->layout()->indexOf(const_cast<QWidget*>(part)) >= 0 &&
-                    part->parentWidget()->layout()->indexOf(const_cast<QWidget*>(other)) >= 0)
+                    part->parentWidget()->layout()->indexOf(const_cast<QWidget*>(other)) >= 0) {
                     EXPECT_FALSE(part->geometry().intersects(other->geometry()))
                         << qPrintable(at + " " + part->objectName() + " " + other->objectName());
+                }
     };
     check(QStringLiteral("default"));
     EXPECT_EQ(m_chat->canvas()->size(), QSize(533, 369));

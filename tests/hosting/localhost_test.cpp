@@ -77,7 +77,7 @@ TEST(LocalHost, EndingTheGameClosesEveryConnectionAndTheSessionStartsAfresh)
     EXPECT_FALSE(session.model().hosting());
     EXPECT_FALSE(session.model().seat(1).taken);
     EXPECT_FALSE(session.model().seat(2).taken);
-    test::pump(50);
+    test::runTimersDueNow();
     EXPECT_EQ(ended, 0);
 }
 
