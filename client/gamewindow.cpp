@@ -8,8 +8,8 @@
 #include "chat/chatinput.h"
 #include "chat/chatlog.h"
 #include "chat/phrasebuttons.h"
-#include "chat/received.h"
 #include "chat/phraseeditor.h"
+#include "chat/received.h"
 #include "client/answerpanel.h"
 #include "client/boardview.h"
 #include "client/gamechooser.h"
@@ -194,7 +194,8 @@ void GameWindow::attachWindows(const SecondaryWindows& windows)
     m_starter->setDownloadWindow(windows.download);
     if (windows.download) {
         connect(windows.download, &DownloadDialog::closeGameRequested, this, &QWidget::close);
-        connect(windows.download, &DownloadDialog::joinRequested, m_gameChooser, &GameChooser::openJoinDialog);
+        connect(windows.download, &DownloadDialog::joinRequested, m_gameChooser,
+                &GameChooser::openJoinDialog);
     }
 }
 

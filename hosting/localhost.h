@@ -46,7 +46,8 @@ public:
     // The hosted game deals from the word lists in `folder` (empty, or a folder with nothing to
     // deal: the built-in ones). Lists the server already deals from are left alone, so what an
     // earlier game dealt stays dealt. Nothing happens while no game is hosted.
-    void useWordFolder(const QString& folder, const QString& language = QString::fromLatin1(kDefaultWordLanguage));
+    void useWordFolder(const QString& folder,
+                       const QString& language = QString::fromLatin1(kDefaultWordLanguage));
 
     // The players in the hosted game besides the one in `ownSeat`, whom ending it puts out.
     int playersBesides(int ownSeat) const;

@@ -23,9 +23,9 @@ struct ServerOptions
     bool announce = false;
     QString wordsFolder; // own word lists; empty: the built-in ones
     QString wordsLanguage = QString::fromLatin1(kDefaultWordLanguage); // the built-in words' language
-    LineLimit chatLimit = LineLimits::kDefaultChat;               // chat and action lines per connection
-    LineLimit guessLimit = LineLimits::kDefaultGuess;             // guesses per connection
-    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress; // 0: no cap
+    LineLimit chatLimit = LineLimits::kDefaultChat;                    // chat and action lines per connection
+    LineLimit guessLimit = LineLimits::kDefaultGuess;                  // guesses per connection
+    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap
     // The web client's port: kDefaultWebPort unless given (0: off), any free port when the game's
     // port is any free port and no web port is given.
     std::optional<quint16> webPort;

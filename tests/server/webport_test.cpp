@@ -123,7 +123,8 @@ protected:
             const QRegularExpressionMatch length =
                 QRegularExpression(QStringLiteral("(?i)content-length: *(\\d+)"))
                     .match(QString::fromLatin1(http.answer.left(end)));
-            return head || !length.hasMatch() || http.answer.size() >= end + 4 + length.captured(1).toLongLong();
+            return head || !length.hasMatch() ||
+                   http.answer.size() >= end + 4 + length.captured(1).toLongLong();
         });
         return http.answer;
     }
