@@ -14,6 +14,7 @@ packages=(
     fonts-dejavu-core
     dpkg-dev file desktop-file-utils appstream
     openssl
+    chromium
 )
 if [ "${PICTOVA_FUZZ:-}" = "1" ]; then
     packages+=(clang libclang-rt-dev)
@@ -28,10 +29,20 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The browser tests drive Debian's Chromium with puppeteer-core, pinned in tests/web/package-lock.json;
+# it never downloads a browser of its own.
+if ! command -v node >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends nodejs npm
+fi
+web_tests="$(dirname "$0")/../tests/web"
+if [ ! -d "$web_tests/node_modules" ]; then
+    (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+fi
