@@ -23,6 +23,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     item(file, QStringLiteral("JoinAGame1"), QStringLiteral("Join a Game…"), &GameMenus::joinRequested)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    item(file, QStringLiteral("InvitePlayers1"), QStringLiteral("Invite Players…"),
+         &GameMenus::inviteRequested);
     file->addSeparator();
     m_startGame =
         item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), &GameMenus::startRequested);

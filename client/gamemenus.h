@@ -31,6 +31,7 @@ public:
 signals:
     void hostRequested();
     void joinRequested();
+    void inviteRequested();
     void startRequested();
     void exitRequested();
     void playSoundsToggled();

@@ -1,5 +1,8 @@
 #include "client/windowactions.h"
 
+#include "invite/invitelink.h"
+#include "invite/view/invitedialog.h"
+
 #include "album/view/albumdialog.h"
 #include "board/snapshotviewer.h"
 #include "chat/chatlog.h"
@@ -43,6 +46,15 @@ void WindowActions::guarded(const std::function<void()>& action)
     }
 }
 
+void WindowActions::showInvitation()
+{
+    if (!m_invite)
+        m_invite = new InviteDialog(&m_window);
+    const quint16 webPort = m_window.localHost().webPort();
+    m_invite->setLink(webPort ? inviteLink(lanAddress(), webPort) : QString());
+    presentWindow(m_invite);
+}
+
 void WindowActions::wireMenus()
 {
     GameWindow& w = m_window;
@@ -53,6 +65,7 @@ void WindowActions::wireMenus()
     ClientSession* session = &w.session();
     connect(m, &GameMenus::hostRequested, w.gameChooser(), &GameChooser::openHostDialog);
     connect(m, &GameMenus::joinRequested, w.gameChooser(), &GameChooser::openJoinDialog);
+    connect(m, &GameMenus::inviteRequested, this, [this] { showInvitation(); });
     connect(m, &GameMenus::startRequested, this, act([&w] { w.starter().onStartClicked(); }));
     connect(m, &GameMenus::exitRequested, &w, &QWidget::close);
     connect(m, &GameMenus::playSoundsToggled, this, act([settings] { settings->onPlaySoundsToggled(); }));

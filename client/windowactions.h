@@ -8,6 +8,7 @@ class QWidget;
 namespace pictova {
 
 class AlbumDialog;
+class InviteDialog;
 class GameWindow;
 
 // What the player asks of the game window through its menus, the seat menu, the category
@@ -31,11 +32,14 @@ public:
     AlbumDialog* albumDialog();
 
 private:
+    // File > Invite Players…: the link and QR code browsers join this copy's hosted game by.
+    void showInvitation();
     void wireMenus();
     void wireViews();
 
     GameWindow& m_window;
     AlbumDialog* m_albumDialog = nullptr;
+    InviteDialog* m_invite = nullptr;
 };
 
 } // namespace pictova

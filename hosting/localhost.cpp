@@ -15,6 +15,11 @@ LocalHost::~LocalHost() = default;
 void LocalHost::host(const QString& port)
 {
     listenAt(QHostAddress(QHostAddress::AnyIPv4), port, false);
+    // Browsers join on the game's port + 8; a game whose web port is taken plays on without them.
+    try {
+        m_server->listenWeb(quint16(m_server->listeningPort() + kWebPortOffset));
+    } catch (const ESockException&) {
+    }
 }
 
 void LocalHost::hostSolo(const QString& port)
@@ -39,6 +44,11 @@ void LocalHost::listenAt(const QHostAddress& address, const QString& port, bool 
     m_announcement.reset();
     m_server = std::move(server);
     m_dealtWords.reset();
+}
+
+quint16 LocalHost::webPort() const
+{
+    return m_server ? m_server->webPort() : 0;
 }
 
 quint16 LocalHost::port() const

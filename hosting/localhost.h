@@ -32,6 +32,9 @@ public:
     bool isHosting() const { return m_server != nullptr; }
     // The port the hosted game listens on; 0 when none is hosted.
     quint16 port() const;
+    // Where browsers join a hosted game (not a solo one); 0 when they cannot.
+    quint16 webPort() const;
+    static constexpr int kWebPortOffset = 8;
     TServer* server() const { return m_server.get(); }
 
     // Announces the hosted game on the local network under `name`; false, with
