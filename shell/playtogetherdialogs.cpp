@@ -1,8 +1,5 @@
 #include "shell/playtogetherdialogs.h"
 
-#include "invite/invitelink.h"
-#include "invite/view/invitepanel.h"
-
 #include "messaging/version.h"
 
 #include <QCheckBox>
@@ -30,8 +27,6 @@ QLineEdit* nameField(QWidget* parent)
     field->setPlaceholderText(QStringLiteral("Your name"));
     return field;
 }
-// Where a hosted game takes browsers, as the local host opens it.
-constexpr int kBrowserPortOffset = 8;
 } // namespace
 
 HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
@@ -65,21 +60,6 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
                                 this);
     internet->setWordWrap(true);
     layout->addWidget(internet);
-    auto* browsers =
-        new QLabel(QStringLiteral("Phones, tablets and other computers join in a browser, at the "
-                                  "game's port + 8:"),
-                   this);
-    browsers->setWordWrap(true);
-    layout->addWidget(browsers);
-    auto* invitation = new InvitePanel(this);
-    const auto showLink = [invitation](int port) {
-        invitation->setLink(port + kBrowserPortOffset <= 65535
-                                ? inviteLink(lanAddress(), quint16(port + kBrowserPortOffset))
-                                : QString());
-    };
-    showLink(m_port->value());
-    connect(m_port, &QSpinBox::valueChanged, this, showLink);
-    layout->addWidget(invitation);
     layout->addWidget(buttons);
     updateButton();
 }

@@ -45,8 +45,14 @@ void InvitePanel::setLink(const QString& link)
     }
     m_text->setText(link);
     // Large enough for a phone to read off a laptop's screen at arm's length.
-    m_code->setPixmap(QPixmap::fromImage(qrImage(link, 5)));
+    m_code->setPixmap(QPixmap::fromImage(qrImage(link, m_moduleSize)));
     m_code->show();
+}
+
+void InvitePanel::setModuleSize(int pixels)
+{
+    m_moduleSize = pixels;
+    setLink(m_link);
 }
 
 void InvitePanel::copyLink()

@@ -16,12 +16,15 @@ public:
 
     // Shows `link`; an empty link says the game takes no browser players.
     void setLink(const QString& link);
+    // Pixels a module of the code takes (5 unless set): smaller where the panel shares a dialog.
+    void setModuleSize(int pixels);
     QString link() const { return m_link; }
 
 private:
     void copyLink();
 
     QString m_link;
+    int m_moduleSize = 5;
     QLabel* m_text = nullptr;
     QLabel* m_code = nullptr;
     QPushButton* m_copy = nullptr;
