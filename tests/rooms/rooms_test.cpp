@@ -2,6 +2,7 @@
 #include "rooms/metrics.h"
 #include "rooms/roomcode.h"
 #include "rooms/roomdirectory.h"
+#include "rooms/roomgate.h"
 #include "rooms/votekick.h"
 
 #include <QRegularExpression>
@@ -136,4 +137,47 @@ TEST(Rooms, AddressesCountByMachineAndMetricsReadAsPrometheusText)
     EXPECT_TRUE(text.contains("# TYPE pictova_rooms gauge\npictova_rooms 3\n"));
     EXPECT_TRUE(text.contains("pictova_refused_connections_total{cause=\"per-address\"} 2\n"));
     EXPECT_TRUE(text.contains("{cause=\"odd\\\"cause\"} 1\n"));
+}
+
+TEST(Rooms, TheGateSendsSilentAndOtherConnectionsToTheDefaultRoomAndReadsOurRequest)
+{
+    using Choice = RoomGate::Choice;
+    struct Case
+    {
+        QByteArray bytes;
+        Choice choice;
+        QByteArray passOn;
+    };
+    const QByteArray ff(1, '\xFF');
+    const QList<Case> cases = {
+        {RoomGate::joinRequest(QStringLiteral("k7qxd")) + "CMD_logininfo", Choice::Join, "CMD_logininfo"},
+        {RoomGate::createRequest(true, QStringLiteral("Friday + friends")), Choice::Create, {}},
+        {RoomGate::listRequest(), Choice::List, {}},
+        {"CMD_room+join+K7QX0" + ff, Choice::Malformed, {}},
+        {"CMD_room+create+secret+x" + ff, Choice::Malformed, {}},
+        {"CMD_logininfo+1+2.2.4+Ann" + ff, Choice::DefaultRoom, "CMD_logininfo+1+2.2.4+Ann" + ff},
+        {"CMD_ro", Choice::Undecided, {}},
+        {"CMD_rX", Choice::DefaultRoom, "CMD_rX"},
+        {"CMD_room+" + QByteArray(RoomGate::kMaxRequest, 'x'), Choice::DefaultRoom, {}},
+    };
+    for (const Case& c : cases) {
+        RoomGate gate(0);
+        // Byte by byte, as a slow link delivers it.
+        for (char b : c.bytes)
+            gate.feed(QByteArray(1, b));
+        EXPECT_EQ(gate.decision().choice, c.choice) << c.bytes.constData();
+        if (c.choice != Choice::DefaultRoom || !c.passOn.isEmpty()) {
+            EXPECT_EQ(gate.decision().passOn, c.passOn) << c.bytes.constData();
+        }
+    }
+    RoomGate created(0);
+    created.feed(RoomGate::createRequest(false, QStringLiteral("Friday + friends")));
+    EXPECT_EQ(created.decision().name, "Friday + friends");
+    EXPECT_FALSE(created.decision().listed);
+
+    RoomGate silent(1000);
+    EXPECT_EQ(silent.tick(1000 + RoomGate::kHoldMs - 1).choice, Choice::Undecided);
+    EXPECT_EQ(silent.tick(1000 + RoomGate::kHoldMs).choice, Choice::DefaultRoom);
+    silent.feed("later");
+    EXPECT_EQ(silent.decision().passOn, "later");
 }
