@@ -8,7 +8,7 @@
 #include "board/drawertoolbar.h"
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,7 +66,7 @@ struct DrawerBoard
 // A server with four seats of this program's clients, seat 1 drawing; counts what it sends.
 struct UndoServer
 {
-    TServer server;
+    GameServer server;
     std::map<int, qint64> sentBytes;
     qint64 clock = 0;
 

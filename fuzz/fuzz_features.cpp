@@ -6,7 +6,7 @@
 #include "fuzz/fuzzsupport.h"
 #include "messaging/catalogue.h"
 #include "messaging/wire.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -75,10 +75,10 @@ void checkParsers(const QString& text)
         FUZZ_CHECK(parse::rejoinToken(payloadOf(toclient::rejointoken(*token), cmd::rejointoken)) == token);
 }
 
-TServer* server()
+GameServer* server()
 {
-    static std::unique_ptr<TServer> instance = [] {
-        auto made = std::make_unique<TServer>();
+    static std::unique_ptr<GameServer> instance = [] {
+        auto made = std::make_unique<GameServer>();
         made->setManualTimers(true);
         made->setTestSink([](int, const QByteArray&) {});
         return made;
@@ -88,7 +88,7 @@ TServer* server()
 
 void checkServer(const QByteArray& bytes)
 {
-    TServer* s = server();
+    GameServer* s = server();
     const std::optional<int> seat = s->attachTestConnection();
     FUZZ_CHECK(seat.has_value());
     s->feedTestConnection(*seat, toserver::logininfo(*seat, QStringLiteral("2.2.4"), QStringLiteral("F")));

@@ -8,9 +8,9 @@
 #include "messaging/catalogue.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
+#include "server/gameserver.h"
 #include "server/logindeadline.h"
 #include "server/playernames.h"
-#include "server/tserver.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -108,7 +108,7 @@ QString request(FuzzedDataProvider& input, int own)
 
 // Everything the server sends is one whole message of a command some client handles: a
 // first-version client, or only this program's own.
-void checkSent(const TServer& server, int seat, const QByteArray& bytes)
+void checkSent(const GameServer& server, int seat, const QByteArray& bytes)
 {
     FUZZ_CHECK(server.players().occupied(seat));
     FUZZ_CHECK(bytes.endsWith(kTerminator));
@@ -129,7 +129,7 @@ struct Model
 
 enum class Step { Connect, Close, Feed, Drain, Tick, Deadline };
 
-void checkTable(const TServer& server, Model& model, Step step)
+void checkTable(const GameServer& server, Model& model, Step step)
 {
     const PlayerTable& players = server.players();
     const GameState& game = server.game();
@@ -205,7 +205,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    TServer server;
+    GameServer server;
     server.setManualTimers(true);
     server.setQueueLimits(kQueueLimit, kByteLimit);
     server.setWordLists(fuzzLists());

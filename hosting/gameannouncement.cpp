@@ -1,7 +1,7 @@
 #include "hosting/gameannouncement.h"
 
 #include "lan/announcer.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 
 namespace pictova {
 
@@ -15,7 +15,7 @@ AnnouncedSeats announcedSeats(const PlayerTable& players)
     return seats;
 }
 
-GameAnnouncement::GameAnnouncement(TServer& server, const QString& name, QObject* parent)
+GameAnnouncement::GameAnnouncement(GameServer& server, const QString& name, QObject* parent)
     : QObject(parent), m_server(server), m_name(name), m_announcer(std::make_unique<lan::Announcer>())
 {
     const ServerEvents* events = server.events();

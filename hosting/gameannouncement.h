@@ -6,7 +6,7 @@
 namespace pictova {
 
 class PlayerTable;
-class TServer;
+class GameServer;
 namespace lan {
 class Announcer;
 }
@@ -30,7 +30,7 @@ class GameAnnouncement : public QObject
 {
     Q_OBJECT
 public:
-    GameAnnouncement(TServer& server, const QString& name, QObject* parent = nullptr);
+    GameAnnouncement(GameServer& server, const QString& name, QObject* parent = nullptr);
     ~GameAnnouncement() override;
 
     // Starts announcing the port the server listens on; false, with errorString(), when no
@@ -45,7 +45,7 @@ public:
     void update();
 
 private:
-    const TServer& m_server;
+    const GameServer& m_server;
     QString m_name;
     std::unique_ptr<lan::Announcer> m_announcer;
 };

@@ -3,7 +3,7 @@
 #include "hosting/gameannouncement.h"
 #include "lan/announcer.h"
 #include "messaging/errors.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "server/wordfolder.h"
 
 namespace pictova {
@@ -34,7 +34,7 @@ void LocalHost::hostSolo(const QString& port)
 
 void LocalHost::listenAt(const QHostAddress& address, const QString& port, bool solo)
 {
-    auto server = std::make_unique<TServer>();
+    auto server = std::make_unique<GameServer>();
     // A solo game's server deals as for one player.
     if (solo)
         server->setSoloGameSource([] { return true; });

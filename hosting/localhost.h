@@ -11,7 +11,7 @@
 namespace pictova {
 
 class GameAnnouncement;
-class TServer;
+class GameServer;
 
 // The game a copy hosts: its server, its announcement on the local network and the word lists it
 // deals from. The window asks it to host and then joins the game over the loopback, as any other
@@ -35,7 +35,7 @@ public:
     // Where browsers join a hosted game (not a solo one); 0 when they cannot.
     quint16 webPort() const;
     static constexpr int kWebPortOffset = 8;
-    TServer* server() const { return m_server.get(); }
+    GameServer* server() const { return m_server.get(); }
 
     // Announces the hosted game on the local network under `name`; false, with
     // announcementError(), when no interface could be used.
@@ -63,7 +63,7 @@ private:
     void listenAt(const QHostAddress& address, const QString& port, bool solo);
 
     std::unique_ptr<GameAnnouncement> m_announcement;
-    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<GameServer> m_server;
     std::optional<WordLists> m_dealtWords; // what the server was given to deal from
     std::optional<std::pair<QHostAddress, quint16>> m_announcementDestination;
 };

@@ -3,7 +3,7 @@
 #include "messaging/errors.h"
 #include "messaging/tsock.h"
 #include "messaging/version.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "server/wordfolder.h"
 #include "serverapp/eventlog.h"
 #include "serverapp/options.h"
@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("pictova-server"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
-    TServer server;
+    GameServer server;
     server.setWordLanguage(options.wordsLanguage);
     if (!options.wordsFolder.isEmpty()) {
         // What the folder gives and what it cannot give are the administrator's to read before

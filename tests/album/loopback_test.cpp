@@ -10,7 +10,7 @@
 #include "client/gamewindow.h"
 #include "client/spectatorlist.h"
 #include "messaging/catalogue.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "shell/apppaths.h"
 #include "shell/gamestartform.h"
 #include "tests/support/protoclient.h"
@@ -30,7 +30,7 @@ TEST(AlbumOverLoopback, AGuessersWindowKeepsTheTurnAPeerDrewAndReplaysIt)
 {
     QTemporaryDir data;
     overrideDataFolder(data.path());
-    TServer server;
+    GameServer server;
     server.setPortName("0");
     server.startListening();
     // Each second of the game's phases passes in 20 ms: the pick phase ends on its own.
@@ -134,7 +134,7 @@ TEST(AlbumOverLoopback, EveryBoardAgreesAfterAnUndo)
 {
     QTemporaryDir data;
     overrideDataFolder(data.path());
-    TServer server;
+    GameServer server;
     server.setPortName("0");
     server.startListening();
     server.setRoundtimeIntervalMs(20);

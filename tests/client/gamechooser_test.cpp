@@ -4,7 +4,7 @@
 #include "client/gamechooser.h"
 #include "client/gameviews.h"
 #include "client/gamewindow.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
 #include "shell/playtogether.h"

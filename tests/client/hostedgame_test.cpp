@@ -3,7 +3,7 @@
 #include "client/gamewindow.h"
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"

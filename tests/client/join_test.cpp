@@ -2,7 +2,7 @@
 // with a reason instead of closing the window.
 #include "client/gamewindow.h"
 #include "client/model/clientsession.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "shell/apppaths.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"

@@ -3,7 +3,7 @@
 // in as anyone does, and the player may give up. Command-line games end as before.
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
@@ -115,7 +115,7 @@ WordLists onePhrase(const QString& phrase)
 
 TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
 {
-    TServer server;
+    GameServer server;
     server.setPortName("0");
     server.setWordLists(onePhrase("fan"));
     server.setRoundtimeIntervalMs(20);
@@ -159,7 +159,7 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
 
 TEST_F(Reconnect, ARemovedCopySaysSoAndDoesNotComeBack)
 {
-    TServer server;
+    GameServer server;
     server.setPortName("0");
     server.startListening();
     ProtoClient ann;

@@ -4,7 +4,7 @@
 #include "hosting/gameannouncement.h"
 #include "lan/announcer.h"
 #include "messaging/catalogue.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "tests/hosting/announcementlistener.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
@@ -34,7 +34,7 @@ protected:
     bool hear(int players, int freeSeats) { return m_listener.hear(players, freeSeats); }
 
     AnnouncementListener m_listener;
-    TServer m_server;
+    GameServer m_server;
     GameAnnouncement m_announcement{m_server, QStringLiteral("Friday")};
 };
 

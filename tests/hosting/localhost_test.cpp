@@ -5,7 +5,7 @@
 #include "hosting/localhost.h"
 #include "lan/announcer.h"
 #include "resources/wordlists.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "tests/hosting/announcementlistener.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
@@ -99,7 +99,7 @@ TEST_F(HostedWords, TheHostHandsItsFolderToItsOwnServerOnce)
     LocalHost host;
     host.useWordFolder(m_words.path()); // no server yet: nothing to hand over
     host.host("0");
-    TServer* server = host.server();
+    GameServer* server = host.server();
     ASSERT_NE(server, nullptr);
     host.useWordFolder(m_words.path());
     EXPECT_EQ(server->words().list(0), QStringList({"zebra crossing", "sea lion"}));

@@ -14,7 +14,7 @@ const QString kBarrierMark = QStringLiteral("#barrier#");
 
 void ServerFixture::SetUp()
 {
-    server = std::make_unique<TServer>();
+    server = std::make_unique<GameServer>();
     server->setPortName(QStringLiteral("0"));
     server->setManualTimers(true);
     server->setWordLists(listsOf(QStringLiteral("fan")));
@@ -207,7 +207,7 @@ ServerTarget::~ServerTarget()
 bool ServerTarget::start()
 {
     if (m_kind == Kind::InProcess) {
-        m_server = std::make_unique<TServer>();
+        m_server = std::make_unique<GameServer>();
         m_server->setPortName(QStringLiteral("0"));
         m_server->setManualTimers(true);
         m_server->setMaxPerAddress(0);

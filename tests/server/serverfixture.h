@@ -1,6 +1,6 @@
 #pragma once
 
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "tests/support/protoclient.h"
 
 #include <QProcess>
@@ -60,7 +60,7 @@ protected:
     // The server's drawing log as the messages it sends a newcomer, without terminators.
     QStringList logged() const;
 
-    std::unique_ptr<TServer> server;
+    std::unique_ptr<GameServer> server;
     quint16 port = 0;
     std::vector<ProtoClient*> clients;
     std::map<const ProtoClient*, int> seats; // as the server gave them
@@ -68,7 +68,7 @@ protected:
     qint64 clockMs = 0; // the line limits' clock
 };
 
-// The server a scenario runs against: this process's own TServer with its timers driven by
+// The server a scenario runs against: this process's own GameServer with its timers driven by
 // hand, or the real pictova-server program on a free loopback port with its own clock. Both
 // must answer the same bytes.
 class ServerTarget
@@ -94,7 +94,7 @@ public:
 
 private:
     Kind m_kind;
-    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<GameServer> m_server;
     std::unique_ptr<QProcess> m_process;
     quint16 m_port = 0;
     QString m_failure;

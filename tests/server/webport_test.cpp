@@ -403,7 +403,7 @@ TEST_F(WebPort, TlsServesHttpsAndWssWithTheGivenCertificate)
     ASSERT_TRUE(tls) << error.toStdString();
     EXPECT_FALSE(WebTls::load(cert, cert, &error));
 
-    server = std::make_unique<TServer>();
+    server = std::make_unique<GameServer>();
     server->setPortName(QStringLiteral("0"));
     server->setManualTimers(true);
     server->setMaxPerAddress(0);

@@ -1,7 +1,7 @@
 // pictova-bot: scripted players for trying games by hand and for load and soak runs.
 #include "messaging/errors.h"
 #include "resources/wordlists.h"
-#include "server/tserver.h"
+#include "server/gameserver.h"
 #include "tools/bot/bot.h"
 #include "tools/bot/botcommands.h"
 
@@ -20,7 +20,7 @@ using pictova::bot::Bot;
 namespace {
 // The hosted server's own view, one line: "host seats N=name ...; queued Q; drawing D; heap H"
 // (H: bytes the process has allocated and not freed, which resident memory only hints at).
-QString hostReport(const pictova::TServer& server)
+QString hostReport(const pictova::GameServer& server)
 {
     QString line = QStringLiteral("host seats");
     for (int seat : server.players().occupiedSeats())
@@ -120,9 +120,9 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     // A headless host: the bots reach it over the loopback like any client, the first in seat 1.
-    std::unique_ptr<pictova::TServer> server;
+    std::unique_ptr<pictova::GameServer> server;
     if (parser.isSet(serveOption)) {
-        server = std::make_unique<pictova::TServer>();
+        server = std::make_unique<pictova::GameServer>();
         server->setPortName(port);
         // Every bot comes from this machine: one address for all of them.
         server->setMaxPerAddress(0);

@@ -27,12 +27,12 @@ namespace pictova {
 
 // The game server of the hosting instance. Never shown; it runs on the GUI thread and talks to
 // every client, the host's own included, only through its TCP connections.
-class TServer : public QObject
+class GameServer : public QObject
 {
     Q_OBJECT
 public:
-    explicit TServer(QObject* parent = nullptr);
-    ~TServer() override;
+    explicit GameServer(QObject* parent = nullptr);
+    ~GameServer() override;
 
     // Port text for the listener, "7772" unless set (tests use "0").
     void setPortName(const QString& port);

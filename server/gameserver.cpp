@@ -1,4 +1,4 @@
-#include "server/tserver.h"
+#include "server/gameserver.h"
 
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
@@ -9,7 +9,7 @@ namespace {
 constexpr int kSocktimerIntervalMs = 10;
 }
 
-TServer::TServer(QObject* parent)
+GameServer::GameServer(QObject* parent)
     : QObject(parent), m_connections(
                            m_players, m_events, [this](int seat) { m_seats.seatTaken(seat); },
                            [this](int seat, Departure reason) {
@@ -43,11 +43,11 @@ TServer::TServer(QObject* parent)
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
     m_servePass.setSingleShot(true);
     m_servePass.setTimerType(Qt::PreciseTimer);
-    connect(&m_servePass, &QTimer::timeout, this, &TServer::servePass);
+    connect(&m_servePass, &QTimer::timeout, this, &GameServer::servePass);
     m_serveClock.start();
 }
 
-void TServer::requestsArrived()
+void GameServer::requestsArrived()
 {
     if (!m_serveOnArrival || m_oneEntryPerTick) {
         m_socktimer.wake();
@@ -57,7 +57,7 @@ void TServer::requestsArrived()
         m_servePass.start(0);
 }
 
-void TServer::servePass()
+void GameServer::servePass()
 {
     // Every connection with a request waiting and some allowance left is served once; a
     // connection past its allowance waits for its next serving while the others go on.
@@ -77,9 +77,9 @@ void TServer::servePass()
         static_cast<int>(m_allowance.msUntilAnyMayServe(m_connections.waitingConnections(), now)));
 }
 
-TServer::~TServer() = default;
+GameServer::~GameServer() = default;
 
-void TServer::buildRequestTable()
+void GameServer::buildRequestTable()
 {
     using R = const ClientRequest&;
     using protocol::Id;
@@ -132,27 +132,27 @@ void TServer::buildRequestTable()
     });
 }
 
-void TServer::setPortName(const QString& port)
+void GameServer::setPortName(const QString& port)
 {
     m_connections.setPortName(port);
 }
 
-void TServer::startListening()
+void GameServer::startListening()
 {
     m_connections.startListening();
 }
 
-quint16 TServer::listeningPort() const
+quint16 GameServer::listeningPort() const
 {
     return m_connections.listeningPort();
 }
 
-void TServer::setSoloGameSource(std::function<bool()> source)
+void GameServer::setSoloGameSource(std::function<bool()> source)
 {
     m_flow.setSoloGameSource(std::move(source));
 }
 
-void TServer::setManualTimers(bool manual)
+void GameServer::setManualTimers(bool manual)
 {
     m_socktimer.setManual(manual);
     m_manualTimers = manual;
@@ -165,7 +165,7 @@ void TServer::setManualTimers(bool manual)
         requestsArrived();
 }
 
-bool TServer::socktimerTimer()
+bool GameServer::socktimerTimer()
 {
     const std::optional<ServerConnections::Request> request = m_connections.takeRequest();
     if (!request)
@@ -174,7 +174,7 @@ bool TServer::socktimerTimer()
     return m_connections.hasRequests();
 }
 
-bool TServer::drainTick()
+bool GameServer::drainTick()
 {
     if (m_oneEntryPerTick)
         return socktimerTimer();
@@ -187,32 +187,32 @@ bool TServer::drainTick()
     return m_connections.hasRequests();
 }
 
-void TServer::roundtimeTimer()
+void GameServer::roundtimeTimer()
 {
     m_flow.roundtime().tick();
 }
 
-void TServer::setRoundtimeIntervalMs(int ms)
+void GameServer::setRoundtimeIntervalMs(int ms)
 {
     m_flow.roundtime().setIntervalMs(ms);
 }
 
-void TServer::setQueueOrder(ReceiveQueue::Order order)
+void GameServer::setQueueOrder(ReceiveQueue::Order order)
 {
     m_connections.setQueueOrder(order);
 }
 
-void TServer::setWordLists(const WordLists& lists)
+void GameServer::setWordLists(const WordLists& lists)
 {
     m_words.setLists(lists);
 }
 
-void TServer::setWordLanguage(const QString& language)
+void GameServer::setWordLanguage(const QString& language)
 {
     m_words.setLanguage(language);
 }
 
-void TServer::setRandomSeed(quint32 seed)
+void GameServer::setRandomSeed(quint32 seed)
 {
     m_words.seed(seed);
 }
