@@ -23,10 +23,17 @@ const RoomGate::Decision& RoomGate::feed(const QByteArray& bytes)
     }
     m_pending += bytes;
     const qsizetype end = m_pending.indexOf(kTerminator);
+    // Too long to be our request, however the bytes came: the default room reads it as any
+    // message (and cuts it off if it must).
+    if ((end < 0 ? m_pending.size() : end) > kMaxRequest) {
+        m_decision.choice = Choice::DefaultRoom;
+        m_decision.passOn = m_pending;
+        return m_decision;
+    }
     if (end < 0) {
-        // Not our request, or too long to be one: the default room reads it as any message.
+        // Not our request: the default room reads it.
         const qsizetype known = qMin(m_pending.size(), kPrefix.size());
-        if (m_pending.left(known) != kPrefix.left(known) || m_pending.size() > kMaxRequest) {
+        if (m_pending.left(known) != kPrefix.left(known)) {
             m_decision.choice = Choice::DefaultRoom;
             m_decision.passOn = m_pending;
         }

@@ -159,6 +159,8 @@ TEST(Rooms, TheGateSendsSilentAndOtherConnectionsToTheDefaultRoomAndReadsOurRequ
         {"CMD_ro", Choice::Undecided, {}},
         {"CMD_rX", Choice::DefaultRoom, "CMD_rX"},
         {"CMD_room+" + QByteArray(RoomGate::kMaxRequest, 'x'), Choice::DefaultRoom, {}},
+        // Too long with its terminator too: the same whether it comes whole or byte by byte.
+        {"CMD_room+join+" + QByteArray(RoomGate::kMaxRequest, '`') + "+K7QXD" + ff, Choice::DefaultRoom, {}},
     };
     for (const Case& c : cases) {
         RoomGate gate(0);
@@ -166,6 +168,9 @@ TEST(Rooms, TheGateSendsSilentAndOtherConnectionsToTheDefaultRoomAndReadsOurRequ
         for (char b : c.bytes)
             gate.feed(QByteArray(1, b));
         EXPECT_EQ(gate.decision().choice, c.choice) << c.bytes.constData();
+        RoomGate whole(0);
+        whole.feed(c.bytes);
+        EXPECT_EQ(whole.decision().choice, c.choice) << "whole: " << c.bytes.constData();
         if (c.choice != Choice::DefaultRoom || !c.passOn.isEmpty()) {
             EXPECT_EQ(gate.decision().passOn, c.passOn) << c.bytes.constData();
         }
