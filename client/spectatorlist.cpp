@@ -17,7 +17,7 @@ namespace pictova {
 
 SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("Tspylist"));
+    setObjectName(QStringLiteral("SpectatorList"));
     setWindowTitle(QStringLiteral("Pictova - Spys"));
     setAutoFillBackground(true);
     drawBackground();

@@ -10,7 +10,7 @@ class QAction;
 
 namespace pictova {
 
-// The spectators' list: one line per seat above 10, "seat: name". Each line keeps its seat as
+// The watchers' list: one line per seat above 10, "seat: name". Each line keeps its seat as
 // item data, so removing a spectator never depends on how the line reads.
 class SpectatorList : public QWidget
 {
