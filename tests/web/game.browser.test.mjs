@@ -156,3 +156,37 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
   await until(async () => (await desk.chatLog()).some((l) => l.includes('Bob is just watching')), 'the desktop sees it');
   assert.deepEqual([...ann.errors, ...bob.errors], []);
 });
+
+test('the join screen shows the game, its players and its watchers', { timeout: 60000 }, async (t) => {
+  const server = await startServer(['--name', 'Friday <b>game</b>']);
+  const browser = await launchBrowser();
+  const dan = new TcpPlayer('Dan & <i>Co</i>');
+  const eve = new TcpPlayer('Eve');
+  t.after(async () => {
+    dan.close();
+    eve.close();
+    await browser.close();
+    server.stop();
+  });
+  await dan.join(server.port);
+  await eve.join(server.port);
+  eve.send(`CMD_justwatch+${eve.seat}+1`);
+  await until(() => dan.has(`CMD_justwatching+${eve.seat}+1`), 'Eve watching');
+
+  const response = await fetch(`${server.url}game.json`);
+  assert.equal(response.status, 200);
+  assert.equal(response.headers.get('content-type'), 'application/json');
+  assert.equal(response.headers.get('cache-control'), 'no-store');
+  assert.equal(response.headers.get('content-security-policy'), "default-src 'self'");
+  assert.equal(response.headers.get('x-content-type-options'), 'nosniff');
+  assert.equal(response.headers.get('referrer-policy'), 'no-referrer');
+  assert.deepEqual(await response.json(), { name: 'Friday <b>game</b>', players: ['Dan & <i>Co</i>'], watchers: 1, running: false });
+
+  // The names are text on the page, never markup.
+  const page = await (await browser.createBrowserContext()).newPage();
+  await page.setViewport(PHONE);
+  await page.goto(server.url);
+  await until(async () => (await page.$eval('#game-name', (p) => p.textContent)) === 'Friday <b>game</b>', 'the game\'s name');
+  assert.deepEqual(await page.$$eval('#game-players li', (l) => l.map((i) => i.textContent)), ['Dan & <i>Co</i>']);
+  assert.equal(await page.$$eval('#join b, #join i', (l) => l.length), 0);
+});
