@@ -3,7 +3,7 @@
 // a time on standard input and answering each line with one line of JSON on standard output.
 //
 //   join NAME PORT              joins 127.0.0.1:PORT; answers once seated and logged in
-//   state                       {seat, drawer, phase, hint, loggedIn}
+//   state                       {seat, loggedIn, drawer, phase, hint, answer (the drawer's)}
 //   pick N                      picks category N as the category chooser's button does
 //   draw STROKE                 draws with the mouse on the window's board, as its drawer
 //   undo                        the drawer's Undo button
@@ -172,7 +172,8 @@ private:
                    {QStringLiteral("loggedIn"), model.loggedIn()},
                    {QStringLiteral("drawer"), model.drawer()},
                    {QStringLiteral("phase"), static_cast<int>(model.phase())},
-                   {QStringLiteral("hint"), model.hint()}});
+                   {QStringLiteral("hint"), model.hint()},
+                   {QStringLiteral("answer"), model.fullAnswer()}});
         } else if (verb == QLatin1String("pick")) {
             window.actions().chooseCategory(rest.toInt());
             reply({});

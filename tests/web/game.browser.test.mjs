@@ -136,7 +136,7 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
   // unit, shows its strokes as the desktop board draws them; its undo and chat reach them too.
   await until(async () => (await desk.state()).drawer === 2, 'the desktop copy to be asked to pick', 20000);
   await desk.ask('pick 0');
-  await until(async () => (await desk.state()).hint.length > 0, 'the desktop copy\'s word');
+  await until(async () => (await desk.state()).answer.length > 0, 'the desktop copy\'s word');
   const box2 = { colour: 'clBlue', width: 6, points: [[60, 60], [470, 60], [470, 300], [60, 300], [60, 60]] };
   const line = { colour: 'clBlack', width: 1, points: [[100, 100], [430, 260]] };
   const wave = { colour: 'clGreen', width: 16, points: [[120, 180], [200, 120], [280, 220], [360, 140]] };
@@ -149,8 +149,27 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
   await desk.ask('chat hello from the desktop');
   await until(async () => (await chatLines(bob)).includes('Desk chats: hello from the desktop'), 'the desktop chat on the phone');
 
+  // Ann finds the desktop's word; the phone draws next, with a finger, and the desktop guesses.
+  const deskWord = (await desk.state()).answer;
+  await ann.type('#guess', deskWord.toLowerCase());
+  await ann.keyboard.press('Enter');
+  await until(async () => (await chatLines(bob)).includes('Ann has guessed the answer!'), 'the desktop\'s word found');
+  await bob.waitForSelector('#categories:not([hidden])', { timeout: 20000 });
+  await bob.tap('#categories button[data-category="0"]');
+  await bob.waitForSelector('#tools:not([hidden])', { timeout: 20000 });
+  const phoneBox = await (await bob.$('#board')).boundingBox();
+  const onPhone = (x, y) => [phoneBox.x + (x * phoneBox.width) / 533, phoneBox.y + (y * phoneBox.height) / 369];
+  const finger = { colour: 'clBlack', width: 3, points: [[50, 330], [150, 250], [250, 330], [350, 250], [450, 330]] };
+  await bob.touchscreen.touchStart(...onPhone(...finger.points[0]));
+  for (const point of finger.points.slice(1)) await bob.touchscreen.touchMove(...onPhone(...point));
+  await bob.touchscreen.touchEnd();
+  await untilSameDrawing(desk, () => desk.board(), [finger], 'the phone\'s finger stroke on the desktop board');
+  const phoneWord = await bob.$eval('#word', (w) => w.textContent);
+  await desk.ask(`guess ${phoneWord.toLowerCase()}`);
+  await until(async () => (await chatLines(bob)).includes('Desk has guessed the answer!'), 'the phone\'s word found by the desktop');
+
   // Just watch, seen by everyone.
-  await bob.click('#watch');
+  await bob.tap('#watch');
   await until(async () => (await chatLines(ann)).includes('Bob is just watching'), 'Bob watching');
   await until(() => old.has('CMD_justwatching+3+1'), 'the first-version copy sees it');
   await until(async () => (await desk.chatLog()).some((l) => l.includes('Bob is just watching')), 'the desktop sees it');
