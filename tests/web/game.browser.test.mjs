@@ -68,6 +68,9 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
   await ann.click('#start');
   await ann.click('#start-confirm');
   await ann.waitForSelector('#categories:not([hidden])');
+  const info = await (await fetch(`${server.url}game.json`)).json();
+  assert.deepEqual(info.players, ['Ann', 'Desk', 'Bob', 'Dan', 'Old']);
+  assert.equal(info.running, true);
   await ann.click('#categories button[data-category="0"]');
   await ann.waitForSelector('#tools:not([hidden])', { timeout: 20000 });
   const box = await (await ann.$('#board')).boundingBox();
@@ -173,6 +176,8 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
   await until(async () => (await chatLines(ann)).includes('Bob is just watching'), 'Bob watching');
   await until(() => old.has('CMD_justwatching+3+1'), 'the first-version copy sees it');
   await until(async () => (await desk.chatLog()).some((l) => l.includes('Bob is just watching')), 'the desktop sees it');
+  const watched = await (await fetch(`${server.url}game.json`)).json();
+  assert.deepEqual([watched.players, watched.watchers], [['Ann', 'Desk', 'Dan', 'Old'], 1]);
   assert.deepEqual([...ann.errors, ...bob.errors], []);
 });
 
