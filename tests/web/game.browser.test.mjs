@@ -5,7 +5,7 @@
 // against the same strokes drawn by a desktop board of its own.
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
@@ -50,6 +50,7 @@ test('browser and desktop players play one game together', { timeout: 120000 }, 
     old.close();
     await browser.close();
     server.stop();
+    rmSync(words, { recursive: true, force: true });
   });
 
   const ann = await browserPlayer(browser, server.url, 'Ann', DESKTOP);
