@@ -14,7 +14,7 @@ enum class Id {
     CloseGuess,       // one word of a guess is a letter away from a word of the answer
     SlowDown,         // chat lines refused for coming too fast
     TakenAsGuess,     // a guesser's chat line spelled out the answer
-    AnswerWithheld,   // the drawer's or a watcher's chat line spelled out the answer
+    AnswerWithheld,   // the drawer's or a spectator's chat line spelled out the answer
     LineCut,          // a chat line over the length limit
     UndoRefused,      // an undo that would send a first-version board too much at once
     WaitingForPlayer, // a player left alone in a running game
