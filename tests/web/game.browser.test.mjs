@@ -215,3 +215,45 @@ test('the join screen shows the game, its players and its watchers', { timeout: 
   assert.deepEqual(await page.$$eval('#game-players li', (l) => l.map((i) => i.textContent)), ['Dan & <i>Co</i>']);
   assert.equal(await page.$$eval('#join b, #join i', (l) => l.length), 0);
 });
+
+// The server's own lines reach each player in the language it reads: a browser set to German, a
+// copy of ours reading French, and a first-version copy in English as it always has.
+test('the server writes its own lines in each player\'s language', { timeout: 60000 }, async (t) => {
+  const words = mkdtempSync(join(tmpdir(), 'pictova-words-'));
+  for (const name of ['general', 'actions', 'phrases', 'music', 'movies', 'tvshows', 'fooddrink'])
+    writeFileSync(join(words, `${name}.txt`), 'zebra crossing\n');
+  const server = await startServer(['--words', words]);
+  const browser = await launchBrowser();
+  const old = new TcpPlayer('Old', null);
+  const dan = new TcpPlayer('Dan', 'rejoin,undo,lang-fr');
+  t.after(async () => {
+    old.close();
+    dan.close();
+    await browser.close();
+    server.stop();
+    rmSync(words, { recursive: true, force: true });
+  });
+
+  const eva = await browserPlayer(browser, server.url, 'Eva', DESKTOP, 'de');
+  await old.join(server.port);
+  await dan.join(server.port);
+  await eva.click('#start');
+  await eva.click('#start-confirm');
+  await eva.waitForSelector('#categories:not([hidden])');
+  await eva.click('#categories button[data-category="0"]');
+  await eva.waitForSelector('#tools:not([hidden])', { timeout: 20000 });
+
+  // The drawer may not say the answer; the guessers who do have it taken as a guess.
+  await eva.type('#chat', 'zebra');
+  await eva.keyboard.press('Enter');
+  await until(async () => (await chatLines(eva)).includes(
+    'Server: Deine Zeile enthielt ein Wort der Antwort und wurde nicht gesendet.'), 'the German notice');
+  old.send(`CMD_chat+${old.seat}+a zebra?|clBlack`);
+  await until(() => old.has('CMD_chat+Server: Your line held a word of the answer, so it was taken as a guess.|clBlue'),
+    'the first version\'s notice');
+  dan.send(`CMD_chat+${dan.seat}+crossing!|clBlack`);
+  await until(() => dan.has('CMD_chat+Serveur : Ta ligne contenait un mot de la réponse : elle a compté comme proposition.|clBlue'),
+    'the French notice');
+  assert.equal(old.all('CMD_chat+Serv').length, 1, 'nobody else\'s notice reaches the first version');
+  assert.deepEqual(eva.errors, []);
+});

@@ -3,6 +3,7 @@
 // speaks the game port's protocol as a desktop copy does.
 import { spawn } from 'node:child_process';
 import net from 'node:net';
+import { isUtf8 } from 'node:buffer';
 import puppeteer from 'puppeteer-core';
 
 export const SERVER = process.env.PICTOVA_SERVER ?? new URL('../../build/pictova-server', import.meta.url).pathname;
@@ -114,7 +115,9 @@ export class TcpPlayer {
       this.buffer = Buffer.concat([this.buffer, chunk]);
       let end;
       while ((end = this.buffer.indexOf(TERMINATOR)) >= 0) {
-        const text = this.buffer.subarray(0, end).toString('utf8');
+        // As the desktop reads the wire: UTF-8 when it is, the first version's 8-bit text otherwise.
+        const bytes = this.buffer.subarray(0, end);
+        const text = bytes.toString(isUtf8(bytes) ? 'utf8' : 'latin1');
         this.buffer = this.buffer.subarray(end + 1);
         if (text) this.onMessage(text);
       }
