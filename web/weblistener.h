@@ -13,8 +13,6 @@
 
 class QTcpServer;
 class QTcpSocket;
-class QWebSocket;
-class QWebSocketServer;
 
 namespace pictova::web {
 struct HttpRequest;
@@ -68,8 +66,10 @@ public:
     int httpConnections() const { return static_cast<int>(m_connections.size()); }
 
 signals:
-    // A WebSocket from the page's own origin has opened; the receiver takes it.
-    void webSocketConnected(QWebSocket* socket);
+    // A WebSocket from the page's own origin has opened: its opening answered, the socket speaks
+    // WebSocket frames from here on. The receiver takes the socket, with whatever came after the
+    // opening still to be read.
+    void webSocketConnected(QTcpSocket* socket);
 
 private:
     struct Connection;
@@ -80,17 +80,22 @@ private:
     void respond(QTcpSocket* socket, int status, const QByteArray& contentType, const QByteArray& body,
                  bool withBody, bool keepAlive);
     void closeConnection(QTcpSocket* socket);
-    void upgrade(QTcpSocket* socket);
+    // Answers a WebSocket opening of `headLength` bytes and hands the socket on.
+    void upgrade(QTcpSocket* socket, const web::HttpRequest& request, qsizetype headLength);
     qint64 now() const { return m_clock(); }
 
     QTcpServer* m_server = nullptr;
-    std::unique_ptr<QWebSocketServer> m_webSockets;
     WebTls m_tls;
     Clock m_clock;
     QTimer m_deadlines;
     bool m_manual = false;
     std::map<QTcpSocket*, std::unique_ptr<Connection>> m_connections;
 };
+
+// Writes bytes on a connection at once, not at the next turn of the event loop: on a plain
+// socket with nothing queued before them in one system call, and what the system does not take
+// through the socket's own queue. Nothing is kept for bytes that leave at once.
+void writeNow(QTcpSocket* socket, QByteArrayView bytes);
 
 // The links a player types or scans to reach a web port listening on `listen`: each address of
 // this machine's interfaces that are up (not the loopback unless there is nothing else), or the
