@@ -120,7 +120,7 @@ void WebSocketConnection::handle(const Event& event)
     case Reader::Kind::Pong:
         return;
     case Reader::Kind::Ping:
-        if (m_closeSent)
+        if (m_closeSent || !connected())
             return;
         if (m_unsent.empty() && roomToWrite())
             writeNow(m_socket, web::serverFrame(web::opcode::kPong, event.payload));
@@ -143,6 +143,11 @@ void WebSocketConnection::handle(const Event& event)
         return;
     }
     }
+}
+
+bool WebSocketConnection::connected() const
+{
+    return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
 }
 
 bool WebSocketConnection::roomToWrite() const
@@ -193,7 +198,7 @@ void WebSocketConnection::close()
     if (m_closed)
         return;
     // In order: what is queued leaves before the close frame.
-    while (m_socket && !m_unsent.empty()) {
+    while (connected() && !m_unsent.empty()) {
         m_socket->write(m_unsent.front());
         m_unsent.pop_front();
     }
@@ -204,7 +209,8 @@ void WebSocketConnection::close()
 
 void WebSocketConnection::sendClose(quint16 code)
 {
-    if (m_closeSent || !m_socket)
+    // A socket already gone (its last bytes read as it went) has nobody to say goodbye to.
+    if (m_closeSent || !connected())
         return;
     m_closeSent = true;
     m_pong.reset();

@@ -38,6 +38,7 @@ private:
 
     void readArrived();
     void handle(const Event& event);
+    bool connected() const;
     bool roomToWrite() const;
     void handOver();
     void sendClose(quint16 code);
