@@ -1,7 +1,7 @@
 // What a browser player costs the server beside a game-port player: CPU per relayed stroke
 // batch and memory per connection, the same game played in turns by game-port guessers and by
 // WebSocket guessers, each turn on a fresh pictova-server. `--compare-server PATH` adds turns of
-// game-port guessers on another build's server (one without a web port).
+// both kinds on another build's server (game port only when it has no web port).
 //
 //   bench_webrelay [--guessers N] [--strokes N] [--rounds N] [--compare-server PATH]
 
@@ -202,9 +202,11 @@ int main(int argc, char** argv)
     };
     std::vector<Kind> kinds = {{"game port, this build", ours, false, {}},
                                {"WebSocket, this build", ours, true, {}}};
-    if (parser.isSet(compareOption))
-        kinds.push_back(
-            {"game port, " + parser.value(compareOption), parser.value(compareOption), false, {}});
+    if (parser.isSet(compareOption)) {
+        const QString other = parser.value(compareOption);
+        kinds.push_back({"game port, " + other, other, false, {}});
+        kinds.push_back({"WebSocket, " + other, other, true, {}});
+    }
     std::printf(
         "%d guessers, %d batches of 11 points a round at 125 a second, %d rounds of each kind in turn\n",
         guessers, strokes, rounds);

@@ -7,8 +7,8 @@
 #include "server/websocketconnection.h"
 
 #include <QHostAddress>
+#include <QTcpSocket>
 #include <QTimer>
-#include <QWebSocket>
 
 #include <algorithm>
 
@@ -47,7 +47,7 @@ void ServerConnections::listenWeb(quint16 port, const WebTls& tls)
     auto web = std::make_unique<WebListener>();
     web->listen(m_sock1.ListenAddress, port, tls);
     connect(web.get(), &WebListener::webSocketConnected, this,
-            [this](QWebSocket* socket) { adopt(new WebSocketConnection(socket)); });
+            [this](QTcpSocket* socket) { adopt(new WebSocketConnection(socket)); });
     m_web = std::move(web);
 }
 

@@ -1,68 +1,80 @@
 #include "server/websocketconnection.h"
 
 #include "messaging/wire.h"
+#include "web/weblistener.h"
 
 #include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QWebSocket>
 
 #include <sys/socket.h>
+#include <utility>
 
 namespace pictova {
 
 namespace {
+using Reader = web::WebSocketFrameReader;
+
 // How much the socket is given to write on its own at a time, as on the game port.
 constexpr qint64 kHandOverBytes = 64 * 1024;
 // A closing socket gets this long for its closing handshake.
 constexpr int kCloseCapMs = 10000;
 
-// One unmasked, final text frame (the server never masks).
-QByteArray textFrame(const QByteArray& wireText)
+// The text frames of wire bytes: one frame a message, without its terminator. Text that is
+// UTF-8 already goes as it is; 8-bit text becomes UTF-8.
+QByteArray textFrames(const QByteArray& messages)
 {
-    // Text on the wire that is UTF-8 already goes as it is; 8-bit text becomes UTF-8.
-    const QByteArray payload = isValidUtf8(wireText) ? wireText : fromWire(wireText).toUtf8();
-    const qsizetype size = payload.size();
-    QByteArray frame;
-    frame.reserve(size + 10);
-    frame.append(char(0x81));
-    if (size < 126) {
-        frame.append(char(size));
-    } else if (size < 65536) {
-        frame.append(char(126));
-        frame.append(char((size >> 8) & 0xFF));
-        frame.append(char(size & 0xFF));
-    } else {
-        frame.append(char(127));
-        for (int shift = 56; shift >= 0; shift -= 8)
-            frame.append(char((quint64(size) >> shift) & 0xFF));
+    // A relayed message goes to every seat as the same bytes: framed once, not once a seat.
+    // Only small ones are remembered, so a big one is never held twice.
+    constexpr qsizetype kRemembered = 4096;
+    thread_local QByteArray lastMessages;
+    thread_local QByteArray lastFrames;
+    if (!messages.isNull() && messages.constData() == lastMessages.constData() &&
+        messages.size() == lastMessages.size())
+        return lastFrames;
+    QByteArray frames;
+    qsizetype start = 0;
+    for (qsizetype end = messages.indexOf(kTerminator); end >= 0;
+         end = messages.indexOf(kTerminator, start)) {
+        const QByteArrayView text = QByteArrayView(messages).sliced(start, end - start);
+        start = end + 1;
+        frames += text.isValidUtf8()
+                      ? web::serverFrame(web::opcode::kText, text)
+                      : web::serverFrame(web::opcode::kText, fromWire(text.toByteArray()).toUtf8());
     }
-    frame.append(payload);
-    return frame;
+    if (messages.size() <= kRemembered) {
+        // Held, the bytes can neither change nor give their place to others while they are the key.
+        lastMessages = messages;
+        lastFrames = frames;
+    }
+    return frames;
+}
+
+QString brokenRule(Reader::Error error)
+{
+    switch (error) {
+    case Reader::Error::Binary:
+        return QStringLiteral("binary frame");
+    case Reader::Error::TooLong:
+        return QStringLiteral("message longer than the limit");
+    default:
+        return {};
+    }
 }
 } // namespace
 
-WebSocketConnection::WebSocketConnection(QWebSocket* socket, QObject* parent)
-    : ServerTransport(parent), m_socket(socket), m_peerAddress(socket->peerAddress().toString())
+WebSocketConnection::WebSocketConnection(QTcpSocket* socket, QObject* parent)
+    : ServerTransport(parent), m_socket(socket), m_plain(!qobject_cast<QSslSocket*>(socket)),
+      m_peerAddress(socket->peerAddress().toString()), m_reader(WebListener::kMaxMessageBytes)
 {
     socket->setParent(this);
-    m_tcp = socket->findChild<QTcpSocket*>();
-    m_plain = m_tcp && !qobject_cast<QSslSocket*>(m_tcp);
-    connect(socket, &QWebSocket::textMessageReceived, this, [this](const QString& message) {
-        emit received({{message, message.toUtf8().size()}});
-    });
-    // The game's protocol is text; bytes of any other kind are no message of it.
-    connect(socket, &QWebSocket::binaryFrameReceived, this, [this] {
-        if (!m_closed)
-            emit broken(QStringLiteral("binary frame"));
-    });
-    connect(socket, &QWebSocket::aboutToClose, this, [this] {
-        // The socket closes itself on a message past its size limit.
-        if (!m_closed && m_socket->closeCode() == QWebSocketProtocol::CloseCodeTooMuchData)
-            emit broken(QStringLiteral("message longer than the limit"));
-    });
-    connect(socket, &QWebSocket::disconnected, this, &WebSocketConnection::finish);
-    connect(socket, &QWebSocket::bytesWritten, this, &WebSocketConnection::handOver);
+    connect(socket, &QTcpSocket::readyRead, this, &WebSocketConnection::readArrived);
+    connect(socket, &QTcpSocket::bytesWritten, this, &WebSocketConnection::handOver);
+    connect(socket, &QTcpSocket::disconnected, this, &WebSocketConnection::gone);
+    connect(socket, &QTcpSocket::errorOccurred, this, &WebSocketConnection::gone);
+    // What came with the opening is read once the server has taken this connection.
+    if (socket->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &WebSocketConnection::readArrived, Qt::QueuedConnection);
 }
 
 WebSocketConnection::~WebSocketConnection()
@@ -73,57 +85,106 @@ WebSocketConnection::~WebSocketConnection()
     }
 }
 
-void WebSocketConnection::send(const QByteArray& messages)
+void WebSocketConnection::readArrived()
 {
-    if (m_closed || !m_socket)
-        return;
-    qsizetype start = 0;
-    for (qsizetype end = messages.indexOf(kTerminator); end >= 0;
-         end = messages.indexOf(kTerminator, start)) {
-        const QByteArray text = messages.mid(start, end - start);
-        start = end + 1;
-        if (!m_tcp) {
-            m_socket->sendTextMessage(fromWire(text));
+    while (m_socket && m_socket->bytesAvailable() > 0) {
+        // Taken whole, the socket's buffer leaves with the bytes: nothing is kept between reads
+        // but the frame not yet complete.
+        const QByteArray bytes = m_socket->readAll();
+        if (bytes.isEmpty())
+            return;
+        // Once closing, what the peer still sends is read and dropped.
+        if (m_reader.stopped())
             continue;
+        QList<Event> events;
+        m_reader.feed(bytes, events);
+        QList<ReceivedMessage> batch;
+        for (const Event& event : events) {
+            if (event.kind == Reader::Kind::Text) {
+                batch.append({QString::fromUtf8(event.payload), event.payload.size()});
+                continue;
+            }
+            if (!batch.isEmpty() && !m_closed)
+                emit received(std::exchange(batch, {}));
+            handle(event);
         }
-        QByteArray frame = textFrame(text);
-        if (m_unsent.empty() && m_tcp->bytesToWrite() < kHandOverBytes) {
-            write(frame);
-            continue;
-        }
-        m_unsentBytes += frame.size();
-        m_unsent.push_back(std::move(frame));
+        if (!batch.isEmpty() && !m_closed)
+            emit received(batch);
     }
-    if (!m_tcp)
-        m_socket->flush();
 }
 
-void WebSocketConnection::write(const QByteArray& frame)
+void WebSocketConnection::handle(const Event& event)
 {
-    // Written now, not at the next turn of the event loop: a relayed stroke leaves at once, in
-    // one system call, as on the game port. Only with nothing queued before it.
-    qsizetype written = 0;
-    if (m_plain && m_tcp->bytesToWrite() == 0 && m_tcp->socketDescriptor() >= 0) {
-        const ssize_t sent = ::send(static_cast<int>(m_tcp->socketDescriptor()), frame.constData(),
-                                    static_cast<size_t>(frame.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
-        written = sent > 0 ? sent : 0;
+    switch (event.kind) {
+    case Reader::Kind::Text:
+    case Reader::Kind::Pong:
+        return;
+    case Reader::Kind::Ping:
+        if (m_closeSent || !connected())
+            return;
+        if (m_unsent.empty() && roomToWrite())
+            writeNow(m_socket, web::serverFrame(web::opcode::kPong, event.payload));
+        else
+            m_pong = event.payload;
+        return;
+    case Reader::Kind::Close:
+        // The peer is leaving: what waits for it no longer matters. Its code is given back.
+        dropUnsent();
+        sendClose(event.code);
+        finish();
+        return;
+    case Reader::Kind::Error: {
+        m_closeCode = event.code;
+        // The server tells the peer why and closes; the close frame then names the rule.
+        if (const QString rule = brokenRule(event.error); !rule.isEmpty() && !m_closed)
+            emit broken(rule);
+        sendClose(m_closeCode);
+        finish();
+        return;
     }
-    if (written < frame.size()) {
-        m_tcp->write(frame.constData() + written, frame.size() - written);
-        if (!m_plain)
-            m_tcp->flush();
     }
+}
+
+bool WebSocketConnection::connected() const
+{
+    return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
+bool WebSocketConnection::roomToWrite() const
+{
+    return m_socket && m_socket->bytesToWrite() < kHandOverBytes;
+}
+
+void WebSocketConnection::send(const QByteArray& messages)
+{
+    if (m_closed || m_closeSent || !m_socket)
+        return;
+    QByteArray frames = textFrames(messages);
+    if (frames.isEmpty())
+        return;
+    if (m_unsent.empty() && roomToWrite()) {
+        // A relayed stroke leaves at once, in one system call, as on the game port.
+        writeNow(m_socket, frames);
+        return;
+    }
+    m_unsentBytes += frames.size();
+    m_unsent.push_back(std::move(frames));
 }
 
 void WebSocketConnection::handOver()
 {
-    if (!m_tcp)
+    if (!m_socket)
         return;
-    while (!m_unsent.empty() && m_tcp->bytesToWrite() < kHandOverBytes) {
+    if (m_pong && roomToWrite()) {
+        writeNow(m_socket, web::serverFrame(web::opcode::kPong, *m_pong));
+        m_pong.reset();
+    }
+    while (!m_unsent.empty() && roomToWrite()) {
         m_unsentBytes -= m_unsent.front().size();
-        write(m_unsent.front());
+        writeNow(m_socket, m_unsent.front());
         m_unsent.pop_front();
     }
+    endWhenSent();
 }
 
 void WebSocketConnection::dropUnsent()
@@ -136,26 +197,49 @@ void WebSocketConnection::close()
 {
     if (m_closed)
         return;
-    if (m_socket) {
-        QWebSocket* socket = m_socket;
-        socket->disconnect(this);
-        while (m_tcp && !m_unsent.empty()) {
-            m_tcp->write(m_unsent.front());
-            m_unsent.pop_front();
-        }
-        m_unsentBytes = 0;
-        // The socket outlives this connection while it says goodbye, never for ever.
-        socket->setParent(nullptr);
-        m_socket = nullptr;
-        connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(kCloseCapMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        socket->close();
-        socket->flush();
+    // In order: what is queued leaves before the close frame.
+    while (connected() && !m_unsent.empty()) {
+        m_socket->write(m_unsent.front());
+        m_unsent.pop_front();
     }
+    m_unsentBytes = 0;
+    sendClose(m_closeCode);
     finish();
+}
+
+void WebSocketConnection::sendClose(quint16 code)
+{
+    // A socket already gone (its last bytes read as it went) has nobody to say goodbye to.
+    if (m_closeSent || !connected())
+        return;
+    m_closeSent = true;
+    m_pong.reset();
+    writeNow(m_socket, web::serverFrame(web::opcode::kClose, web::closePayload(code)));
+    // The socket outlives the server's interest while it says goodbye, never for ever.
+    QTimer::singleShot(kCloseCapMs, this, [this] {
+        if (m_socket)
+            m_socket->abort();
+        deleteLater();
+    });
+    endWhenSent();
+}
+
+void WebSocketConnection::endWhenSent()
+{
+    if (!m_closeSent || m_ending || !m_socket)
+        return;
+    if (!m_plain) {
+        // TLS ends with its own closing record, once the close frame has left.
+        m_ending = true;
+        m_socket->disconnectFromHost();
+        return;
+    }
+    if (m_socket->bytesToWrite() > 0)
+        return;
+    // Only the sending side: the peer's last bytes are still read (and dropped), so closing
+    // never throws away a close frame on its way to the peer, and the peer's own close ends it.
+    m_ending = true;
+    ::shutdown(static_cast<int>(m_socket->socketDescriptor()), SHUT_WR);
 }
 
 void WebSocketConnection::finish()
@@ -163,14 +247,19 @@ void WebSocketConnection::finish()
     if (m_closed)
         return;
     m_closed = true;
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->deleteLater();
-        m_socket->setParent(nullptr);
-        m_socket = nullptr;
-    }
-    deleteLater();
     emit closed();
+}
+
+void WebSocketConnection::gone()
+{
+    // What the peer sent before it went still counts.
+    if (!m_closed)
+        readArrived();
+    if (m_socket)
+        m_socket->disconnect(this);
+    dropUnsent();
+    finish();
+    deleteLater();
 }
 
 QString WebSocketConnection::peerAddress() const
@@ -180,7 +269,7 @@ QString WebSocketConnection::peerAddress() const
 
 qsizetype WebSocketConnection::bytesQueued() const
 {
-    return m_unsentBytes + (m_tcp ? m_tcp->bytesToWrite() : m_socket ? m_socket->bytesToWrite() : 0);
+    return m_unsentBytes + (m_socket ? m_socket->bytesToWrite() : 0);
 }
 
 } // namespace pictova

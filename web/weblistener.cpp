@@ -5,14 +5,15 @@
 #include "web/httprequest.h"
 #include "web/webfiles.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkInterface>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QWebSocket>
-#include <QWebSocketServer>
+
+#include <sys/socket.h>
 
 namespace pictova {
 
@@ -20,8 +21,9 @@ namespace {
 // What a connection may have read and not yet answered: a head and a little more. Past it the
 // system holds the peer's bytes, and TCP makes the peer wait.
 constexpr qint64 kHttpReadBuffer = 2 * web::kMaxHeadBytes;
-// A WebSocket's read buffer, as on the game port.
-constexpr qint64 kWebSocketReadBuffer = 256 * 1024;
+// A WebSocket's read buffer: its connection takes whatever arrives as it arrives, so this only
+// bounds one read. One TLS record fits.
+constexpr qint64 kWebSocketReadBuffer = 16 * 1024;
 // A closing connection gets this long to hand its last bytes over.
 constexpr int kCloseCapMs = 10000;
 
@@ -47,9 +49,23 @@ private:
     bool m_secure;
 };
 
+// The page runs only its own scripts and talks only to its own server.
+constexpr char kSecurityHeaders[] = "Content-Security-Policy: default-src 'self'\r\n"
+                                    "X-Content-Type-Options: nosniff\r\n"
+                                    "Referrer-Policy: no-referrer\r\n";
+
+// What proves to the browser that this server read its WebSocket opening.
+QByteArray acceptValue(const QByteArray& key)
+{
+    return QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11", QCryptographicHash::Sha1)
+        .toBase64();
+}
+
 QByteArray statusText(int status)
 {
     switch (status) {
+    case 101:
+        return "Switching Protocols";
     case 200:
         return "OK";
     case 400:
@@ -60,6 +76,8 @@ QByteArray statusText(int status)
         return "Not Found";
     case 405:
         return "Method Not Allowed";
+    case 426:
+        return "Upgrade Required";
     case 431:
         return "Request Header Fields Too Large";
     default:
@@ -140,16 +158,6 @@ void WebListener::listen(const QHostAddress& address, quint16 port, const WebTls
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
     m_server = server.release();
     connect(m_server, &QTcpServer::newConnection, this, &WebListener::accepted);
-    // The WebSocket handshake itself is Qt's; the request has been checked before it gets there.
-    m_webSockets =
-        std::make_unique<QWebSocketServer>(QStringLiteral("pictova"), QWebSocketServer::NonSecureMode);
-    connect(m_webSockets.get(), &QWebSocketServer::newConnection, this, [this] {
-        while (QWebSocket* socket = m_webSockets->nextPendingConnection()) {
-            socket->setMaxAllowedIncomingFrameSize(kMaxMessageBytes);
-            socket->setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
-            emit webSocketConnected(socket);
-        }
-    });
 }
 
 void WebListener::stop()
@@ -257,7 +265,7 @@ void WebListener::readFrom(QTcpSocket* socket)
                 closeConnection(socket);
                 return;
             }
-            upgrade(socket);
+            upgrade(socket, *request, length);
             return;
         }
         socket->skip(length);
@@ -305,14 +313,12 @@ void WebListener::respond(QTcpSocket* socket, int status, const QByteArray& cont
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + statusText(status) + "\r\n";
     head += "Content-Type: " + contentType + "\r\n";
     head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    // The page runs only its own scripts and talks only to its own server.
-    head += "Content-Security-Policy: default-src 'self'\r\n"
-            "X-Content-Type-Options: nosniff\r\n"
-            "Referrer-Policy: no-referrer\r\n"
-            "Cache-Control: " +
-            cacheControl + "\r\n";
+    head += kSecurityHeaders;
+    head += "Cache-Control: " + cacheControl + "\r\n";
     if (status == 405)
         head += "Allow: GET, HEAD\r\n";
+    if (status == 426)
+        head += "Sec-WebSocket-Version: 13\r\n";
     head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
     socket->write(withBody ? head + body : head);
     socket->flush();
@@ -335,15 +341,54 @@ void WebListener::closeConnection(QTcpSocket* socket)
     });
 }
 
-void WebListener::upgrade(QTcpSocket* socket)
+void WebListener::upgrade(QTcpSocket* socket, const web::HttpRequest& request, qsizetype headLength)
 {
+    const QByteArray key = request.header("sec-websocket-key");
+    const auto nonce = QByteArray::fromBase64Encoding(key, QByteArray::AbortOnBase64DecodingErrors);
+    if (request.minorVersion < 1 || !request.headerHasToken("connection", "upgrade") || !nonce ||
+        nonce.decoded.size() != 16) {
+        respond(socket, 400, "text/plain; charset=utf-8", "Bad request\n", true, false);
+        closeConnection(socket);
+        return;
+    }
+    if (request.header("sec-websocket-version") != "13") {
+        respond(socket, 426, "text/plain; charset=utf-8", "Upgrade required\n", true, false);
+        closeConnection(socket);
+        return;
+    }
+    socket->skip(headLength);
     m_connections.erase(socket);
     socket->disconnect(this);
     socket->setParent(nullptr);
     socket->setReadBufferSize(kWebSocketReadBuffer);
     enableQuickKeepAlive(socket);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_webSockets->handleConnection(socket);
+    // No extension and no subprotocol is agreed: the game's messages go as plain text frames.
+    QByteArray head = "HTTP/1.1 101 Switching Protocols\r\n"
+                      "Upgrade: websocket\r\n"
+                      "Connection: Upgrade\r\n"
+                      "Sec-WebSocket-Accept: " +
+                      acceptValue(key) + "\r\n";
+    head += kSecurityHeaders;
+    head += "\r\n";
+    writeNow(socket, head);
+    emit webSocketConnected(socket);
+}
+
+void writeNow(QTcpSocket* socket, QByteArrayView bytes)
+{
+    qsizetype written = 0;
+    const bool plain = !qobject_cast<QSslSocket*>(socket);
+    if (plain && socket->bytesToWrite() == 0 && socket->socketDescriptor() >= 0) {
+        const ssize_t sent = ::send(static_cast<int>(socket->socketDescriptor()), bytes.data(),
+                                    static_cast<size_t>(bytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        written = sent > 0 ? sent : 0;
+    }
+    if (written < bytes.size()) {
+        socket->write(bytes.data() + written, bytes.size() - written);
+        if (!plain)
+            socket->flush();
+    }
 }
 
 QStringList webLinks(const QHostAddress& listen, quint16 port, bool secure)

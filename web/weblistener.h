@@ -13,8 +13,6 @@
 
 class QTcpServer;
 class QTcpSocket;
-class QWebSocket;
-class QWebSocketServer;
 
 namespace pictova::web {
 struct GameInfo;
@@ -71,8 +69,10 @@ public:
     void setGameInfo(std::function<web::GameInfo()> source) { m_gameInfo = std::move(source); }
 
 signals:
-    // A WebSocket from the page's own origin has opened; the receiver takes it.
-    void webSocketConnected(QWebSocket* socket);
+    // A WebSocket from the page's own origin has opened: its opening answered, the socket speaks
+    // WebSocket frames from here on. The receiver takes the socket, with whatever came after the
+    // opening still to be read.
+    void webSocketConnected(QTcpSocket* socket);
 
 private:
     struct Connection;
@@ -83,11 +83,11 @@ private:
     void respond(QTcpSocket* socket, int status, const QByteArray& contentType, const QByteArray& body,
                  bool withBody, bool keepAlive, const QByteArray& cacheControl = "no-cache");
     void closeConnection(QTcpSocket* socket);
-    void upgrade(QTcpSocket* socket);
+    // Answers a WebSocket opening of `headLength` bytes and hands the socket on.
+    void upgrade(QTcpSocket* socket, const web::HttpRequest& request, qsizetype headLength);
     qint64 now() const { return m_clock(); }
 
     QTcpServer* m_server = nullptr;
-    std::unique_ptr<QWebSocketServer> m_webSockets;
     WebTls m_tls;
     Clock m_clock;
     std::function<web::GameInfo()> m_gameInfo;
@@ -95,6 +95,11 @@ private:
     bool m_manual = false;
     std::map<QTcpSocket*, std::unique_ptr<Connection>> m_connections;
 };
+
+// Writes bytes on a connection at once, not at the next turn of the event loop: on a plain
+// socket with nothing queued before them in one system call, and what the system does not take
+// through the socket's own queue. Nothing is kept for bytes that leave at once.
+void writeNow(QTcpSocket* socket, QByteArrayView bytes);
 
 // The links a player types or scans to reach a web port listening on `listen`: each address of
 // this machine's interfaces that are up (not the loopback unless there is nothing else), or the

@@ -4,6 +4,7 @@
 #include "messaging/wire.h"
 #include "server/logindeadline.h"
 #include "tests/server/serverfixture.h"
+#include "tests/server/websocketbytes.h"
 #include "tests/support/waitfor.h"
 #include "web/httprequest.h"
 #include "web/weblistener.h"
@@ -269,6 +270,91 @@ TEST_F(WebPort, ABrowsersMessageOverTheLimitOrABinaryFrameCutsItOff)
             EXPECT_TRUE(settle([&] { return client->closed; }));
             EXPECT_EQ(cut, QStringList({c.limit}));
         }
+        ASSERT_TRUE(settle([&] { return server->players().occupiedSeats().isEmpty(); }));
+    }
+}
+
+// The opening and the frames byte by byte, as a browser sends them and as none should.
+TEST_F(WebPort, AWebSocketOpeningIsAnsweredAndEachBrokenRuleClosesWithItsCode)
+{
+    const auto opening = [&](const QByteArray& key, const QByteArray& version, const QByteArray& connection) {
+        return "GET /ws HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(webPort) +
+               "\r\nUpgrade: websocket\r\nConnection: " + connection + "\r\nOrigin: " + page().toLatin1() +
+               "\r\nSec-WebSocket-Key: " + key + "\r\nSec-WebSocket-Version: " + version + "\r\n\r\n";
+    };
+    const QByteArray key = "dGhlIHNhbXBsZSBub25jZQ==";
+    struct Refused
+    {
+        QByteArray request;
+        QByteArray status;
+    };
+    for (const Refused& c :
+         {Refused{opening(key, "8", "Upgrade"), "426"}, Refused{opening("c2hvcnQ=", "13", "Upgrade"), "400"},
+          Refused{opening("not base64 at all!!!!!!=", "13", "Upgrade"), "400"},
+          Refused{opening(key, "13", "keep-alive"), "400"}}) {
+        SCOPED_TRACE(c.request.toStdString());
+        const QByteArray answer = ask(c.request);
+        EXPECT_TRUE(answer.startsWith("HTTP/1.1 " + c.status + ' ')) << answer.left(200).toStdString();
+        EXPECT_EQ(answer.contains("Sec-WebSocket-Version: 13\r\n"), c.status == "426");
+    }
+    EXPECT_TRUE(server->players().occupiedSeats().isEmpty());
+
+    QStringList cut;
+    QObject::connect(server->events(), &ServerEvents::cutOff,
+                     [&](int, const QString&, const QString& limit) { cut << limit; });
+    const QByteArray chat = "CMD_chat+1+hi";
+    struct Case
+    {
+        const char* name;
+        QByteArray frames;
+        quint16 closeCode;
+        QString limit; // the cut-off's name; empty: none
+        QByteArray pong;
+    };
+    for (const Case& c : {
+             Case{"ping, then close",
+                  clientFrame(0x89, "p1") + clientFrame(0x88, closeBody(1000)),
+                  1000,
+                  {},
+                  "p1"},
+             Case{"close without a code", clientFrame(0x88, ""), 1005, {}, {}},
+             Case{"binary", clientFrame(0x82, chat), 1003, QStringLiteral("binary frame"), {}},
+             Case{"over the limit",
+                  clientFrame(0x81, QByteArray(WebListener::kMaxMessageBytes + 1, 'a')),
+                  1009,
+                  QStringLiteral("message longer than the limit"),
+                  {}},
+             Case{"unmasked", clientFrame(0x81, chat, false), 1002, {}, {}},
+             Case{"not UTF-8", clientFrame(0x81, "CMD_chat+1+\xc0\xaf"), 1007, {}, {}},
+             Case{"a ping of 126 bytes", clientFrame(0x89, QByteArray(126, 'p')), 1002, {}, {}},
+         }) {
+        SCOPED_TRACE(c.name);
+        cut.clear();
+        RawHttp raw(webPort);
+        // The frames come with the opening, in one write: what follows the opening is read too.
+        raw.send(opening(key, "13", "keep-alive, Upgrade") + c.frames);
+        ASSERT_TRUE(settle([&] { return raw.closed; })) << raw.answer.left(300).toStdString();
+        const qsizetype headEnd = raw.answer.indexOf("\r\n\r\n") + 4;
+        const QByteArray head = raw.answer.left(headEnd);
+        EXPECT_TRUE(head.startsWith("HTTP/1.1 101 Switching Protocols\r\n"));
+        for (const char* header : {"Upgrade: websocket\r\n", "Connection: Upgrade\r\n",
+                                   "Sec-WebSocket-Accept: s3pPLMBiTxaQ9kYGzzhZRbK+xOo=\r\n",
+                                   "Content-Security-Policy: default-src 'self'\r\n",
+                                   "X-Content-Type-Options: nosniff\r\n", "Referrer-Policy: no-referrer\r\n"})
+            EXPECT_TRUE(head.contains(header)) << header;
+        const QList<ServerFrame> frames = serverFramesOf(QByteArrayView(raw.answer).sliced(headEnd));
+        ASSERT_FALSE(frames.isEmpty());
+        // Seated as any connection: told its seat first.
+        EXPECT_EQ(frames.first().first, 0x81);
+        EXPECT_TRUE(frames.first().payload.startsWith("CMD_sendlogininfo+"));
+        EXPECT_EQ(frames.last().first, 0x88);
+        const QByteArray code = frames.last().payload.left(2);
+        EXPECT_EQ(code.isEmpty() ? 1005 : (quint8(code[0]) << 8 | quint8(code[1])), c.closeCode);
+        const bool ponged = std::any_of(frames.begin(), frames.end(), [&](const ServerFrame& frame) {
+            return frame.first == 0x8A && frame.payload == c.pong;
+        });
+        EXPECT_EQ(ponged, !c.pong.isNull());
+        EXPECT_EQ(cut, c.limit.isEmpty() ? QStringList() : QStringList({c.limit}));
         ASSERT_TRUE(settle([&] { return server->players().occupiedSeats().isEmpty(); }));
     }
 }
