@@ -181,7 +181,9 @@ QByteArray undone(int seat, int stroke, int wipes);
 
 // ---- parsing ------------------------------------------------------------------------------
 // Parsers take the payload (command name already removed) and throw PictovaError on a field that
-// must be a number and is not. Seat ranges are the handler's business.
+// must be a number and is not; they check no ranges. The game's handlers read their messages
+// through the protocol table (messaging/protocol.h), which does; these serve the strokes as a
+// board draws them, the tools and the fuzzers.
 namespace parse {
 
 struct SeatAndText
@@ -202,13 +204,6 @@ struct StartGameFields // startgame: team flag, score to play to, seconds per tu
     qint32 playto = 0;
     qint32 seconds = 0;
 };
-struct StartGameAnnounce
-{
-    qint32 seat = 0;
-    bool team = false;
-    qint32 playto = 0;
-    qint32 seconds = 0;
-};
 // The stroke messages keep their colour and width as texts: the relay passes them on unchanged
 // and the board converts them when it draws.
 struct StrokeStart
@@ -226,35 +221,16 @@ struct StrokeBatch
     QString width;
     QString points;
 };
-struct SeatAndNumber
-{
-    qint32 seat = 0;
-    qint32 number = 0;
-};
 struct NextPlayer
 {
     qint32 drawer = 0;
     qint32 category = 0;
     QString hint;
 };
-struct GameStats
-{
-    qint32 playto = 0;
-    qint32 seconds = 0;
-    QList<qint32> scores;
-};
 struct UpdateAnswer
 {
     QString flag;
     QString text;
-};
-struct CorrectAnswer
-{
-    qint32 guesser = 0;
-    qint32 guesserScore = 0;
-    qint32 drawer = 0;
-    qint32 drawerScore = 0;
-    QString phrase;
 };
 
 qint32 seatOnly(const QString& payload);         // clearmain, pass, pickcatagory (server to client)
@@ -264,24 +240,13 @@ LoginFields loginFields(const QString& afterSeat);
 qint32 kickTarget(const QString& afterSeat);
 StartGameFields startgameFields(const QString& afterSeat);
 qint32 pickedCategory(const QString& afterSeat);
-StartGameAnnounce startgameAnnounce(const QString& payload);
 StrokeStart moveit(const QString& payload);
 StrokeBatch draw(const QString& payload);
-SeatAndNumber seatAndNumber(const QString& payload); // pickcatagory request, passed
 NextPlayer nextplayer(const QString& payload);
-GameStats gamestats(const QString& payload);
-QList<qint32> teamscore(const QString& payload);
 UpdateAnswer updateanswer(const QString& payload);
-CorrectAnswer correctanswer(const QString& payload);
 // The words of a capability message (the server's whole payload, or a client's fields after its
 // seat); nothing when the list breaks any rule of `feature`. An empty list is valid.
 std::optional<QStringList> featureWords(const QString& payload);
-struct TurnBreak // turnbreak: seconds left, the finished turn's phrase (rest)
-{
-    qint32 seconds = 0;
-    QString phrase;
-};
-TurnBreak turnbreak(const QString& payload);
 // The words of CMD_startoptions after the seat, under the same rules as feature words; nothing
 // when they break one.
 std::optional<QStringList> startOptions(const QString& afterSeat);

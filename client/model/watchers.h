@@ -5,6 +5,7 @@
 namespace pictova {
 
 class ClientSession;
+struct ServerNotice;
 
 // Just watching, the host's seat menu and removals.
 class WatchersHandler
@@ -13,7 +14,7 @@ public:
     explicit WatchersHandler(ClientSession& session) : m_session(session) {}
 
     void JustWatch1Click();
-    void justwatching(const QString& payload);
+    void justwatching(const ServerNotice& notice);
 
     // Right-click on a seat name: remembers the seat the menu acts on.
     void label_playername1ContextPopup(int seat) { m_popupSeat = seat; }
