@@ -204,8 +204,15 @@ void BoardController::clearClick()
     m_drawing.wipe(myseat());
     cleared();
     refreshUndo();
-    if (loggedin())
-        send(toserver::clearmain(myseat()));
+    if (!loggedin())
+        return;
+    const QByteArray message = toserver::clearmain(myseat());
+    send(message);
+    drawing::Mark wipe;
+    wipe.kind = drawing::Mark::Kind::Wipe;
+    wipe.seat = myseat();
+    wipe.bytes = message.size() - 1;
+    emit strokeSent(wipe);
 }
 
 void BoardController::startTurn()

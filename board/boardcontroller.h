@@ -78,7 +78,8 @@ public:
     void clearClick();
 
 signals:
-    // A stroke message of the local player went to the server, as its typed mark.
+    // A stroke message of the local player went to the server, as its typed mark: a press, a
+    // batch or a wipe.
     void strokeSent(const drawing::Mark& mark);
 
 private:

@@ -97,6 +97,8 @@ void GameWindow::wireBoard()
     };
     board.undoAnswered = [this] { return m_session.serverFeatures().contains(feature::undone); };
     m_board = new BoardController(canvas(), &m_views->toolbar(), board, this);
+    // The album keeps the drawer's own strokes as the board made them.
+    connect(m_board, &BoardController::strokeSent, m_albumRecorder, &AlbumRecorder::strokeSent);
     connect(&model, &GameModel::phaseChanged, m_board, &BoardController::refreshUndo);
     GameViews& v = *m_views;
     m_turnView = new TurnView(model,
