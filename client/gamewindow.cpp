@@ -122,7 +122,7 @@ void GameWindow::wireSession()
     // number of points, past the ranges this program's server holds them to, and the board draws
     // them bounded.
     const auto chatLine = [this](const ServerNotice& n) {
-        chatrecieved(m_views->chatLog(), n.text(0), m_session.model().names());
+        chatReceived(m_views->chatLog(), n.text(0), m_session.model().names());
     };
     m_session.routeToView(protocol::Id::chat, chatLine);
     m_session.routeToView(protocol::Id::action, chatLine);

@@ -107,7 +107,7 @@ QByteArray moveit(int seat, const QString& colour, const QString& width, int x, 
 {
     return up(Id::moveit, {num(seat), colour, width, num(x), num(y)});
 }
-QByteArray pickcatagory(int seat, int category)
+QByteArray pickCategory(int seat, int category)
 {
     return up(Id::pickCategory, {num(seat), num(category)});
 }
@@ -235,7 +235,7 @@ QByteArray winner(const QString& winner)
 {
     return down(Id::winner, {winner});
 }
-QByteArray pickcatagory(int drawer)
+QByteArray pickCategory(int drawer)
 {
     return down(Id::pickCategory, {num(drawer)});
 }

@@ -24,7 +24,7 @@ inline const QString draw = protocol::message(protocol::Id::draw).qName();
 inline const QString clearmain = protocol::message(protocol::Id::clearmain).qName();
 inline const QString answer = protocol::message(protocol::Id::answer).qName();
 inline const QString moveit = protocol::message(protocol::Id::moveit).qName();
-inline const QString pickcatagory = protocol::message(protocol::Id::pickCategory).qName();
+inline const QString pickCategory = protocol::message(protocol::Id::pickCategory).qName();
 inline const QString pass = protocol::message(protocol::Id::pass).qName();
 inline const QString justwatch = protocol::message(protocol::Id::justwatch).qName();
 inline const QString sendlogininfo = protocol::message(protocol::Id::sendlogininfo).qName();
@@ -126,7 +126,7 @@ QByteArray draw(int seat, const QString& colour, const QString& width, const QSt
 QByteArray clearmain(int seat);
 QByteArray answer(int seat, const QString& guess);
 QByteArray moveit(int seat, const QString& colour, const QString& width, int x, int y);
-QByteArray pickcatagory(int seat, int category);
+QByteArray pickCategory(int seat, int category);
 QByteArray pass(int seat);
 QByteArray justwatch(int seat, bool watch);
 QByteArray features(int seat, const QStringList& words);
@@ -165,7 +165,7 @@ QByteArray action(const QString& name, const QString& textAndColour);
 // A line from the server itself to one player: a chat line every client already shows.
 QByteArray notice(const QString& text);
 QByteArray winner(const QString& winner);
-QByteArray pickcatagory(int drawer);
+QByteArray pickCategory(int drawer);
 QByteArray updatetime(int value);
 QByteArray features(const QStringList& words);
 QByteArray rejointoken(const QString& token);
@@ -233,7 +233,7 @@ struct UpdateAnswer
     QString text;
 };
 
-qint32 seatOnly(const QString& payload);         // clearmain, pass, pickcatagory (server to client)
+qint32 seatOnly(const QString& payload);         // clearmain, pass, CMD_pickcatagory (server to client)
 SeatAndText seatAndText(const QString& payload); // chat, action, answer, names, justwatch, justwatching
 // Client requests after the sender's seat (see above).
 LoginFields loginFields(const QString& afterSeat);

@@ -20,9 +20,9 @@ ClientSession::ClientSession(QObject* parent)
     connect(&m_sock, &TSock::onRead, this, [this](TSock*, qsizetype) { sockRead(); });
     connect(&m_sock, &TSock::onInfo, this,
             [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
-    m_Sock11.HostName = QStringLiteral("127.0.0.1");
-    m_Sock11.PortName = QStringLiteral("9001");
-    m_Timer1 = new DrainTimer(
+    m_sideChannel.HostName = QStringLiteral("127.0.0.1");
+    m_sideChannel.PortName = QStringLiteral("9001");
+    m_drainTimer = new DrainTimer(
         1, [this] { return drainForAWhile(); }, this);
     buildCommandTable();
 
@@ -102,7 +102,7 @@ void ClientSession::buildCommandTable()
     on(Id::updateanswer, [this](const ServerNotice& n) { m_guessing.updateanswer(n); });
     on(Id::givedraweranswer, [this](const ServerNotice& n) { m_rounds.givedraweranswer(n); });
     on(Id::guessed, [this](const ServerNotice& n) { m_guessing.guessed(n); });
-    on(Id::pickCategory, [this](const ServerNotice& n) { m_rounds.pickcatagory(n); });
+    on(Id::pickCategory, [this](const ServerNotice& n) { m_rounds.categoryPickStarts(n); });
     on(Id::myguessed, [this](const ServerNotice& n) { m_guessing.myguessed(n); });
     on(Id::passed, [this](const ServerNotice& n) { m_rounds.passed(n); });
     on(Id::updatetime, [this](const ServerNotice& n) { m_rounds.updatetime(n); });
@@ -204,7 +204,7 @@ void ClientSession::connectTo(const QString& host, const QString& port)
 
 void ClientSession::openSideChannel()
 {
-    m_Sock11.open();
+    m_sideChannel.open();
 }
 
 void ClientSession::send(const QByteArray& bytes)
@@ -261,7 +261,7 @@ void ClientSession::queueEntry(const QString& entry)
         const qint64 area = plus < 0 ? 0 : strokes::drawingArea(name, entry.mid(plus + 1));
         m_receivedlist.push(0, entry, area);
     }
-    m_Timer1->wake();
+    m_drainTimer->wake();
 }
 
 bool ClientSession::drainForAWhile()

@@ -161,17 +161,17 @@ public:
     static constexpr int kDrainSliceMs = 8;
     // Benchmarks compare with the first version's pace: 0 handles one entry a tick.
     void setDrainSliceMs(int ms) { m_drainSliceMs = ms; }
-    void setManualDrain(bool manual) { m_Timer1->setManual(manual); }
+    void setManualDrain(bool manual) { m_drainTimer->setManual(manual); }
     qsizetype pendingEntries() const { return m_receivedlist.size(); }
 
     // ---- what the player asks for ----
     // Returns whether the pick went out (only the drawer may pick).
-    bool pickCategory(int category) { return m_rounds.button_cat1Click(category); }
+    bool pickCategory(int category) { return m_rounds.onPickCategory(category); }
     void pass() { m_rounds.button_passClick(); }
     void guess(const QString& text) { m_guessing.sendGuess(text); }
     // Letter hints are asked for only from a server that announced it knows them.
     void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
-    void toggleJustWatch() { m_watchers.JustWatch1Click(); }
+    void toggleJustWatch() { m_watchers.onJustWatch(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
 
 signals:
@@ -236,10 +236,10 @@ private:
     QString m_hostAddress;
 
     TSock m_sock;
-    TSock m_Sock11;
+    TSock m_sideChannel;
     MessageFramer m_framer;
     ReceiveQueue m_receivedlist;
-    DrainTimer* m_Timer1 = nullptr;
+    DrainTimer* m_drainTimer = nullptr;
     int m_drainSliceMs = kDrainSliceMs;
     CommandTable m_commands;
     std::function<void(const QByteArray&)> m_sendOverride;

@@ -41,7 +41,7 @@ void RoundsHandler::startthegame(const ServerNotice& notice)
     emit m_session.chatLine(model.seatName(starter) + QStringLiteral(" has ") + announcement, kWatchColour);
 }
 
-void RoundsHandler::pickcatagory(const ServerNotice& notice)
+void RoundsHandler::categoryPickStarts(const ServerNotice& notice)
 {
     const int drawer = notice.number(0);
     GameModel& model = m_session.model();
@@ -61,13 +61,13 @@ void RoundsHandler::pickcatagory(const ServerNotice& notice)
     m_session.countdown().restart(CountdownClock::Pause, 10);
 }
 
-bool RoundsHandler::button_cat1Click(int category)
+bool RoundsHandler::onPickCategory(int category)
 {
     const GameModel& model = m_session.model();
     if (category < 0 || category > 6 || model.drawer() != model.mySeat())
         return false;
     if (model.loggedIn())
-        m_session.send(toserver::pickcatagory(model.mySeat(), category));
+        m_session.send(toserver::pickCategory(model.mySeat(), category));
     return true;
 }
 

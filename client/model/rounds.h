@@ -14,7 +14,7 @@ public:
     explicit RoundsHandler(ClientSession& session) : m_session(session) {}
 
     void startthegame(const ServerNotice& notice);
-    void pickcatagory(const ServerNotice& notice);
+    void categoryPickStarts(const ServerNotice& notice);
     void getnextplayer(const ServerNotice& notice);
     // CMD_turnbreak: a catch-up's turn is already over; the break runs for the seconds given.
     void turnbreak(const ServerNotice& notice);
@@ -24,7 +24,7 @@ public:
     void updatetime(const ServerNotice& notice);
 
     // Returns whether the pick went out: only the drawer picks.
-    bool button_cat1Click(int category);
+    bool onPickCategory(int category);
     void button_passClick();
 
 private:

@@ -5,7 +5,7 @@
 
 namespace pictova {
 
-void WatchersHandler::JustWatch1Click()
+void WatchersHandler::onJustWatch()
 {
     const GameModel& model = m_session.model();
     if (!model.loggedIn() || !isPlayerSeat(model.mySeat()))
@@ -38,13 +38,13 @@ bool WatchersHandler::maySetWatching() const
     return m_session.model().isGameMaster();
 }
 
-void WatchersHandler::SettoJustWatch1Click()
+void WatchersHandler::onSetToJustWatch()
 {
     if (m_session.model().loggedIn())
         m_session.send(toserver::justwatch(m_popupSeat, true));
 }
 
-void WatchersHandler::UnsetJustWatch1Click()
+void WatchersHandler::onUnsetJustWatch()
 {
     if (m_session.model().loggedIn())
         m_session.send(toserver::justwatch(m_popupSeat, false));

@@ -27,7 +27,7 @@ TEST(Catalogue, ClientMessagesOnTheWire)
     EXPECT_EQ(toserver::moveit(2, "clBlack", "3", 120, 45), wire("CMD_moveit+2+clBlack+3+120+45"));
     EXPECT_EQ(toserver::clearmain(2), wire("CMD_clearmain+2"));
     EXPECT_EQ(toserver::answer(4, "cat"), wire("CMD_answer+4+cat"));
-    EXPECT_EQ(toserver::pickcatagory(2, 5), wire("CMD_pickcatagory+2+5"));
+    EXPECT_EQ(toserver::pickCategory(2, 5), wire("CMD_pickcatagory+2+5"));
     EXPECT_EQ(toserver::pass(2), wire("CMD_pass+2"));
     EXPECT_EQ(toserver::justwatch(7, true), wire("CMD_justwatch+7+1"));
     EXPECT_EQ(toserver::justwatch(7, false), wire("CMD_justwatch+7+2"));
