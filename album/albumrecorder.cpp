@@ -115,16 +115,8 @@ void AlbumRecorder::messageSent(const QByteArray& bytes)
         return;
     const QString name = entry.left(plus);
     // A server that names no stroke took the last one back as the drawer's board did at once.
-    if (name == cmd::undo && !m_session.serverFeatures().contains(feature::undone)) {
+    if (name == cmd::undo && !m_session.serverFeatures().contains(feature::undone))
         strokeTakenBack(kLastStroke, m_session.model().mySeat());
-        return;
-    }
-    if (name != cmd::moveit && name != cmd::draw && name != cmd::clearmain)
-        return;
-    try {
-        strokeSent(drawing::decodeMark(name, entry.mid(plus + 1)).mark);
-    } catch (const PictovaError&) {
-    }
 }
 
 void AlbumRecorder::strokeSent(const drawing::Mark& mark)

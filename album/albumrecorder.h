@@ -35,9 +35,9 @@ public:
     // A stroke message from the server, as the board gets it.
     void strokeReceived(StrokeKind kind, const QString& payload);
     // A complete framed message this copy sends: an undo a server takes back without naming the
-    // stroke, and the stroke messages of a board that does not hand over its marks (strokeSent).
+    // stroke goes into the record as the drawer's board took it back.
     void messageSent(const QByteArray& bytes);
-    // A stroke of this copy's drawer as the board sent it.
+    // A stroke or wipe of this copy's drawer as the board sent it.
     void strokeSent(const drawing::Mark& mark);
     // Another game in the same run: its turns go under a heading of their own.
     void startAfresh();

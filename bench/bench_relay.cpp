@@ -72,7 +72,7 @@ std::optional<RelayFigures> measureRelay(const QString& label, const QString& pr
     }
     Peer& drawer = *peers[0];
     drawer.send(toserver::startgame(1, false, QStringLiteral("100"), QStringLiteral("3600")));
-    drawer.send(toserver::pickcatagory(1, 0));
+    drawer.send(toserver::pickCategory(1, 0));
     std::printf("%s: waiting for the deal (the pick phase lasts 11 s)...\n", qPrintable(label));
     std::fflush(stdout);
     if (!waitUntil([&] { return !drawer.kept.filter(cmd::givedraweranswer).isEmpty(); }, 20000)) {

@@ -145,7 +145,7 @@ std::optional<Result> playRound(const QString& serverPath, bool web, int guesser
     drawer.send(toserver::startgame(1, false, QStringLiteral("20"), QStringLiteral("60")));
     waitUntil([&] { return drawer.kept.filter(QRegularExpression("^CMD_pickcatagory\\+")).size() > 0; },
               5000);
-    drawer.send(toserver::pickcatagory(1, 1));
+    drawer.send(toserver::pickCategory(1, 1));
     if (!waitUntil([&] { return !drawer.kept.filter(QRegularExpression("^CMD_nextplayer\\+")).isEmpty(); },
                    5000))
         return std::nullopt;

@@ -115,7 +115,7 @@ void BoardController::pressAt(int x, int y)
     drawing::Mark press;
     press.seat = myseat();
     press.pen = board.pen();
-    press.points = {parse::Point{x, y}};
+    press.points = {protocol::Point{x, y}};
     sent(toserver::moveit(myseat(), colourtext::write(colour), widthText, x, y), std::move(press));
     refreshUndo();
     m_strokepoints.clear();
@@ -149,7 +149,7 @@ void BoardController::image_mainMouseMove(Qt::MouseButtons buttons, Qt::Keyboard
         return;
     }
     m_canvas->backupSurface().lineTo(x, y);
-    m_batchPoints.append(parse::Point{x, y});
+    m_batchPoints.append(protocol::Point{x, y});
     if (m_strokecount == 0) {
         m_oldestAt = nowMs();
         armAgeTimer(m_batchAgeMs);
@@ -204,8 +204,15 @@ void BoardController::clearClick()
     m_drawing.wipe(myseat());
     cleared();
     refreshUndo();
-    if (loggedin())
-        send(toserver::clearmain(myseat()));
+    if (!loggedin())
+        return;
+    const QByteArray message = toserver::clearmain(myseat());
+    send(message);
+    drawing::Mark wipe;
+    wipe.kind = drawing::Mark::Kind::Wipe;
+    wipe.seat = myseat();
+    wipe.bytes = message.size() - 1;
+    emit strokeSent(wipe);
 }
 
 void BoardController::startTurn()
@@ -242,14 +249,11 @@ void BoardController::undo()
     refreshUndo();
 }
 
-std::optional<int> BoardController::undone(const QString& payload)
+std::optional<int> BoardController::undone(qint32 seat, qint32 stroke, qint32 wipes)
 {
-    const std::optional<parse::Undone> undone = parse::undone(payload);
-    if (!undone)
-        return std::nullopt;
-    const bool ours = undone->seat == myseat();
+    const bool ours = seat == myseat();
     // A wipe of ours the server had not seen yet has already taken the stroke away.
-    if ((ours && undone->wipes != m_drawing.wipes()) || !m_drawing.takeBack(undone->stroke))
+    if ((ours && wipes != m_drawing.wipes()) || !m_drawing.takeBack(stroke))
         return std::nullopt;
     // Our own strokes are drawn again as we drew them; a received stroke of our seat (a catch-up)
     // was never drawn, so the board comes out as one that got the server's wipe and the strokes
@@ -257,7 +261,7 @@ std::optional<int> BoardController::undone(const QString& payload)
     redraw(ours ? std::nullopt : std::optional<qint32>(myseat()));
     if (ours)
         refreshUndo();
-    return undone->stroke;
+    return stroke;
 }
 
 bool BoardController::redrawDisplay(drawing::DrawingSurface& surface) const

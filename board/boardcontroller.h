@@ -34,10 +34,11 @@ public:
     void moveit(const QString& payload);
     void drawit(const QString& payload);
     void clearmain(const QString& payload);
-    // CMD_undone: a drawer took a stroke back. Returns the stroke's number when this board took it
-    // back: the drawer's own from its record, anyone else's from the strokes received since the
-    // last wipe, as a first-version board would redraw them from the server's wipe and replay.
-    std::optional<int> undone(const QString& payload);
+    // CMD_undone: the drawer at `seat` took back stroke `stroke` after `wipes` wipes of the turn.
+    // Returns the stroke's number when this board took it back: the drawer's own from its record,
+    // anyone else's from the strokes received since the last wipe, as a first-version board would
+    // redraw them from the server's wipe and replay.
+    std::optional<int> undone(qint32 seat, qint32 stroke, qint32 wipes);
 
     // Turn start: white board, brush black and "3", nothing to take back.
     void startTurn();
@@ -77,7 +78,8 @@ public:
     void clearClick();
 
 signals:
-    // A stroke message of the local player went to the server, as its typed mark.
+    // A stroke message of the local player went to the server, as its typed mark: a press, a
+    // batch or a wipe.
     void strokeSent(const drawing::Mark& mark);
 
 private:
@@ -103,7 +105,7 @@ private:
     BoardContext m_context;
     bool m_pendown = false;
     QString m_strokepoints;
-    QList<parse::Point> m_batchPoints; // the same points, typed
+    QList<protocol::Point> m_batchPoints; // the same points, typed
     int m_strokecount = 0;
     drawing::TurnDrawing m_drawing;
     RateWindow m_undoRate{undo::kMaxPerWindow, kUndoWindowMs};

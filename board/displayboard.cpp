@@ -12,14 +12,14 @@ namespace {
 
 // About how many pixels drawing a stroke at `scale` fills: a band of the pen's width along
 // each segment (cut where it leaves the board) with a round end.
-double strokeArea(const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize boardSize,
+double strokeArea(const Pen& pen, QPoint start, const QList<protocol::Point>& points, QSize boardSize,
                   double scale)
 {
     const double across = std::max<qint32>(drawnWidth(pen.width), 1) * scale + 1.0;
     const double longest = std::hypot(boardSize.width(), boardSize.height());
     double area = 0.0;
     double x = start.x(), y = start.y();
-    for (const parse::Point& point : points) {
+    for (const protocol::Point& point : points) {
         const double length = std::min(std::hypot(point.x - x, point.y - y), longest);
         area += (length * scale + across) * across;
         x = point.x;
@@ -52,8 +52,8 @@ public:
             flush();
         m_position = QPoint(x, y);
     }
-    void lineTo(qint32 x, qint32 y) override { lineThrough({parse::Point{x, y}}); }
-    void lineThrough(const QList<parse::Point>& points) override
+    void lineTo(qint32 x, qint32 y) override { lineThrough({protocol::Point{x, y}}); }
+    void lineThrough(const QList<protocol::Point>& points) override
     {
         if (points.isEmpty())
             return;
@@ -83,7 +83,7 @@ private:
     Pen m_pen;
     QPoint m_position;
     QPoint m_runStart;
-    QList<parse::Point> m_run;
+    QList<protocol::Point> m_run;
 };
 
 } // namespace
@@ -116,7 +116,7 @@ void DisplayBoard::setScale(double scale, const QImage& board)
                   .convertToFormat(QImage::Format_RGB32);
 }
 
-void DisplayBoard::stroke(const Pen& pen, QPoint start, const QList<parse::Point>& points,
+void DisplayBoard::stroke(const Pen& pen, QPoint start, const QList<protocol::Point>& points,
                           const QImage& board, const QRect& touched)
 {
     if (points.isEmpty())

@@ -49,7 +49,7 @@ public:
     const QImage& image() const { return m_image; }
 
     // The stroke as the board drew it on `board` within `touched` (board pixels).
-    void stroke(const Pen& pen, QPoint start, const QList<parse::Point>& points, const QImage& board,
+    void stroke(const Pen& pen, QPoint start, const QList<protocol::Point>& points, const QImage& board,
                 const QRect& touched);
     void clear();
 

@@ -84,8 +84,8 @@ void drawRun(QImage& image, const Pen& pen, const QPolygonF& run, double scale)
 // Draws a polyline from `start` and returns the pixels it may have touched. Runs of segments near
 // the board are drawn as they are; a segment that reaches far outside is cut at a margin wider
 // than the pen, where its round end cannot show.
-QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points, QSize size,
-                 double scale)
+QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<protocol::Point>& points,
+                 QSize size, double scale)
 {
     const qint32 width = drawnWidth(pen.width);
     const double margin = width / 2.0 + 2.0;
@@ -103,7 +103,7 @@ QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse:
         run.clear();
     };
     QPointF previous(start);
-    for (const parse::Point& point : points) {
+    for (const protocol::Point& point : points) {
         QPointF a = previous;
         QPointF b(point.x, point.y);
         previous = b;
@@ -125,7 +125,7 @@ QRect strokePath(QImage& image, const Pen& pen, QPoint start, const QList<parse:
 
 } // namespace
 
-QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points,
+QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<protocol::Point>& points,
                  QSize boardSize, double scale)
 {
     if (image.format() != QImage::Format_RGB32)
@@ -137,10 +137,10 @@ Surface::Surface(QImage& image) : m_size(image.size()), m_image(&image) {}
 
 void Surface::lineTo(qint32 x, qint32 y)
 {
-    lineThrough({parse::Point{x, y}});
+    lineThrough({protocol::Point{x, y}});
 }
 
-void Surface::lineThrough(const QList<parse::Point>& points)
+void Surface::lineThrough(const QList<protocol::Point>& points)
 {
     if (points.isEmpty())
         return;

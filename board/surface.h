@@ -18,7 +18,7 @@ class DisplayBoard;
 // Draws the strokes from `start` through `points` of a board of `boardSize` pixels on `image` at
 // `scale` image pixels per board pixel (1: the board itself); returns the board pixels it may
 // have touched.
-QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<parse::Point>& points,
+QRect drawStroke(QImage& image, const Pen& pen, QPoint start, const QList<protocol::Point>& points,
                  QSize boardSize, double scale);
 
 // The board's drawing surface: the backing bitmap it paints on, a pen and a current position. It
@@ -47,7 +47,7 @@ public:
     // of the pen's width.
     void lineTo(qint32 x, qint32 y) override;
     // Lines from the current position through every point in turn (one painting pass).
-    void lineThrough(const QList<parse::Point>& points) override;
+    void lineThrough(const QList<protocol::Point>& points) override;
     // White over the whole surface.
     void clear() override;
 

@@ -38,7 +38,7 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent)
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(builtInTexts().at(n - 1));
-        connect(button, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
+        connect(button, &QToolButton::clicked, this, [this, n] { onPhraseButton(n); });
         row->addWidget(button);
         m_buttons[n - 1] = button;
     }
@@ -70,7 +70,7 @@ QStringList PhraseButtons::phraseTexts() const
     return texts;
 }
 
-void PhraseButtons::b_phrase1Click(int n)
+void PhraseButtons::onPhraseButton(int n)
 {
     if (!button(n) || !m_cooldown.ready())
         return;

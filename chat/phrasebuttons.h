@@ -34,7 +34,7 @@ public:
 
     // Shared click handler: sends button n's phrase unless the cool-down still runs. A failed
     // send is reported and does not start the cool-down.
-    void b_phrase1Click(int n);
+    void onPhraseButton(int n);
     bool phraseready() const { return m_cooldown.ready(); }
     // The cool-down's clock in milliseconds; a steady clock unless a test drives its own.
     void setCooldownClock(PhraseCooldown::Clock clock) { m_cooldown.setClock(std::move(clock)); }

@@ -42,7 +42,7 @@ QString isolatedLine(const QString& text, const QStringList& names)
     return peertext::isolated(*sender) + joint + peertext::isolated(rest.mid(joint.size()));
 }
 
-void chatrecieved(ChatLog& log, const QString& payload, const QStringList& names)
+void chatReceived(ChatLog& log, const QString& payload, const QStringList& names)
 {
     const ShownLine line = receivedChatLine(payload);
     log.addlinetochat(isolatedLine(line.text, names), line.colour);

@@ -25,6 +25,6 @@ ShownLine receivedChatLine(const QString& payload);
 QString isolatedLine(const QString& text, const QStringList& names);
 
 // Handler of both relayed chat and relayed action lines; `names` are the names the seats show.
-void chatrecieved(ChatLog& log, const QString& payload, const QStringList& names = {});
+void chatReceived(ChatLog& log, const QString& payload, const QStringList& names = {});
 
 } // namespace pictova

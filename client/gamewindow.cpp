@@ -97,6 +97,8 @@ void GameWindow::wireBoard()
     };
     board.undoAnswered = [this] { return m_session.serverFeatures().contains(feature::undone); };
     m_board = new BoardController(canvas(), &m_views->toolbar(), board, this);
+    // The album keeps the drawer's own strokes as the board made them.
+    connect(m_board, &BoardController::strokeSent, m_albumRecorder, &AlbumRecorder::strokeSent);
     connect(&model, &GameModel::phaseChanged, m_board, &BoardController::refreshUndo);
     GameViews& v = *m_views;
     m_turnView = new TurnView(model,
@@ -116,11 +118,14 @@ void GameWindow::wireSession()
 {
     // Messages for the board and the chat log, which are widgets of their own. The album records
     // each stroke message as the board gets it, malformed or not, so a replay draws what the board drew.
-    const auto chatLine = [this](const QString& p) {
-        chatrecieved(m_views->chatLog(), p, m_session.model().names());
+    // The strokes go as they came: a first-version server relays a drawer's typed width and any
+    // number of points, past the ranges this program's server holds them to, and the board draws
+    // them bounded.
+    const auto chatLine = [this](const ServerNotice& n) {
+        chatReceived(m_views->chatLog(), n.text(0), m_session.model().names());
     };
-    m_session.routeToView(cmd::chat, chatLine);
-    m_session.routeToView(cmd::action, chatLine);
+    m_session.routeToView(protocol::Id::chat, chatLine);
+    m_session.routeToView(protocol::Id::action, chatLine);
     m_session.routeToView(cmd::draw, [this](const QString& p) {
         m_albumRecorder->strokeReceived(StrokeKind::Draw, p);
         m_board->drawit(p);
@@ -129,9 +134,9 @@ void GameWindow::wireSession()
         m_albumRecorder->strokeReceived(StrokeKind::Move, p);
         m_board->moveit(p);
     });
-    m_session.routeToView(cmd::undone, [this](const QString& p) {
-        if (const std::optional<int> stroke = m_board->undone(p))
-            m_albumRecorder->strokeTakenBack(*stroke, parse::undone(p)->seat);
+    m_session.routeToView(protocol::Id::undone, [this](const ServerNotice& n) {
+        if (const std::optional<int> stroke = m_board->undone(n.number(0), n.number(1), n.number(2)))
+            m_albumRecorder->strokeTakenBack(*stroke, n.number(0));
     });
     m_session.routeToView(cmd::clearmain, [this](const QString& p) {
         m_albumRecorder->strokeReceived(StrokeKind::Clear, p);

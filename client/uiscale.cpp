@@ -168,8 +168,7 @@ void UiScale::apply()
         menu->setFont(menuFont);
     // The game's other windows (dialogs, notices, the snapshots) take their zoom from this
     // window, which scales itself and is none of theirs to scale.
-    m_window->setProperty("_design_windowzoomed", true);
-    m_window->setProperty("_design_zoom", scale());
+    DialogZoom::ownScale(m_window, scale());
     DialogZoom::instance()->setZoom(scale());
     emit scaled(scale());
 }

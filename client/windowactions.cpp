@@ -91,11 +91,11 @@ void WindowActions::wireMenus()
     connect(m, &GameMenus::aboutRequested, this, [this] { presentWindow(m_window.windows().about); });
     WatchersHandler* watchers = &session->watchers();
     connect(m->removeFromGame(), &QAction::triggered, this,
-            act([watchers] { watchers->RemoveFromGame1Click(); }));
+            act([watchers] { watchers->onRemoveFromGame(); }));
     connect(m->setToJustWatch(), &QAction::triggered, this,
-            act([watchers] { watchers->SettoJustWatch1Click(); }));
+            act([watchers] { watchers->onSetToJustWatch(); }));
     connect(m->unsetJustWatch(), &QAction::triggered, this,
-            act([watchers] { watchers->UnsetJustWatch1Click(); }));
+            act([watchers] { watchers->onUnsetJustWatch(); }));
     connect(&w.model(), &GameModel::seatChanged, this, [session, m](int seat) {
         if (seat == session->model().mySeat())
             m->justWatch()->setChecked(session->model().seat(seat).watching);
@@ -142,7 +142,7 @@ void WindowActions::chooseCategory(int category)
 void WindowActions::prepareSeatMenu(int seat)
 {
     WatchersHandler& watchers = m_window.session().watchers();
-    watchers.label_playername1ContextPopup(seat);
+    watchers.onSeatMenu(seat);
     m_window.menus().removeFromGame()->setEnabled(watchers.mayRemovePopupSeat());
     m_window.menus().setToJustWatch()->setEnabled(watchers.maySetWatching());
     m_window.menus().unsetJustWatch()->setEnabled(watchers.maySetWatching());

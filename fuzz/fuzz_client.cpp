@@ -114,7 +114,7 @@ void playerAction(FuzzedDataProvider& input)
         break;
     case 4:
         chat.actions().prepareSeatMenu(input.ConsumeIntegralInRange<int>(0, 11));
-        chat.session().watchers().RemoveFromGame1Click();
+        chat.session().watchers().onRemoveFromGame();
         break;
     default:
         chat.starter().startGame();

@@ -139,7 +139,7 @@ QByteArray moveit(int seat, const QString& colour, const QString& width, int x, 
 {
     return up(Id::moveit, {num(seat), colour, width, num(x), num(y)});
 }
-QByteArray pickcatagory(int seat, int category)
+QByteArray pickCategory(int seat, int category)
 {
     return up(Id::pickCategory, {num(seat), num(category)});
 }
@@ -271,7 +271,7 @@ QByteArray winner(const QString& winner)
 {
     return down(Id::winner, {winner});
 }
-QByteArray pickcatagory(int drawer)
+QByteArray pickCategory(int drawer)
 {
     return down(Id::pickCategory, {num(drawer)});
 }
@@ -350,15 +350,6 @@ qint32 pickedCategory(const QString& afterSeat)
     return parseInteger(afterSeat);
 }
 
-StartGameAnnounce startgameAnnounce(const QString& payload)
-{
-    FieldReader reader(payload);
-    StartGameAnnounce result{reader.integer(), reader.field() == QLatin1String("true"), reader.integer(),
-                             parseInteger(reader.rest())};
-    reader.finish();
-    return result;
-}
-
 StrokeStart moveit(const QString& payload)
 {
     FieldReader reader(payload);
@@ -371,57 +362,16 @@ StrokeBatch draw(const QString& payload)
     return {reader.checkedInteger(), reader.field(), reader.field(), reader.rest()};
 }
 
-SeatAndNumber seatAndNumber(const QString& payload)
-{
-    FieldReader reader(payload);
-    return {reader.checkedInteger(), parseInteger(reader.rest())};
-}
-
 NextPlayer nextplayer(const QString& payload)
 {
     FieldReader reader(payload);
     return {reader.integer(), reader.checkedInteger(), reader.rest()};
 }
 
-TurnBreak turnbreak(const QString& payload)
-{
-    FieldReader reader(payload);
-    // A break lasts seconds, not hours: a countdown beyond that is not one.
-    const qint32 seconds = reader.integerIn(0, protocol::kMaxBreakSeconds);
-    reader.finish();
-    return {seconds, reader.rest()};
-}
-
-GameStats gamestats(const QString& payload)
-{
-    FieldReader reader(payload);
-    GameStats result{reader.integer(), reader.checkedInteger(), {}};
-    const QString scores = reader.rest();
-    if (!scores.isEmpty())
-        result.scores = teamscore(scores);
-    return result;
-}
-
-QList<qint32> teamscore(const QString& payload)
-{
-    // Only ten seats have score labels; fields past the tenth are ignored.
-    const QStringList fields = payload.split(QLatin1Char('+'));
-    QList<qint32> scores;
-    for (qsizetype i = 0; i < fields.size() && i < 10; ++i)
-        scores << parseInteger(fields[i]);
-    return scores;
-}
-
 UpdateAnswer updateanswer(const QString& payload)
 {
     FieldReader reader(payload);
     return {reader.field(), reader.rest()};
-}
-
-CorrectAnswer correctanswer(const QString& payload)
-{
-    FieldReader reader(payload);
-    return {reader.integer(), reader.integer(), reader.integer(), reader.checkedInteger(), reader.rest()};
 }
 
 std::optional<QStringList> featureWords(const QString& payload)

@@ -24,7 +24,7 @@ inline const QString draw = protocol::message(protocol::Id::draw).qName();
 inline const QString clearmain = protocol::message(protocol::Id::clearmain).qName();
 inline const QString answer = protocol::message(protocol::Id::answer).qName();
 inline const QString moveit = protocol::message(protocol::Id::moveit).qName();
-inline const QString pickcatagory = protocol::message(protocol::Id::pickCategory).qName();
+inline const QString pickCategory = protocol::message(protocol::Id::pickCategory).qName();
 inline const QString pass = protocol::message(protocol::Id::pass).qName();
 inline const QString justwatch = protocol::message(protocol::Id::justwatch).qName();
 inline const QString sendlogininfo = protocol::message(protocol::Id::sendlogininfo).qName();
@@ -140,7 +140,7 @@ QByteArray draw(int seat, const QString& colour, const QString& width, const QSt
 QByteArray clearmain(int seat);
 QByteArray answer(int seat, const QString& guess);
 QByteArray moveit(int seat, const QString& colour, const QString& width, int x, int y);
-QByteArray pickcatagory(int seat, int category);
+QByteArray pickCategory(int seat, int category);
 QByteArray pass(int seat);
 QByteArray justwatch(int seat, bool watch);
 QByteArray features(int seat, const QStringList& words);
@@ -181,7 +181,7 @@ QByteArray notice(const QString& text);
 // The same with the whole line given, "Server: " or its like included (server/notices.h).
 QByteArray serverLine(const QString& line);
 QByteArray winner(const QString& winner);
-QByteArray pickcatagory(int drawer);
+QByteArray pickCategory(int drawer);
 QByteArray updatetime(int value);
 QByteArray features(const QStringList& words);
 QByteArray rejointoken(const QString& token);
@@ -197,7 +197,9 @@ QByteArray undone(int seat, int stroke, int wipes);
 
 // ---- parsing ------------------------------------------------------------------------------
 // Parsers take the payload (command name already removed) and throw PictovaError on a field that
-// must be a number and is not. Seat ranges are the handler's business.
+// must be a number and is not; they check no ranges. The game's handlers read their messages
+// through the protocol table (messaging/protocol.h), which does; these serve the strokes as a
+// board draws them, the tools and the fuzzers.
 namespace parse {
 
 struct SeatAndText
@@ -218,13 +220,6 @@ struct StartGameFields // startgame: team flag, score to play to, seconds per tu
     qint32 playto = 0;
     qint32 seconds = 0;
 };
-struct StartGameAnnounce
-{
-    qint32 seat = 0;
-    bool team = false;
-    qint32 playto = 0;
-    qint32 seconds = 0;
-};
 // The stroke messages keep their colour and width as texts: the relay passes them on unchanged
 // and the board converts them when it draws.
 struct StrokeStart
@@ -242,62 +237,32 @@ struct StrokeBatch
     QString width;
     QString points;
 };
-struct SeatAndNumber
-{
-    qint32 seat = 0;
-    qint32 number = 0;
-};
 struct NextPlayer
 {
     qint32 drawer = 0;
     qint32 category = 0;
     QString hint;
 };
-struct GameStats
-{
-    qint32 playto = 0;
-    qint32 seconds = 0;
-    QList<qint32> scores;
-};
 struct UpdateAnswer
 {
     QString flag;
     QString text;
 };
-struct CorrectAnswer
-{
-    qint32 guesser = 0;
-    qint32 guesserScore = 0;
-    qint32 drawer = 0;
-    qint32 drawerScore = 0;
-    QString phrase;
-};
 
-qint32 seatOnly(const QString& payload);         // clearmain, pass, pickcatagory (server to client)
+qint32 seatOnly(const QString& payload);         // clearmain, pass, CMD_pickcatagory (server to client)
 SeatAndText seatAndText(const QString& payload); // chat, action, answer, names, justwatch, justwatching
 // Client requests after the sender's seat (see above).
 LoginFields loginFields(const QString& afterSeat);
 qint32 kickTarget(const QString& afterSeat);
 StartGameFields startgameFields(const QString& afterSeat);
 qint32 pickedCategory(const QString& afterSeat);
-StartGameAnnounce startgameAnnounce(const QString& payload);
 StrokeStart moveit(const QString& payload);
 StrokeBatch draw(const QString& payload);
-SeatAndNumber seatAndNumber(const QString& payload); // pickcatagory request, passed
 NextPlayer nextplayer(const QString& payload);
-GameStats gamestats(const QString& payload);
-QList<qint32> teamscore(const QString& payload);
 UpdateAnswer updateanswer(const QString& payload);
-CorrectAnswer correctanswer(const QString& payload);
 // The words of a capability message (the server's whole payload, or a client's fields after its
 // seat); nothing when the list breaks any rule of `feature`. An empty list is valid.
 std::optional<QStringList> featureWords(const QString& payload);
-struct TurnBreak // turnbreak: seconds left, the finished turn's phrase (rest)
-{
-    qint32 seconds = 0;
-    QString phrase;
-};
-TurnBreak turnbreak(const QString& payload);
 // The words of CMD_startoptions after the seat, under the same rules as feature words; nothing
 // when they break one.
 std::optional<QStringList> startOptions(const QString& afterSeat);

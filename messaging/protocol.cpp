@@ -432,7 +432,11 @@ QByteArray encode(Id id, Direction way, const Values& values)
 
 std::optional<Values> decode(Id id, Direction way, const QString& payload, QString* error)
 {
-    const std::span<const Field> fields = message(id).fields(way);
+    return decode(message(id).fields(way), payload, error);
+}
+
+std::optional<Values> decode(std::span<const Field> fields, const QString& payload, QString* error)
+{
     QString why;
     Values values;
     FieldReader reader(payload);

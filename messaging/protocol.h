@@ -230,6 +230,8 @@ QString fieldText(const Field& field, const Value& value);
 // The payload's fields, each read and checked against its range; nothing when one fails. `error`
 // (when given) says which.
 std::optional<Values> decode(Id id, Direction way, const QString& payload, QString* error = nullptr);
+// The same with fields of the reader's own, for a peer that may send more than the table's ranges.
+std::optional<Values> decode(std::span<const Field> fields, const QString& payload, QString* error = nullptr);
 
 // The table as JSON, as protocol.json keeps it for clients in other languages.
 QByteArray describe();

@@ -114,11 +114,11 @@ void GameFlow::findplayer()
         m_outbox.sendNoticeToAll(notices::Id::WaitingForPlayer);
     m_waitingForPlayers = waiting;
     if (m_game.drawer != 0)
-        m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));
+        m_outbox.sendAll(toclient::pickCategory(m_game.drawer));
     startPhase(Phase::Picking, kPickTicks);
 }
 
-void GameFlow::pickcatagory(int seat, qint32 category)
+void GameFlow::pickCategory(int seat, qint32 category)
 {
     if (m_game.phase != Phase::Picking || seat != m_game.drawer || !WordChoice::isCategory(category))
         return;

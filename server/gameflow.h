@@ -49,7 +49,7 @@ public:
     void startoptions(int seat, const QStringList& options);
     // The seat's player has left: whoever sits there next asks for options of their own.
     void forgetStartOptions(int seat);
-    void pickcatagory(int seat, qint32 category);
+    void pickCategory(int seat, qint32 category);
     void pass(int seat);
 
     // One second of the turn timer.

@@ -101,7 +101,7 @@ void GameServer::buildRequestTable()
     m_requests.on(Id::moveit, [this](R r) { m_relay.moveit(r.seat, r.payload); });
     m_requests.on(Id::clearmain, [this](R r) { m_relay.clearmain(r.seat, r.payload); });
     m_requests.on(Id::answer, [this](R r) { m_guessing.answer(r.seat, r.text(1)); });
-    m_requests.on(Id::pickCategory, [this](R r) { m_flow.pickcatagory(r.seat, r.number(1)); });
+    m_requests.on(Id::pickCategory, [this](R r) { m_flow.pickCategory(r.seat, r.number(1)); });
     m_requests.on(Id::pass, [this](R r) { m_flow.pass(r.seat); });
     m_requests.on(Id::justwatch, [this](R r) { m_relay.justwatch(r.seat, r.afterSeat); });
     m_requests.on(Id::features, [this](R r) {

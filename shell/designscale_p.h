@@ -11,8 +11,6 @@ namespace pictova::designdetail {
 
 // The scale a window is shown at, kept on the window.
 extern const char* const kZoom;
-// On a main window that a WindowZoom zooms.
-extern const char* const kWindowZoomed;
 
 int times(int designed, qreal zoom);
 QFont timesFont(QFont font, qreal zoom);

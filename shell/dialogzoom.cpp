@@ -27,8 +27,9 @@ using namespace designdetail;
 
 namespace {
 
-const char* const kFollows = "_design_follows"; // a pop-up marked to follow
-const char* const kRatio = "_design_ratio";     // the pixel density the window's pictures are drawn for
+const char* const kFollows = "_design_follows";   // a pop-up marked to follow
+const char* const kOwnScale = "_design_ownscale"; // a game window that scales itself
+const char* const kRatio = "_design_ratio";       // the pixel density the window's pictures are drawn for
 // What a widget is at 100 %, kept on it once its window is first scaled.
 const char* const kRecorded = "_design_recorded";
 const char* const kFont = "_design_font";
@@ -36,7 +37,7 @@ const char* const kIconSize = "_design_iconsize";
 
 bool followed(const QWidget* window)
 {
-    if (!window->isWindow() || window->property(kWindowZoomed).toBool() || qobject_cast<const QMenu*>(window))
+    if (!window->isWindow() || window->property(kOwnScale).toBool() || qobject_cast<const QMenu*>(window))
         return false;
     if (window->property(kFollows).toBool())
         return true;
@@ -88,6 +89,12 @@ DialogZoom* DialogZoom::instance()
 DialogZoom::DialogZoom() : QObject(qApp)
 {
     qApp->installEventFilter(this);
+}
+
+void DialogZoom::ownScale(QWidget* window, qreal zoom)
+{
+    window->setProperty(kOwnScale, true);
+    window->setProperty(kZoom, zoom);
 }
 
 void DialogZoom::followZoom(QWidget* popup)

@@ -29,6 +29,10 @@ public:
     // Brings one window to its scale now, e.g. before measuring it to place it.
     void follow(QWidget* window);
 
+    // A game window that scales itself (client/uiscale.h) to `zoom`: it is none of this one's to
+    // scale, and the windows that belong to it take its scale.
+    static void ownScale(QWidget* window, qreal zoom);
+
     // A pop-up (not followed unless marked) follows its window's scale too.
     static void followZoom(QWidget* popup);
     // `redraw` runs after each change of the window's scale or pixel density: its pictures are

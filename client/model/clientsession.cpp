@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QHostInfo>
 #include <QLocale>
+#include <array>
+#include <vector>
 
 namespace pictova {
 
@@ -19,9 +21,9 @@ ClientSession::ClientSession(QObject* parent)
     connect(&m_sock, &TSock::onRead, this, [this](TSock*, qsizetype) { sockRead(); });
     connect(&m_sock, &TSock::onInfo, this,
             [this](TSock*, SocketInfo kind, const QString& message) { m_seats.sockInfo(kind, message); });
-    m_Sock11.HostName = QStringLiteral("127.0.0.1");
-    m_Sock11.PortName = QStringLiteral("9001");
-    m_Timer1 = new DrainTimer(
+    m_sideChannel.HostName = QStringLiteral("127.0.0.1");
+    m_sideChannel.PortName = QStringLiteral("9001");
+    m_drainTimer = new DrainTimer(
         1, [this] { return drainForAWhile(); }, this);
     buildCommandTable();
 
@@ -86,50 +88,49 @@ ClientSession::~ClientSession() = default;
 void ClientSession::buildCommandTable()
 {
     using protocol::Id;
-    auto on = [this](Id id, CommandTable::Handler handler) { routeToView(id, std::move(handler)); };
-    on(Id::sendlogininfo, [this](const QString& p) { m_seats.sendloginfo(p); });
-    on(Id::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    on(Id::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
-    on(Id::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
-    on(Id::removed, [this](const QString& p) { m_seats.removed(p); });
-    on(Id::turnbreak, [this](const QString& p) { m_rounds.turnbreak(p); });
-    on(Id::startgame, [this](const QString& p) { m_rounds.startthegame(p); });
-    on(Id::nextplayer, [this](const QString& p) { m_rounds.getnextplayer(p); });
-    on(Id::winner, [this](const QString& p) { m_guessing.winner(p); });
-    on(Id::full, [this](const QString& p) { m_seats.full(p); });
-    on(Id::correctanswer, [this](const QString& p) { m_guessing.correctanswer(p); });
-    on(Id::updateanswer, [this](const QString& p) { m_guessing.updateanswer(p); });
-    on(Id::givedraweranswer, [this](const QString& p) { m_rounds.givedraweranswer(p); });
-    on(Id::guessed, [this](const QString& p) { m_guessing.guessed(p); });
-    on(Id::pickCategory, [this](const QString& p) { m_rounds.pickcatagory(p); });
-    on(Id::myguessed, [this](const QString& p) { m_guessing.myguessed(p); });
-    on(Id::passed, [this](const QString& p) { m_rounds.passed(p); });
-    on(Id::updatetime, [this](const QString& p) { m_rounds.updatetime(p); });
-    on(Id::refreshplayerlist, [this](const QString& p) { m_seats.refreshplayerlist(p); });
-    on(Id::havewrongversion, [this](const QString& p) { m_seats.havewrongversion(p); });
-    on(Id::wrongversion, [this](const QString& p) { m_seats.wrongversion(p); });
-    on(Id::justwatching, [this](const QString& p) { m_watchers.justwatching(p); });
-    on(Id::teamscore, [this](const QString& p) { m_guessing.teamscore(p); });
-    on(Id::gamestats, [this](const QString& p) { m_guessing.gamestats(p); });
-    on(Id::features, [this](const QString& p) { receivedFeatures(p); });
-    on(Id::rejointoken, [this](const QString& p) { receivedRejoinToken(p); });
-    on(Id::gameclosed, [this](const QString& p) {
+    auto on = [this](Id id, NoticeHandler handler) { routeToView(id, std::move(handler)); };
+    on(Id::sendlogininfo, [this](const ServerNotice& n) { m_seats.sendloginfo(n); });
+    on(Id::newplayerinfo, [this](const ServerNotice& n) { m_seats.newplayerinfo(n); });
+    on(Id::existingplayers, [this](const ServerNotice& n) { m_seats.newplayerinfo(n); });
+    on(Id::playerdisconnected, [this](const ServerNotice& n) { m_seats.playerdisconnected(n); });
+    on(Id::removed, [this](const ServerNotice& n) { m_seats.removed(n); });
+    on(Id::turnbreak, [this](const ServerNotice& n) { m_rounds.turnbreak(n); });
+    on(Id::startgame, [this](const ServerNotice& n) { m_rounds.startthegame(n); });
+    on(Id::nextplayer, [this](const ServerNotice& n) { m_rounds.getnextplayer(n); });
+    on(Id::winner, [this](const ServerNotice& n) { m_guessing.winner(n); });
+    on(Id::full, [this](const ServerNotice&) { m_seats.full(); });
+    on(Id::correctanswer, [this](const ServerNotice& n) { m_guessing.correctanswer(n); });
+    on(Id::updateanswer, [this](const ServerNotice& n) { m_guessing.updateanswer(n); });
+    on(Id::givedraweranswer, [this](const ServerNotice& n) { m_rounds.givedraweranswer(n); });
+    on(Id::guessed, [this](const ServerNotice& n) { m_guessing.guessed(n); });
+    on(Id::pickCategory, [this](const ServerNotice& n) { m_rounds.categoryPickStarts(n); });
+    on(Id::myguessed, [this](const ServerNotice& n) { m_guessing.myguessed(n); });
+    on(Id::passed, [this](const ServerNotice& n) { m_rounds.passed(n); });
+    on(Id::updatetime, [this](const ServerNotice& n) { m_rounds.updatetime(n); });
+    on(Id::refreshplayerlist, [this](const ServerNotice& n) { m_seats.refreshplayerlist(n); });
+    on(Id::havewrongversion, [this](const ServerNotice& n) { m_seats.havewrongversion(n); });
+    on(Id::wrongversion, [this](const ServerNotice&) { m_seats.wrongversion(); });
+    on(Id::justwatching, [this](const ServerNotice& n) { m_watchers.justwatching(n); });
+    on(Id::teamscore, [this](const ServerNotice& n) { m_guessing.teamscore(n); });
+    on(Id::gamestats, [this](const ServerNotice& n) { m_guessing.gamestats(n); });
+    on(Id::features, [this](const ServerNotice& n) { receivedFeatures(n.words(0)); });
+    on(Id::rejointoken, [this](const ServerNotice& n) { receivedRejoinToken(n.text(0)); });
+    on(Id::gameclosed, [this](const ServerNotice& n) {
         m_closedInOrder = true;
-        m_closedBy = p;
+        m_closedBy = n.text(0);
     });
-    on(Id::teamgame, [this](const QString&) {
+    on(Id::teamgame, [this](const ServerNotice&) {
         m_model.announceSettings(m_model.settingsAnnouncement(), m_model.playTo(), m_model.secondsPerTurn(),
                                  true);
     });
 }
 
-void ClientSession::receivedFeatures(const QString& payload)
+void ClientSession::receivedFeatures(const QStringList& words)
 {
-    const std::optional<QStringList> words = parse::featureWords(payload);
     // Answered once a connection, and only once the seat is known.
-    if (!words || m_featuresAnswered || m_model.mySeat() == 0)
+    if (m_featuresAnswered || m_model.mySeat() == 0)
         return;
-    m_serverFeatures = *words;
+    m_serverFeatures = words;
     m_featuresAnswered = true;
     send(toserver::features(m_model.mySeat(), announcedFeatures()));
 }
@@ -156,12 +157,29 @@ QStringList ClientSession::announcedFeatures() const
     return feature::ours() + QStringList{feature::languageWord(m_language)};
 }
 
-void ClientSession::receivedRejoinToken(const QString& payload)
+void ClientSession::receivedRejoinToken(const QString& token)
 {
-    if (!m_serverFeatures.contains(feature::rejoin))
-        return;
-    if (const std::optional<QString> token = parse::rejoinToken(payload))
-        m_rejoinToken = *token;
+    if (m_serverFeatures.contains(feature::rejoin))
+        m_rejoinToken = token;
+}
+
+std::span<const protocol::Field> noticeFields(protocol::Id id)
+{
+    static const std::array<std::vector<protocol::Field>, protocol::kMessageCount> fields = [] {
+        std::array<std::vector<protocol::Field>, protocol::kMessageCount> all;
+        for (const protocol::Message& message : protocol::messages()) {
+            std::vector<protocol::Field>& own = all[size_t(message.id)];
+            own.assign(message.notice.begin(), message.notice.end());
+            if (message.ownPeer)
+                continue;
+            for (protocol::Field& field : own)
+                if (field.kind == protocol::Kind::Integer && field.low == 1 &&
+                    field.high == protocol::kBoardSeats)
+                    field.high = protocol::kSeats;
+        }
+        return all;
+    }();
+    return fields[size_t(id)];
 }
 
 void ClientSession::routeToView(const QString& command, CommandTable::Handler handler)
@@ -169,10 +187,21 @@ void ClientSession::routeToView(const QString& command, CommandTable::Handler ha
     m_commands.add(command, std::move(handler));
 }
 
-void ClientSession::routeToView(protocol::Id message, CommandTable::Handler handler)
+void ClientSession::routeToView(protocol::Id message, NoticeHandler handler)
 {
     Q_ASSERT(protocol::message(message).toClient());
-    m_commands.add(protocol::message(message).qName(), std::move(handler));
+    const QString name = protocol::message(message).qName();
+    m_commands.add(name, [this, message, name, handler = std::move(handler)](const QString& payload) {
+        QString why;
+        std::optional<protocol::Values> fields = protocol::decode(noticeFields(message), payload, &why);
+        if (!fields) {
+            // As the server refuses a request that breaks the table: nothing of it is done.
+            reportPeerError(name, why);
+            emit noticeRefused(name, why);
+            return;
+        }
+        handler(ServerNotice{payload, std::move(*fields)});
+    });
 }
 
 QStringList ClientSession::unhandledMessages() const
@@ -198,7 +227,7 @@ void ClientSession::connectTo(const QString& host, const QString& port)
 
 void ClientSession::openSideChannel()
 {
-    m_Sock11.open();
+    m_sideChannel.open();
 }
 
 void ClientSession::send(const QByteArray& bytes)
@@ -255,7 +284,7 @@ void ClientSession::queueEntry(const QString& entry)
         const qint64 area = plus < 0 ? 0 : strokes::drawingArea(name, entry.mid(plus + 1));
         m_receivedlist.push(0, entry, area);
     }
-    m_Timer1->wake();
+    m_drainTimer->wake();
 }
 
 bool ClientSession::drainForAWhile()

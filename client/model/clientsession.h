@@ -20,8 +20,28 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace pictova {
+
+// A message from the server, its fields read and checked against their ranges (noticeFields).
+struct ServerNotice
+{
+    QString payload; // everything after the name
+    protocol::Values fields;
+
+    qint32 number(int field) const { return fields.at(field).number; }
+    bool flag(int field) const { return fields.at(field).flag; }
+    const QString& text(int field) const { return fields.at(field).text; }
+    const QStringList& words(int field) const { return fields.at(field).words; }
+    const QList<qint32>& numbers(int field) const { return fields.at(field).numbers; }
+};
+
+// The fields the client reads a server message with: the protocol table's, except that a
+// first-version server deals turns round every seat it has handed out, spectators' included, so
+// the drawer or guesser its messages name may be any seat where this program's server names only
+// board seats.
+std::span<const protocol::Field> noticeFields(protocol::Id id);
 
 // Why a join from the window did not get into the game.
 enum class JoinProblem { UnknownHost, Refused, Unreachable, NoAnswer, Full, WrongVersion, Closed };
@@ -123,10 +143,15 @@ public:
     void versionRefused();
     void removedFromGame();
 
-    // A message from the server for a part of the window outside the model (board, chat log).
-    // A handler may throw on a malformed payload; the message is then dropped.
+    // A message from the server for a part of the window outside the model (board, chat log),
+    // its fields read by noticeFields(); one whose fields do not hold is dropped and logged
+    // (noticeRefused) before any handler sees it.
+    using NoticeHandler = std::function<void(const ServerNotice&)>;
+    void routeToView(protocol::Id message, NoticeHandler handler);
+    // The payload as it came, for messages whose receivers read it themselves (the strokes, which
+    // a first-version server relays as any drawer typed them). A handler may throw on a malformed
+    // payload; the message is then dropped.
     void routeToView(const QString& command, CommandTable::Handler handler);
-    void routeToView(protocol::Id message, CommandTable::Handler handler);
     // The protocol's messages to a client that nothing handles yet: none once the window is built.
     QStringList unhandledMessages() const;
 
@@ -143,17 +168,17 @@ public:
     static constexpr int kDrainSliceMs = 8;
     // Benchmarks compare with the first version's pace: 0 handles one entry a tick.
     void setDrainSliceMs(int ms) { m_drainSliceMs = ms; }
-    void setManualDrain(bool manual) { m_Timer1->setManual(manual); }
+    void setManualDrain(bool manual) { m_drainTimer->setManual(manual); }
     qsizetype pendingEntries() const { return m_receivedlist.size(); }
 
     // ---- what the player asks for ----
     // Returns whether the pick went out (only the drawer may pick).
-    bool pickCategory(int category) { return m_rounds.button_cat1Click(category); }
+    bool pickCategory(int category) { return m_rounds.onPickCategory(category); }
     void pass() { m_rounds.button_passClick(); }
     void guess(const QString& text) { m_guessing.sendGuess(text); }
     // Letter hints are asked for only from a server that announced it knows them.
     void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
-    void toggleJustWatch() { m_watchers.JustWatch1Click(); }
+    void toggleJustWatch() { m_watchers.onJustWatch(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
 
 signals:
@@ -188,13 +213,15 @@ signals:
     void reconnecting(int attempt);
     // It is back in the game.
     void reconnected();
+    // A message from the server was dropped: `why` names the field that broke its range.
+    void noticeRefused(const QString& name, const QString& why);
 
 private:
     void buildCommandTable();
     void sockRead();
     void failJoin(JoinProblem problem, const QString& text);
-    void receivedFeatures(const QString& payload);
-    void receivedRejoinToken(const QString& payload);
+    void receivedFeatures(const QStringList& words);
+    void receivedRejoinToken(const QString& token);
     void closeQuietly();
     // The game joined from the window is over for this copy: nothing of its turn goes on.
     void gameOver(const QString& text);
@@ -217,10 +244,10 @@ private:
     QString m_language;
 
     TSock m_sock;
-    TSock m_Sock11;
+    TSock m_sideChannel;
     MessageFramer m_framer;
     ReceiveQueue m_receivedlist;
-    DrainTimer* m_Timer1 = nullptr;
+    DrainTimer* m_drainTimer = nullptr;
     int m_drainSliceMs = kDrainSliceMs;
     CommandTable m_commands;
     std::function<void(const QByteArray&)> m_sendOverride;

@@ -17,16 +17,16 @@ int bounded(int seconds)
 
 CountdownClock::CountdownClock(QObject* parent) : QObject(parent)
 {
-    m_timer2.setInterval(1000);
-    connect(&m_timer2, &QTimer::timeout, this, &CountdownClock::timer2Timer);
+    m_ticker.setInterval(1000);
+    connect(&m_ticker, &QTimer::timeout, this, &CountdownClock::onCountdownTick);
 }
 
 void CountdownClock::restart(Phase phase, int seconds)
 {
-    m_timer2.stop();
+    m_ticker.stop();
     m_phase = phase;
     m_secondsleft = bounded(seconds);
-    m_timer2.start();
+    m_ticker.start();
     showStart();
 }
 
@@ -34,8 +34,8 @@ void CountdownClock::continueWith(Phase phase, int seconds)
 {
     m_phase = phase;
     m_secondsleft = bounded(seconds);
-    if (!m_timer2.isActive())
-        m_timer2.start();
+    if (!m_ticker.isActive())
+        m_ticker.start();
     showStart();
 }
 
@@ -43,15 +43,15 @@ void CountdownClock::correctTo(int seconds)
 {
     if (seconds < 0)
         return;
-    m_timer2.stop();
+    m_ticker.stop();
     m_secondsleft = bounded(seconds);
-    m_timer2.start();
+    m_ticker.start();
     showStart();
 }
 
 void CountdownClock::stop()
 {
-    m_timer2.stop();
+    m_ticker.stop();
     m_phase = Pause;
     m_secondsleft = 0;
     m_barWidth = kFullBar;
@@ -82,14 +82,14 @@ int CountdownClock::nextBarWidth(int phase, int secondsleft, int currentWidth)
     return qMax(0, secondsleft);
 }
 
-void CountdownClock::timer2Timer()
+void CountdownClock::onCountdownTick()
 {
     --m_secondsleft;
     m_caption = formatTime(qMax(0, m_secondsleft));
     m_barWidth = nextBarWidth(m_phase, m_secondsleft, m_barWidth);
     if (m_secondsleft < 0) {
         m_caption = QStringLiteral("0:00");
-        m_timer2.stop();
+        m_ticker.stop();
     }
     emit ticked();
 }

@@ -30,11 +30,11 @@ public:
     void stop();
 
     // One second has passed (the clock's own timer, or a test).
-    void timer2Timer();
+    void onCountdownTick();
 
     int secondsleft() const { return m_secondsleft; }
     int countdownphase() const { return m_phase; }
-    bool running() const { return m_timer2.isActive(); }
+    bool running() const { return m_ticker.isActive(); }
     int barWidth() const { return m_barWidth; }
     // What the countdown's caption reads.
     QString caption() const { return m_caption; }
@@ -51,7 +51,7 @@ private:
     // A new phase shows its own time at once, not what the last one ended on.
     void showStart();
 
-    QTimer m_timer2;
+    QTimer m_ticker;
     int m_secondsleft = 0;
     int m_phase = Pause;
     int m_barWidth = kFullBar;

@@ -22,18 +22,16 @@ void GuessingHandler::sendGuess(const QString& text)
         m_session.send(toserver::answer(model.mySeat(), withoutTerminator(text)));
 }
 
-void GuessingHandler::guessed(const QString& payload)
+void GuessingHandler::guessed(const ServerNotice& notice)
 {
-    const parse::SeatAndText guess = parse::seatAndText(payload);
-    emit m_session.drawerGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" guessed: ") +
-                                   peertext::isolated(guess.text));
+    emit m_session.drawerGuessLine(m_session.model().seatName(notice.number(0)) +
+                                   QStringLiteral(" guessed: ") + peertext::isolated(notice.text(1)));
 }
 
-void GuessingHandler::myguessed(const QString& payload)
+void GuessingHandler::myguessed(const ServerNotice& notice)
 {
-    const parse::SeatAndText guess = parse::seatAndText(payload);
-    emit m_session.guesserGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" answered: ") +
-                                    peertext::isolated(guess.text));
+    emit m_session.guesserGuessLine(m_session.model().seatName(notice.number(0)) +
+                                    QStringLiteral(" answered: ") + peertext::isolated(notice.text(1)));
 }
 
 void GuessingHandler::endOfTurn()
@@ -45,15 +43,17 @@ void GuessingHandler::endOfTurn()
     model.setPhase(GamePhase::Break);
 }
 
-void GuessingHandler::updateanswer(const QString& payload)
+void GuessingHandler::updateanswer(const ServerNotice& notice)
 {
-    const parse::UpdateAnswer update = parse::updateanswer(payload);
+    // "false", "true" or the drawer's seat: only "true" ends the turn.
+    const bool timedOut = notice.text(0) == QLatin1String("true");
+    const QString& text = notice.text(1);
     GameModel& model = m_session.model();
-    if (update.flag == QLatin1String("true")) {
+    if (timedOut) {
         if (model.phase() == GamePhase::Drawing) {
             TurnEnd end;
             end.kind = TurnEndKind::TimedOut;
-            end.phrase = update.text;
+            end.phrase = text;
             end.drawerSeat = model.drawer();
             end.drawerName = model.seatName(model.drawer());
             emit m_session.turnEnded(end);
@@ -61,7 +61,7 @@ void GuessingHandler::updateanswer(const QString& payload)
         emit m_session.soundCue(QStringLiteral("noanswer"));
         emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
-                             QLatin1Char('-') + update.text);
+                             QLatin1Char('-') + text);
         // The server takes a point from the drawer's seat without saying so; the model must hold
         // it. In a team game that seat is the side's points for seats 1 and 2, a copy elsewhere.
         const int drawer = model.drawer();
@@ -78,36 +78,38 @@ void GuessingHandler::updateanswer(const QString& payload)
         m_session.countdown().restart(CountdownClock::Pause, 10);
     }
     m_replacedHint = model.hint();
-    model.setHint(update.text);
+    model.setHint(text);
 }
 
-void GuessingHandler::correctanswer(const QString& payload)
+void GuessingHandler::correctanswer(const ServerNotice& notice)
 {
-    const parse::CorrectAnswer right = parse::correctanswer(payload);
+    const qint32 guesser = notice.number(0);
+    const qint32 drawer = notice.number(2);
+    const QString& phrase = notice.text(4);
     GameModel& model = m_session.model();
     if (model.phase() == GamePhase::Drawing) {
         TurnEnd end;
         end.kind = TurnEndKind::Answered;
-        end.phrase = right.phrase;
-        end.drawerSeat = right.drawer;
-        end.drawerName = model.seatName(right.drawer);
-        end.guesserSeat = right.guesser;
-        end.guesserName = model.seatName(right.guesser);
+        end.phrase = phrase;
+        end.drawerSeat = drawer;
+        end.drawerName = model.seatName(drawer);
+        end.guesserSeat = guesser;
+        end.guesserName = model.seatName(guesser);
         emit m_session.turnEnded(end);
     }
     model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) + QLatin1Char('-') +
-                         right.phrase);
+                         phrase);
     m_session.countdown().restart(CountdownClock::Pause, 10);
     endOfTurn();
-    model.setPoints(right.guesser, right.guesserScore);
-    model.setPoints(right.drawer, right.drawerScore);
-    emit m_session.chatLine(model.seatName(right.guesser) + QStringLiteral(" has guessed the answer!"),
+    model.setPoints(guesser, notice.number(1));
+    model.setPoints(drawer, notice.number(3));
+    emit m_session.chatLine(model.seatName(guesser) + QStringLiteral(" has guessed the answer!"),
                             kStatusColour);
-    if (right.guesser == model.mySeat() || right.drawer == model.mySeat())
+    if (guesser == model.mySeat() || drawer == model.mySeat())
         emit m_session.soundCue(QStringLiteral("correct"));
     TurnAward award = model.award();
-    if (isPlayerSeat(right.guesser))
-        award.guesserSeat = right.guesser;
+    if (isPlayerSeat(guesser))
+        award.guesserSeat = guesser;
     // Widened: the server's scores may be anything an integer holds.
     const auto gain = [this, &model](int seat) {
         const qint64 now = model.seat(seat).points;
@@ -118,7 +120,7 @@ void GuessingHandler::correctanswer(const QString& payload)
     award.guesserText = gain(award.guesserSeat);
     award.shown = true;
     model.setAward(award);
-    model.setHint(right.phrase);
+    model.setHint(phrase);
 }
 
 void GuessingHandler::rememberTurnStartPoints()
@@ -133,21 +135,22 @@ void GuessingHandler::setScores(const QList<qint32>& scores)
         m_session.model().setPoints(i + 1, scores[i]);
 }
 
-void GuessingHandler::teamscore(const QString& payload)
+void GuessingHandler::teamscore(const ServerNotice& notice)
 {
-    setScores(parse::teamscore(payload));
+    setScores(notice.numbers(0));
 }
 
-void GuessingHandler::gamestats(const QString& payload)
+void GuessingHandler::gamestats(const ServerNotice& notice)
 {
-    const parse::GameStats stats = parse::gamestats(payload);
     GameModel& model = m_session.model();
-    model.announceSettings(SettingsAnnouncement::CatchUp, stats.playto, stats.seconds, model.teamGame());
-    setScores(stats.scores);
+    model.announceSettings(SettingsAnnouncement::CatchUp, notice.number(0), notice.number(1),
+                           model.teamGame());
+    setScores(notice.numbers(2));
 }
 
-void GuessingHandler::winner(const QString& payload)
+void GuessingHandler::winner(const ServerNotice& notice)
 {
+    const QString& payload = notice.text(0);
     GameModel& model = m_session.model();
     emit m_session.soundCue(QStringLiteral("gameover"));
     emit m_session.chatLine(peertext::isolated(payload) + QStringLiteral(" has Won the Game!"),

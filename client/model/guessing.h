@@ -9,6 +9,7 @@
 namespace pictova {
 
 class ClientSession;
+struct ServerNotice;
 
 // Guesses, the hint, the answer, the scores and the winner.
 class GuessingHandler
@@ -19,13 +20,13 @@ public:
     // The player's guess from the answer field.
     void sendGuess(const QString& text);
 
-    void guessed(const QString& payload);
-    void myguessed(const QString& payload);
-    void updateanswer(const QString& payload);
-    void correctanswer(const QString& payload);
-    void teamscore(const QString& payload);
-    void gamestats(const QString& payload);
-    void winner(const QString& payload);
+    void guessed(const ServerNotice& notice);
+    void myguessed(const ServerNotice& notice);
+    void updateanswer(const ServerNotice& notice);
+    void correctanswer(const ServerNotice& notice);
+    void teamscore(const ServerNotice& notice);
+    void gamestats(const ServerNotice& notice);
+    void winner(const ServerNotice& notice);
 
     static QString today();
 

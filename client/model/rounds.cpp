@@ -2,7 +2,6 @@
 
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
-#include "messaging/integer.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,14 +13,15 @@ QString guesserPoints(int category)
     return category >= 2 && category <= 5 ? QStringLiteral("+3") : QStringLiteral("+2");
 }
 
-void RoundsHandler::startthegame(const QString& payload)
+void RoundsHandler::startthegame(const ServerNotice& notice)
 {
-    const parse::StartGameAnnounce game = parse::startgameAnnounce(payload);
+    const qint32 starter = notice.number(0);
+    const bool team = notice.flag(1);
     GameModel& model = m_session.model();
     // Every server restarts a running game on request; the players learn who wiped the scores
     // before they go (the starter was asked already).
-    if (model.gameRunning() && game.seat != model.mySeat())
-        emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" started a new game."),
+    if (model.gameRunning() && starter != model.mySeat())
+        emit m_session.chatLine(model.seatName(starter) + QStringLiteral(" started a new game."),
                                 kWatchColour);
     emit m_session.scoresClearing();
     m_passAwaited = false;
@@ -32,18 +32,18 @@ void RoundsHandler::startthegame(const QString& payload)
         model.setPoints(seat, 0);
         model.setWatching(seat, false);
     }
-    model.announceSettings(SettingsAnnouncement::GameStart, game.playto, game.seconds, game.team);
+    model.announceSettings(SettingsAnnouncement::GameStart, notice.number(2), notice.number(3), team);
     model.setWinner({});
     model.setPhase(GamePhase::Break);
     emit m_session.gameStarted();
     const QString announcement =
-        game.team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
-    emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" has ") + announcement, kWatchColour);
+        team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
+    emit m_session.chatLine(model.seatName(starter) + QStringLiteral(" has ") + announcement, kWatchColour);
 }
 
-void RoundsHandler::pickcatagory(const QString& payload)
+void RoundsHandler::categoryPickStarts(const ServerNotice& notice)
 {
-    const int drawer = parseInteger(payload);
+    const int drawer = notice.number(0);
     GameModel& model = m_session.model();
     m_passAwaited = false;
     emit m_session.strokeAbandoned();
@@ -61,19 +61,20 @@ void RoundsHandler::pickcatagory(const QString& payload)
     m_session.countdown().restart(CountdownClock::Pause, 10);
 }
 
-bool RoundsHandler::button_cat1Click(int category)
+bool RoundsHandler::onPickCategory(int category)
 {
     const GameModel& model = m_session.model();
     if (category < 0 || category > 6 || model.drawer() != model.mySeat())
         return false;
     if (model.loggedIn())
-        m_session.send(toserver::pickcatagory(model.mySeat(), category));
+        m_session.send(toserver::pickCategory(model.mySeat(), category));
     return true;
 }
 
-void RoundsHandler::getnextplayer(const QString& payload)
+void RoundsHandler::getnextplayer(const ServerNotice& notice)
 {
-    const parse::NextPlayer next = parse::nextplayer(payload);
+    const qint32 drawer = notice.number(0);
+    const qint32 category = notice.number(1);
     GameModel& model = m_session.model();
     m_passAwaited = false;
     model.setFullAnswer({});
@@ -81,35 +82,34 @@ void RoundsHandler::getnextplayer(const QString& payload)
     // Clears the guess lists, the board, and puts the brush back to black, width 3.
     emit m_session.turnStarted();
 
-    model.setDrawer(next.drawer);
-    emit m_session.soundCue(QStringLiteral("cat%1").arg(next.category));
+    model.setDrawer(drawer);
+    emit m_session.soundCue(QStringLiteral("cat%1").arg(category));
     TurnAward award;
-    award.drawerSeat = next.drawer;
+    award.drawerSeat = drawer;
     model.setAward(award);
     m_session.guessing().rememberTurnStartPoints();
-    model.setCategory(next.category);
-    model.setHint(next.hint);
-    model.setPassOffered(next.drawer == model.mySeat());
+    model.setCategory(category);
+    model.setHint(notice.text(2));
+    model.setPassOffered(drawer == model.mySeat());
     // A newcomer's catch-up names the drawer here without a pick before it.
-    model.setTurnSeat(next.drawer);
+    model.setTurnSeat(drawer);
     model.setPhase(GamePhase::Drawing);
     m_session.countdown().continueWith(CountdownClock::Drawing, model.secondsPerTurn());
 }
 
-void RoundsHandler::turnbreak(const QString& payload)
+void RoundsHandler::turnbreak(const ServerNotice& notice)
 {
-    const parse::TurnBreak pause = parse::turnbreak(payload);
     GameModel& model = m_session.model();
     if (model.phase() != GamePhase::Drawing)
         return;
-    model.setHint(pause.phrase);
+    model.setHint(notice.text(1));
     m_session.guessing().endOfTurn();
-    m_session.countdown().restart(CountdownClock::Pause, pause.seconds);
+    m_session.countdown().restart(CountdownClock::Pause, notice.number(0));
 }
 
-void RoundsHandler::givedraweranswer(const QString& payload)
+void RoundsHandler::givedraweranswer(const ServerNotice& notice)
 {
-    m_session.model().setFullAnswer(payload);
+    m_session.model().setFullAnswer(notice.text(0));
     if (!m_passAwaited)
         return;
     m_passAwaited = false;
@@ -128,11 +128,11 @@ void RoundsHandler::button_passClick()
     model.setPassOffered(false);
 }
 
-void RoundsHandler::passed(const QString& payload)
+void RoundsHandler::passed(const ServerNotice& notice)
 {
-    const parse::SeatAndNumber pass = parse::seatAndNumber(payload);
+    const qint32 drawer = notice.number(0);
     GameModel& model = m_session.model();
-    if (pass.seat == model.mySeat())
+    if (drawer == model.mySeat())
         m_passAwaited = false;
     // A pass in the pick phase settles nothing that was drawn.
     if (model.phase() == GamePhase::Drawing) {
@@ -140,16 +140,16 @@ void RoundsHandler::passed(const QString& payload)
         end.kind = TurnEndKind::Passed;
         // The drawer's own phrase is replaced only after this notice; the others know only the
         // hint the pass replaced.
-        end.phrase = pass.seat == model.mySeat() && !model.fullAnswer().isEmpty()
+        end.phrase = drawer == model.mySeat() && !model.fullAnswer().isEmpty()
                          ? model.fullAnswer()
                          : m_session.guessing().replacedHint();
-        end.drawerSeat = pass.seat;
-        end.drawerName = model.seatName(pass.seat);
+        end.drawerSeat = drawer;
+        end.drawerName = model.seatName(drawer);
         emit m_session.turnEnded(end);
     }
     emit m_session.soundCue(QStringLiteral("pass"));
-    model.setPoints(pass.seat, pass.number);
-    emit m_session.chatLine(model.seatName(pass.seat) +
+    model.setPoints(drawer, notice.number(1));
+    emit m_session.chatLine(model.seatName(drawer) +
                                 QStringLiteral(" has bought a different phrase for one point."),
                             kStatusColour);
 }
@@ -165,11 +165,11 @@ constexpr int kDrawingTimeOffset = -2;
 constexpr int kPauseTimeOffset = 2;
 } // namespace
 
-void RoundsHandler::updatetime(const QString& payload)
+void RoundsHandler::updatetime(const ServerNotice& notice)
 {
     CountdownClock& clock = m_session.countdown();
     // Widened: the server's number may be anything an integer holds.
-    const qint64 told = parseInteger(payload);
+    const qint64 told = notice.number(0);
     const qint64 corrected =
         told + (clock.countdownphase() == CountdownClock::Drawing ? kDrawingTimeOffset : kPauseTimeOffset);
     clock.correctTo(static_cast<int>(

@@ -5,6 +5,7 @@
 namespace pictova {
 
 class ClientSession;
+struct ServerNotice;
 
 // The flow of a game: the start, the category pick, the turn, the pass.
 class RoundsHandler
@@ -12,18 +13,18 @@ class RoundsHandler
 public:
     explicit RoundsHandler(ClientSession& session) : m_session(session) {}
 
-    void startthegame(const QString& payload);
-    void pickcatagory(const QString& payload);
-    void getnextplayer(const QString& payload);
+    void startthegame(const ServerNotice& notice);
+    void categoryPickStarts(const ServerNotice& notice);
+    void getnextplayer(const ServerNotice& notice);
     // CMD_turnbreak: a catch-up's turn is already over; the break runs for the seconds given.
-    void turnbreak(const QString& payload);
-    void givedraweranswer(const QString& payload);
-    void passed(const QString& payload);
+    void turnbreak(const ServerNotice& notice);
+    void givedraweranswer(const ServerNotice& notice);
+    void passed(const ServerNotice& notice);
     // The server's periodic word on the time left in the phase.
-    void updatetime(const QString& payload);
+    void updatetime(const ServerNotice& notice);
 
     // Returns whether the pick went out: only the drawer picks.
-    bool button_cat1Click(int category);
+    bool onPickCategory(int category);
     void button_passClick();
 
 private:

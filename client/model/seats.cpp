@@ -2,96 +2,95 @@
 
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
-#include "messaging/integer.h"
 #include "messaging/peertext.h"
 #include "messaging/version.h"
 
 namespace pictova {
 
-void SeatsHandler::sendloginfo(const QString& payload)
+void SeatsHandler::sendloginfo(const ServerNotice& notice)
 {
     GameModel& model = m_session.model();
-    model.setMySeat(parseInteger(payload));
+    model.setMySeat(notice.number(0));
     model.setLoggedIn(true);
     m_session.send(toserver::logininfo(model.mySeat(), QString::fromLatin1(kVersion), m_session.loginName()));
 }
 
-void SeatsHandler::newplayerinfo(const QString& payload)
+void SeatsHandler::newplayerinfo(const ServerNotice& notice)
 {
-    const parse::SeatAndText joined = parse::seatAndText(payload);
+    const qint32 seat = notice.number(0);
+    const QString& name = notice.text(1);
     GameModel& model = m_session.model();
-    const bool me = joined.seat == model.mySeat();
+    const bool me = seat == model.mySeat();
     if (me) {
         emit m_session.chatLine(QStringLiteral("You are Connected."), kStatusColour);
         emit m_session.ownArrival();
     } else {
-        emit m_session.chatLine(peertext::isolated(joined.text) + QStringLiteral(" is Connected."),
-                                kStatusColour);
+        emit m_session.chatLine(peertext::isolated(name) + QStringLiteral(" is Connected."), kStatusColour);
     }
-    if (joined.seat > kPlayerSeats) {
-        model.addSpectator(joined.seat, joined.text);
+    if (seat > kPlayerSeats) {
+        model.addSpectator(seat, name);
         emit m_session.chatLine(me ? QStringLiteral("You are spying.")
-                                   : peertext::isolated(joined.text) + QStringLiteral(" is spying."),
+                                   : peertext::isolated(name) + QStringLiteral(" is spying."),
                                 kStatusColour);
     } else {
-        model.takeSeat(joined.seat, joined.text);
+        model.takeSeat(seat, name);
     }
     emit m_session.soundCue(QStringLiteral("entered"));
 }
 
-void SeatsHandler::playerdisconnected(const QString& payload)
+void SeatsHandler::playerdisconnected(const ServerNotice& notice)
 {
-    departed(payload, false);
+    departed(notice, false);
 }
 
-void SeatsHandler::removed(const QString& payload)
+void SeatsHandler::removed(const ServerNotice& notice)
 {
-    departed(payload, true);
+    departed(notice, true);
 }
 
-void SeatsHandler::departed(const QString& payload, bool removed)
+void SeatsHandler::departed(const ServerNotice& notice, bool removed)
 {
-    const parse::SeatAndText left = parse::seatAndText(payload);
+    const qint32 seat = notice.number(0);
+    const QString& name = notice.text(1);
     GameModel& model = m_session.model();
-    if (left.seat == model.mySeat()) {
+    if (seat == model.mySeat()) {
         model.setLoggedIn(false);
         m_session.removedFromGame();
     }
     const QString why =
         removed ? QStringLiteral(" was removed from the game.") : QStringLiteral(" disconnected.");
-    if (isPlayerSeat(left.seat)) {
+    if (isPlayerSeat(seat)) {
         // The name the seat showed is announced, not the name in the message.
-        if (model.seat(left.seat).taken)
-            emit m_session.chatLine(model.seatName(left.seat) + why, kStatusColour);
-        model.freeSeat(left.seat);
+        if (model.seat(seat).taken)
+            emit m_session.chatLine(model.seatName(seat) + why, kStatusColour);
+        model.freeSeat(seat);
         // A removed player's points do not come back with anyone; a team keeps its own.
         if (removed && !model.teamGame())
-            model.setPoints(left.seat, 0);
+            model.setPoints(seat, 0);
     }
-    if (model.removeSpectator(left.seat, left.text))
-        emit m_session.chatLine(
-            peertext::isolated(left.text) + (removed ? why : QStringLiteral(" has left.")), kStatusColour);
+    if (model.removeSpectator(seat, name))
+        emit m_session.chatLine(peertext::isolated(name) + (removed ? why : QStringLiteral(" has left.")),
+                                kStatusColour);
 }
 
-void SeatsHandler::refreshplayerlist(const QString& payload)
+void SeatsHandler::refreshplayerlist(const ServerNotice& notice)
 {
-    const parse::SeatAndText seat = parse::seatAndText(payload);
-    m_session.model().renameSeat(seat.seat, seat.text);
+    m_session.model().renameSeat(notice.number(0), notice.text(1));
 }
 
-void SeatsHandler::full(const QString&)
+void SeatsHandler::full()
 {
     m_session.gameFull();
 }
 
-void SeatsHandler::havewrongversion(const QString& payload)
+void SeatsHandler::havewrongversion(const ServerNotice& notice)
 {
-    emit m_session.chatLine(peertext::isolated(payload) +
+    emit m_session.chatLine(peertext::isolated(notice.text(0)) +
                                 QStringLiteral(" has a different version of the game then you."),
                             kAlertColour);
 }
 
-void SeatsHandler::wrongversion(const QString&)
+void SeatsHandler::wrongversion()
 {
     emit m_session.chatLine(QStringLiteral("You have a different version of the game then the host."),
                             kAlertColour);

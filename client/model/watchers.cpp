@@ -5,7 +5,7 @@
 
 namespace pictova {
 
-void WatchersHandler::JustWatch1Click()
+void WatchersHandler::onJustWatch()
 {
     const GameModel& model = m_session.model();
     if (!model.loggedIn() || !isPlayerSeat(model.mySeat()))
@@ -14,17 +14,17 @@ void WatchersHandler::JustWatch1Click()
     m_session.send(toserver::justwatch(model.mySeat(), !model.seat(model.mySeat()).watching));
 }
 
-void WatchersHandler::justwatching(const QString& payload)
+void WatchersHandler::justwatching(const ServerNotice& notice)
 {
-    const parse::SeatAndText watch = parse::seatAndText(payload);
-    if (!isPlayerSeat(watch.seat))
+    const qint32 seat = notice.number(0);
+    if (!isPlayerSeat(seat))
         return;
     GameModel& model = m_session.model();
-    const bool watching = watch.text == QLatin1String("1");
-    emit m_session.chatLine(model.seatName(watch.seat) + (watching ? QStringLiteral(" is just watching")
-                                                                   : QStringLiteral(" now playing again")),
+    const bool watching = notice.flag(1);
+    emit m_session.chatLine(model.seatName(seat) + (watching ? QStringLiteral(" is just watching")
+                                                             : QStringLiteral(" now playing again")),
                             kWatchColour);
-    model.setWatching(watch.seat, watching);
+    model.setWatching(seat, watching);
 }
 
 bool WatchersHandler::mayRemovePopupSeat() const
@@ -38,13 +38,13 @@ bool WatchersHandler::maySetWatching() const
     return m_session.model().isGameMaster();
 }
 
-void WatchersHandler::SettoJustWatch1Click()
+void WatchersHandler::onSetToJustWatch()
 {
     if (m_session.model().loggedIn())
         m_session.send(toserver::justwatch(m_popupSeat, true));
 }
 
-void WatchersHandler::UnsetJustWatch1Click()
+void WatchersHandler::onUnsetJustWatch()
 {
     if (m_session.model().loggedIn())
         m_session.send(toserver::justwatch(m_popupSeat, false));

@@ -5,6 +5,7 @@
 namespace pictova {
 
 class ClientSession;
+struct ServerNotice;
 
 // Just watching, the host's seat menu and removals.
 class WatchersHandler
@@ -12,17 +13,17 @@ class WatchersHandler
 public:
     explicit WatchersHandler(ClientSession& session) : m_session(session) {}
 
-    void JustWatch1Click();
-    void justwatching(const QString& payload);
+    void onJustWatch();
+    void justwatching(const ServerNotice& notice);
 
     // Right-click on a seat name: remembers the seat the menu acts on.
-    void label_playername1ContextPopup(int seat) { m_popupSeat = seat; }
+    void onSeatMenu(int seat) { m_popupSeat = seat; }
     // What the seat menu offers for the remembered seat.
     bool mayRemovePopupSeat() const;
     bool maySetWatching() const;
-    void RemoveFromGame1Click() { kicking(m_popupSeat); }
-    void SettoJustWatch1Click();
-    void UnsetJustWatch1Click();
+    void onRemoveFromGame() { kicking(m_popupSeat); }
+    void onSetToJustWatch();
+    void onUnsetJustWatch();
     void kicking(int seat);
 
     int popupSeat() const { return m_popupSeat; }

@@ -1,6 +1,7 @@
 #include "board/boardcontroller.h"
 #include "client/boardheader.h"
 #include "client/gameviews.h"
+#include "tests/board/boardfixture.h"
 #include "tests/client/clientfixture.h"
 
 #include "album/album.h"
@@ -181,6 +182,31 @@ TEST_F(Recording, TheDrawersOwnCopyRecordsItsOwnStrokesAndKnowsThePassedPhrase)
     EXPECT_EQ(newest().end.guesserName, "Ann");
     EXPECT_EQ(replayed(newest()), newest().board());
     EXPECT_EQ(newest().board(), board());
+}
+
+// What the drawer's board hands over as it sends is the whole of what it drew: a record fed by
+// nothing else replays as the board, wipes included.
+TEST(RecordingTheBoard, TheDrawersOwnMarksReplayAsItsBoard)
+{
+    ClientSession session;
+    Album album;
+    AlbumRecorder recorder(session, album);
+    test::BoardRig rig;
+    QObject::connect(&rig.controller, &BoardController::strokeSent, &recorder, &AlbumRecorder::strokeSent);
+    const auto stroke = [&rig](QPoint from, QPoint to) {
+        rig.press(from);
+        rig.drag((from + to) / 2);
+        rig.drag(to);
+        rig.release(to);
+    };
+    stroke({20, 20}, {200, 120});
+    rig.toolbar.clearButton()->click();
+    stroke({300, 300}, {400, 200});
+    ASSERT_EQ(rig.sent.size(), 5);
+    EXPECT_EQ(recorder.currentRecord().size(), 5);
+    ReplayTimeline replay(recorder.currentRecord(), rig.bitmap().size());
+    replay.runToEnd();
+    EXPECT_EQ(replay.image(), rig.bitmap());
 }
 
 // A server that names the stroke it took back, and one of the release before that does not.

@@ -67,20 +67,20 @@ TEST(PhraseButtons, ClickSendsTheSaysActionInTheActionColour)
 TEST(PhraseButtons, ClicksDuringTheCoolDownAreIgnoredUntilItRunsOut)
 {
     Row row;
-    row.buttons.b_phrase1Click(1);
-    row.buttons.b_phrase1Click(2);
-    row.buttons.b_phrase1Click(1);
+    row.buttons.onPhraseButton(1);
+    row.buttons.onPhraseButton(2);
+    row.buttons.onPhraseButton(1);
     EXPECT_EQ(row.sent.raw.size(), 1);
     EXPECT_FALSE(row.buttons.phraseready());
 
     // Exactly at the cool-down's length it still runs; one past it, it is over.
     row.nowMs += PhraseCooldown::kDefaultMs;
     EXPECT_FALSE(row.buttons.phraseready());
-    row.buttons.b_phrase1Click(2);
+    row.buttons.onPhraseButton(2);
     EXPECT_EQ(row.sent.raw.size(), 1);
     row.nowMs += 1;
     EXPECT_TRUE(row.buttons.phraseready());
-    row.buttons.b_phrase1Click(2);
+    row.buttons.onPhraseButton(2);
     EXPECT_EQ(row.sent.messages(), (QStringList{QStringLiteral("CMD_action+2+says: Way To Go!|clBlack"),
                                                 QStringLiteral("CMD_action+2+says: Good One!|clBlack")}));
     EXPECT_FALSE(row.buttons.phraseready());
@@ -110,16 +110,16 @@ TEST(PhraseButtons, MePhrasesAndEmptyPhrasesFollowTheSendingRules)
     row.buttons.setPhraseText(3, QStringLiteral("   "));
     row.buttons.setPhraseText(4, QStringLiteral("/me"));
     row.buttons.setPhraseText(5, QStringLiteral("/me "));
-    row.buttons.b_phrase1Click(1);
+    row.buttons.onPhraseButton(1);
     row.nowMs += PhraseCooldown::kDefaultMs + 1;
     // A phrase with nothing to say sends nothing and leaves the buttons ready.
     for (int n = 2; n <= 5; ++n) {
-        row.buttons.b_phrase1Click(n);
+        row.buttons.onPhraseButton(n);
         EXPECT_TRUE(row.buttons.phraseready()) << n;
     }
     EXPECT_EQ(row.sent.messages(), QStringList{QStringLiteral("CMD_action+2+dances|clBlack")});
     row.buttons.setPhraseText(2, QStringLiteral(" x"));
-    row.buttons.b_phrase1Click(2);
+    row.buttons.onPhraseButton(2);
     EXPECT_EQ(row.sent.messages().last(), QStringLiteral("CMD_action+2+says:  x|clBlack"));
 }
 
@@ -128,11 +128,11 @@ TEST(PhraseButtons, SendFailureIsReportedAndStartsNoCoolDown)
     ErrorBox box;
     Row row;
     row.sent.connected = false;
-    row.buttons.b_phrase1Click(5);
+    row.buttons.onPhraseButton(5);
     EXPECT_EQ(box.shown, QStringList{QStringLiteral("Send - Socket Not Connected")});
     EXPECT_TRUE(row.buttons.phraseready());
     row.sent.connected = true;
-    row.buttons.b_phrase1Click(5);
+    row.buttons.onPhraseButton(5);
     EXPECT_EQ(row.sent.messages(), QStringList{QStringLiteral("CMD_action+2+says: Brilliant!|clBlack")});
 }
 
@@ -197,7 +197,7 @@ TEST(PhraseEditor, OpeningCopiesTheButtonsAndDoneCopiesBackAndStores)
     EXPECT_EQ(e.stored[0].size(), 10);
 
     // The emptied button sends nothing.
-    e.buttons.b_phrase1Click(2);
+    e.buttons.onPhraseButton(2);
     EXPECT_TRUE(e.sent.raw.isEmpty());
 }
 

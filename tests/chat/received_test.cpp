@@ -51,11 +51,11 @@ TEST(ReceivedChatLine, MissingOrUnreadableColourShowsWhite)
     EXPECT_EQ(cut.colour, kWhite);
 }
 
-TEST(ChatRecieved, AppendsTheLineToTheLog)
+TEST(ChatReceived, AppendsTheLineToTheLog)
 {
     ChatLog log;
-    chatrecieved(log, QStringLiteral("Ann chats: hello|clNavy"));
-    chatrecieved(log, QStringLiteral("Bob says: Nice Try!|nonsense"));
+    chatReceived(log, QStringLiteral("Ann chats: hello|clNavy"));
+    chatReceived(log, QStringLiteral("Bob says: Nice Try!|nonsense"));
     log.flush();
     EXPECT_EQ(log.toPlainText(), QStringLiteral("Ann chats: hello\nBob says: Nice Try!\n"));
     const QTextCharFormat first = log.document()->firstBlock().begin().fragment().charFormat();

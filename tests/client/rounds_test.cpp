@@ -177,19 +177,19 @@ TEST(Countdown, TicksDownAndStopsBelowZero)
     const QLabel& text = *shown.caption();
     const QLabel& bar = *shown.bar();
     countdown.restart(CountdownClock::Pause, 1);
-    countdown.timer2Timer();
+    countdown.onCountdownTick();
     EXPECT_EQ(text.text(), "0:00");
     EXPECT_EQ(bar.width(), 0);
     EXPECT_TRUE(countdown.running());
-    countdown.timer2Timer();
+    countdown.onCountdownTick();
     EXPECT_EQ(text.text(), "0:00");
     EXPECT_FALSE(countdown.running());
     // A 120-second turn keeps the full bar for the first twenty ticks.
     countdown.restart(CountdownClock::Drawing, 120);
     for (int i = 0; i < 20; ++i)
-        countdown.timer2Timer();
+        countdown.onCountdownTick();
     EXPECT_EQ(bar.width(), 100);
-    countdown.timer2Timer();
+    countdown.onCountdownTick();
     EXPECT_EQ(bar.width(), 99);
 }
 

@@ -7,6 +7,7 @@
 #include "messaging/wire.h"
 #include "tests/support/waitfor.h"
 
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
@@ -487,4 +488,123 @@ TEST_F(Session, ANewcomerToATeamGameKnowsItIsOne)
     EXPECT_TRUE(model().teamGame());
     EXPECT_EQ(model().teamStanding(Team::Black).points, 3);
     EXPECT_EQ(model().playTo(), 20);
+}
+
+namespace {
+// A text that holds for a field: the value nearest 1 of a number's range.
+QString validText(const protocol::Field& field)
+{
+    using protocol::Kind;
+    switch (field.kind) {
+    case Kind::Integer:
+        return QString::number(std::clamp<qint32>(1, field.low, field.high));
+    case Kind::Flag:
+        return QStringLiteral("true");
+    case Kind::WatchFlag:
+        return QStringLiteral("1");
+    case Kind::Word:
+        return QStringLiteral("false");
+    case Kind::Colour:
+        return QStringLiteral("clBlack");
+    case Kind::Points:
+        return QStringLiteral("+1,1+");
+    case Kind::Text:
+        return QStringLiteral("Ann");
+    case Kind::FeatureWords:
+        return QStringLiteral("undo");
+    case Kind::RejoinToken:
+        return QString(protocol::kRejoinTokenLength, QLatin1Char('a'));
+    case Kind::Scores:
+        return QStringLiteral("0+0+0+0+0+0+0+0+0+0");
+    case Kind::Empty:
+        return {};
+    }
+    return {};
+}
+} // namespace
+
+// Every number in a server's message is read against its range before anything is done: a message
+// with one field a step past it is dropped whole and logged (nothing changes, nothing is sent), one
+// with the field at either end of it is taken. The strokes go to the board as they came.
+TEST(SessionNotices, AFieldOnePastItsRangeDropsTheMessageAndItsEndsAreTaken)
+{
+    struct Case
+    {
+        QString entry;
+        bool taken;
+    };
+    std::vector<Case> cases;
+    const QStringList boardReads{cmd::draw, cmd::moveit, cmd::clearmain};
+    for (const protocol::Message& message : protocol::messages()) {
+        if (!message.toClient() || boardReads.contains(message.qName()))
+            continue;
+        const std::span<const protocol::Field> fields = noticeFields(message.id);
+        QStringList texts;
+        for (const protocol::Field& field : fields)
+            texts << validText(field);
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].kind != protocol::Kind::Integer)
+                continue;
+            const qint64 low = fields[i].low;
+            const qint64 high = fields[i].high;
+            for (const auto& [value, taken] : {std::pair{low, true}, std::pair{high, true},
+                                               std::pair{low - 1, false}, std::pair{high + 1, false}}) {
+                QStringList withValue = texts;
+                withValue[qsizetype(i)] = QString::number(value);
+                cases.push_back(
+                    {fromWire(
+                         protocol::frame(message.id, protocol::Direction::ToClient, withValue).chopped(1)),
+                     taken});
+            }
+        }
+    }
+    // A first-version server deals turns to spectators too: its drawer and guesser may be any seat.
+    // Ours deals only board seats, and only ours takes strokes back.
+    for (const char* entry : {"CMD_pickcatagory+15", "CMD_nextplayer+15+100+", "CMD_passed+15+0",
+                              "CMD_correctanswer+15+2+11+1+FAN"})
+        cases.push_back({QString::fromLatin1(entry), true});
+    cases.push_back({"CMD_undone+11+0+0", false});
+    // A field missing is no better than one out of range.
+    cases.push_back({"CMD_undone+2+0", false});
+    ASSERT_GT(cases.size(), 80u);
+
+    for (const Case& item : cases) {
+        ClientSession session;
+        session.setManualDrain(true);
+        QStringList sent;
+        session.setSendOverride([&sent](const QByteArray& bytes) { sent << fromWire(bytes.chopped(1)); });
+        int undoneSeen = 0;
+        session.routeToView(protocol::Id::undone, [&undoneSeen](const ServerNotice&) { ++undoneSeen; });
+        const auto receive = [&session](const QString& entry) {
+            session.queueEntry(entry);
+            while (session.processsocktimer()) {
+            }
+        };
+        session.setLoginName("Me");
+        for (const char* entry :
+             {"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Me", "CMD_existingplayers+1+Ann",
+              "CMD_startgame+1+false+20+120", "CMD_pickcatagory+1", "CMD_nextplayer+1+3+___ "})
+            receive(QString::fromLatin1(entry));
+        sent.clear();
+        // Whatever the model or the session would tell the window.
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (QObject* object : {static_cast<QObject*>(&session), static_cast<QObject*>(&session.model())}) {
+            const QMetaObject* meta = object->metaObject();
+            for (int m = QObject::staticMetaObject.methodCount(); m < meta->methodCount(); ++m)
+                if (meta->method(m).methodType() == QMetaMethod::Signal &&
+                    meta->method(m).name() != "noticeRefused")
+                    spies.push_back(std::make_unique<QSignalSpy>(object, meta->method(m)));
+        }
+        QSignalSpy refused(&session, &ClientSession::noticeRefused);
+
+        receive(item.entry);
+        const std::string what = item.entry.toStdString();
+        EXPECT_EQ(refused.size(), item.taken ? 0 : 1) << what;
+        EXPECT_EQ(undoneSeen, item.taken && item.entry.startsWith(cmd::undone + '+') ? 1 : 0) << what;
+        if (item.taken)
+            continue;
+        EXPECT_TRUE(sent.isEmpty()) << what;
+        for (const auto& spy : spies)
+            EXPECT_TRUE(spy->isEmpty()) << what << " " << spy->signal().toStdString();
+    }
 }

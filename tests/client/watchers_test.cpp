@@ -51,7 +51,7 @@ TEST_F(Watchers, JustWatchAsksAndTheTickFollowsTheServer)
 TEST_F(Watchers, SpiesCannotUseJustWatch)
 {
     m_chat->model().setMySeat(11);
-    m_chat->session().watchers().JustWatch1Click();
+    m_chat->session().watchers().onJustWatch();
     EXPECT_TRUE(m_sent.isEmpty());
 }
 

@@ -27,7 +27,7 @@ TEST(Catalogue, ClientMessagesOnTheWire)
     EXPECT_EQ(toserver::moveit(2, "clBlack", "3", 120, 45), wire("CMD_moveit+2+clBlack+3+120+45"));
     EXPECT_EQ(toserver::clearmain(2), wire("CMD_clearmain+2"));
     EXPECT_EQ(toserver::answer(4, "cat"), wire("CMD_answer+4+cat"));
-    EXPECT_EQ(toserver::pickcatagory(2, 5), wire("CMD_pickcatagory+2+5"));
+    EXPECT_EQ(toserver::pickCategory(2, 5), wire("CMD_pickcatagory+2+5"));
     EXPECT_EQ(toserver::pass(2), wire("CMD_pass+2"));
     EXPECT_EQ(toserver::justwatch(7, true), wire("CMD_justwatch+7+1"));
     EXPECT_EQ(toserver::justwatch(7, false), wire("CMD_justwatch+7+2"));
@@ -68,15 +68,19 @@ TEST(Catalogue, ParsersTakeFieldsAndTheLastTakesTheRest)
     EXPECT_EQ(next.category, 4);
     EXPECT_EQ(next.hint, "___ ___ ");
 
-    const auto right = parse::correctanswer("2+6+1+4+FAN+CLUB");
-    EXPECT_EQ(right.guesser, 2);
-    EXPECT_EQ(right.drawerScore, 4);
-    EXPECT_EQ(right.phrase, "FAN+CLUB");
+    using protocol::Direction;
+    using protocol::Id;
+    const auto right = protocol::decode(Id::correctanswer, Direction::ToClient, "2+6+1+4+FAN+CLUB");
+    ASSERT_TRUE(right);
+    EXPECT_EQ(right->at(0).number, 2);
+    EXPECT_EQ(right->at(3).number, 4);
+    EXPECT_EQ(right->at(4).text, "FAN+CLUB");
 
-    const auto stats = parse::gamestats("20+120+3+0+5+0+0+0+0+0+0+0+9");
-    EXPECT_EQ(stats.playto, 20);
-    EXPECT_EQ(stats.scores.size(), 10);
-    EXPECT_EQ(stats.scores[2], 5);
+    const auto stats = protocol::decode(Id::gamestats, Direction::ToClient, "20+120+3+0+5+0+0+0+0+0+0+0+9");
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(stats->at(0).number, 20);
+    EXPECT_EQ(stats->at(2).numbers.size(), 10);
+    EXPECT_EQ(stats->at(2).numbers[2], 5);
 
     const auto stroke = parse::moveit("2+clBlack+3+120+45");
     EXPECT_EQ(stroke.colour, "clBlack");
@@ -98,8 +102,9 @@ TEST(Catalogue, MalformedNumbersFail)
 {
     EXPECT_THROW(parse::seatAndText("x+hi"), PictovaError);
     EXPECT_THROW(parse::seatAndText(""), PictovaError);
-    EXPECT_THROW(parse::correctanswer("2+6+one+4+FAN"), PictovaError);
-    EXPECT_THROW(parse::teamscore("1+2+x"), PictovaError);
+    EXPECT_FALSE(
+        protocol::decode(protocol::Id::correctanswer, protocol::Direction::ToClient, "2+6+one+4+FAN"));
+    EXPECT_FALSE(protocol::decode(protocol::Id::teamscore, protocol::Direction::ToClient, "1+2+x"));
     EXPECT_THROW(parse::kickTarget(""), PictovaError);
     EXPECT_THROW(parse::startgameFields("true+20+"), PictovaError);
     EXPECT_THROW(parse::pickedCategory("3+"), PictovaError);

@@ -177,7 +177,7 @@ TEST_F(BuiltInWordsGame, TheServerDealsInTheLanguageChosenAndInEnglishUntilThen)
     ProtoClient* ann = join("Ann");
     join("Bob");
     startGame(false, 20, 60);
-    send(ann, toserver::pickcatagory(1, 6));
+    send(ann, toserver::pickCategory(1, 6));
     tickToDeal();
     barrier();
     QStringList dealt;

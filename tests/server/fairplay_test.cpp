@@ -127,7 +127,7 @@ TEST_F(FairPlay, TheAnswerSpelledInDisguiseIsKeptFromTheGuessers)
     tickToTimeOut();
     tickThroughBreak();
     server->setWordLists(listsOf(QStringLiteral("ox cat")));
-    send(bob, toserver::pickcatagory(2, 0));
+    send(bob, toserver::pickCategory(2, 0));
     tick();
     clearAll(cid);
     for (const char* line : {"o x", "ox", "a tiny act", "cats", "to catch it"})
@@ -165,7 +165,7 @@ TEST_F(FairPlay, PunctuationApostrophesAndBlanksNeverDecide)
     // The phrase's own blanks and punctuation, on the other side.
     tickThroughBreak();
     server->setWordLists(listsOf(QStringLiteral("  Cheese!")));
-    send(bob, toserver::pickcatagory(2, 0));
+    send(bob, toserver::pickCategory(2, 0));
     tick();
     clearAll(cid);
     guess(cid, QStringLiteral("cheese"));

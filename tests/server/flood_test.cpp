@@ -140,7 +140,7 @@ TEST_F(ServerFlood, TheGameGoesOnUnderAFlood)
     ProtoClient* guesser = join("Guesser");
     joinFlooders();
     startGame(false, 20, 600);
-    send(host, toserver::pickcatagory(1, 0));
+    send(host, toserver::pickCategory(1, 0));
     tickToDeal();
     ASSERT_EQ(server->game().phase, Phase::Drawing);
     clearAll();

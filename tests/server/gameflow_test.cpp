@@ -107,12 +107,12 @@ TEST_F(ServerGame, TheDrawerPicksTheCategoryOnlyDuringThePick)
     ProtoClient* bob = join("Bob");
     startGame(false, 20, 60);
     tick(2);
-    send(bob, toserver::pickcatagory(2, 4)); // not the drawer
-    send(ann, toserver::pickcatagory(1, 7)); // no such list
+    send(bob, toserver::pickCategory(2, 4)); // not the drawer
+    send(ann, toserver::pickCategory(1, 7)); // no such list
     send(ann, "CMD_pickcatagory+1+-1\xFF");
     EXPECT_EQ(server->game().category, kCategoryNotPicked);
-    send(ann, toserver::pickcatagory(1, 3));
-    send(ann, toserver::pickcatagory(1, 5)); // the drawer may change his mind
+    send(ann, toserver::pickCategory(1, 3));
+    send(ann, toserver::pickCategory(1, 5)); // the drawer may change his mind
     EXPECT_EQ(server->game().category, 5);
     barrier();
     EXPECT_TRUE(named(bob, cmd::nextplayer).isEmpty());
@@ -121,7 +121,7 @@ TEST_F(ServerGame, TheDrawerPicksTheCategoryOnlyDuringThePick)
     tick(1);
     barrier();
     EXPECT_EQ(named(bob, cmd::nextplayer), QStringList({"CMD_nextplayer+1+5+___ "}));
-    send(ann, toserver::pickcatagory(1, 2)); // too late
+    send(ann, toserver::pickCategory(1, 2)); // too late
     EXPECT_EQ(server->game().category, 5);
 }
 
@@ -169,7 +169,7 @@ TEST_F(ServerGame, APassDuringThePickDealsAtOnceAndThePickDealsAgain)
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
     startGame(false, 100, 60);
-    send(ann, toserver::pickcatagory(1, 2));
+    send(ann, toserver::pickCategory(1, 2));
     clearAll();
     send(ann, toserver::pass(1));
     barrier();
@@ -188,7 +188,7 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
     startGame(false, 100, 60);
-    send(ann, toserver::pickcatagory(1, 3));
+    send(ann, toserver::pickCategory(1, 3));
     tickToDeal();
     EXPECT_EQ(server->game().phrase, QStringLiteral("CELLO"));
     clearAll();
@@ -203,7 +203,7 @@ TEST_F(ServerGame, APassFromAnExhaustedListIsRefused)
     tickToTimeOut();
     tickThroughBreak();
     ASSERT_EQ(server->game().drawer, 2);
-    send(bob, toserver::pickcatagory(2, 3));
+    send(bob, toserver::pickCategory(2, 3));
     clearAll();
     send(bob, toserver::pass(2));
     barrier();
@@ -224,7 +224,7 @@ TEST_F(ServerGame, ASoloPassDealsAnotherOfTheFirstTenEntries)
     server->setSoloGameSource([] { return true; });
     ProtoClient* you = join("You");
     startGame(false, 20, 120);
-    send(you, toserver::pickcatagory(1, 4));
+    send(you, toserver::pickCategory(1, 4));
     tickToDeal();
     const QString first = server->game().phrase;
     ASSERT_FALSE(first.isEmpty());
@@ -372,7 +372,7 @@ TEST_F(ServerGame, WhenNobodyMayDrawThePickWaitsForSomeone)
     send(cat, toserver::justwatch(3, false));
     tickToDeal();
     barrier();
-    EXPECT_EQ(named(ann, cmd::pickcatagory), QStringList({"CMD_pickcatagory+3"}));
+    EXPECT_EQ(named(ann, cmd::pickCategory), QStringList({"CMD_pickcatagory+3"}));
 }
 
 TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
@@ -399,7 +399,7 @@ TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
     ASSERT_EQ(server->game().drawer, 2);
 
     // Bob draws; a newcomer arrives mid-drawing.
-    send(bob, toserver::pickcatagory(2, 0));
+    send(bob, toserver::pickCategory(2, 0));
     tickToDeal();
     send(bob, toserver::moveit(2, QStringLiteral("clBlack"), QStringLiteral("3"), 120, 45));
     send(bob,
@@ -524,7 +524,7 @@ TEST_F(ServerGame, AGuessIsJudgedWordByWord)
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
     startGame(false, 20, 60);
-    send(ann, toserver::pickcatagory(1, 1));
+    send(ann, toserver::pickCategory(1, 1));
     tickToDeal();
     clearAll();
     guess(ann, "back light"); // the drawer knows it
@@ -740,14 +740,14 @@ TEST_F(ServerGame, APlayerLeftAloneWaitsForASecondOneInsteadOfDrawing)
     tick(60 + GameFlow::kDrawingExtraTicks + GameFlow::kBreakTicks + 3 * (GameFlow::kPickTicks + 1));
     barrier();
     EXPECT_EQ(server->game().phase, Phase::Picking);
-    EXPECT_TRUE(named(ann, cmd::pickcatagory).isEmpty());
+    EXPECT_TRUE(named(ann, cmd::pickCategory).isEmpty());
     EXPECT_EQ(log(ann).filter("Waiting for a second player").size(), 1);
     EXPECT_EQ(server->game().drawer, 0);
 
     ProtoClient* cid = join("Cid");
     tick(GameFlow::kPickTicks + 1);
     barrier();
-    EXPECT_EQ(named(cid, cmd::pickcatagory).size(), 1);
+    EXPECT_EQ(named(cid, cmd::pickCategory).size(), 1);
     EXPECT_NE(server->game().drawer, 0);
 }
 

@@ -243,7 +243,7 @@ TEST_F(LetterHintGame, TheServerDealsFromAWordFolder)
     server->setWordLists(words.lists);
 
     startGame(false, 20, 20);
-    send(ann, toserver::pickcatagory(1, 0));
+    send(ann, toserver::pickCategory(1, 0));
     tickToDeal();
     barrier();
     EXPECT_EQ(named(ann, cmd::givedraweranswer), QStringList({"CMD_givedraweranswer+ZEBRA CROSSING"}));
@@ -252,7 +252,7 @@ TEST_F(LetterHintGame, TheServerDealsFromAWordFolder)
     // A category without a file deals its built-in words.
     tickToTimeOut();
     tickThroughBreak();
-    send(bob, toserver::pickcatagory(2, 3));
+    send(bob, toserver::pickCategory(2, 3));
     tickToDeal();
     QStringList builtIn;
     for (const QString& entry : loadWordList(3))

@@ -120,7 +120,7 @@ TEST_F(ServerRelay, AWipeEmptiesTheLogSoANewcomerGetsOnlyLaterStrokes)
     ProtoClient* ann = join("Ann");
     ProtoClient* bob = join("Bob");
     startGame(false, 20, 60);
-    send(ann, toserver::pickcatagory(1, 0));
+    send(ann, toserver::pickCategory(1, 0));
     tickToDeal();
     send(ann, toserver::moveit(1, QStringLiteral("clBlack"), QStringLiteral("3"), 5, 5));
     clearAll();

@@ -320,7 +320,7 @@ TEST_F(ServerSeats, SpectatorsSeeEverythingButNeverDraw)
         send(clients[seat - 1], toserver::justwatch(seat, true));
     barrier();
     EXPECT_EQ(named(spectator, cmd::refreshplayerlist).size(), 11);
-    EXPECT_EQ(named(spectator, cmd::pickcatagory), QStringList({"CMD_pickcatagory+1"}));
+    EXPECT_EQ(named(spectator, cmd::pickCategory), QStringList({"CMD_pickcatagory+1"}));
     for (int turn = 0; turn < 3; ++turn) {
         tickToDeal();
         EXPECT_EQ(server->game().drawer, 1);

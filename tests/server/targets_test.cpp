@@ -54,10 +54,10 @@ TEST_P(ServerTargets, ALogInAStartAndATurnGiveTheSameBytes)
     ann.clearReceived();
     bob.clearReceived();
     ann.send(toserver::startgame(1, false, QStringLiteral("20"), QStringLiteral("60")));
-    ann.send(toserver::pickcatagory(1, 3));
+    ann.send(toserver::pickCategory(1, 3));
     const QByteArray start = toclient::refreshplayerlist(1, "Ann") + toclient::refreshplayerlist(2, "Bob") +
                              toclient::startgame(QStringLiteral("1"), false, 20, 60) +
-                             toclient::pickcatagory(1);
+                             toclient::pickCategory(1);
     ASSERT_TRUE(target.settle([&] { return bob.rawReceived().size() >= start.size(); }));
     EXPECT_EQ(bob.rawReceived(), start);
 

@@ -263,6 +263,20 @@ TEST_F(DialogZoomTest, AWindowBelongingToAnotherFollowsTheZoomOfTheOneItBelongsT
     DialogZoom::followZoom(&marked);
     marked.show();
     EXPECT_EQ(marked.property("_design_zoom").toReal(), 3.0);
+
+    // A game window scales itself: the windows that belong to it take its scale, not the game's
+    // default, and its own text is none of the dialogs' zoom to change.
+    QWidget game;
+    game.show();
+    const QFont gameFont = game.font();
+    DialogZoom::ownScale(&game, 2.0);
+    DialogZoom::instance()->setZoom(3.0);
+    EXPECT_EQ(game.font(), gameFont);
+    EXPECT_EQ(game.property("_design_zoom").toReal(), 2.0);
+    auto* asked = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Pictova"), QStringLiteral("Hello"),
+                                  QMessageBox::Ok, &game);
+    asked->show();
+    EXPECT_EQ(asked->property("_design_zoom").toReal(), 2.0);
 }
 
 } // namespace

@@ -114,7 +114,7 @@ void Bot::handle(const QString& message)
                 m_marksSeen.insert(entry.payload.mid(at + kMark.size()).section(QLatin1Char('|'), 0, 0));
         } else if (entry.name == cmd::givedraweranswer) {
             m_phrase = entry.payload;
-        } else if (entry.name == cmd::pickcatagory) {
+        } else if (entry.name == cmd::pickCategory) {
             m_drawerseat = parse::seatOnly(entry.payload);
             m_picking = true;
         } else if (entry.name == cmd::nextplayer) {
@@ -236,7 +236,7 @@ QString Bot::pick(int category)
 {
     if (QString error = needSeat(); !error.isEmpty())
         return error;
-    send(toserver::pickcatagory(m_seat, category));
+    send(toserver::pickCategory(m_seat, category));
     return {};
 }
 
