@@ -29,6 +29,7 @@
 #include "resources/artwork.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
+#include "shell/livetexts.h"
 #include "shell/settings.h"
 #include "shell/zoomsetting.h"
 
@@ -42,7 +43,8 @@ namespace pictova {
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Tchat"));
-    setWindowTitle(QStringLiteral("Pictova - Quorix Software"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { setWindowTitle(tr("Pictova - Quorix Software")); });
     setWindowIcon(artwork::appIcon());
     GameModel& model = m_session.model();
     m_sounds = new SoundCues(this);

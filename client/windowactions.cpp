@@ -73,6 +73,9 @@ void WindowActions::wireMenus()
     connect(m, &GameMenus::textSizeChosen, this,
             [settings](int size) { guarded([settings, size] { settings->setChatTextSize(size); }); });
     connect(m, &GameMenus::actionColourRequested, this, act([settings] { settings->chooseActionColour(); }));
+    connect(m, &GameMenus::uiLanguageChosen, this, [settings](const QString& code) {
+        guarded([settings, code] { settings->chooseUiLanguage(code); });
+    });
     connect(m->scrollChatOff(), &QAction::toggled, log, &ChatLog::setScrollLocked);
     connect(log, &ChatLog::scrollLockChanged, m->scrollChatOff(), &QAction::setChecked);
     connect(m, &GameMenus::clearChatRequested, log, &ChatLog::clearLog);

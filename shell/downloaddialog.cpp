@@ -99,7 +99,7 @@ QFrame* choicePanel(QWidget* parent, const QString& name, const QString& why, QP
 DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("download"));
-    setWindowTitle(QStringLiteral("Download The Quorix Lobby"));
+    setWindowTitle(tr("Download The Quorix Lobby"));
     m_downloader.setMessageSink([this](const QString& text) { showMessage(this, text); });
 
     QFrame* left = panel(this, QStringLiteral("advertPanel"));
@@ -108,19 +108,19 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     m_advert->setPixmap(artwork::lobbyAdvert());
     DialogZoom::whenZoomed(
         this, [this] { m_advert->setPixmap(design::picture(m_advert, artwork::lobbyAdvertAt)); });
-    m_getbutton = bigButton(left, QStringLiteral("getbutton"),
-                            QStringLiteral("Download And Install The Quorix Lobby Now"));
+    m_getbutton =
+        bigButton(left, QStringLiteral("getbutton"), tr("Download And Install The Quorix Lobby Now"));
     m_infolabel = statusLabel(left, QStringLiteral("infolabel"));
     m_infolabel3 = statusLabel(left, QStringLiteral("infolabel3"));
     m_infolabel2 = statusLabel(left, QStringLiteral("infolabel2"));
     m_infolabel2->hide();
-    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"));
+    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), tr("Stop Download"));
     auto* advertColumn = new QVBoxLayout(left);
     advertColumn->setContentsMargins(8, 4, 8, 8);
     advertColumn->setSpacing(2);
     advertColumn->addWidget(m_advert, 0, Qt::AlignHCenter);
-    advertColumn->addWidget(explanation(
-        left, QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games "
+    advertColumn->addWidget(
+        explanation(left, tr("Download The Quorix Lobby Now to play this  and other exciting games "
                              "online with other players!")));
     advertColumn->addWidget(m_getbutton, 0, Qt::AlignHCenter);
     advertColumn->addWidget(m_infolabel);
@@ -132,8 +132,7 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     m_savedPanel = panel(m_advert, QStringLiteral("savedpanel"));
     m_savedLabel = statusLabel(m_savedPanel, QStringLiteral("savedlabel"));
     m_savedLabel->setWordWrap(true);
-    auto* showFolder =
-        bigButton(m_savedPanel, QStringLiteral("showfolderbutton"), QStringLiteral("Show in Folder"));
+    auto* showFolder = bigButton(m_savedPanel, QStringLiteral("showfolderbutton"), tr("Show in Folder"));
     auto* saved = new QVBoxLayout(m_savedPanel);
     saved->addWidget(m_savedLabel, 1);
     saved->addWidget(showFolder, 0, Qt::AlignHCenter);
@@ -143,20 +142,18 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     overAdvert->addWidget(m_savedPanel);
     m_savedPanel->hide();
 
-    auto* solo = bigButton(this, QStringLiteral("soloButton"), QStringLiteral("Play Solo Game"));
-    auto* others = bigButton(this, QStringLiteral("othersButton"), QStringLiteral("Play with Others"));
+    auto* solo = bigButton(this, QStringLiteral("soloButton"), tr("Play Solo Game"));
+    auto* others = bigButton(this, QStringLiteral("othersButton"), tr("Play with Others"));
     auto* choices = new QVBoxLayout;
-    choices->addWidget(
-        choicePanel(this, QStringLiteral("soloPanel"),
-                    QStringLiteral("To proceed to the game without the ability to play against "
-                                   "others click the button below."),
-                    solo));
-    choices->addWidget(
-        choicePanel(this, QStringLiteral("othersPanel"),
-                    QStringLiteral("If you already have The Quorix Lobby and you wish to play with "
-                                   "others then click the button below to close this game and "
-                                   "open The Quorix Lobby."),
-                    others));
+    choices->addWidget(choicePanel(this, QStringLiteral("soloPanel"),
+                                   tr("To proceed to the game without the ability to play against "
+                                      "others click the button below."),
+                                   solo));
+    choices->addWidget(choicePanel(this, QStringLiteral("othersPanel"),
+                                   tr("If you already have The Quorix Lobby and you wish to play with "
+                                      "others then click the button below to close this game and "
+                                      "open The Quorix Lobby."),
+                                   others));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(6);

@@ -100,6 +100,18 @@ void saveWordsLanguage(const QString& path, const QString& language)
     ini.save();
 }
 
+QString loadUiLanguage(const QString& path)
+{
+    return IniFile(path).readString(kSection, QStringLiteral("WindowLanguage"), QString());
+}
+
+void saveUiLanguage(const QString& path, const QString& language)
+{
+    IniFile ini(path);
+    ini.writeString(kSection, QStringLiteral("WindowLanguage"), language);
+    ini.save();
+}
+
 StartChoices loadStartChoices(const QString& path)
 {
     const IniFile ini(path);

@@ -5,6 +5,7 @@
 #include "messaging/peertext.h"
 #include "messaging/wire.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -25,15 +26,17 @@ void GuessingHandler::sendGuess(const QString& text)
 void GuessingHandler::guessed(const QString& payload)
 {
     const parse::SeatAndText guess = parse::seatAndText(payload);
-    emit m_session.drawerGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" guessed: ") +
-                                   peertext::isolated(guess.text));
+    emit m_session.drawerGuessLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 guessed: %2")
+            .arg(m_session.model().seatName(guess.seat), peertext::isolated(guess.text)));
 }
 
 void GuessingHandler::myguessed(const QString& payload)
 {
     const parse::SeatAndText guess = parse::seatAndText(payload);
-    emit m_session.guesserGuessLine(m_session.model().seatName(guess.seat) + QStringLiteral(" answered: ") +
-                                    peertext::isolated(guess.text));
+    emit m_session.guesserGuessLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 answered: %2")
+            .arg(m_session.model().seatName(guess.seat), peertext::isolated(guess.text)));
 }
 
 void GuessingHandler::endOfTurn()
@@ -59,7 +62,8 @@ void GuessingHandler::updateanswer(const QString& payload)
             emit m_session.turnEnded(end);
         }
         emit m_session.soundCue(QStringLiteral("noanswer"));
-        emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
+        emit m_session.chatLine(QCoreApplication::translate("pictova::GuessingHandler", "No one guessed!"),
+                                kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
                              QLatin1Char('-') + update.text);
         // The server takes a point from the drawer's seat without saying so; the model must hold
@@ -101,8 +105,10 @@ void GuessingHandler::correctanswer(const QString& payload)
     endOfTurn();
     model.setPoints(right.guesser, right.guesserScore);
     model.setPoints(right.drawer, right.drawerScore);
-    emit m_session.chatLine(model.seatName(right.guesser) + QStringLiteral(" has guessed the answer!"),
-                            kStatusColour);
+    emit m_session.chatLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 has guessed the answer!")
+            .arg(model.seatName(right.guesser)),
+        kStatusColour);
     if (right.guesser == model.mySeat() || right.drawer == model.mySeat())
         emit m_session.soundCue(QStringLiteral("correct"));
     TurnAward award = model.award();
@@ -150,7 +156,8 @@ void GuessingHandler::winner(const QString& payload)
 {
     GameModel& model = m_session.model();
     emit m_session.soundCue(QStringLiteral("gameover"));
-    emit m_session.chatLine(peertext::isolated(payload) + QStringLiteral(" has Won the Game!"),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::GuessingHandler", "%1 has Won the Game!")
+                                .arg(peertext::isolated(payload)),
                             kStatusColour);
     model.setWinner(payload);
     model.setPassOffered(false);

@@ -4,6 +4,7 @@
 #include "messaging/catalogue.h"
 #include "messaging/integer.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -21,8 +22,10 @@ void RoundsHandler::startthegame(const QString& payload)
     // Every server restarts a running game on request; the players learn who wiped the scores
     // before they go (the starter was asked already).
     if (model.gameRunning() && game.seat != model.mySeat())
-        emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" started a new game."),
-                                kWatchColour);
+        emit m_session.chatLine(
+            QCoreApplication::translate("pictova::RoundsHandler", "%1 started a new game.")
+                .arg(model.seatName(game.seat)),
+            kWatchColour);
     emit m_session.scoresClearing();
     m_passAwaited = false;
     model.setAward({});
@@ -37,8 +40,9 @@ void RoundsHandler::startthegame(const QString& payload)
     model.setPhase(GamePhase::Break);
     emit m_session.gameStarted();
     const QString announcement =
-        game.team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
-    emit m_session.chatLine(model.seatName(game.seat) + QStringLiteral(" has ") + announcement, kWatchColour);
+        game.team ? QCoreApplication::translate("pictova::RoundsHandler", "%1 has started a TEAM game.")
+                  : QCoreApplication::translate("pictova::RoundsHandler", "%1 has started a game.");
+    emit m_session.chatLine(announcement.arg(model.seatName(game.seat)), kWatchColour);
 }
 
 void RoundsHandler::pickcatagory(const QString& payload)
@@ -113,9 +117,10 @@ void RoundsHandler::givedraweranswer(const QString& payload)
     if (!m_passAwaited)
         return;
     m_passAwaited = false;
-    emit m_session.chatLine(
-        QStringLiteral("No other phrase is left to deal in this category: keep drawing this one."),
-        kStatusColour);
+    emit m_session.chatLine(QCoreApplication::translate(
+                                "pictova::RoundsHandler",
+                                "No other phrase is left to deal in this category: keep drawing this one."),
+                            kStatusColour);
 }
 
 void RoundsHandler::button_passClick()
@@ -149,8 +154,9 @@ void RoundsHandler::passed(const QString& payload)
     }
     emit m_session.soundCue(QStringLiteral("pass"));
     model.setPoints(pass.seat, pass.number);
-    emit m_session.chatLine(model.seatName(pass.seat) +
-                                QStringLiteral(" has bought a different phrase for one point."),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::RoundsHandler",
+                                                        "%1 has bought a different phrase for one point.")
+                                .arg(model.seatName(pass.seat)),
                             kStatusColour);
 }
 

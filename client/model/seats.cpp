@@ -6,6 +6,8 @@
 #include "messaging/peertext.h"
 #include "messaging/version.h"
 
+#include <QCoreApplication>
+
 namespace pictova {
 
 void SeatsHandler::sendloginfo(const QString& payload)
@@ -22,16 +24,19 @@ void SeatsHandler::newplayerinfo(const QString& payload)
     GameModel& model = m_session.model();
     const bool me = joined.seat == model.mySeat();
     if (me) {
-        emit m_session.chatLine(QStringLiteral("You are Connected."), kStatusColour);
+        emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler", "You are Connected."),
+                                kStatusColour);
         emit m_session.ownArrival();
     } else {
-        emit m_session.chatLine(peertext::isolated(joined.text) + QStringLiteral(" is Connected."),
+        emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler", "%1 is Connected.")
+                                    .arg(peertext::isolated(joined.text)),
                                 kStatusColour);
     }
     if (joined.seat > kPlayerSeats) {
         model.addSpectator(joined.seat, joined.text);
-        emit m_session.chatLine(me ? QStringLiteral("You are spying.")
-                                   : peertext::isolated(joined.text) + QStringLiteral(" is spying."),
+        emit m_session.chatLine(me ? QCoreApplication::translate("pictova::SeatsHandler", "You are spying.")
+                                   : QCoreApplication::translate("pictova::SeatsHandler", "%1 is spying.")
+                                         .arg(peertext::isolated(joined.text)),
                                 kStatusColour);
     } else {
         model.takeSeat(joined.seat, joined.text);
@@ -57,12 +62,14 @@ void SeatsHandler::departed(const QString& payload, bool removed)
         model.setLoggedIn(false);
         m_session.removedFromGame();
     }
-    const QString why =
-        removed ? QStringLiteral(" was removed from the game.") : QStringLiteral(" disconnected.");
+    const char* why = removed ? QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 was removed from the game.")
+                              : QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 disconnected.");
     if (isPlayerSeat(left.seat)) {
         // The name the seat showed is announced, not the name in the message.
         if (model.seat(left.seat).taken)
-            emit m_session.chatLine(model.seatName(left.seat) + why, kStatusColour);
+            emit m_session.chatLine(
+                QCoreApplication::translate("pictova::SeatsHandler", why).arg(model.seatName(left.seat)),
+                kStatusColour);
         model.freeSeat(left.seat);
         // A removed player's points do not come back with anyone; a team keeps its own.
         if (removed && !model.teamGame())
@@ -70,7 +77,11 @@ void SeatsHandler::departed(const QString& payload, bool removed)
     }
     if (model.removeSpectator(left.seat, left.text))
         emit m_session.chatLine(
-            peertext::isolated(left.text) + (removed ? why : QStringLiteral(" has left.")), kStatusColour);
+            QCoreApplication::translate("pictova::SeatsHandler",
+                                        removed ? why
+                                                : QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 has left."))
+                .arg(peertext::isolated(left.text)),
+            kStatusColour);
 }
 
 void SeatsHandler::refreshplayerlist(const QString& payload)
@@ -86,15 +97,18 @@ void SeatsHandler::full(const QString&)
 
 void SeatsHandler::havewrongversion(const QString& payload)
 {
-    emit m_session.chatLine(peertext::isolated(payload) +
-                                QStringLiteral(" has a different version of the game then you."),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler",
+                                                        "%1 has a different version of the game then you.")
+                                .arg(peertext::isolated(payload)),
                             kAlertColour);
 }
 
 void SeatsHandler::wrongversion(const QString&)
 {
-    emit m_session.chatLine(QStringLiteral("You have a different version of the game then the host."),
-                            kAlertColour);
+    emit m_session.chatLine(
+        QCoreApplication::translate("pictova::SeatsHandler",
+                                    "You have a different version of the game then the host."),
+        kAlertColour);
     m_session.versionRefused();
 }
 

@@ -3,6 +3,8 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 
+#include <QCoreApplication>
+
 namespace pictova {
 
 void WatchersHandler::JustWatch1Click()
@@ -21,9 +23,11 @@ void WatchersHandler::justwatching(const QString& payload)
         return;
     GameModel& model = m_session.model();
     const bool watching = watch.text == QLatin1String("1");
-    emit m_session.chatLine(model.seatName(watch.seat) + (watching ? QStringLiteral(" is just watching")
-                                                                   : QStringLiteral(" now playing again")),
-                            kWatchColour);
+    emit m_session.chatLine(
+        (watching ? QCoreApplication::translate("pictova::WatchersHandler", "%1 is just watching")
+                  : QCoreApplication::translate("pictova::WatchersHandler", "%1 now playing again"))
+            .arg(model.seatName(watch.seat)),
+        kWatchColour);
     model.setWatching(watch.seat, watching);
 }
 
