@@ -5,654 +5,658 @@
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>pictova::AboutBox</name>
     <message>
         <source>Pictova - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Über</translation>
     </message>
     <message>
         <source>Game design and code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielidee und Programm:</translation>
     </message>
     <message>
         <source>the Pictova team</source>
-        <translation type="unfinished"></translation>
+        <translation>das Pictova-Team</translation>
     </message>
     <message>
         <source>Pictures and sounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder und Klänge:</translation>
     </message>
     <message>
         <source>made for Pictova</source>
-        <translation type="unfinished"></translation>
+        <translation>für Pictova gemacht</translation>
     </message>
     <message>
         <source>Thanks to every tester!</source>
-        <translation type="unfinished"></translation>
+        <translation>Danke an alle Tester!</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>pictova::Album</name>
     <message>
         <source>%1 guessed it at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat es bei %2 erraten</translation>
     </message>
     <message>
         <source>No one guessed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand hat es erraten (%1)</translation>
     </message>
     <message>
         <source>Passed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepasst bei %1</translation>
     </message>
     <message>
         <source>%1 drew · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat gezeichnet · %2</translation>
     </message>
     <message>
         <source>Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1</translation>
     </message>
     <message>
         <source> · 1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation> · 1 Runde</translation>
     </message>
     <message>
         <source> · %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation> · %1 Runden</translation>
     </message>
     <message>
         <source>Album: 1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Album: 1 Runde</translation>
     </message>
     <message>
         <source>Album: %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>Album: %1 Runden</translation>
     </message>
     <message>
         <source> in %1 games</source>
-        <translation type="unfinished"></translation>
+        <translation> in %1 Spielen</translation>
     </message>
     <message>
         <source>, the last %1 kept</source>
-        <translation type="unfinished"></translation>
+        <translation>, die letzten %1 behalten</translation>
     </message>
     <message>
         <source>Game %1, </source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel %1, </translation>
     </message>
     <message>
         <source>Pictova, %1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova, %1 · %2</translation>
     </message>
 </context>
 <context>
     <name>pictova::AlbumDialog</name>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Save Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album speichern</translation>
     </message>
     <message>
         <source>Save Board as JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Tafel als JPEG speichern</translation>
     </message>
     <message>
         <source>All games</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spiele</translation>
     </message>
     <message>
         <source>%1. %2
 %3 drew
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2
+%3 hat gezeichnet
+%4</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1</translation>
     </message>
 </context>
 <context>
     <name>pictova::AnswerPanel</name>
     <message>
         <source>Type Answers Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten hier eingeben</translation>
     </message>
 </context>
 <context>
     <name>pictova::BoardHeader</name>
     <message>
         <source>Welcome To</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei</translation>
     </message>
     <message>
         <source>Pictova By Quorix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova von Quorix Software</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit:</translation>
     </message>
     <message>
         <source>Play to score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen bis: %1</translation>
     </message>
     <message>
         <source>Time per turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Zug: %1</translation>
     </message>
 </context>
 <context>
     <name>pictova::BoardNotice</name>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>pictova::CategoryChooser</name>
     <message>
         <source>is picking a category</source>
-        <translation type="unfinished"></translation>
+        <translation>wählt eine Kategorie</translation>
     </message>
     <message>
         <source>Your turn to</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran:</translation>
     </message>
     <message>
         <source>choose a category</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Kategorie</translation>
     </message>
 </context>
 <context>
     <name>pictova::ChatInput</name>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <source>Action Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionsfarbe</translation>
     </message>
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Chat hier eingeben&gt;</translation>
     </message>
 </context>
 <context>
     <name>pictova::ChatLog</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Clear Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat leeren</translation>
     </message>
     <message>
         <source>Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat nicht mitrollen</translation>
     </message>
 </context>
 <context>
     <name>pictova::ClientSession</name>
     <message>
         <source>No answer from %1 within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort von %1 innerhalb von %2 Sekunden.</translation>
     </message>
     <message>
         <source>No computer called &quot;%1&quot; was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Computer namens „%1“ gefunden.</translation>
     </message>
     <message>
         <source>%1 cannot be reached (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht erreichbar (%2).</translation>
     </message>
     <message>
         <source>%1 closed the connection before the game let you in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung getrennt, bevor das Spiel dich hereinließ.</translation>
     </message>
     <message>
         <source>The connection to the game was closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Spiel wurde geschlossen.</translation>
     </message>
     <message>
         <source>%1 closed the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Spiel beendet.</translation>
     </message>
     <message>
         <source>The connection to the game was lost and could not be made again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Spiel ist abgebrochen und konnte nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>The connection to the game was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Spiel ist abgebrochen.</translation>
     </message>
     <message>
         <source>%1 refused the connection: no game is hosted there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung abgelehnt: Dort läuft kein Spiel.</translation>
     </message>
     <message>
         <source>No answer from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort von %1.</translation>
     </message>
     <message>
         <source>The game at %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel bei %1 ist voll.</translation>
     </message>
     <message>
         <source>Game is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist voll</translation>
     </message>
     <message>
         <source>The game at %1 now runs a different version of Pictova than yours (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel bei %1 läuft jetzt mit einer anderen Pictova-Version als deiner (%2).</translation>
     </message>
     <message>
         <source>The game at %1 runs a different version of Pictova than yours (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel bei %1 läuft mit einer anderen Pictova-Version als deiner (%2).</translation>
     </message>
     <message>
         <source>You were removed from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wurdest aus dem Spiel entfernt.</translation>
     </message>
 </context>
 <context>
     <name>pictova::ColourButton</name>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Andere</translation>
     </message>
 </context>
 <context>
     <name>pictova::DownloadDialog</name>
     <message>
         <source>Download The Quorix Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quorix Lobby herunterladen</translation>
     </message>
     <message>
         <source>Download And Install The Quorix Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorix Lobby jetzt laden und installieren</translation>
     </message>
     <message>
         <source>Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abbrechen</translation>
     </message>
     <message>
         <source>Download The Quorix Lobby Now to play this  and other exciting games online with other players!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lade jetzt die Quorix Lobby, um dieses und andere spannende Spiele online mit anderen zu spielen!</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
     </message>
     <message>
         <source>Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Allein spielen</translation>
     </message>
     <message>
         <source>Play with Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit anderen spielen</translation>
     </message>
     <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ohne Mitspieler zum Spiel zu gehen, klicke auf den Knopf unten.</translation>
     </message>
     <message>
         <source>If you already have The Quorix Lobby and you wish to play with others then click the button below to close this game and open The Quorix Lobby.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du die Quorix Lobby schon hast und mit anderen spielen möchtest, klicke auf den Knopf unten, um dieses Spiel zu schließen und die Quorix Lobby zu öffnen.</translation>
     </message>
 </context>
 <context>
     <name>pictova::DrawerToolbar</name>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Take back the last stroke (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Strich zurücknehmen (Strg+Z)</translation>
     </message>
     <message>
         <source>Brush color</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselfarbe</translation>
     </message>
     <message>
         <source>Brush width</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselbreite</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameChooser</name>
     <message>
         <source>Host a Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel eröffnen…</translation>
     </message>
     <message>
         <source>Join a Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beitreten…</translation>
     </message>
     <message>
         <source>Games on the local network cannot be listed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele im lokalen Netz können nicht aufgelistet werden: %1</translation>
     </message>
     <message>
         <source>This computer cannot host a game on port %1 (%2): another program, or another copy of the game, may be using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann kein Spiel auf Port %1 eröffnen (%2): Ein anderes Programm oder eine andere Kopie des Spiels nutzt ihn vielleicht.</translation>
     </message>
     <message>
         <source>Hosting a game as %1 on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel als %1 auf Port %2 eröffnet.</translation>
     </message>
     <message>
         <source>This game cannot be announced on the local network (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel kann im lokalen Netz nicht angekündigt werden (%1).</translation>
     </message>
     <message>
         <source>Joining %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Trete %1 bei…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Host a Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel eröffnen…</translation>
     </message>
     <message>
         <source>Join a Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beitreten…</translation>
     </message>
     <message>
         <source>Invite Players…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitspieler einladen…</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge abspielen</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <source>Text Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>Action Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionsfarbe</translation>
     </message>
     <message>
         <source>Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat nicht mitrollen</translation>
     </message>
     <message>
         <source>Clear Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat leeren</translation>
     </message>
     <message>
         <source>Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur zuschauen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Snap Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschüsse</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschauerliste</translation>
     </message>
     <message>
         <source>Phrase Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprüche</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Pictova</translation>
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Spiel entfernen</translation>
     </message>
     <message>
         <source>Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Zuschauen setzen</translation>
     </message>
     <message>
         <source>Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschauen aufheben</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameModel</name>
     <message>
         <source>Black Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team Schwarz</translation>
     </message>
     <message>
         <source>Maroon Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team Rotbraun</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameStartForm</name>
     <message>
         <source>Only the copy that hosts the game can use its own words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Kopie, die das Spiel eröffnet, kann eigene Wörter verwenden.</translation>
     </message>
     <message>
         <source>This game&apos;s server does not offer letter hints.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server dieses Spiels bietet keine Buchstabenhinweise.</translation>
     </message>
     <message>
         <source>Guessers see one letter of the answer at half the turn&apos;s time and another at three quarters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ratenden sehen nach der Hälfte der Zugzeit einen Buchstaben der Antwort und nach drei Vierteln einen weiteren.</translation>
     </message>
     <message>
         <source>Pictova - Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Spiel starten</translation>
     </message>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamspiel</translation>
     </message>
     <message>
         <source>Reveal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben zeigen</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>From folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Ordner…</translation>
     </message>
     <message>
         <source>Play To Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen bis Punkte</translation>
     </message>
     <message>
         <source>Time Limit Per Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Zug</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Pictova - Word Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Wortordner</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameStarter</name>
     <message>
         <source>Loading Solo Game..Please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelspiel wird geladen … Bitte warten.</translation>
     </message>
     <message>
         <source>Loading Multi-player Game.. Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrspielerspiel wird geladen … Bitte warten.</translation>
     </message>
     <message>
         <source>You are not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist nicht verbunden</translation>
     </message>
 </context>
 <context>
     <name>pictova::GameWindow</name>
     <message>
         <source>Pictova - Quorix Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Quorix Software</translation>
     </message>
 </context>
 <context>
     <name>pictova::GuessingHandler</name>
     <message>
         <source>%1 guessed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat geraten: %2</translation>
     </message>
     <message>
         <source>%1 answered: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat geantwortet: %2</translation>
     </message>
     <message>
         <source>No one guessed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand hat es erraten!</translation>
     </message>
     <message>
         <source>%1 has guessed the answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Antwort erraten!</translation>
     </message>
     <message>
         <source>%1 has Won the Game!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Spiel gewonnen!</translation>
     </message>
 </context>
 <context>
     <name>pictova::HelpWindow</name>
     <message>
         <source>Pictova - Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Pictova</translation>
     </message>
     <message>
         <source>Pictova
 A drawing and guessing game
 by the Pictova team</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova
+Ein Mal- und Ratespiel
+vom Pictova-Team</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>
@@ -674,7 +678,25 @@ line, and change the lines with View &amp;gt; Phrase Lists.&lt;/p&gt;
 &lt;p&gt;On a large screen, make the window bigger with View &amp;gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Pictova ist ein Mal- und Ratespiel für bis zu 10 Spieler, dazu haben 5 weitere Platz, die nur
+zuschauen. Die Spieler zeichnen abwechselnd: Der Zeichner bekommt ein geheimes Wort oder eine
+Redewendung und zeichnet es mit der Maus auf die Tafel, während alle anderen durch Eintippen
+von Vorschlägen zu erraten versuchen, was gezeichnet wird.&lt;/p&gt;
+&lt;p&gt;Um mit anderen zu spielen, eröffnet einer von euch das Spiel mit &lt;b&gt;Datei &amp;gt; Spiel eröffnen…&lt;/b&gt;
+(Strg+H), und die anderen treten mit &lt;b&gt;Datei &amp;gt; Spiel beitreten…&lt;/b&gt; (Strg+J) bei; dort stehen die
+im lokalen Netz angekündigten Spiele, und für jedes andere gibt man die Adresse des Gastgebers ein.
+Dieselben zwei Knöpfe liegen auf der Tafel, solange kein Spiel läuft, und &lt;b&gt;Mit anderen spielen&lt;/b&gt;
+beim Start öffnet Spiel beitreten. Hilfe &amp;gt; Verbinden erklärt mehr.&lt;/p&gt;
+&lt;p&gt;Wer nur das Zeichnen üben will, startet Pictova für sich allein: Es öffnet ein Einzelspiel
+mit einer begrenzten Auswahl an Begriffen, das kein Netzwerk braucht und für niemanden sonst offen ist.&lt;/p&gt;
+&lt;p&gt;Neben der Tafel findest du den Chat, die Punkte jedes Platzes und eine Reihe von zehn
+Spruchknöpfen, jeder mit einem kleinen Gesicht: Ein Klick schickt seinen Spruch, etwa &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; oder &quot;Good Game Everyone!&quot;, an alle. Lass den Zeiger auf einem Knopf ruhen, um seinen
+Spruch zu lesen, und ändere die Sprüche mit Ansicht &amp;gt; Sprüche.&lt;/p&gt;
+&lt;p&gt;Auf einem großen Bildschirm vergrößerst du das Fenster mit Ansicht &amp;gt; Zoom (oder Strg und +,
+Strg und - und Strg und 0 für die normale Größe). Pictova merkt sich die gewählte Größe.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -711,7 +733,43 @@ ones, or a folder of plain-text files named general.txt, actions.txt, phrases.tx
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;&lt;b&gt;Einzelspiele.&lt;/b&gt; Starte Pictova ohne Argumente. Es richtet auf deinem eigenen Computer ein
+Spiel unter dem Namen &quot;You&quot; ein; drücke den Knopf &lt;b&gt;Spiel starten&lt;/b&gt;, um zu beginnen. Ein
+Einzelspiel lässt sich ohne Netz spielen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spiele mit anderen.&lt;/b&gt; Wo die Quorix Lobby installiert ist, kann sie Mehrspielerspiele
+einrichten und Pictova für jeden Spieler mit den richtigen Einstellungen starten (ein Einzelspiel
+bietet an, sie zu holen). Ohne sie eröffnet man Spiele und tritt ihnen aus dem Fenster bei, wie
+unten beschrieben: &lt;b&gt;Mit anderen spielen&lt;/b&gt; beim Start öffnet dann Spiel beitreten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spiele mit Freunden aus dem Fenster.&lt;/b&gt; &lt;b&gt;Datei &amp;gt; Spiel eröffnen…&lt;/b&gt; eröffnet ein Spiel
+auf deinem Computer: Gib deinen Namen und einen Port an (7772, wenn du keinen anderen wählst) und
+lass das Häkchen zum Ankündigen im lokalen Netz gesetzt, damit Spieler in der Nähe das Spiel finden.
+&lt;b&gt;Datei &amp;gt; Spiel beitreten…&lt;/b&gt; listet die im lokalen Netz angekündigten Spiele: Doppelklicke
+eines, um beizutreten, oder tippe den Namen oder die Adresse des Gastgebers ein, mit &lt;tt&gt;:port&lt;/tt&gt;
+dahinter, wenn der Port nicht 7772 ist. Dieselben zwei Knöpfe liegen auf der Tafel, solange kein
+Spiel läuft. Schlägt ein Beitritt fehl, sagt das Fenster warum und bietet einen neuen Versuch an;
+verliert ein Spiel, dem du beigetreten bist, die Verbindung, versucht Pictova zwei Minuten lang,
+dich mit deinen Punkten wieder hineinzubringen.&lt;/p&gt;
+&lt;p&gt;Du kannst ein Spiel auch von Hand in einem Terminal starten, immer mit drei Wörtern nach dem
+Programmnamen: deinem Namen, der Adresse des Gastgebers und &lt;tt&gt;true&lt;/tt&gt; für den Spieler, der
+das Spiel eröffnet, oder &lt;tt&gt;join&lt;/tt&gt; für alle anderen. Die Gastgeberin, zum Beispiel Ann, gibt ein:&lt;/p&gt;
+&lt;p&gt;&lt;tt&gt;pictova Name 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
+&lt;p&gt;mit ihrem eigenen Namen für Name, und die anderen treten bei, jeder mit seinem eigenen Namen
+und der Adresse von Anns Computer für host (etwa 192.168.1.20):&lt;/p&gt;
+&lt;p&gt;&lt;tt&gt;pictova Name host join&lt;/tt&gt;&lt;/p&gt;
+&lt;p&gt;Mit nur einem Namen oder einem Namen und einer Adresse öffnet sich das Fenster, verbindet sich
+aber mit niemandem. Der Computer des Gastgebers muss Verbindungen auf TCP-Port 7772 annehmen. Nur
+der Spielleiter kann ein Spiel starten, mit dem Knopf &lt;b&gt;Spiel starten&lt;/b&gt; oder Datei &amp;gt; Spiel
+starten: der Gastgeber oder, auf einem Server ohne Fenster, der Spieler auf Platz 1 (oder, solange
+Platz 1 frei ist, auf dem niedrigsten besetzten Platz).&lt;/p&gt;
+&lt;p&gt;Ist im Fenster Spiel starten &lt;b&gt;Buchstaben zeigen&lt;/b&gt; angekreuzt, zeigen die Lücken der Ratenden
+einen Buchstaben der Antwort, wenn die Hälfte der Zugzeit vorbei ist, und einen weiteren nach drei
+Vierteln (nie den letzten Buchstaben eines Wortes). &lt;b&gt;Wörter&lt;/b&gt; wählt die Wortlisten des Spiels
+des Gastgebers: die eingebauten oder einen Ordner mit Textdateien namens general.txt, actions.txt,
+phrases.txt, music.txt, movies.txt, tvshows.txt und fooddrink.txt, ein Eintrag pro Zeile; eine
+Kategorie ohne Datei behält ihre eingebauten Wörter. Was nicht verwendet werden kann, wird beim
+Wählen des Ordners aufgelistet.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -733,7 +791,25 @@ Enter. Every word of the phrase that somebody guesses is shown at the top for al
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
 drawer&apos;s score; a score never goes below 0).&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Der zu zeichnende Begriff wird nur dem Zeichner angezeigt, ganz oben auf der Zeichenfläche.
+Die anderen Spieler sehen für jedes seiner Wörter eine leere Linie.&lt;/p&gt;
+&lt;p&gt;Zu Beginn eines Zuges wählt der Zeichner eine Kategorie, die dann allen in einem roten Kasten
+gezeigt wird. Die Kategorien sind Allgemein, Tätigkeiten, Redewendungen, Musik, Filme, Fernsehen
+sowie Essen und Trinken.&lt;/p&gt;
+&lt;p&gt;Ein Zeichner, dem der Begriff nicht gefällt, kann vor dem Zeichnen &lt;b&gt;PASSEN&lt;/b&gt; drücken und
+bekommt einen neuen. Jedes Passen kostet den Zeichner 1 Punkt.&lt;/p&gt;
+&lt;p&gt;Die Werkzeuge des Zeichners sind die Stiftfarbe, die Stiftbreite und der Papierkorb, der das
+ganze Bild löscht.&lt;/p&gt;
+&lt;p&gt;Auf einem Spielserver dieser Version hat der Zeichner außerdem &lt;b&gt;Zurück&lt;/b&gt; (Strg+Z), das
+den zuletzt gezeichneten Strich zurücknimmt, bis zu den letzten 30 Strichen seit Beginn des Zuges
+oder seit das Bild gelöscht wurde.&lt;/p&gt;
+&lt;p&gt;Alle anderen tippen ihre Vorschläge in das Antwortfeld unten auf dem Bildschirm und drücken
+die Eingabetaste. Jedes Wort des Begriffs, das jemand errät, wird oben für alle sichtbar angezeigt.&lt;/p&gt;
+&lt;p&gt;Ein Zug dauert 2 Minuten, wenn der Gastgeber keine kürzere Zeit gewählt hat. Errät niemand die
+Antwort rechtzeitig, endet der Zug, niemand punktet, und der Zeichner verliert 1 Punkt (als -1
+neben seinem Punktestand angezeigt; ein Punktestand fällt nie unter 0).&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -748,7 +824,18 @@ reach that score, with nobody else level on points, wins the game.&lt;/p&gt;
 &lt;p&gt;Games of only two people are not much fun: the same two players just take turns drawing for
 each other. Three or more is better.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Wer den Begriff vervollständigt, bekommt 2 Punkte, und der Zeichner bekommt 1 Punkt für eine
+Zeichnung, die erraten wurde.&lt;/p&gt;
+&lt;p&gt;Der Zeichner verliert 1 Punkt für jedes Passen und 1 Punkt, wenn die Zeit abläuft, ohne dass
+jemand den Begriff errät (ein Punktestand fällt nie unter 0).&lt;/p&gt;
+&lt;p&gt;Der Gastgeber legt fest, wie viele Punkte das Spiel gewinnen, von 20 bis 100. Der erste
+Spieler, der diesen Stand erreicht, ohne dass ein anderer gleichauf liegt, gewinnt das Spiel.&lt;/p&gt;
+&lt;p&gt;In einem Teamspiel spielen die ungeraden Plätze (1, 3, 5, 7, 9) als Team Schwarz gegen die
+geraden Plätze (2, 4, 6, 8, 10) als Team Rotbraun, und die Punkte gehen an die Teams.&lt;/p&gt;
+&lt;p&gt;Spiele mit nur zwei Leuten machen wenig Spaß: Dieselben zwei zeichnen nur abwechselnd
+füreinander. Drei oder mehr sind besser.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -764,7 +851,20 @@ scores (or one game alone, chosen at the top). Double-click one to watch it bein
 (Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the &quot;snapshots&quot;
 folder, and Save Board as JPEG keeps the drawing you chose there too.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Nach jedem Zug hast du 10 Sekunden, um die Zeichnung zu behalten: Drücke den
+Schnappschuss-Knopf, den mit der kleinen Kamera.&lt;/p&gt;
+&lt;p&gt;Das Bild wird zusammen mit dem Datum, dem Namen des Zeichners und der Antwort im Ordner
+&quot;snapshots&quot; neben deinen Einstellungen gespeichert.&lt;/p&gt;
+&lt;p&gt;Wähle Ansicht &amp;gt; Schnappschüsse, um deine Sammlung anzusehen. Blättere mit den Pfeilknöpfen
+oder wähle ein Bild aus der Liste. Bilder, die du nicht mehr willst, kannst du dort löschen.&lt;/p&gt;
+&lt;p&gt;Jeder Zug kommt außerdem von selbst ins Album, die letzten 200 seit dem Start von Pictova:
+Ansicht &amp;gt; Album zeigt die Zeichnungen jedes Spiels, die neuesten zuerst, jedes Spiel unter einer
+Überschrift mit seinen Punkten (oder ein einzelnes Spiel, oben gewählt). Doppelklicke eine, um
+zuzusehen, wie sie noch einmal gezeichnet wird (Abspielen, Pause, 1× oder 4×). Album speichern
+legt ein Bild der gezeigten Spiele in den Ordner &quot;snapshots&quot;, und Tafel als JPEG speichern
+behält die gewählte Zeichnung ebenfalls dort.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -789,7 +889,29 @@ Chat text size and colours are kept between games.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;0.9 beta&lt;/b&gt; - Solo practice games and the Start Game window.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;0.1 alpha&lt;/b&gt; - First alpha release: one board, one word list, two players.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Pictova begann als Feierabendprojekt: Ein paar Freunde wollten ein Zeichenspiel, das sie in
+der Mittagspause über das Büronetz spielen konnten, und von da an wuchs es. Vielen Dank an alle,
+die die frühen Versionen gespielt, Begriffe für die Wortlisten eingeschickt und uns gesagt haben,
+was kaputt war.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Änderungen&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.2.4.1&lt;/b&gt; - Einstellungen werden sicher gespeichert: Eine volle Festplatte kann keine
+kaputte Einstellungsdatei mehr hinterlassen. Der Lobby-Download lässt sich jederzeit anhalten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Spieler mit einer anderen Version erfahren das beim Beitreten.
+Schnappschüsse merken sich den Namen des Zeichners.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Teamspiele: ungerade gegen gerade Plätze. Der Gastgeber kann einen Spieler
+aufs Zuschauen setzen oder aus dem Spiel entfernen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Zuschauer: Bis zu fünf weitere Leute können zusehen. Neues Fenster Zuschauerliste.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.1.2&lt;/b&gt; - Die Spruchknöpfe lassen sich bearbeiten und werden in den Einstellungen behalten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.1.0&lt;/b&gt; - Schnappschüsse fertiger Zeichnungen und der Schnappschuss-Betrachter.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.0.0&lt;/b&gt; - Klänge für die wichtigsten Ereignisse eines Spiels und ein Schalter, um sie
+abzuschalten. Textgröße und Farben des Chats bleiben zwischen Spielen erhalten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;1.5.0&lt;/b&gt; - Die Kategorie Essen und Trinken. Passen kostet jetzt einen Punkt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;1.2.0&lt;/b&gt; - Vorschläge werden Wort für Wort bewertet, und gefundene Wörter sehen alle.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;1.0.0&lt;/b&gt; - Erste öffentliche Version: sieben Kategorien, Chat und Punkte.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;0.9 beta&lt;/b&gt; - Einzelspiele zum Üben und das Fenster Spiel starten.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;0.1 alpha&lt;/b&gt; - Erste Alpha-Version: eine Tafel, eine Wortliste, zwei Spieler.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>
@@ -804,600 +926,612 @@ arising from, out of or in connection with the game or its use. You use it at yo
 risk.&lt;/p&gt;
 &lt;p&gt;By using Pictova you agree to these terms.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;p&gt;Pictova darf jeder, der eine Kopie hat, kostenlos benutzen. Du darfst es spielen, kopieren
+und Kopien an Freunde weitergeben, solange du es vollständig und unverändert weitergibst und
+kein Geld dafür verlangst.&lt;/p&gt;
+&lt;p&gt;Du darfst Pictova nicht verkaufen und keinen Teil davon als deine eigene Arbeit ausgeben.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Keine Gewährleistung.&lt;/b&gt; Pictova wird &quot;wie besehen&quot; bereitgestellt, ohne ausdrückliche
+oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf
+die Gewährleistung der Marktgängigkeit, der Eignung für einen bestimmten Zweck und der
+Nichtverletzung von Rechten. In keinem Fall haften die Autoren für Ansprüche, Schäden oder
+sonstige Haftung, ob aus Vertrag, unerlaubter Handlung oder anderweitig, die aus dem Spiel oder
+seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Gefahr.&lt;/p&gt;
+&lt;p&gt;Mit der Nutzung von Pictova stimmst du diesen Bedingungen zu.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Überblick</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielablauf</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Snap Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschüsse</translation>
     </message>
     <message>
         <source>Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentation</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz</translation>
     </message>
 </context>
 <context>
     <name>pictova::HostDialog</name>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>Pictova - Host a Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Spiel eröffnen</translation>
     </message>
     <message>
         <source>Announce this game on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel im lokalen Netz ankündigen</translation>
     </message>
     <message>
         <source>Player name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielername:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnen</translation>
     </message>
     <message>
         <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freunde im Internet erreichen dieses Spiel über die Adresse und den Port dieses Computers; der Router muss den Port eventuell weiterleiten.</translation>
     </message>
 </context>
 <context>
     <name>pictova::HttpDownload</name>
     <message>
         <source>The file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß</translation>
     </message>
     <message>
         <source>Unsupported protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll nicht unterstützt</translation>
     </message>
     <message>
         <source>could not resolve the server&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Servers konnte nicht aufgelöst werden</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit abgelaufen</translation>
     </message>
     <message>
         <source>the server&apos;s certificate is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat des Servers wird nicht vertraut</translation>
     </message>
     <message>
         <source>no secure connection could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>keine sichere Verbindung möglich</translation>
     </message>
     <message>
         <source>the server closed the connection early</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat die Verbindung zu früh geschlossen</translation>
     </message>
     <message>
         <source>Number of redirects hit maximum amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Weiterleitungen</translation>
     </message>
     <message>
         <source>could not reach the server</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server war nicht erreichbar</translation>
     </message>
     <message>
         <source>Too many header lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Kopfzeilen</translation>
     </message>
     <message>
         <source>Unable to write the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>pictova::InviteDialog</name>
     <message>
         <source>Invite Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitspieler einladen</translation>
     </message>
     <message>
         <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitspieler im selben Netz öffnen diesen Link im Browser oder scannen den Code mit der Handykamera:</translation>
     </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>This game takes no players from a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel nimmt keine Mitspieler aus dem Browser auf.</translation>
     </message>
 </context>
 <context>
     <name>pictova::JoinDialog</name>
     <message>
         <source>Pictova - Join a Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Spiel beitreten</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Free seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Plätze</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>host name or address, optionally :port</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnername oder Adresse, wahlweise :Port</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitreten</translation>
     </message>
     <message>
         <source>Player name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielername:</translation>
     </message>
     <message>
         <source>Games on the local network (double-click to join):</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele im lokalen Netz (Doppelklick zum Beitreten):</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>game running</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel läuft</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>pictova::LobbyDownloader</name>
     <message>
         <source>Download Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgebrochen</translation>
     </message>
     <message>
         <source>An Error has Occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten.</translation>
     </message>
     <message>
         <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte schließe das Spiel und öffne die Quorix Lobby über das Symbol auf deinem Desktop oder über das Startmenü.</translation>
     </message>
     <message>
         <source>Download Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Downloading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lade herunter: %1</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt</translation>
     </message>
     <message>
         <source>Download has been aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Received %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes empfangen</translation>
     </message>
     <message>
         <source>Saved to %1. Check it before you run it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter %1. Prüfe die Datei, bevor du sie ausführst.</translation>
     </message>
     <message>
         <source>Saved to %1 (fetched over plain http: anyone on the way could have changed it). Check it before you run it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter %1 (über einfaches http geladen: Jeder auf dem Weg hätte sie ändern können). Prüfe die Datei, bevor du sie ausführst.</translation>
     </message>
     <message>
         <source>Download Aborted: the file could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgebrochen: Die Datei konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Download Aborted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgebrochen: %1</translation>
     </message>
 </context>
 <context>
     <name>pictova::PhraseEditor</name>
     <message>
         <source>Pictova - Phrase Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Spruchknöpfe</translation>
     </message>
     <message>
         <source>Phrase Button %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spruchknopf %1:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>pictova::ReconnectBanner</name>
     <message>
         <source>Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgeben</translation>
     </message>
     <message>
         <source>Connection lost, reconnecting… (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung verloren, neuer Versuch … (%1)</translation>
     </message>
 </context>
 <context>
     <name>pictova::ReplayPlayer</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
         <source>Play at normal speed or four times as fast</source>
-        <translation type="unfinished"></translation>
+        <translation>In normaler oder vierfacher Geschwindigkeit abspielen</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu starten</translation>
     </message>
     <message>
         <source> (drawing too long: replayed in part)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Zeichnung zu lang: teilweise wiederholt)</translation>
     </message>
     <message>
         <source> (no replay kept)</source>
-        <translation type="unfinished"></translation>
+        <translation> (keine Wiederholung gespeichert)</translation>
     </message>
     <message>
         <source>Replay: turn %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung: Runde %1</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>
     <name>pictova::RoundsHandler</name>
     <message>
         <source>%1 started a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ein neues Spiel gestartet.</translation>
     </message>
     <message>
         <source>%1 has started a TEAM game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ein TEAMSPIEL gestartet.</translation>
     </message>
     <message>
         <source>%1 has started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ein Spiel gestartet.</translation>
     </message>
     <message>
         <source>No other phrase is left to deal in this category: keep drawing this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Kategorie ist kein anderer Begriff mehr übrig: Zeichne diesen weiter.</translation>
     </message>
     <message>
         <source>%1 has bought a different phrase for one point.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat für einen Punkt einen anderen Begriff gekauft.</translation>
     </message>
 </context>
 <context>
     <name>pictova::SeatPanelView</name>
     <message>
         <source>&lt;Waiting&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Wartet&gt;</translation>
     </message>
     <message>
         <source>Take A Snap Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss</translation>
     </message>
     <message>
         <source>Take a Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schnappschuss machen</translation>
     </message>
 </context>
 <context>
     <name>pictova::SeatsHandler</name>
     <message>
         <source>You are Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist verbunden.</translation>
     </message>
     <message>
         <source>%1 is Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist verbunden.</translation>
     </message>
     <message>
         <source>You are spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du schaust zu.</translation>
     </message>
     <message>
         <source>%1 is spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schaut zu.</translation>
     </message>
     <message>
         <source>%1 was removed from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde aus dem Spiel entfernt.</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung getrennt.</translation>
     </message>
     <message>
         <source>%1 has left.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gegangen.</translation>
     </message>
     <message>
         <source>%1 has a different version of the game then you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat eine andere Version des Spiels als du.</translation>
     </message>
     <message>
         <source>You have a different version of the game then the host.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine andere Version des Spiels als der Gastgeber.</translation>
     </message>
 </context>
 <context>
     <name>pictova::SnapshotViewer</name>
     <message>
         <source>Pictova - Snap Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Schnappschüsse</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete the snapshot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Schnappschuss %1 löschen?</translation>
     </message>
 </context>
 <context>
     <name>pictova::SpectatorList</name>
     <message>
         <source>Pictova - Spys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictova - Zuschauer</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschauerliste</translation>
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Spiel entfernen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>pictova::TurnView</name>
     <message>
         <source>%1 won the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Spiel gewonnen!</translation>
     </message>
     <message>
         <source>Your turn to choose a category</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wählst eine Kategorie</translation>
     </message>
     <message>
         <source>%1 is choosing a category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wählt eine Kategorie</translation>
     </message>
     <message>
         <source>Your turn to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Du zeichnest</translation>
     </message>
     <message>
         <source>%1&apos;s turn to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeichnet.</translation>
     </message>
 </context>
 <context>
     <name>pictova::UiScale</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
 </context>
 <context>
     <name>pictova::WatchersHandler</name>
     <message>
         <source>%1 is just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schaut nur zu</translation>
     </message>
     <message>
         <source>%1 now playing again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spielt wieder mit</translation>
     </message>
 </context>
 <context>
     <name>pictova::WinnerPanel</name>
     <message>
         <source>The Winner!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gewinner!</translation>
     </message>
 </context>
 <context>
     <name>pictova::artwork</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätigkeit</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Redewendung</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Filme</translation>
     </message>
     <message>
         <source>TV Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernsehen</translation>
     </message>
     <message>
         <source>Food &amp; Drink</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen &amp; Trinken</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>The Winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinner</translation>
     </message>
 </context>
 <context>
     <name>pictova::errors</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei „%1“ kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>pictova::lan::Announcer</name>
     <message>
         <source>No network interface can multicast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Netzwerkschnittstelle kann Multicast senden.</translation>
     </message>
     <message>
         <source>No network interface matches %1=%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Netzwerkschnittstelle passt zu %1=%2.</translation>
     </message>
 </context>
 <context>
     <name>pictova::lan::GameBrowser</name>
     <message>
         <source>No network interface can receive games on the local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Netzwerkschnittstelle kann Spiele im lokalen Netz empfangen.</translation>
     </message>
     <message>
         <source>No network interface matches %1=%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Netzwerkschnittstelle passt zu %1=%2.</translation>
     </message>
     <message>
         <source>Could not join the local-network group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitritt zur Gruppe im lokalen Netz nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>pictova::prompts</name>
     <message>
         <source>A game is running. Start a new one? Every score goes back to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel läuft. Ein neues starten? Alle Punktestände gehen auf 0 zurück.</translation>
     </message>
     <message>
         <source>1 player is in this game. Leaving ends it for everyone.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spieler ist in diesem Spiel. Wenn du gehst, endet es für alle.</translation>
     </message>
     <message>
         <source>%1 players are in this game. Leaving ends it for everyone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spieler sind in diesem Spiel. Wenn du gehst, endet es für alle.</translation>
     </message>
     <message>
         <source>Leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlassen</translation>
     </message>
 </context>
 </TS>
