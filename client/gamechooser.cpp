@@ -9,6 +9,7 @@
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,35 @@ void saveQuietly(const PlayTogetherSettings& settings)
         reportError(error.text());
     }
 }
+
+// Keeps the Host and Join buttons centred at the foot of the board, whatever size the board, the
+// zoom and the language give them.
+class BottomCentre : public QObject
+{
+public:
+    BottomCentre(QWidget* overlay, QWidget* board) : QObject(overlay), m_overlay(overlay), m_board(board)
+    {
+        overlay->setProperty("placesItself", true);
+        overlay->installEventFilter(this);
+        board->installEventFilter(this);
+        place();
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            place();
+        return false;
+    }
+
+private:
+    void place()
+    {
+        m_overlay->move((m_board->width() - m_overlay->width()) / 2,
+                        m_board->height() - m_overlay->height() - 12);
+    }
+    QWidget* m_overlay;
+    QWidget* m_board;
+};
 } // namespace
 
 BoardNotice::BoardNotice(QWidget* board) : QFrame(board)
@@ -101,11 +131,12 @@ GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* 
     connect(host, &QPushButton::clicked, this, &GameChooser::openHostDialog);
     connect(join, &QPushButton::clicked, this, &GameChooser::openJoinDialog);
     auto* row = new QHBoxLayout(m_startButtons);
+    // The buttons keep the size their texts need when the language or the zoom changes them.
+    row->setSizeConstraint(QLayout::SetFixedSize);
     row->addWidget(host);
     row->addWidget(join);
     m_startButtons->adjustSize();
-    m_startButtons->move((board->width() - m_startButtons->width()) / 2,
-                         board->height() - m_startButtons->height() - 12);
+    new BottomCentre(m_startButtons, board);
 
     GameModel& model = session.model();
     connect(&model, &GameModel::phaseChanged, this, &GameChooser::showStartButtons);

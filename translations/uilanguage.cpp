@@ -29,7 +29,7 @@ bool known(const QString& code)
 
 QString systemUiLanguage()
 {
-    for (const QString& name : QLocale::system().uiLanguages()) {
+    for (const QString& name : QLocale().uiLanguages()) {
         const QLocale locale(name);
         // Portuguese from Portugal reads Brazilian text far better than English.
         if (locale.language() == QLocale::Portuguese)
