@@ -19,7 +19,8 @@ ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent)
     setObjectName(QStringLiteral("mychat"));
     // Every server cuts a line past this; the field stops there so nothing is lost unseen.
     setMaxLength(kMaxLineCharacters);
-    setText(chatPrompt());
+    m_shownPrompt = chatPrompt();
+    setText(m_shownPrompt);
     setTextColour(kDefaultTextColour);
 
     m_menu = new QMenu(this);
@@ -27,6 +28,13 @@ ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent)
     QAction* paste = m_menu->addAction(QString());
     auto* texts = new LiveTexts(this);
     texts->add([paste] { paste->setText(tr("Paste")); });
+    // The prompt, while it shows, reads in the new language.
+    texts->add([this] {
+        if (text() == m_shownPrompt) {
+            m_shownPrompt = chatPrompt();
+            setText(m_shownPrompt);
+        }
+    });
     paste->setObjectName(QStringLiteral("Paste1"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);

@@ -91,9 +91,11 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
     m_snapshot = new QToolButton(this);
     m_snapshot->setObjectName(QStringLiteral("button_snapshot"));
     auto* texts = new LiveTexts(this);
-    texts->add([this] { m_snapshot->setText(tr("Take A Snap Shot")); });
+    texts->add([this] {
+        m_snapshot->setText(tr("Take A Snap Shot"));
+        m_snapshot->setToolTip(tr("Take a Snapshot"));
+    });
     m_snapshot->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_snapshot->setToolTip(tr("Take a Snapshot"));
     m_snapshot->setAutoRaise(true);
     m_snapshot->setIconSize(QSize(16, 16));
     setBold(m_snapshot, 12);
@@ -130,6 +132,11 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
     connect(&model, &GameModel::settingsChanged, this, [this] {
         showTeamColours();
         // Whether empty seats show points depends on the kind of game.
+        showSeats();
+        showTeams();
+    });
+    // Empty seats and the team lines read in the new language.
+    texts->add([this] {
         showSeats();
         showTeams();
     });

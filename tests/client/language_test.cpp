@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -260,10 +261,22 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
         QStringList titles;
         const char* hostItem;
         const char* startButton;
+        const char* emptySeat;
+        const char* chatPrompt;
     } cases[] = {
-        {"de", {"&Datei", "&Optionen", "&Ansicht", "&Hilfe"}, "Spiel eröffnen…", "Spiel starten"},
-        {"fr", {"&Fichier", "&Options", "&Affichage", "Ai&de"}, "Héberger une partie…", "Lancer la partie"},
-        {"en", english, "Host a Game…", "Start Game"},
+        {"de",
+         {"&Datei", "&Optionen", "&Ansicht", "&Hilfe"},
+         "Spiel eröffnen…",
+         "Spiel starten",
+         "<Wartet>",
+         "<Chat hier eingeben>"},
+        {"fr",
+         {"&Fichier", "&Options", "&Affichage", "Ai&de"},
+         "Héberger une partie…",
+         "Lancer la partie",
+         "<En attente>",
+         "<Écrivez ici pour discuter>"},
+        {"en", english, "Host a Game…", "Start Game", "<Waiting>", "<Enter Chat Here>"},
     };
     for (const auto& language : cases) {
         SCOPED_TRACE(language.code);
@@ -275,6 +288,10 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
         // A window built before the change follows it too.
         EXPECT_EQ(m_startform->findChild<QPushButton*>(QStringLiteral("startButton"))->text(),
                   QString::fromUtf8(language.startButton));
+        EXPECT_EQ(m_chat->findChild<QLabel*>(QStringLiteral("label_playername2"))->text(),
+                  QString::fromUtf8(language.emptySeat));
+        EXPECT_EQ(m_chat->findChild<QLineEdit*>(QStringLiteral("mychat"))->text(),
+                  QString::fromUtf8(language.chatPrompt));
         EXPECT_TRUE(languageItem(QString::fromLatin1(language.code))->isChecked());
         EXPECT_EQ(loadUiLanguage(settingsFilePath()), QString::fromLatin1(language.code));
     }
