@@ -11,6 +11,7 @@
 #include "chat/phraseeditor.h"
 #include "client/gameviews.h"
 #include "client/uiscale.h"
+#include "invite/view/invitedialog.h"
 #include "shell/about.h"
 #include "shell/apppaths.h"
 #include "shell/dialogzoom.h"
@@ -132,6 +133,12 @@ QList<Window> dialogs()
         {"album", [] { return std::make_unique<AlbumDialog>(album); }},
         {"replay", [] { return std::make_unique<ReplayPlayer>(); }},
         {"spectators", [] { return std::make_unique<SpectatorList>(); }},
+        {"invite",
+         [] {
+             auto invite = std::make_unique<InviteDialog>(nullptr);
+             invite->setLink(QStringLiteral("http://192.168.1.20:7780/"));
+             return invite;
+         }},
         {"question",
          [] {
              auto box = std::make_unique<QMessageBox>(
