@@ -3,35 +3,22 @@
 #include "client/gamemenus.h"
 #include "tests/client/clientfixture.h"
 
-#include "album/album.h"
-#include "album/view/albumdialog.h"
-#include "album/view/replayplayer.h"
-#include "board/snapshotviewer.h"
-#include "chat/phrasebuttons.h"
-#include "chat/phraseeditor.h"
-#include "client/gameviews.h"
 #include "client/uiscale.h"
 #include "invite/view/invitedialog.h"
-#include "shell/about.h"
 #include "shell/apppaths.h"
 #include "shell/dialogzoom.h"
-#include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
-#include "shell/help.h"
-#include "shell/playtogetherdialogs.h"
 #include "shell/settings.h"
 #include "shell/zoomsetting.h"
+#include "tests/support/secondarywindows.h"
 #include "translations/uilanguage.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -111,44 +98,27 @@ TEST(TranslationFiles, EveryLanguageTranslatesEveryTextWithItsPlaceholders)
     }
 }
 
-struct Window
+QList<test::NamedWindow> dialogs()
 {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
-
-QList<Window> dialogs()
-{
-    static Album album;
-    static PhraseButtons phrases;
-    return {
-        {"start form", [] { return std::make_unique<GameStartForm>(); }},
-        {"about", [] { return std::make_unique<AboutBox>(); }},
-        {"help", [] { return std::make_unique<HelpWindow>(); }},
-        {"download", [] { return std::make_unique<DownloadDialog>(); }},
-        {"host", [] { return std::make_unique<HostDialog>(nullptr); }},
-        {"join", [] { return std::make_unique<JoinDialog>(nullptr); }},
-        {"phrases", [] { return std::make_unique<PhraseEditor>(phrases); }},
-        {"snapshots", [] { return std::make_unique<SnapshotViewer>(); }},
-        {"album", [] { return std::make_unique<AlbumDialog>(album); }},
-        {"replay", [] { return std::make_unique<ReplayPlayer>(); }},
-        {"spectators", [] { return std::make_unique<SpectatorList>(); }},
-        {"invite",
-         [] {
-             auto invite = std::make_unique<InviteDialog>(nullptr);
-             invite->setLink(QStringLiteral("http://192.168.1.20:7780/"));
-             return invite;
-         }},
-        {"question",
-         [] {
-             auto box = std::make_unique<QMessageBox>(
-                 QMessageBox::Question, QStringLiteral("Pictova"),
-                 QCoreApplication::translate(
-                     "pictova::prompts", "A game is running. Start a new one? Every score goes back to 0."),
-                 QMessageBox::Yes | QMessageBox::No);
-             return box;
-         }},
-    };
+    return test::secondaryWindows() +
+           QList<test::NamedWindow>{
+               {"spectators", [] { return std::make_unique<SpectatorList>(); }},
+               {"invite",
+                [] {
+                    auto invite = std::make_unique<InviteDialog>(nullptr);
+                    invite->setLink(QStringLiteral("http://192.168.1.20:7780/"));
+                    return invite;
+                }},
+               {"question",
+                [] {
+                    return std::make_unique<QMessageBox>(
+                        QMessageBox::Question, QStringLiteral("Pictova"),
+                        QCoreApplication::translate(
+                            "pictova::prompts",
+                            "A game is running. Start a new one? Every score goes back to 0."),
+                        QMessageBox::Yes | QMessageBox::No);
+                }},
+           };
 }
 
 // No text is cut: every label and button that shows is at least as large as its text needs, or
@@ -206,7 +176,7 @@ TEST_F(TranslatedWindowTest, EveryDialogHoldsItsGermanTextsAtOneHundredPercentAn
 {
     for (qreal zoom : {1.0, kZoomSteps.back() / 100.0}) {
         DialogZoom::instance()->setZoom(zoom);
-        for (const Window& window : dialogs()) {
+        for (const test::NamedWindow& window : dialogs()) {
             SCOPED_TRACE(QStringLiteral("%1 at %2").arg(QLatin1String(window.name)).arg(zoom).toStdString());
             std::unique_ptr<QWidget> open = window.make();
             open->show();
