@@ -54,6 +54,8 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
     connect(m_name, &QLineEdit::textChanged, this, &HostDialog::updateButton);
 
     auto* layout = new QVBoxLayout(this);
+    // Its size follows its text, which wraps differently in each language and at each zoom.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
     layout->addWidget(m_announce);
     auto* internet = new QLabel(tr("Friends on the internet reach this game at this computer's "

@@ -360,11 +360,11 @@
     <name>pictova::DrawerToolbar</name>
     <message>
         <source>Trash</source>
-        <translation>Löschen</translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Zurück</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last stroke (Ctrl+Z)</source>
@@ -801,7 +801,7 @@ sowie Essen und Trinken.&lt;/p&gt;
 bekommt einen neuen. Jedes Passen kostet den Zeichner 1 Punkt.&lt;/p&gt;
 &lt;p&gt;Die Werkzeuge des Zeichners sind die Stiftfarbe, die Stiftbreite und der Papierkorb, der das
 ganze Bild löscht.&lt;/p&gt;
-&lt;p&gt;Auf einem Spielserver dieser Version hat der Zeichner außerdem &lt;b&gt;Zurück&lt;/b&gt; (Strg+Z), das
+&lt;p&gt;Auf einem Spielserver dieser Version hat der Zeichner außerdem &lt;b&gt;Rückgängig&lt;/b&gt; (Strg+Z), das
 den zuletzt gezeichneten Strich zurücknimmt, bis zu den letzten 30 Strichen seit Beginn des Zuges
 oder seit das Bild gelöscht wurde.&lt;/p&gt;
 &lt;p&gt;Alle anderen tippen ihre Vorschläge in das Antwortfeld unten auf dem Bildschirm und drücken
