@@ -288,6 +288,13 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
         EXPECT_TRUE(languageItem(QString::fromLatin1(language.code))->isChecked());
         EXPECT_EQ(loadUiLanguage(settingsFilePath()), QString::fromLatin1(language.code));
     }
+    // Qt's own buttons of the message boxes read in the chosen language too.
+    languageItem(QStringLiteral("de"))->trigger();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pictova"), QString(),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+
     languageItem(QStringLiteral("system"))->trigger();
     EXPECT_EQ(loadUiLanguage(settingsFilePath()), QString());
     EXPECT_TRUE(languageItem(QStringLiteral("system"))->isChecked());
