@@ -68,6 +68,8 @@ def placeholders(text):
 
 def write_ts(tree, path):
     body = ET.tostring(tree.getroot(), encoding="unicode")
+    # Quotes in text escaped as lupdate writes them, so the two tools leave each other's files alone.
+    body = re.sub(r">([^<]*)<", lambda m: ">" + m.group(1).replace('"', "&quot;").replace("'", "&apos;") + "<", body)
     path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
 
 
@@ -99,7 +101,8 @@ def fill(folder):
             translation.text = draft
             translation.attrib.pop("type", None)
             filled += 1
-        write_ts(tree, path)
+        if filled:
+            write_ts(tree, path)
         print(f"{language}: {filled} filled from {draft_file or 'no draft'}, "
               f"{mismatched} with other placeholders skipped, {left} still unfinished")
 

@@ -147,7 +147,7 @@ bool HttpDownload::start(const QString& url, QIODevice* body)
 void HttpDownload::abort()
 {
     if (m_reply)
-        finish(false, 404, kAbortedReason, QStringLiteral("aborted on request"));
+        finish(false, 404, kAbortedReason, tr("aborted on request"));
 }
 
 void HttpDownload::readHeaders()

@@ -254,7 +254,7 @@
         <translation>Keine Antwort von %1 innerhalb von %2 Sekunden.</translation>
     </message>
     <message>
-        <source>No computer called "%1" was found.</source>
+        <source>No computer called &quot;%1&quot; was found.</source>
         <translation>Kein Computer namens „%1“ gefunden.</translation>
     </message>
     <message>
@@ -547,11 +547,11 @@
         <translation>Nur die Kopie, die das Spiel eröffnet, kann eigene Wörter verwenden.</translation>
     </message>
     <message>
-        <source>This game's server does not offer letter hints.</source>
+        <source>This game&apos;s server does not offer letter hints.</source>
         <translation>Der Server dieses Spiels bietet keine Buchstabenhinweise.</translation>
     </message>
     <message>
-        <source>Guessers see one letter of the answer at half the turn's time and another at three quarters.</source>
+        <source>Guessers see one letter of the answer at half the turn&apos;s time and another at three quarters.</source>
         <translation>Die Ratenden sehen nach der Hälfte der Zugzeit einen Buchstaben der Antwort und nach drei Vierteln einen weiteren.</translation>
     </message>
     <message>
@@ -666,14 +666,14 @@ draws it on the board with the mouse, while everybody else tries to guess what i
 drawn by typing guesses.&lt;/p&gt;
 &lt;p&gt;To play with other people, one of you hosts the game with &lt;b&gt;File &amp;gt; Host a Game…&lt;/b&gt;
 (Ctrl+H) and the others join it with &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; (Ctrl+J), which lists the games
-announced on your local network and takes the host's address for any other. The same two buttons
+announced on your local network and takes the host&apos;s address for any other. The same two buttons
 sit on the board while no game runs, and &lt;b&gt;Play with Others&lt;/b&gt; at start-up opens Join a Game. Help
 &amp;gt; Connecting tells more.&lt;/p&gt;
 &lt;p&gt;If you just want to practise your drawing, start Pictova on its own: it opens a solo game
 with a limited set of phrases, which needs no network at all and is open to nobody else.&lt;/p&gt;
 &lt;p&gt;Beside the board you will find the chat, the score of every seat, and a row of ten phrase
-buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
-"Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
+buttons, each with a little face on it: one click sends its line, such as &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; or &quot;Good Game Everyone!&quot;, to everybody. Rest the pointer on a button to read its
 line, and change the lines with View &amp;gt; Phrase Lists.&lt;/p&gt;
 &lt;p&gt;On a large screen, make the window bigger with View &amp;gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
@@ -691,8 +691,8 @@ beim Start öffnet Spiel beitreten. Hilfe &amp;gt; Verbinden erklärt mehr.&lt;/
 &lt;p&gt;Wer nur das Zeichnen üben will, startet Pictova für sich allein: Es öffnet ein Einzelspiel
 mit einer begrenzten Auswahl an Begriffen, das kein Netzwerk braucht und für niemanden sonst offen ist.&lt;/p&gt;
 &lt;p&gt;Neben der Tafel findest du den Chat, die Punkte jedes Platzes und eine Reihe von zehn
-Spruchknöpfen, jeder mit einem kleinen Gesicht: Ein Klick schickt seinen Spruch, etwa "Way To Go!",
-"Nice Try!" oder "Good Game Everyone!", an alle. Lass den Zeiger auf einem Knopf ruhen, um seinen
+Spruchknöpfen, jeder mit einem kleinen Gesicht: Ein Klick schickt seinen Spruch, etwa &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; oder &quot;Good Game Everyone!&quot;, an alle. Lass den Zeiger auf einem Knopf ruhen, um seinen
 Spruch zu lesen, und ändere die Sprüche mit Ansicht &amp;gt; Sprüche.&lt;/p&gt;
 &lt;p&gt;Auf einem großen Bildschirm vergrößerst du das Fenster mit Ansicht &amp;gt; Zoom (oder Strg und +,
 Strg und - und Strg und 0 für die normale Größe). Pictova merkt sich die gewählte Größe.&lt;/p&gt;
@@ -701,7 +701,7 @@ Strg und - und Strg und 0 für die normale Größe). Pictova merkt sich die gew�
     <message>
         <source>
 &lt;p&gt;&lt;b&gt;Solo games.&lt;/b&gt; Start Pictova without any arguments. It sets up a game on your own
-computer under the name "You"; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
+computer under the name &quot;You&quot;; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
 can be played offline.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Games with others.&lt;/b&gt; Where the Quorix Lobby is installed, it can set up multi-player
 games and start Pictova for every player with the right settings (a solo game offers to fetch
@@ -711,31 +711,31 @@ start-up then opens Join a Game.&lt;/p&gt;
 your computer: give your name and a port (7772 unless you choose another) and leave the box to
 announce the game on the local network ticked, so that players nearby find it.
 &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; lists the games announced on your local network: double-click one
-to join it, or type the host's name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
+to join it, or type the host&apos;s name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
 7772. The same two buttons sit on the board while no game runs. If a join fails, the window says
 why and offers to try again; if a joined game loses its connection, Pictova tries to get you back
 in, with your points, for two minutes.&lt;/p&gt;
 &lt;p&gt;You can also start a game by hand from a terminal, always with three words after the
-program's name: your name, the host's address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
+program&apos;s name: your name, the host&apos;s address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
 &lt;tt&gt;join&lt;/tt&gt; for everyone else. The host, Ann for example, runs:&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;with her own name for Name, and the others join her, each with their own name and the
-address of Ann's computer for host (such as 192.168.1.20):&lt;/p&gt;
+address of Ann&apos;s computer for host (such as 192.168.1.20):&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name host join&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;With only a name, or a name and an address, the window opens but connects to nobody. The
-host's computer must accept connections on TCP port 7772. Only the game master can start a game,
+host&apos;s computer must accept connections on TCP port 7772. Only the game master can start a game,
 with the &lt;b&gt;Start Game&lt;/b&gt; button or File &amp;gt; Start Game: the host, or on a server without a
 window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).&lt;/p&gt;
-&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers' blanks show one
-letter of the answer when half the turn's time has passed and another at three quarters (never
-the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host's game: the built-in
+&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers&apos; blanks show one
+letter of the answer when half the turn&apos;s time has passed and another at three quarters (never
+the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host&apos;s game: the built-in
 ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;&lt;b&gt;Einzelspiele.&lt;/b&gt; Starte Pictova ohne Argumente. Es richtet auf deinem eigenen Computer ein
-Spiel unter dem Namen "You" ein; drücke den Knopf &lt;b&gt;Spiel starten&lt;/b&gt;, um zu beginnen. Ein
+Spiel unter dem Namen &quot;You&quot; ein; drücke den Knopf &lt;b&gt;Spiel starten&lt;/b&gt;, um zu beginnen. Ein
 Einzelspiel lässt sich ohne Netz spielen.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Spiele mit anderen.&lt;/b&gt; Wo die Quorix Lobby installiert ist, kann sie Mehrspielerspiele
 einrichten und Pictova für jeden Spieler mit den richtigen Einstellungen starten (ein Einzelspiel
@@ -780,7 +780,7 @@ red box. The categories are General, Actions, Phrases, Music, Movies, TV Shows, 
 Drink.&lt;/p&gt;
 &lt;p&gt;A drawer who does not like the phrase may press &lt;b&gt;PASS&lt;/b&gt; for a new one, before starting
 to draw. Each pass costs the drawer 1 point.&lt;/p&gt;
-&lt;p&gt;The drawer's tools are the pen colour, the pen width and the trash can, which clears the
+&lt;p&gt;The drawer&apos;s tools are the pen colour, the pen width and the trash can, which clears the
 whole picture.&lt;/p&gt;
 &lt;p&gt;On a game server of this version the drawer also has &lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z), which
 takes back the last line drawn, up to the last 30 lines since the turn began or the picture was
@@ -789,7 +789,7 @@ cleared.&lt;/p&gt;
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.&lt;/p&gt;
 &lt;p&gt;A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
-drawer's score; a score never goes below 0).&lt;/p&gt;
+drawer&apos;s score; a score never goes below 0).&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;Der zu zeichnende Begriff wird nur dem Zeichner angezeigt, ganz oben auf der Zeichenfläche.
@@ -841,28 +841,28 @@ füreinander. Drei oder mehr sind besser.&lt;/p&gt;
         <source>
 &lt;p&gt;After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
 with the little camera on it.&lt;/p&gt;
-&lt;p&gt;The picture is saved together with the date, the drawer's name and the answer, in the folder
-"snapshots" next to your settings.&lt;/p&gt;
+&lt;p&gt;The picture is saved together with the date, the drawer&apos;s name and the answer, in the folder
+&quot;snapshots&quot; next to your settings.&lt;/p&gt;
 &lt;p&gt;Choose View &amp;gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.&lt;/p&gt;
 &lt;p&gt;Every turn also goes into the album by itself, the last 200 since Pictova was started: View
 &amp;gt; Album shows the drawings of every game, newest first, each game under a heading with its
 scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
-(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the &quot;snapshots&quot;
 folder, and Save Board as JPEG keeps the drawing you chose there too.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;Nach jedem Zug hast du 10 Sekunden, um die Zeichnung zu behalten: Drücke den
 Schnappschuss-Knopf, den mit der kleinen Kamera.&lt;/p&gt;
 &lt;p&gt;Das Bild wird zusammen mit dem Datum, dem Namen des Zeichners und der Antwort im Ordner
-"snapshots" neben deinen Einstellungen gespeichert.&lt;/p&gt;
+&quot;snapshots&quot; neben deinen Einstellungen gespeichert.&lt;/p&gt;
 &lt;p&gt;Wähle Ansicht &amp;gt; Schnappschüsse, um deine Sammlung anzusehen. Blättere mit den Pfeilknöpfen
 oder wähle ein Bild aus der Liste. Bilder, die du nicht mehr willst, kannst du dort löschen.&lt;/p&gt;
 &lt;p&gt;Jeder Zug kommt außerdem von selbst ins Album, die letzten 200 seit dem Start von Pictova:
 Ansicht &amp;gt; Album zeigt die Zeichnungen jedes Spiels, die neuesten zuerst, jedes Spiel unter einer
 Überschrift mit seinen Punkten (oder ein einzelnes Spiel, oben gewählt). Doppelklicke eine, um
 zuzusehen, wie sie noch einmal gezeichnet wird (Abspielen, Pause, 1× oder 4×). Album speichern
-legt ein Bild der gezeigten Spiele in den Ordner "snapshots", und Tafel als JPEG speichern
+legt ein Bild der gezeigten Spiele in den Ordner &quot;snapshots&quot;, und Tafel als JPEG speichern
 behält die gewählte Zeichnung ebenfalls dort.&lt;/p&gt;
 </translation>
     </message>
@@ -875,7 +875,7 @@ played the early versions, sent in phrases for the word lists and told us what b
 &lt;p&gt;&lt;b&gt;2.2.4.1&lt;/b&gt; - Settings are saved safely: a full disk can no longer leave a broken
 settings file. The lobby download can be stopped at any moment.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Players who run a different version are told so when they join.
-Snapshots remember the drawer's name.&lt;/p&gt;
+Snapshots remember the drawer&apos;s name.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Team games: odd seats against even seats. The host can put a player in
 watching mode or remove a player from the game.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectators: up to five more people can look on. New Spy List window.&lt;/p&gt;
@@ -918,7 +918,7 @@ abzuschalten. Textgröße und Farben des Chats bleiben zwischen Spielen erhalten
 &lt;p&gt;Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
 to friends, as long as you pass it on whole and unchanged and do not charge for it.&lt;/p&gt;
 &lt;p&gt;You may not sell Pictova, or pass off any part of it as your own work.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided "as is", without warranty of any kind, express or
+&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided &quot;as is&quot;, without warranty of any kind, express or
 implied, including but not limited to the warranties of merchantability, fitness for a
 particular purpose and non-infringement. In no event shall the authors be liable for any
 claim, damages or other liability, whether in an action of contract, tort or otherwise,
@@ -931,7 +931,7 @@ risk.&lt;/p&gt;
 und Kopien an Freunde weitergeben, solange du es vollständig und unverändert weitergibst und
 kein Geld dafür verlangst.&lt;/p&gt;
 &lt;p&gt;Du darfst Pictova nicht verkaufen und keinen Teil davon als deine eigene Arbeit ausgeben.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Keine Gewährleistung.&lt;/b&gt; Pictova wird "wie besehen" bereitgestellt, ohne ausdrückliche
+&lt;p&gt;&lt;b&gt;Keine Gewährleistung.&lt;/b&gt; Pictova wird &quot;wie besehen&quot; bereitgestellt, ohne ausdrückliche
 oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf
 die Gewährleistung der Marktgängigkeit, der Eignung für einen bestimmten Zweck und der
 Nichtverletzung von Rechten. In keinem Fall haften die Autoren für Ansprüche, Schäden oder
@@ -996,7 +996,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Eröffnen</translation>
     </message>
     <message>
-        <source>Friends on the internet reach this game at this computer's address and port; the router may need to forward the port.</source>
+        <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Freunde im Internet erreichen dieses Spiel über die Adresse und den Port dieses Computers; der Router muss den Port eventuell weiterleiten.</translation>
     </message>
 </context>
@@ -1011,7 +1011,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Protokoll nicht unterstützt</translation>
     </message>
     <message>
-        <source>could not resolve the server's name</source>
+        <source>could not resolve the server&apos;s name</source>
         <translation>der Name des Servers konnte nicht aufgelöst werden</translation>
     </message>
     <message>
@@ -1023,7 +1023,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Zeit abgelaufen</translation>
     </message>
     <message>
-        <source>the server's certificate is not trusted</source>
+        <source>the server&apos;s certificate is not trusted</source>
         <translation>dem Zertifikat des Servers wird nicht vertraut</translation>
     </message>
     <message>
@@ -1050,6 +1050,10 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <source>Unable to write the file</source>
         <translation>Die Datei kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>aborted on request</source>
+        <translation>auf Wunsch abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InviteDialog</name>
@@ -1058,7 +1062,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Mitspieler einladen</translation>
     </message>
     <message>
-        <source>Players in the same network open this link in a browser, or scan the code with a phone's camera:</source>
+        <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Mitspieler im selben Netz öffnen diesen Link im Browser oder scannen den Code mit der Handykamera:</translation>
     </message>
 </context>
@@ -1147,7 +1151,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Ein Fehler ist aufgetreten.</translation>
     </message>
     <message>
-        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's start-up menu.</source>
+        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Bitte schließe das Spiel und öffne die Quorix Lobby über das Symbol auf deinem Desktop oder über das Startmenü.</translation>
     </message>
     <message>
@@ -1386,7 +1390,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Du zeichnest</translation>
     </message>
     <message>
-        <source>%1's turn to draw.</source>
+        <source>%1&apos;s turn to draw.</source>
         <translation>%1 zeichnet.</translation>
     </message>
 </context>
@@ -1454,7 +1458,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>enthält ein Steuerzeichen</translation>
     </message>
     <message>
-        <source>"%1": a word comes again later in it, so it is never dealt</source>
+        <source>&quot;%1&quot;: a word comes again later in it, so it is never dealt</source>
         <translation>„%1“: Ein Wort kommt darin später noch einmal vor, daher wird es nie ausgeteilt</translation>
     </message>
     <message>
@@ -1474,11 +1478,11 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>kein verwendbarer Eintrag, die eingebauten Wörter bleiben</translation>
     </message>
     <message>
-        <source>The folder "%1" was not found.</source>
+        <source>The folder &quot;%1&quot; was not found.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The folder "%1" has no words to use: it needs at least one of %2 with one entry a line.</source>
+        <source>The folder &quot;%1&quot; has no words to use: it needs at least one of %2 with one entry a line.</source>
         <translation>Der Ordner „%1“ hat keine verwendbaren Wörter: Er braucht mindestens eine der Dateien %2 mit einem Eintrag pro Zeile.</translation>
     </message>
     <message>
@@ -1552,7 +1556,7 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <translation>Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>Cannot open file "%1"</source>
+        <source>Cannot open file &quot;%1&quot;</source>
         <translation>Datei „%1“ kann nicht geöffnet werden</translation>
     </message>
     <message>

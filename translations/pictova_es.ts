@@ -254,8 +254,8 @@
         <translation>%1 no ha respondido en %2 segundos.</translation>
     </message>
     <message>
-        <source>No computer called "%1" was found.</source>
-        <translation>No se ha encontrado ningún ordenador llamado "%1".</translation>
+        <source>No computer called &quot;%1&quot; was found.</source>
+        <translation>No se ha encontrado ningún ordenador llamado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1 cannot be reached (%2).</source>
@@ -547,11 +547,11 @@
         <translation>Solo el anfitrión de la partida puede usar sus propias palabras.</translation>
     </message>
     <message>
-        <source>This game's server does not offer letter hints.</source>
+        <source>This game&apos;s server does not offer letter hints.</source>
         <translation>El servidor de esta partida no ofrece pistas de letras.</translation>
     </message>
     <message>
-        <source>Guessers see one letter of the answer at half the turn's time and another at three quarters.</source>
+        <source>Guessers see one letter of the answer at half the turn&apos;s time and another at three quarters.</source>
         <translation>Quienes adivinan ven una letra de la respuesta a mitad del turno y otra a los tres cuartos.</translation>
     </message>
     <message>
@@ -666,14 +666,14 @@ draws it on the board with the mouse, while everybody else tries to guess what i
 drawn by typing guesses.&lt;/p&gt;
 &lt;p&gt;To play with other people, one of you hosts the game with &lt;b&gt;File &amp;gt; Host a Game…&lt;/b&gt;
 (Ctrl+H) and the others join it with &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; (Ctrl+J), which lists the games
-announced on your local network and takes the host's address for any other. The same two buttons
+announced on your local network and takes the host&apos;s address for any other. The same two buttons
 sit on the board while no game runs, and &lt;b&gt;Play with Others&lt;/b&gt; at start-up opens Join a Game. Help
 &amp;gt; Connecting tells more.&lt;/p&gt;
 &lt;p&gt;If you just want to practise your drawing, start Pictova on its own: it opens a solo game
 with a limited set of phrases, which needs no network at all and is open to nobody else.&lt;/p&gt;
 &lt;p&gt;Beside the board you will find the chat, the score of every seat, and a row of ten phrase
-buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
-"Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
+buttons, each with a little face on it: one click sends its line, such as &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; or &quot;Good Game Everyone!&quot;, to everybody. Rest the pointer on a button to read its
 line, and change the lines with View &amp;gt; Phrase Lists.&lt;/p&gt;
 &lt;p&gt;On a large screen, make the window bigger with View &amp;gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
@@ -691,8 +691,8 @@ Ayuda &amp;gt; Conexión cuenta más.&lt;/p&gt;
 &lt;p&gt;Si solo quieres practicar tus dibujos, abre Pictova por sí solo: se abre una partida en solitario
 con un conjunto limitado de frases, que no necesita ninguna red y no está abierta a nadie más.&lt;/p&gt;
 &lt;p&gt;Junto a la pizarra encontrarás el chat, la puntuación de cada puesto y una fila de diez botones
-de frases, cada uno con una carita: un clic envía su frase, como "¡Así se hace!",
-"¡Buen intento!" o "¡Buena partida a todos!", a todo el mundo. Deja el puntero sobre un botón para leer
+de frases, cada uno con una carita: un clic envía su frase, como &quot;¡Así se hace!&quot;,
+&quot;¡Buen intento!&quot; o &quot;¡Buena partida a todos!&quot;, a todo el mundo. Deja el puntero sobre un botón para leer
 su frase, y cambia las frases con Ver &amp;gt; Listas de frases.&lt;/p&gt;
 &lt;p&gt;En una pantalla grande, agranda la ventana con Ver &amp;gt; Zoom (o Ctrl y +, Ctrl y -, y
 Ctrl y 0 para el tamaño normal). Pictova recuerda el tamaño que elegiste.&lt;/p&gt;
@@ -701,7 +701,7 @@ Ctrl y 0 para el tamaño normal). Pictova recuerda el tamaño que elegiste.&lt;/
     <message>
         <source>
 &lt;p&gt;&lt;b&gt;Solo games.&lt;/b&gt; Start Pictova without any arguments. It sets up a game on your own
-computer under the name "You"; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
+computer under the name &quot;You&quot;; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
 can be played offline.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Games with others.&lt;/b&gt; Where the Quorix Lobby is installed, it can set up multi-player
 games and start Pictova for every player with the right settings (a solo game offers to fetch
@@ -711,31 +711,31 @@ start-up then opens Join a Game.&lt;/p&gt;
 your computer: give your name and a port (7772 unless you choose another) and leave the box to
 announce the game on the local network ticked, so that players nearby find it.
 &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; lists the games announced on your local network: double-click one
-to join it, or type the host's name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
+to join it, or type the host&apos;s name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
 7772. The same two buttons sit on the board while no game runs. If a join fails, the window says
 why and offers to try again; if a joined game loses its connection, Pictova tries to get you back
 in, with your points, for two minutes.&lt;/p&gt;
 &lt;p&gt;You can also start a game by hand from a terminal, always with three words after the
-program's name: your name, the host's address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
+program&apos;s name: your name, the host&apos;s address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
 &lt;tt&gt;join&lt;/tt&gt; for everyone else. The host, Ann for example, runs:&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;with her own name for Name, and the others join her, each with their own name and the
-address of Ann's computer for host (such as 192.168.1.20):&lt;/p&gt;
+address of Ann&apos;s computer for host (such as 192.168.1.20):&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name host join&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;With only a name, or a name and an address, the window opens but connects to nobody. The
-host's computer must accept connections on TCP port 7772. Only the game master can start a game,
+host&apos;s computer must accept connections on TCP port 7772. Only the game master can start a game,
 with the &lt;b&gt;Start Game&lt;/b&gt; button or File &amp;gt; Start Game: the host, or on a server without a
 window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).&lt;/p&gt;
-&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers' blanks show one
-letter of the answer when half the turn's time has passed and another at three quarters (never
-the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host's game: the built-in
+&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers&apos; blanks show one
+letter of the answer when half the turn&apos;s time has passed and another at three quarters (never
+the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host&apos;s game: the built-in
 ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;&lt;b&gt;Partidas en solitario.&lt;/b&gt; Abre Pictova sin ningún argumento. Prepara una partida en tu propio
-ordenador con el nombre "Tú"; pulsa el botón &lt;b&gt;Empezar partida&lt;/b&gt; para comenzar. Una partida en solitario
+ordenador con el nombre &quot;Tú&quot;; pulsa el botón &lt;b&gt;Empezar partida&lt;/b&gt; para comenzar. Una partida en solitario
 se puede jugar sin conexión.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Partidas con otros.&lt;/b&gt; Donde esté instalado el Quorix Lobby, este puede preparar partidas
 multijugador y abrir Pictova para cada jugador con los ajustes correctos (una partida en solitario ofrece
@@ -777,7 +777,7 @@ red box. The categories are General, Actions, Phrases, Music, Movies, TV Shows, 
 Drink.&lt;/p&gt;
 &lt;p&gt;A drawer who does not like the phrase may press &lt;b&gt;PASS&lt;/b&gt; for a new one, before starting
 to draw. Each pass costs the drawer 1 point.&lt;/p&gt;
-&lt;p&gt;The drawer's tools are the pen colour, the pen width and the trash can, which clears the
+&lt;p&gt;The drawer&apos;s tools are the pen colour, the pen width and the trash can, which clears the
 whole picture.&lt;/p&gt;
 &lt;p&gt;On a game server of this version the drawer also has &lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z), which
 takes back the last line drawn, up to the last 30 lines since the turn began or the picture was
@@ -786,7 +786,7 @@ cleared.&lt;/p&gt;
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.&lt;/p&gt;
 &lt;p&gt;A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
-drawer's score; a score never goes below 0).&lt;/p&gt;
+drawer&apos;s score; a score never goes below 0).&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;La frase que hay que dibujar solo la ve el dibujante, arriba del todo en la pantalla de dibujo. Los
@@ -838,28 +838,28 @@ el uno para el otro. Con tres o más, mucho mejor.&lt;/p&gt;
         <source>
 &lt;p&gt;After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
 with the little camera on it.&lt;/p&gt;
-&lt;p&gt;The picture is saved together with the date, the drawer's name and the answer, in the folder
-"snapshots" next to your settings.&lt;/p&gt;
+&lt;p&gt;The picture is saved together with the date, the drawer&apos;s name and the answer, in the folder
+&quot;snapshots&quot; next to your settings.&lt;/p&gt;
 &lt;p&gt;Choose View &amp;gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.&lt;/p&gt;
 &lt;p&gt;Every turn also goes into the album by itself, the last 200 since Pictova was started: View
 &amp;gt; Album shows the drawings of every game, newest first, each game under a heading with its
 scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
-(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the &quot;snapshots&quot;
 folder, and Save Board as JPEG keeps the drawing you chose there too.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;Después de cada turno tienes 10 segundos para guardar el dibujo: pulsa el botón de instantánea, el que
 tiene la camarita.&lt;/p&gt;
 &lt;p&gt;La imagen se guarda junto con la fecha, el nombre del dibujante y la respuesta, en la carpeta
-"snapshots" junto a tus ajustes.&lt;/p&gt;
+&quot;snapshots&quot; junto a tus ajustes.&lt;/p&gt;
 &lt;p&gt;Elige Ver &amp;gt; Instantáneas para ver tu colección. Recórrela con los botones de flecha
 o elige una imagen de la lista. Las imágenes que ya no quieras se pueden eliminar allí.&lt;/p&gt;
 &lt;p&gt;Cada turno también va solo al álbum, los últimos 200 desde que se abrió Pictova: Ver
 &amp;gt; Álbum muestra los dibujos de todas las partidas, los más nuevos primero, cada partida bajo un título con sus
 puntuaciones (o una sola partida, elegida arriba). Haz doble clic en uno para ver cómo se vuelve a dibujar
 (Reproducir, Pausa, 1× o 4×). Guardar álbum pone una imagen de las partidas mostradas en la carpeta
-"snapshots", y Guardar el dibujo como JPEG guarda allí también el dibujo elegido.&lt;/p&gt;
+&quot;snapshots&quot;, y Guardar el dibujo como JPEG guarda allí también el dibujo elegido.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -871,7 +871,7 @@ played the early versions, sent in phrases for the word lists and told us what b
 &lt;p&gt;&lt;b&gt;2.2.4.1&lt;/b&gt; - Settings are saved safely: a full disk can no longer leave a broken
 settings file. The lobby download can be stopped at any moment.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Players who run a different version are told so when they join.
-Snapshots remember the drawer's name.&lt;/p&gt;
+Snapshots remember the drawer&apos;s name.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Team games: odd seats against even seats. The host can put a player in
 watching mode or remove a player from the game.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectators: up to five more people can look on. New Spy List window.&lt;/p&gt;
@@ -913,7 +913,7 @@ El tamaño y los colores del texto del chat se conservan de una partida a otra.&
 &lt;p&gt;Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
 to friends, as long as you pass it on whole and unchanged and do not charge for it.&lt;/p&gt;
 &lt;p&gt;You may not sell Pictova, or pass off any part of it as your own work.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided "as is", without warranty of any kind, express or
+&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided &quot;as is&quot;, without warranty of any kind, express or
 implied, including but not limited to the warranties of merchantability, fitness for a
 particular purpose and non-infringement. In no event shall the authors be liable for any
 claim, damages or other liability, whether in an action of contract, tort or otherwise,
@@ -925,7 +925,7 @@ risk.&lt;/p&gt;
 &lt;p&gt;Pictova se puede usar libremente por cualquiera que tenga una copia. Puedes jugarlo, copiarlo y dar copias
 a tus amigos, siempre que lo pases completo y sin cambios y no cobres por ello.&lt;/p&gt;
 &lt;p&gt;No puedes vender Pictova, ni hacer pasar ninguna parte de él por trabajo tuyo.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Sin garantía.&lt;/b&gt; Pictova se ofrece "tal cual", sin garantía de ningún tipo, expresa o
+&lt;p&gt;&lt;b&gt;Sin garantía.&lt;/b&gt; Pictova se ofrece &quot;tal cual&quot;, sin garantía de ningún tipo, expresa o
 implícita, incluidas, entre otras, las garantías de comerciabilidad, idoneidad para un
 fin determinado y no infracción. En ningún caso los autores serán responsables de ninguna
 reclamación, daño u otra responsabilidad, ya sea en una acción contractual, extracontractual o de otro tipo,
@@ -990,7 +990,7 @@ responsabilidad.&lt;/p&gt;
         <translation>Crear</translation>
     </message>
     <message>
-        <source>Friends on the internet reach this game at this computer's address and port; the router may need to forward the port.</source>
+        <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Los amigos que estén en internet llegan a esta partida con la dirección y el puerto de este ordenador; puede que el router tenga que redirigir el puerto.</translation>
     </message>
 </context>
@@ -1005,7 +1005,7 @@ responsabilidad.&lt;/p&gt;
         <translation>Protocolo no admitido</translation>
     </message>
     <message>
-        <source>could not resolve the server's name</source>
+        <source>could not resolve the server&apos;s name</source>
         <translation>no se ha podido resolver el nombre del servidor</translation>
     </message>
     <message>
@@ -1017,7 +1017,7 @@ responsabilidad.&lt;/p&gt;
         <translation>tiempo de espera agotado</translation>
     </message>
     <message>
-        <source>the server's certificate is not trusted</source>
+        <source>the server&apos;s certificate is not trusted</source>
         <translation>el certificado del servidor no es de confianza</translation>
     </message>
     <message>
@@ -1044,6 +1044,10 @@ responsabilidad.&lt;/p&gt;
         <source>Unable to write the file</source>
         <translation>No se puede escribir el archivo</translation>
     </message>
+    <message>
+        <source>aborted on request</source>
+        <translation>cancelado a petición</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InviteDialog</name>
@@ -1052,7 +1056,7 @@ responsabilidad.&lt;/p&gt;
         <translation>Invitar jugadores</translation>
     </message>
     <message>
-        <source>Players in the same network open this link in a browser, or scan the code with a phone's camera:</source>
+        <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Los jugadores de la misma red abren este enlace en un navegador, o escanean el código con la cámara del móvil:</translation>
     </message>
 </context>
@@ -1141,7 +1145,7 @@ responsabilidad.&lt;/p&gt;
         <translation>Se ha producido un error.</translation>
     </message>
     <message>
-        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's start-up menu.</source>
+        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Cierra el juego y abre el Quorix Lobby con el icono del escritorio o desde el menú de inicio.</translation>
     </message>
     <message>
@@ -1380,7 +1384,7 @@ responsabilidad.&lt;/p&gt;
         <translation>Te toca dibujar</translation>
     </message>
     <message>
-        <source>%1's turn to draw.</source>
+        <source>%1&apos;s turn to draw.</source>
         <translation>Le toca dibujar a %1.</translation>
     </message>
 </context>
@@ -1448,7 +1452,7 @@ responsabilidad.&lt;/p&gt;
         <translation>contiene un carácter de control</translation>
     </message>
     <message>
-        <source>"%1": a word comes again later in it, so it is never dealt</source>
+        <source>&quot;%1&quot;: a word comes again later in it, so it is never dealt</source>
         <translation>«%1»: una palabra se repite más adelante, así que nunca se reparte</translation>
     </message>
     <message>
@@ -1468,11 +1472,11 @@ responsabilidad.&lt;/p&gt;
         <translation>ninguna entrada utilizable, se quedan las palabras incluidas</translation>
     </message>
     <message>
-        <source>The folder "%1" was not found.</source>
+        <source>The folder &quot;%1&quot; was not found.</source>
         <translation>No se encontró la carpeta «%1».</translation>
     </message>
     <message>
-        <source>The folder "%1" has no words to use: it needs at least one of %2 with one entry a line.</source>
+        <source>The folder &quot;%1&quot; has no words to use: it needs at least one of %2 with one entry a line.</source>
         <translation>La carpeta «%1» no tiene palabras utilizables: necesita al menos uno de %2, con una entrada por línea.</translation>
     </message>
     <message>
@@ -1546,8 +1550,8 @@ responsabilidad.&lt;/p&gt;
         <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
-        <source>Cannot open file "%1"</source>
-        <translation>No se puede abrir el archivo "%1"</translation>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>the Pictova team</source>
-        <translation>l'équipe Pictova</translation>
+        <translation>l&apos;équipe Pictova</translation>
     </message>
     <message>
         <source>Pictures and sounds:</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>No one guessed (%1)</source>
-        <translation>Personne n'a trouvé (%1)</translation>
+        <translation>Personne n&apos;a trouvé (%1)</translation>
     </message>
     <message>
         <source>Passed at %1</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Save Album</source>
-        <translation>Enregistrer l'album</translation>
+        <translation>Enregistrer l&apos;album</translation>
     </message>
     <message>
         <source>Save Board as JPEG</source>
@@ -254,8 +254,8 @@
         <translation>Pas de réponse de %1 en %2 secondes.</translation>
     </message>
     <message>
-        <source>No computer called "%1" was found.</source>
-        <translation>Aucun ordinateur nommé « %1 » n'a été trouvé.</translation>
+        <source>No computer called &quot;%1&quot; was found.</source>
+        <translation>Aucun ordinateur nommé « %1 » n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>%1 cannot be reached (%2).</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>The connection to the game was lost and could not be made again.</source>
-        <translation>La connexion à la partie a été perdue et n'a pas pu être rétablie.</translation>
+        <translation>La connexion à la partie a été perdue et n&apos;a pas pu être rétablie.</translation>
     </message>
     <message>
         <source>The connection to the game was lost.</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>%1 refused the connection: no game is hosted there.</source>
-        <translation>%1 a refusé la connexion : aucune partie n'y est hébergée.</translation>
+        <translation>%1 a refusé la connexion : aucune partie n&apos;y est hébergée.</translation>
     </message>
     <message>
         <source>No answer from %1.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Download The Quorix Lobby Now to play this  and other exciting games online with other players!</source>
-        <translation>Télécharge le Quorix Lobby pour jouer à ce jeu et à bien d'autres en ligne avec d'autres joueurs !</translation>
+        <translation>Télécharge le Quorix Lobby pour jouer à ce jeu et à bien d&apos;autres en ligne avec d&apos;autres joueurs !</translation>
     </message>
     <message>
         <source>Show in Folder</source>
@@ -345,15 +345,15 @@
     </message>
     <message>
         <source>Play with Others</source>
-        <translation>Jouer avec d'autres</translation>
+        <translation>Jouer avec d&apos;autres</translation>
     </message>
     <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
-        <translation>Pour aller au jeu sans pouvoir jouer contre d'autres, clique sur le bouton ci-dessous.</translation>
+        <translation>Pour aller au jeu sans pouvoir jouer contre d&apos;autres, clique sur le bouton ci-dessous.</translation>
     </message>
     <message>
         <source>If you already have The Quorix Lobby and you wish to play with others then click the button below to close this game and open The Quorix Lobby.</source>
-        <translation>Si tu as déjà le Quorix Lobby et veux jouer avec d'autres, clique sur le bouton ci-dessous pour fermer ce jeu et ouvrir le Quorix Lobby.</translation>
+        <translation>Si tu as déjà le Quorix Lobby et veux jouer avec d&apos;autres, clique sur le bouton ci-dessous pour fermer ce jeu et ouvrir le Quorix Lobby.</translation>
     </message>
 </context>
 <context>
@@ -391,11 +391,11 @@
     </message>
     <message>
         <source>Games on the local network cannot be listed: %1</source>
-        <translation>Impossible d'afficher les parties du réseau local : %1</translation>
+        <translation>Impossible d&apos;afficher les parties du réseau local : %1</translation>
     </message>
     <message>
         <source>This computer cannot host a game on port %1 (%2): another program, or another copy of the game, may be using it.</source>
-        <translation>Cet ordinateur ne peut pas héberger de partie sur le port %1 (%2) : un autre programme, ou une autre copie du jeu, l'utilise peut-être.</translation>
+        <translation>Cet ordinateur ne peut pas héberger de partie sur le port %1 (%2) : un autre programme, ou une autre copie du jeu, l&apos;utilise peut-être.</translation>
     </message>
     <message>
         <source>Hosting a game as %1 on port %2.</source>
@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>This game cannot be announced on the local network (%1).</source>
-        <translation>Impossible d'annoncer cette partie sur le réseau local (%1).</translation>
+        <translation>Impossible d&apos;annoncer cette partie sur le réseau local (%1).</translation>
     </message>
     <message>
         <source>Joining %1…</source>
@@ -544,14 +544,14 @@
     <name>pictova::GameStartForm</name>
     <message>
         <source>Only the copy that hosts the game can use its own words.</source>
-        <translation>Seul l'hôte de la partie peut utiliser ses propres mots.</translation>
+        <translation>Seul l&apos;hôte de la partie peut utiliser ses propres mots.</translation>
     </message>
     <message>
-        <source>This game's server does not offer letter hints.</source>
-        <translation>Le serveur de cette partie ne propose pas d'indices de lettres.</translation>
+        <source>This game&apos;s server does not offer letter hints.</source>
+        <translation>Le serveur de cette partie ne propose pas d&apos;indices de lettres.</translation>
     </message>
     <message>
-        <source>Guessers see one letter of the answer at half the turn's time and another at three quarters.</source>
+        <source>Guessers see one letter of the answer at half the turn&apos;s time and another at three quarters.</source>
         <translation>Ceux qui devinent voient une lettre de la réponse à la moitié du tour, puis une autre aux trois quarts.</translation>
     </message>
     <message>
@@ -603,7 +603,7 @@
     </message>
     <message>
         <source>You are not connected</source>
-        <translation>Tu n'es pas connecté</translation>
+        <translation>Tu n&apos;es pas connecté</translation>
     </message>
 </context>
 <context>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>No one guessed!</source>
-        <translation>Personne n'a trouvé !</translation>
+        <translation>Personne n&apos;a trouvé !</translation>
     </message>
     <message>
         <source>%1 has guessed the answer!</source>
@@ -652,7 +652,7 @@ A drawing and guessing game
 by the Pictova team</source>
         <translation>Pictova
 Un jeu de dessin et de devinettes
-par l'équipe Pictova</translation>
+par l&apos;équipe Pictova</translation>
     </message>
     <message>
         <source>Done</source>
@@ -666,14 +666,14 @@ draws it on the board with the mouse, while everybody else tries to guess what i
 drawn by typing guesses.&lt;/p&gt;
 &lt;p&gt;To play with other people, one of you hosts the game with &lt;b&gt;File &amp;gt; Host a Game…&lt;/b&gt;
 (Ctrl+H) and the others join it with &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; (Ctrl+J), which lists the games
-announced on your local network and takes the host's address for any other. The same two buttons
+announced on your local network and takes the host&apos;s address for any other. The same two buttons
 sit on the board while no game runs, and &lt;b&gt;Play with Others&lt;/b&gt; at start-up opens Join a Game. Help
 &amp;gt; Connecting tells more.&lt;/p&gt;
 &lt;p&gt;If you just want to practise your drawing, start Pictova on its own: it opens a solo game
 with a limited set of phrases, which needs no network at all and is open to nobody else.&lt;/p&gt;
 &lt;p&gt;Beside the board you will find the chat, the score of every seat, and a row of ten phrase
-buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
-"Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
+buttons, each with a little face on it: one click sends its line, such as &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; or &quot;Good Game Everyone!&quot;, to everybody. Rest the pointer on a button to read its
 line, and change the lines with View &amp;gt; Phrase Lists.&lt;/p&gt;
 &lt;p&gt;On a large screen, make the window bigger with View &amp;gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
@@ -683,13 +683,13 @@ Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
 5 personnes de plus qui regardent simplement. Les joueurs dessinent à tour de rôle : le
 dessinateur reçoit un mot ou une expression secrète et le dessine sur le tableau avec la souris,
 pendant que tous les autres tapent leurs propositions pour deviner ce qui est dessiné.&lt;/p&gt;
-&lt;p&gt;Pour jouer avec d'autres personnes, l'un de vous héberge la partie avec &lt;b&gt;Fichier &amp;gt; Héberger une partie…&lt;/b&gt;
+&lt;p&gt;Pour jouer avec d&apos;autres personnes, l&apos;un de vous héberge la partie avec &lt;b&gt;Fichier &amp;gt; Héberger une partie…&lt;/b&gt;
 (Ctrl+H) et les autres la rejoignent avec &lt;b&gt;Fichier &amp;gt; Rejoindre une partie…&lt;/b&gt; (Ctrl+J), qui affiche les parties
-annoncées sur ton réseau local et accepte l'adresse de l'hôte pour toutes les autres. Les deux mêmes boutons
-se trouvent sur le tableau tant qu'aucune partie n'est en cours, et &lt;b&gt;Jouer avec d'autres&lt;/b&gt; au démarrage ouvre Rejoindre une partie.
+annoncées sur ton réseau local et accepte l&apos;adresse de l&apos;hôte pour toutes les autres. Les deux mêmes boutons
+se trouvent sur le tableau tant qu&apos;aucune partie n&apos;est en cours, et &lt;b&gt;Jouer avec d&apos;autres&lt;/b&gt; au démarrage ouvre Rejoindre une partie.
 Aide &amp;gt; Connexion en dit plus.&lt;/p&gt;
-&lt;p&gt;Si tu veux juste t'entraîner à dessiner, lance Pictova tout seul : il ouvre une partie solo
-avec un choix limité d'expressions, qui n'a besoin d'aucun réseau et n'est ouverte à personne d'autre.&lt;/p&gt;
+&lt;p&gt;Si tu veux juste t&apos;entraîner à dessiner, lance Pictova tout seul : il ouvre une partie solo
+avec un choix limité d&apos;expressions, qui n&apos;a besoin d&apos;aucun réseau et n&apos;est ouverte à personne d&apos;autre.&lt;/p&gt;
 &lt;p&gt;À côté du tableau se trouvent le chat, le score de chaque place et une rangée de dix boutons
 de phrases, chacun avec une petite tête dessus : un clic envoie sa phrase, comme « Bien joué ! »,
 « Bien essayé ! » ou « Bonne partie, tout le monde ! », à tout le monde. Laisse le pointeur sur un bouton pour lire
@@ -701,7 +701,7 @@ Ctrl et 0 pour la taille habituelle). Pictova se souvient de la taille choisie.&
     <message>
         <source>
 &lt;p&gt;&lt;b&gt;Solo games.&lt;/b&gt; Start Pictova without any arguments. It sets up a game on your own
-computer under the name "You"; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
+computer under the name &quot;You&quot;; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
 can be played offline.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Games with others.&lt;/b&gt; Where the Quorix Lobby is installed, it can set up multi-player
 games and start Pictova for every player with the right settings (a solo game offers to fetch
@@ -711,24 +711,24 @@ start-up then opens Join a Game.&lt;/p&gt;
 your computer: give your name and a port (7772 unless you choose another) and leave the box to
 announce the game on the local network ticked, so that players nearby find it.
 &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; lists the games announced on your local network: double-click one
-to join it, or type the host's name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
+to join it, or type the host&apos;s name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
 7772. The same two buttons sit on the board while no game runs. If a join fails, the window says
 why and offers to try again; if a joined game loses its connection, Pictova tries to get you back
 in, with your points, for two minutes.&lt;/p&gt;
 &lt;p&gt;You can also start a game by hand from a terminal, always with three words after the
-program's name: your name, the host's address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
+program&apos;s name: your name, the host&apos;s address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
 &lt;tt&gt;join&lt;/tt&gt; for everyone else. The host, Ann for example, runs:&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;with her own name for Name, and the others join her, each with their own name and the
-address of Ann's computer for host (such as 192.168.1.20):&lt;/p&gt;
+address of Ann&apos;s computer for host (such as 192.168.1.20):&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name host join&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;With only a name, or a name and an address, the window opens but connects to nobody. The
-host's computer must accept connections on TCP port 7772. Only the game master can start a game,
+host&apos;s computer must accept connections on TCP port 7772. Only the game master can start a game,
 with the &lt;b&gt;Start Game&lt;/b&gt; button or File &amp;gt; Start Game: the host, or on a server without a
 window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).&lt;/p&gt;
-&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers' blanks show one
-letter of the answer when half the turn's time has passed and another at three quarters (never
-the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host's game: the built-in
+&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers&apos; blanks show one
+letter of the answer when half the turn&apos;s time has passed and another at three quarters (never
+the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host&apos;s game: the built-in
 ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.&lt;/p&gt;
@@ -737,32 +737,32 @@ its built-in words. What cannot be used is listed when the folder is chosen.&lt;
 &lt;p&gt;&lt;b&gt;Parties solo.&lt;/b&gt; Lance Pictova sans aucun argument. Il prépare une partie sur ton propre
 ordinateur sous le nom « Toi » ; appuie sur le bouton &lt;b&gt;Lancer la partie&lt;/b&gt; pour commencer. Une partie solo
 se joue aussi hors ligne.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Parties avec d'autres.&lt;/b&gt; Là où le Quorix Lobby est installé, il peut préparer des parties
+&lt;p&gt;&lt;b&gt;Parties avec d&apos;autres.&lt;/b&gt; Là où le Quorix Lobby est installé, il peut préparer des parties
 multijoueurs et lancer Pictova pour chaque joueur avec les bons réglages (une partie solo propose de le
-télécharger). Sans lui, héberge et rejoins depuis la fenêtre comme expliqué ci-dessous : &lt;b&gt;Jouer avec d'autres&lt;/b&gt;
+télécharger). Sans lui, héberge et rejoins depuis la fenêtre comme expliqué ci-dessous : &lt;b&gt;Jouer avec d&apos;autres&lt;/b&gt;
 au démarrage ouvre alors Rejoindre une partie.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Parties entre amis depuis la fenêtre.&lt;/b&gt; &lt;b&gt;Fichier &amp;gt; Héberger une partie…&lt;/b&gt; héberge une partie sur
 ton ordinateur : indique ton nom et un port (7772 sauf si tu en choisis un autre) et laisse cochée la case
 pour annoncer la partie sur le réseau local, afin que les joueurs proches la trouvent.
-&lt;b&gt;Fichier &amp;gt; Rejoindre une partie…&lt;/b&gt; affiche les parties annoncées sur ton réseau local : double-clique sur l'une
-d'elles pour la rejoindre, ou tape le nom ou l'adresse de l'hôte, suivi de &lt;tt&gt;:port&lt;/tt&gt; si le port n'est pas
-7772. Les deux mêmes boutons se trouvent sur le tableau tant qu'aucune partie n'est en cours. Si la connexion échoue,
+&lt;b&gt;Fichier &amp;gt; Rejoindre une partie…&lt;/b&gt; affiche les parties annoncées sur ton réseau local : double-clique sur l&apos;une
+d&apos;elles pour la rejoindre, ou tape le nom ou l&apos;adresse de l&apos;hôte, suivi de &lt;tt&gt;:port&lt;/tt&gt; si le port n&apos;est pas
+7772. Les deux mêmes boutons se trouvent sur le tableau tant qu&apos;aucune partie n&apos;est en cours. Si la connexion échoue,
 la fenêtre dit pourquoi et propose de réessayer ; si une partie rejointe perd sa connexion, Pictova essaie de te
 faire revenir, avec tes points, pendant deux minutes.&lt;/p&gt;
 &lt;p&gt;Tu peux aussi lancer une partie à la main depuis un terminal, toujours avec trois mots après le
-nom du programme : ton nom, l'adresse de l'hôte, et &lt;tt&gt;true&lt;/tt&gt; pour le joueur qui héberge ou
-&lt;tt&gt;join&lt;/tt&gt; pour tous les autres. L'hôte, Anne par exemple, lance :&lt;/p&gt;
+nom du programme : ton nom, l&apos;adresse de l&apos;hôte, et &lt;tt&gt;true&lt;/tt&gt; pour le joueur qui héberge ou
+&lt;tt&gt;join&lt;/tt&gt; pour tous les autres. L&apos;hôte, Anne par exemple, lance :&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Nom 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;avec son propre nom à la place de Nom, et les autres la rejoignent, chacun avec son propre nom et
-l'adresse de l'ordinateur d'Anne à la place de hôte (par exemple 192.168.1.20) :&lt;/p&gt;
+l&apos;adresse de l&apos;ordinateur d&apos;Anne à la place de hôte (par exemple 192.168.1.20) :&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Nom hôte join&lt;/tt&gt;&lt;/p&gt;
-&lt;p&gt;Avec seulement un nom, ou un nom et une adresse, la fenêtre s'ouvre mais ne se connecte à personne.
-L'ordinateur de l'hôte doit accepter les connexions sur le port TCP 7772. Seul le maître du jeu peut lancer une partie,
-avec le bouton &lt;b&gt;Lancer la partie&lt;/b&gt; ou Fichier &amp;gt; Lancer la partie : l'hôte, ou, sur un serveur sans
+&lt;p&gt;Avec seulement un nom, ou un nom et une adresse, la fenêtre s&apos;ouvre mais ne se connecte à personne.
+L&apos;ordinateur de l&apos;hôte doit accepter les connexions sur le port TCP 7772. Seul le maître du jeu peut lancer une partie,
+avec le bouton &lt;b&gt;Lancer la partie&lt;/b&gt; ou Fichier &amp;gt; Lancer la partie : l&apos;hôte, ou, sur un serveur sans
 fenêtre, le joueur de la place 1 (ou, tant que la place 1 est libre, celui de la plus petite place occupée).&lt;/p&gt;
 &lt;p&gt;Quand &lt;b&gt;Révéler des lettres&lt;/b&gt; est coché dans la fenêtre Lancer la partie, les tirets de ceux qui devinent montrent
 une lettre de la réponse quand la moitié du temps du tour est passée, puis une autre aux trois quarts (jamais
-la dernière lettre d'un mot). &lt;b&gt;Mots&lt;/b&gt; choisit les listes de mots de la partie de l'hôte : les listes
+la dernière lettre d&apos;un mot). &lt;b&gt;Mots&lt;/b&gt; choisit les listes de mots de la partie de l&apos;hôte : les listes
 intégrées, ou un dossier de fichiers texte nommés general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt et fooddrink.txt, avec une entrée par ligne ; une catégorie sans fichier garde
 ses mots intégrés. Ce qui ne peut pas être utilisé est signalé quand le dossier est choisi.&lt;/p&gt;
@@ -777,7 +777,7 @@ red box. The categories are General, Actions, Phrases, Music, Movies, TV Shows, 
 Drink.&lt;/p&gt;
 &lt;p&gt;A drawer who does not like the phrase may press &lt;b&gt;PASS&lt;/b&gt; for a new one, before starting
 to draw. Each pass costs the drawer 1 point.&lt;/p&gt;
-&lt;p&gt;The drawer's tools are the pen colour, the pen width and the trash can, which clears the
+&lt;p&gt;The drawer&apos;s tools are the pen colour, the pen width and the trash can, which clears the
 whole picture.&lt;/p&gt;
 &lt;p&gt;On a game server of this version the drawer also has &lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z), which
 takes back the last line drawn, up to the last 30 lines since the turn began or the picture was
@@ -786,24 +786,24 @@ cleared.&lt;/p&gt;
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.&lt;/p&gt;
 &lt;p&gt;A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
-drawer's score; a score never goes below 0).&lt;/p&gt;
+drawer&apos;s score; a score never goes below 0).&lt;/p&gt;
 </source>
         <translation>
-&lt;p&gt;L'expression à dessiner n'est montrée qu'au dessinateur, tout en haut de l'écran de dessin. Les
+&lt;p&gt;L&apos;expression à dessiner n&apos;est montrée qu&apos;au dessinateur, tout en haut de l&apos;écran de dessin. Les
 autres joueurs voient un tiret pour chacun de ses mots.&lt;/p&gt;
-&lt;p&gt;Au début d'un tour, le dessinateur choisit une catégorie, qui est ensuite montrée à tous dans un
+&lt;p&gt;Au début d&apos;un tour, le dessinateur choisit une catégorie, qui est ensuite montrée à tous dans un
 cadre rouge. Les catégories sont Général, Actions, Expressions, Musique, Films, Séries TV, et Boire &amp;amp;
 manger.&lt;/p&gt;
-&lt;p&gt;Un dessinateur à qui l'expression ne plaît pas peut appuyer sur &lt;b&gt;PASSER&lt;/b&gt; pour en avoir une autre, avant de
+&lt;p&gt;Un dessinateur à qui l&apos;expression ne plaît pas peut appuyer sur &lt;b&gt;PASSER&lt;/b&gt; pour en avoir une autre, avant de
 commencer à dessiner. Chaque passe coûte 1 point au dessinateur.&lt;/p&gt;
-&lt;p&gt;Les outils du dessinateur sont la couleur du pinceau, l'épaisseur du pinceau et la corbeille, qui efface
+&lt;p&gt;Les outils du dessinateur sont la couleur du pinceau, l&apos;épaisseur du pinceau et la corbeille, qui efface
 tout le dessin.&lt;/p&gt;
 &lt;p&gt;Sur un serveur de jeu de cette version, le dessinateur a aussi &lt;b&gt;Annuler&lt;/b&gt; (Ctrl+Z), qui
-retire le dernier trait dessiné, jusqu'aux 30 derniers traits depuis le début du tour ou depuis que le dessin
+retire le dernier trait dessiné, jusqu&apos;aux 30 derniers traits depuis le début du tour ou depuis que le dessin
 a été effacé.&lt;/p&gt;
-&lt;p&gt;Tous les autres tapent leurs propositions dans le champ de réponse en bas de l'écran et appuient sur
-Entrée. Chaque mot de l'expression que quelqu'un devine est affiché en haut pour que tout le monde le voie.&lt;/p&gt;
-&lt;p&gt;Un tour dure 2 minutes, sauf si l'hôte a choisi un temps plus court. Si personne ne trouve la réponse à
+&lt;p&gt;Tous les autres tapent leurs propositions dans le champ de réponse en bas de l&apos;écran et appuient sur
+Entrée. Chaque mot de l&apos;expression que quelqu&apos;un devine est affiché en haut pour que tout le monde le voie.&lt;/p&gt;
+&lt;p&gt;Un tour dure 2 minutes, sauf si l&apos;hôte a choisi un temps plus court. Si personne ne trouve la réponse à
 temps, le tour se termine, personne ne marque, et le dessinateur perd 1 point (affiché -1 à côté du
 score du dessinateur ; un score ne descend jamais sous 0).&lt;/p&gt;
 </translation>
@@ -822,43 +822,43 @@ reach that score, with nobody else level on points, wins the game.&lt;/p&gt;
 each other. Three or more is better.&lt;/p&gt;
 </source>
         <translation>
-&lt;p&gt;Celui qui complète l'expression marque 2 points, et le dessinateur marque 1 point pour un dessin
+&lt;p&gt;Celui qui complète l&apos;expression marque 2 points, et le dessinateur marque 1 point pour un dessin
 qui a été deviné.&lt;/p&gt;
 &lt;p&gt;Le dessinateur perd 1 point à chaque passe, et 1 point quand le temps est écoulé sans que personne
-n'ait trouvé l'expression (un score ne descend jamais sous 0).&lt;/p&gt;
-&lt;p&gt;L'hôte décide combien de points il faut pour gagner la partie, de 20 à 100. Le premier joueur qui
-atteint ce score, sans personne d'autre à égalité, gagne la partie.&lt;/p&gt;
-&lt;p&gt;Dans une partie en équipes, les places impaires (1, 3, 5, 7, 9) jouent dans l'Équipe noire contre les places paires
-(2, 4, 6, 8, 10) de l'Équipe bordeaux, et les points vont aux équipes.&lt;/p&gt;
+n&apos;ait trouvé l&apos;expression (un score ne descend jamais sous 0).&lt;/p&gt;
+&lt;p&gt;L&apos;hôte décide combien de points il faut pour gagner la partie, de 20 à 100. Le premier joueur qui
+atteint ce score, sans personne d&apos;autre à égalité, gagne la partie.&lt;/p&gt;
+&lt;p&gt;Dans une partie en équipes, les places impaires (1, 3, 5, 7, 9) jouent dans l&apos;Équipe noire contre les places paires
+(2, 4, 6, 8, 10) de l&apos;Équipe bordeaux, et les points vont aux équipes.&lt;/p&gt;
 &lt;p&gt;Les parties à deux seulement ne sont pas très drôles : les deux mêmes joueurs dessinent chacun leur tour
-l'un pour l'autre. À trois ou plus, c'est bien mieux.&lt;/p&gt;
+l&apos;un pour l&apos;autre. À trois ou plus, c&apos;est bien mieux.&lt;/p&gt;
 </translation>
     </message>
     <message>
         <source>
 &lt;p&gt;After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
 with the little camera on it.&lt;/p&gt;
-&lt;p&gt;The picture is saved together with the date, the drawer's name and the answer, in the folder
-"snapshots" next to your settings.&lt;/p&gt;
+&lt;p&gt;The picture is saved together with the date, the drawer&apos;s name and the answer, in the folder
+&quot;snapshots&quot; next to your settings.&lt;/p&gt;
 &lt;p&gt;Choose View &amp;gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.&lt;/p&gt;
 &lt;p&gt;Every turn also goes into the album by itself, the last 200 since Pictova was started: View
 &amp;gt; Album shows the drawings of every game, newest first, each game under a heading with its
 scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
-(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the &quot;snapshots&quot;
 folder, and Save Board as JPEG keeps the drawing you chose there too.&lt;/p&gt;
 </source>
         <translation>
-&lt;p&gt;Après chaque tour, tu as 10 secondes pour garder le dessin : appuie sur le bouton d'instantané, celui
+&lt;p&gt;Après chaque tour, tu as 10 secondes pour garder le dessin : appuie sur le bouton d&apos;instantané, celui
 avec le petit appareil photo.&lt;/p&gt;
-&lt;p&gt;L'image est enregistrée avec la date, le nom du dessinateur et la réponse, dans le dossier
+&lt;p&gt;L&apos;image est enregistrée avec la date, le nom du dessinateur et la réponse, dans le dossier
 « snapshots » à côté de tes réglages.&lt;/p&gt;
 &lt;p&gt;Choisis Affichage &amp;gt; Instantanés pour regarder ta collection. Parcours-la avec les boutons fléchés
 ou choisis une image dans la liste. Les images dont tu ne veux plus peuvent y être supprimées.&lt;/p&gt;
-&lt;p&gt;Chaque tour va aussi tout seul dans l'album, les 200 derniers depuis le lancement de Pictova : Affichage
-&amp;gt; Album montre les dessins de chaque partie, les plus récents d'abord, chaque partie sous un titre avec ses
+&lt;p&gt;Chaque tour va aussi tout seul dans l&apos;album, les 200 derniers depuis le lancement de Pictova : Affichage
+&amp;gt; Album montre les dessins de chaque partie, les plus récents d&apos;abord, chaque partie sous un titre avec ses
 scores (ou une seule partie, choisie en haut). Double-clique sur un dessin pour le regarder se redessiner
-(Lecture, Pause, 1× ou 4×). Enregistrer l'album place une image des parties affichées dans le dossier
+(Lecture, Pause, 1× ou 4×). Enregistrer l&apos;album place une image des parties affichées dans le dossier
 « snapshots », et Enregistrer le dessin en JPEG y garde aussi le dessin choisi.&lt;/p&gt;
 </translation>
     </message>
@@ -871,7 +871,7 @@ played the early versions, sent in phrases for the word lists and told us what b
 &lt;p&gt;&lt;b&gt;2.2.4.1&lt;/b&gt; - Settings are saved safely: a full disk can no longer leave a broken
 settings file. The lobby download can be stopped at any moment.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Players who run a different version are told so when they join.
-Snapshots remember the drawer's name.&lt;/p&gt;
+Snapshots remember the drawer&apos;s name.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Team games: odd seats against even seats. The host can put a player in
 watching mode or remove a player from the game.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectators: up to five more people can look on. New Spy List window.&lt;/p&gt;
@@ -894,17 +894,17 @@ joué aux premières versions, envoyé des expressions pour les listes de mots e
 de réglages abîmé. Le téléchargement du lobby peut être arrêté à tout moment.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Les joueurs qui ont une autre version en sont avertis quand ils rejoignent la partie.
 Les instantanés retiennent le nom du dessinateur.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Parties en équipes : places impaires contre places paires. L'hôte peut mettre un joueur en
+&lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Parties en équipes : places impaires contre places paires. L&apos;hôte peut mettre un joueur en
 mode spectateur ou le retirer de la partie.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectateurs : jusqu'à cinq personnes de plus peuvent regarder. Nouvelle fenêtre Liste des espions.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectateurs : jusqu&apos;à cinq personnes de plus peuvent regarder. Nouvelle fenêtre Liste des espions.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.1.2&lt;/b&gt; - Les boutons de phrases peuvent être modifiés et sont gardés dans les réglages.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;2.1.0&lt;/b&gt; - Instantanés des dessins terminés, et la visionneuse d'instantanés.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;2.0.0&lt;/b&gt; - Des sons pour les grands moments d'une partie, et un interrupteur pour les couper.
-La taille et les couleurs du texte du chat sont gardées d'une partie à l'autre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.1.0&lt;/b&gt; - Instantanés des dessins terminés, et la visionneuse d&apos;instantanés.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;2.0.0&lt;/b&gt; - Des sons pour les grands moments d&apos;une partie, et un interrupteur pour les couper.
+La taille et les couleurs du texte du chat sont gardées d&apos;une partie à l&apos;autre.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;1.5.0&lt;/b&gt; - La catégorie Boire &amp;amp; manger. Passer coûte désormais un point.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;1.2.0&lt;/b&gt; - Les propositions sont jugées mot par mot, et les mots trouvés sont montrés à tous.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;1.0.0&lt;/b&gt; - Première version publique : sept catégories, le chat et les scores.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;0.9 bêta&lt;/b&gt; - Parties d'entraînement en solo et la fenêtre Lancer la partie.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;0.9 bêta&lt;/b&gt; - Parties d&apos;entraînement en solo et la fenêtre Lancer la partie.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;0.1 alpha&lt;/b&gt; - Première version alpha : un tableau, une liste de mots, deux joueurs.&lt;/p&gt;
 </translation>
     </message>
@@ -913,7 +913,7 @@ La taille et les couleurs du texte du chat sont gardées d'une partie à l'autre
 &lt;p&gt;Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
 to friends, as long as you pass it on whole and unchanged and do not charge for it.&lt;/p&gt;
 &lt;p&gt;You may not sell Pictova, or pass off any part of it as your own work.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided "as is", without warranty of any kind, express or
+&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided &quot;as is&quot;, without warranty of any kind, express or
 implied, including but not limited to the warranties of merchantability, fitness for a
 particular purpose and non-infringement. In no event shall the authors be liable for any
 claim, damages or other liability, whether in an action of contract, tort or otherwise,
@@ -922,14 +922,14 @@ risk.&lt;/p&gt;
 &lt;p&gt;By using Pictova you agree to these terms.&lt;/p&gt;
 </source>
         <translation>
-&lt;p&gt;Pictova est libre d'utilisation pour quiconque en possède une copie. Tu peux y jouer, le copier et en donner des copies
+&lt;p&gt;Pictova est libre d&apos;utilisation pour quiconque en possède une copie. Tu peux y jouer, le copier et en donner des copies
 à tes amis, à condition de le transmettre complet et sans modification, et sans le faire payer.&lt;/p&gt;
 &lt;p&gt;Tu ne peux pas vendre Pictova, ni faire passer une partie de celui-ci pour ton propre travail.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Aucune garantie.&lt;/b&gt; Pictova est fourni « tel quel », sans garantie d'aucune sorte, expresse ou
-implicite, y compris, sans s'y limiter, les garanties de qualité marchande, d'adéquation à un
-usage particulier et d'absence de contrefaçon. En aucun cas les auteurs ne pourront être tenus responsables
-de toute réclamation, de tout dommage ou de toute autre responsabilité, que ce soit dans le cadre d'un contrat, d'un délit ou autrement,
-découlant du jeu ou de son utilisation, ou en lien avec ceux-ci. Tu l'utilises à tes propres
+&lt;p&gt;&lt;b&gt;Aucune garantie.&lt;/b&gt; Pictova est fourni « tel quel », sans garantie d&apos;aucune sorte, expresse ou
+implicite, y compris, sans s&apos;y limiter, les garanties de qualité marchande, d&apos;adéquation à un
+usage particulier et d&apos;absence de contrefaçon. En aucun cas les auteurs ne pourront être tenus responsables
+de toute réclamation, de tout dommage ou de toute autre responsabilité, que ce soit dans le cadre d&apos;un contrat, d&apos;un délit ou autrement,
+découlant du jeu ou de son utilisation, ou en lien avec ceux-ci. Tu l&apos;utilises à tes propres
 risques.&lt;/p&gt;
 &lt;p&gt;En utilisant Pictova, tu acceptes ces conditions.&lt;/p&gt;
 </translation>
@@ -990,8 +990,8 @@ risques.&lt;/p&gt;
         <translation>Héberger</translation>
     </message>
     <message>
-        <source>Friends on the internet reach this game at this computer's address and port; the router may need to forward the port.</source>
-        <translation>Des amis sur Internet rejoignent cette partie à l'adresse et au port de cet ordinateur ; il faudra peut-être rediriger le port sur le routeur.</translation>
+        <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
+        <translation>Des amis sur Internet rejoignent cette partie à l&apos;adresse et au port de cet ordinateur ; il faudra peut-être rediriger le port sur le routeur.</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1005,7 @@ risques.&lt;/p&gt;
         <translation>Protocole non pris en charge</translation>
     </message>
     <message>
-        <source>could not resolve the server's name</source>
+        <source>could not resolve the server&apos;s name</source>
         <translation>impossible de résoudre le nom du serveur</translation>
     </message>
     <message>
@@ -1017,12 +1017,12 @@ risques.&lt;/p&gt;
         <translation>délai dépassé</translation>
     </message>
     <message>
-        <source>the server's certificate is not trusted</source>
-        <translation>le certificat du serveur n'est pas fiable</translation>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>le certificat du serveur n&apos;est pas fiable</translation>
     </message>
     <message>
         <source>no secure connection could be made</source>
-        <translation>aucune connexion sécurisée n'a pu être établie</translation>
+        <translation>aucune connexion sécurisée n&apos;a pu être établie</translation>
     </message>
     <message>
         <source>the server closed the connection early</source>
@@ -1038,11 +1038,15 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>Too many header lines</source>
-        <translation>Trop de lignes d'en-tête</translation>
+        <translation>Trop de lignes d&apos;en-tête</translation>
     </message>
     <message>
         <source>Unable to write the file</source>
-        <translation>Impossible d'écrire le fichier</translation>
+        <translation>Impossible d&apos;écrire le fichier</translation>
+    </message>
+    <message>
+        <source>aborted on request</source>
+        <translation>interrompu à la demande</translation>
     </message>
 </context>
 <context>
@@ -1052,8 +1056,8 @@ risques.&lt;/p&gt;
         <translation>Inviter des joueurs</translation>
     </message>
     <message>
-        <source>Players in the same network open this link in a browser, or scan the code with a phone's camera:</source>
-        <translation>Les joueurs du même réseau ouvrent ce lien dans un navigateur, ou scannent le code avec l'appareil photo d'un téléphone :</translation>
+        <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
+        <translation>Les joueurs du même réseau ouvrent ce lien dans un navigateur, ou scannent le code avec l&apos;appareil photo d&apos;un téléphone :</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1068,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>This game takes no players from a browser.</source>
-        <translation>Cette partie n'accepte pas de joueurs depuis un navigateur.</translation>
+        <translation>Cette partie n&apos;accepte pas de joueurs depuis un navigateur.</translation>
     </message>
 </context>
 <context>
@@ -1095,7 +1099,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>host name or address, optionally :port</source>
-        <translation>nom ou adresse de l'hôte, éventuellement :port</translation>
+        <translation>nom ou adresse de l&apos;hôte, éventuellement :port</translation>
     </message>
     <message>
         <source>Join</source>
@@ -1138,11 +1142,11 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>An Error has Occurred.</source>
-        <translation>Une erreur s'est produite.</translation>
+        <translation>Une erreur s&apos;est produite.</translation>
     </message>
     <message>
-        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's start-up menu.</source>
-        <translation>Ferme le jeu et ouvre le Quorix Lobby avec l'icône de ton bureau ou depuis le menu de démarrage.</translation>
+        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
+        <translation>Ferme le jeu et ouvre le Quorix Lobby avec l&apos;icône de ton bureau ou depuis le menu de démarrage.</translation>
     </message>
     <message>
         <source>Download Complete</source>
@@ -1174,15 +1178,15 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>Saved to %1. Check it before you run it.</source>
-        <translation>Enregistré dans %1. Vérifiez-le avant de l'exécuter.</translation>
+        <translation>Enregistré dans %1. Vérifiez-le avant de l&apos;exécuter.</translation>
     </message>
     <message>
         <source>Saved to %1 (fetched over plain http: anyone on the way could have changed it). Check it before you run it.</source>
-        <translation>Enregistré dans %1 (récupéré en http simple : n'importe qui en chemin aurait pu le modifier). Vérifiez-le avant de l'exécuter.</translation>
+        <translation>Enregistré dans %1 (récupéré en http simple : n&apos;importe qui en chemin aurait pu le modifier). Vérifiez-le avant de l&apos;exécuter.</translation>
     </message>
     <message>
         <source>Download Aborted: the file could not be saved</source>
-        <translation>Téléchargement interrompu : le fichier n'a pas pu être enregistré</translation>
+        <translation>Téléchargement interrompu : le fichier n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Download Aborted: %1</source>
@@ -1266,7 +1270,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>No other phrase is left to deal in this category: keep drawing this one.</source>
-        <translation>Il ne reste plus d'autre expression dans cette catégorie : continue à dessiner celle-ci.</translation>
+        <translation>Il ne reste plus d&apos;autre expression dans cette catégorie : continue à dessiner celle-ci.</translation>
     </message>
     <message>
         <source>%1 has bought a different phrase for one point.</source>
@@ -1312,7 +1316,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation>%1 s'est déconnecté.</translation>
+        <translation>%1 s&apos;est déconnecté.</translation>
     </message>
     <message>
         <source>%1 has left.</source>
@@ -1324,7 +1328,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>You have a different version of the game then the host.</source>
-        <translation>Tu as une autre version du jeu que l'hôte.</translation>
+        <translation>Tu as une autre version du jeu que l&apos;hôte.</translation>
     </message>
 </context>
 <context>
@@ -1339,7 +1343,7 @@ risques.&lt;/p&gt;
     </message>
     <message>
         <source>Delete the snapshot %1?</source>
-        <translation>Supprimer l'instantané %1 ?</translation>
+        <translation>Supprimer l&apos;instantané %1 ?</translation>
     </message>
 </context>
 <context>
@@ -1380,7 +1384,7 @@ risques.&lt;/p&gt;
         <translation>À toi de dessiner</translation>
     </message>
     <message>
-        <source>%1's turn to draw.</source>
+        <source>%1&apos;s turn to draw.</source>
         <translation>Au tour de %1 de dessiner.</translation>
     </message>
 </context>
@@ -1448,8 +1452,8 @@ risques.&lt;/p&gt;
         <translation>contient un caractère de contrôle</translation>
     </message>
     <message>
-        <source>"%1": a word comes again later in it, so it is never dealt</source>
-        <translation>« %1 » : un mot y revient plus loin, il n'est donc jamais distribué</translation>
+        <source>&quot;%1&quot;: a word comes again later in it, so it is never dealt</source>
+        <translation>« %1 » : un mot y revient plus loin, il n&apos;est donc jamais distribué</translation>
     </message>
     <message>
         <source>not a file, not used</source>
@@ -1468,12 +1472,12 @@ risques.&lt;/p&gt;
         <translation>aucune entrée utilisable, les mots intégrés restent</translation>
     </message>
     <message>
-        <source>The folder "%1" was not found.</source>
+        <source>The folder &quot;%1&quot; was not found.</source>
         <translation>Le dossier « %1 » est introuvable.</translation>
     </message>
     <message>
-        <source>The folder "%1" has no words to use: it needs at least one of %2 with one entry a line.</source>
-        <translation>Le dossier « %1 » n'a aucun mot utilisable : il lui faut au moins l'un des fichiers %2, avec une entrée par ligne.</translation>
+        <source>The folder &quot;%1&quot; has no words to use: it needs at least one of %2 with one entry a line.</source>
+        <translation>Le dossier « %1 » n&apos;a aucun mot utilisable : il lui faut au moins l&apos;un des fichiers %2, avec une entrée par ligne.</translation>
     </message>
     <message>
         <source>1 entry from %1.</source>
@@ -1546,12 +1550,12 @@ risques.&lt;/p&gt;
         <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
-        <source>Cannot open file "%1"</source>
-        <translation>Impossible d'ouvrir le fichier « %1 »</translation>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d'écrire dans %1</translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>

@@ -254,8 +254,8 @@
         <translation>Nenhuma resposta de %1 em %2 segundos.</translation>
     </message>
     <message>
-        <source>No computer called "%1" was found.</source>
-        <translation>Nenhum computador chamado "%1" foi encontrado.</translation>
+        <source>No computer called &quot;%1&quot; was found.</source>
+        <translation>Nenhum computador chamado &quot;%1&quot; foi encontrado.</translation>
     </message>
     <message>
         <source>%1 cannot be reached (%2).</source>
@@ -547,11 +547,11 @@
         <translation>Só o anfitrião da partida pode usar palavras próprias.</translation>
     </message>
     <message>
-        <source>This game's server does not offer letter hints.</source>
+        <source>This game&apos;s server does not offer letter hints.</source>
         <translation>O servidor desta partida não oferece dicas de letras.</translation>
     </message>
     <message>
-        <source>Guessers see one letter of the answer at half the turn's time and another at three quarters.</source>
+        <source>Guessers see one letter of the answer at half the turn&apos;s time and another at three quarters.</source>
         <translation>Quem adivinha vê uma letra da resposta na metade do turno e outra aos três quartos.</translation>
     </message>
     <message>
@@ -666,14 +666,14 @@ draws it on the board with the mouse, while everybody else tries to guess what i
 drawn by typing guesses.&lt;/p&gt;
 &lt;p&gt;To play with other people, one of you hosts the game with &lt;b&gt;File &amp;gt; Host a Game…&lt;/b&gt;
 (Ctrl+H) and the others join it with &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; (Ctrl+J), which lists the games
-announced on your local network and takes the host's address for any other. The same two buttons
+announced on your local network and takes the host&apos;s address for any other. The same two buttons
 sit on the board while no game runs, and &lt;b&gt;Play with Others&lt;/b&gt; at start-up opens Join a Game. Help
 &amp;gt; Connecting tells more.&lt;/p&gt;
 &lt;p&gt;If you just want to practise your drawing, start Pictova on its own: it opens a solo game
 with a limited set of phrases, which needs no network at all and is open to nobody else.&lt;/p&gt;
 &lt;p&gt;Beside the board you will find the chat, the score of every seat, and a row of ten phrase
-buttons, each with a little face on it: one click sends its line, such as "Way To Go!",
-"Nice Try!" or "Good Game Everyone!", to everybody. Rest the pointer on a button to read its
+buttons, each with a little face on it: one click sends its line, such as &quot;Way To Go!&quot;,
+&quot;Nice Try!&quot; or &quot;Good Game Everyone!&quot;, to everybody. Rest the pointer on a button to read its
 line, and change the lines with View &amp;gt; Phrase Lists.&lt;/p&gt;
 &lt;p&gt;On a large screen, make the window bigger with View &amp;gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.&lt;/p&gt;
@@ -691,8 +691,8 @@ Ajuda &amp;gt; Conexão explica mais.&lt;/p&gt;
 &lt;p&gt;Se você só quer praticar seus desenhos, abra o Pictova sozinho: ele abre uma partida solo
 com um conjunto limitado de frases, que não precisa de rede nenhuma e não está aberta a mais ninguém.&lt;/p&gt;
 &lt;p&gt;Ao lado do quadro ficam o chat, a pontuação de cada lugar e uma fileira de dez botões
-de frases, cada um com uma carinha: um clique envia a frase dele, como "Mandou bem!",
-"Boa tentativa!" ou "Boa partida, pessoal!", para todo mundo. Deixe o ponteiro sobre um botão para ler
+de frases, cada um com uma carinha: um clique envia a frase dele, como &quot;Mandou bem!&quot;,
+&quot;Boa tentativa!&quot; ou &quot;Boa partida, pessoal!&quot;, para todo mundo. Deixe o ponteiro sobre um botão para ler
 a frase dele, e mude as frases em Exibir &amp;gt; Listas de frases.&lt;/p&gt;
 &lt;p&gt;Numa tela grande, aumente a janela com Exibir &amp;gt; Zoom (ou Ctrl e +, Ctrl e -, e
 Ctrl e 0 para o tamanho normal). O Pictova lembra o tamanho que você escolheu.&lt;/p&gt;
@@ -701,7 +701,7 @@ Ctrl e 0 para o tamanho normal). O Pictova lembra o tamanho que você escolheu.&
     <message>
         <source>
 &lt;p&gt;&lt;b&gt;Solo games.&lt;/b&gt; Start Pictova without any arguments. It sets up a game on your own
-computer under the name "You"; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
+computer under the name &quot;You&quot;; press the &lt;b&gt;Start Game&lt;/b&gt; button to begin. A solo game
 can be played offline.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Games with others.&lt;/b&gt; Where the Quorix Lobby is installed, it can set up multi-player
 games and start Pictova for every player with the right settings (a solo game offers to fetch
@@ -711,31 +711,31 @@ start-up then opens Join a Game.&lt;/p&gt;
 your computer: give your name and a port (7772 unless you choose another) and leave the box to
 announce the game on the local network ticked, so that players nearby find it.
 &lt;b&gt;File &amp;gt; Join a Game…&lt;/b&gt; lists the games announced on your local network: double-click one
-to join it, or type the host's name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
+to join it, or type the host&apos;s name or address, with &lt;tt&gt;:port&lt;/tt&gt; after it when the port is not
 7772. The same two buttons sit on the board while no game runs. If a join fails, the window says
 why and offers to try again; if a joined game loses its connection, Pictova tries to get you back
 in, with your points, for two minutes.&lt;/p&gt;
 &lt;p&gt;You can also start a game by hand from a terminal, always with three words after the
-program's name: your name, the host's address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
+program&apos;s name: your name, the host&apos;s address, and &lt;tt&gt;true&lt;/tt&gt; for the player who hosts or
 &lt;tt&gt;join&lt;/tt&gt; for everyone else. The host, Ann for example, runs:&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name 127.0.0.1 true&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;with her own name for Name, and the others join her, each with their own name and the
-address of Ann's computer for host (such as 192.168.1.20):&lt;/p&gt;
+address of Ann&apos;s computer for host (such as 192.168.1.20):&lt;/p&gt;
 &lt;p&gt;&lt;tt&gt;pictova Name host join&lt;/tt&gt;&lt;/p&gt;
 &lt;p&gt;With only a name, or a name and an address, the window opens but connects to nobody. The
-host's computer must accept connections on TCP port 7772. Only the game master can start a game,
+host&apos;s computer must accept connections on TCP port 7772. Only the game master can start a game,
 with the &lt;b&gt;Start Game&lt;/b&gt; button or File &amp;gt; Start Game: the host, or on a server without a
 window the player in seat 1 (or, while seat 1 is free, in the lowest seat taken).&lt;/p&gt;
-&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers' blanks show one
-letter of the answer when half the turn's time has passed and another at three quarters (never
-the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host's game: the built-in
+&lt;p&gt;With &lt;b&gt;Reveal letters&lt;/b&gt; ticked in the Start Game window, the guessers&apos; blanks show one
+letter of the answer when half the turn&apos;s time has passed and another at three quarters (never
+the last letter of a word). &lt;b&gt;Words&lt;/b&gt; picks the word lists of the host&apos;s game: the built-in
 ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;&lt;b&gt;Partidas solo.&lt;/b&gt; Abra o Pictova sem nenhum argumento. Ele prepara uma partida no seu próprio
-computador com o nome "Você"; aperte o botão &lt;b&gt;Iniciar partida&lt;/b&gt; para começar. Uma partida solo
+computador com o nome &quot;Você&quot;; aperte o botão &lt;b&gt;Iniciar partida&lt;/b&gt; para começar. Uma partida solo
 pode ser jogada offline.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Partidas com outras pessoas.&lt;/b&gt; Onde o Quorix Lobby estiver instalado, ele pode preparar partidas
 multijogador e abrir o Pictova para cada jogador com as configurações certas (uma partida solo oferece
@@ -777,7 +777,7 @@ red box. The categories are General, Actions, Phrases, Music, Movies, TV Shows, 
 Drink.&lt;/p&gt;
 &lt;p&gt;A drawer who does not like the phrase may press &lt;b&gt;PASS&lt;/b&gt; for a new one, before starting
 to draw. Each pass costs the drawer 1 point.&lt;/p&gt;
-&lt;p&gt;The drawer's tools are the pen colour, the pen width and the trash can, which clears the
+&lt;p&gt;The drawer&apos;s tools are the pen colour, the pen width and the trash can, which clears the
 whole picture.&lt;/p&gt;
 &lt;p&gt;On a game server of this version the drawer also has &lt;b&gt;Undo&lt;/b&gt; (Ctrl+Z), which
 takes back the last line drawn, up to the last 30 lines since the turn began or the picture was
@@ -786,7 +786,7 @@ cleared.&lt;/p&gt;
 Enter. Every word of the phrase that somebody guesses is shown at the top for all to see.&lt;/p&gt;
 &lt;p&gt;A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
-drawer's score; a score never goes below 0).&lt;/p&gt;
+drawer&apos;s score; a score never goes below 0).&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;A frase a desenhar só aparece para o desenhista, bem no alto da tela de desenho. Os
@@ -838,28 +838,28 @@ um para o outro. Com três ou mais é bem melhor.&lt;/p&gt;
         <source>
 &lt;p&gt;After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
 with the little camera on it.&lt;/p&gt;
-&lt;p&gt;The picture is saved together with the date, the drawer's name and the answer, in the folder
-"snapshots" next to your settings.&lt;/p&gt;
+&lt;p&gt;The picture is saved together with the date, the drawer&apos;s name and the answer, in the folder
+&quot;snapshots&quot; next to your settings.&lt;/p&gt;
 &lt;p&gt;Choose View &amp;gt; Snap Shots to look at your collection. Step through it with the arrow
 buttons or pick a picture from the list. Pictures you no longer want can be deleted there.&lt;/p&gt;
 &lt;p&gt;Every turn also goes into the album by itself, the last 200 since Pictova was started: View
 &amp;gt; Album shows the drawings of every game, newest first, each game under a heading with its
 scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
-(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
+(Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the &quot;snapshots&quot;
 folder, and Save Board as JPEG keeps the drawing you chose there too.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;Depois de cada turno você tem 10 segundos para guardar o desenho: aperte o botão de instantâneo, o que
 tem a camerazinha.&lt;/p&gt;
 &lt;p&gt;A imagem é salva junto com a data, o nome do desenhista e a resposta, na pasta
-"snapshots" ao lado das suas configurações.&lt;/p&gt;
+&quot;snapshots&quot; ao lado das suas configurações.&lt;/p&gt;
 &lt;p&gt;Escolha Exibir &amp;gt; Instantâneos para ver sua coleção. Navegue por ela com os botões de seta
 ou escolha uma imagem na lista. As imagens que você não quiser mais podem ser excluídas ali.&lt;/p&gt;
 &lt;p&gt;Cada turno também vai sozinho para o álbum, os últimos 200 desde que o Pictova foi aberto: Exibir
 &amp;gt; Álbum mostra os desenhos de todas as partidas, os mais novos primeiro, cada partida sob um título com suas
 pontuações (ou uma partida só, escolhida no alto). Clique duas vezes em um para vê-lo sendo desenhado de novo
 (Reproduzir, Pausar, 1× ou 4×). Salvar álbum coloca uma imagem das partidas mostradas na pasta
-"snapshots", e Salvar o desenho como JPEG também guarda ali o desenho escolhido.&lt;/p&gt;
+&quot;snapshots&quot;, e Salvar o desenho como JPEG também guarda ali o desenho escolhido.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -871,7 +871,7 @@ played the early versions, sent in phrases for the word lists and told us what b
 &lt;p&gt;&lt;b&gt;2.2.4.1&lt;/b&gt; - Settings are saved safely: a full disk can no longer leave a broken
 settings file. The lobby download can be stopped at any moment.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.4&lt;/b&gt; - Players who run a different version are told so when they join.
-Snapshots remember the drawer's name.&lt;/p&gt;
+Snapshots remember the drawer&apos;s name.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.3&lt;/b&gt; - Team games: odd seats against even seats. The host can put a player in
 watching mode or remove a player from the game.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;2.2.0&lt;/b&gt; - Spectators: up to five more people can look on. New Spy List window.&lt;/p&gt;
@@ -913,7 +913,7 @@ O tamanho e as cores do texto do chat são mantidos entre as partidas.&lt;/p&gt;
 &lt;p&gt;Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
 to friends, as long as you pass it on whole and unchanged and do not charge for it.&lt;/p&gt;
 &lt;p&gt;You may not sell Pictova, or pass off any part of it as your own work.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided "as is", without warranty of any kind, express or
+&lt;p&gt;&lt;b&gt;No warranty.&lt;/b&gt; Pictova is provided &quot;as is&quot;, without warranty of any kind, express or
 implied, including but not limited to the warranties of merchantability, fitness for a
 particular purpose and non-infringement. In no event shall the authors be liable for any
 claim, damages or other liability, whether in an action of contract, tort or otherwise,
@@ -925,7 +925,7 @@ risk.&lt;/p&gt;
 &lt;p&gt;O Pictova é de uso livre para qualquer pessoa que tenha uma cópia. Você pode jogá-lo, copiá-lo e dar cópias
 aos amigos, desde que o repasse inteiro e sem alterações e não cobre por ele.&lt;/p&gt;
 &lt;p&gt;Você não pode vender o Pictova, nem apresentar qualquer parte dele como trabalho seu.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Sem garantia.&lt;/b&gt; O Pictova é fornecido "no estado em que se encontra", sem garantia de qualquer tipo, expressa ou
+&lt;p&gt;&lt;b&gt;Sem garantia.&lt;/b&gt; O Pictova é fornecido &quot;no estado em que se encontra&quot;, sem garantia de qualquer tipo, expressa ou
 implícita, incluindo, entre outras, as garantias de comercialização, adequação a uma
 finalidade específica e não violação. Em nenhum caso os autores serão responsáveis por qualquer
 reclamação, dano ou outra responsabilidade, seja em ação contratual, extracontratual ou de outra natureza,
@@ -990,7 +990,7 @@ conta e risco.&lt;/p&gt;
         <translation>Criar</translation>
     </message>
     <message>
-        <source>Friends on the internet reach this game at this computer's address and port; the router may need to forward the port.</source>
+        <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Amigos pela internet chegam a esta partida pelo endereço e pela porta deste computador; talvez seja preciso redirecionar a porta no roteador.</translation>
     </message>
 </context>
@@ -1005,7 +1005,7 @@ conta e risco.&lt;/p&gt;
         <translation>Protocolo não suportado</translation>
     </message>
     <message>
-        <source>could not resolve the server's name</source>
+        <source>could not resolve the server&apos;s name</source>
         <translation>não foi possível resolver o nome do servidor</translation>
     </message>
     <message>
@@ -1017,7 +1017,7 @@ conta e risco.&lt;/p&gt;
         <translation>tempo esgotado</translation>
     </message>
     <message>
-        <source>the server's certificate is not trusted</source>
+        <source>the server&apos;s certificate is not trusted</source>
         <translation>o certificado do servidor não é confiável</translation>
     </message>
     <message>
@@ -1044,6 +1044,10 @@ conta e risco.&lt;/p&gt;
         <source>Unable to write the file</source>
         <translation>Não foi possível gravar o arquivo</translation>
     </message>
+    <message>
+        <source>aborted on request</source>
+        <translation>cancelado a pedido</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InviteDialog</name>
@@ -1052,7 +1056,7 @@ conta e risco.&lt;/p&gt;
         <translation>Convidar jogadores</translation>
     </message>
     <message>
-        <source>Players in the same network open this link in a browser, or scan the code with a phone's camera:</source>
+        <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Os jogadores da mesma rede abrem este link no navegador ou escaneiam o código com a câmera do celular:</translation>
     </message>
 </context>
@@ -1141,7 +1145,7 @@ conta e risco.&lt;/p&gt;
         <translation>Ocorreu um erro.</translation>
     </message>
     <message>
-        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window's start-up menu.</source>
+        <source>Please close the game and open the Quorix Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Feche o jogo e abra o Quorix Lobby pelo ícone na área de trabalho ou pelo menu iniciar.</translation>
     </message>
     <message>
@@ -1380,7 +1384,7 @@ conta e risco.&lt;/p&gt;
         <translation>Sua vez de desenhar</translation>
     </message>
     <message>
-        <source>%1's turn to draw.</source>
+        <source>%1&apos;s turn to draw.</source>
         <translation>É a vez de %1 desenhar.</translation>
     </message>
 </context>
@@ -1448,8 +1452,8 @@ conta e risco.&lt;/p&gt;
         <translation>contém um caractere de controle</translation>
     </message>
     <message>
-        <source>"%1": a word comes again later in it, so it is never dealt</source>
-        <translation>"%1": uma palavra se repete mais adiante, então nunca é sorteada</translation>
+        <source>&quot;%1&quot;: a word comes again later in it, so it is never dealt</source>
+        <translation>&quot;%1&quot;: uma palavra se repete mais adiante, então nunca é sorteada</translation>
     </message>
     <message>
         <source>not a file, not used</source>
@@ -1468,12 +1472,12 @@ conta e risco.&lt;/p&gt;
         <translation>nenhuma entrada utilizável, as palavras embutidas continuam</translation>
     </message>
     <message>
-        <source>The folder "%1" was not found.</source>
-        <translation>A pasta "%1" não foi encontrada.</translation>
+        <source>The folder &quot;%1&quot; was not found.</source>
+        <translation>A pasta &quot;%1&quot; não foi encontrada.</translation>
     </message>
     <message>
-        <source>The folder "%1" has no words to use: it needs at least one of %2 with one entry a line.</source>
-        <translation>A pasta "%1" não tem palavras utilizáveis: precisa de pelo menos um de %2, com uma entrada por linha.</translation>
+        <source>The folder &quot;%1&quot; has no words to use: it needs at least one of %2 with one entry a line.</source>
+        <translation>A pasta &quot;%1&quot; não tem palavras utilizáveis: precisa de pelo menos um de %2, com uma entrada por linha.</translation>
     </message>
     <message>
         <source>1 entry from %1.</source>
@@ -1546,8 +1550,8 @@ conta e risco.&lt;/p&gt;
         <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
-        <source>Cannot open file "%1"</source>
-        <translation>Não foi possível abrir o arquivo "%1"</translation>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Não foi possível abrir o arquivo &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
