@@ -1,6 +1,7 @@
 // The window in other languages: every text has its translation, the translated windows hold their
 // texts at every scale, and Options > Language changes the window at once and is remembered.
 #include "board/drawertoolbar.h"
+#include "client/boardheader.h"
 #include "client/categorychooser.h"
 #include "client/gamemenus.h"
 #include "client/gameviews.h"
@@ -20,12 +21,14 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <QXmlStreamReader>
 #include <functional>
 #include <memory>
@@ -271,6 +274,11 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
          "<Écrivez ici pour discuter>"},
         {"en", english, "Host a Game…", "Start Game", "<Waiting>", "<Enter Chat Here>"},
     };
+    // The Start button is a picture with words on it.
+    const auto startFace = [this] {
+        return m_chat->views().header().startButton()->icon().pixmap(QSize(100, 15)).toImage();
+    };
+    const QImage englishFace = startFace();
     for (const auto& language : cases) {
         SCOPED_TRACE(language.code);
         languageItem(QString::fromLatin1(language.code))->trigger();
@@ -285,6 +293,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
                   QString::fromUtf8(language.emptySeat));
         EXPECT_EQ(m_chat->findChild<QLineEdit*>(QStringLiteral("mychat"))->text(),
                   QString::fromUtf8(language.chatPrompt));
+        EXPECT_EQ(startFace() == englishFace, QLatin1String(language.code) == QLatin1String("en"));
         EXPECT_TRUE(languageItem(QString::fromLatin1(language.code))->isChecked());
         EXPECT_EQ(loadUiLanguage(settingsFilePath()), QString::fromLatin1(language.code));
     }
