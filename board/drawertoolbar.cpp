@@ -4,7 +4,7 @@
 #include "board/fieldupdown.h"
 
 #include "messaging/integer.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QAction>
 #include <QGridLayout>

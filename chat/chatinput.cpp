@@ -3,7 +3,7 @@
 #include "chat/outgoing.h"
 #include "messaging/errors.h"
 #include "resources/syscolours.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QClipboard>
 #include <QColorDialog>

@@ -2,7 +2,7 @@
 
 #include "chat/links.h"
 #include "resources/syscolours.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>

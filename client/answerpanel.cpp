@@ -1,7 +1,7 @@
 #include "client/answerpanel.h"
 
 #include "client/viewparts.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

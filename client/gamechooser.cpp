@@ -2,12 +2,13 @@
 
 #include "client/model/gamemodel.h"
 #include "hosting/localhost.h"
+#include "invite/invitelink.h"
 #include "lan/gamebrowser.h"
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
-#include "shell/livetexts.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -166,6 +167,11 @@ void GameChooser::openHostDialog()
     const PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
     if (!m_hostDialog) {
         m_hostDialog = new HostDialog(m_board->window());
+        // A hosted game takes browsers on its port + LocalHost::kWebPortOffset.
+        m_hostDialog->showBrowserInvitation([](quint16 gamePort) {
+            const int webPort = gamePort + LocalHost::kWebPortOffset;
+            return webPort <= 65535 ? inviteLink(lanAddress(), quint16(webPort)) : QString();
+        });
         connect(m_hostDialog, &QDialog::accepted, this, [this] {
             hostGame(m_hostDialog->playerName(), m_hostDialog->port(), m_hostDialog->announce());
         });

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 #include "translations/uilanguage.h"
 
 namespace pictova {

@@ -29,9 +29,10 @@
 #include "resources/artwork.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
-#include "shell/livetexts.h"
 #include "shell/settings.h"
 #include "shell/zoomsetting.h"
+#include "translations/livetexts.h"
+#include "translations/uilanguage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,6 +57,8 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
         model,
         {&m_views->chatLog(), &m_views->chatInput(), &m_views->phraseButtons(), m_sounds, m_menus, canvas()},
         this);
+    // The server's own lines come in the language the window shows.
+    m_session.setLanguage(resolvedUiLanguage(loadUiLanguage(settingsFilePath())));
     m_starter = new GameStarter(m_session, m_localHost, m_views->chatLog(), this);
     m_gameChooser = new GameChooser(
         m_session, m_localHost, &m_views->boardView(), [this] { clearForNewGame(); }, this);

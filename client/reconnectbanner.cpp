@@ -1,7 +1,7 @@
 #include "client/reconnectbanner.h"
 
 #include "client/model/clientsession.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "client/viewparts.h"
 #include "messaging/peertext.h"
 #include "resources/artwork.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
 #include "shell/dialogzoom.h"
-#include "shell/livetexts.h"
 #include "shell/zoomsetting.h"
+#include "translations/livetexts.h"
 
 #include <QAbstractButton>
 #include <QAction>

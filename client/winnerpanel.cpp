@@ -1,7 +1,7 @@
 #include "client/winnerpanel.h"
 
 #include "resources/artwork.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QLabel>
 

@@ -2,6 +2,8 @@
 
 #include "lan/announcer.h"
 #include "server/gameserver.h"
+#include "web/webfiles.h"
+#include "web/weblistener.h"
 
 namespace pictova {
 
@@ -25,9 +27,29 @@ GameAnnouncement::GameAnnouncement(GameServer& server, const QString& name, QObj
     connect(events, &ServerEvents::departed, this, &GameAnnouncement::update, Qt::QueuedConnection);
     connect(events, &ServerEvents::gameStarted, this, &GameAnnouncement::update, Qt::QueuedConnection);
     connect(events, &ServerEvents::gameWon, this, &GameAnnouncement::update, Qt::QueuedConnection);
+    m_web = server.webListener();
+    if (m_web)
+        m_web->setGameInfo([this] {
+            web::GameInfo info{m_name, {}, 0, m_server.game().gamerunning};
+            const PlayerTable& players = m_server.players();
+            for (int seat : players.occupiedSeats()) {
+                const tplayer& player = players.at(seat);
+                if (!player.loggedIn)
+                    continue;
+                if (player.watching || !PlayerTable::isBoardSeat(seat))
+                    ++info.watchers;
+                else
+                    info.players << player.name;
+            }
+            return info;
+        });
 }
 
-GameAnnouncement::~GameAnnouncement() = default;
+GameAnnouncement::~GameAnnouncement()
+{
+    if (m_web)
+        m_web->setGameInfo(nullptr);
+}
 
 bool GameAnnouncement::start()
 {

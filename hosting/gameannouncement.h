@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 namespace pictova {
 
 class PlayerTable;
 class GameServer;
+class WebListener;
 namespace lan {
 class Announcer;
 }
@@ -25,7 +27,8 @@ AnnouncedSeats announcedSeats(const PlayerTable& players);
 
 // Tells the local network about a server's game (lan/announcer.h): its name, its port, the seats
 // as announcedSeats() counts them and whether a game runs, all read from the server itself. A
-// hosting copy and `pictova-server --announce` announce alike.
+// hosting copy and `pictova-server --announce` announce alike. The server's web port tells its
+// join screen the same, whether or not the game is announced.
 class GameAnnouncement : public QObject
 {
     Q_OBJECT
@@ -48,6 +51,7 @@ private:
     const GameServer& m_server;
     QString m_name;
     std::unique_ptr<lan::Announcer> m_announcer;
+    QPointer<WebListener> m_web;
 };
 
 } // namespace pictova

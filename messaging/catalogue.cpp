@@ -69,6 +69,38 @@ const QStringList& feature::ours()
     return words;
 }
 
+const QStringList& feature::languages()
+{
+    static const QStringList tags = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+                                     QStringLiteral("es"), QStringLiteral("pt-BR")};
+    return tags;
+}
+
+QString feature::languageFor(const QString& tag)
+{
+    const QString lower = tag.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QString base = lower.section(QLatin1Char('-'), 0, 0);
+    // Brazil's Portuguese is the one the game has; any other Portuguese reads it best.
+    if (base == QLatin1String("pt"))
+        return QStringLiteral("pt-BR");
+    return languages().contains(base) ? base : languages().first();
+}
+
+QString feature::languageWord(const QString& language)
+{
+    return languagePrefix + language.toLower();
+}
+
+QString feature::announcedLanguage(const QStringList& words)
+{
+    for (const QString& word : words)
+        if (word.startsWith(languagePrefix))
+            for (const QString& language : languages())
+                if (word == languageWord(language))
+                    return language;
+    return languages().first();
+}
+
 namespace toserver {
 QByteArray logininfo(int seat, const QString& version, const QString& name)
 {
@@ -229,7 +261,11 @@ QByteArray action(const QString& name, const QString& textAndColour)
 }
 QByteArray notice(const QString& text)
 {
-    return down(Id::chat, {QStringLiteral("Server: ") + text + QStringLiteral("|clBlue")});
+    return serverLine(QStringLiteral("Server: ") + text);
+}
+QByteArray serverLine(const QString& line)
+{
+    return down(Id::chat, {line + QStringLiteral("|clBlue")});
 }
 QByteArray winner(const QString& winner)
 {

@@ -82,6 +82,20 @@ inline const QString revealLetters =
     QString::fromLatin1(protocol::message(protocol::Id::startoptions).feature);
 // What this program's server and client both understand.
 const QStringList& ours();
+
+// The language a client reads, announced among its feature words as "lang-" and the tag in lower
+// case ("lang-de", "lang-pt-br"). It asks for no message of its own: a server that knows the word
+// writes its own lines to that client in that language, and one that does not ignores it.
+inline const QString languagePrefix = QStringLiteral("lang-");
+// The languages the game speaks, as BCP 47 tags; English first, the language of the first version.
+const QStringList& languages();
+// The one of languages() that best serves `tag` ("de-AT", "pt", "pt_BR", "fr-CA"); English when
+// none does.
+QString languageFor(const QString& tag);
+// The feature word announcing `language`, one of languages().
+QString languageWord(const QString& language);
+// The language a client announced among `words`; English when it announced none the game speaks.
+QString announcedLanguage(const QStringList& words);
 } // namespace feature
 
 // The drawer's undo. Both ends keep the same record of the turn's strokes under the same limits,
@@ -164,6 +178,8 @@ QByteArray chat(const QString& name, const QString& textAndColour);
 QByteArray action(const QString& name, const QString& textAndColour);
 // A line from the server itself to one player: a chat line every client already shows.
 QByteArray notice(const QString& text);
+// The same with the whole line given, "Server: " or its like included (server/notices.h).
+QByteArray serverLine(const QString& line);
 QByteArray winner(const QString& winner);
 QByteArray pickcatagory(int drawer);
 QByteArray updatetime(int value);

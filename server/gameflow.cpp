@@ -111,7 +111,7 @@ void GameFlow::findplayer()
     if (m_players.gameMaster() != 0 && (waiting || !chooseNextDrawer()))
         m_game.drawer = 0;
     if (waiting && !m_waitingForPlayers)
-        m_outbox.sendAll(toclient::notice(QStringLiteral("Waiting for a second player to join.")));
+        m_outbox.sendNoticeToAll(notices::Id::WaitingForPlayer);
     m_waitingForPlayers = waiting;
     if (m_game.drawer != 0)
         m_outbox.sendAll(toclient::pickcatagory(m_game.drawer));

@@ -23,8 +23,7 @@ GameServer::GameServer(QObject* parent)
       m_outbox(m_players,
                [this](int seat, const QByteArray& bytes) { m_connections.sendToSeat(seat, bytes); }),
       m_limits([this](int seat, int refused) {
-          m_outbox.sendTo(
-              seat, toclient::notice(QStringLiteral("Slow down: %1 lines were not sent.").arg(refused)));
+          m_outbox.sendNotice(seat, notices::Id::SlowDown, QString::number(refused));
       }),
       m_flow(m_players, m_game, m_outbox, m_words, m_drawing, m_events),
       m_guessing(m_players, m_game, m_outbox, m_flow),
@@ -39,6 +38,8 @@ GameServer::GameServer(QObject* parent)
       m_socktimer(kSocktimerIntervalMs, [this] { return drainTick(); })
 {
     buildRequestTable();
+    m_outbox.setLanguageOf(
+        [this](int seat) { return feature::announcedLanguage(m_rejoin.featuresOf(seat)); });
     m_limits.setAddressOf([this](int seat) { return m_players.at(seat).address; });
     connect(&m_events, &ServerEvents::gameStarted, this, [this] { m_rejoin.newGame(); });
     m_servePass.setSingleShot(true);

@@ -58,7 +58,7 @@ void Guessing::answer(int guesser, const QString& text)
     }
     close.removeDuplicates();
     for (const QString& word : close)
-        m_outbox.sendTo(guesser, toclient::notice(QStringLiteral("'%1' is close!").arg(word)));
+        m_outbox.sendNotice(guesser, notices::Id::CloseGuess, word);
 }
 
 } // namespace pictova

@@ -103,7 +103,7 @@ void RejoinKeeper::receivedRejoin(int seat, const QString& afterSeat)
     player.score =
         m_game.teamgame && PlayerTable::isBoardSeat(seat) ? m_players.teamPoints(seat) : kept.score;
     m_outbox.sendAll(toclient::teamscore(m_players.boardScores()));
-    m_outbox.sendAll(toclient::action(player.name, QStringLiteral("is back.|clGreen")));
+    m_outbox.sendNoticeToAll(notices::Id::IsBack, player.name);
 }
 
 void RejoinKeeper::forgetExpired()

@@ -40,20 +40,15 @@ std::optional<QString> Relay::passable(int seat, const QString& textAndColour)
     const QString text = textcap::capped(line.text, kMaxLineLength);
     if (m_game.phase == Phase::Drawing && !m_game.answered && givesAway(seat, text)) {
         if (m_guessing.mayGuess(seat)) {
-            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
-                                      "Your line held a word of the answer, so it was taken as a guess.")));
+            m_outbox.sendNotice(seat, notices::Id::TakenAsGuess);
             m_guessing.answer(seat, text);
         } else {
-            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
-                                      "Your line held a word of the answer and was not sent.")));
+            m_outbox.sendNotice(seat, notices::Id::AnswerWithheld);
         }
         return std::nullopt;
     }
     if (textcap::characterCount(line.text) > kMaxLineLength)
-        m_outbox.sendTo(
-            seat,
-            toclient::notice(
-                QStringLiteral("Your line was longer than %1 characters and was cut.").arg(kMaxLineLength)));
+        m_outbox.sendNotice(seat, notices::Id::LineCut, QString::number(kMaxLineLength));
     if (!line.hasColour)
         return text;
     return text + QLatin1Char('|') + textcap::capped(line.colour, kMaxColourLength);

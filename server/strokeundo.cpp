@@ -77,9 +77,7 @@ bool StrokeUndo::undo(int seat)
     }
     for (int other : firstVersion) {
         if (refilled(other, now).bytes < replayBytes) {
-            m_outbox.sendTo(seat, toclient::notice(QStringLiteral(
-                                      "Your last line was not taken back: a player's board would have to "
-                                      "be sent the whole drawing again. Try again in a few seconds.")));
+            m_outbox.sendNotice(seat, notices::Id::UndoRefused);
             return false;
         }
     }

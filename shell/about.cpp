@@ -6,7 +6,7 @@
 #include "resources/artwork.h"
 #include "shell/background.h"
 #include "shell/dialogzoom.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
 #include "shell/background.h"
-#include "shell/livetexts.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
+#include "translations/livetexts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "shell/background.h"
 #include "shell/helppages.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QFrame>

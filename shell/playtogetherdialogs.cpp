@@ -1,5 +1,7 @@
 #include "shell/playtogetherdialogs.h"
 
+#include "invite/view/invitepanel.h"
+
 #include "messaging/version.h"
 
 #include <QCheckBox>
@@ -56,6 +58,7 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     // Its size follows its text, which wraps differently in each language and at each zoom.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_layout = layout;
     layout->addLayout(form);
     layout->addWidget(m_announce);
     auto* internet = new QLabel(tr("Friends on the internet reach this game at this computer's "
@@ -65,6 +68,22 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(internet);
     layout->addWidget(buttons);
     updateButton();
+}
+
+void HostDialog::showBrowserInvitation(std::function<QString(quint16 gamePort)> linkFor)
+{
+    if (!m_invitation) {
+        m_invitation = new InvitePanel(this, InvitePanel::Arrangement::CodeBeside);
+        // Small enough that the dialog still fits a small screen at the largest UI scale; a
+        // phone reads it from close by, and File > Invite Players… shows it larger.
+        m_invitation->setModuleSize(3);
+        m_invitation->setCaption(tr("Phones and browsers join at:"));
+        m_layout->insertWidget(m_layout->count() - 1, m_invitation);
+    }
+    const auto showLink = [this, linkFor](int port) { m_invitation->setLink(linkFor(quint16(port))); };
+    showLink(m_port->value());
+    disconnect(m_port, &QSpinBox::valueChanged, this, nullptr);
+    connect(m_port, &QSpinBox::valueChanged, this, showLink);
 }
 
 void HostDialog::setChoices(const QString& name, quint16 port, bool announce)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "lan/gamebrowser.h"
 
 #include <QDialog>
@@ -13,8 +15,11 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace pictova {
+
+class InvitePanel;
 
 // Asks how to host a game: the player's name, the port and whether to announce the game on the
 // local network.
@@ -25,6 +30,9 @@ public:
     explicit HostDialog(QWidget* parent = nullptr);
 
     void setChoices(const QString& name, quint16 port, bool announce);
+    // Shows where browsers join the game hosted on the chosen port: `linkFor(port)`, empty when
+    // that port takes none.
+    void showBrowserInvitation(std::function<QString(quint16 gamePort)> linkFor);
     QString playerName() const;
     quint16 port() const;
     bool announce() const;
@@ -36,6 +44,8 @@ private:
     QSpinBox* m_port;
     QCheckBox* m_announce;
     QPushButton* m_host = nullptr;
+    QVBoxLayout* m_layout = nullptr;
+    InvitePanel* m_invitation = nullptr;
 };
 
 // Asks which game to join: a game found on the local network, or an address typed or picked from

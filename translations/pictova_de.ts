@@ -999,6 +999,10 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Freunde im Internet erreichen dieses Spiel über die Adresse und den Port dieses Computers; der Router muss den Port eventuell weiterleiten.</translation>
     </message>
+    <message>
+        <source>Phones and browsers join at:</source>
+        <translation>Handys und Browser treten bei unter:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::HttpDownload</name>

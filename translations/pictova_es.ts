@@ -993,6 +993,10 @@ responsabilidad.&lt;/p&gt;
         <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Los amigos que estén en internet llegan a esta partida con la dirección y el puerto de este ordenador; puede que el router tenga que redirigir el puerto.</translation>
     </message>
+    <message>
+        <source>Phones and browsers join at:</source>
+        <translation>Móviles y navegadores se unen en:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::HttpDownload</name>

@@ -993,6 +993,10 @@ risques.&lt;/p&gt;
         <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Des amis sur Internet rejoignent cette partie à l&apos;adresse et au port de cet ordinateur ; il faudra peut-être rediriger le port sur le routeur.</translation>
     </message>
+    <message>
+        <source>Phones and browsers join at:</source>
+        <translation>Les téléphones et navigateurs rejoignent ici :</translation>
+    </message>
 </context>
 <context>
     <name>pictova::HttpDownload</name>

@@ -993,6 +993,10 @@ conta e risco.&lt;/p&gt;
         <source>Friends on the internet reach this game at this computer&apos;s address and port; the router may need to forward the port.</source>
         <translation>Amigos pela internet chegam a esta partida pelo endereço e pela porta deste computador; talvez seja preciso redirecionar a porta no roteador.</translation>
     </message>
+    <message>
+        <source>Phones and browsers join at:</source>
+        <translation>Celulares e navegadores entram em:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::HttpDownload</name>

@@ -4,6 +4,9 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace pictova::web {
 
@@ -33,6 +36,15 @@ const WebFiles::File* WebFiles::find(const QString& name) const
 {
     auto it = m_files.find(name);
     return it == m_files.end() ? nullptr : &it->second;
+}
+
+QByteArray gameInfoJson(const GameInfo& info)
+{
+    const QJsonObject object{{QStringLiteral("name"), info.name},
+                             {QStringLiteral("players"), QJsonArray::fromStringList(info.players)},
+                             {QStringLiteral("watchers"), info.watchers},
+                             {QStringLiteral("running"), info.running}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 } // namespace pictova::web

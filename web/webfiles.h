@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <map>
 
 namespace pictova::web {
@@ -26,5 +27,18 @@ public:
 private:
     std::map<QString, File> m_files;
 };
+
+// What the join screen shows of a game before anyone joins it from the page.
+struct GameInfo
+{
+    QString name;
+    QStringList players; // the names of those seated at the board, in seat order
+    int watchers = 0;
+    bool running = false;
+};
+
+// GameInfo as "/game.json" serves it: {"name", "players", "watchers", "running"}, the names as
+// the plain text they are.
+QByteArray gameInfoJson(const GameInfo& info);
 
 } // namespace pictova::web

@@ -284,6 +284,11 @@ bool WebListener::answer(QTcpSocket* socket, const web::HttpRequest& request)
     }
     const bool keepAlive = request.keepAlive();
     const std::optional<QString> name = web::fileNameOf(request.target);
+    if (name == QLatin1String("game.json") && m_gameInfo) {
+        // Seats change from one moment to the next: never kept.
+        respond(socket, 200, "application/json", web::gameInfoJson(m_gameInfo()), get, keepAlive, "no-store");
+        return keepAlive;
+    }
     const web::WebFiles::File* file = name ? web::WebFiles::embedded().find(*name) : nullptr;
     if (!file) {
         respond(socket, 404, "text/plain; charset=utf-8", "Not found\n", get, keepAlive);
@@ -294,7 +299,8 @@ bool WebListener::answer(QTcpSocket* socket, const web::HttpRequest& request)
 }
 
 void WebListener::respond(QTcpSocket* socket, int status, const QByteArray& contentType,
-                          const QByteArray& body, bool withBody, bool keepAlive)
+                          const QByteArray& body, bool withBody, bool keepAlive,
+                          const QByteArray& cacheControl)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + statusText(status) + "\r\n";
     head += "Content-Type: " + contentType + "\r\n";
@@ -303,7 +309,8 @@ void WebListener::respond(QTcpSocket* socket, int status, const QByteArray& cont
     head += "Content-Security-Policy: default-src 'self'\r\n"
             "X-Content-Type-Options: nosniff\r\n"
             "Referrer-Policy: no-referrer\r\n"
-            "Cache-Control: no-cache\r\n";
+            "Cache-Control: " +
+            cacheControl + "\r\n";
     if (status == 405)
         head += "Allow: GET, HEAD\r\n";
     head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";

@@ -17,8 +17,9 @@ class QWebSocket;
 class QWebSocketServer;
 
 namespace pictova::web {
+struct GameInfo;
 struct HttpRequest;
-}
+} // namespace pictova::web
 
 namespace pictova {
 
@@ -66,6 +67,8 @@ public:
     void checkDeadlines();
     // Connections still speaking HTTP.
     int httpConnections() const { return static_cast<int>(m_connections.size()); }
+    // What "/game.json" tells of the game, read at each request; without it that path is 404.
+    void setGameInfo(std::function<web::GameInfo()> source) { m_gameInfo = std::move(source); }
 
 signals:
     // A WebSocket from the page's own origin has opened; the receiver takes it.
@@ -78,7 +81,7 @@ private:
     // Answers one complete request; returns whether the connection stays for another.
     bool answer(QTcpSocket* socket, const web::HttpRequest& request);
     void respond(QTcpSocket* socket, int status, const QByteArray& contentType, const QByteArray& body,
-                 bool withBody, bool keepAlive);
+                 bool withBody, bool keepAlive, const QByteArray& cacheControl = "no-cache");
     void closeConnection(QTcpSocket* socket);
     void upgrade(QTcpSocket* socket);
     qint64 now() const { return m_clock(); }
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<QWebSocketServer> m_webSockets;
     WebTls m_tls;
     Clock m_clock;
+    std::function<web::GameInfo()> m_gameInfo;
     QTimer m_deadlines;
     bool m_manual = false;
     std::map<QTcpSocket*, std::unique_ptr<Connection>> m_connections;

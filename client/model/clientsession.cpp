@@ -8,12 +8,13 @@
 
 #include <QElapsedTimer>
 #include <QHostInfo>
+#include <QLocale>
 
 namespace pictova {
 
 ClientSession::ClientSession(QObject* parent)
     : QObject(parent), m_seats(*this), m_rounds(*this), m_guessing(*this), m_watchers(*this),
-      m_receivedlist(ReceiveQueue::Order::Arrival)
+      m_language(feature::languageFor(QLocale::system().name())), m_receivedlist(ReceiveQueue::Order::Arrival)
 {
     connect(&m_sock, &TSock::onRead, this, [this](TSock*, qsizetype) { sockRead(); });
     connect(&m_sock, &TSock::onInfo, this,
@@ -130,7 +131,29 @@ void ClientSession::receivedFeatures(const QString& payload)
         return;
     m_serverFeatures = *words;
     m_featuresAnswered = true;
-    send(toserver::features(m_model.mySeat(), feature::ours()));
+    send(toserver::features(m_model.mySeat(), announcedFeatures()));
+}
+
+void ClientSession::setLanguage(const QString& bcp47)
+{
+    const QString language = feature::languageFor(bcp47);
+    if (language == m_language)
+        return;
+    m_language = language;
+    // A server reads a second announcement as the whole of the first, so the same words go again
+    // with the new language among them.
+    if (!m_featuresAnswered || !m_model.loggedIn())
+        return;
+    try {
+        send(toserver::features(m_model.mySeat(), announcedFeatures()));
+    } catch (const ESockException&) {
+        // The connection is closing: the next one announces the language from the start.
+    }
+}
+
+QStringList ClientSession::announcedFeatures() const
+{
+    return feature::ours() + QStringList{feature::languageWord(m_language)};
 }
 
 void ClientSession::receivedRejoinToken(const QString& payload)

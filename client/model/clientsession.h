@@ -72,6 +72,13 @@ public:
     void setLoginName(const QString& name) { m_loginName = name; }
     QString hostAddress() const { return m_hostAddress; }
     void setHostAddress(const QString& address) { m_hostAddress = address; }
+    // The language the player reads (a BCP 47 tag such as "de" or "pt-BR"; the system's unless
+    // set), read as the nearest the game speaks. A server of this version writes its own lines in
+    // it: it is announced with this copy's features, again at once when it changes in a game.
+    void setLanguage(const QString& bcp47);
+    QString language() const { return m_language; }
+    // What this copy announces to a server: its features and its language.
+    QStringList announcedFeatures() const;
 
     // Connects to `host` at `port`; throws ESockException on a failure the socket reports at once.
     void connectTo(const QString& host, const QString& port);
@@ -207,6 +214,7 @@ private:
     QString m_playerName;
     QString m_loginName;
     QString m_hostAddress;
+    QString m_language;
 
     TSock m_sock;
     TSock m_Sock11;

@@ -1,7 +1,7 @@
 #include "invite/view/invitedialog.h"
 
 #include "invite/view/invitepanel.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

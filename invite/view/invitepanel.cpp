@@ -1,7 +1,7 @@
 #include "invite/view/invitepanel.h"
 
 #include "invite/qrimage.h"
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,9 +13,12 @@
 
 namespace pictova {
 
-InvitePanel::InvitePanel(QWidget* parent)
-    : QWidget(parent), m_text(new QLabel(this)), m_code(new QLabel(this)), m_copy(new QPushButton(this))
+InvitePanel::InvitePanel(QWidget* parent, Arrangement arrangement)
+    : QWidget(parent), m_caption(new QLabel(this)), m_text(new QLabel(this)), m_code(new QLabel(this)),
+      m_copy(new QPushButton(this))
 {
+    m_caption->setWordWrap(true);
+    m_caption->hide();
     m_text->setObjectName(QStringLiteral("inviteLink"));
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setTextFormat(Qt::PlainText);
@@ -29,10 +32,21 @@ InvitePanel::InvitePanel(QWidget* parent)
     auto* linkRow = new QHBoxLayout;
     linkRow->addWidget(m_text, 1);
     linkRow->addWidget(m_copy);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(linkRow);
-    layout->addWidget(m_code, 0, Qt::AlignHCenter);
+    auto* linkColumn = new QVBoxLayout;
+    linkColumn->addWidget(m_caption);
+    linkColumn->addLayout(linkRow);
+    if (arrangement == Arrangement::CodeBeside) {
+        linkColumn->addStretch();
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_code, 0, Qt::AlignTop);
+        layout->addLayout(linkColumn, 1);
+    } else {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addLayout(linkColumn);
+        layout->addWidget(m_code, 0, Qt::AlignHCenter);
+    }
     connect(m_copy, &QPushButton::clicked, this, &InvitePanel::copyLink);
     setLink({});
 }
@@ -57,6 +71,12 @@ void InvitePanel::setModuleSize(int pixels)
 {
     m_moduleSize = pixels;
     setLink(m_link);
+}
+
+void InvitePanel::setCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+    m_caption->setVisible(!caption.isEmpty());
 }
 
 void InvitePanel::copyLink()

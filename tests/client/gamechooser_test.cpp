@@ -4,6 +4,7 @@
 #include "client/gamechooser.h"
 #include "client/gameviews.h"
 #include "client/gamewindow.h"
+#include "invite/view/invitepanel.h"
 #include "server/gameserver.h"
 #include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
@@ -13,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,6 +75,16 @@ TEST_F(Chooser, AHostedGameStartsAndItsChoicesAreRemembered)
     chooser().openHostDialog();
     EXPECT_EQ(chooser().hostDialog()->playerName(), "Ann");
     EXPECT_EQ(chooser().hostDialog()->port(), port);
+    // Browsers are invited to the game port + 8, as long as there is such a port.
+    const auto* invitation = chooser().hostDialog()->findChild<InvitePanel*>();
+    ASSERT_NE(invitation, nullptr);
+    EXPECT_TRUE(invitation->link().endsWith(QStringLiteral(":%1/").arg(port + 8)))
+        << qPrintable(invitation->link());
+    auto* portField = chooser().hostDialog()->findChild<QSpinBox*>("port");
+    portField->setValue(65527);
+    EXPECT_TRUE(invitation->link().endsWith(":65535/"));
+    portField->setValue(65528);
+    EXPECT_TRUE(invitation->link().isEmpty());
     chooser().hostDialog()->reject();
 }
 

@@ -128,7 +128,7 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
     EXPECT_EQ(m_session.serverFeatures(), feature::ours());
     const int seat = m_session.model().mySeat();
     const QString token = m_session.rejoinToken();
-    EXPECT_EQ(server.rejoins().featuresOf(seat), feature::ours());
+    EXPECT_EQ(server.rejoins().featuresOf(seat), m_session.announcedFeatures());
 
     // Ann draws the first turn; Bob finds the phrase.
     ann.send(toserver::startgame(1, false, "20", "60"));
@@ -218,7 +218,7 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                  toclient::rejointoken(token));
     ASSERT_TRUE(waitFor([&] { return m_session.rejoinToken() == token; }));
     EXPECT_EQ(script.receivedOn(first),
-              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, feature::ours()));
+              toserver::logininfo(2, "2.2.4", "Bob") + toserver::features(2, m_session.announcedFeatures()));
     first->abort(); // a reset, not a close
     ASSERT_TRUE(waitFor([&] { return m_session.isReconnecting(); }));
 
@@ -230,7 +230,7 @@ TEST_F(Reconnect, ATokenGoesBackOnlyToAServerThatKnowsIt)
                   "CMD_newplayerinfo+4+Bob\xff");
     ASSERT_TRUE(waitFor([&] { return script.receivedOn(second).contains("CMD_rejoin"); }));
     EXPECT_EQ(script.receivedOn(second), toserver::logininfo(4, "2.2.4", "Bob") +
-                                             toserver::features(4, feature::ours()) +
+                                             toserver::features(4, m_session.announcedFeatures()) +
                                              toserver::rejoin(4, token));
 
     // Garbage in place of the features or the token changes nothing.

@@ -144,6 +144,16 @@ TEST_F(ServerUndo, AFirstVersionPeersReplayStaysWithinItsByteBudget)
     EXPECT_EQ(log(ann).size(), 1);
     EXPECT_EQ(log(bob), QStringList());
     EXPECT_EQ(log(cat), QStringList());
+    // The drawer reads it in the language its client announces.
+    send(ann, toserver::features(seatOf(ann), feature::ours() + QStringList{feature::languageWord("pt-BR")}));
+    clearAll();
+    undo(ann);
+    barrier();
+    EXPECT_EQ(log(ann),
+              QStringList{"CMD_chat+Servidor: Seu último traço não foi desfeito: o quadro de um jogador "
+                          "teria de receber o desenho inteiro de novo. Tente outra vez em alguns "
+                          "segundos.|clBlue"});
+    EXPECT_EQ(server->drawingLog().size(), 6);
 
     // Exactly enough: taken back, and the allowance is spent.
     server->strokeUndo().setReplayAllowance(catSeat, replay);

@@ -37,7 +37,13 @@ inline QList<NamedWindow> secondaryWindows()
         {"about", [] { return std::make_unique<AboutBox>(); }},
         {"help", [] { return std::make_unique<HelpWindow>(); }},
         {"download", [] { return std::make_unique<DownloadDialog>(); }},
-        {"host", [] { return std::make_unique<HostDialog>(nullptr); }},
+        {"host",
+         [] {
+             auto host = std::make_unique<HostDialog>(nullptr);
+             host->showBrowserInvitation(
+                 [](quint16 port) { return QStringLiteral("http://192.168.100.200:%1/").arg(port + 8); });
+             return host;
+         }},
         {"join", [] { return std::make_unique<JoinDialog>(nullptr); }},
         {"phrases", [] { return std::make_unique<PhraseEditor>(phrases); }},
         {"snapshots", [] { return std::make_unique<SnapshotViewer>(); }},

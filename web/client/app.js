@@ -1,7 +1,7 @@
 // The browser client: joins the game on this page's server over a WebSocket, shows the game and
 // sends what the player does. Every text a peer sends is shown as plain text.
 
-import { request, splitMessage, MAX_LINE } from './protocol.js';
+import { request, splitMessage, MAX_LINE, OUR_FEATURES, languageWord } from './protocol.js';
 import { PALETTE, WIDTHS, writeColour } from './colours.js';
 import { Board, PenSender } from './board.js';
 import { Connection } from './connection.js';
@@ -23,6 +23,7 @@ let playerName = '';
 let token = '';
 let renderQueued = false;
 const countdown = new Countdown($('timer-text'), $('timer-bar'));
+const language = pickLanguage(navigator.languages ?? [navigator.language]);
 const turn = { passUsed: false, pressed: false };
 
 function loadSession() {
@@ -42,7 +43,7 @@ const ui = {
     connection.send(request.login(seat, playerName));
   },
   answerFeatures() {
-    connection.send(request.features(game.mySeat));
+    connection.send(request.features(game.mySeat, [...OUR_FEATURES, languageWord(language)]));
   },
   keepToken(newToken) {
     token = newToken;
@@ -422,8 +423,8 @@ function render() {
 
 // ---- start -----------------------------------------------------------------------------------
 
-setLanguage(pickLanguage(navigator.languages ?? [navigator.language]));
-document.documentElement.lang = pickLanguage(navigator.languages ?? [navigator.language]);
+setLanguage(language);
+document.documentElement.lang = language;
 translatePage(document);
 document.addEventListener('keydown', () => sounds.unlock(), { once: true });
 document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && connection.wakeUp());

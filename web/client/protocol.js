@@ -8,6 +8,12 @@ export const VERSION = '2.2.4';
 // The feature words this client understands; the server's own list decides what is switched on.
 export const OUR_FEATURES = ['rejoin', 'undo', 'undone', 'reveal-letters', 'removal', 'turn-break'];
 
+// The language the player reads goes with them as one more word, "lang-" and the tag in lower
+// case; the server writes its own lines (close guesses, slow down, …) to this client in it.
+export function languageWord(language) {
+  return `lang-${String(language).toLowerCase()}`;
+}
+
 export const SEATS = 15;
 export const BOARD_SEATS = 10;
 export const MAX_LINE = 400;

@@ -1,4 +1,4 @@
-#include "shell/livetexts.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 
