@@ -296,6 +296,8 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRetranslatesTheOpenWindowAndIsRemember
         EXPECT_EQ(startFace() == englishFace, QLatin1String(language.code) == QLatin1String("en"));
         EXPECT_TRUE(languageItem(QString::fromLatin1(language.code))->isChecked());
         EXPECT_EQ(loadUiLanguage(settingsFilePath()), QString::fromLatin1(language.code));
+        // The server's own lines are asked for in the same language.
+        EXPECT_EQ(m_chat->session().language(), QString::fromLatin1(language.code));
     }
     // Qt's own buttons of the message boxes read in the chosen language too.
     languageItem(QStringLiteral("de"))->trigger();
