@@ -1,6 +1,7 @@
 #include "album/album.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace pictova {
 
@@ -25,27 +26,29 @@ QString AlbumEntry::outcome() const
     const QString when = gameClock(gameMs);
     switch (end.kind) {
     case TurnEndKind::Answered:
-        return QStringLiteral("%1 guessed it at %2").arg(end.guesserName, when);
+        return QCoreApplication::translate("pictova::Album", "%1 guessed it at %2")
+            .arg(end.guesserName, when);
     case TurnEndKind::TimedOut:
-        return QStringLiteral("No one guessed (%1)").arg(when);
+        return QCoreApplication::translate("pictova::Album", "No one guessed (%1)").arg(when);
     case TurnEndKind::Passed:
-        return QStringLiteral("Passed at %1").arg(when);
+        return QCoreApplication::translate("pictova::Album", "Passed at %1").arg(when);
     }
     return when;
 }
 
 QString AlbumEntry::byline() const
 {
-    return QStringLiteral("%1 drew · %2").arg(end.drawerName, outcome());
+    return QCoreApplication::translate("pictova::Album", "%1 drew · %2").arg(end.drawerName, outcome());
 }
 
 QString AlbumGame::heading() const
 {
-    QString text = QStringLiteral("Game %1").arg(number);
+    QString text = QCoreApplication::translate("pictova::Album", "Game %1").arg(number);
     if (!scores.isEmpty())
         text += QStringLiteral(" · ") + scores;
-    return text +
-           (turnsSeen == 1 ? QStringLiteral(" · 1 turn") : QStringLiteral(" · %1 turns").arg(turnsSeen));
+    return text + (turnsSeen == 1
+                       ? QCoreApplication::translate("pictova::Album", " · 1 turn")
+                       : QCoreApplication::translate("pictova::Album", " · %1 turns").arg(turnsSeen));
 }
 
 void Album::add(const TurnEnd& end, qint64 gameMs, const QImage& board, const drawing::TurnDrawing& strokes)
@@ -137,13 +140,14 @@ void Album::clear()
 
 QString Album::header() const
 {
-    QString text = m_turnsSeen == 1 ? QStringLiteral("Album: 1 turn")
-                                    : QStringLiteral("Album: %1 turns").arg(m_turnsSeen);
+    QString text = m_turnsSeen == 1
+                       ? QCoreApplication::translate("pictova::Album", "Album: 1 turn")
+                       : QCoreApplication::translate("pictova::Album", "Album: %1 turns").arg(m_turnsSeen);
     const int games = m_games.back().number;
     if (games > 1)
-        text += QStringLiteral(" in %1 games").arg(games);
+        text += QCoreApplication::translate("pictova::Album", " in %1 games").arg(games);
     if (m_turnsSeen > size())
-        text += QStringLiteral(", the last %1 kept").arg(size());
+        text += QCoreApplication::translate("pictova::Album", ", the last %1 kept").arg(size());
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "messaging/errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
@@ -32,7 +33,8 @@ void writeFile(const QString& path, const QByteArray& bytes)
     // Written aside and renamed into place, so a full disk never leaves half a picture behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw PictovaError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw PictovaError(QCoreApplication::translate("pictova::errors", "Cannot create file %1")
+                               .arg(QDir::toNativeSeparators(path)));
 }
 
 // Peer text (names, phrases) is drawn as plain text on one line, cut to the room there is.
@@ -99,7 +101,8 @@ QImage renderAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QSt
         font.setBold(true);
         painter.setFont(font);
         drawLine(painter, QRect(board.left(), board.bottom() + 1, board.width(), lineHeight),
-                 (severalGames ? QStringLiteral("Game %1, ").arg(entry.game) : QString()) +
+                 (severalGames ? QCoreApplication::translate("pictova::Album", "Game %1, ").arg(entry.game)
+                               : QString()) +
                      QStringLiteral("%1. %2").arg(entry.turnNumber).arg(entry.end.phrase));
         font.setBold(false);
         painter.setFont(font);
@@ -131,8 +134,8 @@ QString saveAlbumSheet(const std::vector<const AlbumEntry*>& entries, const QStr
 {
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(albumSheetFileName(stamp));
-    const QString title =
-        QStringLiteral("Pictova, %1 · %2").arg(stamp.toString(QStringLiteral("yyyy-MM-dd HH:mm")), label);
+    const QString title = QCoreApplication::translate("pictova::Album", "Pictova, %1 · %2")
+                              .arg(stamp.toString(QStringLiteral("yyyy-MM-dd HH:mm")), label);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -4,6 +4,7 @@
 #include "board/fieldupdown.h"
 
 #include "messaging/integer.h"
+#include "translations/livetexts.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -82,7 +83,6 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     m_brushWidth = kDefaultWidth;
 
     m_clear->setObjectName(QStringLiteral("clear"));
-    m_clear->setToolTip(tr("Trash"));
     m_clear->setAutoRaise(true);
     m_clear->setIcon(trashGlyph());
     m_clear->setIconSize(QSize(16, 16));
@@ -90,8 +90,7 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
 
     // Under the trash, in the strip below the controls. The key is the action's, which acts at
     // once and only while this toolbar shows (the drawer's turn).
-    m_undoAction = new QAction(tr("Undo"), this);
-    m_undoAction->setToolTip(tr("Take back the last stroke (Ctrl+Z)"));
+    m_undoAction = new QAction(this);
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_undoAction->setShortcutContext(Qt::WindowShortcut);
     m_undoAction->setEnabled(false);
@@ -116,9 +115,21 @@ DrawerToolbar::DrawerToolbar(QWidget* parent)
     tools->setContentsMargins(0, 0, 0, 0);
     tools->setHorizontalSpacing(10);
     tools->setVerticalSpacing(2);
-    tools->addWidget(caption(tr("Brush color"), QStringLiteral("label_brushcolor"), this), 0, 0);
-    tools->addWidget(caption(tr("Brush width"), QStringLiteral("label_brushwidth"), this), 0, 1);
-    tools->addWidget(caption(tr("Trash"), QStringLiteral("label_trash"), this), 0, 2);
+    QLabel* colourCaption = caption(QString(), QStringLiteral("label_brushcolor"), this);
+    QLabel* widthCaption = caption(QString(), QStringLiteral("label_brushwidth"), this);
+    QLabel* trashCaption = caption(QString(), QStringLiteral("label_trash"), this);
+    auto* texts = new LiveTexts(this);
+    texts->add([this, colourCaption, widthCaption, trashCaption] {
+        m_clear->setToolTip(tr("Trash"));
+        m_undoAction->setText(tr("Undo"));
+        m_undoAction->setToolTip(tr("Take back the last stroke (Ctrl+Z)"));
+        colourCaption->setText(tr("Brush color"));
+        widthCaption->setText(tr("Brush width"));
+        trashCaption->setText(tr("Trash"));
+    });
+    tools->addWidget(colourCaption, 0, 0);
+    tools->addWidget(widthCaption, 0, 1);
+    tools->addWidget(trashCaption, 0, 2);
     tools->addWidget(m_colour, 1, 0, Qt::AlignHCenter);
     tools->addLayout(width, 1, 1, Qt::AlignHCenter);
     tools->addWidget(m_clear, 1, 2, Qt::AlignHCenter);

@@ -4,6 +4,7 @@
 #include "board/jpegcodec.h"
 #include "messaging/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QPainter>
@@ -48,7 +49,8 @@ QString takeSnapshot(BoardCanvas& canvas, const QString& turncaption, int number
     // Written aside and renamed into place, so a full disk never leaves half a picture behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.commit())
-        throw PictovaError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
+        throw PictovaError(QCoreApplication::translate("pictova::errors", "Cannot create file %1")
+                               .arg(QDir::toNativeSeparators(path)));
     return path;
 }
 

@@ -3,6 +3,7 @@
 #include "board/jpegcodec.h"
 #include "messaging/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -69,7 +70,8 @@ QImage SnapshotBrowser::load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
-        throw PictovaError(QStringLiteral("Cannot open file \"%1\"").arg(QDir::toNativeSeparators(path)));
+        throw PictovaError(QCoreApplication::translate("pictova::errors", "Cannot open file \"%1\"")
+                               .arg(QDir::toNativeSeparators(path)));
     return decodeJpeg(file.readAll());
 }
 

@@ -5,6 +5,7 @@
 #include "shell/apppaths.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
+#include "translations/livetexts.h"
 
 #include <QAction>
 #include <QEvent>
@@ -33,7 +34,6 @@ SnapshotViewer::SnapshotViewer(QWidget* parent)
       m_picture(new QLabel(this)), m_menu(new QMenu(this))
 {
     setObjectName(QStringLiteral("snapshotViewer"));
-    setWindowTitle(QStringLiteral("Pictova - Snap Shots"));
     const QPixmap tile = artwork::backgroundTile();
     if (!tile.isNull()) {
         QPalette background = palette();
@@ -45,7 +45,6 @@ SnapshotViewer::SnapshotViewer(QWidget* parent)
 
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setTextFormat(Qt::PlainText);
-    m_heading->setText(QStringLiteral("Pictova - Snap Shots"));
     QFont bold = m_heading->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
@@ -79,7 +78,13 @@ SnapshotViewer::SnapshotViewer(QWidget* parent)
             [this](const QPoint& at) { m_menu->popup(m_list->viewport()->mapToGlobal(at)); });
 
     m_menu->setObjectName(QStringLiteral("deleteMenu"));
-    QAction* remove = m_menu->addAction(QStringLiteral("Delete"));
+    QAction* remove = m_menu->addAction(QString());
+    auto* texts = new LiveTexts(this);
+    texts->add([this, remove] {
+        setWindowTitle(tr("Pictova - Snap Shots"));
+        m_heading->setText(tr("Pictova - Snap Shots"));
+        remove->setText(tr("Delete"));
+    });
     remove->setObjectName(QStringLiteral("deleteAction"));
     connect(remove, &QAction::triggered, this, &SnapshotViewer::onSnapshotDelete);
 
@@ -166,7 +171,7 @@ void SnapshotViewer::onSnapshotDelete()
 {
     const int row = m_browser.selected();
     if (row >= 0 && row < m_browser.entries().size() && m_confirmDelete &&
-        !m_confirmDelete(QStringLiteral("Delete the snapshot %1?").arg(m_browser.entries().at(row))))
+        !m_confirmDelete(tr("Delete the snapshot %1?").arg(m_browser.entries().at(row))))
         return;
     try {
         m_browser.deleteSelected();

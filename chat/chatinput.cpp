@@ -3,6 +3,7 @@
 #include "chat/outgoing.h"
 #include "messaging/errors.h"
 #include "resources/syscolours.h"
+#include "translations/livetexts.h"
 
 #include <QClipboard>
 #include <QColorDialog>
@@ -18,12 +19,22 @@ ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent)
     setObjectName(QStringLiteral("mychat"));
     // Every server cuts a line past this; the field stops there so nothing is lost unseen.
     setMaxLength(kMaxLineCharacters);
-    setText(kChatPrompt);
+    m_shownPrompt = chatPrompt();
+    setText(m_shownPrompt);
     setTextColour(kDefaultTextColour);
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PopupMenu2"));
-    QAction* paste = m_menu->addAction(tr("Paste"));
+    QAction* paste = m_menu->addAction(QString());
+    auto* texts = new LiveTexts(this);
+    texts->add([paste] { paste->setText(tr("Paste")); });
+    // The prompt, while it shows, reads in the new language.
+    texts->add([this] {
+        if (text() == m_shownPrompt) {
+            m_shownPrompt = chatPrompt();
+            setText(m_shownPrompt);
+        }
+    });
     paste->setObjectName(QStringLiteral("Paste1"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);
@@ -60,7 +71,7 @@ void ChatInput::pasteReplacing()
 
 void ChatInput::keyPressEvent(QKeyEvent* event)
 {
-    if (text() == kChatPrompt)
+    if (text() == chatPrompt())
         clear();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         try {

@@ -54,6 +54,7 @@ private:
     ColourValue m_textColour = kDefaultTextColour;
     ColourValue m_actionColour = kDefaultActionColour;
     QMenu* m_menu = nullptr;
+    QString m_shownPrompt;
 };
 
 } // namespace pictova

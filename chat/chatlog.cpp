@@ -2,6 +2,7 @@
 
 #include "chat/links.h"
 #include "resources/syscolours.h"
+#include "translations/livetexts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
@@ -70,19 +71,25 @@ void ChatLog::buildMenu()
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
 
-    QAction* copy = m_menu->addAction(tr("Copy"));
+    QAction* copy = m_menu->addAction(QString());
     copy->setObjectName(QStringLiteral("Copy1"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ChatLog::copySelection);
 
-    QAction* clear = m_menu->addAction(tr("Clear Main Chat"));
+    QAction* clear = m_menu->addAction(QString());
     clear->setObjectName(QStringLiteral("ClearMainChat2"));
     connect(clear, &QAction::triggered, this, &ChatLog::clearLog);
 
     m_menu->addSeparator();
 
-    m_scrollAction = m_menu->addAction(tr("Scroll Chat Off"));
+    m_scrollAction = m_menu->addAction(QString());
+    auto* texts = new LiveTexts(this);
+    texts->add([this, copy, clear] {
+        copy->setText(tr("Copy"));
+        clear->setText(tr("Clear Main Chat"));
+        m_scrollAction->setText(tr("Scroll Chat Off"));
+    });
     m_scrollAction->setObjectName(QStringLiteral("ScrollChatOff2"));
     m_scrollAction->setCheckable(true);
     connect(m_scrollAction, &QAction::toggled, this, &ChatLog::setScrollLocked);

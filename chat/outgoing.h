@@ -3,13 +3,17 @@
 #include "messaging/colourtext.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
 namespace pictova {
 
 // The text the chat field shows until the player starts typing.
-inline const QString kChatPrompt = QStringLiteral("<Enter Chat Here>");
+inline QString chatPrompt()
+{
+    return QCoreApplication::translate("pictova::ChatInput", "<Enter Chat Here>");
+}
 
 // The message a typed line becomes: a chat line, an action for "/me", or nothing for an empty
 // line and for any other "/" command.

@@ -5,6 +5,7 @@
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -18,7 +19,8 @@ namespace pictova {
 PhraseEditor::PhraseEditor(PhraseButtons& buttons, QWidget* parent) : QDialog(parent), m_buttons(buttons)
 {
     setObjectName(QStringLiteral("phraseEditor"));
-    setWindowTitle(QStringLiteral("Pictova - Phrase Buttons"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { setWindowTitle(tr("Pictova - Phrase Buttons")); });
     setModal(false);
 
     auto* column = new QVBoxLayout(this);
@@ -29,14 +31,16 @@ PhraseEditor::PhraseEditor(PhraseButtons& buttons, QWidget* parent) : QDialog(pa
         edit->setMaxLength(kMaxPhraseLength);
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 32);
         // The tenth button sits on the key 0, after 9.
-        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n % 10), this);
+        auto* label = new QLabel(this);
+        texts->add([label, n] { label->setText(tr("Phrase Button %1:").arg(n % 10)); });
         label->setBuddy(edit);
         form->addRow(label, edit);
         m_fields[n - 1] = edit;
     }
     column->addLayout(form);
 
-    m_done = new QPushButton(QStringLiteral("Done"), this);
+    m_done = new QPushButton(this);
+    texts->add([this] { m_done->setText(tr("Done")); });
     m_done->setObjectName(QStringLiteral("doneButton"));
     m_done->setAutoDefault(false);
     connect(m_done, &QPushButton::clicked, this, &PhraseEditor::keepPhrases);

@@ -1,6 +1,7 @@
 #include "client/answerpanel.h"
 
 #include "client/viewparts.h"
+#include "translations/livetexts.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,11 +14,12 @@ namespace pictova {
 using namespace viewparts;
 
 AnswerPanel::AnswerPanel(QWidget* parent)
-    : QWidget(parent),
-      m_caption(label(QStringLiteral("label_answerlabel"), QStringLiteral("Type Answers Here"), this)),
+    : QWidget(parent), m_caption(label(QStringLiteral("label_answerlabel"), QString(), this)),
       m_field(new QLineEdit(this)), m_guesses(new QListWidget(this))
 {
     setObjectName(QStringLiteral("panel_answer"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { m_caption->setText(tr("Type Answers Here")); });
     setBold(m_caption, 13);
     setColour(m_caption, kMaroon);
     m_field->setObjectName(QStringLiteral("edit_answer"));

@@ -7,11 +7,14 @@
 #include "client/spectatorlist.h"
 #include "messaging/tsock.h"
 #include "shell/about.h"
+#include "shell/apppaths.h"
 #include "shell/downloaddialog.h"
 #include "shell/errorbox.h"
 #include "shell/gamestartform.h"
 #include "shell/help.h"
+#include "shell/settings.h"
 #include "shell/singleinstance.h"
+#include "translations/uilanguage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,6 +58,9 @@ int runApplication(int argc, char** argv)
     SingleInstance instance;
     if (!instance.acquire())
         return 0;
+
+    // The player's language is in place before any window writes its texts.
+    applyUiLanguage(loadUiLanguage(settingsFilePath()));
 
     // The windows in the order the program has always created them; only the game window shows.
     GameWindow window;

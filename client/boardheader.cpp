@@ -7,6 +7,7 @@
 #include "resources/artwork.h"
 #include "shell/settings.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -20,11 +21,11 @@ BoardHeader::BoardHeader(const GameModel& model, const CountdownClock& clock, QW
 {
     setObjectName(QStringLiteral("Panel_top"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_fullAnswer = label(QStringLiteral("label_fullanswer"), kGreetingLine, this);
+    m_fullAnswer = label(QStringLiteral("label_fullanswer"), QString(), this);
     m_fullAnswer->setAlignment(Qt::AlignCenter);
     setBold(m_fullAnswer, 16);
     setColour(m_fullAnswer, kMaroon);
-    m_hint = label(QStringLiteral("label_answer"), kTitleLine, this);
+    m_hint = label(QStringLiteral("label_answer"), QString(), this);
     m_hint->setAlignment(Qt::AlignCenter);
     setBold(m_hint, 17);
     QFont mono = m_hint->font();
@@ -40,10 +41,8 @@ BoardHeader::BoardHeader(const GameModel& model, const CountdownClock& clock, QW
     setBold(m_ownTeam, 12);
     m_ownTeam->hide();
     m_start = pictureButton(QStringLiteral("button_start"), this, QSize(100, 15));
-    m_start->setToolTip(QStringLiteral("Start Game"));
     m_start->hide();
     m_pass = pictureButton(QStringLiteral("button_pass"), this, QSize(100, 15));
-    m_pass->setToolTip(QStringLiteral("Pass"));
     m_pass->hide();
     connect(m_start, &QToolButton::clicked, this, &BoardHeader::startClicked);
     connect(m_pass, &QToolButton::clicked, this, &BoardHeader::passClicked);
@@ -51,13 +50,14 @@ BoardHeader::BoardHeader(const GameModel& model, const CountdownClock& clock, QW
     auto* strip = panel(QStringLiteral("FlatPanel1"), this);
     m_category = label(QStringLiteral("image_cat"), QString(), strip);
     m_category->setFixedSize(100, 15);
-    m_playTo = label(QStringLiteral("playtoscore"), kPlayToCaption.arg(StartChoices{}.playto), strip);
-    m_time = label(QStringLiteral("timeperturn"), kTimeCaption.arg(StartChoices{}.seconds), strip);
+    m_playTo = label(QStringLiteral("playtoscore"), QString(), strip);
+    m_time = label(QStringLiteral("timeperturn"), QString(), strip);
     for (QLabel* l : {m_playTo, m_time}) {
         setBold(l, 11);
         setColour(l, kMaroon);
     }
-    auto* timeCaption = label(QStringLiteral("label_timecaption"), QStringLiteral("Time:"), strip);
+    auto* timeCaption = label(QStringLiteral("label_timecaption"), QString(), strip);
+    m_timeCaption = timeCaption;
     setBold(timeCaption, 11);
     m_countdown = new CountdownView(clock, strip);
     auto* status = new QHBoxLayout(strip);
@@ -88,9 +88,18 @@ BoardHeader::BoardHeader(const GameModel& model, const CountdownClock& clock, QW
     column->addWidget(m_hint);
     column->addWidget(strip);
 
-    connect(&model, &GameModel::hintChanged, this, [this] { m_hint->setText(m_model.hint()); });
-    connect(&model, &GameModel::fullAnswerChanged, this,
-            [this] { m_fullAnswer->setText(m_model.fullAnswer()); });
+    showGreeting();
+    showSettings(StartChoices{}.playto, StartChoices{}.seconds);
+    showTexts();
+
+    connect(&model, &GameModel::hintChanged, this, [this] {
+        m_greeting = false;
+        m_hint->setText(m_model.hint());
+    });
+    connect(&model, &GameModel::fullAnswerChanged, this, [this] {
+        m_greeting = false;
+        m_fullAnswer->setText(m_model.fullAnswer());
+    });
     connect(&model, &GameModel::categoryChanged, this, &BoardHeader::showCategory);
     connect(&model, &GameModel::passOfferedChanged, this,
             [this] { m_pass->setVisible(m_model.passOffered()); });
@@ -102,9 +111,34 @@ void BoardHeader::resetForNewGame()
 {
     m_category->clear();
     // Until the new game's first turn the board greets as it did when the window opened.
-    m_fullAnswer->setText(kGreetingLine);
+    showGreeting();
     m_fullAnswer->show();
-    m_hint->setText(kTitleLine);
+}
+
+void BoardHeader::showGreeting()
+{
+    m_greeting = true;
+    m_fullAnswer->setText(tr("Welcome To"));
+    m_hint->setText(tr("Pictova By Quorix Software"));
+}
+
+void BoardHeader::showTexts()
+{
+    m_start->setToolTip(tr("Start Game"));
+    m_pass->setToolTip(tr("Pass"));
+    m_timeCaption->setText(tr("Time:"));
+}
+
+void BoardHeader::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+        showSettings(m_shownPlayTo, m_shownSeconds);
+        if (m_greeting)
+            showGreeting();
+        showOwnTeam();
+    }
+    QFrame::changeEvent(event);
 }
 
 void BoardHeader::showFullAnswer(bool shown)
@@ -114,8 +148,11 @@ void BoardHeader::showFullAnswer(bool shown)
 
 void BoardHeader::showSettings(int playTo, int seconds)
 {
-    m_playTo->setText(kPlayToCaption.arg(playTo));
-    m_time->setText(kTimeCaption.arg(seconds));
+    m_shownPlayTo = playTo;
+    m_shownSeconds = seconds;
+    // The status strip's captions, before any game (from the start form's choices) and during one.
+    m_playTo->setText(tr("Play to score: %1").arg(playTo));
+    m_time->setText(tr("Time per turn: %1").arg(seconds));
 }
 
 void BoardHeader::showCategory()

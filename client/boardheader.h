@@ -43,7 +43,14 @@ signals:
     void startClicked();
     void passClicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // What the board's top lines read before any game.
+    void showGreeting();
+    void showTexts();
+
     const GameModel& m_model;
     QLabel* m_fullAnswer;
     QLabel* m_hint;
@@ -54,14 +61,11 @@ private:
     QLabel* m_playTo;
     QLabel* m_time;
     CountdownView* m_countdown;
+    QLabel* m_timeCaption = nullptr;
     qreal m_scale = 1.0;
+    bool m_greeting = true;
+    int m_shownPlayTo = 0;
+    int m_shownSeconds = 0;
 };
-
-// What the board's top lines read before any game.
-inline const QString kGreetingLine = QStringLiteral("Welcome To");
-inline const QString kTitleLine = QStringLiteral("Pictova By Quorix Software");
-// The status strip's captions, before any game (from the start form's choices) and during one.
-inline const QString kPlayToCaption = QStringLiteral("Play to score: %1");
-inline const QString kTimeCaption = QStringLiteral("Time per turn: %1");
 
 } // namespace pictova

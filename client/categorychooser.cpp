@@ -23,8 +23,7 @@ CategoryChooser::CategoryChooser(QWidget* parent) : QFrame(parent)
 
     auto* content = new QWidget(this);
     m_title = label(QStringLiteral("label_pickcatagory"), QString(), content);
-    m_subtitle =
-        label(QStringLiteral("label_pickcatagory1"), QStringLiteral("is picking a category"), content);
+    m_subtitle = label(QStringLiteral("label_pickcatagory1"), tr("is picking a category"), content);
     for (QLabel* l : {m_title, m_subtitle}) {
         l->setAlignment(Qt::AlignCenter);
         setBold(l, 14);
@@ -64,8 +63,8 @@ CategoryChooser::CategoryChooser(QWidget* parent) : QFrame(parent)
 
 void CategoryChooser::showChoosing()
 {
-    m_title->setText(QStringLiteral("Your turn to"));
-    m_subtitle->setText(QStringLiteral("choose a category"));
+    m_title->setText(tr("Your turn to"));
+    m_subtitle->setText(tr("choose a category"));
     show();
     raise();
 }

@@ -8,7 +8,9 @@
 #include "shell/apppaths.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
+#include "translations/livetexts.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +30,35 @@ void saveQuietly(const PlayTogetherSettings& settings)
         reportError(error.text());
     }
 }
+
+// Keeps the Host and Join buttons centred at the foot of the board, whatever size the board, the
+// zoom and the language give them.
+class BottomCentre : public QObject
+{
+public:
+    BottomCentre(QWidget* overlay, QWidget* board) : QObject(overlay), m_overlay(overlay), m_board(board)
+    {
+        overlay->setProperty("placesItself", true);
+        overlay->installEventFilter(this);
+        board->installEventFilter(this);
+        place();
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            place();
+        return false;
+    }
+
+private:
+    void place()
+    {
+        m_overlay->move((m_board->width() - m_overlay->width()) / 2,
+                        m_board->height() - m_overlay->height() - 12);
+    }
+    QWidget* m_overlay;
+    QWidget* m_board;
+};
 } // namespace
 
 BoardNotice::BoardNotice(QWidget* board) : QFrame(board)
@@ -40,9 +71,9 @@ BoardNotice::BoardNotice(QWidget* board) : QFrame(board)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignCenter);
-    m_retry = new QPushButton(QStringLiteral("Try Again"), this);
+    m_retry = new QPushButton(tr("Try Again"), this);
     m_retry->setObjectName(QStringLiteral("retryButton"));
-    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_back->setObjectName(QStringLiteral("backButton"));
     connect(m_retry, &QPushButton::clicked, this, &BoardNotice::retryRequested);
     connect(m_back, &QPushButton::clicked, this, &BoardNotice::backRequested);
@@ -89,18 +120,24 @@ GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* 
 
     m_startButtons = new QWidget(board);
     m_startButtons->setObjectName(QStringLiteral("playTogetherButtons"));
-    auto* host = new QPushButton(QStringLiteral("Host a Game…"), m_startButtons);
+    auto* host = new QPushButton(m_startButtons);
     host->setObjectName(QStringLiteral("hostGameButton"));
-    auto* join = new QPushButton(QStringLiteral("Join a Game…"), m_startButtons);
+    auto* join = new QPushButton(m_startButtons);
+    auto* texts = new LiveTexts(m_startButtons);
+    texts->add([host, join] {
+        host->setText(tr("Host a Game…"));
+        join->setText(tr("Join a Game…"));
+    });
     join->setObjectName(QStringLiteral("joinGameButton"));
     connect(host, &QPushButton::clicked, this, &GameChooser::openHostDialog);
     connect(join, &QPushButton::clicked, this, &GameChooser::openJoinDialog);
     auto* row = new QHBoxLayout(m_startButtons);
+    // The buttons keep the size their texts need when the language or the zoom changes them.
+    row->setSizeConstraint(QLayout::SetFixedSize);
     row->addWidget(host);
     row->addWidget(join);
     m_startButtons->adjustSize();
-    m_startButtons->move((board->width() - m_startButtons->width()) / 2,
-                         board->height() - m_startButtons->height() - 12);
+    new BottomCentre(m_startButtons, board);
 
     GameModel& model = session.model();
     connect(&model, &GameModel::phaseChanged, this, &GameChooser::showStartButtons);
@@ -156,7 +193,7 @@ void GameChooser::openJoinDialog()
     }
     if (!m_browser->start())
         m_joinDialog->setListNote(
-            QStringLiteral("Games on the local network cannot be listed: %1").arg(m_browser->errorString()));
+            tr("Games on the local network cannot be listed: %1").arg(m_browser->errorString()));
     else
         m_joinDialog->setListNote({});
     listFoundGames();
@@ -197,8 +234,8 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     try {
         m_host.host(QString::number(port));
     } catch (const PictovaError& error) {
-        showProblem(QStringLiteral("This computer cannot host a game on port %1 (%2): another program, or "
-                                   "another copy of the game, may be using it.")
+        showProblem(tr("This computer cannot host a game on port %1 (%2): another program, or "
+                       "another copy of the game, may be using it.")
                         .arg(port)
                         .arg(error.text()),
                     true);
@@ -211,12 +248,12 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     model.setStartOffered(true);
     model.setStartMenuEnabled(true);
     m_session.startJoin(kLocalHost, port);
-    emit m_session.chatLine(QStringLiteral("Hosting a game as %1 on port %2.").arg(name).arg(port),
+    emit m_session.chatLine(tr("Hosting a game as %1 on port %2.").arg(name, QString::number(port)),
                             kStatusColour);
     if (announce && !m_host.announce(name))
-        emit m_session.chatLine(QStringLiteral("This game cannot be announced on the local network (%1).")
-                                    .arg(m_host.announcementError()),
-                                kAlertColour);
+        emit m_session.chatLine(
+            tr("This game cannot be announced on the local network (%1).").arg(m_host.announcementError()),
+            kAlertColour);
 }
 
 void GameChooser::joinGame(const QString& name, const QString& address)
@@ -240,14 +277,14 @@ void GameChooser::joinGame(const QString& name, const QString& address)
     leaveCurrentGame();
     m_session.setPlayerName(name);
     m_session.setLoginName(name);
-    showProblem(QStringLiteral("Joining %1…").arg(address), false);
-    m_notice->backButton()->setText(QStringLiteral("Cancel"));
+    showProblem(tr("Joining %1…").arg(address), false);
+    m_notice->backButton()->setText(tr("Cancel"));
     m_session.startJoin(target->host, target->port);
 }
 
 void GameChooser::showProblem(const QString& text, bool offerRetry)
 {
-    m_notice->backButton()->setText(QStringLiteral("Back"));
+    m_notice->backButton()->setText(tr("Back"));
     m_notice->showNotice(text, offerRetry);
 }
 

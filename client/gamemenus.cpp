@@ -1,15 +1,20 @@
 #include "client/gamemenus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "translations/livetexts.h"
+#include "translations/uilanguage.h"
+
 namespace pictova {
 
-QAction* GameMenus::item(QMenu* menu, const QString& name, const QString& text, void (GameMenus::*signal)())
+QAction* GameMenus::item(QMenu* menu, const QString& name, const char* text, void (GameMenus::*signal)())
 {
-    QAction* action = menu->addAction(text);
+    QAction* action = menu->addAction(QString());
+    m_texts->add([action, text] { action->setText(tr(text)); });
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, signal);
     return action;
@@ -18,29 +23,31 @@ QAction* GameMenus::item(QMenu* menu, const QString& name, const QString& text, 
 GameMenus::GameMenus(QMainWindow* window) : QObject(window)
 {
     QMenuBar* bar = window->menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    item(file, QStringLiteral("HostAGame1"), QStringLiteral("Host a Game…"), &GameMenus::hostRequested)
+    m_texts = new LiveTexts(bar);
+    QMenu* file = bar->addMenu(QString());
+    m_texts->add([file] { file->setTitle(tr("&File")); });
+    item(file, QStringLiteral("HostAGame1"), QT_TR_NOOP("Host a Game…"), &GameMenus::hostRequested)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    item(file, QStringLiteral("JoinAGame1"), QStringLiteral("Join a Game…"), &GameMenus::joinRequested)
+    item(file, QStringLiteral("JoinAGame1"), QT_TR_NOOP("Join a Game…"), &GameMenus::joinRequested)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
-    item(file, QStringLiteral("InvitePlayers1"), QStringLiteral("Invite Players…"),
-         &GameMenus::inviteRequested);
+    item(file, QStringLiteral("InvitePlayers1"), QT_TR_NOOP("Invite Players…"), &GameMenus::inviteRequested);
     file->addSeparator();
     m_startGame =
-        item(file, QStringLiteral("StartGame1"), QStringLiteral("Start Game"), &GameMenus::startRequested);
+        item(file, QStringLiteral("StartGame1"), QT_TR_NOOP("Start Game"), &GameMenus::startRequested);
     m_startGame->setEnabled(false);
     file->addSeparator();
-    item(file, QStringLiteral("Exit1"), QStringLiteral("Exit"), &GameMenus::exitRequested);
+    item(file, QStringLiteral("Exit1"), QT_TR_NOOP("Exit"), &GameMenus::exitRequested);
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    m_playSounds = item(options, QStringLiteral("PlaySounds1"), QStringLiteral("Play Sounds"),
+    QMenu* options = bar->addMenu(QString());
+    m_texts->add([options] { options->setTitle(tr("&Options")); });
+    m_playSounds = item(options, QStringLiteral("PlaySounds1"), QT_TR_NOOP("Play Sounds"),
                         &GameMenus::playSoundsToggled);
     m_playSounds->setCheckable(true);
     m_playSounds->setChecked(true);
     options->addSeparator();
-    item(options, QStringLiteral("TextColor1"), QStringLiteral("Text Color"),
-         &GameMenus::textColourRequested);
-    QMenu* sizes = options->addMenu(QStringLiteral("Text Size"));
+    item(options, QStringLiteral("TextColor1"), QT_TR_NOOP("Text Color"), &GameMenus::textColourRequested);
+    QMenu* sizes = options->addMenu(QString());
+    m_texts->add([sizes] { sizes->setTitle(tr("Text Size")); });
     for (int size : {8, 10, 12, 14}) {
         QAction* action = sizes->addAction(QString::number(size));
         action->setObjectName(QStringLiteral("N%1").arg(size));
@@ -52,16 +59,19 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
         });
         m_textSizes << action;
     }
-    item(options, QStringLiteral("ActionColor1"), QStringLiteral("Action Color"),
+    item(options, QStringLiteral("ActionColor1"), QT_TR_NOOP("Action Color"),
          &GameMenus::actionColourRequested);
-    m_scrollChatOff = options->addAction(QStringLiteral("Scroll Chat Off"));
+    m_scrollChatOff = options->addAction(QString());
+    m_texts->add([this] { m_scrollChatOff->setText(tr("Scroll Chat Off")); });
     m_scrollChatOff->setObjectName(QStringLiteral("ScrollChatOff1"));
     m_scrollChatOff->setCheckable(true);
     m_scrollChatOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    item(options, QStringLiteral("ClearMainChat1"), QStringLiteral("Clear Main Chat"),
+    item(options, QStringLiteral("ClearMainChat1"), QT_TR_NOOP("Clear Main Chat"),
          &GameMenus::clearChatRequested);
+    buildLanguageMenu(options);
     options->addSeparator();
-    m_justWatch = options->addAction(QStringLiteral("Just Watch"));
+    m_justWatch = options->addAction(QString());
+    m_texts->add([this] { m_justWatch->setText(tr("Just Watch")); });
     m_justWatch->setObjectName(QStringLiteral("JustWatch1"));
     m_justWatch->setCheckable(true);
     connect(m_justWatch, &QAction::triggered, this, [this](bool checked) {
@@ -69,30 +79,70 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
         emit justWatchRequested();
     });
 
-    m_view = bar->addMenu(QStringLiteral("&View"));
-    item(m_view, QStringLiteral("SnapShots1"), QStringLiteral("Snap Shots"), &GameMenus::snapshotsRequested);
-    item(m_view, QStringLiteral("Album1"), QStringLiteral("Album"), &GameMenus::albumRequested);
-    item(m_view, QStringLiteral("SpyList1"), QStringLiteral("Spy List"), &GameMenus::spectatorsRequested);
-    item(m_view, QStringLiteral("PhraseLists1"), QStringLiteral("Phrase Lists"),
+    m_view = bar->addMenu(QString());
+    m_texts->add([this] { m_view->setTitle(tr("&View")); });
+    item(m_view, QStringLiteral("SnapShots1"), QT_TR_NOOP("Snap Shots"), &GameMenus::snapshotsRequested);
+    item(m_view, QStringLiteral("Album1"), QT_TR_NOOP("Album"), &GameMenus::albumRequested);
+    item(m_view, QStringLiteral("SpyList1"), QT_TR_NOOP("Spy List"), &GameMenus::spectatorsRequested);
+    item(m_view, QStringLiteral("PhraseLists1"), QT_TR_NOOP("Phrase Lists"),
          &GameMenus::phraseListsRequested);
 
     // Help stays last: the window's scale adds its items to the View menu before it.
-    QMenu* help = new QMenu(QStringLiteral("&Help"), bar);
-    item(help, QStringLiteral("Help2"), QStringLiteral("Contents"), &GameMenus::helpRequested)
+    QMenu* help = new QMenu(bar);
+    m_texts->add([help] { help->setTitle(tr("&Help")); });
+    item(help, QStringLiteral("Help2"), QT_TR_NOOP("Contents"), &GameMenus::helpRequested)
         ->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    item(help, QStringLiteral("About1"), QStringLiteral("About"), &GameMenus::aboutRequested);
+    item(help, QStringLiteral("About1"), QT_TR_NOOP("About"), &GameMenus::aboutRequested);
     bar->addMenu(help);
 
     m_seatMenu = new QMenu(window);
     m_seatMenu->setObjectName(QStringLiteral("popup_Kick"));
-    m_removeFromGame = m_seatMenu->addAction(QStringLiteral("Remove From Game"));
+    m_removeFromGame = m_seatMenu->addAction(QString());
+    m_texts->add([this] { m_removeFromGame->setText(tr("Remove From Game")); });
     m_removeFromGame->setObjectName(QStringLiteral("removefromgame1"));
     m_seatMenu->addSeparator();
-    m_setToJustWatch = m_seatMenu->addAction(QStringLiteral("Set to Just Watch"));
+    m_setToJustWatch = m_seatMenu->addAction(QString());
+    m_texts->add([this] { m_setToJustWatch->setText(tr("Set to Just Watch")); });
     m_setToJustWatch->setObjectName(QStringLiteral("SettoJustWatch1"));
-    m_unsetJustWatch = m_seatMenu->addAction(QStringLiteral("Unset Just Watch"));
+    m_unsetJustWatch = m_seatMenu->addAction(QString());
+    m_texts->add([this] { m_unsetJustWatch->setText(tr("Unset Just Watch")); });
     m_unsetJustWatch->setObjectName(QStringLiteral("UnsetJustWatch1"));
+}
+
+void GameMenus::buildLanguageMenu(QMenu* options)
+{
+    QMenu* languages = options->addMenu(QString());
+    languages->setObjectName(QStringLiteral("Language1"));
+    m_texts->add([languages] { languages->setTitle(tr("Language")); });
+    auto* group = new QActionGroup(languages);
+    const auto add = [this, languages, group](const QString& code) {
+        QAction* action = languages->addAction(QString());
+        action->setObjectName(
+            QStringLiteral("Language_%1").arg(code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setData(code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { emit uiLanguageChosen(code); });
+        m_languages << action;
+        return action;
+    };
+    QAction* system = add(QString());
+    m_texts->add([system] { system->setText(tr("System default")); });
+    languages->addSeparator();
+    // Each language is named in itself, so it can be found from any other.
+    for (const UiLanguage& language : kUiLanguages)
+        add(QString::fromLatin1(language.code))->setText(QString::fromUtf8(language.name));
+}
+
+void GameMenus::showUiLanguage(const QString& code)
+{
+    bool ticked = false;
+    for (QAction* action : std::as_const(m_languages))
+        ticked |= action->data().toString() == code;
+    // A code this version does not know is shown as what it falls back to.
+    for (QAction* action : std::as_const(m_languages))
+        action->setChecked(action->data().toString() == (ticked ? code : QString()));
 }
 
 void GameMenus::showTextSize(int size)

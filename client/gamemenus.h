@@ -7,6 +7,10 @@ class QMainWindow;
 class QMenu;
 
 namespace pictova {
+class LiveTexts;
+}
+
+namespace pictova {
 
 // The game window's menu bar and the seat menu; each item says what the player asked for.
 class GameMenus : public QObject
@@ -22,6 +26,9 @@ public:
     QAction* scrollChatOff() const { return m_scrollChatOff; }
     // Ticks the chat's text size the settings hold.
     void showTextSize(int size);
+    // Ticks the window's language the settings hold; empty for the system's.
+    void showUiLanguage(const QString& code);
+    QList<QAction*> languageItems() const { return m_languages; }
 
     QMenu* seatMenu() const { return m_seatMenu; }
     QAction* removeFromGame() const { return m_removeFromGame; }
@@ -47,16 +54,21 @@ signals:
     void phraseListsRequested();
     void helpRequested();
     void aboutRequested();
+    // A code of kUiLanguages, or empty for the system's language.
+    void uiLanguageChosen(const QString& code);
 
 private:
-    QAction* item(QMenu* menu, const QString& name, const QString& text, void (GameMenus::*signal)());
+    void buildLanguageMenu(QMenu* options);
+    QAction* item(QMenu* menu, const QString& name, const char* text, void (GameMenus::*signal)());
 
+    LiveTexts* m_texts = nullptr;
     QMenu* m_view = nullptr;
     QAction* m_startGame = nullptr;
     QAction* m_justWatch = nullptr;
     QAction* m_playSounds = nullptr;
     QAction* m_scrollChatOff = nullptr;
     QList<QAction*> m_textSizes;
+    QList<QAction*> m_languages;
     QMenu* m_seatMenu = nullptr;
     QAction* m_removeFromGame = nullptr;
     QAction* m_setToJustWatch = nullptr;

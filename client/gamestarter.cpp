@@ -59,7 +59,7 @@ void GameStarter::applyCommandLine(const QStringList& params)
     model.setStartMenuEnabled(false);
     m_session.setLoginName({});
     if (params.isEmpty()) {
-        m_log.addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kStatusColour);
+        m_log.addlinetochat(tr("Loading Solo Game..Please wait."), kStatusColour);
         if (m_download) {
             m_download->show();
             m_download->raise();
@@ -70,7 +70,7 @@ void GameStarter::applyCommandLine(const QStringList& params)
         hostGame();
         return;
     }
-    m_log.addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kStatusColour);
+    m_log.addlinetochat(tr("Loading Multi-player Game.. Please Wait."), kStatusColour);
     // The terminator byte cannot travel inside a message.
     m_session.setPlayerName(withoutTerminator(params.value(0)));
     if (params.size() >= 2)
@@ -126,7 +126,7 @@ void GameStarter::joinGame()
 void GameStarter::onStartClicked()
 {
     if (!m_session.model().loggedIn()) {
-        prompts::showNotice(m_window, QStringLiteral("You are not connected"), {});
+        prompts::showNotice(m_window, tr("You are not connected"), {});
         return;
     }
     if (m_session.model().gameRunning()) {

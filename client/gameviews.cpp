@@ -15,6 +15,7 @@
 #include "client/winnerpanel.h"
 #include "resources/artwork.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -87,8 +88,16 @@ void GameViews::layOut()
     row->addWidget(chatColumn);
 }
 
+void GameViews::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        drawPictures(m_pictureScale);
+}
+
 void GameViews::drawPictures(qreal scale)
 {
+    m_pictureScale = scale;
     QPalette palette = this->palette();
     const QColor sand(0xAC, 0xAA, 0x8A);
     palette.setColor(QPalette::Window, sand);

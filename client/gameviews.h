@@ -49,7 +49,12 @@ public:
     // The guesses of the last turn go; the board is cleared by its controller.
     void clearGuesses();
 
+protected:
+    // Pictures with words on them (the category banners, Start and Pass) follow the language.
+    void changeEvent(QEvent* event) override;
+
 private:
+    qreal m_pictureScale = 1.0;
     void layOut();
 
     BoardHeader* m_header;

@@ -31,6 +31,8 @@
 #include "shell/downloaddialog.h"
 #include "shell/settings.h"
 #include "shell/zoomsetting.h"
+#include "translations/livetexts.h"
+#include "translations/uilanguage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -42,7 +44,8 @@ namespace pictova {
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Tchat"));
-    setWindowTitle(QStringLiteral("Pictova - Quorix Software"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { setWindowTitle(tr("Pictova - Quorix Software")); });
     setWindowIcon(artwork::appIcon());
     GameModel& model = m_session.model();
     m_sounds = new SoundCues(this);
@@ -54,6 +57,8 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
         model,
         {&m_views->chatLog(), &m_views->chatInput(), &m_views->phraseButtons(), m_sounds, m_menus, canvas()},
         this);
+    // The server's own lines come in the language the window shows.
+    m_session.setLanguage(resolvedUiLanguage(loadUiLanguage(settingsFilePath())));
     m_starter = new GameStarter(m_session, m_localHost, m_views->chatLog(), this);
     m_gameChooser = new GameChooser(
         m_session, m_localHost, &m_views->boardView(), [this] { clearForNewGame(); }, this);

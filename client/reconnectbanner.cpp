@@ -1,6 +1,7 @@
 #include "client/reconnectbanner.h"
 
 #include "client/model/clientsession.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -18,7 +19,9 @@ ReconnectBanner::ReconnectBanner(ClientSession& session, QWidget* board) : QFram
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("reconnectText"));
     m_text->setTextFormat(Qt::PlainText);
-    m_giveUp = new QPushButton(QStringLiteral("Give Up"), this);
+    m_giveUp = new QPushButton(this);
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { m_giveUp->setText(tr("Give Up")); });
     m_giveUp->setObjectName(QStringLiteral("giveUpButton"));
     auto* row = new QHBoxLayout(this);
     row->addWidget(m_text, 1);
@@ -43,7 +46,7 @@ QString ReconnectBanner::text() const
 
 void ReconnectBanner::showAttempt(int attempt)
 {
-    m_text->setText(QStringLiteral("Connection lost, reconnecting… (%1)").arg(attempt));
+    m_text->setText(tr("Connection lost, reconnecting… (%1)").arg(attempt));
     place();
     show();
     raise();

@@ -4,6 +4,7 @@
 #include "client/viewparts.h"
 #include "messaging/peertext.h"
 #include "resources/artwork.h"
+#include "translations/livetexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,7 +46,7 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
         auto* eyes = new QLabel(this);
         eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
         eyes->hide();
-        auto* name = label(QStringLiteral("label_playername%1").arg(seat), QStringLiteral("<Waiting>"), this);
+        auto* name = label(QStringLiteral("label_playername%1").arg(seat), tr("<Waiting>"), this);
         auto* points = label(QStringLiteral("label_score%1").arg(seat), QStringLiteral("0"), this);
         points->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -89,9 +90,12 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
     m_teamTotals->hide();
     m_snapshot = new QToolButton(this);
     m_snapshot->setObjectName(QStringLiteral("button_snapshot"));
-    m_snapshot->setText(QStringLiteral("Take A Snap Shot"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] {
+        m_snapshot->setText(tr("Take A Snap Shot"));
+        m_snapshot->setToolTip(tr("Take a Snapshot"));
+    });
     m_snapshot->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_snapshot->setToolTip(QStringLiteral("Take a Snapshot"));
     m_snapshot->setAutoRaise(true);
     m_snapshot->setIconSize(QSize(16, 16));
     setBold(m_snapshot, 12);
@@ -128,6 +132,11 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
     connect(&model, &GameModel::settingsChanged, this, [this] {
         showTeamColours();
         // Whether empty seats show points depends on the kind of game.
+        showSeats();
+        showTeams();
+    });
+    // Empty seats and the team lines read in the new language.
+    texts->add([this] {
         showSeats();
         showTeams();
     });
@@ -213,7 +222,7 @@ void SeatPanelView::showSeat(int seat)
     if (!isPlayerSeat(seat) || m_away)
         return;
     const PlayerSeat& shown = m_model.seat(seat);
-    m_names[seat]->setText(shown.taken ? peertext::isolated(shown.name) : QStringLiteral("<Waiting>"));
+    m_names[seat]->setText(shown.taken ? peertext::isolated(shown.name) : tr("<Waiting>"));
     // In a team game a seat shows its side's points, and a seat nobody plays on shows none: the
     // server's copies in the other seats lag behind a pass or a time-out, and reach empty seats.
     QString points = QString::number(shown.points);

@@ -3,6 +3,7 @@
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
+#include "translations/livetexts.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -18,13 +19,13 @@ namespace pictova {
 SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("SpectatorList"));
-    setWindowTitle(QStringLiteral("Pictova - Spys"));
+    auto* texts = new LiveTexts(this);
     setAutoFillBackground(true);
     drawBackground();
     // A window of its own: it follows the game's other windows' zoom.
     DialogZoom::whenZoomed(this, [this] { drawBackground(); });
 
-    auto* caption = new QLabel(QStringLiteral("Spy List"), this);
+    auto* caption = new QLabel(this);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
 
@@ -37,12 +38,17 @@ SpectatorList::SpectatorList(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::W
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("popup_kick"));
-    m_removeAction =
-        m_menu->addAction(QStringLiteral("Remove From Game"), this, &SpectatorList::removeHovered);
+    m_removeAction = m_menu->addAction(QString(), this, &SpectatorList::removeHovered);
     m_removeAction->setObjectName(QStringLiteral("popup_kickhim"));
     m_removeAction->setEnabled(false);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(this);
+    texts->add([this, caption, ok] {
+        setWindowTitle(tr("Pictova - Spys"));
+        caption->setText(tr("Spy List"));
+        m_removeAction->setText(tr("Remove From Game"));
+        ok->setText(tr("Ok"));
+    });
     ok->setObjectName(QStringLiteral("Button1"));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 

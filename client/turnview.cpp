@@ -59,7 +59,7 @@ void TurnView::showPhase()
         break;
     case GamePhase::Won:
         m_views.winner->showWinner(m_model.winner());
-        m_views.seats->setTurnLine(peertext::isolated(m_model.winner()) + QStringLiteral(" won the game!"));
+        m_views.seats->setTurnLine(tr("%1 won the game!").arg(peertext::isolated(m_model.winner())));
         break;
     }
 }
@@ -73,9 +73,9 @@ void TurnView::showPicking()
     hideTurnTools();
     m_views.board->startTurn();
     const bool choosing = m_model.drawer() == m_model.mySeat();
-    m_views.seats->setTurnLine(choosing ? QStringLiteral("Your turn to choose a category")
-                                        : m_model.seatName(m_model.drawer()) +
-                                              QStringLiteral(" is choosing a category"));
+    m_views.seats->setTurnLine(choosing
+                                   ? tr("Your turn to choose a category")
+                                   : tr("%1 is choosing a category").arg(m_model.seatName(m_model.drawer())));
     if (choosing)
         m_views.chooser->showChoosing();
 }
@@ -85,9 +85,8 @@ void TurnView::showDrawing()
     m_views.winner->hideAndStop();
     m_views.chooser->hide();
     const bool drawing = m_model.isDrawing();
-    m_views.seats->setTurnLine(drawing
-                                   ? QStringLiteral("Your turn to draw")
-                                   : m_model.seatName(m_model.drawer()) + QStringLiteral("'s turn to draw."));
+    m_views.seats->setTurnLine(drawing ? tr("Your turn to draw")
+                                       : tr("%1's turn to draw.").arg(m_model.seatName(m_model.drawer())));
     m_views.header->showFullAnswer(drawing);
     m_views.toolbar->setVisible(drawing);
     if (drawing)

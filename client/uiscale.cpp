@@ -4,6 +4,7 @@
 #include "shell/apppaths.h"
 #include "shell/dialogzoom.h"
 #include "shell/zoomsetting.h"
+#include "translations/livetexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,7 +85,9 @@ UiScale::UiScale(QMainWindow* window, QMenu* viewMenu, QSize inside)
 
 void UiScale::buildMenu(QMenu* view)
 {
-    QMenu* zoom = view->addMenu(QStringLiteral("Zoom"));
+    QMenu* zoom = view->addMenu(QString());
+    auto* texts = new LiveTexts(zoom);
+    texts->add([zoom] { zoom->setTitle(tr("Zoom")); });
     zoom->setObjectName(QStringLiteral("Zoom1"));
     auto* steps = new QActionGroup(zoom);
     for (int step : kZoomSteps) {
@@ -97,8 +100,10 @@ void UiScale::buildMenu(QMenu* view)
         m_items << action;
     }
     zoom->addSeparator();
-    const auto key = [this](QMenu* menu, const QString& name, const QString& text, QList<QKeySequence> keys) {
-        QAction* action = menu->addAction(text);
+    const auto key = [this, texts](QMenu* menu, const QString& name, const char* text,
+                                   QList<QKeySequence> keys) {
+        QAction* action = menu->addAction(QString());
+        texts->add([action, text] { action->setText(tr(text)); });
         action->setObjectName(name);
         action->setShortcuts(keys);
         // The keys work wherever the focus is in the window, the answer and chat fields included.
@@ -107,18 +112,18 @@ void UiScale::buildMenu(QMenu* view)
         return action;
     };
     // Ctrl and the + key, shifted or not (on many keyboards + shares its key with =).
-    connect(key(zoom, QStringLiteral("ZoomIn1"), QStringLiteral("Zoom In"),
+    connect(key(zoom, QStringLiteral("ZoomIn1"), QT_TR_NOOP("Zoom In"),
                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
             &QAction::triggered, this, [this] { choose(offeredStep(+1)); });
-    connect(key(zoom, QStringLiteral("ZoomOut1"), QStringLiteral("Zoom Out"),
+    connect(key(zoom, QStringLiteral("ZoomOut1"), QT_TR_NOOP("Zoom Out"),
                 {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
             &QAction::triggered, this, [this] { choose(offeredStep(-1)); });
-    connect(key(zoom, QStringLiteral("ZoomReset1"), QStringLiteral("Actual Size"),
+    connect(key(zoom, QStringLiteral("ZoomReset1"), QT_TR_NOOP("Actual Size"),
                 {QKeySequence(Qt::CTRL | Qt::Key_0)}),
             &QAction::triggered, this, [this] { choose(kZoomSteps.front()); });
 
     m_fullScreen =
-        key(view, QStringLiteral("FullScreen1"), QStringLiteral("Full Screen"), {QKeySequence(Qt::Key_F11)});
+        key(view, QStringLiteral("FullScreen1"), QT_TR_NOOP("Full Screen"), {QKeySequence(Qt::Key_F11)});
     m_fullScreen->setCheckable(true);
     connect(m_fullScreen, &QAction::triggered, this, &UiScale::toggleFullScreen);
     // Esc leaves full screen only: elsewhere it stays the dialogs' and fields' key.

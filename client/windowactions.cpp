@@ -22,6 +22,7 @@
 #include "shell/about.h"
 #include "shell/apppaths.h"
 #include "shell/help.h"
+#include "translations/uilanguage.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -73,6 +74,13 @@ void WindowActions::wireMenus()
     connect(m, &GameMenus::textSizeChosen, this,
             [settings](int size) { guarded([settings, size] { settings->setChatTextSize(size); }); });
     connect(m, &GameMenus::actionColourRequested, this, act([settings] { settings->chooseActionColour(); }));
+    connect(m, &GameMenus::uiLanguageChosen, this, [settings, session](const QString& code) {
+        guarded([settings, session, code] {
+            settings->chooseUiLanguage(code);
+            // The server's own lines follow the window into the new language.
+            session->setLanguage(resolvedUiLanguage(code));
+        });
+    });
     connect(m->scrollChatOff(), &QAction::toggled, log, &ChatLog::setScrollLocked);
     connect(log, &ChatLog::scrollLockChanged, m->scrollChatOff(), &QAction::setChecked);
     connect(m, &GameMenus::clearChatRequested, log, &ChatLog::clearLog);

@@ -1,5 +1,6 @@
 #include "client/windowprompts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -29,10 +30,11 @@ void askToRestart(QWidget* window, std::function<void()> then)
         open->raise();
         return;
     }
-    auto* box =
-        new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"),
-                        QStringLiteral("A game is running. Start a new one? Every score goes back to 0."),
-                        QMessageBox::Yes | QMessageBox::No, window);
+    auto* box = new QMessageBox(
+        QMessageBox::Question, QStringLiteral("Pictova"),
+        QCoreApplication::translate("pictova::prompts",
+                                    "A game is running. Start a new one? Every score goes back to 0."),
+        QMessageBox::Yes | QMessageBox::No, window);
     box->setObjectName(QStringLiteral("confirmRestart"));
     box->setDefaultButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -49,14 +51,17 @@ void askToLeave(QWidget* window, int others, std::function<void()> then)
     if (window->findChild<QMessageBox*>(QStringLiteral("leaveConfirmation"), Qt::FindDirectChildrenOnly))
         return;
     const QString text =
-        others == 1
-            ? QStringLiteral("1 player is in this game. Leaving ends it for everyone.")
-            : QStringLiteral("%1 players are in this game. Leaving ends it for everyone.").arg(others);
+        others == 1 ? QCoreApplication::translate("pictova::prompts",
+                                                  "1 player is in this game. Leaving ends it for everyone.")
+                    : QCoreApplication::translate(
+                          "pictova::prompts", "%1 players are in this game. Leaving ends it for everyone.")
+                          .arg(others);
     auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Pictova"), text, QMessageBox::NoButton,
                                 window);
     box->setObjectName(QStringLiteral("leaveConfirmation"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
+    QPushButton* leave =
+        box->addButton(QCoreApplication::translate("pictova::prompts", "Leave"), QMessageBox::AcceptRole);
     leave->setObjectName(QStringLiteral("leaveButton"));
     box->addButton(QMessageBox::Cancel)->setObjectName(QStringLiteral("stayButton"));
     box->setDefaultButton(QMessageBox::Cancel);

@@ -10,6 +10,7 @@
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
 #include "shell/settings.h"
+#include "translations/uilanguage.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,15 @@ namespace pictova {
 WindowSettings::WindowSettings(const GameModel& model, Parts parts, QObject* parent)
     : QObject(parent), m_model(model), m_parts(parts)
 {
+    // The language was put in place before the window was built; the menu shows which.
+    m_parts.menus->showUiLanguage(loadUiLanguage(settingsFilePath()));
+}
+
+void WindowSettings::chooseUiLanguage(const QString& code)
+{
+    m_parts.menus->showUiLanguage(code);
+    applyUiLanguage(code);
+    saveUiLanguage(settingsFilePath(), code);
 }
 
 void WindowSettings::load()

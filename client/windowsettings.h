@@ -37,6 +37,8 @@ public:
     void onPlaySoundsToggled();
     void chooseTextColour();
     void chooseActionColour();
+    // Shows the window in `code` (empty: the system's language) at once and remembers it.
+    void chooseUiLanguage(const QString& code);
     // Saves the board of the turn just over to the snapshot folder.
     void takeSnapshot();
 

@@ -1,6 +1,7 @@
 #include "client/winnerpanel.h"
 
 #include "resources/artwork.h"
+#include "translations/livetexts.h"
 
 #include <QLabel>
 
@@ -18,7 +19,9 @@ WinnerPanel::WinnerPanel(QWidget* parent) : QFrame(parent)
     m_inner->setObjectName(QStringLiteral("panel_winner"));
     m_image = new QLabel(m_inner);
     m_image->setObjectName(QStringLiteral("image_winner"));
-    m_label = new QLabel(QStringLiteral("The Winner!"), m_inner);
+    m_label = new QLabel(m_inner);
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { m_label->setText(tr("The Winner!")); });
     m_label->setObjectName(QStringLiteral("label_winner"));
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAlignment(Qt::AlignCenter);

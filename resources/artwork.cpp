@@ -1,5 +1,6 @@
 #include "resources/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -272,6 +273,14 @@ QPainterPath heartPath(const QRectF& r)
 }
 
 // A small push-button face for the 100 x 15 game buttons.
+// A picture with words on it is drawn again once the player's language gives other words.
+void forgetIfReworded(QPixmap& kept, QString& keptText, const QString& text)
+{
+    if (text != keptText)
+        kept = QPixmap();
+    keptText = text;
+}
+
 QPixmap buttonFace(QPixmap& kept, const QString& text, const QColor& base, qreal scale)
 {
     return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
@@ -364,16 +373,24 @@ QPixmap backgroundTileAt(qreal scale)
 
 QPixmap categoryBannerAt(int category, qreal scale)
 {
-    static const std::array<QString, 7> names = {
-        QStringLiteral("General"),      QStringLiteral("Action"), QStringLiteral("Phrase"),
-        QStringLiteral("Music"),        QStringLiteral("Movies"), QStringLiteral("TV Shows"),
-        QStringLiteral("Food & Drink"),
+    static const std::array<const char*, 7> names = {
+        QT_TRANSLATE_NOOP("pictova::artwork", "General"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "Action"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "Phrase"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "Music"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "Movies"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "TV Shows"),
+        QT_TRANSLATE_NOOP("pictova::artwork", "Food & Drink"),
     };
     static std::array<QPixmap, 7> banners;
+    static std::array<QString, 7> bannerNames;
     // An unknown category still gets a red bar of the right size, so layouts never jump.
-    const QString name = (category >= 0 && category < int(names.size())) ? names[category] : QString();
+    const bool known = category >= 0 && category < int(names.size());
+    const QString name = known ? QCoreApplication::translate("pictova::artwork", names[category]) : QString();
     static QPixmap unnamed;
-    QPixmap& kept = (category >= 0 && category < int(names.size())) ? banners[category] : unnamed;
+    QPixmap& kept = known ? banners[category] : unnamed;
+    if (known)
+        forgetIfReworded(kept, bannerNames[category], name);
     return keptOrDrawn(kept, QSize(100, 15), scale, [&](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
         QLinearGradient g(0, 0, 0, 15);
@@ -428,13 +445,19 @@ QPixmap watchingEyesAt(qreal scale)
 QPixmap startFaceAt(qreal scale)
 {
     static QPixmap kept;
-    return buttonFace(kept, QStringLiteral("Start Game"), QColor(0x2F, 0x9A, 0x3A), scale);
+    static QString keptText;
+    const QString text = QCoreApplication::translate("pictova::artwork", "Start Game");
+    forgetIfReworded(kept, keptText, text);
+    return buttonFace(kept, text, QColor(0x2F, 0x9A, 0x3A), scale);
 }
 
 QPixmap passFaceAt(qreal scale)
 {
     static QPixmap kept;
-    return buttonFace(kept, QStringLiteral("Pass"), QColor(0xE8, 0x80, 0x18), scale);
+    static QString keptText;
+    const QString text = QCoreApplication::translate("pictova::artwork", "Pass");
+    forgetIfReworded(kept, keptText, text);
+    return buttonFace(kept, text, QColor(0xE8, 0x80, 0x18), scale);
 }
 
 QPixmap cameraAt(qreal scale)
@@ -465,9 +488,12 @@ QPixmap cameraAt(qreal scale)
 QPixmap winnerStripAt(qreal scale)
 {
     static QPixmap kept;
+    static QString keptTitle;
+    const QString title = QCoreApplication::translate("pictova::artwork", "The Winner");
+    forgetIfReworded(kept, keptTitle, title);
     return keptOrDrawn(
-        kept, QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), scale, [](QPainter& p) {
-            const QFont titleFont = fittedFont(QStringLiteral("The Winner"), QSizeF(104, 14), 18);
+        kept, QSize(kWinnerFrames * kWinnerFrameWidth, kWinnerFrameHeight), scale, [&title](QPainter& p) {
+            const QFont titleFont = fittedFont(title, QSizeF(104, 14), 18);
             const QColor confetti[] = {QColor(0xE0, 0x30, 0x30), QColor(0x30, 0x90, 0xE0),
                                        QColor(0x40, 0xB0, 0x40), QColor(0xF0, 0xA0, 0x20),
                                        QColor(0xB0, 0x50, 0xD0)};
@@ -508,8 +534,7 @@ QPixmap winnerStripAt(qreal scale)
                 p.setPen(QPen(red.darker(200), 1.2));
                 p.setBrush(ribbon);
                 p.drawRect(bar);
-                centredText(p, bar, QStringLiteral("The Winner"), titleFont, Qt::white,
-                            QColor(0x60, 0x00, 0x00));
+                centredText(p, bar, title, titleFont, Qt::white, QColor(0x60, 0x00, 0x00));
 
                 // Confetti only at the top corners; it twinkles by moving a little from frame to frame.
                 Scatter rng(77 + frame);

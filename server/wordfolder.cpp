@@ -2,6 +2,7 @@
 
 #include "server/textcap.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,10 @@ QString describe(const WordFolder::Problem& problem)
 {
     if (problem.line == 0)
         return QStringLiteral("%1: %2").arg(problem.file, problem.what);
-    return QStringLiteral("%1 line %2: %3").arg(problem.file).arg(problem.line).arg(problem.what);
+    return QCoreApplication::translate("pictova::WordFolder", "%1 line %2: %3")
+        .arg(problem.file)
+        .arg(problem.line)
+        .arg(problem.what);
 }
 
 } // namespace
@@ -46,7 +50,8 @@ WordFolder::FileEntries WordFolder::parseFile(const QByteArray& bytes, const QSt
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = decoder.decode(line);
         if (decoder.hasError()) {
-            result.problems.append({fileName, lineNumber, QStringLiteral("not UTF-8 text")});
+            result.problems.append(
+                {fileName, lineNumber, QCoreApplication::translate("pictova::WordFolder", "not UTF-8 text")});
             continue;
         }
         const QString entry = text.trimmed();
@@ -55,19 +60,26 @@ WordFolder::FileEntries WordFolder::parseFile(const QByteArray& bytes, const QSt
         if (result.entries.size() == kMaxEntries) {
             result.problems.append(
                 {fileName, lineNumber,
-                 QStringLiteral("more than %1 entries: this line and the rest are not used")
+                 QCoreApplication::translate("pictova::WordFolder",
+                                             "more than %1 entries: this line and the rest are not used")
                      .arg(kMaxEntries)});
             break;
         }
         if (textcap::characterCount(entry) > kMaxEntryCharacters)
             result.problems.append(
-                {fileName, lineNumber, QStringLiteral("longer than %1 characters").arg(kMaxEntryCharacters)});
+                {fileName, lineNumber,
+                 QCoreApplication::translate("pictova::WordFolder", "longer than %1 characters")
+                     .arg(kMaxEntryCharacters)});
         else if (holdsControlCharacter(entry))
-            result.problems.append({fileName, lineNumber, QStringLiteral("holds a control character")});
+            result.problems.append(
+                {fileName, lineNumber,
+                 QCoreApplication::translate("pictova::WordFolder", "holds a control character")});
         else if (WordChoice::repeatsAWord(entry))
             result.problems.append(
                 {fileName, lineNumber,
-                 QStringLiteral("\"%1\": a word comes again later in it, so it is never dealt").arg(entry)});
+                 QCoreApplication::translate("pictova::WordFolder",
+                                             "\"%1\": a word comes again later in it, so it is never dealt")
+                     .arg(entry)});
         else
             result.entries << entry;
     }
@@ -89,25 +101,32 @@ WordFolder WordFolder::read(const QString& folder, const QString& language)
         if (!info.exists())
             continue;
         if (!info.isFile()) {
-            result.problems.append({name, 0, QStringLiteral("not a file, not used")});
+            result.problems.append(
+                {name, 0, QCoreApplication::translate("pictova::WordFolder", "not a file, not used")});
             continue;
         }
         QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly)) {
-            result.problems.append({name, 0, QStringLiteral("cannot be read (%1)").arg(file.errorString())});
+            result.problems.append({name, 0,
+                                    QCoreApplication::translate("pictova::WordFolder", "cannot be read (%1)")
+                                        .arg(file.errorString())});
             continue;
         }
         // One byte past the cap tells a file that is too big without reading all of it.
         const QByteArray bytes = file.read(kMaxFileBytes + 1);
         if (bytes.size() > kMaxFileBytes) {
             result.problems.append(
-                {name, 0, QStringLiteral("larger than %1 KiB, not used").arg(kMaxFileBytes / 1024)});
+                {name, 0,
+                 QCoreApplication::translate("pictova::WordFolder", "larger than %1 KiB, not used")
+                     .arg(kMaxFileBytes / 1024)});
             continue;
         }
         FileEntries parsed = parseFile(bytes, name);
         result.problems.append(parsed.problems);
         if (parsed.entries.isEmpty()) {
-            result.problems.append({name, 0, QStringLiteral("no entry to use, the built-in words stay")});
+            result.problems.append({name, 0,
+                                    QCoreApplication::translate("pictova::WordFolder",
+                                                                "no entry to use, the built-in words stay")});
             continue;
         }
         result.ownEntries += static_cast<int>(parsed.entries.size());
@@ -121,31 +140,37 @@ QString WordFolder::report() const
 {
     QStringList lines;
     if (!folderFound) {
-        lines << QStringLiteral("The folder \"%1\" was not found.").arg(folder);
+        lines << QCoreApplication::translate("pictova::WordFolder", "The folder \"%1\" was not found.")
+                     .arg(folder);
     } else if (!usable()) {
         QStringList names;
         for (const char* name : kFileNames)
             names << QString::fromLatin1(name);
-        lines << QStringLiteral("The folder \"%1\" has no words to use: it needs at least one of %2 "
-                                "with one entry a line.")
+        lines << QCoreApplication::translate(
+                     "pictova::WordFolder",
+                     "The folder \"%1\" has no words to use: it needs at least one of %2 "
+                     "with one entry a line.")
                      .arg(folder, names.join(QStringLiteral(", ")));
     } else {
         QStringList files;
         for (int category = 0; category < kCategoryCount; ++category)
             if (own[category])
                 files << QString::fromLatin1(kFileNames[category]);
-        lines << (ownEntries == 1 ? QStringLiteral("1 entry from %1.")
-                                  : QStringLiteral("%1 entries from %2.").arg(ownEntries))
+        lines << (ownEntries == 1 ? QCoreApplication::translate("pictova::WordFolder", "1 entry from %1.")
+                                  : QCoreApplication::translate("pictova::WordFolder", "%1 entries from %2.")
+                                        .arg(ownEntries))
                      .arg(files.join(QStringLiteral(", ")));
         if (files.size() < kCategoryCount)
-            lines << QStringLiteral("The other categories keep the built-in words.");
+            lines << QCoreApplication::translate("pictova::WordFolder",
+                                                 "The other categories keep the built-in words.");
     }
     if (!problems.isEmpty()) {
-        lines << QString() << QStringLiteral("Not used:");
+        lines << QString() << QCoreApplication::translate("pictova::WordFolder", "Not used:");
         for (qsizetype i = 0; i < problems.size() && i < kMaxListedProblems; ++i)
             lines << describe(problems.at(i));
         if (problems.size() > kMaxListedProblems)
-            lines << QStringLiteral("... and %1 more.").arg(problems.size() - kMaxListedProblems);
+            lines << QCoreApplication::translate("pictova::WordFolder", "... and %1 more.")
+                         .arg(problems.size() - kMaxListedProblems);
     }
     return lines.join(QLatin1Char('\n'));
 }

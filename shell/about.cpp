@@ -6,6 +6,7 @@
 #include "resources/artwork.h"
 #include "shell/background.h"
 #include "shell/dialogzoom.h"
+#include "translations/livetexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,7 +67,8 @@ constexpr QMargins kTextArea(8, 32, 8, 6);
 AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("Pictova - About"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { setWindowTitle(tr("Pictova - About")); });
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, kMaroon);
     colours.setColor(QPalette::ButtonText, kMaroon);
@@ -87,18 +89,21 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
     layout->addWidget(web);
     layout->addSpacing(4);
 
-    const char* credits[] = {"Game design and code:", "the Pictova team",
-                             "Pictures and sounds:", "made for Pictova", "Thanks to every tester!"};
-    for (int i = 0; i < int(std::size(credits)); ++i)
-        layout->addWidget(styled(new QLabel(QString::fromLatin1(credits[i]), this),
-                                 QStringLiteral("credit%1").arg(i + 1), 10, true, false));
+    const char* credits[] = {QT_TR_NOOP("Game design and code:"), QT_TR_NOOP("the Pictova team"),
+                             QT_TR_NOOP("Pictures and sounds:"), QT_TR_NOOP("made for Pictova"),
+                             QT_TR_NOOP("Thanks to every tester!")};
+    for (int i = 0; i < int(std::size(credits)); ++i) {
+        QLabel* credit = styled(new QLabel(this), QStringLiteral("credit%1").arg(i + 1), 10, true, false);
+        texts->add([credit, text = credits[i]] { credit->setText(tr(text)); });
+        layout->addWidget(credit);
+    }
     layout->addStretch();
 
     // "Version", the protocol version and ".1" sit close together so they read as one number.
     auto* foot = new QHBoxLayout;
     foot->setSpacing(0);
-    m_versionCaption = styled(new QLabel(QStringLiteral("Version"), this), QStringLiteral("versioncaption"),
-                              11, true, false, Qt::AlignLeft | Qt::AlignVCenter);
+    m_versionCaption = styled(new QLabel(this), QStringLiteral("versioncaption"), 11, true, false,
+                              Qt::AlignLeft | Qt::AlignVCenter);
     m_version = styled(new QLabel(QString::fromLatin1(kVersion), this), QStringLiteral("version"), 11, true,
                        false, Qt::AlignLeft | Qt::AlignVCenter);
     foot->addWidget(m_versionCaption);
@@ -106,7 +111,11 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Tool)
     foot->addWidget(styled(new QLabel(QStringLiteral(".1"), this), QStringLiteral("buildnumber"), 11, true,
                            false, Qt::AlignLeft | Qt::AlignVCenter));
     foot->addStretch();
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(this);
+    texts->add([this, done] {
+        m_versionCaption->setText(tr("Version"));
+        done->setText(tr("Done"));
+    });
     done->setObjectName(QStringLiteral("doneButton"));
     connect(done, &QPushButton::clicked, this, &AboutBox::done);
     foot->addWidget(done);

@@ -3,6 +3,7 @@
 #include "resources/artwork.h"
 #include "shell/designscale.h"
 #include "shell/dialogzoom.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -99,7 +100,6 @@ QFrame* choicePanel(QWidget* parent, const QString& name, const QString& why, QP
 DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("download"));
-    setWindowTitle(QStringLiteral("Download The Quorix Lobby"));
     m_downloader.setMessageSink([this](const QString& text) { showMessage(this, text); });
 
     QFrame* left = panel(this, QStringLiteral("advertPanel"));
@@ -108,20 +108,18 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     m_advert->setPixmap(artwork::lobbyAdvert());
     DialogZoom::whenZoomed(
         this, [this] { m_advert->setPixmap(design::picture(m_advert, artwork::lobbyAdvertAt)); });
-    m_getbutton = bigButton(left, QStringLiteral("getbutton"),
-                            QStringLiteral("Download And Install The Quorix Lobby Now"));
+    m_getbutton = bigButton(left, QStringLiteral("getbutton"), QString());
     m_infolabel = statusLabel(left, QStringLiteral("infolabel"));
     m_infolabel3 = statusLabel(left, QStringLiteral("infolabel3"));
     m_infolabel2 = statusLabel(left, QStringLiteral("infolabel2"));
     m_infolabel2->hide();
-    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"));
+    m_abortbutton = bigButton(left, QStringLiteral("abortbutton"), QString());
     auto* advertColumn = new QVBoxLayout(left);
     advertColumn->setContentsMargins(8, 4, 8, 8);
     advertColumn->setSpacing(2);
     advertColumn->addWidget(m_advert, 0, Qt::AlignHCenter);
-    advertColumn->addWidget(explanation(
-        left, QStringLiteral("Download The Quorix Lobby Now to play this  and other exciting games "
-                             "online with other players!")));
+    QLabel* advertWhy = explanation(left, QString());
+    advertColumn->addWidget(advertWhy);
     advertColumn->addWidget(m_getbutton, 0, Qt::AlignHCenter);
     advertColumn->addWidget(m_infolabel);
     advertColumn->addWidget(m_infolabel3);
@@ -132,8 +130,7 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     m_savedPanel = panel(m_advert, QStringLiteral("savedpanel"));
     m_savedLabel = statusLabel(m_savedPanel, QStringLiteral("savedlabel"));
     m_savedLabel->setWordWrap(true);
-    auto* showFolder =
-        bigButton(m_savedPanel, QStringLiteral("showfolderbutton"), QStringLiteral("Show in Folder"));
+    auto* showFolder = bigButton(m_savedPanel, QStringLiteral("showfolderbutton"), QString());
     auto* saved = new QVBoxLayout(m_savedPanel);
     saved->addWidget(m_savedLabel, 1);
     saved->addWidget(showFolder, 0, Qt::AlignHCenter);
@@ -143,20 +140,31 @@ DownloadDialog::DownloadDialog(QWidget* parent) : QWidget(parent, Qt::Tool | Qt:
     overAdvert->addWidget(m_savedPanel);
     m_savedPanel->hide();
 
-    auto* solo = bigButton(this, QStringLiteral("soloButton"), QStringLiteral("Play Solo Game"));
-    auto* others = bigButton(this, QStringLiteral("othersButton"), QStringLiteral("Play with Others"));
+    auto* solo = bigButton(this, QStringLiteral("soloButton"), QString());
+    auto* others = bigButton(this, QStringLiteral("othersButton"), QString());
+    QFrame* soloPanel = choicePanel(this, QStringLiteral("soloPanel"), QString(), solo);
+    QFrame* othersPanel = choicePanel(this, QStringLiteral("othersPanel"), QString(), others);
     auto* choices = new QVBoxLayout;
-    choices->addWidget(
-        choicePanel(this, QStringLiteral("soloPanel"),
-                    QStringLiteral("To proceed to the game without the ability to play against "
-                                   "others click the button below."),
-                    solo));
-    choices->addWidget(
-        choicePanel(this, QStringLiteral("othersPanel"),
-                    QStringLiteral("If you already have The Quorix Lobby and you wish to play with "
-                                   "others then click the button below to close this game and "
-                                   "open The Quorix Lobby."),
-                    others));
+    choices->addWidget(soloPanel);
+    choices->addWidget(othersPanel);
+    auto* texts = new LiveTexts(this);
+    texts->add([=, this] {
+        setWindowTitle(tr("Download The Quorix Lobby"));
+        m_getbutton->setText(tr("Download And Install The Quorix Lobby Now"));
+        m_abortbutton->setText(tr("Stop Download"));
+        advertWhy->setText(tr("Download The Quorix Lobby Now to play this  and other exciting games "
+                              "online with other players!"));
+        showFolder->setText(tr("Show in Folder"));
+        solo->setText(tr("Play Solo Game"));
+        others->setText(tr("Play with Others"));
+        soloPanel->findChild<QLabel*>(QStringLiteral("explanation"))
+            ->setText(tr("To proceed to the game without the ability to play against "
+                         "others click the button below."));
+        othersPanel->findChild<QLabel*>(QStringLiteral("explanation"))
+            ->setText(tr("If you already have The Quorix Lobby and you wish to play with "
+                         "others then click the button below to close this game and "
+                         "open The Quorix Lobby."));
+    });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(6);

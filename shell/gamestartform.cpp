@@ -5,10 +5,12 @@
 #include "shell/background.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
+#include "translations/livetexts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -29,22 +31,35 @@ namespace pictova {
 namespace {
 
 const QColor kDialogBase{0x9C, 0x98, 0x78};
-const QString kJoinedNote = QStringLiteral("Only the copy that hosts the game can use its own words.");
-const QString kNoLettersNote = QStringLiteral("This game's server does not offer letter hints.");
-const QString kRevealTip = QStringLiteral("Guessers see one letter of the answer at half the turn's time and "
-                                          "another at three quarters.");
+QString joinedNote()
+{
+    return QCoreApplication::translate("pictova::GameStartForm",
+                                       "Only the copy that hosts the game can use its own words.");
+}
+
+QString noLettersNote()
+{
+    return QCoreApplication::translate("pictova::GameStartForm",
+                                       "This game's server does not offer letter hints.");
+}
+
+QString revealTip()
+{
+    return QCoreApplication::translate("pictova::GameStartForm",
+                                       "Guessers see one letter of the answer at half the turn's time and "
+                                       "another at three quarters.");
+}
 
 } // namespace
 
 GameStartForm::GameStartForm(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_playtoscore(new QLineEdit(this)),
       m_playtoArrows(new UpDown(this)), m_timeperturn(new QLineEdit(this)), m_timeArrows(new UpDown(this)),
-      m_team(new QCheckBox(QStringLiteral("Team Game"), this)),
-      m_revealLetters(new QCheckBox(QStringLiteral("Reveal letters"), this)), m_words(new QComboBox(this)),
-      m_wordsNote(new QLabel(this)), m_start(new QPushButton(QStringLiteral("Start Game"), this))
+      m_team(new QCheckBox(this)), m_revealLetters(new QCheckBox(this)), m_words(new QComboBox(this)),
+      m_wordsNote(new QLabel(this)), m_start(new QPushButton(this))
 {
     setObjectName(QStringLiteral("gamestartform"));
-    setWindowTitle(QStringLiteral("Pictova - Start Game"));
+    auto* texts = new LiveTexts(this);
 
     QPalette colours = palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
@@ -67,11 +82,11 @@ GameStartForm::GameStartForm(QWidget* parent)
     m_team->setObjectName(QStringLiteral("team"));
     m_start->setObjectName(QStringLiteral("startButton"));
     m_revealLetters->setObjectName(QStringLiteral("revealLetters"));
-    m_revealLetters->setToolTip(kRevealTip);
+    m_revealLetters->setToolTip(revealTip());
     m_words->setObjectName(QStringLiteral("words"));
     for (const WordLanguage& language : kWordLanguages)
         m_words->addItem(QString::fromUtf8(language.name));
-    m_words->addItem(QStringLiteral("From folder\u2026"));
+    m_words->addItem(QString());
     m_wordsNote->setObjectName(QStringLiteral("wordsNote"));
     m_wordsNote->setWordWrap(true);
     m_wordsNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -85,14 +100,17 @@ GameStartForm::GameStartForm(QWidget* parent)
     numbers->setHorizontalSpacing(0);
     numbers->setColumnMinimumWidth(1, 12);
     numbers->setColumnStretch(1, 1);
-    numbers->addWidget(new QLabel(QStringLiteral("Play To Score"), this), 0, 0);
+    auto* playtoCaption = new QLabel(this);
+    numbers->addWidget(playtoCaption, 0, 0);
     numbers->addWidget(m_playtoscore, 0, 2);
     numbers->addWidget(m_playtoArrows, 0, 3);
-    numbers->addWidget(new QLabel(QStringLiteral("Time Limit Per Turn"), this), 1, 0);
+    auto* timeCaption = new QLabel(this);
+    numbers->addWidget(timeCaption, 1, 0);
     numbers->addWidget(m_timeperturn, 1, 2);
     numbers->addWidget(m_timeArrows, 1, 3);
     auto* words = new QHBoxLayout;
-    words->addWidget(new QLabel(QStringLiteral("Words"), this));
+    auto* wordsCaption = new QLabel(this);
+    words->addWidget(wordsCaption);
     words->addWidget(m_words, 1);
     auto* layout = new QVBoxLayout(this);
     // Its size follows its text: nothing to drag.
@@ -103,6 +121,16 @@ GameStartForm::GameStartForm(QWidget* parent)
     layout->addLayout(words);
     layout->addWidget(m_wordsNote);
     layout->addWidget(m_start, 0, Qt::AlignHCenter);
+    texts->add([=, this] {
+        setWindowTitle(tr("Pictova - Start Game"));
+        m_team->setText(tr("Team Game"));
+        m_revealLetters->setText(tr("Reveal letters"));
+        m_start->setText(tr("Start Game"));
+        m_words->setItemText(kFolderIndex, tr("From folder\u2026"));
+        playtoCaption->setText(tr("Play To Score"));
+        timeCaption->setText(tr("Time Limit Per Turn"));
+        wordsCaption->setText(tr("Words"));
+    });
     fitToText();
 
     connect(m_playtoArrows, &UpDown::up, this, [this] {
@@ -128,7 +156,7 @@ GameStartForm::GameStartForm(QWidget* parent)
     connect(m_start, &QPushButton::clicked, this, &GameStartForm::startGame);
     connect(m_words, &QComboBox::activated, this, &GameStartForm::wordsChoiceActivated);
     m_picker = [this](const QString& startIn) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Pictova - Word Folder"), startIn);
+        return QFileDialog::getExistingDirectory(this, tr("Pictova - Word Folder"), startIn);
     };
 
     setTabOrder(m_team, m_revealLetters);
@@ -158,6 +186,10 @@ void GameStartForm::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitToText();
+    if (event->type() == QEvent::LanguageChange) {
+        setRevealLettersOffered(m_revealLetters->isEnabled());
+        setHostsGame(m_hostsGame);
+    }
 }
 
 QString GameStartForm::playtoText() const
@@ -178,7 +210,7 @@ bool GameStartForm::teamChecked() const
 void GameStartForm::setRevealLettersOffered(bool offered)
 {
     m_revealLetters->setEnabled(offered);
-    m_revealLetters->setToolTip(offered ? kRevealTip : kNoLettersNote);
+    m_revealLetters->setToolTip(offered ? revealTip() : noLettersNote());
 }
 
 bool GameStartForm::revealLettersChecked() const
@@ -190,7 +222,7 @@ void GameStartForm::setHostsGame(bool hosts)
 {
     m_hostsGame = hosts;
     m_words->setEnabled(hosts);
-    m_words->setToolTip(hosts ? QString() : kJoinedNote);
+    m_words->setToolTip(hosts ? QString() : joinedNote());
     showWordsNote();
 }
 
@@ -245,7 +277,7 @@ void GameStartForm::chooseWordFolder(const QString& folder)
 {
     const WordFolderCheck check = m_check ? m_check(folder) : WordFolderCheck{};
     auto* box = new QMessageBox(check.usable ? QMessageBox::Information : QMessageBox::Warning,
-                                QStringLiteral("Pictova - Word Folder"), check.report, QMessageBox::Ok, this);
+                                tr("Pictova - Word Folder"), check.report, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("wordFolderReport"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -283,7 +315,7 @@ void GameStartForm::loadRememberedFolder()
 void GameStartForm::showWordsNote()
 {
     if (!m_hostsGame)
-        m_wordsNote->setText(kJoinedNote);
+        m_wordsNote->setText(joinedNote());
     else if (m_words->currentIndex() == kFolderIndex && !m_folder.isEmpty())
         m_wordsNote->setText(QDir::toNativeSeparators(m_folder));
     else

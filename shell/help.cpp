@@ -2,6 +2,7 @@
 
 #include "shell/background.h"
 #include "shell/helppages.h"
+#include "translations/livetexts.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -38,11 +39,9 @@ QPushButton* flatButton(const QString& text, const QString& name, int tag, QWidg
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_caption(new QLabel(QStringLiteral("Overview"), this)),
-      m_pages(new QStackedWidget(this))
+    : QWidget(parent, Qt::Window), m_caption(new QLabel(this)), m_pages(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Pictova - Help File"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pageButtons"));
@@ -54,24 +53,31 @@ HelpWindow::HelpWindow(QWidget* parent)
     buttons->setContentsMargins(6, 10, 6, 10);
     buttons->setSpacing(4);
 
-    for (const HelpPage& help : helpPages()) {
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { setWindowTitle(tr("Pictova - Help File")); });
+    const QList<HelpPage> pages = helpPages();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const HelpPage& help = pages.at(i);
         auto* browser = new QTextBrowser(m_pages);
         browser->setObjectName(QStringLiteral("memo%1").arg(help.tag));
         browser->setOpenLinks(false);
-        browser->setHtml(help.html);
         m_pages->addWidget(browser);
         QPushButton* button =
-            flatButton(help.title, QStringLiteral("pageButton%1").arg(help.tag), help.tag, panel);
+            flatButton(QString(), QStringLiteral("pageButton%1").arg(help.tag), help.tag, panel);
+        texts->add([browser, button, i] {
+            const HelpPage shown = helpPages().at(i);
+            browser->setHtml(shown.html);
+            button->setText(shown.title);
+        });
         connect(button, &QPushButton::clicked, this, [this, button] { showPageOf(button); });
         buttons->addWidget(button);
     }
     buttons->addSpacing(10);
-    QPushButton* about = flatButton(QStringLiteral("About"), QStringLiteral("aboutButton"), 7, panel);
+    QPushButton* about = flatButton(QString(), QStringLiteral("aboutButton"), 7, panel);
     connect(about, &QPushButton::clicked, this, &HelpWindow::aboutRequested);
     buttons->addWidget(about);
 
-    auto* credits =
-        new QLabel(QStringLiteral("Pictova\nA drawing and guessing game\nby the Pictova team"), panel);
+    auto* credits = new QLabel(panel);
     credits->setObjectName(QStringLiteral("credits"));
     credits->setTextFormat(Qt::PlainText);
     credits->setAlignment(Qt::AlignCenter);
@@ -83,7 +89,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     buttons->addWidget(credits);
     buttons->addSpacing(8);
 
-    QPushButton* done = flatButton(QStringLiteral("Done"), QStringLiteral("doneButton"), 10, panel);
+    QPushButton* done = flatButton(QString(), QStringLiteral("doneButton"), 10, panel);
+    texts->add([about, credits, done] {
+        about->setText(tr("About"));
+        credits->setText(tr("Pictova\nA drawing and guessing game\nby the Pictova team"));
+        done->setText(tr("Done"));
+    });
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
     buttons->addWidget(done);
 
@@ -109,7 +120,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(panel);
     layout->addLayout(page, 1);
     fitToText();
-    showPage(1, QStringLiteral("Overview"));
+    showPage(1, helpPages().front().title);
+    // The caption follows the page shown into the new language.
+    texts->add([this] {
+        if (QTextBrowser* shown = currentPage())
+            showPageOf(findChild<QAbstractButton*>(
+                shown->objectName().replace(QLatin1String("memo"), QLatin1String("pageButton"))));
+    });
 }
 
 // A page shows about 24 lines of 50 characters at any text size.

@@ -1,15 +1,23 @@
 #include "shell/helppages.h"
 
+#include <QCoreApplication>
+
 namespace pictova {
 
 namespace {
 
-QString page(const char* title, const char* body)
+// The pages are translated where they are read, so the help window follows the player's language.
+QString translated(const char* text)
 {
-    return QStringLiteral("<h3>%1</h3>").arg(QString::fromLatin1(title)) + QString::fromUtf8(body);
+    return QCoreApplication::translate("pictova::HelpWindow", text);
 }
 
-const char* kOverview = R"(
+HelpPage page(int tag, const char* title, const char* body)
+{
+    return {tag, translated(title), QStringLiteral("<h3>%1</h3>").arg(translated(title)) + translated(body)};
+}
+
+const char* kOverview = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>Pictova is a drawing and guessing game for up to 10 players, with room for 5 more who just
 look on. The players take turns at drawing: the drawer is given a secret word or phrase and
 draws it on the board with the mouse, while everybody else tries to guess what is being
@@ -27,9 +35,9 @@ buttons, each with a little face on it: one click sends its line, such as "Way T
 line, and change the lines with View &gt; Phrase Lists.</p>
 <p>On a large screen, make the window bigger with View &gt; Zoom (or Ctrl and +, Ctrl and -, and
 Ctrl and 0 for the usual size). Pictova remembers the size you chose.</p>
-)";
+)");
 
-const char* kConnecting = R"(
+const char* kConnecting = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p><b>Solo games.</b> Start Pictova without any arguments. It sets up a game on your own
 computer under the name "You"; press the <b>Start Game</b> button to begin. A solo game
 can be played offline.</p>
@@ -62,9 +70,9 @@ the last letter of a word). <b>Words</b> picks the word lists of the host's game
 ones, or a folder of plain-text files named general.txt, actions.txt, phrases.txt, music.txt,
 movies.txt, tvshows.txt and fooddrink.txt, one entry a line; a category without a file keeps
 its built-in words. What cannot be used is listed when the folder is chosen.</p>
-)";
+)");
 
-const char* kGamePlay = R"(
+const char* kGamePlay = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>The phrase to draw is shown only to the drawer, at the very top of the drawing screen. The
 other players see one blank line for each word of it.</p>
 <p>At the start of a turn the drawer picks a category, which is then shown to everybody in a
@@ -82,9 +90,9 @@ Enter. Every word of the phrase that somebody guesses is shown at the top for al
 <p>A turn lasts 2 minutes unless the host chose a shorter time. If nobody guesses the answer in
 time, the turn ends, nobody scores, and the drawer loses 1 point (shown as -1 beside the
 drawer's score; a score never goes below 0).</p>
-)";
+)");
 
-const char* kScoring = R"(
+const char* kScoring = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>Whoever completes the phrase scores 2 points, and the drawer scores 1 point for a drawing
 that was guessed.</p>
 <p>The drawer loses 1 point for every pass, and 1 point when the time runs out with nobody
@@ -95,9 +103,9 @@ reach that score, with nobody else level on points, wins the game.</p>
 (2, 4, 6, 8, 10) as the Maroon Team, and the points go to the teams.</p>
 <p>Games of only two people are not much fun: the same two players just take turns drawing for
 each other. Three or more is better.</p>
-)";
+)");
 
-const char* kSnapShots = R"(
+const char* kSnapShots = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>After each turn you have 10 seconds to keep the drawing: press the snapshot button, the one
 with the little camera on it.</p>
 <p>The picture is saved together with the date, the drawer's name and the answer, in the folder
@@ -109,9 +117,9 @@ buttons or pick a picture from the list. Pictures you no longer want can be dele
 scores (or one game alone, chosen at the top). Double-click one to watch it being drawn again
 (Play, Pause, 1× or 4×). Save Album puts one picture of the games shown in the "snapshots"
 folder, and Save Board as JPEG keeps the drawing you chose there too.</p>
-)";
+)");
 
-const char* kDocumentation = R"(
+const char* kDocumentation = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>Pictova started as an evening project: a few friends wanted a drawing game they could play
 across the office network at lunch, and it grew from there. Many thanks to everybody who
 played the early versions, sent in phrases for the word lists and told us what broke.</p>
@@ -132,9 +140,9 @@ Chat text size and colours are kept between games.</p>
 <p><b>1.0.0</b> - First public release: seven categories, chat and scores.</p>
 <p><b>0.9 beta</b> - Solo practice games and the Start Game window.</p>
 <p><b>0.1 alpha</b> - First alpha release: one board, one word list, two players.</p>
-)";
+)");
 
-const char* kLicense = R"(
+const char* kLicense = QT_TRANSLATE_NOOP("pictova::HelpWindow", R"(
 <p>Pictova is free to use for anyone who has a copy. You may play it, copy it and give copies
 to friends, as long as you pass it on whole and unchanged and do not charge for it.</p>
 <p>You may not sell Pictova, or pass off any part of it as your own work.</p>
@@ -145,22 +153,21 @@ claim, damages or other liability, whether in an action of contract, tort or oth
 arising from, out of or in connection with the game or its use. You use it at your own
 risk.</p>
 <p>By using Pictova you agree to these terms.</p>
-)";
+)");
 
 } // namespace
 
-const QList<HelpPage>& helpPages()
+QList<HelpPage> helpPages()
 {
-    static const QList<HelpPage> pages = {
-        {1, QStringLiteral("Overview"), page("Overview", kOverview)},
-        {2, QStringLiteral("Connecting"), page("Connecting", kConnecting)},
-        {3, QStringLiteral("Game Play"), page("Game Play", kGamePlay)},
-        {4, QStringLiteral("Scoring"), page("Scoring", kScoring)},
-        {9, QStringLiteral("Snap Shots"), page("Snap Shots", kSnapShots)},
-        {6, QStringLiteral("Documentation"), page("Documentation", kDocumentation)},
-        {5, QStringLiteral("License"), page("License", kLicense)},
+    return {
+        page(1, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Overview"), kOverview),
+        page(2, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Connecting"), kConnecting),
+        page(3, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Game Play"), kGamePlay),
+        page(4, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Scoring"), kScoring),
+        page(9, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Snap Shots"), kSnapShots),
+        page(6, QT_TRANSLATE_NOOP("pictova::HelpWindow", "Documentation"), kDocumentation),
+        page(5, QT_TRANSLATE_NOOP("pictova::HelpWindow", "License"), kLicense),
     };
-    return pages;
 }
 
 } // namespace pictova

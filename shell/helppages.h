@@ -14,7 +14,7 @@ struct HelpPage
     QString html;
 };
 
-// In the order of the help window's buttons.
-const QList<HelpPage>& helpPages();
+// In the order of the help window's buttons, in the player's language.
+QList<HelpPage> helpPages();
 
 } // namespace pictova

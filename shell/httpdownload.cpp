@@ -1,5 +1,6 @@
 #include "shell/httpdownload.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -12,8 +13,15 @@ namespace pictova {
 namespace {
 
 const QString kAbortedReason = QStringLiteral("Connection aborted on request");
-const QString kTooLarge = QStringLiteral("The file is too large");
-const QString kUnsupportedProtocol = QStringLiteral("Unsupported protocol");
+QString tooLarge()
+{
+    return QCoreApplication::translate("pictova::HttpDownload", "The file is too large");
+}
+
+QString unsupportedProtocol()
+{
+    return QCoreApplication::translate("pictova::HttpDownload", "Unsupported protocol");
+}
 constexpr int kMaxHeaderLineLength = 1024;
 
 // The server's reason phrase is its own text: only a short piece of it reaches the status line.
@@ -24,23 +32,27 @@ QString describeFailure(QNetworkReply::NetworkError error, bool certificateRejec
     switch (error) {
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::ProxyNotFoundError:
-        return QStringLiteral("could not resolve the server's name");
+        return QCoreApplication::translate("pictova::HttpDownload", "could not resolve the server's name");
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        return QCoreApplication::translate("pictova::HttpDownload", "connection refused");
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("timed out");
+        return QCoreApplication::translate("pictova::HttpDownload", "timed out");
     case QNetworkReply::SslHandshakeFailedError:
-        return certificateRejected ? QStringLiteral("the server's certificate is not trusted")
-                                   : QStringLiteral("no secure connection could be made");
+        return certificateRejected ? QCoreApplication::translate("pictova::HttpDownload",
+                                                                 "the server's certificate is not trusted")
+                                   : QCoreApplication::translate("pictova::HttpDownload",
+                                                                 "no secure connection could be made");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("the server closed the connection early");
+        return QCoreApplication::translate("pictova::HttpDownload", "the server closed the connection early");
     case QNetworkReply::ProtocolUnknownError:
     case QNetworkReply::InsecureRedirectError:
-        return kUnsupportedProtocol;
+        return unsupportedProtocol();
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("Number of redirects hit maximum amount");
+        return QCoreApplication::translate("pictova::HttpDownload", "Number of redirects hit maximum amount");
     default:
-        return details.isEmpty() ? QStringLiteral("could not reach the server") : details;
+        return details.isEmpty()
+                   ? QCoreApplication::translate("pictova::HttpDownload", "could not reach the server")
+                   : details;
     }
 }
 
@@ -51,7 +63,8 @@ HttpDownload::HttpDownload(QObject* parent) : QObject(parent)
     // Nothing between us and the server but what the address names.
     m_network.setProxy(QNetworkProxy::NoProxy);
     m_watchdog.setSingleShot(true);
-    connect(&m_watchdog, &QTimer::timeout, this, [this] { fail(QStringLiteral("timed out")); });
+    connect(&m_watchdog, &QTimer::timeout, this,
+            [this] { fail(QCoreApplication::translate("pictova::HttpDownload", "timed out")); });
 }
 
 HttpDownload::~HttpDownload()
@@ -92,7 +105,7 @@ bool HttpDownload::start(const QString& url, QIODevice* body)
     const QString scheme = address.scheme().toLower();
     // The network access manager also reads local files and resources: only the web is asked.
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        m_failureText = kUnsupportedProtocol;
+        m_failureText = unsupportedProtocol();
         return false;
     }
 
@@ -134,7 +147,7 @@ bool HttpDownload::start(const QString& url, QIODevice* body)
 void HttpDownload::abort()
 {
     if (m_reply)
-        finish(false, 404, kAbortedReason, QStringLiteral("aborted on request"));
+        finish(false, 404, kAbortedReason, tr("aborted on request"));
 }
 
 void HttpDownload::readHeaders()
@@ -152,7 +165,7 @@ void HttpDownload::readHeaders()
         lines.append(QString::fromLatin1((name + ": " + value).left(kMaxHeaderLineLength)));
     for (const QString& line : lines) {
         if (++m_headerLines > kMaxHeaderLines) {
-            fail(QStringLiteral("Too many header lines"));
+            fail(QCoreApplication::translate("pictova::HttpDownload", "Too many header lines"));
             return;
         }
         emit headerLine(line);
@@ -166,7 +179,7 @@ void HttpDownload::readHeaders()
     }
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > kMaxBodyBytes)
-        fail(kTooLarge);
+        fail(tooLarge());
 }
 
 void HttpDownload::readBody()
@@ -179,7 +192,7 @@ void HttpDownload::readBody()
     if (data.isEmpty())
         return;
     if (m_bytes + data.size() > kMaxBodyBytes) {
-        fail(kTooLarge);
+        fail(tooLarge());
         return;
     }
     if (!m_begun) {
@@ -189,7 +202,7 @@ void HttpDownload::readBody()
             return;
     }
     if (m_body->write(data) != data.size()) {
-        fail(QStringLiteral("Unable to write the file"));
+        fail(QCoreApplication::translate("pictova::HttpDownload", "Unable to write the file"));
         return;
     }
     m_bytes += data.size();

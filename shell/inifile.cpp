@@ -3,6 +3,7 @@
 #include "messaging/errors.h"
 #include "messaging/integer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -227,7 +228,8 @@ QByteArray IniFile::contents() const
 
 void IniFile::save()
 {
-    const PictovaError failure(QStringLiteral("Unable to write to ") + m_path);
+    const PictovaError failure(
+        QCoreApplication::translate("pictova::errors", "Unable to write to %1").arg(m_path));
     if (m_unreadable)
         throw failure;
     QSaveFile file(m_path);

@@ -3,6 +3,7 @@
 #include "messaging/errors.h"
 #include "shell/apppaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -11,12 +12,28 @@ namespace pictova {
 
 namespace {
 
-const QString kAborted = QStringLiteral("Download Aborted");
-const QString kStartFailed = QStringLiteral("An Error has Occurred.");
-const QString kNoLobby = QStringLiteral("Please close the game and open the Quorix Lobby using the icon on "
-                                        "your desktop or using the your Window's "
-                                        "start-up menu.");
-const QString kComplete = QStringLiteral("Download Complete");
+QString aborted()
+{
+    return QCoreApplication::translate("pictova::LobbyDownloader", "Download Aborted");
+}
+
+QString startFailed()
+{
+    return QCoreApplication::translate("pictova::LobbyDownloader", "An Error has Occurred.");
+}
+
+QString noLobby()
+{
+    return QCoreApplication::translate("pictova::LobbyDownloader",
+                                       "Please close the game and open the Quorix Lobby using the icon on "
+                                       "your desktop or using the your Window's "
+                                       "start-up menu.");
+}
+
+QString complete()
+{
+    return QCoreApplication::translate("pictova::LobbyDownloader", "Download Complete");
+}
 
 } // namespace
 
@@ -24,11 +41,11 @@ LobbyDownloader::LobbyDownloader(QObject* parent) : QObject(parent), m_url(defau
 {
     connect(&m_http, &HttpDownload::headerLine, this, [this] { setInfo(m_info + QLatin1Char('.')); });
     connect(&m_http, &HttpDownload::documentBegin, this, [this] {
-        m_phase = QStringLiteral("Downloading: ") + m_fileName;
+        m_phase = tr("Downloading: %1").arg(m_fileName);
         emit changed();
     });
     connect(&m_http, &HttpDownload::documentData, this,
-            [this](qint64 total) { setInfo(QString::number(total) + QStringLiteral(" bytes")); });
+            [this](qint64 total) { setInfo(tr("%1 bytes").arg(total)); });
     connect(&m_http, &HttpDownload::finished, this, [this](bool ok, int, const QString&) { ended(ok); });
 }
 
@@ -84,13 +101,13 @@ void LobbyDownloader::download()
     file->setDirectWriteFallback(false);
     if (!file->open(QIODevice::WriteOnly)) {
         emit changed();
-        reportError(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(filePath()));
+        reportError(tr("Cannot create file %1").arg(QDir::toNativeSeparators(filePath())));
         return;
     }
     m_file = std::move(file);
     m_getEnabled = false;
     m_abortEnabled = true;
-    m_info = QStringLiteral("Loading");
+    m_info = tr("Loading");
     emit changed();
     if (!m_http.start(m_url, m_file.get()))
         ended(false);
@@ -100,9 +117,9 @@ void LobbyDownloader::stop()
 {
     // Ending a running download reports its end through `ended`, after the texts below, so the
     // status line finishes on "Download Aborted".
-    m_info = QStringLiteral("Download has been aborted.");
+    m_info = tr("Download has been aborted.");
     m_state = Stopped;
-    m_phase = kAborted;
+    m_phase = aborted();
     emit changed();
     m_http.abort();
 }
@@ -113,22 +130,21 @@ void LobbyDownloader::ended(bool ok)
     if (ok && m_file && m_state != Stopped) {
         const qint64 size = m_file->size();
         if (m_file->commit()) {
-            m_info = QStringLiteral("Received ") + QString::number(size) + QStringLiteral(" bytes");
-            m_phase = kComplete;
+            m_info = tr("Received %1 bytes").arg(size);
+            m_phase = complete();
             const QString shownPath = QDir::toNativeSeparators(path);
-            m_saved = QStringLiteral("Saved to ") + shownPath +
-                      (HttpDownload::isSecure(m_url)
-                           ? QString()
-                           : QStringLiteral(" (fetched over plain http: anyone on the way could have "
-                                            "changed it)")) +
-                      QStringLiteral(". Check it before you run it.");
+            m_saved = (HttpDownload::isSecure(m_url)
+                           ? tr("Saved to %1. Check it before you run it.")
+                           : tr("Saved to %1 (fetched over plain http: anyone on the way could have "
+                                "changed it). Check it before you run it."))
+                          .arg(shownPath);
         } else {
-            m_info = kAborted + QStringLiteral(": the file could not be saved");
+            m_info = tr("Download Aborted: the file could not be saved");
             m_state = Stopped;
         }
     } else {
         const QString why = m_http.failureText();
-        m_info = why.isEmpty() ? kAborted : kAborted + QStringLiteral(": ") + why;
+        m_info = why.isEmpty() ? aborted() : tr("Download Aborted: %1").arg(why);
         m_state = Stopped;
     }
     m_getEnabled = true;
@@ -144,7 +160,7 @@ void LobbyDownloader::showInFolder()
         return;
     if (!m_opener || !m_opener(QUrl::fromLocalFile(folderPath()))) {
         if (m_message)
-            m_message(kStartFailed);
+            m_message(startFailed());
     }
 }
 
@@ -157,13 +173,13 @@ void LobbyDownloader::openLobby()
 {
     if (!lobbyInstalled()) {
         if (m_message)
-            m_message(kNoLobby);
+            m_message(noLobby());
         return;
     }
     // A lobby that will not start must not take the game down with it.
     if (!m_launcher || !m_launcher(m_lobbyPath)) {
         if (m_message)
-            m_message(kStartFailed);
+            m_message(startFailed());
         return;
     }
     emit closeGameRequested();

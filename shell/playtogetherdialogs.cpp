@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -26,7 +27,7 @@ QLineEdit* nameField(QWidget* parent)
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("playerName"));
     field->setMaxLength(kLongestName);
-    field->setPlaceholderText(QStringLiteral("Your name"));
+    field->setPlaceholderText(QCoreApplication::translate("pictova::HostDialog", "Your name"));
     return field;
 }
 } // namespace
@@ -34,32 +35,34 @@ QLineEdit* nameField(QWidget* parent)
 HostDialog::HostDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HostDialog"));
-    setWindowTitle(QStringLiteral("Pictova - Host a Game"));
+    setWindowTitle(tr("Pictova - Host a Game"));
     m_name = nameField(this);
     m_port = new QSpinBox(this);
     m_port->setObjectName(QStringLiteral("port"));
     m_port->setRange(1, 65535);
     m_port->setValue(7772);
-    m_announce = new QCheckBox(QStringLiteral("Announce this game on the local network"), this);
+    m_announce = new QCheckBox(tr("Announce this game on the local network"), this);
     m_announce->setObjectName(QStringLiteral("announce"));
     m_announce->setChecked(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Player name:"), m_name);
-    form->addRow(QStringLiteral("Port:"), m_port);
+    form->addRow(tr("Player name:"), m_name);
+    form->addRow(tr("Port:"), m_port);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_host = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::AcceptRole);
+    m_host = buttons->addButton(tr("Host"), QDialogButtonBox::AcceptRole);
     m_host->setObjectName(QStringLiteral("hostButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_name, &QLineEdit::textChanged, this, &HostDialog::updateButton);
 
     auto* layout = new QVBoxLayout(this);
+    // Its size follows its text, which wraps differently in each language and at each zoom.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_layout = layout;
     layout->addLayout(form);
     layout->addWidget(m_announce);
-    auto* internet = new QLabel(QStringLiteral("Friends on the internet reach this game at this computer's "
-                                               "address and port; the router may need to forward the port."),
+    auto* internet = new QLabel(tr("Friends on the internet reach this game at this computer's "
+                                   "address and port; the router may need to forward the port."),
                                 this);
     internet->setWordWrap(true);
     layout->addWidget(internet);
@@ -111,14 +114,13 @@ void HostDialog::updateButton()
 JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("JoinDialog"));
-    setWindowTitle(QStringLiteral("Pictova - Join a Game"));
+    setWindowTitle(tr("Pictova - Join a Game"));
     m_name = nameField(this);
 
     m_games = new QTreeWidget(this);
     m_games->setObjectName(QStringLiteral("foundGames"));
     m_games->setRootIsDecorated(false);
-    m_games->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Players"), QStringLiteral("Free seats"),
-                              QStringLiteral("State"), QStringLiteral("Address")});
+    m_games->setHeaderLabels({tr("Game"), tr("Players"), tr("Free seats"), tr("State"), tr("Address")});
     m_games->header()->setStretchLastSection(false);
     m_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_games->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -133,12 +135,12 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_address->setObjectName(QStringLiteral("address"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_address->lineEdit()->setPlaceholderText(QStringLiteral("host name or address, optionally :port"));
+    m_address->lineEdit()->setPlaceholderText(tr("host name or address, optionally :port"));
     connect(m_address, &QComboBox::editTextChanged, this, &JoinDialog::updateButton);
     connect(m_name, &QLineEdit::textChanged, this, &JoinDialog::updateButton);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_join = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    m_join = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     m_join->setObjectName(QStringLiteral("joinButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         accept();
@@ -148,9 +150,9 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* nameRow = new QFormLayout;
-    nameRow->addRow(QStringLiteral("Player name:"), m_name);
+    nameRow->addRow(tr("Player name:"), m_name);
     layout->addLayout(nameRow);
-    layout->addWidget(new QLabel(QStringLiteral("Games on the local network (double-click to join):"), this));
+    layout->addWidget(new QLabel(tr("Games on the local network (double-click to join):"), this));
     layout->addWidget(m_games, 1);
     m_listNote = new QLabel(this);
     m_listNote->setObjectName(QStringLiteral("listNote"));
@@ -159,7 +161,7 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_listNote->hide();
     layout->addWidget(m_listNote);
     auto* addressRow = new QFormLayout;
-    addressRow->addRow(QStringLiteral("Address:"), m_address);
+    addressRow->addRow(tr("Address:"), m_address);
     layout->addLayout(addressRow);
     layout->addWidget(buttons);
     updateButton();
@@ -190,16 +192,16 @@ void JoinDialog::showGames(const QList<lan::FoundGame>& games)
     for (const lan::FoundGame& game : games) {
         const QString where = QStringLiteral("%1:%2").arg(game.address.toString()).arg(game.port);
         const bool sameVersion = game.version == QString::fromLatin1(kVersion);
-        const QString state = !sameVersion   ? QStringLiteral("version %1").arg(game.version)
-                              : game.running ? QStringLiteral("game running")
-                                             : QStringLiteral("waiting");
+        const QString state = !sameVersion   ? tr("version %1").arg(game.version)
+                              : game.running ? tr("game running")
+                                             : tr("waiting");
         // Anyone may announce any name: the address tells two games of one name apart.
         const QString shown = game.hostName.isEmpty()
                                   ? where
                                   : QStringLiteral("%1 (%2)").arg(game.hostName, game.address.toString());
         auto* item = new QTreeWidgetItem(
             m_games, {shown, QString::number(game.players), QString::number(game.freeSeats), state, where});
-        item->setToolTip(0, QStringLiteral("Version %1").arg(game.version));
+        item->setToolTip(0, tr("Version %1").arg(game.version));
         if (where == selected)
             m_games->setCurrentItem(item);
     }

@@ -28,6 +28,14 @@ QString phraseKey(int number)
     return QStringLiteral("Phrase%1").arg(number);
 }
 
+// One key written alone, the rest of the file kept as it was.
+void writeKey(const QString& path, const QString& key, const QString& value)
+{
+    IniFile ini(path);
+    ini.writeString(kSection, key, value);
+    ini.save();
+}
+
 } // namespace
 
 LoadedSettings loadSettings(const QString& path, int currentSnapcount)
@@ -79,9 +87,7 @@ QString loadWordFolder(const QString& path)
 
 void saveWordFolder(const QString& path, const QString& folder)
 {
-    IniFile ini(path);
-    ini.writeString(kSection, QStringLiteral("WordFolder"), folder);
-    ini.save();
+    writeKey(path, QStringLiteral("WordFolder"), folder);
 }
 
 QString loadWordsLanguage(const QString& path)
@@ -95,9 +101,17 @@ QString loadWordsLanguage(const QString& path)
 
 void saveWordsLanguage(const QString& path, const QString& language)
 {
-    IniFile ini(path);
-    ini.writeString(kSection, QStringLiteral("WordsLanguage"), language);
-    ini.save();
+    writeKey(path, QStringLiteral("WordsLanguage"), language);
+}
+
+QString loadUiLanguage(const QString& path)
+{
+    return IniFile(path).readString(kSection, QStringLiteral("WindowLanguage"), QString());
+}
+
+void saveUiLanguage(const QString& path, const QString& language)
+{
+    writeKey(path, QStringLiteral("WindowLanguage"), language);
 }
 
 StartChoices loadStartChoices(const QString& path)

@@ -52,6 +52,12 @@ QString loadWordsLanguage(const QString& path);
 // Writes "WordsLanguage"; the same failure as saveSettings.
 void saveWordsLanguage(const QString& path, const QString& language);
 
+// The language the player chose for the window ("WindowLanguage", a key the first version passes
+// by); empty for the system's language.
+QString loadUiLanguage(const QString& path);
+// Writes "WindowLanguage"; the same failure as saveSettings.
+void saveUiLanguage(const QString& path, const QString& language);
+
 // The start dialog's last choices. Their keys are new: a first-version copy reading the same
 // file passes them by.
 struct StartChoices

@@ -44,7 +44,7 @@ QIcon framedThumbnail(const QImage& thumbnail, qreal ratio)
 AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent), m_album(album)
 {
     setObjectName(QStringLiteral("AlbumDialog"));
-    setWindowTitle(QStringLiteral("Album"));
+    setWindowTitle(tr("Album"));
     m_header = new QLabel(this);
     m_header->setObjectName(QStringLiteral("label_albumHeader"));
     QFont bold = m_header->font();
@@ -70,10 +70,10 @@ AlbumDialog::AlbumDialog(const Album& album, QWidget* parent) : QDialog(parent),
     });
     fitGrid();
 
-    m_replay = new QPushButton(QStringLiteral("Replay"), this);
-    m_saveAlbum = new QPushButton(QStringLiteral("Save Album"), this);
+    m_replay = new QPushButton(tr("Replay"), this);
+    m_saveAlbum = new QPushButton(tr("Save Album"), this);
     m_saveAlbum->setObjectName(QStringLiteral("button_saveAlbum"));
-    m_saveBoard = new QPushButton(QStringLiteral("Save Board as JPEG"), this);
+    m_saveBoard = new QPushButton(tr("Save Board as JPEG"), this);
     m_status = new QLabel(this);
     m_status->setTextFormat(Qt::PlainText);
     auto* buttons = new QHBoxLayout;
@@ -139,7 +139,7 @@ void AlbumDialog::refillGameChoice()
     const int chosen = shownGame();
     const QSignalBlocker quiet(m_gameChoice);
     m_gameChoice->clear();
-    m_gameChoice->addItem(QStringLiteral("All games"), 0);
+    m_gameChoice->addItem(tr("All games"), 0);
     const auto& games = m_album.games();
     for (auto game = games.rbegin(); game != games.rend(); ++game)
         m_gameChoice->addItem(game->heading(), game->number);
@@ -193,7 +193,7 @@ void AlbumDialog::rebuild()
         }
         // Plain text: names and phrases come from peers.
         auto* item = new QListWidgetItem(
-            thumbnail(*entry), QStringLiteral("%1. %2\n%3 drew\n%4")
+            thumbnail(*entry), tr("%1. %2\n%3 drew\n%4")
                                    .arg(entry->turnNumber)
                                    .arg(entry->end.phrase, entry->end.drawerName, entry->outcome()));
         item->setData(kEntryRole, entry->key);
@@ -232,7 +232,7 @@ void AlbumDialog::reportError(const QString& text)
     if (m_error)
         m_error(text);
     else
-        QMessageBox::warning(this, QStringLiteral("Album"), text);
+        QMessageBox::warning(this, tr("Album"), text);
 }
 
 QString AlbumDialog::saveAlbum()
@@ -248,7 +248,7 @@ QString AlbumDialog::saveAlbum()
     try {
         const QString path = saveAlbumSheet(entries, game ? game->heading() : m_album.header(), m_folder(),
                                             QDateTime::currentDateTime());
-        m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+        m_status->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
         return path;
     } catch (const PictovaError& error) {
         reportError(error.text());
@@ -263,7 +263,7 @@ QString AlbumDialog::saveSelectedBoard()
         return {};
     try {
         const QString path = saveAlbumBoard(*entry, m_folder(), QDateTime::currentDateTime());
-        m_status->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+        m_status->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
         return path;
     } catch (const PictovaError& error) {
         reportError(error.text());

@@ -20,7 +20,7 @@ constexpr int kFrameMs = 16;
 ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ReplayPlayer"));
-    setWindowTitle(QStringLiteral("Replay"));
+    setWindowTitle(tr("Replay"));
     m_title = new QLabel(this);
     m_title->setTextFormat(Qt::PlainText);
     m_picture = new QLabel(this);
@@ -37,9 +37,9 @@ ReplayPlayer::ReplayPlayer(QWidget* parent) : QDialog(parent)
     m_play->setObjectName(QStringLiteral("button_replayPlay"));
     m_speed = new QToolButton(this);
     m_speed->setObjectName(QStringLiteral("button_replaySpeed"));
-    m_speed->setToolTip(QStringLiteral("Play at normal speed or four times as fast"));
+    m_speed->setToolTip(tr("Play at normal speed or four times as fast"));
     m_restart = new QToolButton(this);
-    m_restart->setText(QStringLiteral("Restart"));
+    m_restart->setText(tr("Restart"));
     m_progress = new QProgressBar(this);
     m_progress->setTextVisible(false);
     m_time = new QLabel(this);
@@ -94,15 +94,15 @@ void ReplayPlayer::load(const AlbumEntry& entry)
     if (entry.hasReplay()) {
         m_timeline->play();
         if (strokes.cutShort())
-            title += QStringLiteral(" (drawing too long: replayed in part)");
+            title += tr(" (drawing too long: replayed in part)");
     } else {
-        title += QStringLiteral(" (no replay kept)");
+        title += tr(" (no replay kept)");
     }
     m_title->setText(title);
     // Without its strokes a turn shows its final board.
     m_replayKept = entry.hasReplay();
     m_finalBoard = m_replayKept ? QImage() : entry.board();
-    setWindowTitle(QStringLiteral("Replay: turn %1").arg(entry.turnNumber));
+    setWindowTitle(tr("Replay: turn %1").arg(entry.turnNumber));
     runFrames();
     refresh();
 }
@@ -168,7 +168,7 @@ void ReplayPlayer::refresh()
     if (!m_timeline)
         return;
     showBoard(m_replayKept ? m_timeline->image() : m_finalBoard);
-    m_play->setText(m_timeline->playing() ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    m_play->setText(m_timeline->playing() ? tr("Pause") : tr("Play"));
     m_speed->setText(m_timeline->speed() == 4 ? QStringLiteral("4×") : QStringLiteral("1×"));
     const qint64 length = std::max<qint64>(m_timeline->lengthMs(), 1);
     m_progress->setRange(0, 1000);

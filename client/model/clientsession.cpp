@@ -48,9 +48,9 @@ ClientSession::ClientSession(QObject* parent)
             retryLater();
             return;
         }
-        failJoin(JoinProblem::NoAnswer, QStringLiteral("No answer from %1 within %2 seconds.")
-                                            .arg(m_joinTarget)
-                                            .arg(m_joinTimer.interval() / 1000));
+        failJoin(
+            JoinProblem::NoAnswer,
+            tr("No answer from %1 within %2 seconds.").arg(m_joinTarget).arg(m_joinTimer.interval() / 1000));
     });
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &ClientSession::reconnectNow);
@@ -331,8 +331,7 @@ void ClientSession::startJoin(const QString& host, quint16 port)
         if (m_joinState != JoinState::Joining)
             return;
         if (address.isEmpty()) {
-            failJoin(JoinProblem::UnknownHost,
-                     QStringLiteral("No computer called \"%1\" was found.").arg(host));
+            failJoin(JoinProblem::UnknownHost, tr("No computer called \"%1\" was found.").arg(host));
             return;
         }
         m_joinAddress = address;
@@ -341,7 +340,7 @@ void ClientSession::startJoin(const QString& host, quint16 port)
             connectTo(address, QString::number(port));
         } catch (const PictovaError& error) {
             failJoin(JoinProblem::Unreachable,
-                     QStringLiteral("%1 cannot be reached (%2).").arg(m_joinTarget, error.text()));
+                     tr("%1 cannot be reached (%2).").arg(m_joinTarget, error.text()));
         }
     });
 }
@@ -378,14 +377,14 @@ void ClientSession::connectionClosed()
         break;
     case JoinState::Joining:
         failJoin(JoinProblem::Closed,
-                 QStringLiteral("%1 closed the connection before the game let you in.").arg(m_joinTarget));
+                 tr("%1 closed the connection before the game let you in.").arg(m_joinTarget));
         break;
     case JoinState::Joined:
         if (m_closedInOrder) {
             m_joinState = JoinState::CommandLine;
             m_model.setLoggedIn(false);
-            gameOver(m_closedBy.isEmpty() ? QStringLiteral("The connection to the game was closed.")
-                                          : QStringLiteral("%1 closed the game.").arg(m_closedBy));
+            gameOver(m_closedBy.isEmpty() ? tr("The connection to the game was closed.")
+                                          : tr("%1 closed the game.").arg(m_closedBy));
             break;
         }
         // Neither removed nor told the game closed (either arrives first and is drained above):
@@ -432,7 +431,7 @@ void ClientSession::retryLater()
     m_joinTimer.stop();
     const std::optional<qint64> delay = m_reconnect.next();
     if (!delay) {
-        endReconnecting(QStringLiteral("The connection to the game was lost and could not be made again."));
+        endReconnecting(tr("The connection to the game was lost and could not be made again."));
         return;
     }
     emit reconnecting(m_reconnect.attempt());
@@ -474,7 +473,7 @@ void ClientSession::endReconnecting(const QString& text)
 void ClientSession::giveUp()
 {
     if (m_joinState == JoinState::Reconnecting)
-        endReconnecting(QStringLiteral("The connection to the game was lost."));
+        endReconnecting(tr("The connection to the game was lost."));
 }
 
 void ClientSession::connectionFailed(const QString& socketError)
@@ -493,14 +492,13 @@ void ClientSession::connectionFailed(const QString& socketError)
     switch (joinProblemOf(socketError)) {
     case JoinProblem::Refused:
         failJoin(JoinProblem::Refused,
-                 QStringLiteral("%1 refused the connection: no game is hosted there.").arg(m_joinTarget));
+                 tr("%1 refused the connection: no game is hosted there.").arg(m_joinTarget));
         break;
     case JoinProblem::NoAnswer:
-        failJoin(JoinProblem::NoAnswer, QStringLiteral("No answer from %1.").arg(m_joinTarget));
+        failJoin(JoinProblem::NoAnswer, tr("No answer from %1.").arg(m_joinTarget));
         break;
     default:
-        failJoin(JoinProblem::Unreachable,
-                 QStringLiteral("%1 cannot be reached (%2).").arg(m_joinTarget, socketError));
+        failJoin(JoinProblem::Unreachable, tr("%1 cannot be reached (%2).").arg(m_joinTarget, socketError));
         break;
     }
 }
@@ -511,29 +509,28 @@ void ClientSession::gameFull()
     if (m_joinState == JoinState::Reconnecting)
         return;
     if (m_joinState == JoinState::Joining) {
-        failJoin(JoinProblem::Full, QStringLiteral("The game at %1 is full.").arg(m_joinTarget));
+        failJoin(JoinProblem::Full, tr("The game at %1 is full.").arg(m_joinTarget));
         return;
     }
-    emit notice(QStringLiteral("Game is full"), true);
+    emit notice(tr("Game is full"), true);
 }
 
 void ClientSession::versionRefused()
 {
     if (m_joinState == JoinState::Reconnecting) {
-        endReconnecting(
-            QStringLiteral("The game at %1 now runs a different version of Pictova than yours (%2).")
-                .arg(m_joinTarget, QString::fromLatin1(kVersion)));
+        endReconnecting(tr("The game at %1 now runs a different version of Pictova than yours (%2).")
+                            .arg(m_joinTarget, QString::fromLatin1(kVersion)));
         return;
     }
     if (m_joinState == JoinState::Joining)
         failJoin(JoinProblem::WrongVersion,
-                 QStringLiteral("The game at %1 runs a different version of Pictova than yours (%2).")
+                 tr("The game at %1 runs a different version of Pictova than yours (%2).")
                      .arg(m_joinTarget, QString::fromLatin1(kVersion)));
 }
 
 void ClientSession::removedFromGame()
 {
-    const QString text = QStringLiteral("You were removed from the game.");
+    const QString text = tr("You were removed from the game.");
     const bool fromCommandLine = m_joinState == JoinState::CommandLine;
     m_removed = true;
     m_joinState = JoinState::CommandLine;

@@ -96,9 +96,9 @@ QString GameModel::teamName(Team team)
 {
     switch (team) {
     case Team::Black:
-        return QStringLiteral("Black Team");
+        return tr("Black Team");
     case Team::Maroon:
-        return QStringLiteral("Maroon Team");
+        return tr("Maroon Team");
     case Team::None:
         break;
     }

@@ -5,6 +5,7 @@
 #include "messaging/peertext.h"
 #include "messaging/wire.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -24,14 +25,16 @@ void GuessingHandler::sendGuess(const QString& text)
 
 void GuessingHandler::guessed(const ServerNotice& notice)
 {
-    emit m_session.drawerGuessLine(m_session.model().seatName(notice.number(0)) +
-                                   QStringLiteral(" guessed: ") + peertext::isolated(notice.text(1)));
+    emit m_session.drawerGuessLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 guessed: %2")
+            .arg(m_session.model().seatName(notice.number(0)), peertext::isolated(notice.text(1))));
 }
 
 void GuessingHandler::myguessed(const ServerNotice& notice)
 {
-    emit m_session.guesserGuessLine(m_session.model().seatName(notice.number(0)) +
-                                    QStringLiteral(" answered: ") + peertext::isolated(notice.text(1)));
+    emit m_session.guesserGuessLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 answered: %2")
+            .arg(m_session.model().seatName(notice.number(0)), peertext::isolated(notice.text(1))));
 }
 
 void GuessingHandler::endOfTurn()
@@ -59,7 +62,8 @@ void GuessingHandler::updateanswer(const ServerNotice& notice)
             emit m_session.turnEnded(end);
         }
         emit m_session.soundCue(QStringLiteral("noanswer"));
-        emit m_session.chatLine(QStringLiteral("No one guessed!"), kStatusColour);
+        emit m_session.chatLine(QCoreApplication::translate("pictova::GuessingHandler", "No one guessed!"),
+                                kStatusColour);
         model.setTurnCaption(today() + QStringLiteral(": ") + model.seatName(model.drawer()) +
                              QLatin1Char('-') + text);
         // The server takes a point from the drawer's seat without saying so; the model must hold
@@ -103,8 +107,10 @@ void GuessingHandler::correctanswer(const ServerNotice& notice)
     endOfTurn();
     model.setPoints(guesser, notice.number(1));
     model.setPoints(drawer, notice.number(3));
-    emit m_session.chatLine(model.seatName(guesser) + QStringLiteral(" has guessed the answer!"),
-                            kStatusColour);
+    emit m_session.chatLine(
+        QCoreApplication::translate("pictova::GuessingHandler", "%1 has guessed the answer!")
+            .arg(model.seatName(guesser)),
+        kStatusColour);
     if (guesser == model.mySeat() || drawer == model.mySeat())
         emit m_session.soundCue(QStringLiteral("correct"));
     TurnAward award = model.award();
@@ -153,7 +159,8 @@ void GuessingHandler::winner(const ServerNotice& notice)
     const QString& payload = notice.text(0);
     GameModel& model = m_session.model();
     emit m_session.soundCue(QStringLiteral("gameover"));
-    emit m_session.chatLine(peertext::isolated(payload) + QStringLiteral(" has Won the Game!"),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::GuessingHandler", "%1 has Won the Game!")
+                                .arg(peertext::isolated(payload)),
                             kStatusColour);
     model.setWinner(payload);
     model.setPassOffered(false);

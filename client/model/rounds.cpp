@@ -3,6 +3,7 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -21,8 +22,10 @@ void RoundsHandler::startthegame(const ServerNotice& notice)
     // Every server restarts a running game on request; the players learn who wiped the scores
     // before they go (the starter was asked already).
     if (model.gameRunning() && starter != model.mySeat())
-        emit m_session.chatLine(model.seatName(starter) + QStringLiteral(" started a new game."),
-                                kWatchColour);
+        emit m_session.chatLine(
+            QCoreApplication::translate("pictova::RoundsHandler", "%1 started a new game.")
+                .arg(model.seatName(starter)),
+            kWatchColour);
     emit m_session.scoresClearing();
     m_passAwaited = false;
     model.setAward({});
@@ -37,8 +40,9 @@ void RoundsHandler::startthegame(const ServerNotice& notice)
     model.setPhase(GamePhase::Break);
     emit m_session.gameStarted();
     const QString announcement =
-        team ? QStringLiteral("started a TEAM game.") : QStringLiteral("started a game.");
-    emit m_session.chatLine(model.seatName(starter) + QStringLiteral(" has ") + announcement, kWatchColour);
+        team ? QCoreApplication::translate("pictova::RoundsHandler", "%1 has started a TEAM game.")
+             : QCoreApplication::translate("pictova::RoundsHandler", "%1 has started a game.");
+    emit m_session.chatLine(announcement.arg(model.seatName(starter)), kWatchColour);
 }
 
 void RoundsHandler::categoryPickStarts(const ServerNotice& notice)
@@ -113,9 +117,10 @@ void RoundsHandler::givedraweranswer(const ServerNotice& notice)
     if (!m_passAwaited)
         return;
     m_passAwaited = false;
-    emit m_session.chatLine(
-        QStringLiteral("No other phrase is left to deal in this category: keep drawing this one."),
-        kStatusColour);
+    emit m_session.chatLine(QCoreApplication::translate(
+                                "pictova::RoundsHandler",
+                                "No other phrase is left to deal in this category: keep drawing this one."),
+                            kStatusColour);
 }
 
 void RoundsHandler::button_passClick()
@@ -149,8 +154,9 @@ void RoundsHandler::passed(const ServerNotice& notice)
     }
     emit m_session.soundCue(QStringLiteral("pass"));
     model.setPoints(drawer, notice.number(1));
-    emit m_session.chatLine(model.seatName(drawer) +
-                                QStringLiteral(" has bought a different phrase for one point."),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::RoundsHandler",
+                                                        "%1 has bought a different phrase for one point.")
+                                .arg(model.seatName(drawer)),
                             kStatusColour);
 }
 

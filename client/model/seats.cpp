@@ -5,6 +5,8 @@
 #include "messaging/peertext.h"
 #include "messaging/version.h"
 
+#include <QCoreApplication>
+
 namespace pictova {
 
 void SeatsHandler::sendloginfo(const ServerNotice& notice)
@@ -22,15 +24,19 @@ void SeatsHandler::newplayerinfo(const ServerNotice& notice)
     GameModel& model = m_session.model();
     const bool me = seat == model.mySeat();
     if (me) {
-        emit m_session.chatLine(QStringLiteral("You are Connected."), kStatusColour);
+        emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler", "You are Connected."),
+                                kStatusColour);
         emit m_session.ownArrival();
     } else {
-        emit m_session.chatLine(peertext::isolated(name) + QStringLiteral(" is Connected."), kStatusColour);
+        emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler", "%1 is Connected.")
+                                    .arg(peertext::isolated(name)),
+                                kStatusColour);
     }
     if (seat > kPlayerSeats) {
         model.addSpectator(seat, name);
-        emit m_session.chatLine(me ? QStringLiteral("You are spying.")
-                                   : peertext::isolated(name) + QStringLiteral(" is spying."),
+        emit m_session.chatLine(me ? QCoreApplication::translate("pictova::SeatsHandler", "You are spying.")
+                                   : QCoreApplication::translate("pictova::SeatsHandler", "%1 is spying.")
+                                         .arg(peertext::isolated(name)),
                                 kStatusColour);
     } else {
         model.takeSeat(seat, name);
@@ -57,20 +63,26 @@ void SeatsHandler::departed(const ServerNotice& notice, bool removed)
         model.setLoggedIn(false);
         m_session.removedFromGame();
     }
-    const QString why =
-        removed ? QStringLiteral(" was removed from the game.") : QStringLiteral(" disconnected.");
+    const char* why = removed ? QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 was removed from the game.")
+                              : QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 disconnected.");
     if (isPlayerSeat(seat)) {
         // The name the seat showed is announced, not the name in the message.
         if (model.seat(seat).taken)
-            emit m_session.chatLine(model.seatName(seat) + why, kStatusColour);
+            emit m_session.chatLine(
+                QCoreApplication::translate("pictova::SeatsHandler", why).arg(model.seatName(seat)),
+                kStatusColour);
         model.freeSeat(seat);
         // A removed player's points do not come back with anyone; a team keeps its own.
         if (removed && !model.teamGame())
             model.setPoints(seat, 0);
     }
     if (model.removeSpectator(seat, name))
-        emit m_session.chatLine(peertext::isolated(name) + (removed ? why : QStringLiteral(" has left.")),
-                                kStatusColour);
+        emit m_session.chatLine(
+            QCoreApplication::translate("pictova::SeatsHandler",
+                                        removed ? why
+                                                : QT_TRANSLATE_NOOP("pictova::SeatsHandler", "%1 has left."))
+                .arg(peertext::isolated(name)),
+            kStatusColour);
 }
 
 void SeatsHandler::refreshplayerlist(const ServerNotice& notice)
@@ -85,15 +97,18 @@ void SeatsHandler::full()
 
 void SeatsHandler::havewrongversion(const ServerNotice& notice)
 {
-    emit m_session.chatLine(peertext::isolated(notice.text(0)) +
-                                QStringLiteral(" has a different version of the game then you."),
+    emit m_session.chatLine(QCoreApplication::translate("pictova::SeatsHandler",
+                                                        "%1 has a different version of the game then you.")
+                                .arg(peertext::isolated(notice.text(0))),
                             kAlertColour);
 }
 
 void SeatsHandler::wrongversion()
 {
-    emit m_session.chatLine(QStringLiteral("You have a different version of the game then the host."),
-                            kAlertColour);
+    emit m_session.chatLine(
+        QCoreApplication::translate("pictova::SeatsHandler",
+                                    "You have a different version of the game then the host."),
+        kAlertColour);
     m_session.versionRefused();
 }
 

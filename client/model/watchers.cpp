@@ -3,6 +3,8 @@
 #include "client/model/clientsession.h"
 #include "messaging/catalogue.h"
 
+#include <QCoreApplication>
+
 namespace pictova {
 
 void WatchersHandler::onJustWatch()
@@ -21,9 +23,11 @@ void WatchersHandler::justwatching(const ServerNotice& notice)
         return;
     GameModel& model = m_session.model();
     const bool watching = notice.flag(1);
-    emit m_session.chatLine(model.seatName(seat) + (watching ? QStringLiteral(" is just watching")
-                                                             : QStringLiteral(" now playing again")),
-                            kWatchColour);
+    emit m_session.chatLine(
+        (watching ? QCoreApplication::translate("pictova::WatchersHandler", "%1 is just watching")
+                  : QCoreApplication::translate("pictova::WatchersHandler", "%1 now playing again"))
+            .arg(model.seatName(seat)),
+        kWatchColour);
     model.setWatching(seat, watching);
 }
 

@@ -1,6 +1,7 @@
 #include "invite/view/invitepanel.h"
 
 #include "invite/qrimage.h"
+#include "translations/livetexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,7 +23,10 @@ InvitePanel::InvitePanel(QWidget* parent, Arrangement arrangement)
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setTextFormat(Qt::PlainText);
     m_copy->setObjectName(QStringLiteral("copyInviteLink"));
-    m_copy->setText(tr("Copy"));
+    auto* texts = new LiveTexts(this);
+    texts->add([this] { m_copy->setText(tr("Copy")); });
+    // A game that takes no browser players says so in the new language.
+    texts->add([this] { setLink(m_link); });
     m_code->setObjectName(QStringLiteral("inviteCode"));
     m_code->setAlignment(Qt::AlignCenter);
     auto* linkRow = new QHBoxLayout;

@@ -1,20 +1,12 @@
 // The game's other windows at the UI scale: their text and icons grow by it and their layouts
 // size them from that, so nothing is cut at any scale; pictures are drawn for it, an open window
 // follows a change, and at 100 % a window is exactly as built.
-#include "album/album.h"
-#include "album/view/albumdialog.h"
-#include "album/view/replayplayer.h"
-#include "board/snapshotviewer.h"
-#include "chat/phrasebuttons.h"
-#include "chat/phraseeditor.h"
 #include "resources/artwork.h"
 #include "shell/about.h"
 #include "shell/dialogzoom.h"
-#include "shell/downloaddialog.h"
 #include "shell/gamestartform.h"
-#include "shell/help.h"
-#include "shell/playtogetherdialogs.h"
 #include "shell/zoomsetting.h"
+#include "tests/support/secondarywindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,40 +32,20 @@ qreal fontSize(const QFont& font)
     return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
 }
 
-struct Window
-{
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
+using Window = test::NamedWindow;
 
 const QList<Window>& windows()
 {
-    static Album album;
-    static PhraseButtons phrases;
-    static const QList<Window> all = {
-        {"start form", [] { return std::make_unique<GameStartForm>(); }},
-        {"about", [] { return std::make_unique<AboutBox>(); }},
-        {"help", [] { return std::make_unique<HelpWindow>(); }},
-        {"download", [] { return std::make_unique<DownloadDialog>(); }},
-        {"host",
-         [] {
-             auto host = std::make_unique<HostDialog>(nullptr);
-             host->showBrowserInvitation(
-                 [](quint16 port) { return QStringLiteral("http://192.168.100.200:%1/").arg(port + 8); });
-             return host;
-         }},
-        {"join", [] { return std::make_unique<JoinDialog>(nullptr); }},
-        {"phrases", [] { return std::make_unique<PhraseEditor>(phrases); }},
-        {"snapshots", [] { return std::make_unique<SnapshotViewer>(); }},
-        {"album", [] { return std::make_unique<AlbumDialog>(album); }},
-        {"replay", [] { return std::make_unique<ReplayPlayer>(); }},
-        {"message box",
-         [] {
-             return std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Pictova"),
-                                                  QStringLiteral("The host has left the game."),
-                                                  QMessageBox::Ok);
-         }},
-    };
+    static const QList<Window> all =
+        test::secondaryWindows() +
+        QList<Window>{
+            {"message box",
+             [] {
+                 return std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Pictova"),
+                                                      QStringLiteral("The host has left the game."),
+                                                      QMessageBox::Ok);
+             }},
+        };
     return all;
 }
 
