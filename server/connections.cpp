@@ -62,7 +62,7 @@ void ServerConnections::Sock1Accept(TSock*)
         adopt(new TcpTransport(sock, this));
 }
 
-void ServerConnections::adopt(ServerTransport* transport)
+void ServerConnections::adopt(ServerTransport* transport, const QList<ReceivedMessage>& early)
 {
     transport->setParent(this);
     const QString address = peerAddressText(transport->peerAddress());
@@ -82,7 +82,10 @@ void ServerConnections::adopt(ServerTransport* transport)
         refuseFull(transport);
         return;
     }
+    const ConnectionId id = m_nextId;
     admit(*seat, transport);
+    if (Link* link = early.isEmpty() ? nullptr : linkOf(*seat, id))
+        received(*seat, *link, early);
 }
 
 int ServerConnections::admit(int seat, ServerTransport* transport)

@@ -75,6 +75,9 @@ ServerOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption chatLimit(QStringLiteral("chat-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption guessLimit(QStringLiteral("guess-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"), {}, QStringLiteral("N"));
+    const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), {}, QStringLiteral("N"));
+    const QCommandLineOption maxTotalPerAddress(QStringLiteral("max-total-per-address"), {},
+                                                QStringLiteral("N"));
     const QCommandLineOption webPort(QStringLiteral("web-port"), {}, QStringLiteral("N"));
     const QCommandLineOption tlsCert(QStringLiteral("tls-cert"), {}, QStringLiteral("FILE"));
     const QCommandLineOption tlsKey(QStringLiteral("tls-key"), {}, QStringLiteral("FILE"));
@@ -133,6 +136,26 @@ ServerOptions parseOptions(const QStringList& arguments)
                  return QStringLiteral("--max-per-address needs a number from 0 to %1")
                      .arg(PlayerTable::kSeats);
              options.maxPerAddress = static_cast<int>(max);
+             return std::nullopt;
+         }},
+        {&maxRooms,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             constexpr uint kMost = 100000;
+             bool ok = false;
+             const uint max = text ? text->toUInt(&ok) : 0;
+             if (!ok || max > kMost)
+                 return QStringLiteral("--max-rooms needs a number from 0 (no rooms) to %1").arg(kMost);
+             options.maxRooms = static_cast<int>(max);
+             return std::nullopt;
+         }},
+        {&maxTotalPerAddress,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             constexpr uint kMost = 100000;
+             bool ok = false;
+             const uint max = text ? text->toUInt(&ok) : 0;
+             if (!ok || max > kMost)
+                 return QStringLiteral("--max-total-per-address needs a number from 0 to %1").arg(kMost);
+             options.maxTotalPerAddress = static_cast<int>(max);
              return std::nullopt;
          }},
         {&webPort,
@@ -222,8 +245,10 @@ QString helpText()
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
         "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
-        "                      [--max-per-address N] [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
+        "                      [--max-per-address N] [--max-rooms N] [--max-total-per-address N]\n"
+        "                      [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
+        "Players of this version may also make rooms, each a game of its own, joined by code.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
         "  --name TEXT   the game's name in the log (at most 32 characters)\n"
@@ -242,7 +267,14 @@ QString helpText()
         "                guesses a player may send in any SECONDS (default 10/3; 0: no limit)\n"
         "  --max-per-address N\n"
         "                connections one address may hold (default 4; 0: no cap); one more is\n"
-        "                told the game is full, and an address may log in 5 times a second\n"
+        "                told the game is full, and an address may log in 5 times a second;\n"
+        "                in every room\n"
+        "  --max-rooms N rooms the server holds besides its default game (default 1000; 0: none);\n"
+        "                an address may make 3 a minute, and a room ends 5 minutes after its\n"
+        "                last player left\n"
+        "  --max-total-per-address N\n"
+        "                connections one address may hold across every room (default 30;\n"
+        "                0: no cap)\n"
         "  --web-port N  serve the web client, for players in a browser, on port N (default 7780;\n"
         "                0: off; any free port when --port is 0)\n"
         "  --tls-cert FILE --tls-key FILE\n"

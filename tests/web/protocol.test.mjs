@@ -1,7 +1,7 @@
 // The browser client's protocol and game state, run by node's own test runner.
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { request, fields, splitMessage, strokePoints, featureWords } from '../../web/client/protocol.js';
+import { request, fields, splitMessage, strokePoints, featureWords, roomInPath } from '../../web/client/protocol.js';
 import { readColour, writeColour } from '../../web/client/colours.js';
 import { Game } from '../../web/client/game.js';
 
@@ -17,6 +17,7 @@ test('requests are the bytes the desktop sends, without the terminator', () => {
     [request.startGame(1, false, 20, 120), 'CMD_startgame+1+false+20+120'],
     [request.pickCategory(1, 6), 'CMD_pickcatagory+1+6'],
     [request.features(1, ['rejoin', 'undo']), 'CMD_features+1+rejoin,undo'],
+    [request.joinRoom('K7QXD'), 'CMD_room+join+K7QXD'],
   ];
   for (const [built, expected] of cases) assert.equal(built, expected);
 });
@@ -107,4 +108,10 @@ test('every text of the page and the code has its translation in each language',
     assert.deepEqual([...keys].filter((k) => !used.has(k)), [], `${language} has texts nobody uses`);
   }
   assert.deepEqual(['de-AT', 'pt-PT', 'ja', 'es-419'].map((l) => pickLanguage([l])), ['de', 'pt-BR', 'en', 'es']);
+});
+
+test("a room's page names its room; no other page does", () => {
+  for (const [path, room] of [['/r/k7qxd', 'K7QXD'], ['/r/K7QXD/', 'K7QXD'], ['/', null], ['/r/K7QX0', null],
+    ['/r/K7QXDD', null], ['/r/', null], ['/x/K7QXD', null]])
+    assert.equal(roomInPath(path), room, path);
 });
