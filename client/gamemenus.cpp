@@ -88,6 +88,9 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     m_seatMenu->setObjectName(QStringLiteral("popup_Kick"));
     m_removeFromGame = m_seatMenu->addAction(QStringLiteral("Remove From Game"));
     m_removeFromGame->setObjectName(QStringLiteral("removefromgame1"));
+    m_voteToRemove = m_seatMenu->addAction(QStringLiteral("Vote to Remove"));
+    m_voteToRemove->setObjectName(QStringLiteral("votetoremove1"));
+    m_voteToRemove->setVisible(false);
     m_seatMenu->addSeparator();
     m_setToJustWatch = m_seatMenu->addAction(QStringLiteral("Set to Just Watch"));
     m_setToJustWatch->setObjectName(QStringLiteral("SettoJustWatch1"));

@@ -25,6 +25,8 @@ public:
 
     QMenu* seatMenu() const { return m_seatMenu; }
     QAction* removeFromGame() const { return m_removeFromGame; }
+    // In a listed room: a vote to remove the player (shown only there).
+    QAction* voteToRemove() const { return m_voteToRemove; }
     QAction* setToJustWatch() const { return m_setToJustWatch; }
     QAction* unsetJustWatch() const { return m_unsetJustWatch; }
 
@@ -59,6 +61,7 @@ private:
     QList<QAction*> m_textSizes;
     QMenu* m_seatMenu = nullptr;
     QAction* m_removeFromGame = nullptr;
+    QAction* m_voteToRemove = nullptr;
     QAction* m_setToJustWatch = nullptr;
     QAction* m_unsetJustWatch = nullptr;
 };

@@ -5,6 +5,9 @@
 #include "messaging/strokeranges.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
+#include "rooms/roomcode.h"
+#include "rooms/roomdirectory.h"
+#include "rooms/roomgate.h"
 
 #include <QElapsedTimer>
 #include <QHostInfo>
@@ -86,7 +89,20 @@ void ClientSession::buildCommandTable()
 {
     using protocol::Id;
     auto on = [this](Id id, CommandTable::Handler handler) { routeToView(id, std::move(handler)); };
-    on(Id::sendlogininfo, [this](const QString& p) { m_seats.sendloginfo(p); });
+    on(Id::sendlogininfo, [this](const QString& p) {
+        // A room was asked for and the seat came without one: the server has no rooms.
+        if (m_roomAsk.kind != RoomAsk::Kind::None && m_roomCode.isEmpty() &&
+            m_joinState != JoinState::CommandLine) {
+            refusedRoom(QStringLiteral("%1 has no rooms: it plays one game only.").arg(m_joinTarget));
+            return;
+        }
+        m_seats.sendloginfo(p);
+    });
+    on(Id::inroom, [this](const QString& p) { receivedRoom(p); });
+    on(Id::roomrefused, [this](const QString& p) { refusedRoom(p); });
+    // The list of rooms is read by the Join dialog's own connection, never by a game's.
+    on(Id::roomlisted, [](const QString&) {});
+    on(Id::roomlistend, [](const QString&) {});
     on(Id::newplayerinfo, [this](const QString& p) { m_seats.newplayerinfo(p); });
     on(Id::existingplayers, [this](const QString& p) { m_seats.newplayerinfo(p); });
     on(Id::playerdisconnected, [this](const QString& p) { m_seats.playerdisconnected(p); });
@@ -133,6 +149,49 @@ void ClientSession::receivedFeatures(const QString& payload)
     send(toserver::features(m_model.mySeat(), feature::ours()));
 }
 
+void ClientSession::receivedRoom(const QString& payload)
+{
+    const std::optional<protocol::Values> fields =
+        protocol::decode(protocol::Id::inroom, protocol::Direction::ToClient, payload);
+    const std::optional<QString> code = fields ? rooms::parseCode(fields->at(0).text) : std::nullopt;
+    if (!code || m_roomAsk.kind == RoomAsk::Kind::None || m_model.mySeat() != 0)
+        return;
+    m_roomCode = *code;
+    m_roomListed = fields->at(1).flag;
+    m_roomName = fields->at(2).text.left(rooms::RoomDirectory::kMaxNameLength);
+    // Back after a drop, this copy asks for the same room, not for another new one.
+    m_roomAsk = RoomAsk::join(m_roomCode);
+    emit roomChanged();
+}
+
+void ClientSession::refusedRoom(const QString& reason)
+{
+    const QString text = reason.left(kMaxLineCharacters);
+    if (m_joinState == JoinState::Joining)
+        failJoin(JoinProblem::NoRoom, text);
+    else if (m_joinState == JoinState::Reconnecting)
+        endReconnecting(text);
+}
+
+bool ClientSession::mayVoteToRemove(int seat) const
+{
+    return m_roomListed && m_serverFeatures.contains(feature::voteKick) && m_model.loggedIn() &&
+           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats;
+}
+
+void ClientSession::voteToRemove(int seat)
+{
+    if (mayVoteToRemove(seat))
+        send(toserver::votekick(m_model.mySeat(), seat));
+}
+
+QString ClientSession::roomLink() const
+{
+    if (m_roomCode.isEmpty())
+        return {};
+    return rooms::desktopLink(m_joinHost, m_joinPort, m_roomCode);
+}
+
 void ClientSession::receivedRejoinToken(const QString& payload)
 {
     if (!m_serverFeatures.contains(feature::rejoin))
@@ -171,6 +230,14 @@ void ClientSession::connectTo(const QString& host, const QString& port)
     m_sock.HostName = host;
     m_sock.PortName = port;
     m_sock.open();
+    // The room is asked for before the server says anything (it holds the connection until then).
+    m_roomCode.clear();
+    m_roomName.clear();
+    m_roomListed = false;
+    if (m_roomAsk.kind == RoomAsk::Kind::Join)
+        send(rooms::RoomGate::joinRequest(m_roomAsk.code));
+    else if (m_roomAsk.kind == RoomAsk::Kind::Create)
+        send(rooms::RoomGate::createRequest(m_roomAsk.listed, m_roomAsk.name));
 }
 
 void ClientSession::openSideChannel()
@@ -274,6 +341,7 @@ void ClientSession::startJoin(const QString& host, quint16 port)
     m_rejoinToken.clear();
     m_tokenToPresent.clear();
     m_joinTarget = port == 7772 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
+    m_joinHost = host;
     m_joinTimer.start();
     m_resolver(host, [this, host, port](const QString& address) {
         if (m_joinState != JoinState::Joining)

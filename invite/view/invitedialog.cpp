@@ -18,7 +18,14 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
     intro->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_room = new QLabel(this);
+    m_room->setObjectName(QStringLiteral("inviteRoom"));
+    m_room->setTextFormat(Qt::PlainText);
+    m_room->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_room->setWordWrap(true);
+    m_room->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_room);
     layout->addWidget(intro);
     layout->addWidget(m_panel);
     layout->addWidget(buttons);
@@ -27,6 +34,18 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
 void InviteDialog::setLink(const QString& link)
 {
     m_panel->setLink(link);
+}
+
+} // namespace pictova
+
+namespace pictova {
+
+void InviteDialog::setRoom(const QString& code, const QString& link)
+{
+    m_room->setText(QStringLiteral("Room %1. Players of this game open %2 or type the code in "
+                                   "File > Join a Game….")
+                        .arg(code, link));
+    m_room->setVisible(!code.isEmpty());
 }
 
 } // namespace pictova
