@@ -4,6 +4,7 @@
 #include "messaging/wire.h"
 #include "rooms/addresskey.h"
 #include "server/tcptransport.h"
+#include "server/traffic.h"
 #include "server/websocketconnection.h"
 
 #include <QElapsedTimer>
@@ -51,6 +52,7 @@ RoomFront::RoomFront(GameServer& defaultRoom, QObject* parent) : QObject(parent)
         return clock.elapsed();
     };
     m_default.setPortsOf([this] { return listeningPort(); }, [this] { return webPort(); });
+    countGameRefusals(m_default);
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_holdTimer, &QTimer::timeout, this, &RoomFront::checkHolds);
@@ -107,7 +109,7 @@ void RoomFront::adopt(ServerTransport* transport)
     // Counted from the start: connections still being read hold their place, so a flood of them
     // is refused as early as one of seated players.
     if (m_maxTotalPerAddress > 0 && m_perAddress[address] >= m_maxTotalPerAddress) {
-        refuse(transport,
+        refuse(transport, QStringLiteral("per-address-total"),
                QStringLiteral("Your address holds %1 connections to this server already.")
                    .arg(m_maxTotalPerAddress),
                true);
@@ -203,7 +205,7 @@ void RoomFront::decide(ServerTransport* transport)
         handTo(transport, QString(), pending->early);
         return;
     case RoomGate::Choice::Malformed:
-        refuse(transport, RoomDirectory::explain(Refusal::Malformed));
+        refuse(transport, QStringLiteral("malformed"), RoomDirectory::explain(Refusal::Malformed));
         return;
     case RoomGate::Choice::List:
         list(transport);
@@ -211,12 +213,13 @@ void RoomFront::decide(ServerTransport* transport)
     case RoomGate::Choice::Join: {
         const RoomDirectory::Found found = m_directory.find(pending->address, decision.code, now());
         if (found.refusal != Refusal::None) {
-            refuse(transport, RoomDirectory::explain(found.refusal));
+            refuse(transport, QStringLiteral("room-code"), RoomDirectory::explain(found.refusal));
             return;
         }
         if (GameServer* game = room(found.code); game && game->votedOut(pending->address)) {
-            refuse(transport, QStringLiteral("The players of this room voted you out. You may come back "
-                                             "10 minutes after."));
+            refuse(transport, QStringLiteral("voted-out"),
+                   QStringLiteral("The players of this room voted you out. You may come back "
+                                  "10 minutes after."));
             return;
         }
         handTo(transport, found.code, pending->early);
@@ -226,7 +229,7 @@ void RoomFront::decide(ServerTransport* transport)
         Refusal why = Refusal::None;
         const QString code = newRoom(pending->address, decision.name, decision.listed, &why);
         if (code.isEmpty()) {
-            refuse(transport, RoomDirectory::explain(why));
+            refuse(transport, QStringLiteral("room-create"), RoomDirectory::explain(why));
             return;
         }
         handTo(transport, code, pending->early);
@@ -247,6 +250,7 @@ QString RoomFront::newRoom(const QString& address, const QString& name, bool lis
     // Strangers in a listed room have no game master they trust: they may vote someone out.
     room.game->setVoteKick(listed);
     room.game->setVoteClock([this] { return now(); });
+    countGameRefusals(*room.game);
     if (m_setup)
         m_setup(*room.game, created.code);
     emit roomCreated(created.code, listed, address);
@@ -260,7 +264,7 @@ void RoomFront::handTo(ServerTransport* transport, const QString& code, const QL
         const auto room = m_rooms.find(code);
         const rooms::RoomInfo* info = m_directory.room(code);
         if (room == m_rooms.end() || !info) {
-            refuse(transport, RoomDirectory::explain(Refusal::Unknown));
+            refuse(transport, QStringLiteral("room-code"), RoomDirectory::explain(Refusal::Unknown));
             return;
         }
         game = room->second.game.get();
@@ -274,8 +278,9 @@ void RoomFront::handTo(ServerTransport* transport, const QString& code, const QL
     game->adoptConnection(transport, early);
 }
 
-void RoomFront::refuse(ServerTransport* transport, const QString& reason, bool full)
+void RoomFront::refuse(ServerTransport* transport, const QString& cause, const QString& reason, bool full)
 {
+    ++m_refusedByCause[cause];
     emit refused(peerAddressText(transport->peerAddress()), reason);
     transport->send(toclient::roomrefused(reason));
     // A first-version client knows only this one, and reads it as a full game.
@@ -308,6 +313,37 @@ void RoomFront::sweep()
         game.release()->deleteLater();
         emit roomEnded(code);
     }
+}
+
+void RoomFront::countGameRefusals(GameServer& game)
+{
+    connect(game.events(), &ServerEvents::refusedFull, this,
+            [this] { ++m_refusedByCause[QStringLiteral("full")]; });
+    connect(game.events(), &ServerEvents::refusedBusyAddress, this,
+            [this] { ++m_refusedByCause[QStringLiteral("per-address")]; });
+}
+
+rooms::ServerMetrics RoomFront::metrics() const
+{
+    rooms::ServerMetrics m;
+    m.rooms = roomCount() + 1;
+    const auto loggedIn = [](const GameServer& game) {
+        qint64 players = 0;
+        for (int seat : game.players().occupiedSeats())
+            players += game.players().at(seat).loggedIn ? 1 : 0;
+        return players;
+    };
+    m.players = loggedIn(m_default);
+    for (const auto& [code, room] : m_rooms)
+        m.players += loggedIn(*room.game);
+    m.connections = qint64(m_counted.size());
+    const ServerTraffic& traffic = ServerTraffic::process();
+    m.messagesIn = traffic.messagesIn.load(std::memory_order_relaxed);
+    m.messagesOut = traffic.messagesOut.load(std::memory_order_relaxed);
+    m.bytesIn = traffic.bytesIn.load(std::memory_order_relaxed);
+    m.bytesOut = traffic.bytesOut.load(std::memory_order_relaxed);
+    m.refusedByCause = m_refusedByCause;
+    return m;
 }
 
 GameServer* RoomFront::room(const QString& code) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/tsock.h"
+#include "rooms/metrics.h"
 #include "rooms/roomdirectory.h"
 #include "rooms/roomgate.h"
 #include "server/gameserver.h"
@@ -76,6 +77,8 @@ public:
     GameServer* room(const QString& code) const;
     int roomCount() const { return int(m_rooms.size()); }
     int pendingConnections() const { return int(m_pending.size()); }
+    // The figures of every game behind the front, for an operator's metrics.
+    rooms::ServerMetrics metrics() const;
 
 signals:
     void roomCreated(const QString& code, bool listed, const QString& address);
@@ -95,7 +98,8 @@ private:
     void received(ServerTransport* transport, const QList<ReceivedMessage>& messages);
     void decide(ServerTransport* transport);
     void handTo(ServerTransport* transport, const QString& code, const QList<ReceivedMessage>& early);
-    void refuse(ServerTransport* transport, const QString& reason, bool full = false);
+    void refuse(ServerTransport* transport, const QString& cause, const QString& reason, bool full = false);
+    void countGameRefusals(GameServer& game);
     void list(ServerTransport* transport);
     void counted(ServerTransport* transport, const QString& address);
     void uncounted(QObject* transport);
@@ -124,6 +128,7 @@ private:
     };
     std::map<QObject*, Counted> m_counted;
     std::map<QString, int> m_perAddress;
+    std::map<QString, qint64> m_refusedByCause;
 };
 
 } // namespace pictova

@@ -7,6 +7,7 @@
 #include "server/roomfront.h"
 #include "server/wordfolder.h"
 #include "serverapp/eventlog.h"
+#include "serverapp/metricslistener.h"
 #include "serverapp/options.h"
 #include "serverapp/stopsignals.h"
 
@@ -123,6 +124,21 @@ int main(int argc, char** argv)
         return 1;
     }
     log.listening(front.listeningPort(), options.name);
+
+    // The operators' metrics, on a listener of their own, only when asked for.
+    MetricsListener metrics([&front] { return rooms::prometheusText(front.metrics()); });
+    if (options.metricsAddress) {
+        if (!metrics.listen(*options.metricsAddress, options.metricsPort)) {
+            printLine(stderr, QStringLiteral("pictova-server: cannot listen for --metrics on port %1")
+                                  .arg(options.metricsPort));
+            return 1;
+        }
+        printLine(stdout, QStringLiteral("metrics at http://%1:%2/metrics")
+                              .arg(options.metricsAddress->protocol() == QAbstractSocket::IPv6Protocol
+                                       ? QStringLiteral("[%1]").arg(options.metricsAddress->toString())
+                                       : options.metricsAddress->toString())
+                              .arg(metrics.port()));
+    }
 
     // The web client: on the port given (0: off), on 7780 by default, where a busy default port
     // is no reason to turn the game's players away.

@@ -4,6 +4,7 @@
 #include "server/connections.h"
 #include "server/linelimits.h"
 
+#include <QHostAddress>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -30,6 +31,8 @@ struct ServerOptions
     int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap; in every room
     int maxRooms = kDefaultMaxRooms;                                   // rooms besides the default one
     int maxTotalPerAddress = kDefaultMaxTotalPerAddress;               // across every room; 0: no cap
+    std::optional<QHostAddress> metricsAddress; // set: Prometheus metrics on their own listener
+    quint16 metricsPort = 0;
     // The web client's port: kDefaultWebPort unless given (0: off), any free port when the game's
     // port is any free port and no web port is given.
     std::optional<quint16> webPort;
