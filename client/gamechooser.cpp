@@ -108,6 +108,11 @@ GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* 
     connect(&session, &ClientSession::joinFailed, this,
             [this](JoinProblem, const QString& text) { showProblem(text, true); });
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
+    connect(&session, &ClientSession::roomChanged, this, [this] {
+        emit m_session.chatLine(QStringLiteral("In room %1: others join with this code, or with %2")
+                                    .arg(m_session.roomCode(), m_session.roomLink()),
+                                kStatusColour);
+    });
     connect(&session, &ClientSession::reconnecting, this, &GameChooser::showStartButtons);
     connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
         m_host.stopAnnouncing();

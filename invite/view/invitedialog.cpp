@@ -12,9 +12,10 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
 {
     setObjectName(QStringLiteral("inviteDialog"));
     setWindowTitle(tr("Invite Players"));
-    auto* intro = new QLabel(tr("Players in the same network open this link in a browser, or scan the code "
-                                "with a phone's camera:"),
-                             this);
+    auto* intro = m_intro =
+        new QLabel(tr("Players in the same network open this link in a browser, or scan the code "
+                      "with a phone's camera:"),
+                   this);
     intro->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -42,10 +43,13 @@ namespace pictova {
 
 void InviteDialog::setRoom(const QString& code, const QString& link)
 {
-    m_room->setText(QStringLiteral("Room %1. Players of this game open %2 or type the code in "
-                                   "File > Join a Game….")
-                        .arg(code, link));
+    m_room->setText(
+        QStringLiteral("Room %1\nOthers join it with the code in File > Join a Game…, or by opening %2")
+            .arg(code, link));
     m_room->setVisible(!code.isEmpty());
+    const bool browsers = code.isEmpty() || !m_panel->link().isEmpty();
+    m_intro->setVisible(browsers);
+    m_panel->setVisible(browsers);
 }
 
 } // namespace pictova
