@@ -8,6 +8,7 @@
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
+#include <QWebSocket>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -349,6 +350,30 @@ TEST_F(Rooms, PlayersOfAListedRoomVoteSomeoneOutWhoStaysOutTenMinutes)
         eve->waitForMessage(
                QStringLiteral("CMD_chat+Server: Voting to remove a player is for listed rooms only."))
             .isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A browser's room page asks for its room in its first WebSocket message, as our desktop client
+// does on the game port.
+TEST_F(Rooms, ABrowserJoinsARoomOverTheWebPort)
+{
+    front->listenWeb(0);
+    const QString code = ask(open(), RoomGate::createRequest(false, QStringLiteral("Mine")));
+    ASSERT_FALSE(code.isEmpty());
+    QWebSocket browser(QStringLiteral("http://127.0.0.1:%1").arg(front->webPort()));
+    QStringList received;
+    QObject::connect(&browser, &QWebSocket::textMessageReceived,
+                     [&](const QString& text) { received << text; });
+    QObject::connect(&browser, &QWebSocket::connected,
+                     [&] { browser.sendTextMessage(QStringLiteral("CMD_room+join+") + code); });
+    browser.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(front->webPort())));
+    ASSERT_TRUE(waitFor([&] { return received.size() >= 2; }));
+    EXPECT_EQ(received.at(0), QStringLiteral("CMD_inroom+%1+false+Mine").arg(code));
+    EXPECT_EQ(received.at(1), QStringLiteral("CMD_sendlogininfo+2"));
+    EXPECT_TRUE(waitFor([&] { return front->directory().room(code)->players == 2; }));
 }
 
 } // namespace
