@@ -5,6 +5,7 @@
 #include "invite/invitelink.h"
 #include "lan/gamebrowser.h"
 #include "messaging/errors.h"
+#include "rooms/roomcode.h"
 #include "shell/apppaths.h"
 #include "shell/playtogether.h"
 #include "shell/playtogetherdialogs.h"
@@ -145,6 +146,11 @@ GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* 
     connect(&session, &ClientSession::joinFailed, this,
             [this](JoinProblem, const QString& text) { showProblem(text, true); });
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
+    connect(&session, &ClientSession::roomChanged, this, [this] {
+        emit m_session.chatLine(QStringLiteral("In room %1: others join with this code, or with %2")
+                                    .arg(m_session.roomCode(), m_session.roomLink()),
+                                kStatusColour);
+    });
     connect(&session, &ClientSession::reconnecting, this, &GameChooser::showStartButtons);
     connect(&session, &ClientSession::connectionLost, this, [this](const QString& text) {
         m_host.stopAnnouncing();
@@ -186,8 +192,8 @@ void GameChooser::openJoinDialog()
     const PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
     if (!m_joinDialog) {
         m_joinDialog = new JoinDialog(m_board->window());
-        connect(m_joinDialog, &JoinDialog::joinRequested, this,
-                [this] { joinGame(m_joinDialog->playerName(), m_joinDialog->address()); });
+        connect(m_joinDialog, &JoinDialog::joinRequested, this, &GameChooser::joinFromDialog);
+        connect(m_joinDialog, &JoinDialog::roomsRequested, this, &GameChooser::listRooms);
         // The network is listened to only while the dialog shows what it finds.
         connect(m_joinDialog, &QDialog::finished, m_browser, &lan::GameBrowser::stop);
     }
@@ -200,6 +206,79 @@ void GameChooser::openJoinDialog()
     m_joinDialog->setChoices(remembered.playerName.isEmpty() ? m_session.playerName() : remembered.playerName,
                              remembered.recentAddresses);
     m_joinDialog->open();
+}
+
+void GameChooser::joinFromDialog()
+{
+    const QString name = m_joinDialog->playerName();
+    if (m_joinDialog->createRoom()) {
+        joinGame(name, m_joinDialog->address(),
+                 RoomAsk::create(m_joinDialog->newRoomName(), m_joinDialog->newRoomListed()));
+        return;
+    }
+    const QString roomText = m_joinDialog->roomText();
+    if (roomText.isEmpty()) {
+        joinGame(name, m_joinDialog->address());
+        return;
+    }
+    const std::optional<rooms::RoomLink> link = rooms::parseLink(roomText);
+    if (!link || link->web) {
+        showProblem(
+            QStringLiteral("\"%1\" is not a room code or link: a code is five letters and digits, such "
+                           "as K7QXD, and a link looks like pictova://host:7772/K7QXD.")
+                .arg(roomText.left(60)),
+            false);
+        return;
+    }
+    // A link brings its own server; a bare code is for the server typed.
+    const QString address = link->host.isEmpty() ? m_joinDialog->address()
+                            : link->port == 0    ? link->host
+                                                 : QStringLiteral("%1:%2").arg(link->host).arg(link->port);
+    joinGame(name, address, RoomAsk::join(link->code));
+}
+
+void GameChooser::joinRoomLink(const QString& text)
+{
+    const std::optional<rooms::RoomLink> link = rooms::parseLink(text);
+    if (!link || link->host.isEmpty() || link->web)
+        return;
+    const PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
+    const QString name = !remembered.playerName.isEmpty()    ? remembered.playerName
+                         : !m_session.playerName().isEmpty() ? m_session.playerName()
+                                                             : QStringLiteral("Player");
+    const QString host =
+        link->host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(link->host) : link->host;
+    joinGame(name,
+             QStringLiteral("%1:%2").arg(host).arg(link->port == 0 ? PlayTogetherSettings::kDefaultPort
+                                                                   : link->port),
+             RoomAsk::join(link->code));
+}
+
+void GameChooser::listRooms()
+{
+    const std::optional<GameAddress> target =
+        parseGameAddress(m_joinDialog->address(), PlayTogetherSettings::kDefaultPort);
+    if (!target) {
+        m_joinDialog->setRoomsNote(QStringLiteral("Type the server's address first."));
+        return;
+    }
+    if (!m_roomLister) {
+        m_roomLister = new RoomLister(this);
+        connect(m_roomLister, &RoomLister::listed, this, [this](const QList<ListedRoom>& rooms) {
+            if (!m_joinDialog)
+                return;
+            QList<JoinDialog::Room> shown;
+            for (const ListedRoom& room : rooms)
+                shown.append({room.code, room.name, room.players, room.running});
+            m_joinDialog->showRooms(shown);
+        });
+        connect(m_roomLister, &RoomLister::failed, this, [this](const QString& reason) {
+            if (m_joinDialog)
+                m_joinDialog->setRoomsNote(reason);
+        });
+    }
+    m_joinDialog->setRoomsNote(QStringLiteral("Asking %1 for its rooms…").arg(m_joinDialog->address()));
+    m_roomLister->list(target->host, target->port);
 }
 
 void GameChooser::listFoundGames()
@@ -247,6 +326,7 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
     model.setHosting(true);
     model.setStartOffered(true);
     model.setStartMenuEnabled(true);
+    m_session.setRoomAsk({});
     m_session.startJoin(kLocalHost, port);
     emit m_session.chatLine(tr("Hosting a game as %1 on port %2.").arg(name, QString::number(port)),
                             kStatusColour);
@@ -256,11 +336,12 @@ void GameChooser::hostGame(const QString& name, quint16 port, bool announce)
             kAlertColour);
 }
 
-void GameChooser::joinGame(const QString& name, const QString& address)
+void GameChooser::joinGame(const QString& name, const QString& address, const RoomAsk& room)
 {
     m_lastAttempt = Attempt::Join;
     m_lastName = name;
     m_lastAddress = address;
+    m_lastRoom = room;
     PlayTogetherSettings remembered = loadPlayTogether(settingsFilePath());
     const std::optional<GameAddress> target = parseGameAddress(address, PlayTogetherSettings::kDefaultPort);
     if (!target) {
@@ -279,6 +360,7 @@ void GameChooser::joinGame(const QString& name, const QString& address)
     m_session.setLoginName(name);
     showProblem(tr("Joining %1…").arg(address), false);
     m_notice->backButton()->setText(tr("Cancel"));
+    m_session.setRoomAsk(room);
     m_session.startJoin(target->host, target->port);
 }
 
@@ -294,7 +376,7 @@ void GameChooser::retry()
     if (m_lastAttempt == Attempt::Host)
         hostGame(m_lastName, m_lastPort, m_lastAnnounce);
     else if (m_lastAttempt == Attempt::Join)
-        joinGame(m_lastName, m_lastAddress);
+        joinGame(m_lastName, m_lastAddress, m_lastRoom);
 }
 
 void GameChooser::back()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "client/model/clientsession.h"
+#include "client/model/roomlister.h"
 #include "shell/playtogetherdialogs.h"
 
 #include <QFrame>
@@ -57,7 +58,9 @@ public:
 
     // Leaves any current game and hosts one / joins one, as the dialogs do when accepted.
     void hostGame(const QString& name, quint16 port, bool announce);
-    void joinGame(const QString& name, const QString& address);
+    void joinGame(const QString& name, const QString& address, const RoomAsk& room = {});
+    // Joins the room a link names (pictova://host:port/CODE) under the name last used.
+    void joinRoomLink(const QString& link);
 
     BoardNotice* notice() const { return m_notice; }
     QWidget* startButtons() const { return m_startButtons; }
@@ -73,6 +76,8 @@ private:
     void back();
     void showStartButtons();
     void listFoundGames();
+    void joinFromDialog();
+    void listRooms();
 
     ClientSession& m_session;
     LocalHost& m_host;
@@ -87,6 +92,8 @@ private:
     Attempt m_lastAttempt = Attempt::None;
     QString m_lastName;
     QString m_lastAddress;
+    RoomAsk m_lastRoom;
+    RoomLister* m_roomLister = nullptr;
     quint16 m_lastPort = 0;
     bool m_lastAnnounce = true;
 };

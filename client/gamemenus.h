@@ -32,6 +32,8 @@ public:
 
     QMenu* seatMenu() const { return m_seatMenu; }
     QAction* removeFromGame() const { return m_removeFromGame; }
+    // In a listed room: a vote to remove the player (shown only there).
+    QAction* voteToRemove() const { return m_voteToRemove; }
     QAction* setToJustWatch() const { return m_setToJustWatch; }
     QAction* unsetJustWatch() const { return m_unsetJustWatch; }
 
@@ -71,6 +73,7 @@ private:
     QList<QAction*> m_languages;
     QMenu* m_seatMenu = nullptr;
     QAction* m_removeFromGame = nullptr;
+    QAction* m_voteToRemove = nullptr;
     QAction* m_setToJustWatch = nullptr;
     QAction* m_unsetJustWatch = nullptr;
 };

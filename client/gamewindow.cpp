@@ -217,8 +217,15 @@ void GameWindow::showEvent(QShowEvent* event)
     m_shownOnce = true;
     m_scale->windowShown();
     // A window shown by a test must not take the test runner's own arguments for a command line.
-    if (!property("noParams").toBool())
-        m_starter->applyCommandLine(QCoreApplication::arguments().mid(1));
+    if (property("noParams").toBool())
+        return;
+    const QStringList params = QCoreApplication::arguments().mid(1);
+    // A room's link (the desktop opens pictova:// links with the game) joins that room.
+    if (params.size() == 1 && params.first().startsWith(QLatin1String("pictova://"), Qt::CaseInsensitive)) {
+        m_gameChooser->joinRoomLink(params.first());
+        return;
+    }
+    m_starter->applyCommandLine(params);
 }
 
 void GameWindow::presentWindow(QWidget* window)

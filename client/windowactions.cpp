@@ -53,6 +53,7 @@ void WindowActions::showInvitation()
         m_invite = new InviteDialog(&m_window);
     const quint16 webPort = m_window.localHost().webPort();
     m_invite->setLink(webPort ? inviteLink(lanAddress(), webPort) : QString());
+    m_invite->setRoom(m_window.session().roomCode(), m_window.session().roomLink());
     presentWindow(m_invite);
 }
 
@@ -98,6 +99,8 @@ void WindowActions::wireMenus()
     connect(m, &GameMenus::helpRequested, this, [this] { presentWindow(m_window.windows().help); });
     connect(m, &GameMenus::aboutRequested, this, [this] { presentWindow(m_window.windows().about); });
     WatchersHandler* watchers = &session->watchers();
+    connect(m->voteToRemove(), &QAction::triggered, this,
+            [this] { guarded([this] { m_window.session().voteToRemove(m_voteSeat); }); });
     connect(m->removeFromGame(), &QAction::triggered, this,
             act([watchers] { watchers->onRemoveFromGame(); }));
     connect(m->setToJustWatch(), &QAction::triggered, this,
@@ -152,6 +155,9 @@ void WindowActions::prepareSeatMenu(int seat)
     WatchersHandler& watchers = m_window.session().watchers();
     watchers.onSeatMenu(seat);
     m_window.menus().removeFromGame()->setEnabled(watchers.mayRemovePopupSeat());
+    ClientSession& session = m_window.session();
+    m_voteSeat = seat;
+    m_window.menus().voteToRemove()->setVisible(session.mayVoteToRemove(seat));
     m_window.menus().setToJustWatch()->setEnabled(watchers.maySetWatching());
     m_window.menus().unsetJustWatch()->setEnabled(watchers.maySetWatching());
 }

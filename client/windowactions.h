@@ -40,6 +40,7 @@ private:
     GameWindow& m_window;
     AlbumDialog* m_albumDialog = nullptr;
     InviteDialog* m_invite = nullptr;
+    int m_voteSeat = 0; // the seat the seat menu was opened on, for a vote
 };
 
 } // namespace pictova

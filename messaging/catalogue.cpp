@@ -65,7 +65,8 @@ QByteArray frameEntry(const QString& entry)
 const QStringList& feature::ours()
 {
     static const QStringList words = {feature::rejoin,        feature::undo,    feature::undone,
-                                      feature::revealLetters, feature::removal, feature::turnBreak};
+                                      feature::revealLetters, feature::removal, feature::turnBreak,
+                                      feature::rooms,         feature::voteKick};
     return words;
 }
 
@@ -166,6 +167,10 @@ QByteArray undo(int seat)
 QByteArray startoptions(int seat, const QStringList& options)
 {
     return up(Id::startoptions, {num(seat), options.join(QLatin1Char(','))});
+}
+QByteArray votekick(int seat, int target)
+{
+    return up(Id::votekick, {num(seat), num(target)});
 }
 } // namespace toserver
 
@@ -306,6 +311,25 @@ QByteArray teamgame()
 QByteArray undone(int seat, int stroke, int wipes)
 {
     return down(Id::undone, {num(seat), num(stroke), num(wipes)});
+}
+QByteArray inroom(const QString& code, bool listed, const QString& name)
+{
+    return down(Id::inroom,
+                {code, listed ? QStringLiteral("true") : QStringLiteral("false"), withoutTerminator(name)});
+}
+QByteArray roomlisted(const QString& code, int players, bool running, const QString& name)
+{
+    return down(Id::roomlisted,
+                {code, num(players), running ? QStringLiteral("true") : QStringLiteral("false"),
+                 withoutTerminator(name)});
+}
+QByteArray roomlistend()
+{
+    return down(Id::roomlistend, {});
+}
+QByteArray roomrefused(const QString& reason)
+{
+    return down(Id::roomrefused, {withoutTerminator(reason)});
 }
 } // namespace toclient
 

@@ -80,6 +80,13 @@ inline const QString undone = QString::fromLatin1(protocol::message(protocol::Id
 // The start option that shows letters of the phrase as the turn runs out (CMD_startoptions).
 inline const QString revealLetters =
     QString::fromLatin1(protocol::message(protocol::Id::startoptions).feature);
+// Many games on one server (CMD_room and its answers). A client of ours asks for a room before it
+// hears anything, so the word only confirms what the first message already showed; a server of
+// ours without rooms (a hosting window's) answers a room request with a seat, which the client
+// reads as "no rooms here".
+inline const QString rooms = QString::fromLatin1(protocol::message(protocol::Id::room).feature);
+// Removal by vote in a listed room (CMD_votekick).
+inline const QString voteKick = QString::fromLatin1(protocol::message(protocol::Id::votekick).feature);
 // What this program's server and client both understand.
 const QStringList& ours();
 
@@ -148,6 +155,7 @@ QByteArray rejoin(int seat, const QString& token);
 QByteArray undo(int seat);
 // The options as words under the rules of feature words; an empty list asks for none.
 QByteArray startoptions(int seat, const QStringList& options);
+QByteArray votekick(int seat, int target);
 } // namespace toserver
 
 // ---- server to client ----------------------------------------------------------------------
@@ -193,6 +201,13 @@ QByteArray teamgame();
 // The drawer at `seat` took back stroke `stroke` (counted from 0 among the strokes since the board
 // was last wiped; the later ones, if any, stay) after `wipes` wipes of the board in this turn.
 QByteArray undone(int seat, int stroke, int wipes);
+// The connection plays in room `code`: sent before the seat number.
+QByteArray inroom(const QString& code, bool listed, const QString& name);
+// One listed room of a CMD_room+list, then the end of the list.
+QByteArray roomlisted(const QString& code, int players, bool running, const QString& name);
+QByteArray roomlistend();
+// Why the room asked for is not given, before the connection closes.
+QByteArray roomrefused(const QString& reason);
 } // namespace toclient
 
 // ---- parsing ------------------------------------------------------------------------------

@@ -81,6 +81,13 @@ constexpr Field fClosedBy[] = {of("closedby", Kind::Text)};
 constexpr Field fBreak[] = {number("seconds", 0, kMaxBreakSeconds), of("phrase", Kind::Text)};
 constexpr Field fUndone[] = {boardSeat("drawer"), number("stroke", 0), number("wipes", 0)};
 constexpr Field fOptions[] = {seat(), of("options", Kind::FeatureWords)};
+// "join+<CODE>", "create+<listed|private>+<name>" or "list" (rooms/roomgate.h).
+constexpr Field fRoomRequest[] = {of("request", Kind::Text)};
+constexpr Field fInRoom[] = {of("code", Kind::Word), of("listed", Kind::Flag), of("name", Kind::Text)};
+constexpr Field fRoomListed[] = {of("code", Kind::Word), number("players", 0, kSeats),
+                                 of("running", Kind::Flag), of("name", Kind::Text)};
+constexpr Field fReason[] = {of("reason", Kind::Text)};
+constexpr Field fVote[] = {seat(), seat("target")};
 
 constexpr std::span<const Field> none{fNone, 0};
 
@@ -110,6 +117,11 @@ constexpr Message ours(Message m, const char* feature = nullptr)
 constexpr Message firstAsk(Message m)
 {
     m.beforeLogin = true;
+    return m;
+}
+constexpr Message beforeSeat(Message m)
+{
+    m.beforeSeat = true;
     return m;
 }
 
@@ -169,6 +181,15 @@ constexpr std::array<Message, kMessageCount> kTable = [] {
         ours(notice(Id::undone, "CMD_undone", fUndone), "undone"),
         // The game master's start options, just before CMD_startgame.
         ours(request(Id::startoptions, "CMD_startoptions", fOptions, S::GameMaster), "reveal-letters"),
+        // A client of ours asks for a room before the server says anything; the server answers
+        // with the room it is in before the seat number, or with the listed rooms, or refuses.
+        ours(beforeSeat(request(Id::room, "CMD_room", fRoomRequest)), "rooms"),
+        ours(notice(Id::inroom, "CMD_inroom", fInRoom), "rooms"),
+        ours(notice(Id::roomlisted, "CMD_roomlisted", fRoomListed), "rooms"),
+        ours(notice(Id::roomlistend, "CMD_roomlistend", none), "rooms"),
+        ours(notice(Id::roomrefused, "CMD_roomrefused", fReason), "rooms"),
+        // In a listed room, a vote to remove a player; the count is told as server chat lines.
+        ours(request(Id::votekick, "CMD_votekick", fVote), "vote-kick"),
     };
 }();
 
@@ -184,12 +205,22 @@ static_assert(inIdOrder(), "the table lists the messages in the order of Id");
 constexpr bool requestsNameTheirSeatFirst()
 {
     for (const Message& m : kTable)
-        if (m.toServer() && (m.request.empty() || m.request[0].kind != Kind::Integer ||
-                             m.request[0].low != 1 || m.request[0].high != kSeats))
+        if (m.toServer() && !m.beforeSeat &&
+            (m.request.empty() || m.request[0].kind != Kind::Integer || m.request[0].low != 1 ||
+             m.request[0].high != kSeats))
             return false;
     return true;
 }
 static_assert(requestsNameTheirSeatFirst(), "a request's first field is the sender's seat");
+
+constexpr bool onlyTheRoomRequestComesBeforeASeat()
+{
+    for (const Message& m : kTable)
+        if (m.beforeSeat != (m.id == Id::room))
+            return false;
+    return true;
+}
+static_assert(onlyTheRoomRequestComesBeforeASeat(), "one request is read before a seat is given");
 
 QString num(qint32 value)
 {
@@ -548,6 +579,8 @@ QByteArray describe()
                                 {"before-login", m.beforeLogin}};
             if (m.extraTerminator)
                 request.insert("extra-terminator", true);
+            if (m.beforeSeat)
+                request.insert("before-seat", true);
             entry.insert("request", request);
         }
         if (m.toClient())

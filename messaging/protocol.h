@@ -62,8 +62,14 @@ enum class Id {
     undo,
     undone,
     startoptions,
+    room,
+    inroom,
+    roomlisted,
+    roomlistend,
+    roomrefused,
+    votekick,
 };
-inline constexpr int kMessageCount = int(Id::startoptions) + 1;
+inline constexpr int kMessageCount = int(Id::votekick) + 1;
 
 enum class Direction { ToServer, ToClient, Both };
 
@@ -125,6 +131,10 @@ struct Message
     bool beforeLogin = false;
     // The first version ends its log-in with one more terminator: the server sees an empty entry.
     bool extraTerminator = false;
+    // The only request that names no seat: a new connection's very first message, read by the
+    // server's front before any room (and so any request table) sees the connection. Past that
+    // point no room knows it, so it is refused like any unknown request.
+    bool beforeSeat = false;
 
     constexpr bool toServer() const { return direction != Direction::ToClient; }
     constexpr bool toClient() const { return direction != Direction::ToServer; }

@@ -4,6 +4,7 @@
 #include "messaging/errors.h"
 #include "messaging/wire.h"
 #include "server/tcptransport.h"
+#include "server/traffic.h"
 #include "server/websocketconnection.h"
 
 #include <QHostAddress>
@@ -62,7 +63,7 @@ void ServerConnections::Sock1Accept(TSock*)
         adopt(new TcpTransport(sock, this));
 }
 
-void ServerConnections::adopt(ServerTransport* transport)
+void ServerConnections::adopt(ServerTransport* transport, const QList<ReceivedMessage>& early)
 {
     transport->setParent(this);
     const QString address = peerAddressText(transport->peerAddress());
@@ -82,7 +83,10 @@ void ServerConnections::adopt(ServerTransport* transport)
         refuseFull(transport);
         return;
     }
+    const ConnectionId id = m_nextId;
     admit(*seat, transport);
+    if (Link* link = early.isEmpty() ? nullptr : linkOf(*seat, id))
+        received(*seat, *link, early);
 }
 
 int ServerConnections::admit(int seat, ServerTransport* transport)
@@ -248,7 +252,10 @@ ServerConnections::Link* ServerConnections::linkOf(int seat, ConnectionId id)
 
 void ServerConnections::received(int seat, Link& link, const QList<ReceivedMessage>& messages)
 {
+    ServerTraffic& traffic = ServerTraffic::process();
     for (const ReceivedMessage& message : messages) {
+        traffic.messagesIn.fetch_add(1, std::memory_order_relaxed);
+        traffic.bytesIn.fetch_add(message.size, std::memory_order_relaxed);
         m_receivedlist.push(link.id, message.text);
         link.queuedSizes.push_back(message.size);
         link.queuedBytes += message.size;
@@ -324,6 +331,9 @@ void ServerConnections::sendToSeat(int seat, const QByteArray& bytes)
             m_testSink(seat, bytes);
         return;
     }
+    ServerTraffic& traffic = ServerTraffic::process();
+    traffic.messagesOut.fetch_add(bytes.count(kTerminator), std::memory_order_relaxed);
+    traffic.bytesOut.fetch_add(bytes.size(), std::memory_order_relaxed);
     transport->send(bytes);
     if (transport->bytesQueued() > kMaxOutgoingBytes && !it->second->dropping) {
         it->second->dropping = true;

@@ -122,8 +122,10 @@ public:
     // The peer closes: the same departure as a socket that closes.
     void closeTestConnection(int seat);
 
-    // A new connection from any listener: seated, or told the game is full and closed.
-    void adopt(ServerTransport* transport);
+    // A new connection from any listener: seated, or told the game is full and closed. `early`:
+    // what it sent before it was handed here (a front that read its first message), served as if
+    // it had arrived after the seat number.
+    void adopt(ServerTransport* transport, const QList<ReceivedMessage>& early = {});
 
 private:
     struct Link

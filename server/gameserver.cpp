@@ -2,6 +2,9 @@
 
 #include "messaging/catalogue.h"
 #include "messaging/errors.h"
+#include "rooms/addresskey.h"
+
+#include <QHostAddress>
 
 namespace pictova {
 
@@ -15,6 +18,7 @@ GameServer::GameServer(QObject* parent)
                            [this](int seat, Departure reason) {
                                // While the seat still shows the address its allowance stays with.
                                m_limits.forget(seat);
+                               m_votes.left(seat);
                                m_rejoin.departed(seat, reason);
                                m_flow.forgetStartOptions(seat);
                                m_seats.seatFreed(seat, reason);
@@ -115,6 +119,7 @@ void GameServer::buildRequestTable()
     m_requests.on(Id::rejoin, [this](R r) { m_rejoin.receivedRejoin(r.seat, r.afterSeat); });
     m_requests.on(Id::undo, [this](R r) { m_undo.undo(r.seat); });
     m_requests.on(Id::startoptions, [this](R r) { m_flow.startoptions(r.seat, r.words(1)); });
+    m_requests.on(Id::votekick, [this](R r) { voteKick(r.seat, r.number(1)); });
     m_requests.setTurn([this] {
         return RequestTable::Turn{m_game.gamerunning ? m_game.drawer : 0, m_game.phase == Phase::Drawing};
     });
@@ -133,6 +138,48 @@ void GameServer::buildRequestTable()
     });
 }
 
+void GameServer::voteKick(int voter, int target)
+{
+    if (!m_voteKickOn) {
+        m_outbox.sendTo(
+            voter, toclient::notice(QStringLiteral("Voting to remove a player is for listed rooms only.")));
+        return;
+    }
+    if (!m_players.at(voter).loggedIn || !PlayerTable::isSeat(target))
+        return;
+    QList<int> seated;
+    for (int seat : m_players.occupiedSeats())
+        if (m_players.at(seat).loggedIn)
+            seated << seat;
+    const qint64 now = m_voteClock ? m_voteClock() : m_serveClock.elapsed();
+    const QString address = m_players.at(target).address;
+    const QString targetName = m_players.at(target).name;
+    const rooms::VoteKick::Result result = m_votes.vote(voter, target, seated, now);
+    switch (result.outcome) {
+    case rooms::VoteKick::Outcome::NotAllowed:
+        return;
+    case rooms::VoteKick::Outcome::CoolingDown:
+        m_outbox.sendTo(
+            voter, toclient::notice(QStringLiteral("You may vote again a minute after your last vote.")));
+        return;
+    case rooms::VoteKick::Outcome::Counted:
+        m_outbox.sendAll(toclient::notice(QStringLiteral("%1 votes to remove %2 (%3 of %4 votes needed).")
+                                              .arg(m_players.at(voter).name, targetName)
+                                              .arg(result.votes)
+                                              .arg(result.needed)));
+        return;
+    case rooms::VoteKick::Outcome::Removed:
+        m_votes.ban(rooms::addressKey(QHostAddress(address)), now);
+        m_seats.kickhim(target);
+        return;
+    }
+}
+
+bool GameServer::votedOut(const QString& addressKey) const
+{
+    return m_votes.isBanned(addressKey, m_voteClock ? m_voteClock() : m_serveClock.elapsed());
+}
+
 void GameServer::setPortName(const QString& port)
 {
     m_connections.setPortName(port);
@@ -145,6 +192,8 @@ void GameServer::startListening()
 
 quint16 GameServer::listeningPort() const
 {
+    if (m_gamePortOf)
+        return m_gamePortOf();
     return m_connections.listeningPort();
 }
 

@@ -2,6 +2,7 @@
 
 #include "drawing/turndrawing.h"
 #include "messaging/drain.h"
+#include "rooms/votekick.h"
 #include "server/connections.h"
 #include "server/gameflow.h"
 #include "server/gamestate.h"
@@ -45,7 +46,27 @@ public:
     // Serves the web client on `port` (0: any free port) and seats its WebSocket players as any
     // other; https and wss only when `tls` is set. Throws as startListening() does.
     void listenWeb(quint16 port, const WebTls& tls = {}) { m_connections.listenWeb(port, tls); }
-    quint16 webPort() const { return m_connections.webPort(); }
+    quint16 webPort() const { return m_webPortOf ? m_webPortOf() : m_connections.webPort(); }
+    // A connection some other listener accepted (a front that shares one port among many games),
+    // with what it sent before it came here; the server then owns it. Such a server need not
+    // listen itself.
+    void adoptConnection(ServerTransport* transport, const QList<ReceivedMessage>& early = {})
+    {
+        m_connections.adopt(transport, early);
+    }
+    // Removal by vote (CMD_votekick), for a listed room whose players have no game master they
+    // trust; off unless set. The clock counts the voters' cool-down and the removed players' ban.
+    void setVoteKick(bool on) { m_voteKickOn = on; }
+    void setVoteClock(std::function<qint64()> clock) { m_voteClock = std::move(clock); }
+    // Whether the address (rooms::addressKey) was voted out within the last ten minutes.
+    bool votedOut(const QString& addressKey) const;
+    // The ports another listener takes this server's connections on, for what reports them (the
+    // announcement on the local network); unset, the server's own.
+    void setPortsOf(std::function<quint16()> gamePort, std::function<quint16()> webPort)
+    {
+        m_gamePortOf = std::move(gamePort);
+        m_webPortOf = std::move(webPort);
+    }
     WebListener* webListener() { return m_connections.webListener(); }
     // Stops listening and closes every connection in seat order (a server that is stopping).
     // `closedBy` names the player whose hosting copy closes the game, for those told why.
@@ -168,6 +189,12 @@ private:
     ServeAllowance m_allowance;
     QTimer m_servePass;
     QElapsedTimer m_serveClock;
+    std::function<quint16()> m_gamePortOf;
+    bool m_voteKickOn = false;
+    rooms::VoteKick m_votes;
+    std::function<qint64()> m_voteClock;
+    void voteKick(int voter, int target);
+    std::function<quint16()> m_webPortOf;
 
     void requestsArrived();
     void servePass();

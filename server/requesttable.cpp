@@ -85,8 +85,10 @@ QStringList RequestTable::missingHandlers() const
 {
     QStringList missing;
     for (const protocol::Message& message : protocol::messages()) {
-        const Entry* entry = message.toServer() ? find(message.qName()) : nullptr;
-        if (message.toServer() && (!entry || !entry->handler))
+        // The room request never reaches a room: the front reads it before any seat is given.
+        const bool served = message.toServer() && !message.beforeSeat;
+        const Entry* entry = served ? find(message.qName()) : nullptr;
+        if (served && (!entry || !entry->handler))
             missing << message.qName();
     }
     return missing;

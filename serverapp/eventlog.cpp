@@ -50,6 +50,16 @@ EventLog::EventLog(ServerEvents& events, Writer write, QObject* parent)
             [this](const QString& winner) { m_write(QStringLiteral("winner %1").arg(quoted(winner))); });
 }
 
+EventLog::EventLog(ServerEvents& events, const QString& room, Writer write, QObject* parent)
+    : EventLog(
+          events,
+          [write = std::move(write), prefix = QStringLiteral("room %1: ").arg(room)](const QString& line) {
+              write(prefix + line);
+          },
+          parent)
+{
+}
+
 void EventLog::listening(quint16 port, const QString& name)
 {
     QString line = QStringLiteral("listening on port %1").arg(port);

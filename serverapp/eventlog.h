@@ -23,6 +23,8 @@ public:
     using Writer = std::function<void(const QString& line)>;
 
     EventLog(ServerEvents& events, Writer write, QObject* parent = nullptr);
+    // The log of room `code`: every line begins with "room <code>: ".
+    EventLog(ServerEvents& events, const QString& room, Writer write, QObject* parent = nullptr);
 
     void listening(quint16 port, const QString& name);
     void stopping(const QString& why);

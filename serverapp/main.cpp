@@ -4,8 +4,10 @@
 #include "messaging/tsock.h"
 #include "messaging/version.h"
 #include "server/gameserver.h"
+#include "server/roomfront.h"
 #include "server/wordfolder.h"
 #include "serverapp/eventlog.h"
+#include "serverapp/metricslistener.h"
 #include "serverapp/options.h"
 #include "serverapp/stopsignals.h"
 
@@ -63,6 +65,7 @@ int main(int argc, char** argv)
 
     GameServer server;
     server.setWordLanguage(options.wordsLanguage);
+    WordLists ownWords;
     if (!options.wordsFolder.isEmpty()) {
         // What the folder gives and what it cannot give are the administrator's to read before
         // anyone joins; a folder with nothing to deal is a mistake, not a game.
@@ -74,22 +77,68 @@ int main(int argc, char** argv)
                                   .arg(options.wordsFolder));
             return 2;
         }
+        ownWords = words.lists;
         server.setWordLists(words.lists);
     }
-    EventLog log(*server.events(), [](const QString& line) { printLine(stdout, line); });
-    server.setPortName(QString::number(options.port));
+    const auto writeLine = [](const QString& line) { printLine(stdout, line); };
+    EventLog log(*server.events(), writeLine);
     server.setChatLimit(options.chatLimit);
     server.setGuessLimit(options.guessLimit);
     server.setMaxPerAddress(options.maxPerAddress);
+
+    // Every connection comes in through the front: one that names no room plays in `server`.
+    RoomFront front(server);
+    rooms::RoomDirectory::Limits roomLimits;
+    roomLimits.maxRooms = options.maxRooms;
+    front.setDirectoryLimits(roomLimits);
+    front.setMaxTotalPerAddress(options.maxTotalPerAddress);
+    front.setRoomSetup([&options, ownWords, writeLine](GameServer& room, const QString& code) {
+        room.setWordLanguage(options.wordsLanguage);
+        if (!options.wordsFolder.isEmpty())
+            room.setWordLists(ownWords);
+        room.setChatLimit(options.chatLimit);
+        room.setGuessLimit(options.guessLimit);
+        room.setMaxPerAddress(options.maxPerAddress);
+        new EventLog(*room.events(), code, writeLine, &room);
+    });
+    QObject::connect(
+        &front, &RoomFront::roomCreated, &app,
+        [writeLine](const QString& code, bool listed, const QString& address) {
+            writeLine(QStringLiteral("room %1: made by %2 (%3)")
+                          .arg(code, address, listed ? QStringLiteral("listed") : QStringLiteral("private")));
+        });
+    QObject::connect(&front, &RoomFront::roomEnded, &app, [writeLine](const QString& code) {
+        writeLine(QStringLiteral("room %1: ended, empty for 5 minutes").arg(code));
+    });
+    QObject::connect(&front, &RoomFront::refused, &app,
+                     [writeLine](const QString& address, const QString& reason) {
+                         writeLine(QStringLiteral("connection from %1 refused: %2").arg(address, reason));
+                     });
+    front.setPortName(QString::number(options.port));
     try {
-        server.startListening();
+        front.startListening();
     } catch (const PictovaError&) {
         printLine(stderr,
                   QStringLiteral("pictova-server: cannot listen on port %1: it is in use or not allowed")
                       .arg(options.port));
         return 1;
     }
-    log.listening(server.listeningPort(), options.name);
+    log.listening(front.listeningPort(), options.name);
+
+    // The operators' metrics, on a listener of their own, only when asked for.
+    MetricsListener metrics([&front] { return rooms::prometheusText(front.metrics()); });
+    if (options.metricsAddress) {
+        if (!metrics.listen(*options.metricsAddress, options.metricsPort)) {
+            printLine(stderr, QStringLiteral("pictova-server: cannot listen for --metrics on port %1")
+                                  .arg(options.metricsPort));
+            return 1;
+        }
+        printLine(stdout, QStringLiteral("metrics at http://%1:%2/metrics")
+                              .arg(options.metricsAddress->protocol() == QAbstractSocket::IPv6Protocol
+                                       ? QStringLiteral("[%1]").arg(options.metricsAddress->toString())
+                                       : options.metricsAddress->toString())
+                              .arg(metrics.port()));
+    }
 
     // The web client: on the port given (0: off), on 7780 by default, where a busy default port
     // is no reason to turn the game's players away.
@@ -106,8 +155,8 @@ int main(int argc, char** argv)
             tls = *loaded;
         }
         try {
-            server.listenWeb(webPort, tls);
-            for (const QString& link : webLinks(server.listenAddress(), server.webPort(), tls.isSet()))
+            front.listenWeb(webPort, tls);
+            for (const QString& link : webLinks(front.listenAddress(), front.webPort(), tls.isSet()))
                 printLine(stdout, QStringLiteral("web players join at %1").arg(link));
         } catch (const PictovaError&) {
             printLine(
@@ -138,7 +187,7 @@ int main(int argc, char** argv)
             return;
         stopping = true;
         log.stopping(why);
-        server.closeAllConnections();
+        front.closeAll();
         whenClosedSocketsDrained(&app, kCloseGraceMs, [&] {
             log.stopped();
             QCoreApplication::exit(0);

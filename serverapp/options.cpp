@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QHostAddress>
 
 #include <algorithm>
 #include <functional>
@@ -49,6 +50,20 @@ ValueCheck lineLimitCheck(const QString& option, LineLimit& target)
     };
 }
 
+// A count from 0 to kMostCount; `zero` says what 0 means.
+ValueCheck countCheck(const QString& option, const QString& zero, int& target)
+{
+    return [option, zero, &target](const std::optional<QString>& text) -> std::optional<QString> {
+        constexpr uint kMostCount = 100000;
+        bool ok = false;
+        const uint count = text ? text->toUInt(&ok) : 0;
+        if (!ok || count > kMostCount)
+            return QStringLiteral("%1 needs a number from %2 to %3").arg(option, zero).arg(kMostCount);
+        target = static_cast<int>(count);
+        return std::nullopt;
+    };
+}
+
 QString unknownArgument(const QString& argument)
 {
     return QStringLiteral("unknown argument \"%1\"").arg(argument.left(40));
@@ -75,6 +90,10 @@ ServerOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption chatLimit(QStringLiteral("chat-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption guessLimit(QStringLiteral("guess-limit"), {}, QStringLiteral("LINES/SECONDS"));
     const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"), {}, QStringLiteral("N"));
+    const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), {}, QStringLiteral("N"));
+    const QCommandLineOption maxTotalPerAddress(QStringLiteral("max-total-per-address"), {},
+                                                QStringLiteral("N"));
+    const QCommandLineOption metrics(QStringLiteral("metrics"), {}, QStringLiteral("ADDRESS:PORT"));
     const QCommandLineOption webPort(QStringLiteral("web-port"), {}, QStringLiteral("N"));
     const QCommandLineOption tlsCert(QStringLiteral("tls-cert"), {}, QStringLiteral("FILE"));
     const QCommandLineOption tlsKey(QStringLiteral("tls-key"), {}, QStringLiteral("FILE"));
@@ -133,6 +152,26 @@ ServerOptions parseOptions(const QStringList& arguments)
                  return QStringLiteral("--max-per-address needs a number from 0 to %1")
                      .arg(PlayerTable::kSeats);
              options.maxPerAddress = static_cast<int>(max);
+             return std::nullopt;
+         }},
+        {&maxRooms,
+         countCheck(QStringLiteral("--max-rooms"), QStringLiteral("0 (no rooms)"), options.maxRooms)},
+        {&maxTotalPerAddress, countCheck(QStringLiteral("--max-total-per-address"), QStringLiteral("0"),
+                                         options.maxTotalPerAddress)},
+        {&metrics,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             // "ADDRESS:PORT", an IPv6 address in brackets.
+             const qsizetype colon = text ? text->lastIndexOf(QLatin1Char(':')) : -1;
+             QString host = colon > 0 ? text->left(colon) : QString();
+             if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+                 host = host.mid(1, host.size() - 2);
+             const QHostAddress address(host);
+             bool ok = false;
+             const uint number = colon > 0 ? text->mid(colon + 1).toUInt(&ok) : 0;
+             if (address.isNull() || !ok || number > 65535)
+                 return QStringLiteral("--metrics needs ADDRESS:PORT, e.g. 127.0.0.1:9100");
+             options.metricsAddress = address;
+             options.metricsPort = static_cast<quint16>(number);
              return std::nullopt;
          }},
         {&webPort,
@@ -222,8 +261,10 @@ QString helpText()
     return QStringLiteral(
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
         "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
-        "                      [--max-per-address N] [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
+        "                      [--max-per-address N] [--max-rooms N] [--max-total-per-address N]\n"
+        "                      [--metrics ADDRESS:PORT] [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
+        "Players of this version may also make rooms, each a game of its own, joined by code.\n"
         "\n"
         "  --port N      listen on port N on every address (default 7772; 0: any free port)\n"
         "  --name TEXT   the game's name in the log (at most 32 characters)\n"
@@ -242,7 +283,18 @@ QString helpText()
         "                guesses a player may send in any SECONDS (default 10/3; 0: no limit)\n"
         "  --max-per-address N\n"
         "                connections one address may hold (default 4; 0: no cap); one more is\n"
-        "                told the game is full, and an address may log in 5 times a second\n"
+        "                told the game is full, and an address may log in 5 times a second;\n"
+        "                in every room\n"
+        "  --max-rooms N rooms the server holds besides its default game (default 1000; 0: none);\n"
+        "                an address may make 3 a minute, and a room ends 5 minutes after its\n"
+        "                last player left\n"
+        "  --max-total-per-address N\n"
+        "                connections one address may hold across every room (default 30;\n"
+        "                0: no cap)\n"
+        "  --metrics ADDRESS:PORT\n"
+        "                serve Prometheus text metrics at http://ADDRESS:PORT/metrics (rooms,\n"
+        "                players, connections, messages and bytes in and out, refused connections\n"
+        "                by cause); off unless given; port 0: any free port, which the log names\n"
         "  --web-port N  serve the web client, for players in a browser, on port N (default 7780;\n"
         "                0: off; any free port when --port is 0)\n"
         "  --tls-cert FILE --tls-key FILE\n"

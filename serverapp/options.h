@@ -4,6 +4,7 @@
 #include "server/connections.h"
 #include "server/linelimits.h"
 
+#include <QHostAddress>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,6 +13,8 @@ namespace pictova::serverapp {
 
 inline constexpr quint16 kDefaultPort = 7772;
 inline constexpr quint16 kDefaultWebPort = 7780;
+inline constexpr int kDefaultMaxRooms = 1000;
+inline constexpr int kDefaultMaxTotalPerAddress = 30;
 
 // What the command line asks of pictova-server.
 struct ServerOptions
@@ -25,7 +28,11 @@ struct ServerOptions
     QString wordsLanguage = QString::fromLatin1(kDefaultWordLanguage); // the built-in words' language
     LineLimit chatLimit = LineLimits::kDefaultChat;                    // chat and action lines per connection
     LineLimit guessLimit = LineLimits::kDefaultGuess;                  // guesses per connection
-    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap
+    int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap; in every room
+    int maxRooms = kDefaultMaxRooms;                                   // rooms besides the default one
+    int maxTotalPerAddress = kDefaultMaxTotalPerAddress;               // across every room; 0: no cap
+    std::optional<QHostAddress> metricsAddress; // set: Prometheus metrics on their own listener
+    quint16 metricsPort = 0;
     // The web client's port: kDefaultWebPort unless given (0: off), any free port when the game's
     // port is any free port and no web port is given.
     std::optional<quint16> webPort;

@@ -3,12 +3,14 @@
 #include "invite/view/invitepanel.h"
 
 #include "messaging/version.h"
+#include "rooms/roomcode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,10 +145,56 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_join = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     m_join->setObjectName(QStringLiteral("joinButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        m_create = false;
         accept();
         emit joinRequested();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // A server's rooms: joined by code or link, picked from its list, or made anew.
+    m_room = new QLineEdit(this);
+    m_room->setObjectName(QStringLiteral("roomCode"));
+    m_room->setMaxLength(200);
+    m_room->setPlaceholderText(
+        QStringLiteral("empty for the server's own game; K7QXD or pictova://host:port/K7QXD"));
+    connect(m_room, &QLineEdit::textChanged, this, &JoinDialog::updateButton);
+    m_rooms = new QTreeWidget(this);
+    m_rooms->setObjectName(QStringLiteral("serverRooms"));
+    m_rooms->setRootIsDecorated(false);
+    m_rooms->setHeaderLabels(
+        {QStringLiteral("Room"), QStringLiteral("Players"), QStringLiteral("State"), QStringLiteral("Code")});
+    m_rooms->header()->setStretchLastSection(false);
+    m_rooms->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_rooms->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    connect(m_rooms, &QTreeWidget::itemSelectionChanged, this, &JoinDialog::pickRoom);
+    connect(m_rooms, &QTreeWidget::itemDoubleClicked, this, [this] {
+        pickRoom();
+        if (m_join->isEnabled())
+            m_join->click();
+    });
+    m_listRooms = new QPushButton(QStringLiteral("List Rooms"), this);
+    m_listRooms->setObjectName(QStringLiteral("listRoomsButton"));
+    connect(m_listRooms, &QPushButton::clicked, this, &JoinDialog::roomsRequested);
+    m_roomsNote = new QLabel(this);
+    m_roomsNote->setObjectName(QStringLiteral("roomsNote"));
+    m_roomsNote->setWordWrap(true);
+    m_roomsNote->setTextFormat(Qt::PlainText);
+    m_roomsNote->hide();
+    m_newRoomName = new QLineEdit(this);
+    m_newRoomName->setObjectName(QStringLiteral("newRoomName"));
+    m_newRoomName->setMaxLength(32);
+    m_newRoomName->setPlaceholderText(QStringLiteral("room name"));
+    m_newRoomListed = new QCheckBox(QStringLiteral("Listed"), this);
+    m_newRoomListed->setObjectName(QStringLiteral("newRoomListed"));
+    m_newRoomListed->setToolTip(
+        QStringLiteral("Shown in the server's list of rooms; otherwise joined by its code only"));
+    m_createRoom = new QPushButton(QStringLiteral("Create a room on this server"), this);
+    m_createRoom->setObjectName(QStringLiteral("createRoomButton"));
+    connect(m_createRoom, &QPushButton::clicked, this, [this] {
+        m_create = true;
+        accept();
+        emit joinRequested();
+    });
 
     auto* layout = new QVBoxLayout(this);
     auto* nameRow = new QFormLayout;
@@ -163,8 +211,65 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     auto* addressRow = new QFormLayout;
     addressRow->addRow(tr("Address:"), m_address);
     layout->addLayout(addressRow);
+    auto* roomsHead = new QHBoxLayout;
+    roomsHead->addWidget(new QLabel(QStringLiteral("Rooms on this server:"), this), 1);
+    roomsHead->addWidget(m_listRooms);
+    layout->addLayout(roomsHead);
+    layout->addWidget(m_rooms, 1);
+    layout->addWidget(m_roomsNote);
+    auto* roomRow = new QFormLayout;
+    roomRow->addRow(QStringLiteral("Room code or link:"), m_room);
+    layout->addLayout(roomRow);
+    auto* createRow = new QHBoxLayout;
+    createRow->addWidget(m_newRoomName, 1);
+    createRow->addWidget(m_newRoomListed);
+    createRow->addWidget(m_createRoom);
+    layout->addLayout(createRow);
     layout->addWidget(buttons);
     updateButton();
+}
+
+void JoinDialog::showRooms(const QList<Room>& rooms)
+{
+    m_rooms->clear();
+    for (const Room& room : rooms)
+        new QTreeWidgetItem(
+            m_rooms, {room.name.isEmpty() ? room.code : room.name, QString::number(room.players),
+                      room.running ? QStringLiteral("game running") : QStringLiteral("waiting"), room.code});
+    setRoomsNote(rooms.isEmpty() ? QStringLiteral("This server lists no rooms.") : QString());
+}
+
+void JoinDialog::setRoomsNote(const QString& note)
+{
+    m_roomsNote->setText(note);
+    m_roomsNote->setVisible(!note.isEmpty());
+}
+
+void JoinDialog::pickRoom()
+{
+    if (QTreeWidgetItem* current = m_rooms->currentItem())
+        m_room->setText(current->text(3));
+}
+
+QString JoinDialog::roomText() const
+{
+    return m_room->text().trimmed();
+}
+
+QString JoinDialog::newRoomName() const
+{
+    return m_newRoomName->text().trimmed();
+}
+
+bool JoinDialog::newRoomListed() const
+{
+    return m_newRoomListed->isChecked();
+}
+
+bool JoinDialog::linkNamesHost() const
+{
+    const std::optional<rooms::RoomLink> link = rooms::parseLink(roomText());
+    return link && !link->host.isEmpty();
 }
 
 // Room for a list of several games at any text size; the user may make it larger.
@@ -232,7 +337,12 @@ QString JoinDialog::address() const
 
 void JoinDialog::updateButton()
 {
-    m_join->setEnabled(!playerName().isEmpty() && !address().isEmpty());
+    const bool somewhere = !address().isEmpty() || (m_room && linkNamesHost());
+    m_join->setEnabled(!playerName().isEmpty() && somewhere);
+    if (m_listRooms) {
+        m_listRooms->setEnabled(!address().isEmpty());
+        m_createRoom->setEnabled(!playerName().isEmpty() && !address().isEmpty());
+    }
 }
 
 } // namespace pictova

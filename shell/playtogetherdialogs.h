@@ -66,19 +66,51 @@ public:
     // A line under the list of games found, e.g. why none can be found; empty hides it.
     void setListNote(const QString& note);
 
+    // A server's listed rooms, shown under the games on the network.
+    struct Room
+    {
+        QString code;
+        QString name;
+        int players = 0;
+        bool running = false;
+    };
+    void showRooms(const QList<Room>& rooms);
+    // A line under the server's rooms (why there is no list); empty hides it.
+    void setRoomsNote(const QString& note);
+    // The room code or link typed or picked; empty joins the server's own game.
+    QString roomText() const;
+    // Whether the player asked for a new room rather than a game to join, its name and whether
+    // it is listed.
+    bool createRoom() const { return m_create; }
+    QString newRoomName() const;
+    bool newRoomListed() const;
+
 signals:
     // The player chose a game: the dialog has closed with the name and address filled in.
     void joinRequested();
+    // The player asked for the rooms of the server at address().
+    void roomsRequested();
 
 private:
     void updateButton();
     void pickListed();
+    void pickRoom();
+    // The host a room link names, when it names one.
+    bool linkNamesHost() const;
 
     QLineEdit* m_name;
     QTreeWidget* m_games;
     QLabel* m_listNote = nullptr;
     QComboBox* m_address;
     QPushButton* m_join = nullptr;
+    QLineEdit* m_room = nullptr;
+    QTreeWidget* m_rooms = nullptr;
+    QLabel* m_roomsNote = nullptr;
+    QPushButton* m_listRooms = nullptr;
+    QLineEdit* m_newRoomName = nullptr;
+    QCheckBox* m_newRoomListed = nullptr;
+    QPushButton* m_createRoom = nullptr;
+    bool m_create = false;
 };
 
 } // namespace pictova

@@ -5,6 +5,9 @@
 #include "messaging/strokeranges.h"
 #include "messaging/version.h"
 #include "messaging/wire.h"
+#include "rooms/roomcode.h"
+#include "rooms/roomdirectory.h"
+#include "rooms/roomgate.h"
 
 #include <QElapsedTimer>
 #include <QHostInfo>
@@ -89,7 +92,20 @@ void ClientSession::buildCommandTable()
 {
     using protocol::Id;
     auto on = [this](Id id, NoticeHandler handler) { routeToView(id, std::move(handler)); };
-    on(Id::sendlogininfo, [this](const ServerNotice& n) { m_seats.sendloginfo(n); });
+    on(Id::sendlogininfo, [this](const ServerNotice& n) {
+        // A room was asked for and the seat came without one: the server has no rooms.
+        if (m_roomAsk.kind != RoomAsk::Kind::None && m_roomCode.isEmpty() &&
+            m_joinState != JoinState::CommandLine) {
+            refusedRoom(tr("%1 has no rooms: it plays one game only.").arg(m_joinTarget));
+            return;
+        }
+        m_seats.sendloginfo(n);
+    });
+    on(Id::inroom, [this](const ServerNotice& n) { receivedRoom(n); });
+    on(Id::roomrefused, [this](const ServerNotice& n) { refusedRoom(n.text(0)); });
+    // The list of rooms is read by the Join dialog's own connection, never by a game's.
+    on(Id::roomlisted, [](const ServerNotice&) {});
+    on(Id::roomlistend, [](const ServerNotice&) {});
     on(Id::newplayerinfo, [this](const ServerNotice& n) { m_seats.newplayerinfo(n); });
     on(Id::existingplayers, [this](const ServerNotice& n) { m_seats.newplayerinfo(n); });
     on(Id::playerdisconnected, [this](const ServerNotice& n) { m_seats.playerdisconnected(n); });
@@ -133,6 +149,47 @@ void ClientSession::receivedFeatures(const QStringList& words)
     m_serverFeatures = words;
     m_featuresAnswered = true;
     send(toserver::features(m_model.mySeat(), announcedFeatures()));
+}
+
+void ClientSession::receivedRoom(const ServerNotice& notice)
+{
+    const std::optional<QString> code = rooms::parseCode(notice.text(0));
+    if (!code || m_roomAsk.kind == RoomAsk::Kind::None || m_model.mySeat() != 0)
+        return;
+    m_roomCode = *code;
+    m_roomListed = notice.flag(1);
+    m_roomName = notice.text(2).left(rooms::RoomDirectory::kMaxNameLength);
+    // Back after a drop, this copy asks for the same room, not for another new one.
+    m_roomAsk = RoomAsk::join(m_roomCode);
+    emit roomChanged();
+}
+
+void ClientSession::refusedRoom(const QString& reason)
+{
+    const QString text = reason.left(kMaxLineCharacters);
+    if (m_joinState == JoinState::Joining)
+        failJoin(JoinProblem::NoRoom, text);
+    else if (m_joinState == JoinState::Reconnecting)
+        endReconnecting(text);
+}
+
+bool ClientSession::mayVoteToRemove(int seat) const
+{
+    return m_roomListed && m_serverFeatures.contains(feature::voteKick) && m_model.loggedIn() &&
+           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats;
+}
+
+void ClientSession::voteToRemove(int seat)
+{
+    if (mayVoteToRemove(seat))
+        send(toserver::votekick(m_model.mySeat(), seat));
+}
+
+QString ClientSession::roomLink() const
+{
+    if (m_roomCode.isEmpty())
+        return {};
+    return rooms::desktopLink(m_joinHost, m_joinPort, m_roomCode);
 }
 
 void ClientSession::setLanguage(const QString& bcp47)
@@ -223,6 +280,14 @@ void ClientSession::connectTo(const QString& host, const QString& port)
     m_sock.HostName = host;
     m_sock.PortName = port;
     m_sock.open();
+    // The room is asked for before the server says anything (it holds the connection until then).
+    m_roomCode.clear();
+    m_roomName.clear();
+    m_roomListed = false;
+    if (m_roomAsk.kind == RoomAsk::Kind::Join)
+        send(rooms::RoomGate::joinRequest(m_roomAsk.code));
+    else if (m_roomAsk.kind == RoomAsk::Kind::Create)
+        send(rooms::RoomGate::createRequest(m_roomAsk.listed, m_roomAsk.name));
 }
 
 void ClientSession::openSideChannel()
@@ -326,6 +391,7 @@ void ClientSession::startJoin(const QString& host, quint16 port)
     m_rejoinToken.clear();
     m_tokenToPresent.clear();
     m_joinTarget = port == 7772 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
+    m_joinHost = host;
     m_joinTimer.start();
     m_resolver(host, [this, host, port](const QString& address) {
         if (m_joinState != JoinState::Joining)

@@ -44,7 +44,19 @@ struct ServerNotice
 std::span<const protocol::Field> noticeFields(protocol::Id id);
 
 // Why a join from the window did not get into the game.
-enum class JoinProblem { UnknownHost, Refused, Unreachable, NoAnswer, Full, WrongVersion, Closed };
+enum class JoinProblem { UnknownHost, Refused, Unreachable, NoAnswer, Full, WrongVersion, Closed, NoRoom };
+
+// The room a join asks for: one by its code, or a new one; none plays in the server's own game.
+struct RoomAsk
+{
+    enum class Kind { None, Join, Create };
+    Kind kind = Kind::None;
+    QString code;        // Join
+    QString name;        // Create
+    bool listed = false; // Create: shown in the server's list of rooms
+    static RoomAsk join(const QString& code) { return {Kind::Join, code, {}, false}; }
+    static RoomAsk create(const QString& name, bool listed) { return {Kind::Create, {}, name, listed}; }
+};
 
 // What a socket error report means for a connection being made.
 JoinProblem joinProblemOf(const QString& socketError);
@@ -122,6 +134,15 @@ public:
     bool isReconnecting() const { return m_joinState == JoinState::Reconnecting; }
     // Stops trying to get back in: the game ends as a lost connection does.
     void giveUp();
+    // The room the next connection asks for before anything else (rooms::RoomGate); a connection
+    // that got into a room asks for that room again when it comes back after a drop.
+    void setRoomAsk(const RoomAsk& ask) { m_roomAsk = ask; }
+    // The room the current game is in ("" for a server's own game), whether it is listed, its
+    // name, and the link that opens it: pictova://<host>:<port>/<CODE>.
+    QString roomCode() const { return m_roomCode; }
+    bool roomListed() const { return m_roomListed; }
+    QString roomName() const { return m_roomName; }
+    QString roomLink() const;
     // Tests drive the schedule's clock and start each attempt by hand.
     void setReconnectClock(ReconnectSchedule::Clock clock) { m_reconnect.setClock(std::move(clock)); }
     void setManualReconnect(bool manual) { m_manualReconnect = manual; }
@@ -180,6 +201,10 @@ public:
     void requestStart(bool team, const QString& playto, const QString& seconds, bool revealLetters = false);
     void toggleJustWatch() { m_watchers.onJustWatch(); }
     void removePlayer(int seat) { m_watchers.kicking(seat); }
+    // In a listed room of a server that counts votes: whether this copy may vote `seat` out, and
+    // the vote.
+    bool mayVoteToRemove(int seat) const;
+    void voteToRemove(int seat);
 
 signals:
     // A line for the chat log in one of the status colours.
@@ -215,6 +240,8 @@ signals:
     void reconnected();
     // A message from the server was dropped: `why` names the field that broke its range.
     void noticeRefused(const QString& name, const QString& why);
+    // The server said which room this connection plays in.
+    void roomChanged();
 
 private:
     void buildCommandTable();
@@ -222,6 +249,8 @@ private:
     void failJoin(JoinProblem problem, const QString& text);
     void receivedFeatures(const QStringList& words);
     void receivedRejoinToken(const QString& token);
+    void receivedRoom(const ServerNotice& notice);
+    void refusedRoom(const QString& reason);
     void closeQuietly();
     // The game joined from the window is over for this copy: nothing of its turn goes on.
     void gameOver(const QString& text);
@@ -254,6 +283,7 @@ private:
 
     JoinState m_joinState = JoinState::CommandLine;
     QString m_joinTarget;
+    QString m_joinHost; // as the player gave it, for the room's link
     QTimer m_joinTimer;
     Resolver m_resolver;
     bool m_leaving = false;
@@ -267,6 +297,10 @@ private:
     QString m_closedBy;           // whose hosting copy closed it, when one did
     QString m_rejoinToken;
     QString m_tokenToPresent; // the lost connection's token, until the new one is in
+    RoomAsk m_roomAsk;
+    QString m_roomCode;
+    QString m_roomName;
+    bool m_roomListed = false;
     ReconnectSchedule m_reconnect;
     QTimer m_reconnectTimer;
     bool m_manualReconnect = false;

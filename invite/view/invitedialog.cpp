@@ -12,7 +12,7 @@ namespace pictova {
 InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new InvitePanel(this))
 {
     setObjectName(QStringLiteral("inviteDialog"));
-    auto* intro = new QLabel(this);
+    auto* intro = m_intro = new QLabel(this);
     auto* texts = new LiveTexts(this);
     texts->add([this, intro] {
         setWindowTitle(tr("Invite Players"));
@@ -22,9 +22,16 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
     intro->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_room = new QLabel(this);
+    m_room->setObjectName(QStringLiteral("inviteRoom"));
+    m_room->setTextFormat(Qt::PlainText);
+    m_room->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_room->setWordWrap(true);
+    m_room->hide();
     auto* layout = new QVBoxLayout(this);
     // Its size follows its text, which wraps differently in each language and at each zoom.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_room);
     layout->addWidget(intro);
     layout->addWidget(m_panel);
     layout->addWidget(buttons);
@@ -33,6 +40,16 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
 void InviteDialog::setLink(const QString& link)
 {
     m_panel->setLink(link);
+}
+
+void InviteDialog::setRoom(const QString& code, const QString& link)
+{
+    m_room->setText(
+        tr("Room %1\nOthers join it with the code in File > Join a Game…, or by opening %2").arg(code, link));
+    m_room->setVisible(!code.isEmpty());
+    const bool browsers = code.isEmpty() || !m_panel->link().isEmpty();
+    m_intro->setVisible(browsers);
+    m_panel->setVisible(browsers);
 }
 
 } // namespace pictova

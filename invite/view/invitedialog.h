@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace pictova {
 
 class InvitePanel;
@@ -13,10 +15,15 @@ class InviteDialog : public QDialog
 public:
     explicit InviteDialog(QWidget* parent = nullptr);
     void setLink(const QString& link);
+    // The room the game plays in and the link that opens it in the game; an empty code hides it.
+    // Call after setLink: in a room whose server's web port is not known, the browser's part goes.
+    void setRoom(const QString& code, const QString& link);
     InvitePanel* panel() const { return m_panel; }
 
 private:
     InvitePanel* m_panel = nullptr;
+    QLabel* m_room = nullptr;
+    QLabel* m_intro = nullptr;
 };
 
 } // namespace pictova

@@ -144,7 +144,7 @@ TEST_F(Table, EveryRequestOfTheProtocolIsHeardOnlyFromWhomItsRowAllows)
     players.at(4).connected = true;
     RequestTable protocolTable;
     for (const protocol::Message& m : protocol::messages())
-        if (m.toServer())
+        if (m.toServer() && !m.beforeSeat)
             protocolTable.on(m.id, [this, &m](const ClientRequest& r) {
                 handled << QStringLiteral("%1 %2").arg(m.qName()).arg(r.seat);
             });
@@ -152,7 +152,7 @@ TEST_F(Table, EveryRequestOfTheProtocolIsHeardOnlyFromWhomItsRowAllows)
     bool drawing = true;
     protocolTable.setTurn([&drawing] { return RequestTable::Turn{2, drawing}; });
     for (const protocol::Message& m : protocol::messages()) {
-        if (!m.toServer())
+        if (!m.toServer() || m.beforeSeat)
             continue;
         struct Try
         {

@@ -36,6 +36,18 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_EQ(parseOptions({"--max-per-address", "0"}).maxPerAddress, 0);
     EXPECT_EQ(parseOptions({"--max-per-address=15"}).maxPerAddress, 15);
     EXPECT_TRUE(helpText().contains(QStringLiteral("--max-per-address")));
+    EXPECT_EQ(none.maxRooms, 1000);
+    EXPECT_EQ(none.maxTotalPerAddress, 30);
+    EXPECT_FALSE(none.metricsAddress);
+    const ServerOptions rooms =
+        parseOptions({"--max-rooms", "0", "--max-total-per-address=100000", "--metrics", "[::1]:9100"});
+    EXPECT_EQ(rooms.action, Action::Serve);
+    EXPECT_EQ(rooms.maxRooms, 0);
+    EXPECT_EQ(rooms.maxTotalPerAddress, 100000);
+    EXPECT_EQ(rooms.metricsAddress, QHostAddress(QHostAddress::LocalHostIPv6));
+    EXPECT_EQ(rooms.metricsPort, 9100);
+    for (const char* option : {"--max-rooms", "--max-total-per-address", "--metrics"})
+        EXPECT_TRUE(helpText().contains(QLatin1String(option))) << option;
     EXPECT_FALSE(none.webPort);
     EXPECT_EQ(parseOptions({"--web-port", "0"}).webPort, quint16(0));
     const ServerOptions tls = parseOptions({"--web-port=443", "--tls-cert", "c.pem", "--tls-key", "k.pem"});
@@ -76,6 +88,12 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
                             {"--max-per-address"},
                             {"--max-per-address", "16"},
                             {"--max-per-address", "-1"},
+                            {"--max-rooms", "100001"},
+                            {"--max-rooms", "-1"},
+                            {"--max-total-per-address"},
+                            {"--metrics", "9100"},
+                            {"--metrics", "nowhere:9100"},
+                            {"--metrics", "127.0.0.1:65536"},
                             {"--web-port", "65536"},
                             {"--web-port"},
                             {"--tls-cert", "c.pem"},

@@ -1,5 +1,6 @@
 // The pictova-server program itself, started as a separate process with no display.
 #include "messaging/catalogue.h"
+#include "rooms/roomgate.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
@@ -274,6 +275,56 @@ TEST_F(ServerProgram, AnAnnouncementThatCannotBeMadeIsOneLineAndTheServerRunsOn)
     EXPECT_TRUE(ann.joinAs(port, QStringLiteral("Ann")));
     ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
     EXPECT_EQ(finish(), 0);
+}
+
+// Rooms behind the one port: a room's log lines carry its code, a client that names no room plays
+// in the server's own game, and the operators' metrics count both.
+TEST_F(ServerProgram, RoomsAreLoggedByCodeAndCountedInTheMetrics)
+{
+    start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"), QStringLiteral("0"),
+           QStringLiteral("--metrics"), QStringLiteral("127.0.0.1:0")});
+    const quint16 port = listeningPort();
+    ASSERT_NE(port, 0);
+    static const QRegularExpression metricsLine(
+        QStringLiteral("^metrics at http://127.0.0.1:(\\d+)/metrics$"));
+    quint16 metricsPort = 0;
+    for (const QString& line : outLines())
+        if (const QRegularExpressionMatch match = metricsLine.match(line); match.hasMatch())
+            metricsPort = static_cast<quint16>(match.captured(1).toUInt());
+    ASSERT_NE(metricsPort, 0) << out.toStdString();
+
+    ProtoClient ann;
+    ASSERT_TRUE(ann.connectTo(port));
+    ann.send(rooms::RoomGate::createRequest(false, QStringLiteral("Mine")));
+    const QString inRoom = ann.waitForMessage(QStringLiteral("CMD_inroom+"));
+    const QString code = inRoom.section(QLatin1Char('+'), 1, 1);
+    ASSERT_EQ(code.size(), 5) << inRoom.toStdString();
+    ASSERT_FALSE(ann.waitForMessage(cmd::sendlogininfo).isEmpty());
+    ann.send(toserver::logininfo(1, QStringLiteral("2.2.4"), QStringLiteral("Ann")));
+    EXPECT_TRUE(logged(QStringLiteral("room %1: made by 127.0.0.1 (private)").arg(code)));
+    EXPECT_TRUE(logged(QStringLiteral("room %1: login seat 1 \"Ann\" from 127.0.0.1").arg(code)));
+    ProtoClient old;
+    ASSERT_TRUE(old.joinAs(port, QStringLiteral("Old")));
+    EXPECT_EQ(old.seat(), 1);
+    EXPECT_TRUE(logged(QStringLiteral("login seat 1 \"Old\" from 127.0.0.1")));
+
+    const auto get = [&](const QByteArray& target) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, metricsPort);
+        socket.write("GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n");
+        QByteArray reply;
+        waitFor([&] {
+            reply += socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        });
+        return reply + socket.readAll();
+    };
+    const QByteArray metrics = get("/metrics");
+    EXPECT_TRUE(metrics.startsWith("HTTP/1.1 200")) << metrics.toStdString();
+    for (const char* figure : {"\npictova_rooms 2\n", "\npictova_players 2\n", "\npictova_connections 2\n"})
+        EXPECT_TRUE(metrics.contains(figure)) << figure << metrics.toStdString();
+    EXPECT_TRUE(metrics.contains("\npictova_messages_received_total "));
+    EXPECT_TRUE(get("/").startsWith("HTTP/1.1 404"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The browser client's protocol and game state, run by node's own test runner.
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { request, fields, splitMessage, strokePoints, featureWords, OUR_FEATURES, languageWord } from '../../web/client/protocol.js';
+import { request, fields, splitMessage, strokePoints, featureWords, OUR_FEATURES, languageWord, roomInPath } from '../../web/client/protocol.js';
 import { readColour, writeColour } from '../../web/client/colours.js';
 import { Game } from '../../web/client/game.js';
 
@@ -18,6 +18,7 @@ test('requests are the bytes the desktop sends, without the terminator', () => {
     [request.pickCategory(1, 6), 'CMD_pickcatagory+1+6'],
     [request.features(1, ['rejoin', 'undo']), 'CMD_features+1+rejoin,undo'],
     [request.features(1, ['rejoin', languageWord('pt-BR')]), 'CMD_features+1+rejoin,lang-pt-br'],
+    [request.joinRoom('K7QXD'), 'CMD_room+join+K7QXD'],
   ];
   for (const [built, expected] of cases) assert.equal(built, expected);
 });
@@ -111,4 +112,10 @@ test('every text of the page and the code has its translation in each language',
   // Each language goes to the server as a feature word it accepts.
   for (const language of LANGUAGES)
     assert.deepEqual(featureWords([...OUR_FEATURES, languageWord(language)].join(',')), [...OUR_FEATURES, languageWord(language)]);
+});
+
+test("a room's page names its room; no other page does", () => {
+  for (const [path, room] of [['/r/k7qxd', 'K7QXD'], ['/r/K7QXD/', 'K7QXD'], ['/', null], ['/r/K7QX0', null],
+    ['/r/K7QXDD', null], ['/r/', null], ['/x/K7QXD', null]])
+    assert.equal(roomInPath(path), room, path);
 });

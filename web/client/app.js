@@ -1,7 +1,7 @@
 // The browser client: joins the game on this page's server over a WebSocket, shows the game and
 // sends what the player does. Every text a peer sends is shown as plain text.
 
-import { request, splitMessage, MAX_LINE, OUR_FEATURES, languageWord } from './protocol.js';
+import { request, splitMessage, roomInPath, MAX_LINE, OUR_FEATURES, languageWord } from './protocol.js';
 import { PALETTE, WIDTHS, writeColour } from './colours.js';
 import { Board, PenSender } from './board.js';
 import { Connection } from './connection.js';
@@ -86,6 +86,9 @@ const connection = new Connection({
     if (message) game.handle(message.name, message.payload);
   },
   onOpen(again) {
+    // A room's page asks for its room before the server says anything.
+    const room = roomInPath(location.pathname);
+    if (room) connection.send(request.joinRoom(room));
     // A new connection starts from nothing but the chat: the server sends the game again.
     game.reset();
     board.wipe();

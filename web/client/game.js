@@ -112,6 +112,12 @@ Game.prototype.handlers = {
   full() {
     this.ui.refused(t('The game is full.'));
   },
+  inroom(payload) {
+    this.room = fields(payload, 3)[0];
+  },
+  roomrefused(payload) {
+    this.ui.refused(payload);
+  },
   features(payload) {
     const words = featureWords(payload);
     if (!words || this.featuresAnswered || this.mySeat === 0) return;

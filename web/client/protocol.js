@@ -6,7 +6,7 @@
 export const VERSION = '2.2.4';
 
 // The feature words this client understands; the server's own list decides what is switched on.
-export const OUR_FEATURES = ['rejoin', 'undo', 'undone', 'reveal-letters', 'removal', 'turn-break'];
+export const OUR_FEATURES = ['rejoin', 'undo', 'undone', 'reveal-letters', 'removal', 'turn-break', 'rooms'];
 
 // The language the player reads goes with them as one more word, "lang-" and the tag in lower
 // case; the server writes its own lines (close guesses, slow down, …) to this client in it.
@@ -63,6 +63,8 @@ export function seatIn(text, low = 1, high = SEATS) {
 
 // Our requests, built once here so every screen sends the same bytes as the desktop.
 export const request = {
+  // The very first message of a connection meant for a room; it names no seat.
+  joinRoom: (code) => compose('room', ['join', code]),
   login: (seat, name) => compose('logininfo', [seat, VERSION, name]),
   features: (seat, words = OUR_FEATURES) => compose('features', [seat, words.join(',')]),
   rejoin: (seat, token) => compose('rejoin', [seat, token]),
@@ -110,4 +112,10 @@ export function chatLine(payload) {
   const bar = payload.indexOf('|');
   if (bar < 0) return { text: payload, colour: null };
   return { text: payload.slice(0, bar), colour: payload.slice(bar + 1) };
+}
+
+// The room code of a room's page, "/r/<CODE>"; null on any other page.
+export function roomInPath(path) {
+  const match = /^\/r\/([23456789abcdefghjkmnpqrstuvwxyz]{5})\/?$/i.exec(path);
+  return match ? match[1].toUpperCase() : null;
 }

@@ -1,0 +1,86 @@
+#include "client/model/roomlister.h"
+
+#include "messaging/catalogue.h"
+#include "messaging/wire.h"
+#include "rooms/roomcode.h"
+#include "rooms/roomgate.h"
+
+namespace pictova {
+
+RoomLister::RoomLister(QObject* parent) : QObject(parent)
+{
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(kTimeoutMs);
+    connect(&m_timeout, &QTimer::timeout, this,
+            [this] { finish(QStringLiteral("No answer from %1.").arg(m_target)); });
+}
+
+void RoomLister::list(const QString& host, quint16 port)
+{
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+        m_socket->deleteLater();
+    }
+    m_rooms.clear();
+    m_framer.reset();
+    m_target = QStringLiteral("%1:%2").arg(host).arg(port);
+    m_socket = new QTcpSocket(this);
+    connect(m_socket, &QTcpSocket::readyRead, this, &RoomLister::readArrived);
+    connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+        finish(QStringLiteral("%1 closed the connection before its list ended.").arg(m_target));
+    });
+    connect(m_socket, &QTcpSocket::errorOccurred, this, [this] {
+        if (m_socket->error() != QAbstractSocket::RemoteHostClosedError)
+            finish(QStringLiteral("%1 cannot be reached (%2).").arg(m_target, m_socket->errorString()));
+    });
+    m_socket->connectToHost(host, port);
+    m_socket->write(rooms::RoomGate::listRequest());
+    m_timeout.start();
+}
+
+void RoomLister::readArrived()
+{
+    QList<QByteArray> messages;
+    if (!m_framer.feed(m_socket->readAll(), messages)) {
+        finish(QStringLiteral("%1 sent something that is not a list of rooms.").arg(m_target));
+        return;
+    }
+    for (const QByteArray& bytes : messages) {
+        const QString entry = fromWire(bytes);
+        const QString name = entry.section(QLatin1Char('+'), 0, 0);
+        const QString payload = entry.section(QLatin1Char('+'), 1);
+        if (name == protocol::message(protocol::Id::roomlistend).qName()) {
+            finish({});
+            return;
+        }
+        if (name == cmd::sendlogininfo) {
+            finish(QStringLiteral("%1 has no rooms: it plays one game only.").arg(m_target));
+            return;
+        }
+        if (name != protocol::message(protocol::Id::roomlisted).qName() || m_rooms.size() >= kMaxRooms)
+            continue;
+        const std::optional<protocol::Values> fields =
+            protocol::decode(protocol::Id::roomlisted, protocol::Direction::ToClient, payload);
+        const std::optional<QString> code = fields ? rooms::parseCode(fields->at(0).text) : std::nullopt;
+        if (code)
+            m_rooms.append({*code, fields->at(3).text.left(64), fields->at(1).number, fields->at(2).flag});
+    }
+}
+
+void RoomLister::finish(const QString& failure)
+{
+    if (!m_socket)
+        return;
+    m_timeout.stop();
+    m_socket->disconnect(this);
+    m_socket->abort();
+    m_socket->deleteLater();
+    m_socket = nullptr;
+    if (failure.isEmpty())
+        emit listed(m_rooms);
+    else
+        emit failed(failure);
+}
+
+} // namespace pictova
