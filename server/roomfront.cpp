@@ -9,7 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QHostAddress>
-#include <QWebSocket>
+#include <QTcpSocket>
 
 #include <algorithm>
 
@@ -86,7 +86,7 @@ void RoomFront::listenWeb(quint16 port, const WebTls& tls)
     auto web = std::make_unique<WebListener>();
     web->listen(m_sock.ListenAddress, port, tls);
     connect(web.get(), &WebListener::webSocketConnected, this,
-            [this](QWebSocket* socket) { adopt(new WebSocketConnection(socket)); });
+            [this](QTcpSocket* socket) { adopt(new WebSocketConnection(socket)); });
     m_web = std::move(web);
 }
 
