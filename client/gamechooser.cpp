@@ -147,7 +147,7 @@ GameChooser::GameChooser(ClientSession& session, LocalHost& localHost, QWidget* 
             [this](JoinProblem, const QString& text) { showProblem(text, true); });
     connect(&session, &ClientSession::joined, m_notice, &QWidget::hide);
     connect(&session, &ClientSession::roomChanged, this, [this] {
-        emit m_session.chatLine(QStringLiteral("In room %1: others join with this code, or with %2")
+        emit m_session.chatLine(tr("In room %1: others join with this code, or with %2")
                                     .arg(m_session.roomCode(), m_session.roomLink()),
                                 kStatusColour);
     });
@@ -259,7 +259,7 @@ void GameChooser::listRooms()
     const std::optional<GameAddress> target =
         parseGameAddress(m_joinDialog->address(), PlayTogetherSettings::kDefaultPort);
     if (!target) {
-        m_joinDialog->setRoomsNote(QStringLiteral("Type the server's address first."));
+        m_joinDialog->setRoomsNote(tr("Type the server's address first."));
         return;
     }
     if (!m_roomLister) {
@@ -277,7 +277,7 @@ void GameChooser::listRooms()
                 m_joinDialog->setRoomsNote(reason);
         });
     }
-    m_joinDialog->setRoomsNote(QStringLiteral("Asking %1 for its rooms…").arg(m_joinDialog->address()));
+    m_joinDialog->setRoomsNote(tr("Asking %1 for its rooms…").arg(m_joinDialog->address()));
     m_roomLister->list(target->host, target->port);
 }
 

@@ -27,7 +27,14 @@ GameAnnouncement::GameAnnouncement(GameServer& server, const QString& name, QObj
     connect(events, &ServerEvents::departed, this, &GameAnnouncement::update, Qt::QueuedConnection);
     connect(events, &ServerEvents::gameStarted, this, &GameAnnouncement::update, Qt::QueuedConnection);
     connect(events, &ServerEvents::gameWon, this, &GameAnnouncement::update, Qt::QueuedConnection);
-    m_web = server.webListener();
+    serveGameInfoOn(server.webListener());
+}
+
+void GameAnnouncement::serveGameInfoOn(WebListener* web)
+{
+    if (m_web)
+        m_web->setGameInfo(nullptr);
+    m_web = web;
     if (m_web)
         m_web->setGameInfo([this] {
             web::GameInfo info{m_name, {}, 0, m_server.game().gamerunning};

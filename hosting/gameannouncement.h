@@ -44,6 +44,9 @@ public:
     QString errorString() const;
     // Tests send the announcements somewhere of their own.
     lan::Announcer& announcer() { return *m_announcer; }
+    // The web port whose join screen shows this game, where it is not the server's own (a server
+    // of rooms, whose front listens for all of them).
+    void serveGameInfoOn(WebListener* web);
     // Seats or the game changed: the next announcement says so.
     void update();
 

@@ -172,6 +172,7 @@ int main(int argc, char** argv)
     // The game is announced under its name, or this machine's.
     GameAnnouncement announcement(server,
                                   options.name.isEmpty() ? QSysInfo::machineHostName() : options.name);
+    announcement.serveGameInfoOn(front.webListener());
     if (options.announce && !announcement.start())
         printLine(stderr, QStringLiteral("pictova-server: --announce: %1; serving without announcing")
                               .arg(announcement.errorString()));

@@ -155,14 +155,12 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_room = new QLineEdit(this);
     m_room->setObjectName(QStringLiteral("roomCode"));
     m_room->setMaxLength(200);
-    m_room->setPlaceholderText(
-        QStringLiteral("empty for the server's own game; K7QXD or pictova://host:port/K7QXD"));
+    m_room->setPlaceholderText(tr("empty for the server's own game; K7QXD or pictova://host:port/K7QXD"));
     connect(m_room, &QLineEdit::textChanged, this, &JoinDialog::updateButton);
     m_rooms = new QTreeWidget(this);
     m_rooms->setObjectName(QStringLiteral("serverRooms"));
     m_rooms->setRootIsDecorated(false);
-    m_rooms->setHeaderLabels(
-        {QStringLiteral("Room"), QStringLiteral("Players"), QStringLiteral("State"), QStringLiteral("Code")});
+    m_rooms->setHeaderLabels({tr("Room"), tr("Players"), tr("State"), tr("Code")});
     m_rooms->header()->setStretchLastSection(false);
     m_rooms->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rooms->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -172,7 +170,7 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
         if (m_join->isEnabled())
             m_join->click();
     });
-    m_listRooms = new QPushButton(QStringLiteral("List Rooms"), this);
+    m_listRooms = new QPushButton(tr("List Rooms"), this);
     m_listRooms->setObjectName(QStringLiteral("listRoomsButton"));
     connect(m_listRooms, &QPushButton::clicked, this, &JoinDialog::roomsRequested);
     m_roomsNote = new QLabel(this);
@@ -183,12 +181,11 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     m_newRoomName = new QLineEdit(this);
     m_newRoomName->setObjectName(QStringLiteral("newRoomName"));
     m_newRoomName->setMaxLength(32);
-    m_newRoomName->setPlaceholderText(QStringLiteral("room name"));
-    m_newRoomListed = new QCheckBox(QStringLiteral("Listed"), this);
+    m_newRoomName->setPlaceholderText(tr("room name"));
+    m_newRoomListed = new QCheckBox(tr("Listed"), this);
     m_newRoomListed->setObjectName(QStringLiteral("newRoomListed"));
-    m_newRoomListed->setToolTip(
-        QStringLiteral("Shown in the server's list of rooms; otherwise joined by its code only"));
-    m_createRoom = new QPushButton(QStringLiteral("Create a room on this server"), this);
+    m_newRoomListed->setToolTip(tr("Shown in the server's list of rooms; otherwise joined by its code only"));
+    m_createRoom = new QPushButton(tr("Create a room on this server"), this);
     m_createRoom->setObjectName(QStringLiteral("createRoomButton"));
     connect(m_createRoom, &QPushButton::clicked, this, [this] {
         m_create = true;
@@ -212,13 +209,13 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent)
     addressRow->addRow(tr("Address:"), m_address);
     layout->addLayout(addressRow);
     auto* roomsHead = new QHBoxLayout;
-    roomsHead->addWidget(new QLabel(QStringLiteral("Rooms on this server:"), this), 1);
+    roomsHead->addWidget(new QLabel(tr("Rooms on this server:"), this), 1);
     roomsHead->addWidget(m_listRooms);
     layout->addLayout(roomsHead);
     layout->addWidget(m_rooms, 1);
     layout->addWidget(m_roomsNote);
     auto* roomRow = new QFormLayout;
-    roomRow->addRow(QStringLiteral("Room code or link:"), m_room);
+    roomRow->addRow(tr("Room code or link:"), m_room);
     layout->addLayout(roomRow);
     auto* createRow = new QHBoxLayout;
     createRow->addWidget(m_newRoomName, 1);
@@ -233,10 +230,10 @@ void JoinDialog::showRooms(const QList<Room>& rooms)
 {
     m_rooms->clear();
     for (const Room& room : rooms)
-        new QTreeWidgetItem(
-            m_rooms, {room.name.isEmpty() ? room.code : room.name, QString::number(room.players),
-                      room.running ? QStringLiteral("game running") : QStringLiteral("waiting"), room.code});
-    setRoomsNote(rooms.isEmpty() ? QStringLiteral("This server lists no rooms.") : QString());
+        new QTreeWidgetItem(m_rooms,
+                            {room.name.isEmpty() ? room.code : room.name, QString::number(room.players),
+                             room.running ? tr("game running") : tr("waiting"), room.code});
+    setRoomsNote(rooms.isEmpty() ? tr("This server lists no rooms.") : QString());
 }
 
 void JoinDialog::setRoomsNote(const QString& note)

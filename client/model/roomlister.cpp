@@ -11,8 +11,7 @@ RoomLister::RoomLister(QObject* parent) : QObject(parent)
 {
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(kTimeoutMs);
-    connect(&m_timeout, &QTimer::timeout, this,
-            [this] { finish(QStringLiteral("No answer from %1.").arg(m_target)); });
+    connect(&m_timeout, &QTimer::timeout, this, [this] { finish(tr("No answer from %1.").arg(m_target)); });
 }
 
 void RoomLister::list(const QString& host, quint16 port)
@@ -27,12 +26,11 @@ void RoomLister::list(const QString& host, quint16 port)
     m_target = QStringLiteral("%1:%2").arg(host).arg(port);
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::readyRead, this, &RoomLister::readArrived);
-    connect(m_socket, &QTcpSocket::disconnected, this, [this] {
-        finish(QStringLiteral("%1 closed the connection before its list ended.").arg(m_target));
-    });
+    connect(m_socket, &QTcpSocket::disconnected, this,
+            [this] { finish(tr("%1 closed the connection before its list ended.").arg(m_target)); });
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this] {
         if (m_socket->error() != QAbstractSocket::RemoteHostClosedError)
-            finish(QStringLiteral("%1 cannot be reached (%2).").arg(m_target, m_socket->errorString()));
+            finish(tr("%1 cannot be reached (%2).").arg(m_target, m_socket->errorString()));
     });
     m_socket->connectToHost(host, port);
     m_socket->write(rooms::RoomGate::listRequest());
@@ -43,7 +41,7 @@ void RoomLister::readArrived()
 {
     QList<QByteArray> messages;
     if (!m_framer.feed(m_socket->readAll(), messages)) {
-        finish(QStringLiteral("%1 sent something that is not a list of rooms.").arg(m_target));
+        finish(tr("%1 sent something that is not a list of rooms.").arg(m_target));
         return;
     }
     for (const QByteArray& bytes : messages) {
@@ -55,7 +53,7 @@ void RoomLister::readArrived()
             return;
         }
         if (name == cmd::sendlogininfo) {
-            finish(QStringLiteral("%1 has no rooms: it plays one game only.").arg(m_target));
+            finish(tr("%1 has no rooms: it plays one game only.").arg(m_target));
             return;
         }
         if (name != protocol::message(protocol::Id::roomlisted).qName() || m_rooms.size() >= kMaxRooms)
