@@ -309,6 +309,10 @@
         <source>You were removed from the game.</source>
         <translation>Du wurdest aus dem Spiel entfernt.</translation>
     </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 hat keine Räume: Dort läuft nur ein Spiel.</translation>
+    </message>
 </context>
 <context>
     <name>pictova::ColourButton</name>
@@ -416,6 +420,18 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>In room %1: others join with this code, or with %2</source>
+        <translation>Im Raum %1: Andere kommen mit diesem Code dazu oder mit %2</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address first.</source>
+        <translation>Gib zuerst die Adresse des Servers ein.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for its rooms…</source>
+        <translation>Frage %1 nach seinen Räumen …</translation>
     </message>
 </context>
 <context>
@@ -527,6 +543,10 @@
     <message>
         <source>System default</source>
         <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>Vote to Remove</source>
+        <translation>Für Entfernen stimmen</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1089,12 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
         <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Mitspieler im selben Netz öffnen diesen Link im Browser oder scannen den Code mit der Handykamera:</translation>
     </message>
+    <message>
+        <source>Room %1
+Others join it with the code in File &gt; Join a Game…, or by opening %2</source>
+        <translation>Raum %1
+Andere kommen mit dem Code über Datei &gt; Einem Spiel beitreten … dazu oder indem sie %2 öffnen</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>
@@ -1142,6 +1168,50 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>empty for the server&apos;s own game; K7QXD or pictova://host:port/K7QXD</source>
+        <translation>leer für das eigene Spiel des Servers; K7QXD oder pictova://host:port/K7QXD</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>List Rooms</source>
+        <translation>Räume anzeigen</translation>
+    </message>
+    <message>
+        <source>room name</source>
+        <translation>Name des Raums</translation>
+    </message>
+    <message>
+        <source>Listed</source>
+        <translation>Öffentlich</translation>
+    </message>
+    <message>
+        <source>Shown in the server&apos;s list of rooms; otherwise joined by its code only</source>
+        <translation>In der Raumliste des Servers zu sehen; sonst nur mit seinem Code erreichbar</translation>
+    </message>
+    <message>
+        <source>Create a room on this server</source>
+        <translation>Einen Raum auf diesem Server eröffnen</translation>
+    </message>
+    <message>
+        <source>Rooms on this server:</source>
+        <translation>Räume auf diesem Server:</translation>
+    </message>
+    <message>
+        <source>Room code or link:</source>
+        <translation>Raumcode oder Link:</translation>
+    </message>
+    <message>
+        <source>This server lists no rooms.</source>
+        <translation>Dieser Server zeigt keine Räume.</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1332,29 @@ seiner Nutzung oder im Zusammenhang damit entstehen. Du benutzt es auf eigene Ge
     <message>
         <source>Play</source>
         <translation>Abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>pictova::RoomLister</name>
+    <message>
+        <source>No answer from %1.</source>
+        <translation>Keine Antwort von %1.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before its list ended.</source>
+        <translation>%1 hat die Verbindung vor dem Ende der Liste geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached (%2).</source>
+        <translation>%1 ist nicht erreichbar (%2).</translation>
+    </message>
+    <message>
+        <source>%1 sent something that is not a list of rooms.</source>
+        <translation>%1 hat etwas geschickt, das keine Raumliste ist.</translation>
+    </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 hat keine Räume: Dort läuft nur ein Spiel.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,10 @@
         <source>You were removed from the game.</source>
         <translation>Te han quitado de la partida.</translation>
     </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 no tiene salas: solo hay una partida.</translation>
+    </message>
 </context>
 <context>
     <name>pictova::ColourButton</name>
@@ -416,6 +420,18 @@
     <message>
         <source>Back</source>
         <translation>Volver</translation>
+    </message>
+    <message>
+        <source>In room %1: others join with this code, or with %2</source>
+        <translation>En la sala %1: los demás entran con este código o con %2</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address first.</source>
+        <translation>Escribe primero la dirección del servidor.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for its rooms…</source>
+        <translation>Pidiendo las salas a %1…</translation>
     </message>
 </context>
 <context>
@@ -527,6 +543,10 @@
     <message>
         <source>System default</source>
         <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>Vote to Remove</source>
+        <translation>Votar para expulsar</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1083,12 @@ responsabilidad.&lt;/p&gt;
         <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Los jugadores de la misma red abren este enlace en un navegador, o escanean el código con la cámara del móvil:</translation>
     </message>
+    <message>
+        <source>Room %1
+Others join it with the code in File &gt; Join a Game…, or by opening %2</source>
+        <translation>Sala %1
+Los demás entran con el código en Archivo &gt; Unirse a una partida… o abriendo %2</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>
@@ -1136,6 +1162,50 @@ responsabilidad.&lt;/p&gt;
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>empty for the server&apos;s own game; K7QXD or pictova://host:port/K7QXD</source>
+        <translation>vacío para la partida del servidor; K7QXD o pictova://host:puerto/K7QXD</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Sala</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>List Rooms</source>
+        <translation>Ver salas</translation>
+    </message>
+    <message>
+        <source>room name</source>
+        <translation>nombre de la sala</translation>
+    </message>
+    <message>
+        <source>Listed</source>
+        <translation>Pública</translation>
+    </message>
+    <message>
+        <source>Shown in the server&apos;s list of rooms; otherwise joined by its code only</source>
+        <translation>Aparece en la lista de salas del servidor; si no, solo se entra con su código</translation>
+    </message>
+    <message>
+        <source>Create a room on this server</source>
+        <translation>Crear una sala en este servidor</translation>
+    </message>
+    <message>
+        <source>Rooms on this server:</source>
+        <translation>Salas en este servidor:</translation>
+    </message>
+    <message>
+        <source>Room code or link:</source>
+        <translation>Código o enlace de la sala:</translation>
+    </message>
+    <message>
+        <source>This server lists no rooms.</source>
+        <translation>Este servidor no muestra salas.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1326,29 @@ responsabilidad.&lt;/p&gt;
     <message>
         <source>Play</source>
         <translation>Reproducir</translation>
+    </message>
+</context>
+<context>
+    <name>pictova::RoomLister</name>
+    <message>
+        <source>No answer from %1.</source>
+        <translation>Sin respuesta de %1.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before its list ended.</source>
+        <translation>%1 cerró la conexión antes de terminar la lista.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached (%2).</source>
+        <translation>No se puede llegar a %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 sent something that is not a list of rooms.</source>
+        <translation>%1 envió algo que no es una lista de salas.</translation>
+    </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 no tiene salas: solo hay una partida.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,10 @@
         <source>You were removed from the game.</source>
         <translation>Tu as été retiré de la partie.</translation>
     </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 n&apos;a pas de salons : il n&apos;y a qu&apos;une partie.</translation>
+    </message>
 </context>
 <context>
     <name>pictova::ColourButton</name>
@@ -416,6 +420,18 @@
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>In room %1: others join with this code, or with %2</source>
+        <translation>Dans le salon %1 : les autres rejoignent avec ce code, ou avec %2</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address first.</source>
+        <translation>Saisis d&apos;abord l&apos;adresse du serveur.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for its rooms…</source>
+        <translation>Demande des salons à %1…</translation>
     </message>
 </context>
 <context>
@@ -527,6 +543,10 @@
     <message>
         <source>System default</source>
         <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Vote to Remove</source>
+        <translation>Voter pour exclure</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1083,12 @@ risques.&lt;/p&gt;
         <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Les joueurs du même réseau ouvrent ce lien dans un navigateur, ou scannent le code avec l&apos;appareil photo d&apos;un téléphone :</translation>
     </message>
+    <message>
+        <source>Room %1
+Others join it with the code in File &gt; Join a Game…, or by opening %2</source>
+        <translation>Salon %1
+Les autres le rejoignent avec le code dans Fichier &gt; Rejoindre une partie…, ou en ouvrant %2</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>
@@ -1136,6 +1162,50 @@ risques.&lt;/p&gt;
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>empty for the server&apos;s own game; K7QXD or pictova://host:port/K7QXD</source>
+        <translation>vide pour la partie du serveur ; K7QXD ou pictova://hôte:port/K7QXD</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Salon</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>List Rooms</source>
+        <translation>Lister les salons</translation>
+    </message>
+    <message>
+        <source>room name</source>
+        <translation>nom du salon</translation>
+    </message>
+    <message>
+        <source>Listed</source>
+        <translation>Public</translation>
+    </message>
+    <message>
+        <source>Shown in the server&apos;s list of rooms; otherwise joined by its code only</source>
+        <translation>Visible dans la liste des salons du serveur ; sinon accessible seulement avec son code</translation>
+    </message>
+    <message>
+        <source>Create a room on this server</source>
+        <translation>Créer un salon sur ce serveur</translation>
+    </message>
+    <message>
+        <source>Rooms on this server:</source>
+        <translation>Salons sur ce serveur :</translation>
+    </message>
+    <message>
+        <source>Room code or link:</source>
+        <translation>Code ou lien du salon :</translation>
+    </message>
+    <message>
+        <source>This server lists no rooms.</source>
+        <translation>Ce serveur n&apos;affiche aucun salon.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1326,29 @@ risques.&lt;/p&gt;
     <message>
         <source>Play</source>
         <translation>Lecture</translation>
+    </message>
+</context>
+<context>
+    <name>pictova::RoomLister</name>
+    <message>
+        <source>No answer from %1.</source>
+        <translation>Pas de réponse de %1.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before its list ended.</source>
+        <translation>%1 a fermé la connexion avant la fin de sa liste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached (%2).</source>
+        <translation>%1 est injoignable (%2).</translation>
+    </message>
+    <message>
+        <source>%1 sent something that is not a list of rooms.</source>
+        <translation>%1 a envoyé autre chose qu&apos;une liste de salons.</translation>
+    </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 n&apos;a pas de salons : il n&apos;y a qu&apos;une partie.</translation>
     </message>
 </context>
 <context>

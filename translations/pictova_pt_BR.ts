@@ -309,6 +309,10 @@
         <source>You were removed from the game.</source>
         <translation>Você foi removido da partida.</translation>
     </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 não tem salas: só há uma partida.</translation>
+    </message>
 </context>
 <context>
     <name>pictova::ColourButton</name>
@@ -416,6 +420,18 @@
     <message>
         <source>Back</source>
         <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>In room %1: others join with this code, or with %2</source>
+        <translation>Na sala %1: os outros entram com este código ou com %2</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address first.</source>
+        <translation>Digite primeiro o endereço do servidor.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for its rooms…</source>
+        <translation>Pedindo as salas a %1…</translation>
     </message>
 </context>
 <context>
@@ -527,6 +543,10 @@
     <message>
         <source>System default</source>
         <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>Vote to Remove</source>
+        <translation>Votar para remover</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1083,12 @@ conta e risco.&lt;/p&gt;
         <source>Players in the same network open this link in a browser, or scan the code with a phone&apos;s camera:</source>
         <translation>Os jogadores da mesma rede abrem este link no navegador ou escaneiam o código com a câmera do celular:</translation>
     </message>
+    <message>
+        <source>Room %1
+Others join it with the code in File &gt; Join a Game…, or by opening %2</source>
+        <translation>Sala %1
+Os outros entram com o código em Arquivo &gt; Entrar em uma partida… ou abrindo %2</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>
@@ -1136,6 +1162,50 @@ conta e risco.&lt;/p&gt;
     <message>
         <source>Version %1</source>
         <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>empty for the server&apos;s own game; K7QXD or pictova://host:port/K7QXD</source>
+        <translation>vazio para a partida do servidor; K7QXD ou pictova://host:porta/K7QXD</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Sala</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>List Rooms</source>
+        <translation>Listar salas</translation>
+    </message>
+    <message>
+        <source>room name</source>
+        <translation>nome da sala</translation>
+    </message>
+    <message>
+        <source>Listed</source>
+        <translation>Pública</translation>
+    </message>
+    <message>
+        <source>Shown in the server&apos;s list of rooms; otherwise joined by its code only</source>
+        <translation>Aparece na lista de salas do servidor; senão, só se entra com o código</translation>
+    </message>
+    <message>
+        <source>Create a room on this server</source>
+        <translation>Criar uma sala neste servidor</translation>
+    </message>
+    <message>
+        <source>Rooms on this server:</source>
+        <translation>Salas neste servidor:</translation>
+    </message>
+    <message>
+        <source>Room code or link:</source>
+        <translation>Código ou link da sala:</translation>
+    </message>
+    <message>
+        <source>This server lists no rooms.</source>
+        <translation>Este servidor não mostra salas.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1326,29 @@ conta e risco.&lt;/p&gt;
     <message>
         <source>Play</source>
         <translation>Reproduzir</translation>
+    </message>
+</context>
+<context>
+    <name>pictova::RoomLister</name>
+    <message>
+        <source>No answer from %1.</source>
+        <translation>Sem resposta de %1.</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before its list ended.</source>
+        <translation>%1 fechou a conexão antes de terminar a lista.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached (%2).</source>
+        <translation>Não foi possível alcançar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 sent something that is not a list of rooms.</source>
+        <translation>%1 enviou algo que não é uma lista de salas.</translation>
+    </message>
+    <message>
+        <source>%1 has no rooms: it plays one game only.</source>
+        <translation>%1 não tem salas: só há uma partida.</translation>
     </message>
 </context>
 <context>
