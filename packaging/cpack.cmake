@@ -24,8 +24,9 @@ others type guesses; five more may watch. Each copy is a game window; the hostin
 runs the game server.")
 # The pictures are drawn with this font; the shared libraries do not say so.
 set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "fonts-dejavu-core")
-# Players' names and chat may hold emoji, which the text fonts do not draw.
-set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
+# Players' names and chat may hold emoji, which the text fonts do not draw; Qt's own dialogs
+# (the word folder's file dialog) speak the chosen language with Qt's translations.
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "fonts-noto-color-emoji, qt6-translations-l10n")
 
 set(CPACK_DEBIAN_SERVER_PACKAGE_NAME pictova-server)
 set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION games)

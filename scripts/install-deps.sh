@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
-    qt6-websockets-dev libqrencode-dev qt6-l10n-tools
+    qt6-websockets-dev libqrencode-dev qt6-l10n-tools qt6-translations-l10n
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick x11-utils

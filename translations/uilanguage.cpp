@@ -1,6 +1,7 @@
 #include "translations/uilanguage.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -49,11 +50,14 @@ QString resolvedUiLanguage(const QString& code)
 QString applyUiLanguage(const QString& code)
 {
     static std::unique_ptr<QTranslator> installed;
+    // Qt's own texts (the file dialog, a text field's menu), where the system has them.
+    static std::unique_ptr<QTranslator> installedQt;
     const QString language = resolvedUiLanguage(code);
-    if (installed) {
-        QCoreApplication::removeTranslator(installed.get());
-        installed.reset();
-    }
+    for (std::unique_ptr<QTranslator>* old : {&installed, &installedQt})
+        if (*old) {
+            QCoreApplication::removeTranslator(old->get());
+            old->reset();
+        }
     // English is the source text itself: nothing to load. Removing and installing a translator
     // each tells every window.
     if (language != QLatin1String("en")) {
@@ -61,6 +65,12 @@ QString applyUiLanguage(const QString& code)
         if (translator->load(QStringLiteral(":/i18n/pictova_%1.qm").arg(language))) {
             QCoreApplication::installTranslator(translator.get());
             installed = std::move(translator);
+        }
+        auto qtTexts = std::make_unique<QTranslator>();
+        if (qtTexts->load(QStringLiteral("qtbase_%1").arg(language),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTexts.get());
+            installedQt = std::move(qtTexts);
         }
     }
     return language;

@@ -197,6 +197,17 @@ TEST_F(TranslatedWindowTest, EveryDialogHoldsItsTextsAtOneHundredPercentAndAtThe
     }
 }
 
+// The file dialog that picks a word folder, and a text field's menu, are Qt's own.
+TEST_F(TranslatedWindowTest, QtsOwnTextsFollowTheLanguage)
+{
+    for (const UiLanguage& language : kUiLanguages) {
+        applyUiLanguage(QString::fromLatin1(language.code));
+        const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        EXPECT_EQ(lookIn == QLatin1String("Look in:"), QLatin1String(language.code) == QLatin1String("en"))
+            << language.code << " " << qPrintable(lookIn);
+    }
+}
+
 // With the panels a turn shows: the category choice, the drawer's tools and the winner.
 TEST_F(TranslatedWindowTest, TheGameWindowHoldsItsTextsAtEveryStep)
 {
