@@ -125,7 +125,7 @@ int main(int argc, char** argv)
             board.controller.undo();
             // The server's answer, which redraws the board.
             const auto last = board.controller.drawing().strokes() - 1;
-            board.controller.undone(QStringLiteral("2+%1+0").arg(last));
+            board.controller.undone(2, qint32(last), 0);
         });
         std::printf("  drawer's redraw after undo, %3d strokes x %3d points, width 5: %8.2f ms\n", strokes,
                     points, micros / 1000.0);
