@@ -99,9 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 break;
             case 4: {
                 // Taking back a stroke redraws the rest from the board's drawing.
-                const std::optional<parse::Undone> undone = parse::undone(payload);
-                const std::optional<int> taken = board->controller.undone(payload);
-                FUZZ_CHECK(!taken || (undone && *taken == undone->stroke));
+                if (const std::optional<parse::Undone> undone = parse::undone(payload)) {
+                    const std::optional<int> taken =
+                        board->controller.undone(undone->seat, undone->stroke, undone->wipes);
+                    FUZZ_CHECK(!taken || *taken == undone->stroke);
+                }
                 break;
             }
             default: {
