@@ -53,7 +53,8 @@ protected:
     QStringList outLines()
     {
         out += QString::fromLocal8Bit(process.readAllStandardOutput());
-        return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // Only whole lines: a port number read half-way would be a wrong port.
+        return out.left(out.lastIndexOf(QLatin1Char('\n')) + 1).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QStringList errLines()
     {
@@ -288,9 +289,13 @@ TEST_F(ServerProgram, RoomsAreLoggedByCodeAndCountedInTheMetrics)
     static const QRegularExpression metricsLine(
         QStringLiteral("^metrics at http://127.0.0.1:(\\d+)/metrics$"));
     quint16 metricsPort = 0;
-    for (const QString& line : outLines())
-        if (const QRegularExpressionMatch match = metricsLine.match(line); match.hasMatch())
-            metricsPort = static_cast<quint16>(match.captured(1).toUInt());
+    // The metrics line follows the listening line and may arrive in a later read.
+    waitFor([&] {
+        for (const QString& line : outLines())
+            if (const QRegularExpressionMatch match = metricsLine.match(line); match.hasMatch())
+                metricsPort = static_cast<quint16>(match.captured(1).toUInt());
+        return metricsPort != 0;
+    }, 5000);
     ASSERT_NE(metricsPort, 0) << out.toStdString();
 
     ProtoClient ann;
