@@ -290,12 +290,14 @@ TEST_F(ServerProgram, RoomsAreLoggedByCodeAndCountedInTheMetrics)
         QStringLiteral("^metrics at http://127.0.0.1:(\\d+)/metrics$"));
     quint16 metricsPort = 0;
     // The metrics line follows the listening line and may arrive in a later read.
-    waitFor([&] {
-        for (const QString& line : outLines())
-            if (const QRegularExpressionMatch match = metricsLine.match(line); match.hasMatch())
-                metricsPort = static_cast<quint16>(match.captured(1).toUInt());
-        return metricsPort != 0;
-    }, 5000);
+    waitFor(
+        [&] {
+            for (const QString& line : outLines())
+                if (const QRegularExpressionMatch match = metricsLine.match(line); match.hasMatch())
+                    metricsPort = static_cast<quint16>(match.captured(1).toUInt());
+            return metricsPort != 0;
+        },
+        5000);
     ASSERT_NE(metricsPort, 0) << out.toStdString();
 
     ProtoClient ann;
