@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -26,8 +27,9 @@ QHash<QString, QHostAddress>& nameCache()
     static QHash<QString, QHostAddress> cache;
     return cache;
 }
-int g_resolverCalls = 0;
-int g_draining = 0;
+// Rooms run on threads of their own, and their connections drain there.
+std::atomic<int> g_resolverCalls = 0;
+std::atomic<int> g_draining = 0;
 
 struct WinsockError
 {

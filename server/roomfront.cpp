@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpSocket>
 
 #include <algorithm>
@@ -22,10 +23,11 @@ using Refusal = RoomDirectory::Refusal;
 struct RoomFront::Pending
 {
     RoomGate gate;
-    QList<ReceivedMessage> early; // everything after the first message, for the game
-    QMetaObject::Connection reading;
+    QList<ReceivedMessage> early;            // everything after the first message, for the game
+    QList<QMetaObject::Connection> watching; // the front's own, until the connection is handed on
     QString address;
     qint64 openedAt = 0;
+    quint64 countedId = 0;
 };
 
 namespace {
@@ -63,12 +65,26 @@ RoomFront::RoomFront(GameServer& defaultRoom, QObject* parent) : QObject(parent)
 
 RoomFront::~RoomFront()
 {
+    // What closes from here on is not counted: the counts go with the front.
+    m_ending = true;
     m_default.setPortsOf({}, {});
-    // Every connection still being read is counted too: nothing is told of what goes now.
-    for (auto& [transport, counted] : m_counted)
+    for (auto& [transport, pending] : m_pending) {
         transport->disconnect(this);
-    for (auto& [transport, pending] : m_pending)
         delete transport;
+    }
+    m_pending.clear();
+    for (auto& [code, room] : m_rooms) {
+        GameServer* game = room.game;
+        runOn(
+            room.home, [game] { delete game; }, true);
+    }
+    m_rooms.clear();
+    m_threads.reset();
+}
+
+void RoomFront::setRoomThreads(int count)
+{
+    m_threads = count > 0 ? std::make_unique<RoomThreads>(count) : nullptr;
 }
 
 void RoomFront::setDirectoryLimits(const RoomDirectory::Limits& limits)
@@ -115,33 +131,36 @@ void RoomFront::adopt(ServerTransport* transport)
                true);
         return;
     }
-    counted(transport, address);
+    const quint64 id = counted(transport, address);
     const qint64 time = now();
-    auto pending = std::make_unique<Pending>(Pending{RoomGate(time), {}, {}, address, time});
-    pending->reading =
-        connect(transport, &ServerTransport::received, this,
-                [this, transport](const QList<ReceivedMessage>& messages) { received(transport, messages); });
-    connect(transport, &ServerTransport::broken, this, [this, transport](const QString&) {
-        if (m_pending.contains(transport))
-            transport->close();
-    });
-    connect(transport, &ServerTransport::closed, this, [this, transport] { m_pending.erase(transport); });
+    auto pending = std::make_unique<Pending>(Pending{RoomGate(time), {}, {}, address, time, id});
+    pending->watching << connect(transport, &ServerTransport::received, this,
+                                 [this, transport](const QList<ReceivedMessage>& messages) {
+                                     received(transport, messages);
+                                 })
+                      << connect(transport, &ServerTransport::broken, this,
+                                 [transport](const QString&) { transport->close(); })
+                      << connect(transport, &ServerTransport::closed, this,
+                                 [this, transport] { m_pending.erase(transport); });
     m_pending.emplace(transport, std::move(pending));
     scheduleHolds();
 }
 
-void RoomFront::counted(ServerTransport* transport, const QString& address)
+quint64 RoomFront::counted(ServerTransport* transport, const QString& address)
 {
-    m_counted[transport] = Counted{address, {}};
+    const quint64 id = m_nextCountedId++;
+    m_counted[id] = Counted{address, {}};
     ++m_perAddress[address];
-    connect(transport, &ServerTransport::closed, this, [this, transport] { uncounted(transport); });
-    connect(transport, &QObject::destroyed, this, [this](QObject* gone) { uncounted(gone); });
+    // Queued when the connection has moved to a room's thread.
+    connect(transport, &ServerTransport::closed, this, [this, id] { uncounted(id); });
+    connect(transport, &QObject::destroyed, this, [this, id] { uncounted(id); });
+    return id;
 }
 
-void RoomFront::uncounted(QObject* transport)
+void RoomFront::uncounted(quint64 id)
 {
-    const auto it = m_counted.find(transport);
-    if (it == m_counted.end())
+    const auto it = m_counted.find(id);
+    if (m_ending || it == m_counted.end())
         return;
     const Counted gone = it->second;
     m_counted.erase(it);
@@ -153,7 +172,7 @@ void RoomFront::uncounted(QObject* transport)
     if (room == m_rooms.end())
         return;
     --room->second.connections;
-    m_directory.update(gone.room, room->second.connections, room->second.game->game().gamerunning, now());
+    m_directory.update(gone.room, room->second.connections, room->second.running, now());
 }
 
 void RoomFront::received(ServerTransport* transport, const QList<ReceivedMessage>& messages)
@@ -197,12 +216,13 @@ void RoomFront::decide(ServerTransport* transport)
         return;
     std::unique_ptr<Pending> pending = std::move(it->second);
     m_pending.erase(it);
-    disconnect(pending->reading);
+    for (const QMetaObject::Connection& watched : pending->watching)
+        disconnect(watched);
     const RoomGate::Decision decision = pending->gate.decision();
     switch (decision.choice) {
     case RoomGate::Choice::Undecided:
     case RoomGate::Choice::DefaultRoom:
-        handTo(transport, QString(), pending->early);
+        handTo(transport, pending->countedId, QString(), pending->early);
         return;
     case RoomGate::Choice::Malformed:
         refuse(transport, QStringLiteral("malformed"), RoomDirectory::explain(Refusal::Malformed));
@@ -216,13 +236,7 @@ void RoomFront::decide(ServerTransport* transport)
             refuse(transport, QStringLiteral("room-code"), RoomDirectory::explain(found.refusal));
             return;
         }
-        if (GameServer* game = room(found.code); game && game->votedOut(pending->address)) {
-            refuse(transport, QStringLiteral("voted-out"),
-                   QStringLiteral("The players of this room voted you out. You may come back "
-                                  "10 minutes after."));
-            return;
-        }
-        handTo(transport, found.code, pending->early);
+        handTo(transport, pending->countedId, found.code, pending->early);
         return;
     }
     case RoomGate::Choice::Create: {
@@ -232,7 +246,7 @@ void RoomFront::decide(ServerTransport* transport)
             refuse(transport, QStringLiteral("room-create"), RoomDirectory::explain(why));
             return;
         }
-        handTo(transport, code, pending->early);
+        handTo(transport, pending->countedId, code, pending->early);
         return;
     }
     }
@@ -245,43 +259,141 @@ QString RoomFront::newRoom(const QString& address, const QString& name, bool lis
         *why = created.refusal;
         return {};
     }
-    Room& room = m_rooms[created.code];
-    room.game = std::make_unique<GameServer>();
-    // Strangers in a listed room have no game master they trust: they may vote someone out.
-    room.game->setVoteKick(listed);
-    room.game->setVoteClock([this] { return now(); });
-    countGameRefusals(*room.game);
-    if (m_setup)
-        m_setup(*room.game, created.code);
-    emit roomCreated(created.code, listed, address);
-    return created.code;
+    const QString code = created.code;
+    Room& room = m_rooms[code];
+    room.home = m_threads ? m_threads->placeRoom(this) : this;
+    // Made on its own thread, so that everything it makes lives there too; the front waits for
+    // it, as it waits for nothing else of a room.
+    GameServer* game = nullptr;
+    runOn(
+        room.home,
+        [&] {
+            game = new GameServer;
+            // Strangers in a listed room have no game master they trust: they may vote someone out.
+            game->setVoteKick(listed);
+            game->setVoteClock([this] { return now(); });
+            countGameRefusals(*game);
+            watchRoom(*game, code);
+            if (m_setup)
+                m_setup(*game, code);
+        },
+        true);
+    room.game = game;
+    emit roomCreated(code, listed, address);
+    return code;
 }
 
-void RoomFront::handTo(ServerTransport* transport, const QString& code, const QList<ReceivedMessage>& early)
+// On the room's thread: after anything that changes who plays or whether the game runs, the
+// room tells the front, once that request has been served in full.
+void RoomFront::watchRoom(GameServer& game, const QString& code)
 {
-    GameServer* game = &m_default;
-    if (!code.isEmpty()) {
-        const auto room = m_rooms.find(code);
-        const rooms::RoomInfo* info = m_directory.room(code);
-        if (room == m_rooms.end() || !info) {
-            refuse(transport, QStringLiteral("room-code"), RoomDirectory::explain(Refusal::Unknown));
+    const auto report = [this, &game, code] {
+        QMetaObject::invokeMethod(
+            &game,
+            [this, &game, code] {
+                int players = 0;
+                for (int seat : game.players().occupiedSeats())
+                    players += game.players().at(seat).loggedIn ? 1 : 0;
+                const bool running = game.game().gamerunning;
+                QMetaObject::invokeMethod(
+                    this, [this, code, players, running] { roomReported(code, players, running); });
+            },
+            Qt::QueuedConnection);
+    };
+    ServerEvents* events = game.events();
+    connect(events, &ServerEvents::loggedIn, &game, report);
+    connect(events, &ServerEvents::departed, &game, report);
+    connect(events, &ServerEvents::gameStarted, &game, report);
+    connect(events, &ServerEvents::gameWon, &game, report);
+}
+
+void RoomFront::roomReported(const QString& code, int players, bool running)
+{
+    const auto room = m_rooms.find(code);
+    if (room == m_rooms.end())
+        return;
+    room->second.players = players;
+    room->second.running = running;
+    m_directory.update(code, room->second.connections, running, now());
+}
+
+void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QString& code,
+                       const QList<ReceivedMessage>& early)
+{
+    if (code.isEmpty()) {
+        m_default.adoptConnection(transport, early);
+        return;
+    }
+    const auto found = m_rooms.find(code);
+    const rooms::RoomInfo* info = m_directory.room(code);
+    if (found == m_rooms.end() || !info) {
+        refuse(transport, QStringLiteral("room-code"), RoomDirectory::explain(Refusal::Unknown));
+        return;
+    }
+    Room& room = found->second;
+    if (auto counted = m_counted.find(countedId); counted != m_counted.end()) {
+        counted->second.room = code;
+        ++room.connections;
+        m_directory.update(code, room.connections, room.running, now());
+    }
+    GameServer* game = room.game;
+    const QString address = keyOf(transport);
+    const QByteArray inRoom = toclient::inroom(code, info->listed, info->name);
+    if (room.home->thread() == thread()) {
+        if (game->votedOut(address)) {
+            refuse(transport, QStringLiteral("voted-out"), votedOutText());
             return;
         }
-        game = room->second.game.get();
-        transport->send(toclient::inroom(code, info->listed, info->name));
-        if (auto counted = m_counted.find(transport); counted != m_counted.end()) {
-            counted->second.room = code;
-            ++room->second.connections;
-            m_directory.update(code, room->second.connections, game->game().gamerunning, now());
-        }
+        transport->send(inRoom);
+        game->adoptConnection(transport, early);
+        return;
     }
-    game->adoptConnection(transport, early);
+
+    // To the room's thread. Until the room takes it there, what arrives is held, and a close is
+    // seen: the room's thread may read the connection before it runs what is posted here.
+    struct Held
+    {
+        QList<ReceivedMessage> messages;
+        bool closed = false;
+    };
+    auto held = std::make_shared<Held>();
+    const QList<QMetaObject::Connection> holding{
+        connect(transport, &ServerTransport::received,
+                [held](const QList<ReceivedMessage>& messages) { held->messages += messages; }),
+        connect(transport, &ServerTransport::closed, [held] { held->closed = true; }),
+        connect(transport, &ServerTransport::broken, [transport](const QString&) { transport->close(); })};
+    transport->setParent(nullptr);
+    transport->moveToThread(room.home->thread());
+    QPointer<ServerTransport> moved(transport);
+    runOn(room.home, [this, game, moved, held, holding, early, inRoom, address] {
+        for (const QMetaObject::Connection& connection : holding)
+            disconnect(connection);
+        if (!moved || held->closed) {
+            if (moved)
+                moved->deleteLater();
+            return;
+        }
+        if (game->votedOut(address)) {
+            moved->send(toclient::roomrefused(votedOutText()));
+            moved->close();
+            QMetaObject::invokeMethod(this, [this, address] {
+                countRefusal(address, QStringLiteral("voted-out"), votedOutText());
+            });
+            return;
+        }
+        moved->send(inRoom);
+        game->adoptConnection(moved, early + held->messages);
+    });
+}
+
+QString RoomFront::votedOutText()
+{
+    return QStringLiteral("The players of this room voted you out. You may come back 10 minutes after.");
 }
 
 void RoomFront::refuse(ServerTransport* transport, const QString& cause, const QString& reason, bool full)
 {
-    ++m_refusedByCause[cause];
-    emit refused(peerAddressText(transport->peerAddress()), reason);
+    countRefusal(peerAddressText(transport->peerAddress()), cause, reason);
     transport->send(toclient::roomrefused(reason));
     // A first-version client knows only this one, and reads it as a full game.
     if (full)
@@ -289,11 +401,17 @@ void RoomFront::refuse(ServerTransport* transport, const QString& cause, const Q
     transport->close();
 }
 
+void RoomFront::countRefusal(const QString& address, const QString& cause, const QString& reason)
+{
+    ++m_refusedByCause[cause];
+    emit refused(address, reason);
+}
+
 void RoomFront::list(ServerTransport* transport)
 {
     for (const rooms::RoomInfo& info : m_directory.listedRooms()) {
         const auto room = m_rooms.find(info.code);
-        const bool running = room != m_rooms.end() && room->second.game->game().gamerunning;
+        const bool running = room != m_rooms.end() && room->second.running;
         transport->send(toclient::roomlisted(info.code, info.players, running, info.name));
     }
     transport->send(toclient::roomlistend());
@@ -308,9 +426,11 @@ void RoomFront::sweep()
         if (room == m_rooms.end())
             continue;
         // An empty room's game holds no connection; its tokens go with it.
-        std::unique_ptr<GameServer> game = std::move(room->second.game);
+        GameServer* game = room->second.game;
+        runOn(room->second.home, [game] { game->deleteLater(); });
+        if (m_threads)
+            m_threads->roomEnded(room->second.home);
         m_rooms.erase(room);
-        game.release()->deleteLater();
         emit roomEnded(code);
     }
 }
@@ -335,7 +455,7 @@ rooms::ServerMetrics RoomFront::metrics() const
     };
     m.players = loggedIn(m_default);
     for (const auto& [code, room] : m_rooms)
-        m.players += loggedIn(*room.game);
+        m.players += room.players;
     m.connections = qint64(m_counted.size());
     const ServerTraffic& traffic = ServerTraffic::process();
     m.messagesIn = traffic.messagesIn.load(std::memory_order_relaxed);
@@ -349,7 +469,7 @@ rooms::ServerMetrics RoomFront::metrics() const
 GameServer* RoomFront::room(const QString& code) const
 {
     const auto it = m_rooms.find(code);
-    return it == m_rooms.end() ? nullptr : it->second.game.get();
+    return it == m_rooms.end() ? nullptr : it->second.game;
 }
 
 void RoomFront::closeAll()
@@ -364,8 +484,13 @@ void RoomFront::closeAll()
         pending << transport;
     for (ServerTransport* transport : pending)
         transport->close();
-    for (auto& [code, room] : m_rooms)
-        room.game->closeAllConnections();
+    // Each room's closing has begun before this returns, so that the process's wait for the
+    // closing connections sees them all.
+    for (auto& [code, room] : m_rooms) {
+        GameServer* game = room.game;
+        runOn(
+            room.home, [game] { game->closeAllConnections(); }, true);
+    }
     m_default.closeAllConnections();
 }
 

@@ -5,6 +5,7 @@
 #include "rooms/roomdirectory.h"
 #include "rooms/roomgate.h"
 #include "server/gameserver.h"
+#include "server/roomthreads.h"
 #include "server/transport.h"
 #include "web/weblistener.h"
 
@@ -26,6 +27,12 @@ namespace pictova {
 // Ownership: a connection belongs to the front while it is read, then to the game it is handed
 // to (GameServer::adoptConnection), which closes and deletes it. The front owns every room's
 // GameServer; the default room is the caller's and outlives the front.
+//
+// Threads: the front, its listeners and the default room share the caller's thread. With room
+// threads (setRoomThreads) each room lives on one of them: its GameServer is made there, a
+// connection handed to it moves there before it has a parent, and from then on the front never
+// touches either; it posts work to the room's thread and hears back through queued signals (a
+// room's players and whether its game runs, refusals), so what it reads is its own.
 class RoomFront : public QObject
 {
     Q_OBJECT
@@ -47,6 +54,11 @@ public:
     void setDirectoryLimits(const rooms::RoomDirectory::Limits& limits);
     void setMaxTotalPerAddress(int max) { m_maxTotalPerAddress = std::max(0, max); }
     int maxTotalPerAddress() const { return m_maxTotalPerAddress; }
+
+    // Rooms from now on are spread over `count` threads of their own (see above); 0, the
+    // default, keeps them on the front's thread. Set before the first room.
+    void setRoomThreads(int count);
+    int roomThreads() const { return m_threads ? m_threads->count() : 0; }
 
     // Port text for the game port, "7772" unless set (tests use "0").
     void setPortName(const QString& port) { m_sock.PortName = port; }
@@ -73,7 +85,7 @@ public:
     void sweep();
 
     const rooms::RoomDirectory& directory() const { return m_directory; }
-    // The game of room `code`, if there is such a room.
+    // The game of room `code`, if there is such a room; only to be used on that room's thread.
     GameServer* room(const QString& code) const;
     int roomCount() const { return int(m_rooms.size()); }
     int pendingConnections() const { return int(m_pending.size()); }
@@ -90,19 +102,28 @@ private:
     struct Pending;
     struct Room
     {
-        std::unique_ptr<GameServer> game;
+        GameServer* game = nullptr; // made, used and deleted on `home`'s thread
+        QObject* home = nullptr;
         int connections = 0;
+        // As the room last reported them.
+        int players = 0;
+        bool running = false;
     };
 
     qint64 now() const { return m_clock(); }
     void received(ServerTransport* transport, const QList<ReceivedMessage>& messages);
     void decide(ServerTransport* transport);
-    void handTo(ServerTransport* transport, const QString& code, const QList<ReceivedMessage>& early);
+    void handTo(ServerTransport* transport, quint64 countedId, const QString& code,
+                const QList<ReceivedMessage>& early);
     void refuse(ServerTransport* transport, const QString& cause, const QString& reason, bool full = false);
+    static QString votedOutText();
+    void countRefusal(const QString& address, const QString& cause, const QString& reason);
+    void roomReported(const QString& code, int players, bool running);
+    void watchRoom(GameServer& game, const QString& code);
     void countGameRefusals(GameServer& game);
     void list(ServerTransport* transport);
-    void counted(ServerTransport* transport, const QString& address);
-    void uncounted(QObject* transport);
+    quint64 counted(ServerTransport* transport, const QString& address);
+    void uncounted(quint64 id);
     void scheduleHolds();
     QString newRoom(const QString& address, const QString& name, bool listed,
                     rooms::RoomDirectory::Refusal* why);
@@ -120,13 +141,17 @@ private:
     std::map<ServerTransport*, std::unique_ptr<Pending>> m_pending;
     std::map<QString, Room> m_rooms;
     // Every open connection the front has seen, with its address key and room ("" for the
-    // default room), until it closes.
+    // default room), until it closes. Kept by a number of its own, not the connection's address:
+    // a room's thread reports a close later, when that address may hold a new connection.
     struct Counted
     {
         QString address;
         QString room;
     };
-    std::map<QObject*, Counted> m_counted;
+    std::map<quint64, Counted> m_counted;
+    quint64 m_nextCountedId = 1;
+    std::unique_ptr<RoomThreads> m_threads;
+    bool m_ending = false;
     std::map<QString, int> m_perAddress;
     std::map<QString, qint64> m_refusedByCause;
 };

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QSysInfo>
+#include <QThread>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -25,10 +26,10 @@ namespace {
 // process ends (it ends as soon as they all have); the system then sends them on by itself.
 constexpr int kCloseGraceMs = 2000;
 
+// One call a line: the rooms' threads write their lines too, and stdio keeps each call whole.
 void printLine(std::FILE* stream, const QString& line)
 {
-    std::fputs(line.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
 }
 } // namespace
 
@@ -92,6 +93,7 @@ int main(int argc, char** argv)
     roomLimits.maxRooms = options.maxRooms;
     front.setDirectoryLimits(roomLimits);
     front.setMaxTotalPerAddress(options.maxTotalPerAddress);
+    front.setRoomThreads(options.roomThreads.value_or(QThread::idealThreadCount()));
     front.setRoomSetup([&options, ownWords, writeLine](GameServer& room, const QString& code) {
         room.setWordLanguage(options.wordsLanguage);
         if (!options.wordsFolder.isEmpty())

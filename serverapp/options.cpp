@@ -93,6 +93,7 @@ ServerOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), {}, QStringLiteral("N"));
     const QCommandLineOption maxTotalPerAddress(QStringLiteral("max-total-per-address"), {},
                                                 QStringLiteral("N"));
+    const QCommandLineOption threads(QStringLiteral("threads"), {}, QStringLiteral("N"));
     const QCommandLineOption metrics(QStringLiteral("metrics"), {}, QStringLiteral("ADDRESS:PORT"));
     const QCommandLineOption webPort(QStringLiteral("web-port"), {}, QStringLiteral("N"));
     const QCommandLineOption tlsCert(QStringLiteral("tls-cert"), {}, QStringLiteral("FILE"));
@@ -158,6 +159,16 @@ ServerOptions parseOptions(const QStringList& arguments)
          countCheck(QStringLiteral("--max-rooms"), QStringLiteral("0 (no rooms)"), options.maxRooms)},
         {&maxTotalPerAddress, countCheck(QStringLiteral("--max-total-per-address"), QStringLiteral("0"),
                                          options.maxTotalPerAddress)},
+        {&threads,
+         [&](const std::optional<QString>& text) -> std::optional<QString> {
+             constexpr uint kMostThreads = 256;
+             bool ok = false;
+             const uint count = text ? text->toUInt(&ok) : 0;
+             if (!ok || count > kMostThreads)
+                 return QStringLiteral("--threads needs a number from 0 to %1").arg(kMostThreads);
+             options.roomThreads = static_cast<int>(count);
+             return std::nullopt;
+         }},
         {&metrics,
          [&](const std::optional<QString>& text) -> std::optional<QString> {
              // "ADDRESS:PORT", an IPv6 address in brackets.
@@ -262,7 +273,8 @@ QString helpText()
         "Usage: pictova-server [--port N] [--name TEXT] [--announce] [--words DIR]\n"
         "                      [--words-language CODE] [--chat-limit L/S] [--guess-limit L/S]\n"
         "                      [--max-per-address N] [--max-rooms N] [--max-total-per-address N]\n"
-        "                      [--metrics ADDRESS:PORT] [--web-port N] [--tls-cert FILE --tls-key FILE]\n"
+        "                      [--threads N] [--metrics ADDRESS:PORT] [--web-port N] [--tls-cert FILE "
+        "--tls-key FILE]\n"
         "Hosts a Pictova game with no window: players join it from their game window.\n"
         "Players of this version may also make rooms, each a game of its own, joined by code.\n"
         "\n"
@@ -291,6 +303,8 @@ QString helpText()
         "  --max-total-per-address N\n"
         "                connections one address may hold across every room (default 30;\n"
         "                0: no cap)\n"
+        "  --threads N   threads the rooms run on, each room on one (default: one a core;\n"
+        "                0: the rooms share the thread of the default game)\n"
         "  --metrics ADDRESS:PORT\n"
         "                serve Prometheus text metrics at http://ADDRESS:PORT/metrics (rooms,\n"
         "                players, connections, messages and bytes in and out, refused connections\n"

@@ -31,6 +31,9 @@ struct ServerOptions
     int maxPerAddress = ServerConnections::kDefaultMaxPerAddress;      // 0: no cap; in every room
     int maxRooms = kDefaultMaxRooms;                                   // rooms besides the default one
     int maxTotalPerAddress = kDefaultMaxTotalPerAddress;               // across every room; 0: no cap
+    // The threads the rooms run on: the machine's cores unless given; 0: the rooms share the one
+    // thread of the listeners and the default game.
+    std::optional<int> roomThreads;
     std::optional<QHostAddress> metricsAddress; // set: Prometheus metrics on their own listener
     quint16 metricsPort = 0;
     // The web client's port: kDefaultWebPort unless given (0: off), any free port when the game's

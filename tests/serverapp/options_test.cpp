@@ -46,7 +46,10 @@ TEST(ServerOptions, DefaultsAndEveryOption)
     EXPECT_EQ(rooms.maxTotalPerAddress, 100000);
     EXPECT_EQ(rooms.metricsAddress, QHostAddress(QHostAddress::LocalHostIPv6));
     EXPECT_EQ(rooms.metricsPort, 9100);
-    for (const char* option : {"--max-rooms", "--max-total-per-address", "--metrics"})
+    EXPECT_FALSE(none.roomThreads);
+    EXPECT_EQ(parseOptions({"--threads", "0"}).roomThreads, 0);
+    EXPECT_EQ(parseOptions({"--threads=256"}).roomThreads, 256);
+    for (const char* option : {"--max-rooms", "--max-total-per-address", "--metrics", "--threads"})
         EXPECT_TRUE(helpText().contains(QLatin1String(option))) << option;
     EXPECT_FALSE(none.webPort);
     EXPECT_EQ(parseOptions({"--web-port", "0"}).webPort, quint16(0));
@@ -91,6 +94,8 @@ TEST(ServerOptions, BadArgumentsFailWithOneLine)
                             {"--max-rooms", "100001"},
                             {"--max-rooms", "-1"},
                             {"--max-total-per-address"},
+                            {"--threads", "257"},
+                            {"--threads", "-1"},
                             {"--metrics", "9100"},
                             {"--metrics", "nowhere:9100"},
                             {"--metrics", "127.0.0.1:65536"},

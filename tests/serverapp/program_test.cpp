@@ -326,7 +326,12 @@ TEST_F(ServerProgram, RoomsAreLoggedByCodeAndCountedInTheMetrics)
         });
         return reply + socket.readAll();
     };
-    const QByteArray metrics = get("/metrics");
+    // A room on a thread of its own tells the front of its players a moment after its log line.
+    QByteArray metrics;
+    waitFor([&] {
+        metrics = get("/metrics");
+        return metrics.contains("\npictova_players 2\n");
+    });
     EXPECT_TRUE(metrics.startsWith("HTTP/1.1 200")) << metrics.toStdString();
     for (const char* figure : {"\npictova_rooms 2\n", "\npictova_players 2\n", "\npictova_connections 2\n"})
         EXPECT_TRUE(metrics.contains(figure)) << figure << metrics.toStdString();
