@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace pictova {
 
 const WordLists& WordChoice::builtIn(const QString& language)
@@ -38,6 +40,13 @@ void WordChoice::setLists(const WordLists& lists)
 
 QStringList WordChoice::cleanEntries(const QStringList& entries)
 {
+    // Clean lists are shared, not copied: each room of a server holds the same built-in or own
+    // lists until it deals from them.
+    const auto needsCleaning = [](const QString& entry) {
+        return entry.isEmpty() || entry.back().unicode() < 0x20 || entry.trimmed().isEmpty();
+    };
+    if (std::none_of(entries.begin(), entries.end(), needsCleaning))
+        return entries;
     QStringList cleaned;
     for (QString entry : entries) {
         // A tab or other control character at the end can never be typed into a guess, so the
