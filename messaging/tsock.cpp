@@ -1,5 +1,7 @@
 #include "messaging/tsock.h"
 
+#include "messaging/keepaccepting.h"
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostInfo>
@@ -230,6 +232,7 @@ void TSock::setListen(bool listen)
     if (!server->listen(ListenAddress, port))
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
     m_server = server.release();
+    keepAccepting(m_server);
     connect(m_server, &QTcpServer::newConnection, this, [this] { emit onAccept(this); });
     report(SocketInfo::Listening, QStringLiteral("Listening Started"));
 }

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace pictova;
 using namespace pictova::serverapp;
@@ -58,6 +59,13 @@ int main(int argc, char** argv)
         return 2;
     case ServerOptions::Action::Serve:
         break;
+    }
+
+    // Each connection is a file descriptor, and the usual soft limit of 1024 is far below the
+    // connections a server of many rooms holds: take what the system allows.
+    if (rlimit files{}; getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &files);
     }
 
     QCoreApplication app(argc, argv);

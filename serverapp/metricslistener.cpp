@@ -1,5 +1,6 @@
 #include "serverapp/metricslistener.h"
 
+#include "messaging/keepaccepting.h"
 #include "web/httprequest.h"
 
 #include <QTcpServer>
@@ -11,6 +12,7 @@ namespace pictova::serverapp {
 MetricsListener::MetricsListener(std::function<QByteArray()> body, QObject* parent)
     : QObject(parent), m_body(std::move(body)), m_server(new QTcpServer(this))
 {
+    keepAccepting(m_server);
     connect(m_server, &QTcpServer::newConnection, this, &MetricsListener::accepted);
 }
 

@@ -1,6 +1,7 @@
 #include "web/weblistener.h"
 
 #include "messaging/errors.h"
+#include "messaging/keepaccepting.h"
 #include "messaging/tsock.h"
 #include "web/httprequest.h"
 #include "web/webfiles.h"
@@ -157,6 +158,7 @@ void WebListener::listen(const QHostAddress& address, quint16 port, const WebTls
     if (!server->listen(address, port))
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
     m_server = server.release();
+    keepAccepting(m_server);
     connect(m_server, &QTcpServer::newConnection, this, &WebListener::accepted);
 }
 

@@ -1,5 +1,12 @@
+#include "messaging/errors.h"
 #include "messaging/tsock.h"
 #include "tests/support/waitfor.h"
+
+#include <QDir>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -225,4 +232,47 @@ TEST(TSock, DottedAddressesNeverReachTheResolverAndNamesAreCached)
     a.open();
     b.open();
     EXPECT_EQ(TSock::resolverCalls(), 1);
+}
+
+// A listener that ran out of file descriptors takes connections again once some are free: a
+// crowd of connections must not leave a port that takes no one after it has gone.
+TEST(TSock, AListenerOutOfFileDescriptorsTakesConnectionsAgainOnceSomeAreFree)
+{
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    int accepted = 0;
+    QObject::connect(&listener, &TSock::onAccept, [&](TSock*) {
+        if (listener.accept(&listener))
+            ++accepted;
+    });
+    QStringList reported;
+    setErrorReporter([&](const QString& text) { reported << text; });
+
+    // The connection waits in the system's queue; then every descriptor is taken.
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, listener.localPort());
+    ASSERT_TRUE(client.waitForConnected(3000));
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit saved = limit;
+    int highest = 0;
+    for (const QString& fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System))
+        highest = std::max(highest, fd.toInt());
+    limit.rlim_cur = rlim_t(highest + 1);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &limit), 0);
+    std::vector<int> filler;
+    for (int fd = ::open("/dev/null", O_RDONLY); fd >= 0; fd = ::open("/dev/null", O_RDONLY))
+        filler.push_back(fd);
+
+    const bool refused = waitFor([&] { return !reported.isEmpty(); });
+    for (int fd : filler)
+        ::close(fd);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+    setErrorReporter({});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(accepted, 0);
+    EXPECT_TRUE(reported.first().startsWith(QStringLiteral("cannot take a connection")))
+        << reported.first().toStdString();
+    EXPECT_TRUE(waitFor([&] { return accepted == 1; }));
 }
