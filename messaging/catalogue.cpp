@@ -70,6 +70,17 @@ const QStringList& feature::ours()
     return words;
 }
 
+const QStringList& feature::serverWords(bool rooms)
+{
+    static const QStringList withoutRooms = [] {
+        QStringList words = ours();
+        words.removeAll(feature::rooms);
+        words.removeAll(feature::voteKick);
+        return words;
+    }();
+    return rooms ? ours() : withoutRooms;
+}
+
 const QStringList& feature::languages()
 {
     static const QStringList tags = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),

@@ -89,6 +89,9 @@ inline const QString rooms = QString::fromLatin1(protocol::message(protocol::Id:
 inline const QString voteKick = QString::fromLatin1(protocol::message(protocol::Id::votekick).feature);
 // What this program's server and client both understand.
 const QStringList& ours();
+// What a game server of ours announces: ours(), but the words of rooms and votes only where a room
+// front stands before it; a game without one has no room to offer or to vote in.
+const QStringList& serverWords(bool rooms);
 
 // The language a client reads, announced among its feature words as "lang-" and the tag in lower
 // case ("lang-de", "lang-pt-br"). It asks for no message of its own: a server that knows the word

@@ -275,6 +275,7 @@ void RoomFront::handTo(ServerTransport* transport, const QString& code, const QL
             m_directory.update(code, room->second.connections, game->game().gamerunning, now());
         }
     }
+    game->setRoomsAnnounced(true);
     game->adoptConnection(transport, early);
 }
 

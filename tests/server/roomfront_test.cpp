@@ -114,7 +114,8 @@ TEST_F(Rooms, AClientThatNamesNoRoomIsSeatedInTheDefaultGameWhenTheHoldEnds)
     front->checkHolds();
     // The seat number comes first, as from a server without rooms; then this server's words.
     EXPECT_EQ(old->waitForMessage(cmd::sendlogininfo), QStringLiteral("CMD_sendlogininfo+1"));
-    EXPECT_TRUE(old->waitForMessage(cmd::features).contains(feature::rooms));
+    EXPECT_EQ(old->waitForMessage(cmd::features),
+              cmd::features + QLatin1Char('+') + feature::serverWords(true).join(QLatin1Char(',')));
     EXPECT_EQ(old->received().first(), QStringLiteral("CMD_sendlogininfo+1"));
     logIn(old, QStringLiteral("Old"));
     EXPECT_EQ(defaultRoom->players().at(1).name, QStringLiteral("Old"));
@@ -154,6 +155,8 @@ TEST_F(Rooms, NothingSaidDrawnOrGuessedInARoomReachesAnotherRoomOrTheDefaultGame
          std::initializer_list<Named>{{ann, "Ann"}, {bob, "Bob"}, {cat, "Cat"}, {dan, "Dan"}})
         logIn(client, QString::fromLatin1(name));
     EXPECT_EQ(front->room(first)->players().at(2).name, QStringLiteral("Bob"));
+    for (const QString& word : {feature::rooms, feature::voteKick})
+        EXPECT_TRUE(dan->messagesNamed(cmd::features).value(0).contains(word)) << word.toStdString();
     EXPECT_EQ(front->directory().room(first)->players, 2);
 
     ann->send(toserver::chat(1, QStringLiteral("secret words"), QStringLiteral("clBlack")));
