@@ -323,10 +323,10 @@ QByteArray undone(int seat, int stroke, int wipes)
 {
     return down(Id::undone, {num(seat), num(stroke), num(wipes)});
 }
-QByteArray inroom(const QString& code, bool listed, const QString& name)
+QByteArray inroom(const QString& code, bool listed, quint16 webPort, const QString& name)
 {
-    return down(Id::inroom,
-                {code, listed ? QStringLiteral("true") : QStringLiteral("false"), withoutTerminator(name)});
+    return down(Id::inroom, {code, listed ? QStringLiteral("true") : QStringLiteral("false"), num(webPort),
+                             withoutTerminator(name)});
 }
 QByteArray roomlisted(const QString& code, int players, bool running, const QString& name)
 {

@@ -204,8 +204,9 @@ QByteArray teamgame();
 // The drawer at `seat` took back stroke `stroke` (counted from 0 among the strokes since the board
 // was last wiped; the later ones, if any, stay) after `wipes` wipes of the board in this turn.
 QByteArray undone(int seat, int stroke, int wipes);
-// The connection plays in room `code`: sent before the seat number.
-QByteArray inroom(const QString& code, bool listed, const QString& name);
+// The connection plays in room `code`: sent before the seat number. `webPort` is the server's web
+// port for the room's browser link, 0 when it has none.
+QByteArray inroom(const QString& code, bool listed, quint16 webPort, const QString& name);
 // One listed room of a CMD_room+list, then the end of the list.
 QByteArray roomlisted(const QString& code, int players, bool running, const QString& name);
 QByteArray roomlistend();

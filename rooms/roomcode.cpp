@@ -77,4 +77,14 @@ QString desktopLink(const QString& host, quint16 port, const QString& code)
     return url.toString();
 }
 
+QString webLink(const QString& host, quint16 webPort, const QString& code)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(host);
+    url.setPort(webPort);
+    url.setPath(QStringLiteral("/r/") + code);
+    return url.toString();
+}
+
 } // namespace pictova::rooms

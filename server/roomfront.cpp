@@ -268,7 +268,7 @@ void RoomFront::handTo(ServerTransport* transport, const QString& code, const QL
             return;
         }
         game = room->second.game.get();
-        transport->send(toclient::inroom(code, info->listed, info->name));
+        transport->send(toclient::inroom(code, info->listed, webPort(), info->name));
         if (auto counted = m_counted.find(transport); counted != m_counted.end()) {
             counted->second.room = code;
             ++room->second.connections;

@@ -158,7 +158,8 @@ void ClientSession::receivedRoom(const ServerNotice& notice)
         return;
     m_roomCode = *code;
     m_roomListed = notice.flag(1);
-    m_roomName = notice.text(2).left(rooms::RoomDirectory::kMaxNameLength);
+    m_roomWebPort = quint16(notice.number(2));
+    m_roomName = notice.text(3).left(rooms::RoomDirectory::kMaxNameLength);
     // Back after a drop, this copy asks for the same room, not for another new one.
     m_roomAsk = RoomAsk::join(m_roomCode);
     emit roomChanged();
@@ -190,6 +191,13 @@ QString ClientSession::roomLink() const
     if (m_roomCode.isEmpty())
         return {};
     return rooms::desktopLink(m_joinHost, m_joinPort, m_roomCode);
+}
+
+QString ClientSession::roomWebLink() const
+{
+    if (m_roomCode.isEmpty() || m_roomWebPort == 0)
+        return {};
+    return rooms::webLink(m_joinHost, m_roomWebPort, m_roomCode);
 }
 
 void ClientSession::setLanguage(const QString& bcp47)
@@ -284,6 +292,7 @@ void ClientSession::connectTo(const QString& host, const QString& port)
     m_roomCode.clear();
     m_roomName.clear();
     m_roomListed = false;
+    m_roomWebPort = 0;
     if (m_roomAsk.kind == RoomAsk::Kind::Join)
         send(rooms::RoomGate::joinRequest(m_roomAsk.code));
     else if (m_roomAsk.kind == RoomAsk::Kind::Create)

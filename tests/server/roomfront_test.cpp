@@ -138,7 +138,7 @@ TEST_F(Rooms, NothingSaidDrawnOrGuessedInARoomReachesAnotherRoomOrTheDefaultGame
     ProtoClient* ann = open();
     const QString first = ask(ann, RoomGate::createRequest(false, QStringLiteral("Ann's table")));
     ASSERT_EQ(first.size(), 5);
-    EXPECT_EQ(ann->received().value(0), QStringLiteral("CMD_inroom+%1+false+Ann's table").arg(first));
+    EXPECT_EQ(ann->received().value(0), QStringLiteral("CMD_inroom+%1+false+0+Ann's table").arg(first));
     EXPECT_EQ(seatOf(ann), 1);
     ProtoClient* bob = open();
     EXPECT_EQ(ask(bob, RoomGate::joinRequest(first.toLower())), first);
@@ -420,7 +420,8 @@ TEST_F(Rooms, ABrowserJoinsARoomOverTheWebPort)
                      [&] { browser.sendTextMessage(QStringLiteral("CMD_room+join+") + code); });
     browser.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(front->webPort())));
     ASSERT_TRUE(waitFor([&] { return received.size() >= 2; }));
-    EXPECT_EQ(received.at(0), QStringLiteral("CMD_inroom+%1+false+Mine").arg(code));
+    // The room's notice names the web port, for the link that invites browsers.
+    EXPECT_EQ(received.at(0), QStringLiteral("CMD_inroom+%1+false+%2+Mine").arg(code).arg(front->webPort()));
     EXPECT_EQ(received.at(1), QStringLiteral("CMD_sendlogininfo+2"));
     EXPECT_TRUE(waitFor([&] { return front->directory().room(code)->players == 2; }));
 }
