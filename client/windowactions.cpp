@@ -128,6 +128,10 @@ void WindowActions::wireViews()
     connect(&v.header(), &BoardHeader::passClicked, this,
             [session] { guarded([session] { session->pass(); }); });
     connect(&v.seatPanel(), &SeatPanelView::seatMenuRequested, this, [this](int seat, const QPoint& at) {
+        // Seat 1 is the game master's, whom nobody else's menu acts on; only in a listed room,
+        // where the game master is a stranger too, may the others vote that player out.
+        if (seat == 1 && !m_window.session().mayVoteToRemove(seat))
+            return;
         prepareSeatMenu(seat);
         m_window.menus().seatMenu()->popup(at);
     });

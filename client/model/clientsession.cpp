@@ -177,7 +177,9 @@ void ClientSession::refusedRoom(const QString& reason)
 bool ClientSession::mayVoteToRemove(int seat) const
 {
     return m_roomListed && m_serverFeatures.contains(feature::voteKick) && m_model.loggedIn() &&
-           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats;
+           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats &&
+           // A free seat holds nobody to vote on.
+           (!isPlayerSeat(seat) || m_model.seat(seat).taken);
 }
 
 void ClientSession::voteToRemove(int seat)
