@@ -54,12 +54,10 @@ SeatPanelView::SeatPanelView(const GameModel& model, QWidget* parent) : QFrame(p
             setBold(l, 12);
             setColour(l, kMaroon);
         }
-        if (seat > 1) {
-            name->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(name, &QLabel::customContextMenuRequested, this, [this, name, seat](const QPoint& pos) {
-                emit seatMenuRequested(seat, name->mapToGlobal(pos));
-            });
-        }
+        name->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(name, &QLabel::customContextMenuRequested, this, [this, name, seat](const QPoint& pos) {
+            emit seatMenuRequested(seat, name->mapToGlobal(pos));
+        });
         m_grid->addWidget(eyes, seat - 1, kEyesColumn);
         m_grid->addWidget(name, seat - 1, kNameColumn);
         m_grid->addWidget(points, seat - 1, kPointsColumn);

@@ -60,7 +60,7 @@ public:
 
 signals:
     void snapshotRequested();
-    // The seat's name was right-clicked at `globalPos` (seats above the first only).
+    // The seat's name was right-clicked at `globalPos`.
     void seatMenuRequested(int seat, const QPoint& globalPos);
     // The player's own side, its name and members, changed (a team game's caption for the header).
     void ownTeamChanged();

@@ -51,9 +51,14 @@ void WindowActions::showInvitation()
 {
     if (!m_invite)
         m_invite = new InviteDialog(&m_window);
+    const ClientSession& session = m_window.session();
     const quint16 webPort = m_window.localHost().webPort();
-    m_invite->setLink(webPort ? inviteLink(lanAddress(), webPort) : QString());
-    m_invite->setRoom(m_window.session().roomCode(), m_window.session().roomLink());
+    // A room's browsers go to its own server's web port, wherever that server is.
+    if (!session.roomCode().isEmpty())
+        m_invite->setLink(session.roomWebLink());
+    else
+        m_invite->setLink(webPort ? inviteLink(lanAddress(), webPort) : QString());
+    m_invite->setRoom(session.roomCode(), session.roomLink());
     presentWindow(m_invite);
 }
 
@@ -123,6 +128,10 @@ void WindowActions::wireViews()
     connect(&v.header(), &BoardHeader::passClicked, this,
             [session] { guarded([session] { session->pass(); }); });
     connect(&v.seatPanel(), &SeatPanelView::seatMenuRequested, this, [this](int seat, const QPoint& at) {
+        // Seat 1 is the game master's, whom nobody else's menu acts on; only in a listed room,
+        // where the game master is a stranger too, may the others vote that player out.
+        if (seat == 1 && !m_window.session().mayVoteToRemove(seat))
+            return;
         prepareSeatMenu(seat);
         m_window.menus().seatMenu()->popup(at);
     });

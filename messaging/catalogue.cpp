@@ -70,6 +70,17 @@ const QStringList& feature::ours()
     return words;
 }
 
+const QStringList& feature::serverWords(bool rooms)
+{
+    static const QStringList withoutRooms = [] {
+        QStringList words = ours();
+        words.removeAll(feature::rooms);
+        words.removeAll(feature::voteKick);
+        return words;
+    }();
+    return rooms ? ours() : withoutRooms;
+}
+
 const QStringList& feature::languages()
 {
     static const QStringList tags = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
@@ -312,10 +323,10 @@ QByteArray undone(int seat, int stroke, int wipes)
 {
     return down(Id::undone, {num(seat), num(stroke), num(wipes)});
 }
-QByteArray inroom(const QString& code, bool listed, const QString& name)
+QByteArray inroom(const QString& code, bool listed, quint16 webPort, const QString& name)
 {
-    return down(Id::inroom,
-                {code, listed ? QStringLiteral("true") : QStringLiteral("false"), withoutTerminator(name)});
+    return down(Id::inroom, {code, listed ? QStringLiteral("true") : QStringLiteral("false"), num(webPort),
+                             withoutTerminator(name)});
 }
 QByteArray roomlisted(const QString& code, int players, bool running, const QString& name)
 {

@@ -89,6 +89,9 @@ inline const QString rooms = QString::fromLatin1(protocol::message(protocol::Id:
 inline const QString voteKick = QString::fromLatin1(protocol::message(protocol::Id::votekick).feature);
 // What this program's server and client both understand.
 const QStringList& ours();
+// What a game server of ours announces: ours(), but the words of rooms and votes only where a room
+// front stands before it; a game without one has no room to offer or to vote in.
+const QStringList& serverWords(bool rooms);
 
 // The language a client reads, announced among its feature words as "lang-" and the tag in lower
 // case ("lang-de", "lang-pt-br"). It asks for no message of its own: a server that knows the word
@@ -201,8 +204,9 @@ QByteArray teamgame();
 // The drawer at `seat` took back stroke `stroke` (counted from 0 among the strokes since the board
 // was last wiped; the later ones, if any, stay) after `wipes` wipes of the board in this turn.
 QByteArray undone(int seat, int stroke, int wipes);
-// The connection plays in room `code`: sent before the seat number.
-QByteArray inroom(const QString& code, bool listed, const QString& name);
+// The connection plays in room `code`: sent before the seat number. `webPort` is the server's web
+// port for the room's browser link, 0 when it has none.
+QByteArray inroom(const QString& code, bool listed, quint16 webPort, const QString& name);
 // One listed room of a CMD_room+list, then the end of the list.
 QByteArray roomlisted(const QString& code, int players, bool running, const QString& name);
 QByteArray roomlistend();

@@ -83,7 +83,10 @@ constexpr Field fUndone[] = {boardSeat("drawer"), number("stroke", 0), number("w
 constexpr Field fOptions[] = {seat(), of("options", Kind::FeatureWords)};
 // "join+<CODE>", "create+<listed|private>+<name>" or "list" (rooms/roomgate.h).
 constexpr Field fRoomRequest[] = {of("request", Kind::Text)};
-constexpr Field fInRoom[] = {of("code", Kind::Word), of("listed", Kind::Flag), of("name", Kind::Text)};
+// The web port (0: none) lets a player of a remote server invite browsers; it stands before the
+// name, which takes the rest of the message.
+constexpr Field fInRoom[] = {of("code", Kind::Word), of("listed", Kind::Flag), number("webport", 0, 65535),
+                             of("name", Kind::Text)};
 constexpr Field fRoomListed[] = {of("code", Kind::Word), number("players", 0, kSeats),
                                  of("running", Kind::Flag), of("name", Kind::Text)};
 constexpr Field fReason[] = {of("reason", Kind::Text)};

@@ -67,14 +67,26 @@ std::optional<RoomLink> parseLink(const QString& text)
     return RoomLink{url.host(), quint16(port), *code, web};
 }
 
-QString desktopLink(const QString& host, quint16 port, const QString& code)
+namespace {
+QString linkTo(const QString& scheme, const QString& host, quint16 port, const QString& path)
 {
     QUrl url;
-    url.setScheme(QStringLiteral("pictova"));
+    url.setScheme(scheme);
     url.setHost(host);
     url.setPort(port);
-    url.setPath(QLatin1Char('/') + code);
+    url.setPath(path);
     return url.toString();
+}
+} // namespace
+
+QString desktopLink(const QString& host, quint16 port, const QString& code)
+{
+    return linkTo(QStringLiteral("pictova"), host, port, QLatin1Char('/') + code);
+}
+
+QString webLink(const QString& host, quint16 webPort, const QString& code)
+{
+    return linkTo(QStringLiteral("http"), host, webPort, QStringLiteral("/r/") + code);
 }
 
 } // namespace pictova::rooms

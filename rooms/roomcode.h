@@ -31,5 +31,7 @@ std::optional<RoomLink> parseLink(const QString& text);
 
 // The desktop game's link to a room.
 QString desktopLink(const QString& host, quint16 port, const QString& code);
+// The web client's link to a room on the server's web port: "http://host:webPort/r/CODE".
+QString webLink(const QString& host, quint16 webPort, const QString& code);
 
 } // namespace pictova::rooms

@@ -122,7 +122,7 @@ int ServerConnections::admit(int seat, ServerTransport* transport)
     emit m_events.connected(seat, player.address);
     sendToSeat(seat, toclient::sendlogininfo(seat));
     // A first-version client drops this as unknown; ours answers with its own.
-    sendToSeat(seat, toclient::features(feature::ours()));
+    sendToSeat(seat, toclient::features(m_featureWords));
     m_seatTaken(seat);
     m_loginDeadline.schedule(deadline);
     return seat;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/catalogue.h"
 #include "messaging/framing.h"
 #include "messaging/ratewindow.h"
 #include "messaging/receivequeue.h"
@@ -74,6 +75,8 @@ public:
     // How many connections one address may hold (0: any number, and no limit on its log-ins;
     // for tests and soak runs with every client on the loopback).
     void setMaxPerAddress(int max) { m_maxPerAddress = std::max(0, max); }
+    // The feature words each new connection is told (feature::serverWords(false) unless set).
+    void setFeatureWords(const QStringList& words) { m_featureWords = words; }
     int maxPerAddress() const { return m_maxPerAddress; }
     // Whether the seat may log in now. A log-in past its address's allowance is refused: the
     // connection is told the game is full and closed.
@@ -170,6 +173,7 @@ private:
     qsizetype m_maxQueuedBytes = kMaxQueuedBytes;
     LoginDeadline m_loginDeadline;
     int m_maxPerAddress = kDefaultMaxPerAddress;
+    QStringList m_featureWords = feature::serverWords(false);
     std::map<QString, RateWindow> m_logins;     // by address, recent ones only
     std::map<QString, qint64> m_refusalsLogged; // by address, within the last second
 };

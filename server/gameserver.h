@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/turndrawing.h"
+#include "messaging/catalogue.h"
 #include "messaging/drain.h"
 #include "rooms/votekick.h"
 #include "server/connections.h"
@@ -57,6 +58,9 @@ public:
     // Removal by vote (CMD_votekick), for a listed room whose players have no game master they
     // trust; off unless set. The clock counts the voters' cool-down and the removed players' ban.
     void setVoteKick(bool on) { m_voteKickOn = on; }
+    // Whether new connections are told this server has rooms (and votes): only a game behind a
+    // room front has, set by the front on its default game and on every room's.
+    void setRoomsAnnounced(bool on) { m_connections.setFeatureWords(feature::serverWords(on)); }
     void setVoteClock(std::function<qint64()> clock) { m_voteClock = std::move(clock); }
     // Whether the address (rooms::addressKey) was voted out within the last ten minutes.
     bool votedOut(const QString& addressKey) const;

@@ -54,6 +54,8 @@ RoomFront::RoomFront(GameServer& defaultRoom, QObject* parent) : QObject(parent)
         return clock.elapsed();
     };
     m_default.setPortsOf([this] { return listeningPort(); }, [this] { return webPort(); });
+    // Behind the front every game offers rooms, and votes where they are listed.
+    m_default.setRoomsAnnounced(true);
     countGameRefusals(m_default);
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setTimerType(Qt::PreciseTimer);
@@ -269,6 +271,7 @@ QString RoomFront::newRoom(const QString& address, const QString& name, bool lis
         room.home,
         [&] {
             game = new GameServer;
+            game->setRoomsAnnounced(true);
             // Strangers in a listed room have no game master they trust: they may vote someone out.
             game->setVoteKick(listed);
             game->setVoteClock([this] { return now(); });
@@ -338,7 +341,7 @@ void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QStr
     }
     GameServer* game = room.game;
     const QString address = keyOf(transport);
-    const QByteArray inRoom = toclient::inroom(code, info->listed, info->name);
+    const QByteArray inRoom = toclient::inroom(code, info->listed, webPort(), info->name);
     if (room.home->thread() == thread()) {
         if (game->votedOut(address)) {
             refuse(transport, QStringLiteral("voted-out"), votedOutText());

@@ -158,7 +158,8 @@ void ClientSession::receivedRoom(const ServerNotice& notice)
         return;
     m_roomCode = *code;
     m_roomListed = notice.flag(1);
-    m_roomName = notice.text(2).left(rooms::RoomDirectory::kMaxNameLength);
+    m_roomWebPort = quint16(notice.number(2));
+    m_roomName = notice.text(3).left(rooms::RoomDirectory::kMaxNameLength);
     // Back after a drop, this copy asks for the same room, not for another new one.
     m_roomAsk = RoomAsk::join(m_roomCode);
     emit roomChanged();
@@ -176,7 +177,9 @@ void ClientSession::refusedRoom(const QString& reason)
 bool ClientSession::mayVoteToRemove(int seat) const
 {
     return m_roomListed && m_serverFeatures.contains(feature::voteKick) && m_model.loggedIn() &&
-           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats;
+           seat != m_model.mySeat() && seat >= 1 && seat <= protocol::kSeats &&
+           // A free seat holds nobody to vote on.
+           (!isPlayerSeat(seat) || m_model.seat(seat).taken);
 }
 
 void ClientSession::voteToRemove(int seat)
@@ -190,6 +193,13 @@ QString ClientSession::roomLink() const
     if (m_roomCode.isEmpty())
         return {};
     return rooms::desktopLink(m_joinHost, m_joinPort, m_roomCode);
+}
+
+QString ClientSession::roomWebLink() const
+{
+    if (m_roomCode.isEmpty() || m_roomWebPort == 0)
+        return {};
+    return rooms::webLink(m_joinHost, m_roomWebPort, m_roomCode);
 }
 
 void ClientSession::setLanguage(const QString& bcp47)
@@ -284,6 +294,7 @@ void ClientSession::connectTo(const QString& host, const QString& port)
     m_roomCode.clear();
     m_roomName.clear();
     m_roomListed = false;
+    m_roomWebPort = 0;
     if (m_roomAsk.kind == RoomAsk::Kind::Join)
         send(rooms::RoomGate::joinRequest(m_roomAsk.code));
     else if (m_roomAsk.kind == RoomAsk::Kind::Create)

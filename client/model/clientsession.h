@@ -143,6 +143,8 @@ public:
     bool roomListed() const { return m_roomListed; }
     QString roomName() const { return m_roomName; }
     QString roomLink() const;
+    // The room's link for a browser, when its server has a web port; empty otherwise.
+    QString roomWebLink() const;
     // Tests drive the schedule's clock and start each attempt by hand.
     void setReconnectClock(ReconnectSchedule::Clock clock) { m_reconnect.setClock(std::move(clock)); }
     void setManualReconnect(bool manual) { m_manualReconnect = manual; }
@@ -301,6 +303,7 @@ private:
     QString m_roomCode;
     QString m_roomName;
     bool m_roomListed = false;
+    quint16 m_roomWebPort = 0;
     ReconnectSchedule m_reconnect;
     QTimer m_reconnectTimer;
     bool m_manualReconnect = false;

@@ -7,6 +7,40 @@
 
 namespace pictova {
 
+RoomListReader::State RoomListReader::feed(const QByteArray& bytes)
+{
+    if (m_state != State::Reading)
+        return m_state;
+    QList<QByteArray> messages;
+    if (!m_framer.feed(bytes, messages))
+        return m_state = State::Broken;
+    for (const QByteArray& message : messages) {
+        const QString entry = fromWire(message);
+        const QString name = entry.section(QLatin1Char('+'), 0, 0);
+        const QString payload = entry.section(QLatin1Char('+'), 1);
+        if (name == protocol::message(protocol::Id::roomlistend).qName())
+            return m_state = State::Ended;
+        if (name == cmd::sendlogininfo)
+            return m_state = State::NoRooms;
+        if (name != protocol::message(protocol::Id::roomlisted).qName() || m_rooms.size() >= kMaxRooms)
+            continue;
+        const std::optional<protocol::Values> fields =
+            protocol::decode(protocol::Id::roomlisted, protocol::Direction::ToClient, payload);
+        const std::optional<QString> code = fields ? rooms::parseCode(fields->at(0).text) : std::nullopt;
+        if (code)
+            m_rooms.append(
+                {*code, fields->at(3).text.left(kMaxNameLength), fields->at(1).number, fields->at(2).flag});
+    }
+    return m_state;
+}
+
+void RoomListReader::reset()
+{
+    m_framer.reset();
+    m_rooms.clear();
+    m_state = State::Reading;
+}
+
 RoomLister::RoomLister(QObject* parent) : QObject(parent)
 {
     m_timeout.setSingleShot(true);
@@ -21,8 +55,7 @@ void RoomLister::list(const QString& host, quint16 port)
         m_socket->abort();
         m_socket->deleteLater();
     }
-    m_rooms.clear();
-    m_framer.reset();
+    m_reader.reset();
     m_target = QStringLiteral("%1:%2").arg(host).arg(port);
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::readyRead, this, &RoomLister::readArrived);
@@ -39,30 +72,18 @@ void RoomLister::list(const QString& host, quint16 port)
 
 void RoomLister::readArrived()
 {
-    QList<QByteArray> messages;
-    if (!m_framer.feed(m_socket->readAll(), messages)) {
+    switch (m_reader.feed(m_socket->readAll())) {
+    case RoomListReader::State::Reading:
+        return;
+    case RoomListReader::State::Ended:
+        finish({});
+        return;
+    case RoomListReader::State::NoRooms:
+        finish(tr("%1 has no rooms: it plays one game only.").arg(m_target));
+        return;
+    case RoomListReader::State::Broken:
         finish(tr("%1 sent something that is not a list of rooms.").arg(m_target));
         return;
-    }
-    for (const QByteArray& bytes : messages) {
-        const QString entry = fromWire(bytes);
-        const QString name = entry.section(QLatin1Char('+'), 0, 0);
-        const QString payload = entry.section(QLatin1Char('+'), 1);
-        if (name == protocol::message(protocol::Id::roomlistend).qName()) {
-            finish({});
-            return;
-        }
-        if (name == cmd::sendlogininfo) {
-            finish(tr("%1 has no rooms: it plays one game only.").arg(m_target));
-            return;
-        }
-        if (name != protocol::message(protocol::Id::roomlisted).qName() || m_rooms.size() >= kMaxRooms)
-            continue;
-        const std::optional<protocol::Values> fields =
-            protocol::decode(protocol::Id::roomlisted, protocol::Direction::ToClient, payload);
-        const std::optional<QString> code = fields ? rooms::parseCode(fields->at(0).text) : std::nullopt;
-        if (code)
-            m_rooms.append({*code, fields->at(3).text.left(64), fields->at(1).number, fields->at(2).flag});
     }
 }
 
@@ -76,7 +97,7 @@ void RoomLister::finish(const QString& failure)
     m_socket->deleteLater();
     m_socket = nullptr;
     if (failure.isEmpty())
-        emit listed(m_rooms);
+        emit listed(m_reader.rooms());
     else
         emit failed(failure);
 }

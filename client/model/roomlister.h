@@ -19,6 +19,28 @@ struct ListedRoom
     bool running = false;
 };
 
+// What a server sends on a list connection, read as it arrives: the rooms so far, and whether the
+// list ended, the server turned out to have no rooms, or it sent something that is no list. Once
+// it is no longer reading, further bytes change nothing.
+class RoomListReader
+{
+public:
+    enum class State { Reading, Ended, NoRooms, Broken };
+    // More rows than any server of ours lists are not kept.
+    static constexpr int kMaxRooms = 1000;
+    static constexpr int kMaxNameLength = 64;
+
+    State feed(const QByteArray& bytes);
+    State state() const { return m_state; }
+    const QList<ListedRoom>& rooms() const { return m_rooms; }
+    void reset();
+
+private:
+    MessageFramer m_framer;
+    QList<ListedRoom> m_rooms;
+    State m_state = State::Reading;
+};
+
 // Asks a server for its listed rooms over a connection of its own (CMD_room+list), which the
 // server closes after the list. A server without rooms gives a seat instead: that is no list.
 class RoomLister : public QObject
@@ -26,8 +48,6 @@ class RoomLister : public QObject
     Q_OBJECT
 public:
     static constexpr int kTimeoutMs = 8000;
-    // More rows than any server of ours lists are not kept.
-    static constexpr int kMaxRooms = 1000;
 
     explicit RoomLister(QObject* parent = nullptr);
 
@@ -45,8 +65,7 @@ private:
     void finish(const QString& failure);
 
     QTcpSocket* m_socket = nullptr;
-    MessageFramer m_framer;
-    QList<ListedRoom> m_rooms;
+    RoomListReader m_reader;
     QString m_target;
     QTimer m_timeout;
 };

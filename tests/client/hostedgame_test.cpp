@@ -33,6 +33,11 @@ TEST(HostedGame, TheHostStartsPicksAndDrawsAgainstItsOwnServer)
     ProtoClient guest;
     ASSERT_TRUE(guest.joinAs(port, "Bob"));
     ASSERT_TRUE(waitFor([&] { return host.model().seat(2).taken; }));
+    // A hosting copy's game has no rooms to offer, nor votes in one.
+    const QString offered = guest.messagesNamed(cmd::features).value(0);
+    ASSERT_FALSE(offered.isEmpty());
+    for (const QString& word : {feature::rooms, feature::voteKick})
+        EXPECT_FALSE(offered.contains(word)) << word.toStdString();
 
     host.requestStart(false, "20", "60");
     ASSERT_TRUE(waitFor([&] { return host.model().phase() == GamePhase::Picking; }, 5000));

@@ -125,7 +125,7 @@ TEST_F(Reconnect, BackOnThisProgramsServerWithTheScore)
 
     m_session.startJoin("127.0.0.1", server.listeningPort());
     ASSERT_TRUE(waitFor([&] { return m_joined == 1 && !m_session.rejoinToken().isEmpty(); }));
-    EXPECT_EQ(m_session.serverFeatures(), feature::ours());
+    EXPECT_EQ(m_session.serverFeatures(), feature::serverWords(false));
     const int seat = m_session.model().mySeat();
     const QString token = m_session.rejoinToken();
     EXPECT_EQ(server.rejoins().featuresOf(seat), m_session.announcedFeatures());

@@ -4,12 +4,15 @@
 #include "client/gamewindow.h"
 #include "client/model/clientsession.h"
 #include "client/model/roomlister.h"
+#include "invite/view/invitedialog.h"
+#include "invite/view/invitepanel.h"
 #include "rooms/roomdirectory.h"
 #include "server/roomfront.h"
 #include "shell/apppaths.h"
 #include "shell/playtogetherdialogs.h"
 #include "tests/support/waitfor.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -74,6 +77,7 @@ TEST_F(RoomJoin, APrivateRoomIsMadeJoinedByItsCodeAndKeptOutOfTheList)
     EXPECT_EQ(ann->session.roomLink(),
               QStringLiteral("pictova://127.0.0.1:%1/%2").arg(front.listeningPort()).arg(code));
     EXPECT_TRUE(ann->session.serverFeatures().contains(feature::rooms));
+    EXPECT_TRUE(ann->session.roomWebLink().isEmpty()); // the server has no web port
 
     Player* bob = start(QStringLiteral("Bob"), RoomAsk::join(code.toLower()));
     ASSERT_TRUE(bob->joined);
@@ -127,6 +131,7 @@ TEST_F(RoomJoin, ARefusedRoomSaysWhyAndAServerWithoutRoomsSaysSo)
 
 TEST_F(RoomJoin, TheJoinDialogListsAServersRoomsAndJoinsOneByCodeOrMakesOne)
 {
+    front.listenWeb(0);
     QTemporaryDir data;
     overrideDataFolder(data.path());
     qputenv("PICTOVA_NO_SOUND", "1");
@@ -147,6 +152,13 @@ TEST_F(RoomJoin, TheJoinDialogListsAServersRoomsAndJoinsOneByCodeOrMakesOne)
         [&] { return !window.session().roomCode().isEmpty() && window.session().model().loggedIn(); }));
     const QString code = window.session().roomCode();
     EXPECT_TRUE(front.directory().room(code)->listed);
+    // Browsers are invited to the room on the server's own web port, as the server named it.
+    window.findChild<QAction*>(QStringLiteral("InvitePlayers1"))->trigger();
+    const auto* invite = window.findChild<InviteDialog*>();
+    ASSERT_NE(invite, nullptr);
+    EXPECT_EQ(invite->panel()->link(),
+              QStringLiteral("http://127.0.0.1:%1/r/%2").arg(front.webPort()).arg(code));
+    EXPECT_TRUE(invite->panel()->isVisible());
 
     Player* hal = start(QStringLiteral("Hal"), {});
     ASSERT_TRUE(hal->joined);

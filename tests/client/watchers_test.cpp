@@ -7,8 +7,11 @@
 #include "client/spectatorlist.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 
 using namespace pictova;
 using pictova::test::ClientFixture;
@@ -25,6 +28,20 @@ protected:
         m_sent.clear();
     }
     GameViews& v() { return m_chat->views(); }
+
+    // Right-clicks the seat's name: whether the seat menu opened, and whether it offered a vote.
+    std::pair<bool, bool> rightClick(int seat)
+    {
+        QLabel* name = v().seatPanel().nameLabel(seat);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, name->rect().center(),
+                                name->mapToGlobal(name->rect().center()));
+        QCoreApplication::sendEvent(name, &click);
+        QMenu* menu = m_chat->menus().seatMenu();
+        const std::pair<bool, bool> shown{menu->isVisible(),
+                                          menu->isVisible() && m_chat->menus().voteToRemove()->isVisible()};
+        menu->hide();
+        return shown;
+    }
 };
 } // namespace
 
@@ -68,7 +85,30 @@ TEST_F(Watchers, SeatMenuIsGreyedForPlayersAndRemovalNeedsAnOccupiedSeat)
     EXPECT_TRUE(m_chat->menus().unsetJustWatch()->isEnabled());
     m_chat->actions().prepareSeatMenu(7);
     EXPECT_TRUE(m_chat->menus().removeFromGame()->isEnabled());
-    EXPECT_EQ(v().seatPanel().nameLabel(1)->contextMenuPolicy(), Qt::DefaultContextMenu);
+    // Seat 1's name has no menu outside a listed room.
+    EXPECT_EQ(rightClick(1), std::make_pair(false, false));
+}
+
+// In a listed room the players may vote out anyone else, the game master in seat 1 included.
+TEST_F(Watchers, InAListedRoomEveryOtherPlayersSeatOffersAVote)
+{
+    m_chat->model().setMySeat(0);
+    m_chat->session().setRoomAsk(RoomAsk::join(QStringLiteral("K7QXD")));
+    receive({"CMD_inroom+K7QXD+true+0+Open", "CMD_sendlogininfo+2", "CMD_features+rooms,vote-kick",
+             "CMD_newplayerinfo+2+Me"});
+    ASSERT_TRUE(m_chat->session().roomListed());
+    struct Case
+    {
+        int seat;
+        bool menu;
+        bool vote;
+    };
+    for (const Case& c :
+         {Case{1, true, true}, Case{2, true, false}, Case{7, true, true}, Case{5, true, false}})
+        EXPECT_EQ(rightClick(c.seat), std::make_pair(c.menu, c.vote)) << c.seat;
+    rightClick(1);
+    m_chat->menus().voteToRemove()->trigger();
+    EXPECT_EQ(sentEntries().filter(QStringLiteral("CMD_votekick")), QStringList{"CMD_votekick+2+1"});
 }
 
 TEST_F(Watchers, HostRequestsCarryTheRememberedSeat)

@@ -407,7 +407,8 @@ TEST_F(ServerGame, ANewcomerIsBroughtIntoTheRunningGame)
     ProtoClient* dan = join("Dan");
     barrier();
     EXPECT_EQ(log(dan),
-              QStringList({"CMD_sendlogininfo+4", "CMD_features+" + feature::ours().join(QLatin1Char(',')),
+              QStringList({"CMD_sendlogininfo+4",
+                           "CMD_features+" + feature::serverWords(false).join(QLatin1Char(',')),
                            "CMD_newplayerinfo+4+Dan", "CMD_existingplayers+1+Ann",
                            "CMD_existingplayers+2+Bob", "CMD_existingplayers+3+Cat",
                            "CMD_nextplayer+2+0+___ ", "CMD_gamestats+20+120+3+0+5+0+0+0+0+0+0+0",

@@ -89,7 +89,8 @@ TEST_F(ServerRejoin, OnlyAClientThatAnnouncesRejoinGetsAToken)
     barrier();
     EXPECT_EQ(server->rejoins().featuresOf(seatOf(cat)), QStringList({"something-else", "x1"}));
     EXPECT_EQ(log(ann),
-              QStringList({"CMD_sendlogininfo+1", "CMD_features+" + feature::ours().join(QLatin1Char(',')),
+              QStringList({"CMD_sendlogininfo+1",
+                           "CMD_features+" + feature::serverWords(false).join(QLatin1Char(',')),
                            "CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+2+Bob", "CMD_newplayerinfo+3+Cat"}));
     EXPECT_TRUE(named(cat, cmd::rejointoken).isEmpty());
     EXPECT_FALSE(server->rejoins().hasToken(seatOf(ann)));

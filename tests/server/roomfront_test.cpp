@@ -5,6 +5,7 @@
 #include "rooms/roomdirectory.h"
 #include "rooms/roomgate.h"
 #include "server/roomfront.h"
+#include "server/wordchoice.h"
 #include "tests/support/protoclient.h"
 #include "tests/support/waitfor.h"
 
@@ -113,7 +114,8 @@ TEST_F(Rooms, AClientThatNamesNoRoomIsSeatedInTheDefaultGameWhenTheHoldEnds)
     front->checkHolds();
     // The seat number comes first, as from a server without rooms; then this server's words.
     EXPECT_EQ(old->waitForMessage(cmd::sendlogininfo), QStringLiteral("CMD_sendlogininfo+1"));
-    EXPECT_TRUE(old->waitForMessage(cmd::features).contains(feature::rooms));
+    EXPECT_EQ(old->waitForMessage(cmd::features),
+              cmd::features + QLatin1Char('+') + feature::serverWords(true).join(QLatin1Char(',')));
     EXPECT_EQ(old->received().first(), QStringLiteral("CMD_sendlogininfo+1"));
     logIn(old, QStringLiteral("Old"));
     EXPECT_EQ(defaultRoom->players().at(1).name, QStringLiteral("Old"));
@@ -124,12 +126,19 @@ TEST_F(Rooms, AClientThatNamesNoRoomIsSeatedInTheDefaultGameWhenTheHoldEnds)
     EXPECT_EQ(eager->waitForMessage(cmd::sendlogininfo), QStringLiteral("CMD_sendlogininfo+2"));
 }
 
-TEST_F(Rooms, NothingSaidInARoomReachesAnotherRoomOrTheDefaultGame)
+TEST_F(Rooms, NothingSaidDrawnOrGuessedInARoomReachesAnotherRoomOrTheDefaultGame)
 {
+    front->setRoomSetup([](GameServer& room, const QString&) {
+        room.setMaxPerAddress(0);
+        room.setGuessLimit({});
+        WordLists lists;
+        lists.fill(QStringList{QStringLiteral("purple elephant")});
+        room.setWordLists(lists);
+    });
     ProtoClient* ann = open();
     const QString first = ask(ann, RoomGate::createRequest(false, QStringLiteral("Ann's table")));
     ASSERT_EQ(first.size(), 5);
-    EXPECT_EQ(ann->received().value(0), QStringLiteral("CMD_inroom+%1+false+Ann's table").arg(first));
+    EXPECT_EQ(ann->received().value(0), QStringLiteral("CMD_inroom+%1+false+0+Ann's table").arg(first));
     EXPECT_EQ(seatOf(ann), 1);
     ProtoClient* bob = open();
     EXPECT_EQ(ask(bob, RoomGate::joinRequest(first.toLower())), first);
@@ -146,6 +155,8 @@ TEST_F(Rooms, NothingSaidInARoomReachesAnotherRoomOrTheDefaultGame)
          std::initializer_list<Named>{{ann, "Ann"}, {bob, "Bob"}, {cat, "Cat"}, {dan, "Dan"}})
         logIn(client, QString::fromLatin1(name));
     EXPECT_EQ(front->room(first)->players().at(2).name, QStringLiteral("Bob"));
+    for (const QString& word : {feature::rooms, feature::voteKick})
+        EXPECT_TRUE(dan->messagesNamed(cmd::features).value(0).contains(word)) << word.toStdString();
     EXPECT_EQ(front->directory().room(first)->players, 2);
 
     ann->send(toserver::chat(1, QStringLiteral("secret words"), QStringLiteral("clBlack")));
@@ -170,6 +181,44 @@ TEST_F(Rooms, NothingSaidInARoomReachesAnotherRoomOrTheDefaultGame)
         EXPECT_FALSE(saw(inside, "listed words"));
         EXPECT_FALSE(saw(inside, "Cat"));
         EXPECT_FALSE(saw(inside, "Dan"));
+    }
+
+    // A turn in the first room: strokes, a wipe, an undo, a close guess and the right one.
+    for (ProtoClient* player : {ann, bob})
+        player->send(toserver::features(seatOf(player), feature::ours()));
+    ann->send(toserver::startgame(1, false, QStringLiteral("20"), QStringLiteral("60")));
+    const int drawerSeat = ann->waitForMessage(cmd::pickCategory).section(QLatin1Char('+'), 1).toInt();
+    ASSERT_TRUE(drawerSeat == 1 || drawerSeat == 2);
+    ProtoClient* drawer = drawerSeat == 1 ? ann : bob;
+    ProtoClient* guesser = drawerSeat == 1 ? bob : ann;
+    drawer->send(toserver::pickCategory(drawerSeat, 0));
+    ASSERT_FALSE(drawer->waitForMessage(cmd::givedraweranswer).isEmpty());
+    const auto stroke = [&](int at) {
+        drawer->send(toserver::moveit(drawerSeat, QStringLiteral("clRed"), QStringLiteral("3"), at, at));
+        drawer->send(
+            toserver::draw(drawerSeat, QStringLiteral("clRed"), QStringLiteral("3"),
+                           QStringLiteral("+%1,%2+%3,%4").arg(at + 1).arg(at).arg(at + 2).arg(at + 1)));
+    };
+    stroke(10);
+    drawer->send(toserver::clearmain(drawerSeat));
+    stroke(20);
+    stroke(30);
+    drawer->send(toserver::undo(drawerSeat));
+    ASSERT_FALSE(guesser->waitForMessage(cmd::undone).isEmpty());
+    guesser->send(toserver::answer(seatOf(guesser), QStringLiteral("purpla")));
+    guesser->send(toserver::answer(seatOf(guesser), QStringLiteral("purple elephant")));
+    ASSERT_FALSE(guesser->waitForMessage(cmd::correctanswer).isEmpty());
+    // Whatever the other games were sent has arrived once their own lines come back.
+    for (ProtoClient* outside : {cat, dan}) {
+        outside->send(toserver::chat(1, QStringLiteral("after the turn"), QStringLiteral("clBlack")));
+        EXPECT_TRUE(waitFor([&] { return saw(outside, "after the turn"); }));
+    }
+    for (const char* sign : {"CMD_startgame+", "CMD_pickcatagory+", "CMD_nextplayer+", "CMD_moveit+",
+                             "CMD_draw+", "CMD_clearmain", "CMD_undone+", "CMD_myguessed+", "CMD_guessed+",
+                             "'PURPLA' is close!", "CMD_correctanswer+", "ELEPHANT"}) {
+        EXPECT_TRUE(saw(ann, sign) || saw(bob, sign)) << sign;
+        for (const ProtoClient* outside : {cat, dan})
+            EXPECT_FALSE(saw(outside, sign)) << sign;
     }
 
     // The list shows the listed room only, with its players, and then the connection ends.
@@ -371,7 +420,8 @@ TEST_F(Rooms, ABrowserJoinsARoomOverTheWebPort)
                      [&] { browser.sendTextMessage(QStringLiteral("CMD_room+join+") + code); });
     browser.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws").arg(front->webPort())));
     ASSERT_TRUE(waitFor([&] { return received.size() >= 2; }));
-    EXPECT_EQ(received.at(0), QStringLiteral("CMD_inroom+%1+false+Mine").arg(code));
+    // The room's notice names the web port, for the link that invites browsers.
+    EXPECT_EQ(received.at(0), QStringLiteral("CMD_inroom+%1+false+%2+Mine").arg(code).arg(front->webPort()));
     EXPECT_EQ(received.at(1), QStringLiteral("CMD_sendlogininfo+2"));
     EXPECT_TRUE(waitFor([&] { return front->directory().room(code)->players == 2; }));
 }

@@ -44,10 +44,10 @@ TEST_F(ServerSeats, LoginIsAnnouncedToAllAndTheNewcomerLearnsWhoIsThere)
     // The newcomer's own notice, then one line per other seat in seat order; a seat whose
     // log-in has not arrived is listed without a name. No game runs, so nothing follows.
     // The capability message follows the seat; a first-version client drops it.
-    EXPECT_EQ(
-        log(cat),
-        QStringList({"CMD_sendlogininfo+3", "CMD_features+" + feature::ours().join(QLatin1Char(',')),
-                     "CMD_newplayerinfo+3+Cat", "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+"}));
+    EXPECT_EQ(log(cat), QStringList({"CMD_sendlogininfo+3",
+                                     "CMD_features+" + feature::serverWords(false).join(QLatin1Char(',')),
+                                     "CMD_newplayerinfo+3+Cat", "CMD_existingplayers+1+Ann",
+                                     "CMD_existingplayers+2+"}));
     EXPECT_TRUE(named(ann, cmd::existingplayers).isEmpty());
 }
 
@@ -341,7 +341,7 @@ TEST_F(ServerSeats, TestConnectionsSitPlayAndLeaveLikeSockets)
     server->setTestSink([&](int seat, const QByteArray& bytes) { sent[seat] += bytes; });
     ASSERT_EQ(server->attachTestConnection(), 1);
     ASSERT_EQ(server->attachTestConnection(), 2);
-    EXPECT_EQ(sent[2], toclient::sendlogininfo(2) + toclient::features(feature::ours()));
+    EXPECT_EQ(sent[2], toclient::sendlogininfo(2) + toclient::features(feature::serverWords(false)));
 
     server->feedTestConnection(2, "CMD_logininfo+2+2.2.4+B");
     server->feedTestConnection(2, QByteArray("ob\xff\xff", 4));

@@ -46,10 +46,13 @@ TEST_P(ServerTargets, ALogInAStartAndATurnGiveTheSameBytes)
     ASSERT_TRUE(join(target, bob, QStringLiteral("Bob")));
     // Bob's last message is written after Ann's: wait for both.
     ASSERT_TRUE(target.settle([&] { return ann.received().size() == 4 && bob.received().size() == 4; }));
-    EXPECT_EQ(ann.rawReceived(), toclient::sendlogininfo(1) + toclient::features(feature::ours()) +
-                                     toclient::newplayerinfo(1, "Ann") + toclient::newplayerinfo(2, "Bob"));
-    EXPECT_EQ(bob.rawReceived(), toclient::sendlogininfo(2) + toclient::features(feature::ours()) +
-                                     toclient::newplayerinfo(2, "Bob") + toclient::existingplayers(1, "Ann"));
+    // Only the program has a room front, and only it offers rooms and votes.
+    const QByteArray words =
+        toclient::features(feature::serverWords(GetParam() == ServerTarget::Kind::Program));
+    EXPECT_EQ(ann.rawReceived(), toclient::sendlogininfo(1) + words + toclient::newplayerinfo(1, "Ann") +
+                                     toclient::newplayerinfo(2, "Bob"));
+    EXPECT_EQ(bob.rawReceived(), toclient::sendlogininfo(2) + words + toclient::newplayerinfo(2, "Bob") +
+                                     toclient::existingplayers(1, "Ann"));
 
     ann.clearReceived();
     bob.clearReceived();
