@@ -101,7 +101,8 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window)
     m_removeFromGame = m_seatMenu->addAction(QString());
     m_texts->add([this] { m_removeFromGame->setText(tr("Remove From Game")); });
     m_removeFromGame->setObjectName(QStringLiteral("removefromgame1"));
-    m_voteToRemove = m_seatMenu->addAction(tr("Vote to Remove"));
+    m_voteToRemove = m_seatMenu->addAction(QString());
+    m_texts->add([this] { m_voteToRemove->setText(tr("Vote to Remove")); });
     m_voteToRemove->setObjectName(QStringLiteral("votetoremove1"));
     m_voteToRemove->setVisible(false);
     m_seatMenu->addSeparator();

@@ -1095,6 +1095,10 @@ Others join it with the code in File &gt; Join a Game…, or by opening %2</sour
         <translation>Raum %1
 Andere kommen mit dem Code über Datei &gt; Einem Spiel beitreten … dazu oder indem sie %2 öffnen</translation>
     </message>
+    <message>
+        <source>Anyone can join this room from a browser with this link, or by scanning the code with a phone&apos;s camera:</source>
+        <translation>Mit diesem Link kann jeder im Browser diesem Raum beitreten, oder indem er den Code mit der Handykamera scannt:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>

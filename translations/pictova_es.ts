@@ -1089,6 +1089,10 @@ Others join it with the code in File &gt; Join a Game…, or by opening %2</sour
         <translation>Sala %1
 Los demás entran con el código en Archivo &gt; Unirse a una partida… o abriendo %2</translation>
     </message>
+    <message>
+        <source>Anyone can join this room from a browser with this link, or by scanning the code with a phone&apos;s camera:</source>
+        <translation>Cualquiera puede unirse a esta sala desde un navegador con este enlace, o escaneando el código con la cámara del móvil:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>

@@ -1089,6 +1089,10 @@ Others join it with the code in File &gt; Join a Game…, or by opening %2</sour
         <translation>Salon %1
 Les autres le rejoignent avec le code dans Fichier &gt; Rejoindre une partie…, ou en ouvrant %2</translation>
     </message>
+    <message>
+        <source>Anyone can join this room from a browser with this link, or by scanning the code with a phone&apos;s camera:</source>
+        <translation>Tout le monde peut rejoindre ce salon depuis un navigateur avec ce lien, ou en scannant le code avec l&apos;appareil photo d&apos;un téléphone :</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>

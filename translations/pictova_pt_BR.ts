@@ -1089,6 +1089,10 @@ Others join it with the code in File &gt; Join a Game…, or by opening %2</sour
         <translation>Sala %1
 Os outros entram com o código em Arquivo &gt; Entrar em uma partida… ou abrindo %2</translation>
     </message>
+    <message>
+        <source>Anyone can join this room from a browser with this link, or by scanning the code with a phone&apos;s camera:</source>
+        <translation>Qualquer pessoa pode entrar nesta sala pelo navegador com este link ou escaneando o código com a câmera do celular:</translation>
+    </message>
 </context>
 <context>
     <name>pictova::InvitePanel</name>

@@ -14,10 +14,9 @@ InviteDialog::InviteDialog(QWidget* parent) : QDialog(parent), m_panel(new Invit
     setObjectName(QStringLiteral("inviteDialog"));
     auto* intro = m_intro = new QLabel(this);
     auto* texts = new LiveTexts(this);
-    texts->add([this, intro] {
+    texts->add([this] {
         setWindowTitle(tr("Invite Players"));
-        intro->setText(tr("Players in the same network open this link in a browser, or scan the code "
-                          "with a phone's camera:"));
+        showIntro();
     });
     intro->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -42,8 +41,20 @@ void InviteDialog::setLink(const QString& link)
     m_panel->setLink(link);
 }
 
+// A room's server may be anywhere on the internet; a game without rooms is found on the network.
+void InviteDialog::showIntro()
+{
+    m_intro->setText(m_inRoom
+                         ? tr("Anyone can join this room from a browser with this link, or by scanning "
+                              "the code with a phone's camera:")
+                         : tr("Players in the same network open this link in a browser, or scan the code "
+                              "with a phone's camera:"));
+}
+
 void InviteDialog::setRoom(const QString& code, const QString& link)
 {
+    m_inRoom = !code.isEmpty();
+    showIntro();
     m_room->setText(
         tr("Room %1\nOthers join it with the code in File > Join a Game…, or by opening %2").arg(code, link));
     m_room->setVisible(!code.isEmpty());

@@ -21,7 +21,10 @@ public:
     InvitePanel* panel() const { return m_panel; }
 
 private:
+    void showIntro();
+
     InvitePanel* m_panel = nullptr;
+    bool m_inRoom = false;
     QLabel* m_room = nullptr;
     QLabel* m_intro = nullptr;
 };
