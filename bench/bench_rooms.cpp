@@ -14,9 +14,11 @@
 //     another room floods (its drawer sending as fast as the socket takes, its guessers chatting
 //     as fast as they can).
 //
-//   bench_rooms [--server PATH] [--compare-server PATH] [--seconds S] [--max-rooms N]
+//   bench_rooms [--server PATH] [--compare-server PATH] [--seconds S] [--max-rooms N] [--growth F]
 //               [--threads N] [--idle N] [--flood-rooms K] [--flood-once] [--no-compare]
 //
+// --growth 1.5 takes finer steps (1, 2, 3, 5, 8, ...) than the doubling it does unless told.
+// The game asks an idle player for no keep-alive: what the server sends one is read and dropped.
 // --threads is passed on to a server whose --help offers it (the machine's cores unless given);
 // --flood-once leaves the flooders the server cuts off unreplaced (they are replaced by new ones
 // that join the room by its code otherwise, so that the flood lasts the whole measurement).
@@ -257,6 +259,7 @@ struct Step
     Summary relay;
     int64_t expected = 0;
     double serverCpu = 0, generatorCpu = 0, measuringThreadCpu = 0; // % of one core
+    int held = 0; // measured rooms with every player still connected at the end
 };
 
 class Generator
@@ -321,8 +324,11 @@ public:
         runFor(300 * kMs); // the last sends arrive
         m_collecting = false;
         for (const Room& room : m_rooms)
-            if (room.measured)
+            if (room.measured) {
                 step.expected += room.strokesSent * (room.members.size() - 1);
+                step.held += std::none_of(room.members.begin(), room.members.end(),
+                                          [&](int c) { return m_conns[c].closed; });
+            }
         step.relay = summarise(std::move(m_samples));
         m_samples = {};
         return step;
@@ -852,6 +858,7 @@ struct Options
     QString server, compareServer;
     double seconds = 5;
     int maxRooms = 1024;
+    double growth = 2; // each step's rooms times this
     int threads = 0;
     int idle = 10000;
     int floodRooms = 8;
@@ -899,19 +906,24 @@ public:
 
     QString logFile() { return m_folder + QStringLiteral("/server-%1.log").arg(++m_logs); }
 
-    static void printStep(int rooms, double perCore, const Step& step)
+    // `cores`: what the rooms are shared among (server threads, or the machine's cores).
+    static void printStep(int rooms, int cores, const Step& step)
     {
-        std::printf("  %5d busy rooms, %6.1f a core: stroke relay p50 %7.2f ms, p99 %7.2f ms (%lld of %lld "
-                    "deliveries); server CPU %5.0f %%, generator CPU %4.0f %%\n",
-                    rooms, perCore, step.relay.p50, step.relay.p99, static_cast<long long>(step.relay.count),
-                    static_cast<long long>(step.expected), step.serverCpu, step.generatorCpu);
+        std::printf("  %5d busy rooms held%s, %6.1f a core: stroke relay p50 %7.2f ms, p99 %7.2f ms (%lld of "
+                    "%lld deliveries); server CPU %5.0f %%, generator CPU %4.0f %%\n",
+                    step.held,
+                    step.held == rooms ? "" : qPrintable(QStringLiteral(" (%1 asked for)").arg(rooms)),
+                    static_cast<double>(step.held) / cores, step.relay.p50, step.relay.p99,
+                    static_cast<long long>(step.relay.count), static_cast<long long>(step.expected),
+                    step.serverCpu, step.generatorCpu);
         std::fflush(stdout);
     }
 
     std::vector<int> steps() const
     {
         std::vector<int> steps;
-        for (int rooms = 1; rooms < m_options.maxRooms; rooms *= 2)
+        for (int rooms = 1; rooms < m_options.maxRooms;
+             rooms = std::max(rooms + 1, static_cast<int>(rooms * m_options.growth + 0.5)))
             steps.push_back(rooms);
         steps.push_back(m_options.maxRooms);
         return steps;
@@ -944,7 +956,7 @@ public:
             for (Room& room : generator.rooms())
                 room.measured = true;
             const Step step = generator.measure(m_options.seconds, servers);
-            printStep(rooms, static_cast<double>(rooms) / threads, step);
+            printStep(rooms, threads, step);
             if (step.relay.p99 > kP99LimitMs)
                 break;
         }
@@ -985,7 +997,7 @@ public:
             for (Room& room : generator.rooms())
                 room.measured = true;
             const Step step = generator.measure(m_options.seconds, servers);
-            printStep(rooms, static_cast<double>(rooms) / m_cores, step);
+            printStep(rooms, m_cores, step);
             if (step.relay.p99 > kP99LimitMs)
                 break;
         }
@@ -1135,6 +1147,8 @@ int main(int argc, char** argv)
         std::max(1.0, take(QStringLiteral("--seconds")).value_or(QStringLiteral("5")).toDouble());
     options.maxRooms =
         std::clamp(take(QStringLiteral("--max-rooms")).value_or(QStringLiteral("1024")).toInt(), 1, 100000);
+    options.growth =
+        std::clamp(take(QStringLiteral("--growth")).value_or(QStringLiteral("2")).toDouble(), 1.0, 16.0);
     options.threads = take(QStringLiteral("--threads")).value_or(QStringLiteral("0")).toInt();
     options.idle = std::max(0, take(QStringLiteral("--idle")).value_or(QStringLiteral("10000")).toInt());
     options.floodRooms =
@@ -1144,7 +1158,8 @@ int main(int argc, char** argv)
     if (!args.isEmpty()) {
         std::fprintf(
             stderr,
-            "usage: bench_rooms [--server PATH] [--compare-server PATH] [--seconds S] [--max-rooms N]\n"
+            "usage: bench_rooms [--server PATH] [--compare-server PATH] [--seconds S] [--max-rooms N] "
+            "[--growth F]\n"
             "                   [--threads N] [--idle N] [--flood-rooms K] [--flood-once] [--no-compare]\n");
         return 2;
     }
