@@ -23,12 +23,12 @@
 // --flood-once leaves the flooders the server cuts off unreplaced (they are replaced by new ones
 // that join the room by its code otherwise, so that the flood lasts the whole measurement).
 //
-// The players are one thread of non-blocking sockets on epoll, parsing no more than the stroke
-// relay needs, so that the server rather than the players is measured as far as a small machine
-// allows; the generator's CPU is printed beside the server's so that the reader can judge. Every
-// connection comes from an address of its own in 127.0.0.0/8, so the per-address caps of the
-// server stay on and never meet the benchmark. Nothing goes anywhere but the loopback. Figures
-// only: nothing here passes or fails.
+// The players are one thread of non-blocking sockets on epoll (the flood has a second), parsing
+// no more than the stroke relay needs, so that the server rather than the players is measured as far as a
+// small machine allows; the generator's CPU is printed beside the server's so that the reader can judge.
+// Every connection comes from an address of its own in 127.0.0.0/8, so the per-address caps of the server
+// stay on and never meet the benchmark. Nothing goes anywhere but the loopback. Figures only: nothing here
+// passes or fails.
 #include "bench/benchsupport.h"
 #include "board/boardcontroller.h"
 #include "messaging/catalogue.h"
@@ -201,6 +201,28 @@ double cpuSecondsOf(const std::vector<Server>& servers)
     return total;
 }
 
+// CPU seconds of each thread of the servers, by thread id: whether one thread holds the others
+// up shows when the busiest is near a whole core while the process is not.
+std::map<long, double> threadCpuOf(const std::vector<Server>& servers)
+{
+    std::map<long, double> threads;
+    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
+    for (const Server& server : servers) {
+        const QString folder = QStringLiteral("/proc/%1/task").arg(server.pid);
+        for (const QString& task : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile stat(folder + QLatin1Char('/') + task + QStringLiteral("/stat"));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray text = stat.readAll();
+            // The fields after the command name, which may hold blanks: utime and stime.
+            const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 12)
+                threads[task.toLong()] = (fields.at(11).toLongLong() + fields.at(12).toLongLong()) / ticks;
+        }
+    }
+    return threads;
+}
+
 // ---- players ------------------------------------------------------------------------------
 
 enum class Kind { Busy, Idle, Flood };
@@ -258,7 +280,7 @@ struct Step
 {
     Summary relay;
     int64_t expected = 0;
-    double serverCpu = 0, generatorCpu = 0, measuringThreadCpu = 0; // % of one core
+    double serverCpu = 0, busiestServerThread = 0, generatorCpu = 0, measuringThreadCpu = 0; // % of one core
     int held = 0; // measured rooms with every player still connected at the end
 };
 
@@ -313,12 +335,18 @@ public:
         m_recording = m_collecting = true;
         const double serverBefore = cpuSecondsOf(servers), selfBefore = selfCpuSeconds(),
                      threadBefore = selfCpuSeconds(true);
+        const std::map<long, double> serverThreadsBefore = threadCpuOf(servers);
         const int64_t start = monoNs();
         runFor(static_cast<int64_t>(seconds * kSecond));
         m_recording = false;
         const double elapsed = (monoNs() - start) / 1e9;
         Step step;
         step.serverCpu = 100 * (cpuSecondsOf(servers) - serverBefore) / elapsed;
+        for (const auto& [thread, used] : threadCpuOf(servers)) {
+            const auto before = serverThreadsBefore.find(thread);
+            const double since = used - (before == serverThreadsBefore.end() ? 0 : before->second);
+            step.busiestServerThread = std::max(step.busiestServerThread, 100 * since / elapsed);
+        }
         step.generatorCpu = 100 * (selfCpuSeconds() - selfBefore) / elapsed;
         step.measuringThreadCpu = 100 * (selfCpuSeconds(true) - threadBefore) / elapsed;
         runFor(300 * kMs); // the last sends arrive
@@ -626,8 +654,9 @@ private:
             const char* plus = static_cast<const char*>(std::memchr(seat, '+', p + n - seat));
             if (!plus || p + n - plus < 10 || plus[1] != '$')
                 return;
-            const uint32_t seq =
-                static_cast<uint32_t>(std::strtoul(std::string(plus + 2, 8).c_str(), nullptr, 16));
+            uint32_t seq = 0;
+            for (const char* h = plus + 2; h < plus + 10; ++h)
+                seq = seq * 16 + static_cast<uint32_t>(*h <= '9' ? *h - '0' : (*h | 0x20) - 'a' + 10);
             const int slot = static_cast<int>(seq % kRing);
             if (room.ringSeq[slot] == seq && room.ringAt[slot] > 0)
                 m_samples.push_back(now - room.ringAt[slot]);
@@ -906,16 +935,32 @@ public:
 
     QString logFile() { return m_folder + QStringLiteral("/server-%1.log").arg(++m_logs); }
 
-    // `cores`: what the rooms are shared among (server threads, or the machine's cores).
-    static void printStep(int rooms, int cores, const Step& step)
+    // Measures every room the generator holds and prints the step; false once the p99 has passed
+    // the limit. A step past it is measured again before the rooms stop growing: on a machine
+    // shared with other work, one stall of the whole machine is enough to lift a p99.
+    bool measureStep(Generator& generator, int rooms, int cores, const std::vector<Server>& servers) const
     {
-        std::printf("  %5d busy rooms held%s, %6.1f a core: stroke relay p50 %7.2f ms, p99 %7.2f ms (%lld of "
-                    "%lld deliveries); server CPU %5.0f %%, generator CPU %4.0f %%\n",
-                    step.held,
-                    step.held == rooms ? "" : qPrintable(QStringLiteral(" (%1 asked for)").arg(rooms)),
-                    static_cast<double>(step.held) / cores, step.relay.p50, step.relay.p99,
-                    static_cast<long long>(step.relay.count), static_cast<long long>(step.expected),
-                    step.serverCpu, step.generatorCpu);
+        for (Room& room : generator.rooms())
+            room.measured = true;
+        for (const char* note : {"", " again"}) {
+            const Step step = generator.measure(m_options.seconds, servers);
+            printStep(rooms, cores, step, note);
+            if (step.relay.p99 <= kP99LimitMs)
+                return true;
+        }
+        return false;
+    }
+
+    // `cores`: what the rooms are shared among (server threads, or the machine's cores).
+    static void printStep(int rooms, int cores, const Step& step, const char* note)
+    {
+        std::printf(
+            "  %5d busy rooms held%s, %6.1f a core%s: stroke relay p50 %7.2f ms, p99 %7.2f ms (%lld "
+            "of %lld deliveries); server CPU %5.0f %% (busiest thread %3.0f %%), generator CPU %4.0f %%\n",
+            step.held, step.held == rooms ? "" : qPrintable(QStringLiteral(" (%1 asked for)").arg(rooms)),
+            static_cast<double>(step.held) / cores, note, step.relay.p50, step.relay.p99,
+            static_cast<long long>(step.relay.count), static_cast<long long>(step.expected), step.serverCpu,
+            step.busiestServerThread, step.generatorCpu);
         std::fflush(stdout);
     }
 
@@ -953,11 +998,7 @@ public:
                 std::printf("  %d connections were not let in (%s); stopping\n", failed, reason.c_str());
                 break;
             }
-            for (Room& room : generator.rooms())
-                room.measured = true;
-            const Step step = generator.measure(m_options.seconds, servers);
-            printStep(rooms, threads, step);
-            if (step.relay.p99 > kP99LimitMs)
+            if (!measureStep(generator, rooms, threads, servers))
                 break;
         }
         generator.closeAll();
@@ -994,11 +1035,7 @@ public:
                 std::printf("  %d connections were not let in (%s); stopping\n", failed, reason.c_str());
                 break;
             }
-            for (Room& room : generator.rooms())
-                room.measured = true;
-            const Step step = generator.measure(m_options.seconds, servers);
-            printStep(rooms, m_cores, step);
-            if (step.relay.p99 > kP99LimitMs)
+            if (!measureStep(generator, rooms, m_cores, servers))
                 break;
         }
         generator.closeAll();
@@ -1109,11 +1146,13 @@ public:
 
     static void printWatched(const char* label, const Step& step)
     {
-        std::printf("   %-22s watched room: p50 %.2f ms, p99 %.2f ms, max %.2f ms (%lld of %lld deliveries); "
-                    "server CPU %.0f %%, generator CPU %.0f %% (its measuring thread %.0f %%)\n",
-                    label, step.relay.p50, step.relay.p99, step.relay.max,
-                    static_cast<long long>(step.relay.count), static_cast<long long>(step.expected),
-                    step.serverCpu, step.generatorCpu, step.measuringThreadCpu);
+        std::printf(
+            "   %-22s watched room: p50 %.2f ms, p99 %.2f ms, max %.2f ms (%lld of %lld deliveries); "
+            "server CPU %.0f %% (busiest thread %.0f %%), generator CPU %.0f %% (its measuring thread "
+            "%.0f %%)\n",
+            label, step.relay.p50, step.relay.p99, step.relay.max, static_cast<long long>(step.relay.count),
+            static_cast<long long>(step.expected), step.serverCpu, step.busiestServerThread,
+            step.generatorCpu, step.measuringThreadCpu);
         std::fflush(stdout);
     }
 
