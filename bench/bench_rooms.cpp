@@ -605,10 +605,8 @@ private:
     void readable(int c)
     {
         Conn& conn = m_conns[c];
-        Room& room = m_rooms[conn.room];
-        // The flood's own room is read only so that the server can go on writing to it.
+        // A flooder's input is read only so that the server can go on writing to it.
         const bool discard = conn.flood != nullptr;
-        (void)room;
         for (;;) {
             const ssize_t n = read(conn.fd, m_buffer.data(), m_buffer.size());
             if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
