@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pictova {
 
 using namespace viewparts;
@@ -287,7 +289,9 @@ void SeatPanelView::moveToRow(QWidget* widget, int seat, int column)
 
 void SeatPanelView::showTurnSeat()
 {
-    moveToRow(m_arrow, m_model.turnSeat(), kArrowColumn);
+    // No turn (a game joined afresh): the arrow goes back to the first seat, where a new window
+    // has it, rather than stay on the last game's drawer.
+    moveToRow(m_arrow, std::max(1, m_model.turnSeat()), kArrowColumn);
 }
 
 void SeatPanelView::showAward()

@@ -82,6 +82,10 @@ TEST_F(Rounds, CategoryPickShowsThePanelOnlyToTheDrawer)
     EXPECT_TRUE(m_chat->sounds().history().contains("turn"));
     EXPECT_EQ(m_chat->session().countdown().countdownphase(), CountdownClock::Pause);
     EXPECT_EQ(m_chat->session().countdown().secondsleft(), 10);
+
+    // A game joined afresh has no drawer yet: the arrow is where a new window has it.
+    m_chat->model().reset();
+    EXPECT_EQ(v().seatPanel().rowOf(v().seatPanel().turnArrow()), 0);
 }
 
 TEST_F(Rounds, CategoryButtonsInTheirOrderAndOnlyTheDrawerSends)
