@@ -365,10 +365,12 @@ void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QStr
                 [held](const QList<ReceivedMessage>& messages) { held->messages += messages; }),
         connect(transport, &ServerTransport::closed, [held] { held->closed = true; }),
         connect(transport, &ServerTransport::broken, [transport](const QString&) { transport->close(); })};
+    // Watched before it moves: once there, the room's thread may close and delete it at any time.
+    QPointer<ServerTransport> moved(transport);
+    const QString peer = peerAddressText(transport->peerAddress());
     transport->setParent(nullptr);
     transport->moveToThread(room.home->thread());
-    QPointer<ServerTransport> moved(transport);
-    runOn(room.home, [this, game, moved, held, holding, early, inRoom, address] {
+    runOn(room.home, [this, game, moved, held, holding, early, inRoom, address, peer] {
         for (const QMetaObject::Connection& connection : holding)
             disconnect(connection);
         if (!moved || held->closed) {
@@ -379,9 +381,8 @@ void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QStr
         if (game->votedOut(address)) {
             moved->send(toclient::roomrefused(votedOutText()));
             moved->close();
-            QMetaObject::invokeMethod(this, [this, address] {
-                countRefusal(address, QStringLiteral("voted-out"), votedOutText());
-            });
+            QMetaObject::invokeMethod(
+                this, [this, peer] { countRefusal(peer, QStringLiteral("voted-out"), votedOutText()); });
             return;
         }
         moved->send(inRoom);
