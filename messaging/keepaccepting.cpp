@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <memory>
+
 namespace pictova {
 
 namespace {
