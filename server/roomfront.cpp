@@ -353,7 +353,7 @@ void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QStr
     }
 
     // To the room's thread. Until the room takes it there, what arrives is held, and a close is
-    // seen: the room's thread may read the connection before it runs what is posted here.
+    // seen: the connection may be read again before the room runs what is posted to it.
     struct Held
     {
         QList<ReceivedMessage> messages;
@@ -365,29 +365,40 @@ void RoomFront::handTo(ServerTransport* transport, quint64 countedId, const QStr
                 [held](const QList<ReceivedMessage>& messages) { held->messages += messages; }),
         connect(transport, &ServerTransport::closed, [held] { held->closed = true; }),
         connect(transport, &ServerTransport::broken, [transport](const QString&) { transport->close(); })};
-    // Watched before it moves: once there, the room's thread may close and delete it at any time.
     QPointer<ServerTransport> moved(transport);
     const QString peer = peerAddressText(transport->peerAddress());
-    transport->setParent(nullptr);
-    transport->moveToThread(room.home->thread());
-    runOn(room.home, [this, game, moved, held, holding, early, inRoom, address, peer] {
-        for (const QMetaObject::Connection& connection : holding)
-            disconnect(connection);
-        if (!moved || held->closed) {
-            if (moved)
-                moved->deleteLater();
-            return;
-        }
-        if (game->votedOut(address)) {
-            moved->send(toclient::roomrefused(votedOutText()));
-            moved->close();
-            QMetaObject::invokeMethod(
-                this, [this, peer] { countRefusal(peer, QStringLiteral("voted-out"), votedOutText()); });
-            return;
-        }
-        moved->send(inRoom);
-        game->adoptConnection(moved, early + held->messages);
-    });
+    // It moves once this turn of the loop is over: this decision may come from the connection's
+    // own signal, and its socket must not go to another thread (which may close and delete it at
+    // once) while it is still telling what it read.
+    QObject* home = room.home;
+    QMetaObject::invokeMethod(
+        this,
+        [this, home, game, moved, held, holding, early, inRoom, address, peer] {
+            if (!moved)
+                return;
+            moved->setParent(nullptr);
+            moved->moveToThread(home->thread());
+            runOn(home, [this, game, moved, held, holding, early, inRoom, address, peer] {
+                for (const QMetaObject::Connection& connection : holding)
+                    disconnect(connection);
+                if (!moved || held->closed) {
+                    if (moved)
+                        moved->deleteLater();
+                    return;
+                }
+                if (game->votedOut(address)) {
+                    moved->send(toclient::roomrefused(votedOutText()));
+                    moved->close();
+                    QMetaObject::invokeMethod(this, [this, peer] {
+                        countRefusal(peer, QStringLiteral("voted-out"), votedOutText());
+                    });
+                    return;
+                }
+                moved->send(inRoom);
+                game->adoptConnection(moved, early + held->messages);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 QString RoomFront::votedOutText()
