@@ -36,6 +36,14 @@ QString keyOf(const ServerTransport* transport)
     return rooms::addressKey(QHostAddress(peerAddressText(transport->peerAddress())));
 }
 
+int loggedInPlayers(const GameServer& game)
+{
+    int players = 0;
+    for (int seat : game.players().occupiedSeats())
+        players += game.players().at(seat).loggedIn ? 1 : 0;
+    return players;
+}
+
 } // namespace
 
 RoomFront::RoomFront(GameServer& defaultRoom, QObject* parent) : QObject(parent), m_default(defaultRoom)
@@ -294,9 +302,7 @@ void RoomFront::watchRoom(GameServer& game, const QString& code)
         QMetaObject::invokeMethod(
             &game,
             [this, &game, code] {
-                int players = 0;
-                for (int seat : game.players().occupiedSeats())
-                    players += game.players().at(seat).loggedIn ? 1 : 0;
+                const int players = loggedInPlayers(game);
                 const bool running = game.game().gamerunning;
                 QMetaObject::invokeMethod(
                     this, [this, code, players, running] { roomReported(code, players, running); });
@@ -462,13 +468,7 @@ rooms::ServerMetrics RoomFront::metrics() const
 {
     rooms::ServerMetrics m;
     m.rooms = roomCount() + 1;
-    const auto loggedIn = [](const GameServer& game) {
-        qint64 players = 0;
-        for (int seat : game.players().occupiedSeats())
-            players += game.players().at(seat).loggedIn ? 1 : 0;
-        return players;
-    };
-    m.players = loggedIn(m_default);
+    m.players = loggedInPlayers(m_default);
     for (const auto& [code, room] : m_rooms)
         m.players += room.players;
     m.connections = qint64(m_counted.size());
